@@ -1,0 +1,189 @@
+#include "fixtures/TestMain.h"
+
+#include "log/Logger.h"
+#include "platform/PlatformProfile.h"
+#include "platform/UserDefaults.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <atomic>
+#include <thread>
+
+class TestLogger : public QObject
+{
+    Q_OBJECT
+
+    static QStringList fileLines()
+    {
+        Logger::shared().waitUntilWritten();
+        QFile file(Logger::shared().filePath());
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+        if (!lines.isEmpty() && lines.last().isEmpty())
+            lines.removeLast();
+        return lines;
+    }
+
+    static void setLogging(bool on) { UserDefaults::setValue(QStringLiteral("debugLogging"), on); }
+
+    static int runWriter(int count, const QString &tag)
+    {
+        QProcess writer;
+        writer.start(QStringLiteral(REELIX_TEST_HELPERS "/logwriter"),
+                     {QString::number(count), tag});
+        writer.waitForFinished(60000);
+        return writer.exitCode();
+    }
+
+private slots:
+    void init()
+    {
+        setLogging(true);
+        Logger::shared().clear();
+    }
+
+    void createsFolderAndFileWhileDisabled()
+    {
+        // The first use happens here with logging off.
+        UserDefaults::remove(QStringLiteral("debugLogging"));
+        const QString path = PlatformProfile::current().logFile;
+        QVERIFY(path.startsWith(TestHome::path()));
+        Logger::shared().log(QStringLiteral("not written"));
+        QVERIFY(QFileInfo::exists(path));
+        QCOMPARE(fileLines(), QStringList());
+    }
+
+    void lineFormat()
+    {
+        Logger::shared().log(QStringLiteral("hello\nsecond line"), LogLevel::Warning);
+        const int line = __LINE__ - 1;
+        const QStringList lines = fileLines();
+        QCOMPARE(lines.size(), 2);
+        const QRegularExpression format(
+            QStringLiteral(R"(^\[\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2}\.\d{3}\] \[WARN \] )"
+                           R"(\[tst_logger\.cpp:(\d+)\] hello$)"));
+        const auto match = format.match(lines[0]);
+        QVERIFY2(match.hasMatch(), qPrintable(lines[0]));
+        QCOMPARE(match.captured(1).toInt(), line);
+        QCOMPARE(lines[1], QStringLiteral("second line"));
+    }
+
+    void shortcuts_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("expected"); // empty: nothing logged
+
+        QTest::newRow("command") << 0 << "a b" << 0 << "[DEBUG] ▶ yt-dlp [site] args: -j -- a b";
+        QTest::newRow("exit ok") << 1 << "" << 0 << "[INFO ] ✓ [site] success";
+        QTest::newRow("exit ok detail") << 1 << "ok" << 0 << "[INFO ] ✓ [site] success: ok";
+        QTest::newRow("exit failed hides detail") << 1 << "ok" << 2 << "[ERROR] ✗ [site] exit code 2";
+        QTest::newRow("stderr blank") << 2 << " \n\t\n " << 0 << "";
+        QTest::newRow("stderr both") << 2 << "\nWARNING: x ERROR: y\n" << 0
+                                     << "[ERROR] ⚠ stderr [site]: WARNING: x ERROR: y";
+        QTest::newRow("stderr warning") << 2 << "WARNING: slow" << 0
+                                        << "[WARN ] ⚠ stderr [site]: WARNING: slow";
+        QTest::newRow("stderr lower case") << 2 << "error: nope" << 0
+                                           << "[DEBUG] ⚠ stderr [site]: error: nope";
+    }
+
+    void shortcuts()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, text);
+        QFETCH(int, code);
+        QFETCH(QString, expected);
+        const QString site = QStringLiteral("site");
+        if (kind == 0)
+            Logger::shared().logCommand(site, QStringList{QStringLiteral("-j"), QStringLiteral("--")} +
+                                                  text.split(QLatin1Char(' ')));
+        else if (kind == 1)
+            Logger::shared().logExit(site, code, text);
+        else
+            Logger::shared().logStderr(text, site);
+        const QStringList lines = fileLines();
+        if (expected.isEmpty()) {
+            QCOMPARE(lines, QStringList());
+            return;
+        }
+        QCOMPARE(lines.size(), 1);
+        const int levelAt = lines[0].indexOf(QStringLiteral("] [")) + 2;
+        const QString level = lines[0].mid(levelAt, 7);
+        const QString message = lines[0].mid(lines[0].indexOf(QStringLiteral("] "), levelAt + 8) + 2);
+        QCOMPARE(level + QLatin1Char(' ') + message, expected);
+    }
+
+    void switchReadOnEveryCall()
+    {
+        Logger::shared().log(QStringLiteral("one"));
+        setLogging(false);
+        Logger::shared().log(QStringLiteral("two"));
+        setLogging(true);
+        Logger::shared().log(QStringLiteral("three"));
+        const QStringList lines = fileLines();
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(lines[0].endsWith(QStringLiteral("] one")));
+        QVERIFY(lines[1].endsWith(QStringLiteral("] three")));
+    }
+
+    // Several threads log while one clears; a shared sequence taken under one
+    // lock with each submission tells which lines came before the clear.
+    void clearRemovesExactlyEarlierLines()
+    {
+        std::mutex order;
+        int sequence = 0;
+        int clearedAt = -1;
+        std::atomic<bool> go{false};
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 4; ++t) {
+            threads.emplace_back([&, t] {
+                while (!go) {
+                }
+                for (int i = 0; i < 400; ++i) {
+                    std::lock_guard lock(order);
+                    const int n = sequence++;
+                    if (t == 0 && i == 200) {
+                        clearedAt = n;
+                        Logger::shared().clear();
+                    } else {
+                        Logger::shared().log(QStringLiteral("seq %1").arg(n));
+                    }
+                }
+            });
+        }
+        go = true;
+        for (auto &thread : threads)
+            thread.join();
+        const QStringList lines = fileLines();
+        QVERIFY(clearedAt > 0);
+        QCOMPARE(lines.size(), sequence - clearedAt - 1);
+        int previous = clearedAt;
+        for (const QString &line : lines) {
+            const int n = line.section(QStringLiteral("seq "), 1).toInt();
+            QVERIFY2(n > previous, qPrintable(line));
+            previous = n;
+        }
+    }
+
+    // Other processes append after what is there, and what they logged right
+    // before exiting is on disk once they have exited.
+    void otherProcessesAppendAndFlushOnExit()
+    {
+        Logger::shared().log(QStringLiteral("first"));
+        Logger::shared().waitUntilWritten();
+        QCOMPARE(runWriter(5000, QStringLiteral("a")), 0);
+        QCOMPARE(runWriter(5000, QStringLiteral("b")), 0);
+        const QStringList lines = fileLines();
+        QCOMPARE(lines.size(), 10001);
+        QVERIFY(lines[0].endsWith(QStringLiteral("] first")));
+        QVERIFY(lines[1].endsWith(QStringLiteral("] a 0")));
+        QVERIFY(lines[5000].endsWith(QStringLiteral("] a 4999")));
+        QVERIFY(lines[10000].endsWith(QStringLiteral("] b 4999")));
+    }
+};
+
+REELIX_TEST_MAIN(TestLogger)
+#include "tst_logger.moc"

@@ -1,0 +1,73 @@
+#include "fixtures/TestMain.h"
+
+#include "platform/PlatformProfile.h"
+
+class TestPlatformProfile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void linuxFolders_data()
+    {
+        QTest::addColumn<QString>("dataHome");
+        QTest::addColumn<QString>("stateHome");
+        QTest::addColumn<QString>("tools");
+        QTest::addColumn<QString>("log");
+
+        QTest::newRow("XDG set") << "/x/data" << "/x/state" << "/x/data/Reelix/bin"
+                                 << "/x/state/Reelix/Reelix.log";
+        QTest::newRow("XDG unset") << "" << "" << "/h/.local/share/Reelix/bin"
+                                   << "/h/.local/state/Reelix/Reelix.log";
+        QTest::newRow("relative XDG ignored") << "rel" << "rel" << "/h/.local/share/Reelix/bin"
+                                              << "/h/.local/state/Reelix/Reelix.log";
+    }
+
+    void linuxFolders()
+    {
+        QFETCH(QString, dataHome);
+        QFETCH(QString, stateHome);
+        QFETCH(QString, tools);
+        QFETCH(QString, log);
+        QProcessEnvironment env;
+        if (!dataHome.isEmpty())
+            env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+        if (!stateHome.isEmpty())
+            env.insert(QStringLiteral("XDG_STATE_HOME"), stateHome);
+        const auto p = PlatformProfile::linuxProfile(QStringLiteral("/h"), env);
+        QCOMPARE(p.toolDirectory, tools);
+        QCOMPARE(p.logFile, log);
+        QCOMPARE(p.certificatesDirectory, QFileInfo(tools).path() + QStringLiteral("/certs"));
+        QCOMPARE(p.defaultDownloadFolder, QStringLiteral("/h/Videos/Reelix"));
+        QCOMPARE(p.caSourceFiles.first(), QStringLiteral("/etc/ssl/certs/ca-certificates.crt"));
+    }
+
+    void caSourcesOverride()
+    {
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("REELIX_CA_SOURCES"), QStringLiteral("/a.pem::/b.pem"));
+        const auto p = PlatformProfile::linuxProfile(QStringLiteral("/h"), env);
+        QCOMPARE(p.caSourceFiles, (QStringList{"/a.pem", "/b.pem"}));
+    }
+
+    void macOSFolders()
+    {
+        const auto p = PlatformProfile::macOSProfile(QStringLiteral("/Users/u"), {});
+        QVERIFY(p.isMacOS());
+        QCOMPARE(p.toolDirectory, QStringLiteral("/Users/u/Library/Application Support/Reelix/bin"));
+        QCOMPARE(p.certificatesDirectory,
+                 QStringLiteral("/Users/u/Library/Application Support/Reelix/certs"));
+        QCOMPARE(p.logFile, QStringLiteral("/Users/u/Library/Logs/Reelix/Reelix.log"));
+        QCOMPARE(p.defaultDownloadFolder, QStringLiteral("/Users/u/Movies/Reelix"));
+    }
+
+    void currentProfileUsesThePrivateHome()
+    {
+        const auto &p = PlatformProfile::current();
+        QVERIFY(p.toolDirectory.startsWith(TestHome::path()));
+        QVERIFY(p.logFile.startsWith(TestHome::path()));
+        QVERIFY(p.defaultDownloadFolder.startsWith(TestHome::path()));
+    }
+};
+
+REELIX_TEST_MAIN(TestPlatformProfile)
+#include "tst_platformprofile.moc"

@@ -1,0 +1,185 @@
+#include "fixtures/TestMain.h"
+
+#include "engine/ProcessRunner.h"
+#include "log/Logger.h"
+#include "platform/UserDefaults.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+
+class TestProcessRunner : public QObject
+{
+    Q_OBJECT
+
+    struct Outcome
+    {
+        ProcessRunResult result;
+        QStringList lines;
+        QStringList linesWhileRunning;
+    };
+
+    static Outcome runShell(const QString &script, std::optional<double> limit = std::nullopt,
+                            bool withCallback = true)
+    {
+        QProcess process;
+        process.setProgram(QStringLiteral("/bin/sh"));
+        process.setArguments({QStringLiteral("-c"), script});
+        Outcome outcome;
+        LineCallback onLine;
+        if (withCallback) {
+            onLine = [&](const QString &line) {
+                outcome.lines << line;
+                if (process.state() == QProcess::Running)
+                    outcome.linesWhileRunning << line;
+            };
+        }
+        outcome.result = await(run(process, limit, QStringLiteral("example.org"), onLine));
+        return outcome;
+    }
+
+    static QStringList leftoverStderrFiles()
+    {
+        return QDir(QDir::tempPath()).entryList({QStringLiteral("reelix_stderr_*")}, QDir::Files);
+    }
+
+    static QStringList logLines()
+    {
+        Logger::shared().waitUntilWritten();
+        QFile file(Logger::shared().filePath());
+        file.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+private slots:
+    void initTestCase() { UserDefaults::setValue(QStringLiteral("debugLogging"), true); }
+
+    void lineSplitting_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QByteArray>("stdoutData");
+
+        QTest::newRow("last line unterminated")
+            << "printf 'a\\nb\\nc'" << QStringList{"a", "b", "c"} << QByteArray("a\nb\nc");
+        QTest::newRow("trailing blanks dropped")
+            << "printf 'x\\n   '" << QStringList{"x"} << QByteArray("x\n   ");
+        QTest::newRow("carriage return kept")
+            << "printf 'a\\r\\n'" << QStringList{"a\r"} << QByteArray("a\r\n");
+        QTest::newRow("empty line kept")
+            << "printf 'a\\n\\nb\\n'" << QStringList{"a", "", "b"} << QByteArray("a\n\nb\n");
+        QTest::newRow("progress with carriage returns")
+            << "printf '1%%\\r2%%\\r3%%\\n'" << QStringList{"1%\r2%\r3%"}
+            << QByteArray("1%\r2%\r3%\n");
+        QTest::newRow("invalid UTF-8 line skipped")
+            << "printf '\\377\\376\\nok\\n'" << QStringList{"ok"} << QByteArray("\xff\xfe\nok\n");
+        QTest::newRow("character split across writes")
+            << "printf '\\303'; sleep 0.2; printf '\\251t\\n'" << QStringList{"ét"}
+            << QByteArray("\xc3\xa9t\n");
+        QTest::newRow("nothing") << "true" << QStringList{} << QByteArray();
+    }
+
+    void lineSplitting()
+    {
+        QFETCH(QString, script);
+        QFETCH(QStringList, lines);
+        QFETCH(QByteArray, stdoutData);
+        const Outcome outcome = runShell(script);
+        QCOMPARE(outcome.result.status, 0);
+        QCOMPARE(outcome.lines, lines);
+        QCOMPARE(outcome.result.stdoutData, stdoutData);
+        QVERIFY(!outcome.result.launchError);
+    }
+
+    void linesArriveWhileTheChildRuns()
+    {
+        const Outcome outcome = runShell(QStringLiteral("printf 'a\\n'; sleep 0.5; printf 'b'"));
+        QCOMPARE(outcome.lines, (QStringList{"a", "b"}));
+        QCOMPARE(outcome.linesWhileRunning, QStringList{"a"});
+    }
+
+    void withoutCallbackEverythingIsKept()
+    {
+        const Outcome outcome = runShell(QStringLiteral("printf 'a\\nb'"), std::nullopt, false);
+        QCOMPARE(outcome.result.stdoutData, QByteArray("a\nb"));
+    }
+
+    void stderrOnlyAndTemporaryFileRemoved()
+    {
+        const Outcome outcome =
+            runShell(QStringLiteral("printf 'ERROR: bad\\nmore' >&2; exit 3"));
+        QCOMPARE(outcome.result.status, 3);
+        QCOMPARE(outcome.result.stdoutData, QByteArray());
+        QCOMPARE(outcome.result.stderrText, QStringLiteral("ERROR: bad\nmore"));
+        QCOMPARE(leftoverStderrFiles(), QStringList());
+    }
+
+    void undecodableStderrIsEmpty()
+    {
+        const Outcome outcome = runShell(QStringLiteral("printf '\\377' >&2"));
+        QCOMPARE(outcome.result.stderrText, QString());
+    }
+
+    void missingExecutable()
+    {
+        QProcess process;
+        process.setProgram(TestHome::path() + QStringLiteral("/no-such-tool"));
+        const ProcessRunResult result = await(run(process, 5.0, QString(), {}));
+        QCOMPARE(result.status, -1);
+        QVERIFY(result.launchError);
+        QVERIFY(!result.launchError->isEmpty());
+        QCOMPARE(result.stdoutData, QByteArray());
+        QCOMPARE(result.stderrText, QString());
+        QCOMPARE(leftoverStderrFiles(), QStringList());
+    }
+
+    void timeLimit()
+    {
+        Logger::shared().clear();
+        const Outcome quick = runShell(QStringLiteral("exit 0"), 0.5);
+        QCOMPARE(quick.result.status, 0);
+        QTest::qWait(700); // the limit passes after the child ended: nothing happens
+
+        QElapsedTimer clock;
+        clock.start();
+        const Outcome slow = runShell(QStringLiteral("exec sleep 30"), 0.5);
+        QVERIFY(clock.elapsed() < 10000);
+        QCOMPARE(slow.result.status, 15); // SIGTERM
+        const QStringList warnings = logLines().filter(QStringLiteral("Timeout"));
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings[0].contains(
+                     QStringLiteral("[WARN ] ") ) &&
+                     warnings[0].endsWith(QStringLiteral("⏱ Timeout 0s — arrêt du process pour example.org")),
+                 qPrintable(warnings[0]));
+    }
+
+    // 50 MB of output: every byte kept, every line delivered, and the event
+    // loop keeps running meanwhile.
+    void largeOutputKeepsTheLoopResponsive()
+    {
+        const qint64 total = 50 * 1024 * 1024;
+        const QString line = QStringLiteral("0123456789abcdefghijklmnopqrstuvwxyz0123456789ABCDEF");
+        int heartbeats = 0;
+        QTimer heartbeat;
+        connect(&heartbeat, &QTimer::timeout, [&] { ++heartbeats; });
+        heartbeat.start(10);
+        QProcess process;
+        process.setProgram(QStringLiteral("/bin/sh"));
+        process.setArguments({QStringLiteral("-c"),
+                              QStringLiteral("yes %1 | head -c %2").arg(line).arg(total)});
+        qint64 delivered = 0;
+        qint64 matching = 0;
+        const auto result = await(run(process, std::nullopt, QString(), [&](const QString &l) {
+            ++delivered;
+            matching += (l == line);
+        }));
+        heartbeat.stop();
+        const qint64 full = total / (line.size() + 1);
+        QCOMPARE(result.stdoutData.size(), total);
+        QCOMPARE(delivered, full + 1); // the cut last line arrives through flush
+        QCOMPARE(matching, full);
+        QVERIFY2(heartbeats > 5, qPrintable(QString::number(heartbeats)));
+    }
+};
+
+REELIX_TEST_MAIN(TestProcessRunner)
+#include "tst_processrunner.moc"

@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QUuid>
 
-#include <QCoro/QCoroSignal>
+#include "platform/ProcessWait.h"
 
 namespace {
 
@@ -19,30 +19,6 @@ std::optional<QString> decodeUtf8(QByteArrayView bytes)
         return std::nullopt;
     return QString::fromUtf8(bytes);
 }
-
-// Turns QProcess's two ways of ending (finished, or an error before it ever
-// ran) into one signal a coroutine can wait for.
-class RunEnd : public QObject
-{
-    Q_OBJECT
-public:
-    bool ended = false;
-    int status = -1;
-    std::optional<QString> launchError;
-
-    void end(int code, std::optional<QString> error = std::nullopt)
-    {
-        if (ended)
-            return;
-        ended = true;
-        status = code;
-        launchError = std::move(error);
-        emit done();
-    }
-
-signals:
-    void done();
-};
 
 } // namespace
 
@@ -106,20 +82,14 @@ QCoro::Task<ProcessRunResult> run(QProcess &process, std::optional<double> timeo
     process.setStandardErrorFile(stderrFileReady ? stderrPath : QProcess::nullDevice());
     process.setReadChannel(QProcess::StandardOutput);
 
-    RunEnd end;
+    QObject context;
     const auto readAvailable = [&] {
         const QByteArray chunk = process.readAllStandardOutput();
         if (!chunk.isEmpty())
             collector.append(chunk);
     };
     auto readConnection =
-        QObject::connect(&process, &QProcess::readyReadStandardOutput, &end, readAvailable);
-    QObject::connect(&process, &QProcess::finished, &end,
-                     [&end](int exitCode, QProcess::ExitStatus) { end.end(exitCode); });
-    QObject::connect(&process, &QProcess::errorOccurred, &end, [&](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            end.end(-1, process.errorString());
-    });
+        QObject::connect(&process, &QProcess::readyReadStandardOutput, &context, readAvailable);
 
     QTimer limit;
     if (timeoutSeconds) {
@@ -127,7 +97,7 @@ QCoro::Task<ProcessRunResult> run(QProcess &process, std::optional<double> timeo
         limit.setInterval(std::chrono::milliseconds(qint64(*timeoutSeconds * 1000.0)));
         QPointer<QProcess> child(&process);
         const double seconds = *timeoutSeconds;
-        QObject::connect(&limit, &QTimer::timeout, &end, [child, seconds, siteName] {
+        QObject::connect(&limit, &QTimer::timeout, &context, [child, seconds, siteName] {
             if (!child || child->state() == QProcess::NotRunning)
                 return;
             QString message = QStringLiteral("⏱ Timeout ") + QString::number(qint64(seconds)) +
@@ -139,16 +109,14 @@ QCoro::Task<ProcessRunResult> run(QProcess &process, std::optional<double> timeo
         });
     }
 
-    process.start();
-    if (!end.ended) {
+    const ProcessEnd end = co_await startAndWait(process, [&] {
         if (timeoutSeconds)
             limit.start();
-        co_await qCoro(&end, &RunEnd::done);
-    }
+    });
     limit.stop();
 
     QObject::disconnect(readConnection);
-    if (!end.launchError)
+    if (end.started())
         readAvailable();
     collector.flush();
 
@@ -162,11 +130,9 @@ QCoro::Task<ProcessRunResult> run(QProcess &process, std::optional<double> timeo
     }
 
     ProcessRunResult result;
-    result.status = end.launchError ? -1 : end.status;
+    result.status = end.status;
     result.stdoutData = collector.data();
     result.stderrText = std::move(stderrText);
     result.launchError = end.launchError;
     co_return result;
 }
-
-#include "ProcessRunner.moc"

@@ -71,8 +71,8 @@ PlatformProfile PlatformProfile::macOSProfile(const QString &home, const QProces
     p.certificatesDirectory = support + QStringLiteral("/certs");
     p.logFile = home + QStringLiteral("/Library/Logs/Reelix/Reelix.log");
     p.defaultDownloadFolder = home + QStringLiteral("/Movies/Reelix");
-    p.keychains = {QStringLiteral("/Library/Keychains/System.keychain"),
-                   QStringLiteral("/System/Library/Keychains/SystemRootCertificates.keychain"),
+    p.keychains = {QStringLiteral("/System/Library/Keychains/SystemRootCertificates.keychain"),
+                   QStringLiteral("/Library/Keychains/System.keychain"),
                    home + QStringLiteral("/Library/Keychains/login.keychain-db")};
     p.caSourceFiles = caSourcesFrom(env, {});
     return p;

@@ -1,0 +1,293 @@
+#include "fixtures/Pem.h"
+#include "fixtures/TestMain.h"
+
+#include "certs/CertificateStore.h"
+#include "log/Logger.h"
+#include "platform/PlatformProfile.h"
+#include "platform/UserDefaults.h"
+
+#include <QtConcurrent>
+
+#include <atomic>
+#include <csignal>
+#include <sys/resource.h>
+#include <thread>
+
+class TestCertificateStore : public QObject
+{
+    Q_OBJECT
+
+    QString m_dir;
+    PlatformProfile m_linux;
+
+    QString source(int index) const { return m_dir + QStringLiteral("/source%1.pem").arg(index); }
+
+    void useSources(const QStringList &texts)
+    {
+        PlatformProfile p = m_linux;
+        p.caSourceFiles.clear();
+        for (int i = 0; i < texts.size(); ++i) {
+            writeText(source(i), texts[i]);
+            p.caSourceFiles << source(i);
+        }
+        PlatformProfile::setCurrent(p);
+    }
+
+    static QStringList logLines()
+    {
+        Logger::shared().waitUntilWritten();
+        return readText(Logger::shared().filePath()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    static void setAge(const QString &path, qint64 seconds)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds),
+                                 QFileDevice::FileModificationTime));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        UserDefaults::setValue(QStringLiteral("debugLogging"), true);
+        m_dir = TestHome::path() + QStringLiteral("/sources");
+        QDir().mkpath(m_dir);
+        m_linux = PlatformProfile::linuxProfile(TestHome::path(),
+                                                QProcessEnvironment::systemEnvironment());
+    }
+
+    void init()
+    {
+        PlatformProfile::setCurrent(m_linux);
+        QFile::remove(CertificateStore::bundleFile());
+        Logger::shared().clear();
+    }
+
+    void extractBlocks_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("blocks");
+        QTest::newRow("garbage around and between")
+            << "junk\n" + pemBlock(1) + "\n\nnoise " + pemBlock(2) + "  trailing"
+            << QStringList{pemBlock(1), pemBlock(2)};
+        QTest::newRow("unterminated last block dropped")
+            << pemBlock(1) + "\n-----BEGIN CERTIFICATE-----\nMIIBxx\n"
+            << QStringList{pemBlock(1)};
+        QTest::newRow("end before begin ignored")
+            << "-----END CERTIFICATE-----\n" + pemBlock(3) << QStringList{pemBlock(3)};
+        QTest::newRow("nothing") << "no certificates" << QStringList{};
+    }
+
+    void extractBlocks()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, blocks);
+        QCOMPARE(CertificateStore::extractPEMBlocks(text), blocks);
+    }
+
+    // Bundles of various ages and sizes: reused or rebuilt from the sources.
+    void freshness_data()
+    {
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<qint64>("age");
+        QTest::addColumn<bool>("force");
+        QTest::addColumn<bool>("rebuilt");
+        const qint64 day = 86400;
+        QTest::newRow("6 d 23 h reused") << "x" << 7 * day - 3600 << false << false;
+        QTest::newRow("exactly 7 d rebuilt") << "x" << 7 * day << false << true;
+        QTest::newRow("empty and new rebuilt") << "" << qint64(60) << false << true;
+        QTest::newRow("empty and old rebuilt") << "" << 30 * day << false << true;
+        QTest::newRow("future date reused") << "x" << -day << false << false;
+        QTest::newRow("forced refresh rebuilt") << "x" << qint64(60) << true << true;
+    }
+
+    void freshness()
+    {
+        QFETCH(QString, content);
+        QFETCH(qint64, age);
+        QFETCH(bool, force);
+        QFETCH(bool, rebuilt);
+        const QString fresh = pemBlocks(0, 25);
+        useSources({fresh});
+        const QString bundle = CertificateStore::bundleFile();
+        writeText(bundle, content);
+        setAge(bundle, age);
+        const auto path = await(CertificateStore::bundlePath(force));
+        QCOMPARE(path, std::optional<QString>(bundle));
+        QCOMPARE(readText(bundle), rebuilt ? fresh : content);
+        QCOMPARE(logLines().filter(QStringLiteral("bundle régénéré — 25 certificats → ") + bundle)
+                     .size(),
+                 rebuilt ? 1 : 0);
+    }
+
+    void minimumCount_data()
+    {
+        QTest::addColumn<QStringList>("sources");
+        QTest::addColumn<bool>("oldBundle");
+        QTest::addColumn<int>("written"); // -1: rejected
+        // 19 distinct blocks even though 25 are printed.
+        const QStringList nineteen{pemBlocks(0, 19), pemBlocks(0, 6)};
+        QTest::newRow("19 rejected, none kept") << nineteen << false << -1;
+        QTest::newRow("19 rejected, old kept") << nineteen << true << -1;
+        QTest::newRow("20 written") << QStringList{pemBlocks(0, 20)} << false << 20;
+        QTest::newRow("duplicates across sources once")
+            << QStringList{pemBlocks(0, 15), pemBlocks(10, 15)} << false << 25;
+        QTest::newRow("missing sources count as none")
+            << QStringList{} << false << -1;
+    }
+
+    void minimumCount()
+    {
+        QFETCH(QStringList, sources);
+        QFETCH(bool, oldBundle);
+        QFETCH(int, written);
+        useSources(sources);
+        const QString bundle = CertificateStore::bundleFile();
+        if (oldBundle) {
+            writeText(bundle, QStringLiteral("old"));
+            setAge(bundle, 30 * 86400);
+        }
+        const auto path = await(CertificateStore::bundlePath(false));
+        const QStringList lines = logLines();
+        if (written < 0) {
+            const int distinct =
+                CertificateStore::countCertificates(CertificateStore::joinDistinct(
+                    CertificateStore::extractPEMBlocks(sources.join(QString()))));
+            QCOMPARE(lines.filter(QStringLiteral("[WARN ] ")).filter(
+                         QStringLiteral("  CertificateStore: export insuffisant (%1 certificats) — "
+                                        "bundle système ignoré").arg(distinct)).size(),
+                     1);
+            QCOMPARE(path.has_value(), oldBundle);
+            if (oldBundle)
+                QCOMPARE(readText(bundle), QStringLiteral("old"));
+            return;
+        }
+        QCOMPARE(path, std::optional<QString>(bundle));
+        const QString text = readText(bundle);
+        QCOMPARE(CertificateStore::countCertificates(text), written);
+        QCOMPARE(text, pemBlocks(0, written));
+        QCOMPARE(lines.filter(QStringLiteral("[INFO ] ")).size(), 1);
+    }
+
+    // The macOS export through a stand-in `security` that prints per keychain.
+    void macOSKeychains()
+    {
+        const QString script = m_dir + QStringLiteral("/security");
+        const QString calls = m_dir + QStringLiteral("/security-calls");
+        QFile::remove(calls);
+        writeText(m_dir + QStringLiteral("/system-roots.pem"), pemBlocks(0, 15, "\ngarbage\n"));
+        writeText(m_dir + QStringLiteral("/system.pem"),
+                  pemBlocks(10, 12) + "-----BEGIN CERTIFICATE-----\nMIIBcut");
+        writeText(script, QStringLiteral("#!/bin/sh\necho \"$@\" >> '%1'\ncase \"$4\" in\n"
+                                         "  *Roots*) cat '%2/system-roots.pem';;\n"
+                                         "  *System*) cat '%2/system.pem';;\nesac\n")
+                              .arg(calls, m_dir));
+        QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString roots = m_dir + QStringLiteral("/Roots.keychain");
+        const QString system = m_dir + QStringLiteral("/System.keychain");
+        writeText(roots, QString());
+        writeText(system, QString());
+
+        PlatformProfile mac = PlatformProfile::macOSProfile(TestHome::path(), {});
+        mac.securityTool = script;
+        mac.keychains = {roots, system, m_dir + QStringLiteral("/login.keychain-db")};
+        PlatformProfile::setCurrent(mac);
+
+        QCOMPARE(CertificateStore::availableKeychains(), (QStringList{roots, system}));
+        const QString exported = await(CertificateStore::exportSystemCertificates());
+        QCOMPARE(exported, pemBlocks(0, 22));
+        QCOMPARE(readText(calls), QStringLiteral("find-certificate -a -p %1\nfind-certificate -a -p %2\n")
+                                      .arg(roots, system));
+        QCOMPARE(QDir(QDir::tempPath()).entryList({QStringLiteral("reelix_certs_*")}), QStringList());
+
+        const auto path = await(CertificateStore::bundlePath(true));
+        QVERIFY(path);
+        QCOMPARE(readText(*path), pemBlocks(0, 22));
+
+        // No keychain at all: an empty export, rejected.
+        mac.keychains = {m_dir + QStringLiteral("/none.keychain")};
+        PlatformProfile::setCurrent(mac);
+        QCOMPARE(await(CertificateStore::exportSystemCertificates()), QString());
+        // A missing security tool gives an empty export too.
+        mac.keychains = {roots};
+        mac.securityTool = m_dir + QStringLiteral("/no-security");
+        PlatformProfile::setCurrent(mac);
+        QCOMPARE(await(CertificateStore::exportSystemCertificates()), QString());
+    }
+
+    // Several rebuilds at once while another thread keeps reading the bundle:
+    // it is never missing once it existed and never torn.
+    void concurrentRebuildsNeverTear()
+    {
+        useSources({pemBlocks(0, 400)});
+        const QString bundle = CertificateStore::bundleFile();
+        QVERIFY(await(CertificateStore::bundlePath(true)));
+        const QString complete = readText(bundle);
+
+        std::atomic<bool> stop{false};
+        std::atomic<int> reads{0};
+        std::atomic<int> bad{0};
+        std::thread reader([&] {
+            while (!stop) {
+                QFile file(bundle);
+                if (!file.open(QIODevice::ReadOnly) ||
+                    QString::fromUtf8(file.readAll()) != complete)
+                    ++bad;
+                ++reads;
+            }
+        });
+        for (int round = 0; round < 5; ++round) {
+            std::vector<QCoro::Task<std::optional<QString>>> tasks;
+            for (int i = 0; i < 6; ++i)
+                tasks.push_back(CertificateStore::bundlePath(true));
+            for (auto &task : tasks)
+                QCOMPARE(await(std::move(task)), std::optional<QString>(bundle));
+        }
+        stop = true;
+        reader.join();
+        QVERIFY(reads > 10);
+        QCOMPARE(bad.load(), 0);
+        QCOMPARE(QDir(CertificateStore::certificatesDirectory()).entryList(QDir::Files),
+                 QStringList{"ca-bundle.pem"});
+    }
+
+    // A write that fails (file size limit, which holds even for root): the
+    // error is logged and the existing bundle is still handed out unchanged.
+    void writeFailureKeepsTheOldBundle()
+    {
+        useSources({pemBlocks(0, 200)});
+        const QString bundle = CertificateStore::bundleFile();
+        writeText(bundle, QStringLiteral("old"));
+        Logger::shared().waitUntilWritten();
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 4096;
+        setrlimit(RLIMIT_FSIZE, &small);
+        const auto path = await(CertificateStore::bundlePath(true));
+        Logger::shared().waitUntilWritten();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        QCOMPARE(path, std::optional<QString>(bundle));
+        QCOMPARE(readText(bundle), QStringLiteral("old"));
+        QCOMPARE(logLines().filter(QStringLiteral("[ERROR] ")).filter(
+                     QStringLiteral("  CertificateStore: écriture impossible — ")).size(),
+                 1);
+        QCOMPARE(QDir(CertificateStore::certificatesDirectory()).entryList(QDir::Files),
+                 QStringList{"ca-bundle.pem"});
+    }
+
+    void realTrustStore()
+    {
+        PlatformProfile::setCurrent(PlatformProfile::linuxProfile(TestHome::path(), {}));
+        const auto path = await(CertificateStore::bundlePath(true));
+        QVERIFY(path);
+        const int count = CertificateStore::countCertificates(readText(*path));
+        qInfo("the system trust store gave %d certificates", count);
+        QVERIFY(count > 100);
+    }
+};
+
+REELIX_TEST_MAIN(TestCertificateStore)
+#include "tst_certificatestore.moc"

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QtQmlIntegration/qqmlintegration.h>
+
+// The state of one tool, with the values that belong to its case. Two values
+// are equal when they are the same case with equal values.
+class DepStatus
+{
+    Q_GADGET
+    QML_VALUE_TYPE(depStatus)
+    Q_PROPERTY(Kind kind READ kind)
+    Q_PROPERTY(double fraction READ fraction)
+    Q_PROPERTY(QString message READ message)
+    Q_PROPERTY(QString installed READ installed)
+    Q_PROPERTY(QString latest READ latest)
+    Q_PROPERTY(QString version READ version)
+
+public:
+    enum class Kind {
+        Unknown,
+        Checking,
+        Installed,
+        Downloading,
+        Failed,
+        UpdateAvailable,
+        UpToDate,
+        Updating
+    };
+    Q_ENUM(Kind)
+
+    DepStatus() = default;
+    static DepStatus unknown() { return DepStatus(Kind::Unknown); }
+    static DepStatus checking() { return DepStatus(Kind::Checking); }
+    static DepStatus installedStatus() { return DepStatus(Kind::Installed); }
+    static DepStatus downloading(double fraction);
+    static DepStatus failed(const QString &message);
+    static DepStatus updateAvailable(const QString &installed, const QString &latest);
+    static DepStatus upToDate(const QString &version);
+    static DepStatus updating(double fraction);
+
+    Kind kind() const { return m_kind; }
+    double fraction() const { return m_fraction; }
+    QString message() const { return m_text1; }
+    QString installed() const { return m_kind == Kind::UpdateAvailable ? m_text1 : QString(); }
+    QString latest() const { return m_text2; }
+    QString version() const { return m_kind == Kind::UpToDate ? m_text1 : QString(); }
+
+    // "unknown", "checking", "updateAvailable", … as scripts name the cases.
+    QString caseName() const;
+
+    friend bool operator==(const DepStatus &a, const DepStatus &b);
+    friend bool operator!=(const DepStatus &a, const DepStatus &b) { return !(a == b); }
+
+private:
+    explicit DepStatus(Kind kind) : m_kind(kind) {}
+
+    Kind m_kind = Kind::Unknown;
+    double m_fraction = 0;
+    QString m_text1; // failed: message; updateAvailable: installed; upToDate: version
+    QString m_text2; // updateAvailable: latest
+};
+Q_DECLARE_METATYPE(DepStatus)

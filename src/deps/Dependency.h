@@ -1,0 +1,46 @@
+#pragma once
+
+#include "DepStatus.h"
+
+#include <QUuid>
+
+// One tool record: its fixed name, description and icon, and its live state.
+class Dependency : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Tools are created by DependencyChecker")
+    Q_PROPERTY(QString name READ name CONSTANT)
+    Q_PROPERTY(QString description READ description CONSTANT)
+    Q_PROPERTY(QString icon READ icon CONSTANT)
+    Q_PROPERTY(DepStatus status READ status NOTIFY statusChanged)
+    Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
+
+public:
+    Dependency(const QString &name, const QString &description, const QString &icon,
+               const QString &fileName, QObject *parent = nullptr);
+
+    QUuid id() const { return m_id; }
+    QString name() const { return m_name; }
+    QString description() const { return m_description; }
+    QString icon() const { return m_icon; }
+    QString fileName() const { return m_fileName; } // its file in the tool folder
+    DepStatus status() const { return m_status; }
+    double progress() const { return m_progress; }
+
+    void setStatus(const DepStatus &status);
+    void setProgress(double progress);
+
+signals:
+    void statusChanged();
+    void progressChanged();
+
+private:
+    const QUuid m_id;
+    const QString m_name;
+    const QString m_description;
+    const QString m_icon;
+    const QString m_fileName;
+    DepStatus m_status;
+    double m_progress = 0;
+};

@@ -1,0 +1,121 @@
+#include "DependencyChecker.h"
+
+#include "engine/ToolEnvironment.h"
+#include "platform/PlatformProfile.h"
+
+#include <QDir>
+#include <QPointer>
+#include <QtConcurrent>
+
+#include <QCoro/QCoroFuture>
+
+DependencyChecker::DependencyChecker(QObject *parent)
+    : QObject(parent),
+      m_ytdlp(new Dependency(QStringLiteral("yt-dlp"), qtTrId("tool.ytdlp.desc"),
+                             QStringLiteral("arrow.down.circle"), QStringLiteral("yt-dlp"), this)),
+      m_ffmpeg(new Dependency(QStringLiteral("ffmpeg"), qtTrId("tool.ffmpeg.desc"),
+                              QStringLiteral("waveform"), QStringLiteral("ffmpeg"), this)),
+      m_node(new Dependency(QStringLiteral("Node.js"), qtTrId("tool.node.desc"),
+                            QStringLiteral("curlybraces"), QStringLiteral("node"), this))
+{
+    for (Dependency *tool : tools())
+        connect(tool, &Dependency::statusChanged, this, &DependencyChecker::statusesChanged);
+}
+
+template <typename Predicate> bool DependencyChecker::any(Predicate predicate) const
+{
+    for (const Dependency *tool : tools()) {
+        if (predicate(tool->status().kind()))
+            return true;
+    }
+    return false;
+}
+
+bool DependencyChecker::hasUpdates() const
+{
+    return any([](DepStatus::Kind k) { return k == DepStatus::Kind::UpdateAvailable; });
+}
+
+bool DependencyChecker::allReady() const
+{
+    return !any([](DepStatus::Kind k) {
+        return k != DepStatus::Kind::Installed && k != DepStatus::Kind::UpToDate &&
+               k != DepStatus::Kind::UpdateAvailable;
+    });
+}
+
+bool DependencyChecker::isAnyUpdating() const
+{
+    return any([](DepStatus::Kind k) { return k == DepStatus::Kind::Updating; });
+}
+
+bool DependencyChecker::hasFailure() const
+{
+    return any([](DepStatus::Kind k) { return k == DepStatus::Kind::Failed; });
+}
+
+QString DependencyChecker::binDirectory()
+{
+    const QString folder = PlatformProfile::current().toolDirectory;
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QString DependencyChecker::toolPath(const Dependency *tool)
+{
+    return binDirectory() + QLatin1Char('/') + tool->fileName();
+}
+
+void DependencyChecker::checkInstalled()
+{
+    for (Dependency *tool : tools()) {
+        tool->setStatus(DepStatus::checking());
+        checkExecutable(tool, toolPath(tool));
+    }
+}
+
+QCoro::Task<> DependencyChecker::checkExecutable(Dependency *tool, QString path)
+{
+    QPointer<Dependency> guard(tool);
+    auto test = QtConcurrent::run(ToolEnvironment::isExecutableFile, path);
+    const bool executable = co_await test;
+    if (guard)
+        guard->setStatus(executable ? DepStatus::installedStatus() : DepStatus::unknown());
+}
+
+void DependencyChecker::setLogOutput(const QString &value)
+{
+    if (m_logOutput == value)
+        return;
+    m_logOutput = value;
+    emit logOutputChanged();
+}
+
+void DependencyChecker::appendLog(const QString &line)
+{
+    setLogOutput(m_logOutput + line + QLatin1Char('\n'));
+}
+
+void DependencyChecker::setIsInstalling(bool value)
+{
+    if (m_isInstalling == value)
+        return;
+    m_isInstalling = value;
+    emit isInstallingChanged();
+}
+
+void DependencyChecker::setIsCheckingUpdates(bool value)
+{
+    if (m_isCheckingUpdates == value)
+        return;
+    m_isCheckingUpdates = value;
+    emit isCheckingUpdatesChanged();
+}
+
+void DependencyChecker::setCurrentStep(const QString &value)
+{
+    if (m_currentStep == value)
+        return;
+    m_currentStep = value;
+    emit currentStepChanged();
+}

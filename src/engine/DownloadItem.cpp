@@ -1,0 +1,78 @@
+#include "DownloadItem.h"
+
+DownloadItem::DownloadItem(const QString &url, DownloadFormat format, QObject *parent)
+    : QObject(parent), m_id(QUuid::createUuid()), m_url(url), m_format(format)
+{
+}
+
+DownloadItem::~DownloadItem()
+{
+    // No orphan tool keeps running once nobody can see or stop it.
+    if (process && process->state() != QProcess::NotRunning)
+        process->terminate();
+}
+
+template <typename T>
+void DownloadItem::assign(T &field, const T &value, void (DownloadItem::*signal)())
+{
+    if (field == value)
+        return;
+    field = value;
+    emit(this->*signal)();
+    emit changed();
+}
+
+QVariantList DownloadItem::formatList() const
+{
+    QVariantList list;
+    for (const VideoFormat &f : m_formats)
+        list << QVariant::fromValue(f);
+    return list;
+}
+
+void DownloadItem::setStatus(DownloadStatus value) { assign(m_status, value, &DownloadItem::statusChanged); }
+void DownloadItem::setTitle(const QString &value) { assign(m_title, value, &DownloadItem::titleChanged); }
+void DownloadItem::setThumbnailURL(const QString &value)
+{
+    assign(m_thumbnailURL, value, &DownloadItem::thumbnailURLChanged);
+}
+void DownloadItem::setFormats(const QList<VideoFormat> &value)
+{
+    assign(m_formats, value, &DownloadItem::formatsChanged);
+}
+void DownloadItem::setSelectedFormatID(const QString &value)
+{
+    assign(m_selectedFormatID, value, &DownloadItem::selectedFormatIDChanged);
+}
+void DownloadItem::setProgress(double value) { assign(m_progress, value, &DownloadItem::progressChanged); }
+void DownloadItem::setStatusMessage(const QString &value)
+{
+    assign(m_statusMessage, value, &DownloadItem::statusMessageChanged);
+}
+void DownloadItem::setErrorMessage(const QString &value)
+{
+    assign(m_errorMessage, value, &DownloadItem::errorMessageChanged);
+}
+void DownloadItem::setFilePath(const std::optional<QString> &value)
+{
+    assign(m_filePath, value, &DownloadItem::filePathChanged);
+}
+void DownloadItem::setFileSize(const std::optional<QString> &value)
+{
+    assign(m_fileSize, value, &DownloadItem::fileSizeChanged);
+}
+void DownloadItem::setNeedsConversion(bool value)
+{
+    assign(m_needsConversion, value, &DownloadItem::needsConversionChanged);
+}
+void DownloadItem::setCodecInfo(const QString &value)
+{
+    assign(m_codecInfo, value, &DownloadItem::codecInfoChanged);
+}
+
+void DownloadItem::cancelRun()
+{
+    wasCancelled = true;
+    if (process)
+        process->terminate();
+}

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "DownloadTypes.h"
+
+#include <QPointer>
+#include <QProcess>
+#include <QUuid>
+#include <QVariantList>
+
+#include <optional>
+
+// One entry of the download list. Published fields notify only on a real
+// change and are written on the GUI thread only.
+class DownloadItem : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Items are created by DownloadManager")
+    Q_PROPERTY(QString id READ idText CONSTANT)
+    Q_PROPERTY(QString url READ url CONSTANT)
+    Q_PROPERTY(Download::DownloadFormat format READ format CONSTANT)
+    Q_PROPERTY(Download::DownloadStatus status READ status NOTIFY statusChanged)
+    Q_PROPERTY(QString title READ title NOTIFY titleChanged)
+    Q_PROPERTY(QString thumbnailURL READ thumbnailURL NOTIFY thumbnailURLChanged)
+    Q_PROPERTY(QVariantList formats READ formatList NOTIFY formatsChanged)
+    Q_PROPERTY(QString selectedFormatID READ selectedFormatID WRITE setSelectedFormatID NOTIFY
+                   selectedFormatIDChanged)
+    Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
+    Q_PROPERTY(QString statusMessage READ statusMessage NOTIFY statusMessageChanged)
+    Q_PROPERTY(QString errorMessage READ errorMessage NOTIFY errorMessageChanged)
+    Q_PROPERTY(QString filePath READ filePathText NOTIFY filePathChanged)
+    Q_PROPERTY(QString fileSize READ fileSizeText NOTIFY fileSizeChanged)
+    Q_PROPERTY(bool needsConversion READ needsConversion NOTIFY needsConversionChanged)
+    Q_PROPERTY(QString codecInfo READ codecInfo NOTIFY codecInfoChanged)
+
+public:
+    DownloadItem(const QString &url, DownloadFormat format, QObject *parent = nullptr);
+    ~DownloadItem() override;
+
+    QUuid id() const { return m_id; }
+    QString idText() const { return m_id.toString(QUuid::WithoutBraces); }
+    QString url() const { return m_url; }
+    DownloadFormat format() const { return m_format; }
+    DownloadStatus status() const { return m_status; }
+    QString title() const { return m_title; }
+    QString thumbnailURL() const { return m_thumbnailURL; }
+    QList<VideoFormat> formats() const { return m_formats; }
+    QVariantList formatList() const;
+    QString selectedFormatID() const { return m_selectedFormatID; }
+    double progress() const { return m_progress; }
+    QString statusMessage() const { return m_statusMessage; }
+    QString errorMessage() const { return m_errorMessage; }
+    std::optional<QString> filePath() const { return m_filePath; }
+    QString filePathText() const { return m_filePath.value_or(QString()); }
+    std::optional<QString> fileSize() const { return m_fileSize; }
+    QString fileSizeText() const { return m_fileSize.value_or(QString()); }
+    bool needsConversion() const { return m_needsConversion; }
+    QString codecInfo() const { return m_codecInfo; }
+
+    void setStatus(DownloadStatus value);
+    void setTitle(const QString &value);
+    void setThumbnailURL(const QString &value);
+    void setFormats(const QList<VideoFormat> &value);
+    void setSelectedFormatID(const QString &value);
+    void setProgress(double value);
+    void setStatusMessage(const QString &value);
+    void setErrorMessage(const QString &value);
+    void setFilePath(const std::optional<QString> &value);
+    void setFileSize(const std::optional<QString> &value);
+    void setNeedsConversion(bool value);
+    void setCodecInfo(const QString &value);
+
+    // Stops whatever runs for this item; the run itself then reports `cancelled`.
+    Q_INVOKABLE void cancelRun();
+
+    // Plain fields: written by the engine, read without notification.
+    QString vcodec;
+    std::optional<QString> reportedFilePath;
+    bool wasCancelled = false;
+    QPointer<QProcess> process; // the child running for this item, if any
+
+signals:
+    void statusChanged();
+    void titleChanged();
+    void thumbnailURLChanged();
+    void formatsChanged();
+    void selectedFormatIDChanged();
+    void progressChanged();
+    void statusMessageChanged();
+    void errorMessageChanged();
+    void filePathChanged();
+    void fileSizeChanged();
+    void needsConversionChanged();
+    void codecInfoChanged();
+    // Emitted after any published field changed (the list model listens).
+    void changed();
+
+private:
+    template <typename T> void assign(T &field, const T &value, void (DownloadItem::*signal)());
+
+    const QUuid m_id;
+    const QString m_url;
+    const DownloadFormat m_format;
+    DownloadStatus m_status = DownloadStatus::Waiting;
+    QString m_title;
+    QString m_thumbnailURL;
+    QList<VideoFormat> m_formats;
+    QString m_selectedFormatID;
+    double m_progress = 0;
+    QString m_statusMessage;
+    QString m_errorMessage;
+    std::optional<QString> m_filePath;
+    std::optional<QString> m_fileSize;
+    bool m_needsConversion = false;
+    QString m_codecInfo;
+};

@@ -1,0 +1,193 @@
+#include "DownloadManager.h"
+
+#include "platform/PlatformProfile.h"
+#include "platform/UserDefaults.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+const QString kFolderKey = QStringLiteral("downloadFolderBookmark");
+}
+
+DownloadManager::DownloadManager(QObject *parent) : QAbstractListModel(parent)
+{
+    m_downloadFolderURL = QUrl::fromLocalFile(loadDownloadFolder());
+}
+
+DownloadManager::~DownloadManager()
+{
+    // Every tool still running for an item is stopped with it.
+    for (DownloadItem *item : std::as_const(m_downloads))
+        item->cancelRun();
+    qDeleteAll(m_downloads);
+}
+
+int DownloadManager::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_downloads.size());
+}
+
+QVariant DownloadManager::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    DownloadItem *item = m_downloads.at(index.row());
+    switch (role) {
+    case ItemRole:
+        return QVariant::fromValue(item);
+    case Qt::DisplayRole:
+    case TitleRole:
+        return item->title();
+    case StatusRole:
+        return QVariant::fromValue(item->status());
+    case ProgressRole:
+        return item->progress();
+    case UrlRole:
+        return item->url();
+    }
+    return {};
+}
+
+QHash<int, QByteArray> DownloadManager::roleNames() const
+{
+    return {{ItemRole, "item"},
+            {StatusRole, "status"},
+            {TitleRole, "title"},
+            {ProgressRole, "progress"},
+            {UrlRole, "url"}};
+}
+
+DownloadItem *DownloadManager::itemAt(int row) const
+{
+    return row >= 0 && row < m_downloads.size() ? m_downloads.at(row) : nullptr;
+}
+
+void DownloadManager::append(DownloadItem *item)
+{
+    const int row = int(m_downloads.size());
+    beginInsertRows(QModelIndex(), row, row);
+    m_downloads.append(item);
+    endInsertRows();
+    connect(item, &DownloadItem::changed, this, [this, item] { itemChanged(item); });
+    emit countChanged();
+}
+
+void DownloadManager::removeRow(int row)
+{
+    beginRemoveRows(QModelIndex(), row, row);
+    DownloadItem *item = m_downloads.takeAt(row);
+    endRemoveRows();
+    disconnect(item, nullptr, this, nullptr);
+    // A run still suspended on this item finishes against it and then lets go.
+    item->deleteLater();
+    emit countChanged();
+}
+
+void DownloadManager::itemChanged(DownloadItem *item)
+{
+    const int row = int(m_downloads.indexOf(item));
+    if (row < 0)
+        return;
+    const QModelIndex at = index(row);
+    emit dataChanged(at, at);
+}
+
+void DownloadManager::addDownload(const QString &url, Download::DownloadFormat format)
+{
+    for (const DownloadItem *item : std::as_const(m_downloads)) {
+        if (item->url() == url)
+            return;
+    }
+    auto *item = new DownloadItem(url, format);
+    append(item);
+    fetchInfo(item);
+}
+
+void DownloadManager::start(DownloadItem *item)
+{
+    if (item)
+        startDownload(item);
+}
+
+void DownloadManager::retry(DownloadItem *item)
+{
+    if (!item)
+        return;
+    item->setStatus(DownloadStatus::Waiting);
+    item->setErrorMessage(QString());
+    item->setStatusMessage(QString());
+    item->setProgress(0);
+    item->wasCancelled = false;
+    item->reportedFilePath.reset();
+    fetchInfo(item);
+}
+
+void DownloadManager::remove(DownloadItem *item)
+{
+    if (!item)
+        return;
+    item->cancelRun();
+    for (int row = int(m_downloads.size()) - 1; row >= 0; --row) {
+        if (m_downloads.at(row)->id() == item->id())
+            removeRow(row);
+    }
+}
+
+void DownloadManager::clearCompleted()
+{
+    for (int row = int(m_downloads.size()) - 1; row >= 0; --row) {
+        if (m_downloads.at(row)->status() == DownloadStatus::Done)
+            removeRow(row);
+    }
+}
+
+void DownloadManager::convert(DownloadItem *item)
+{
+    if (item)
+        convertToQuickTime(item);
+}
+
+void DownloadManager::chooseFolder(const QUrl &folder)
+{
+    if (!folder.isValid() || !folder.isLocalFile())
+        return;
+    const QString path = QDir::cleanPath(folder.toLocalFile());
+    // The stored reference is the absolute path: it resolves back to the
+    // folder as long as the folder exists.
+    UserDefaults::setValue(kFolderKey, path);
+    QDir().mkpath(path);
+    setDownloadFolder(path);
+}
+
+void DownloadManager::setDownloadFolder(const QString &path)
+{
+    const QUrl url = QUrl::fromLocalFile(path);
+    if (url == m_downloadFolderURL)
+        return;
+    m_downloadFolderURL = url;
+    emit downloadFolderURLChanged();
+}
+
+QString DownloadManager::loadDownloadFolder()
+{
+    const QString stored = UserDefaults::value(kFolderKey).toString();
+    if (stored.isEmpty() || !QDir::isAbsolutePath(stored) || !QFileInfo(stored).isDir())
+        return defaultDownloadFolder();
+    QDir().mkpath(stored);
+    return stored;
+}
+
+QString DownloadManager::defaultDownloadFolder()
+{
+    const QString folder = PlatformProfile::current().defaultDownloadFolder;
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QString DownloadManager::ensureDownloadFolder() const
+{
+    const QString folder = downloadFolder();
+    QDir().mkpath(folder);
+    return folder;
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "DownloadItem.h"
+
+#include <QAbstractListModel>
+#include <QUrl>
+
+#include <QCoro/QCoroTask>
+
+// The engine object the views talk to: the ordered list of downloads (a list
+// model with one row per item) and the destination folder.
+class DownloadManager : public QAbstractListModel
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(QUrl downloadFolderURL READ downloadFolderURL NOTIFY downloadFolderURLChanged)
+    Q_PROPERTY(int count READ rowCount NOTIFY countChanged)
+
+public:
+    enum Role { ItemRole = Qt::UserRole + 1, StatusRole, TitleRole, ProgressRole, UrlRole };
+
+    explicit DownloadManager(QObject *parent = nullptr);
+    ~DownloadManager() override;
+
+    // The list model.
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    const QList<DownloadItem *> &downloads() const { return m_downloads; }
+    Q_INVOKABLE DownloadItem *itemAt(int row) const;
+
+    QUrl downloadFolderURL() const { return m_downloadFolderURL; }
+    QString downloadFolder() const { return m_downloadFolderURL.toLocalFile(); }
+
+    // Queue operations.
+    Q_INVOKABLE void addDownload(const QString &url, Download::DownloadFormat format);
+    Q_INVOKABLE void start(DownloadItem *item);
+    Q_INVOKABLE void retry(DownloadItem *item);
+    Q_INVOKABLE void remove(DownloadItem *item);
+    Q_INVOKABLE void clearCompleted();
+    Q_INVOKABLE void chooseFolder(const QUrl &folder);
+    Q_INVOKABLE void convert(DownloadItem *item);
+
+    // The runs; each completes when the item reached its end state.
+    QCoro::Task<> fetchInfo(DownloadItem *item);
+    QCoro::Task<> startDownload(DownloadItem *item);
+    QCoro::Task<> convertToQuickTime(DownloadItem *item);
+
+    static QString loadDownloadFolder();
+    static QString defaultDownloadFolder();
+    QString ensureDownloadFolder() const;
+
+signals:
+    void downloadFolderURLChanged();
+    void countChanged();
+    // An item reached an end state of a run (ready, done, error, cancelled).
+    void itemSettled(DownloadItem *item);
+
+private:
+    void append(DownloadItem *item);
+    void removeRow(int row);
+    void itemChanged(DownloadItem *item);
+    void setDownloadFolder(const QString &path);
+
+    QList<DownloadItem *> m_downloads;
+    QUrl m_downloadFolderURL;
+};

@@ -1,0 +1,135 @@
+#include "ToolEnvironment.h"
+
+#include "deps/DependencyChecker.h"
+#include "log/Logger.h"
+#include "platform/UserDefaults.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QUrl>
+
+namespace ToolEnvironment {
+
+namespace {
+
+const QStringList kSearchFolders{QStringLiteral("/opt/homebrew/bin/"),
+                                 QStringLiteral("/usr/local/bin/"), QStringLiteral("/usr/bin/")};
+const QStringList kRemovedVariables{QStringLiteral("SSL_CERT_FILE"), QStringLiteral("SSL_CERT_DIR"),
+                                    QStringLiteral("REQUESTS_CA_BUNDLE"),
+                                    QStringLiteral("CURL_CA_BUNDLE"),
+                                    QStringLiteral("PYTHONHTTPSVERIFY")};
+const QStringList kProxyVariables{QStringLiteral("HTTPS_PROXY"), QStringLiteral("https_proxy"),
+                                  QStringLiteral("HTTP_PROXY"), QStringLiteral("http_proxy")};
+const QStringList kBundleVariables{QStringLiteral("SSL_CERT_FILE"),
+                                   QStringLiteral("REQUESTS_CA_BUNDLE"),
+                                   QStringLiteral("CURL_CA_BUNDLE")};
+const QStringList kYouTubeHosts{QStringLiteral("youtube.com"),   QStringLiteral("www.youtube.com"),
+                                QStringLiteral("m.youtube.com"), QStringLiteral("music.youtube.com"),
+                                QStringLiteral("youtu.be")};
+
+} // namespace
+
+bool isExecutableFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && info.isExecutable();
+}
+
+std::optional<QString> findTool(const QString &name)
+{
+    QStringList candidates{DependencyChecker::binDirectory() + QLatin1Char('/') + name};
+    for (const QString &folder : kSearchFolders)
+        candidates << folder + name;
+    for (const QString &candidate : candidates) {
+        if (isExecutableFile(candidate))
+            return candidate;
+    }
+    return std::nullopt;
+}
+
+bool isYouTubeURL(const QString &address)
+{
+    const QUrl url(address, QUrl::StrictMode);
+    if (!url.isValid() || url.host().isEmpty())
+        return false;
+    return kYouTubeHosts.contains(url.host().toLower());
+}
+
+QStringList tlsArguments(const std::optional<QString> &caBundlePath)
+{
+    if (UserDefaults::boolValue(QStringLiteral("allowInsecureTLS"))) {
+        Logger::shared().log(
+            QStringLiteral("  ⚠︎ allowInsecureTLS actif — vérification des certificats désactivée"),
+            LogLevel::Warning);
+        return {QStringLiteral("--no-check-certificates")};
+    }
+    if (caBundlePath)
+        return {QStringLiteral("--compat-options"), QStringLiteral("no-certifi")};
+    return {};
+}
+
+QStringList javaScriptRuntimeArguments(const QString &address, bool allowMissingPOT)
+{
+    if (!isYouTubeURL(address))
+        return {};
+    const QString node = DependencyChecker::binDirectory() + QStringLiteral("/node");
+    if (!isExecutableFile(node))
+        return {};
+    QStringList args{QStringLiteral("--js-runtimes"), QStringLiteral("node:") + node,
+                     QStringLiteral("--remote-components"), QStringLiteral("ejs:github")};
+    if (allowMissingPOT)
+        args << QStringLiteral("--extractor-args") << QStringLiteral("youtube:formats=missing_pot");
+    return args;
+}
+
+QStringList ffmpegLocationArguments()
+{
+    const auto ffmpeg = findTool(QStringLiteral("ffmpeg"));
+    if (!ffmpeg)
+        return {};
+    return {QStringLiteral("--ffmpeg-location"), QFileInfo(*ffmpeg).path()};
+}
+
+QString maskProxyPassword(const QString &value)
+{
+    // Works on the text itself so that values without a scheme are masked too.
+    const qsizetype schemeEnd = value.indexOf(QStringLiteral("://"));
+    const qsizetype authorityStart = schemeEnd < 0 ? 0 : schemeEnd + 3;
+    qsizetype authorityEnd = value.indexOf(QLatin1Char('/'), authorityStart);
+    if (authorityEnd < 0)
+        authorityEnd = value.size();
+    const qsizetype at = value.lastIndexOf(QLatin1Char('@'), authorityEnd - 1);
+    if (at < authorityStart)
+        return value;
+    const qsizetype colon = value.indexOf(QLatin1Char(':'), authorityStart);
+    if (colon < 0 || colon > at)
+        return value;
+    return value.left(colon + 1) + QStringLiteral("***") + value.mid(at);
+}
+
+void configureEnvironment(QProcess &process, const std::optional<QString> &caBundlePath)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : kRemovedVariables) {
+        if (env.contains(name)) {
+            Logger::shared().log(QStringLiteral("  env héritée ignorée : ") + name +
+                                     QLatin1Char('=') + env.value(name),
+                                 LogLevel::Warning);
+            env.remove(name);
+        }
+    }
+    for (const QString &name : kProxyVariables) {
+        if (env.contains(name)) {
+            Logger::shared().log(QStringLiteral("  proxy détecté : ") + name + QLatin1Char('=') +
+                                     maskProxyPassword(env.value(name)),
+                                 LogLevel::Debug);
+        }
+    }
+    if (caBundlePath) {
+        for (const QString &name : kBundleVariables)
+            env.insert(name, *caBundlePath);
+    }
+    process.setProcessEnvironment(env);
+}
+
+} // namespace ToolEnvironment

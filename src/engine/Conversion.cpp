@@ -1,0 +1,182 @@
+#include "Conversion.h"
+
+#include "DownloadItem.h"
+#include "DownloadManager.h"
+#include "DownloadRun.h"
+#include "Probe.h"
+#include "ProcessRunner.h"
+#include "ToolEnvironment.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPointer>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <memory>
+
+namespace Conversion {
+
+QString outputPath(const QString &source)
+{
+    const QFileInfo info(source);
+    QString name = info.fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot > 0)
+        name.truncate(dot);
+    return info.path() + QLatin1Char('/') + name + QStringLiteral("_qt.mp4");
+}
+
+QStringList conversionArguments(const QString &source, const QString &output)
+{
+    return {QStringLiteral("-y"),        QStringLiteral("-i"),        source,
+            QStringLiteral("-vcodec"),   QStringLiteral("libx264"),   QStringLiteral("-preset"),
+            QStringLiteral("fast"),      QStringLiteral("-crf"),      QStringLiteral("18"),
+            QStringLiteral("-acodec"),   QStringLiteral("aac"),       QStringLiteral("-b:a"),
+            QStringLiteral("192k"),      QStringLiteral("-movflags"), QStringLiteral("+faststart"),
+            QStringLiteral("-progress"), QStringLiteral("pipe:1"),    output};
+}
+
+double parseDuration(const QString &stderrText)
+{
+    static const QRegularExpression pattern(QStringLiteral(R"(Duration: (\d+):(\d+):(\d+\.?\d*))"));
+    const QRegularExpressionMatch match = pattern.match(stderrText);
+    if (!match.hasMatch())
+        return 0;
+    const QStringList pieces = match.captured().remove(QStringLiteral("Duration: "))
+                                   .split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    if (pieces.size() != 3)
+        return 0;
+    bool okH = false, okM = false, okS = false;
+    const double h = pieces[0].toDouble(&okH);
+    const double m = pieces[1].toDouble(&okM);
+    const double s = pieces[2].toDouble(&okS);
+    if (!okH || !okM || !okS)
+        return 0;
+    return h * 3600 + m * 60 + s;
+}
+
+QCoro::Task<double> mediaDuration(QString source, QString ffmpegPath, DownloadItem *target)
+{
+    QPointer<DownloadItem> item(target);
+    const QString ffprobe = QFileInfo(ffmpegPath).path() + QStringLiteral("/ffprobe");
+    const bool viaProbe = ToolEnvironment::isExecutableFile(ffprobe);
+    QProcess process;
+    if (viaProbe) {
+        const QStringList args{QStringLiteral("-v"), QStringLiteral("error"),
+                               QStringLiteral("-show_entries"), QStringLiteral("format=duration"),
+                               QStringLiteral("-of"), QStringLiteral("default=nw=1:nk=1"), source};
+        process.setProgram(ffprobe);
+        process.setArguments(args);
+    } else {
+        // Without an output ffmpeg prints the input header and stops: no decoding.
+        const QStringList args{QStringLiteral("-hide_banner"), QStringLiteral("-i"), source};
+        process.setProgram(ffmpegPath);
+        process.setArguments(args);
+    }
+    if (item)
+        item->process = &process;
+    const ProcessRunResult result = co_await run(process, std::nullopt, QString(), {});
+    if (item)
+        item->process = nullptr;
+    if (!viaProbe)
+        co_return parseDuration(result.stderrText);
+    bool ok = false;
+    const double seconds = QLocale::c().toDouble(QString::fromUtf8(result.stdoutData).trimmed(), &ok);
+    co_return ok && seconds > 0 ? seconds : 0.0;
+}
+
+std::optional<double> progressFraction(const QString &line, double durationSeconds)
+{
+    if (!line.contains(QStringLiteral("out_time_ms=")))
+        return std::nullopt;
+    bool ok = false;
+    const double value = QLocale::c().toDouble(line.split(QLatin1Char('=')).last().trimmed(), &ok);
+    if (!ok)
+        return std::nullopt;
+    if (durationSeconds <= 0)
+        return 0.0;
+    return std::min(value / 1000000.0 / durationSeconds, 1.0);
+}
+
+void handleConversionProgressLine(const QString &line, double durationSeconds, DownloadItem &item)
+{
+    const auto fraction = progressFraction(line, durationSeconds);
+    if (!fraction)
+        return;
+    item.setProgress(*fraction);
+    item.setStatusMessage(QStringLiteral("Conversion QuickTime — ") +
+                          QString::number(int(*fraction * 100)) + QLatin1Char('%'));
+}
+
+} // namespace Conversion
+
+QCoro::Task<> DownloadManager::convertToQuickTime(DownloadItem *target)
+{
+    using namespace Conversion;
+    QPointer<DownloadItem> item(target);
+    QPointer<DownloadManager> self(this);
+    if (!item || !item->filePath())
+        co_return;
+    const auto ffmpeg = ToolEnvironment::findTool(QStringLiteral("ffmpeg"));
+    if (!ffmpeg)
+        co_return;
+    const QString source = *item->filePath();
+    const QString output = outputPath(source);
+    item->setStatus(DownloadStatus::Converting);
+    item->setProgress(0);
+    item->setStatusMessage(QString());
+    item->wasCancelled = false;
+
+    const double duration = co_await mediaDuration(source, *ffmpeg, item);
+    if (!item)
+        co_return;
+    std::optional<ProcessRunResult> result;
+    if (!item->wasCancelled) {
+        QProcess process;
+        process.setProgram(*ffmpeg);
+        process.setArguments(conversionArguments(source, output));
+        item->process = &process;
+        // Lines arrive while the run is under way; none is handled after it ended.
+        auto running = std::make_shared<bool>(true);
+        const LineCallback onLine = [item, duration, running](const QString &line) {
+            if (item && *running)
+                handleConversionProgressLine(line, duration, *item);
+        };
+        result = co_await run(process, std::nullopt, QString(), onLine);
+        *running = false;
+        if (!item)
+            co_return;
+        item->process = nullptr;
+    }
+
+    if (item->wasCancelled || !result) {
+        QFile::remove(output); // the partial output; the source is always kept
+        item->setStatus(DownloadStatus::Done);
+        item->setProgress(0);
+        item->setStatusMessage(QString());
+        item->setNeedsConversion(true);
+    } else if (result->status == 0) {
+        QFile::remove(source);
+        const auto probe = co_await probeFile(output, ffmpeg);
+        if (!item)
+            co_return;
+        item->setFilePath(output);
+        item->setFileSize(DownloadRun::formattedFileSize(output));
+        item->setNeedsConversion(false);
+        item->setCodecInfo(probe.codecInfo);
+        item->setStatus(DownloadStatus::Done);
+        item->setProgress(1);
+        item->setStatusMessage(QString());
+    } else {
+        QFile::remove(output);
+        const QStringList lines = result->stderrText.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        item->setStatus(DownloadStatus::Done);
+        item->setNeedsConversion(true);
+        item->setErrorMessage(lines.isEmpty() ? QStringLiteral("Conversion failed") : lines.last());
+        item->setStatusMessage(QString());
+    }
+    if (self)
+        emit itemSettled(item);
+}

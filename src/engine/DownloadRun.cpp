@@ -1,0 +1,114 @@
+#include "DownloadRun.h"
+
+#include "DownloadItem.h"
+#include "ToolEnvironment.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QUrl>
+
+namespace DownloadRun {
+
+QStringList formatArguments(DownloadFormat format, const QString &selectedFormatID, bool youTube,
+                            bool allowMissingPOT)
+{
+    if (format == DownloadFormat::Audio)
+        return {QStringLiteral("-x"), QStringLiteral("--audio-format"), QStringLiteral("mp3")};
+    QString selector;
+    if (!selectedFormatID.isEmpty())
+        selector = selectedFormatID + QStringLiteral("+bestaudio/best");
+    else if (!youTube)
+        selector = QStringLiteral("bestvideo[ext=mp4]+bestaudio[ext=m4a]/bestvideo+bestaudio/best");
+    else if (!allowMissingPOT)
+        selector = QStringLiteral("bestvideo[vcodec^=avc1]+bestaudio[acodec^=mp4a]/"
+                                  "bestvideo[vcodec^=avc1]+bestaudio/bestvideo+bestaudio/best");
+    else
+        selector = QStringLiteral("best[ext=mp4]/18/bestvideo[vcodec^=avc1]+bestaudio[acodec^=mp4a]/"
+                                  "bestvideo[vcodec^=avc1]+bestaudio/best");
+    return {QStringLiteral("-f"), selector, QStringLiteral("--merge-output-format"),
+            QStringLiteral("mp4")};
+}
+
+QStringList downloadArguments(const DownloadItem &item, bool allowMissingPOT,
+                              const std::optional<QString> &caBundlePath,
+                              const QString &outputTemplatePath)
+{
+    QStringList args{QStringLiteral("--no-playlist"), QStringLiteral("--newline"),
+                     QStringLiteral("--progress"),    QStringLiteral("--print"),
+                     QStringLiteral("after_move:filepath"), QStringLiteral("--no-simulate"),
+                     QStringLiteral("-o"),            outputTemplatePath};
+    args << ToolEnvironment::tlsArguments(caBundlePath)
+         << ToolEnvironment::javaScriptRuntimeArguments(item.url(), allowMissingPOT)
+         << formatArguments(item.format(), item.selectedFormatID(),
+                            ToolEnvironment::isYouTubeURL(item.url()), allowMissingPOT)
+         << ToolEnvironment::ffmpegLocationArguments();
+    // "--" ends the options: an address that starts with "-" stays an address.
+    args << QStringLiteral("--") << item.url();
+    return args;
+}
+
+void handleProgressLine(const QString &line, DownloadItem &item)
+{
+    const QString text = line.trimmed();
+    if (text.isEmpty())
+        return;
+    if (text.startsWith(QLatin1Char('/'))) {
+        item.reportedFilePath = text;
+        return;
+    }
+    if (!text.contains(QStringLiteral("[download]")) || !text.contains(QLatin1Char('%')))
+        return;
+    static const QRegularExpression percent(QStringLiteral(R"(\d+\.?\d*(?=%))"));
+    const QRegularExpressionMatch match = percent.match(text);
+    if (match.hasMatch()) {
+        bool ok = false;
+        const double value = match.captured().toDouble(&ok);
+        if (ok)
+            item.setProgress(value / 100.0);
+    }
+    item.setStatusMessage(text);
+}
+
+std::optional<QString> findLatestFile(const QString &folder, const QString &extension)
+{
+    const QDir dir(folder);
+    if (!dir.exists())
+        return std::nullopt;
+    std::optional<QFileInfo> newest;
+    QDateTime newestTime;
+    const auto entries = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &entry : entries) {
+        if (entry.suffix().toLower() != extension)
+            continue;
+        // Creation time where the file system keeps it, else the last change.
+        QDateTime when = entry.birthTime();
+        if (!when.isValid())
+            when = entry.lastModified();
+        if (!newest || (when.isValid() && (!newestTime.isValid() || when > newestTime))) {
+            newest = entry;
+            newestTime = when;
+        }
+    }
+    if (!newest)
+        return std::nullopt;
+    return newest->absoluteFilePath();
+}
+
+QString formattedFileSize(const QString &path)
+{
+    const QFileInfo info(path);
+    const qint64 size = info.exists() ? info.size() : 0;
+    return QLocale().formattedDataSize(size, 1, QLocale::DataSizeSIFormat);
+}
+
+QString siteName(const QString &address)
+{
+    const QUrl url(address);
+    const QString host = url.host();
+    return host.isEmpty() ? address : host;
+}
+
+} // namespace DownloadRun

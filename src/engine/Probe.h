@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include <QCoro/QCoroTask>
+
+#include <optional>
+
+// Whether the system player can play a finished file as it is.
+struct ProbeResult
+{
+    bool quickTimeOK = true;
+    QString codecInfo; // "HEVC + AAC"
+    bool needsRetag = false; // HEVC tagged hev1: a tag rewrite fixes it
+
+    friend bool operator==(const ProbeResult &, const ProbeResult &) = default;
+};
+
+// ffprobe beside ffmpeg when there is one, else ffmpeg's stream description.
+QCoro::Task<ProbeResult> probeFile(QString path, std::optional<QString> ffmpegPath);
+QCoro::Task<ProbeResult> probeViaFfmpeg(QString path, QString ffmpegPath);
+
+// The stream facts of ffprobe's JSON, or of ffmpeg's description lines.
+struct StreamFacts
+{
+    QString videoCodec;
+    QString codecTag;
+    QString audioCodec;
+    QString audioProfile;
+    int audioBits = 0;
+};
+std::optional<StreamFacts> streamFactsFromJson(const QByteArray &json);
+StreamFacts streamFactsFromFfmpegText(const QString &stderrText);
+
+ProbeResult classifyCodecs(const QString &videoCodec, const QString &codecTag,
+                           const QString &audioCodec, const QString &audioProfile, int audioBits);
+QString videoCodecLabel(const QString &codec, const QString &tag);
+QString audioCodecLabel(const QString &codec, const QString &profile, int bits);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+#include <QCoro/QCoroTask>
+
+#include <optional>
+
+// Rewrites an HEVC "hev1" sample-entry tag to "hvc1" without re-encoding.
+// Returns the path the rewritten file lies under (the same path), or nothing
+// when the file was left as it was.
+QCoro::Task<std::optional<QString>> retagHvc1(QString path, QString ffmpegPath);
+QString retagTemporaryPath(const QString &path);

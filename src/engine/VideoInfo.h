@@ -1,0 +1,31 @@
+#pragma once
+
+#include "DownloadTypes.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QStringList>
+
+#include <optional>
+
+// What the information run's JSON tells about a page.
+struct ParsedVideoInfo
+{
+    QString title;
+    QString thumbnail;
+    QList<VideoFormat> formats; // one per height, highest first
+    QString vcodec;             // lower-cased codec of the highest-bitrate video stream
+};
+
+std::optional<ParsedVideoInfo> parseVideoInfo(const QByteArray &json);
+QString dominantVideoCodec(const QJsonObject &info);
+
+// Recognisers over yt-dlp's standard-error lines.
+namespace YtDlpErrors {
+bool isUnknownOption(const QStringList &lines);
+bool isCertificateFailure(const QStringList &lines);
+bool isYouTubeJavaScriptRuntime(const QStringList &lines);
+bool isDrmProtected(const QStringList &lines);
+// The last line containing "ERROR", else the last line, else nothing.
+std::optional<QString> lastErrorLine(const QStringList &lines);
+} // namespace YtDlpErrors

@@ -1,0 +1,273 @@
+#include "fixtures/EngineHarness.h"
+#include "fixtures/MediaServer.h"
+
+#include "engine/Retag.h"
+
+#include <QSignalSpy>
+
+using namespace Harness;
+
+// The whole road of a download against Debian's real yt-dlp, ffmpeg and
+// ffprobe, with media served from 127.0.0.1.
+class TestDownloads : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<MediaServer> m_server;
+    std::unique_ptr<DownloadManager> m_manager;
+
+    QString folder() const { return m_manager->downloadFolder(); }
+
+    DownloadItem *add(const QString &url, DownloadFormat format = DownloadFormat::Video)
+    {
+        m_manager->addDownload(url, format);
+        return m_manager->downloads().last();
+    }
+
+    static QString probeTag(const QString &path)
+    {
+        QProcess p;
+        p.start("ffprobe", {"-v", "error", "-select_streams", "v:0", "-show_entries",
+                            "stream=codec_tag_string", "-of", "default=nw=1:nk=1", path});
+        p.waitForFinished(30000);
+        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        UserDefaults::setValue("debugLogging", true);
+        m_server = std::make_unique<MediaServer>();
+        QVERIFY2(m_server->isReady(), qPrintable(m_server->error()));
+    }
+
+    void init()
+    {
+        useCertificateSources({systemBundle});
+        QDir(DependencyChecker::binDirectory()).removeRecursively();
+        m_manager = std::make_unique<DownloadManager>();
+        QDir(folder()).removeRecursively();
+        QDir().mkpath(folder());
+        Logger::shared().clear();
+    }
+
+    void cleanup() { m_manager.reset(); }
+
+    void directVideoEndToEnd()
+    {
+        DownloadItem *item = add(m_server->httpUrl("h264.mp4"));
+        QCOMPARE(item->status(), DownloadStatus::Fetching);
+        WAIT_SETTLED(item, 60000);
+        QCOMPARE(item->status(), DownloadStatus::Ready);
+        QCOMPARE(item->title(), QString("h264"));
+        QVERIFY(item->formats().isEmpty()); // a direct file gives no height
+
+        QList<double> progress;
+        connect(item, &DownloadItem::progressChanged, this, [&] { progress << item->progress(); });
+        m_manager->start(item);
+        QCOMPARE(item->status(), DownloadStatus::Downloading);
+        QCOMPARE(item->statusMessage(), QString("Starting…"));
+        QTRY_VERIFY_WITH_TIMEOUT(item->status() != DownloadStatus::Downloading, 60000);
+        QCOMPARE(item->status(), DownloadStatus::Done);
+        QCOMPARE(item->filePath(), std::optional<QString>(folder() + "/h264.mp4"));
+        QVERIFY(QFileInfo(*item->filePath()).size() > 1000);
+        QVERIFY(item->fileSize() && !item->fileSize()->isEmpty());
+        QCOMPARE(item->codecInfo(), QString("H.264 + AAC"));
+        QVERIFY(!item->needsConversion());
+        QCOMPARE(item->progress(), 1.0);
+        QVERIFY(item->statusMessage().isEmpty());
+        QVERIFY(!progress.isEmpty());
+        QVERIFY(std::is_sorted(progress.begin(), progress.end()));
+        // "--" stands right before the address in both runs.
+        const QStringList commands = logLines().filter("▶ yt-dlp [127.0.0.1] args: ");
+        QCOMPARE(commands.size(), 2);
+        for (const QString &c : commands)
+            QVERIFY2(c.endsWith(" -- " + item->url()), qPrintable(c));
+    }
+
+    void dashHevcIsRetagged()
+    {
+        DownloadItem *item = add(m_server->httpUrl("dash/manifest.mpd"));
+        WAIT_SETTLED(item, 60000);
+        QCOMPARE(item->status(), DownloadStatus::Ready);
+        QStringList labels;
+        for (const VideoFormat &f : item->formats())
+            labels << f.label;
+        QCOMPARE(labels, (QStringList{"360p", "180p"}));
+        QVERIFY(!item->formats().first().id.isEmpty());
+        QCOMPARE(item->vcodec.left(3), QString("hev"));
+
+        item->setSelectedFormatID(item->formats().first().id);
+        m_manager->start(item);
+        QTRY_VERIFY_WITH_TIMEOUT(item->status() != DownloadStatus::Downloading, 90000);
+        QCOMPARE(item->status(), DownloadStatus::Done);
+        QVERIFY(item->filePath());
+        QCOMPARE(probeTag(*item->filePath()), QString("hvc1"));
+        QCOMPARE(item->codecInfo(), QString("HEVC + AAC"));
+        QVERIFY(!item->needsConversion());
+        QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QFileInfo(*item->filePath()).fileName()});
+        QCOMPARE(logLines().filter("  hev1 detected — auto-retagging to hvc1 (no re-encode)").size(), 1);
+        QCOMPARE(logLines().filter("  retagHvc1 success → " + *item->filePath()).size(), 1);
+    }
+
+    void endStates_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("audio");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QString>("codecInfo");
+        QTest::addColumn<bool>("needsConversion");
+        QTest::newRow("vp9 opus") << "vp9.webm" << false << "webm" << "VP9 + Opus" << true;
+        QTest::newRow("audio as mp3, not probed") << "h264.mp4" << true << "mp3" << "" << false;
+        QTest::newRow("hls variant") << "hls/master.m3u8" << false << "mp4" << "H.264 + AAC" << false;
+    }
+
+    void endStates()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, audio);
+        QFETCH(QString, extension);
+        QFETCH(QString, codecInfo);
+        QFETCH(bool, needsConversion);
+        DownloadItem *item = add(m_server->httpUrl(path), audio ? DownloadFormat::Audio : DownloadFormat::Video);
+        WAIT_SETTLED(item, 60000);
+        QCOMPARE(item->status(), DownloadStatus::Ready);
+        if (path.startsWith("hls")) {
+            QCOMPARE(item->formats().size(), 2);
+            item->setSelectedFormatID(item->formats().last().id);
+        }
+        m_manager->start(item);
+        QTRY_VERIFY_WITH_TIMEOUT(item->status() != DownloadStatus::Downloading, 90000);
+        QCOMPARE(item->status(), DownloadStatus::Done);
+        QVERIFY2(item->filePath(), qPrintable(item->errorMessage()));
+        QCOMPARE(QFileInfo(*item->filePath()).suffix(), extension);
+        QCOMPARE(item->codecInfo(), codecInfo);
+        QCOMPARE(item->needsConversion(), needsConversion);
+        QCOMPARE(logLines().filter("  probe: codec=").size(), audio ? 0 : 1);
+    }
+
+    void httpsTrustsOnlyTheBundle()
+    {
+        // The private authority is in the bundle: the page is reached.
+        useCertificateSources({systemBundle, m_server->authorityFile()});
+        DownloadItem *trusted = add(m_server->httpsUrl("h264.mp4"));
+        WAIT_SETTLED(trusted, 60000);
+        QCOMPARE(trusted->status(), DownloadStatus::Ready);
+
+        // Without it: one rebuild of the bundle, one more run, then the message.
+        useCertificateSources({systemBundle});
+        Logger::shared().clear();
+        DownloadItem *untrusted = add(m_server->httpsUrl("vp9.webm"));
+        WAIT_SETTLED(untrusted, 90000);
+        QCOMPARE(untrusted->status(), DownloadStatus::Error);
+        QCOMPARE(untrusted->errorMessage(), QString("error.ssl_certificate"));
+        const QStringList log = logLines();
+        QCOMPARE(log.filter("  Échec de vérification TLS — reconstruction du magasin de certificats puis nouvel essai").size(), 1);
+        QCOMPARE(log.filter("▶ yt-dlp [127.0.0.1]").size(), 2);
+        QCOMPARE(log.filter("CertificateStore: bundle régénéré").size(), 2); // first use + forced
+    }
+
+    void cancelAndRemoveStopTheChild_data()
+    {
+        QTest::addColumn<bool>("remove");
+        QTest::newRow("cancel") << false;
+        QTest::newRow("remove") << true;
+    }
+
+    void cancelAndRemoveStopTheChild()
+    {
+        QFETCH(bool, remove);
+        DownloadItem *item = add(m_server->slowUrl("h264.mp4"));
+        WAIT_SETTLED(item, 60000);
+        QCOMPARE(item->status(), DownloadStatus::Ready);
+        m_manager->start(item);
+        QTRY_VERIFY_WITH_TIMEOUT(item->process && item->progress() > 0, 60000);
+        const qint64 pid = item->process->processId();
+        QVERIFY(processAlive(pid));
+        if (remove) {
+            QPointer<DownloadItem> watched(item);
+            m_manager->remove(item);
+            QCOMPARE(m_manager->rowCount(), 0);
+            QTRY_VERIFY_WITH_TIMEOUT(!processAlive(pid), 10000);
+            QTRY_VERIFY(!watched);
+            return;
+        }
+        item->cancelRun();
+        QTRY_COMPARE_WITH_TIMEOUT(item->status(), DownloadStatus::Cancelled, 20000);
+        QVERIFY(!processAlive(pid));
+        QVERIFY(!item->process);
+        QVERIFY(item->statusMessage().isEmpty());
+    }
+
+    void destroyingTheManagerStopsItsChildren()
+    {
+        DownloadItem *item = add(m_server->slowUrl("vp9.webm"));
+        WAIT_SETTLED(item, 60000);
+        m_manager->start(item);
+        QTRY_VERIFY_WITH_TIMEOUT(item->process && item->progress() > 0, 60000);
+        const qint64 pid = item->process->processId();
+        m_manager.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(!processAlive(pid), 10000);
+    }
+
+    void twoDownloadsAtOnce()
+    {
+        DownloadItem *a = add(m_server->httpUrl("h264.mp4"));
+        DownloadItem *b = add(m_server->httpUrl("vp9.webm"));
+        WAIT_SETTLED(a, 60000);
+        WAIT_SETTLED(b, 60000);
+        m_manager->start(a);
+        m_manager->start(b);
+        QVERIFY(a->status() == DownloadStatus::Downloading && b->status() == DownloadStatus::Downloading);
+        QTRY_VERIFY_WITH_TIMEOUT(a->status() == DownloadStatus::Done && b->status() == DownloadStatus::Done, 90000);
+        QCOMPARE(QFileInfo(*a->filePath()).fileName(), QString("h264.mp4"));
+        QCOMPARE(QFileInfo(*b->filePath()).fileName(), QString("vp9.webm"));
+    }
+
+    void retryAfterAnError()
+    {
+        const QString later = m_server->root() + "/later.mp4";
+        QFile::remove(later);
+        DownloadItem *item = add(m_server->httpUrl("later.mp4"));
+        WAIT_SETTLED(item, 60000);
+        QCOMPARE(item->status(), DownloadStatus::Error);
+        QVERIFY2(item->errorMessage().contains("404"), qPrintable(item->errorMessage()));
+        QVERIFY(QFile::copy(m_server->root() + "/h264.mp4", later));
+        QSignalSpy statuses(item, &DownloadItem::statusChanged);
+        QList<DownloadStatus> seen;
+        connect(item, &DownloadItem::statusChanged, this, [&] { seen << item->status(); });
+        m_manager->retry(item);
+        QVERIFY(item->errorMessage().isEmpty() && item->progress() == 0);
+        WAIT_SETTLED(item, 60000);
+        QCOMPARE(seen, (QList<DownloadStatus>{DownloadStatus::Waiting, DownloadStatus::Fetching,
+                                              DownloadStatus::Ready}));
+        QFile::remove(later);
+    }
+
+    // An address that looks like an option reaches yt-dlp as an address.
+    void optionLookingAddresses_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::newRow("exec") << "--exec=touch MARKER";
+        QTest::newRow("batch file") << "--batch-file=MARKER";
+        QTest::newRow("output") << "-oMARKER";
+    }
+
+    void optionLookingAddresses()
+    {
+        QFETCH(QString, address);
+        const QString marker = TestHome::path() + "/marker";
+        QFile::remove(marker);
+        DownloadItem *item = add(address.replace("MARKER", marker));
+        WAIT_SETTLED(item, 60000);
+        QCOMPARE(item->status(), DownloadStatus::Error);
+        m_manager->start(item);
+        QTRY_COMPARE_WITH_TIMEOUT(item->status(), DownloadStatus::Error, 60000);
+        QVERIFY(!QFileInfo::exists(marker));
+        QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+};
+
+REELIX_TEST_MAIN(TestDownloads)
+#include "tst_downloads.moc"

@@ -166,6 +166,7 @@ QCoro::Task<> DownloadManager::convertToQuickTime(DownloadItem *target)
         item->setFileSize(DownloadRun::formattedFileSize(output));
         item->setNeedsConversion(false);
         item->setCodecInfo(probe.codecInfo);
+        item->setErrorMessage(QString()); // an earlier failed attempt no longer applies
         item->setStatus(DownloadStatus::Done);
         item->setProgress(1);
         item->setStatusMessage(QString());

@@ -1,0 +1,185 @@
+#include "fixtures/EngineHarness.h"
+
+#include "engine/Conversion.h"
+
+#include <QProcess>
+
+using namespace Harness;
+
+// Conversion to H.264/AAC with the real ffmpeg on media made here.
+class TestConversion : public QObject
+{
+    Q_OBJECT
+
+    QString m_media;
+    std::unique_ptr<DownloadManager> m_manager;
+
+    static bool ffmpeg(const QStringList &args)
+    {
+        QProcess p;
+        p.start("ffmpeg", QStringList{"-hide_banner", "-loglevel", "error", "-y"} + args);
+        return p.waitForFinished(180000) && p.exitCode() == 0;
+    }
+
+    static QStringList streams(const QString &path)
+    {
+        QProcess p;
+        p.start("ffprobe", {"-v", "error", "-show_entries", "stream=codec_name", "-of",
+                            "default=nw=1:nk=1", path});
+        p.waitForFinished(30000);
+        return QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    }
+
+    // A finished download pointing at a copy of `media` named `name`.
+    DownloadItem *doneItem(const QString &media, const QString &name)
+    {
+        const QString folder = TestHome::path() + "/conv";
+        QDir().mkpath(folder);
+        const QString path = folder + "/" + name;
+        QFile::remove(path);
+        QFile::copy(m_media + "/" + media, path);
+        auto *item = new DownloadItem("https://example.org/" + name, DownloadFormat::Video, m_manager.get());
+        item->setFilePath(path);
+        item->setStatus(DownloadStatus::Done);
+        item->setNeedsConversion(true);
+        item->setCodecInfo("VP9 + Opus");
+        return item;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        UserDefaults::setValue("debugLogging", true);
+        m_media = TestHome::path() + "/media";
+        QDir().mkpath(m_media);
+        const QStringList source{"-f", "lavfi", "-i", "testsrc=size=640x360:rate=25:duration=DUR",
+                                 "-f", "lavfi", "-i", "sine=duration=DUR"};
+        const QStringList vp9{"-c:v", "libvpx-vp9", "-deadline", "realtime", "-cpu-used", "8",
+                              "-b:v", "400k", "-c:a", "libopus", "-shortest"};
+        QVERIFY(ffmpeg(QStringList(source).replaceInStrings("DUR", "2") + vp9 + QStringList{m_media + "/short.webm"}));
+        QVERIFY(ffmpeg(QStringList(source).replaceInStrings("DUR", "40") + vp9 + QStringList{m_media + "/long.webm"}));
+        QVERIFY(ffmpeg(QStringList(source).replaceInStrings("DUR", "2") +
+                       QStringList{"-c:v", "libx264", "-preset", "ultrafast", "-c:a", "aac", "-shortest", m_media + "/short.mp4"}));
+        writeText(m_media + "/broken.webm", "this is not a media file at all");
+    }
+
+    void init()
+    {
+        QDir(DependencyChecker::binDirectory()).removeRecursively();
+        m_manager = std::make_unique<DownloadManager>();
+    }
+
+    void cleanup() { m_manager.reset(); }
+
+    void convertsAndReplaces_data()
+    {
+        QTest::addColumn<QString>("media");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("vp9 opus") << "short.webm" << "Clip.webm" << "Clip_qt.mp4";
+        QTest::newRow("blanks and accents") << "short.webm" << "Été à Noël.webm" << "Été à Noël_qt.mp4";
+        QTest::newRow("already _qt") << "short.mp4" << "Clip_qt.mp4" << "Clip_qt_qt.mp4";
+    }
+
+    void convertsAndReplaces()
+    {
+        QFETCH(QString, media);
+        QFETCH(QString, name);
+        QFETCH(QString, output);
+        DownloadItem *item = doneItem(media, name);
+        item->setErrorMessage("an earlier failed attempt");
+        const QString source = *item->filePath();
+        QList<double> progress;
+        connect(item, &DownloadItem::progressChanged, this, [&] { progress << item->progress(); });
+        m_manager->convert(item);
+        QCOMPARE(item->status(), DownloadStatus::Converting);
+        QTRY_COMPARE_WITH_TIMEOUT(item->status(), DownloadStatus::Done, 60000);
+        const QString expected = QFileInfo(source).path() + "/" + output;
+        QCOMPARE(item->filePath(), std::optional<QString>(expected));
+        QCOMPARE(streams(expected), (QStringList{"h264", "aac"}));
+        QVERIFY(!QFileInfo::exists(source));
+        QVERIFY(!item->needsConversion());
+        QCOMPARE(item->codecInfo(), QString("H.264 + AAC"));
+        QCOMPARE(item->progress(), 1.0);
+        QVERIFY(item->errorMessage().isEmpty());
+        QVERIFY(item->fileSize());
+        QVERIFY(progress.size() >= 2);
+        QFile::remove(expected);
+    }
+
+    void cancelDuringConversion()
+    {
+        DownloadItem *item = doneItem("long.webm", "Long.webm");
+        const QString source = *item->filePath();
+        m_manager->convert(item);
+        QTRY_VERIFY_WITH_TIMEOUT(item->progress() > 0, 60000);
+        QVERIFY(item->process);
+        const qint64 pid = item->process->processId();
+        item->cancelRun();
+        QTRY_COMPARE_WITH_TIMEOUT(item->status(), DownloadStatus::Done, 20000);
+        QVERIFY(!processAlive(pid));
+        QVERIFY(item->needsConversion());
+        QCOMPARE(item->progress(), 0.0);
+        QCOMPARE(item->filePath(), std::optional<QString>(source));
+        QVERIFY(QFileInfo::exists(source));
+        QVERIFY(!QFileInfo::exists(Conversion::outputPath(source)));
+    }
+
+    // A stand-in ffprobe that takes its time, beside a stand-in ffmpeg that
+    // records any call: a stop during the duration phase starts no conversion.
+    void cancelDuringDuration()
+    {
+        const QString bin = DependencyChecker::binDirectory();
+        const QString calls = TestHome::path() + "/ffmpeg-calls";
+        QFile::remove(calls);
+        writeScript(bin + "/ffprobe", "exec sleep 30");
+        writeScript(bin + "/ffmpeg", "echo \"$*\" >> '" + calls + "'");
+        DownloadItem *item = doneItem("short.webm", "Wait.webm");
+        m_manager->convert(item);
+        QTRY_VERIFY(item->process);
+        const qint64 pid = item->process->processId();
+        item->cancelRun();
+        QTRY_COMPARE_WITH_TIMEOUT(item->status(), DownloadStatus::Done, 10000);
+        QVERIFY(!processAlive(pid));
+        QVERIFY(item->needsConversion());
+        QVERIFY(!QFileInfo::exists(calls));
+        QVERIFY(QFileInfo::exists(*item->filePath()));
+    }
+
+    void corruptSourceKeepsTheFile()
+    {
+        DownloadItem *item = doneItem("broken.webm", "Broken.webm");
+        const QString source = *item->filePath();
+        m_manager->convert(item);
+        QTRY_COMPARE_WITH_TIMEOUT(item->status(), DownloadStatus::Done, 30000);
+        QVERIFY(item->needsConversion());
+        QVERIFY2(item->errorMessage().contains("Invalid data found when processing input"),
+                 qPrintable(item->errorMessage()));
+        QVERIFY(QFileInfo::exists(source));
+        QVERIFY(!QFileInfo::exists(Conversion::outputPath(source)));
+    }
+
+    void durationWithoutDecoding()
+    {
+        const double probed = await(Conversion::mediaDuration(m_media + "/long.webm", "/usr/bin/ffmpeg"));
+        QVERIFY2(qAbs(probed - 40.0) < 0.1, qPrintable(QString::number(probed)));
+        // ffmpeg alone (no ffprobe beside it): read from its header.
+        const QString lone = TestHome::path() + "/lone";
+        QDir().mkpath(lone);
+        QFile::link("/usr/bin/ffmpeg", lone + "/ffmpeg");
+        const double seconds = await(Conversion::mediaDuration(m_media + "/long.webm", lone + "/ffmpeg"));
+        QVERIFY2(qAbs(seconds - 40.0) < 0.1, qPrintable(QString::number(seconds)));
+        QCOMPARE(await(Conversion::mediaDuration(m_media + "/broken.webm", lone + "/ffmpeg")), 0.0);
+    }
+
+    void nothingWithoutFile()
+    {
+        auto *item = new DownloadItem("https://example.org/x", DownloadFormat::Video, m_manager.get());
+        item->setStatus(DownloadStatus::Error);
+        m_manager->convert(item);
+        QCOMPARE(item->status(), DownloadStatus::Error);
+    }
+};
+
+REELIX_TEST_MAIN(TestConversion)
+#include "tst_conversion.moc"

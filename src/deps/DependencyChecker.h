@@ -4,7 +4,13 @@
 
 #include <QCoro/QCoroTask>
 
+#include <QUrl>
+
 #include <functional>
+#include <optional>
+
+class QNetworkAccessManager;
+struct InstallError;
 
 // Owns the three tool records (yt-dlp, ffmpeg, Node.js, always in that order)
 // and publishes the installer's state to the setup view.
@@ -50,6 +56,35 @@ public:
     Q_INVOKABLE void checkInstalled();
     QCoro::Task<> checkExecutable(Dependency *tool, QString path);
 
+    // Version checks: the three run at once; each sets its tool's status.
+    QCoro::Task<> checkForUpdates();
+    QCoro::Task<> checkYtdlpVersion();
+    QCoro::Task<> checkFfmpegVersion();
+    QCoro::Task<> checkNodeVersion();
+    QCoro::Task<QString> runCommand(QString path, QStringList arguments);
+    QCoro::Task<std::optional<QString>> latestReleaseTag(QString owner, QString repo);
+    QCoro::Task<std::optional<QString>> latestFfmpegVersion();
+    QCoro::Task<std::optional<QString>> latestNodeLTSVersion();
+
+    // Installation: one tool after another, stopping at the first failure.
+    QCoro::Task<> installAll();
+    QCoro::Task<> updateAll();
+    void reportProgress(double fraction, Dependency *tool);
+
+    struct Download
+    {
+        std::optional<QString> path; // the downloaded file, owned by the caller
+        QString error;               // why there is none
+    };
+    QCoro::Task<Download> downloadFile(QUrl url, std::function<void(double)> onProgress);
+
+    // Fire-and-forget entry points for the views.
+    Q_INVOKABLE void requestUpdateCheck() { checkForUpdates(); }
+    Q_INVOKABLE void requestInstall() { installAll(); }
+    Q_INVOKABLE void requestUpdate() { updateAll(); }
+
+    static constexpr const char *nodeSetupVersion = "22.20.0";
+
     // Set by the shell; the setup view calls it when the user leaves setup.
     std::function<void()> onComplete = [] {};
     Q_INVOKABLE void complete() { onComplete(); }
@@ -68,6 +103,12 @@ signals:
     void statusesChanged();
 
 private:
+    enum class Placement { Executable, FfmpegArchive, NodeArchive };
+    QCoro::Task<bool> installTool(Dependency *tool, QString address, QString destination,
+                                  Placement placement);
+    QCoro::Task<std::optional<QByteArray>> fetch(QUrl url, QByteArray accept);
+    QNetworkAccessManager *network();
+
     template <typename Predicate> bool any(Predicate predicate) const;
 
     QString m_logOutput;
@@ -77,4 +118,5 @@ private:
     Dependency *m_ytdlp;
     Dependency *m_ffmpeg;
     Dependency *m_node;
+    QNetworkAccessManager *m_network = nullptr;
 };

@@ -3,7 +3,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMutex>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStandardPaths>
+
+#include <sys/utsname.h>
 
 namespace {
 
@@ -30,6 +34,22 @@ QStringList caSourcesFrom(const QProcessEnvironment &env, const QStringList &def
     return files;
 }
 
+QString hostFrom(const QProcessEnvironment &env, const char *variable, const QString &fallback)
+{
+    QString value = env.value(QString::fromLatin1(variable));
+    while (value.endsWith(QLatin1Char('/')))
+        value.chop(1);
+    return value.isEmpty() ? fallback : value;
+}
+
+void setHosts(PlatformProfile &p, const QProcessEnvironment &env, const QString &ffmpegHost)
+{
+    p.githubURL = hostFrom(env, "REELIX_GITHUB_URL", QStringLiteral("https://github.com"));
+    p.githubApiURL = hostFrom(env, "REELIX_GITHUB_API_URL", QStringLiteral("https://api.github.com"));
+    p.ffmpegURL = hostFrom(env, "REELIX_FFMPEG_URL", ffmpegHost);
+    p.nodeURL = hostFrom(env, "REELIX_NODE_URL", QStringLiteral("https://nodejs.org"));
+}
+
 QMutex currentMutex;
 std::optional<PlatformProfile> currentProfile;
 
@@ -38,6 +58,103 @@ std::optional<PlatformProfile> currentProfile;
 QString PlatformProfile::logDirectory() const
 {
     return QFileInfo(logFile).absolutePath();
+}
+
+QString PlatformProfile::machineArchitecture() const
+{
+    QString name = machine;
+    if (name.isEmpty()) {
+        utsname info{};
+        if (::uname(&info) == 0)
+            name = QString::fromLatin1(info.machine);
+    }
+    // Linux says "aarch64" where macOS says "arm64".
+    return name.contains(QStringLiteral("arm")) || name.contains(QStringLiteral("aarch64"))
+               ? QStringLiteral("arm64")
+               : QStringLiteral("x86_64");
+}
+
+QString PlatformProfile::ytdlpDownloadURL() const
+{
+    QString asset = QStringLiteral("yt-dlp_macos");
+    if (!isMacOS())
+        asset = machineArchitecture() == QStringLiteral("arm64") ? QStringLiteral("yt-dlp_linux_aarch64")
+                                                                 : QStringLiteral("yt-dlp_linux");
+    return githubURL + QStringLiteral("/yt-dlp/yt-dlp/releases/latest/download/") + asset;
+}
+
+QString PlatformProfile::ffmpegDownloadURL() const
+{
+    if (isMacOS())
+        return ffmpegURL + QStringLiteral("/ffmpeg/getrelease/ffmpeg/zip");
+    const QString arch = machineArchitecture() == QStringLiteral("arm64") ? QStringLiteral("arm64")
+                                                                          : QStringLiteral("amd64");
+    return ffmpegURL + QStringLiteral("/ffmpeg/releases/ffmpeg-release-") + arch +
+           QStringLiteral("-static.tar.xz");
+}
+
+QString PlatformProfile::ffmpegVersionURL() const
+{
+    return ffmpegURL + (isMacOS() ? QStringLiteral("/ffmpeg/info/ffmpeg/release")
+                                  : QStringLiteral("/ffmpeg/release-readme.txt"));
+}
+
+std::optional<QString> PlatformProfile::ffmpegVersionFrom(const QByteArray &body) const
+{
+    if (isMacOS()) {
+        const QJsonDocument document = QJsonDocument::fromJson(body);
+        const QJsonValue version = document.object().value(QStringLiteral("version"));
+        if (!document.isObject() || !version.isString())
+            return std::nullopt;
+        return version.toString();
+    }
+    if (!body.isValidUtf8())
+        return std::nullopt;
+    const QString marker = QStringLiteral("version:");
+    for (const QString &line : QString::fromUtf8(body).split(QLatin1Char('\n'))) {
+        const QString text = line.trimmed();
+        if (text.startsWith(marker)) {
+            const QString version = text.mid(marker.size()).trimmed();
+            if (version.isEmpty())
+                return std::nullopt;
+            return version;
+        }
+    }
+    return std::nullopt;
+}
+
+QString PlatformProfile::nodeDownloadURL(const QString &version) const
+{
+    const bool arm = machineArchitecture() == QStringLiteral("arm64");
+    QString platform;
+    if (isMacOS())
+        platform = arm ? QStringLiteral("darwin-arm64") : QStringLiteral("darwin-x64");
+    else
+        platform = arm ? QStringLiteral("linux-arm64") : QStringLiteral("linux-x64");
+    return nodeURL + QStringLiteral("/dist/v") + version + QStringLiteral("/node-v") + version +
+           QLatin1Char('-') + platform + QStringLiteral(".tar.gz");
+}
+
+QString PlatformProfile::nodeIndexURL() const
+{
+    return nodeURL + QStringLiteral("/dist/index.json");
+}
+
+QStringList PlatformProfile::nodeTarArguments(const QString &archive, const QString &folder) const
+{
+    // BSD tar selects with --include; GNU tar takes a member pattern, after -C.
+    if (isMacOS())
+        return {QStringLiteral("xzf"), archive, QStringLiteral("--strip-components=2"),
+                QStringLiteral("--include=*/bin/node"), QStringLiteral("-C"), folder};
+    return {QStringLiteral("xzf"), archive, QStringLiteral("--strip-components=2"),
+            QStringLiteral("-C"), folder, QStringLiteral("--wildcards"), QStringLiteral("*/bin/node")};
+}
+
+QStringList PlatformProfile::ffmpegTarArguments(const QString &archive, const QString &folder) const
+{
+    return {QStringLiteral("xJf"), archive, QStringLiteral("--strip-components=1"),
+            QStringLiteral("-C"), folder, QStringLiteral("--wildcards"), QStringLiteral("*/ffmpeg"),
+            QStringLiteral("*/ffprobe")};
 }
 
 PlatformProfile PlatformProfile::linuxProfile(const QString &home, const QProcessEnvironment &env)
@@ -55,6 +172,7 @@ PlatformProfile PlatformProfile::linuxProfile(const QString &home, const QProces
     if (movies.isEmpty() || !movies.startsWith(home))
         movies = home + QStringLiteral("/Videos");
     p.defaultDownloadFolder = movies + QStringLiteral("/Reelix");
+    setHosts(p, env, QStringLiteral("https://johnvansickle.com"));
     p.caSourceFiles = caSourcesFrom(env, {QStringLiteral("/etc/ssl/certs/ca-certificates.crt"),
                                           QStringLiteral("/etc/pki/tls/certs/ca-bundle.crt"),
                                           QStringLiteral("/etc/ssl/ca-bundle.pem"),
@@ -75,6 +193,7 @@ PlatformProfile PlatformProfile::macOSProfile(const QString &home, const QProces
                    QStringLiteral("/Library/Keychains/System.keychain"),
                    home + QStringLiteral("/Library/Keychains/login.keychain-db")};
     p.caSourceFiles = caSourcesFrom(env, {});
+    setHosts(p, env, QStringLiteral("https://evermeet.cx"));
     return p;
 }
 

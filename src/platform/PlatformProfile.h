@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Everything that differs between macOS and Linux: folders, system tools and
 // certificate sources. One profile is current per process; tests replace it.
 struct PlatformProfile
@@ -22,7 +24,34 @@ struct PlatformProfile
     // Linux certificate export: PEM bundles of the system trust store.
     QStringList caSourceFiles;
 
+    // System tools the installer drives; injectable so tests can record them.
+    QString unzipTool = QStringLiteral("/usr/bin/unzip");
+    QString tarTool = QStringLiteral("/usr/bin/tar");
+    QString xattrTool = QStringLiteral("/usr/bin/xattr");
+    QString machine; // kernel machine name; empty = ask the kernel
+
+    // Distributors: scheme, host and optional port, no trailing slash.
+    QString githubURL;
+    QString githubApiURL;
+    QString ffmpegURL;
+    QString nodeURL;
+
     QString logDirectory() const;
+    // "arm64" or "x86_64".
+    QString machineArchitecture() const;
+
+    // Where each tool is downloaded from, and how its published version is read.
+    QString ytdlpDownloadURL() const;
+    QString ffmpegDownloadURL() const;
+    QString ffmpegVersionURL() const;
+    // The published ffmpeg version out of the version document, or nothing.
+    std::optional<QString> ffmpegVersionFrom(const QByteArray &body) const;
+    QString nodeDownloadURL(const QString &version) const; // version without "v"
+    QString nodeIndexURL() const;
+    // tar's arguments that extract only the Node.js executable, into `folder`.
+    QStringList nodeTarArguments(const QString &archive, const QString &folder) const;
+    // Linux: tar's arguments that extract ffmpeg and ffprobe from the static build.
+    QStringList ffmpegTarArguments(const QString &archive, const QString &folder) const;
     bool isMacOS() const { return kind == Kind::MacOS; }
 
     // Profiles computed from a home folder and an environment (XDG_* on Linux).

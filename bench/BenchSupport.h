@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+// Benchmarks run in a private HOME so the user's settings, log and tool
+// folder are untouched.
+inline QTemporaryDir &benchHome()
+{
+    static QTemporaryDir home(QDir::tempPath() + QStringLiteral("/reelix-bench-XXXXXX"));
+    static bool set = [] {
+        const QByteArray h = QFile::encodeName(home.path());
+        qputenv("HOME", h);
+        qputenv("XDG_CONFIG_HOME", h + "/config");
+        qputenv("XDG_DATA_HOME", h + "/data");
+        qputenv("XDG_STATE_HOME", h + "/state");
+        return true;
+    }();
+    (void)set;
+    return home;
+}
+
+inline double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n == 0 ? 0 : (n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2);
+}
+
+// Runs a command to completion; returns the seconds it took, or -1.
+inline double timedRun(const QString &program, const QStringList &args,
+                       const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer clock;
+    clock.start();
+    p.start(program, args);
+    if (!p.waitForFinished(-1) || p.exitCode() != 0)
+        return -1;
+    return clock.nsecsElapsed() / 1e9;
+}

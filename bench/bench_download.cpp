@@ -1,0 +1,87 @@
+// Engine download time over a bare yt-dlp run with the same arguments, for a
+// ~100 MB file served from 127.0.0.1 (median of alternating pairs), and the
+// engine's cost per progress line. Noise keeps the picture from compressing.
+#include "BenchSupport.h"
+
+#include "certs/CertificateStore.h"
+#include "engine/DownloadManager.h"
+#include "engine/DownloadRun.h"
+#include "engine/ToolEnvironment.h"
+
+#include <QCoro/QCoroTask>
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir &home = benchHome();
+    QCoreApplication app(argc, argv);
+    const QString www = home.path() + "/www";
+    QDir().mkpath(www);
+    std::printf("making a ~100 MB file...\n");
+    std::fflush(stdout);
+    if (timedRun("ffmpeg", {"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                            "testsrc2=size=1280x720:rate=25:duration=4", "-f", "lavfi", "-i",
+                            "sine=duration=4", "-vf", "noise=alls=60:allf=t", "-c:v", "libx264",
+                            "-preset", "ultrafast", "-qp", "14", "-c:a", "aac", "-shortest",
+                            www + "/big.mp4"}) < 0)
+        return 1;
+    std::printf("file: %.1f MB\n", QFileInfo(www + "/big.mp4").size() / 1e6);
+
+    QProcess server;
+    server.start("python3", {REELIX_SOURCE_DIR "/tests/fixtures/media_server.py", www});
+    server.waitForReadyRead(20000);
+    const QString url = QString("http://127.0.0.1:%1/big.mp4").arg(QString::fromUtf8(server.readLine()).trimmed());
+
+    DownloadManager manager;
+    manager.addDownload(url, DownloadFormat::Video);
+    DownloadItem *item = manager.downloads().first();
+    while (item->status() == DownloadStatus::Fetching)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (item->status() != DownloadStatus::Ready) {
+        std::printf("information run failed: %s\n", qPrintable(item->errorMessage()));
+        return 1;
+    }
+
+    const auto bundle = QCoro::waitFor(CertificateStore::bundlePath(false));
+    const QString bareFolder = home.path() + "/bare";
+    const QStringList bareArgs = DownloadRun::downloadArguments(
+        *item, false, bundle, bareFolder + "/" + DownloadRun::outputTemplate);
+    QProcess envSource;
+    ToolEnvironment::configureEnvironment(envSource, bundle);
+
+    std::vector<double> engine, bare, ratios;
+    const int pairs = argc > 1 ? atoi(argv[1]) : 5;
+    for (int i = 0; i < pairs; ++i) {
+        QDir(manager.downloadFolder()).removeRecursively();
+        QElapsedTimer clock;
+        clock.start();
+        manager.start(item);
+        while (item->status() == DownloadStatus::Downloading)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        const double e = clock.nsecsElapsed() / 1e9;
+        QDir(bareFolder).removeRecursively();
+        const double b = timedRun("/usr/bin/yt-dlp", bareArgs, envSource.processEnvironment());
+        if (item->status() != DownloadStatus::Done || b < 0) {
+            std::printf("run failed\n");
+            return 1;
+        }
+        engine.push_back(e);
+        bare.push_back(b);
+        ratios.push_back(e / b);
+        std::printf("pair %d: engine %.3f s, bare yt-dlp %.3f s, ratio %.3f\n", i + 1, e, b, e / b);
+        std::fflush(stdout);
+    }
+    std::printf("median: engine %.3f s, bare %.3f s, ratio of medians %.3f, median ratio %.3f\n",
+                median(engine), median(bare), median(engine) / median(bare), median(ratios));
+
+    DownloadItem probe("https://example.org", DownloadFormat::Video);
+    const int lines = 200000;
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < lines; ++i)
+        DownloadRun::handleProgressLine(
+            QString("[download]  %1.%2% of  95.37MiB at   98.21MiB/s ETA 00:00").arg(i % 100).arg(i % 10), probe);
+    std::printf("engine cost per progress line: %.2f us\n", clock.nsecsElapsed() / 1e3 / lines);
+    server.kill();
+    server.waitForFinished();
+    return 0;
+}

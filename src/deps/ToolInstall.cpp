@@ -1,0 +1,184 @@
+#include "ToolInstall.h"
+
+#include "platform/PlatformProfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QUuid>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
+
+namespace {
+
+QString uuidText()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
+}
+
+QString systemError(int code)
+{
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+struct Unpacked
+{
+    QString archive;
+    QString folder;
+    void remove() const
+    {
+        QFile::remove(archive);
+        QDir(folder).removeRecursively();
+    }
+};
+
+// Renames the download to its archive name and makes the unpack folder.
+std::optional<Unpacked> prepareUnpack(const QString &download, const QString &suffix,
+                                      const QString &folderPrefix, InstallError &error)
+{
+    Unpacked u{download + suffix, QFileInfo(download).path() + QLatin1Char('/') + folderPrefix + uuidText()};
+    QFile file(download);
+    if (!file.rename(u.archive)) {
+        error = InstallError{0, file.errorString()};
+        return std::nullopt;
+    }
+    if (!QDir().mkpath(u.folder)) {
+        error = InstallError{0, QStringLiteral("Cannot create folder %1").arg(u.folder)};
+        return std::nullopt;
+    }
+    return u;
+}
+
+} // namespace
+
+InstallError InstallError::reelix(int code)
+{
+    switch (code) {
+    case 10:
+        return {10, QStringLiteral("Fichier introuvable")};
+    case 1:
+        return {1, QStringLiteral("Binaire ffmpeg introuvable dans l'archive")};
+    case 2:
+        return {2, QStringLiteral("Binaire node introuvable dans l'archive")};
+    }
+    return {code, QString()};
+}
+
+namespace ToolInstall {
+
+std::optional<QString> runProcessAndWait(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start();
+    if (!process.waitForStarted(-1))
+        return process.errorString();
+    process.waitForFinished(-1);
+    return std::nullopt;
+}
+
+void removeQuarantine(const QString &path, const PlatformProfile &profile)
+{
+    if (!profile.isMacOS())
+        return; // Linux has no download quarantine
+    runProcessAndWait(profile.xattrTool,
+                      {QStringLiteral("-d"), QStringLiteral("com.apple.quarantine"), path});
+}
+
+InstallResult placeExecutable(const QString &source, const QString &destination,
+                              const PlatformProfile &profile)
+{
+    const QFileInfo target(destination);
+    const QString staging = target.path() + QStringLiteral("/.") + target.fileName() +
+                            QStringLiteral(".reelix-") + uuidText();
+    QFile file(source);
+    if (!file.rename(staging)) // copies when the source is on another file system
+        return InstallError{0, file.errorString()};
+    if (::chmod(QFile::encodeName(staging).constData(), 0755) != 0) {
+        const int code = errno;
+        QFile::remove(staging);
+        return InstallError{0, systemError(code)};
+    }
+    removeQuarantine(staging, profile);
+    if (std::rename(QFile::encodeName(staging).constData(),
+                    QFile::encodeName(destination).constData()) != 0) {
+        const int code = errno;
+        QFile::remove(staging);
+        return InstallError{0, systemError(code)};
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> ffmpegNameIn(const QStringList &names)
+{
+    for (const QString &name : names) {
+        if (name == QStringLiteral("ffmpeg") ||
+            (name.startsWith(QStringLiteral("ffmpeg")) && !name.contains(QLatin1Char('.'))))
+            return name;
+    }
+    return std::nullopt;
+}
+
+InstallResult extractFfmpeg(const QString &download, const QString &destination,
+                            const PlatformProfile &profile)
+{
+    InstallError error;
+    const bool zip = profile.isMacOS();
+    const auto unpack = prepareUnpack(download, zip ? QStringLiteral(".zip") : QStringLiteral(".tar.xz"),
+                                      QStringLiteral("ffmpeg_unzip_"), error);
+    if (!unpack)
+        return error;
+    const std::optional<QString> startError =
+        zip ? runProcessAndWait(profile.unzipTool, {QStringLiteral("-o"), unpack->archive,
+                                                    QStringLiteral("-d"), unpack->folder})
+            : runProcessAndWait(profile.tarTool, profile.ffmpegTarArguments(unpack->archive, unpack->folder));
+    if (startError) {
+        unpack->remove();
+        return InstallError{0, *startError};
+    }
+    QStringList names = QDir(unpack->folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                                       QDir::Unsorted);
+    const auto name = ffmpegNameIn(names);
+    if (!name) {
+        unpack->remove();
+        return InstallError::reelix(1);
+    }
+    InstallResult result = placeExecutable(unpack->folder + QLatin1Char('/') + *name, destination, profile);
+    // The static Linux build carries ffprobe too; the probe prefers it.
+    const QString ffprobe = unpack->folder + QStringLiteral("/ffprobe");
+    if (!result && QFileInfo(ffprobe).isFile())
+        result = placeExecutable(ffprobe, QFileInfo(destination).path() + QStringLiteral("/ffprobe"), profile);
+    unpack->remove();
+    return result;
+}
+
+InstallResult extractNode(const QString &download, const QString &destination,
+                          const PlatformProfile &profile)
+{
+    InstallError error;
+    const auto unpack = prepareUnpack(download, QStringLiteral(".tar.gz"), QStringLiteral("node_unpack_"), error);
+    if (!unpack)
+        return error;
+    if (const auto startError = runProcessAndWait(profile.tarTool,
+                                                  profile.nodeTarArguments(unpack->archive, unpack->folder))) {
+        unpack->remove();
+        return InstallError{0, *startError};
+    }
+    const QString node = unpack->folder + QStringLiteral("/node");
+    if (!QFileInfo::exists(node)) {
+        unpack->remove();
+        return InstallError::reelix(2);
+    }
+    const InstallResult result = placeExecutable(node, destination, profile);
+    unpack->remove();
+    return result;
+}
+
+} // namespace ToolInstall

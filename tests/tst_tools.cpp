@@ -1,6 +1,7 @@
 #include "fixtures/Files.h"
 #include "fixtures/Pem.h"
 #include "fixtures/TestMain.h"
+#include "fixtures/ToolMirror.h"
 
 #include "deps/DependencyChecker.h"
 #include "deps/ToolInstall.h"
@@ -20,38 +21,13 @@ class TestTools : public QObject
 {
     Q_OBJECT
 
-    QString m_root;
-    QProcess m_server;
-    QString m_host;
+    std::unique_ptr<ToolMirror> m_mirror;
 
-    QString mirror(const QString &path) const { return m_root + path; }
-
-    static bool run(const QString &program, const QStringList &args, const QString &dir)
-    {
-        QProcess p;
-        p.setWorkingDirectory(dir);
-        p.start(program, args);
-        return p.waitForFinished(60000) && p.exitCode() == 0;
-    }
-
-    // A folder tree packed into `archive` with the given tar flags.
-    bool pack(const QString &archive, const QString &flags, const QString &top,
-              const QMap<QString, QString> &scripts)
-    {
-        const QString work = TestHome::path() + "/pack";
-        QDir(work).removeRecursively();
-        for (auto it = scripts.cbegin(); it != scripts.cend(); ++it)
-            writeScript(work + "/" + top + "/" + it.key(), it.value());
-        QDir().mkpath(QFileInfo(archive).path());
-        return run("tar", {flags, archive, top}, work);
-    }
-
-    void setRoutes(const QJsonObject &routes) { writeText(mirror("/routes.json"), QJsonDocument(routes).toJson()); }
-
+    QString mirror(const QString &path) const { return m_mirror->path(path); }
+    void setRoutes(const QJsonObject &routes) { m_mirror->setRoutes(routes); }
     PlatformProfile linuxProfile(const QString &host) const
     {
-        PlatformProfile p = PlatformProfile::linuxProfile(TestHome::path(), QProcessEnvironment::systemEnvironment());
-        p.machine = "x86_64";
+        PlatformProfile p = m_mirror->linuxProfile(TestHome::path());
         p.githubURL = p.githubApiURL = p.ffmpegURL = p.nodeURL = host;
         return p;
     }
@@ -72,49 +48,20 @@ class TestTools : public QObject
                                                 QDir::AllEntries | QDir::Hidden);
     }
 
-    static void installedEverywhere(DependencyChecker &checker)
-    {
-        for (Dependency *tool : checker.tools())
-            tool->setStatus(DepStatus::unknown());
-    }
-
 private slots:
     void initTestCase()
     {
-        m_root = TestHome::path() + "/mirror";
-        QVERIFY(pack(mirror("/ffmpeg/releases/ffmpeg-release-amd64-static.tar.xz"), "cJf",
-                     "ffmpeg-7.1-amd64-static",
-                     {{"ffmpeg", "echo 'ffmpeg version 7.1-static https://example.org Copyright'"},
-                      {"ffprobe", "echo ffprobe"}}));
-        QVERIFY(pack(mirror("/dist/v22.20.0/node-v22.20.0-linux-x64.tar.gz"), "czf",
-                     "node-v22.20.0-linux-x64", {{"bin/node", "echo v22.20.0"}}));
-        QVERIFY(pack(mirror("/dist/v22.21.0/node-v22.21.0-linux-x64.tar.gz"), "czf",
-                     "node-v22.21.0-linux-x64", {{"bin/node", "echo v22.21.0"}}));
-        QVERIFY(pack(mirror("/empty/ffmpeg.tar.xz"), "cJf", "ffmpeg-x", {{"readme", "x"}}));
-        QVERIFY(pack(mirror("/empty/node.tar.gz"), "czf", "node-x", {{"lib/x", "x"}}));
-        writeScript(mirror("/assets/yt-dlp_linux"), "echo 2025.01.15");
-        writeText(mirror("/ffmpeg/release-readme.txt"), "\n  build: ffmpeg-git\n  version: 7.1\n");
-        writeText(mirror("/repos/yt-dlp/yt-dlp/releases/latest"), R"({"tag_name":"2025.01.15"})");
-        writeText(mirror("/dist/index.json"),
-                  R"([{"version":"v25.1.0","lts":false},{"version":"v24.0.0"},{"version":"v22.21.0","lts":"Jod"},{"version":"v20.1.0","lts":"Iron"}])");
-        setRoutes({});
-        m_server.start("python3", {REELIX_TEST_SOURCE "/fixtures/media_server.py", m_root});
-        QVERIFY(m_server.waitForReadyRead(20000));
-        m_host = "http://127.0.0.1:" + QString::fromUtf8(m_server.readLine()).trimmed();
+        m_mirror = std::make_unique<ToolMirror>(TestHome::path() + "/mirror");
+        QVERIFY(m_mirror->isReady());
     }
 
-    void cleanupTestCase()
-    {
-        m_server.kill();
-        m_server.waitForFinished();
-    }
+    void cleanupTestCase() { m_mirror.reset(); }
 
     void init()
     {
-        PlatformProfile::setCurrent(linuxProfile(m_host));
+        PlatformProfile::setCurrent(m_mirror->linuxProfile(TestHome::path()));
         QDir(DependencyChecker::binDirectory()).removeRecursively();
-        setRoutes({{"redirect", QJsonObject{{"/yt-dlp/yt-dlp/releases/latest/download/yt-dlp_linux",
-                                             "/assets/yt-dlp_linux"}}}});
+        m_mirror->resetRoutes();
     }
 
     void firstTimeInstall()
@@ -410,7 +357,7 @@ private slots:
                                              "/assets/yt-dlp_macos"}}}});
         PlatformProfile p = PlatformProfile::macOSProfile(TestHome::path(), {});
         p.machine = "x86_64";
-        p.githubURL = p.githubApiURL = p.ffmpegURL = p.nodeURL = m_host;
+        p.githubURL = p.githubApiURL = p.ffmpegURL = p.nodeURL = m_mirror->host();
         p.unzipTool = stand + "/unzip";
         p.tarTool = stand + "/tar";
         p.xattrTool = stand + "/xattr";

@@ -160,6 +160,13 @@ void DownloadManager::chooseFolder(const QUrl &folder)
     setDownloadFolder(path);
 }
 
+void DownloadManager::useFolderForThisRun(const QString &path)
+{
+    const QString folder = QDir::cleanPath(QDir(path).absolutePath());
+    QDir().mkpath(folder);
+    setDownloadFolder(folder);
+}
+
 void DownloadManager::setDownloadFolder(const QString &path)
 {
     const QUrl url = QUrl::fromLocalFile(path);

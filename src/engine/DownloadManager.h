@@ -40,6 +40,8 @@ public:
     Q_INVOKABLE void remove(DownloadItem *item);
     Q_INVOKABLE void clearCompleted();
     Q_INVOKABLE void chooseFolder(const QUrl &folder);
+    // A folder for this manager only; the remembered folder is left as it is.
+    void useFolderForThisRun(const QString &path);
     Q_INVOKABLE void convert(DownloadItem *item);
 
     // The runs; each completes when the item reached its end state.

@@ -1,0 +1,60 @@
+#include "CliJson.h"
+
+#include "deps/DependencyChecker.h"
+#include "engine/DownloadItem.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace CliJson {
+
+namespace {
+QJsonValue optionalText(const std::optional<QString> &value)
+{
+    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
+}
+} // namespace
+
+QJsonArray items(const QList<DownloadItem *> &items)
+{
+    QJsonArray array;
+    for (const DownloadItem *item : items) {
+        QJsonArray formats;
+        for (const VideoFormat &f : item->formats())
+            formats.append(QJsonObject{{"id", f.id}, {"label", f.label}, {"height", f.height}});
+        array.append(QJsonObject{{"url", item->url()},
+                                 {"status", statusName(item->status())},
+                                 {"title", item->title()},
+                                 {"thumbnailURL", item->thumbnailURL()},
+                                 {"formats", formats},
+                                 {"vcodec", item->vcodec},
+                                 {"filePath", optionalText(item->filePath())},
+                                 {"fileSize", optionalText(item->fileSize())},
+                                 {"codecInfo", item->codecInfo()},
+                                 {"needsConversion", item->needsConversion()},
+                                 {"errorMessage", item->errorMessage()}});
+    }
+    return array;
+}
+
+QJsonArray tools(const DependencyChecker &checker)
+{
+    QJsonArray array;
+    for (const Dependency *tool : checker.tools()) {
+        const DepStatus s = tool->status();
+        array.append(QJsonObject{{"name", tool->name()},
+                                 {"status", s.caseName()},
+                                 {"version", s.version()},
+                                 {"installed", s.installed()},
+                                 {"latest", s.latest()},
+                                 {"message", s.kind() == DepStatus::Kind::Failed ? s.message() : QString()}});
+    }
+    return array;
+}
+
+QByteArray line(const QJsonArray &array)
+{
+    return QJsonDocument(array).toJson(QJsonDocument::Compact);
+}
+
+} // namespace CliJson

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The command line of reelix-cli, parsed. A usage error leaves `error` set.
+struct CliOptions
+{
+    enum class Command { Download, Info, Tools, Certs };
+
+    Command command = Command::Download;
+    bool audio = false;
+    bool convert = false;
+    bool json = false;
+    bool refresh = false;
+    bool readStdin = false;
+    QString format;   // --format ID|LABEL
+    QString folder;   // --folder DIR
+    QString toolsAction = QStringLiteral("status");
+    QStringList addresses;
+    QString error;
+
+    static CliOptions parse(const QStringList &arguments);
+    static QString usage();
+};

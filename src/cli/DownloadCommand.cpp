@@ -1,0 +1,185 @@
+#include "DownloadCommand.h"
+
+#include "CliJson.h"
+
+#include <QMap>
+
+#include <cstdio>
+
+namespace {
+
+QString statusText(DownloadStatus status)
+{
+    return qtTrId(("status." + statusName(status)).toLatin1().constData());
+}
+
+bool isRunning(DownloadStatus s)
+{
+    return s == DownloadStatus::Waiting || s == DownloadStatus::Fetching ||
+           s == DownloadStatus::Downloading || s == DownloadStatus::Converting;
+}
+
+} // namespace
+
+DownloadCommand::DownloadCommand(const CliOptions &options, QObject *parent)
+    : QObject(parent), m_options(options), m_terminal(stderr)
+{
+    connect(&m_manager, &DownloadManager::itemSettled, this, &DownloadCommand::onSettled);
+}
+
+void DownloadCommand::start(const QStringList &addresses)
+{
+    if (!m_options.folder.isEmpty())
+        m_manager.useFolderForThisRun(m_options.folder);
+    const DownloadFormat format = m_options.audio ? DownloadFormat::Audio : DownloadFormat::Video;
+    for (const QString &address : addresses) {
+        // Connected before the run starts so that no change is missed.
+        const qsizetype before = m_manager.downloads().size();
+        m_manager.addDownload(address, format);
+        if (m_manager.downloads().size() > before)
+            connect(m_manager.downloads().last(), &DownloadItem::changed, this, &DownloadCommand::scheduleRedraw);
+    }
+    redraw();
+    checkFinished();
+}
+
+void DownloadCommand::interrupt()
+{
+    if (m_interrupted)
+        return;
+    m_interrupted = true;
+    for (DownloadItem *item : m_manager.downloads()) {
+        if (isRunning(item->status()))
+            item->cancelRun();
+        else if (!isFinal(item))
+            item->setStatus(DownloadStatus::Cancelled);
+    }
+    checkFinished();
+}
+
+void DownloadCommand::onSettled(DownloadItem *item)
+{
+    const bool info = m_options.command == CliOptions::Command::Info;
+    if (!m_interrupted && !info) {
+        if (item->status() == DownloadStatus::Ready) {
+            if (!m_options.format.isEmpty()) {
+                std::optional<VideoFormat> chosen;
+                for (const VideoFormat &f : item->formats()) {
+                    if (f.id == m_options.format || f.label == m_options.format) {
+                        chosen = f;
+                        break;
+                    }
+                }
+                if (!chosen) {
+                    item->setErrorMessage(QStringLiteral("No format matches \"%1\"").arg(m_options.format));
+                    item->setStatus(DownloadStatus::Error);
+                    checkFinished();
+                    return;
+                }
+                item->setSelectedFormatID(chosen->id);
+            }
+            m_manager.start(item);
+            return;
+        }
+        if (item->status() == DownloadStatus::Done && m_options.convert && !m_converting.contains(item) &&
+            item->needsConversion() && item->filePath()) {
+            m_converting.insert(item);
+            m_manager.convert(item);
+            return;
+        }
+    }
+    m_converting.remove(item);
+    checkFinished();
+}
+
+bool DownloadCommand::isFinal(const DownloadItem *item) const
+{
+    switch (item->status()) {
+    case DownloadStatus::Error:
+    case DownloadStatus::Cancelled:
+        return true;
+    case DownloadStatus::Ready:
+        return m_options.command == CliOptions::Command::Info;
+    case DownloadStatus::Done:
+        return !m_converting.contains(item);
+    default:
+        return false;
+    }
+}
+
+QString DownloadCommand::lineFor(const DownloadItem *item) const
+{
+    const QString name = item->title().isEmpty() ? item->url() : item->title();
+    QString message = item->status() == DownloadStatus::Error ? item->errorMessage() : item->statusMessage();
+    if (item->status() == DownloadStatus::Done && item->filePath())
+        message = *item->filePath() + (item->codecInfo().isEmpty() ? QString() : QStringLiteral("  ") + item->codecInfo());
+    if (item->status() == DownloadStatus::Done && !item->errorMessage().isEmpty())
+        message = item->errorMessage(); // a conversion that failed
+    return QStringLiteral("%1  %2  %3 %4%  %5")
+        .arg(name.left(50), statusText(item->status()), Terminal::progressBar(item->progress()))
+        .arg(int(item->progress() * 100), 3)
+        .arg(message);
+}
+
+QString DownloadCommand::keyFor(const DownloadItem *item) const
+{
+    return statusName(item->status()) + QLatin1Char('/') + QString::number(int(item->progress() * 10)) +
+           QLatin1Char('/') + item->errorMessage();
+}
+
+// An engine step sets several fields one after another; drawing once after
+// them shows a consistent line and keeps the terminal quiet.
+void DownloadCommand::scheduleRedraw()
+{
+    if (m_redrawPending)
+        return;
+    m_redrawPending = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_redrawPending = false;
+        redraw();
+    }, Qt::QueuedConnection);
+}
+
+void DownloadCommand::redraw()
+{
+    if (m_done)
+        return;
+    QStringList lines, keys;
+    for (const DownloadItem *item : m_manager.downloads()) {
+        lines << lineFor(item);
+        keys << keyFor(item);
+    }
+    m_terminal.show(lines, keys);
+}
+
+void DownloadCommand::checkFinished()
+{
+    if (m_done)
+        return;
+    for (const DownloadItem *item : m_manager.downloads()) {
+        if (!isFinal(item))
+            return;
+    }
+    redraw();
+    m_done = true;
+    const bool info = m_options.command == CliOptions::Command::Info;
+    const DownloadStatus success = info ? DownloadStatus::Ready : DownloadStatus::Done;
+    QMap<QString, int> counts;
+    bool allGood = !m_manager.downloads().isEmpty();
+    for (const DownloadItem *item : m_manager.downloads()) {
+        counts[statusName(item->status())] += 1;
+        allGood = allGood && item->status() == success;
+    }
+    QStringList parts;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        parts << QStringLiteral("%1 %2").arg(it.value()).arg(it.key());
+    m_terminal.print(m_manager.downloads().isEmpty()
+                         ? QStringLiteral("No address was accepted.")
+                         : QStringLiteral("%1 item(s): %2").arg(m_manager.downloads().size()).arg(parts.join(QStringLiteral(", "))));
+    if (m_options.json) {
+        std::fputs(CliJson::line(CliJson::items(m_manager.downloads())).constData(), stdout);
+        std::fputc('\n', stdout);
+        std::fflush(stdout);
+    }
+    emit finished(m_interrupted ? 130 : (allGood ? 0 : 1));
+}

@@ -1,0 +1,112 @@
+#include "ToolsCommand.h"
+
+#include "CliJson.h"
+
+#include "certs/CertificateStore.h"
+
+#include <QCoro/QCoroSignal>
+
+#include <cstdio>
+
+namespace {
+
+QString describe(const Dependency *tool)
+{
+    const DepStatus s = tool->status();
+    QString text = tool->name() + QStringLiteral(": ") + s.caseName();
+    switch (s.kind()) {
+    case DepStatus::Kind::UpToDate:
+        text += QLatin1Char(' ') + s.version();
+        break;
+    case DepStatus::Kind::UpdateAvailable:
+        text += QLatin1Char(' ') + s.installed() + QStringLiteral(" → ") + s.latest();
+        break;
+    case DepStatus::Kind::Downloading:
+    case DepStatus::Kind::Updating:
+        text += QLatin1Char(' ') + Terminal::progressBar(s.fraction()) +
+                QStringLiteral(" %1%").arg(int(s.fraction() * 100));
+        break;
+    case DepStatus::Kind::Failed:
+        text += QStringLiteral(" — ") + s.message();
+        break;
+    default:
+        break;
+    }
+    return text;
+}
+
+// Waits until the installed check has tested every file.
+QCoro::Task<> installedCheck(DependencyChecker &checker)
+{
+    checker.checkInstalled();
+    for (Dependency *tool : checker.tools()) {
+        while (tool->status().kind() == DepStatus::Kind::Checking)
+            co_await qCoro(tool, &Dependency::statusChanged);
+    }
+}
+
+} // namespace
+
+namespace ToolsCommand {
+
+QCoro::Task<int> run(CliOptions options)
+{
+    DependencyChecker checker;
+    Terminal terminal(stderr);
+    // The installer's own log lines, as they come, and progress per tool.
+    qsizetype shownLog = 0;
+    QObject::connect(&checker, &DependencyChecker::logOutputChanged, &checker, [&] {
+        const QString log = checker.logOutput();
+        if (log.size() < shownLog)
+            shownLog = 0;
+        for (const QString &line : log.mid(shownLog).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            terminal.print(line);
+        shownLog = log.size();
+    });
+    for (Dependency *tool : checker.tools()) {
+        QObject::connect(tool, &Dependency::statusChanged, &checker, [&terminal, tool] {
+            const auto kind = tool->status().kind();
+            if (kind == DepStatus::Kind::Downloading || kind == DepStatus::Kind::Updating)
+                terminal.show({describe(tool)}, {tool->name() + QString::number(int(tool->status().fraction() * 10))});
+        });
+    }
+
+    co_await installedCheck(checker);
+    if (options.toolsAction == QStringLiteral("install")) {
+        co_await checker.installAll();
+    } else {
+        // Versions only for the tools that are there: a missing one stays unknown.
+        checker.setIsCheckingUpdates(true);
+        if (checker.ytdlp()->status().kind() == DepStatus::Kind::Installed)
+            co_await checker.checkYtdlpVersion();
+        if (checker.ffmpeg()->status().kind() == DepStatus::Kind::Installed)
+            co_await checker.checkFfmpegVersion();
+        if (checker.node()->status().kind() == DepStatus::Kind::Installed)
+            co_await checker.checkNodeVersion();
+        checker.setIsCheckingUpdates(false);
+        if (options.toolsAction == QStringLiteral("update"))
+            co_await checker.updateAll();
+    }
+    for (const Dependency *tool : checker.tools())
+        terminal.print(describe(tool));
+    if (options.json) {
+        std::fputs(CliJson::line(CliJson::tools(checker)).constData(), stdout);
+        std::fputc('\n', stdout);
+        std::fflush(stdout);
+    }
+    co_return checker.hasFailure() ? 1 : 0;
+}
+
+QCoro::Task<int> certs(CliOptions options)
+{
+    const auto path = co_await CertificateStore::bundlePath(options.refresh);
+    if (!path) {
+        std::fputs("No certificate bundle could be made.\n", stderr);
+        co_return 1;
+    }
+    std::printf("%s\n", path->toLocal8Bit().constData());
+    std::fflush(stdout);
+    co_return 0;
+}
+
+} // namespace ToolsCommand

@@ -40,8 +40,8 @@ inline double timedRun(const QString &program, const QStringList &args,
 {
     QProcess p;
     p.setProcessEnvironment(env);
-    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     p.setStandardOutputFile(QProcess::nullDevice());
+    p.setStandardErrorFile(QProcess::nullDevice());
     QElapsedTimer clock;
     clock.start();
     p.start(program, args);

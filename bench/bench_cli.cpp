@@ -47,7 +47,7 @@ int main(int argc, char *argv[])
     const int pairs = argc > 1 ? atoi(argv[1]) : 5;
     for (int i = 0; i < pairs; ++i) {
         QDir(cliFolder).removeRecursively();
-        const double c = timedRun(REELIX_CLI_PATH, {"download", "--folder", cliFolder, url});
+        const double c = timedRun(REELIX_CLI_PATH, {"download", "--folder", cliFolder, "--json", url});
         QDir(bareFolder).removeRecursively();
         QElapsedTimer clock;
         clock.start();

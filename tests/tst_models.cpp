@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(title.size(), 1);
         QCOMPARE(any.size(), 1);
         item.setFormats({VideoFormat{"137", "1080p", 1080}});
-        QCOMPARE(item.formatList().first().value<VideoFormat>().label, QString("1080p"));
+        QCOMPARE(item.formatList().first().toMap().value("label").toString(), QString("1080p"));
     }
 
     void listModelRowsAndChanges()

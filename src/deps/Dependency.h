@@ -15,6 +15,13 @@ class Dependency : public QObject
     Q_PROPERTY(QString icon READ icon CONSTANT)
     Q_PROPERTY(DepStatus status READ status NOTIFY statusChanged)
     Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
+    // The status's case and values, flat for the views.
+    Q_PROPERTY(QString statusName READ statusName NOTIFY statusChanged)
+    Q_PROPERTY(double fraction READ fraction NOTIFY statusChanged)
+    Q_PROPERTY(QString version READ version NOTIFY statusChanged)
+    Q_PROPERTY(QString installedVersion READ installedVersion NOTIFY statusChanged)
+    Q_PROPERTY(QString latestVersion READ latestVersion NOTIFY statusChanged)
+    Q_PROPERTY(QString failureMessage READ failureMessage NOTIFY statusChanged)
 
 public:
     Dependency(const QString &name, const QString &description, const QString &icon,
@@ -27,6 +34,15 @@ public:
     QString fileName() const { return m_fileName; } // its file in the tool folder
     DepStatus status() const { return m_status; }
     double progress() const { return m_progress; }
+    QString statusName() const { return m_status.caseName(); }
+    double fraction() const { return m_status.fraction(); }
+    QString version() const { return m_status.version(); }
+    QString installedVersion() const { return m_status.installed(); }
+    QString latestVersion() const { return m_status.latest(); }
+    QString failureMessage() const
+    {
+        return m_status.kind() == DepStatus::Kind::Failed ? m_status.message() : QString();
+    }
 
     void setStatus(const DepStatus &status);
     void setProgress(double progress);

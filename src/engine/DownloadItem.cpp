@@ -24,9 +24,11 @@ void DownloadItem::assign(T &field, const T &value, void (DownloadItem::*signal)
 
 QVariantList DownloadItem::formatList() const
 {
+    // Plain maps: the views read id, label and height without knowing the type.
     QVariantList list;
     for (const VideoFormat &f : m_formats)
-        list << QVariant::fromValue(f);
+        list << QVariantMap{{QStringLiteral("id"), f.id}, {QStringLiteral("label"), f.label},
+                            {QStringLiteral("height"), f.height}};
     return list;
 }
 

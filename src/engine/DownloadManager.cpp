@@ -82,6 +82,18 @@ void DownloadManager::removeRow(int row)
     // A run still suspended on this item finishes against it and then lets go.
     item->deleteLater();
     emit countChanged();
+    updateHasCompleted();
+}
+
+void DownloadManager::updateHasCompleted()
+{
+    const bool any = std::any_of(m_downloads.cbegin(), m_downloads.cend(), [](const DownloadItem *item) {
+        return item->status() == DownloadStatus::Done;
+    });
+    if (any == m_hasCompleted)
+        return;
+    m_hasCompleted = any;
+    emit hasCompletedChanged();
 }
 
 void DownloadManager::itemChanged(DownloadItem *item)
@@ -91,6 +103,7 @@ void DownloadManager::itemChanged(DownloadItem *item)
         return;
     const QModelIndex at = index(row);
     emit dataChanged(at, at);
+    updateHasCompleted();
 }
 
 void DownloadManager::addDownload(const QString &url, Download::DownloadFormat format)
@@ -102,6 +115,13 @@ void DownloadManager::addDownload(const QString &url, Download::DownloadFormat f
     auto *item = new DownloadItem(url, format);
     append(item);
     fetchInfo(item);
+}
+
+void DownloadManager::insertItem(DownloadItem *item)
+{
+    item->setParent(nullptr);
+    append(item);
+    updateHasCompleted();
 }
 
 void DownloadManager::start(DownloadItem *item)

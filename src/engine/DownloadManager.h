@@ -15,6 +15,8 @@ class DownloadManager : public QAbstractListModel
     QML_ELEMENT
     Q_PROPERTY(QUrl downloadFolderURL READ downloadFolderURL NOTIFY downloadFolderURLChanged)
     Q_PROPERTY(int count READ rowCount NOTIFY countChanged)
+    // At least one item is done (the clear button is offered).
+    Q_PROPERTY(bool hasCompleted READ hasCompleted NOTIFY hasCompletedChanged)
 
 public:
     enum Role { ItemRole = Qt::UserRole + 1, StatusRole, TitleRole, ProgressRole, UrlRole };
@@ -31,10 +33,14 @@ public:
     Q_INVOKABLE DownloadItem *itemAt(int row) const;
 
     QUrl downloadFolderURL() const { return m_downloadFolderURL; }
+    bool hasCompleted() const { return m_hasCompleted; }
     QString downloadFolder() const { return m_downloadFolderURL.toLocalFile(); }
 
     // Queue operations.
     Q_INVOKABLE void addDownload(const QString &url, Download::DownloadFormat format);
+    // Takes an item as it is, without starting its information run (a list
+    // shown for review, or restored).
+    void insertItem(DownloadItem *item);
     Q_INVOKABLE void start(DownloadItem *item);
     Q_INVOKABLE void retry(DownloadItem *item);
     Q_INVOKABLE void remove(DownloadItem *item);
@@ -56,6 +62,7 @@ public:
 signals:
     void downloadFolderURLChanged();
     void countChanged();
+    void hasCompletedChanged();
     // An item reached an end state of a run (ready, done, error, cancelled).
     void itemSettled(DownloadItem *item);
 
@@ -64,7 +71,9 @@ private:
     void removeRow(int row);
     void itemChanged(DownloadItem *item);
     void setDownloadFolder(const QString &path);
+    void updateHasCompleted();
 
     QList<DownloadItem *> m_downloads;
     QUrl m_downloadFolderURL;
+    bool m_hasCompleted = false;
 };

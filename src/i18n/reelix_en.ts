@@ -138,8 +138,8 @@ then press Add.</translation>
         <translation>JavaScript runtime needed for YouTube</translation>
     </message>
     <message id="setup.subtitle">
-        <source>Reelix needs three free tools. They install in your user folder.</source>
-        <translation>Reelix needs three free tools. They install in your user folder.</translation>
+        <source>Reelix needs three free tools to work.</source>
+        <translation>Reelix needs three free tools to work.</translation>
     </message>
     <message id="setup.open">
         <source>Open Reelix</source>
@@ -150,8 +150,8 @@ then press Add.</translation>
         <translation>No administrator password needed</translation>
     </message>
     <message id="setup.failed">
-        <source>Installation failed. Check your connection and retry.</source>
-        <translation>Installation failed. Check your connection and retry.</translation>
+        <source>Failed</source>
+        <translation>Failed</translation>
     </message>
     <message id="setup.download">
         <source>Install the tools</source>

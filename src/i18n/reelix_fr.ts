@@ -138,8 +138,8 @@ puis appuyez sur Ajouter.</translation>
         <translation>Moteur JavaScript requis pour YouTube</translation>
     </message>
     <message id="setup.subtitle">
-        <source>Reelix needs three free tools. They install in your user folder.</source>
-        <translation>Reelix a besoin de trois outils libres. Ils s'installent dans votre dossier personnel.</translation>
+        <source>Reelix needs three free tools to work.</source>
+        <translation>Reelix a besoin de trois outils libres.</translation>
     </message>
     <message id="setup.open">
         <source>Open Reelix</source>
@@ -150,8 +150,8 @@ puis appuyez sur Ajouter.</translation>
         <translation>Aucun mot de passe administrateur requis</translation>
     </message>
     <message id="setup.failed">
-        <source>Installation failed. Check your connection and retry.</source>
-        <translation>L'installation a échoué. Vérifiez votre connexion et réessayez.</translation>
+        <source>Failed</source>
+        <translation>Échec</translation>
     </message>
     <message id="setup.download">
         <source>Install the tools</source>

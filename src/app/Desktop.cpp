@@ -1,0 +1,79 @@
+#include "Desktop.h"
+
+#include "Icons.h"
+
+#include "engine/Submission.h"
+
+#include <QClipboard>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QProcess>
+#include <QUrl>
+
+QString Desktop::iconFont() const
+{
+    return QString::fromLatin1(Icons::fontFamily);
+}
+
+QString Desktop::glyph(const QString &symbol) const
+{
+    return Icons::glyph(symbol);
+}
+
+bool Desktop::clipboardHasText() const
+{
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasText();
+}
+
+QString Desktop::clipboardText() const
+{
+    return clipboardHasText() ? QGuiApplication::clipboard()->text() : QString();
+}
+
+void Desktop::setClipboardText(const QString &text) const
+{
+    QGuiApplication::clipboard()->setText(text);
+}
+
+QStringList Desktop::addresses(const QString &text) const
+{
+    return addressesFromText(text);
+}
+
+QString Desktop::fileName(const QString &path) const
+{
+    return QFileInfo(path).fileName();
+}
+
+void Desktop::reveal(const QString &path) const
+{
+    if (path.isEmpty())
+        return;
+#ifdef Q_OS_MACOS
+    QProcess::startDetached(QStringLiteral("/usr/bin/open"), {QStringLiteral("-R"), path});
+#else
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+    call << QStringList{QUrl::fromLocalFile(path).toString()} << QString();
+    // Asynchronous: a file manager that is slow to answer never blocks the window.
+    auto *watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call, 3000));
+    const QString folder = QFileInfo(path).path();
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [watcher, folder] {
+        if (watcher->isError())
+            QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+        watcher->deleteLater();
+    });
+#endif
+}
+
+void Desktop::openFolder(const QString &path) const
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}

@@ -1,0 +1,133 @@
+#include "LogViewer.h"
+
+#include "log/Logger.h"
+#include "platform/PlatformProfile.h"
+#include "platform/UserDefaults.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QUrl>
+
+LogViewer::LogViewer(QObject *parent) : QObject(parent)
+{
+    m_enabled = UserDefaults::boolValue(QStringLiteral("debugLogging"));
+    m_timer.setInterval(1500);
+    connect(&m_timer, &QTimer::timeout, this, &LogViewer::reloadLog);
+}
+
+void LogViewer::setEnabled(bool enabled)
+{
+    if (m_enabled == enabled)
+        return;
+    m_enabled = enabled;
+    UserDefaults::setValue(QStringLiteral("debugLogging"), enabled);
+    emit isEnabledChanged();
+    updateTimer();
+}
+
+void LogViewer::setActive(bool active)
+{
+    if (m_active == active)
+        return;
+    m_active = active;
+    emit activeChanged();
+    if (active) {
+        m_seenSize = -1; // shown again: read whatever is there
+        reloadLog();
+    }
+    updateTimer();
+}
+
+void LogViewer::updateTimer()
+{
+    if (m_active && m_enabled)
+        m_timer.start();
+    else
+        m_timer.stop();
+}
+
+QString LogViewer::displayText(const QByteArray &bytes, bool *truncated)
+{
+    *truncated = false;
+    if (!bytes.isValidUtf8())
+        return QString();
+    if (bytes.size() <= shownBytes)
+        return QString::fromUtf8(bytes);
+    // Start at a line boundary inside the last part.
+    qsizetype start = bytes.size() - shownBytes;
+    const qsizetype lineStart = bytes.indexOf('\n', start);
+    if (lineStart >= 0)
+        start = lineStart + 1;
+    *truncated = true;
+    return QStringLiteral("… Lignes précédentes dans le fichier (bouton Dossier) — %1 Mo au total\n")
+               .arg(QString::number(bytes.size() / 1e6, 'f', 1)) +
+           QString::fromUtf8(bytes.mid(start));
+}
+
+void LogViewer::reloadLog()
+{
+    const QString path = Logger::shared().filePath();
+    const QFileInfo info(path);
+    const qint64 size = info.exists() ? info.size() : -2;
+    const QDateTime modified = info.lastModified();
+    if (size == m_seenSize && modified == m_seenModified)
+        return; // unchanged: no read, no redraw
+    m_seenSize = size;
+    m_seenModified = modified;
+    QFile file(path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    bool truncated = false;
+    const QString text = displayText(bytes, &truncated);
+    setText(text, truncated);
+}
+
+void LogViewer::setText(const QString &text, bool truncated)
+{
+    if (text == m_text && truncated == m_truncated)
+        return;
+    m_text = text;
+    m_truncated = truncated;
+    emit logTextChanged();
+}
+
+QString LogViewer::fullText() const
+{
+    if (!m_truncated)
+        return m_text;
+    QFile file(Logger::shared().filePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return m_text;
+    const QByteArray bytes = file.readAll();
+    return bytes.isValidUtf8() ? QString::fromUtf8(bytes) : QString();
+}
+
+void LogViewer::copyLog()
+{
+    QGuiApplication::clipboard()->setText(fullText());
+    m_copied = true;
+    emit copiedChanged();
+    QTimer::singleShot(2000, this, [this] {
+        m_copied = false;
+        emit copiedChanged();
+    });
+}
+
+void LogViewer::clearLog()
+{
+    Logger::shared().clear();
+    // The writer only has short appends queued; after this the file is empty
+    // for the next reload.
+    Logger::shared().waitUntilWritten();
+    m_seenSize = -1;
+    setText(QString(), false);
+}
+
+void LogViewer::openLogFolder()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(PlatformProfile::current().logDirectory()));
+}

@@ -1,0 +1,86 @@
+#include "ReelixApp.h"
+
+#include "certs/CertificateStore.h"
+#include "engine/ToolEnvironment.h"
+
+#include <QPointer>
+#include <QtConcurrent>
+
+#include <QCoro/QCoroFuture>
+
+namespace {
+
+bool allToolsExecutable(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        if (!ToolEnvironment::isExecutableFile(path))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+ReelixApp::ReelixApp(QObject *parent) : QObject(parent)
+{
+    connect(&m_checker, &DependencyChecker::statusesChanged, this, &ReelixApp::updateSummaryChanged);
+    // Leaving setup, by "open" or "skip", always comes back here.
+    m_checker.onComplete = [this] { setView(View::Main); };
+}
+
+QString ReelixApp::version() const
+{
+    return QStringLiteral(REELIX_VERSION);
+}
+
+QString ReelixApp::updateSummary(const DependencyChecker &checker)
+{
+    QStringList entries;
+    for (const Dependency *tool : checker.tools()) {
+        const DepStatus s = tool->status();
+        if (s.kind() == DepStatus::Kind::UpdateAvailable)
+            entries << tool->name() + QLatin1Char(' ') + s.installed() + QStringLiteral(" → ") + s.latest();
+    }
+    return entries.join(QStringLiteral("   ·   "));
+}
+
+void ReelixApp::performStartupCheck()
+{
+    if (m_startupChecked)
+        return;
+    m_startupChecked = true;
+    startupCheck();
+}
+
+QCoro::Task<> ReelixApp::startupCheck()
+{
+    QPointer<ReelixApp> self(this);
+    CertificateStore::bundlePath(false); // not awaited: only prepares the file
+    QStringList paths;
+    for (const Dependency *tool : m_checker.tools())
+        paths << DependencyChecker::toolPath(tool);
+    auto testing = QtConcurrent::run(allToolsExecutable, paths);
+    const bool allPresent = co_await testing;
+    if (!self)
+        co_return;
+    if (!allPresent) {
+        setView(View::Setup);
+        co_return;
+    }
+    setView(View::Main);
+    if (!m_checker.isCheckingUpdates())
+        m_checker.checkForUpdates();
+}
+
+void ReelixApp::showUpdates()
+{
+    setView(View::Setup);
+}
+
+void ReelixApp::setView(View view)
+{
+    if (m_view == view)
+        return;
+    m_view = view;
+    emit viewChanged();
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "deps/DependencyChecker.h"
+
+#include <QObject>
+#include <QtQml/qqmlregistration.h>
+
+#include <QCoro/QCoroTask>
+
+// The application shell: owns the tool checker for the whole run and decides
+// what the main window shows (placeholder, setup and updates, downloads).
+class ReelixApp : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Created by main()")
+    Q_PROPERTY(DependencyChecker *checker READ checker CONSTANT)
+    Q_PROPERTY(View view READ view NOTIFY viewChanged)
+    Q_PROPERTY(QString version READ version CONSTANT)
+    Q_PROPERTY(QString updateSummary READ updateSummary NOTIFY updateSummaryChanged)
+
+public:
+    enum class View { Placeholder, Setup, Main };
+    Q_ENUM(View)
+
+    explicit ReelixApp(QObject *parent = nullptr);
+
+    DependencyChecker *checker() { return &m_checker; }
+    View view() const { return m_view; }
+    QString version() const;
+    QString updateSummary() const { return updateSummary(m_checker); }
+    // "yt-dlp 1 → 2   ·   Node.js v1 → v2" for the tools with an update.
+    static QString updateSummary(const DependencyChecker &checker);
+
+    // Prepares the certificate bundle in the background and tests the three
+    // tool files off the GUI thread; then shows setup or the main view.
+    Q_INVOKABLE void performStartupCheck();
+    QCoro::Task<> startupCheck();
+    // The menu command and the banner button: back to setup and updates.
+    Q_INVOKABLE void showUpdates();
+    Q_INVOKABLE void requestLogWindow() { emit logWindowRequested(); }
+
+signals:
+    void viewChanged();
+    void updateSummaryChanged();
+    void logWindowRequested();
+
+private:
+    void setView(View view);
+
+    DependencyChecker m_checker;
+    View m_view = View::Placeholder;
+    bool m_startupChecked = false;
+};

@@ -1,0 +1,32 @@
+// reelix: the desktop app.
+#include "ReelixApp.h"
+#include "Registration.h"
+
+#include "i18n/Localization.h"
+
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QQuickStyle>
+#include <QtQml/qqmlextensionplugin.h>
+
+Q_IMPORT_QML_PLUGIN(ReelixPlugin)
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setOrganizationName(QStringLiteral("Reelix"));
+    QGuiApplication::setApplicationName(QStringLiteral("Reelix"));
+    QGuiApplication::setApplicationVersion(QStringLiteral(REELIX_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("reelix"));
+    QQuickStyle::setStyle(QStringLiteral("Basic"));
+    Localization::install();
+    registerEngineTypes();
+
+    ReelixApp shell;
+    QQmlApplicationEngine engine;
+    engine.setInitialProperties({{QStringLiteral("app"), QVariant::fromValue(&shell)}});
+    QObject::connect(&engine, &QQmlApplicationEngine::objectCreationFailed, &app,
+                     [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
+    engine.load(QUrl(QStringLiteral("qrc:/Reelix/qml/Main.qml")));
+    return app.exec();
+}

@@ -1,0 +1,29 @@
+import QtQuick
+import QtQuick.Controls.Basic
+
+// A small round icon button: tinted circle on hover, the tooltip as its
+// accessible name.
+AbstractButton {
+    id: button
+    property string symbol
+    property color color: "white"
+    property string tip
+    implicitWidth: 28
+    implicitHeight: 28
+    hoverEnabled: true
+    Accessible.name: tip
+    ToolTip.visible: hovered && tip.length > 0
+    ToolTip.text: tip
+    ToolTip.delay: 500
+    background: Rectangle {
+        radius: width / 2
+        color: Qt.rgba(button.color.r, button.color.g, button.color.b, button.hovered ? 0.2 : 0)
+        Behavior on color { ColorAnimation { duration: 100; easing.type: Easing.InOutQuad } }
+    }
+    contentItem: Icon {
+        name: button.symbol
+        size: 12
+        color: Qt.rgba(button.color.r, button.color.g, button.color.b, button.hovered ? 1 : 0.6)
+        Behavior on color { ColorAnimation { duration: 100; easing.type: Easing.InOutQuad } }
+    }
+}

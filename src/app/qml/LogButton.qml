@@ -1,0 +1,13 @@
+import QtQuick
+
+// An icon and a short text, tinted, for the log window's bar.
+PlainButton {
+    id: control
+    property string symbol
+    property color tint: "white"
+    contentItem: Row {
+        spacing: 4
+        Icon { name: control.symbol; size: 11; color: control.tint; anchors.verticalCenter: parent.verticalCenter }
+        Text { text: control.text; color: control.tint; font.pixelSize: 11 }
+    }
+}

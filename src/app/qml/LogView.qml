@@ -1,0 +1,126 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Reelix
+
+// The log window's content: the switch, copy, clear, folder, and the text.
+Rectangle {
+    id: view
+    required property LogViewer viewer
+    color: Qt.rgba(0.09, 0.1, 0.12, 1)
+    implicitWidth: 700
+    implicitHeight: 420
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+        Rectangle {
+            Layout.fillWidth: true
+            implicitHeight: bar.implicitHeight + 20
+            color: Qt.rgba(0.12, 0.12, 0.12, 1)
+            RowLayout {
+                id: bar
+                anchors.fill: parent
+                anchors.leftMargin: 14; anchors.rightMargin: 14; anchors.topMargin: 10; anchors.bottomMargin: 10
+                spacing: 12
+                Switch {
+                    id: toggle
+                    objectName: "loggingSwitch"
+                    checked: view.viewer.isEnabled
+                    onToggled: view.viewer.isEnabled = checked
+                    Accessible.name: "Activer les logs"
+                    indicator: Rectangle {
+                        implicitWidth: 34; implicitHeight: 20
+                        x: toggle.leftPadding
+                        y: parent.height / 2 - height / 2
+                        radius: 10
+                        color: toggle.checked ? Qt.rgba(0.3, 0.85, 0.55, 1) : Qt.rgba(0.3, 0.3, 0.3, 1)
+                        Rectangle {
+                            x: toggle.checked ? parent.width - width - 2 : 2
+                            y: 2
+                            width: 16; height: 16; radius: 8
+                            color: "white"
+                            Behavior on x { NumberAnimation { duration: 120 } }
+                        }
+                    }
+                    contentItem: Text {
+                        leftPadding: toggle.indicator.width + 8
+                        text: "Activer les logs"
+                        color: Qt.rgba(0.85, 0.85, 0.85, 1)
+                        font.pixelSize: 12; font.weight: Font.Medium
+                        verticalAlignment: Text.AlignVCenter
+                    }
+                }
+                Item { Layout.fillWidth: true }
+                LogButton {
+                    objectName: "copyButton"
+                    visible: view.viewer.logText.length > 0
+                    symbol: view.viewer.copied ? "checkmark" : "doc.on.clipboard"
+                    text: view.viewer.copied ? "Copié !" : "Copier"
+                    tint: view.viewer.copied ? Qt.rgba(0.3, 0.85, 0.55, 1) : Qt.rgba(0.6, 0.6, 0.6, 1)
+                    onClicked: view.viewer.copyLog()
+                }
+                LogButton {
+                    objectName: "clearButton"
+                    visible: view.viewer.logText.length > 0
+                    symbol: "trash"
+                    text: "Effacer"
+                    tint: Qt.rgba(1.0, 0.38, 0.38, 1)
+                    onClicked: view.viewer.clearLog()
+                }
+                LogButton {
+                    objectName: "folderButton"
+                    symbol: "folder"
+                    text: "Dossier"
+                    tint: Qt.rgba(0.5, 0.5, 0.5, 1)
+                    onClicked: view.viewer.openLogFolder()
+                }
+            }
+        }
+        Rectangle { Layout.fillWidth: true; height: 1; color: Qt.rgba(0.2, 0.2, 0.2, 1) }
+
+        ColumnLayout {
+            objectName: "emptyLog"
+            visible: view.viewer.logText.length === 0
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            spacing: 10
+            Item { Layout.fillHeight: true }
+            Icon { Layout.alignment: Qt.AlignHCenter; name: "doc.text"; size: 32; color: Qt.rgba(0.25, 0.25, 0.25, 1) }
+            Text {
+                objectName: "emptyText"
+                Layout.alignment: Qt.AlignHCenter
+                text: view.viewer.isEnabled ? "Aucun log pour l'instant" : "Activez les logs ci-dessus pour commencer"
+                color: Qt.rgba(0.35, 0.35, 0.35, 1)
+                font.pixelSize: 12
+            }
+            Item { Layout.fillHeight: true }
+        }
+        ScrollView {
+            id: scroll
+            objectName: "logScroll"
+            visible: view.viewer.logText.length > 0
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
+            TextArea {
+                id: text
+                objectName: "logTextArea"
+                readOnly: true
+                selectByMouse: true
+                text: view.viewer.logText
+                color: Qt.rgba(0.75, 0.75, 0.75, 1)
+                selectionColor: Qt.rgba(0.24, 0.51, 1.0, 0.6)
+                font.pixelSize: 11; font.family: "monospace"
+                wrapMode: TextEdit.Wrap
+                padding: 12
+                background: null
+                // Follow the end of the log whenever its text changes.
+                onTextChanged: Qt.callLater(() => {
+                    const flick = scroll.contentItem
+                    flick.contentY = Math.max(0, flick.contentHeight - flick.height)
+                })
+            }
+        }
+    }
+}

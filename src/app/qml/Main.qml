@@ -1,0 +1,129 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Window
+import Reelix
+
+// The main window: placeholder, setup and updates, or downloads, chosen by
+// the shell; the Tools menu; one log window at most.
+ApplicationWindow {
+    id: window
+    required property ReelixApp app
+    property Window logWindow: null
+
+    visible: true
+    title: "Reelix"
+    color: app.view === ReelixApp.Main ? Qt.rgba(0.11, 0.12, 0.15, 1) : Qt.rgba(0.08, 0.09, 0.11, 1)
+    font.family: "Inter"
+    width: 900
+    height: 640
+    minimumWidth: app.view === ReelixApp.Main ? 680 : 420
+    minimumHeight: app.view === ReelixApp.Main ? 520 : 500
+
+    function openLogs() {
+        if (!logWindow)
+            logWindow = logComponent.createObject(null)
+        logWindow.show()
+        logWindow.raise()
+        logWindow.requestActivate()
+    }
+
+    Connections {
+        target: window.app
+        function onLogWindowRequested() { window.openLogs() }
+        function onViewChanged() { switcher.restart() }
+    }
+
+    menuBar: MenuBar {
+        objectName: "menuBar"
+        palette.window: Qt.rgba(0.13, 0.14, 0.17, 1)
+        palette.windowText: "white"
+        palette.base: Qt.rgba(0.16, 0.17, 0.2, 1)
+        palette.text: "white"
+        palette.button: Qt.rgba(0.13, 0.14, 0.17, 1)
+        palette.buttonText: "white"
+        palette.highlight: Qt.rgba(0.24, 0.51, 1.0, 1)
+        palette.highlightedText: "white"
+        palette.light: Qt.rgba(0.2, 0.21, 0.25, 1)
+        palette.mid: Qt.rgba(0.2, 0.21, 0.25, 1)
+        Menu {
+            title: qsTrId("menu.tools")
+            Action {
+                objectName: "checkUpdatesAction"
+                text: qsTrId("menu.check_updates")
+                shortcut: "Shift+Ctrl+,"
+                onTriggered: window.app.showUpdates()
+            }
+            MenuSeparator {}
+            Action {
+                objectName: "debugLogsAction"
+                text: qsTrId("menu.debug_logs")
+                shortcut: "Shift+Ctrl+L"
+                onTriggered: window.openLogs()
+            }
+        }
+    }
+
+    // The root view, switched with a 0.25 s ease-in-out cross-fade.
+    Loader {
+        id: root
+        objectName: "rootView"
+        anchors.fill: parent
+        sourceComponent: window.app.view === ReelixApp.Main ? mainView
+                         : window.app.view === ReelixApp.Setup ? setupView : placeholder
+        onLoaded: {
+            if (window.app.view === ReelixApp.Setup) {
+                window.width = 420
+                window.height = Qt.binding(() => item ? item.implicitHeight : 500)
+            } else if (window.app.view === ReelixApp.Main) {
+                window.height = Math.max(window.height, 640)
+                window.width = Math.max(window.width, 900)
+            }
+        }
+    }
+    SequentialAnimation {
+        id: switcher
+        NumberAnimation { target: root; property: "opacity"; from: 0; to: 1; duration: 250; easing.type: Easing.InOutQuad }
+    }
+    Behavior on height { enabled: window.app.view === ReelixApp.Setup; NumberAnimation { duration: 250; easing.type: Easing.InOutQuad } }
+
+    Component {
+        id: placeholder
+        Rectangle {
+            color: Qt.rgba(0.08, 0.09, 0.11, 1)
+            Component.onCompleted: window.app.performStartupCheck()
+        }
+    }
+    Component {
+        id: setupView
+        SetupView {
+            checker: window.app.checker
+            version: window.app.version
+        }
+    }
+    Component {
+        id: mainView
+        ContentView {
+            checker: window.app.checker
+            updateSummary: window.app.updateSummary
+            onShowUpdates: window.app.showUpdates()
+        }
+    }
+    Component {
+        id: logComponent
+        Window {
+            id: logWin
+            objectName: "logWindow"
+            property LogViewer viewer: LogViewer { active: logWin.visible }
+            title: "Logs Reelix"
+            width: 720
+            height: 440
+            color: Qt.rgba(0.09, 0.1, 0.12, 1)
+            x: Screen.width - width - 40
+            y: 60
+            LogView {
+                anchors.fill: parent
+                viewer: logWin.viewer
+            }
+        }
+    }
+}

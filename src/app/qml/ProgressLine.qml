@@ -1,0 +1,28 @@
+import QtQuick
+
+// A 3-point capsule track with a gradient fill from the leading edge.
+Item {
+    id: bar
+    property real value: 0
+    property color accent: "#3d82ff"
+    property real endOpacity: 0.6
+    property int duration: 150
+    implicitHeight: 3
+    Rectangle {
+        anchors.fill: parent
+        radius: height / 2
+        color: Qt.rgba(0.18, 0.18, 0.18, 1)
+    }
+    Rectangle {
+        objectName: "progressFill"
+        height: parent.height
+        radius: height / 2
+        width: Math.max(0, parent.width * bar.value)
+        Behavior on width { NumberAnimation { duration: bar.duration; easing.type: Easing.Linear } }
+        gradient: Gradient {
+            orientation: Gradient.Horizontal
+            GradientStop { position: 0; color: bar.accent }
+            GradientStop { position: 1; color: Qt.rgba(bar.accent.r, bar.accent.g, bar.accent.b, bar.endOpacity) }
+        }
+    }
+}

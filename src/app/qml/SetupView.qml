@@ -1,0 +1,248 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Reelix
+
+// Setup at first start, and the updates view later: the three tools, the
+// installer's log, and exactly one set of actions for the checker's state.
+Rectangle {
+    id: view
+    required property DependencyChecker checker
+    property string version
+    property bool appeared: false
+    readonly property bool busy: checker.isInstalling || checker.isAnyUpdating
+    readonly property string actionState: busy ? "progress"
+                                          : checker.isCheckingUpdates ? "checking"
+                                          : (checker.allReady && checker.hasUpdates) ? "updates"
+                                          : checker.allReady ? "open" : "install"
+    readonly property string subtitleKey: checker.isCheckingUpdates ? "update.checking"
+                                          : checker.hasUpdates ? "update.available"
+                                          : checker.allReady ? "update.all_uptodate" : "setup.subtitle"
+
+    color: Qt.rgba(0.08, 0.09, 0.11, 1)
+    implicitWidth: 420
+    // 500 points, 620 with the log box; more when the content needs it
+    // (long translations), so nothing is ever clipped.
+    readonly property int baseHeight: checker.logOutput.length > 0 ? 620 : 500
+    implicitHeight: Math.max(baseHeight, layout.implicitHeight + 56)
+
+    Component.onCompleted: {
+        appeared = true
+        if (!checker.allReady)
+            checker.checkInstalled()
+    }
+
+    function install() {
+        if (!checker.isInstalling)
+            checker.requestInstall()
+    }
+    function update() {
+        if (!checker.isInstalling)
+            checker.requestUpdate()
+    }
+    function leave() { checker.complete() }
+
+    Shortcut {
+        sequences: ["Ctrl+Return", "Ctrl+Enter"]
+        enabled: view.visible && (view.actionState === "install" || view.actionState === "open" || view.actionState === "updates")
+        onActivated: {
+            if (view.actionState === "install") view.install()
+            else if (view.actionState === "updates") view.update()
+            else view.leave()
+        }
+    }
+
+    ColumnLayout {
+        id: layout
+        anchors.fill: parent
+        spacing: 0
+        Item { Layout.fillHeight: true }
+
+        // Header
+        ColumnLayout {
+            Layout.alignment: Qt.AlignHCenter
+            spacing: 12
+            Item {
+                Layout.alignment: Qt.AlignHCenter
+                width: 64; height: 64
+                scale: view.appeared ? 1 : 0.7
+                opacity: view.appeared ? 1 : 0
+                Behavior on scale { SequentialAnimation { PauseAnimation { duration: 50 } SpringAnimation { spring: 4; damping: 0.3; epsilon: 0.005 } } }
+                Behavior on opacity { SequentialAnimation { PauseAnimation { duration: 50 } NumberAnimation { duration: 350 } } }
+                // A soft blue glow: rings of falling opacity (drawn the same by
+                // every renderer, the software one included).
+                Repeater {
+                    model: 10
+                    Rectangle {
+                        required property int index
+                        anchors.centerIn: parent
+                        width: 64 + (index + 1) * 4
+                        height: width
+                        radius: 16 + (index + 1) * 2
+                        color: Qt.rgba(0.24, 0.51, 1.0, 0.5 * 0.22 * Math.pow(1 - index / 10, 2))
+                    }
+                }
+                Rectangle {
+                    id: badge
+                    objectName: "badge"
+                    anchors.fill: parent
+                    radius: 16
+                    gradient: Gradient {
+                        orientation: Gradient.Horizontal
+                        GradientStop { position: 0; color: Qt.rgba(0.24, 0.51, 1.0, 1) }
+                        GradientStop { position: 1; color: Qt.rgba(0.48, 0.27, 0.98, 1) }
+                    }
+                    Icon {
+                        objectName: "badgeSymbol"
+                        anchors.centerIn: parent
+                        name: view.checker.allReady ? "arrow.triangle.2.circlepath" : "arrow.down"
+                        size: 26; font.bold: true
+                    }
+                }
+            }
+            Text {
+                Layout.alignment: Qt.AlignHCenter
+                text: "Reelix"
+                color: "white"
+                font.pixelSize: 28; font.bold: true
+                opacity: view.appeared ? 1 : 0
+                Behavior on opacity { SequentialAnimation { PauseAnimation { duration: 150 } NumberAnimation { duration: 400; easing.type: Easing.OutQuad } } }
+            }
+            Text {
+                objectName: "versionLine"
+                Layout.alignment: Qt.AlignHCenter
+                text: "v" + view.version
+                color: Qt.rgba(1, 1, 1, 0.45)
+                font.pixelSize: 11; font.weight: Font.Medium
+                opacity: view.appeared ? 1 : 0
+                Behavior on opacity { SequentialAnimation { PauseAnimation { duration: 180 } NumberAnimation { duration: 400; easing.type: Easing.OutQuad } } }
+            }
+            Text {
+                objectName: "subtitle"
+                Layout.alignment: Qt.AlignHCenter
+                Layout.maximumWidth: 340
+                text: qsTrId(view.subtitleKey)
+                color: Qt.rgba(1, 1, 1, 0.72)
+                font.pixelSize: 13
+                wrapMode: Text.WordWrap
+                horizontalAlignment: Text.AlignHCenter
+                opacity: view.appeared ? 1 : 0
+                Behavior on opacity { SequentialAnimation { PauseAnimation { duration: 200 } NumberAnimation { duration: 400; easing.type: Easing.OutQuad } } }
+            }
+        }
+        Item { Layout.preferredHeight: 36 }
+
+        ColumnLayout {
+            Layout.fillWidth: true
+            Layout.leftMargin: 40; Layout.rightMargin: 40
+            spacing: 10
+            DepCard { Layout.fillWidth: true; dep: view.checker.ytdlp; delay: 0.25; appeared: view.appeared }
+            DepCard { Layout.fillWidth: true; dep: view.checker.ffmpeg; delay: 0.35; appeared: view.appeared }
+            DepCard { Layout.fillWidth: true; dep: view.checker.node; delay: 0.45; appeared: view.appeared }
+        }
+        Item { Layout.preferredHeight: 24 }
+
+        Rectangle {
+            objectName: "logBox"
+            visible: view.checker.logOutput.length > 0
+            Layout.fillWidth: true
+            Layout.leftMargin: 40; Layout.rightMargin: 40; Layout.bottomMargin: 16
+            Layout.preferredHeight: 110
+            radius: 10
+            color: Qt.rgba(0.1, 0.1, 0.1, 1)
+            border.color: Qt.rgba(0.16, 0.16, 0.16, 1)
+            border.width: 1
+            Flickable {
+                id: logFlick
+                anchors.fill: parent
+                anchors.margins: 1
+                clip: true
+                contentWidth: width
+                contentHeight: logText.implicitHeight
+                ScrollBar.vertical: ScrollBar {}
+                Text {
+                    id: logText
+                    objectName: "logText"
+                    width: logFlick.width
+                    padding: 12
+                    text: view.checker.logOutput
+                    color: Qt.rgba(1, 1, 1, 0.6)
+                    font.pixelSize: 11; font.family: "monospace"
+                    wrapMode: Text.Wrap
+                    onTextChanged: Qt.callLater(() => logFlick.contentY = Math.max(0, logFlick.contentHeight - logFlick.height))
+                }
+            }
+        }
+
+        // The action area
+        Item {
+            Layout.fillWidth: true
+            Layout.leftMargin: 40; Layout.rightMargin: 40
+            implicitHeight: actions.implicitHeight
+            ColumnLayout {
+                id: actions
+                anchors.left: parent.left; anchors.right: parent.right
+                spacing: 10
+                RowLayout {
+                    objectName: "progressRow"
+                    visible: view.actionState === "progress" || view.actionState === "checking"
+                    Layout.alignment: Qt.AlignHCenter
+                    Layout.topMargin: 13; Layout.bottomMargin: 13
+                    spacing: 10
+                    Spinner { scaleFactor: 0.75; tint: Qt.rgba(0.5, 0.5, 0.5, 1); implicitWidth: 22; implicitHeight: 22 }
+                    Text {
+                        objectName: "progressText"
+                        text: view.actionState === "checking" ? qsTrId("update.checking") : view.checker.currentStep
+                        color: Qt.rgba(0.72, 0.72, 0.72, 1)
+                        font.pixelSize: 13
+                    }
+                }
+                RowLayout {
+                    visible: view.actionState === "updates"
+                    Layout.fillWidth: true
+                    spacing: 10
+                    PrimaryButton {
+                        objectName: "installUpdatesButton"
+                        Layout.fillWidth: true
+                        Layout.preferredWidth: 1
+                        text: qsTrId("update.install")
+                        symbol: "arrow.triangle.2.circlepath"
+                        onClicked: view.update()
+                    }
+                    SecondaryButton {
+                        objectName: "skipButton"
+                        Layout.fillWidth: true
+                        Layout.preferredWidth: 1
+                        text: qsTrId("update.skip")
+                        onClicked: view.leave()
+                    }
+                }
+                PrimaryButton {
+                    objectName: "openButton"
+                    visible: view.actionState === "open"
+                    Layout.fillWidth: true
+                    text: qsTrId("setup.open")
+                    symbol: "checkmark.circle.fill"
+                    onClicked: view.leave()
+                }
+                PrimaryButton {
+                    objectName: "installButton"
+                    visible: view.actionState === "install"
+                    Layout.fillWidth: true
+                    text: view.checker.hasFailure ? qsTrId("action.retry") : qsTrId("setup.download")
+                    symbol: view.checker.hasFailure ? "arrow.clockwise" : "arrow.down.to.line"
+                    onClicked: view.install()
+                }
+                Text {
+                    objectName: "noSudoNote"
+                    visible: view.actionState === "install"
+                    Layout.alignment: Qt.AlignHCenter
+                    text: qsTrId("setup.no_sudo")
+                    color: Qt.rgba(1, 1, 1, 0.5)
+                    font.pixelSize: 11
+                }
+            }
+        }
+        Item { Layout.fillHeight: true }
+    }
+}

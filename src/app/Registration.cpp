@@ -22,3 +22,9 @@ void registerEngineTypes()
     qmlRegisterUncreatableType<Dependency>(uri, 1, 0, "Dependency",
                                            QStringLiteral("Created by DependencyChecker"));
 }
+
+void prepareEngine(QQmlEngine &engine)
+{
+    registerEngineTypes();
+    engine.addImportPath(QStringLiteral("qrc:/"));
+}

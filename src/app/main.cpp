@@ -24,6 +24,7 @@ int main(int argc, char *argv[])
 
     ReelixApp shell;
     QQmlApplicationEngine engine;
+    prepareEngine(engine);
     engine.setInitialProperties({{QStringLiteral("app"), QVariant::fromValue(&shell)}});
     QObject::connect(&engine, &QQmlApplicationEngine::objectCreationFailed, &app,
                      [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
 
 namespace {
 const QString kFolderKey = QStringLiteral("downloadFolderBookmark");
@@ -79,8 +80,9 @@ void DownloadManager::removeRow(int row)
     DownloadItem *item = m_downloads.takeAt(row);
     endRemoveRows();
     disconnect(item, nullptr, this, nullptr);
-    // A run still suspended on this item finishes against it and then lets go.
-    item->deleteLater();
+    // A run still suspended on this item finishes against it; a view may
+    // still show the row while it fades out. Neither holds it for long.
+    QTimer::singleShot(1000, item, &QObject::deleteLater);
     emit countChanged();
     updateHasCompleted();
 }

@@ -151,7 +151,14 @@ Rectangle {
             textRole: "label"
             valueRole: "id"
             model: [{ label: qsTrId("quality.best"), id: "" }].concat(row.item.formats)
-            currentIndex: Math.max(0, indexOfValue(row.item.selectedFormatID))
+            currentIndex: {
+                const formats = row.item.formats
+                for (let i = 0; i < formats.length; ++i) {
+                    if (formats[i].id === row.item.selectedFormatID)
+                        return i + 1
+                }
+                return 0
+            }
             onActivated: row.item.selectedFormatID = currentValue
             Accessible.name: qsTrId("quality.best")
             palette.button: Qt.rgba(0.22, 0.22, 0.24, 1)

@@ -11,6 +11,12 @@ Rectangle {
     implicitWidth: 700
     implicitHeight: 420
 
+    function followEnd() {
+        const flick = scroll.contentItem
+        if (flick)
+            flick.contentY = Math.max(0, flick.contentHeight - flick.height)
+    }
+
     ColumnLayout {
         anchors.fill: parent
         spacing: 0
@@ -103,6 +109,7 @@ Rectangle {
             Layout.fillWidth: true
             Layout.fillHeight: true
             ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
+            contentWidth: availableWidth
             TextArea {
                 id: text
                 objectName: "logTextArea"
@@ -116,10 +123,7 @@ Rectangle {
                 padding: 12
                 background: null
                 // Follow the end of the log whenever its text changes.
-                onTextChanged: Qt.callLater(() => {
-                    const flick = scroll.contentItem
-                    flick.contentY = Math.max(0, flick.contentHeight - flick.height)
-                })
+                onTextChanged: Qt.callLater(view.followEnd)
             }
         }
     }

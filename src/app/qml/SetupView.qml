@@ -41,6 +41,10 @@ Rectangle {
             checker.requestUpdate()
     }
     function leave() { checker.complete() }
+    function followLogEnd() {
+        if (logFlick)
+            logFlick.contentY = Math.max(0, logFlick.contentHeight - logFlick.height)
+    }
 
     Shortcut {
         sequences: ["Ctrl+Return", "Ctrl+Enter"]
@@ -169,7 +173,7 @@ Rectangle {
                     color: Qt.rgba(1, 1, 1, 0.6)
                     font.pixelSize: 11; font.family: "monospace"
                     wrapMode: Text.Wrap
-                    onTextChanged: Qt.callLater(() => logFlick.contentY = Math.max(0, logFlick.contentHeight - logFlick.height))
+                    onTextChanged: Qt.callLater(view.followLogEnd)
                 }
             }
         }

@@ -151,6 +151,7 @@ int main(int argc, char *argv[])
     Localization::install(QLocale(QLocale::English));
     registerEngineTypes();
     QQmlEngine engine;
+    prepareEngine(engine);
     bool ok = true;
 
     // The main view.

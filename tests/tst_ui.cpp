@@ -1,0 +1,593 @@
+#include "fixtures/Files.h"
+#include "fixtures/Pem.h"
+#include "fixtures/TestMain.h"
+
+#include "LogViewer.h"
+#include "ReelixApp.h"
+#include "Registration.h"
+
+#include "engine/DownloadManager.h"
+#include "i18n/Localization.h"
+#include "log/Logger.h"
+#include "platform/PlatformProfile.h"
+#include "platform/UserDefaults.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickStyle>
+#include <QQuickView>
+#include <QSignalSpy>
+#include <QtQml/qqmlextensionplugin.h>
+
+Q_IMPORT_QML_PLUGIN(ReelixPlugin)
+
+// The views loaded offscreen with real models, checked through objectNames
+// and real clicks.
+class TestUi : public QObject
+{
+    Q_OBJECT
+
+    QQmlEngine *m_engine = nullptr;
+
+    static void collect(QQuickItem *item, const QString &name, QList<QQuickItem *> &found)
+    {
+        if (item->objectName() == name)
+            found << item;
+        for (QQuickItem *child : item->childItems())
+            collect(child, name, found);
+    }
+
+    // The named item (list delegates are only in the visual tree).
+    static QQuickItem *find(QQuickItem *root, const QString &name)
+    {
+        QList<QQuickItem *> found;
+        collect(root, name, found);
+        return found.value(0);
+    }
+
+    static bool shown(QQuickItem *root, const QString &name)
+    {
+        QQuickItem *item = find(root, name);
+        return item && item->isVisible() && item->opacity() > 0;
+    }
+
+    static void click(QQuickView &view, QQuickItem *item)
+    {
+        QVERIFY(item);
+        const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+        QTest::mouseClick(&view, Qt::LeftButton, {}, centre.toPoint());
+    }
+
+    std::unique_ptr<QQuickView> load(const QString &component, const QVariantMap &properties, QSize size = {900, 700})
+    {
+        auto view = std::make_unique<QQuickView>(m_engine, nullptr);
+        view->setInitialProperties(properties);
+        view->setResizeMode(QQuickView::SizeRootObjectToView);
+        view->setSource(QUrl("qrc:/Reelix/qml/" + component + ".qml"));
+        if (view->status() != QQuickView::Ready) {
+            for (const auto &e : view->errors())
+                qWarning() << e.toString();
+            return nullptr;
+        }
+        view->resize(size);
+        view->show();
+        if (!QTest::qWaitForWindowExposed(view.get()))
+            return nullptr;
+        return view;
+    }
+
+    static DownloadItem *item(DownloadStatus status, DownloadFormat format = DownloadFormat::Video)
+    {
+        auto *i = new DownloadItem("https://example.org/v/" + QString::number(int(status)), format);
+        i->setStatus(status);
+        return i;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QQuickStyle::setStyle("Basic");
+        registerEngineTypes();
+        m_engine = new QQmlEngine(this);
+        prepareEngine(*m_engine);
+        // No traffic leaves the machine: distributors are an unused local port.
+        PlatformProfile p = PlatformProfile::current();
+        p.githubURL = p.githubApiURL = p.ffmpegURL = p.nodeURL = "http://127.0.0.1:9";
+        PlatformProfile::setCurrent(p);
+    }
+
+    void rowControlsPerStatus_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("formats");
+        QTest::addColumn<bool>("needsConversion");
+        QTest::addColumn<QStringList>("visible");
+        const QStringList all{"spinner", "startButton", "formatMenu", "stopButton", "doneControls",
+                              "convertButton", "failedControls", "progressBar", "codecBadge", "conversionWarning"};
+        QTest::newRow("waiting") << int(DownloadStatus::Waiting) << false << false << QStringList{"spinner"};
+        QTest::newRow("fetching") << int(DownloadStatus::Fetching) << false << false << QStringList{"spinner"};
+        QTest::newRow("ready without formats") << int(DownloadStatus::Ready) << false << false << QStringList{"startButton"};
+        QTest::newRow("ready with formats") << int(DownloadStatus::Ready) << true << false
+                                            << QStringList{"startButton", "formatMenu"};
+        QTest::newRow("downloading") << int(DownloadStatus::Downloading) << false << false
+                                     << QStringList{"stopButton", "progressBar"};
+        QTest::newRow("converting") << int(DownloadStatus::Converting) << false << false
+                                    << QStringList{"stopButton", "progressBar"};
+        QTest::newRow("done") << int(DownloadStatus::Done) << false << false << QStringList{"doneControls", "codecBadge"};
+        QTest::newRow("done needing conversion") << int(DownloadStatus::Done) << false << true
+                                                 << QStringList{"doneControls", "convertButton", "codecBadge", "conversionWarning"};
+        QTest::newRow("cancelled") << int(DownloadStatus::Cancelled) << false << false << QStringList{"failedControls"};
+        QTest::newRow("error") << int(DownloadStatus::Error) << false << false << QStringList{"failedControls"};
+    }
+
+    void rowControlsPerStatus()
+    {
+        QFETCH(int, status);
+        QFETCH(bool, formats);
+        QFETCH(bool, needsConversion);
+        QFETCH(QStringList, visible);
+        DownloadManager manager;
+        DownloadItem *it = item(DownloadStatus(status));
+        it->setCodecInfo("VP9 + Opus");
+        it->setNeedsConversion(needsConversion);
+        if (formats)
+            it->setFormats({{"137", "1080p", 1080}});
+        manager.insertItem(it);
+        auto view = load("DownloadRow", {{"item", QVariant::fromValue(it)}, {"manager", QVariant::fromValue(&manager)}},
+                         {800, 70});
+        QVERIFY(view);
+        QTest::qWait(400); // the conversion button's spring
+        QQuickItem *root = view->rootObject();
+        for (const QString name : {"spinner", "startButton", "formatMenu", "stopButton", "doneControls",
+                                   "convertButton", "failedControls", "progressBar", "codecBadge", "conversionWarning"}) {
+            const bool expected = visible.contains(name);
+            QVERIFY2(shown(root, name) == expected, qPrintable(name + (expected ? " hidden" : " shown")));
+        }
+        // An item without a title shows its address.
+        QCOMPARE(find(root, "title")->property("text").toString(), it->url());
+    }
+
+    void rowButtonsAct()
+    {
+        DownloadManager manager;
+        DownloadItem *ready = item(DownloadStatus::Ready);
+        ready->setFormats({{"137", "1080p", 1080}, {"136", "720p", 720}});
+        ready->setSelectedFormatID("136");
+        manager.insertItem(ready);
+        auto view = load("DownloadRow", {{"item", QVariant::fromValue(ready)}, {"manager", QVariant::fromValue(&manager)}},
+                         {800, 70});
+        QQuickItem *menu = find(view->rootObject(), "formatMenu");
+        QCOMPARE(menu->property("currentText").toString(), QString("720p"));
+        QCOMPARE(menu->property("count").toInt(), 3);
+        menu->setProperty("currentIndex", 1);
+        QMetaObject::invokeMethod(menu, "activated", Q_ARG(int, 1));
+        QCOMPARE(ready->selectedFormatID(), QString("137"));
+
+        // Remove from the done controls.
+        ready->setStatus(DownloadStatus::Error);
+        QTest::qWait(50);
+        click(*view, find(view->rootObject(), "removeFailedButton"));
+        QTRY_COMPARE(manager.rowCount(), 0);
+    }
+
+    void formatMenuBestEntryClearsTheChoice()
+    {
+        DownloadManager manager;
+        DownloadItem *ready = item(DownloadStatus::Ready);
+        ready->setFormats({{"137", "1080p", 1080}});
+        ready->setSelectedFormatID("137");
+        manager.insertItem(ready);
+        auto view = load("DownloadRow", {{"item", QVariant::fromValue(ready)}, {"manager", QVariant::fromValue(&manager)}},
+                         {800, 70});
+        QQuickItem *menu = find(view->rootObject(), "formatMenu");
+        QCOMPARE(menu->property("currentText").toString(), QString("1080p"));
+        menu->setProperty("currentIndex", 0);
+        QMetaObject::invokeMethod(menu, "activated", Q_ARG(int, 0));
+        QCOMPARE(ready->selectedFormatID(), QString());
+    }
+
+    void submitURLs_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("added");
+        const QString a = "http://127.0.0.1:9/a", b = "http://127.0.0.1:9/b";
+        QTest::newRow("repeat and blank line") << a + "\n\n" + b + "\n" + a << QStringList{a, b};
+        QTest::newRow("spaces trimmed, same address") << "  " + a + "  \n" + a << QStringList{a};
+        QTest::newRow("rejected lines dropped") << "not a url at all\n" + b + "\nhttp://[bad" << QStringList{b};
+        QTest::newRow("windows line ends") << a + "\r\n" + b + "\r\n" << QStringList{a, b};
+    }
+
+    void submitURLs()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, added);
+        DependencyChecker checker;
+        auto view = load("ContentView", {{"checker", QVariant::fromValue(&checker)}});
+        QQuickItem *root = view->rootObject();
+        auto *manager = root->property("manager").value<DownloadManager *>();
+        root->setProperty("urlText", text);
+        QVERIFY(find(root, "addButton")->isEnabled());
+        click(*view, find(root, "addButton"));
+        QStringList urls;
+        for (const DownloadItem *i : manager->downloads())
+            urls << i->url();
+        QCOMPARE(urls, added);
+        QCOMPARE(root->property("urlText").toString(), QString());
+        for (DownloadItem *i : manager->downloads())
+            i->cancelRun();
+    }
+
+    void blankInputCannotBeSubmitted()
+    {
+        DependencyChecker checker;
+        auto view = load("ContentView", {{"checker", QVariant::fromValue(&checker)}});
+        QQuickItem *root = view->rootObject();
+        root->setProperty("urlText", "  \n \t\n");
+        QVERIFY(!find(root, "addButton")->isEnabled());
+        QVERIFY(!shown(root, "placeholder"));
+        find(root, "addressEditor")->forceActiveFocus();
+        QTest::keyClick(view.get(), Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(root->property("manager").value<DownloadManager *>()->rowCount(), 0);
+        root->setProperty("urlText", "");
+        QVERIFY(shown(root, "placeholder"));
+    }
+
+    void pasteReplacesWithPlainTextOnly()
+    {
+        DependencyChecker checker;
+        auto view = load("ContentView", {{"checker", QVariant::fromValue(&checker)}});
+        QQuickItem *root = view->rootObject();
+        root->setProperty("urlText", "old text");
+        auto *image = new QMimeData;
+        image->setImageData(QImage(4, 4, QImage::Format_RGB32));
+        QGuiApplication::clipboard()->setMimeData(image);
+        click(*view, find(root, "pasteButton"));
+        QCOMPARE(root->property("urlText").toString(), QString("old text"));
+        QGuiApplication::clipboard()->setText("http://127.0.0.1:9/pasted");
+        click(*view, find(root, "pasteButton"));
+        QCOMPARE(root->property("urlText").toString(), QString("http://127.0.0.1:9/pasted"));
+        QCOMPARE(root->property("manager").value<DownloadManager *>()->rowCount(), 0); // not submitted
+    }
+
+    void pickerMakesAudioItems()
+    {
+        DependencyChecker checker;
+        auto view = load("ContentView", {{"checker", QVariant::fromValue(&checker)}});
+        QQuickItem *root = view->rootObject();
+        auto *manager = root->property("manager").value<DownloadManager *>();
+        root->setProperty("urlText", "http://127.0.0.1:9/one");
+        click(*view, find(root, "addButton"));
+        click(*view, find(root, "formatMP3"));
+        root->setProperty("urlText", "http://127.0.0.1:9/two");
+        click(*view, find(root, "addButton"));
+        QCOMPARE(manager->rowCount(), 2);
+        QCOMPARE(manager->itemAt(0)->format(), DownloadFormat::Video);
+        QCOMPARE(manager->itemAt(1)->format(), DownloadFormat::Audio);
+        for (DownloadItem *i : manager->downloads())
+            i->cancelRun();
+    }
+
+    void clearKeepsUnfinishedItemsInOrder()
+    {
+        DependencyChecker checker;
+        auto view = load("ContentView", {{"checker", QVariant::fromValue(&checker)}});
+        QQuickItem *root = view->rootObject();
+        auto *manager = root->property("manager").value<DownloadManager *>();
+        manager->insertItem(item(DownloadStatus::Error));
+        QVERIFY(!shown(root, "clearButton"));
+        manager->insertItem(item(DownloadStatus::Done));
+        manager->insertItem(item(DownloadStatus::Downloading));
+        manager->insertItem(item(DownloadStatus::Cancelled));
+        QTRY_VERIFY(shown(root, "clearButton"));
+        click(*view, find(root, "clearButton"));
+        QList<DownloadStatus> left;
+        for (const DownloadItem *i : manager->downloads())
+            left << i->status();
+        QCOMPARE(left, (QList<DownloadStatus>{DownloadStatus::Error, DownloadStatus::Downloading, DownloadStatus::Cancelled}));
+        QTRY_VERIFY(!shown(root, "clearButton"));
+        QVERIFY(!shown(root, "emptyState"));
+    }
+
+    void bannerSummary_data()
+    {
+        QTest::addColumn<QStringList>("outdated");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("ffmpeg only") << QStringList{"ffmpeg"} << "ffmpeg 7.0 → 7.1";
+        QTest::newRow("all three") << QStringList{"yt-dlp", "ffmpeg", "Node.js"}
+                                   << "yt-dlp 7.0 → 7.1   ·   ffmpeg 7.0 → 7.1   ·   Node.js 7.0 → 7.1";
+        QTest::newRow("none") << QStringList{} << "";
+    }
+
+    void bannerSummary()
+    {
+        QFETCH(QStringList, outdated);
+        QFETCH(QString, summary);
+        ReelixApp app;
+        DependencyChecker *checker = app.checker();
+        for (Dependency *tool : checker->tools())
+            tool->setStatus(outdated.contains(tool->name()) ? DepStatus::updateAvailable("7.0", "7.1")
+                                                            : DepStatus::upToDate("7.1"));
+        QCOMPARE(app.updateSummary(), summary);
+        auto view = load("ContentView", {{"checker", QVariant::fromValue(checker)}, {"updateSummary", app.updateSummary()}});
+        QQuickItem *root = view->rootObject();
+        QCOMPARE(shown(root, "updateBanner"), !outdated.isEmpty());
+        QCOMPARE(find(root, "bannerSummary")->property("text").toString(), summary);
+        QSignalSpy show(root, SIGNAL(showUpdates()));
+        if (!outdated.isEmpty()) {
+            click(*view, find(root, "bannerAction"));
+            QCOMPARE(show.size(), 1);
+        }
+    }
+
+    void startupDecision_data()
+    {
+        QTest::addColumn<bool>("allPresent");
+        QTest::newRow("all tools present") << true;
+        QTest::newRow("one missing") << false;
+    }
+
+    void startupDecision()
+    {
+        QFETCH(bool, allPresent);
+        const QString bin = DependencyChecker::binDirectory();
+        QDir(bin).removeRecursively();
+        writeScript(bin + "/yt-dlp", "echo 2025.01.15");
+        writeScript(bin + "/ffmpeg", "echo 'ffmpeg version 7.1 x'");
+        if (allPresent)
+            writeScript(bin + "/node", "echo v22.20.0");
+        ReelixApp app;
+        int checksStarted = 0;
+        connect(app.checker(), &DependencyChecker::isCheckingUpdatesChanged, this,
+                [&] { checksStarted += app.checker()->isCheckingUpdates(); });
+        app.performStartupCheck();
+        QCOMPARE(app.view(), ReelixApp::View::Placeholder); // the test runs in the background
+        QTRY_VERIFY(app.view() != ReelixApp::View::Placeholder);
+        QCOMPARE(app.view(), allPresent ? ReelixApp::View::Main : ReelixApp::View::Setup);
+        if (allPresent) {
+            QCOMPARE(checksStarted, 1); // one silent check
+            QTRY_VERIFY(!app.checker()->isCheckingUpdates());
+            QCOMPARE(app.checker()->ytdlp()->status(), DepStatus::upToDate("2025.01.15"));
+        } else {
+            QCOMPARE(checksStarted, 0);
+            app.checker()->onComplete();
+            QCOMPARE(app.view(), ReelixApp::View::Main);
+        }
+        app.performStartupCheck(); // only once per run
+        app.showUpdates();
+        QCOMPARE(app.view(), ReelixApp::View::Setup);
+        QDir(bin).removeRecursively();
+    }
+
+    void oneLogWindowAndTheMainViewStartsEmpty()
+    {
+        ReelixApp app;
+        QQmlApplicationEngine engine;
+        prepareEngine(engine);
+        engine.setInitialProperties({{"app", QVariant::fromValue(&app)}});
+        engine.load(QUrl("qrc:/Reelix/qml/Main.qml"));
+        QCOMPARE(engine.rootObjects().size(), 1);
+        QObject *window = engine.rootObjects().first();
+        const auto logWindows = [] {
+            int n = 0;
+            for (QWindow *w : QGuiApplication::topLevelWindows())
+                n += w->title() == "Logs Reelix" && w->isVisible();
+            return n;
+        };
+        app.requestLogWindow();
+        app.requestLogWindow();
+        QCOMPARE(logWindows(), 1);
+        QMetaObject::invokeMethod(window, "openLogs");
+        QCOMPARE(logWindows(), 1);
+
+        // Leaving the main view discards its list; coming back starts empty.
+        QObject *loader = window->findChild<QObject *>("rootView");
+        const auto mainManager = [&] {
+            QObject *view = loader->property("item").value<QObject *>();
+            return view ? view->property("manager").value<DownloadManager *>() : nullptr;
+        };
+        app.checker()->onComplete();
+        QTRY_VERIFY(mainManager());
+        mainManager()->insertItem(item(DownloadStatus::Done));
+        QCOMPARE(mainManager()->rowCount(), 1);
+        app.showUpdates();
+        QTRY_VERIFY(!mainManager());
+        app.checker()->onComplete();
+        QTRY_VERIFY(mainManager());
+        QCOMPARE(mainManager()->rowCount(), 0);
+    }
+
+    // The setup view's action area, subtitle and badge for each checker state.
+    void setupStates_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("subtitle");
+        QTest::addColumn<QStringList>("visible");
+        QTest::newRow("first start") << "missing" << "setup.subtitle" << QStringList{"installButton", "noSudoNote"};
+        QTest::newRow("failed") << "failed" << "setup.subtitle" << QStringList{"installButton", "noSudoNote"};
+        QTest::newRow("installing") << "installing" << "setup.subtitle" << QStringList{"progressRow"};
+        QTest::newRow("updating") << "updating" << "update.available" << QStringList{"progressRow"};
+        QTest::newRow("checking") << "checking" << "update.checking" << QStringList{"progressRow"};
+        QTest::newRow("updates") << "updates" << "update.available" << QStringList{"installUpdatesButton", "skipButton"};
+        QTest::newRow("all ready") << "ready" << "update.all_uptodate" << QStringList{"openButton"};
+    }
+
+    void setupStates()
+    {
+        QFETCH(QString, state);
+        QFETCH(QString, subtitle);
+        QFETCH(QStringList, visible);
+        DependencyChecker checker;
+        auto view = load("SetupView", {{"checker", QVariant::fromValue(&checker)}, {"version", "1.2.3"}}, {420, 620});
+        QTRY_VERIFY(checker.ytdlp()->status().kind() != DepStatus::Kind::Checking); // the view's own check
+        const DepStatus ready = DepStatus::upToDate("1");
+        for (Dependency *tool : checker.tools())
+            tool->setStatus(state == "missing" || state == "failed" || state == "installing" ? DepStatus::unknown() : ready);
+        if (state == "failed")
+            checker.ffmpeg()->setStatus(DepStatus::failed("HTTP 404"));
+        if (state == "installing")
+            checker.setIsInstalling(true);
+        if (state == "updating") {
+            checker.ytdlp()->setStatus(DepStatus::updateAvailable("1", "2"));
+            checker.node()->setStatus(DepStatus::updating(0.3));
+        }
+        if (state == "checking")
+            checker.setIsCheckingUpdates(true);
+        if (state == "updates")
+            checker.node()->setStatus(DepStatus::updateAvailable("v1", "v2"));
+        QQuickItem *root = view->rootObject();
+        QTest::qWait(50);
+        for (const QString name : {"installButton", "noSudoNote", "progressRow", "installUpdatesButton", "skipButton", "openButton"})
+            QVERIFY2(shown(root, name) == visible.contains(name), qPrintable(name));
+        QCOMPARE(find(root, "subtitle")->property("text").toString(), subtitle);
+        QCOMPARE(find(root, "versionLine")->property("text").toString(), QString("v1.2.3"));
+        QCOMPARE(find(root, "badgeSymbol")->property("name").toString(),
+                 checker.allReady() ? QString("arrow.triangle.2.circlepath") : QString("arrow.down"));
+        if (state == "failed")
+            QCOMPARE(find(root, "installButton")->property("text").toString(), QString("action.retry"));
+        if (state == "missing")
+            QCOMPARE(find(root, "installButton")->property("text").toString(), QString("setup.download"));
+    }
+
+    void setupButtons()
+    {
+        DependencyChecker checker;
+        int completed = 0;
+        checker.onComplete = [&] { ++completed; };
+        for (Dependency *tool : checker.tools())
+            tool->setStatus(DepStatus::installedStatus());
+        auto view = load("SetupView", {{"checker", QVariant::fromValue(&checker)}}, {420, 620});
+        QQuickItem *root = view->rootObject();
+        QCOMPARE(root->property("implicitHeight").toInt() >= 500, true);
+        const int withoutLog = root->property("implicitHeight").toInt();
+        click(*view, find(root, "openButton"));
+        QCOMPARE(completed, 1);
+        QTest::keyClick(view.get(), Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(completed, 2);
+        checker.node()->setStatus(DepStatus::updateAvailable("v1", "v2"));
+        QTest::qWait(50);
+        click(*view, find(root, "skipButton"));
+        QCOMPARE(completed, 3);
+
+        // A press while a run is going does nothing: the log is not restarted.
+        checker.setLogOutput("▶ running…\n");
+        QCOMPARE(root->property("baseHeight").toInt(), 620);
+        QTRY_VERIFY(root->property("implicitHeight").toInt() >= withoutLog + 100);
+        checker.setIsInstalling(true);
+        QMetaObject::invokeMethod(root, "install");
+        QMetaObject::invokeMethod(root, "update");
+        QCOMPARE(checker.logOutput(), QString("▶ running…\n"));
+        QVERIFY(shown(root, "logBox"));
+        checker.setLogOutput(QString());
+        QCOMPARE(root->property("baseHeight").toInt(), 500);
+    }
+
+    void cardLabels_data()
+    {
+        QTest::addColumn<DepStatus>("status");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("unknown") << DepStatus::unknown() << "waitingLabel" << "";
+        QTest::newRow("checking") << DepStatus::checking() << "checkingSpinner" << "";
+        QTest::newRow("installed") << DepStatus::installedStatus() << "versionLabel" << "status.ready";
+        QTest::newRow("up to date") << DepStatus::upToDate("2025.01.15") << "versionLabel" << "2025.01.15";
+        QTest::newRow("update") << DepStatus::updateAvailable("1", "2") << "versionLabel" << "2";
+        QTest::newRow("downloading") << DepStatus::downloading(0.426) << "percentLabel" << "42%";
+        QTest::newRow("updating") << DepStatus::updating(0.5) << "updatingLabel" << "";
+        QTest::newRow("failed") << DepStatus::failed("boom") << "failedLabel" << "";
+    }
+
+    void cardLabels()
+    {
+        QFETCH(DepStatus, status);
+        QFETCH(QString, label);
+        QFETCH(QString, text);
+        DependencyChecker checker;
+        checker.ytdlp()->setStatus(status);
+        auto view = load("DepCard", {{"dep", QVariant::fromValue(checker.ytdlp())}, {"appeared", true}}, {340, 80});
+        QQuickItem *root = view->rootObject();
+        for (const QString name : {"waitingLabel", "checkingSpinner", "versionLabel", "percentLabel", "updatingLabel", "failedLabel"})
+            QVERIFY2(shown(root, name) == (name == label), qPrintable(name));
+        if (label == "versionLabel")
+            QCOMPARE(find(root, "versionText")->property("text").toString(), text);
+        if (label == "percentLabel")
+            QCOMPARE(find(root, "percentLabel")->property("text").toString(), text);
+        QCOMPARE(shown(root, "cardProgress"), label == "percentLabel" || label == "updatingLabel");
+    }
+
+    void logWindow()
+    {
+        UserDefaults::remove("debugLogging");
+        Logger::shared().clear();
+        Logger::shared().waitUntilWritten();
+        LogViewer viewer;
+        viewer.setActive(true);
+        auto view = load("LogView", {{"viewer", QVariant::fromValue(&viewer)}}, {720, 440});
+        QQuickItem *root = view->rootObject();
+        QVERIFY(!viewer.isEnabled());
+        QVERIFY(!viewer.isRefreshing());
+        QCOMPARE(find(root, "emptyText")->property("text").toString(), QString("Activez les logs ci-dessus pour commencer"));
+        QVERIFY(!shown(root, "copyButton") && !shown(root, "clearButton") && shown(root, "folderButton"));
+
+        click(*view, find(root, "loggingSwitch"));
+        QVERIFY(viewer.isEnabled());
+        QCOMPARE(UserDefaults::value("debugLogging").toBool(), true);
+        QVERIFY(viewer.isRefreshing());
+        QCOMPARE(find(root, "emptyText")->property("text").toString(), QString("Aucun log pour l'instant"));
+
+        Logger::shared().log("first line");
+        Logger::shared().waitUntilWritten();
+        QTRY_VERIFY_WITH_TIMEOUT(viewer.logText().contains("first line"), 5000);
+        QVERIFY(shown(root, "copyButton"));
+        QSignalSpy changes(&viewer, &LogViewer::logTextChanged);
+        viewer.reloadLog(); // unchanged file: nothing happens
+        QCOMPARE(changes.size(), 0);
+
+        click(*view, find(root, "copyButton"));
+        QVERIFY(viewer.copied());
+        QCOMPARE(QGuiApplication::clipboard()->text(), viewer.logText());
+        QTRY_VERIFY_WITH_TIMEOUT(!viewer.copied(), 3000);
+
+        click(*view, find(root, "clearButton"));
+        QCOMPARE(viewer.logText(), QString());
+        QCOMPARE(QFileInfo(Logger::shared().filePath()).size(), 0);
+
+        viewer.setEnabled(false);
+        QVERIFY(!viewer.isRefreshing());
+        Logger::shared().waitUntilWritten();
+        writeText(Logger::shared().filePath(), "written while off\n");
+        QTest::qWait(1800);
+        QCOMPARE(viewer.logText(), QString()); // no refresh while off
+        viewer.setActive(false);
+        viewer.setActive(true); // shown again: read
+        QCOMPARE(viewer.logText(), QString("written while off\n"));
+
+        QFile file(Logger::shared().filePath());
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write("\xff\xfe not utf-8\n");
+        file.close();
+        viewer.setActive(false);
+        viewer.setActive(true);
+        QCOMPARE(viewer.logText(), QString());
+    }
+
+    void longLogShowsItsEnd()
+    {
+        QByteArray big;
+        for (int i = 0; big.size() < 2 * LogViewer::shownBytes; ++i)
+            big += "[2026-01-01 00:00:00.000] [DEBUG] [x.cpp:1] line " + QByteArray::number(i) + "\n";
+        bool truncated = false;
+        const QString text = LogViewer::displayText(big, &truncated);
+        QVERIFY(truncated);
+        QVERIFY(text.startsWith("… Lignes précédentes dans le fichier"));
+        QVERIFY(text.endsWith(QString::fromUtf8(big.right(200))));
+        QVERIFY(text.size() <= LogViewer::shownBytes + 200);
+        QCOMPARE(LogViewer::displayText("short\n", &truncated), QString("short\n"));
+        QVERIFY(!truncated);
+    }
+};
+
+REELIX_GUI_TEST_MAIN(TestUi)
+#include "tst_ui.moc"

@@ -578,13 +578,22 @@ private slots:
         QByteArray big;
         for (int i = 0; big.size() < 2 * LogViewer::shownBytes; ++i)
             big += "[2026-01-01 00:00:00.000] [DEBUG] [x.cpp:1] line " + QByteArray::number(i) + "\n";
-        bool truncated = false;
-        const QString text = LogViewer::displayText(big, &truncated);
-        QVERIFY(truncated);
+        Logger::shared().waitUntilWritten();
+        writeText(Logger::shared().filePath(), QString::fromUtf8(big));
+        LogViewer viewer;
+        viewer.setActive(true);
+        QVERIFY(viewer.truncated());
+        const QString text = viewer.logText();
         QVERIFY(text.startsWith("… Lignes précédentes dans le fichier"));
         QVERIFY(text.endsWith(QString::fromUtf8(big.right(200))));
         QVERIFY(text.size() <= LogViewer::shownBytes + 200);
-        QCOMPARE(LogViewer::displayText("short\n", &truncated), QString("short\n"));
+        // The notice is followed by whole lines only.
+        QVERIFY(text.section('\n', 1, 1).startsWith("[2026-01-01"));
+        // Copy takes the whole file, not only what is shown.
+        viewer.copyLog();
+        QCOMPARE(QGuiApplication::clipboard()->text().size(), big.size());
+        bool truncated = true;
+        QCOMPARE(LogViewer::displayText("short\n", 6, &truncated), QString("short\n"));
         QVERIFY(!truncated);
     }
 };

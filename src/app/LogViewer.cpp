@@ -49,22 +49,19 @@ void LogViewer::updateTimer()
         m_timer.stop();
 }
 
-QString LogViewer::displayText(const QByteArray &bytes, bool *truncated)
+QString LogViewer::displayText(const QByteArray &tail, qint64 fileSize, bool *truncated)
 {
-    *truncated = false;
-    if (!bytes.isValidUtf8())
+    *truncated = fileSize > tail.size();
+    if (!*truncated)
+        return tail.isValidUtf8() ? QString::fromUtf8(tail) : QString();
+    // Start at a line boundary inside the tail.
+    const qsizetype lineStart = tail.indexOf('\n');
+    const QByteArray lines = lineStart >= 0 ? tail.mid(lineStart + 1) : tail;
+    if (!lines.isValidUtf8())
         return QString();
-    if (bytes.size() <= shownBytes)
-        return QString::fromUtf8(bytes);
-    // Start at a line boundary inside the last part.
-    qsizetype start = bytes.size() - shownBytes;
-    const qsizetype lineStart = bytes.indexOf('\n', start);
-    if (lineStart >= 0)
-        start = lineStart + 1;
-    *truncated = true;
     return QStringLiteral("… Lignes précédentes dans le fichier (bouton Dossier) — %1 Mo au total\n")
-               .arg(QString::number(bytes.size() / 1e6, 'f', 1)) +
-           QString::fromUtf8(bytes.mid(start));
+               .arg(QString::number(fileSize / 1e6, 'f', 1)) +
+           QString::fromUtf8(lines);
 }
 
 void LogViewer::reloadLog()
@@ -77,12 +74,20 @@ void LogViewer::reloadLog()
         return; // unchanged: no read, no redraw
     m_seenSize = size;
     m_seenModified = modified;
+    // Only the end of a long log is read and shown: laying out megabytes of
+    // text would stall the window at every refresh.
     QFile file(path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
+    QByteArray tail;
+    qint64 fileSize = 0;
+    if (file.open(QIODevice::ReadOnly)) {
+        fileSize = file.size();
+        if (fileSize > shownBytes)
+            file.seek(fileSize - shownBytes);
+        tail = file.readAll();
+        fileSize = std::max(fileSize, file.pos());
+    }
     bool truncated = false;
-    const QString text = displayText(bytes, &truncated);
+    const QString text = displayText(tail, fileSize, &truncated);
     setText(text, truncated);
 }
 

@@ -20,7 +20,7 @@ class LogViewer : public QObject
     Q_PROPERTY(bool active READ active WRITE setActive NOTIFY activeChanged)
 
 public:
-    static constexpr qint64 shownBytes = 512 * 1024;
+    static constexpr qint64 shownBytes = 48 * 1024;
 
     explicit LogViewer(QObject *parent = nullptr);
 
@@ -41,8 +41,9 @@ public:
     // The whole file, for copying (the view may show only its end).
     QString fullText() const;
 
-    // Text of `bytes` for the view: all of it, or its last part after a notice.
-    static QString displayText(const QByteArray &bytes, bool *truncated);
+    // Text for the view from the end of a file of `fileSize` bytes whose last
+    // `tail` bytes are given: all of it, or its last lines after a notice.
+    static QString displayText(const QByteArray &tail, qint64 fileSize, bool *truncated);
 
 signals:
     void isEnabledChanged();

@@ -1,0 +1,118 @@
+// Fifty real downloads at once through the main view, offscreen: the process's
+// CPU time as a share of one core, its peak memory and the longest stall of
+// the GUI thread (a 5 ms heartbeat). The local server is throttled so that
+// the downloads overlap for about 20 s.
+#include "BenchSupport.h"
+
+#include "Registration.h"
+
+#include "deps/DependencyChecker.h"
+#include "engine/DownloadManager.h"
+
+#include <QGuiApplication>
+#include <QQuickStyle>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QTest>
+#include <QTimer>
+#include <QtQml/qqmlextensionplugin.h>
+
+#include <sys/resource.h>
+
+Q_IMPORT_QML_PLUGIN(ReelixPlugin)
+
+static double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir &home = benchHome();
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QQuickStyle::setStyle(QStringLiteral("Basic"));
+    const int count = argc > 1 ? atoi(argv[1]) : 50;
+    const QString www = home.path() + "/www";
+    QDir().mkpath(www);
+    if (timedRun("ffmpeg", {"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                            "testsrc2=size=640x360:rate=25:duration=10", "-f", "lavfi", "-i", "sine=duration=10",
+                            "-c:v", "libx264", "-preset", "ultrafast", "-b:v", "800k", "-c:a", "aac", "-shortest",
+                            www + "/clip.mp4"}) < 0)
+        return 1;
+    const qint64 size = QFileInfo(www + "/clip.mp4").size();
+    const qint64 rate = size / 20; // about 20 s per download
+    QProcess server;
+    server.start("python3", {REELIX_SOURCE_DIR "/tests/fixtures/media_server.py", www, "--rate", QString::number(rate)});
+    server.waitForReadyRead(20000);
+    const QString base = QString("http://127.0.0.1:%1/slow/clip.mp4?n=").arg(QString::fromUtf8(server.readLine()).trimmed());
+
+    QQmlEngine engine;
+    prepareEngine(engine);
+    DependencyChecker checker;
+    QQuickView view(&engine, nullptr);
+    view.setInitialProperties({{"checker", QVariant::fromValue(&checker)}});
+    view.setResizeMode(QQuickView::SizeRootObjectToView);
+    view.setSource(QUrl("qrc:/Reelix/qml/ContentView.qml"));
+    view.resize(900, 700);
+    view.show();
+    QObject *root = view.rootObject();
+    auto *manager = root->property("manager").value<DownloadManager *>();
+
+    QElapsedTimer beat;
+    beat.start();
+    qint64 longest = 0;
+    QTimer heartbeat;
+    QObject::connect(&heartbeat, &QTimer::timeout, [&] { longest = std::max(longest, beat.restart()); });
+    heartbeat.start(5);
+    QTest::qWait(300);
+    longest = 0;
+
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+        lines << base + QString::number(i);
+    QElapsedTimer wall;
+    wall.start();
+    const double cpuStart = cpuSeconds();
+    root->setProperty("urlText", lines.join('\n'));
+    QMetaObject::invokeMethod(root, "submitURLs");
+    const auto allIn = [&](std::initializer_list<DownloadStatus> states) {
+        for (const DownloadItem *item : manager->downloads())
+            if (std::find(states.begin(), states.end(), item->status()) == states.end())
+                return false;
+        return true;
+    };
+    while (!allIn({DownloadStatus::Ready, DownloadStatus::Error}))
+        QTest::qWait(100);
+    const double infoSeconds = wall.nsecsElapsed() / 1e9;
+    const qint64 stallInfo = longest;
+    longest = 0;
+    const double cpuDownloadStart = cpuSeconds();
+    QElapsedTimer downloadWall;
+    downloadWall.start();
+    for (DownloadItem *item : manager->downloads())
+        manager->start(item);
+    while (!allIn({DownloadStatus::Done, DownloadStatus::Error, DownloadStatus::Cancelled}))
+        QTest::qWait(100);
+    const double downloadSeconds = downloadWall.nsecsElapsed() / 1e9;
+    int done = 0;
+    for (const DownloadItem *item : manager->downloads())
+        done += item->status() == DownloadStatus::Done;
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("%d downloads: %d done; information runs %.1f s, downloads %.1f s\n", count, done, infoSeconds,
+                downloadSeconds);
+    std::printf("app CPU while downloading: %.1f %% of one core (whole run: %.1f %%)\n",
+                100 * (cpuSeconds() - cpuDownloadStart) / downloadSeconds,
+                100 * (cpuSeconds() - cpuStart) / (wall.nsecsElapsed() / 1e9));
+    std::printf("app peak memory: %.1f MB\n", usage.ru_maxrss / 1024.0);
+    std::printf("longest GUI-thread stall: %lld ms while downloading, %lld ms during the information runs\n",
+                longest, stallInfo);
+    server.kill();
+    server.waitForFinished();
+    return done == count ? 0 : 1;
+}

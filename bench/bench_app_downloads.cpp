@@ -47,9 +47,7 @@ int main(int argc, char *argv[])
     const qint64 size = QFileInfo(www + "/clip.mp4").size();
     const qint64 rate = size / 20; // about 20 s per download
     QProcess server;
-    server.start("python3", {REELIX_SOURCE_DIR "/tests/fixtures/media_server.py", www, "--rate", QString::number(rate)});
-    server.waitForReadyRead(20000);
-    const QString base = QString("http://127.0.0.1:%1/slow/clip.mp4?n=").arg(QString::fromUtf8(server.readLine()).trimmed());
+    const QString base = startMediaServer(server, www, {"--rate", QString::number(rate)}) + "/slow/clip.mp4?n=";
 
     QQmlEngine engine;
     prepareEngine(engine);

@@ -19,17 +19,11 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QString www = home.path() + "/www";
     QDir().mkpath(www);
-    if (timedRun("ffmpeg", {"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
-                            "testsrc2=size=1280x720:rate=25:duration=4", "-f", "lavfi", "-i",
-                            "sine=duration=4", "-vf", "noise=alls=60:allf=t", "-c:v", "libx264",
-                            "-preset", "ultrafast", "-qp", "14", "-c:a", "aac", "-shortest",
-                            www + "/big.mp4"}) < 0)
+    if (!makeLargeVideo(www + "/big.mp4"))
         return 1;
     std::printf("file: %.1f MB\n", QFileInfo(www + "/big.mp4").size() / 1e6);
     QProcess server;
-    server.start("python3", {REELIX_SOURCE_DIR "/tests/fixtures/media_server.py", www});
-    server.waitForReadyRead(20000);
-    const QString url = QString("http://127.0.0.1:%1/big.mp4").arg(QString::fromUtf8(server.readLine()).trimmed());
+    const QString url = startMediaServer(server, www) + "/big.mp4";
 
     const auto bundle = QCoro::waitFor(CertificateStore::bundlePath(false));
     QProcess envSource;

@@ -19,6 +19,7 @@
 #include <QQuickItem>
 #include <QQuickStyle>
 #include <QQuickView>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QtQml/qqmlextensionplugin.h>
 
@@ -334,6 +335,7 @@ private slots:
         QFETCH(bool, allPresent);
         const QString bin = DependencyChecker::binDirectory();
         QDir(bin).removeRecursively();
+        const auto cleanup = qScopeGuard([bin] { QDir(bin).removeRecursively(); });
         writeScript(bin + "/yt-dlp", "echo 2025.01.15");
         writeScript(bin + "/ffmpeg", "echo 'ffmpeg version 7.1 x'");
         if (allPresent)
@@ -343,7 +345,6 @@ private slots:
         connect(app.checker(), &DependencyChecker::isCheckingUpdatesChanged, this,
                 [&] { checksStarted += app.checker()->isCheckingUpdates(); });
         app.performStartupCheck();
-        QCOMPARE(app.view(), ReelixApp::View::Placeholder); // the test runs in the background
         QTRY_VERIFY(app.view() != ReelixApp::View::Placeholder);
         QCOMPARE(app.view(), allPresent ? ReelixApp::View::Main : ReelixApp::View::Setup);
         if (allPresent) {
@@ -358,7 +359,6 @@ private slots:
         app.performStartupCheck(); // only once per run
         app.showUpdates();
         QCOMPARE(app.view(), ReelixApp::View::Setup);
-        QDir(bin).removeRecursively();
     }
 
     void oneLogWindowAndTheMainViewStartsEmpty()
@@ -421,7 +421,9 @@ private slots:
         QFETCH(QStringList, visible);
         DependencyChecker checker;
         auto view = load("SetupView", {{"checker", QVariant::fromValue(&checker)}, {"version", "1.2.3"}}, {420, 620});
-        QTRY_VERIFY(checker.ytdlp()->status().kind() != DepStatus::Kind::Checking); // the view's own check
+        // The view starts its own installed check; let it finish first.
+        for (Dependency *tool : checker.tools())
+            QTRY_VERIFY(tool->status().kind() != DepStatus::Kind::Checking);
         const DepStatus ready = DepStatus::upToDate("1");
         for (Dependency *tool : checker.tools())
             tool->setStatus(state == "missing" || state == "failed" || state == "installing" ? DepStatus::unknown() : ready);

@@ -104,6 +104,14 @@ signals:
 
 private:
     enum class Placement { Executable, FfmpegArchive, NodeArchive };
+    struct Source
+    {
+        QString address;
+        Placement placement;
+        const char *setupStep;  // step key during first-time setup
+        const char *updateStep; // step key during an update
+    };
+    Source sourceFor(const Dependency *tool, const QString &nodeVersion) const;
     QCoro::Task<bool> installTool(Dependency *tool, QString address, QString destination,
                                   Placement placement);
     QCoro::Task<std::optional<QByteArray>> fetch(QUrl url, QByteArray accept);

@@ -18,12 +18,6 @@
 
 namespace {
 
-struct Step
-{
-    Dependency *tool;
-    const char *setupKey;
-    const char *updateKey;
-};
 
 QString uuidText()
 {
@@ -31,6 +25,16 @@ QString uuidText()
 }
 
 } // namespace
+
+DependencyChecker::Source DependencyChecker::sourceFor(const Dependency *tool, const QString &nodeVersion) const
+{
+    const PlatformProfile profile = PlatformProfile::current();
+    if (tool == m_ytdlp)
+        return {profile.ytdlpDownloadURL(), Placement::Executable, "setup.step.ytdlp", "update.step.ytdlp"};
+    if (tool == m_ffmpeg)
+        return {profile.ffmpegDownloadURL(), Placement::FfmpegArchive, "setup.step.ffmpeg", "update.step.ffmpeg"};
+    return {profile.nodeDownloadURL(nodeVersion), Placement::NodeArchive, "setup.step.node", "update.step.node"};
+}
 
 void DependencyChecker::reportProgress(double fraction, Dependency *tool)
 {
@@ -149,32 +153,18 @@ QCoro::Task<> DependencyChecker::installAll()
 {
     setIsInstalling(true);
     setLogOutput(QString());
-    const PlatformProfile profile = PlatformProfile::current();
-    const Step steps[] = {{m_ytdlp, "setup.step.ytdlp", "update.step.ytdlp"},
-                          {m_ffmpeg, "setup.step.ffmpeg", "update.step.ffmpeg"},
-                          {m_node, "setup.step.node", "update.step.node"}};
-    for (const Step &step : steps) {
-        if (step.tool->status().kind() == DepStatus::Kind::Installed)
+    for (Dependency *tool : tools()) {
+        if (tool->status().kind() == DepStatus::Kind::Installed)
             continue;
-        setCurrentStep(qtTrId(step.setupKey));
+        const Source source = sourceFor(tool, QString::fromLatin1(nodeSetupVersion));
+        setCurrentStep(qtTrId(source.setupStep));
         appendLog(QStringLiteral("▶ ") + m_currentStep + QStringLiteral("…"));
-        QString address;
-        Placement placement = Placement::Executable;
-        if (step.tool == m_ytdlp) {
-            address = profile.ytdlpDownloadURL();
-        } else if (step.tool == m_ffmpeg) {
-            address = profile.ffmpegDownloadURL();
-            placement = Placement::FfmpegArchive;
-        } else {
-            address = profile.nodeDownloadURL(QString::fromLatin1(nodeSetupVersion));
-            placement = Placement::NodeArchive;
-        }
-        const bool installed = co_await installTool(step.tool, address, toolPath(step.tool), placement);
+        const bool installed = co_await installTool(tool, source.address, toolPath(tool), source.placement);
         if (!installed) {
             setIsInstalling(false);
             co_return;
         }
-        appendLog(QStringLiteral("✓ ") + step.tool->name() + QLatin1Char(' ') + qtTrId("update.ready"));
+        appendLog(QStringLiteral("✓ ") + tool->name() + QLatin1Char(' ') + qtTrId("update.ready"));
     }
     setIsInstalling(false);
     setCurrentStep(QString());
@@ -184,39 +174,25 @@ QCoro::Task<> DependencyChecker::updateAll()
 {
     setIsInstalling(true);
     setLogOutput(QString());
-    const PlatformProfile profile = PlatformProfile::current();
-    const Step steps[] = {{m_ytdlp, "setup.step.ytdlp", "update.step.ytdlp"},
-                          {m_ffmpeg, "setup.step.ffmpeg", "update.step.ffmpeg"},
-                          {m_node, "setup.step.node", "update.step.node"}};
-    for (const Step &step : steps) {
-        if (step.tool->status().kind() != DepStatus::Kind::UpdateAvailable)
+    for (Dependency *tool : tools()) {
+        if (tool->status().kind() != DepStatus::Kind::UpdateAvailable)
             continue;
-        const QString latest = step.tool->status().latest();
-        setCurrentStep(qtTrId(step.updateKey));
+        const QString latest = tool->status().latest();
+        // The Node.js address carries the version without its "v".
+        const Source source = sourceFor(tool, latest.startsWith(QLatin1Char('v')) ? latest.mid(1) : latest);
+        setCurrentStep(qtTrId(source.updateStep));
         appendLog(QStringLiteral("▶ ") + m_currentStep + QStringLiteral("…"));
-        step.tool->setStatus(DepStatus::updating(0));
-        QString address;
-        Placement placement = Placement::Executable;
-        if (step.tool == m_ytdlp) {
-            address = profile.ytdlpDownloadURL();
-        } else if (step.tool == m_ffmpeg) {
-            address = profile.ffmpegDownloadURL();
-            placement = Placement::FfmpegArchive;
-        } else {
-            const QString version = latest.startsWith(QLatin1Char('v')) ? latest.mid(1) : latest;
-            address = profile.nodeDownloadURL(version);
-            placement = Placement::NodeArchive;
-        }
-        const bool installed = co_await installTool(step.tool, address, toolPath(step.tool), placement);
+        tool->setStatus(DepStatus::updating(0));
+        const bool installed = co_await installTool(tool, source.address, toolPath(tool), source.placement);
         if (!installed) {
             setIsInstalling(false);
             co_return;
         }
-        if (step.tool == m_ffmpeg) {
+        if (tool == m_ffmpeg) {
             appendLog(QStringLiteral("✓ ffmpeg ") + qtTrId("update.done"));
         } else {
-            step.tool->setStatus(DepStatus::upToDate(latest));
-            appendLog(QStringLiteral("✓ ") + step.tool->name() + QLatin1Char(' ') + latest);
+            tool->setStatus(DepStatus::upToDate(latest));
+            appendLog(QStringLiteral("✓ ") + tool->name() + QLatin1Char(' ') + latest);
         }
     }
     setIsInstalling(false);

@@ -6,6 +6,7 @@
 #include "RetryLadder.h"
 #include "ToolEnvironment.h"
 #include "VideoInfo.h"
+#include "YtDlpRun.h"
 #include "certs/CertificateStore.h"
 #include "log/Logger.h"
 
@@ -38,10 +39,8 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
 {
     QPointer<DownloadItem> item(target);
     QPointer<DownloadManager> self(this);
-    const auto ytdlp = findTool(QStringLiteral("yt-dlp"));
+    const auto ytdlp = YtDlpRun::findOrFail(*item);
     if (!ytdlp) {
-        item->setStatus(DownloadStatus::Error);
-        item->setErrorMessage(qtTrId("error.ytdlp_not_found"));
         emit itemSettled(item);
         co_return;
     }
@@ -71,26 +70,18 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
             break;
         const bool allowMissingPOT = attempts.at(attempt);
         if (allowMissingPOT) {
-            Logger::shared().log(QStringLiteral("  YouTube retry with missing PO-token formats enabled"),
-                                 LogLevel::Warning);
+            YtDlpRun::logRetryWithMissingToken();
             item->setStatusMessage(QStringLiteral("Retrying YouTube fallback..."));
         }
         const QStringList args = DownloadRun::downloadArguments(*item, allowMissingPOT,
                                                                 ladder.bundlePath, outputTemplatePath);
-        Logger::shared().logCommand(site, args);
-        QProcess process;
-        process.setProgram(*ytdlp);
-        process.setArguments(args);
-        configureEnvironment(process, ladder.bundlePath);
-        item->process = &process;
         const LineCallback onLine = [item](const QString &line) {
             if (item)
                 DownloadRun::handleProgressLine(line, *item);
         };
-        result = co_await run(process, std::nullopt, site, onLine);
+        result = co_await YtDlpRun::run(item, *ytdlp, args, ladder.bundlePath, std::nullopt, site, onLine);
         if (!item)
             co_return;
-        item->process = nullptr;
         Logger::shared().logStderr(result.stderrText, site);
         Logger::shared().logExit(site, result.status);
 

@@ -3,6 +3,7 @@
 #include "RetryLadder.h"
 #include "ToolEnvironment.h"
 #include "VideoInfo.h"
+#include "YtDlpRun.h"
 #include "ProcessRunner.h"
 #include "certs/CertificateStore.h"
 #include "log/Logger.h"
@@ -33,10 +34,8 @@ QCoro::Task<> DownloadManager::fetchInfo(DownloadItem *target)
 {
     QPointer<DownloadItem> item(target);
     QPointer<DownloadManager> self(this);
-    const auto ytdlp = findTool(QStringLiteral("yt-dlp"));
+    const auto ytdlp = YtDlpRun::findOrFail(*item);
     if (!ytdlp) {
-        item->setStatus(DownloadStatus::Error);
-        item->setErrorMessage(qtTrId("error.ytdlp_not_found"));
         emit itemSettled(item);
         co_return;
     }
@@ -62,25 +61,18 @@ QCoro::Task<> DownloadManager::fetchInfo(DownloadItem *target)
             break;
         const bool allowMissingPOT = attempts.at(attempt);
         if (allowMissingPOT)
-            Logger::shared().log(QStringLiteral("  YouTube retry with missing PO-token formats enabled"),
-                                 LogLevel::Warning);
+            YtDlpRun::logRetryWithMissingToken();
         QStringList args{QStringLiteral("--no-playlist"), QStringLiteral("-j"),
                          QStringLiteral("--socket-timeout"), QStringLiteral("15")};
         args << tlsArguments(ladder.bundlePath) << javaScriptRuntimeArguments(url, allowMissingPOT)
              << ffmpegLocationArguments();
         // "--" ends the options: an address that starts with "-" stays an address.
         args << QStringLiteral("--") << url;
-        Logger::shared().logCommand(site, args);
-
-        QProcess process;
-        process.setProgram(*ytdlp);
-        process.setArguments(args);
-        configureEnvironment(process, ladder.bundlePath);
-        item->process = &process;
-        result = co_await run(process, youTube ? 300.0 : 45.0, site, {});
+        const LineCallback noLineHandler;
+        result = co_await YtDlpRun::run(item, *ytdlp, args, ladder.bundlePath, youTube ? 300.0 : 45.0,
+                                        site, noLineHandler);
         if (!item)
             co_return;
-        item->process = nullptr;
 
         lines = trimmedLines(result.stderrText);
         for (const QString &line : std::as_const(lines))

@@ -1,0 +1,92 @@
+#include "fixtures/EngineHarness.h"
+
+#include "engine/Retag.h"
+
+#include <QProcess>
+
+using namespace Harness;
+
+// The hev1 → hvc1 rewrite: the download is replaced by one rename, or left
+// exactly as it was.
+class TestRetag : public QObject
+{
+    Q_OBJECT
+
+    QString m_dir;
+
+    static QString tag(const QString &path)
+    {
+        QProcess p;
+        p.start("ffprobe", {"-v", "error", "-select_streams", "v:0", "-show_entries", "stream=codec_tag_string",
+                            "-of", "default=nw=1:nk=1", path});
+        p.waitForFinished(30000);
+        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        UserDefaults::setValue("debugLogging", true);
+        m_dir = TestHome::path() + "/retag";
+        QDir().mkpath(m_dir);
+        QProcess ff;
+        ff.start("ffmpeg", {"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                            "testsrc=size=320x240:rate=25:duration=1", "-c:v", "libx265", "-preset", "ultrafast",
+                            "-x265-params", "log-level=error", "-tag:v", "hev1", m_dir + "/source.mp4"});
+        QVERIFY(ff.waitForFinished(60000) && ff.exitCode() == 0);
+    }
+
+    void init() { Logger::shared().clear(); }
+
+    void rewritesInPlace()
+    {
+        const QString path = m_dir + "/Été à Noël.mp4";
+        QFile::remove(path);
+        QVERIFY(QFile::copy(m_dir + "/source.mp4", path));
+        writeText(retagTemporaryPath(path), "leftover of an earlier attempt");
+        QCOMPARE(retagTemporaryPath(path), m_dir + "/._retag_Été à Noël.mp4");
+        QCOMPARE(tag(path), QString("hev1"));
+        QCOMPARE(await(retagHvc1(path, "/usr/bin/ffmpeg")), std::optional<QString>(path));
+        QCOMPARE(tag(path), QString("hvc1"));
+        QVERIFY(!QFileInfo::exists(retagTemporaryPath(path)));
+        QCOMPARE(logLines().filter("[INFO ] ").filter("  retagHvc1 success → " + path).size(), 1);
+    }
+
+    void failuresLeaveTheSourceAlone_data()
+    {
+        QTest::addColumn<QString>("ffmpeg");
+        QTest::addColumn<bool>("pathIsFolder");
+        QTest::addColumn<QString>("logged");
+        QTest::newRow("ffmpeg fails") << "/usr/bin/ffmpeg" << false << "  retagHvc1 ffmpeg exit 1";
+        QTest::newRow("ffmpeg missing") << "/nonexistent/ffmpeg" << false << "  retagHvc1 launch error: ";
+        // A stand-in ffmpeg "succeeds", but the rename cannot replace a folder.
+        QTest::newRow("replace fails") << "STANDIN" << true << "  retagHvc1 file replace error: ";
+    }
+
+    void failuresLeaveTheSourceAlone()
+    {
+        QFETCH(QString, ffmpeg);
+        QFETCH(bool, pathIsFolder);
+        QFETCH(QString, logged);
+        const QString path = m_dir + "/broken.mp4";
+        QFile::remove(path);
+        QDir(path).removeRecursively();
+        if (pathIsFolder) {
+            writeText(path + "/inside.txt", "a folder in the way");
+        } else {
+            writeText(path, "not a video");
+        }
+        if (ffmpeg == "STANDIN")
+            ffmpeg = writeScript(m_dir + "/standin/ffmpeg", "for last; do :; done\necho copy > \"$last\"");
+        QCOMPARE(await(retagHvc1(path, ffmpeg)), std::nullopt);
+        if (pathIsFolder)
+            QCOMPARE(readText(path + "/inside.txt"), QString("a folder in the way"));
+        else
+            QCOMPARE(readText(path), QString("not a video"));
+        QVERIFY(!QFileInfo::exists(retagTemporaryPath(path)));
+        QCOMPARE(logLines().filter("[ERROR] ").filter(logged).size(), 1);
+    }
+};
+
+REELIX_TEST_MAIN(TestRetag)
+#include "tst_retag.moc"

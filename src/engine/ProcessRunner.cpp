@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QUuid>
 
+#include <unistd.h>
+
 #include "platform/ProcessWait.h"
 
 namespace {
@@ -79,6 +81,9 @@ QCoro::Task<ProcessRunResult> run(QProcess &process, std::optional<double> timeo
         stderrFileReady = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
     }
     process.setProcessChannelMode(QProcess::SeparateChannels);
+    // Tools run a little below the app: with many downloads at once the
+    // window still gets the processor first.
+    process.setChildProcessModifier([] { [[maybe_unused]] const int n = ::nice(5); });
     process.setStandardErrorFile(stderrFileReady ? stderrPath : QProcess::nullDevice());
     process.setReadChannel(QProcess::StandardOutput);
 

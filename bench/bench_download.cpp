@@ -7,6 +7,10 @@
 #include "engine/DownloadManager.h"
 #include "engine/DownloadRun.h"
 #include "engine/ToolEnvironment.h"
+#include "log/Logger.h"
+#include "platform/UserDefaults.h"
+
+#include <QDateTime>
 
 #include <QCoro/QCoroTask>
 
@@ -42,7 +46,7 @@ int main(int argc, char *argv[])
     QProcess envSource;
     ToolEnvironment::configureEnvironment(envSource, bundle);
 
-    std::vector<double> engine, bare, ratios;
+    std::vector<double> engine, bare, ratios, probes;
     const int pairs = argc > 1 ? atoi(argv[1]) : 5;
     for (int i = 0; i < pairs; ++i) {
         QDir(manager.downloadFolder()).removeRecursively();
@@ -54,6 +58,9 @@ int main(int argc, char *argv[])
         const double e = clock.nsecsElapsed() / 1e9;
         QDir(bareFolder).removeRecursively();
         const double b = timedRun("/usr/bin/yt-dlp", bareArgs, envSource.processEnvironment());
+        const double p = timedRun("/usr/bin/ffprobe", {"-v", "quiet", "-print_format", "json", "-show_streams",
+                                                       bareFolder + "/big.mp4"});
+        probes.push_back(p);
         if (item->status() != DownloadStatus::Done || b < 0) {
             std::printf("run failed\n");
             return 1;
@@ -66,6 +73,34 @@ int main(int argc, char *argv[])
     }
     std::printf("median: engine %.3f s, bare %.3f s, ratio of medians %.3f, median ratio %.3f\n",
                 median(engine), median(bare), median(engine) / median(bare), median(ratios));
+    std::printf("the same work by hand (yt-dlp, then the ffprobe probe the engine makes): %.3f s, ratio %.3f\n",
+                median(bare) + median(probes), median(engine) / (median(bare) + median(probes)));
+
+    // Where the engine's time goes, from the debug log of one more run.
+    UserDefaults::setValue(QStringLiteral("debugLogging"), true);
+    Logger::shared().clear();
+    QDir(manager.downloadFolder()).removeRecursively();
+    QElapsedTimer total;
+    total.start();
+    manager.start(item);
+    while (item->status() == DownloadStatus::Downloading)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    const double totalMs = total.nsecsElapsed() / 1e6;
+    Logger::shared().waitUntilWritten();
+    QFile log(Logger::shared().filePath());
+    log.open(QIODevice::ReadOnly);
+    QDateTime command, exited, probed;
+    for (const QString &line : QString::fromUtf8(log.readAll()).split('\n')) {
+        const QDateTime when = QDateTime::fromString(line.mid(1, 23), "yyyy-MM-dd HH:mm:ss.zzz");
+        if (line.contains("▶ yt-dlp"))
+            command = when;
+        else if (line.contains("] success") || line.contains("] exit code"))
+            exited = when;
+        else if (line.contains("probe result:"))
+            probed = when;
+    }
+    std::printf("one run: %.0f ms in all; yt-dlp ran %lld ms, the probe took %lld ms\n", totalMs,
+                command.msecsTo(exited), exited.msecsTo(probed));
 
     DownloadItem probe("https://example.org", DownloadFormat::Video);
     const int lines = 200000;

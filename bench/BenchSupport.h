@@ -54,18 +54,29 @@ inline double timedRun(const QString &program, const QStringList &args,
 inline bool makeLargeVideo(const QString &path)
 {
     return timedRun(QStringLiteral("ffmpeg"),
-                    {"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
-                     "testsrc2=size=1280x720:rate=25:duration=4", "-f", "lavfi", "-i", "sine=duration=4", "-vf",
-                     "noise=alls=60:allf=t", "-c:v", "libx264", "-preset", "ultrafast", "-qp", "14", "-c:a",
-                     "aac", "-shortest", path}) >= 0;
+                    {"-hide_banner", "-loglevel",
+                     "error",        "-y",
+                     "-f",           "lavfi",
+                     "-i",           "testsrc2=size=1280x720:rate=25:duration=4",
+                     "-f",           "lavfi",
+                     "-i",           "sine=duration=4",
+                     "-vf",          "noise=alls=60:allf=t",
+                     "-c:v",         "libx264",
+                     "-preset",      "ultrafast",
+                     "-qp",          "14",
+                     "-c:a",         "aac",
+                     "-shortest",    path}) >= 0;
 }
 
 // Serves `root` from 127.0.0.1 with the tests' media server; returns its
 // address ("http://127.0.0.1:PORT").
-inline QString startMediaServer(QProcess &server, const QString &root, const QStringList &extra = {})
+inline QString startMediaServer(QProcess &server, const QString &root,
+                                const QStringList &extra = {})
 {
-    server.start(QStringLiteral("python3"),
-                 QStringList{QStringLiteral(REELIX_SOURCE_DIR "/tests/fixtures/media_server.py"), root} + extra);
+    server.start(
+        QStringLiteral("python3"),
+        QStringList{QStringLiteral(REELIX_SOURCE_DIR "/tests/fixtures/media_server.py"), root} +
+            extra);
     server.waitForReadyRead(20000);
     return QStringLiteral("http://127.0.0.1:") + QString::fromUtf8(server.readLine()).trimmed();
 }

@@ -10,9 +10,9 @@
 #include "engine/DownloadManager.h"
 
 #include <QGuiApplication>
-#include <QQuickStyle>
 #include <QQmlEngine>
 #include <QQuickItem>
+#include <QQuickStyle>
 #include <QQuickView>
 #include <QTest>
 #include <QTimer>
@@ -26,7 +26,8 @@ static double cpuSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 int main(int argc, char *argv[])
@@ -39,10 +40,17 @@ int main(int argc, char *argv[])
     const int count = argc > 1 ? atoi(argv[1]) : 50;
     const QString www = home.path() + "/www";
     QDir().mkpath(www);
-    if (timedRun("ffmpeg", {"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
-                            "testsrc2=size=640x360:rate=25:duration=10", "-f", "lavfi", "-i", "sine=duration=10",
-                            "-c:v", "libx264", "-preset", "ultrafast", "-b:v", "800k", "-c:a", "aac", "-shortest",
-                            www + "/clip.mp4"}) < 0)
+    if (timedRun("ffmpeg", {"-hide_banner", "-loglevel",
+                            "error",        "-y",
+                            "-f",           "lavfi",
+                            "-i",           "testsrc2=size=640x360:rate=25:duration=10",
+                            "-f",           "lavfi",
+                            "-i",           "sine=duration=10",
+                            "-c:v",         "libx264",
+                            "-preset",      "ultrafast",
+                            "-b:v",         "800k",
+                            "-c:a",         "aac",
+                            "-shortest",    www + "/clip.mp4"}) < 0)
         return 1;
     // One file name per download, as fifty different pages would give.
     for (int i = 0; i < count; ++i)
@@ -50,7 +58,8 @@ int main(int argc, char *argv[])
     const qint64 size = QFileInfo(www + "/clip.mp4").size();
     const qint64 rate = size / 20; // about 20 s per download
     QProcess server;
-    const QString base = startMediaServer(server, www, {"--rate", QString::number(rate)}) + "/slow/clip";
+    const QString base =
+        startMediaServer(server, www, {"--rate", QString::number(rate)}) + "/slow/clip";
 
     QQmlEngine engine;
     prepareEngine(engine);
@@ -68,7 +77,8 @@ int main(int argc, char *argv[])
     beat.start();
     qint64 longest = 0;
     QTimer heartbeat;
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] { longest = std::max(longest, beat.restart()); });
+    QObject::connect(&heartbeat, &QTimer::timeout,
+                     [&] { longest = std::max(longest, beat.restart()); });
     heartbeat.start(5);
     QTest::qWait(300);
     longest = 0;
@@ -83,7 +93,8 @@ int main(int argc, char *argv[])
     QElapsedTimer step;
     step.start();
     QMetaObject::invokeMethod(root, "submitURLs");
-    std::printf("adding %d addresses took %.0f ms on the GUI thread\n", count, step.nsecsElapsed() / 1e6);
+    std::printf("adding %d addresses took %.0f ms on the GUI thread\n", count,
+                step.nsecsElapsed() / 1e6);
     const auto allIn = [&](std::initializer_list<DownloadStatus> states) {
         for (const DownloadItem *item : manager->downloads())
             if (std::find(states.begin(), states.end(), item->status()) == states.end())
@@ -106,7 +117,8 @@ int main(int argc, char *argv[])
         manager->start(item);
         each.push_back(one.nsecsElapsed() / 1e6);
     }
-    std::printf("starting %d downloads took %.0f ms on the GUI thread (each: first %.1f ms, median %.1f ms)\n",
+    std::printf("starting %d downloads took %.0f ms on the GUI thread (each: first %.1f ms, median "
+                "%.1f ms)\n",
                 count, step.nsecsElapsed() / 1e6, each.front(), median(each));
     while (!allIn({DownloadStatus::Done, DownloadStatus::Error, DownloadStatus::Cancelled}))
         QTest::qWait(100);
@@ -119,13 +131,14 @@ int main(int argc, char *argv[])
     }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("%d downloads: %d done; information runs %.1f s, downloads %.1f s\n", count, done, infoSeconds,
-                downloadSeconds);
+    std::printf("%d downloads: %d done; information runs %.1f s, downloads %.1f s\n", count, done,
+                infoSeconds, downloadSeconds);
     std::printf("app CPU while downloading: %.1f %% of one core (whole run: %.1f %%)\n",
                 100 * (cpuSeconds() - cpuDownloadStart) / downloadSeconds,
                 100 * (cpuSeconds() - cpuStart) / (wall.nsecsElapsed() / 1e9));
     std::printf("app peak memory: %.1f MB\n", usage.ru_maxrss / 1024.0);
-    std::printf("longest GUI-thread stall: %lld ms while downloading, %lld ms during the information runs\n",
+    std::printf("longest GUI-thread stall: %lld ms while downloading, %lld ms during the "
+                "information runs\n",
                 longest, stallInfo);
     server.kill();
     server.waitForFinished();

@@ -32,23 +32,26 @@ int main(int argc, char *argv[])
     DownloadItem item(url, DownloadFormat::Video);
     const QString cliFolder = home.path() + "/cli", bareFolder = home.path() + "/bare";
     const QStringList infoArgs = QStringList{"--no-playlist", "-j", "--socket-timeout", "15"} +
-                                 ToolEnvironment::tlsArguments(bundle) + ToolEnvironment::ffmpegLocationArguments() +
+                                 ToolEnvironment::tlsArguments(bundle) +
+                                 ToolEnvironment::ffmpegLocationArguments() +
                                  QStringList{"--", url};
-    const QStringList downloadArgs =
-        DownloadRun::downloadArguments(item, false, bundle, bareFolder + "/" + DownloadRun::outputTemplate);
+    const QStringList downloadArgs = DownloadRun::downloadArguments(
+        item, false, bundle, bareFolder + "/" + DownloadRun::outputTemplate);
 
     std::vector<double> cli, bare;
     const int pairs = argc > 1 ? atoi(argv[1]) : 5;
     for (int i = 0; i < pairs; ++i) {
         QDir(cliFolder).removeRecursively();
-        const double c = timedRun(REELIX_CLI_PATH, {"download", "--folder", cliFolder, "--json", url});
+        const double c =
+            timedRun(REELIX_CLI_PATH, {"download", "--folder", cliFolder, "--json", url});
         QDir(bareFolder).removeRecursively();
         QElapsedTimer clock;
         clock.start();
-        const bool ok = timedRun("/usr/bin/yt-dlp", infoArgs, env) >= 0 &&
-                        timedRun("/usr/bin/yt-dlp", downloadArgs, env) >= 0 &&
-                        timedRun("/usr/bin/ffprobe", {"-v", "quiet", "-print_format", "json", "-show_streams",
-                                                      bareFolder + "/big.mp4"}) >= 0;
+        const bool ok =
+            timedRun("/usr/bin/yt-dlp", infoArgs, env) >= 0 &&
+            timedRun("/usr/bin/yt-dlp", downloadArgs, env) >= 0 &&
+            timedRun("/usr/bin/ffprobe", {"-v", "quiet", "-print_format", "json", "-show_streams",
+                                          bareFolder + "/big.mp4"}) >= 0;
         const double b = clock.nsecsElapsed() / 1e9;
         if (c < 0 || !ok) {
             std::printf("run failed\n");
@@ -59,15 +62,15 @@ int main(int argc, char *argv[])
         std::printf("pair %d: reelix-cli %.3f s, by hand %.3f s, ratio %.3f\n", i + 1, c, b, c / b);
         std::fflush(stdout);
     }
-    std::printf("median: reelix-cli %.3f s, by hand %.3f s, ratio %.3f\n", median(cli), median(bare),
-                median(cli) / median(bare));
+    std::printf("median: reelix-cli %.3f s, by hand %.3f s, ratio %.3f\n", median(cli),
+                median(bare), median(cli) / median(bare));
 
     // Peak memory of reelix-cli alone (its children are not counted).
     QDir(cliFolder).removeRecursively();
     const pid_t pid = fork();
     if (pid == 0) {
-        execl(REELIX_CLI_PATH, "reelix-cli", "download", "--folder", qPrintable(cliFolder), qPrintable(url),
-              static_cast<char *>(nullptr));
+        execl(REELIX_CLI_PATH, "reelix-cli", "download", "--folder", qPrintable(cliFolder),
+              qPrintable(url), static_cast<char *>(nullptr));
         _exit(127);
     }
     int status = 0;

@@ -13,10 +13,14 @@ int main(int argc, char *argv[])
     const QString source = home.path() + "/clip.webm";
     std::printf("making a 60 s 720p VP9/Opus file...\n");
     std::fflush(stdout);
-    if (timedRun("ffmpeg", {"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
-                            "testsrc=size=1280x720:rate=25:duration=60", "-f", "lavfi", "-i",
-                            "sine=duration=60", "-c:v", "libvpx-vp9", "-deadline", "realtime",
-                            "-cpu-used", "8", "-b:v", "2M", "-c:a", "libopus", "-shortest", source}) < 0)
+    if (timedRun(
+            "ffmpeg",
+            {"-hide_banner", "-loglevel",  "error",     "-y",
+             "-f",           "lavfi",      "-i",        "testsrc=size=1280x720:rate=25:duration=60",
+             "-f",           "lavfi",      "-i",        "sine=duration=60",
+             "-c:v",         "libvpx-vp9", "-deadline", "realtime",
+             "-cpu-used",    "8",          "-b:v",      "2M",
+             "-c:a",         "libopus",    "-shortest", source}) < 0)
         return 1;
 
     const int pairs = argc > 1 ? atoi(argv[1]) : 2;
@@ -39,8 +43,8 @@ int main(int argc, char *argv[])
         const double b = timedRun("ffmpeg", QStringList{"-hide_banner", "-loglevel", "error"} +
                                                 Conversion::conversionArguments(source, out));
         // What the old duration step cost: a full decoding pass.
-        const double d = timedRun("ffmpeg", {"-hide_banner", "-loglevel", "error", "-i", source,
-                                             "-f", "null", "-"});
+        const double d = timedRun(
+            "ffmpeg", {"-hide_banner", "-loglevel", "error", "-i", source, "-f", "null", "-"});
         if (item.needsConversion() || b < 0 || d < 0) {
             std::printf("run failed: %s\n", qPrintable(item.errorMessage()));
             return 1;
@@ -48,7 +52,8 @@ int main(int argc, char *argv[])
         engine.push_back(e);
         bare.push_back(b);
         decode.push_back(d);
-        std::printf("pair %d: engine %.2f s, bare ffmpeg %.2f s (ratio %.3f); old duration pass %.2f s (ratio before %.3f)\n",
+        std::printf("pair %d: engine %.2f s, bare ffmpeg %.2f s (ratio %.3f); old duration pass "
+                    "%.2f s (ratio before %.3f)\n",
                     i + 1, e, b, e / b, d, (e + d) / b);
         std::fflush(stdout);
     }

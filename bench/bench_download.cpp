@@ -58,8 +58,8 @@ int main(int argc, char *argv[])
         const double e = clock.nsecsElapsed() / 1e9;
         QDir(bareFolder).removeRecursively();
         const double b = timedRun("/usr/bin/yt-dlp", bareArgs, envSource.processEnvironment());
-        const double p = timedRun("/usr/bin/ffprobe", {"-v", "quiet", "-print_format", "json", "-show_streams",
-                                                       bareFolder + "/big.mp4"});
+        const double p = timedRun("/usr/bin/ffprobe", {"-v", "quiet", "-print_format", "json",
+                                                       "-show_streams", bareFolder + "/big.mp4"});
         probes.push_back(p);
         if (item->status() != DownloadStatus::Done || b < 0) {
             std::printf("run failed\n");
@@ -73,7 +73,8 @@ int main(int argc, char *argv[])
     }
     std::printf("median: engine %.3f s, bare %.3f s, ratio of medians %.3f, median ratio %.3f\n",
                 median(engine), median(bare), median(engine) / median(bare), median(ratios));
-    std::printf("the same work by hand (yt-dlp, then the ffprobe probe the engine makes): %.3f s, ratio %.3f\n",
+    std::printf("the same work by hand (yt-dlp, then the ffprobe probe the engine makes): %.3f s, "
+                "ratio %.3f\n",
                 median(bare) + median(probes), median(engine) / (median(bare) + median(probes)));
 
     // Where the engine's time goes, from the debug log of one more run.
@@ -108,7 +109,10 @@ int main(int argc, char *argv[])
     clock.start();
     for (int i = 0; i < lines; ++i)
         DownloadRun::handleProgressLine(
-            QString("[download]  %1.%2% of  95.37MiB at   98.21MiB/s ETA 00:00").arg(i % 100).arg(i % 10), probe);
+            QString("[download]  %1.%2% of  95.37MiB at   98.21MiB/s ETA 00:00")
+                .arg(i % 100)
+                .arg(i % 10),
+            probe);
     std::printf("engine cost per progress line: %.2f us\n", clock.nsecsElapsed() / 1e3 / lines);
     server.kill();
     server.waitForFinished();

@@ -37,8 +37,9 @@ int main(int argc, char *argv[])
     UserDefaults::setValue(QStringLiteral("debugLogging"), false);
     const double disabled = perCallMicroseconds(calls);
 
-    std::printf("enabled:  %.2f us per call on the caller's thread (writer drained %.1f ms later)\n",
-                enabled, drainMs);
+    std::printf(
+        "enabled:  %.2f us per call on the caller's thread (writer drained %.1f ms later)\n",
+        enabled, drainMs);
     std::printf("disabled: %.2f us per call\n", disabled);
     return 0;
 }

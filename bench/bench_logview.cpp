@@ -10,9 +10,9 @@
 #include "platform/UserDefaults.h"
 
 #include <QGuiApplication>
-#include <QQuickStyle>
 #include <QQmlEngine>
 #include <QQuickItem>
+#include <QQuickStyle>
 #include <QQuickView>
 #include <QTest>
 #include <QTimer>
@@ -34,8 +34,10 @@ int main(int argc, char *argv[])
     {
         QFile file(path);
         file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        const QByteArray line = "[2026-12-06 07:00:00.000] [DEBUG] [DownloadStart.cpp:120] ▶ yt-dlp "
-                                "[videos.example.org] args: --no-playlist --newline --progress -- https://videos.example.org/watch/x\n";
+        const QByteArray line =
+            "[2026-12-06 07:00:00.000] [DEBUG] [DownloadStart.cpp:120] ▶ yt-dlp "
+            "[videos.example.org] args: --no-playlist --newline --progress -- "
+            "https://videos.example.org/watch/x\n";
         while (file.size() < 20 * 1000 * 1000)
             file.write(line);
     }
@@ -46,7 +48,8 @@ int main(int argc, char *argv[])
     clock.start();
     viewer.setActive(true);
     std::printf("first read: %.1f ms (shown: %.0f kB, earlier lines in the file: %s)\n",
-                clock.nsecsElapsed() / 1e6, viewer.logText().size() / 1e3, viewer.truncated() ? "yes" : "no");
+                clock.nsecsElapsed() / 1e6, viewer.logText().size() / 1e3,
+                viewer.truncated() ? "yes" : "no");
     std::vector<double> unchanged, appended;
     for (int i = 0; i < 20; ++i) {
         clock.restart();
@@ -68,16 +71,16 @@ int main(int argc, char *argv[])
     beat.start();
     qint64 longest = 0;
     QTimer heartbeat;
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
-        longest = std::max(longest, beat.restart());
-    });
+    QObject::connect(&heartbeat, &QTimer::timeout,
+                     [&] { longest = std::max(longest, beat.restart()); });
     heartbeat.start(5);
     QTest::qWait(500);
     longest = 0;
     // Lines keep arriving; the window refreshes every 1.5 s as in use.
     for (int round = 0; round < 6; ++round) {
         for (int i = 0; i < 200; ++i)
-            Logger::shared().log(QStringLiteral("  new line %1-%2").arg(round).arg(i), LogLevel::Debug);
+            Logger::shared().log(QStringLiteral("  new line %1-%2").arg(round).arg(i),
+                                 LogLevel::Debug);
         Logger::shared().waitUntilWritten();
         QTest::qWait(1600);
     }
@@ -89,7 +92,8 @@ int main(int argc, char *argv[])
         viewer.reloadLog();
         appended.push_back(clock.nsecsElapsed() / 1e6);
     }
-    std::printf("refresh after new lines: %.1f ms (median, read + text update)\n", median(appended));
+    std::printf("refresh after new lines: %.1f ms (median, read + text update)\n",
+                median(appended));
     std::printf("longest GUI-thread stall while refreshing and following: %lld ms\n", longest);
     return 0;
 }

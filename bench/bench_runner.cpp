@@ -16,7 +16,8 @@ int main(int argc, char *argv[])
     QElapsedTimer clock;
     clock.start();
     QProcess wc;
-    wc.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), producer + QStringLiteral(" | wc -l")});
+    wc.start(QStringLiteral("/bin/sh"),
+             {QStringLiteral("-c"), producer + QStringLiteral(" | wc -l")});
     wc.waitForFinished(-1);
     const double wcSeconds = clock.nsecsElapsed() / 1e9;
     const long wcLines = QString::fromUtf8(wc.readAllStandardOutput()).trimmed().toLong();
@@ -26,8 +27,8 @@ int main(int argc, char *argv[])
     child.setArguments({QStringLiteral("-c"), producer});
     long lines = 0;
     clock.restart();
-    const auto result = QCoro::waitFor(
-        run(child, std::nullopt, QString(), [&](const QString &) { ++lines; }));
+    const auto result =
+        QCoro::waitFor(run(child, std::nullopt, QString(), [&](const QString &) { ++lines; }));
     const double runnerSeconds = clock.nsecsElapsed() / 1e9;
 
     std::printf("wc -l:  %ld lines in %.3f s = %.0f lines/s\n", wcLines, wcSeconds,

@@ -116,7 +116,8 @@ private slots:
         const auto path = await(CertificateStore::bundlePath(force));
         QCOMPARE(path, std::optional<QString>(bundle));
         QCOMPARE(readText(bundle), rebuilt ? fresh : content);
-        QCOMPARE(logLines().filter(QStringLiteral("bundle régénéré — 25 certificats → ") + bundle)
+        QCOMPARE(logLines()
+                     .filter(QStringLiteral("bundle régénéré — 25 certificats → ") + bundle)
                      .size(),
                  rebuilt ? 1 : 0);
     }
@@ -133,8 +134,7 @@ private slots:
         QTest::newRow("20 written") << QStringList{pemBlocks(0, 20)} << false << 20;
         QTest::newRow("duplicates across sources once")
             << QStringList{pemBlocks(0, 15), pemBlocks(10, 15)} << false << 25;
-        QTest::newRow("missing sources count as none")
-            << QStringList{} << false << -1;
+        QTest::newRow("missing sources count as none") << QStringList{} << false << -1;
     }
 
     void minimumCount()
@@ -151,12 +151,14 @@ private slots:
         const auto path = await(CertificateStore::bundlePath(false));
         const QStringList lines = logLines();
         if (written < 0) {
-            const int distinct =
-                CertificateStore::countCertificates(CertificateStore::joinDistinct(
-                    CertificateStore::extractPEMBlocks(sources.join(QString()))));
-            QCOMPARE(lines.filter(QStringLiteral("[WARN ] ")).filter(
-                         QStringLiteral("  CertificateStore: export insuffisant (%1 certificats) — "
-                                        "bundle système ignoré").arg(distinct)).size(),
+            const int distinct = CertificateStore::countCertificates(CertificateStore::joinDistinct(
+                CertificateStore::extractPEMBlocks(sources.join(QString()))));
+            QCOMPARE(lines.filter(QStringLiteral("[WARN ] "))
+                         .filter(QStringLiteral(
+                                     "  CertificateStore: export insuffisant (%1 certificats) — "
+                                     "bundle système ignoré")
+                                     .arg(distinct))
+                         .size(),
                      1);
             QCOMPARE(path.has_value(), oldBundle);
             if (oldBundle)
@@ -197,9 +199,11 @@ private slots:
         QCOMPARE(CertificateStore::availableKeychains(), (QStringList{roots, system}));
         const QString exported = await(CertificateStore::exportSystemCertificates());
         QCOMPARE(exported, pemBlocks(0, 22));
-        QCOMPARE(readText(calls), QStringLiteral("find-certificate -a -p %1\nfind-certificate -a -p %2\n")
-                                      .arg(roots, system));
-        QCOMPARE(QDir(QDir::tempPath()).entryList({QStringLiteral("reelix_certs_*")}), QStringList());
+        QCOMPARE(readText(calls),
+                 QStringLiteral("find-certificate -a -p %1\nfind-certificate -a -p %2\n")
+                     .arg(roots, system));
+        QCOMPARE(QDir(QDir::tempPath()).entryList({QStringLiteral("reelix_certs_*")}),
+                 QStringList());
 
         const auto path = await(CertificateStore::bundlePath(true));
         QVERIFY(path);
@@ -271,8 +275,10 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &saved);
         QCOMPARE(path, std::optional<QString>(bundle));
         QCOMPARE(readText(bundle), QStringLiteral("old"));
-        QCOMPARE(logLines().filter(QStringLiteral("[ERROR] ")).filter(
-                     QStringLiteral("  CertificateStore: écriture impossible — ")).size(),
+        QCOMPARE(logLines()
+                     .filter(QStringLiteral("[ERROR] "))
+                     .filter(QStringLiteral("  CertificateStore: écriture impossible — "))
+                     .size(),
                  1);
         QCOMPARE(QDir(CertificateStore::certificatesDirectory()).entryList(QDir::Files),
                  QStringList{"ca-bundle.pem"});

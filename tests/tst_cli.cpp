@@ -30,7 +30,8 @@ class TestCli : public QObject
         }
     };
 
-    Run cli(const QStringList &args, const QByteArray &input = {}, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+    Run cli(const QStringList &args, const QByteArray &input = {},
+            const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
     {
         QProcess p;
         p.setProcessEnvironment(env);
@@ -38,8 +39,8 @@ class TestCli : public QObject
         p.write(input);
         p.closeWriteChannel();
         p.waitForFinished(180000);
-        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-                QString::fromUtf8(p.readAllStandardError())};
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                p.readAllStandardOutput(), QString::fromUtf8(p.readAllStandardError())};
     }
 
     // yt-dlp children still running with `needle` on their command line.
@@ -71,7 +72,8 @@ private slots:
 
     void videoWithLabel()
     {
-        const Run r = cli({"download", "--format", "180p", "--folder", m_out, "--json", m_media->httpUrl("dash/manifest.mpd")});
+        const Run r = cli({"download", "--format", "180p", "--folder", m_out, "--json",
+                           m_media->httpUrl("dash/manifest.mpd")});
         QCOMPARE(r.exitCode, 0);
         const QJsonObject item = r.json().first().toObject();
         QCOMPARE(item["status"].toString(), QString("done"));
@@ -99,7 +101,8 @@ private slots:
         QFETCH(QStringList, options);
         QFETCH(QString, file);
         QFETCH(bool, needsConversion);
-        const Run r = cli(QStringList{"download", "--json", "--folder", m_out} + options + QStringList{m_media->httpUrl("vp9.webm")});
+        const Run r = cli(QStringList{"download", "--json", "--folder", m_out} + options +
+                          QStringList{m_media->httpUrl("vp9.webm")});
         QCOMPARE(r.exitCode, 0);
         const QJsonObject item = r.json().first().toObject();
         QCOMPARE(item["filePath"].toString(), m_out + "/" + file);
@@ -110,14 +113,17 @@ private slots:
     void infoFromStandardInput()
     {
         const QString dash = m_media->httpUrl("dash/manifest.mpd");
-        const QByteArray input = (dash + "\n\n  " + dash + "  \nnot a url with spaces\n" + m_media->httpUrl("h264.mp4") + "\n").toUtf8();
+        const QByteArray input = (dash + "\n\n  " + dash + "  \nnot a url with spaces\n" +
+                                  m_media->httpUrl("h264.mp4") + "\n")
+                                     .toUtf8();
         const Run r = cli({"info", "--json", "-"}, input);
         QCOMPARE(r.exitCode, 0);
         const QJsonArray items = r.json();
         QCOMPARE(items.size(), 2);
         QCOMPARE(items[0].toObject()["url"].toString(), dash);
         QCOMPARE(items[0].toObject()["status"].toString(), QString("ready"));
-        QCOMPARE(items[0].toObject()["formats"].toArray()[0].toObject()["label"].toString(), QString("360p"));
+        QCOMPARE(items[0].toObject()["formats"].toArray()[0].toObject()["label"].toString(),
+                 QString("360p"));
         QCOMPARE(items[0].toObject()["formats"].toArray()[0].toObject()["height"].toInt(), 360);
         QCOMPARE(items[1].toObject()["filePath"], QJsonValue(QJsonValue::Null));
     }
@@ -129,12 +135,22 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("err");
         QTest::newRow("no command") << QStringList{} << QByteArray() << 2 << "usage: reelix-cli";
-        QTest::newRow("unknown option") << QStringList{"download", "--exec=touch MARKER"} << QByteArray() << 2 << "unknown option";
-        QTest::newRow("option after --") << QStringList{"download", "--json", "--", "--output=MARKER"} << QByteArray() << 1 << "1 error";
-        QTest::newRow("stdin option-like") << QStringList{"download", "-"} << QByteArray("-oMARKER\n--batch-file=MARKER\n") << 1 << "2 error";
-        QTest::newRow("nothing accepted") << QStringList{"download", "--json", "-"} << QByteArray("\n   \n") << 1 << "No address was accepted.";
-        QTest::newRow("format matches nothing") << QStringList{"download", "--format", "4320p", "DASH"} << QByteArray() << 1 << "No format matches \"4320p\"";
-        QTest::newRow("bad tools action") << QStringList{"tools", "explode"} << QByteArray() << 2 << "unknown tools action";
+        QTest::newRow("unknown option") << QStringList{"download", "--exec=touch MARKER"}
+                                        << QByteArray() << 2 << "unknown option";
+        QTest::newRow("option after --")
+            << QStringList{"download", "--json", "--", "--output=MARKER"} << QByteArray() << 1
+            << "1 error";
+        QTest::newRow("stdin option-like")
+            << QStringList{"download", "-"} << QByteArray("-oMARKER\n--batch-file=MARKER\n") << 1
+            << "2 error";
+        QTest::newRow("nothing accepted")
+            << QStringList{"download", "--json", "-"} << QByteArray("\n   \n") << 1
+            << "No address was accepted.";
+        QTest::newRow("format matches nothing")
+            << QStringList{"download", "--format", "4320p", "DASH"} << QByteArray() << 1
+            << "No format matches \"4320p\"";
+        QTest::newRow("bad tools action")
+            << QStringList{"tools", "explode"} << QByteArray() << 2 << "unknown tools action";
     }
 
     void failuresAndUsage()
@@ -144,7 +160,8 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QString, err);
         const QString marker = TestHome::path() + "/marker";
-        args.replaceInStrings("MARKER", marker).replaceInStrings("DASH", m_media->httpUrl("dash/manifest.mpd"));
+        args.replaceInStrings("MARKER", marker)
+            .replaceInStrings("DASH", m_media->httpUrl("dash/manifest.mpd"));
         input.replace("MARKER", marker.toUtf8());
         const Run r = cli(args, input);
         QCOMPARE(r.exitCode, exitCode);
@@ -159,12 +176,14 @@ private slots:
         const QString url = m_media->slowUrl("vp9.webm");
         QProcess p;
         p.start(REELIX_CLI_PATH, {"download", "--json", "--folder", m_out, url});
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(m_out) && !QDir(m_out).entryList(QDir::Files).isEmpty(), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QFileInfo::exists(m_out) && !QDir(m_out).entryList(QDir::Files).isEmpty(), 60000);
         QVERIFY(childrenWith(url) >= 2); // reelix-cli and its yt-dlp
         ::kill(pid_t(p.processId()), SIGINT);
         QVERIFY(p.waitForFinished(20000));
         QCOMPARE(p.exitCode(), 130);
-        const QJsonArray items = QJsonDocument::fromJson(p.readAllStandardOutput().trimmed().split('\n').last()).array();
+        const QJsonArray items =
+            QJsonDocument::fromJson(p.readAllStandardOutput().trimmed().split('\n').last()).array();
         QCOMPARE(items.first().toObject()["status"].toString(), QString("cancelled"));
         QTRY_COMPARE(childrenWith(url), 0);
     }
@@ -182,8 +201,12 @@ private slots:
         QVERIFY2(r.err.contains("✓ Node.js ready"), qPrintable(r.err));
 
         r = cli({"tools", "status", "--json"}, {}, env);
-        QCOMPARE(r.json()[0].toObject(), (QJsonObject{{"name", "yt-dlp"}, {"status", "upToDate"}, {"version", "2025.01.15"},
-                                                      {"installed", ""}, {"latest", ""}, {"message", ""}}));
+        QCOMPARE(r.json()[0].toObject(), (QJsonObject{{"name", "yt-dlp"},
+                                                      {"status", "upToDate"},
+                                                      {"version", "2025.01.15"},
+                                                      {"installed", ""},
+                                                      {"latest", ""},
+                                                      {"message", ""}}));
         QCOMPARE(r.json()[2].toObject()["status"].toString(), QString("updateAvailable"));
         QCOMPARE(r.json()[2].toObject()["latest"].toString(), QString("v22.21.0"));
 
@@ -192,7 +215,9 @@ private slots:
         QCOMPARE(r.json()[2].toObject()["status"].toString(), QString("upToDate"));
         QCOMPARE(r.json()[2].toObject()["version"].toString(), QString("v22.21.0"));
 
-        m_mirror->setRoutes({{"status", QJsonObject{{"/yt-dlp/yt-dlp/releases/latest/download/yt-dlp_linux", 404}}}});
+        m_mirror->setRoutes(
+            {{"status",
+              QJsonObject{{"/yt-dlp/yt-dlp/releases/latest/download/yt-dlp_linux", 404}}}});
         QDir(PlatformProfile::current().toolDirectory).removeRecursively();
         r = cli({"tools", "install", "--json"}, {}, env);
         QCOMPARE(r.exitCode, 1);
@@ -206,7 +231,8 @@ private slots:
     {
         Run r = cli({"certs", "--refresh"});
         QCOMPARE(r.exitCode, 0);
-        QCOMPARE(QString::fromUtf8(r.out.trimmed()), PlatformProfile::current().certificatesDirectory + "/ca-bundle.pem");
+        QCOMPARE(QString::fromUtf8(r.out.trimmed()),
+                 PlatformProfile::current().certificatesDirectory + "/ca-bundle.pem");
         QFile::remove(PlatformProfile::current().certificatesDirectory + "/ca-bundle.pem");
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("REELIX_CA_SOURCES", TestHome::path() + "/no-such.pem");

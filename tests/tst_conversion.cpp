@@ -38,7 +38,8 @@ class TestConversion : public QObject
         const QString path = folder + "/" + name;
         QFile::remove(path);
         QFile::copy(m_media + "/" + media, path);
-        auto *item = new DownloadItem("https://example.org/" + name, DownloadFormat::Video, m_manager.get());
+        auto *item =
+            new DownloadItem("https://example.org/" + name, DownloadFormat::Video, m_manager.get());
         item->setFilePath(path);
         item->setStatus(DownloadStatus::Done);
         item->setNeedsConversion(true);
@@ -55,11 +56,14 @@ private slots:
         const QStringList source{"-f", "lavfi", "-i", "testsrc=size=640x360:rate=25:duration=DUR",
                                  "-f", "lavfi", "-i", "sine=duration=DUR"};
         const QStringList vp9{"-c:v", "libvpx-vp9", "-deadline", "realtime", "-cpu-used", "8",
-                              "-b:v", "400k", "-c:a", "libopus", "-shortest"};
-        QVERIFY(ffmpeg(QStringList(source).replaceInStrings("DUR", "2") + vp9 + QStringList{m_media + "/short.webm"}));
-        QVERIFY(ffmpeg(QStringList(source).replaceInStrings("DUR", "40") + vp9 + QStringList{m_media + "/long.webm"}));
+                              "-b:v", "400k",       "-c:a",      "libopus",  "-shortest"};
+        QVERIFY(ffmpeg(QStringList(source).replaceInStrings("DUR", "2") + vp9 +
+                       QStringList{m_media + "/short.webm"}));
+        QVERIFY(ffmpeg(QStringList(source).replaceInStrings("DUR", "40") + vp9 +
+                       QStringList{m_media + "/long.webm"}));
         QVERIFY(ffmpeg(QStringList(source).replaceInStrings("DUR", "2") +
-                       QStringList{"-c:v", "libx264", "-preset", "ultrafast", "-c:a", "aac", "-shortest", m_media + "/short.mp4"}));
+                       QStringList{"-c:v", "libx264", "-preset", "ultrafast", "-c:a", "aac",
+                                   "-shortest", m_media + "/short.mp4"}));
         writeText(m_media + "/broken.webm", "this is not a media file at all");
     }
 
@@ -76,9 +80,15 @@ private slots:
         QTest::addColumn<QString>("media");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("output");
-        QTest::newRow("vp9 opus") << "short.webm" << "Clip.webm" << "Clip_qt.mp4";
-        QTest::newRow("blanks and accents") << "short.webm" << "Été à Noël.webm" << "Été à Noël_qt.mp4";
-        QTest::newRow("already _qt") << "short.mp4" << "Clip_qt.mp4" << "Clip_qt_qt.mp4";
+        QTest::newRow("vp9 opus") << "short.webm"
+                                  << "Clip.webm"
+                                  << "Clip_qt.mp4";
+        QTest::newRow("blanks and accents") << "short.webm"
+                                            << "Été à Noël.webm"
+                                            << "Été à Noël_qt.mp4";
+        QTest::newRow("already _qt") << "short.mp4"
+                                     << "Clip_qt.mp4"
+                                     << "Clip_qt_qt.mp4";
     }
 
     void convertsAndReplaces()
@@ -161,20 +171,23 @@ private slots:
 
     void durationWithoutDecoding()
     {
-        const double probed = await(Conversion::mediaDuration(m_media + "/long.webm", "/usr/bin/ffmpeg"));
+        const double probed =
+            await(Conversion::mediaDuration(m_media + "/long.webm", "/usr/bin/ffmpeg"));
         QVERIFY2(qAbs(probed - 40.0) < 0.1, qPrintable(QString::number(probed)));
         // ffmpeg alone (no ffprobe beside it): read from its header.
         const QString lone = TestHome::path() + "/lone";
         QDir().mkpath(lone);
         QFile::link("/usr/bin/ffmpeg", lone + "/ffmpeg");
-        const double seconds = await(Conversion::mediaDuration(m_media + "/long.webm", lone + "/ffmpeg"));
+        const double seconds =
+            await(Conversion::mediaDuration(m_media + "/long.webm", lone + "/ffmpeg"));
         QVERIFY2(qAbs(seconds - 40.0) < 0.1, qPrintable(QString::number(seconds)));
         QCOMPARE(await(Conversion::mediaDuration(m_media + "/broken.webm", lone + "/ffmpeg")), 0.0);
     }
 
     void nothingWithoutFile()
     {
-        auto *item = new DownloadItem("https://example.org/x", DownloadFormat::Video, m_manager.get());
+        auto *item =
+            new DownloadItem("https://example.org/x", DownloadFormat::Video, m_manager.get());
         item->setStatus(DownloadStatus::Error);
         m_manager->convert(item);
         QCOMPARE(item->status(), DownloadStatus::Error);

@@ -107,7 +107,8 @@ private slots:
         QVERIFY(!item->needsConversion());
         QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QFileInfo(*item->filePath()).fileName()});
-        QCOMPARE(logLines().filter("  hev1 detected — auto-retagging to hvc1 (no re-encode)").size(), 1);
+        QCOMPARE(
+            logLines().filter("  hev1 detected — auto-retagging to hvc1 (no re-encode)").size(), 1);
         QCOMPARE(logLines().filter("  retagHvc1 success → " + *item->filePath()).size(), 1);
     }
 
@@ -118,9 +119,12 @@ private slots:
         QTest::addColumn<QString>("extension");
         QTest::addColumn<QString>("codecInfo");
         QTest::addColumn<bool>("needsConversion");
-        QTest::newRow("vp9 opus") << "vp9.webm" << false << "webm" << "VP9 + Opus" << true;
-        QTest::newRow("audio as mp3, not probed") << "h264.mp4" << true << "mp3" << "" << false;
-        QTest::newRow("hls variant") << "hls/master.m3u8" << false << "mp4" << "H.264 + AAC" << false;
+        QTest::newRow("vp9 opus") << "vp9.webm" << false << "webm"
+                                  << "VP9 + Opus" << true;
+        QTest::newRow("audio as mp3, not probed") << "h264.mp4" << true << "mp3"
+                                                  << "" << false;
+        QTest::newRow("hls variant") << "hls/master.m3u8" << false << "mp4"
+                                     << "H.264 + AAC" << false;
     }
 
     void endStates()
@@ -130,7 +134,8 @@ private slots:
         QFETCH(QString, extension);
         QFETCH(QString, codecInfo);
         QFETCH(bool, needsConversion);
-        DownloadItem *item = add(m_server->httpUrl(path), audio ? DownloadFormat::Audio : DownloadFormat::Video);
+        DownloadItem *item =
+            add(m_server->httpUrl(path), audio ? DownloadFormat::Audio : DownloadFormat::Video);
         WAIT_SETTLED(item, 60000);
         QCOMPARE(item->status(), DownloadStatus::Ready);
         if (path.startsWith("hls")) {
@@ -163,7 +168,10 @@ private slots:
         QCOMPARE(untrusted->status(), DownloadStatus::Error);
         QCOMPARE(untrusted->errorMessage(), QString("error.ssl_certificate"));
         const QStringList log = logLines();
-        QCOMPARE(log.filter("  Échec de vérification TLS — reconstruction du magasin de certificats puis nouvel essai").size(), 1);
+        QCOMPARE(log.filter("  Échec de vérification TLS — reconstruction du magasin de "
+                            "certificats puis nouvel essai")
+                     .size(),
+                 1);
         QCOMPARE(log.filter("▶ yt-dlp [127.0.0.1]").size(), 2);
         QCOMPARE(log.filter("CertificateStore: bundle régénéré").size(), 2); // first use + forced
     }
@@ -219,8 +227,10 @@ private slots:
         WAIT_SETTLED(b, 60000);
         m_manager->start(a);
         m_manager->start(b);
-        QVERIFY(a->status() == DownloadStatus::Downloading && b->status() == DownloadStatus::Downloading);
-        QTRY_VERIFY_WITH_TIMEOUT(a->status() == DownloadStatus::Done && b->status() == DownloadStatus::Done, 90000);
+        QVERIFY(a->status() == DownloadStatus::Downloading &&
+                b->status() == DownloadStatus::Downloading);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            a->status() == DownloadStatus::Done && b->status() == DownloadStatus::Done, 90000);
         QCOMPARE(QFileInfo(*a->filePath()).fileName(), QString("h264.mp4"));
         QCOMPARE(QFileInfo(*b->filePath()).fileName(), QString("vp9.webm"));
     }

@@ -49,7 +49,8 @@ old)
 errors)
   printf 'ERROR: first\nWARNING: w\nERROR: second\nlast line\n\n' >&2; exit 1;;
 esac
-)").arg(m_calls, scenario, json));
+)")
+                                         .arg(m_calls, scenario, json));
     }
 
     QStringList calls() const { return readText(m_calls).split('\n', Qt::SkipEmptyParts); }
@@ -83,19 +84,26 @@ private slots:
         QCOMPARE(item->formats().first().label, QString("720p"));
         QStringList runs = calls();
         QCOMPARE(runs.size(), 2);
-        QVERIFY(runs[0].contains("--js-runtimes node:" + DependencyChecker::binDirectory() + "/node"));
+        QVERIFY(
+            runs[0].contains("--js-runtimes node:" + DependencyChecker::binDirectory() + "/node"));
         QVERIFY(!runs[0].contains("missing_pot"));
         QVERIFY(runs[1].contains("--extractor-args youtube:formats=missing_pot"));
-        QCOMPARE(logLines().filter("[WARN ] ").filter("  YouTube retry with missing PO-token formats enabled").size(), 1);
+        QCOMPARE(logLines()
+                     .filter("[WARN ] ")
+                     .filter("  YouTube retry with missing PO-token formats enabled")
+                     .size(),
+                 1);
 
         // The download ladder: the fallback selector on the second attempt.
         QList<QString> messages;
-        connect(item, &DownloadItem::statusMessageChanged, this, [&] { messages << item->statusMessage(); });
+        connect(item, &DownloadItem::statusMessageChanged, this,
+                [&] { messages << item->statusMessage(); });
         m_manager->start(item);
         QTRY_VERIFY_WITH_TIMEOUT(item->status() != DownloadStatus::Downloading, 30000);
         runs = calls();
         QCOMPARE(runs.size(), 4);
-        QVERIFY(runs[2].contains("bestvideo[vcodec^=avc1]+bestaudio[acodec^=mp4a]/bestvideo[vcodec^=avc1]+bestaudio/bestvideo+bestaudio/best"));
+        QVERIFY(runs[2].contains("bestvideo[vcodec^=avc1]+bestaudio[acodec^=mp4a]/"
+                                 "bestvideo[vcodec^=avc1]+bestaudio/bestvideo+bestaudio/best"));
         QVERIFY(runs[3].contains("-f best[ext=mp4]/18/"));
         QVERIFY(messages.contains("Retrying YouTube fallback..."));
         // The stand-in wrote no file: done without a path.
@@ -111,10 +119,15 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("runs");
         const QString yt = "https://youtu.be/x";
-        QTest::newRow("js runtime both attempts") << "js-always" << yt << false << "error.youtube_js_runtime" << 2;
-        QTest::newRow("youtube without formats") << "js-empty" << yt << false << "error.youtube_js_runtime" << 2;
-        QTest::newRow("drm first") << "drm" << "https://example.org/v" << true << "error.drm_protected" << 2;
-        QTest::newRow("last ERROR line") << "errors" << "https://example.org/v" << false << "ERROR: second" << 1;
+        QTest::newRow("js runtime both attempts")
+            << "js-always" << yt << false << "error.youtube_js_runtime" << 2;
+        QTest::newRow("youtube without formats")
+            << "js-empty" << yt << false << "error.youtube_js_runtime" << 2;
+        QTest::newRow("drm first") << "drm"
+                                   << "https://example.org/v" << true << "error.drm_protected" << 2;
+        QTest::newRow("last ERROR line")
+            << "errors"
+            << "https://example.org/v" << false << "ERROR: second" << 1;
     }
 
     void finalMessages()
@@ -148,12 +161,17 @@ private slots:
         const QStringList runs = calls();
         QCOMPARE(runs.size(), 2);
         QVERIFY(runs[0].contains("--compat-options no-certifi"));
-        QVERIFY(runs[0].endsWith("SSL_CERT_FILE=" + PlatformProfile::current().certificatesDirectory + "/ca-bundle.pem"));
+        QVERIFY(
+            runs[0].endsWith("SSL_CERT_FILE=" + PlatformProfile::current().certificatesDirectory +
+                             "/ca-bundle.pem"));
         QVERIFY(!runs[1].contains("--compat-options"));
         QVERIFY(runs[1].endsWith("SSL_CERT_FILE=none"));
-        QCOMPARE(logLines().filter("  yt-dlp refuse les options TLS — nouvel essai sans elles (mettre yt-dlp à jour)").size(), 1);
+        QCOMPARE(logLines()
+                     .filter("  yt-dlp refuse les options TLS — nouvel essai sans elles (mettre "
+                             "yt-dlp à jour)")
+                     .size(),
+                 1);
     }
-
 };
 
 REELIX_TEST_MAIN(TestLadder)

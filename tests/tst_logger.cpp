@@ -80,14 +80,15 @@ private slots:
         QTest::newRow("command") << 0 << "a b" << 0 << "[DEBUG] ▶ yt-dlp [site] args: -j -- a b";
         QTest::newRow("exit ok") << 1 << "" << 0 << "[INFO ] ✓ [site] success";
         QTest::newRow("exit ok detail") << 1 << "ok" << 0 << "[INFO ] ✓ [site] success: ok";
-        QTest::newRow("exit failed hides detail") << 1 << "ok" << 2 << "[ERROR] ✗ [site] exit code 2";
+        QTest::newRow("exit failed hides detail")
+            << 1 << "ok" << 2 << "[ERROR] ✗ [site] exit code 2";
         QTest::newRow("stderr blank") << 2 << " \n\t\n " << 0 << "";
-        QTest::newRow("stderr both") << 2 << "\nWARNING: x ERROR: y\n" << 0
-                                     << "[ERROR] ⚠ stderr [site]: WARNING: x ERROR: y";
-        QTest::newRow("stderr warning") << 2 << "WARNING: slow" << 0
-                                        << "[WARN ] ⚠ stderr [site]: WARNING: slow";
-        QTest::newRow("stderr lower case") << 2 << "error: nope" << 0
-                                           << "[DEBUG] ⚠ stderr [site]: error: nope";
+        QTest::newRow("stderr both") << 2 << "\nWARNING: x ERROR: y\n"
+                                     << 0 << "[ERROR] ⚠ stderr [site]: WARNING: x ERROR: y";
+        QTest::newRow("stderr warning")
+            << 2 << "WARNING: slow" << 0 << "[WARN ] ⚠ stderr [site]: WARNING: slow";
+        QTest::newRow("stderr lower case")
+            << 2 << "error: nope" << 0 << "[DEBUG] ⚠ stderr [site]: error: nope";
     }
 
     void shortcuts()
@@ -98,8 +99,9 @@ private slots:
         QFETCH(QString, expected);
         const QString site = QStringLiteral("site");
         if (kind == 0)
-            Logger::shared().logCommand(site, QStringList{QStringLiteral("-j"), QStringLiteral("--")} +
-                                                  text.split(QLatin1Char(' ')));
+            Logger::shared().logCommand(site,
+                                        QStringList{QStringLiteral("-j"), QStringLiteral("--")} +
+                                            text.split(QLatin1Char(' ')));
         else if (kind == 1)
             Logger::shared().logExit(site, code, text);
         else
@@ -112,7 +114,8 @@ private slots:
         QCOMPARE(lines.size(), 1);
         const int levelAt = lines[0].indexOf(QStringLiteral("] [")) + 2;
         const QString level = lines[0].mid(levelAt, 7);
-        const QString message = lines[0].mid(lines[0].indexOf(QStringLiteral("] "), levelAt + 8) + 2);
+        const QString message =
+            lines[0].mid(lines[0].indexOf(QStringLiteral("] "), levelAt + 8) + 2);
         QCOMPARE(level + QLatin1Char(' ') + message, expected);
     }
 

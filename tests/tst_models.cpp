@@ -9,7 +9,6 @@
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 
-
 class TestModels : public QObject
 {
     Q_OBJECT
@@ -19,14 +18,22 @@ class TestModels : public QObject
     static DepStatus make(K kind, double f = 0, const QString &a = {}, const QString &b = {})
     {
         switch (kind) {
-        case K::Unknown: return DepStatus::unknown();
-        case K::Checking: return DepStatus::checking();
-        case K::Installed: return DepStatus::installedStatus();
-        case K::Downloading: return DepStatus::downloading(f);
-        case K::Failed: return DepStatus::failed(a);
-        case K::UpdateAvailable: return DepStatus::updateAvailable(a, b);
-        case K::UpToDate: return DepStatus::upToDate(a);
-        case K::Updating: return DepStatus::updating(f);
+        case K::Unknown:
+            return DepStatus::unknown();
+        case K::Checking:
+            return DepStatus::checking();
+        case K::Installed:
+            return DepStatus::installedStatus();
+        case K::Downloading:
+            return DepStatus::downloading(f);
+        case K::Failed:
+            return DepStatus::failed(a);
+        case K::UpdateAvailable:
+            return DepStatus::updateAvailable(a, b);
+        case K::UpToDate:
+            return DepStatus::upToDate(a);
+        case K::Updating:
+            return DepStatus::updating(f);
         }
         return {};
     }
@@ -39,15 +46,20 @@ private slots:
         QTest::addColumn<bool>("equal");
         QTest::newRow("same plain case") << make(K::Installed) << make(K::Installed) << true;
         QTest::newRow("different cases") << make(K::Installed) << make(K::Unknown) << false;
-        QTest::newRow("same fraction") << make(K::Downloading, 0.5) << make(K::Downloading, 0.5) << true;
-        QTest::newRow("other fraction") << make(K::Downloading, 0.5) << make(K::Downloading, 0.6) << false;
-        QTest::newRow("downloading vs updating") << make(K::Downloading, 0.5) << make(K::Updating, 0.5) << false;
-        QTest::newRow("failed message") << make(K::Failed, 0, "x") << make(K::Failed, 0, "y") << false;
+        QTest::newRow("same fraction")
+            << make(K::Downloading, 0.5) << make(K::Downloading, 0.5) << true;
+        QTest::newRow("other fraction")
+            << make(K::Downloading, 0.5) << make(K::Downloading, 0.6) << false;
+        QTest::newRow("downloading vs updating")
+            << make(K::Downloading, 0.5) << make(K::Updating, 0.5) << false;
+        QTest::newRow("failed message")
+            << make(K::Failed, 0, "x") << make(K::Failed, 0, "y") << false;
         QTest::newRow("update pair") << make(K::UpdateAvailable, 0, "1", "2")
                                      << make(K::UpdateAvailable, 0, "1", "2") << true;
         QTest::newRow("update latest differs") << make(K::UpdateAvailable, 0, "1", "2")
                                                << make(K::UpdateAvailable, 0, "1", "3") << false;
-        QTest::newRow("up to date version") << make(K::UpToDate, 0, "1") << make(K::UpToDate, 0, "2") << false;
+        QTest::newRow("up to date version")
+            << make(K::UpToDate, 0, "1") << make(K::UpToDate, 0, "2") << false;
     }
 
     void depStatusEquality()
@@ -65,14 +77,17 @@ private slots:
         QTest::addColumn<DepStatus>("b");
         QTest::addColumn<DepStatus>("c");
         QTest::addColumn<QString>("expected"); // hasUpdates allReady isAnyUpdating hasFailure
-        QTest::newRow("fresh") << make(K::Unknown) << make(K::Unknown) << make(K::Unknown) << "0000";
+        QTest::newRow("fresh") << make(K::Unknown) << make(K::Unknown) << make(K::Unknown)
+                               << "0000";
         QTest::newRow("ready mix") << make(K::Installed) << make(K::UpToDate, 0, "1")
                                    << make(K::UpdateAvailable, 0, "1", "2") << "1100";
-        QTest::newRow("one checking") << make(K::Installed) << make(K::Checking) << make(K::Installed) << "0000";
-        QTest::newRow("one updating") << make(K::UpdateAvailable, 0, "1", "2") << make(K::Updating, 0.3)
-                                      << make(K::UpToDate, 0, "1") << "1010";
-        QTest::newRow("one failed") << make(K::Failed, 0, "x") << make(K::Installed)
-                                    << make(K::Downloading, 0.1) << "0001";
+        QTest::newRow("one checking")
+            << make(K::Installed) << make(K::Checking) << make(K::Installed) << "0000";
+        QTest::newRow("one updating")
+            << make(K::UpdateAvailable, 0, "1", "2") << make(K::Updating, 0.3)
+            << make(K::UpToDate, 0, "1") << "1010";
+        QTest::newRow("one failed")
+            << make(K::Failed, 0, "x") << make(K::Installed) << make(K::Downloading, 0.1) << "0001";
     }
 
     void predicates()
@@ -86,8 +101,9 @@ private slots:
         checker.ytdlp()->setStatus(a);
         checker.ffmpeg()->setStatus(b);
         checker.node()->setStatus(c);
-        const QString got = QString::number(checker.hasUpdates()) + QString::number(checker.allReady()) +
-                            QString::number(checker.isAnyUpdating()) + QString::number(checker.hasFailure());
+        const QString got =
+            QString::number(checker.hasUpdates()) + QString::number(checker.allReady()) +
+            QString::number(checker.isAnyUpdating()) + QString::number(checker.hasFailure());
         QCOMPARE(got, expected);
         QCOMPARE(changed.size(), int(a.kind() != K::Unknown) + int(b.kind() != K::Unknown) +
                                      int(c.kind() != K::Unknown));
@@ -145,7 +161,8 @@ private slots:
     void listModelRowsAndChanges()
     {
         DownloadManager manager;
-        QAbstractItemModelTester tester(&manager, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(&manager,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy inserted(&manager, &QAbstractItemModel::rowsInserted);
         QSignalSpy reset(&manager, &QAbstractItemModel::modelReset);
         // Unroutable local addresses: their information runs fail quickly.
@@ -159,7 +176,8 @@ private slots:
         QCOMPARE(changed.size(), 1);
         QCOMPARE(changed.first().at(0).toModelIndex().row(), 1);
         QCOMPARE(changed.first().at(1).toModelIndex().row(), 1);
-        QCOMPARE(manager.data(manager.index(1), DownloadManager::TitleRole).toString(), QString("second"));
+        QCOMPARE(manager.data(manager.index(1), DownloadManager::TitleRole).toString(),
+                 QString("second"));
         QCOMPARE(manager.data(manager.index(0), DownloadManager::ItemRole).value<DownloadItem *>(),
                  manager.downloads().first());
         manager.remove(manager.itemAt(0));

@@ -14,11 +14,17 @@ private slots:
         QTest::addColumn<QString>("tools");
         QTest::addColumn<QString>("log");
 
-        QTest::newRow("XDG set") << "/x/data" << "/x/state" << "/x/data/Reelix/bin"
+        QTest::newRow("XDG set") << "/x/data"
+                                 << "/x/state"
+                                 << "/x/data/Reelix/bin"
                                  << "/x/state/Reelix/Reelix.log";
-        QTest::newRow("XDG unset") << "" << "" << "/h/.local/share/Reelix/bin"
+        QTest::newRow("XDG unset") << ""
+                                   << ""
+                                   << "/h/.local/share/Reelix/bin"
                                    << "/h/.local/state/Reelix/Reelix.log";
-        QTest::newRow("relative XDG ignored") << "rel" << "rel" << "/h/.local/share/Reelix/bin"
+        QTest::newRow("relative XDG ignored") << "rel"
+                                              << "rel"
+                                              << "/h/.local/share/Reelix/bin"
                                               << "/h/.local/state/Reelix/Reelix.log";
     }
 
@@ -53,7 +59,8 @@ private slots:
     {
         const auto p = PlatformProfile::macOSProfile(QStringLiteral("/Users/u"), {});
         QVERIFY(p.isMacOS());
-        QCOMPARE(p.toolDirectory, QStringLiteral("/Users/u/Library/Application Support/Reelix/bin"));
+        QCOMPARE(p.toolDirectory,
+                 QStringLiteral("/Users/u/Library/Application Support/Reelix/bin"));
         QCOMPARE(p.certificatesDirectory,
                  QStringLiteral("/Users/u/Library/Application Support/Reelix/certs"));
         QCOMPARE(p.logFile, QStringLiteral("/Users/u/Library/Logs/Reelix/Reelix.log"));

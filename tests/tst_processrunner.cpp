@@ -105,8 +105,7 @@ private slots:
 
     void stderrOnlyAndTemporaryFileRemoved()
     {
-        const Outcome outcome =
-            runShell(QStringLiteral("printf 'ERROR: bad\\nmore' >&2; exit 3"));
+        const Outcome outcome = runShell(QStringLiteral("printf 'ERROR: bad\\nmore' >&2; exit 3"));
         QCOMPARE(outcome.result.status, 3);
         QCOMPARE(outcome.result.stdoutData, QByteArray());
         QCOMPARE(outcome.result.stderrText, QStringLiteral("ERROR: bad\nmore"));
@@ -146,9 +145,9 @@ private slots:
         QCOMPARE(slow.result.status, 15); // SIGTERM
         const QStringList warnings = logLines().filter(QStringLiteral("Timeout"));
         QCOMPARE(warnings.size(), 1);
-        QVERIFY2(warnings[0].contains(
-                     QStringLiteral("[WARN ] ") ) &&
-                     warnings[0].endsWith(QStringLiteral("⏱ Timeout 0s — arrêt du process pour example.org")),
+        QVERIFY2(warnings[0].contains(QStringLiteral("[WARN ] ")) &&
+                     warnings[0].endsWith(
+                         QStringLiteral("⏱ Timeout 0s — arrêt du process pour example.org")),
                  qPrintable(warnings[0]));
     }
 
@@ -164,8 +163,8 @@ private slots:
         heartbeat.start(10);
         QProcess process;
         process.setProgram(QStringLiteral("/bin/sh"));
-        process.setArguments({QStringLiteral("-c"),
-                              QStringLiteral("yes %1 | head -c %2").arg(line).arg(total)});
+        process.setArguments(
+            {QStringLiteral("-c"), QStringLiteral("yes %1 | head -c %2").arg(line).arg(total)});
         qint64 delivered = 0;
         qint64 matching = 0;
         const auto result = await(run(process, std::nullopt, QString(), [&](const QString &l) {

@@ -17,8 +17,8 @@ class TestRetag : public QObject
     static QString tag(const QString &path)
     {
         QProcess p;
-        p.start("ffprobe", {"-v", "error", "-select_streams", "v:0", "-show_entries", "stream=codec_tag_string",
-                            "-of", "default=nw=1:nk=1", path});
+        p.start("ffprobe", {"-v", "error", "-select_streams", "v:0", "-show_entries",
+                            "stream=codec_tag_string", "-of", "default=nw=1:nk=1", path});
         p.waitForFinished(30000);
         return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
     }
@@ -31,8 +31,9 @@ private slots:
         QDir().mkpath(m_dir);
         QProcess ff;
         ff.start("ffmpeg", {"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
-                            "testsrc=size=320x240:rate=25:duration=1", "-c:v", "libx265", "-preset", "ultrafast",
-                            "-x265-params", "log-level=error", "-tag:v", "hev1", m_dir + "/source.mp4"});
+                            "testsrc=size=320x240:rate=25:duration=1", "-c:v", "libx265", "-preset",
+                            "ultrafast", "-x265-params", "log-level=error", "-tag:v", "hev1",
+                            m_dir + "/source.mp4"});
         QVERIFY(ff.waitForFinished(60000) && ff.exitCode() == 0);
     }
 
@@ -58,7 +59,8 @@ private slots:
         QTest::addColumn<bool>("pathIsFolder");
         QTest::addColumn<QString>("logged");
         QTest::newRow("ffmpeg fails") << "/usr/bin/ffmpeg" << false << "  retagHvc1 ffmpeg exit 1";
-        QTest::newRow("ffmpeg missing") << "/nonexistent/ffmpeg" << false << "  retagHvc1 launch error: ";
+        QTest::newRow("ffmpeg missing")
+            << "/nonexistent/ffmpeg" << false << "  retagHvc1 launch error: ";
         // A stand-in ffmpeg "succeeds", but the rename cannot replace a folder.
         QTest::newRow("replace fails") << "STANDIN" << true << "  retagHvc1 file replace error: ";
     }
@@ -77,7 +79,8 @@ private slots:
             writeText(path, "not a video");
         }
         if (ffmpeg == "STANDIN")
-            ffmpeg = writeScript(m_dir + "/standin/ffmpeg", "for last; do :; done\necho copy > \"$last\"");
+            ffmpeg = writeScript(m_dir + "/standin/ffmpeg",
+                                 "for last; do :; done\necho copy > \"$last\"");
         QCOMPARE(await(retagHvc1(path, ffmpeg)), std::nullopt);
         if (pathIsFolder)
             QCOMPARE(readText(path + "/inside.txt"), QString("a folder in the way"));

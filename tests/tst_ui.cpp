@@ -62,7 +62,8 @@ class TestUi : public QObject
         QTest::mouseClick(&view, Qt::LeftButton, {}, centre.toPoint());
     }
 
-    std::unique_ptr<QQuickView> load(const QString &component, const QVariantMap &properties, QSize size = {900, 700})
+    std::unique_ptr<QQuickView> load(const QString &component, const QVariantMap &properties,
+                                     QSize size = {900, 700})
     {
         auto view = std::make_unique<QQuickView>(m_engine, nullptr);
         view->setInitialProperties(properties);
@@ -106,22 +107,30 @@ private slots:
         QTest::addColumn<bool>("formats");
         QTest::addColumn<bool>("needsConversion");
         QTest::addColumn<QStringList>("visible");
-        const QStringList all{"spinner", "startButton", "formatMenu", "stopButton", "doneControls",
-                              "convertButton", "failedControls", "progressBar", "codecBadge", "conversionWarning"};
-        QTest::newRow("waiting") << int(DownloadStatus::Waiting) << false << false << QStringList{"spinner"};
-        QTest::newRow("fetching") << int(DownloadStatus::Fetching) << false << false << QStringList{"spinner"};
-        QTest::newRow("ready without formats") << int(DownloadStatus::Ready) << false << false << QStringList{"startButton"};
+        const QStringList all{"spinner",      "startButton",      "formatMenu",     "stopButton",
+                              "doneControls", "convertButton",    "failedControls", "progressBar",
+                              "codecBadge",   "conversionWarning"};
+        QTest::newRow("waiting") << int(DownloadStatus::Waiting) << false << false
+                                 << QStringList{"spinner"};
+        QTest::newRow("fetching") << int(DownloadStatus::Fetching) << false << false
+                                  << QStringList{"spinner"};
+        QTest::newRow("ready without formats")
+            << int(DownloadStatus::Ready) << false << false << QStringList{"startButton"};
         QTest::newRow("ready with formats") << int(DownloadStatus::Ready) << true << false
                                             << QStringList{"startButton", "formatMenu"};
         QTest::newRow("downloading") << int(DownloadStatus::Downloading) << false << false
                                      << QStringList{"stopButton", "progressBar"};
         QTest::newRow("converting") << int(DownloadStatus::Converting) << false << false
                                     << QStringList{"stopButton", "progressBar"};
-        QTest::newRow("done") << int(DownloadStatus::Done) << false << false << QStringList{"doneControls", "codecBadge"};
-        QTest::newRow("done needing conversion") << int(DownloadStatus::Done) << false << true
-                                                 << QStringList{"doneControls", "convertButton", "codecBadge", "conversionWarning"};
-        QTest::newRow("cancelled") << int(DownloadStatus::Cancelled) << false << false << QStringList{"failedControls"};
-        QTest::newRow("error") << int(DownloadStatus::Error) << false << false << QStringList{"failedControls"};
+        QTest::newRow("done") << int(DownloadStatus::Done) << false << false
+                              << QStringList{"doneControls", "codecBadge"};
+        QTest::newRow("done needing conversion")
+            << int(DownloadStatus::Done) << false << true
+            << QStringList{"doneControls", "convertButton", "codecBadge", "conversionWarning"};
+        QTest::newRow("cancelled")
+            << int(DownloadStatus::Cancelled) << false << false << QStringList{"failedControls"};
+        QTest::newRow("error") << int(DownloadStatus::Error) << false << false
+                               << QStringList{"failedControls"};
     }
 
     void rowControlsPerStatus()
@@ -137,15 +146,19 @@ private slots:
         if (formats)
             it->setFormats({{"137", "1080p", 1080}});
         manager.insertItem(it);
-        auto view = load("DownloadRow", {{"item", QVariant::fromValue(it)}, {"manager", QVariant::fromValue(&manager)}},
-                         {800, 70});
+        auto view =
+            load("DownloadRow",
+                 {{"item", QVariant::fromValue(it)}, {"manager", QVariant::fromValue(&manager)}},
+                 {800, 70});
         QVERIFY(view);
         QTest::qWait(400); // the conversion button's spring
         QQuickItem *root = view->rootObject();
-        for (const QString name : {"spinner", "startButton", "formatMenu", "stopButton", "doneControls",
-                                   "convertButton", "failedControls", "progressBar", "codecBadge", "conversionWarning"}) {
+        for (const QString name :
+             {"spinner", "startButton", "formatMenu", "stopButton", "doneControls", "convertButton",
+              "failedControls", "progressBar", "codecBadge", "conversionWarning"}) {
             const bool expected = visible.contains(name);
-            QVERIFY2(shown(root, name) == expected, qPrintable(name + (expected ? " hidden" : " shown")));
+            QVERIFY2(shown(root, name) == expected,
+                     qPrintable(name + (expected ? " hidden" : " shown")));
         }
         // An item without a title shows its address.
         QCOMPARE(find(root, "title")->property("text").toString(), it->url());
@@ -158,8 +171,10 @@ private slots:
         ready->setFormats({{"137", "1080p", 1080}, {"136", "720p", 720}});
         ready->setSelectedFormatID("136");
         manager.insertItem(ready);
-        auto view = load("DownloadRow", {{"item", QVariant::fromValue(ready)}, {"manager", QVariant::fromValue(&manager)}},
-                         {800, 70});
+        auto view =
+            load("DownloadRow",
+                 {{"item", QVariant::fromValue(ready)}, {"manager", QVariant::fromValue(&manager)}},
+                 {800, 70});
         QQuickItem *menu = find(view->rootObject(), "formatMenu");
         QCOMPARE(menu->property("currentText").toString(), QString("720p"));
         QCOMPARE(menu->property("count").toInt(), 3);
@@ -181,8 +196,10 @@ private slots:
         ready->setFormats({{"137", "1080p", 1080}});
         ready->setSelectedFormatID("137");
         manager.insertItem(ready);
-        auto view = load("DownloadRow", {{"item", QVariant::fromValue(ready)}, {"manager", QVariant::fromValue(&manager)}},
-                         {800, 70});
+        auto view =
+            load("DownloadRow",
+                 {{"item", QVariant::fromValue(ready)}, {"manager", QVariant::fromValue(&manager)}},
+                 {800, 70});
         QQuickItem *menu = find(view->rootObject(), "formatMenu");
         QCOMPARE(menu->property("currentText").toString(), QString("1080p"));
         menu->setProperty("currentIndex", 0);
@@ -197,7 +214,8 @@ private slots:
         const QString a = "http://127.0.0.1:9/a", b = "http://127.0.0.1:9/b";
         QTest::newRow("repeat and blank line") << a + "\n\n" + b + "\n" + a << QStringList{a, b};
         QTest::newRow("spaces trimmed, same address") << "  " + a + "  \n" + a << QStringList{a};
-        QTest::newRow("rejected lines dropped") << "not a url at all\n" + b + "\nhttp://[bad" << QStringList{b};
+        QTest::newRow("rejected lines dropped")
+            << "not a url at all\n" + b + "\nhttp://[bad" << QStringList{b};
         QTest::newRow("windows line ends") << a + "\r\n" + b + "\r\n" << QStringList{a, b};
     }
 
@@ -250,7 +268,8 @@ private slots:
         QGuiApplication::clipboard()->setText("http://127.0.0.1:9/pasted");
         click(*view, find(root, "pasteButton"));
         QCOMPARE(root->property("urlText").toString(), QString("http://127.0.0.1:9/pasted"));
-        QCOMPARE(root->property("manager").value<DownloadManager *>()->rowCount(), 0); // not submitted
+        QCOMPARE(root->property("manager").value<DownloadManager *>()->rowCount(),
+                 0); // not submitted
     }
 
     void pickerMakesAudioItems()
@@ -287,7 +306,8 @@ private slots:
         QList<DownloadStatus> left;
         for (const DownloadItem *i : manager->downloads())
             left << i->status();
-        QCOMPARE(left, (QList<DownloadStatus>{DownloadStatus::Error, DownloadStatus::Downloading, DownloadStatus::Cancelled}));
+        QCOMPARE(left, (QList<DownloadStatus>{DownloadStatus::Error, DownloadStatus::Downloading,
+                                              DownloadStatus::Cancelled}));
         QTRY_VERIFY(!shown(root, "clearButton"));
         QVERIFY(!shown(root, "emptyState"));
     }
@@ -297,8 +317,9 @@ private slots:
         QTest::addColumn<QStringList>("outdated");
         QTest::addColumn<QString>("summary");
         QTest::newRow("ffmpeg only") << QStringList{"ffmpeg"} << "ffmpeg 7.0 → 7.1";
-        QTest::newRow("all three") << QStringList{"yt-dlp", "ffmpeg", "Node.js"}
-                                   << "yt-dlp 7.0 → 7.1   ·   ffmpeg 7.0 → 7.1   ·   Node.js 7.0 → 7.1";
+        QTest::newRow("all three")
+            << QStringList{"yt-dlp", "ffmpeg", "Node.js"}
+            << "yt-dlp 7.0 → 7.1   ·   ffmpeg 7.0 → 7.1   ·   Node.js 7.0 → 7.1";
         QTest::newRow("none") << QStringList{} << "";
     }
 
@@ -309,10 +330,12 @@ private slots:
         ReelixApp app;
         DependencyChecker *checker = app.checker();
         for (Dependency *tool : checker->tools())
-            tool->setStatus(outdated.contains(tool->name()) ? DepStatus::updateAvailable("7.0", "7.1")
-                                                            : DepStatus::upToDate("7.1"));
+            tool->setStatus(outdated.contains(tool->name())
+                                ? DepStatus::updateAvailable("7.0", "7.1")
+                                : DepStatus::upToDate("7.1"));
         QCOMPARE(app.updateSummary(), summary);
-        auto view = load("ContentView", {{"checker", QVariant::fromValue(checker)}, {"updateSummary", app.updateSummary()}});
+        auto view = load("ContentView", {{"checker", QVariant::fromValue(checker)},
+                                         {"updateSummary", app.updateSummary()}});
         QQuickItem *root = view->rootObject();
         QCOMPARE(shown(root, "updateBanner"), !outdated.isEmpty());
         QCOMPARE(find(root, "bannerSummary")->property("text").toString(), summary);
@@ -405,13 +428,22 @@ private slots:
         QTest::addColumn<QString>("state");
         QTest::addColumn<QString>("subtitle");
         QTest::addColumn<QStringList>("visible");
-        QTest::newRow("first start") << "missing" << "setup.subtitle" << QStringList{"installButton", "noSudoNote"};
-        QTest::newRow("failed") << "failed" << "setup.subtitle" << QStringList{"installButton", "noSudoNote"};
-        QTest::newRow("installing") << "installing" << "setup.subtitle" << QStringList{"progressRow"};
-        QTest::newRow("updating") << "updating" << "update.available" << QStringList{"progressRow"};
-        QTest::newRow("checking") << "checking" << "update.checking" << QStringList{"progressRow"};
-        QTest::newRow("updates") << "updates" << "update.available" << QStringList{"installUpdatesButton", "skipButton"};
-        QTest::newRow("all ready") << "ready" << "update.all_uptodate" << QStringList{"openButton"};
+        QTest::newRow("first start")
+            << "missing"
+            << "setup.subtitle" << QStringList{"installButton", "noSudoNote"};
+        QTest::newRow("failed") << "failed"
+                                << "setup.subtitle" << QStringList{"installButton", "noSudoNote"};
+        QTest::newRow("installing") << "installing"
+                                    << "setup.subtitle" << QStringList{"progressRow"};
+        QTest::newRow("updating") << "updating"
+                                  << "update.available" << QStringList{"progressRow"};
+        QTest::newRow("checking") << "checking"
+                                  << "update.checking" << QStringList{"progressRow"};
+        QTest::newRow("updates") << "updates"
+                                 << "update.available"
+                                 << QStringList{"installUpdatesButton", "skipButton"};
+        QTest::newRow("all ready") << "ready"
+                                   << "update.all_uptodate" << QStringList{"openButton"};
     }
 
     void setupStates()
@@ -420,13 +452,17 @@ private slots:
         QFETCH(QString, subtitle);
         QFETCH(QStringList, visible);
         DependencyChecker checker;
-        auto view = load("SetupView", {{"checker", QVariant::fromValue(&checker)}, {"version", "1.2.3"}}, {420, 620});
+        auto view =
+            load("SetupView", {{"checker", QVariant::fromValue(&checker)}, {"version", "1.2.3"}},
+                 {420, 620});
         // The view starts its own installed check; let it finish first.
         for (Dependency *tool : checker.tools())
             QTRY_VERIFY(tool->status().kind() != DepStatus::Kind::Checking);
         const DepStatus ready = DepStatus::upToDate("1");
         for (Dependency *tool : checker.tools())
-            tool->setStatus(state == "missing" || state == "failed" || state == "installing" ? DepStatus::unknown() : ready);
+            tool->setStatus(state == "missing" || state == "failed" || state == "installing"
+                                ? DepStatus::unknown()
+                                : ready);
         if (state == "failed")
             checker.ffmpeg()->setStatus(DepStatus::failed("HTTP 404"));
         if (state == "installing")
@@ -441,16 +477,20 @@ private slots:
             checker.node()->setStatus(DepStatus::updateAvailable("v1", "v2"));
         QQuickItem *root = view->rootObject();
         QTest::qWait(50);
-        for (const QString name : {"installButton", "noSudoNote", "progressRow", "installUpdatesButton", "skipButton", "openButton"})
+        for (const QString name : {"installButton", "noSudoNote", "progressRow",
+                                   "installUpdatesButton", "skipButton", "openButton"})
             QVERIFY2(shown(root, name) == visible.contains(name), qPrintable(name));
         QCOMPARE(find(root, "subtitle")->property("text").toString(), subtitle);
         QCOMPARE(find(root, "versionLine")->property("text").toString(), QString("v1.2.3"));
         QCOMPARE(find(root, "badgeSymbol")->property("name").toString(),
-                 checker.allReady() ? QString("arrow.triangle.2.circlepath") : QString("arrow.down"));
+                 checker.allReady() ? QString("arrow.triangle.2.circlepath")
+                                    : QString("arrow.down"));
         if (state == "failed")
-            QCOMPARE(find(root, "installButton")->property("text").toString(), QString("action.retry"));
+            QCOMPARE(find(root, "installButton")->property("text").toString(),
+                     QString("action.retry"));
         if (state == "missing")
-            QCOMPARE(find(root, "installButton")->property("text").toString(), QString("setup.download"));
+            QCOMPARE(find(root, "installButton")->property("text").toString(),
+                     QString("setup.download"));
     }
 
     void setupButtons()
@@ -491,14 +531,22 @@ private slots:
         QTest::addColumn<DepStatus>("status");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("text");
-        QTest::newRow("unknown") << DepStatus::unknown() << "waitingLabel" << "";
-        QTest::newRow("checking") << DepStatus::checking() << "checkingSpinner" << "";
-        QTest::newRow("installed") << DepStatus::installedStatus() << "versionLabel" << "status.ready";
-        QTest::newRow("up to date") << DepStatus::upToDate("2025.01.15") << "versionLabel" << "2025.01.15";
-        QTest::newRow("update") << DepStatus::updateAvailable("1", "2") << "versionLabel" << "2";
-        QTest::newRow("downloading") << DepStatus::downloading(0.426) << "percentLabel" << "42%";
-        QTest::newRow("updating") << DepStatus::updating(0.5) << "updatingLabel" << "";
-        QTest::newRow("failed") << DepStatus::failed("boom") << "failedLabel" << "";
+        QTest::newRow("unknown") << DepStatus::unknown() << "waitingLabel"
+                                 << "";
+        QTest::newRow("checking") << DepStatus::checking() << "checkingSpinner"
+                                  << "";
+        QTest::newRow("installed") << DepStatus::installedStatus() << "versionLabel"
+                                   << "status.ready";
+        QTest::newRow("up to date") << DepStatus::upToDate("2025.01.15") << "versionLabel"
+                                    << "2025.01.15";
+        QTest::newRow("update") << DepStatus::updateAvailable("1", "2") << "versionLabel"
+                                << "2";
+        QTest::newRow("downloading") << DepStatus::downloading(0.426) << "percentLabel"
+                                     << "42%";
+        QTest::newRow("updating") << DepStatus::updating(0.5) << "updatingLabel"
+                                  << "";
+        QTest::newRow("failed") << DepStatus::failed("boom") << "failedLabel"
+                                << "";
     }
 
     void cardLabels()
@@ -508,9 +556,12 @@ private slots:
         QFETCH(QString, text);
         DependencyChecker checker;
         checker.ytdlp()->setStatus(status);
-        auto view = load("DepCard", {{"dep", QVariant::fromValue(checker.ytdlp())}, {"appeared", true}}, {340, 80});
+        auto view =
+            load("DepCard", {{"dep", QVariant::fromValue(checker.ytdlp())}, {"appeared", true}},
+                 {340, 80});
         QQuickItem *root = view->rootObject();
-        for (const QString name : {"waitingLabel", "checkingSpinner", "versionLabel", "percentLabel", "updatingLabel", "failedLabel"})
+        for (const QString name : {"waitingLabel", "checkingSpinner", "versionLabel",
+                                   "percentLabel", "updatingLabel", "failedLabel"})
             QVERIFY2(shown(root, name) == (name == label), qPrintable(name));
         if (label == "versionLabel")
             QCOMPARE(find(root, "versionText")->property("text").toString(), text);
@@ -530,14 +581,17 @@ private slots:
         QQuickItem *root = view->rootObject();
         QVERIFY(!viewer.isEnabled());
         QVERIFY(!viewer.isRefreshing());
-        QCOMPARE(find(root, "emptyText")->property("text").toString(), QString("Activez les logs ci-dessus pour commencer"));
-        QVERIFY(!shown(root, "copyButton") && !shown(root, "clearButton") && shown(root, "folderButton"));
+        QCOMPARE(find(root, "emptyText")->property("text").toString(),
+                 QString("Activez les logs ci-dessus pour commencer"));
+        QVERIFY(!shown(root, "copyButton") && !shown(root, "clearButton") &&
+                shown(root, "folderButton"));
 
         click(*view, find(root, "loggingSwitch"));
         QVERIFY(viewer.isEnabled());
         QCOMPARE(UserDefaults::value("debugLogging").toBool(), true);
         QVERIFY(viewer.isRefreshing());
-        QCOMPARE(find(root, "emptyText")->property("text").toString(), QString("Aucun log pour l'instant"));
+        QCOMPARE(find(root, "emptyText")->property("text").toString(),
+                 QString("Aucun log pour l'instant"));
 
         Logger::shared().log("first line");
         Logger::shared().waitUntilWritten();
@@ -579,7 +633,8 @@ private slots:
     {
         QByteArray big;
         for (int i = 0; big.size() < 2 * LogViewer::shownBytes; ++i)
-            big += "[2026-01-01 00:00:00.000] [DEBUG] [x.cpp:1] line " + QByteArray::number(i) + "\n";
+            big +=
+                "[2026-01-01 00:00:00.000] [DEBUG] [x.cpp:1] line " + QByteArray::number(i) + "\n";
         Logger::shared().waitUntilWritten();
         writeText(Logger::shared().filePath(), QString::fromUtf8(big));
         LogViewer viewer;

@@ -16,24 +16,24 @@ QString glyph(const QString &symbol)
         {QStringLiteral("folder"), 0xF24B},                      // folder
         {QStringLiteral("arrow.triangle.2.circlepath"), 0xF4E6}, // sync
         {QStringLiteral("arrow.triangle.2.circlepath.circle.fill"), 0xF06A}, // autorenew
-        {QStringLiteral("plus"), 0xF415},                        // plus
-        {QStringLiteral("doc.on.clipboard"), 0xF14D},            // clipboard-outline
-        {QStringLiteral("arrow.down.to.line"), 0xF1DA},          // download
-        {QStringLiteral("clock"), 0xF150},                       // clock
-        {QStringLiteral("network"), 0xF59F},                     // web
-        {QStringLiteral("checkmark.circle"), 0xF5E1},            // check-circle-outline
-        {QStringLiteral("checkmark.circle.fill"), 0xF5E0},       // check-circle
-        {QStringLiteral("xmark.circle"), 0xF15A},                // close-circle-outline
-        {QStringLiteral("exclamationmark.circle.fill"), 0xF028}, // alert-circle
-        {QStringLiteral("exclamationmark.triangle.fill"), 0xF026}, // alert
-        {QStringLiteral("play.rectangle.fill"), 0xF5C3},         // youtube-play
-        {QStringLiteral("stop.fill"), 0xF4DB},                   // stop
-        {QStringLiteral("xmark"), 0xF156},                       // close
-        {QStringLiteral("arrow.clockwise"), 0xF450},             // refresh
-        {QStringLiteral("sparkles"), 0xF068},                    // auto-fix
-        {QStringLiteral("doc.text"), 0xF219},                    // file-document
-        {QStringLiteral("checkmark"), 0xF12C},                   // check
-        {QStringLiteral("trash"), 0xF1C0},                       // delete
+        {QStringLiteral("plus"), 0xF415},                                    // plus
+        {QStringLiteral("doc.on.clipboard"), 0xF14D},                        // clipboard-outline
+        {QStringLiteral("arrow.down.to.line"), 0xF1DA},                      // download
+        {QStringLiteral("clock"), 0xF150},                                   // clock
+        {QStringLiteral("network"), 0xF59F},                                 // web
+        {QStringLiteral("checkmark.circle"), 0xF5E1},                        // check-circle-outline
+        {QStringLiteral("checkmark.circle.fill"), 0xF5E0},                   // check-circle
+        {QStringLiteral("xmark.circle"), 0xF15A},                            // close-circle-outline
+        {QStringLiteral("exclamationmark.circle.fill"), 0xF028},             // alert-circle
+        {QStringLiteral("exclamationmark.triangle.fill"), 0xF026},           // alert
+        {QStringLiteral("play.rectangle.fill"), 0xF5C3},                     // youtube-play
+        {QStringLiteral("stop.fill"), 0xF4DB},                               // stop
+        {QStringLiteral("xmark"), 0xF156},                                   // close
+        {QStringLiteral("arrow.clockwise"), 0xF450},                         // refresh
+        {QStringLiteral("sparkles"), 0xF068},                                // auto-fix
+        {QStringLiteral("doc.text"), 0xF219},                                // file-document
+        {QStringLiteral("checkmark"), 0xF12C},                               // check
+        {QStringLiteral("trash"), 0xF1C0},                                   // delete
     };
     const auto it = table.constFind(symbol);
     if (it == table.constEnd())

@@ -23,7 +23,8 @@ bool allToolsExecutable(const QStringList &paths)
 
 ReelixApp::ReelixApp(QObject *parent) : QObject(parent)
 {
-    connect(&m_checker, &DependencyChecker::statusesChanged, this, &ReelixApp::updateSummaryChanged);
+    connect(&m_checker, &DependencyChecker::statusesChanged, this,
+            &ReelixApp::updateSummaryChanged);
     // Leaving setup, by "open" or "skip", always comes back here.
     m_checker.onComplete = [this] { setView(View::Main); };
 }
@@ -39,7 +40,8 @@ QString ReelixApp::updateSummary(const DependencyChecker &checker)
     for (const Dependency *tool : checker.tools()) {
         const DepStatus s = tool->status();
         if (s.kind() == DepStatus::Kind::UpdateAvailable)
-            entries << tool->name() + QLatin1Char(' ') + s.installed() + QStringLiteral(" → ") + s.latest();
+            entries << tool->name() + QLatin1Char(' ') + s.installed() + QStringLiteral(" → ") +
+                           s.latest();
     }
     return entries.join(QStringLiteral("   ·   "));
 }

@@ -20,7 +20,12 @@ class ReelixApp : public QObject
     Q_PROPERTY(QString updateSummary READ updateSummary NOTIFY updateSummaryChanged)
 
 public:
-    enum class View { Placeholder, Setup, Main };
+    enum class View
+    {
+        Placeholder,
+        Setup,
+        Main
+    };
     Q_ENUM(View)
 
     explicit ReelixApp(QObject *parent = nullptr);

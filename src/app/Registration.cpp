@@ -15,8 +15,8 @@ void registerEngineTypes()
     qmlRegisterUncreatableMetaObject(Download::staticMetaObject, uri, 1, 0, "Download",
                                      QStringLiteral("Download holds enumerations only"));
     qmlRegisterType<DownloadManager>(uri, 1, 0, "DownloadManager");
-    qmlRegisterUncreatableType<DownloadItem>(uri, 1, 0, "DownloadItem",
-                                             QStringLiteral("Items are created by DownloadManager"));
+    qmlRegisterUncreatableType<DownloadItem>(
+        uri, 1, 0, "DownloadItem", QStringLiteral("Items are created by DownloadManager"));
     qmlRegisterUncreatableType<DependencyChecker>(uri, 1, 0, "DependencyChecker",
                                                   QStringLiteral("Created by the application"));
     qmlRegisterUncreatableType<Dependency>(uri, 1, 0, "Dependency",

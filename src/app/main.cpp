@@ -26,8 +26,9 @@ int main(int argc, char *argv[])
     QQmlApplicationEngine engine;
     prepareEngine(engine);
     engine.setInitialProperties({{QStringLiteral("app"), QVariant::fromValue(&shell)}});
-    QObject::connect(&engine, &QQmlApplicationEngine::objectCreationFailed, &app,
-                     [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
+    QObject::connect(
+        &engine, &QQmlApplicationEngine::objectCreationFailed, &app,
+        [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
     engine.load(QUrl(QStringLiteral("qrc:/Reelix/qml/Main.qml")));
     return app.exec();
 }

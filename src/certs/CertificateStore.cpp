@@ -45,8 +45,8 @@ struct WriteOutcome
 WriteOutcome writeAndReplace(const QString &folder, const QString &bundle, const QByteArray &text)
 {
     std::lock_guard lock(bundleLock());
-    const QString temporary = folder + QStringLiteral("/ca-bundle-") + uuidText() +
-                              QStringLiteral(".tmp");
+    const QString temporary =
+        folder + QStringLiteral("/ca-bundle-") + uuidText() + QStringLiteral(".tmp");
     WriteOutcome outcome;
     QFile file(temporary);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
@@ -177,8 +177,8 @@ QCoro::Task<QString> CertificateStore::exportSystemCertificates()
 
 QCoro::Task<QString> CertificateStore::runSecurity(QStringList arguments)
 {
-    const QString temporary = QDir::tempPath() + QStringLiteral("/reelix_certs_") + uuidText() +
-                              QStringLiteral(".pem");
+    const QString temporary =
+        QDir::tempPath() + QStringLiteral("/reelix_certs_") + uuidText() + QStringLiteral(".pem");
     {
         QFile file(temporary);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))

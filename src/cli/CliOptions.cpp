@@ -62,7 +62,8 @@ CliOptions CliOptions::parse(const QStringList &arguments)
     if (takesAddresses) {
         if (positional.contains(QStringLiteral("-"))) {
             if (positional.size() != 1) {
-                o.error = QStringLiteral("\"-\" reads the addresses from standard input and stands alone");
+                o.error = QStringLiteral(
+                    "\"-\" reads the addresses from standard input and stands alone");
                 return o;
             }
             o.readStdin = true;
@@ -78,7 +79,8 @@ CliOptions CliOptions::parse(const QStringList &arguments)
         }
         if (!positional.isEmpty())
             o.toolsAction = positional.first();
-        if (o.toolsAction != QStringLiteral("status") && o.toolsAction != QStringLiteral("install") &&
+        if (o.toolsAction != QStringLiteral("status") &&
+            o.toolsAction != QStringLiteral("install") &&
             o.toolsAction != QStringLiteral("update")) {
             o.error = QStringLiteral("unknown tools action: ") + o.toolsAction;
             return o;
@@ -92,7 +94,8 @@ CliOptions CliOptions::parse(const QStringList &arguments)
 QString CliOptions::usage()
 {
     return QStringLiteral(
-        "usage: reelix-cli download [--audio] [--format ID|LABEL] [--convert] [--folder DIR] [--json] ADDRESS... | -\n"
+        "usage: reelix-cli download [--audio] [--format ID|LABEL] [--convert] [--folder DIR] "
+        "[--json] ADDRESS... | -\n"
         "       reelix-cli info [--json] ADDRESS...\n"
         "       reelix-cli tools [status|install|update] [--json]\n"
         "       reelix-cli certs [--refresh]\n"

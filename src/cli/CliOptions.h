@@ -8,7 +8,13 @@
 // The command line of reelix-cli, parsed. A usage error leaves `error` set.
 struct CliOptions
 {
-    enum class Command { Download, Info, Tools, Certs };
+    enum class Command
+    {
+        Download,
+        Info,
+        Tools,
+        Certs
+    };
 
     Command command = Command::Download;
     bool audio = false;
@@ -16,8 +22,8 @@ struct CliOptions
     bool json = false;
     bool refresh = false;
     bool readStdin = false;
-    QString format;   // --format ID|LABEL
-    QString folder;   // --folder DIR
+    QString format; // --format ID|LABEL
+    QString folder; // --folder DIR
     QString toolsAction = QStringLiteral("status");
     QStringList addresses;
     QString error;

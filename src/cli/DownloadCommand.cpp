@@ -37,7 +37,8 @@ void DownloadCommand::start(const QStringList &addresses)
         const qsizetype before = m_manager.downloads().size();
         m_manager.addDownload(address, format);
         if (m_manager.downloads().size() > before)
-            connect(m_manager.downloads().last(), &DownloadItem::changed, this, &DownloadCommand::scheduleRedraw);
+            connect(m_manager.downloads().last(), &DownloadItem::changed, this,
+                    &DownloadCommand::scheduleRedraw);
     }
     redraw();
     checkFinished();
@@ -71,7 +72,8 @@ void DownloadCommand::onSettled(DownloadItem *item)
                     }
                 }
                 if (!chosen) {
-                    item->setErrorMessage(QStringLiteral("No format matches \"%1\"").arg(m_options.format));
+                    item->setErrorMessage(
+                        QStringLiteral("No format matches \"%1\"").arg(m_options.format));
                     item->setStatus(DownloadStatus::Error);
                     checkFinished();
                     return;
@@ -81,8 +83,8 @@ void DownloadCommand::onSettled(DownloadItem *item)
             m_manager.start(item);
             return;
         }
-        if (item->status() == DownloadStatus::Done && m_options.convert && !m_converting.contains(item) &&
-            item->needsConversion() && item->filePath()) {
+        if (item->status() == DownloadStatus::Done && m_options.convert &&
+            !m_converting.contains(item) && item->needsConversion() && item->filePath()) {
             m_converting.insert(item);
             m_manager.convert(item);
             return;
@@ -110,9 +112,12 @@ bool DownloadCommand::isFinal(const DownloadItem *item) const
 QString DownloadCommand::lineFor(const DownloadItem *item) const
 {
     const QString name = item->title().isEmpty() ? item->url() : item->title();
-    QString message = item->status() == DownloadStatus::Error ? item->errorMessage() : item->statusMessage();
+    QString message =
+        item->status() == DownloadStatus::Error ? item->errorMessage() : item->statusMessage();
     if (item->status() == DownloadStatus::Done && item->filePath())
-        message = *item->filePath() + (item->codecInfo().isEmpty() ? QString() : QStringLiteral("  ") + item->codecInfo());
+        message =
+            *item->filePath() +
+            (item->codecInfo().isEmpty() ? QString() : QStringLiteral("  ") + item->codecInfo());
     if (item->status() == DownloadStatus::Done && !item->errorMessage().isEmpty())
         message = item->errorMessage(); // a conversion that failed
     return QStringLiteral("%1  %2  %3 %4%  %5")
@@ -123,8 +128,8 @@ QString DownloadCommand::lineFor(const DownloadItem *item) const
 
 QString DownloadCommand::keyFor(const DownloadItem *item) const
 {
-    return statusName(item->status()) + QLatin1Char('/') + QString::number(int(item->progress() * 10)) +
-           QLatin1Char('/') + item->errorMessage();
+    return statusName(item->status()) + QLatin1Char('/') +
+           QString::number(int(item->progress() * 10)) + QLatin1Char('/') + item->errorMessage();
 }
 
 // An engine step sets several fields one after another; drawing once after
@@ -134,10 +139,13 @@ void DownloadCommand::scheduleRedraw()
     if (m_redrawPending)
         return;
     m_redrawPending = true;
-    QMetaObject::invokeMethod(this, [this] {
-        m_redrawPending = false;
-        redraw();
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_redrawPending = false;
+            redraw();
+        },
+        Qt::QueuedConnection);
 }
 
 void DownloadCommand::redraw()
@@ -173,9 +181,10 @@ void DownloadCommand::checkFinished()
     QStringList parts;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
         parts << QStringLiteral("%1 %2").arg(it.value()).arg(it.key());
-    m_terminal.print(m_manager.downloads().isEmpty()
-                         ? QStringLiteral("No address was accepted.")
-                         : QStringLiteral("%1 item(s): %2").arg(m_manager.downloads().size()).arg(parts.join(QStringLiteral(", "))));
+    m_terminal.print(m_manager.downloads().isEmpty() ? QStringLiteral("No address was accepted.")
+                                                     : QStringLiteral("%1 item(s): %2")
+                                                           .arg(m_manager.downloads().size())
+                                                           .arg(parts.join(QStringLiteral(", "))));
     if (m_options.json) {
         std::fputs(CliJson::line(CliJson::items(m_manager.downloads())).constData(), stdout);
         std::fputc('\n', stdout);

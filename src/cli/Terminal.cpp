@@ -2,13 +2,15 @@
 
 #include <unistd.h>
 
-Terminal::Terminal(FILE *stream) : m_stream(stream), m_interactive(::isatty(::fileno(stream)) == 1) {}
+Terminal::Terminal(FILE *stream) : m_stream(stream), m_interactive(::isatty(::fileno(stream)) == 1)
+{}
 
 void Terminal::show(const QStringList &lines, const QStringList &keys)
 {
     if (m_interactive) {
         if (!m_shown.isEmpty())
-            std::fprintf(m_stream, "\x1b[%dF", int(m_shown.size())); // back to the block's first line
+            std::fprintf(m_stream, "\x1b[%dF",
+                         int(m_shown.size())); // back to the block's first line
         for (const QString &line : lines)
             std::fprintf(m_stream, "\x1b[2K%s\n", line.toLocal8Bit().constData());
     } else {
@@ -33,6 +35,6 @@ void Terminal::print(const QString &line)
 QString Terminal::progressBar(double fraction, int width)
 {
     const int filled = qBound(0, int(fraction * width + 0.5), width);
-    return QLatin1Char('[') + QString(filled, QLatin1Char('#')) + QString(width - filled, QLatin1Char('-')) +
-           QLatin1Char(']');
+    return QLatin1Char('[') + QString(filled, QLatin1Char('#')) +
+           QString(width - filled, QLatin1Char('-')) + QLatin1Char(']');
 }

@@ -67,7 +67,9 @@ QCoro::Task<int> run(CliOptions options)
         QObject::connect(tool, &Dependency::statusChanged, &checker, [&terminal, tool] {
             const auto kind = tool->status().kind();
             if (kind == DepStatus::Kind::Downloading || kind == DepStatus::Kind::Updating)
-                terminal.show({describe(tool)}, {tool->name() + QString::number(int(tool->status().fraction() * 10))});
+                terminal.show(
+                    {describe(tool)},
+                    {tool->name() + QString::number(int(tool->status().fraction() * 10))});
         });
     }
 

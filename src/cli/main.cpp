@@ -50,16 +50,19 @@ int main(int argc, char *argv[])
     // Signals become an event: every child is stopped and the summary printed.
     ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe);
     QSocketNotifier notifier(signalPipe[0], QSocketNotifier::Read);
-    struct sigaction action {};
+    struct sigaction action
+    {
+    };
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     ::sigaction(SIGINT, &action, nullptr);
     ::sigaction(SIGTERM, &action, nullptr);
 
     int exitCode = 0;
-    if (options.command == CliOptions::Command::Download || options.command == CliOptions::Command::Info) {
-        const QStringList addresses =
-            addressesFromText(options.readStdin ? readStandardInput() : options.addresses.join(QLatin1Char('\n')));
+    if (options.command == CliOptions::Command::Download ||
+        options.command == CliOptions::Command::Info) {
+        const QStringList addresses = addressesFromText(
+            options.readStdin ? readStandardInput() : options.addresses.join(QLatin1Char('\n')));
         DownloadCommand command(options);
         QObject::connect(&notifier, &QSocketNotifier::activated, &command, [&] {
             char buffer[16];
@@ -80,7 +83,8 @@ int main(int argc, char *argv[])
 
     auto task = options.command == CliOptions::Command::Tools ? ToolsCommand::run(options)
                                                               : ToolsCommand::certs(options);
-    QObject::connect(&notifier, &QSocketNotifier::activated, &app, [] { QCoreApplication::exit(130); });
+    QObject::connect(&notifier, &QSocketNotifier::activated, &app,
+                     [] { QCoreApplication::exit(130); });
     bool finished = false;
     task.then([&](int code) {
         exitCode = code;

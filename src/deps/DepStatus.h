@@ -18,7 +18,8 @@ class DepStatus
     Q_PROPERTY(QString version READ version)
 
 public:
-    enum class Kind {
+    enum class Kind
+    {
         Unknown,
         Checking,
         Installed,

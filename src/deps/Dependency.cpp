@@ -4,8 +4,7 @@ Dependency::Dependency(const QString &name, const QString &description, const QS
                        const QString &fileName, QObject *parent)
     : QObject(parent), m_id(QUuid::createUuid()), m_name(name), m_description(description),
       m_icon(icon), m_fileName(fileName)
-{
-}
+{}
 
 void Dependency::setStatus(const DepStatus &status)
 {

@@ -103,7 +103,12 @@ signals:
     void statusesChanged();
 
 private:
-    enum class Placement { Executable, FfmpegArchive, NodeArchive };
+    enum class Placement
+    {
+        Executable,
+        FfmpegArchive,
+        NodeArchive
+    };
     struct Source
     {
         QString address;

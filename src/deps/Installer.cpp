@@ -18,7 +18,6 @@
 
 namespace {
 
-
 QString uuidText()
 {
     return QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
@@ -26,14 +25,18 @@ QString uuidText()
 
 } // namespace
 
-DependencyChecker::Source DependencyChecker::sourceFor(const Dependency *tool, const QString &nodeVersion) const
+DependencyChecker::Source DependencyChecker::sourceFor(const Dependency *tool,
+                                                       const QString &nodeVersion) const
 {
     const PlatformProfile profile = PlatformProfile::current();
     if (tool == m_ytdlp)
-        return {profile.ytdlpDownloadURL(), Placement::Executable, "setup.step.ytdlp", "update.step.ytdlp"};
+        return {profile.ytdlpDownloadURL(), Placement::Executable, "setup.step.ytdlp",
+                "update.step.ytdlp"};
     if (tool == m_ffmpeg)
-        return {profile.ffmpegDownloadURL(), Placement::FfmpegArchive, "setup.step.ffmpeg", "update.step.ffmpeg"};
-    return {profile.nodeDownloadURL(nodeVersion), Placement::NodeArchive, "setup.step.node", "update.step.node"};
+        return {profile.ffmpegDownloadURL(), Placement::FfmpegArchive, "setup.step.ffmpeg",
+                "update.step.ffmpeg"};
+    return {profile.nodeDownloadURL(nodeVersion), Placement::NodeArchive, "setup.step.node",
+            "update.step.node"};
 }
 
 void DependencyChecker::reportProgress(double fraction, Dependency *tool)
@@ -45,8 +48,8 @@ void DependencyChecker::reportProgress(double fraction, Dependency *tool)
         tool->setStatus(DepStatus::downloading(fraction));
 }
 
-QCoro::Task<DependencyChecker::Download> DependencyChecker::downloadFile(QUrl url,
-                                                                          std::function<void(double)> onProgress)
+QCoro::Task<DependencyChecker::Download>
+DependencyChecker::downloadFile(QUrl url, std::function<void(double)> onProgress)
 {
     Download result;
     const QString path = QDir::tempPath() + QStringLiteral("/reelix_dl_") + uuidText();
@@ -84,10 +87,13 @@ QCoro::Task<DependencyChecker::Download> DependencyChecker::downloadFile(QUrl ur
     // Whatever arrives with an error status is an error page, not the tool.
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (status.isValid() && (status.toInt() < 200 || status.toInt() > 299)) {
-        const QString reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
+        const QString reason =
+            reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
         result.error = reason.isEmpty()
                            ? QStringLiteral("Le serveur a répondu HTTP %1").arg(status.toInt())
-                           : QStringLiteral("Le serveur a répondu HTTP %1 (%2)").arg(status.toInt()).arg(reason);
+                           : QStringLiteral("Le serveur a répondu HTTP %1 (%2)")
+                                 .arg(status.toInt())
+                                 .arg(reason);
     } else if (reply->error() != QNetworkReply::NoError) {
         result.error = reply->errorString();
     } else if (writeFailed) {
@@ -105,8 +111,8 @@ QCoro::Task<DependencyChecker::Download> DependencyChecker::downloadFile(QUrl ur
     co_return result;
 }
 
-QCoro::Task<bool> DependencyChecker::installTool(Dependency *tool, QString address, QString destination,
-                                                 Placement placement)
+QCoro::Task<bool> DependencyChecker::installTool(Dependency *tool, QString address,
+                                                 QString destination, Placement placement)
 {
     const QUrl url(address, QUrl::StrictMode);
     if (!url.isValid() || url.scheme().isEmpty())
@@ -127,17 +133,18 @@ QCoro::Task<bool> DependencyChecker::installTool(Dependency *tool, QString addre
     } else {
         const PlatformProfile profile = PlatformProfile::current();
         const QString source = *download.path;
-        auto placing = QtConcurrent::run([placement, source, destination, profile]() -> InstallResult {
-            switch (placement) {
-            case Placement::Executable:
-                return ToolInstall::placeExecutable(source, destination, profile);
-            case Placement::FfmpegArchive:
-                return ToolInstall::extractFfmpeg(source, destination, profile);
-            case Placement::NodeArchive:
-                return ToolInstall::extractNode(source, destination, profile);
-            }
-            return std::nullopt;
-        });
+        auto placing =
+            QtConcurrent::run([placement, source, destination, profile]() -> InstallResult {
+                switch (placement) {
+                case Placement::Executable:
+                    return ToolInstall::placeExecutable(source, destination, profile);
+                case Placement::FfmpegArchive:
+                    return ToolInstall::extractFfmpeg(source, destination, profile);
+                case Placement::NodeArchive:
+                    return ToolInstall::extractNode(source, destination, profile);
+                }
+                return std::nullopt;
+            });
         failure = co_await placing;
     }
     if (failure) {
@@ -159,7 +166,8 @@ QCoro::Task<> DependencyChecker::installAll()
         const Source source = sourceFor(tool, QString::fromLatin1(nodeSetupVersion));
         setCurrentStep(qtTrId(source.setupStep));
         appendLog(QStringLiteral("▶ ") + m_currentStep + QStringLiteral("…"));
-        const bool installed = co_await installTool(tool, source.address, toolPath(tool), source.placement);
+        const bool installed =
+            co_await installTool(tool, source.address, toolPath(tool), source.placement);
         if (!installed) {
             setIsInstalling(false);
             co_return;
@@ -179,11 +187,13 @@ QCoro::Task<> DependencyChecker::updateAll()
             continue;
         const QString latest = tool->status().latest();
         // The Node.js address carries the version without its "v".
-        const Source source = sourceFor(tool, latest.startsWith(QLatin1Char('v')) ? latest.mid(1) : latest);
+        const Source source =
+            sourceFor(tool, latest.startsWith(QLatin1Char('v')) ? latest.mid(1) : latest);
         setCurrentStep(qtTrId(source.updateStep));
         appendLog(QStringLiteral("▶ ") + m_currentStep + QStringLiteral("…"));
         tool->setStatus(DepStatus::updating(0));
-        const bool installed = co_await installTool(tool, source.address, toolPath(tool), source.placement);
+        const bool installed =
+            co_await installTool(tool, source.address, toolPath(tool), source.placement);
         if (!installed) {
             setIsInstalling(false);
             co_return;

@@ -40,7 +40,8 @@ struct Unpacked
 std::optional<Unpacked> prepareUnpack(const QString &download, const QString &suffix,
                                       const QString &folderPrefix, InstallError &error)
 {
-    Unpacked u{download + suffix, QFileInfo(download).path() + QLatin1Char('/') + folderPrefix + uuidText()};
+    Unpacked u{download + suffix,
+               QFileInfo(download).path() + QLatin1Char('/') + folderPrefix + uuidText()};
     QFile file(download);
     if (!file.rename(u.archive)) {
         error = InstallError{0, file.errorString()};
@@ -131,30 +132,35 @@ InstallResult extractFfmpeg(const QString &download, const QString &destination,
 {
     InstallError error;
     const bool zip = profile.isMacOS();
-    const auto unpack = prepareUnpack(download, zip ? QStringLiteral(".zip") : QStringLiteral(".tar.xz"),
-                                      QStringLiteral("ffmpeg_unzip_"), error);
+    const auto unpack =
+        prepareUnpack(download, zip ? QStringLiteral(".zip") : QStringLiteral(".tar.xz"),
+                      QStringLiteral("ffmpeg_unzip_"), error);
     if (!unpack)
         return error;
     const std::optional<QString> startError =
         zip ? runProcessAndWait(profile.unzipTool, {QStringLiteral("-o"), unpack->archive,
                                                     QStringLiteral("-d"), unpack->folder})
-            : runProcessAndWait(profile.tarTool, profile.ffmpegTarArguments(unpack->archive, unpack->folder));
+            : runProcessAndWait(profile.tarTool,
+                                profile.ffmpegTarArguments(unpack->archive, unpack->folder));
     if (startError) {
         unpack->remove();
         return InstallError{0, *startError};
     }
-    QStringList names = QDir(unpack->folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                                       QDir::Unsorted);
+    QStringList names =
+        QDir(unpack->folder)
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Unsorted);
     const auto name = ffmpegNameIn(names);
     if (!name) {
         unpack->remove();
         return InstallError::reelix(1);
     }
-    InstallResult result = placeExecutable(unpack->folder + QLatin1Char('/') + *name, destination, profile);
+    InstallResult result =
+        placeExecutable(unpack->folder + QLatin1Char('/') + *name, destination, profile);
     // The static Linux build carries ffprobe too; the probe prefers it.
     const QString ffprobe = unpack->folder + QStringLiteral("/ffprobe");
     if (!result && QFileInfo(ffprobe).isFile())
-        result = placeExecutable(ffprobe, QFileInfo(destination).path() + QStringLiteral("/ffprobe"), profile);
+        result = placeExecutable(
+            ffprobe, QFileInfo(destination).path() + QStringLiteral("/ffprobe"), profile);
     unpack->remove();
     return result;
 }
@@ -163,11 +169,12 @@ InstallResult extractNode(const QString &download, const QString &destination,
                           const PlatformProfile &profile)
 {
     InstallError error;
-    const auto unpack = prepareUnpack(download, QStringLiteral(".tar.gz"), QStringLiteral("node_unpack_"), error);
+    const auto unpack =
+        prepareUnpack(download, QStringLiteral(".tar.gz"), QStringLiteral("node_unpack_"), error);
     if (!unpack)
         return error;
-    if (const auto startError = runProcessAndWait(profile.tarTool,
-                                                  profile.nodeTarArguments(unpack->archive, unpack->folder))) {
+    if (const auto startError = runProcessAndWait(
+            profile.tarTool, profile.nodeTarArguments(unpack->archive, unpack->folder))) {
         unpack->remove();
         return InstallError{0, *startError};
     }

@@ -67,7 +67,8 @@ std::optional<QString> nodeLTSFrom(const QByteArray &body)
         if (!entry.isObject())
             return std::nullopt;
         const QJsonObject release = entry.toObject();
-        if (!release.contains(QStringLiteral("lts")) || release.value(QStringLiteral("lts")) == QJsonValue(false))
+        if (!release.contains(QStringLiteral("lts")) ||
+            release.value(QStringLiteral("lts")) == QJsonValue(false))
             continue;
         const QJsonValue version = release.value(QStringLiteral("version"));
         if (version.isString())

@@ -44,7 +44,8 @@ double parseDuration(const QString &stderrText)
     const QRegularExpressionMatch match = pattern.match(stderrText);
     if (!match.hasMatch())
         return 0;
-    const QStringList pieces = match.captured().remove(QStringLiteral("Duration: "))
+    const QStringList pieces = match.captured()
+                                   .remove(QStringLiteral("Duration: "))
                                    .split(QLatin1Char(':'), Qt::SkipEmptyParts);
     if (pieces.size() != 3)
         return 0;
@@ -64,9 +65,13 @@ QCoro::Task<double> mediaDuration(QString source, QString ffmpegPath, DownloadIt
     const bool viaProbe = ToolEnvironment::isExecutableFile(ffprobe);
     QProcess process;
     if (viaProbe) {
-        const QStringList args{QStringLiteral("-v"), QStringLiteral("error"),
-                               QStringLiteral("-show_entries"), QStringLiteral("format=duration"),
-                               QStringLiteral("-of"), QStringLiteral("default=nw=1:nk=1"), source};
+        const QStringList args{QStringLiteral("-v"),
+                               QStringLiteral("error"),
+                               QStringLiteral("-show_entries"),
+                               QStringLiteral("format=duration"),
+                               QStringLiteral("-of"),
+                               QStringLiteral("default=nw=1:nk=1"),
+                               source};
         process.setProgram(ffprobe);
         process.setArguments(args);
     } else {
@@ -83,8 +88,9 @@ QCoro::Task<double> mediaDuration(QString source, QString ffmpegPath, DownloadIt
     if (!viaProbe)
         co_return parseDuration(result.stderrText);
     bool ok = false;
-    const double seconds = QLocale::c().toDouble(QString::fromUtf8(result.stdoutData).trimmed(), &ok);
-    co_return ok && seconds > 0 ? seconds : 0.0;
+    const double seconds =
+        QLocale::c().toDouble(QString::fromUtf8(result.stdoutData).trimmed(), &ok);
+    co_return ok &&seconds > 0 ? seconds : 0.0;
 }
 
 std::optional<double> progressFraction(const QString &line, double durationSeconds)

@@ -2,8 +2,7 @@
 
 DownloadItem::DownloadItem(const QString &url, DownloadFormat format, QObject *parent)
     : QObject(parent), m_id(QUuid::createUuid()), m_url(url), m_format(format)
-{
-}
+{}
 
 DownloadItem::~DownloadItem()
 {
@@ -27,13 +26,20 @@ QVariantList DownloadItem::formatList() const
     // Plain maps: the views read id, label and height without knowing the type.
     QVariantList list;
     for (const VideoFormat &f : m_formats)
-        list << QVariantMap{{QStringLiteral("id"), f.id}, {QStringLiteral("label"), f.label},
+        list << QVariantMap{{QStringLiteral("id"), f.id},
+                            {QStringLiteral("label"), f.label},
                             {QStringLiteral("height"), f.height}};
     return list;
 }
 
-void DownloadItem::setStatus(DownloadStatus value) { assign(m_status, value, &DownloadItem::statusChanged); }
-void DownloadItem::setTitle(const QString &value) { assign(m_title, value, &DownloadItem::titleChanged); }
+void DownloadItem::setStatus(DownloadStatus value)
+{
+    assign(m_status, value, &DownloadItem::statusChanged);
+}
+void DownloadItem::setTitle(const QString &value)
+{
+    assign(m_title, value, &DownloadItem::titleChanged);
+}
 void DownloadItem::setThumbnailURL(const QString &value)
 {
     assign(m_thumbnailURL, value, &DownloadItem::thumbnailURLChanged);
@@ -46,7 +52,10 @@ void DownloadItem::setSelectedFormatID(const QString &value)
 {
     assign(m_selectedFormatID, value, &DownloadItem::selectedFormatIDChanged);
 }
-void DownloadItem::setProgress(double value) { assign(m_progress, value, &DownloadItem::progressChanged); }
+void DownloadItem::setProgress(double value)
+{
+    assign(m_progress, value, &DownloadItem::progressChanged);
+}
 void DownloadItem::setStatusMessage(const QString &value)
 {
     assign(m_statusMessage, value, &DownloadItem::statusMessageChanged);

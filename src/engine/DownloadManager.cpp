@@ -89,9 +89,10 @@ void DownloadManager::removeRow(int row)
 
 void DownloadManager::updateHasCompleted()
 {
-    const bool any = std::any_of(m_downloads.cbegin(), m_downloads.cend(), [](const DownloadItem *item) {
-        return item->status() == DownloadStatus::Done;
-    });
+    const bool any =
+        std::any_of(m_downloads.cbegin(), m_downloads.cend(), [](const DownloadItem *item) {
+            return item->status() == DownloadStatus::Done;
+        });
     if (any == m_hasCompleted)
         return;
     m_hasCompleted = any;

@@ -19,7 +19,14 @@ class DownloadManager : public QAbstractListModel
     Q_PROPERTY(bool hasCompleted READ hasCompleted NOTIFY hasCompletedChanged)
 
 public:
-    enum Role { ItemRole = Qt::UserRole + 1, StatusRole, TitleRole, ProgressRole, UrlRole };
+    enum Role
+    {
+        ItemRole = Qt::UserRole + 1,
+        StatusRole,
+        TitleRole,
+        ProgressRole,
+        UrlRole
+    };
 
     explicit DownloadManager(QObject *parent = nullptr);
     ~DownloadManager() override;

@@ -26,8 +26,9 @@ QStringList formatArguments(DownloadFormat format, const QString &selectedFormat
         selector = QStringLiteral("bestvideo[vcodec^=avc1]+bestaudio[acodec^=mp4a]/"
                                   "bestvideo[vcodec^=avc1]+bestaudio/bestvideo+bestaudio/best");
     else
-        selector = QStringLiteral("best[ext=mp4]/18/bestvideo[vcodec^=avc1]+bestaudio[acodec^=mp4a]/"
-                                  "bestvideo[vcodec^=avc1]+bestaudio/best");
+        selector =
+            QStringLiteral("best[ext=mp4]/18/bestvideo[vcodec^=avc1]+bestaudio[acodec^=mp4a]/"
+                           "bestvideo[vcodec^=avc1]+bestaudio/best");
     return {QStringLiteral("-f"), selector, QStringLiteral("--merge-output-format"),
             QStringLiteral("mp4")};
 }
@@ -36,10 +37,14 @@ QStringList downloadArguments(const DownloadItem &item, bool allowMissingPOT,
                               const std::optional<QString> &caBundlePath,
                               const QString &outputTemplatePath)
 {
-    QStringList args{QStringLiteral("--no-playlist"), QStringLiteral("--newline"),
-                     QStringLiteral("--progress"),    QStringLiteral("--print"),
-                     QStringLiteral("after_move:filepath"), QStringLiteral("--no-simulate"),
-                     QStringLiteral("-o"),            outputTemplatePath};
+    QStringList args{QStringLiteral("--no-playlist"),
+                     QStringLiteral("--newline"),
+                     QStringLiteral("--progress"),
+                     QStringLiteral("--print"),
+                     QStringLiteral("after_move:filepath"),
+                     QStringLiteral("--no-simulate"),
+                     QStringLiteral("-o"),
+                     outputTemplatePath};
     args << ToolEnvironment::tlsArguments(caBundlePath)
          << ToolEnvironment::javaScriptRuntimeArguments(item.url(), allowMissingPOT)
          << formatArguments(item.format(), item.selectedFormatID(),

@@ -17,8 +17,8 @@ inline const QString outputTemplate = QStringLiteral("%(title).50s.%(ext)s");
 QStringList downloadArguments(const DownloadItem &item, bool allowMissingPOT,
                               const std::optional<QString> &caBundlePath,
                               const QString &outputTemplatePath);
-QStringList formatArguments(DownloadFormat format, const QString &selectedFormatID,
-                            bool youTube, bool allowMissingPOT);
+QStringList formatArguments(DownloadFormat format, const QString &selectedFormatID, bool youTube,
+                            bool allowMissingPOT);
 void handleProgressLine(const QString &line, DownloadItem &item);
 std::optional<QString> findLatestFile(const QString &folder, const QString &extension);
 QString formattedFileSize(const QString &path);

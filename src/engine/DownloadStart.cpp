@@ -73,13 +73,14 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
             YtDlpRun::logRetryWithMissingToken();
             item->setStatusMessage(QStringLiteral("Retrying YouTube fallback..."));
         }
-        const QStringList args = DownloadRun::downloadArguments(*item, allowMissingPOT,
-                                                                ladder.bundlePath, outputTemplatePath);
+        const QStringList args = DownloadRun::downloadArguments(
+            *item, allowMissingPOT, ladder.bundlePath, outputTemplatePath);
         const LineCallback onLine = [item](const QString &line) {
             if (item)
                 DownloadRun::handleProgressLine(line, *item);
         };
-        result = co_await YtDlpRun::run(item, *ytdlp, args, ladder.bundlePath, std::nullopt, site, onLine);
+        result = co_await YtDlpRun::run(item, *ytdlp, args, ladder.bundlePath, std::nullopt, site,
+                                        onLine);
         if (!item)
             co_return;
         Logger::shared().logStderr(result.stderrText, site);
@@ -88,7 +89,8 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
         if (item->wasCancelled || result.status == 0 || result.launchError)
             break;
         lines = result.stderrText.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        const RetryLadder::Next next = co_await ladder.afterFailure(lines, allowMissingPOT, youTube);
+        const RetryLadder::Next next =
+            co_await ladder.afterFailure(lines, allowMissingPOT, youTube);
         if (next == RetryLadder::Next::SameAttempt)
             continue;
         if (next == RetryLadder::Next::NextAttempt && attempt + 1 < attempts.size()) {

@@ -10,10 +10,24 @@ Q_NAMESPACE
 QML_ELEMENT
 
 // Video: yt-dlp merges video and audio into MP4. Audio: extracted to MP3.
-enum class DownloadFormat { Video, Audio };
+enum class DownloadFormat
+{
+    Video,
+    Audio
+};
 Q_ENUM_NS(DownloadFormat)
 
-enum class DownloadStatus { Waiting, Fetching, Ready, Downloading, Converting, Done, Cancelled, Error };
+enum class DownloadStatus
+{
+    Waiting,
+    Fetching,
+    Ready,
+    Downloading,
+    Converting,
+    Done,
+    Cancelled,
+    Error
+};
 Q_ENUM_NS(DownloadStatus)
 
 } // namespace Download
@@ -32,7 +46,7 @@ struct VideoFormat
     Q_PROPERTY(QString label MEMBER label)
     Q_PROPERTY(int height MEMBER height)
 public:
-    QString id; // yt-dlp's format_id; may be empty
+    QString id;    // yt-dlp's format_id; may be empty
     QString label; // "1080p"
     int height = 0;
 

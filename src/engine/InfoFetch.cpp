@@ -1,10 +1,10 @@
 #include "DownloadManager.h"
 #include "DownloadRun.h"
+#include "ProcessRunner.h"
 #include "RetryLadder.h"
 #include "ToolEnvironment.h"
 #include "VideoInfo.h"
 #include "YtDlpRun.h"
-#include "ProcessRunner.h"
 #include "certs/CertificateStore.h"
 #include "log/Logger.h"
 
@@ -69,8 +69,8 @@ QCoro::Task<> DownloadManager::fetchInfo(DownloadItem *target)
         // "--" ends the options: an address that starts with "-" stays an address.
         args << QStringLiteral("--") << url;
         const LineCallback noLineHandler;
-        result = co_await YtDlpRun::run(item, *ytdlp, args, ladder.bundlePath, youTube ? 300.0 : 45.0,
-                                        site, noLineHandler);
+        result = co_await YtDlpRun::run(item, *ytdlp, args, ladder.bundlePath,
+                                        youTube ? 300.0 : 45.0, site, noLineHandler);
         if (!item)
             co_return;
 
@@ -94,7 +94,8 @@ QCoro::Task<> DownloadManager::fetchInfo(DownloadItem *target)
             }
             break;
         }
-        const RetryLadder::Next next = co_await ladder.afterFailure(lines, allowMissingPOT, youTube);
+        const RetryLadder::Next next =
+            co_await ladder.afterFailure(lines, allowMissingPOT, youTube);
         if (next == RetryLadder::Next::SameAttempt)
             continue;
         if (next == RetryLadder::Next::NextAttempt && hasNextAttempt) {

@@ -14,16 +14,16 @@
 namespace {
 
 const QSet<QString> kIncompatibleVideo{
-    QStringLiteral("vp8"),        QStringLiteral("vp9"),        QStringLiteral("av1"),
-    QStringLiteral("theora"),     QStringLiteral("wmv1"),       QStringLiteral("wmv2"),
-    QStringLiteral("wmv3"),       QStringLiteral("vc1"),        QStringLiteral("mpeg2video"),
-    QStringLiteral("mpeg1video"), QStringLiteral("flv1"),       QStringLiteral("rv40"),
+    QStringLiteral("vp8"),        QStringLiteral("vp9"),  QStringLiteral("av1"),
+    QStringLiteral("theora"),     QStringLiteral("wmv1"), QStringLiteral("wmv2"),
+    QStringLiteral("wmv3"),       QStringLiteral("vc1"),  QStringLiteral("mpeg2video"),
+    QStringLiteral("mpeg1video"), QStringLiteral("flv1"), QStringLiteral("rv40"),
     QStringLiteral("h263")};
-const QSet<QString> kIncompatibleAudio{
-    QStringLiteral("opus"),        QStringLiteral("vorbis"), QStringLiteral("wma"),
-    QStringLiteral("wmapro"),      QStringLiteral("wmalossless"), QStringLiteral("flac"),
-    QStringLiteral("truehd"),      QStringLiteral("dts"),    QStringLiteral("dtshd"),
-    QStringLiteral("mlp")};
+const QSet<QString> kIncompatibleAudio{QStringLiteral("opus"),        QStringLiteral("vorbis"),
+                                       QStringLiteral("wma"),         QStringLiteral("wmapro"),
+                                       QStringLiteral("wmalossless"), QStringLiteral("flac"),
+                                       QStringLiteral("truehd"),      QStringLiteral("dts"),
+                                       QStringLiteral("dtshd"),       QStringLiteral("mlp")};
 
 QString stringMember(const QJsonObject &object, const QString &key)
 {
@@ -79,9 +79,10 @@ std::optional<StreamFacts> streamFactsFromJson(const QByteArray &json)
         if (type == QStringLiteral("audio") && facts.audioCodec.isEmpty()) {
             facts.audioCodec = name;
             facts.audioProfile = stringMember(stream, QStringLiteral("profile")).toLower();
-            facts.audioBits = integerMember(stream, QStringLiteral("bits_per_sample"))
-                                  .value_or(integerMember(stream, QStringLiteral("bits_per_raw_sample"))
-                                                .value_or(0));
+            facts.audioBits =
+                integerMember(stream, QStringLiteral("bits_per_sample"))
+                    .value_or(
+                        integerMember(stream, QStringLiteral("bits_per_raw_sample")).value_or(0));
         }
     }
     return facts;
@@ -125,9 +126,9 @@ QCoro::Task<ProbeResult> probeFile(QString path, std::optional<QString> ffmpegPa
     }
     QProcess process;
     process.setProgram(ffprobe);
-    const QStringList arguments{QStringLiteral("-v"),           QStringLiteral("quiet"),
-                                QStringLiteral("-print_format"), QStringLiteral("json"),
-                                QStringLiteral("-show_streams"), path};
+    const QStringList arguments{
+        QStringLiteral("-v"),   QStringLiteral("quiet"),         QStringLiteral("-print_format"),
+        QStringLiteral("json"), QStringLiteral("-show_streams"), path};
     process.setArguments(arguments);
     const ProcessRunResult result = co_await run(process, std::nullopt, QString(), {});
     const auto facts = streamFactsFromJson(result.stdoutData);
@@ -142,9 +143,10 @@ QCoro::Task<ProbeResult> probeViaFfmpeg(QString path, QString ffmpegPath)
 {
     QProcess process;
     process.setProgram(ffmpegPath);
-    const QStringList arguments{QStringLiteral("-v"), QStringLiteral("info"), QStringLiteral("-i"),
-                                path,                 QStringLiteral("-t"),   QStringLiteral("0"),
-                                QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")};
+    const QStringList arguments{
+        QStringLiteral("-v"), QStringLiteral("info"), QStringLiteral("-i"), path,
+        QStringLiteral("-t"), QStringLiteral("0"),    QStringLiteral("-f"), QStringLiteral("null"),
+        QStringLiteral("-")};
     process.setArguments(arguments);
     const ProcessRunResult result = co_await run(process, std::nullopt, QString(), {});
     Logger::shared().log(QStringLiteral("  probeViaFfmpeg raw: ") + result.stderrText.left(400),

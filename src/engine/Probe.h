@@ -10,7 +10,7 @@
 struct ProbeResult
 {
     bool quickTimeOK = true;
-    QString codecInfo; // "HEVC + AAC"
+    QString codecInfo;       // "HEVC + AAC"
     bool needsRetag = false; // HEVC tagged hev1: a tag rewrite fixes it
 
     friend bool operator==(const ProbeResult &, const ProbeResult &) = default;

@@ -22,11 +22,16 @@ QCoro::Task<std::optional<QString>> retagHvc1(QString path, QString ffmpegPath)
     const QString temporary = retagTemporaryPath(path);
     QProcess process;
     process.setProgram(ffmpegPath);
-    const QStringList arguments{QStringLiteral("-y"),     QStringLiteral("-i"),
-                                path,                     QStringLiteral("-c"),
-                                QStringLiteral("copy"),   QStringLiteral("-tag:v"),
-                                QStringLiteral("hvc1"),   QStringLiteral("-movflags"),
-                                QStringLiteral("+faststart"), temporary};
+    const QStringList arguments{QStringLiteral("-y"),
+                                QStringLiteral("-i"),
+                                path,
+                                QStringLiteral("-c"),
+                                QStringLiteral("copy"),
+                                QStringLiteral("-tag:v"),
+                                QStringLiteral("hvc1"),
+                                QStringLiteral("-movflags"),
+                                QStringLiteral("+faststart"),
+                                temporary};
     process.setArguments(arguments);
     const ProcessRunResult result = co_await run(process, std::nullopt, QString(), {});
     if (result.launchError) {
@@ -47,12 +52,12 @@ QCoro::Task<std::optional<QString>> retagHvc1(QString path, QString ffmpegPath)
     if (std::rename(QFile::encodeName(temporary).constData(),
                     QFile::encodeName(path).constData()) != 0) {
         const int code = errno;
-        Logger::shared().log(QStringLiteral("  retagHvc1 file replace error: ") +
-                                 QStringLiteral("rename(%1 → %2) failed: %3 (errno %4)")
-                                     .arg(temporary, path,
-                                          QString::fromLocal8Bit(std::strerror(code)))
-                                     .arg(code),
-                             LogLevel::Error);
+        Logger::shared().log(
+            QStringLiteral("  retagHvc1 file replace error: ") +
+                QStringLiteral("rename(%1 → %2) failed: %3 (errno %4)")
+                    .arg(temporary, path, QString::fromLocal8Bit(std::strerror(code)))
+                    .arg(code),
+            LogLevel::Error);
         QFile::remove(temporary); // the source is untouched, so the copy is not needed
         co_return std::nullopt;
     }

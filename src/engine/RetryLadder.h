@@ -13,7 +13,12 @@
 class RetryLadder
 {
 public:
-    enum class Next { Finish, SameAttempt, NextAttempt };
+    enum class Next
+    {
+        Finish,
+        SameAttempt,
+        NextAttempt
+    };
 
     std::optional<QString> bundlePath; // the bundle in use, if any
     bool certificateRetryUsed = false;
@@ -21,5 +26,8 @@ public:
     // Decides after a failed run (non-zero status, not cancelled, started).
     QCoro::Task<Next> afterFailure(QStringList stderrLines, bool allowMissingPOT, bool youTube);
 
-    static QList<bool> attempts(bool youTube) { return youTube ? QList<bool>{false, true} : QList<bool>{false}; }
+    static QList<bool> attempts(bool youTube)
+    {
+        return youTube ? QList<bool>{false, true} : QList<bool>{false};
+    }
 };

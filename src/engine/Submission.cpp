@@ -6,7 +6,8 @@
 
 QStringList addressesFromText(const QString &text)
 {
-    static const QRegularExpression lineBreaks(QStringLiteral("[\\n\\r\\x{2028}\\x{2029}\\v\\f\\x{85}]"));
+    static const QRegularExpression lineBreaks(
+        QStringLiteral("[\\n\\r\\x{2028}\\x{2029}\\v\\f\\x{85}]"));
     QStringList addresses;
     QSet<QString> seen;
     for (const QString &piece : text.split(lineBreaks)) {

@@ -23,9 +23,9 @@ const QStringList kProxyVariables{QStringLiteral("HTTPS_PROXY"), QStringLiteral(
 const QStringList kBundleVariables{QStringLiteral("SSL_CERT_FILE"),
                                    QStringLiteral("REQUESTS_CA_BUNDLE"),
                                    QStringLiteral("CURL_CA_BUNDLE")};
-const QStringList kYouTubeHosts{QStringLiteral("youtube.com"),   QStringLiteral("www.youtube.com"),
-                                QStringLiteral("m.youtube.com"), QStringLiteral("music.youtube.com"),
-                                QStringLiteral("youtu.be")};
+const QStringList kYouTubeHosts{QStringLiteral("youtube.com"), QStringLiteral("www.youtube.com"),
+                                QStringLiteral("m.youtube.com"),
+                                QStringLiteral("music.youtube.com"), QStringLiteral("youtu.be")};
 
 } // namespace
 
@@ -59,7 +59,8 @@ QStringList tlsArguments(const std::optional<QString> &caBundlePath)
 {
     if (UserDefaults::boolValue(QStringLiteral("allowInsecureTLS"))) {
         Logger::shared().log(
-            QStringLiteral("  ⚠︎ allowInsecureTLS actif — vérification des certificats désactivée"),
+            QStringLiteral(
+                "  ⚠︎ allowInsecureTLS actif — vérification des certificats désactivée"),
             LogLevel::Warning);
         return {QStringLiteral("--no-check-certificates")};
     }

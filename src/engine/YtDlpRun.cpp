@@ -20,8 +20,9 @@ std::optional<QString> findOrFail(DownloadItem &item)
 }
 
 QCoro::Task<ProcessRunResult> run(DownloadItem *target, QString ytdlp, QStringList arguments,
-                                  std::optional<QString> bundlePath, std::optional<double> timeoutSeconds,
-                                  QString siteName, LineCallback onLine)
+                                  std::optional<QString> bundlePath,
+                                  std::optional<double> timeoutSeconds, QString siteName,
+                                  LineCallback onLine)
 {
     QPointer<DownloadItem> item(target);
     Logger::shared().logCommand(siteName, arguments);

@@ -16,8 +16,9 @@ namespace YtDlpRun {
 // yt-dlp's path, or nothing after putting the item in error.
 std::optional<QString> findOrFail(DownloadItem &item);
 QCoro::Task<ProcessRunResult> run(DownloadItem *item, QString ytdlp, QStringList arguments,
-                                  std::optional<QString> bundlePath, std::optional<double> timeoutSeconds,
-                                  QString siteName, LineCallback onLine);
+                                  std::optional<QString> bundlePath,
+                                  std::optional<double> timeoutSeconds, QString siteName,
+                                  LineCallback onLine);
 void logRetryWithMissingToken();
 
 } // namespace YtDlpRun

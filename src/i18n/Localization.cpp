@@ -9,7 +9,8 @@ bool install(const QLocale &locale)
 {
     static QTranslator *current = nullptr;
     auto *translator = new QTranslator(QCoreApplication::instance());
-    const QString language = locale.language() == QLocale::French ? QStringLiteral("fr") : QStringLiteral("en");
+    const QString language =
+        locale.language() == QLocale::French ? QStringLiteral("fr") : QStringLiteral("en");
     if (!translator->load(QStringLiteral(":/i18n/reelix_") + language + QStringLiteral(".qm"))) {
         delete translator;
         return false;

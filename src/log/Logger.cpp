@@ -72,8 +72,8 @@ Logger::Logger(const QString &filePath) : m_filePath(filePath)
     QDir().mkpath(QFileInfo(filePath).absolutePath());
     // O_APPEND keeps every write at the end, also when another Reelix process
     // appends to the same file at the same time.
-    m_fd = ::open(QFile::encodeName(filePath).constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC,
-                  0644);
+    m_fd = ::open(QFile::encodeName(filePath).constData(),
+                  O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     m_writer = std::thread([this] { writerLoop(); });
 }
 

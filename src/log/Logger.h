@@ -11,7 +11,13 @@
 #include <source_location>
 #include <thread>
 
-enum class LogLevel { Debug, Info, Warning, Error };
+enum class LogLevel
+{
+    Debug,
+    Info,
+    Warning,
+    Error
+};
 
 // Five characters each, so that the columns of the log line up.
 QString logLevelTag(LogLevel level);
@@ -60,4 +66,3 @@ private:
     bool m_stopped = false;
     std::thread m_writer;
 };
-

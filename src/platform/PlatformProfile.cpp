@@ -2,9 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QMutex>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMutex>
 #include <QStandardPaths>
 
 #include <sys/utsname.h>
@@ -45,7 +45,8 @@ QString hostFrom(const QProcessEnvironment &env, const char *variable, const QSt
 void setHosts(PlatformProfile &p, const QProcessEnvironment &env, const QString &ffmpegHost)
 {
     p.githubURL = hostFrom(env, "REELIX_GITHUB_URL", QStringLiteral("https://github.com"));
-    p.githubApiURL = hostFrom(env, "REELIX_GITHUB_API_URL", QStringLiteral("https://api.github.com"));
+    p.githubApiURL =
+        hostFrom(env, "REELIX_GITHUB_API_URL", QStringLiteral("https://api.github.com"));
     p.ffmpegURL = hostFrom(env, "REELIX_FFMPEG_URL", ffmpegHost);
     p.nodeURL = hostFrom(env, "REELIX_NODE_URL", QStringLiteral("https://nodejs.org"));
 }
@@ -78,8 +79,9 @@ QString PlatformProfile::ytdlpDownloadURL() const
 {
     QString asset = QStringLiteral("yt-dlp_macos");
     if (!isMacOS())
-        asset = machineArchitecture() == QStringLiteral("arm64") ? QStringLiteral("yt-dlp_linux_aarch64")
-                                                                 : QStringLiteral("yt-dlp_linux");
+        asset = machineArchitecture() == QStringLiteral("arm64")
+                    ? QStringLiteral("yt-dlp_linux_aarch64")
+                    : QStringLiteral("yt-dlp_linux");
     return githubURL + QStringLiteral("/yt-dlp/yt-dlp/releases/latest/download/") + asset;
 }
 
@@ -144,16 +146,26 @@ QStringList PlatformProfile::nodeTarArguments(const QString &archive, const QStr
 {
     // BSD tar selects with --include; GNU tar takes a member pattern, after -C.
     if (isMacOS())
-        return {QStringLiteral("xzf"), archive, QStringLiteral("--strip-components=2"),
-                QStringLiteral("--include=*/bin/node"), QStringLiteral("-C"), folder};
-    return {QStringLiteral("xzf"), archive, QStringLiteral("--strip-components=2"),
-            QStringLiteral("-C"), folder, QStringLiteral("--wildcards"), QStringLiteral("*/bin/node")};
+        return {QStringLiteral("xzf"),
+                archive,
+                QStringLiteral("--strip-components=2"),
+                QStringLiteral("--include=*/bin/node"),
+                QStringLiteral("-C"),
+                folder};
+    return {QStringLiteral("xzf"),       archive, QStringLiteral("--strip-components=2"),
+            QStringLiteral("-C"),        folder,  QStringLiteral("--wildcards"),
+            QStringLiteral("*/bin/node")};
 }
 
 QStringList PlatformProfile::ffmpegTarArguments(const QString &archive, const QString &folder) const
 {
-    return {QStringLiteral("xJf"), archive, QStringLiteral("--strip-components=1"),
-            QStringLiteral("-C"), folder, QStringLiteral("--wildcards"), QStringLiteral("*/ffmpeg"),
+    return {QStringLiteral("xJf"),
+            archive,
+            QStringLiteral("--strip-components=1"),
+            QStringLiteral("-C"),
+            folder,
+            QStringLiteral("--wildcards"),
+            QStringLiteral("*/ffmpeg"),
             QStringLiteral("*/ffprobe")};
 }
 
@@ -161,10 +173,10 @@ PlatformProfile PlatformProfile::linuxProfile(const QString &home, const QProces
 {
     PlatformProfile p;
     p.kind = Kind::Linux;
-    const QString data = xdgFolder(env, QStringLiteral("XDG_DATA_HOME"), home,
-                                   QStringLiteral(".local/share"));
-    const QString state = xdgFolder(env, QStringLiteral("XDG_STATE_HOME"), home,
-                                    QStringLiteral(".local/state"));
+    const QString data =
+        xdgFolder(env, QStringLiteral("XDG_DATA_HOME"), home, QStringLiteral(".local/share"));
+    const QString state =
+        xdgFolder(env, QStringLiteral("XDG_STATE_HOME"), home, QStringLiteral(".local/state"));
     p.toolDirectory = data + QStringLiteral("/Reelix/bin");
     p.certificatesDirectory = data + QStringLiteral("/Reelix/certs");
     p.logFile = state + QStringLiteral("/Reelix/Reelix.log");

@@ -10,7 +10,11 @@
 // certificate sources. One profile is current per process; tests replace it.
 struct PlatformProfile
 {
-    enum class Kind { Linux, MacOS };
+    enum class Kind
+    {
+        Linux,
+        MacOS
+    };
 
     Kind kind = Kind::Linux;
     QString toolDirectory;         // our own copies of yt-dlp, ffmpeg, node

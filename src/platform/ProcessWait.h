@@ -11,8 +11,8 @@ class QProcess;
 
 struct ProcessEnd
 {
-    int status = -1;                     // exit code, or the signal number after a kill
-    std::optional<QString> launchError;  // set when the child never started
+    int status = -1;                    // exit code, or the signal number after a kill
+    std::optional<QString> launchError; // set when the child never started
     bool started() const { return !launchError; }
 };
 

@@ -63,11 +63,13 @@ QQuickItem *find(QQuickWindow &window, const char *name)
     return found.value(0);
 }
 
-DownloadItem *item(const QString &title, DownloadStatus status, DownloadFormat format = DownloadFormat::Video)
+DownloadItem *item(const QString &title, DownloadStatus status,
+                   DownloadFormat format = DownloadFormat::Video)
 {
-    auto *i = new DownloadItem(QStringLiteral("https://videos.example.org/watch/") +
-                                   QString(title).replace(QLatin1Char(' '), QLatin1Char('-')).toLower(),
-                               format);
+    auto *i =
+        new DownloadItem(QStringLiteral("https://videos.example.org/watch/") +
+                             QString(title).replace(QLatin1Char(' '), QLatin1Char('-')).toLower(),
+                         format);
     if (!title.isEmpty() && status != DownloadStatus::Waiting && status != DownloadStatus::Fetching)
         i->setTitle(title);
     i->setStatus(status);
@@ -78,20 +80,24 @@ void fillList(DownloadManager *manager)
 {
     manager->insertItem(item(QStringLiteral("Waiting clip"), DownloadStatus::Waiting));
     manager->insertItem(item(QStringLiteral("Fetching clip"), DownloadStatus::Fetching));
-    DownloadItem *ready = item(QStringLiteral("Northern lights over the fjord"), DownloadStatus::Ready);
+    DownloadItem *ready =
+        item(QStringLiteral("Northern lights over the fjord"), DownloadStatus::Ready);
     ready->setFormats({{QStringLiteral("137"), QStringLiteral("1080p"), 1080},
                        {QStringLiteral("136"), QStringLiteral("720p"), 720},
                        {QStringLiteral("135"), QStringLiteral("480p"), 480}});
     manager->insertItem(ready);
-    DownloadItem *downloading = item(QStringLiteral("Conference keynote, full session"), DownloadStatus::Downloading);
+    DownloadItem *downloading =
+        item(QStringLiteral("Conference keynote, full session"), DownloadStatus::Downloading);
     downloading->setProgress(0.42);
-    downloading->setStatusMessage(QStringLiteral("[download]  42.0% of 812.40MiB at 11.52MiB/s ETA 00:41"));
+    downloading->setStatusMessage(
+        QStringLiteral("[download]  42.0% of 812.40MiB at 11.52MiB/s ETA 00:41"));
     manager->insertItem(downloading);
     DownloadItem *converting = item(QStringLiteral("Rooftop concert"), DownloadStatus::Converting);
     converting->setProgress(0.63);
     converting->setStatusMessage(QStringLiteral("Conversion QuickTime — 63%"));
     manager->insertItem(converting);
-    DownloadItem *done = item(QStringLiteral("Podcast episode 12"), DownloadStatus::Done, DownloadFormat::Audio);
+    DownloadItem *done =
+        item(QStringLiteral("Podcast episode 12"), DownloadStatus::Done, DownloadFormat::Audio);
     done->setFilePath(QStringLiteral("/home/user/Videos/Reelix/Podcast episode 12.mp3"));
     done->setFileSize(QStringLiteral("48.2 MB"));
     done->setProgress(1);
@@ -105,13 +111,15 @@ void fillList(DownloadManager *manager)
     manager->insertItem(needs);
     manager->insertItem(item(QStringLiteral("Cooking class"), DownloadStatus::Cancelled));
     DownloadItem *failed = item(QStringLiteral("Members-only stream"), DownloadStatus::Error);
-    failed->setErrorMessage(QStringLiteral(
-        "ERROR: [generic] Unable to download webpage: HTTP Error 403: Forbidden (caused by <HTTPError 403>); "
-        "please report this issue if you think it is a mistake"));
+    failed->setErrorMessage(
+        QStringLiteral("ERROR: [generic] Unable to download webpage: HTTP Error 403: Forbidden "
+                       "(caused by <HTTPError 403>); "
+                       "please report this issue if you think it is a mistake"));
     manager->insertItem(failed);
 }
 
-QQuickView *makeView(QQmlEngine &engine, const QString &component, const QVariantMap &properties, QSize size)
+QQuickView *makeView(QQmlEngine &engine, const QString &component, const QVariantMap &properties,
+                     QSize size)
 {
     auto *view = new QQuickView(&engine, nullptr);
     view->setInitialProperties(properties);
@@ -157,8 +165,9 @@ int main(int argc, char *argv[])
     // The main view.
     {
         DependencyChecker checker;
-        std::unique_ptr<QQuickView> view(makeView(engine, QStringLiteral("ContentView"),
-                                                  {{QStringLiteral("checker"), QVariant::fromValue(&checker)}}, {900, 640}));
+        std::unique_ptr<QQuickView> view(
+            makeView(engine, QStringLiteral("ContentView"),
+                     {{QStringLiteral("checker"), QVariant::fromValue(&checker)}}, {900, 640}));
         if (!view)
             return 1;
         QObject *root = view->rootObject();
@@ -168,8 +177,10 @@ int main(int argc, char *argv[])
         view->resize(900, 960);
         ok &= save(*view, QStringLiteral("main-list"));
 
-        checker.ytdlp()->setStatus(DepStatus::updateAvailable(QStringLiteral("2025.01.15"), QStringLiteral("2025.02.01")));
-        checker.node()->setStatus(DepStatus::updateAvailable(QStringLiteral("v22.20.0"), QStringLiteral("v22.21.0")));
+        checker.ytdlp()->setStatus(
+            DepStatus::updateAvailable(QStringLiteral("2025.01.15"), QStringLiteral("2025.02.01")));
+        checker.node()->setStatus(
+            DepStatus::updateAvailable(QStringLiteral("v22.20.0"), QStringLiteral("v22.21.0")));
         root->setProperty("updateSummary", ReelixApp::updateSummary(checker));
         ok &= save(*view, QStringLiteral("main-list-banner"));
         checker.ytdlp()->setStatus(DepStatus::upToDate(QStringLiteral("2025.02.01")));
@@ -181,7 +192,9 @@ int main(int argc, char *argv[])
 
         auto *editor = find(*view, "addressEditor");
         editor->forceActiveFocus();
-        root->setProperty("urlText", QStringLiteral("https://videos.example.org/watch/aurora\nhttps://videos.example.org/watch/keynote"));
+        root->setProperty("urlText",
+                          QStringLiteral("https://videos.example.org/watch/aurora\nhttps://"
+                                         "videos.example.org/watch/keynote"));
         ok &= save(*view, QStringLiteral("main-input-focused"));
         root->setProperty("urlText", QString());
         qobject_cast<QQuickItem *>(root)->forceActiveFocus();
@@ -202,15 +215,17 @@ int main(int argc, char *argv[])
 
     // The setup and updates view.
     {
-        const auto setup = [&](const QString &name, const std::function<void(DependencyChecker &)> &prepare) {
+        const auto setup = [&](const QString &name,
+                               const std::function<void(DependencyChecker &)> &prepare) {
             DependencyChecker checker;
             for (Dependency *tool : checker.tools())
                 tool->setStatus(DepStatus::unknown());
             prepare(checker);
-            std::unique_ptr<QQuickView> view(makeView(engine, QStringLiteral("SetupView"),
-                                                      {{QStringLiteral("checker"), QVariant::fromValue(&checker)},
-                                                       {QStringLiteral("version"), QStringLiteral(REELIX_VERSION)}},
-                                                      {420, 500}));
+            std::unique_ptr<QQuickView> view(
+                makeView(engine, QStringLiteral("SetupView"),
+                         {{QStringLiteral("checker"), QVariant::fromValue(&checker)},
+                          {QStringLiteral("version"), QStringLiteral(REELIX_VERSION)}},
+                         {420, 500}));
             if (!view)
                 return false;
             settle(200);
@@ -226,24 +241,32 @@ int main(int argc, char *argv[])
             c.node()->setStatus(DepStatus::unknown());
             c.setIsInstalling(true);
             c.setCurrentStep(qtTrId("setup.step.ffmpeg"));
-            c.setLogOutput(QStringLiteral("▶ ") + qtTrId("setup.step.ytdlp") + QStringLiteral("…\n✓ yt-dlp ") +
-                           qtTrId("update.ready") + QStringLiteral("\n▶ ") + qtTrId("setup.step.ffmpeg") + QStringLiteral("…\n"));
+            c.setLogOutput(QStringLiteral("▶ ") + qtTrId("setup.step.ytdlp") +
+                           QStringLiteral("…\n✓ yt-dlp ") + qtTrId("update.ready") +
+                           QStringLiteral("\n▶ ") + qtTrId("setup.step.ffmpeg") +
+                           QStringLiteral("…\n"));
         });
         ok &= setup(QStringLiteral("setup-failed"), [](DependencyChecker &c) {
             c.ytdlp()->setStatus(DepStatus::installedStatus());
-            c.ffmpeg()->setStatus(DepStatus::failed(QStringLiteral("Le serveur a répondu HTTP 404 (Not Found)")));
+            c.ffmpeg()->setStatus(
+                DepStatus::failed(QStringLiteral("Le serveur a répondu HTTP 404 (Not Found)")));
             c.node()->setStatus(DepStatus::unknown());
-            c.setLogOutput(QStringLiteral("▶ Downloading yt-dlp…\n✓ yt-dlp ready\n▶ Downloading ffmpeg…\n✗ Le serveur a répondu HTTP 404 (Not Found)\n"));
+            c.setLogOutput(
+                QStringLiteral("▶ Downloading yt-dlp…\n✓ yt-dlp ready\n▶ Downloading ffmpeg…\n✗ Le "
+                               "serveur a répondu HTTP 404 (Not Found)\n"));
         });
         ok &= setup(QStringLiteral("setup-all-ready"), [](DependencyChecker &c) {
             c.ytdlp()->setStatus(DepStatus::upToDate(QStringLiteral("2025.01.15")));
-            c.ffmpeg()->setStatus(DepStatus::upToDate(QStringLiteral("7.1-static-with-a-rather-long-build-name")));
+            c.ffmpeg()->setStatus(
+                DepStatus::upToDate(QStringLiteral("7.1-static-with-a-rather-long-build-name")));
             c.node()->setStatus(DepStatus::upToDate(QStringLiteral("v22.20.0")));
         });
         ok &= setup(QStringLiteral("setup-updates-available"), [](DependencyChecker &c) {
-            c.ytdlp()->setStatus(DepStatus::updateAvailable(QStringLiteral("2025.01.15"), QStringLiteral("2025.02.01")));
+            c.ytdlp()->setStatus(DepStatus::updateAvailable(QStringLiteral("2025.01.15"),
+                                                            QStringLiteral("2025.02.01")));
             c.ffmpeg()->setStatus(DepStatus::upToDate(QStringLiteral("7.1")));
-            c.node()->setStatus(DepStatus::updateAvailable(QStringLiteral("v22.20.0"), QStringLiteral("v22.21.0")));
+            c.node()->setStatus(
+                DepStatus::updateAvailable(QStringLiteral("v22.20.0"), QStringLiteral("v22.21.0")));
         });
         ok &= setup(QStringLiteral("setup-checking-updates"), [](DependencyChecker &c) {
             for (Dependency *tool : c.tools())
@@ -264,8 +287,9 @@ int main(int argc, char *argv[])
             Logger::shared().waitUntilWritten();
             LogViewer viewer;
             viewer.setActive(true);
-            std::unique_ptr<QQuickView> view(makeView(engine, QStringLiteral("LogView"),
-                                                      {{QStringLiteral("viewer"), QVariant::fromValue(&viewer)}}, {720, 440}));
+            std::unique_ptr<QQuickView> view(
+                makeView(engine, QStringLiteral("LogView"),
+                         {{QStringLiteral("viewer"), QVariant::fromValue(&viewer)}}, {720, 440}));
             if (!view)
                 return false;
             if (copy)
@@ -275,7 +299,8 @@ int main(int argc, char *argv[])
         ok &= logs(QStringLiteral("logs-off-empty"), false, QString(), false);
         ok &= logs(QStringLiteral("logs-on-empty"), true, QString(), false);
         const QString sample = QStringLiteral(
-            "▶ yt-dlp [videos.example.org] args: --no-playlist -j --socket-timeout 15 --compat-options no-certifi -- https://videos.example.org/watch/aurora\n"
+            "▶ yt-dlp [videos.example.org] args: --no-playlist -j --socket-timeout 15 "
+            "--compat-options no-certifi -- https://videos.example.org/watch/aurora\n"
             "  stderr: WARNING: [generic] Falling back on generic information extractor\n"
             "✓ [videos.example.org] success\n"
             "  probe: codec=hevc tag=hev1 audio=aac\n"

@@ -171,13 +171,24 @@ Rectangle {
             }
         }
 
-        UpdateBanner {
-            id: banner
-            objectName: "updateBanner"
+        // The banner slides in from the top edge and fades.
+        Item {
             Layout.fillWidth: true
-            visible: view.checker.hasUpdates
-            summary: view.updateSummary
-            onShowUpdates: view.showUpdates()
+            Layout.preferredHeight: view.checker.hasUpdates ? banner.implicitHeight : 0
+            Behavior on Layout.preferredHeight { NumberAnimation { duration: 250; easing.type: Easing.InOutQuad } }
+            clip: true
+            UpdateBanner {
+                id: banner
+                objectName: "updateBanner"
+                width: parent.width
+                y: view.checker.hasUpdates ? 0 : -height
+                visible: opacity > 0
+                opacity: view.checker.hasUpdates ? 1 : 0
+                Behavior on y { NumberAnimation { duration: 250; easing.type: Easing.InOutQuad } }
+                Behavior on opacity { NumberAnimation { duration: 250 } }
+                summary: view.updateSummary
+                onShowUpdates: view.showUpdates()
+            }
         }
 
         // Input row
@@ -309,38 +320,50 @@ Rectangle {
             remove: Transition { NumberAnimation { property: "opacity"; to: 0; duration: 200 } }
             displaced: Transition { NumberAnimation { properties: "y"; duration: 350; easing.type: Easing.OutQuad } }
         }
-        ColumnLayout {
+        Item {
             objectName: "emptyState"
             visible: downloadManager.count === 0
             Layout.fillWidth: true
             Layout.fillHeight: true
-            Layout.margins: 40
-            spacing: 14
-            Item { Layout.fillHeight: true }
-            Rectangle {
-                Layout.alignment: Qt.AlignHCenter
-                width: 72; height: 72; radius: 36
-                color: Qt.rgba(0.13, 0.13, 0.13, 1)
-                Icon { anchors.centerIn: parent; name: "arrow.down.to.line"; size: 28; font.weight: Font.Light; color: Qt.rgba(0.55, 0.55, 0.55, 1) }
-            }
-            ColumnLayout {
-                Layout.alignment: Qt.AlignHCenter
-                spacing: 6
-                Text {
-                    Layout.alignment: Qt.AlignHCenter
-                    text: qsTrId("empty.title")
-                    color: Qt.rgba(0.92, 0.92, 0.92, 1)
-                    font.pixelSize: 16; font.weight: Font.DemiBold
+            Column {
+                anchors.centerIn: parent
+                width: parent.width - 80
+                spacing: 14
+                Rectangle {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    width: 72
+                    height: 72
+                    radius: 36
+                    color: Qt.rgba(0.13, 0.13, 0.13, 1)
+                    Icon {
+                        anchors.centerIn: parent
+                        name: "arrow.down.to.line"
+                        size: 28
+                        font.weight: Font.Light
+                        color: Qt.rgba(0.55, 0.55, 0.55, 1)
+                    }
                 }
-                Text {
-                    Layout.alignment: Qt.AlignHCenter
-                    text: qsTrId("empty.subtitle")
-                    color: Qt.rgba(0.55, 0.55, 0.55, 1)
-                    font.pixelSize: 12
-                    horizontalAlignment: Text.AlignHCenter
+                Column {
+                    width: parent.width
+                    spacing: 6
+                    Text {
+                        width: parent.width
+                        horizontalAlignment: Text.AlignHCenter
+                        text: qsTrId("empty.title")
+                        color: Qt.rgba(0.92, 0.92, 0.92, 1)
+                        font.pixelSize: 16
+                        font.weight: Font.DemiBold
+                    }
+                    Text {
+                        width: parent.width
+                        horizontalAlignment: Text.AlignHCenter
+                        wrapMode: Text.WordWrap
+                        text: qsTrId("empty.subtitle")
+                        color: Qt.rgba(0.55, 0.55, 0.55, 1)
+                        font.pixelSize: 12
+                    }
                 }
             }
-            Item { Layout.fillHeight: true }
         }
     }
 }

@@ -213,5 +213,13 @@ then press Add.</translation>
         <source>Updating Node.js</source>
         <translation>Updating Node.js</translation>
     </message>
+    <message id="action.start">
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message id="action.stop">
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
 </context>
 </TS>

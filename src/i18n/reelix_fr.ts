@@ -213,5 +213,13 @@ puis appuyez sur Ajouter.</translation>
         <source>Updating Node.js</source>
         <translation>Mise à jour de Node.js</translation>
     </message>
+    <message id="action.start">
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message id="action.stop">
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
 </context>
 </TS>

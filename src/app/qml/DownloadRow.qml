@@ -207,7 +207,7 @@ Rectangle {
                 visible: row.status === Download.Ready
                 anchors.verticalCenter: parent.verticalCenter
                 width: 30; height: 30
-                tip: qsTrId("status.downloading")
+                tip: qsTrId("action.start")
                 background: Rectangle {
                     radius: 15
                     gradient: Gradient {
@@ -224,7 +224,7 @@ Rectangle {
                 readonly property bool converting: row.status === Download.Converting
                 anchors.verticalCenter: parent.verticalCenter
                 width: 30; height: 30
-                tip: qsTrId("status.cancelled")
+                tip: qsTrId("action.stop")
                 background: Rectangle {
                     radius: 15
                     color: parent.converting ? Qt.rgba(1.0, 0.5, 0.1, 0.18) : Qt.rgba(1.0, 0.25, 0.25, 0.15)

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -80,3 +81,28 @@ inline QString startMediaServer(QProcess &server, const QString &root,
     server.waitForReadyRead(20000);
     return QStringLiteral("http://127.0.0.1:") + QString::fromUtf8(server.readLine()).trimmed();
 }
+
+// The longest gap between the ticks of a 5 ms heartbeat on the GUI thread:
+// the longest time the event loop could not run.
+class StallMeter
+{
+public:
+    StallMeter()
+    {
+        m_beat.start();
+        QObject::connect(&m_heartbeat, &QTimer::timeout,
+                         [this] { m_longest = std::max(m_longest, m_beat.restart()); });
+        m_heartbeat.start(5);
+    }
+    qint64 longest() const { return m_longest; }
+    void reset()
+    {
+        m_longest = 0;
+        m_beat.restart();
+    }
+
+private:
+    QElapsedTimer m_beat;
+    QTimer m_heartbeat;
+    qint64 m_longest = 0;
+};

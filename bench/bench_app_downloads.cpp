@@ -73,15 +73,9 @@ int main(int argc, char *argv[])
     QObject *root = view.rootObject();
     auto *manager = root->property("manager").value<DownloadManager *>();
 
-    QElapsedTimer beat;
-    beat.start();
-    qint64 longest = 0;
-    QTimer heartbeat;
-    QObject::connect(&heartbeat, &QTimer::timeout,
-                     [&] { longest = std::max(longest, beat.restart()); });
-    heartbeat.start(5);
+    StallMeter stalls;
     QTest::qWait(300);
-    longest = 0;
+    stalls.reset();
 
     QStringList lines;
     for (int i = 0; i < count; ++i)
@@ -104,8 +98,8 @@ int main(int argc, char *argv[])
     while (!allIn({DownloadStatus::Ready, DownloadStatus::Error}))
         QTest::qWait(100);
     const double infoSeconds = wall.nsecsElapsed() / 1e9;
-    const qint64 stallInfo = longest;
-    longest = 0;
+    const qint64 stallInfo = stalls.longest();
+    stalls.reset();
     const double cpuDownloadStart = cpuSeconds();
     QElapsedTimer downloadWall;
     downloadWall.start();
@@ -139,7 +133,7 @@ int main(int argc, char *argv[])
     std::printf("app peak memory: %.1f MB\n", usage.ru_maxrss / 1024.0);
     std::printf("longest GUI-thread stall: %lld ms while downloading, %lld ms during the "
                 "information runs\n",
-                longest, stallInfo);
+                stalls.longest(), stallInfo);
     server.kill();
     server.waitForFinished();
     return done == count ? 0 : 1;

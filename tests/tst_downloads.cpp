@@ -24,15 +24,6 @@ class TestDownloads : public QObject
         return m_manager->downloads().last();
     }
 
-    static QString probeTag(const QString &path)
-    {
-        QProcess p;
-        p.start("ffprobe", {"-v", "error", "-select_streams", "v:0", "-show_entries",
-                            "stream=codec_tag_string", "-of", "default=nw=1:nk=1", path});
-        p.waitForFinished(30000);
-        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-    }
-
 private slots:
     void initTestCase()
     {
@@ -102,7 +93,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(item->status() != DownloadStatus::Downloading, 90000);
         QCOMPARE(item->status(), DownloadStatus::Done);
         QVERIFY(item->filePath());
-        QCOMPARE(probeTag(*item->filePath()), QString("hvc1"));
+        QCOMPARE(videoTag(*item->filePath()), QString("hvc1"));
         QCOMPARE(item->codecInfo(), QString("HEVC + AAC"));
         QVERIFY(!item->needsConversion());
         QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden),

@@ -14,15 +14,6 @@ class TestRetag : public QObject
 
     QString m_dir;
 
-    static QString tag(const QString &path)
-    {
-        QProcess p;
-        p.start("ffprobe", {"-v", "error", "-select_streams", "v:0", "-show_entries",
-                            "stream=codec_tag_string", "-of", "default=nw=1:nk=1", path});
-        p.waitForFinished(30000);
-        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-    }
-
 private slots:
     void initTestCase()
     {
@@ -46,9 +37,9 @@ private slots:
         QVERIFY(QFile::copy(m_dir + "/source.mp4", path));
         writeText(retagTemporaryPath(path), "leftover of an earlier attempt");
         QCOMPARE(retagTemporaryPath(path), m_dir + "/._retag_Été à Noël.mp4");
-        QCOMPARE(tag(path), QString("hev1"));
+        QCOMPARE(videoTag(path), QString("hev1"));
         QCOMPARE(await(retagHvc1(path, "/usr/bin/ffmpeg")), std::optional<QString>(path));
-        QCOMPARE(tag(path), QString("hvc1"));
+        QCOMPARE(videoTag(path), QString("hvc1"));
         QVERIFY(!QFileInfo::exists(retagTemporaryPath(path)));
         QCOMPARE(logLines().filter("[INFO ] ").filter("  retagHvc1 success → " + path).size(), 1);
     }

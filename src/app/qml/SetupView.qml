@@ -24,7 +24,7 @@ Rectangle {
     // 500 points, 620 with the log box; more when the content needs it
     // (long translations), so nothing is ever clipped.
     readonly property int baseHeight: checker.logOutput.length > 0 ? 620 : 500
-    implicitHeight: Math.max(baseHeight, layout.implicitHeight + 56)
+    implicitHeight: Math.max(baseHeight, layout.implicitHeight + 24)
 
     Component.onCompleted: {
         appeared = true

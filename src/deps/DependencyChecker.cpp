@@ -8,6 +8,7 @@
 #include <QtConcurrent>
 
 #include <QCoro/QCoroFuture>
+#include <QCoro/QCoroTimer>
 
 DependencyChecker::DependencyChecker(QObject *parent)
     : QObject(parent),
@@ -78,6 +79,9 @@ QCoro::Task<> DependencyChecker::checkExecutable(Dependency *tool, QString path)
 {
     QPointer<Dependency> guard(tool);
     auto test = QtConcurrent::run(ToolEnvironment::isExecutableFile, path);
+    // A test that finishes at once must still not change the status before
+    // checkInstalled() has returned: the views see `checking` first.
+    co_await QCoro::sleepFor(std::chrono::milliseconds(0));
     const bool executable = co_await test;
     if (guard)
         guard->setStatus(executable ? DepStatus::installedStatus() : DepStatus::unknown());

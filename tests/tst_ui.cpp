@@ -81,6 +81,18 @@ class TestUi : public QObject
         return view;
     }
 
+    // The runs started by submissions are not needed by these tests.
+    static void stopAll(DownloadManager *manager)
+    {
+        for (DownloadItem *i : manager->downloads())
+            i->cancelRun();
+    }
+
+    static DownloadManager *managerOf(QQuickItem *mainView)
+    {
+        return mainView->property("manager").value<DownloadManager *>();
+    }
+
     static DownloadItem *item(DownloadStatus status, DownloadFormat format = DownloadFormat::Video)
     {
         auto *i = new DownloadItem("https://example.org/v/" + QString::number(int(status)), format);
@@ -226,7 +238,7 @@ private slots:
         DependencyChecker checker;
         auto view = load("ContentView", {{"checker", QVariant::fromValue(&checker)}});
         QQuickItem *root = view->rootObject();
-        auto *manager = root->property("manager").value<DownloadManager *>();
+        auto *manager = managerOf(root);
         root->setProperty("urlText", text);
         QVERIFY(find(root, "addButton")->isEnabled());
         click(*view, find(root, "addButton"));
@@ -235,8 +247,7 @@ private slots:
             urls << i->url();
         QCOMPARE(urls, added);
         QCOMPARE(root->property("urlText").toString(), QString());
-        for (DownloadItem *i : manager->downloads())
-            i->cancelRun();
+        stopAll(manager);
     }
 
     void blankInputCannotBeSubmitted()
@@ -249,7 +260,7 @@ private slots:
         QVERIFY(!shown(root, "placeholder"));
         find(root, "addressEditor")->forceActiveFocus();
         QTest::keyClick(view.get(), Qt::Key_Return, Qt::ControlModifier);
-        QCOMPARE(root->property("manager").value<DownloadManager *>()->rowCount(), 0);
+        QCOMPARE(managerOf(root)->rowCount(), 0);
         root->setProperty("urlText", "");
         QVERIFY(shown(root, "placeholder"));
     }
@@ -268,7 +279,7 @@ private slots:
         QGuiApplication::clipboard()->setText("http://127.0.0.1:9/pasted");
         click(*view, find(root, "pasteButton"));
         QCOMPARE(root->property("urlText").toString(), QString("http://127.0.0.1:9/pasted"));
-        QCOMPARE(root->property("manager").value<DownloadManager *>()->rowCount(),
+        QCOMPARE(managerOf(root)->rowCount(),
                  0); // not submitted
     }
 
@@ -277,7 +288,7 @@ private slots:
         DependencyChecker checker;
         auto view = load("ContentView", {{"checker", QVariant::fromValue(&checker)}});
         QQuickItem *root = view->rootObject();
-        auto *manager = root->property("manager").value<DownloadManager *>();
+        auto *manager = managerOf(root);
         root->setProperty("urlText", "http://127.0.0.1:9/one");
         click(*view, find(root, "addButton"));
         click(*view, find(root, "formatMP3"));
@@ -286,8 +297,7 @@ private slots:
         QCOMPARE(manager->rowCount(), 2);
         QCOMPARE(manager->itemAt(0)->format(), DownloadFormat::Video);
         QCOMPARE(manager->itemAt(1)->format(), DownloadFormat::Audio);
-        for (DownloadItem *i : manager->downloads())
-            i->cancelRun();
+        stopAll(manager);
     }
 
     void clearKeepsUnfinishedItemsInOrder()
@@ -295,7 +305,7 @@ private slots:
         DependencyChecker checker;
         auto view = load("ContentView", {{"checker", QVariant::fromValue(&checker)}});
         QQuickItem *root = view->rootObject();
-        auto *manager = root->property("manager").value<DownloadManager *>();
+        auto *manager = managerOf(root);
         manager->insertItem(item(DownloadStatus::Error));
         QVERIFY(!shown(root, "clearButton"));
         manager->insertItem(item(DownloadStatus::Done));

@@ -19,6 +19,7 @@
 #include <QQuickItem>
 #include <QQuickStyle>
 #include <QQuickView>
+#include <QtQuickTest/quicktest.h>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QtQml/qqmlextensionplugin.h>
@@ -58,6 +59,9 @@ class TestUi : public QObject
     static void click(QQuickView &view, QQuickItem *item)
     {
         QVERIFY(item);
+        // A button that has just appeared is placed by its layout on the next polish;
+        // clicking before that would hit where it used to be.
+        QVERIFY(QQuickTest::qWaitForPolish(&view));
         const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
         QTest::mouseClick(&view, Qt::LeftButton, {}, centre.toPoint());
     }

@@ -1,11 +1,18 @@
 #include "fixtures/TestMain.h"
 
+#include "engine/DownloadItem.h"
 #include "engine/ProcessRunner.h"
 #include "log/Logger.h"
+#include "platform/ProcessWait.h"
 #include "platform/UserDefaults.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
+
+#include <sys/resource.h>
+
+#include <csignal>
 
 class TestProcessRunner : public QObject
 {
@@ -42,12 +49,17 @@ class TestProcessRunner : public QObject
         return QDir(QDir::tempPath()).entryList({QStringLiteral("reelix_stderr_*")}, QDir::Files);
     }
 
+    static QStringList fileLines(const QString &path)
+    {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
     static QStringList logLines()
     {
         Logger::shared().waitUntilWritten();
-        QFile file(Logger::shared().filePath());
-        file.open(QIODevice::ReadOnly);
-        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return fileLines(Logger::shared().filePath());
     }
 
 private slots:
@@ -129,6 +141,74 @@ private slots:
         QCOMPARE(result.stdoutData, QByteArray());
         QCOMPARE(result.stderrText, QString());
         QCOMPARE(leftoverStderrFiles(), QStringList());
+    }
+
+    // Starts are paced by the event loop: asking for many children forks none
+    // of them on the spot, and all of them still run, each once.
+    void startsWaitForTheEventLoop()
+    {
+        const QString marks = TestHome::path() + QStringLiteral("/marks");
+        QFile::remove(marks);
+        std::vector<std::unique_ptr<QProcess>> processes;
+        std::vector<QCoro::Task<ProcessRunResult>> runs;
+        for (int i = 0; i < 8; ++i) {
+            auto &process = processes.emplace_back(std::make_unique<QProcess>());
+            process->setProgram(QStringLiteral("/bin/sh"));
+            process->setArguments(
+                {QStringLiteral("-c"), QStringLiteral("echo %1 >> '%2'").arg(i).arg(marks)});
+            runs.push_back(run(*process, std::nullopt, QString(), {}));
+            QCOMPARE(process->state(), QProcess::NotRunning);
+        }
+        for (auto &task : runs)
+            QCOMPARE(await(std::move(task)).status, 0);
+        QStringList lines = fileLines(marks);
+        lines.sort();
+        QCOMPARE(lines, QStringList({"0", "1", "2", "3", "4", "5", "6", "7"}));
+    }
+
+    // A child stopped while it waits for its turn never starts: its run ends
+    // as if it had been terminated — also when the stop comes from the item
+    // it runs for, or from that item going away.
+    void aStoppedWaitingChildNeverStarts_data()
+    {
+        QTest::addColumn<QString>("stop");
+        QTest::newRow("stopChild") << "stopChild";
+        QTest::newRow("item cancelled") << "cancel";
+        QTest::newRow("item destroyed") << "destroy";
+    }
+
+    void aStoppedWaitingChildNeverStarts()
+    {
+        QFETCH(QString, stop);
+        const QString mark = TestHome::path() + QStringLiteral("/started");
+        QFile::remove(mark);
+        QProcess process;
+        process.setProgram(QStringLiteral("/bin/sh"));
+        process.setArguments({QStringLiteral("-c"), QStringLiteral("touch '%1'").arg(mark)});
+        auto item = std::make_unique<DownloadItem>(QStringLiteral("https://example.org/v"),
+                                                   DownloadFormat::Video);
+        item->process = &process;
+        auto task = run(process, 5.0, QString(), {});
+        if (stop == "stopChild")
+            stopChild(process);
+        else if (stop == "cancel")
+            item->cancelRun();
+        else
+            item.reset();
+        const ProcessRunResult result = await(std::move(task));
+        QCOMPARE(result.status, SIGTERM);
+        QVERIFY(!result.launchError);
+        QTest::qWait(200);
+        QVERIFY(!QFile::exists(mark));
+        QCOMPARE(leftoverStderrFiles(), QStringList());
+    }
+
+    // Tools run five steps below the app's own priority.
+    void childrenRunBelowTheApp()
+    {
+        const Outcome outcome = runShell(QStringLiteral("sleep 0.3; cut -d' ' -f19 /proc/$$/stat"));
+        QCOMPARE(outcome.lines,
+                 QStringList(QString::number(std::min(::getpriority(PRIO_PROCESS, 0) + 5, 19))));
     }
 
     void timeLimit()

@@ -19,10 +19,10 @@
 #include <QQuickItem>
 #include <QQuickStyle>
 #include <QQuickView>
-#include <QtQuickTest/quicktest.h>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QtQml/qqmlextensionplugin.h>
+#include <QtQuickTest/quicktest.h>
 
 Q_IMPORT_QML_PLUGIN(ReelixPlugin)
 

@@ -1,14 +1,16 @@
 #include "DownloadItem.h"
 
+#include "platform/ProcessWait.h"
+
 DownloadItem::DownloadItem(const QString &url, DownloadFormat format, QObject *parent)
     : QObject(parent), m_id(QUuid::createUuid()), m_url(url), m_format(format)
 {}
 
 DownloadItem::~DownloadItem()
 {
-    // No orphan tool keeps running once nobody can see or stop it.
-    if (process && process->state() != QProcess::NotRunning)
-        process->terminate();
+    // No orphan tool keeps running (or starts later) once nobody can see or stop it.
+    if (process)
+        stopChild(*process);
 }
 
 template <typename T>
@@ -85,5 +87,5 @@ void DownloadItem::cancelRun()
 {
     wasCancelled = true;
     if (process)
-        process->terminate();
+        stopChild(*process);
 }

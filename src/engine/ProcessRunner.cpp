@@ -9,7 +9,9 @@
 #include <QTimer>
 #include <QUuid>
 
-#include <unistd.h>
+#include <sys/resource.h>
+
+#include <algorithm>
 
 #include "platform/ProcessWait.h"
 
@@ -81,9 +83,6 @@ QCoro::Task<ProcessRunResult> run(QProcess &process, std::optional<double> timeo
         stderrFileReady = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
     }
     process.setProcessChannelMode(QProcess::SeparateChannels);
-    // Tools run a little below the app: with many downloads at once the
-    // window still gets the processor first.
-    process.setChildProcessModifier([] { [[maybe_unused]] const int n = ::nice(5); });
     process.setStandardErrorFile(stderrFileReady ? stderrPath : QProcess::nullDevice());
     process.setReadChannel(QProcess::StandardOutput);
 
@@ -115,6 +114,13 @@ QCoro::Task<ProcessRunResult> run(QProcess &process, std::optional<double> timeo
     }
 
     const ProcessEnd end = co_await startAndWait(process, [&] {
+        // Tools run a little below the app, so that with many downloads at once
+        // the window still gets the processor first. Set from here rather than
+        // in the child before it starts the tool: a child that waits long to
+        // start keeps the app's memory shared, and every write the app makes
+        // meanwhile costs a page copy.
+        const int appNiceness = ::getpriority(PRIO_PROCESS, 0);
+        ::setpriority(PRIO_PROCESS, id_t(process.processId()), std::min(appNiceness + 5, 19));
         if (timeoutSeconds)
             limit.start();
     });

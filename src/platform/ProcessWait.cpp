@@ -1,10 +1,67 @@
 #include "ProcessWait.h"
 
 #include <QProcess>
+#include <QVariant>
 
 #include <QCoro/QCoroSignal>
 
+#include <coroutine>
+#include <csignal>
+#include <deque>
+
 namespace {
+
+constexpr const char *stoppedProperty = "reelixStopped";
+
+// Hands out turns to start a child, one per pass of the event loop of the
+// thread it serves: a queued call made from a queued call runs in the next
+// pass, so timers and input are handled between two starts.
+class StartTurns : public QObject
+{
+public:
+    static StartTurns &forThisThread()
+    {
+        thread_local StartTurns turns;
+        return turns;
+    }
+
+    void request(std::coroutine_handle<> waiter)
+    {
+        m_waiting.push_back(waiter);
+        scheduleNext();
+    }
+
+private:
+    void scheduleNext()
+    {
+        if (m_scheduled || m_waiting.empty())
+            return;
+        m_scheduled = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_scheduled = false;
+                const std::coroutine_handle<> waiter = m_waiting.front();
+                m_waiting.pop_front();
+                waiter.resume();
+                scheduleNext();
+            },
+            Qt::QueuedConnection);
+    }
+
+    std::deque<std::coroutine_handle<>> m_waiting;
+    bool m_scheduled = false;
+};
+
+struct StartTurn
+{
+    bool await_ready() const noexcept { return false; }
+    void await_suspend(std::coroutine_handle<> waiter) const
+    {
+        StartTurns::forThisThread().request(waiter);
+    }
+    void await_resume() const noexcept {}
+};
 
 // QProcess ends in one of two ways (finished, or an error before it ever ran);
 // this turns both into one signal a coroutine can wait for.
@@ -41,6 +98,9 @@ QCoro::Task<ProcessEnd> startAndWait(QProcess &process, std::function<void()> on
                          if (error == QProcess::FailedToStart)
                              signal.finish(-1, process.errorString());
                      });
+    co_await StartTurn{};
+    if (process.property(stoppedProperty).toBool())
+        co_return ProcessEnd{SIGTERM, std::nullopt};
     process.start();
     if (!signal.ended) {
         if (onStarted)
@@ -48,6 +108,13 @@ QCoro::Task<ProcessEnd> startAndWait(QProcess &process, std::function<void()> on
         co_await qCoro(&signal, &EndSignal::done);
     }
     co_return signal.end;
+}
+
+void stopChild(QProcess &process)
+{
+    process.setProperty(stoppedProperty, true);
+    if (process.state() != QProcess::NotRunning)
+        process.terminate();
 }
 
 #include "ProcessWait.moc"

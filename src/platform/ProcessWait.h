@@ -20,4 +20,13 @@ struct ProcessEnd
 // the event loop. `onStarted` runs once the start was accepted (it is not
 // called when the start failed at once). The caller keeps `process` alive
 // until the task completes.
+//
+// Starting a child forks the whole app, which costs the calling thread a few
+// milliseconds on a busy machine; fifty starts in one go would freeze the
+// window. Starts therefore take turns, one per pass of the event loop, so a
+// child may begin a moment after this is called.
 QCoro::Task<ProcessEnd> startAndWait(QProcess &process, std::function<void()> onStarted = {});
+
+// Stops a child: terminates it when it runs, and when it is still waiting for
+// its turn to start, it never starts (its run ends as if terminated).
+void stopChild(QProcess &process);

@@ -10,6 +10,7 @@
 
 #include <QCoro/QCoroTask>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 
@@ -67,8 +68,12 @@ int main(int argc, char *argv[])
 
     // Peak memory of reelix-cli alone (its children are not counted).
     QDir(cliFolder).removeRecursively();
+    std::fflush(stdout);
     const pid_t pid = fork();
     if (pid == 0) {
+        const int devNull = open("/dev/null", O_WRONLY);
+        dup2(devNull, STDOUT_FILENO);
+        dup2(devNull, STDERR_FILENO);
         execl(REELIX_CLI_PATH, "reelix-cli", "download", "--folder", qPrintable(cliFolder),
               qPrintable(url), static_cast<char *>(nullptr));
         _exit(127);

@@ -1,14 +1,17 @@
+#include "fixtures/Processes.h"
 #include "fixtures/TestMain.h"
 
 #include "engine/DownloadItem.h"
 #include "engine/ProcessRunner.h"
 #include "log/Logger.h"
 #include "platform/ProcessWait.h"
+#include "platform/StopSignals.h"
 #include "platform/UserDefaults.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QSignalSpy>
 
 #include <sys/resource.h>
 
@@ -201,6 +204,53 @@ private slots:
         QTest::qWait(200);
         QVERIFY(!QFile::exists(mark));
         QCOMPARE(leftoverStderrFiles(), QStringList());
+    }
+
+    // A stop reaches what the tool started itself, as yt-dlp starts ffmpeg:
+    // nothing keeps running once the run has ended.
+    void stopReachesWhatTheToolStarted_data()
+    {
+        QTest::addColumn<bool>("byTimeLimit");
+        QTest::newRow("stopped") << false;
+        QTest::newRow("time limit") << true;
+    }
+
+    void stopReachesWhatTheToolStarted()
+    {
+        QFETCH(bool, byTimeLimit);
+        QProcess process;
+        process.setProgram(QStringLiteral("/bin/sh"));
+        process.setArguments({QStringLiteral("-c"), QStringLiteral("sleep 300 & echo $!; wait")});
+        qint64 grandchild = 0;
+        auto task = run(process, byTimeLimit ? std::optional<double>(1.0) : std::nullopt, QString(),
+                        [&](const QString &line) {
+                            grandchild = line.toLongLong();
+                            if (!byTimeLimit)
+                                stopChild(process);
+                        });
+        const ProcessRunResult result = await(std::move(task));
+        QCOMPARE(result.status, SIGTERM);
+        QVERIFY(grandchild > 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!processAlive(grandchild), 5000);
+    }
+
+    // Stop signals from a terminal or the session arrive as an event.
+    void stopSignalsArriveOnTheEventLoop_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+    }
+
+    void stopSignalsArriveOnTheEventLoop()
+    {
+        QFETCH(int, number);
+        StopSignals stopSignals;
+        QSignalSpy received(&stopSignals, &StopSignals::received);
+        ::raise(number);
+        QCOMPARE(received.size(), 0); // not from inside the handler
+        QTRY_COMPARE(received.size(), 1);
     }
 
     // Tools run five steps below the app's own priority.

@@ -3,6 +3,7 @@
 #include "Registration.h"
 
 #include "i18n/Localization.h"
+#include "platform/StopSignals.h"
 
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
@@ -30,5 +31,9 @@ int main(int argc, char *argv[])
         &engine, &QQmlApplicationEngine::objectCreationFailed, &app,
         [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
     engine.load(QUrl(QStringLiteral("qrc:/Reelix/qml/Main.qml")));
+    // Ctrl+C in a terminal or the end of the session closes the app the normal
+    // way, so its downloads' tools are stopped with it.
+    StopSignals stopSignals;
+    QObject::connect(&stopSignals, &StopSignals::received, &app, &QCoreApplication::quit);
     return app.exec();
 }

@@ -6,25 +6,14 @@
 
 #include "engine/Submission.h"
 #include "i18n/Localization.h"
+#include "platform/StopSignals.h"
 
 #include <QCoreApplication>
-#include <QSocketNotifier>
 #include <QTextStream>
 
-#include <csignal>
 #include <cstdio>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
-
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const auto n = ::write(signalPipe[1], &byte, 1);
-}
 
 QString readStandardInput()
 {
@@ -47,16 +36,8 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    // Signals become an event: every child is stopped and the summary printed.
-    ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe);
-    QSocketNotifier notifier(signalPipe[0], QSocketNotifier::Read);
-    struct sigaction action
-    {
-    };
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
+    // A stop signal becomes an event: every child is stopped and the summary printed.
+    StopSignals stopSignals;
 
     int exitCode = 0;
     if (options.command == CliOptions::Command::Download ||
@@ -64,11 +45,8 @@ int main(int argc, char *argv[])
         const QStringList addresses = addressesFromText(
             options.readStdin ? readStandardInput() : options.addresses.join(QLatin1Char('\n')));
         DownloadCommand command(options);
-        QObject::connect(&notifier, &QSocketNotifier::activated, &command, [&] {
-            char buffer[16];
-            [[maybe_unused]] const auto n = ::read(signalPipe[0], buffer, sizeof buffer);
-            command.interrupt();
-        });
+        QObject::connect(&stopSignals, &StopSignals::received, &command,
+                         [&] { command.interrupt(); });
         bool finished = false;
         QObject::connect(&command, &DownloadCommand::finished, &app, [&](int code) {
             exitCode = code;
@@ -83,7 +61,7 @@ int main(int argc, char *argv[])
 
     auto task = options.command == CliOptions::Command::Tools ? ToolsCommand::run(options)
                                                               : ToolsCommand::certs(options);
-    QObject::connect(&notifier, &QSocketNotifier::activated, &app,
+    QObject::connect(&stopSignals, &StopSignals::received, &app,
                      [] { QCoreApplication::exit(130); });
     bool finished = false;
     task.then([&](int code) {

@@ -109,7 +109,7 @@ QCoro::Task<ProcessRunResult> run(QProcess &process, std::optional<double> timeo
             if (!siteName.isEmpty())
                 message += QStringLiteral(" pour ") + siteName;
             Logger::shared().log(message, LogLevel::Warning);
-            child->terminate();
+            terminateChild(*child);
         });
     }
 

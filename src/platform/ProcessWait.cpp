@@ -8,6 +8,7 @@
 #include <coroutine>
 #include <csignal>
 #include <deque>
+#include <unistd.h>
 
 namespace {
 
@@ -101,6 +102,9 @@ QCoro::Task<ProcessEnd> startAndWait(QProcess &process, std::function<void()> on
     co_await StartTurn{};
     if (process.property(stoppedProperty).toBool())
         co_return ProcessEnd{SIGTERM, std::nullopt};
+    // Its own process group, so that a stop also reaches what the tool starts
+    // itself (yt-dlp's ffmpeg).
+    process.setChildProcessModifier([] { ::setpgid(0, 0); });
     process.start();
     if (!signal.ended) {
         if (onStarted)
@@ -110,11 +114,20 @@ QCoro::Task<ProcessEnd> startAndWait(QProcess &process, std::function<void()> on
     co_return signal.end;
 }
 
+void terminateChild(QProcess &process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    const qint64 pid = process.processId();
+    // The group may not exist yet when the child has not reached setpgid.
+    if (pid <= 0 || ::kill(-pid_t(pid), SIGTERM) != 0)
+        process.terminate();
+}
+
 void stopChild(QProcess &process)
 {
     process.setProperty(stoppedProperty, true);
-    if (process.state() != QProcess::NotRunning)
-        process.terminate();
+    terminateChild(process);
 }
 
 #include "ProcessWait.moc"

@@ -27,6 +27,9 @@ struct ProcessEnd
 // child may begin a moment after this is called.
 QCoro::Task<ProcessEnd> startAndWait(QProcess &process, std::function<void()> onStarted = {});
 
-// Stops a child: terminates it when it runs, and when it is still waiting for
+// Sends SIGTERM to a running child and to every process it started itself.
+void terminateChild(QProcess &process);
+
+// Stops a child: terminates it (and what it started) when it runs, and when it is still waiting for
 // its turn to start, it never starts (its run ends as if terminated).
 void stopChild(QProcess &process);

@@ -253,12 +253,12 @@ private slots:
         QTRY_COMPARE(received.size(), 1);
     }
 
-    // Tools run five steps below the app's own priority.
+    // Tools run ten steps below the app's own priority.
     void childrenRunBelowTheApp()
     {
         const Outcome outcome = runShell(QStringLiteral("sleep 0.3; cut -d' ' -f19 /proc/$$/stat"));
         QCOMPARE(outcome.lines,
-                 QStringList(QString::number(std::min(::getpriority(PRIO_PROCESS, 0) + 5, 19))));
+                 QStringList(QString::number(std::min(::getpriority(PRIO_PROCESS, 0) + 10, 19))));
     }
 
     void timeLimit()

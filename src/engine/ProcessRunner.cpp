@@ -17,6 +17,9 @@
 
 namespace {
 
+// How far below the app's own priority the tools run (as `nice` does by default).
+constexpr int toolNiceness = 10;
+
 std::optional<QString> decodeUtf8(QByteArrayView bytes)
 {
     if (!bytes.isValidUtf8())
@@ -114,13 +117,13 @@ QCoro::Task<ProcessRunResult> run(QProcess &process, std::optional<double> timeo
     }
 
     const ProcessEnd end = co_await startAndWait(process, [&] {
-        // Tools run a little below the app, so that with many downloads at once
-        // the window still gets the processor first. Set from here rather than
-        // in the child before it starts the tool: a child that waits long to
-        // start keeps the app's memory shared, and every write the app makes
-        // meanwhile costs a page copy.
+        // Tools run below the app, so that with many downloads at once the
+        // window still gets the processor first. Set from here rather than in
+        // the child before it starts the tool: the app waits until the child
+        // has started the tool, and a lowered child would make it wait longer.
         const int appNiceness = ::getpriority(PRIO_PROCESS, 0);
-        ::setpriority(PRIO_PROCESS, id_t(process.processId()), std::min(appNiceness + 5, 19));
+        ::setpriority(PRIO_PROCESS, id_t(process.processId()),
+                      std::min(appNiceness + toolNiceness, 19));
         if (timeoutSeconds)
             limit.start();
     });

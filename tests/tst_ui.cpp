@@ -85,6 +85,16 @@ class TestUi : public QObject
         return view;
     }
 
+    // One download row for an item the manager holds (no run is started).
+    std::unique_ptr<QQuickView> rowView(DownloadManager &manager, DownloadItem *item)
+    {
+        manager.insertItem(item);
+        return load(
+            "DownloadRow",
+            {{"item", QVariant::fromValue(item)}, {"manager", QVariant::fromValue(&manager)}},
+            {800, 70});
+    }
+
     // The runs started by submissions are not needed by these tests.
     static void stopAll(DownloadManager *manager)
     {
@@ -161,11 +171,7 @@ private slots:
         it->setNeedsConversion(needsConversion);
         if (formats)
             it->setFormats({{"137", "1080p", 1080}});
-        manager.insertItem(it);
-        auto view =
-            load("DownloadRow",
-                 {{"item", QVariant::fromValue(it)}, {"manager", QVariant::fromValue(&manager)}},
-                 {800, 70});
+        auto view = rowView(manager, it);
         QVERIFY(view);
         QTest::qWait(400); // the conversion button's spring
         QQuickItem *root = view->rootObject();
@@ -186,11 +192,7 @@ private slots:
         DownloadItem *ready = item(DownloadStatus::Ready);
         ready->setFormats({{"137", "1080p", 1080}, {"136", "720p", 720}});
         ready->setSelectedFormatID("136");
-        manager.insertItem(ready);
-        auto view =
-            load("DownloadRow",
-                 {{"item", QVariant::fromValue(ready)}, {"manager", QVariant::fromValue(&manager)}},
-                 {800, 70});
+        auto view = rowView(manager, ready);
         QQuickItem *menu = find(view->rootObject(), "formatMenu");
         QCOMPARE(menu->property("currentText").toString(), QString("720p"));
         QCOMPARE(menu->property("count").toInt(), 3);
@@ -211,11 +213,7 @@ private slots:
         DownloadItem *ready = item(DownloadStatus::Ready);
         ready->setFormats({{"137", "1080p", 1080}});
         ready->setSelectedFormatID("137");
-        manager.insertItem(ready);
-        auto view =
-            load("DownloadRow",
-                 {{"item", QVariant::fromValue(ready)}, {"manager", QVariant::fromValue(&manager)}},
-                 {800, 70});
+        auto view = rowView(manager, ready);
         QQuickItem *menu = find(view->rootObject(), "formatMenu");
         QCOMPARE(menu->property("currentText").toString(), QString("1080p"));
         menu->setProperty("currentIndex", 0);

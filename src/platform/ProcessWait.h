@@ -21,15 +21,15 @@ struct ProcessEnd
 // called when the start failed at once). The caller keeps `process` alive
 // until the task completes.
 //
-// Starting a child forks the whole app, which costs the calling thread a few
-// milliseconds on a busy machine; fifty starts in one go would freeze the
-// window. Starts therefore take turns, one per pass of the event loop, so a
-// child may begin a moment after this is called.
+// Each start holds the calling thread until the child has started its tool,
+// which takes many milliseconds on a busy machine; fifty starts in one go
+// would freeze the window. Starts therefore take turns, one per pass of the
+// event loop, so a child may begin a moment after this is called.
 QCoro::Task<ProcessEnd> startAndWait(QProcess &process, std::function<void()> onStarted = {});
 
 // Sends SIGTERM to a running child and to every process it started itself.
 void terminateChild(QProcess &process);
 
-// Stops a child: terminates it (and what it started) when it runs, and when it is still waiting for
-// its turn to start, it never starts (its run ends as if terminated).
+// Stops a child: terminates it (and what it started) when it runs; when it
+// still waits for its turn it never starts, and its run ends as if terminated.
 void stopChild(QProcess &process);

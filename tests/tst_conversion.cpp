@@ -1,4 +1,5 @@
 #include "fixtures/EngineHarness.h"
+#include "platform/ToolPaths.h"
 
 #include "engine/Conversion.h"
 
@@ -69,7 +70,7 @@ private slots:
 
     void init()
     {
-        QDir(DependencyChecker::binDirectory()).removeRecursively();
+        QDir(ToolPaths::binDirectory()).removeRecursively();
         m_manager = std::make_unique<DownloadManager>();
     }
 
@@ -139,7 +140,7 @@ private slots:
     // records any call: a stop during the duration phase starts no conversion.
     void cancelDuringDuration()
     {
-        const QString bin = DependencyChecker::binDirectory();
+        const QString bin = ToolPaths::binDirectory();
         const QString calls = TestHome::path() + "/ffmpeg-calls";
         QFile::remove(calls);
         writeScript(bin + "/ffprobe", "exec sleep 30");

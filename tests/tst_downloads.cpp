@@ -1,4 +1,5 @@
 #include "fixtures/EngineHarness.h"
+#include "platform/ToolPaths.h"
 #include "fixtures/MediaServer.h"
 
 #include "engine/Retag.h"
@@ -35,7 +36,7 @@ private slots:
     void init()
     {
         useCertificateSources({systemBundle});
-        QDir(DependencyChecker::binDirectory()).removeRecursively();
+        QDir(ToolPaths::binDirectory()).removeRecursively();
         m_manager = std::make_unique<DownloadManager>();
         QDir(folder()).removeRecursively();
         QDir().mkpath(folder());

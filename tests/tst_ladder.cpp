@@ -1,4 +1,5 @@
 #include "fixtures/EngineHarness.h"
+#include "platform/ToolPaths.h"
 
 using namespace Harness;
 
@@ -16,7 +17,7 @@ class TestLadder : public QObject
 
     void installStandIn(const QString &scenario)
     {
-        const QString bin = DependencyChecker::binDirectory();
+        const QString bin = ToolPaths::binDirectory();
         writeScript(bin + "/node", "exit 0");
         m_calls = TestHome::path() + "/calls.txt";
         QFile::remove(m_calls);
@@ -71,7 +72,7 @@ private slots:
     void cleanup()
     {
         m_manager.reset();
-        QDir(DependencyChecker::binDirectory()).removeRecursively();
+        QDir(ToolPaths::binDirectory()).removeRecursively();
     }
 
     void youTubeFallbackAttempt()
@@ -85,7 +86,7 @@ private slots:
         QStringList runs = calls();
         QCOMPARE(runs.size(), 2);
         QVERIFY(
-            runs[0].contains("--js-runtimes node:" + DependencyChecker::binDirectory() + "/node"));
+            runs[0].contains("--js-runtimes node:" + ToolPaths::binDirectory() + "/node"));
         QVERIFY(!runs[0].contains("missing_pot"));
         QVERIFY(runs[1].contains("--extractor-args youtube:formats=missing_pot"));
         QCOMPARE(logLines()

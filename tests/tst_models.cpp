@@ -2,6 +2,7 @@
 #include "fixtures/TestMain.h"
 
 #include "deps/DependencyChecker.h"
+#include "platform/ToolPaths.h"
 #include "engine/DownloadManager.h"
 #include "platform/PlatformProfile.h"
 #include "platform/UserDefaults.h"
@@ -128,7 +129,7 @@ private slots:
 
     void checkInstalledReturnsAtOnce()
     {
-        const QString bin = DependencyChecker::binDirectory();
+        const QString bin = ToolPaths::binDirectory();
         writeScript(bin + "/yt-dlp", "exit 0");
         writeScript(bin + "/ffmpeg", "exit 0", false); // present but not executable
         QFile::remove(bin + "/node");

@@ -3,6 +3,7 @@
 #include "fixtures/TestMain.h"
 
 #include "deps/DependencyChecker.h"
+#include "platform/ToolPaths.h"
 #include "engine/ProcessRunner.h"
 #include "engine/ToolEnvironment.h"
 #include "log/Logger.h"
@@ -19,7 +20,7 @@ class TestToolEnvironment : public QObject
 
     static QString ownTool(const QString &name)
     {
-        return DependencyChecker::binDirectory() + "/" + name;
+        return ToolPaths::binDirectory() + "/" + name;
     }
 
     static QStringList logLines()
@@ -34,7 +35,7 @@ private slots:
     void init()
     {
         UserDefaults::remove("allowInsecureTLS");
-        QDir(DependencyChecker::binDirectory()).removeRecursively();
+        QDir(ToolPaths::binDirectory()).removeRecursively();
         Logger::shared().clear();
     }
 
@@ -43,7 +44,7 @@ private slots:
         const QString folder = PlatformProfile::current().toolDirectory;
         QDir(QFileInfo(folder).path()).removeRecursively();
         QVERIFY(!QFileInfo::exists(folder));
-        QCOMPARE(DependencyChecker::binDirectory(), folder);
+        QCOMPARE(ToolPaths::binDirectory(), folder);
         QVERIFY(QFileInfo(folder).isDir());
         QVERIFY(folder.startsWith(TestHome::path()));
     }
@@ -138,7 +139,7 @@ private slots:
         QCOMPARE(ffmpegLocationArguments(), (QStringList{"--ffmpeg-location", "/usr/bin"}));
         writeScript(ownTool("ffmpeg"), "exit 0");
         QCOMPARE(ffmpegLocationArguments(),
-                 (QStringList{"--ffmpeg-location", DependencyChecker::binDirectory()}));
+                 (QStringList{"--ffmpeg-location", ToolPaths::binDirectory()}));
     }
 
     void maskedProxies_data()

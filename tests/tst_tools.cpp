@@ -4,6 +4,7 @@
 #include "fixtures/ToolMirror.h"
 
 #include "deps/DependencyChecker.h"
+#include "platform/ToolPaths.h"
 #include "deps/ToolInstall.h"
 #include "deps/ToolVersions.h"
 #include "platform/PlatformProfile.h"
@@ -34,7 +35,7 @@ class TestTools : public QObject
 
     static QString bin(const QString &name)
     {
-        return DependencyChecker::binDirectory() + "/" + name;
+        return ToolPaths::binDirectory() + "/" + name;
     }
 
     static QString toolOutput(const QString &path, const QString &arg)
@@ -64,7 +65,7 @@ private slots:
     void init()
     {
         PlatformProfile::setCurrent(m_mirror->linuxProfile(TestHome::path()));
-        QDir(DependencyChecker::binDirectory()).removeRecursively();
+        QDir(ToolPaths::binDirectory()).removeRecursively();
         m_mirror->resetRoutes();
     }
 
@@ -206,7 +207,7 @@ private slots:
         }
         QVERIFY(checker.currentStep().startsWith("setup.step."));
         QCOMPARE(leftovers(), QStringList());
-        QCOMPARE(QDir(DependencyChecker::binDirectory())
+        QCOMPARE(QDir(ToolPaths::binDirectory())
                      .entryList(QDir::Hidden | QDir::Files)
                      .filter(".reelix-"),
                  QStringList());
@@ -425,7 +426,7 @@ private slots:
         p.tarTool = stand + "/tar";
         p.xattrTool = stand + "/xattr";
         PlatformProfile::setCurrent(p);
-        QDir(DependencyChecker::binDirectory()).removeRecursively();
+        QDir(ToolPaths::binDirectory()).removeRecursively();
 
         DependencyChecker checker;
         await(checker.installAll());
@@ -434,7 +435,7 @@ private slots:
         QCOMPARE(calls.size(), 5);
         const QRegularExpression staging(
             "^xattr -d com\\.apple\\.quarantine " +
-            QRegularExpression::escape(DependencyChecker::binDirectory()) +
+            QRegularExpression::escape(ToolPaths::binDirectory()) +
             "/\\.(yt-dlp|ffmpeg|node)\\.reelix-[0-9A-F-]{36}$");
         QVERIFY2(staging.match(calls[0]).hasMatch(), qPrintable(calls[0]));
         QVERIFY2(

@@ -10,6 +10,7 @@
 #include "i18n/Localization.h"
 #include "log/Logger.h"
 #include "platform/PlatformProfile.h"
+#include "platform/ToolPaths.h"
 #include "platform/UserDefaults.h"
 
 #include <QClipboard>
@@ -118,7 +119,6 @@ private slots:
     void initTestCase()
     {
         QQuickStyle::setStyle("Basic");
-        registerEngineTypes();
         m_engine = new QQmlEngine(this);
         prepareEngine(*m_engine);
         // No traffic leaves the machine: distributors are an unused local port.
@@ -368,7 +368,7 @@ private slots:
     void startupDecision()
     {
         QFETCH(bool, allPresent);
-        const QString bin = DependencyChecker::binDirectory();
+        const QString bin = ToolPaths::binDirectory();
         QDir(bin).removeRecursively();
         const auto cleanup = qScopeGuard([bin] { QDir(bin).removeRecursively(); });
         writeScript(bin + "/yt-dlp", "echo 2025.01.15");

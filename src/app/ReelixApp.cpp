@@ -1,7 +1,7 @@
 #include "ReelixApp.h"
 
 #include "certs/CertificateStore.h"
-#include "engine/ToolEnvironment.h"
+#include "platform/ToolPaths.h"
 
 #include <QPointer>
 #include <QtConcurrent>
@@ -13,7 +13,7 @@ namespace {
 bool allToolsExecutable(const QStringList &paths)
 {
     for (const QString &path : paths) {
-        if (!ToolEnvironment::isExecutableFile(path))
+        if (!ToolPaths::isExecutableFile(path))
             return false;
     }
     return true;

@@ -21,7 +21,6 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("reelix"));
     QQuickStyle::setStyle(QStringLiteral("Basic"));
     Localization::install();
-    registerEngineTypes();
 
     ReelixApp shell;
     QQmlApplicationEngine engine;

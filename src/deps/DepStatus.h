@@ -2,15 +2,32 @@
 
 #include <QObject>
 #include <QString>
-#include <QtQmlIntegration/qqmlintegration.h>
+
+// The cases of a tool's state, as the views compare them.
+namespace DepState {
+Q_NAMESPACE
+
+enum class Kind
+{
+    Unknown,
+    Checking,
+    Installed,
+    Downloading,
+    Failed,
+    UpdateAvailable,
+    UpToDate,
+    Updating
+};
+Q_ENUM_NS(Kind)
+
+} // namespace DepState
 
 // The state of one tool, with the values that belong to its case. Two values
 // are equal when they are the same case with equal values.
 class DepStatus
 {
     Q_GADGET
-    QML_VALUE_TYPE(depStatus)
-    Q_PROPERTY(Kind kind READ kind)
+    Q_PROPERTY(DepState::Kind kind READ kind)
     Q_PROPERTY(double fraction READ fraction)
     Q_PROPERTY(QString message READ message)
     Q_PROPERTY(QString installed READ installed)
@@ -18,18 +35,7 @@ class DepStatus
     Q_PROPERTY(QString version READ version)
 
 public:
-    enum class Kind
-    {
-        Unknown,
-        Checking,
-        Installed,
-        Downloading,
-        Failed,
-        UpdateAvailable,
-        UpToDate,
-        Updating
-    };
-    Q_ENUM(Kind)
+    using Kind = DepState::Kind;
 
     DepStatus() = default;
     static DepStatus unknown() { return DepStatus(Kind::Unknown); }

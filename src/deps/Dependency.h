@@ -8,14 +8,13 @@
 class Dependency : public QObject
 {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Tools are created by DependencyChecker")
     Q_PROPERTY(QString name READ name CONSTANT)
     Q_PROPERTY(QString description READ description CONSTANT)
     Q_PROPERTY(QString icon READ icon CONSTANT)
     Q_PROPERTY(DepStatus status READ status NOTIFY statusChanged)
     Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
     // The status's case and values, flat for the views.
+    Q_PROPERTY(DepState::Kind kind READ kind NOTIFY statusChanged)
     Q_PROPERTY(QString statusName READ statusName NOTIFY statusChanged)
     Q_PROPERTY(double fraction READ fraction NOTIFY statusChanged)
     Q_PROPERTY(QString version READ version NOTIFY statusChanged)
@@ -34,6 +33,7 @@ public:
     QString fileName() const { return m_fileName; } // its file in the tool folder
     DepStatus status() const { return m_status; }
     double progress() const { return m_progress; }
+    DepState::Kind kind() const { return m_status.kind(); }
     QString statusName() const { return m_status.caseName(); }
     double fraction() const { return m_status.fraction(); }
     QString version() const { return m_status.version(); }

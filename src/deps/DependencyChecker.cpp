@@ -1,7 +1,6 @@
 #include "DependencyChecker.h"
 
-#include "engine/ToolEnvironment.h"
-#include "platform/PlatformProfile.h"
+#include "platform/ToolPaths.h"
 
 #include <QDir>
 #include <QPointer>
@@ -55,16 +54,9 @@ bool DependencyChecker::hasFailure() const
     return any([](DepStatus::Kind k) { return k == DepStatus::Kind::Failed; });
 }
 
-QString DependencyChecker::binDirectory()
-{
-    const QString folder = PlatformProfile::current().toolDirectory;
-    QDir().mkpath(folder);
-    return folder;
-}
-
 QString DependencyChecker::toolPath(const Dependency *tool)
 {
-    return binDirectory() + QLatin1Char('/') + tool->fileName();
+    return ToolPaths::binDirectory() + QLatin1Char('/') + tool->fileName();
 }
 
 void DependencyChecker::checkInstalled()
@@ -78,7 +70,7 @@ void DependencyChecker::checkInstalled()
 QCoro::Task<> DependencyChecker::checkExecutable(Dependency *tool, QString path)
 {
     QPointer<Dependency> guard(tool);
-    auto test = QtConcurrent::run(ToolEnvironment::isExecutableFile, path);
+    auto test = QtConcurrent::run(ToolPaths::isExecutableFile, path);
     // A test that finishes at once must still not change the status before
     // checkInstalled() has returned: the views see `checking` first.
     co_await QCoro::sleepFor(std::chrono::milliseconds(0));

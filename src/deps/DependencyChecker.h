@@ -17,8 +17,6 @@ struct InstallError;
 class DependencyChecker : public QObject
 {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Created by the application")
     Q_PROPERTY(QString logOutput READ logOutput NOTIFY logOutputChanged)
     Q_PROPERTY(bool isInstalling READ isInstalling NOTIFY isInstallingChanged)
     Q_PROPERTY(bool isCheckingUpdates READ isCheckingUpdates NOTIFY isCheckingUpdatesChanged)
@@ -48,8 +46,6 @@ public:
     bool isAnyUpdating() const;
     bool hasFailure() const;
 
-    // Our own tool folder; created whenever it is asked for.
-    static QString binDirectory();
     static QString toolPath(const Dependency *tool);
 
     // Marks each tool `checking` and tests the three files in the background.

@@ -1,7 +1,7 @@
 #include "DependencyChecker.h"
 #include "ToolVersions.h"
 
-#include "engine/ToolEnvironment.h"
+#include "platform/ToolPaths.h"
 #include "platform/PlatformProfile.h"
 #include "platform/ProcessWait.h"
 
@@ -65,7 +65,7 @@ QCoro::Task<> DependencyChecker::checkNodeVersion()
 
 QCoro::Task<QString> DependencyChecker::runCommand(QString path, QStringList arguments)
 {
-    if (!ToolEnvironment::isExecutableFile(path))
+    if (!ToolPaths::isExecutableFile(path))
         co_return QString();
     QProcess process;
     process.setProgram(path);

@@ -6,6 +6,7 @@
 #include "Probe.h"
 #include "ProcessRunner.h"
 #include "ToolEnvironment.h"
+#include "platform/ToolPaths.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -62,7 +63,7 @@ QCoro::Task<double> mediaDuration(QString source, QString ffmpegPath, DownloadIt
 {
     QPointer<DownloadItem> item(target);
     const QString ffprobe = QFileInfo(ffmpegPath).path() + QStringLiteral("/ffprobe");
-    const bool viaProbe = ToolEnvironment::isExecutableFile(ffprobe);
+    const bool viaProbe = ToolPaths::isExecutableFile(ffprobe);
     QProcess process;
     if (viaProbe) {
         const QStringList args{QStringLiteral("-v"),

@@ -14,8 +14,6 @@
 class DownloadItem : public QObject
 {
     Q_OBJECT
-    QML_ELEMENT
-    QML_UNCREATABLE("Items are created by DownloadManager")
     Q_PROPERTY(QString id READ idText CONSTANT)
     Q_PROPERTY(QString url READ url CONSTANT)
     Q_PROPERTY(Download::DownloadFormat format READ format CONSTANT)

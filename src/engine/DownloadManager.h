@@ -12,7 +12,6 @@
 class DownloadManager : public QAbstractListModel
 {
     Q_OBJECT
-    QML_ELEMENT
     Q_PROPERTY(QUrl downloadFolderURL READ downloadFolderURL NOTIFY downloadFolderURLChanged)
     Q_PROPERTY(int count READ rowCount NOTIFY countChanged)
     // At least one item is done (the clear button is offered).

@@ -3,11 +3,9 @@
 #include <QList>
 #include <QObject>
 #include <QString>
-#include <QtQmlIntegration/qqmlintegration.h>
 
 namespace Download {
 Q_NAMESPACE
-QML_ELEMENT
 
 // Video: yt-dlp merges video and audio into MP4. Audio: extracted to MP3.
 enum class DownloadFormat

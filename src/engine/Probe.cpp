@@ -2,6 +2,7 @@
 
 #include "ProcessRunner.h"
 #include "ToolEnvironment.h"
+#include "platform/ToolPaths.h"
 #include "log/Logger.h"
 
 #include <QFileInfo>
@@ -120,7 +121,7 @@ QCoro::Task<ProbeResult> probeFile(QString path, std::optional<QString> ffmpegPa
     if (!ffmpegPath)
         co_return ProbeResult{};
     const QString ffprobe = QFileInfo(*ffmpegPath).path() + QStringLiteral("/ffprobe");
-    if (!ToolEnvironment::isExecutableFile(ffprobe)) {
+    if (!ToolPaths::isExecutableFile(ffprobe)) {
         const ProbeResult viaFfmpeg = co_await probeViaFfmpeg(path, *ffmpegPath);
         co_return viaFfmpeg;
     }

@@ -1,7 +1,7 @@
 #include "ToolEnvironment.h"
 
-#include "deps/DependencyChecker.h"
 #include "log/Logger.h"
+#include "platform/ToolPaths.h"
 #include "platform/UserDefaults.h"
 
 #include <QFileInfo>
@@ -29,19 +29,13 @@ const QStringList kYouTubeHosts{QStringLiteral("youtube.com"), QStringLiteral("w
 
 } // namespace
 
-bool isExecutableFile(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.isFile() && info.isExecutable();
-}
-
 std::optional<QString> findTool(const QString &name)
 {
-    QStringList candidates{DependencyChecker::binDirectory() + QLatin1Char('/') + name};
+    QStringList candidates{ToolPaths::binDirectory() + QLatin1Char('/') + name};
     for (const QString &folder : kSearchFolders)
         candidates << folder + name;
     for (const QString &candidate : candidates) {
-        if (isExecutableFile(candidate))
+        if (ToolPaths::isExecutableFile(candidate))
             return candidate;
     }
     return std::nullopt;
@@ -73,8 +67,8 @@ QStringList javaScriptRuntimeArguments(const QString &address, bool allowMissing
 {
     if (!isYouTubeURL(address))
         return {};
-    const QString node = DependencyChecker::binDirectory() + QStringLiteral("/node");
-    if (!isExecutableFile(node))
+    const QString node = ToolPaths::binDirectory() + QStringLiteral("/node");
+    if (!ToolPaths::isExecutableFile(node))
         return {};
     QStringList args{QStringLiteral("--js-runtimes"), QStringLiteral("node:") + node,
                      QStringLiteral("--remote-components"), QStringLiteral("ejs:github")};

@@ -13,7 +13,6 @@ namespace ToolEnvironment {
 
 // Our own tool folder first, then the usual system folders.
 std::optional<QString> findTool(const QString &name);
-bool isExecutableFile(const QString &path);
 bool isYouTubeURL(const QString &address);
 
 QStringList tlsArguments(const std::optional<QString> &caBundlePath);

@@ -157,7 +157,6 @@ int main(int argc, char *argv[])
     QQuickStyle::setStyle(QStringLiteral("Basic"));
     QGuiApplication::setFont(QFont(QStringLiteral("Inter"), 10));
     Localization::install(QLocale(QLocale::English));
-    registerEngineTypes();
     QQmlEngine engine;
     prepareEngine(engine);
     bool ok = true;

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "deps/DependencyChecker.h"
+#include "engine/DownloadManager.h"
+
+#include <QtQml/qqml.h>
+
+// The engine's and the tool manager's types as QML sees them, declared here
+// so that those libraries stay free of QML.
+
+namespace DownloadForeign {
+Q_NAMESPACE
+QML_FOREIGN_NAMESPACE(Download)
+QML_NAMED_ELEMENT(Download)
+} // namespace DownloadForeign
+
+namespace DepStateForeign {
+Q_NAMESPACE
+QML_FOREIGN_NAMESPACE(DepState)
+QML_NAMED_ELEMENT(DepState)
+} // namespace DepStateForeign
+
+struct DownloadManagerForeign
+{
+    Q_GADGET
+    QML_FOREIGN(DownloadManager)
+    QML_NAMED_ELEMENT(DownloadManager)
+};
+
+struct DownloadItemForeign
+{
+    Q_GADGET
+    QML_FOREIGN(DownloadItem)
+    QML_NAMED_ELEMENT(DownloadItem)
+    QML_UNCREATABLE("Items are created by DownloadManager")
+};
+
+struct DependencyCheckerForeign
+{
+    Q_GADGET
+    QML_FOREIGN(DependencyChecker)
+    QML_NAMED_ELEMENT(DependencyChecker)
+    QML_UNCREATABLE("Created by the application")
+};
+
+struct DependencyForeign
+{
+    Q_GADGET
+    QML_FOREIGN(Dependency)
+    QML_NAMED_ELEMENT(Dependency)
+    QML_UNCREATABLE("Tools are created by DependencyChecker")
+};
+
+struct DepStatusForeign
+{
+    Q_GADGET
+    QML_FOREIGN(DepStatus)
+    QML_VALUE_TYPE(depStatus)
+};

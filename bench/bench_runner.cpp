@@ -27,8 +27,9 @@ int main(int argc, char *argv[])
     child.setArguments({QStringLiteral("-c"), producer});
     long lines = 0;
     clock.restart();
-    const auto result =
-        QCoro::waitFor(run(child, std::nullopt, QString(), [&](const QString &) { ++lines; }));
+    RunOptions options;
+    options.onStdoutLine = [&](const QString &) { ++lines; };
+    const auto result = QCoro::waitFor(run(child, std::move(options)));
     const double runnerSeconds = clock.nsecsElapsed() / 1e9;
 
     std::printf("wc -l:  %ld lines in %.3f s = %.0f lines/s\n", wcLines, wcSeconds,

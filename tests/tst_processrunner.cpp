@@ -28,7 +28,8 @@ class TestProcessRunner : public QObject
         QStringList linesWhileRunning;
     };
 
-    static Outcome runShell(const QString &script, std::optional<double> limit = std::nullopt,
+    static Outcome runShell(const QString &script,
+                            std::optional<std::chrono::milliseconds> limit = std::nullopt,
                             bool withCallback = true)
     {
         QProcess process;
@@ -43,7 +44,8 @@ class TestProcessRunner : public QObject
                     outcome.linesWhileRunning << line;
             };
         }
-        outcome.result = await(run(process, limit, QStringLiteral("example.org"), onLine));
+        RunOptions options{limit, QStringLiteral("example.org"), onLine};
+        outcome.result = await(run(process, std::move(options)));
         return outcome;
     }
 
@@ -137,10 +139,10 @@ private slots:
     {
         QProcess process;
         process.setProgram(TestHome::path() + QStringLiteral("/no-such-tool"));
-        const ProcessRunResult result = await(run(process, 5.0, QString(), {}));
+        const ProcessRunResult result = await(run(process));
         QCOMPARE(result.status, -1);
         QVERIFY(result.launchError);
-        QVERIFY(!result.launchError->isEmpty());
+        QVERIFY(!result.launchError->message.isEmpty());
         QCOMPARE(result.stdoutData, QByteArray());
         QCOMPARE(result.stderrText, QString());
         QCOMPARE(leftoverStderrFiles(), QStringList());
@@ -159,7 +161,7 @@ private slots:
             process->setProgram(QStringLiteral("/bin/sh"));
             process->setArguments(
                 {QStringLiteral("-c"), QStringLiteral("echo %1 >> '%2'").arg(i).arg(marks)});
-            runs.push_back(run(*process, std::nullopt, QString(), {}));
+            runs.push_back(run(*process));
             QCOMPARE(process->state(), QProcess::NotRunning);
         }
         for (auto &task : runs)
@@ -191,7 +193,7 @@ private slots:
         auto item = std::make_unique<DownloadItem>(QStringLiteral("https://example.org/v"),
                                                    DownloadFormat::Video);
         item->process = &process;
-        auto task = run(process, 5.0, QString(), {});
+        auto task = run(process);
         if (stop == "stopChild")
             stopChild(process);
         else if (stop == "cancel")
@@ -222,12 +224,15 @@ private slots:
         process.setProgram(QStringLiteral("/bin/sh"));
         process.setArguments({QStringLiteral("-c"), QStringLiteral("sleep 300 & echo $!; wait")});
         qint64 grandchild = 0;
-        auto task = run(process, byTimeLimit ? std::optional<double>(1.0) : std::nullopt, QString(),
-                        [&](const QString &line) {
-                            grandchild = line.toLongLong();
-                            if (!byTimeLimit)
-                                stopChild(process);
-                        });
+        RunOptions options;
+        if (byTimeLimit)
+            options.timeLimit = std::chrono::seconds(1);
+        options.onStdoutLine = [&](const QString &line) {
+            grandchild = line.toLongLong();
+            if (!byTimeLimit)
+                stopChild(process);
+        };
+        auto task = run(process, std::move(options));
         const ProcessRunResult result = await(std::move(task));
         QCOMPARE(result.status, SIGTERM);
         QVERIFY(grandchild > 0);
@@ -264,13 +269,14 @@ private slots:
     void timeLimit()
     {
         Logger::shared().clear();
-        const Outcome quick = runShell(QStringLiteral("exit 0"), 0.5);
+        const Outcome quick = runShell(QStringLiteral("exit 0"), std::chrono::milliseconds(500));
         QCOMPARE(quick.result.status, 0);
         QTest::qWait(700); // the limit passes after the child ended: nothing happens
 
         QElapsedTimer clock;
         clock.start();
-        const Outcome slow = runShell(QStringLiteral("exec sleep 30"), 0.5);
+        const Outcome slow =
+            runShell(QStringLiteral("exec sleep 30"), std::chrono::milliseconds(500));
         QVERIFY(clock.elapsed() < 10000);
         QCOMPARE(slow.result.status, 15); // SIGTERM
         const QStringList warnings = logLines().filter(QStringLiteral("Timeout"));
@@ -297,10 +303,12 @@ private slots:
             {QStringLiteral("-c"), QStringLiteral("yes %1 | head -c %2").arg(line).arg(total)});
         qint64 delivered = 0;
         qint64 matching = 0;
-        const auto result = await(run(process, std::nullopt, QString(), [&](const QString &l) {
+        RunOptions options;
+        options.onStdoutLine = [&](const QString &l) {
             ++delivered;
             matching += (l == line);
-        }));
+        };
+        const auto result = await(run(process, std::move(options)));
         heartbeat.stop();
         const qint64 full = total / (line.size() + 1);
         QCOMPARE(result.stdoutData.size(), total);

@@ -3,11 +3,11 @@
 #include "fixtures/TestMain.h"
 
 #include "deps/DependencyChecker.h"
-#include "platform/ToolPaths.h"
 #include "engine/ProcessRunner.h"
 #include "engine/ToolEnvironment.h"
 #include "log/Logger.h"
 #include "platform/PlatformProfile.h"
+#include "platform/ToolPaths.h"
 #include "platform/UserDefaults.h"
 
 #include <QProcess>
@@ -18,10 +18,7 @@ class TestToolEnvironment : public QObject
 {
     Q_OBJECT
 
-    static QString ownTool(const QString &name)
-    {
-        return ToolPaths::binDirectory() + "/" + name;
-    }
+    static QString ownTool(const QString &name) { return ToolPaths::binDirectory() + "/" + name; }
 
     static QStringList logLines()
     {
@@ -188,7 +185,7 @@ private slots:
         const std::optional<QString> path =
             bundle ? std::optional<QString>("/b/ca-bundle.pem") : std::nullopt;
         configureEnvironment(process, path);
-        const auto result = await(run(process, 10.0, QString(), {}));
+        const auto result = await(run(process));
         for (const char *name :
              {"SSL_CERT_FILE", "SSL_CERT_DIR", "PYTHONHTTPSVERIFY", "HTTPS_PROXY", "REELIX_KEPT"})
             qunsetenv(name);

@@ -4,14 +4,16 @@
 #include "fixtures/ToolMirror.h"
 
 #include "deps/DependencyChecker.h"
-#include "platform/ToolPaths.h"
+#include "deps/ReleaseLookup.h"
 #include "deps/ToolInstall.h"
 #include "deps/ToolVersions.h"
 #include "platform/PlatformProfile.h"
+#include "platform/ToolPaths.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QNetworkAccessManager>
 #include <QProcess>
 #include <QSignalSpy>
 
@@ -33,10 +35,7 @@ class TestTools : public QObject
         return p;
     }
 
-    static QString bin(const QString &name)
-    {
-        return ToolPaths::binDirectory() + "/" + name;
-    }
+    static QString bin(const QString &name) { return ToolPaths::binDirectory() + "/" + name; }
 
     static QString toolOutput(const QString &path, const QString &arg)
     {
@@ -107,10 +106,12 @@ private slots:
         QCOMPARE(leftovers(), QStringList());
 
         // Then the version checks: only Node.js is behind.
-        QCOMPARE(await(checker.latestReleaseTag("yt-dlp", "yt-dlp")),
+        QNetworkAccessManager network;
+        ReleaseLookup lookup(network);
+        QCOMPARE(await(lookup.latestReleaseTag("yt-dlp", "yt-dlp")),
                  std::optional<QString>("2025.01.15"));
-        QCOMPARE(await(checker.latestFfmpegVersion()), std::optional<QString>("7.1"));
-        QCOMPARE(await(checker.latestNodeLTSVersion()), std::optional<QString>("v22.21.0"));
+        QCOMPARE(await(lookup.latestFfmpegVersion()), std::optional<QString>("7.1"));
+        QCOMPARE(await(lookup.latestNodeLTSVersion()), std::optional<QString>("v22.21.0"));
         await(checker.checkForUpdates());
         QVERIFY(!checker.isCheckingUpdates());
         QCOMPARE(checker.ytdlp()->status(), DepStatus::upToDate("2025.01.15"));
@@ -433,10 +434,9 @@ private slots:
         QVERIFY2(!checker.hasFailure(), qPrintable(checker.logOutput()));
         const QStringList calls = readText(record).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(calls.size(), 5);
-        const QRegularExpression staging(
-            "^xattr -d com\\.apple\\.quarantine " +
-            QRegularExpression::escape(ToolPaths::binDirectory()) +
-            "/\\.(yt-dlp|ffmpeg|node)\\.reelix-[0-9A-F-]{36}$");
+        const QRegularExpression staging("^xattr -d com\\.apple\\.quarantine " +
+                                         QRegularExpression::escape(ToolPaths::binDirectory()) +
+                                         "/\\.(yt-dlp|ffmpeg|node)\\.reelix-[0-9A-F-]{36}$");
         QVERIFY2(staging.match(calls[0]).hasMatch(), qPrintable(calls[0]));
         QVERIFY2(
             QRegularExpression(
@@ -453,7 +453,9 @@ private slots:
                  qPrintable(calls[3]));
         QVERIFY(staging.match(calls[4]).hasMatch());
         QCOMPARE(toolOutput(bin("node"), "--version"), QString("v22.20.0"));
-        QCOMPARE(await(checker.latestFfmpegVersion()), std::optional<QString>("7.1"));
+        QNetworkAccessManager network;
+        QCOMPARE(await(ReleaseLookup(network).latestFfmpegVersion()),
+                 std::optional<QString>("7.1"));
         QCOMPARE(leftovers(), QStringList());
     }
 };

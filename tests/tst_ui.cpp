@@ -5,6 +5,7 @@
 #include "LogViewer.h"
 #include "ReelixApp.h"
 #include "Registration.h"
+#include "screens/StagedChecker.h"
 
 #include "engine/DownloadManager.h"
 #include "i18n/Localization.h"
@@ -463,7 +464,7 @@ private slots:
         QFETCH(QString, state);
         QFETCH(QString, subtitle);
         QFETCH(QStringList, visible);
-        DependencyChecker checker;
+        StagedChecker checker;
         auto view =
             load("SetupView", {{"checker", QVariant::fromValue(&checker)}, {"version", "1.2.3"}},
                  {420, 620});
@@ -507,7 +508,7 @@ private slots:
 
     void setupButtons()
     {
-        DependencyChecker checker;
+        StagedChecker checker;
         int completed = 0;
         checker.onComplete = [&] { ++completed; };
         for (Dependency *tool : checker.tools())

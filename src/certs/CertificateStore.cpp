@@ -3,14 +3,15 @@
 #include "log/Logger.h"
 #include "platform/PlatformProfile.h"
 #include "platform/ProcessWait.h"
+#include "platform/TemporaryNames.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSaveFile>
 #include <QSet>
-#include <QUuid>
 #include <QtConcurrent>
 
 #include <QCoro/QCoroFuture>
@@ -29,42 +30,18 @@ std::mutex &bundleLock()
     return lock;
 }
 
-QString uuidText()
-{
-    return QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
-}
-
-struct WriteOutcome
-{
-    bool written = false;
-    QString error;
-};
-
-// Writes the text beside the bundle and renames it over the bundle: rename is
-// atomic, so readers see either the old or the new complete file.
-WriteOutcome writeAndReplace(const QString &folder, const QString &bundle, const QByteArray &text)
+// Writes the new bundle beside the old one and renames it into place (one
+// atomic rename), so readers see either the old or the new complete file.
+Outcome writeAndReplace(const QString &bundle, const QByteArray &text)
 {
     std::lock_guard lock(bundleLock());
-    const QString temporary =
-        folder + QStringLiteral("/ca-bundle-") + uuidText() + QStringLiteral(".tmp");
-    WriteOutcome outcome;
-    QFile file(temporary);
+    QSaveFile file(bundle);
+    // Unbuffered, so that a short write (a full disk, a size limit) fails
+    // here: through the buffer it went unnoticed and a cut file was committed.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(text) != text.size()) {
-        outcome.error = file.errorString();
-        file.close();
-        QFile::remove(temporary);
-        return outcome;
-    }
-    file.close();
-    if (std::rename(QFile::encodeName(temporary).constData(),
-                    QFile::encodeName(bundle).constData()) != 0) {
-        outcome.error = QString::fromLocal8Bit(std::strerror(errno));
-        QFile::remove(temporary);
-        return outcome;
-    }
-    outcome.written = true;
-    return outcome;
+        file.write(text) != text.size() || !file.commit())
+        return Failure{Failure::Kind::FileSystem, file.errorString()};
+    return std::nullopt;
 }
 
 std::optional<QString> existingFile(const QString &path)
@@ -97,7 +74,7 @@ bool CertificateStore::isBundleFresh(const QString &path)
     if (!modified.isValid())
         return false;
     // A date in the future gives a negative age and counts as fresh.
-    return modified.secsTo(QDateTime::currentDateTime()) < maximumAgeSeconds;
+    return modified.secsTo(QDateTime::currentDateTime()) < maximumAge.count();
 }
 
 QStringList CertificateStore::availableKeychains()
@@ -178,7 +155,7 @@ QCoro::Task<QString> CertificateStore::exportSystemCertificates()
 QCoro::Task<QString> CertificateStore::runSecurity(QStringList arguments)
 {
     const QString temporary =
-        QDir::tempPath() + QStringLiteral("/reelix_certs_") + uuidText() + QStringLiteral(".pem");
+        TemporaryNames::inTemp(QStringLiteral("reelix_certs_")) + QStringLiteral(".pem");
     {
         QFile file(temporary);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -189,21 +166,15 @@ QCoro::Task<QString> CertificateStore::runSecurity(QStringList arguments)
     process.setArguments(arguments);
     process.setStandardOutputFile(temporary);
     process.setStandardErrorFile(QProcess::nullDevice());
-    const bool launched = co_await launchAndWait(process);
+    const ProcessRunResult end = co_await startAndWait(process);
     QString text;
-    if (launched) {
+    if (end.started()) {
         QFile file(temporary);
         if (file.open(QIODevice::ReadOnly))
             text = QString::fromUtf8(file.readAll());
     }
     QFile::remove(temporary);
     co_return text;
-}
-
-QCoro::Task<bool> CertificateStore::launchAndWait(QProcess &process)
-{
-    const ProcessEnd end = co_await startAndWait(process);
-    co_return end.started();
 }
 
 QCoro::Task<std::optional<QString>> CertificateStore::bundlePath(bool forceRefresh)
@@ -224,11 +195,11 @@ QCoro::Task<std::optional<QString>> CertificateStore::bundlePath(bool forceRefre
     }
 
     const QByteArray bytes = text.toUtf8();
-    auto writing = QtConcurrent::run(writeAndReplace, folder, bundle, bytes);
-    const WriteOutcome outcome = co_await writing;
-    if (!outcome.written) {
+    auto writing = QtConcurrent::run(writeAndReplace, bundle, bytes);
+    const Outcome failure = co_await writing;
+    if (failure) {
         Logger::shared().log(QStringLiteral("  CertificateStore: écriture impossible — ") +
-                                 outcome.error,
+                                 failure->message,
                              LogLevel::Error);
         co_return existingFile(bundle);
     }

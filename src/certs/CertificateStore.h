@@ -5,6 +5,7 @@
 
 #include <QCoro/QCoroTask>
 
+#include <chrono>
 #include <optional>
 
 class QProcess;
@@ -18,7 +19,7 @@ class CertificateStore
 {
 public:
     static constexpr int minimumCertificateCount = 20;
-    static constexpr qint64 maximumAgeSeconds = 604800;
+    static constexpr std::chrono::seconds maximumAge = std::chrono::days(7);
 
     // The bundle's path, rebuilt when missing, empty, stale or forced; nothing
     // when no bundle can exist. Never throws.
@@ -36,6 +37,5 @@ public:
     static int countCertificates(const QString &text);
 
 private:
-    static QCoro::Task<bool> launchAndWait(QProcess &process);
     static QString readTrustStoreFiles(const QStringList &files);
 };

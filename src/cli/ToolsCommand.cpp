@@ -4,8 +4,6 @@
 
 #include "certs/CertificateStore.h"
 
-#include <QCoro/QCoroSignal>
-
 #include <cstdio>
 
 namespace {
@@ -33,16 +31,6 @@ QString describe(const Dependency *tool)
         break;
     }
     return text;
-}
-
-// Waits until the installed check has tested every file.
-QCoro::Task<> installedCheck(DependencyChecker &checker)
-{
-    checker.checkInstalled();
-    for (Dependency *tool : checker.tools()) {
-        while (tool->status().kind() == DepStatus::Kind::Checking)
-            co_await qCoro(tool, &Dependency::statusChanged);
-    }
 }
 
 } // namespace
@@ -73,19 +61,11 @@ QCoro::Task<int> run(CliOptions options)
         });
     }
 
-    co_await installedCheck(checker);
     if (options.toolsAction == QStringLiteral("install")) {
+        co_await checker.checkInstalled();
         co_await checker.installAll();
     } else {
-        // Versions only for the tools that are there: a missing one stays unknown.
-        checker.setIsCheckingUpdates(true);
-        if (checker.ytdlp()->status().kind() == DepStatus::Kind::Installed)
-            co_await checker.checkYtdlpVersion();
-        if (checker.ffmpeg()->status().kind() == DepStatus::Kind::Installed)
-            co_await checker.checkFfmpegVersion();
-        if (checker.node()->status().kind() == DepStatus::Kind::Installed)
-            co_await checker.checkNodeVersion();
-        checker.setIsCheckingUpdates(false);
+        co_await checker.checkStatus();
         if (options.toolsAction == QStringLiteral("update"))
             co_await checker.updateAll();
     }

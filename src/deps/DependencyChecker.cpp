@@ -1,5 +1,7 @@
 #include "DependencyChecker.h"
 
+#include "ReleaseLookup.h"
+
 #include "platform/ToolPaths.h"
 
 #include <QDir>
@@ -21,6 +23,8 @@ DependencyChecker::DependencyChecker(QObject *parent)
     for (Dependency *tool : tools())
         connect(tool, &Dependency::statusChanged, this, &DependencyChecker::statusesChanged);
 }
+
+DependencyChecker::~DependencyChecker() = default;
 
 template <typename Predicate> bool DependencyChecker::any(Predicate predicate) const
 {
@@ -59,18 +63,22 @@ QString DependencyChecker::toolPath(const Dependency *tool)
     return ToolPaths::binDirectory() + QLatin1Char('/') + tool->fileName();
 }
 
-void DependencyChecker::checkInstalled()
+QCoro::Task<> DependencyChecker::checkInstalled()
 {
-    for (Dependency *tool : tools()) {
+    for (Dependency *tool : tools())
         tool->setStatus(DepStatus::checking());
-        checkExecutable(tool, toolPath(tool));
-    }
+    auto ytdlp = testExecutable(m_ytdlp);
+    auto ffmpeg = testExecutable(m_ffmpeg);
+    auto node = testExecutable(m_node);
+    co_await ytdlp;
+    co_await ffmpeg;
+    co_await node;
 }
 
-QCoro::Task<> DependencyChecker::checkExecutable(Dependency *tool, QString path)
+QCoro::Task<> DependencyChecker::testExecutable(Dependency *tool)
 {
     QPointer<Dependency> guard(tool);
-    auto test = QtConcurrent::run(ToolPaths::isExecutableFile, path);
+    auto test = QtConcurrent::run(ToolPaths::isExecutableFile, toolPath(tool));
     // A test that finishes at once must still not change the status before
     // checkInstalled() has returned: the views see `checking` first.
     co_await QCoro::sleepFor(std::chrono::milliseconds(0));

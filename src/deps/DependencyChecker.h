@@ -4,16 +4,16 @@
 
 #include <QCoro/QCoroTask>
 
-#include <QUrl>
-
 #include <functional>
 #include <optional>
 
 class QNetworkAccessManager;
-struct InstallError;
+class ReleaseLookup;
 
 // Owns the three tool records (yt-dlp, ffmpeg, Node.js, always in that order)
-// and publishes the installer's state to the setup view.
+// and publishes the installer's state to the setup view. The work itself is
+// done by parts with one job each: ReleaseLookup asks for published
+// versions, ToolDownload fetches a file, ToolInstall unpacks and places it.
 class DependencyChecker : public QObject
 {
     Q_OBJECT
@@ -31,6 +31,7 @@ class DependencyChecker : public QObject
 
 public:
     explicit DependencyChecker(QObject *parent = nullptr);
+    ~DependencyChecker() override;
 
     QString logOutput() const { return m_logOutput; }
     bool isInstalling() const { return m_isInstalling; }
@@ -47,49 +48,29 @@ public:
     bool hasFailure() const;
 
     static QString toolPath(const Dependency *tool);
+    static constexpr const char *nodeSetupVersion = "22.20.0";
 
-    // Marks each tool `checking` and tests the three files in the background.
-    Q_INVOKABLE void checkInstalled();
-    QCoro::Task<> checkExecutable(Dependency *tool, QString path);
-
+    // Marks each tool `checking` and tests the three files in the background;
+    // the statuses change after this has returned.
+    QCoro::Task<> checkInstalled();
     // Version checks: the three run at once; each sets its tool's status.
     QCoro::Task<> checkForUpdates();
-    QCoro::Task<> checkYtdlpVersion();
-    QCoro::Task<> checkFfmpegVersion();
-    QCoro::Task<> checkNodeVersion();
-    QCoro::Task<QString> runCommand(QString path, QStringList arguments);
-    QCoro::Task<std::optional<QString>> latestReleaseTag(QString owner, QString repo);
-    QCoro::Task<std::optional<QString>> latestFfmpegVersion();
-    QCoro::Task<std::optional<QString>> latestNodeLTSVersion();
-
+    // The installed check, then the version checks of the tools found (a
+    // missing tool stays `unknown`).
+    QCoro::Task<> checkStatus();
     // Installation: one tool after another, stopping at the first failure.
     QCoro::Task<> installAll();
     QCoro::Task<> updateAll();
-    void reportProgress(double fraction, Dependency *tool);
-
-    struct Download
-    {
-        std::optional<QString> path; // the downloaded file, owned by the caller
-        QString error;               // why there is none
-    };
-    QCoro::Task<Download> downloadFile(QUrl url, std::function<void(double)> onProgress);
 
     // Fire-and-forget entry points for the views.
+    Q_INVOKABLE void requestInstalledCheck() { checkInstalled(); }
     Q_INVOKABLE void requestUpdateCheck() { checkForUpdates(); }
     Q_INVOKABLE void requestInstall() { installAll(); }
     Q_INVOKABLE void requestUpdate() { updateAll(); }
 
-    static constexpr const char *nodeSetupVersion = "22.20.0";
-
     // Set by the shell; the setup view calls it when the user leaves setup.
     std::function<void()> onComplete = [] {};
     Q_INVOKABLE void complete() { onComplete(); }
-
-    void setLogOutput(const QString &value);
-    void appendLog(const QString &line);
-    void setIsInstalling(bool value);
-    void setIsCheckingUpdates(bool value);
-    void setCurrentStep(const QString &value);
 
 signals:
     void logOutputChanged();
@@ -97,6 +78,15 @@ signals:
     void isCheckingUpdatesChanged();
     void currentStepChanged();
     void statusesChanged();
+
+protected:
+    // The views' states are staged through these in the tests and the
+    // screenshot tool; in the app only the checker's own work sets them.
+    void setLogOutput(const QString &value);
+    void appendLog(const QString &line);
+    void setIsInstalling(bool value);
+    void setIsCheckingUpdates(bool value);
+    void setCurrentStep(const QString &value);
 
 private:
     enum class Placement
@@ -115,8 +105,11 @@ private:
     Source sourceFor(const Dependency *tool, const QString &nodeVersion) const;
     QCoro::Task<bool> installTool(Dependency *tool, QString address, QString destination,
                                   Placement placement);
-    QCoro::Task<std::optional<QByteArray>> fetch(QUrl url, QByteArray accept);
-    QNetworkAccessManager *network();
+    void reportProgress(double fraction, Dependency *tool);
+    QCoro::Task<> checkVersion(Dependency *tool);
+    QCoro::Task<> testExecutable(Dependency *tool);
+    QNetworkAccessManager &network();
+    ReleaseLookup &lookup();
 
     template <typename Predicate> bool any(Predicate predicate) const;
 
@@ -128,4 +121,5 @@ private:
     Dependency *m_ffmpeg;
     Dependency *m_node;
     QNetworkAccessManager *m_network = nullptr;
+    std::unique_ptr<ReleaseLookup> m_lookup;
 };

@@ -1,12 +1,12 @@
 #include "ToolInstall.h"
 
 #include "platform/PlatformProfile.h"
+#include "platform/TemporaryNames.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QUuid>
 
 #include <cerrno>
 #include <cstdio>
@@ -14,11 +14,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QString uuidText()
-{
-    return QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
-}
 
 QString systemError(int code)
 {
@@ -38,36 +33,30 @@ struct Unpacked
 
 // Renames the download to its archive name and makes the unpack folder.
 std::optional<Unpacked> prepareUnpack(const QString &download, const QString &suffix,
-                                      const QString &folderPrefix, InstallError &error)
+                                      const QString &folderPrefix, Outcome &error)
 {
-    Unpacked u{download + suffix,
-               QFileInfo(download).path() + QLatin1Char('/') + folderPrefix + uuidText()};
+    Unpacked u{download + suffix, QFileInfo(download).path() + QLatin1Char('/') + folderPrefix +
+                                      TemporaryNames::uuid()};
     QFile file(download);
     if (!file.rename(u.archive)) {
-        error = InstallError{0, file.errorString()};
+        error = Failure{Failure::Kind::FileSystem, file.errorString()};
         return std::nullopt;
     }
     if (!QDir().mkpath(u.folder)) {
-        error = InstallError{0, QStringLiteral("Cannot create folder %1").arg(u.folder)};
+        error = Failure{Failure::Kind::FileSystem,
+                        QStringLiteral("Cannot create folder %1").arg(u.folder)};
         return std::nullopt;
     }
     return u;
 }
 
-} // namespace
-
-InstallError InstallError::reelix(int code)
+Failure missingInArchive(const char *tool)
 {
-    switch (code) {
-    case 10:
-        return {10, QStringLiteral("Fichier introuvable")};
-    case 1:
-        return {1, QStringLiteral("Binaire ffmpeg introuvable dans l'archive")};
-    case 2:
-        return {2, QStringLiteral("Binaire node introuvable dans l'archive")};
-    }
-    return {code, QString()};
+    return {Failure::Kind::MissingInArchive,
+            QStringLiteral("Binaire %1 introuvable dans l'archive").arg(QLatin1String(tool))};
 }
+
+} // namespace
 
 namespace ToolInstall {
 
@@ -93,26 +82,26 @@ void removeQuarantine(const QString &path, const PlatformProfile &profile)
                       {QStringLiteral("-d"), QStringLiteral("com.apple.quarantine"), path});
 }
 
-InstallResult placeExecutable(const QString &source, const QString &destination,
-                              const PlatformProfile &profile)
+Outcome placeExecutable(const QString &source, const QString &destination,
+                        const PlatformProfile &profile)
 {
     const QFileInfo target(destination);
     const QString staging = target.path() + QStringLiteral("/.") + target.fileName() +
-                            QStringLiteral(".reelix-") + uuidText();
+                            QStringLiteral(".reelix-") + TemporaryNames::uuid();
     QFile file(source);
     if (!file.rename(staging)) // copies when the source is on another file system
-        return InstallError{0, file.errorString()};
+        return Failure{Failure::Kind::FileSystem, file.errorString()};
     if (::chmod(QFile::encodeName(staging).constData(), 0755) != 0) {
         const int code = errno;
         QFile::remove(staging);
-        return InstallError{0, systemError(code)};
+        return Failure{Failure::Kind::FileSystem, systemError(code)};
     }
     removeQuarantine(staging, profile);
     if (std::rename(QFile::encodeName(staging).constData(),
                     QFile::encodeName(destination).constData()) != 0) {
         const int code = errno;
         QFile::remove(staging);
-        return InstallError{0, systemError(code)};
+        return Failure{Failure::Kind::FileSystem, systemError(code)};
     }
     return std::nullopt;
 }
@@ -127,10 +116,10 @@ std::optional<QString> ffmpegNameIn(const QStringList &names)
     return std::nullopt;
 }
 
-InstallResult extractFfmpeg(const QString &download, const QString &destination,
-                            const PlatformProfile &profile)
+Outcome extractFfmpeg(const QString &download, const QString &destination,
+                      const PlatformProfile &profile)
 {
-    InstallError error;
+    Outcome error;
     const bool zip = profile.isMacOS();
     const auto unpack =
         prepareUnpack(download, zip ? QStringLiteral(".zip") : QStringLiteral(".tar.xz"),
@@ -144,7 +133,7 @@ InstallResult extractFfmpeg(const QString &download, const QString &destination,
                                 profile.ffmpegTarArguments(unpack->archive, unpack->folder));
     if (startError) {
         unpack->remove();
-        return InstallError{0, *startError};
+        return Failure{Failure::Kind::Launch, *startError};
     }
     QStringList names =
         QDir(unpack->folder)
@@ -152,9 +141,9 @@ InstallResult extractFfmpeg(const QString &download, const QString &destination,
     const auto name = ffmpegNameIn(names);
     if (!name) {
         unpack->remove();
-        return InstallError::reelix(1);
+        return missingInArchive("ffmpeg");
     }
-    InstallResult result =
+    Outcome result =
         placeExecutable(unpack->folder + QLatin1Char('/') + *name, destination, profile);
     // The static Linux build carries ffprobe too; the probe prefers it.
     const QString ffprobe = unpack->folder + QStringLiteral("/ffprobe");
@@ -165,10 +154,10 @@ InstallResult extractFfmpeg(const QString &download, const QString &destination,
     return result;
 }
 
-InstallResult extractNode(const QString &download, const QString &destination,
-                          const PlatformProfile &profile)
+Outcome extractNode(const QString &download, const QString &destination,
+                    const PlatformProfile &profile)
 {
-    InstallError error;
+    Outcome error;
     const auto unpack =
         prepareUnpack(download, QStringLiteral(".tar.gz"), QStringLiteral("node_unpack_"), error);
     if (!unpack)
@@ -176,14 +165,14 @@ InstallResult extractNode(const QString &download, const QString &destination,
     if (const auto startError = runProcessAndWait(
             profile.tarTool, profile.nodeTarArguments(unpack->archive, unpack->folder))) {
         unpack->remove();
-        return InstallError{0, *startError};
+        return Failure{Failure::Kind::Launch, *startError};
     }
     const QString node = unpack->folder + QStringLiteral("/node");
     if (!QFileInfo::exists(node)) {
         unpack->remove();
-        return InstallError::reelix(2);
+        return missingInArchive("node");
     }
-    const InstallResult result = placeExecutable(node, destination, profile);
+    const Outcome result = placeExecutable(node, destination, profile);
     unpack->remove();
     return result;
 }

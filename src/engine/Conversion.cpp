@@ -83,7 +83,7 @@ QCoro::Task<double> mediaDuration(QString source, QString ffmpegPath, DownloadIt
     }
     if (item)
         item->process = &process;
-    const ProcessRunResult result = co_await run(process, std::nullopt, QString(), {});
+    const ProcessRunResult result = co_await run(process);
     if (item)
         item->process = nullptr;
     if (!viaProbe)
@@ -147,11 +147,12 @@ QCoro::Task<> DownloadManager::convertToQuickTime(DownloadItem *target)
         item->process = &process;
         // Lines arrive while the run is under way; none is handled after it ended.
         auto running = std::make_shared<bool>(true);
-        const LineCallback onLine = [item, duration, running](const QString &line) {
+        RunOptions options;
+        options.onStdoutLine = [item, duration, running](const QString &line) {
             if (item && *running)
                 handleConversionProgressLine(line, duration, *item);
         };
-        result = co_await run(process, std::nullopt, QString(), onLine);
+        result = co_await run(process, std::move(options));
         *running = false;
         if (!item)
             co_return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DownloadItem.h"
+#include "YtDlpRun.h"
 
 #include <QAbstractListModel>
 #include <QUrl>
@@ -73,6 +74,7 @@ signals:
     void itemSettled(DownloadItem *item);
 
 private:
+    QCoro::Task<std::optional<YtDlpRun::Outcome>> runDownload(DownloadItem *item);
     void append(DownloadItem *item);
     void removeRow(int row);
     void itemChanged(DownloadItem *item);

@@ -1,9 +1,10 @@
 #include "Probe.h"
 
+#include "JsonFields.h"
 #include "ProcessRunner.h"
 #include "ToolEnvironment.h"
-#include "platform/ToolPaths.h"
 #include "log/Logger.h"
+#include "platform/ToolPaths.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -25,20 +26,6 @@ const QSet<QString> kIncompatibleAudio{QStringLiteral("opus"),        QStringLit
                                        QStringLiteral("wmalossless"), QStringLiteral("flac"),
                                        QStringLiteral("truehd"),      QStringLiteral("dts"),
                                        QStringLiteral("dtshd"),       QStringLiteral("mlp")};
-
-QString stringMember(const QJsonObject &object, const QString &key)
-{
-    const QJsonValue v = object.value(key);
-    return v.isString() ? v.toString() : QString();
-}
-
-std::optional<int> integerMember(const QJsonObject &object, const QString &key)
-{
-    const QJsonValue v = object.value(key);
-    if (!v.isDouble() || v.toDouble() != double(qint64(v.toDouble())))
-        return std::nullopt;
-    return int(v.toDouble());
-}
 
 // The first piece of `text` split at a blank, "(" or ",".
 QString firstToken(const QString &text)
@@ -71,19 +58,19 @@ std::optional<StreamFacts> streamFactsFromJson(const QByteArray &json)
         if (!entry.isObject())
             return std::nullopt;
         const QJsonObject stream = entry.toObject();
-        const QString name = stringMember(stream, QStringLiteral("codec_name")).toLower();
-        const QString type = stringMember(stream, QStringLiteral("codec_type")).toLower();
+        const QString name = JsonFields::text(stream, QStringLiteral("codec_name")).toLower();
+        const QString type = JsonFields::text(stream, QStringLiteral("codec_type")).toLower();
         if (type == QStringLiteral("video") && facts.videoCodec.isEmpty()) {
             facts.videoCodec = name;
-            facts.codecTag = stringMember(stream, QStringLiteral("codec_tag_string")).toLower();
+            facts.codecTag = JsonFields::text(stream, QStringLiteral("codec_tag_string")).toLower();
         }
         if (type == QStringLiteral("audio") && facts.audioCodec.isEmpty()) {
             facts.audioCodec = name;
-            facts.audioProfile = stringMember(stream, QStringLiteral("profile")).toLower();
-            facts.audioBits =
-                integerMember(stream, QStringLiteral("bits_per_sample"))
-                    .value_or(
-                        integerMember(stream, QStringLiteral("bits_per_raw_sample")).value_or(0));
+            facts.audioProfile = JsonFields::text(stream, QStringLiteral("profile")).toLower();
+            facts.audioBits = JsonFields::integer(stream.value(QStringLiteral("bits_per_sample")))
+                                  .value_or(JsonFields::integer(
+                                                stream.value(QStringLiteral("bits_per_raw_sample")))
+                                                .value_or(0));
         }
     }
     return facts;
@@ -131,7 +118,7 @@ QCoro::Task<ProbeResult> probeFile(QString path, std::optional<QString> ffmpegPa
         QStringLiteral("-v"),   QStringLiteral("quiet"),         QStringLiteral("-print_format"),
         QStringLiteral("json"), QStringLiteral("-show_streams"), path};
     process.setArguments(arguments);
-    const ProcessRunResult result = co_await run(process, std::nullopt, QString(), {});
+    const ProcessRunResult result = co_await run(process);
     const auto facts = streamFactsFromJson(result.stdoutData);
     if (!facts)
         co_return ProbeResult{};
@@ -149,7 +136,7 @@ QCoro::Task<ProbeResult> probeViaFfmpeg(QString path, QString ffmpegPath)
         QStringLiteral("-t"), QStringLiteral("0"),    QStringLiteral("-f"), QStringLiteral("null"),
         QStringLiteral("-")};
     process.setArguments(arguments);
-    const ProcessRunResult result = co_await run(process, std::nullopt, QString(), {});
+    const ProcessRunResult result = co_await run(process);
     Logger::shared().log(QStringLiteral("  probeViaFfmpeg raw: ") + result.stderrText.left(400),
                          LogLevel::Debug);
     const StreamFacts facts = streamFactsFromFfmpegText(result.stderrText);

@@ -4,21 +4,29 @@
 
 #include <QDir>
 #include <QFile>
-#include <QPointer>
 #include <QProcess>
-#include <QTimer>
-#include <QUuid>
 
 #include <sys/resource.h>
 
 #include <algorithm>
 
-#include "platform/ProcessWait.h"
+#include "platform/TemporaryNames.h"
 
 namespace {
 
 // How far below the app's own priority the tools run (as `nice` does by default).
 constexpr int toolNiceness = 10;
+
+void logTimeout(std::chrono::milliseconds limit, const QString &siteName)
+{
+    QString message =
+        QStringLiteral("⏱ Timeout ") +
+        QString::number(std::chrono::duration_cast<std::chrono::seconds>(limit).count()) +
+        QStringLiteral("s — arrêt du process");
+    if (!siteName.isEmpty())
+        message += QStringLiteral(" pour ") + siteName;
+    Logger::shared().log(message, LogLevel::Warning);
+}
 
 std::optional<QString> decodeUtf8(QByteArrayView bytes)
 {
@@ -73,13 +81,11 @@ QByteArray StdoutCollector::data() const
     return m_data;
 }
 
-QCoro::Task<ProcessRunResult> run(QProcess &process, std::optional<double> timeoutSeconds,
-                                  QString siteName, LineCallback onStdoutLine)
+QCoro::Task<ProcessRunResult> run(QProcess &process, RunOptions options)
 {
-    StdoutCollector collector(std::move(onStdoutLine));
-    const QString stderrPath = QDir::tempPath() + QStringLiteral("/reelix_stderr_") +
-                               QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper() +
-                               QStringLiteral(".txt");
+    StdoutCollector collector(std::move(options.onStdoutLine));
+    const QString stderrPath =
+        TemporaryNames::inTemp(QStringLiteral("reelix_stderr_")) + QStringLiteral(".txt");
     bool stderrFileReady = false;
     {
         QFile file(stderrPath);
@@ -98,55 +104,32 @@ QCoro::Task<ProcessRunResult> run(QProcess &process, std::optional<double> timeo
     auto readConnection =
         QObject::connect(&process, &QProcess::readyReadStandardOutput, &context, readAvailable);
 
-    QTimer limit;
-    if (timeoutSeconds) {
-        limit.setSingleShot(true);
-        limit.setInterval(std::chrono::milliseconds(qint64(*timeoutSeconds * 1000.0)));
-        QPointer<QProcess> child(&process);
-        const double seconds = *timeoutSeconds;
-        QObject::connect(&limit, &QTimer::timeout, &context, [child, seconds, siteName] {
-            if (!child || child->state() == QProcess::NotRunning)
-                return;
-            QString message = QStringLiteral("⏱ Timeout ") + QString::number(qint64(seconds)) +
-                              QStringLiteral("s — arrêt du process");
-            if (!siteName.isEmpty())
-                message += QStringLiteral(" pour ") + siteName;
-            Logger::shared().log(message, LogLevel::Warning);
-            terminateChild(*child);
-        });
-    }
-
-    const ProcessEnd end = co_await startAndWait(process, [&] {
-        // Tools run below the app, so that with many downloads at once the
-        // window still gets the processor first. Set from here rather than in
-        // the child before it starts the tool: the app waits until the child
-        // has started the tool, and a lowered child would make it wait longer.
+    StartOptions start;
+    start.timeLimit = options.timeLimit;
+    // Tools run below the app, so that with many downloads at once the window
+    // still gets the processor first. Set from here rather than in the child
+    // before it starts the tool: the app waits until the child has started
+    // the tool, and a lowered child would make it wait longer.
+    start.onStarted = [&process] {
         const int appNiceness = ::getpriority(PRIO_PROCESS, 0);
         ::setpriority(PRIO_PROCESS, id_t(process.processId()),
                       std::min(appNiceness + toolNiceness, 19));
-        if (timeoutSeconds)
-            limit.start();
-    });
-    limit.stop();
+    };
+    ProcessRunResult result = co_await startAndWait(process, std::move(start));
+    if (result.timedOut)
+        logTimeout(*options.timeLimit, options.siteName);
 
     QObject::disconnect(readConnection);
-    if (end.started())
+    if (result.started())
         readAvailable();
     collector.flush();
-
-    QString stderrText;
+    result.stdoutData = collector.data();
     if (stderrFileReady) {
         QFile file(stderrPath);
         if (file.open(QIODevice::ReadOnly))
-            stderrText = decodeUtf8(file.readAll()).value_or(QString());
+            result.stderrText = decodeUtf8(file.readAll()).value_or(QString());
         file.close();
         QFile::remove(stderrPath);
     }
-
-    ProcessRunResult result;
-    result.status = end.status;
-    result.stdoutData = collector.data();
-    result.stderrText = std::move(stderrText);
-    result.launchError = end.launchError;
     co_return result;
 }

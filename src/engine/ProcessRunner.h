@@ -1,25 +1,18 @@
 #pragma once
 
+#include "platform/ProcessWait.h"
+
 #include <QByteArray>
 #include <QMutex>
 #include <QString>
 
 #include <QCoro/QCoroTask>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 
 class QProcess;
-
-// What a finished tool run handed back. `stdoutData` holds every byte the
-// child wrote to standard output (the C library reserves the name `stdout`).
-struct ProcessRunResult
-{
-    int status = -1; // exit status, the signal number after a kill, -1 when it never started
-    QByteArray stdoutData;
-    QString stderrText;
-    std::optional<QString> launchError;
-};
 
 using LineCallback = std::function<void(const QString &)>;
 
@@ -42,8 +35,15 @@ private:
     LineCallback m_onLine;
 };
 
+struct RunOptions
+{
+    // Terminated when it runs longer (logged as a time-out); none by default.
+    std::optional<std::chrono::milliseconds> timeLimit;
+    QString siteName; // names the run in the time-out warning
+    LineCallback onStdoutLine;
+};
+
 // Runs a prepared child (program, arguments and environment already set) to
 // its end without blocking the event loop. Never throws: a start failure
 // comes back as status -1 with `launchError`.
-QCoro::Task<ProcessRunResult> run(QProcess &process, std::optional<double> timeoutSeconds,
-                                  QString siteName, LineCallback onStdoutLine);
+QCoro::Task<ProcessRunResult> run(QProcess &process, RunOptions options = {});

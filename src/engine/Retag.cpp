@@ -33,9 +33,10 @@ QCoro::Task<std::optional<QString>> retagHvc1(QString path, QString ffmpegPath)
                                 QStringLiteral("+faststart"),
                                 temporary};
     process.setArguments(arguments);
-    const ProcessRunResult result = co_await run(process, std::nullopt, QString(), {});
+    const ProcessRunResult result = co_await run(process);
     if (result.launchError) {
-        Logger::shared().log(QStringLiteral("  retagHvc1 launch error: ") + *result.launchError,
+        Logger::shared().log(QStringLiteral("  retagHvc1 launch error: ") +
+                                 result.launchError->message,
                              LogLevel::Error);
         QFile::remove(temporary);
         co_return std::nullopt;

@@ -20,14 +20,19 @@ public:
         NextAttempt
     };
 
+    explicit RetryLadder(bool youTube) : m_attempts(youTube ? 2 : 1) {}
+
     std::optional<QString> bundlePath; // the bundle in use, if any
-    bool certificateRetryUsed = false;
 
+    // The current attempt is YouTube's fallback for formats without a token.
+    bool allowMissingPOT() const { return m_attempt > 0; }
     // Decides after a failed run (non-zero status, not cancelled, started).
-    QCoro::Task<Next> afterFailure(QStringList stderrLines, bool allowMissingPOT, bool youTube);
+    QCoro::Task<Next> afterFailure(QStringList stderrLines, bool youTube);
+    // Moves on as decided; false when the ladder has ended.
+    bool advance(Next next);
 
-    static QList<bool> attempts(bool youTube)
-    {
-        return youTube ? QList<bool>{false, true} : QList<bool>{false};
-    }
+private:
+    int m_attempts;
+    int m_attempt = 0;
+    bool m_certificateRetryUsed = false;
 };

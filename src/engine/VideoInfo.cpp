@@ -1,5 +1,7 @@
 #include "VideoInfo.h"
 
+#include "JsonFields.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QMap>
@@ -29,17 +31,6 @@ double bitrate(const QJsonObject &format)
     return tbr.isDouble() ? tbr.toDouble() : 0.0;
 }
 
-// JSON numbers are doubles; a height counts only when it is a whole number.
-std::optional<int> integerValue(const QJsonValue &value)
-{
-    if (!value.isDouble())
-        return std::nullopt;
-    const double d = value.toDouble();
-    if (d != double(qint64(d)))
-        return std::nullopt;
-    return int(d);
-}
-
 } // namespace
 
 std::optional<ParsedVideoInfo> parseVideoInfo(const QByteArray &json)
@@ -51,17 +42,15 @@ std::optional<ParsedVideoInfo> parseVideoInfo(const QByteArray &json)
     const QJsonObject info = document.object();
 
     ParsedVideoInfo parsed;
-    if (const QJsonValue v = info.value(QStringLiteral("title")); v.isString())
-        parsed.title = v.toString();
-    if (const QJsonValue v = info.value(QStringLiteral("thumbnail")); v.isString())
-        parsed.thumbnail = v.toString();
+    parsed.title = JsonFields::text(info, QStringLiteral("title"));
+    parsed.thumbnail = JsonFields::text(info, QStringLiteral("thumbnail"));
 
     QMap<int, QJsonObject> byHeight;
     const QJsonValue formats = info.value(QStringLiteral("formats"));
     if (formats.isArray()) {
         for (const QJsonValue &entry : formats.toArray()) {
             const QJsonObject format = entry.toObject();
-            const auto height = integerValue(format.value(QStringLiteral("height")));
+            const auto height = JsonFields::integer(format.value(QStringLiteral("height")));
             if (!entry.isObject() || !height || !isVideoStream(format))
                 continue;
             const double rate = bitrate(format);
@@ -76,8 +65,7 @@ std::optional<ParsedVideoInfo> parseVideoInfo(const QByteArray &json)
     }
     for (auto it = byHeight.constEnd(); it != byHeight.constBegin();) {
         --it;
-        const QJsonValue id = it->value(QStringLiteral("format_id"));
-        parsed.formats.append(VideoFormat{id.isString() ? id.toString() : QString(),
+        parsed.formats.append(VideoFormat{JsonFields::text(*it, QStringLiteral("format_id")),
                                           QString::number(it.key()) + QLatin1Char('p'), it.key()});
     }
     parsed.vcodec = dominantVideoCodec(info);
@@ -132,6 +120,17 @@ std::optional<QString> lastErrorLine(const QStringList &lines)
     if (!lines.isEmpty())
         return lines.last();
     return std::nullopt;
+}
+
+QString failureMessage(const QStringList &lines, bool youTube, bool checkDrm)
+{
+    if (checkDrm && isDrmProtected(lines))
+        return qtTrId("error.drm_protected");
+    if (isCertificateFailure(lines))
+        return qtTrId("error.ssl_certificate");
+    if (youTube && isYouTubeJavaScriptRuntime(lines))
+        return qtTrId("error.youtube_js_runtime");
+    return lastErrorLine(lines).value_or(qtTrId("status.error"));
 }
 
 } // namespace YtDlpErrors

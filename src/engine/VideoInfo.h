@@ -28,4 +28,7 @@ bool isYouTubeJavaScriptRuntime(const QStringList &lines);
 bool isDrmProtected(const QStringList &lines);
 // The last line containing "ERROR", else the last line, else nothing.
 std::optional<QString> lastErrorLine(const QStringList &lines);
+// The item's message after a failed run, the most telling cause first; the
+// download run also recognises protected content.
+QString failureMessage(const QStringList &lines, bool youTube, bool checkDrm);
 } // namespace YtDlpErrors

@@ -1,13 +1,58 @@
 #include "YtDlpRun.h"
 
 #include "DownloadItem.h"
+#include "DownloadRun.h"
+#include "RetryLadder.h"
 #include "ToolEnvironment.h"
+#include "certs/CertificateStore.h"
 #include "log/Logger.h"
 
 #include <QPointer>
 #include <QProcess>
 
 namespace YtDlpRun {
+
+namespace {
+
+QCoro::Task<ProcessRunResult> runOnce(DownloadItem *target, const Request &request,
+                                      const Attempt &attempt, QString site)
+{
+    QPointer<DownloadItem> item(target);
+    const QStringList arguments = request.arguments(attempt);
+    Logger::shared().logCommand(site, arguments);
+    QProcess process;
+    process.setProgram(request.ytdlp);
+    process.setArguments(arguments);
+    ToolEnvironment::configureEnvironment(process, attempt.bundlePath);
+    item->process = &process;
+    RunOptions options{request.timeLimit, site, request.onLine};
+    ProcessRunResult result = co_await run(process, std::move(options));
+    if (item)
+        item->process = nullptr;
+    co_return result;
+}
+
+// Logs the run's standard error and exit; returns the lines the ladder reads.
+QStringList logRun(const ProcessRunResult &result, StderrLog style, const QString &site)
+{
+    QStringList lines;
+    if (style == StderrLog::Block) {
+        Logger::shared().logStderr(result.stderrText, site);
+        lines = result.stderrText.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    } else {
+        for (const QString &piece : result.stderrText.split(QLatin1Char('\n'))) {
+            const QString line = piece.trimmed();
+            if (line.isEmpty())
+                continue;
+            lines << line;
+            Logger::shared().log(QStringLiteral("  stderr: ") + line, LogLevel::Debug);
+        }
+    }
+    Logger::shared().logExit(site, result.status);
+    return lines;
+}
+
+} // namespace
 
 std::optional<QString> findOrFail(DownloadItem &item)
 {
@@ -19,28 +64,44 @@ std::optional<QString> findOrFail(DownloadItem &item)
     return ytdlp;
 }
 
-QCoro::Task<ProcessRunResult> run(DownloadItem *target, QString ytdlp, QStringList arguments,
-                                  std::optional<QString> bundlePath,
-                                  std::optional<double> timeoutSeconds, QString siteName,
-                                  LineCallback onLine)
+QCoro::Task<std::optional<Outcome>> runWithRetries(DownloadItem *target, Request request)
 {
     QPointer<DownloadItem> item(target);
-    Logger::shared().logCommand(siteName, arguments);
-    QProcess process;
-    process.setProgram(ytdlp);
-    process.setArguments(arguments);
-    ToolEnvironment::configureEnvironment(process, bundlePath);
-    item->process = &process;
-    ProcessRunResult result = co_await ::run(process, timeoutSeconds, siteName, std::move(onLine));
-    if (item)
-        item->process = nullptr;
-    co_return result;
-}
-
-void logRetryWithMissingToken()
-{
-    Logger::shared().log(QStringLiteral("  YouTube retry with missing PO-token formats enabled"),
-                         LogLevel::Warning);
+    const QString site = DownloadRun::siteName(item->url());
+    const bool youTube = ToolEnvironment::isYouTubeURL(item->url());
+    RetryLadder ladder(youTube);
+    ladder.bundlePath = co_await CertificateStore::bundlePath(false);
+    Outcome outcome;
+    for (;;) {
+        if (!item)
+            co_return std::nullopt;
+        // A stop pressed between two runs (while the bundle is rebuilt) still counts.
+        if (item->wasCancelled)
+            break;
+        const Attempt attempt{ladder.allowMissingPOT(), ladder.bundlePath};
+        if (attempt.allowMissingPOT) {
+            Logger::shared().log(
+                QStringLiteral("  YouTube retry with missing PO-token formats enabled"),
+                LogLevel::Warning);
+            if (!request.fallbackMessage.isEmpty())
+                item->setStatusMessage(request.fallbackMessage);
+        }
+        outcome.last = co_await runOnce(item, request, attempt, site);
+        if (!item)
+            co_return std::nullopt;
+        outcome.stderrLines = logRun(outcome.last, request.stderrLog, site);
+        if (item->wasCancelled || !outcome.last.started())
+            break;
+        RetryLadder::Next next = RetryLadder::Next::Finish;
+        if (outcome.last.status != 0)
+            next = co_await ladder.afterFailure(outcome.stderrLines, youTube);
+        else if (request.acceptSuccess &&
+                 !co_await request.acceptSuccess(outcome.last, outcome.stderrLines, attempt))
+            next = RetryLadder::Next::NextAttempt;
+        if (!ladder.advance(next))
+            break;
+    }
+    co_return outcome;
 }
 
 } // namespace YtDlpRun

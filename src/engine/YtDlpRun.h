@@ -4,21 +4,55 @@
 
 #include <QStringList>
 
+#include <chrono>
+#include <functional>
 #include <optional>
 
 class DownloadItem;
 
-// One yt-dlp run for an item, shared by the information and download runs:
-// the command is logged, the child gets the tool environment and is held in
-// the item (so that stop can end it) while it runs.
+// A yt-dlp run for an item with its retry ladder, shared by the information
+// and download runs: each attempt's command is logged, the child gets the
+// tool environment and is held in the item (so that stop can end it) while
+// it runs. The callers build their arguments and read the outcome.
 namespace YtDlpRun {
+
+// What one attempt runs with.
+struct Attempt
+{
+    bool allowMissingPOT = false;      // YouTube's fallback for formats without a token
+    std::optional<QString> bundlePath; // the certificate bundle in use, if any
+};
+
+enum class StderrLog
+{
+    Lines, // each trimmed line at debug level (the information run)
+    Block  // the whole text in one entry, its level by its content (the download run)
+};
+
+struct Request
+{
+    QString ytdlp; // the program
+    std::function<QStringList(const Attempt &)> arguments;
+    std::optional<std::chrono::milliseconds> timeLimit;
+    LineCallback onLine;
+    QString fallbackMessage; // shown on the item when the fallback attempt starts
+    StderrLog stderrLog = StderrLog::Block;
+    // After a run that exited 0: resolves to false to go on to the fallback
+    // attempt instead of finishing.
+    std::function<QCoro::Task<bool>(const ProcessRunResult &, const QStringList &stderrLines,
+                                    const Attempt &)>
+        acceptSuccess;
+};
+
+struct Outcome
+{
+    ProcessRunResult last;   // the last run
+    QStringList stderrLines; // its standard error, as the request's log style splits it
+};
 
 // yt-dlp's path, or nothing after putting the item in error.
 std::optional<QString> findOrFail(DownloadItem &item);
-QCoro::Task<ProcessRunResult> run(DownloadItem *item, QString ytdlp, QStringList arguments,
-                                  std::optional<QString> bundlePath,
-                                  std::optional<double> timeoutSeconds, QString siteName,
-                                  LineCallback onLine);
-void logRetryWithMissingToken();
+// Nothing when the item went away during the runs.
+QCoro::Task<std::optional<Outcome>> runWithRetries(DownloadItem *item, Request request);
 
 } // namespace YtDlpRun

@@ -1,6 +1,7 @@
 #include "ProcessWait.h"
 
 #include <QProcess>
+#include <QTimer>
 #include <QVariant>
 
 #include <QCoro/QCoroSignal>
@@ -71,9 +72,9 @@ class EndSignal : public QObject
     Q_OBJECT
 public:
     bool ended = false;
-    ProcessEnd end;
+    ProcessRunResult end;
 
-    void finish(int status, std::optional<QString> error = std::nullopt)
+    void finish(int status, std::optional<Failure> error = std::nullopt)
     {
         if (ended)
             return;
@@ -89,26 +90,41 @@ signals:
 
 } // namespace
 
-QCoro::Task<ProcessEnd> startAndWait(QProcess &process, std::function<void()> onStarted)
+QCoro::Task<ProcessRunResult> startAndWait(QProcess &process, StartOptions options)
 {
     EndSignal signal;
     QObject::connect(&process, &QProcess::finished, &signal,
                      [&signal](int exitCode, QProcess::ExitStatus) { signal.finish(exitCode); });
-    QObject::connect(&process, &QProcess::errorOccurred, &signal,
-                     [&](QProcess::ProcessError error) {
-                         if (error == QProcess::FailedToStart)
-                             signal.finish(-1, process.errorString());
-                     });
+    QObject::connect(
+        &process, &QProcess::errorOccurred, &signal, [&](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart)
+                signal.finish(-1, Failure{Failure::Kind::Launch, process.errorString()});
+        });
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &signal, [&] {
+        if (process.state() == QProcess::NotRunning)
+            return;
+        signal.end.timedOut = true;
+        terminateChild(process);
+    });
     co_await StartTurn{};
-    if (process.property(stoppedProperty).toBool())
-        co_return ProcessEnd{SIGTERM, std::nullopt};
+    if (process.property(stoppedProperty).toBool()) {
+        ProcessRunResult stopped;
+        stopped.status = SIGTERM;
+        co_return stopped;
+    }
     // Its own process group, so that a stop also reaches what the tool starts
     // itself (yt-dlp's ffmpeg).
     process.setChildProcessModifier([] { ::setpgid(0, 0); });
     process.start();
     if (!signal.ended) {
-        if (onStarted)
-            onStarted();
+        if (options.timeLimit) {
+            limit.setInterval(*options.timeLimit);
+            limit.start();
+        }
+        if (options.onStarted)
+            options.onStarted();
         co_await qCoro(&signal, &EndSignal::done);
     }
     co_return signal.end;

@@ -1,31 +1,48 @@
 #pragma once
 
+#include "Failure.h"
+
+#include <QByteArray>
 #include <QString>
 
 #include <QCoro/QCoroTask>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 
 class QProcess;
 
-struct ProcessEnd
+// What a finished child handed back. `stdoutData` holds every byte the child
+// wrote to standard output (the C library reserves the name `stdout`).
+struct ProcessRunResult
 {
-    int status = -1;                    // exit code, or the signal number after a kill
-    std::optional<QString> launchError; // set when the child never started
+    int status = -1; // exit status, the signal number after a kill, -1 when it never started
+    QByteArray stdoutData;
+    QString stderrText;
+    std::optional<Failure> launchError; // set when the child never started
+    bool timedOut = false;              // ended by its time limit
+
     bool started() const { return !launchError; }
 };
 
+struct StartOptions
+{
+    // The child is terminated when it runs longer; none by default.
+    std::optional<std::chrono::milliseconds> timeLimit;
+    // Runs once the start was accepted (not when it failed at once).
+    std::function<void()> onStarted;
+};
+
 // Starts a prepared child and resumes when it has ended, without blocking
-// the event loop. `onStarted` runs once the start was accepted (it is not
-// called when the start failed at once). The caller keeps `process` alive
-// until the task completes.
+// the event loop. The caller keeps `process` alive until the task completes.
+// Only `status`, `launchError` and `timedOut` of the result are set.
 //
 // Each start holds the calling thread until the child has started its tool,
 // which takes many milliseconds on a busy machine; fifty starts in one go
 // would freeze the window. Starts therefore take turns, one per pass of the
 // event loop, so a child may begin a moment after this is called.
-QCoro::Task<ProcessEnd> startAndWait(QProcess &process, std::function<void()> onStarted = {});
+QCoro::Task<ProcessRunResult> startAndWait(QProcess &process, StartOptions options = {});
 
 // Sends SIGTERM to a running child and to every process it started itself.
 void terminateChild(QProcess &process);

@@ -29,7 +29,7 @@ Rectangle {
     Component.onCompleted: {
         appeared = true
         if (!checker.allReady)
-            checker.checkInstalled()
+            checker.requestInstalledCheck()
     }
 
     function install() {

@@ -3,10 +3,12 @@
 #include "LogViewer.h"
 #include "ReelixApp.h"
 #include "Registration.h"
+#include "StagedChecker.h"
 
 #include "engine/DownloadManager.h"
 #include "i18n/Localization.h"
 #include "log/Logger.h"
+#include "platform/PrivateHome.h"
 #include "platform/UserDefaults.h"
 
 #include <QDir>
@@ -17,7 +19,6 @@
 #include <QQuickStyle>
 #include <QQuickView>
 #include <QQuickWindow>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
 
@@ -139,12 +140,7 @@ QQuickView *makeView(QQmlEngine &engine, const QString &component, const QVarian
 
 int main(int argc, char *argv[])
 {
-    QTemporaryDir home;
-    const QByteArray h = QFile::encodeName(home.path());
-    qputenv("HOME", h);
-    qputenv("XDG_CONFIG_HOME", h + "/config");
-    qputenv("XDG_DATA_HOME", h + "/data");
-    qputenv("XDG_STATE_HOME", h + "/state");
+    const PrivateHome home(QStringLiteral("reelix-screens"));
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
@@ -215,8 +211,8 @@ int main(int argc, char *argv[])
     // The setup and updates view.
     {
         const auto setup = [&](const QString &name,
-                               const std::function<void(DependencyChecker &)> &prepare) {
-            DependencyChecker checker;
+                               const std::function<void(StagedChecker &)> &prepare) {
+            StagedChecker checker;
             for (Dependency *tool : checker.tools())
                 tool->setStatus(DepStatus::unknown());
             prepare(checker);
@@ -232,8 +228,8 @@ int main(int argc, char *argv[])
             view->resize(420, int(view->rootObject()->implicitHeight()));
             return save(*view, name);
         };
-        ok &= setup(QStringLiteral("setup-first-start"), [](DependencyChecker &) {});
-        ok &= setup(QStringLiteral("setup-installing"), [](DependencyChecker &c) {
+        ok &= setup(QStringLiteral("setup-first-start"), [](StagedChecker &) {});
+        ok &= setup(QStringLiteral("setup-installing"), [](StagedChecker &c) {
             c.ytdlp()->setStatus(DepStatus::installedStatus());
             c.ffmpeg()->setProgress(0.4);
             c.ffmpeg()->setStatus(DepStatus::downloading(0.4));
@@ -245,7 +241,7 @@ int main(int argc, char *argv[])
                            QStringLiteral("\n▶ ") + qtTrId("setup.step.ffmpeg") +
                            QStringLiteral("…\n"));
         });
-        ok &= setup(QStringLiteral("setup-failed"), [](DependencyChecker &c) {
+        ok &= setup(QStringLiteral("setup-failed"), [](StagedChecker &c) {
             c.ytdlp()->setStatus(DepStatus::installedStatus());
             c.ffmpeg()->setStatus(
                 DepStatus::failed(QStringLiteral("Le serveur a répondu HTTP 404 (Not Found)")));
@@ -254,20 +250,20 @@ int main(int argc, char *argv[])
                 QStringLiteral("▶ Downloading yt-dlp…\n✓ yt-dlp ready\n▶ Downloading ffmpeg…\n✗ Le "
                                "serveur a répondu HTTP 404 (Not Found)\n"));
         });
-        ok &= setup(QStringLiteral("setup-all-ready"), [](DependencyChecker &c) {
+        ok &= setup(QStringLiteral("setup-all-ready"), [](StagedChecker &c) {
             c.ytdlp()->setStatus(DepStatus::upToDate(QStringLiteral("2025.01.15")));
             c.ffmpeg()->setStatus(
                 DepStatus::upToDate(QStringLiteral("7.1-static-with-a-rather-long-build-name")));
             c.node()->setStatus(DepStatus::upToDate(QStringLiteral("v22.20.0")));
         });
-        ok &= setup(QStringLiteral("setup-updates-available"), [](DependencyChecker &c) {
+        ok &= setup(QStringLiteral("setup-updates-available"), [](StagedChecker &c) {
             c.ytdlp()->setStatus(DepStatus::updateAvailable(QStringLiteral("2025.01.15"),
                                                             QStringLiteral("2025.02.01")));
             c.ffmpeg()->setStatus(DepStatus::upToDate(QStringLiteral("7.1")));
             c.node()->setStatus(
                 DepStatus::updateAvailable(QStringLiteral("v22.20.0"), QStringLiteral("v22.21.0")));
         });
-        ok &= setup(QStringLiteral("setup-checking-updates"), [](DependencyChecker &c) {
+        ok &= setup(QStringLiteral("setup-checking-updates"), [](StagedChecker &c) {
             for (Dependency *tool : c.tools())
                 tool->setStatus(DepStatus::checking());
             c.ytdlp()->setStatus(DepStatus::upToDate(QStringLiteral("2025.01.15")));

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+#include <utility>
+
+// Why something did not work: a named kind that code can act on, and a
+// message for people. Every operation that can fail reports this one type.
+class Failure
+{
+    Q_GADGET
+    Q_PROPERTY(Kind kind MEMBER kind)
+    Q_PROPERTY(QString message MEMBER message)
+
+public:
+    enum class Kind
+    {
+        Launch,           // a child process could not be started
+        Network,          // the transfer failed (connection, time-out, TLS)
+        HttpStatus,       // the server answered with an error status
+        FileSystem,       // a file or folder could not be written, moved or read
+        MissingDownload,  // a transfer ended without a file
+        MissingInArchive, // an archive did not hold the expected tool
+        Tool,             // a tool ran and reported an error
+    };
+    Q_ENUM(Kind)
+
+    Kind kind = Kind::Tool;
+    QString message;
+
+    friend bool operator==(const Failure &, const Failure &) = default;
+};
+
+// Nothing on success, else why not.
+using Outcome = std::optional<Failure>;
+
+// A value, or why there is none.
+template <typename T> class Result
+{
+public:
+    Result(T value) : m_value(std::move(value)) {}
+    Result(Failure failure) : m_failure(std::move(failure)) {}
+
+    explicit operator bool() const { return m_value.has_value(); }
+    const T &operator*() const { return *m_value; }
+    const T *operator->() const { return &*m_value; }
+    const Failure &failure() const { return *m_failure; }
+
+private:
+    std::optional<T> m_value;
+    std::optional<Failure> m_failure;
+};

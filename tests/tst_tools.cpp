@@ -73,11 +73,8 @@ private slots:
         DependencyChecker checker;
         QList<QString> trail; // every status each tool went through, in order
         for (Dependency *tool : checker.tools())
-            connect(tool, &Dependency::statusChanged, this, [&, tool] {
-                trail << tool->name() + ":" + tool->status().caseName();
-                if (tool->status().kind() == DepStatus::Kind::Downloading)
-                    QCOMPARE(tool->progress(), tool->status().fraction());
-            });
+            connect(tool, &Dependency::statusChanged, this,
+                    [&, tool] { trail << tool->name() + ":" + tool->status().caseName(); });
         await(checker.installAll());
         QVERIFY(!checker.isInstalling());
         QCOMPARE(checker.currentStep(), QString());

@@ -36,11 +36,6 @@ QString Desktop::clipboardText() const
     return clipboardHasText() ? QGuiApplication::clipboard()->text() : QString();
 }
 
-void Desktop::setClipboardText(const QString &text) const
-{
-    QGuiApplication::clipboard()->setText(text);
-}
-
 QStringList Desktop::addresses(const QString &text) const
 {
     return addressesFromText(text);
@@ -73,9 +68,4 @@ void Desktop::reveal(const QString &path) const
         watcher->deleteLater();
     });
 #endif
-}
-
-void Desktop::openFolder(const QString &path) const
-{
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }

@@ -5,7 +5,7 @@
 #include <QtQml/qqmlregistration.h>
 
 // What the views ask of the desktop: icons, the clipboard, revealing a file,
-// opening a folder, and turning typed text into addresses.
+// and turning typed text into addresses.
 class Desktop : public QObject
 {
     Q_OBJECT
@@ -21,11 +21,9 @@ public:
     // The clipboard's plain text, or an empty string when it holds none.
     Q_INVOKABLE QString clipboardText() const;
     Q_INVOKABLE bool clipboardHasText() const;
-    Q_INVOKABLE void setClipboardText(const QString &text) const;
     Q_INVOKABLE QStringList addresses(const QString &text) const;
     // Shows the file selected in the file manager (Linux: FileManager1 over
     // D-Bus, else the folder is opened; macOS: `open -R`).
     Q_INVOKABLE void reveal(const QString &path) const;
-    Q_INVOKABLE void openFolder(const QString &path) const;
     Q_INVOKABLE QString fileName(const QString &path) const;
 };

@@ -1,5 +1,77 @@
 #include "CliOptions.h"
 
+namespace {
+
+std::optional<CliOptions::Command> commandNamed(const QString &name)
+{
+    if (name == QStringLiteral("download"))
+        return CliOptions::Command::Download;
+    if (name == QStringLiteral("info"))
+        return CliOptions::Command::Info;
+    if (name == QStringLiteral("tools"))
+        return CliOptions::Command::Tools;
+    if (name == QStringLiteral("certs"))
+        return CliOptions::Command::Certs;
+    return std::nullopt;
+}
+
+// Takes the option at `i` (and its value, moving `i` past it); false with
+// `o.error` set when it is not one of the command's options.
+bool takeOption(CliOptions &o, const QStringList &arguments, qsizetype &i)
+{
+    const QString arg = arguments.at(i);
+    const bool download = o.command == CliOptions::Command::Download;
+    if (arg == QStringLiteral("--json") && o.command != CliOptions::Command::Certs)
+        o.json = true;
+    else if (arg == QStringLiteral("--refresh") && o.command == CliOptions::Command::Certs)
+        o.refresh = true;
+    else if (download && arg == QStringLiteral("--audio"))
+        o.audio = true;
+    else if (download && arg == QStringLiteral("--convert"))
+        o.convert = true;
+    else if (download && (arg == QStringLiteral("--format") || arg == QStringLiteral("--folder"))) {
+        if (i + 1 >= arguments.size()) {
+            o.error = arg + QStringLiteral(" needs a value");
+            return false;
+        }
+        (arg == QStringLiteral("--format") ? o.format : o.folder) = arguments.at(++i);
+    } else {
+        o.error = QStringLiteral("unknown option: ") + arg;
+        return false;
+    }
+    return true;
+}
+
+// What the positional arguments mean for the command.
+void takePositional(CliOptions &o, const QStringList &positional)
+{
+    if (o.command == CliOptions::Command::Download || o.command == CliOptions::Command::Info) {
+        if (positional.contains(QStringLiteral("-"))) {
+            if (positional.size() != 1)
+                o.error = QStringLiteral(
+                    "\"-\" reads the addresses from standard input and stands alone");
+            o.readStdin = true;
+        } else if (positional.isEmpty()) {
+            o.error = QStringLiteral("no address given");
+        }
+        o.addresses = o.readStdin ? QStringList() : positional;
+    } else if (o.command == CliOptions::Command::Tools) {
+        if (positional.size() > 1) {
+            o.error = QStringLiteral("tools takes one action");
+            return;
+        }
+        if (!positional.isEmpty())
+            o.toolsAction = positional.first();
+        if (o.toolsAction != QStringLiteral("status") &&
+            o.toolsAction != QStringLiteral("install") && o.toolsAction != QStringLiteral("update"))
+            o.error = QStringLiteral("unknown tools action: ") + o.toolsAction;
+    } else if (!positional.isEmpty()) {
+        o.error = QStringLiteral("certs takes no address");
+    }
+}
+
+} // namespace
+
 CliOptions CliOptions::parse(const QStringList &arguments)
 {
     CliOptions o;
@@ -7,87 +79,24 @@ CliOptions CliOptions::parse(const QStringList &arguments)
         o.error = QStringLiteral("missing command");
         return o;
     }
-    const QString command = arguments.first();
-    if (command == QStringLiteral("download"))
-        o.command = Command::Download;
-    else if (command == QStringLiteral("info"))
-        o.command = Command::Info;
-    else if (command == QStringLiteral("tools"))
-        o.command = Command::Tools;
-    else if (command == QStringLiteral("certs"))
-        o.command = Command::Certs;
-    else {
-        o.error = QStringLiteral("unknown command: ") + command;
+    const auto command = commandNamed(arguments.first());
+    if (!command) {
+        o.error = QStringLiteral("unknown command: ") + arguments.first();
         return o;
     }
-    const bool takesAddresses = o.command == Command::Download || o.command == Command::Info;
+    o.command = *command;
     bool optionsEnded = false;
     QStringList positional;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString arg = arguments.at(i);
-        const auto value = [&](const QString &name) -> std::optional<QString> {
-            if (i + 1 >= arguments.size()) {
-                o.error = name + QStringLiteral(" needs a value");
-                return std::nullopt;
-            }
-            return arguments.at(++i);
-        };
-        if (optionsEnded || arg == QStringLiteral("-") || !arg.startsWith(QLatin1Char('-'))) {
+        if (optionsEnded || arg == QStringLiteral("-") || !arg.startsWith(QLatin1Char('-')))
             positional << arg;
-        } else if (arg == QStringLiteral("--")) {
+        else if (arg == QStringLiteral("--"))
             optionsEnded = true;
-        } else if (arg == QStringLiteral("--json") && o.command != Command::Certs) {
-            o.json = true;
-        } else if (arg == QStringLiteral("--refresh") && o.command == Command::Certs) {
-            o.refresh = true;
-        } else if (o.command == Command::Download && arg == QStringLiteral("--audio")) {
-            o.audio = true;
-        } else if (o.command == Command::Download && arg == QStringLiteral("--convert")) {
-            o.convert = true;
-        } else if (o.command == Command::Download && arg == QStringLiteral("--format")) {
-            const auto v = value(arg);
-            if (!v)
-                return o;
-            o.format = *v;
-        } else if (o.command == Command::Download && arg == QStringLiteral("--folder")) {
-            const auto v = value(arg);
-            if (!v)
-                return o;
-            o.folder = *v;
-        } else {
-            o.error = QStringLiteral("unknown option: ") + arg;
+        else if (!takeOption(o, arguments, i))
             return o;
-        }
     }
-    if (takesAddresses) {
-        if (positional.contains(QStringLiteral("-"))) {
-            if (positional.size() != 1) {
-                o.error = QStringLiteral(
-                    "\"-\" reads the addresses from standard input and stands alone");
-                return o;
-            }
-            o.readStdin = true;
-        } else if (positional.isEmpty()) {
-            o.error = QStringLiteral("no address given");
-            return o;
-        }
-        o.addresses = o.readStdin ? QStringList() : positional;
-    } else if (o.command == Command::Tools) {
-        if (positional.size() > 1) {
-            o.error = QStringLiteral("tools takes one action");
-            return o;
-        }
-        if (!positional.isEmpty())
-            o.toolsAction = positional.first();
-        if (o.toolsAction != QStringLiteral("status") &&
-            o.toolsAction != QStringLiteral("install") &&
-            o.toolsAction != QStringLiteral("update")) {
-            o.error = QStringLiteral("unknown tools action: ") + o.toolsAction;
-            return o;
-        }
-    } else if (!positional.isEmpty()) {
-        o.error = QStringLiteral("certs takes no address");
-    }
+    takePositional(o, positional);
     return o;
 }
 

@@ -2,8 +2,7 @@
 
 Dependency::Dependency(const QString &name, const QString &description, const QString &icon,
                        const QString &fileName, QObject *parent)
-    : QObject(parent), m_id(QUuid::createUuid()), m_name(name), m_description(description),
-      m_icon(icon), m_fileName(fileName)
+    : QObject(parent), m_name(name), m_description(description), m_icon(icon), m_fileName(fileName)
 {}
 
 void Dependency::setStatus(const DepStatus &status)
@@ -12,12 +11,4 @@ void Dependency::setStatus(const DepStatus &status)
         return;
     m_status = status;
     emit statusChanged();
-}
-
-void Dependency::setProgress(double progress)
-{
-    if (m_progress == progress)
-        return;
-    m_progress = progress;
-    emit progressChanged();
 }

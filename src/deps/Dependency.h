@@ -2,7 +2,7 @@
 
 #include "DepStatus.h"
 
-#include <QUuid>
+#include <QObject>
 
 // One tool record: its fixed name, description and icon, and its live state.
 class Dependency : public QObject
@@ -12,7 +12,6 @@ class Dependency : public QObject
     Q_PROPERTY(QString description READ description CONSTANT)
     Q_PROPERTY(QString icon READ icon CONSTANT)
     Q_PROPERTY(DepStatus status READ status NOTIFY statusChanged)
-    Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
     // The status's case and values, flat for the views.
     Q_PROPERTY(DepState::Kind kind READ kind NOTIFY statusChanged)
     Q_PROPERTY(QString statusName READ statusName NOTIFY statusChanged)
@@ -26,13 +25,11 @@ public:
     Dependency(const QString &name, const QString &description, const QString &icon,
                const QString &fileName, QObject *parent = nullptr);
 
-    QUuid id() const { return m_id; }
     QString name() const { return m_name; }
     QString description() const { return m_description; }
     QString icon() const { return m_icon; }
     QString fileName() const { return m_fileName; } // its file in the tool folder
     DepStatus status() const { return m_status; }
-    double progress() const { return m_progress; }
     DepState::Kind kind() const { return m_status.kind(); }
     QString statusName() const { return m_status.caseName(); }
     double fraction() const { return m_status.fraction(); }
@@ -45,18 +42,14 @@ public:
     }
 
     void setStatus(const DepStatus &status);
-    void setProgress(double progress);
 
 signals:
     void statusChanged();
-    void progressChanged();
 
 private:
-    const QUuid m_id;
     const QString m_name;
     const QString m_description;
     const QString m_icon;
     const QString m_fileName;
     DepStatus m_status;
-    double m_progress = 0;
 };

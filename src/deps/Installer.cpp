@@ -29,7 +29,6 @@ DependencyChecker::Source DependencyChecker::sourceFor(const Dependency *tool,
 
 void DependencyChecker::reportProgress(double fraction, Dependency *tool)
 {
-    tool->setProgress(fraction);
     if (tool->status().kind() == DepStatus::Kind::Updating)
         tool->setStatus(DepStatus::updating(fraction));
     else

@@ -119,9 +119,51 @@ void handleConversionProgressLine(const QString &line, double durationSeconds, D
 
 } // namespace Conversion
 
+namespace {
+
+// ffmpeg's re-encode of `source` into `output`, with progress on the item;
+// nothing when the item was stopped before it started.
+QCoro::Task<std::optional<ProcessRunResult>> encode(DownloadItem *target, QString ffmpeg,
+                                                    QString source, QString output, double duration)
+{
+    QPointer<DownloadItem> item(target);
+    QProcess process;
+    process.setProgram(ffmpeg);
+    process.setArguments(Conversion::conversionArguments(source, output));
+    item->process = &process;
+    // Lines arrive while the run is under way; none is handled after it ended.
+    auto running = std::make_shared<bool>(true);
+    RunOptions options;
+    options.onStdoutLine = [item, duration, running](const QString &line) {
+        if (item && *running)
+            Conversion::handleConversionProgressLine(line, duration, *item);
+    };
+    ProcessRunResult result = co_await run(process, std::move(options));
+    *running = false;
+    if (item)
+        item->process = nullptr;
+    co_return result;
+}
+
+void applyConversion(DownloadItem &item, const std::optional<ProcessRunResult> &result,
+                     const QString &output)
+{
+    QFile::remove(output); // the partial output; the source is always kept
+    item.setStatus(DownloadStatus::Done);
+    item.setNeedsConversion(true);
+    item.setStatusMessage(QString());
+    if (item.wasCancelled || !result) {
+        item.setProgress(0);
+        return;
+    }
+    const QStringList lines = result->stderrText.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    item.setErrorMessage(lines.isEmpty() ? QStringLiteral("Conversion failed") : lines.last());
+}
+
+} // namespace
+
 QCoro::Task<> DownloadManager::convertToQuickTime(DownloadItem *target)
 {
-    using namespace Conversion;
     QPointer<DownloadItem> item(target);
     QPointer<DownloadManager> self(this);
     if (!item || !item->filePath())
@@ -130,42 +172,21 @@ QCoro::Task<> DownloadManager::convertToQuickTime(DownloadItem *target)
     if (!ffmpeg)
         co_return;
     const QString source = *item->filePath();
-    const QString output = outputPath(source);
+    const QString output = Conversion::outputPath(source);
     item->setStatus(DownloadStatus::Converting);
     item->setProgress(0);
     item->setStatusMessage(QString());
     item->wasCancelled = false;
 
-    const double duration = co_await mediaDuration(source, *ffmpeg, item);
+    const double duration = co_await Conversion::mediaDuration(source, *ffmpeg, item);
+    std::optional<ProcessRunResult> result;
+    if (item && !item->wasCancelled)
+        result = co_await encode(item, *ffmpeg, source, output, duration);
     if (!item)
         co_return;
-    std::optional<ProcessRunResult> result;
-    if (!item->wasCancelled) {
-        QProcess process;
-        process.setProgram(*ffmpeg);
-        process.setArguments(conversionArguments(source, output));
-        item->process = &process;
-        // Lines arrive while the run is under way; none is handled after it ended.
-        auto running = std::make_shared<bool>(true);
-        RunOptions options;
-        options.onStdoutLine = [item, duration, running](const QString &line) {
-            if (item && *running)
-                handleConversionProgressLine(line, duration, *item);
-        };
-        result = co_await run(process, std::move(options));
-        *running = false;
-        if (!item)
-            co_return;
-        item->process = nullptr;
-    }
-
-    if (item->wasCancelled || !result) {
-        QFile::remove(output); // the partial output; the source is always kept
-        item->setStatus(DownloadStatus::Done);
-        item->setProgress(0);
-        item->setStatusMessage(QString());
-        item->setNeedsConversion(true);
-    } else if (result->status == 0) {
+    if (item->wasCancelled || !result || result->status != 0) {
+        applyConversion(*item, result, output);
+    } else {
         QFile::remove(source);
         const auto probe = co_await probeFile(output, ffmpeg);
         if (!item)
@@ -177,13 +198,6 @@ QCoro::Task<> DownloadManager::convertToQuickTime(DownloadItem *target)
         item->setErrorMessage(QString()); // an earlier failed attempt no longer applies
         item->setStatus(DownloadStatus::Done);
         item->setProgress(1);
-        item->setStatusMessage(QString());
-    } else {
-        QFile::remove(output);
-        const QStringList lines = result->stderrText.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        item->setStatus(DownloadStatus::Done);
-        item->setNeedsConversion(true);
-        item->setErrorMessage(lines.isEmpty() ? QStringLiteral("Conversion failed") : lines.last());
         item->setStatusMessage(QString());
     }
     if (self)

@@ -38,25 +38,14 @@ QVariant DownloadManager::data(const QModelIndex &index, int role) const
     case ItemRole:
         return QVariant::fromValue(item);
     case Qt::DisplayRole:
-    case TitleRole:
         return item->title();
-    case StatusRole:
-        return QVariant::fromValue(item->status());
-    case ProgressRole:
-        return item->progress();
-    case UrlRole:
-        return item->url();
     }
     return {};
 }
 
 QHash<int, QByteArray> DownloadManager::roleNames() const
 {
-    return {{ItemRole, "item"},
-            {StatusRole, "status"},
-            {TitleRole, "title"},
-            {ProgressRole, "progress"},
-            {UrlRole, "url"}};
+    return {{ItemRole, "item"}};
 }
 
 DownloadItem *DownloadManager::itemAt(int row) const

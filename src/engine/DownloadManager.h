@@ -21,11 +21,7 @@ class DownloadManager : public QAbstractListModel
 public:
     enum Role
     {
-        ItemRole = Qt::UserRole + 1,
-        StatusRole,
-        TitleRole,
-        ProgressRole,
-        UrlRole
+        ItemRole = Qt::UserRole + 1 // the DownloadItem; the rows read its properties
     };
 
     explicit DownloadManager(QObject *parent = nullptr);

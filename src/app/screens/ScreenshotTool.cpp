@@ -136,6 +136,168 @@ QQuickView *makeView(QQmlEngine &engine, const QString &component, const QVarian
     return view;
 }
 
+// The main view: empty, filled with every row state, banner, picker, focus, menu.
+bool mainViewShots(QQmlEngine &engine)
+{
+    bool ok = true;
+    DependencyChecker checker;
+    std::unique_ptr<QQuickView> view(
+        makeView(engine, QStringLiteral("ContentView"),
+                 {{QStringLiteral("checker"), QVariant::fromValue(&checker)}}, {900, 640}));
+    if (!view)
+        return false;
+    QObject *root = view->rootObject();
+    auto *manager = root->property("manager").value<DownloadManager *>();
+    ok &= save(*view, QStringLiteral("main-empty"));
+    fillList(manager);
+    view->resize(900, 960);
+    ok &= save(*view, QStringLiteral("main-list"));
+
+    checker.ytdlp()->setStatus(
+        DepStatus::updateAvailable(QStringLiteral("2025.01.15"), QStringLiteral("2025.02.01")));
+    checker.node()->setStatus(
+        DepStatus::updateAvailable(QStringLiteral("v22.20.0"), QStringLiteral("v22.21.0")));
+    root->setProperty("updateSummary", ReelixApp::updateSummary(checker));
+    ok &= save(*view, QStringLiteral("main-list-banner"));
+    checker.ytdlp()->setStatus(DepStatus::upToDate(QStringLiteral("2025.02.01")));
+    checker.node()->setStatus(DepStatus::upToDate(QStringLiteral("v22.21.0")));
+
+    root->setProperty("formatMode", int(DownloadFormat::Audio));
+    ok &= save(*view, QStringLiteral("main-mp3-selected"));
+    root->setProperty("formatMode", int(DownloadFormat::Video));
+
+    auto *editor = find(*view, "addressEditor");
+    editor->forceActiveFocus();
+    root->setProperty("urlText", QStringLiteral("https://videos.example.org/watch/aurora\nhttps://"
+                                                "videos.example.org/watch/keynote"));
+    ok &= save(*view, QStringLiteral("main-input-focused"));
+    root->setProperty("urlText", QString());
+    qobject_cast<QQuickItem *>(root)->forceActiveFocus();
+
+    // Hover the ready row, then open its format menu.
+    QQuickItem *menu = find(*view, "formatMenu");
+    if (menu) {
+        const QPointF centre = menu->mapToScene(QPointF(menu->width() / 2, menu->height() / 2));
+        QTest::mouseMove(view.get(), QPoint(int(centre.x()) - 300, int(centre.y())));
+        ok &= save(*view, QStringLiteral("main-row-hovered"));
+        QMetaObject::invokeMethod(menu->property("popup").value<QObject *>(), "open");
+        ok &= save(*view, QStringLiteral("main-format-menu-open"));
+    } else {
+        std::fprintf(stderr, "no format menu found\n");
+        ok = false;
+    }
+    return ok;
+}
+
+// One state of the setup view, staged by `prepare`.
+bool setupShot(QQmlEngine &engine, const QString &name,
+               const std::function<void(StagedChecker &)> &prepare)
+{
+    StagedChecker checker;
+    for (Dependency *tool : checker.tools())
+        tool->setStatus(DepStatus::unknown());
+    prepare(checker);
+    std::unique_ptr<QQuickView> view(
+        makeView(engine, QStringLiteral("SetupView"),
+                 {{QStringLiteral("checker"), QVariant::fromValue(&checker)},
+                  {QStringLiteral("version"), QStringLiteral(REELIX_VERSION)}},
+                 {420, 500}));
+    if (!view)
+        return false;
+    settle(200);
+    prepare(checker); // after the view's own installed check
+    view->resize(420, int(view->rootObject()->implicitHeight()));
+    return save(*view, name);
+}
+
+// The setup and updates view in each of its states.
+bool setupShots(QQmlEngine &engine)
+{
+    bool ok = true;
+    const auto setup = [&](const QString &name,
+                           const std::function<void(StagedChecker &)> &prepare) {
+        return setupShot(engine, name, prepare);
+    };
+    ok &= setup(QStringLiteral("setup-first-start"), [](StagedChecker &) {});
+    ok &= setup(QStringLiteral("setup-installing"), [](StagedChecker &c) {
+        c.ytdlp()->setStatus(DepStatus::installedStatus());
+        c.ffmpeg()->setStatus(DepStatus::downloading(0.4));
+        c.node()->setStatus(DepStatus::unknown());
+        c.setIsInstalling(true);
+        c.setCurrentStep(qtTrId("setup.step.ffmpeg"));
+        c.setLogOutput(QStringLiteral("▶ ") + qtTrId("setup.step.ytdlp") +
+                       QStringLiteral("…\n✓ yt-dlp ") + qtTrId("update.ready") +
+                       QStringLiteral("\n▶ ") + qtTrId("setup.step.ffmpeg") +
+                       QStringLiteral("…\n"));
+    });
+    ok &= setup(QStringLiteral("setup-failed"), [](StagedChecker &c) {
+        c.ytdlp()->setStatus(DepStatus::installedStatus());
+        c.ffmpeg()->setStatus(
+            DepStatus::failed(QStringLiteral("Le serveur a répondu HTTP 404 (Not Found)")));
+        c.node()->setStatus(DepStatus::unknown());
+        c.setLogOutput(
+            QStringLiteral("▶ Downloading yt-dlp…\n✓ yt-dlp ready\n▶ Downloading ffmpeg…\n✗ Le "
+                           "serveur a répondu HTTP 404 (Not Found)\n"));
+    });
+    ok &= setup(QStringLiteral("setup-all-ready"), [](StagedChecker &c) {
+        c.ytdlp()->setStatus(DepStatus::upToDate(QStringLiteral("2025.01.15")));
+        c.ffmpeg()->setStatus(
+            DepStatus::upToDate(QStringLiteral("7.1-static-with-a-rather-long-build-name")));
+        c.node()->setStatus(DepStatus::upToDate(QStringLiteral("v22.20.0")));
+    });
+    ok &= setup(QStringLiteral("setup-updates-available"), [](StagedChecker &c) {
+        c.ytdlp()->setStatus(
+            DepStatus::updateAvailable(QStringLiteral("2025.01.15"), QStringLiteral("2025.02.01")));
+        c.ffmpeg()->setStatus(DepStatus::upToDate(QStringLiteral("7.1")));
+        c.node()->setStatus(
+            DepStatus::updateAvailable(QStringLiteral("v22.20.0"), QStringLiteral("v22.21.0")));
+    });
+    ok &= setup(QStringLiteral("setup-checking-updates"), [](StagedChecker &c) {
+        for (Dependency *tool : c.tools())
+            tool->setStatus(DepStatus::checking());
+        c.ytdlp()->setStatus(DepStatus::upToDate(QStringLiteral("2025.01.15")));
+        c.setIsCheckingUpdates(true);
+    });
+    return ok;
+}
+
+// The log window, off and on, empty and with text.
+bool logShots(QQmlEngine &engine)
+{
+    bool ok = true;
+    const auto logs = [&](const QString &name, bool enabled, const QString &text, bool copy) {
+        Logger::shared().clear();
+        Logger::shared().waitUntilWritten();
+        UserDefaults::setValue(QStringLiteral("debugLogging"), enabled);
+        for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            Logger::shared().log(line, LogLevel::Debug);
+        Logger::shared().waitUntilWritten();
+        LogViewer viewer;
+        viewer.setActive(true);
+        std::unique_ptr<QQuickView> view(
+            makeView(engine, QStringLiteral("LogView"),
+                     {{QStringLiteral("viewer"), QVariant::fromValue(&viewer)}}, {720, 440}));
+        if (!view)
+            return false;
+        if (copy)
+            viewer.copyLog();
+        return save(*view, name);
+    };
+    ok &= logs(QStringLiteral("logs-off-empty"), false, QString(), false);
+    ok &= logs(QStringLiteral("logs-on-empty"), true, QString(), false);
+    const QString sample = QStringLiteral(
+        "▶ yt-dlp [videos.example.org] args: --no-playlist -j --socket-timeout 15 "
+        "--compat-options no-certifi -- https://videos.example.org/watch/aurora\n"
+        "  stderr: WARNING: [generic] Falling back on generic information extractor\n"
+        "✓ [videos.example.org] success\n"
+        "  probe: codec=hevc tag=hev1 audio=aac\n"
+        "  hev1 detected — auto-retagging to hvc1 (no re-encode)\n"
+        "  retagHvc1 success → /home/user/Videos/Reelix/aurora.mp4\n");
+    ok &= logs(QStringLiteral("logs-with-text"), true, sample, false);
+    ok &= logs(QStringLiteral("logs-copied"), true, sample, true);
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -155,154 +317,7 @@ int main(int argc, char *argv[])
     Localization::install(QLocale(QLocale::English));
     QQmlEngine engine;
     prepareEngine(engine);
-    bool ok = true;
 
-    // The main view.
-    {
-        DependencyChecker checker;
-        std::unique_ptr<QQuickView> view(
-            makeView(engine, QStringLiteral("ContentView"),
-                     {{QStringLiteral("checker"), QVariant::fromValue(&checker)}}, {900, 640}));
-        if (!view)
-            return 1;
-        QObject *root = view->rootObject();
-        auto *manager = root->property("manager").value<DownloadManager *>();
-        ok &= save(*view, QStringLiteral("main-empty"));
-        fillList(manager);
-        view->resize(900, 960);
-        ok &= save(*view, QStringLiteral("main-list"));
-
-        checker.ytdlp()->setStatus(
-            DepStatus::updateAvailable(QStringLiteral("2025.01.15"), QStringLiteral("2025.02.01")));
-        checker.node()->setStatus(
-            DepStatus::updateAvailable(QStringLiteral("v22.20.0"), QStringLiteral("v22.21.0")));
-        root->setProperty("updateSummary", ReelixApp::updateSummary(checker));
-        ok &= save(*view, QStringLiteral("main-list-banner"));
-        checker.ytdlp()->setStatus(DepStatus::upToDate(QStringLiteral("2025.02.01")));
-        checker.node()->setStatus(DepStatus::upToDate(QStringLiteral("v22.21.0")));
-
-        root->setProperty("formatMode", int(DownloadFormat::Audio));
-        ok &= save(*view, QStringLiteral("main-mp3-selected"));
-        root->setProperty("formatMode", int(DownloadFormat::Video));
-
-        auto *editor = find(*view, "addressEditor");
-        editor->forceActiveFocus();
-        root->setProperty("urlText",
-                          QStringLiteral("https://videos.example.org/watch/aurora\nhttps://"
-                                         "videos.example.org/watch/keynote"));
-        ok &= save(*view, QStringLiteral("main-input-focused"));
-        root->setProperty("urlText", QString());
-        qobject_cast<QQuickItem *>(root)->forceActiveFocus();
-
-        // Hover the ready row, then open its format menu.
-        QQuickItem *menu = find(*view, "formatMenu");
-        if (menu) {
-            const QPointF centre = menu->mapToScene(QPointF(menu->width() / 2, menu->height() / 2));
-            QTest::mouseMove(view.get(), QPoint(int(centre.x()) - 300, int(centre.y())));
-            ok &= save(*view, QStringLiteral("main-row-hovered"));
-            QMetaObject::invokeMethod(menu->property("popup").value<QObject *>(), "open");
-            ok &= save(*view, QStringLiteral("main-format-menu-open"));
-        } else {
-            std::fprintf(stderr, "no format menu found\n");
-            ok = false;
-        }
-    }
-
-    // The setup and updates view.
-    {
-        const auto setup = [&](const QString &name,
-                               const std::function<void(StagedChecker &)> &prepare) {
-            StagedChecker checker;
-            for (Dependency *tool : checker.tools())
-                tool->setStatus(DepStatus::unknown());
-            prepare(checker);
-            std::unique_ptr<QQuickView> view(
-                makeView(engine, QStringLiteral("SetupView"),
-                         {{QStringLiteral("checker"), QVariant::fromValue(&checker)},
-                          {QStringLiteral("version"), QStringLiteral(REELIX_VERSION)}},
-                         {420, 500}));
-            if (!view)
-                return false;
-            settle(200);
-            prepare(checker); // after the view's own installed check
-            view->resize(420, int(view->rootObject()->implicitHeight()));
-            return save(*view, name);
-        };
-        ok &= setup(QStringLiteral("setup-first-start"), [](StagedChecker &) {});
-        ok &= setup(QStringLiteral("setup-installing"), [](StagedChecker &c) {
-            c.ytdlp()->setStatus(DepStatus::installedStatus());
-            c.ffmpeg()->setProgress(0.4);
-            c.ffmpeg()->setStatus(DepStatus::downloading(0.4));
-            c.node()->setStatus(DepStatus::unknown());
-            c.setIsInstalling(true);
-            c.setCurrentStep(qtTrId("setup.step.ffmpeg"));
-            c.setLogOutput(QStringLiteral("▶ ") + qtTrId("setup.step.ytdlp") +
-                           QStringLiteral("…\n✓ yt-dlp ") + qtTrId("update.ready") +
-                           QStringLiteral("\n▶ ") + qtTrId("setup.step.ffmpeg") +
-                           QStringLiteral("…\n"));
-        });
-        ok &= setup(QStringLiteral("setup-failed"), [](StagedChecker &c) {
-            c.ytdlp()->setStatus(DepStatus::installedStatus());
-            c.ffmpeg()->setStatus(
-                DepStatus::failed(QStringLiteral("Le serveur a répondu HTTP 404 (Not Found)")));
-            c.node()->setStatus(DepStatus::unknown());
-            c.setLogOutput(
-                QStringLiteral("▶ Downloading yt-dlp…\n✓ yt-dlp ready\n▶ Downloading ffmpeg…\n✗ Le "
-                               "serveur a répondu HTTP 404 (Not Found)\n"));
-        });
-        ok &= setup(QStringLiteral("setup-all-ready"), [](StagedChecker &c) {
-            c.ytdlp()->setStatus(DepStatus::upToDate(QStringLiteral("2025.01.15")));
-            c.ffmpeg()->setStatus(
-                DepStatus::upToDate(QStringLiteral("7.1-static-with-a-rather-long-build-name")));
-            c.node()->setStatus(DepStatus::upToDate(QStringLiteral("v22.20.0")));
-        });
-        ok &= setup(QStringLiteral("setup-updates-available"), [](StagedChecker &c) {
-            c.ytdlp()->setStatus(DepStatus::updateAvailable(QStringLiteral("2025.01.15"),
-                                                            QStringLiteral("2025.02.01")));
-            c.ffmpeg()->setStatus(DepStatus::upToDate(QStringLiteral("7.1")));
-            c.node()->setStatus(
-                DepStatus::updateAvailable(QStringLiteral("v22.20.0"), QStringLiteral("v22.21.0")));
-        });
-        ok &= setup(QStringLiteral("setup-checking-updates"), [](StagedChecker &c) {
-            for (Dependency *tool : c.tools())
-                tool->setStatus(DepStatus::checking());
-            c.ytdlp()->setStatus(DepStatus::upToDate(QStringLiteral("2025.01.15")));
-            c.setIsCheckingUpdates(true);
-        });
-    }
-
-    // The log window.
-    {
-        const auto logs = [&](const QString &name, bool enabled, const QString &text, bool copy) {
-            Logger::shared().clear();
-            Logger::shared().waitUntilWritten();
-            UserDefaults::setValue(QStringLiteral("debugLogging"), enabled);
-            for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-                Logger::shared().log(line, LogLevel::Debug);
-            Logger::shared().waitUntilWritten();
-            LogViewer viewer;
-            viewer.setActive(true);
-            std::unique_ptr<QQuickView> view(
-                makeView(engine, QStringLiteral("LogView"),
-                         {{QStringLiteral("viewer"), QVariant::fromValue(&viewer)}}, {720, 440}));
-            if (!view)
-                return false;
-            if (copy)
-                viewer.copyLog();
-            return save(*view, name);
-        };
-        ok &= logs(QStringLiteral("logs-off-empty"), false, QString(), false);
-        ok &= logs(QStringLiteral("logs-on-empty"), true, QString(), false);
-        const QString sample = QStringLiteral(
-            "▶ yt-dlp [videos.example.org] args: --no-playlist -j --socket-timeout 15 "
-            "--compat-options no-certifi -- https://videos.example.org/watch/aurora\n"
-            "  stderr: WARNING: [generic] Falling back on generic information extractor\n"
-            "✓ [videos.example.org] success\n"
-            "  probe: codec=hevc tag=hev1 audio=aac\n"
-            "  hev1 detected — auto-retagging to hvc1 (no re-encode)\n"
-            "  retagHvc1 success → /home/user/Videos/Reelix/aurora.mp4\n");
-        ok &= logs(QStringLiteral("logs-with-text"), true, sample, false);
-        ok &= logs(QStringLiteral("logs-copied"), true, sample, true);
-    }
+    const bool ok = mainViewShots(engine) & setupShots(engine) & logShots(engine);
     return ok ? 0 : 1;
 }

@@ -1,49 +1,39 @@
 #include "DepStatus.h"
 
-#include <QMetaEnum>
+#include "platform/EnumNames.h"
+
+DepStatus::DepStatus(Kind kind, double fraction, const QString &text1, const QString &text2)
+    : m_kind(kind), m_fraction(fraction), m_text1(text1), m_text2(text2)
+{}
 
 DepStatus DepStatus::downloading(double fraction)
 {
-    DepStatus s(Kind::Downloading);
-    s.m_fraction = fraction;
-    return s;
+    return DepStatus(Kind::Downloading, fraction);
 }
 
 DepStatus DepStatus::updating(double fraction)
 {
-    DepStatus s(Kind::Updating);
-    s.m_fraction = fraction;
-    return s;
+    return DepStatus(Kind::Updating, fraction);
 }
 
 DepStatus DepStatus::failed(const QString &message)
 {
-    DepStatus s(Kind::Failed);
-    s.m_text1 = message;
-    return s;
+    return DepStatus(Kind::Failed, 0, message);
 }
 
 DepStatus DepStatus::updateAvailable(const QString &installed, const QString &latest)
 {
-    DepStatus s(Kind::UpdateAvailable);
-    s.m_text1 = installed;
-    s.m_text2 = latest;
-    return s;
+    return DepStatus(Kind::UpdateAvailable, 0, installed, latest);
 }
 
 DepStatus DepStatus::upToDate(const QString &version)
 {
-    DepStatus s(Kind::UpToDate);
-    s.m_text1 = version;
-    return s;
+    return DepStatus(Kind::UpToDate, 0, version);
 }
 
 QString DepStatus::caseName() const
 {
-    QString name = QString::fromLatin1(QMetaEnum::fromType<Kind>().valueToKey(int(m_kind)));
-    if (!name.isEmpty())
-        name[0] = name[0].toLower();
-    return name;
+    return ::caseName(m_kind);
 }
 
 bool operator==(const DepStatus &a, const DepStatus &b)

@@ -61,7 +61,8 @@ public:
     friend bool operator!=(const DepStatus &a, const DepStatus &b) { return !(a == b); }
 
 private:
-    explicit DepStatus(Kind kind) : m_kind(kind) {}
+    explicit DepStatus(Kind kind, double fraction = 0, const QString &text1 = {},
+                       const QString &text2 = {});
 
     Kind m_kind = Kind::Unknown;
     double m_fraction = 0;

@@ -63,16 +63,21 @@ QString DependencyChecker::toolPath(const Dependency *tool)
     return ToolPaths::binDirectory() + QLatin1Char('/') + tool->fileName();
 }
 
+QCoro::Task<> DependencyChecker::allAtOnce(QList<Dependency *> tools,
+                                           std::function<QCoro::Task<>(Dependency *)> job)
+{
+    std::vector<QCoro::Task<>> running;
+    for (Dependency *tool : tools)
+        running.push_back(job(tool));
+    for (auto &task : running)
+        co_await task;
+}
+
 QCoro::Task<> DependencyChecker::checkInstalled()
 {
     for (Dependency *tool : tools())
         tool->setStatus(DepStatus::checking());
-    auto ytdlp = testExecutable(m_ytdlp);
-    auto ffmpeg = testExecutable(m_ffmpeg);
-    auto node = testExecutable(m_node);
-    co_await ytdlp;
-    co_await ffmpeg;
-    co_await node;
+    co_await allAtOnce(tools(), [this](Dependency *tool) { return testExecutable(tool); });
 }
 
 QCoro::Task<> DependencyChecker::testExecutable(Dependency *tool)

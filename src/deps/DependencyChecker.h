@@ -108,6 +108,9 @@ private:
     void reportProgress(double fraction, Dependency *tool);
     QCoro::Task<> checkVersion(Dependency *tool);
     QCoro::Task<> testExecutable(Dependency *tool);
+    // Runs `job` for the given tools at once; completes when all have.
+    static QCoro::Task<> allAtOnce(QList<Dependency *> tools,
+                                   std::function<QCoro::Task<>(Dependency *)> job);
     QNetworkAccessManager &network();
     ReleaseLookup &lookup();
 

@@ -25,12 +25,7 @@ QCoro::Task<> DependencyChecker::checkForUpdates()
     setIsCheckingUpdates(true);
     for (Dependency *tool : tools())
         tool->setStatus(DepStatus::checking());
-    auto ytdlp = checkVersion(m_ytdlp);
-    auto ffmpeg = checkVersion(m_ffmpeg);
-    auto node = checkVersion(m_node);
-    co_await ytdlp;
-    co_await ffmpeg;
-    co_await node;
+    co_await allAtOnce(tools(), [this](Dependency *tool) { return checkVersion(tool); });
     setIsCheckingUpdates(false);
 }
 
@@ -38,13 +33,12 @@ QCoro::Task<> DependencyChecker::checkStatus()
 {
     co_await checkInstalled();
     setIsCheckingUpdates(true);
-    std::vector<QCoro::Task<>> checks;
+    QList<Dependency *> found;
     for (Dependency *tool : tools()) {
         if (tool->status().kind() == DepStatus::Kind::Installed)
-            checks.push_back(checkVersion(tool));
+            found << tool;
     }
-    for (auto &check : checks)
-        co_await check;
+    co_await allAtOnce(found, [this](Dependency *tool) { return checkVersion(tool); });
     setIsCheckingUpdates(false);
 }
 

@@ -1,6 +1,6 @@
 #include "fixtures/EngineHarness.h"
-#include "platform/ToolPaths.h"
 #include "fixtures/MediaServer.h"
+#include "platform/ToolPaths.h"
 
 #include "engine/Retag.h"
 

@@ -85,8 +85,7 @@ private slots:
         QCOMPARE(item->formats().first().label, QString("720p"));
         QStringList runs = calls();
         QCOMPARE(runs.size(), 2);
-        QVERIFY(
-            runs[0].contains("--js-runtimes node:" + ToolPaths::binDirectory() + "/node"));
+        QVERIFY(runs[0].contains("--js-runtimes node:" + ToolPaths::binDirectory() + "/node"));
         QVERIFY(!runs[0].contains("missing_pot"));
         QVERIFY(runs[1].contains("--extractor-args youtube:formats=missing_pot"));
         QCOMPARE(logLines()

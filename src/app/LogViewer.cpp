@@ -14,7 +14,7 @@
 LogViewer::LogViewer(QObject *parent) : QObject(parent)
 {
     m_enabled = UserDefaults::boolValue(QStringLiteral("debugLogging"));
-    m_timer.setInterval(1500);
+    m_timer.setInterval(refreshInterval);
     connect(&m_timer, &QTimer::timeout, this, &LogViewer::reloadLog);
 }
 
@@ -117,7 +117,7 @@ void LogViewer::copyLog()
     QGuiApplication::clipboard()->setText(fullText());
     m_copied = true;
     emit copiedChanged();
-    QTimer::singleShot(2000, this, [this] {
+    QTimer::singleShot(copiedFeedback, this, [this] {
         m_copied = false;
         emit copiedChanged();
     });

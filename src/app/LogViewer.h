@@ -3,7 +3,9 @@
 #include <QDateTime>
 #include <QObject>
 #include <QTimer>
+
 #include <QtQml/qqmlregistration.h>
+#include <chrono>
 
 // The log window's model: the switch bound to "debugLogging", the text of
 // the log file, refreshed every 1.5 s while logging is on. A long log shows
@@ -21,6 +23,8 @@ class LogViewer : public QObject
 
 public:
     static constexpr qint64 shownBytes = 48 * 1024;
+    static constexpr std::chrono::milliseconds refreshInterval{1500};
+    static constexpr std::chrono::milliseconds copiedFeedback{2000};
 
     explicit LogViewer(QObject *parent = nullptr);
 

@@ -17,7 +17,7 @@ Rectangle {
     readonly property bool anyDone: downloadManager.hasCompleted
     signal showUpdates()
 
-    color: Qt.rgba(0.11, 0.12, 0.15, 1)
+    color: Theme.background
     implicitWidth: 680
     implicitHeight: 520
 
@@ -56,36 +56,36 @@ Rectangle {
         Rectangle {
             Layout.fillWidth: true
             implicitHeight: header.implicitHeight + 32
-            color: Qt.rgba(0.11, 0.12, 0.15, 1)
+            color: Theme.background
             Rectangle {
                 anchors.left: parent.left; anchors.right: parent.right; anchors.bottom: parent.bottom
-                height: 1; color: Qt.rgba(1, 1, 1, 0.05)
+                height: 1; color: Theme.hairline
             }
             RowLayout {
                 id: header
                 anchors.fill: parent
-                anchors.leftMargin: 24; anchors.rightMargin: 24; anchors.topMargin: 16; anchors.bottomMargin: 16
+                anchors.leftMargin: Theme.pageMargin; anchors.rightMargin: Theme.pageMargin; anchors.topMargin: 16; anchors.bottomMargin: 16
                 spacing: 0
                 Rectangle {
                     width: 30; height: 30; radius: 15
                     gradient: Gradient {
                         orientation: Gradient.Horizontal
-                        GradientStop { position: 0; color: Qt.rgba(0.24, 0.51, 1.0, 1) }
-                        GradientStop { position: 1; color: Qt.rgba(0.48, 0.27, 0.98, 1) }
+                        GradientStop { position: 0; color: Theme.accent }
+                        GradientStop { position: 1; color: Theme.violet }
                     }
                     Icon { anchors.centerIn: parent; name: "arrow.down"; size: 13; font.bold: true }
                 }
                 Text {
                     Layout.leftMargin: 9
                     text: "Reelix"
-                    color: "white"
-                    font.pixelSize: 17; font.weight: Font.DemiBold
+                    color: Theme.textBright
+                    font.pixelSize: Theme.fontBrand; font.weight: Font.DemiBold
                 }
                 Item { Layout.fillWidth: true }
                 Rectangle {
                     objectName: "formatPicker"
-                    radius: 10
-                    color: Qt.rgba(0.15, 0.15, 0.15, 1)
+                    radius: Theme.radius
+                    color: Theme.control
                     implicitWidth: picker.implicitWidth + 6
                     implicitHeight: picker.implicitHeight + 6
                     Row {
@@ -104,24 +104,24 @@ Rectangle {
                                 checkable: true
                                 checked: selected
                                 background: Rectangle {
-                                    radius: 7
+                                    radius: Theme.radiusSmall
                                     visible: parent.selected
                                     gradient: Gradient {
-                                        GradientStop { position: 0; color: Qt.rgba(0.24, 0.51, 1.0, 1) }
-                                        GradientStop { position: 1; color: Qt.rgba(0.18, 0.42, 0.9, 1) }
+                                        GradientStop { position: 0; color: Theme.accent }
+                                        GradientStop { position: 1; color: Theme.accentMid }
                                     }
                                 }
                                 contentItem: Row {
                                     spacing: 5
                                     Icon {
                                         name: modelData.icon; size: 11; font.weight: Font.Medium
-                                        color: parent.parent.selected ? "white" : Qt.rgba(0.75, 0.75, 0.75, 1)
+                                        color: parent.parent.selected ? Theme.textBright : Theme.textTertiary
                                         anchors.verticalCenter: parent.verticalCenter
                                     }
                                     Text {
                                         text: modelData.label
-                                        font.pixelSize: 12; font.weight: Font.DemiBold
-                                        color: parent.parent.selected ? "white" : Qt.rgba(0.75, 0.75, 0.75, 1)
+                                        font.pixelSize: Theme.fontNormal; font.weight: Font.DemiBold
+                                        color: parent.parent.selected ? Theme.textBright : Theme.textTertiary
                                     }
                                 }
                                 onClicked: view.formatMode = modelData.mode
@@ -135,17 +135,17 @@ Rectangle {
                     tip: downloadManager.downloadFolderURL.toString().replace(/^file:\/\//, "")
                     Accessible.name: tip
                     leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
-                    background: Rectangle { radius: 7; color: Qt.rgba(0.15, 0.15, 0.15, 1) }
+                    background: Rectangle { radius: Theme.radiusSmall; color: Theme.control }
                     contentItem: Row {
                         spacing: 5
-                        Icon { name: "folder"; size: 11; color: Qt.rgba(0.85, 0.85, 0.85, 1); anchors.verticalCenter: parent.verticalCenter }
+                        Icon { name: "folder"; size: 11; color: Theme.textSecondary; anchors.verticalCenter: parent.verticalCenter }
                         Text {
                             objectName: "folderName"
                             width: Math.min(implicitWidth, 120)
                             text: Desktop.fileName(downloadManager.downloadFolderURL.toString().replace(/^file:\/\//, ""))
                             elide: Text.ElideMiddle
-                            color: Qt.rgba(0.85, 0.85, 0.85, 1)
-                            font.pixelSize: 12; font.weight: Font.Medium
+                            color: Theme.textSecondary
+                            font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
                         }
                     }
                     onClicked: folderDialog.open()
@@ -160,11 +160,11 @@ Rectangle {
                     Behavior on scale { NumberAnimation { duration: 200 } }
                     text: qsTrId("header.clear")
                     leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
-                    background: Rectangle { radius: 7; color: Qt.rgba(0.15, 0.15, 0.15, 1) }
+                    background: Rectangle { radius: Theme.radiusSmall; color: Theme.control }
                     contentItem: Text {
                         text: parent.text
-                        color: Qt.rgba(0.92, 0.92, 0.92, 1)
-                        font.pixelSize: 12; font.weight: Font.Medium
+                        color: Theme.textEmphasis
+                        font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
                     }
                     onClicked: downloadManager.clearCompleted()
                 }
@@ -194,39 +194,39 @@ Rectangle {
         // Input row
         RowLayout {
             Layout.fillWidth: true
-            Layout.leftMargin: 24; Layout.rightMargin: 24; Layout.topMargin: 20; Layout.bottomMargin: 16
+            Layout.leftMargin: Theme.pageMargin; Layout.rightMargin: Theme.pageMargin; Layout.topMargin: 20; Layout.bottomMargin: 16
             spacing: 12
             Rectangle {
                 objectName: "addressInput"
                 Layout.fillWidth: true
                 Layout.preferredHeight: 72
-                radius: 10
-                color: Qt.rgba(0.14, 0.14, 0.14, 1)
+                radius: Theme.radius
+                color: Theme.field
                 border.width: 0
                 Rectangle {
                     objectName: "focusRing"
                     anchors.fill: parent
-                    radius: 10
+                    radius: Theme.radius
                     color: "transparent"
                     border.width: 1.5
-                    border.color: Qt.rgba(0.22, 0.22, 0.22, 1)
+                    border.color: Theme.outline
                     visible: !view.urlFieldFocused
                 }
                 Rectangle {
                     // The gradient ring while the input has focus.
                     anchors.fill: parent
-                    radius: 10
+                    radius: Theme.radius
                     visible: view.urlFieldFocused
                     gradient: Gradient {
                         orientation: Gradient.Horizontal
-                        GradientStop { position: 0; color: Qt.rgba(0.24, 0.51, 1.0, 1) }
-                        GradientStop { position: 1; color: Qt.rgba(0.48, 0.27, 0.98, 1) }
+                        GradientStop { position: 0; color: Theme.accent }
+                        GradientStop { position: 1; color: Theme.violet }
                     }
                     Rectangle {
                         anchors.fill: parent
                         anchors.margins: 1.5
                         radius: 9
-                        color: Qt.rgba(0.14, 0.14, 0.14, 1)
+                        color: Theme.field
                     }
                 }
                 Text {
@@ -235,8 +235,8 @@ Rectangle {
                     anchors.left: parent.left; anchors.top: parent.top; anchors.right: parent.right
                     anchors.leftMargin: 14; anchors.rightMargin: 14; anchors.topMargin: 12
                     text: qsTrId("input.placeholder")
-                    color: Qt.rgba(0.55, 0.55, 0.55, 1)
-                    font.pixelSize: 13; font.family: "monospace"
+                    color: Theme.textMuted
+                    font.pixelSize: Theme.fontLarge; font.family: Theme.monoFamily
                     elide: Text.ElideRight
                 }
                 ScrollView {
@@ -247,9 +247,9 @@ Rectangle {
                         objectName: "addressEditor"
                         Accessible.name: qsTrId("input.placeholder")
                         leftPadding: 10; rightPadding: 10; topPadding: 8; bottomPadding: 8
-                        color: Qt.rgba(0.97, 0.97, 0.97, 1)
-                        selectionColor: Qt.rgba(0.24, 0.51, 1.0, 0.6)
-                        font.pixelSize: 13; font.family: "monospace"
+                        color: Theme.textPrimary
+                        selectionColor: Theme.accentSelection
+                        font.pixelSize: Theme.fontLarge; font.family: Theme.monoFamily
                         wrapMode: TextEdit.NoWrap
                         background: null
                     }
@@ -263,17 +263,17 @@ Rectangle {
                     text: qsTrId("input.add")
                     implicitWidth: 72; implicitHeight: 46
                     background: Rectangle {
-                        radius: 10
+                        radius: Theme.radius
                         gradient: Gradient {
-                            GradientStop { position: 0; color: view.hasText ? Qt.rgba(0.24, 0.51, 1.0, 1) : Qt.rgba(0.2, 0.2, 0.2, 1) }
-                            GradientStop { position: 1; color: view.hasText ? Qt.rgba(0.16, 0.4, 0.88, 1) : Qt.rgba(0.18, 0.18, 0.18, 1) }
+                            GradientStop { position: 0; color: view.hasText ? Theme.accent : Theme.surfaceHover }
+                            GradientStop { position: 1; color: view.hasText ? Theme.accentDeep : Theme.track }
                         }
                     }
                     contentItem: Column {
                         spacing: 4
                         topPadding: 6
                         Icon { name: "plus"; size: 14; font.weight: Font.DemiBold; anchors.horizontalCenter: parent.horizontalCenter }
-                        Text { text: qsTrId("input.add"); color: "white"; font.pixelSize: 11; font.weight: Font.Medium; anchors.horizontalCenter: parent.horizontalCenter }
+                        Text { text: qsTrId("input.add"); color: Theme.textBright; font.pixelSize: Theme.fontSmall; font.weight: Font.Medium; anchors.horizontalCenter: parent.horizontalCenter }
                     }
                     onClicked: view.submitURLs()
                 }
@@ -281,12 +281,12 @@ Rectangle {
                     objectName: "pasteButton"
                     text: qsTrId("input.paste")
                     implicitWidth: 72; implicitHeight: 46
-                    background: Rectangle { radius: 10; color: Qt.rgba(0.16, 0.16, 0.16, 1) }
+                    background: Rectangle { radius: Theme.radius; color: Theme.surface }
                     contentItem: Column {
                         spacing: 4
                         topPadding: 6
-                        Icon { name: "doc.on.clipboard"; size: 13; color: Qt.rgba(0.85, 0.85, 0.85, 1); anchors.horizontalCenter: parent.horizontalCenter }
-                        Text { text: qsTrId("input.paste"); color: Qt.rgba(0.85, 0.85, 0.85, 1); font.pixelSize: 11; font.weight: Font.Medium; anchors.horizontalCenter: parent.horizontalCenter }
+                        Icon { name: "doc.on.clipboard"; size: 13; color: Theme.textSecondary; anchors.horizontalCenter: parent.horizontalCenter }
+                        Text { text: qsTrId("input.paste"); color: Theme.textSecondary; font.pixelSize: Theme.fontSmall; font.weight: Font.Medium; anchors.horizontalCenter: parent.horizontalCenter }
                     }
                     onClicked: view.pasteFromClipboard()
                 }
@@ -334,13 +334,13 @@ Rectangle {
                     width: 72
                     height: 72
                     radius: 36
-                    color: Qt.rgba(0.13, 0.13, 0.13, 1)
+                    color: Theme.well
                     Icon {
                         anchors.centerIn: parent
                         name: "arrow.down.to.line"
                         size: 28
                         font.weight: Font.Light
-                        color: Qt.rgba(0.55, 0.55, 0.55, 1)
+                        color: Theme.textMuted
                     }
                 }
                 Column {
@@ -350,8 +350,8 @@ Rectangle {
                         width: parent.width
                         horizontalAlignment: Text.AlignHCenter
                         text: qsTrId("empty.title")
-                        color: Qt.rgba(0.92, 0.92, 0.92, 1)
-                        font.pixelSize: 16
+                        color: Theme.textEmphasis
+                        font.pixelSize: Theme.fontHeading
                         font.weight: Font.DemiBold
                     }
                     Text {
@@ -359,8 +359,8 @@ Rectangle {
                         horizontalAlignment: Text.AlignHCenter
                         wrapMode: Text.WordWrap
                         text: qsTrId("empty.subtitle")
-                        color: Qt.rgba(0.55, 0.55, 0.55, 1)
-                        font.pixelSize: 12
+                        color: Theme.textMuted
+                        font.pixelSize: Theme.fontNormal
                     }
                 }
             }

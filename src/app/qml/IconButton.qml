@@ -6,7 +6,7 @@ import QtQuick.Controls.Basic
 AbstractButton {
     id: button
     property string symbol
-    property color color: "white"
+    property color color: Theme.textBright
     property string tip
     implicitWidth: 28
     implicitHeight: 28

@@ -4,10 +4,10 @@ import QtQuick
 PlainButton {
     id: control
     property string symbol
-    property color tint: "white"
+    property color tint: Theme.textBright
     contentItem: Row {
         spacing: 4
         Icon { name: control.symbol; size: 11; color: control.tint; anchors.verticalCenter: parent.verticalCenter }
-        Text { text: control.text; color: control.tint; font.pixelSize: 11 }
+        Text { text: control.text; color: control.tint; font.pixelSize: Theme.fontSmall }
     }
 }

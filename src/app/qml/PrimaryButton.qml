@@ -6,10 +6,10 @@ PlainButton {
     property string symbol
     topPadding: 13; bottomPadding: 13
     background: Rectangle {
-        radius: 12
+        radius: Theme.radiusLarge
         gradient: Gradient {
-            GradientStop { position: 0; color: Qt.rgba(0.24, 0.51, 1.0, 1) }
-            GradientStop { position: 1; color: Qt.rgba(0.16, 0.40, 0.88, 1) }
+            GradientStop { position: 0; color: Theme.accent }
+            GradientStop { position: 1; color: Theme.accentDeep }
         }
     }
     contentItem: Item {
@@ -20,7 +20,7 @@ PlainButton {
             anchors.centerIn: parent
             spacing: 8
             Icon { name: control.symbol; size: 13; anchors.verticalCenter: parent.verticalCenter }
-            Text { text: control.text; color: "white"; font.pixelSize: 13; font.weight: Font.DemiBold }
+            Text { text: control.text; color: Theme.textBright; font.pixelSize: Theme.fontLarge; font.weight: Font.DemiBold }
         }
     }
 }

@@ -19,7 +19,7 @@ Rectangle {
                                           : checker.hasUpdates ? "update.available"
                                           : checker.allReady ? "update.all_uptodate" : "setup.subtitle"
 
-    color: Qt.rgba(0.08, 0.09, 0.11, 1)
+    color: Theme.backgroundDeep
     implicitWidth: 420
     // 500 points, 620 with the log box; more when the content needs it
     // (long translations), so nothing is ever clipped.
@@ -83,7 +83,7 @@ Rectangle {
                         width: 64 + (index + 1) * 4
                         height: width
                         radius: 16 + (index + 1) * 2
-                        color: Qt.rgba(0.24, 0.51, 1.0, 0.5 * 0.22 * Math.pow(1 - index / 10, 2))
+                        color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b, 0.5 * 0.22 * Math.pow(1 - index / 10, 2))
                     }
                 }
                 Rectangle {
@@ -93,8 +93,8 @@ Rectangle {
                     radius: 16
                     gradient: Gradient {
                         orientation: Gradient.Horizontal
-                        GradientStop { position: 0; color: Qt.rgba(0.24, 0.51, 1.0, 1) }
-                        GradientStop { position: 1; color: Qt.rgba(0.48, 0.27, 0.98, 1) }
+                        GradientStop { position: 0; color: Theme.accent }
+                        GradientStop { position: 1; color: Theme.violet }
                     }
                     Icon {
                         objectName: "badgeSymbol"
@@ -107,8 +107,8 @@ Rectangle {
             Text {
                 Layout.alignment: Qt.AlignHCenter
                 text: "Reelix"
-                color: "white"
-                font.pixelSize: 28; font.bold: true
+                color: Theme.textBright
+                font.pixelSize: Theme.fontHero; font.bold: true
                 opacity: view.appeared ? 1 : 0
                 Behavior on opacity { SequentialAnimation { PauseAnimation { duration: 150 } NumberAnimation { duration: 400; easing.type: Easing.OutQuad } } }
             }
@@ -116,8 +116,8 @@ Rectangle {
                 objectName: "versionLine"
                 Layout.alignment: Qt.AlignHCenter
                 text: "v" + view.version
-                color: Qt.rgba(1, 1, 1, 0.45)
-                font.pixelSize: 11; font.weight: Font.Medium
+                color: Theme.onDarkFaint
+                font.pixelSize: Theme.fontSmall; font.weight: Font.Medium
                 opacity: view.appeared ? 1 : 0
                 Behavior on opacity { SequentialAnimation { PauseAnimation { duration: 180 } NumberAnimation { duration: 400; easing.type: Easing.OutQuad } } }
             }
@@ -126,8 +126,8 @@ Rectangle {
                 Layout.alignment: Qt.AlignHCenter
                 Layout.maximumWidth: 340
                 text: qsTrId(view.subtitleKey)
-                color: Qt.rgba(1, 1, 1, 0.72)
-                font.pixelSize: 13
+                color: Theme.onDarkHigh
+                font.pixelSize: Theme.fontLarge
                 wrapMode: Text.WordWrap
                 horizontalAlignment: Text.AlignHCenter
                 opacity: view.appeared ? 1 : 0
@@ -138,7 +138,7 @@ Rectangle {
 
         ColumnLayout {
             Layout.fillWidth: true
-            Layout.leftMargin: 40; Layout.rightMargin: 40
+            Layout.leftMargin: Theme.setupMargin; Layout.rightMargin: Theme.setupMargin
             spacing: 10
             DepCard { Layout.fillWidth: true; dep: view.checker.ytdlp; delay: 0.25; appeared: view.appeared }
             DepCard { Layout.fillWidth: true; dep: view.checker.ffmpeg; delay: 0.35; appeared: view.appeared }
@@ -150,11 +150,11 @@ Rectangle {
             objectName: "logBox"
             visible: view.checker.logOutput.length > 0
             Layout.fillWidth: true
-            Layout.leftMargin: 40; Layout.rightMargin: 40; Layout.bottomMargin: 16
+            Layout.leftMargin: Theme.setupMargin; Layout.rightMargin: Theme.setupMargin; Layout.bottomMargin: 16
             Layout.preferredHeight: 110
-            radius: 10
-            color: Qt.rgba(0.1, 0.1, 0.1, 1)
-            border.color: Qt.rgba(0.16, 0.16, 0.16, 1)
+            radius: Theme.radius
+            color: Theme.logBox
+            border.color: Theme.surface
             border.width: 1
             Flickable {
                 id: logFlick
@@ -170,8 +170,8 @@ Rectangle {
                     width: logFlick.width
                     padding: 12
                     text: view.checker.logOutput
-                    color: Qt.rgba(1, 1, 1, 0.6)
-                    font.pixelSize: 11; font.family: "monospace"
+                    color: Theme.onDarkSoft
+                    font.pixelSize: Theme.fontSmall; font.family: Theme.monoFamily
                     wrapMode: Text.Wrap
                     onTextChanged: Qt.callLater(view.followLogEnd)
                 }
@@ -181,7 +181,7 @@ Rectangle {
         // The action area
         Item {
             Layout.fillWidth: true
-            Layout.leftMargin: 40; Layout.rightMargin: 40
+            Layout.leftMargin: Theme.setupMargin; Layout.rightMargin: Theme.setupMargin
             implicitHeight: actions.implicitHeight
             ColumnLayout {
                 id: actions
@@ -193,12 +193,12 @@ Rectangle {
                     Layout.alignment: Qt.AlignHCenter
                     Layout.topMargin: 13; Layout.bottomMargin: 13
                     spacing: 10
-                    Spinner { scaleFactor: 0.75; tint: Qt.rgba(0.5, 0.5, 0.5, 1); implicitWidth: 22; implicitHeight: 22 }
+                    Spinner { scaleFactor: 0.75; tint: Theme.iconMuted; implicitWidth: 22; implicitHeight: 22 }
                     Text {
                         objectName: "progressText"
                         text: view.actionState === "checking" ? qsTrId("update.checking") : view.checker.currentStep
-                        color: Qt.rgba(0.72, 0.72, 0.72, 1)
-                        font.pixelSize: 13
+                        color: Theme.textStatus
+                        font.pixelSize: Theme.fontLarge
                     }
                 }
                 RowLayout {
@@ -242,8 +242,8 @@ Rectangle {
                     visible: view.actionState === "install"
                     Layout.alignment: Qt.AlignHCenter
                     text: qsTrId("setup.no_sudo")
-                    color: Qt.rgba(1, 1, 1, 0.5)
-                    font.pixelSize: 11
+                    color: Theme.onDarkLow
+                    font.pixelSize: Theme.fontSmall
                 }
             }
         }

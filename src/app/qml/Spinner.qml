@@ -4,7 +4,7 @@ import QtQuick
 Item {
     id: spinner
     property real scaleFactor: 0.55
-    property color tint: Qt.rgba(0.65, 0.65, 0.65, 1)
+    property color tint: Theme.textDim
     implicitWidth: 28
     implicitHeight: 28
     Canvas {

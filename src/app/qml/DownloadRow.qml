@@ -14,16 +14,6 @@ Rectangle {
     readonly property bool isAudio: item.format === Download.Audio
     readonly property color accentColor: status === Download.Converting ? Theme.orange
                                         : isAudio ? Theme.purple : Theme.accent
-    readonly property var statusInfo: ({
-        [Download.Waiting]: ["status.waiting", "clock", Theme.textDim],
-        [Download.Fetching]: ["status.fetching", "network", Theme.info],
-        [Download.Ready]: ["status.ready", "checkmark.circle", Theme.success],
-        [Download.Downloading]: ["status.downloading", "arrow.down.circle", Theme.accent],
-        [Download.Converting]: ["status.converting", "arrow.triangle.2.circlepath", Theme.orange],
-        [Download.Done]: ["status.done", "checkmark.circle.fill", Theme.success],
-        [Download.Cancelled]: ["status.cancelled", "xmark.circle", Theme.textMuted],
-        [Download.Error]: ["status.error", "exclamationmark.circle.fill", Theme.danger]
-    })[status]
 
     implicitHeight: content.implicitHeight + 22
     radius: Theme.radiusLarge
@@ -72,15 +62,68 @@ Rectangle {
                 Layout.fillWidth: true
                 spacing: 8
                 Row {
+                    id: statusLabel
                     objectName: "statusLabel"
+                    property color tint: Theme.textDim
                     spacing: 4
-                    Icon { name: row.statusInfo[1]; size: 10; color: row.statusInfo[2]; anchors.verticalCenter: parent.verticalCenter }
+                    Icon { id: statusIcon; size: 10; color: statusLabel.tint; anchors.verticalCenter: parent.verticalCenter }
                     Text {
-                        text: qsTrId(row.statusInfo[0])
-                        color: row.statusInfo[2]
+                        id: statusText
+                        color: statusLabel.tint
                         font.pixelSize: Theme.fontSmall
                         font.weight: Font.DemiBold
                     }
+                    // Text, icon and tint for each status.
+                    states: [
+                        State {
+                            name: "waiting"; when: row.status === Download.Waiting
+                            PropertyChanges { target: statusText; text: qsTrId("status.waiting") }
+                            PropertyChanges { target: statusIcon; name: "clock" }
+                            PropertyChanges { target: statusLabel; tint: Theme.textDim }
+                        },
+                        State {
+                            name: "fetching"; when: row.status === Download.Fetching
+                            PropertyChanges { target: statusText; text: qsTrId("status.fetching") }
+                            PropertyChanges { target: statusIcon; name: "network" }
+                            PropertyChanges { target: statusLabel; tint: Theme.info }
+                        },
+                        State {
+                            name: "ready"; when: row.status === Download.Ready
+                            PropertyChanges { target: statusText; text: qsTrId("status.ready") }
+                            PropertyChanges { target: statusIcon; name: "checkmark.circle" }
+                            PropertyChanges { target: statusLabel; tint: Theme.success }
+                        },
+                        State {
+                            name: "downloading"; when: row.status === Download.Downloading
+                            PropertyChanges { target: statusText; text: qsTrId("status.downloading") }
+                            PropertyChanges { target: statusIcon; name: "arrow.down.circle" }
+                            PropertyChanges { target: statusLabel; tint: Theme.accent }
+                        },
+                        State {
+                            name: "converting"; when: row.status === Download.Converting
+                            PropertyChanges { target: statusText; text: qsTrId("status.converting") }
+                            PropertyChanges { target: statusIcon; name: "arrow.triangle.2.circlepath" }
+                            PropertyChanges { target: statusLabel; tint: Theme.orange }
+                        },
+                        State {
+                            name: "done"; when: row.status === Download.Done
+                            PropertyChanges { target: statusText; text: qsTrId("status.done") }
+                            PropertyChanges { target: statusIcon; name: "checkmark.circle.fill" }
+                            PropertyChanges { target: statusLabel; tint: Theme.success }
+                        },
+                        State {
+                            name: "cancelled"; when: row.status === Download.Cancelled
+                            PropertyChanges { target: statusText; text: qsTrId("status.cancelled") }
+                            PropertyChanges { target: statusIcon; name: "xmark.circle" }
+                            PropertyChanges { target: statusLabel; tint: Theme.textMuted }
+                        },
+                        State {
+                            name: "error"; when: row.status === Download.Error
+                            PropertyChanges { target: statusText; text: qsTrId("status.error") }
+                            PropertyChanges { target: statusIcon; name: "exclamationmark.circle.fill" }
+                            PropertyChanges { target: statusLabel; tint: Theme.danger }
+                        }
+                    ]
                 }
                 Text {
                     objectName: "detailMessage"

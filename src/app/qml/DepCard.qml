@@ -9,9 +9,12 @@ Rectangle {
     required property Dependency dep
     property real delay: 0
     property bool appeared: false
-    readonly property color accent: dep.name === "yt-dlp" ? Theme.accent : Theme.purple
-    readonly property string state_: dep.statusName
-    readonly property bool transferring: state_ === "downloading" || state_ === "updating"
+    // The setup view gives the first tool the app's own blue.
+    property color accent: Theme.purple
+    readonly property int kind: dep.kind
+    readonly property bool transferring: kind === DepState.Downloading || kind === DepState.Updating
+    readonly property bool hasVersion: kind === DepState.Installed || kind === DepState.UpToDate
+                                       || kind === DepState.UpdateAvailable
 
     implicitHeight: row.implicitHeight + 28
     radius: Theme.radiusLarge
@@ -63,34 +66,34 @@ Rectangle {
                 // The status label, by case.
                 Text {
                     objectName: "waitingLabel"
-                    visible: card.state_ === "unknown"
+                    visible: card.kind === DepState.Unknown
                     text: qsTrId("status.waiting")
                     color: Theme.textMuted
                     font.pixelSize: Theme.fontSmall
                 }
                 Spinner {
                     objectName: "checkingSpinner"
-                    visible: card.state_ === "checking"
+                    visible: card.kind === DepState.Checking
                     implicitWidth: 18; implicitHeight: 18
                     scaleFactor: 0.55
                     tint: Theme.spinnerFaint
                 }
                 Row {
                     objectName: "versionLabel"
-                    visible: ["installed", "upToDate", "updateAvailable"].includes(card.state_)
+                    visible: card.hasVersion
                     spacing: 4
                     Layout.maximumWidth: 150
-                    readonly property color tint: card.state_ === "updateAvailable" ? Theme.warning : Theme.success
+                    readonly property color tint: card.kind === DepState.UpdateAvailable ? Theme.warning : Theme.success
                     Icon {
-                        name: card.state_ === "updateAvailable" ? "arrow.triangle.2.circlepath.circle.fill" : "checkmark.circle.fill"
+                        name: card.kind === DepState.UpdateAvailable ? "arrow.triangle.2.circlepath.circle.fill" : "checkmark.circle.fill"
                         size: 11; color: parent.tint
                         anchors.verticalCenter: parent.verticalCenter
                     }
                     Text {
                         objectName: "versionText"
                         width: Math.min(implicitWidth, 130)
-                        text: card.state_ === "installed" ? qsTrId("status.ready")
-                              : card.state_ === "upToDate" ? card.dep.version : card.dep.latestVersion
+                        text: card.kind === DepState.Installed ? qsTrId("status.ready")
+                              : card.kind === DepState.UpToDate ? card.dep.version : card.dep.latestVersion
                         elide: Text.ElideMiddle
                         color: parent.tint
                         font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold
@@ -98,21 +101,21 @@ Rectangle {
                 }
                 Text {
                     objectName: "percentLabel"
-                    visible: card.state_ === "downloading"
+                    visible: card.kind === DepState.Downloading
                     text: Math.floor(card.dep.fraction * 100) + "%"
                     color: card.accent
                     font.pixelSize: Theme.fontNormal; font.weight: Font.DemiBold; font.family: Theme.monoFamily
                 }
                 Row {
                     objectName: "updatingLabel"
-                    visible: card.state_ === "updating"
+                    visible: card.kind === DepState.Updating
                     spacing: 4
                     Text { text: qsTrId("update.updating"); color: Theme.warning; font.pixelSize: Theme.fontSmall }
                     Text { text: Math.floor(card.dep.fraction * 100) + "%"; color: Theme.warning; font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold }
                 }
                 Row {
                     objectName: "failedLabel"
-                    visible: card.state_ === "failed"
+                    visible: card.kind === DepState.Failed
                     spacing: 4
                     HoverHandler { id: failHover }
                     ToolTip.visible: failHover.hovered

@@ -11,10 +11,6 @@ Rectangle {
     property string version
     property bool appeared: false
     readonly property bool busy: checker.isInstalling || checker.isAnyUpdating
-    readonly property string actionState: busy ? "progress"
-                                          : checker.isCheckingUpdates ? "checking"
-                                          : (checker.allReady && checker.hasUpdates) ? "updates"
-                                          : checker.allReady ? "open" : "install"
     readonly property string subtitleKey: checker.isCheckingUpdates ? "update.checking"
                                           : checker.hasUpdates ? "update.available"
                                           : checker.allReady ? "update.all_uptodate" : "setup.subtitle"
@@ -46,14 +42,13 @@ Rectangle {
             logFlick.contentY = Math.max(0, logFlick.contentHeight - logFlick.height)
     }
 
+    // Ctrl+Return presses the action area's default button, if it has one.
     Shortcut {
+        id: defaultShortcut
+        property PlainButton button: null
         sequences: ["Ctrl+Return", "Ctrl+Enter"]
-        enabled: view.visible && (view.actionState === "install" || view.actionState === "open" || view.actionState === "updates")
-        onActivated: {
-            if (view.actionState === "install") view.install()
-            else if (view.actionState === "updates") view.update()
-            else view.leave()
-        }
+        enabled: view.visible && defaultShortcut.button !== null
+        onActivated: defaultShortcut.button.clicked()
     }
 
     ColumnLayout {
@@ -140,7 +135,7 @@ Rectangle {
             Layout.fillWidth: true
             Layout.leftMargin: Theme.setupMargin; Layout.rightMargin: Theme.setupMargin
             spacing: 10
-            DepCard { Layout.fillWidth: true; dep: view.checker.ytdlp; delay: 0.25; appeared: view.appeared }
+            DepCard { Layout.fillWidth: true; dep: view.checker.ytdlp; accent: Theme.accent; delay: 0.25; appeared: view.appeared }
             DepCard { Layout.fillWidth: true; dep: view.checker.ffmpeg; delay: 0.35; appeared: view.appeared }
             DepCard { Layout.fillWidth: true; dep: view.checker.node; delay: 0.45; appeared: view.appeared }
         }
@@ -178,34 +173,68 @@ Rectangle {
             }
         }
 
-        // The action area
+        // The action area: exactly one set of actions for the checker's state.
         Item {
+            id: actionArea
             Layout.fillWidth: true
             Layout.leftMargin: Theme.setupMargin; Layout.rightMargin: Theme.setupMargin
             implicitHeight: actions.implicitHeight
+            // The first state whose condition holds wins, so the order is
+            // the precedence: work in progress, then checking, then the rest.
+            states: [
+                State {
+                    name: "progress"; when: view.busy
+                    PropertyChanges { target: progressRow; visible: true }
+                },
+                State {
+                    name: "checking"; when: view.checker.isCheckingUpdates
+                    PropertyChanges { target: progressRow; visible: true }
+                    PropertyChanges { target: progressText; text: qsTrId("update.checking") }
+                },
+                State {
+                    name: "updates"; when: view.checker.allReady && view.checker.hasUpdates
+                    PropertyChanges { target: updateActions; visible: true }
+                    PropertyChanges { target: defaultShortcut; button: installUpdatesButton }
+                },
+                State {
+                    name: "open"; when: view.checker.allReady
+                    PropertyChanges { target: openButton; visible: true }
+                    PropertyChanges { target: defaultShortcut; button: openButton }
+                },
+                State {
+                    name: "install"; when: !view.checker.allReady
+                    PropertyChanges { target: installButton; visible: true }
+                    PropertyChanges { target: noSudoNote; visible: true }
+                    PropertyChanges { target: defaultShortcut; button: installButton }
+                }
+            ]
             ColumnLayout {
                 id: actions
                 anchors.left: parent.left; anchors.right: parent.right
                 spacing: 10
                 RowLayout {
+                    id: progressRow
                     objectName: "progressRow"
-                    visible: view.actionState === "progress" || view.actionState === "checking"
+                    visible: false
                     Layout.alignment: Qt.AlignHCenter
                     Layout.topMargin: 13; Layout.bottomMargin: 13
                     spacing: 10
                     Spinner { scaleFactor: 0.75; tint: Theme.iconMuted; implicitWidth: 22; implicitHeight: 22 }
                     Text {
+                        id: progressText
                         objectName: "progressText"
-                        text: view.actionState === "checking" ? qsTrId("update.checking") : view.checker.currentStep
+                        text: view.checker.currentStep
                         color: Theme.textStatus
                         font.pixelSize: Theme.fontLarge
                     }
                 }
                 RowLayout {
-                    visible: view.actionState === "updates"
+                    id: updateActions
+                    visible: false
                     Layout.fillWidth: true
                     spacing: 10
                     PrimaryButton {
+                        id: installUpdatesButton
                         objectName: "installUpdatesButton"
                         Layout.fillWidth: true
                         Layout.preferredWidth: 1
@@ -222,24 +251,27 @@ Rectangle {
                     }
                 }
                 PrimaryButton {
+                    id: openButton
                     objectName: "openButton"
-                    visible: view.actionState === "open"
+                    visible: false
                     Layout.fillWidth: true
                     text: qsTrId("setup.open")
                     symbol: "checkmark.circle.fill"
                     onClicked: view.leave()
                 }
                 PrimaryButton {
+                    id: installButton
                     objectName: "installButton"
-                    visible: view.actionState === "install"
+                    visible: false
                     Layout.fillWidth: true
                     text: view.checker.hasFailure ? qsTrId("action.retry") : qsTrId("setup.download")
                     symbol: view.checker.hasFailure ? "arrow.clockwise" : "arrow.down.to.line"
                     onClicked: view.install()
                 }
                 Text {
+                    id: noSudoNote
                     objectName: "noSudoNote"
-                    visible: view.actionState === "install"
+                    visible: false
                     Layout.alignment: Qt.AlignHCenter
                     text: qsTrId("setup.no_sudo")
                     color: Theme.onDarkLow

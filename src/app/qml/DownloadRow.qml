@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
@@ -193,7 +194,7 @@ Rectangle {
             font.pixelSize: Theme.fontNormal
             textRole: "label"
             valueRole: "id"
-            model: [{ label: qsTrId("quality.best"), id: "" }].concat(row.item.formats)
+            model: [{ label: qsTrId("quality.best"), id: "" }, ...row.item.formats]
             currentIndex: {
                 const formats = row.item.formats
                 for (let i = 0; i < formats.length; ++i) {
@@ -213,19 +214,20 @@ Rectangle {
             palette.highlight: Theme.accent
             palette.highlightedText: Theme.textBright
             delegate: ItemDelegate {
+                id: entry
                 required property var modelData
                 required property int index
                 width: formatMenu.width
                 highlighted: formatMenu.highlightedIndex === index
                 contentItem: Text {
-                    text: modelData.label
+                    text: entry.modelData.label
                     color: Theme.textBright
                     font.pixelSize: Theme.fontNormal
                     elide: Text.ElideRight
                     verticalAlignment: Text.AlignVCenter
                 }
                 background: Rectangle {
-                    color: parent.highlighted ? Theme.accent : Theme.popup
+                    color: entry.highlighted ? Theme.accent : Theme.popup
                 }
             }
             palette.light: Theme.popupLight
@@ -262,6 +264,7 @@ Rectangle {
                 onClicked: row.manager.start(row.item)
             }
             PlainButton {
+                id: stopButton
                 objectName: "stopButton"
                 visible: row.status === Download.Downloading || row.status === Download.Converting
                 readonly property bool converting: row.status === Download.Converting
@@ -270,11 +273,11 @@ Rectangle {
                 tip: qsTrId("action.stop")
                 background: Rectangle {
                     radius: 15
-                    color: parent.converting ? Theme.stopConvertingWash : Theme.stopWash
+                    color: stopButton.converting ? Theme.stopConvertingWash : Theme.stopWash
                 }
                 contentItem: Icon {
                     name: "stop.fill"; size: 11; font.bold: true
-                    color: parent.converting ? Theme.stopConverting : Theme.stop
+                    color: stopButton.converting ? Theme.stopConverting : Theme.stop
                 }
                 onClicked: row.item.cancelRun()
             }

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Layouts
 import Reelix
@@ -14,7 +15,7 @@ Rectangle {
     signal chooseFolder()
 
     readonly property bool anyDone: manager.hasCompleted
-    readonly property string folderPath: manager.downloadFolderURL.toString().replace(/^file:\/\//, "")
+    readonly property string folderPath: String(manager.downloadFolderURL).replace(/^file:\/\//, "")
 
     implicitHeight: header.implicitHeight + 32
     color: Theme.background
@@ -60,7 +61,7 @@ Rectangle {
                         id: formatButton
                         required property var modelData
                         objectName: "format" + modelData.label
-                        readonly property bool selected: bar.formatMode === modelData.mode
+                        readonly property bool selected: bar.formatMode === formatButton.modelData.mode
                         readonly property color tint: selected ? Theme.textBright : Theme.textTertiary
                         leftPadding: 14; rightPadding: 14; topPadding: 6; bottomPadding: 6
                         text: modelData.label

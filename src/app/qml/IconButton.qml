@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import Reelix
 
 // A small round icon button: tinted circle on hover, the tooltip as its
 // accessible name.

@@ -1,4 +1,5 @@
 import QtQuick
+import Reelix
 
 // An icon and a short text, tinted, for the log window's bar.
 PlainButton {

@@ -86,6 +86,10 @@ ApplicationWindow {
     }
     Behavior on height { enabled: window.app.view === ReelixApp.Setup; NumberAnimation { duration: 250; easing.type: Easing.InOutQuad } }
 
+    // Qt 6.4's qmllint does not see the window's ids inside a Component;
+    // "pragma ComponentBehavior: Bound" would, but Qt 6.4's Loader refuses
+    // to load bound components.
+    // qmllint disable unqualified
     Component {
         id: placeholder
         Rectangle {
@@ -108,6 +112,7 @@ ApplicationWindow {
             onShowUpdates: window.app.showUpdates()
         }
     }
+    // qmllint enable unqualified
     Component {
         id: logComponent
         Window {

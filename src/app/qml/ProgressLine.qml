@@ -1,4 +1,5 @@
 import QtQuick
+import Reelix
 
 // A 3-point capsule track with a gradient fill from the leading edge.
 Item {

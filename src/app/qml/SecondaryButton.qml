@@ -1,4 +1,5 @@
 import QtQuick
+import Reelix
 
 // The outlined grey button of the setup view.
 PlainButton {

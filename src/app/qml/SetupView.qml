@@ -168,7 +168,8 @@ Rectangle {
                     color: Theme.onDarkSoft
                     font.pixelSize: Theme.fontSmall; font.family: Theme.monoFamily
                     wrapMode: Text.Wrap
-                    onTextChanged: Qt.callLater(view.followLogEnd)
+                    // Qt 6.4's qmllint takes Qt.callLater for a property, not a method.
+                    onTextChanged: Qt.callLater(view.followLogEnd) // qmllint disable type
                 }
             }
         }

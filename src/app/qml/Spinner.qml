@@ -1,4 +1,5 @@
 import QtQuick
+import Reelix
 
 // A small circular activity indicator.
 Item {

@@ -38,6 +38,7 @@ Rectangle {
             }
         }
         PlainButton {
+            id: actionButton
             objectName: "bannerAction"
             text: qsTrId("update.banner.action")
             leftPadding: 14; rightPadding: 14; topPadding: 7; bottomPadding: 7
@@ -49,7 +50,7 @@ Rectangle {
                 }
             }
             contentItem: Text {
-                text: parent.text
+                text: actionButton.text
                 color: Theme.textBright
                 font.pixelSize: Theme.fontNormal; font.weight: Font.DemiBold
                 horizontalAlignment: Text.AlignHCenter

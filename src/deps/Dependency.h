@@ -14,7 +14,6 @@ class Dependency : public QObject
     Q_PROPERTY(DepStatus status READ status NOTIFY statusChanged)
     // The status's case and values, flat for the views.
     Q_PROPERTY(DepState::Kind kind READ kind NOTIFY statusChanged)
-    Q_PROPERTY(QString statusName READ statusName NOTIFY statusChanged)
     Q_PROPERTY(double fraction READ fraction NOTIFY statusChanged)
     Q_PROPERTY(QString version READ version NOTIFY statusChanged)
     Q_PROPERTY(QString installedVersion READ installedVersion NOTIFY statusChanged)
@@ -31,7 +30,6 @@ public:
     QString fileName() const { return m_fileName; } // its file in the tool folder
     DepStatus status() const { return m_status; }
     DepState::Kind kind() const { return m_status.kind(); }
-    QString statusName() const { return m_status.caseName(); }
     double fraction() const { return m_status.fraction(); }
     QString version() const { return m_status.version(); }
     QString installedVersion() const { return m_status.installed(); }

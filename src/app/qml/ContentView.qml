@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Dialogs
@@ -10,14 +11,14 @@ Rectangle {
     required property DependencyChecker checker
     property string updateSummary
     property alias manager: downloadManager
-    property alias urlText: input.text
+    property alias urlText: addressInput.text
     property int formatMode: Download.Video
-    readonly property bool urlFieldFocused: input.activeFocus
+    readonly property bool urlFieldFocused: addressInput.editorFocused
     readonly property bool hasText: urlText.trim().length > 0
     readonly property bool anyDone: downloadManager.hasCompleted
     signal showUpdates()
 
-    color: Qt.rgba(0.11, 0.12, 0.15, 1)
+    color: Theme.background
     implicitWidth: 680
     implicitHeight: 520
 
@@ -52,123 +53,12 @@ Rectangle {
         anchors.fill: parent
         spacing: 0
 
-        // Header
-        Rectangle {
+        HeaderBar {
             Layout.fillWidth: true
-            implicitHeight: header.implicitHeight + 32
-            color: Qt.rgba(0.11, 0.12, 0.15, 1)
-            Rectangle {
-                anchors.left: parent.left; anchors.right: parent.right; anchors.bottom: parent.bottom
-                height: 1; color: Qt.rgba(1, 1, 1, 0.05)
-            }
-            RowLayout {
-                id: header
-                anchors.fill: parent
-                anchors.leftMargin: 24; anchors.rightMargin: 24; anchors.topMargin: 16; anchors.bottomMargin: 16
-                spacing: 0
-                Rectangle {
-                    width: 30; height: 30; radius: 15
-                    gradient: Gradient {
-                        orientation: Gradient.Horizontal
-                        GradientStop { position: 0; color: Qt.rgba(0.24, 0.51, 1.0, 1) }
-                        GradientStop { position: 1; color: Qt.rgba(0.48, 0.27, 0.98, 1) }
-                    }
-                    Icon { anchors.centerIn: parent; name: "arrow.down"; size: 13; font.bold: true }
-                }
-                Text {
-                    Layout.leftMargin: 9
-                    text: "Reelix"
-                    color: "white"
-                    font.pixelSize: 17; font.weight: Font.DemiBold
-                }
-                Item { Layout.fillWidth: true }
-                Rectangle {
-                    objectName: "formatPicker"
-                    radius: 10
-                    color: Qt.rgba(0.15, 0.15, 0.15, 1)
-                    implicitWidth: picker.implicitWidth + 6
-                    implicitHeight: picker.implicitHeight + 6
-                    Row {
-                        id: picker
-                        anchors.centerIn: parent
-                        spacing: 2
-                        Repeater {
-                            model: [{ mode: Download.Video, label: "MP4", icon: "film" },
-                                    { mode: Download.Audio, label: "MP3", icon: "music.note" }]
-                            delegate: PlainButton {
-                                required property var modelData
-                                objectName: "format" + modelData.label
-                                readonly property bool selected: view.formatMode === modelData.mode
-                                leftPadding: 14; rightPadding: 14; topPadding: 6; bottomPadding: 6
-                                text: modelData.label
-                                checkable: true
-                                checked: selected
-                                background: Rectangle {
-                                    radius: 7
-                                    visible: parent.selected
-                                    gradient: Gradient {
-                                        GradientStop { position: 0; color: Qt.rgba(0.24, 0.51, 1.0, 1) }
-                                        GradientStop { position: 1; color: Qt.rgba(0.18, 0.42, 0.9, 1) }
-                                    }
-                                }
-                                contentItem: Row {
-                                    spacing: 5
-                                    Icon {
-                                        name: modelData.icon; size: 11; font.weight: Font.Medium
-                                        color: parent.parent.selected ? "white" : Qt.rgba(0.75, 0.75, 0.75, 1)
-                                        anchors.verticalCenter: parent.verticalCenter
-                                    }
-                                    Text {
-                                        text: modelData.label
-                                        font.pixelSize: 12; font.weight: Font.DemiBold
-                                        color: parent.parent.selected ? "white" : Qt.rgba(0.75, 0.75, 0.75, 1)
-                                    }
-                                }
-                                onClicked: view.formatMode = modelData.mode
-                            }
-                        }
-                    }
-                }
-                PlainButton {
-                    objectName: "folderButton"
-                    Layout.leftMargin: 10
-                    tip: downloadManager.downloadFolderURL.toString().replace(/^file:\/\//, "")
-                    Accessible.name: tip
-                    leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
-                    background: Rectangle { radius: 7; color: Qt.rgba(0.15, 0.15, 0.15, 1) }
-                    contentItem: Row {
-                        spacing: 5
-                        Icon { name: "folder"; size: 11; color: Qt.rgba(0.85, 0.85, 0.85, 1); anchors.verticalCenter: parent.verticalCenter }
-                        Text {
-                            objectName: "folderName"
-                            width: Math.min(implicitWidth, 120)
-                            text: Desktop.fileName(downloadManager.downloadFolderURL.toString().replace(/^file:\/\//, ""))
-                            elide: Text.ElideMiddle
-                            color: Qt.rgba(0.85, 0.85, 0.85, 1)
-                            font.pixelSize: 12; font.weight: Font.Medium
-                        }
-                    }
-                    onClicked: folderDialog.open()
-                }
-                PlainButton {
-                    objectName: "clearButton"
-                    Layout.leftMargin: 10
-                    visible: opacity > 0
-                    opacity: view.anyDone ? 1 : 0
-                    scale: view.anyDone ? 1 : 0.9
-                    Behavior on opacity { NumberAnimation { duration: 200 } }
-                    Behavior on scale { NumberAnimation { duration: 200 } }
-                    text: qsTrId("header.clear")
-                    leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
-                    background: Rectangle { radius: 7; color: Qt.rgba(0.15, 0.15, 0.15, 1) }
-                    contentItem: Text {
-                        text: parent.text
-                        color: Qt.rgba(0.92, 0.92, 0.92, 1)
-                        font.pixelSize: 12; font.weight: Font.Medium
-                    }
-                    onClicked: downloadManager.clearCompleted()
-                }
-            }
+            manager: downloadManager
+            formatMode: view.formatMode
+            onFormatPicked: mode => view.formatMode = mode
+            onChooseFolder: folderDialog.open()
         }
 
         // The banner slides in from the top edge and fades.
@@ -191,106 +81,12 @@ Rectangle {
             }
         }
 
-        // Input row
-        RowLayout {
+        AddressInput {
+            id: addressInput
             Layout.fillWidth: true
-            Layout.leftMargin: 24; Layout.rightMargin: 24; Layout.topMargin: 20; Layout.bottomMargin: 16
-            spacing: 12
-            Rectangle {
-                objectName: "addressInput"
-                Layout.fillWidth: true
-                Layout.preferredHeight: 72
-                radius: 10
-                color: Qt.rgba(0.14, 0.14, 0.14, 1)
-                border.width: 0
-                Rectangle {
-                    objectName: "focusRing"
-                    anchors.fill: parent
-                    radius: 10
-                    color: "transparent"
-                    border.width: 1.5
-                    border.color: Qt.rgba(0.22, 0.22, 0.22, 1)
-                    visible: !view.urlFieldFocused
-                }
-                Rectangle {
-                    // The gradient ring while the input has focus.
-                    anchors.fill: parent
-                    radius: 10
-                    visible: view.urlFieldFocused
-                    gradient: Gradient {
-                        orientation: Gradient.Horizontal
-                        GradientStop { position: 0; color: Qt.rgba(0.24, 0.51, 1.0, 1) }
-                        GradientStop { position: 1; color: Qt.rgba(0.48, 0.27, 0.98, 1) }
-                    }
-                    Rectangle {
-                        anchors.fill: parent
-                        anchors.margins: 1.5
-                        radius: 9
-                        color: Qt.rgba(0.14, 0.14, 0.14, 1)
-                    }
-                }
-                Text {
-                    objectName: "placeholder"
-                    visible: view.urlText.length === 0
-                    anchors.left: parent.left; anchors.top: parent.top; anchors.right: parent.right
-                    anchors.leftMargin: 14; anchors.rightMargin: 14; anchors.topMargin: 12
-                    text: qsTrId("input.placeholder")
-                    color: Qt.rgba(0.55, 0.55, 0.55, 1)
-                    font.pixelSize: 13; font.family: "monospace"
-                    elide: Text.ElideRight
-                }
-                ScrollView {
-                    anchors.fill: parent
-                    anchors.leftMargin: 4; anchors.rightMargin: 4; anchors.topMargin: 2; anchors.bottomMargin: 2
-                    TextArea {
-                        id: input
-                        objectName: "addressEditor"
-                        Accessible.name: qsTrId("input.placeholder")
-                        leftPadding: 10; rightPadding: 10; topPadding: 8; bottomPadding: 8
-                        color: Qt.rgba(0.97, 0.97, 0.97, 1)
-                        selectionColor: Qt.rgba(0.24, 0.51, 1.0, 0.6)
-                        font.pixelSize: 13; font.family: "monospace"
-                        wrapMode: TextEdit.NoWrap
-                        background: null
-                    }
-                }
-            }
-            ColumnLayout {
-                spacing: 8
-                PlainButton {
-                    objectName: "addButton"
-                    enabled: view.hasText
-                    text: qsTrId("input.add")
-                    implicitWidth: 72; implicitHeight: 46
-                    background: Rectangle {
-                        radius: 10
-                        gradient: Gradient {
-                            GradientStop { position: 0; color: view.hasText ? Qt.rgba(0.24, 0.51, 1.0, 1) : Qt.rgba(0.2, 0.2, 0.2, 1) }
-                            GradientStop { position: 1; color: view.hasText ? Qt.rgba(0.16, 0.4, 0.88, 1) : Qt.rgba(0.18, 0.18, 0.18, 1) }
-                        }
-                    }
-                    contentItem: Column {
-                        spacing: 4
-                        topPadding: 6
-                        Icon { name: "plus"; size: 14; font.weight: Font.DemiBold; anchors.horizontalCenter: parent.horizontalCenter }
-                        Text { text: qsTrId("input.add"); color: "white"; font.pixelSize: 11; font.weight: Font.Medium; anchors.horizontalCenter: parent.horizontalCenter }
-                    }
-                    onClicked: view.submitURLs()
-                }
-                PlainButton {
-                    objectName: "pasteButton"
-                    text: qsTrId("input.paste")
-                    implicitWidth: 72; implicitHeight: 46
-                    background: Rectangle { radius: 10; color: Qt.rgba(0.16, 0.16, 0.16, 1) }
-                    contentItem: Column {
-                        spacing: 4
-                        topPadding: 6
-                        Icon { name: "doc.on.clipboard"; size: 13; color: Qt.rgba(0.85, 0.85, 0.85, 1); anchors.horizontalCenter: parent.horizontalCenter }
-                        Text { text: qsTrId("input.paste"); color: Qt.rgba(0.85, 0.85, 0.85, 1); font.pixelSize: 11; font.weight: Font.Medium; anchors.horizontalCenter: parent.horizontalCenter }
-                    }
-                    onClicked: view.pasteFromClipboard()
-                }
-            }
+            Layout.leftMargin: Theme.pageMargin; Layout.rightMargin: Theme.pageMargin; Layout.topMargin: 20; Layout.bottomMargin: 16
+            onSubmit: view.submitURLs()
+            onPaste: view.pasteFromClipboard()
         }
 
         // The list, or the empty state
@@ -320,50 +116,10 @@ Rectangle {
             remove: Transition { NumberAnimation { property: "opacity"; to: 0; duration: 200 } }
             displaced: Transition { NumberAnimation { properties: "y"; duration: 350; easing.type: Easing.OutQuad } }
         }
-        Item {
-            objectName: "emptyState"
+        EmptyState {
             visible: downloadManager.count === 0
             Layout.fillWidth: true
             Layout.fillHeight: true
-            Column {
-                anchors.centerIn: parent
-                width: parent.width - 80
-                spacing: 14
-                Rectangle {
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    width: 72
-                    height: 72
-                    radius: 36
-                    color: Qt.rgba(0.13, 0.13, 0.13, 1)
-                    Icon {
-                        anchors.centerIn: parent
-                        name: "arrow.down.to.line"
-                        size: 28
-                        font.weight: Font.Light
-                        color: Qt.rgba(0.55, 0.55, 0.55, 1)
-                    }
-                }
-                Column {
-                    width: parent.width
-                    spacing: 6
-                    Text {
-                        width: parent.width
-                        horizontalAlignment: Text.AlignHCenter
-                        text: qsTrId("empty.title")
-                        color: Qt.rgba(0.92, 0.92, 0.92, 1)
-                        font.pixelSize: 16
-                        font.weight: Font.DemiBold
-                    }
-                    Text {
-                        width: parent.width
-                        horizontalAlignment: Text.AlignHCenter
-                        wrapMode: Text.WordWrap
-                        text: qsTrId("empty.subtitle")
-                        color: Qt.rgba(0.55, 0.55, 0.55, 1)
-                        font.pixelSize: 12
-                    }
-                }
-            }
         }
     }
 }

@@ -9,14 +9,17 @@ Rectangle {
     required property Dependency dep
     property real delay: 0
     property bool appeared: false
-    readonly property color accent: dep.name === "yt-dlp" ? Qt.rgba(0.24, 0.51, 1.0, 1) : Qt.rgba(0.72, 0.38, 1.0, 1)
-    readonly property string state_: dep.statusName
-    readonly property bool transferring: state_ === "downloading" || state_ === "updating"
+    // The setup view gives the first tool the app's own blue.
+    property color accent: Theme.purple
+    readonly property int kind: dep.kind
+    readonly property bool transferring: kind === DepState.Downloading || kind === DepState.Updating
+    readonly property bool hasVersion: kind === DepState.Installed || kind === DepState.UpToDate
+                                       || kind === DepState.UpdateAvailable
 
     implicitHeight: row.implicitHeight + 28
-    radius: 12
-    color: Qt.rgba(0.12, 0.12, 0.12, 1)
-    border.color: Qt.rgba(0.18, 0.18, 0.18, 1)
+    radius: Theme.radiusLarge
+    color: Theme.card
+    border.color: Theme.track
     border.width: 1
 
     opacity: 0
@@ -44,7 +47,7 @@ Rectangle {
         Rectangle {
             Layout.preferredWidth: 42; Layout.preferredHeight: 42
             Layout.alignment: Qt.AlignTop
-            radius: 10
+            radius: Theme.radius
             color: Qt.rgba(card.accent.r, card.accent.g, card.accent.b, 0.13)
             Icon { anchors.centerIn: parent; name: card.dep.icon; size: 17; font.weight: Font.Medium; color: card.accent }
         }
@@ -56,76 +59,76 @@ Rectangle {
                 spacing: 8
                 Text {
                     text: card.dep.name
-                    color: Qt.rgba(0.97, 0.97, 0.97, 1)
-                    font.pixelSize: 14; font.weight: Font.DemiBold
+                    color: Theme.textPrimary
+                    font.pixelSize: Theme.fontTitle; font.weight: Font.DemiBold
                 }
                 Item { Layout.fillWidth: true }
                 // The status label, by case.
                 Text {
                     objectName: "waitingLabel"
-                    visible: card.state_ === "unknown"
+                    visible: card.kind === DepState.Unknown
                     text: qsTrId("status.waiting")
-                    color: Qt.rgba(0.55, 0.55, 0.55, 1)
-                    font.pixelSize: 11
+                    color: Theme.textMuted
+                    font.pixelSize: Theme.fontSmall
                 }
                 Spinner {
                     objectName: "checkingSpinner"
-                    visible: card.state_ === "checking"
+                    visible: card.kind === DepState.Checking
                     implicitWidth: 18; implicitHeight: 18
                     scaleFactor: 0.55
-                    tint: Qt.rgba(0.4, 0.4, 0.4, 1)
+                    tint: Theme.spinnerFaint
                 }
                 Row {
                     objectName: "versionLabel"
-                    visible: ["installed", "upToDate", "updateAvailable"].includes(card.state_)
+                    visible: card.hasVersion
                     spacing: 4
                     Layout.maximumWidth: 150
-                    readonly property color tint: card.state_ === "updateAvailable" ? Qt.rgba(1.0, 0.72, 0.25, 1) : Qt.rgba(0.3, 0.85, 0.55, 1)
+                    readonly property color tint: card.kind === DepState.UpdateAvailable ? Theme.warning : Theme.success
                     Icon {
-                        name: card.state_ === "updateAvailable" ? "arrow.triangle.2.circlepath.circle.fill" : "checkmark.circle.fill"
+                        name: card.kind === DepState.UpdateAvailable ? "arrow.triangle.2.circlepath.circle.fill" : "checkmark.circle.fill"
                         size: 11; color: parent.tint
                         anchors.verticalCenter: parent.verticalCenter
                     }
                     Text {
                         objectName: "versionText"
                         width: Math.min(implicitWidth, 130)
-                        text: card.state_ === "installed" ? qsTrId("status.ready")
-                              : card.state_ === "upToDate" ? card.dep.version : card.dep.latestVersion
+                        text: card.kind === DepState.Installed ? qsTrId("status.ready")
+                              : card.kind === DepState.UpToDate ? card.dep.version : card.dep.latestVersion
                         elide: Text.ElideMiddle
                         color: parent.tint
-                        font.pixelSize: 11; font.weight: Font.DemiBold
+                        font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold
                     }
                 }
                 Text {
                     objectName: "percentLabel"
-                    visible: card.state_ === "downloading"
+                    visible: card.kind === DepState.Downloading
                     text: Math.floor(card.dep.fraction * 100) + "%"
                     color: card.accent
-                    font.pixelSize: 12; font.weight: Font.DemiBold; font.family: "monospace"
+                    font.pixelSize: Theme.fontNormal; font.weight: Font.DemiBold; font.family: Theme.monoFamily
                 }
                 Row {
                     objectName: "updatingLabel"
-                    visible: card.state_ === "updating"
+                    visible: card.kind === DepState.Updating
                     spacing: 4
-                    Text { text: qsTrId("update.updating"); color: Qt.rgba(1.0, 0.72, 0.25, 1); font.pixelSize: 11 }
-                    Text { text: Math.floor(card.dep.fraction * 100) + "%"; color: Qt.rgba(1.0, 0.72, 0.25, 1); font.pixelSize: 11; font.weight: Font.DemiBold }
+                    Text { text: qsTrId("update.updating"); color: Theme.warning; font.pixelSize: Theme.fontSmall }
+                    Text { text: Math.floor(card.dep.fraction * 100) + "%"; color: Theme.warning; font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold }
                 }
                 Row {
                     objectName: "failedLabel"
-                    visible: card.state_ === "failed"
+                    visible: card.kind === DepState.Failed
                     spacing: 4
                     HoverHandler { id: failHover }
                     ToolTip.visible: failHover.hovered
                     ToolTip.text: card.dep.failureMessage
-                    Icon { name: "exclamationmark.circle.fill"; size: 11; color: Qt.rgba(1.0, 0.38, 0.38, 1); anchors.verticalCenter: parent.verticalCenter }
-                    Text { text: qsTrId("setup.failed"); color: Qt.rgba(1.0, 0.38, 0.38, 1); font.pixelSize: 11; font.weight: Font.DemiBold }
+                    Icon { name: "exclamationmark.circle.fill"; size: 11; color: Theme.danger; anchors.verticalCenter: parent.verticalCenter }
+                    Text { text: qsTrId("setup.failed"); color: Theme.danger; font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold }
                 }
             }
             Text {
                 Layout.fillWidth: true
                 text: card.dep.description
-                color: Qt.rgba(1, 1, 1, 0.6)
-                font.pixelSize: 11
+                color: Theme.onDarkSoft
+                font.pixelSize: Theme.fontSmall
                 elide: Text.ElideRight
             }
             ProgressLine {

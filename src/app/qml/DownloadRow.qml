@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
@@ -12,22 +13,12 @@ Rectangle {
 
     readonly property int status: item.status
     readonly property bool isAudio: item.format === Download.Audio
-    readonly property color accentColor: status === Download.Converting ? Qt.rgba(1.0, 0.6, 0.1, 1)
-                                        : isAudio ? Qt.rgba(0.72, 0.38, 1.0, 1) : Qt.rgba(0.24, 0.51, 1.0, 1)
-    readonly property var statusInfo: ({
-        [Download.Waiting]: ["status.waiting", "clock", Qt.rgba(0.65, 0.65, 0.65, 1)],
-        [Download.Fetching]: ["status.fetching", "network", Qt.rgba(0.4, 0.7, 1.0, 1)],
-        [Download.Ready]: ["status.ready", "checkmark.circle", Qt.rgba(0.3, 0.85, 0.55, 1)],
-        [Download.Downloading]: ["status.downloading", "arrow.down.circle", Qt.rgba(0.24, 0.51, 1.0, 1)],
-        [Download.Converting]: ["status.converting", "arrow.triangle.2.circlepath", Qt.rgba(1.0, 0.6, 0.1, 1)],
-        [Download.Done]: ["status.done", "checkmark.circle.fill", Qt.rgba(0.3, 0.85, 0.55, 1)],
-        [Download.Cancelled]: ["status.cancelled", "xmark.circle", Qt.rgba(0.55, 0.55, 0.55, 1)],
-        [Download.Error]: ["status.error", "exclamationmark.circle.fill", Qt.rgba(1.0, 0.38, 0.38, 1)]
-    })[status]
+    readonly property color accentColor: status === Download.Converting ? Theme.orange
+                                        : isAudio ? Theme.purple : Theme.accent
 
     implicitHeight: content.implicitHeight + 22
-    radius: 12
-    color: isHovered ? Qt.rgba(0.2, 0.2, 0.2, 1) : Qt.rgba(0.16, 0.16, 0.16, 1)
+    radius: Theme.radiusLarge
+    color: isHovered ? Theme.surfaceHover : Theme.surface
     Behavior on color { ColorAnimation { duration: 120; easing.type: Easing.InOutQuad } }
 
     HoverHandler { id: hover }
@@ -45,7 +36,7 @@ Rectangle {
             objectName: "thumbnail"
             Layout.preferredWidth: 42
             Layout.preferredHeight: 42
-            radius: 10
+            radius: Theme.radius
             color: Qt.rgba(row.accentColor.r, row.accentColor.g, row.accentColor.b, 0.13)
             Icon {
                 anchors.centerIn: parent
@@ -62,8 +53,8 @@ Rectangle {
                 objectName: "title"
                 Layout.fillWidth: true
                 text: row.item.title.length > 0 ? row.item.title : row.item.url
-                color: Qt.rgba(0.97, 0.97, 0.97, 1)
-                font.pixelSize: 13
+                color: Theme.textPrimary
+                font.pixelSize: Theme.fontLarge
                 font.weight: Font.Medium
                 elide: Text.ElideRight
                 maximumLineCount: 1
@@ -72,15 +63,68 @@ Rectangle {
                 Layout.fillWidth: true
                 spacing: 8
                 Row {
+                    id: statusLabel
                     objectName: "statusLabel"
+                    property color tint: Theme.textDim
                     spacing: 4
-                    Icon { name: row.statusInfo[1]; size: 10; color: row.statusInfo[2]; anchors.verticalCenter: parent.verticalCenter }
+                    Icon { id: statusIcon; size: 10; color: statusLabel.tint; anchors.verticalCenter: parent.verticalCenter }
                     Text {
-                        text: qsTrId(row.statusInfo[0])
-                        color: row.statusInfo[2]
-                        font.pixelSize: 11
+                        id: statusText
+                        color: statusLabel.tint
+                        font.pixelSize: Theme.fontSmall
                         font.weight: Font.DemiBold
                     }
+                    // Text, icon and tint for each status.
+                    states: [
+                        State {
+                            name: "waiting"; when: row.status === Download.Waiting
+                            PropertyChanges { target: statusText; text: qsTrId("status.waiting") }
+                            PropertyChanges { target: statusIcon; name: "clock" }
+                            PropertyChanges { target: statusLabel; tint: Theme.textDim }
+                        },
+                        State {
+                            name: "fetching"; when: row.status === Download.Fetching
+                            PropertyChanges { target: statusText; text: qsTrId("status.fetching") }
+                            PropertyChanges { target: statusIcon; name: "network" }
+                            PropertyChanges { target: statusLabel; tint: Theme.info }
+                        },
+                        State {
+                            name: "ready"; when: row.status === Download.Ready
+                            PropertyChanges { target: statusText; text: qsTrId("status.ready") }
+                            PropertyChanges { target: statusIcon; name: "checkmark.circle" }
+                            PropertyChanges { target: statusLabel; tint: Theme.success }
+                        },
+                        State {
+                            name: "downloading"; when: row.status === Download.Downloading
+                            PropertyChanges { target: statusText; text: qsTrId("status.downloading") }
+                            PropertyChanges { target: statusIcon; name: "arrow.down.circle" }
+                            PropertyChanges { target: statusLabel; tint: Theme.accent }
+                        },
+                        State {
+                            name: "converting"; when: row.status === Download.Converting
+                            PropertyChanges { target: statusText; text: qsTrId("status.converting") }
+                            PropertyChanges { target: statusIcon; name: "arrow.triangle.2.circlepath" }
+                            PropertyChanges { target: statusLabel; tint: Theme.orange }
+                        },
+                        State {
+                            name: "done"; when: row.status === Download.Done
+                            PropertyChanges { target: statusText; text: qsTrId("status.done") }
+                            PropertyChanges { target: statusIcon; name: "checkmark.circle.fill" }
+                            PropertyChanges { target: statusLabel; tint: Theme.success }
+                        },
+                        State {
+                            name: "cancelled"; when: row.status === Download.Cancelled
+                            PropertyChanges { target: statusText; text: qsTrId("status.cancelled") }
+                            PropertyChanges { target: statusIcon; name: "xmark.circle" }
+                            PropertyChanges { target: statusLabel; tint: Theme.textMuted }
+                        },
+                        State {
+                            name: "error"; when: row.status === Download.Error
+                            PropertyChanges { target: statusText; text: qsTrId("status.error") }
+                            PropertyChanges { target: statusIcon; name: "exclamationmark.circle.fill" }
+                            PropertyChanges { target: statusLabel; tint: Theme.danger }
+                        }
+                    ]
                 }
                 Text {
                     objectName: "detailMessage"
@@ -88,8 +132,8 @@ Rectangle {
                              || row.status === Download.Error
                     Layout.fillWidth: true
                     text: row.status === Download.Error ? row.item.errorMessage : row.item.statusMessage
-                    color: row.status === Download.Error ? Qt.rgba(1.0, 0.4, 0.4, 1) : Qt.rgba(0.65, 0.65, 0.65, 1)
-                    font.pixelSize: 11
+                    color: row.status === Download.Error ? Theme.dangerText : Theme.textDim
+                    font.pixelSize: Theme.fontSmall
                     elide: Text.ElideRight
                     maximumLineCount: 1
                 }
@@ -97,29 +141,29 @@ Rectangle {
                     objectName: "fileSize"
                     visible: row.status === Download.Done && row.item.fileSize.length > 0
                     text: row.item.fileSize
-                    color: Qt.rgba(0.6, 0.6, 0.6, 1)
-                    font.pixelSize: 11
-                    font.family: "monospace"
+                    color: Theme.textFaint
+                    font.pixelSize: Theme.fontSmall
+                    font.family: Theme.monoFamily
                 }
                 Row {
                     objectName: "codecBadge"
                     visible: row.status === Download.Done && row.item.codecInfo.length > 0
                     spacing: 3
-                    readonly property color tint: row.item.needsConversion ? Qt.rgba(1.0, 0.65, 0.1, 1) : Qt.rgba(0.45, 0.45, 0.45, 1)
+                    readonly property color tint: row.item.needsConversion ? Theme.amber : Theme.textHint
                     Icon {
                         objectName: "conversionWarning"
                         visible: row.item.needsConversion
                         name: "exclamationmark.triangle.fill"
                         size: 9
-                        color: Qt.rgba(1.0, 0.65, 0.1, 1)
+                        color: Theme.amber
                         anchors.verticalCenter: parent.verticalCenter
                     }
                     Text {
                         text: row.item.codecInfo
                         color: parent.tint
-                        font.pixelSize: 10
+                        font.pixelSize: Theme.fontTiny
                         font.weight: Font.Medium
-                        font.family: "monospace"
+                        font.family: Theme.monoFamily
                     }
                 }
                 Text {
@@ -127,8 +171,8 @@ Rectangle {
                     visible: row.status === Download.Done && row.item.errorMessage.length > 0
                     Layout.fillWidth: true
                     text: row.item.errorMessage
-                    color: Qt.rgba(1.0, 0.4, 0.4, 1)
-                    font.pixelSize: 11
+                    color: Theme.dangerText
+                    font.pixelSize: Theme.fontSmall
                     elide: Text.ElideRight
                 }
                 Item { Layout.fillWidth: true; visible: row.status !== Download.Downloading && row.status !== Download.Converting && row.status !== Download.Error }
@@ -147,10 +191,10 @@ Rectangle {
             objectName: "formatMenu"
             visible: row.status === Download.Ready && row.item.formats.length > 0
             Layout.preferredWidth: 130
-            font.pixelSize: 12
+            font.pixelSize: Theme.fontNormal
             textRole: "label"
             valueRole: "id"
-            model: [{ label: qsTrId("quality.best"), id: "" }].concat(row.item.formats)
+            model: [{ label: qsTrId("quality.best"), id: "" }, ...row.item.formats]
             currentIndex: {
                 const formats = row.item.formats
                 for (let i = 0; i < formats.length; ++i) {
@@ -161,34 +205,35 @@ Rectangle {
             }
             onActivated: row.item.selectedFormatID = currentValue
             Accessible.name: qsTrId("quality.best")
-            palette.button: Qt.rgba(0.22, 0.22, 0.24, 1)
-            palette.buttonText: "white"
-            palette.window: Qt.rgba(0.16, 0.16, 0.18, 1)
-            palette.windowText: "white"
-            palette.base: Qt.rgba(0.16, 0.16, 0.18, 1)
-            palette.text: "white"
-            palette.highlight: Qt.rgba(0.24, 0.51, 1.0, 1)
-            palette.highlightedText: "white"
+            palette.button: Theme.popupButton
+            palette.buttonText: Theme.textBright
+            palette.window: Theme.popup
+            palette.windowText: Theme.textBright
+            palette.base: Theme.popup
+            palette.text: Theme.textBright
+            palette.highlight: Theme.accent
+            palette.highlightedText: Theme.textBright
             delegate: ItemDelegate {
+                id: entry
                 required property var modelData
                 required property int index
                 width: formatMenu.width
                 highlighted: formatMenu.highlightedIndex === index
                 contentItem: Text {
-                    text: modelData.label
-                    color: "white"
-                    font.pixelSize: 12
+                    text: entry.modelData.label
+                    color: Theme.textBright
+                    font.pixelSize: Theme.fontNormal
                     elide: Text.ElideRight
                     verticalAlignment: Text.AlignVCenter
                 }
                 background: Rectangle {
-                    color: parent.highlighted ? Qt.rgba(0.24, 0.51, 1.0, 1) : Qt.rgba(0.16, 0.16, 0.18, 1)
+                    color: entry.highlighted ? Theme.accent : Theme.popup
                 }
             }
-            palette.light: Qt.rgba(0.3, 0.3, 0.32, 1)
-            palette.midlight: Qt.rgba(0.26, 0.26, 0.28, 1)
-            palette.mid: Qt.rgba(0.3, 0.3, 0.32, 1)
-            palette.dark: Qt.rgba(0.5, 0.5, 0.52, 1)
+            palette.light: Theme.popupLight
+            palette.midlight: Theme.popupMidlight
+            palette.mid: Theme.popupLight
+            palette.dark: Theme.popupDark
         }
 
         Row {
@@ -211,14 +256,15 @@ Rectangle {
                 background: Rectangle {
                     radius: 15
                     gradient: Gradient {
-                        GradientStop { position: 0; color: Qt.rgba(0.24, 0.51, 1.0, 1) }
-                        GradientStop { position: 1; color: Qt.rgba(0.16, 0.4, 0.88, 1) }
+                        GradientStop { position: 0; color: Theme.accent }
+                        GradientStop { position: 1; color: Theme.accentDeep }
                     }
                 }
                 contentItem: Icon { name: "arrow.down"; size: 12; font.bold: true }
                 onClicked: row.manager.start(row.item)
             }
             PlainButton {
+                id: stopButton
                 objectName: "stopButton"
                 visible: row.status === Download.Downloading || row.status === Download.Converting
                 readonly property bool converting: row.status === Download.Converting
@@ -227,11 +273,11 @@ Rectangle {
                 tip: qsTrId("action.stop")
                 background: Rectangle {
                     radius: 15
-                    color: parent.converting ? Qt.rgba(1.0, 0.5, 0.1, 0.18) : Qt.rgba(1.0, 0.25, 0.25, 0.15)
+                    color: stopButton.converting ? Theme.stopConvertingWash : Theme.stopWash
                 }
                 contentItem: Icon {
                     name: "stop.fill"; size: 11; font.bold: true
-                    color: parent.converting ? Qt.rgba(1.0, 0.55, 0.15, 1) : Qt.rgba(1.0, 0.35, 0.35, 1)
+                    color: stopButton.converting ? Theme.stopConverting : Theme.stop
                 }
                 onClicked: row.item.cancelRun()
             }
@@ -254,26 +300,26 @@ Rectangle {
                     background: Rectangle {
                         radius: height / 2
                         gradient: Gradient {
-                            GradientStop { position: 0; color: Qt.rgba(1.0, 0.75, 0.2, 1) }
-                            GradientStop { position: 1; color: Qt.rgba(1.0, 0.55, 0.1, 1) }
+                            GradientStop { position: 0; color: Theme.convertTop }
+                            GradientStop { position: 1; color: Theme.convertBottom }
                         }
                     }
                     contentItem: Row {
                         spacing: 5
-                        Icon { name: "sparkles"; size: 10; font.bold: true; color: "black"; anchors.verticalCenter: parent.verticalCenter }
-                        Text { text: "QuickTime"; font.pixelSize: 11; font.weight: Font.DemiBold; color: "black" }
+                        Icon { name: "sparkles"; size: 10; font.bold: true; color: Theme.textOnWarm; anchors.verticalCenter: parent.verticalCenter }
+                        Text { text: "QuickTime"; font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold; color: Theme.textOnWarm }
                     }
                     onClicked: row.manager.convert(row.item)
                 }
                 IconButton {
                     objectName: "revealButton"
-                    symbol: "folder"; color: Qt.rgba(0.5, 0.5, 0.5, 1)
+                    symbol: "folder"; color: Theme.iconMuted
                     tip: qsTrId("action.show_finder")
                     onClicked: if (row.item.filePath.length > 0) Desktop.reveal(row.item.filePath)
                 }
                 IconButton {
                     objectName: "removeButton"
-                    symbol: "xmark"; color: Qt.rgba(0.55, 0.55, 0.55, 1)
+                    symbol: "xmark"; color: Theme.textMuted
                     tip: qsTrId("action.remove")
                     onClicked: row.manager.remove(row.item)
                 }
@@ -285,13 +331,13 @@ Rectangle {
                 spacing: 4
                 IconButton {
                     objectName: "retryButton"
-                    symbol: "arrow.clockwise"; color: Qt.rgba(0.24, 0.51, 1.0, 1)
+                    symbol: "arrow.clockwise"; color: Theme.accent
                     tip: qsTrId("action.retry")
                     onClicked: row.manager.retry(row.item)
                 }
                 IconButton {
                     objectName: "removeFailedButton"
-                    symbol: "xmark"; color: Qt.rgba(0.55, 0.55, 0.55, 1)
+                    symbol: "xmark"; color: Theme.textMuted
                     tip: qsTrId("action.remove")
                     onClicked: row.manager.remove(row.item)
                 }

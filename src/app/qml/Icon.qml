@@ -9,7 +9,7 @@ Text {
     text: Desktop.glyph(name)
     font.family: Desktop.iconFont
     font.pixelSize: Math.round(size * 1.25)
-    color: "white"
+    color: Theme.textBright
     horizontalAlignment: Text.AlignHCenter
     verticalAlignment: Text.AlignVCenter
 }

@@ -1,12 +1,13 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import Reelix
 
 // A small round icon button: tinted circle on hover, the tooltip as its
 // accessible name.
 AbstractButton {
     id: button
     property string symbol
-    property color color: "white"
+    property color color: Theme.textBright
     property string tip
     implicitWidth: 28
     implicitHeight: 28

@@ -7,14 +7,16 @@ import Reelix
 Rectangle {
     id: view
     required property LogViewer viewer
-    color: Qt.rgba(0.09, 0.1, 0.12, 1)
+    color: Theme.logBackground
     implicitWidth: 700
     implicitHeight: 420
 
+    // A ScrollView's content item is its Flickable, but it is declared as
+    // an Item, and Qt 6.4 cannot cast ("as" crashes its qmlcachegen).
     function followEnd() {
         const flick = scroll.contentItem
         if (flick)
-            flick.contentY = Math.max(0, flick.contentHeight - flick.height)
+            flick.contentY = Math.max(0, flick.contentHeight - flick.height) // qmllint disable type
     }
 
     ColumnLayout {
@@ -23,7 +25,7 @@ Rectangle {
         Rectangle {
             Layout.fillWidth: true
             implicitHeight: bar.implicitHeight + 20
-            color: Qt.rgba(0.12, 0.12, 0.12, 1)
+            color: Theme.card
             RowLayout {
                 id: bar
                 anchors.fill: parent
@@ -40,20 +42,20 @@ Rectangle {
                         x: toggle.leftPadding
                         y: parent.height / 2 - height / 2
                         radius: 10
-                        color: toggle.checked ? Qt.rgba(0.3, 0.85, 0.55, 1) : Qt.rgba(0.3, 0.3, 0.3, 1)
+                        color: toggle.checked ? Theme.success : Theme.switchOff
                         Rectangle {
                             x: toggle.checked ? parent.width - width - 2 : 2
                             y: 2
                             width: 16; height: 16; radius: 8
-                            color: "white"
+                            color: Theme.textBright
                             Behavior on x { NumberAnimation { duration: 120 } }
                         }
                     }
                     contentItem: Text {
                         leftPadding: toggle.indicator.width + 8
                         text: "Activer les logs"
-                        color: Qt.rgba(0.85, 0.85, 0.85, 1)
-                        font.pixelSize: 12; font.weight: Font.Medium
+                        color: Theme.textSecondary
+                        font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
                         verticalAlignment: Text.AlignVCenter
                     }
                 }
@@ -63,7 +65,7 @@ Rectangle {
                     visible: view.viewer.logText.length > 0
                     symbol: view.viewer.copied ? "checkmark" : "doc.on.clipboard"
                     text: view.viewer.copied ? "Copié !" : "Copier"
-                    tint: view.viewer.copied ? Qt.rgba(0.3, 0.85, 0.55, 1) : Qt.rgba(0.6, 0.6, 0.6, 1)
+                    tint: view.viewer.copied ? Theme.success : Theme.textFaint
                     onClicked: view.viewer.copyLog()
                 }
                 LogButton {
@@ -71,19 +73,19 @@ Rectangle {
                     visible: view.viewer.logText.length > 0
                     symbol: "trash"
                     text: "Effacer"
-                    tint: Qt.rgba(1.0, 0.38, 0.38, 1)
+                    tint: Theme.danger
                     onClicked: view.viewer.clearLog()
                 }
                 LogButton {
                     objectName: "folderButton"
                     symbol: "folder"
                     text: "Dossier"
-                    tint: Qt.rgba(0.5, 0.5, 0.5, 1)
+                    tint: Theme.iconMuted
                     onClicked: view.viewer.openLogFolder()
                 }
             }
         }
-        Rectangle { Layout.fillWidth: true; height: 1; color: Qt.rgba(0.2, 0.2, 0.2, 1) }
+        Rectangle { Layout.fillWidth: true; height: 1; color: Theme.surfaceHover }
 
         ColumnLayout {
             objectName: "emptyLog"
@@ -92,13 +94,13 @@ Rectangle {
             Layout.fillHeight: true
             spacing: 10
             Item { Layout.fillHeight: true }
-            Icon { Layout.alignment: Qt.AlignHCenter; name: "doc.text"; size: 32; color: Qt.rgba(0.25, 0.25, 0.25, 1) }
+            Icon { Layout.alignment: Qt.AlignHCenter; name: "doc.text"; size: 32; color: Theme.iconEmptyLog }
             Text {
                 objectName: "emptyText"
                 Layout.alignment: Qt.AlignHCenter
                 text: view.viewer.isEnabled ? "Aucun log pour l'instant" : "Activez les logs ci-dessus pour commencer"
-                color: Qt.rgba(0.35, 0.35, 0.35, 1)
-                font.pixelSize: 12
+                color: Theme.textEmptyLog
+                font.pixelSize: Theme.fontNormal
             }
             Item { Layout.fillHeight: true }
         }
@@ -116,14 +118,15 @@ Rectangle {
                 readOnly: true
                 selectByMouse: true
                 text: view.viewer.logText
-                color: Qt.rgba(0.75, 0.75, 0.75, 1)
-                selectionColor: Qt.rgba(0.24, 0.51, 1.0, 0.6)
-                font.pixelSize: 11; font.family: "monospace"
+                color: Theme.textTertiary
+                selectionColor: Theme.accentSelection
+                font.pixelSize: Theme.fontSmall; font.family: Theme.monoFamily
                 wrapMode: TextEdit.Wrap
                 padding: 12
                 background: null
                 // Follow the end of the log whenever its text changes.
-                onTextChanged: Qt.callLater(view.followEnd)
+                // Qt 6.4's qmllint takes Qt.callLater for a property, not a method.
+                onTextChanged: Qt.callLater(view.followEnd) // qmllint disable type
             }
         }
     }

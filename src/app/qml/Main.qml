@@ -12,8 +12,8 @@ ApplicationWindow {
 
     visible: true
     title: "Reelix"
-    color: app.view === ReelixApp.Main ? Qt.rgba(0.11, 0.12, 0.15, 1) : Qt.rgba(0.08, 0.09, 0.11, 1)
-    font.family: "Inter"
+    color: app.view === ReelixApp.Main ? Theme.background : Theme.backgroundDeep
+    font.family: Theme.fontFamily
     width: 900
     height: 640
     minimumWidth: app.view === ReelixApp.Main ? 680 : 420
@@ -35,16 +35,16 @@ ApplicationWindow {
 
     menuBar: MenuBar {
         objectName: "menuBar"
-        palette.window: Qt.rgba(0.13, 0.14, 0.17, 1)
-        palette.windowText: "white"
-        palette.base: Qt.rgba(0.16, 0.17, 0.2, 1)
-        palette.text: "white"
-        palette.button: Qt.rgba(0.13, 0.14, 0.17, 1)
-        palette.buttonText: "white"
-        palette.highlight: Qt.rgba(0.24, 0.51, 1.0, 1)
-        palette.highlightedText: "white"
-        palette.light: Qt.rgba(0.2, 0.21, 0.25, 1)
-        palette.mid: Qt.rgba(0.2, 0.21, 0.25, 1)
+        palette.window: Theme.menuBar
+        palette.windowText: Theme.textBright
+        palette.base: Theme.menuBase
+        palette.text: Theme.textBright
+        palette.button: Theme.menuBar
+        palette.buttonText: Theme.textBright
+        palette.highlight: Theme.accent
+        palette.highlightedText: Theme.textBright
+        palette.light: Theme.menuLine
+        palette.mid: Theme.menuLine
         Menu {
             title: qsTrId("menu.tools")
             Action {
@@ -86,10 +86,14 @@ ApplicationWindow {
     }
     Behavior on height { enabled: window.app.view === ReelixApp.Setup; NumberAnimation { duration: 250; easing.type: Easing.InOutQuad } }
 
+    // Qt 6.4's qmllint does not see the window's ids inside a Component;
+    // "pragma ComponentBehavior: Bound" would, but Qt 6.4's Loader refuses
+    // to load bound components.
+    // qmllint disable unqualified
     Component {
         id: placeholder
         Rectangle {
-            color: Qt.rgba(0.08, 0.09, 0.11, 1)
+            color: Theme.backgroundDeep
             Component.onCompleted: window.app.performStartupCheck()
         }
     }
@@ -108,6 +112,7 @@ ApplicationWindow {
             onShowUpdates: window.app.showUpdates()
         }
     }
+    // qmllint enable unqualified
     Component {
         id: logComponent
         Window {
@@ -117,7 +122,7 @@ ApplicationWindow {
             title: "Logs Reelix"
             width: 720
             height: 440
-            color: Qt.rgba(0.09, 0.1, 0.12, 1)
+            color: Theme.logBackground
             x: Screen.width - width - 40
             y: 60
             LogView {

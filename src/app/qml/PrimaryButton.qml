@@ -1,4 +1,5 @@
 import QtQuick
+import Reelix
 
 // The full-width blue button of the setup view.
 PlainButton {
@@ -6,13 +7,15 @@ PlainButton {
     property string symbol
     topPadding: 13; bottomPadding: 13
     background: Rectangle {
-        radius: 12
+        radius: Theme.radiusLarge
         gradient: Gradient {
-            GradientStop { position: 0; color: Qt.rgba(0.24, 0.51, 1.0, 1) }
-            GradientStop { position: 1; color: Qt.rgba(0.16, 0.40, 0.88, 1) }
+            GradientStop { position: 0; color: Theme.accent }
+            GradientStop { position: 1; color: Theme.accentDeep }
         }
     }
-    contentItem: Item {
+    // The id below makes contentItem immediate instead of deferred, which
+    // costs nothing: AbstractButton has no style content item to replace.
+    contentItem: Item { // qmllint disable deferred-property-id
         implicitHeight: label.implicitHeight
         implicitWidth: label.implicitWidth
         Row {
@@ -20,7 +23,7 @@ PlainButton {
             anchors.centerIn: parent
             spacing: 8
             Icon { name: control.symbol; size: 13; anchors.verticalCenter: parent.verticalCenter }
-            Text { text: control.text; color: "white"; font.pixelSize: 13; font.weight: Font.DemiBold }
+            Text { text: control.text; color: Theme.textBright; font.pixelSize: Theme.fontLarge; font.weight: Font.DemiBold }
         }
     }
 }

@@ -1,17 +1,18 @@
 import QtQuick
+import Reelix
 
 // A 3-point capsule track with a gradient fill from the leading edge.
 Item {
     id: bar
     property real value: 0
-    property color accent: "#3d82ff"
+    property color accent: Theme.accent
     property real endOpacity: 0.6
     property int duration: 150
     implicitHeight: 3
     Rectangle {
         anchors.fill: parent
         radius: height / 2
-        color: Qt.rgba(0.18, 0.18, 0.18, 1)
+        color: Theme.track
     }
     Rectangle {
         objectName: "progressFill"

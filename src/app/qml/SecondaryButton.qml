@@ -1,19 +1,20 @@
 import QtQuick
+import Reelix
 
 // The outlined grey button of the setup view.
 PlainButton {
     id: control
     topPadding: 13; bottomPadding: 13
     background: Rectangle {
-        radius: 12
-        color: Qt.rgba(0.16, 0.16, 0.16, 1)
-        border.color: Qt.rgba(0.22, 0.22, 0.22, 1)
+        radius: Theme.radiusLarge
+        color: Theme.surface
+        border.color: Theme.outline
         border.width: 1
     }
     contentItem: Text {
         text: control.text
-        color: Qt.rgba(1, 1, 1, 0.65)
-        font.pixelSize: 13; font.weight: Font.Medium
+        color: Theme.onDarkMedium
+        font.pixelSize: Theme.fontLarge; font.weight: Font.Medium
         horizontalAlignment: Text.AlignHCenter
     }
 }

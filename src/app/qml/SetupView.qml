@@ -11,15 +11,11 @@ Rectangle {
     property string version
     property bool appeared: false
     readonly property bool busy: checker.isInstalling || checker.isAnyUpdating
-    readonly property string actionState: busy ? "progress"
-                                          : checker.isCheckingUpdates ? "checking"
-                                          : (checker.allReady && checker.hasUpdates) ? "updates"
-                                          : checker.allReady ? "open" : "install"
     readonly property string subtitleKey: checker.isCheckingUpdates ? "update.checking"
                                           : checker.hasUpdates ? "update.available"
                                           : checker.allReady ? "update.all_uptodate" : "setup.subtitle"
 
-    color: Qt.rgba(0.08, 0.09, 0.11, 1)
+    color: Theme.backgroundDeep
     implicitWidth: 420
     // 500 points, 620 with the log box; more when the content needs it
     // (long translations), so nothing is ever clipped.
@@ -46,14 +42,13 @@ Rectangle {
             logFlick.contentY = Math.max(0, logFlick.contentHeight - logFlick.height)
     }
 
+    // Ctrl+Return presses the action area's default button, if it has one.
     Shortcut {
+        id: defaultShortcut
+        property PlainButton button: null
         sequences: ["Ctrl+Return", "Ctrl+Enter"]
-        enabled: view.visible && (view.actionState === "install" || view.actionState === "open" || view.actionState === "updates")
-        onActivated: {
-            if (view.actionState === "install") view.install()
-            else if (view.actionState === "updates") view.update()
-            else view.leave()
-        }
+        enabled: view.visible && defaultShortcut.button !== null
+        onActivated: defaultShortcut.button.clicked()
     }
 
     ColumnLayout {
@@ -83,7 +78,7 @@ Rectangle {
                         width: 64 + (index + 1) * 4
                         height: width
                         radius: 16 + (index + 1) * 2
-                        color: Qt.rgba(0.24, 0.51, 1.0, 0.5 * 0.22 * Math.pow(1 - index / 10, 2))
+                        color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b, 0.5 * 0.22 * Math.pow(1 - index / 10, 2))
                     }
                 }
                 Rectangle {
@@ -93,8 +88,8 @@ Rectangle {
                     radius: 16
                     gradient: Gradient {
                         orientation: Gradient.Horizontal
-                        GradientStop { position: 0; color: Qt.rgba(0.24, 0.51, 1.0, 1) }
-                        GradientStop { position: 1; color: Qt.rgba(0.48, 0.27, 0.98, 1) }
+                        GradientStop { position: 0; color: Theme.accent }
+                        GradientStop { position: 1; color: Theme.violet }
                     }
                     Icon {
                         objectName: "badgeSymbol"
@@ -107,8 +102,8 @@ Rectangle {
             Text {
                 Layout.alignment: Qt.AlignHCenter
                 text: "Reelix"
-                color: "white"
-                font.pixelSize: 28; font.bold: true
+                color: Theme.textBright
+                font.pixelSize: Theme.fontHero; font.bold: true
                 opacity: view.appeared ? 1 : 0
                 Behavior on opacity { SequentialAnimation { PauseAnimation { duration: 150 } NumberAnimation { duration: 400; easing.type: Easing.OutQuad } } }
             }
@@ -116,8 +111,8 @@ Rectangle {
                 objectName: "versionLine"
                 Layout.alignment: Qt.AlignHCenter
                 text: "v" + view.version
-                color: Qt.rgba(1, 1, 1, 0.45)
-                font.pixelSize: 11; font.weight: Font.Medium
+                color: Theme.onDarkFaint
+                font.pixelSize: Theme.fontSmall; font.weight: Font.Medium
                 opacity: view.appeared ? 1 : 0
                 Behavior on opacity { SequentialAnimation { PauseAnimation { duration: 180 } NumberAnimation { duration: 400; easing.type: Easing.OutQuad } } }
             }
@@ -126,8 +121,8 @@ Rectangle {
                 Layout.alignment: Qt.AlignHCenter
                 Layout.maximumWidth: 340
                 text: qsTrId(view.subtitleKey)
-                color: Qt.rgba(1, 1, 1, 0.72)
-                font.pixelSize: 13
+                color: Theme.onDarkHigh
+                font.pixelSize: Theme.fontLarge
                 wrapMode: Text.WordWrap
                 horizontalAlignment: Text.AlignHCenter
                 opacity: view.appeared ? 1 : 0
@@ -138,9 +133,9 @@ Rectangle {
 
         ColumnLayout {
             Layout.fillWidth: true
-            Layout.leftMargin: 40; Layout.rightMargin: 40
+            Layout.leftMargin: Theme.setupMargin; Layout.rightMargin: Theme.setupMargin
             spacing: 10
-            DepCard { Layout.fillWidth: true; dep: view.checker.ytdlp; delay: 0.25; appeared: view.appeared }
+            DepCard { Layout.fillWidth: true; dep: view.checker.ytdlp; accent: Theme.accent; delay: 0.25; appeared: view.appeared }
             DepCard { Layout.fillWidth: true; dep: view.checker.ffmpeg; delay: 0.35; appeared: view.appeared }
             DepCard { Layout.fillWidth: true; dep: view.checker.node; delay: 0.45; appeared: view.appeared }
         }
@@ -150,11 +145,11 @@ Rectangle {
             objectName: "logBox"
             visible: view.checker.logOutput.length > 0
             Layout.fillWidth: true
-            Layout.leftMargin: 40; Layout.rightMargin: 40; Layout.bottomMargin: 16
+            Layout.leftMargin: Theme.setupMargin; Layout.rightMargin: Theme.setupMargin; Layout.bottomMargin: 16
             Layout.preferredHeight: 110
-            radius: 10
-            color: Qt.rgba(0.1, 0.1, 0.1, 1)
-            border.color: Qt.rgba(0.16, 0.16, 0.16, 1)
+            radius: Theme.radius
+            color: Theme.logBox
+            border.color: Theme.surface
             border.width: 1
             Flickable {
                 id: logFlick
@@ -170,42 +165,77 @@ Rectangle {
                     width: logFlick.width
                     padding: 12
                     text: view.checker.logOutput
-                    color: Qt.rgba(1, 1, 1, 0.6)
-                    font.pixelSize: 11; font.family: "monospace"
+                    color: Theme.onDarkSoft
+                    font.pixelSize: Theme.fontSmall; font.family: Theme.monoFamily
                     wrapMode: Text.Wrap
-                    onTextChanged: Qt.callLater(view.followLogEnd)
+                    // Qt 6.4's qmllint takes Qt.callLater for a property, not a method.
+                    onTextChanged: Qt.callLater(view.followLogEnd) // qmllint disable type
                 }
             }
         }
 
-        // The action area
+        // The action area: exactly one set of actions for the checker's state.
         Item {
+            id: actionArea
             Layout.fillWidth: true
-            Layout.leftMargin: 40; Layout.rightMargin: 40
+            Layout.leftMargin: Theme.setupMargin; Layout.rightMargin: Theme.setupMargin
             implicitHeight: actions.implicitHeight
+            // The first state whose condition holds wins, so the order is
+            // the precedence: work in progress, then checking, then the rest.
+            states: [
+                State {
+                    name: "progress"; when: view.busy
+                    PropertyChanges { target: progressRow; visible: true }
+                },
+                State {
+                    name: "checking"; when: view.checker.isCheckingUpdates
+                    PropertyChanges { target: progressRow; visible: true }
+                    PropertyChanges { target: progressText; text: qsTrId("update.checking") }
+                },
+                State {
+                    name: "updates"; when: view.checker.allReady && view.checker.hasUpdates
+                    PropertyChanges { target: updateActions; visible: true }
+                    PropertyChanges { target: defaultShortcut; button: installUpdatesButton }
+                },
+                State {
+                    name: "open"; when: view.checker.allReady
+                    PropertyChanges { target: openButton; visible: true }
+                    PropertyChanges { target: defaultShortcut; button: openButton }
+                },
+                State {
+                    name: "install"; when: !view.checker.allReady
+                    PropertyChanges { target: installButton; visible: true }
+                    PropertyChanges { target: noSudoNote; visible: true }
+                    PropertyChanges { target: defaultShortcut; button: installButton }
+                }
+            ]
             ColumnLayout {
                 id: actions
                 anchors.left: parent.left; anchors.right: parent.right
                 spacing: 10
                 RowLayout {
+                    id: progressRow
                     objectName: "progressRow"
-                    visible: view.actionState === "progress" || view.actionState === "checking"
+                    visible: false
                     Layout.alignment: Qt.AlignHCenter
                     Layout.topMargin: 13; Layout.bottomMargin: 13
                     spacing: 10
-                    Spinner { scaleFactor: 0.75; tint: Qt.rgba(0.5, 0.5, 0.5, 1); implicitWidth: 22; implicitHeight: 22 }
+                    Spinner { scaleFactor: 0.75; tint: Theme.iconMuted; implicitWidth: 22; implicitHeight: 22 }
                     Text {
+                        id: progressText
                         objectName: "progressText"
-                        text: view.actionState === "checking" ? qsTrId("update.checking") : view.checker.currentStep
-                        color: Qt.rgba(0.72, 0.72, 0.72, 1)
-                        font.pixelSize: 13
+                        text: view.checker.currentStep
+                        color: Theme.textStatus
+                        font.pixelSize: Theme.fontLarge
                     }
                 }
                 RowLayout {
-                    visible: view.actionState === "updates"
+                    id: updateActions
+                    visible: false
                     Layout.fillWidth: true
                     spacing: 10
                     PrimaryButton {
+                        id: installUpdatesButton
                         objectName: "installUpdatesButton"
                         Layout.fillWidth: true
                         Layout.preferredWidth: 1
@@ -222,28 +252,31 @@ Rectangle {
                     }
                 }
                 PrimaryButton {
+                    id: openButton
                     objectName: "openButton"
-                    visible: view.actionState === "open"
+                    visible: false
                     Layout.fillWidth: true
                     text: qsTrId("setup.open")
                     symbol: "checkmark.circle.fill"
                     onClicked: view.leave()
                 }
                 PrimaryButton {
+                    id: installButton
                     objectName: "installButton"
-                    visible: view.actionState === "install"
+                    visible: false
                     Layout.fillWidth: true
                     text: view.checker.hasFailure ? qsTrId("action.retry") : qsTrId("setup.download")
                     symbol: view.checker.hasFailure ? "arrow.clockwise" : "arrow.down.to.line"
                     onClicked: view.install()
                 }
                 Text {
+                    id: noSudoNote
                     objectName: "noSudoNote"
-                    visible: view.actionState === "install"
+                    visible: false
                     Layout.alignment: Qt.AlignHCenter
                     text: qsTrId("setup.no_sudo")
-                    color: Qt.rgba(1, 1, 1, 0.5)
-                    font.pixelSize: 11
+                    color: Theme.onDarkLow
+                    font.pixelSize: Theme.fontSmall
                 }
             }
         }

@@ -1,10 +1,11 @@
 import QtQuick
+import Reelix
 
 // A small circular activity indicator.
 Item {
     id: spinner
     property real scaleFactor: 0.55
-    property color tint: Qt.rgba(0.65, 0.65, 0.65, 1)
+    property color tint: Theme.textDim
     implicitWidth: 28
     implicitHeight: 28
     Canvas {

@@ -1,0 +1,46 @@
+import QtQuick
+import Reelix
+
+// What the list area shows before the first download is added.
+Item {
+    objectName: "emptyState"
+    Column {
+        anchors.centerIn: parent
+        width: parent.width - 80
+        spacing: 14
+        Rectangle {
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: 72
+            height: 72
+            radius: 36
+            color: Theme.well
+            Icon {
+                anchors.centerIn: parent
+                name: "arrow.down.to.line"
+                size: 28
+                font.weight: Font.Light
+                color: Theme.textMuted
+            }
+        }
+        Column {
+            width: parent.width
+            spacing: 6
+            Text {
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                text: qsTrId("empty.title")
+                color: Theme.textEmphasis
+                font.pixelSize: Theme.fontHeading
+                font.weight: Font.DemiBold
+            }
+            Text {
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                text: qsTrId("empty.subtitle")
+                color: Theme.textMuted
+                font.pixelSize: Theme.fontNormal
+            }
+        }
+    }
+}

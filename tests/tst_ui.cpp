@@ -33,6 +33,7 @@ class TestUi : public QObject
     Q_OBJECT
 
     QQmlEngine *m_engine = nullptr;
+    DependencyChecker m_checker;
 
     static void collect(QQuickItem *item, const QString &name, QList<QQuickItem *> &found)
     {
@@ -93,6 +94,12 @@ class TestUi : public QObject
         if (!QTest::qWaitForWindowExposed(view.get()))
             return nullptr;
         return view;
+    }
+
+    // The main view with its own download list and an idle checker.
+    std::unique_ptr<QQuickView> contentView()
+    {
+        return load("ContentView", {{"checker", QVariant::fromValue(&m_checker)}});
     }
 
     // One download row for an item the manager holds (no run is started).
@@ -230,8 +237,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QStringList, added);
-        DependencyChecker checker;
-        auto view = load("ContentView", {{"checker", QVariant::fromValue(&checker)}});
+        auto view = contentView();
         QQuickItem *root = view->rootObject();
         auto *manager = managerOf(root);
         root->setProperty("urlText", text);
@@ -247,8 +253,7 @@ private slots:
 
     void blankInputCannotBeSubmitted()
     {
-        DependencyChecker checker;
-        auto view = load("ContentView", {{"checker", QVariant::fromValue(&checker)}});
+        auto view = contentView();
         QQuickItem *root = view->rootObject();
         root->setProperty("urlText", "  \n \t\n");
         QVERIFY(!find(root, "addButton")->isEnabled());
@@ -262,8 +267,7 @@ private slots:
 
     void pasteReplacesWithPlainTextOnly()
     {
-        DependencyChecker checker;
-        auto view = load("ContentView", {{"checker", QVariant::fromValue(&checker)}});
+        auto view = contentView();
         QQuickItem *root = view->rootObject();
         root->setProperty("urlText", "old text");
         auto *image = new QMimeData;
@@ -279,8 +283,7 @@ private slots:
 
     void pickerMakesAudioItems()
     {
-        DependencyChecker checker;
-        auto view = load("ContentView", {{"checker", QVariant::fromValue(&checker)}});
+        auto view = contentView();
         QQuickItem *root = view->rootObject();
         auto *manager = managerOf(root);
         root->setProperty("urlText", "http://127.0.0.1:9/one");
@@ -296,8 +299,7 @@ private slots:
 
     void clearKeepsUnfinishedItemsInOrder()
     {
-        DependencyChecker checker;
-        auto view = load("ContentView", {{"checker", QVariant::fromValue(&checker)}});
+        auto view = contentView();
         QQuickItem *root = view->rootObject();
         auto *manager = managerOf(root);
         manager->insertItem(item(DownloadStatus::Error));

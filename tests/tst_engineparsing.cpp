@@ -18,6 +18,7 @@ private slots:
         QTest::addColumn<QString>("formats"); // "null" = not parsed
         QTest::addColumn<QString>("vcodec");
         QTest::newRow("not an object") << QByteArray("[]") << "null" << QString();
+        QTest::newRow("no formats key") << QByteArray(R"({"title":"t"})") << "" << QString();
         QTest::newRow("sorted by height")
             << QByteArray(R"({"formats":[{"format_id":"a","height":360,"vcodec":"avc1"},)"
                           R"({"format_id":"b","height":1080,"vcodec":"avc1"},)"

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "platform/PrivateHome.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -13,18 +14,9 @@
 
 // Benchmarks run in a private HOME so the user's settings, log and tool
 // folder are untouched.
-inline QTemporaryDir &benchHome()
+inline const PrivateHome &benchHome()
 {
-    static QTemporaryDir home(QDir::tempPath() + QStringLiteral("/reelix-bench-XXXXXX"));
-    static bool set = [] {
-        const QByteArray h = QFile::encodeName(home.path());
-        qputenv("HOME", h);
-        qputenv("XDG_CONFIG_HOME", h + "/config");
-        qputenv("XDG_DATA_HOME", h + "/data");
-        qputenv("XDG_STATE_HOME", h + "/state");
-        return true;
-    }();
-    (void)set;
+    static const PrivateHome home(QStringLiteral("reelix-bench"));
     return home;
 }
 

@@ -32,7 +32,7 @@ static double cpuSeconds()
 
 int main(int argc, char *argv[])
 {
-    QTemporaryDir &home = benchHome();
+    const PrivateHome &home = benchHome();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

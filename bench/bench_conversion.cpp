@@ -8,7 +8,7 @@
 
 int main(int argc, char *argv[])
 {
-    QTemporaryDir &home = benchHome();
+    const PrivateHome &home = benchHome();
     QCoreApplication app(argc, argv);
     const QString source = home.path() + "/clip.webm";
     std::printf("making a 60 s 720p VP9/Opus file...\n");

@@ -16,7 +16,7 @@
 
 int main(int argc, char *argv[])
 {
-    QTemporaryDir &home = benchHome();
+    const PrivateHome &home = benchHome();
     QCoreApplication app(argc, argv);
     const QString www = home.path() + "/www";
     QDir().mkpath(www);

@@ -6,6 +6,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <csignal>
+
 using namespace Harness;
 
 // reelix-cli run as a process against the local media server and the
@@ -79,7 +81,7 @@ private slots:
         QCOMPARE(item["status"].toString(), QString("done"));
         QCOMPARE(item["codecInfo"].toString(), QString("HEVC + AAC"));
         QVERIFY(item["filePath"].toString().startsWith(m_out + "/"));
-        QVERIFY(QFileInfo::exists(item["filePath"].toString()));
+        QCOMPARE(videoStream(item["filePath"].toString(), "height"), QString("180"));
         QCOMPARE(item["formats"].toArray().size(), 2);
         QVERIFY(r.err.contains("1 item(s): 1 done"));
         // The remembered folder is not changed by --folder.
@@ -93,7 +95,6 @@ private slots:
         QTest::addColumn<bool>("needsConversion");
         QTest::newRow("audio") << QStringList{"--audio"} << "vp9.mp3" << false;
         QTest::newRow("convert") << QStringList{"--convert"} << "vp9_qt.mp4" << false;
-        QTest::newRow("no convert") << QStringList{} << "vp9.webm" << true;
     }
 
     void audioAndConversion()
@@ -192,11 +193,7 @@ private slots:
     {
         QDir(PlatformProfile::current().toolDirectory).removeRecursively();
         const QProcessEnvironment env = m_mirror->environment();
-        Run r = cli({"tools", "status", "--json"}, {}, env);
-        QCOMPARE(r.exitCode, 0);
-        QCOMPARE(r.json()[0].toObject()["status"].toString(), QString("unknown"));
-
-        r = cli({"tools", "install"}, {}, env);
+        Run r = cli({"tools", "install"}, {}, env);
         QCOMPARE(r.exitCode, 0);
         QVERIFY2(r.err.contains("✓ Node.js ready"), qPrintable(r.err));
 

@@ -15,13 +15,6 @@ class TestConversion : public QObject
     QString m_media;
     std::unique_ptr<DownloadManager> m_manager;
 
-    static bool ffmpeg(const QStringList &args)
-    {
-        QProcess p;
-        p.start("ffmpeg", QStringList{"-hide_banner", "-loglevel", "error", "-y"} + args);
-        return p.waitForFinished(180000) && p.exitCode() == 0;
-    }
-
     static QStringList streams(const QString &path)
     {
         QProcess p;
@@ -54,17 +47,9 @@ private slots:
         UserDefaults::setValue("debugLogging", true);
         m_media = TestHome::path() + "/media";
         QDir().mkpath(m_media);
-        const QStringList source{"-f", "lavfi", "-i", "testsrc=size=640x360:rate=25:duration=DUR",
-                                 "-f", "lavfi", "-i", "sine=duration=DUR"};
-        const QStringList vp9{"-c:v", "libvpx-vp9", "-deadline", "realtime", "-cpu-used", "8",
-                              "-b:v", "400k",       "-c:a",      "libopus",  "-shortest"};
-        QVERIFY(ffmpeg(QStringList(source).replaceInStrings("DUR", "2") + vp9 +
-                       QStringList{m_media + "/short.webm"}));
-        QVERIFY(ffmpeg(QStringList(source).replaceInStrings("DUR", "40") + vp9 +
-                       QStringList{m_media + "/long.webm"}));
-        QVERIFY(ffmpeg(QStringList(source).replaceInStrings("DUR", "2") +
-                       QStringList{"-c:v", "libx264", "-preset", "ultrafast", "-c:a", "aac",
-                                   "-shortest", m_media + "/short.mp4"}));
+        QVERIFY(makeMedia(2, Codecs::vp9, m_media + "/short.webm"));
+        QVERIFY(makeMedia(40, Codecs::vp9, m_media + "/long.webm"));
+        QVERIFY(makeMedia(2, Codecs::h264, m_media + "/short.mp4"));
         writeText(m_media + "/broken.webm", "this is not a media file at all");
     }
 

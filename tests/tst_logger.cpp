@@ -14,18 +14,6 @@ class TestLogger : public QObject
 {
     Q_OBJECT
 
-    static QStringList fileLines()
-    {
-        Logger::shared().waitUntilWritten();
-        QFile file(Logger::shared().filePath());
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-        if (!lines.isEmpty() && lines.last().isEmpty())
-            lines.removeLast();
-        return lines;
-    }
-
     static void setLogging(bool on) { UserDefaults::setValue(QStringLiteral("debugLogging"), on); }
 
     static int runWriter(int count, const QString &tag)
@@ -52,14 +40,14 @@ private slots:
         QVERIFY(path.startsWith(TestHome::path()));
         Logger::shared().log(QStringLiteral("not written"));
         QVERIFY(QFileInfo::exists(path));
-        QCOMPARE(fileLines(), QStringList());
+        QCOMPARE(logLines(), QStringList());
     }
 
     void lineFormat()
     {
         Logger::shared().log(QStringLiteral("hello\nsecond line"), LogLevel::Warning);
         const int line = __LINE__ - 1;
-        const QStringList lines = fileLines();
+        const QStringList lines = logLines();
         QCOMPARE(lines.size(), 2);
         const QRegularExpression format(
             QStringLiteral(R"(^\[\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2}\.\d{3}\] \[WARN \] )"
@@ -78,7 +66,6 @@ private slots:
         QTest::addColumn<QString>("expected"); // empty: nothing logged
 
         QTest::newRow("command") << 0 << "a b" << 0 << "[DEBUG] ▶ yt-dlp [site] args: -j -- a b";
-        QTest::newRow("exit ok") << 1 << "" << 0 << "[INFO ] ✓ [site] success";
         QTest::newRow("exit ok detail") << 1 << "ok" << 0 << "[INFO ] ✓ [site] success: ok";
         QTest::newRow("exit failed hides detail")
             << 1 << "ok" << 2 << "[ERROR] ✗ [site] exit code 2";
@@ -106,7 +93,7 @@ private slots:
             Logger::shared().logExit(site, code, text);
         else
             Logger::shared().logStderr(text, site);
-        const QStringList lines = fileLines();
+        const QStringList lines = logLines();
         if (expected.isEmpty()) {
             QCOMPARE(lines, QStringList());
             return;
@@ -126,7 +113,7 @@ private slots:
         Logger::shared().log(QStringLiteral("two"));
         setLogging(true);
         Logger::shared().log(QStringLiteral("three"));
-        const QStringList lines = fileLines();
+        const QStringList lines = logLines();
         QCOMPARE(lines.size(), 2);
         QVERIFY(lines[0].endsWith(QStringLiteral("] one")));
         QVERIFY(lines[1].endsWith(QStringLiteral("] three")));
@@ -160,7 +147,7 @@ private slots:
         go = true;
         for (auto &thread : threads)
             thread.join();
-        const QStringList lines = fileLines();
+        const QStringList lines = logLines();
         QVERIFY(clearedAt > 0);
         QCOMPARE(lines.size(), sequence - clearedAt - 1);
         int previous = clearedAt;
@@ -179,7 +166,7 @@ private slots:
         Logger::shared().waitUntilWritten();
         QCOMPARE(runWriter(5000, QStringLiteral("a")), 0);
         QCOMPARE(runWriter(5000, QStringLiteral("b")), 0);
-        const QStringList lines = fileLines();
+        const QStringList lines = logLines();
         QCOMPARE(lines.size(), 10001);
         QVERIFY(lines[0].endsWith(QStringLiteral("] first")));
         QVERIFY(lines[1].endsWith(QStringLiteral("] a 0")));

@@ -2,8 +2,6 @@
 
 #include "engine/Retag.h"
 
-#include <QProcess>
-
 using namespace Harness;
 
 // The hev1 → hvc1 rewrite: the download is replaced by one rename, or left
@@ -20,12 +18,7 @@ private slots:
         UserDefaults::setValue("debugLogging", true);
         m_dir = TestHome::path() + "/retag";
         QDir().mkpath(m_dir);
-        QProcess ff;
-        ff.start("ffmpeg", {"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
-                            "testsrc=size=320x240:rate=25:duration=1", "-c:v", "libx265", "-preset",
-                            "ultrafast", "-x265-params", "log-level=error", "-tag:v", "hev1",
-                            m_dir + "/source.mp4"});
-        QVERIFY(ff.waitForFinished(60000) && ff.exitCode() == 0);
+        QVERIFY(makeMedia(1, Codecs::hev1, m_dir + "/source.mp4"));
     }
 
     void init() { Logger::shared().clear(); }
@@ -37,9 +30,9 @@ private slots:
         QVERIFY(QFile::copy(m_dir + "/source.mp4", path));
         writeText(retagTemporaryPath(path), "leftover of an earlier attempt");
         QCOMPARE(retagTemporaryPath(path), m_dir + "/._retag_Été à Noël.mp4");
-        QCOMPARE(videoTag(path), QString("hev1"));
+        QCOMPARE(videoStream(path, "codec_tag_string"), QString("hev1"));
         QCOMPARE(await(retagHvc1(path, "/usr/bin/ffmpeg")), std::optional<QString>(path));
-        QCOMPARE(videoTag(path), QString("hvc1"));
+        QCOMPARE(videoStream(path, "codec_tag_string"), QString("hvc1"));
         QVERIFY(!QFileInfo::exists(retagTemporaryPath(path)));
         QCOMPARE(logLines().filter("[INFO ] ").filter("  retagHvc1 success → " + path).size(), 1);
     }

@@ -1,11 +1,11 @@
 // Caller-side cost of Logger::log with logging on and off (100 000 calls).
 // Runs in a private HOME so the user's log is untouched.
 #include "log/Logger.h"
+#include "platform/PrivateHome.h"
 #include "platform/UserDefaults.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -20,10 +20,7 @@ static double perCallMicroseconds(int calls)
 
 int main(int argc, char *argv[])
 {
-    QTemporaryDir home;
-    qputenv("HOME", QFile::encodeName(home.path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/config")));
-    qputenv("XDG_STATE_HOME", QFile::encodeName(home.path() + QStringLiteral("/state")));
+    const PrivateHome home(QStringLiteral("reelix-bench"));
     QCoreApplication app(argc, argv);
     const int calls = 100000;
 

@@ -16,6 +16,29 @@ class TestCertificateStore : public QObject
 {
     Q_OBJECT
 
+    static constexpr qint64 day = 86400;
+    // Bundles of various ages and sizes: reused or rebuilt from the sources.
+    using Freshness = std::tuple<const char *, const char *, qint64, bool, bool>;
+    static inline const Freshness freshnessCases[] = {
+        {"6 d 23 h reused", "x", 7 * day - 3600, false, false},
+        {"exactly 7 d rebuilt", "x", 7 * day, false, true},
+        {"empty and new rebuilt", "", 60, false, true},
+        {"future date reused", "x", -day, false, false},
+        {"forced refresh rebuilt", "x", 60, true, true},
+    };
+
+    // Up to two sources of blocks [from, from + count): how many distinct blocks
+    // they hold, and whether that is enough for a bundle.
+    using Count = std::tuple<const char *, int, int, int, int, bool, int, bool>;
+    static inline const Count countCases[] = {
+        // 19 distinct blocks even though 25 are printed.
+        {"19 rejected, none kept", 0, 19, 0, 6, false, 19, false},
+        {"19 rejected, old kept", 0, 19, 0, 6, true, 19, false},
+        {"20 written", 0, 20, 0, 0, false, 20, true},
+        {"duplicates across sources once", 0, 15, 10, 15, false, 25, true},
+        {"missing sources count as none", 0, 0, 0, 0, false, 0, false},
+    };
+
     QString m_dir;
     PlatformProfile m_linux;
 
@@ -64,59 +87,32 @@ private slots:
                  QStringList{pemBlock(3)});
     }
 
-    // Bundles of various ages and sizes: reused or rebuilt from the sources.
-    void freshness_data()
-    {
-        QTest::addColumn<QString>("content");
-        QTest::addColumn<qint64>("age");
-        QTest::addColumn<bool>("force");
-        QTest::addColumn<bool>("rebuilt");
-        const qint64 day = 86400;
-        QTest::newRow("6 d 23 h reused") << "x" << 7 * day - 3600 << false << false;
-        QTest::newRow("exactly 7 d rebuilt") << "x" << 7 * day << false << true;
-        QTest::newRow("empty and new rebuilt") << "" << qint64(60) << false << true;
-        QTest::newRow("future date reused") << "x" << -day << false << false;
-        QTest::newRow("forced refresh rebuilt") << "x" << qint64(60) << true << true;
-    }
+    void freshness_data() { addCases(freshnessCases); }
 
     void freshness()
     {
-        QFETCH(QString, content);
-        QFETCH(qint64, age);
-        QFETCH(bool, force);
-        QFETCH(bool, rebuilt);
+        const auto &[name, content, age, force, rebuilt] = caseOf(freshnessCases);
         const QString fresh = pemBlocks(0, 25);
         useSources({fresh});
         const QString bundle = CertificateStore::bundleFile();
-        writeText(bundle, content);
+        writeText(bundle, QString(content));
         setAge(bundle, age);
         const auto path = await(CertificateStore::bundlePath(force));
         QCOMPARE(path, std::optional<QString>(bundle));
-        QCOMPARE(readText(bundle), rebuilt ? fresh : content);
+        QCOMPARE(readText(bundle), rebuilt ? fresh : QString(content));
     }
 
-    void minimumCount_data()
-    {
-        QTest::addColumn<QStringList>("sources");
-        QTest::addColumn<bool>("oldBundle");
-        QTest::addColumn<int>("distinct");
-        QTest::addColumn<bool>("written");
-        // 19 distinct blocks even though 25 are printed.
-        const QStringList nineteen{pemBlocks(0, 19), pemBlocks(0, 6)};
-        QTest::newRow("19 rejected, none kept") << nineteen << false << 19 << false;
-        QTest::newRow("19 rejected, old kept") << nineteen << true << 19 << false;
-        QTest::newRow("20 written") << QStringList{pemBlocks(0, 20)} << false << 20 << true;
-        QTest::newRow("duplicates across sources once")
-            << QStringList{pemBlocks(0, 15), pemBlocks(10, 15)} << false << 25 << true;
-        QTest::newRow("missing sources count as none") << QStringList{} << false << 0 << false;
-    }
+    void minimumCount_data() { addCases(countCases); }
 
     void minimumCount()
     {
-        QFETCH(QStringList, sources);
-        QFETCH(bool, oldBundle);
-        QFETCH(int, distinct);
-        QFETCH(bool, written);
+        const auto &[name, from, count, moreFrom, moreCount, oldBundle, distinct, written] =
+            caseOf(countCases);
+        QStringList sources;
+        if (count)
+            sources << pemBlocks(from, count);
+        if (moreCount)
+            sources << pemBlocks(moreFrom, moreCount);
         useSources(sources);
         const QString bundle = CertificateStore::bundleFile();
         if (oldBundle) {

@@ -66,15 +66,13 @@ private slots:
         QTest::addColumn<QString>("media");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("output");
-        QTest::newRow("vp9 opus") << "short.webm"
-                                  << "Clip.webm"
-                                  << "Clip_qt.mp4";
-        QTest::newRow("blanks and accents") << "short.webm"
-                                            << "Été à Noël.webm"
-                                            << "Été à Noël_qt.mp4";
-        QTest::newRow("already _qt") << "short.mp4"
-                                     << "Clip_qt.mp4"
-                                     << "Clip_qt_qt.mp4";
+        const auto row = [](const char *name, const char *media, const char *file,
+                            const char *output) {
+            QTest::newRow(name) << QString(media) << QString(file) << QString(output);
+        };
+        row("vp9 opus", "short.webm", "Clip.webm", "Clip_qt.mp4");
+        row("blanks and accents", "short.webm", "Été à Noël.webm", "Été à Noël_qt.mp4");
+        row("already _qt", "short.mp4", "Clip_qt.mp4", "Clip_qt_qt.mp4");
     }
 
     void convertsAndReplaces()

@@ -120,10 +120,13 @@ private slots:
         QTest::addColumn<QString>("extension");
         QTest::addColumn<QString>("codecInfo");
         QTest::addColumn<bool>("needsConversion");
-        QTest::newRow("audio as mp3, not probed") << "h264.mp4" << true << "mp3"
-                                                  << "" << false;
-        QTest::newRow("hls variant") << "hls/master.m3u8" << false << "mp4"
-                                     << "H.264 + AAC" << false;
+        const auto row = [](const char *name, const char *path, bool audio, const char *extension,
+                            const char *codecInfo) {
+            QTest::newRow(name) << QString(path) << audio << QString(extension)
+                                << QString(codecInfo) << false;
+        };
+        row("audio as mp3, not probed", "h264.mp4", true, "mp3", "");
+        row("hls variant", "hls/master.m3u8", false, "mp4", "H.264 + AAC");
     }
 
     void endStates()
@@ -171,17 +174,11 @@ private slots:
         QCOMPARE(log.filter("CertificateStore: bundle régénéré").size(), 2); // first use + forced
     }
 
-    void cancelAndRemoveStopTheChild_data()
-    {
-        QTest::addColumn<QString>("stop");
-        QTest::newRow("cancel") << "cancel";
-        QTest::newRow("remove") << "remove";
-        QTest::newRow("manager destroyed") << "destroy";
-    }
+    void cancelAndRemoveStopTheChild_data() { addTags({"cancel", "remove", "manager destroyed"}); }
 
     void cancelAndRemoveStopTheChild()
     {
-        QFETCH(QString, stop);
+        const QString stop = tag();
         DownloadItem *item = add(m_server->slowUrl("h264.mp4"));
         WAIT_SETTLED(item, 60000);
         QCOMPARE(item->status(), DownloadStatus::Ready);
@@ -189,7 +186,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(item->process && item->progress() > 0, 60000);
         const qint64 pid = item->process->processId();
         QVERIFY(processAlive(pid));
-        if (stop == "destroy") {
+        if (stop == "manager destroyed") {
             m_manager.reset();
             QTRY_VERIFY_WITH_TIMEOUT(!processAlive(pid), 10000);
             return;

@@ -11,6 +11,39 @@ class TestEngineParsing : public QObject
 {
     Q_OBJECT
 
+    // video | tag | audio | profile | bits → QuickTime plays it, label, retag.
+    using Probe = std::tuple<const char *, const char *, bool, const char *, bool>;
+    static inline const Probe probeCases[] = {
+        {"hevc hvc1", "hevc|hvc1|aac|lc|0", true, "HEVC + AAC", false},
+        {"hevc hev1", "HEVC|HEV1|AAC||0", false, "HEVC (hev1) + AAC", true},
+        {"vp9 opus", "vp9||opus||0", false, "VP9 + Opus", false},
+        {"pcm 32", "h264|avc1|pcm_s32le||32", false, "H.264 + PCM_S32LE 32bit", false},
+        {"pcm 24", "h264|avc1|pcm_s24le||24", true, "H.264 + PCM_S24LE 24bit", false},
+        {"mjpeg mp3", "mjpeg||mp3||0", true, "MJPEG + MP3", false},
+        {"flac alone", "||flac||16", false, "FLAC", false},
+        {"nothing", "||||0", true, "", false},
+        {"he-aac v2", "av1||aac|he-aac v2|0", false, "AV1 + HE-AAC v2", false},
+    };
+
+    // A yt-dlp output line → progress, status message, reported file.
+    using Progress = std::tuple<const char *, const char *, double, const char *, const char *>;
+    static inline const Progress progressCases[] = {
+        {"percent", "[download]  42.5% of 10MiB at 1MiB/s\r", 0.425,
+         "[download]  42.5% of 10MiB at 1MiB/s", ""},
+        {"destination ignored", "[download] Destination: /x.mp4", 0.0, "", ""},
+        {"path", "  /home/u/Videos/Clip.mp4 \n", 0.0, "", "/home/u/Videos/Clip.mp4"},
+        {"other tool line", "[Merger] Merging 50% things", 0.0, "", ""},
+    };
+
+    // An ffmpeg progress line and the duration → progress, status message.
+    using ConversionLine = std::tuple<const char *, const char *, double, double, const char *>;
+    static inline const ConversionLine conversionCases[] = {
+        {"99.9 shows 99", "out_time_ms=9990000\n", 10.0, 0.999, "Conversion QuickTime — 99%"},
+        {"capped", "out_time_ms=12000000", 10.0, 1.0, "Conversion QuickTime — 100%"},
+        {"unknown duration", "out_time_ms=5000000", 0.0, 0.0, "Conversion QuickTime — 0%"},
+        {"N/A ignored", "out_time_ms=N/A", 10.0, -1.0, ""},
+    };
+
 private slots:
     void videoInfo_data()
     {
@@ -54,36 +87,15 @@ private slots:
         QCOMPARE(parsed->vcodec, vcodec);
     }
 
-    // video | tag | audio | profile | bits → QuickTime plays it, label, retag.
-    void probeClassification_data()
-    {
-        QTest::addColumn<QString>("facts");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<QString>("info");
-        QTest::addColumn<bool>("retag");
-        QTest::newRow("hevc hvc1") << "hevc|hvc1|aac|lc|0" << true << "HEVC + AAC" << false;
-        QTest::newRow("hevc hev1") << "HEVC|HEV1|AAC||0" << false << "HEVC (hev1) + AAC" << true;
-        QTest::newRow("vp9 opus") << "vp9||opus||0" << false << "VP9 + Opus" << false;
-        QTest::newRow("pcm 32") << "h264|avc1|pcm_s32le||32" << false << "H.264 + PCM_S32LE 32bit"
-                                << false;
-        QTest::newRow("pcm 24") << "h264|avc1|pcm_s24le||24" << true << "H.264 + PCM_S24LE 24bit"
-                                << false;
-        QTest::newRow("mjpeg mp3") << "mjpeg||mp3||0" << true << "MJPEG + MP3" << false;
-        QTest::newRow("flac alone") << "||flac||16" << false << "FLAC" << false;
-        QTest::newRow("nothing") << "||||0" << true << "" << false;
-        QTest::newRow("he-aac v2") << "av1||aac|he-aac v2|0" << false << "AV1 + HE-AAC v2" << false;
-    }
+    void probeClassification_data() { addCases(probeCases); }
 
     void probeClassification()
     {
-        QFETCH(QString, facts);
-        QFETCH(bool, ok);
-        QFETCH(QString, info);
-        QFETCH(bool, retag);
-        const QStringList f = facts.split('|');
+        const auto &[name, facts, ok, info, retag] = caseOf(probeCases);
+        const QStringList f = QString(facts).split('|');
         const ProbeResult r = classifyCodecs(f[0], f[1], f[2], f[3], f[4].toInt());
         QCOMPARE(r.quickTimeOK, ok);
-        QCOMPARE(r.codecInfo, info);
+        QCOMPARE(r.codecInfo, QString(info));
         QCOMPARE(r.needsRetag, retag);
     }
 
@@ -124,61 +136,28 @@ private slots:
         QCOMPARE(args.mid(args.size() - 2), (QStringList{"--", "-oevil"}));
     }
 
-    void progressLines_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<double>("progress");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("reported");
-        QTest::newRow("percent") << "[download]  42.5% of 10MiB at 1MiB/s\r" << 0.425
-                                 << "[download]  42.5% of 10MiB at 1MiB/s" << QString();
-        QTest::newRow("destination ignored")
-            << "[download] Destination: /x.mp4" << 0.0 << QString() << QString();
-        QTest::newRow("path") << "  /home/u/Videos/Clip.mp4 \n"
-                              << 0.0 << QString() << "/home/u/Videos/Clip.mp4";
-        QTest::newRow("other tool line")
-            << "[Merger] Merging 50% things" << 0.0 << QString() << QString();
-    }
+    void progressLines_data() { addCases(progressCases); }
 
     void progressLines()
     {
-        QFETCH(QString, line);
-        QFETCH(double, progress);
-        QFETCH(QString, message);
-        QFETCH(QString, reported);
+        const auto &[name, line, progress, message, reported] = caseOf(progressCases);
         DownloadItem item("https://example.org", DownloadFormat::Video);
         DownloadRun::handleProgressLine(line, item);
         QCOMPARE(item.progress(), progress);
-        QCOMPARE(item.statusMessage(), message);
-        QCOMPARE(item.reportedFilePath.value_or(QString()), reported);
+        QCOMPARE(item.statusMessage(), QString(message));
+        QCOMPARE(item.reportedFilePath.value_or(QString()), QString(reported));
     }
 
-    void conversionProgress_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<double>("duration");
-        QTest::addColumn<double>("progress");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("99.9 shows 99") << "out_time_ms=9990000\n"
-                                       << 10.0 << 0.999 << "Conversion QuickTime — 99%";
-        QTest::newRow("capped") << "out_time_ms=12000000" << 10.0 << 1.0
-                                << "Conversion QuickTime — 100%";
-        QTest::newRow("unknown duration")
-            << "out_time_ms=5000000" << 0.0 << 0.0 << "Conversion QuickTime — 0%";
-        QTest::newRow("N/A ignored") << "out_time_ms=N/A" << 10.0 << -1.0 << QString();
-    }
+    void conversionProgress_data() { addCases(conversionCases); }
 
     void conversionProgress()
     {
-        QFETCH(QString, line);
-        QFETCH(double, duration);
-        QFETCH(double, progress);
-        QFETCH(QString, message);
+        const auto &[name, line, duration, progress, message] = caseOf(conversionCases);
         DownloadItem item("https://example.org", DownloadFormat::Video);
         item.setProgress(-1);
         Conversion::handleConversionProgressLine(line, duration, item);
         QCOMPARE(item.progress(), progress);
-        QCOMPARE(item.statusMessage(), message);
+        QCOMPARE(item.statusMessage(), QString(message));
     }
 
     // What the real ffmpeg runs in tst_conversion do not reach: hours, no

@@ -12,6 +12,17 @@ class TestLadder : public QObject
 {
     Q_OBJECT
 
+    // A stand-in scenario → the item's final message and how many runs it took;
+    // `download`: the message comes from the download run.
+    using Final = std::tuple<const char *, const char *, const char *, bool, const char *, int>;
+    static constexpr const char *yt = "https://youtu.be/x", *site = "https://example.org/v";
+    static inline const Final finalCases[] = {
+        {"js runtime both attempts", "js-always", yt, false, "error.youtube_js_runtime", 2},
+        {"youtube without formats", "js-empty", yt, false, "error.youtube_js_runtime", 2},
+        {"drm first", "drm", site, true, "error.drm_protected", 2},
+        {"last ERROR line", "errors", site, false, "ERROR: second", 1},
+    };
+
     std::unique_ptr<DownloadManager> m_manager;
     QString m_calls;
 
@@ -106,32 +117,11 @@ private slots:
         QVERIFY(!item->filePath() && !item->fileSize());
     }
 
-    void finalMessages_data()
-    {
-        QTest::addColumn<QString>("scenario");
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<bool>("download"); // the message comes from the download run
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<int>("runs");
-        const QString yt = "https://youtu.be/x";
-        QTest::newRow("js runtime both attempts")
-            << "js-always" << yt << false << "error.youtube_js_runtime" << 2;
-        QTest::newRow("youtube without formats")
-            << "js-empty" << yt << false << "error.youtube_js_runtime" << 2;
-        QTest::newRow("drm first") << "drm"
-                                   << "https://example.org/v" << true << "error.drm_protected" << 2;
-        QTest::newRow("last ERROR line")
-            << "errors"
-            << "https://example.org/v" << false << "ERROR: second" << 1;
-    }
+    void finalMessages_data() { addCases(finalCases); }
 
     void finalMessages()
     {
-        QFETCH(QString, scenario);
-        QFETCH(QString, address);
-        QFETCH(bool, download);
-        QFETCH(QString, message);
-        QFETCH(int, runs);
+        const auto &[name, scenario, address, download, message, runs] = caseOf(finalCases);
         installStandIn(scenario);
         m_manager->addDownload(address, DownloadFormat::Video);
         DownloadItem *item = m_manager->downloads().last();
@@ -142,7 +132,7 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(item->status() != DownloadStatus::Downloading, 30000);
         }
         QCOMPARE(item->status(), DownloadStatus::Error);
-        QCOMPARE(item->errorMessage(), message);
+        QCOMPARE(item->errorMessage(), QString(message));
         QCOMPARE(calls().size(), runs);
     }
 

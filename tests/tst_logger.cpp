@@ -14,6 +14,20 @@ class TestLogger : public QObject
 {
     Q_OBJECT
 
+    // A shortcut (0 command, 1 exit, 2 stderr) with its text and exit code →
+    // the logged level and message; empty: nothing logged.
+    using Shortcut = std::tuple<const char *, int, const char *, int, const char *>;
+    static inline const Shortcut shortcutCases[] = {
+        {"command", 0, "a b", 0, "[DEBUG] ▶ yt-dlp [site] args: -j -- a b"},
+        {"exit ok detail", 1, "ok", 0, "[INFO ] ✓ [site] success: ok"},
+        {"exit failed hides detail", 1, "ok", 2, "[ERROR] ✗ [site] exit code 2"},
+        {"stderr blank", 2, " \n\t\n ", 0, ""},
+        {"stderr both", 2, "\nWARNING: x ERROR: y\n", 0,
+         "[ERROR] ⚠ stderr [site]: WARNING: x ERROR: y"},
+        {"stderr warning", 2, "WARNING: slow", 0, "[WARN ] ⚠ stderr [site]: WARNING: slow"},
+        {"stderr lower case", 2, "error: nope", 0, "[DEBUG] ⚠ stderr [site]: error: nope"},
+    };
+
     static void setLogging(bool on) { UserDefaults::setValue(QStringLiteral("debugLogging"), on); }
 
     static int runWriter(int count, const QString &tag)
@@ -58,43 +72,22 @@ private slots:
         QCOMPARE(lines[1], QStringLiteral("second line"));
     }
 
-    void shortcuts_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("expected"); // empty: nothing logged
-
-        QTest::newRow("command") << 0 << "a b" << 0 << "[DEBUG] ▶ yt-dlp [site] args: -j -- a b";
-        QTest::newRow("exit ok detail") << 1 << "ok" << 0 << "[INFO ] ✓ [site] success: ok";
-        QTest::newRow("exit failed hides detail")
-            << 1 << "ok" << 2 << "[ERROR] ✗ [site] exit code 2";
-        QTest::newRow("stderr blank") << 2 << " \n\t\n " << 0 << "";
-        QTest::newRow("stderr both") << 2 << "\nWARNING: x ERROR: y\n"
-                                     << 0 << "[ERROR] ⚠ stderr [site]: WARNING: x ERROR: y";
-        QTest::newRow("stderr warning")
-            << 2 << "WARNING: slow" << 0 << "[WARN ] ⚠ stderr [site]: WARNING: slow";
-        QTest::newRow("stderr lower case")
-            << 2 << "error: nope" << 0 << "[DEBUG] ⚠ stderr [site]: error: nope";
-    }
+    void shortcuts_data() { addCases(shortcutCases); }
 
     void shortcuts()
     {
-        QFETCH(int, kind);
-        QFETCH(QString, text);
-        QFETCH(int, code);
-        QFETCH(QString, expected);
+        const auto &[name, kind, text, code, expected] = caseOf(shortcutCases);
         const QString site = QStringLiteral("site");
         if (kind == 0)
             Logger::shared().logCommand(site,
                                         QStringList{QStringLiteral("-j"), QStringLiteral("--")} +
-                                            text.split(QLatin1Char(' ')));
+                                            QString(text).split(QLatin1Char(' ')));
         else if (kind == 1)
             Logger::shared().logExit(site, code, text);
         else
             Logger::shared().logStderr(text, site);
         const QStringList lines = logLines();
-        if (expected.isEmpty()) {
+        if (!*expected) {
             QCOMPARE(lines, QStringList());
             return;
         }
@@ -103,7 +96,7 @@ private slots:
         const QString level = lines[0].mid(levelAt, 7);
         const QString message =
             lines[0].mid(lines[0].indexOf(QStringLiteral("] "), levelAt + 8) + 2);
-        QCOMPARE(level + QLatin1Char(' ') + message, expected);
+        QCOMPARE(level + QLatin1Char(' ') + message, QString(expected));
     }
 
     void switchReadOnEveryCall()

@@ -13,32 +13,27 @@ class TestModels : public QObject
 {
     Q_OBJECT
 
+    // Three tools' statuses → hasUpdates allReady isAnyUpdating hasFailure.
+    using Predicates = std::tuple<const char *, DepStatus, DepStatus, DepStatus, const char *>;
+    static inline const DepStatus installed = DepStatus::installedStatus(),
+                                  unknown = DepStatus::unknown(),
+                                  update = DepStatus::updateAvailable("1", "2");
+    static inline const Predicates predicateCases[] = {
+        {"fresh", unknown, unknown, unknown, "0000"},
+        {"ready mix", installed, DepStatus::upToDate("1"), update, "1100"},
+        {"one checking", installed, DepStatus::checking(), installed, "0000"},
+        {"one updating", update, DepStatus::updating(0.3), DepStatus::upToDate("1"), "1010"},
+        {"one failed", DepStatus::failed("x"), installed, DepStatus::downloading(0.1), "0001"},
+    };
+
     using K = DepStatus::Kind;
 
 private slots:
-    void predicates_data()
-    {
-        QTest::addColumn<DepStatus>("a");
-        QTest::addColumn<DepStatus>("b");
-        QTest::addColumn<DepStatus>("c");
-        QTest::addColumn<QString>("expected"); // hasUpdates allReady isAnyUpdating hasFailure
-        const DepStatus installed = DepStatus::installedStatus(), unknown = DepStatus::unknown();
-        const DepStatus update = DepStatus::updateAvailable("1", "2");
-        QTest::newRow("fresh") << unknown << unknown << unknown << "0000";
-        QTest::newRow("ready mix") << installed << DepStatus::upToDate("1") << update << "1100";
-        QTest::newRow("one checking") << installed << DepStatus::checking() << installed << "0000";
-        QTest::newRow("one updating")
-            << update << DepStatus::updating(0.3) << DepStatus::upToDate("1") << "1010";
-        QTest::newRow("one failed")
-            << DepStatus::failed("x") << installed << DepStatus::downloading(0.1) << "0001";
-    }
+    void predicates_data() { addCases(predicateCases); }
 
     void predicates()
     {
-        QFETCH(DepStatus, a);
-        QFETCH(DepStatus, b);
-        QFETCH(DepStatus, c);
-        QFETCH(QString, expected);
+        const auto &[name, a, b, c, expected] = caseOf(predicateCases);
         DependencyChecker checker;
         QVERIFY(!checker.isInstalling() && !checker.isCheckingUpdates());
         QSignalSpy changed(&checker, &DependencyChecker::statusesChanged);
@@ -48,7 +43,7 @@ private slots:
         const QString got =
             QString::number(checker.hasUpdates()) + QString::number(checker.allReady()) +
             QString::number(checker.isAnyUpdating()) + QString::number(checker.hasFailure());
-        QCOMPARE(got, expected);
+        QCOMPARE(got, QString(expected));
         QCOMPARE(changed.size(), int(a.kind() != K::Unknown) + int(b.kind() != K::Unknown) +
                                      int(c.kind() != K::Unknown));
     }

@@ -6,34 +6,21 @@ class TestPlatformProfile : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void linuxFolders_data()
-    {
-        QTest::addColumn<QString>("dataHome");
-        QTest::addColumn<QString>("stateHome");
-        QTest::addColumn<QString>("tools");
-        QTest::addColumn<QString>("log");
+    // XDG_DATA_HOME, XDG_STATE_HOME → tool folder, log file.
+    using Folders = std::tuple<const char *, QString, QString, QString, QString>;
+    static inline const Folders folderCases[] = {
+        {"XDG set", "/x/data", "/x/state", "/x/data/Reelix/bin", "/x/state/Reelix/Reelix.log"},
+        {"XDG unset", "", "", "/h/.local/share/Reelix/bin", "/h/.local/state/Reelix/Reelix.log"},
+        {"relative XDG ignored", "rel", "rel", "/h/.local/share/Reelix/bin",
+         "/h/.local/state/Reelix/Reelix.log"},
+    };
 
-        QTest::newRow("XDG set") << "/x/data"
-                                 << "/x/state"
-                                 << "/x/data/Reelix/bin"
-                                 << "/x/state/Reelix/Reelix.log";
-        QTest::newRow("XDG unset") << ""
-                                   << ""
-                                   << "/h/.local/share/Reelix/bin"
-                                   << "/h/.local/state/Reelix/Reelix.log";
-        QTest::newRow("relative XDG ignored") << "rel"
-                                              << "rel"
-                                              << "/h/.local/share/Reelix/bin"
-                                              << "/h/.local/state/Reelix/Reelix.log";
-    }
+private slots:
+    void linuxFolders_data() { addCases(folderCases); }
 
     void linuxFolders()
     {
-        QFETCH(QString, dataHome);
-        QFETCH(QString, stateHome);
-        QFETCH(QString, tools);
-        QFETCH(QString, log);
+        const auto &[name, dataHome, stateHome, tools, log] = caseOf(folderCases);
         QProcessEnvironment env;
         if (!dataHome.isEmpty())
             env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);

@@ -19,6 +19,19 @@ class TestProcessRunner : public QObject
 {
     Q_OBJECT
 
+    using Split = std::tuple<const char *, const char *, QStringList, QByteArray>;
+    static inline const Split splitCases[] = {
+        {"last line unterminated", "printf 'a\\nb\\nc'", {"a", "b", "c"}, "a\nb\nc"},
+        {"trailing blanks dropped", "printf 'x\\n   '", {"x"}, "x\n   "},
+        {"carriage return kept", "printf 'a\\r\\n'", {"a\r"}, "a\r\n"},
+        {"empty line kept", "printf 'a\\n\\nb\\n'", {"a", "", "b"}, "a\n\nb\n"},
+        {"invalid UTF-8 line skipped", "printf '\\377\\376\\nok\\n'", {"ok"}, "\xff\xfe\nok\n"},
+        {"character split across writes",
+         "printf '\\303'; sleep 0.2; printf '\\251t\\n'",
+         {"ét"},
+         "\xc3\xa9t\n"},
+    };
+
     struct Outcome
     {
         ProcessRunResult result;
@@ -55,39 +68,19 @@ class TestProcessRunner : public QObject
 private slots:
     void initTestCase() { UserDefaults::setValue(QStringLiteral("debugLogging"), true); }
 
-    void lineSplitting_data()
-    {
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QByteArray>("stdoutData");
-
-        QTest::newRow("last line unterminated")
-            << "printf 'a\\nb\\nc'" << QStringList{"a", "b", "c"} << QByteArray("a\nb\nc");
-        QTest::newRow("trailing blanks dropped")
-            << "printf 'x\\n   '" << QStringList{"x"} << QByteArray("x\n   ");
-        QTest::newRow("carriage return kept")
-            << "printf 'a\\r\\n'" << QStringList{"a\r"} << QByteArray("a\r\n");
-        QTest::newRow("empty line kept")
-            << "printf 'a\\n\\nb\\n'" << QStringList{"a", "", "b"} << QByteArray("a\n\nb\n");
-        QTest::newRow("invalid UTF-8 line skipped")
-            << "printf '\\377\\376\\nok\\n'" << QStringList{"ok"} << QByteArray("\xff\xfe\nok\n");
-        QTest::newRow("character split across writes")
-            << "printf '\\303'; sleep 0.2; printf '\\251t\\n'" << QStringList{"ét"}
-            << QByteArray("\xc3\xa9t\n");
-    }
+    void lineSplitting_data() { addCases(splitCases); }
 
     void lineSplitting()
     {
-        QFETCH(QString, script);
-        QFETCH(QStringList, lines);
-        QFETCH(QByteArray, stdoutData);
-        const Outcome outcome = runShell(script);
+        const auto &[name, script, lines, stdoutData] = caseOf(splitCases);
+        const Outcome outcome = runShell(QString::fromUtf8(script));
         QCOMPARE(outcome.result.status, 0);
         QCOMPARE(outcome.lines, lines);
         QCOMPARE(outcome.result.stdoutData, stdoutData);
         QVERIFY(!outcome.result.launchError);
         // Without a line callback every byte is kept too.
-        QCOMPARE(runShell(script, std::nullopt, false).result.stdoutData, stdoutData);
+        QCOMPARE(runShell(QString::fromUtf8(script), std::nullopt, false).result.stdoutData,
+                 stdoutData);
     }
 
     void linesArriveWhileTheChildRuns()
@@ -97,6 +90,8 @@ private slots:
         QCOMPARE(outcome.linesWhileRunning, QStringList{"a"});
     }
 
+    // Standard error alone, and the temporary file it went through is gone;
+    // what is not UTF-8 comes back empty.
     void stderrOnlyAndTemporaryFileRemoved()
     {
         const Outcome outcome = runShell(QStringLiteral("printf 'ERROR: bad\\nmore' >&2; exit 3"));
@@ -104,12 +99,7 @@ private slots:
         QCOMPARE(outcome.result.stdoutData, QByteArray());
         QCOMPARE(outcome.result.stderrText, QStringLiteral("ERROR: bad\nmore"));
         QCOMPARE(leftoverStderrFiles(), QStringList());
-    }
-
-    void undecodableStderrIsEmpty()
-    {
-        const Outcome outcome = runShell(QStringLiteral("printf '\\377' >&2"));
-        QCOMPARE(outcome.result.stderrText, QString());
+        QCOMPARE(runShell(QStringLiteral("printf '\\377' >&2")).result.stderrText, QString());
     }
 
     void missingExecutable()
@@ -153,15 +143,12 @@ private slots:
     // it runs for, or from that item going away.
     void aStoppedWaitingChildNeverStarts_data()
     {
-        QTest::addColumn<QString>("stop");
-        QTest::newRow("stopChild") << "stopChild";
-        QTest::newRow("item cancelled") << "cancel";
-        QTest::newRow("item destroyed") << "destroy";
+        addTags({"stopChild", "item cancelled", "item destroyed"});
     }
 
     void aStoppedWaitingChildNeverStarts()
     {
-        QFETCH(QString, stop);
+        const QString stop = tag();
         const QString mark = TestHome::path() + QStringLiteral("/started");
         QFile::remove(mark);
         QProcess process;
@@ -173,7 +160,7 @@ private slots:
         auto task = run(process);
         if (stop == "stopChild")
             stopChild(process);
-        else if (stop == "cancel")
+        else if (stop == "item cancelled")
             item->cancelRun();
         else
             item.reset();
@@ -188,16 +175,11 @@ private slots:
 
     // A stop reaches what the tool started itself, as yt-dlp starts ffmpeg:
     // nothing keeps running once the run has ended.
-    void stopReachesWhatTheToolStarted_data()
-    {
-        QTest::addColumn<bool>("byTimeLimit");
-        QTest::newRow("stopped") << false;
-        QTest::newRow("time limit") << true;
-    }
+    void stopReachesWhatTheToolStarted_data() { addTags({"stopped", "time limit"}); }
 
     void stopReachesWhatTheToolStarted()
     {
-        QFETCH(bool, byTimeLimit);
+        const bool byTimeLimit = tag() == "time limit";
         QProcess process;
         process.setProgram(QStringLiteral("/bin/sh"));
         process.setArguments({QStringLiteral("-c"), QStringLiteral("sleep 300 & echo $!; wait")});
@@ -218,17 +200,11 @@ private slots:
     }
 
     // Stop signals from a terminal or the session arrive as an event.
-    void stopSignalsArriveOnTheEventLoop_data()
-    {
-        QTest::addColumn<int>("number");
-        QTest::newRow("SIGINT") << SIGINT;
-        QTest::newRow("SIGTERM") << SIGTERM;
-        QTest::newRow("SIGHUP") << SIGHUP;
-    }
+    void stopSignalsArriveOnTheEventLoop_data() { addTags({"SIGINT", "SIGTERM", "SIGHUP"}); }
 
     void stopSignalsArriveOnTheEventLoop()
     {
-        QFETCH(int, number);
+        const int number = tag() == "SIGINT" ? SIGINT : tag() == "SIGTERM" ? SIGTERM : SIGHUP;
         StopSignals stopSignals;
         QSignalSpy received(&stopSignals, &StopSignals::received);
         ::raise(number);

@@ -12,6 +12,15 @@ class TestRetag : public QObject
 
     QString m_dir;
 
+    // ffmpeg to use, whether a folder stands at the path → the logged error.
+    // STANDIN: an ffmpeg that "succeeds", but the rename cannot replace a folder.
+    using Failure = std::tuple<const char *, QString, bool, QString>;
+    static inline const Failure failureCases[] = {
+        {"ffmpeg fails", "/usr/bin/ffmpeg", false, "  retagHvc1 ffmpeg exit 1"},
+        {"ffmpeg missing", "/nonexistent/ffmpeg", false, "  retagHvc1 launch error: "},
+        {"replace fails", "STANDIN", true, "  retagHvc1 file replace error: "},
+    };
+
 private slots:
     void initTestCase()
     {
@@ -37,23 +46,11 @@ private slots:
         QCOMPARE(logLines().filter("[INFO ] ").filter("  retagHvc1 success → " + path).size(), 1);
     }
 
-    void failuresLeaveTheSourceAlone_data()
-    {
-        QTest::addColumn<QString>("ffmpeg");
-        QTest::addColumn<bool>("pathIsFolder");
-        QTest::addColumn<QString>("logged");
-        QTest::newRow("ffmpeg fails") << "/usr/bin/ffmpeg" << false << "  retagHvc1 ffmpeg exit 1";
-        QTest::newRow("ffmpeg missing")
-            << "/nonexistent/ffmpeg" << false << "  retagHvc1 launch error: ";
-        // A stand-in ffmpeg "succeeds", but the rename cannot replace a folder.
-        QTest::newRow("replace fails") << "STANDIN" << true << "  retagHvc1 file replace error: ";
-    }
+    void failuresLeaveTheSourceAlone_data() { addCases(failureCases); }
 
     void failuresLeaveTheSourceAlone()
     {
-        QFETCH(QString, ffmpeg);
-        QFETCH(bool, pathIsFolder);
-        QFETCH(QString, logged);
+        auto [name, ffmpeg, pathIsFolder, logged] = caseOf(failureCases);
         const QString path = m_dir + "/broken.mp4";
         QFile::remove(path);
         QDir(path).removeRecursively();

@@ -4,6 +4,7 @@
 #include "ReelixApp.h"
 #include "Registration.h"
 #include "screens/StagedChecker.h"
+#include "screens/ViewProbe.h"
 
 #include "engine/DownloadManager.h"
 #include "i18n/Localization.h"
@@ -26,36 +27,59 @@
 
 Q_IMPORT_QML_PLUGIN(ReelixPlugin)
 
+using ViewProbe::find;
+using ViewProbe::shown;
+
 // The views loaded offscreen with real models, checked through objectNames
 // and real clicks.
 class TestUi : public QObject
 {
     Q_OBJECT
 
+    using S = DownloadStatus;
+    // The controls a row shows for each state of its item.
+    using RowCase = std::tuple<const char *, DownloadStatus, bool, bool, const char *>;
+    static inline const RowCase rowCases[] = {
+        {"waiting", S::Waiting, false, false, "spinner"},
+        {"fetching", S::Fetching, false, false, "spinner"},
+        {"ready without formats", S::Ready, false, false, "startButton"},
+        {"ready with formats", S::Ready, true, false, "startButton formatMenu"},
+        {"downloading", S::Downloading, false, false, "stopButton progressBar"},
+        {"converting", S::Converting, false, false, "stopButton progressBar"},
+        {"done", S::Done, false, false, "doneControls codecBadge"},
+        {"done needing conversion", S::Done, false, true,
+         "doneControls convertButton codecBadge conversionWarning"},
+        {"cancelled", S::Cancelled, false, false, "failedControls"},
+        {"error", S::Error, false, false, "failedControls"},
+    };
+
+    // The setup view's action area and subtitle for each checker state.
+    using SetupCase = std::tuple<const char *, const char *, const char *, QStringList>;
+    static inline const SetupCase setupCases[] = {
+        {"first start", "missing", "setup.subtitle", {"installButton", "noSudoNote"}},
+        {"failed", "failed", "setup.subtitle", {"installButton", "noSudoNote"}},
+        {"installing", "installing", "setup.subtitle", {"progressRow"}},
+        {"updating", "updating", "update.available", {"progressRow"}},
+        {"checking", "checking", "update.checking", {"progressRow"}},
+        {"updates", "updates", "update.available", {"installUpdatesButton", "skipButton"}},
+        {"all ready", "ready", "update.all_uptodate", {"openButton"}},
+    };
+
+    // The one label a dependency card shows for a status, and its text.
+    using CardCase = std::tuple<const char *, DepStatus, const char *, const char *>;
+    static inline const CardCase cardCases[] = {
+        {"unknown", DepStatus::unknown(), "waitingLabel", ""},
+        {"checking", DepStatus::checking(), "checkingSpinner", ""},
+        {"installed", DepStatus::installedStatus(), "versionLabel", "status.ready"},
+        {"up to date", DepStatus::upToDate("2025.01.15"), "versionLabel", "2025.01.15"},
+        {"update", DepStatus::updateAvailable("1", "2"), "versionLabel", "2"},
+        {"downloading", DepStatus::downloading(0.426), "percentLabel", "42%"},
+        {"updating", DepStatus::updating(0.5), "updatingLabel", ""},
+        {"failed", DepStatus::failed("boom"), "failedLabel", ""},
+    };
+
     QQmlEngine *m_engine = nullptr;
     DependencyChecker m_checker;
-
-    static void collect(QQuickItem *item, const QString &name, QList<QQuickItem *> &found)
-    {
-        if (item->objectName() == name)
-            found << item;
-        for (QQuickItem *child : item->childItems())
-            collect(child, name, found);
-    }
-
-    // The named item (list delegates are only in the visual tree).
-    static QQuickItem *find(QQuickItem *root, const QString &name)
-    {
-        QList<QQuickItem *> found;
-        collect(root, name, found);
-        return found.value(0);
-    }
-
-    static bool shown(QQuickItem *root, const QString &name)
-    {
-        QQuickItem *item = find(root, name);
-        return item && item->isVisible() && item->opacity() > 0;
-    }
 
     // Which of `names` are shown, in that order.
     static QStringList shownOf(QQuickItem *root, const QStringList &names)
@@ -80,18 +104,8 @@ class TestUi : public QObject
     std::unique_ptr<QQuickView> load(const QString &component, const QVariantMap &properties,
                                      QSize size = {900, 700})
     {
-        auto view = std::make_unique<QQuickView>(m_engine, nullptr);
-        view->setInitialProperties(properties);
-        view->setResizeMode(QQuickView::SizeRootObjectToView);
-        view->setSource(QUrl("qrc:/Reelix/qml/" + component + ".qml"));
-        if (view->status() != QQuickView::Ready) {
-            for (const auto &e : view->errors())
-                qWarning() << e.toString();
-            return nullptr;
-        }
-        view->resize(size);
-        view->show();
-        if (!QTest::qWaitForWindowExposed(view.get()))
+        auto view = ViewProbe::load(*m_engine, component, properties, size);
+        if (view && !QTest::qWaitForWindowExposed(view.get()))
             return nullptr;
         return view;
     }
@@ -143,43 +157,13 @@ private slots:
         PlatformProfile::setCurrent(p);
     }
 
-    void rowControlsPerStatus_data()
-    {
-        QTest::addColumn<int>("status");
-        QTest::addColumn<bool>("formats");
-        QTest::addColumn<bool>("needsConversion");
-        QTest::addColumn<QStringList>("visible");
-        QTest::newRow("waiting") << int(DownloadStatus::Waiting) << false << false
-                                 << QStringList{"spinner"};
-        QTest::newRow("fetching") << int(DownloadStatus::Fetching) << false << false
-                                  << QStringList{"spinner"};
-        QTest::newRow("ready without formats")
-            << int(DownloadStatus::Ready) << false << false << QStringList{"startButton"};
-        QTest::newRow("ready with formats") << int(DownloadStatus::Ready) << true << false
-                                            << QStringList{"startButton", "formatMenu"};
-        QTest::newRow("downloading") << int(DownloadStatus::Downloading) << false << false
-                                     << QStringList{"stopButton", "progressBar"};
-        QTest::newRow("converting") << int(DownloadStatus::Converting) << false << false
-                                    << QStringList{"stopButton", "progressBar"};
-        QTest::newRow("done") << int(DownloadStatus::Done) << false << false
-                              << QStringList{"doneControls", "codecBadge"};
-        QTest::newRow("done needing conversion")
-            << int(DownloadStatus::Done) << false << true
-            << QStringList{"doneControls", "convertButton", "codecBadge", "conversionWarning"};
-        QTest::newRow("cancelled")
-            << int(DownloadStatus::Cancelled) << false << false << QStringList{"failedControls"};
-        QTest::newRow("error") << int(DownloadStatus::Error) << false << false
-                               << QStringList{"failedControls"};
-    }
+    void rowControlsPerStatus_data() { addCases(rowCases); }
 
     void rowControlsPerStatus()
     {
-        QFETCH(int, status);
-        QFETCH(bool, formats);
-        QFETCH(bool, needsConversion);
-        QFETCH(QStringList, visible);
+        const auto &[name, status, formats, needsConversion, visible] = caseOf(rowCases);
         DownloadManager manager;
-        DownloadItem *it = item(DownloadStatus(status));
+        DownloadItem *it = item(status);
         it->setCodecInfo("VP9 + Opus");
         it->setNeedsConversion(needsConversion);
         if (formats)
@@ -191,7 +175,7 @@ private slots:
         QTRY_COMPARE(shownOf(root, {"spinner", "startButton", "formatMenu", "stopButton",
                                     "doneControls", "convertButton", "failedControls",
                                     "progressBar", "codecBadge", "conversionWarning"}),
-                     visible);
+                     words(visible));
         // An item without a title shows its address.
         QCOMPARE(find(root, "title")->property("text").toString(), it->url());
     }
@@ -203,7 +187,8 @@ private slots:
         ready->setFormats({{"137", "1080p", 1080}, {"136", "720p", 720}});
         ready->setSelectedFormatID("136");
         auto view = rowView(manager, ready);
-        QQuickItem *menu = find(view->rootObject(), "formatMenu");
+        QQuickItem *root = view->rootObject();
+        QQuickItem *menu = find(root, "formatMenu");
         QCOMPARE(menu->property("currentText").toString(), QString("720p"));
         QCOMPARE(menu->property("count").toInt(), 3);
         menu->setProperty("currentIndex", 1);
@@ -216,8 +201,8 @@ private slots:
 
         // Remove from the failed controls.
         ready->setStatus(DownloadStatus::Error);
-        QTRY_VERIFY(shown(view->rootObject(), "removeFailedButton"));
-        click(*view, find(view->rootObject(), "removeFailedButton"));
+        QTRY_VERIFY(shown(root, "removeFailedButton"));
+        click(*view, find(root, "removeFailedButton"));
         QTRY_COMPARE(manager.rowCount(), 0);
     }
 
@@ -351,16 +336,11 @@ private slots:
         }
     }
 
-    void startupDecision_data()
-    {
-        QTest::addColumn<bool>("allPresent");
-        QTest::newRow("all tools present") << true;
-        QTest::newRow("one missing") << false;
-    }
+    void startupDecision_data() { addTags({"all tools present", "one missing"}); }
 
     void startupDecision()
     {
-        QFETCH(bool, allPresent);
+        const bool allPresent = tag() == "all tools present";
         const QString bin = ToolPaths::binDirectory();
         QDir(bin).removeRecursively();
         const auto cleanup = qScopeGuard([bin] { QDir(bin).removeRecursively(); });
@@ -427,39 +407,17 @@ private slots:
         QCOMPARE(mainManager()->rowCount(), 0);
     }
 
-    // The setup view's action area, subtitle and badge for each checker state.
-    void setupStates_data()
-    {
-        QTest::addColumn<QString>("state");
-        QTest::addColumn<QString>("subtitle");
-        QTest::addColumn<QStringList>("visible");
-        QTest::newRow("first start")
-            << "missing"
-            << "setup.subtitle" << QStringList{"installButton", "noSudoNote"};
-        QTest::newRow("failed") << "failed"
-                                << "setup.subtitle" << QStringList{"installButton", "noSudoNote"};
-        QTest::newRow("installing") << "installing"
-                                    << "setup.subtitle" << QStringList{"progressRow"};
-        QTest::newRow("updating") << "updating"
-                                  << "update.available" << QStringList{"progressRow"};
-        QTest::newRow("checking") << "checking"
-                                  << "update.checking" << QStringList{"progressRow"};
-        QTest::newRow("updates") << "updates"
-                                 << "update.available"
-                                 << QStringList{"installUpdatesButton", "skipButton"};
-        QTest::newRow("all ready") << "ready"
-                                   << "update.all_uptodate" << QStringList{"openButton"};
-    }
+    void setupStates_data() { addCases(setupCases); }
 
     void setupStates()
     {
-        QFETCH(QString, state);
-        QFETCH(QString, subtitle);
-        QFETCH(QStringList, visible);
+        const auto &[name, stateName, subtitle, visible] = caseOf(setupCases);
+        const QString state = stateName;
         StagedChecker checker;
         auto view =
             load("SetupView", {{"checker", QVariant::fromValue(&checker)}, {"version", "1.2.3"}},
                  {420, 620});
+        QQuickItem *root = view->rootObject();
         // The view starts its own installed check; let it finish first.
         for (Dependency *tool : checker.tools())
             QTRY_VERIFY(tool->status().kind() != DepStatus::Kind::Checking);
@@ -480,11 +438,10 @@ private slots:
             checker.setIsCheckingUpdates(true);
         if (state == "updates")
             checker.node()->setStatus(DepStatus::updateAvailable("v1", "v2"));
-        QQuickItem *root = view->rootObject();
         QTRY_COMPARE(shownOf(root, {"installButton", "noSudoNote", "progressRow",
                                     "installUpdatesButton", "skipButton", "openButton"}),
                      visible);
-        QCOMPARE(find(root, "subtitle")->property("text").toString(), subtitle);
+        QCOMPARE(find(root, "subtitle")->property("text").toString(), QString(subtitle));
         QCOMPARE(find(root, "versionLine")->property("text").toString(), QString("v1.2.3"));
         if (state == "failed")
             QCOMPARE(find(root, "installButton")->property("text").toString(),
@@ -527,34 +484,12 @@ private slots:
         QCOMPARE(root->property("baseHeight").toInt(), 500);
     }
 
-    void cardLabels_data()
-    {
-        QTest::addColumn<DepStatus>("status");
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("unknown") << DepStatus::unknown() << "waitingLabel"
-                                 << "";
-        QTest::newRow("checking") << DepStatus::checking() << "checkingSpinner"
-                                  << "";
-        QTest::newRow("installed") << DepStatus::installedStatus() << "versionLabel"
-                                   << "status.ready";
-        QTest::newRow("up to date") << DepStatus::upToDate("2025.01.15") << "versionLabel"
-                                    << "2025.01.15";
-        QTest::newRow("update") << DepStatus::updateAvailable("1", "2") << "versionLabel"
-                                << "2";
-        QTest::newRow("downloading") << DepStatus::downloading(0.426) << "percentLabel"
-                                     << "42%";
-        QTest::newRow("updating") << DepStatus::updating(0.5) << "updatingLabel"
-                                  << "";
-        QTest::newRow("failed") << DepStatus::failed("boom") << "failedLabel"
-                                << "";
-    }
+    void cardLabels_data() { addCases(cardCases); }
 
     void cardLabels()
     {
-        QFETCH(DepStatus, status);
-        QFETCH(QString, label);
-        QFETCH(QString, text);
+        const auto &[name, status, labelName, textValue] = caseOf(cardCases);
+        const QString label = labelName, text = textValue;
         DependencyChecker checker;
         checker.ytdlp()->setStatus(status);
         auto view =

@@ -4,6 +4,7 @@
 #include "ReelixApp.h"
 #include "Registration.h"
 #include "StagedChecker.h"
+#include "ViewProbe.h"
 
 #include "engine/DownloadManager.h"
 #include "i18n/Localization.h"
@@ -43,25 +44,6 @@ bool save(QQuickWindow &window, const QString &name)
     const bool ok = image.save(path);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
     return ok;
-}
-
-// Walks the visual tree: list delegates are visual children only.
-void collect(QQuickItem *item, const QString &name, QList<QQuickItem *> &found)
-{
-    if (item->objectName() == name)
-        found << item;
-    for (QQuickItem *child : item->childItems())
-        collect(child, name, found);
-}
-
-QQuickItem *find(QQuickWindow &window, const char *name)
-{
-    QList<QQuickItem *> found;
-    collect(window.contentItem(), QString::fromLatin1(name), found);
-    for (QQuickItem *item : found)
-        if (item->isVisible())
-            return item;
-    return found.value(0);
 }
 
 DownloadItem *item(const QString &title, DownloadStatus status,
@@ -119,31 +101,14 @@ void fillList(DownloadManager *manager)
     manager->insertItem(failed);
 }
 
-QQuickView *makeView(QQmlEngine &engine, const QString &component, const QVariantMap &properties,
-                     QSize size)
-{
-    auto *view = new QQuickView(&engine, nullptr);
-    view->setInitialProperties(properties);
-    view->setResizeMode(QQuickView::SizeRootObjectToView);
-    view->setSource(QUrl(QStringLiteral("qrc:/Reelix/qml/") + component + QStringLiteral(".qml")));
-    if (view->status() != QQuickView::Ready) {
-        for (const auto &e : view->errors())
-            std::fprintf(stderr, "%s\n", qPrintable(e.toString()));
-        return nullptr;
-    }
-    view->resize(size);
-    view->show();
-    return view;
-}
-
 // The main view: empty, filled with every row state, banner, picker, focus, menu.
 bool mainViewShots(QQmlEngine &engine)
 {
     bool ok = true;
     DependencyChecker checker;
-    std::unique_ptr<QQuickView> view(
-        makeView(engine, QStringLiteral("ContentView"),
-                 {{QStringLiteral("checker"), QVariant::fromValue(&checker)}}, {900, 640}));
+    const auto view =
+        ViewProbe::load(engine, QStringLiteral("ContentView"),
+                        {{QStringLiteral("checker"), QVariant::fromValue(&checker)}}, {900, 640});
     if (!view)
         return false;
     QObject *root = view->rootObject();
@@ -166,7 +131,7 @@ bool mainViewShots(QQmlEngine &engine)
     ok &= save(*view, QStringLiteral("main-mp3-selected"));
     root->setProperty("formatMode", int(DownloadFormat::Video));
 
-    auto *editor = find(*view, "addressEditor");
+    auto *editor = ViewProbe::find(view->rootObject(), QStringLiteral("addressEditor"));
     editor->forceActiveFocus();
     root->setProperty("urlText", QStringLiteral("https://videos.example.org/watch/aurora\nhttps://"
                                                 "videos.example.org/watch/keynote"));
@@ -175,7 +140,7 @@ bool mainViewShots(QQmlEngine &engine)
     qobject_cast<QQuickItem *>(root)->forceActiveFocus();
 
     // Hover the ready row, then open its format menu.
-    QQuickItem *menu = find(*view, "formatMenu");
+    QQuickItem *menu = ViewProbe::find(view->rootObject(), QStringLiteral("formatMenu"));
     if (menu) {
         const QPointF centre = menu->mapToScene(QPointF(menu->width() / 2, menu->height() / 2));
         QTest::mouseMove(view.get(), QPoint(int(centre.x()) - 300, int(centre.y())));
@@ -197,11 +162,10 @@ bool setupShot(QQmlEngine &engine, const QString &name,
     for (Dependency *tool : checker.tools())
         tool->setStatus(DepStatus::unknown());
     prepare(checker);
-    std::unique_ptr<QQuickView> view(
-        makeView(engine, QStringLiteral("SetupView"),
-                 {{QStringLiteral("checker"), QVariant::fromValue(&checker)},
-                  {QStringLiteral("version"), QStringLiteral(REELIX_VERSION)}},
-                 {420, 500}));
+    const auto view = ViewProbe::load(engine, QStringLiteral("SetupView"),
+                                      {{QStringLiteral("checker"), QVariant::fromValue(&checker)},
+                                       {QStringLiteral("version"), QStringLiteral(REELIX_VERSION)}},
+                                      {420, 500});
     if (!view)
         return false;
     settle(200);
@@ -274,9 +238,9 @@ bool logShots(QQmlEngine &engine)
         Logger::shared().waitUntilWritten();
         LogViewer viewer;
         viewer.setActive(true);
-        std::unique_ptr<QQuickView> view(
-            makeView(engine, QStringLiteral("LogView"),
-                     {{QStringLiteral("viewer"), QVariant::fromValue(&viewer)}}, {720, 440}));
+        const auto view =
+            ViewProbe::load(engine, QStringLiteral("LogView"),
+                            {{QStringLiteral("viewer"), QVariant::fromValue(&viewer)}}, {720, 440});
         if (!view)
             return false;
         if (copy)

@@ -1,0 +1,50 @@
+#include "screens/ViewProbe.h"
+
+#include <QQuickItem>
+
+namespace ViewProbe {
+
+namespace {
+void collect(QQuickItem *item, const QString &name, QList<QQuickItem *> &found)
+{
+    if (item->objectName() == name)
+        found << item;
+    for (QQuickItem *child : item->childItems())
+        collect(child, name, found);
+}
+} // namespace
+
+QQuickItem *find(QQuickItem *root, const QString &name)
+{
+    QList<QQuickItem *> found;
+    collect(root, name, found);
+    for (QQuickItem *item : found)
+        if (item->isVisible())
+            return item;
+    return found.value(0);
+}
+
+bool shown(QQuickItem *root, const QString &name)
+{
+    QQuickItem *item = find(root, name);
+    return item && item->isVisible() && item->opacity() > 0;
+}
+
+std::unique_ptr<QQuickView> load(QQmlEngine &engine, const QString &component,
+                                 const QVariantMap &properties, QSize size)
+{
+    auto view = std::make_unique<QQuickView>(&engine, nullptr);
+    view->setInitialProperties(properties);
+    view->setResizeMode(QQuickView::SizeRootObjectToView);
+    view->setSource(QUrl(QStringLiteral("qrc:/Reelix/qml/") + component + QStringLiteral(".qml")));
+    if (view->status() != QQuickView::Ready) {
+        for (const auto &e : view->errors())
+            qWarning().noquote() << e.toString();
+        return nullptr;
+    }
+    view->resize(size);
+    view->show();
+    return view;
+}
+
+} // namespace ViewProbe

@@ -37,7 +37,8 @@ QStringList downloadArguments(const DownloadItem &item, bool allowMissingPOT,
                               const std::optional<QString> &caBundlePath,
                               const QString &outputTemplatePath)
 {
-    QStringList args{QStringLiteral("--no-playlist"),
+    QStringList args{QStringLiteral("--ignore-config"), // as in the information run
+                     QStringLiteral("--no-playlist"),
                      QStringLiteral("--newline"),
                      QStringLiteral("--progress"),
                      QStringLiteral("--print"),

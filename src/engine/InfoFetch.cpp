@@ -16,8 +16,11 @@ namespace InfoFetch {
 QStringList arguments(const QString &address, const YtDlpRun::Attempt &attempt)
 {
     using namespace ToolEnvironment;
-    QStringList args{QStringLiteral("--no-playlist"), QStringLiteral("-j"),
-                     QStringLiteral("--socket-timeout"), QStringLiteral("15")};
+    // No configuration file of the user's or of any folder: one could add
+    // options such as --exec.
+    QStringList args{QStringLiteral("--ignore-config"), QStringLiteral("--no-playlist"),
+                     QStringLiteral("-j"), QStringLiteral("--socket-timeout"),
+                     QStringLiteral("15")};
     args << tlsArguments(attempt.bundlePath)
          << javaScriptRuntimeArguments(address, attempt.allowMissingPOT)
          << ffmpegLocationArguments();

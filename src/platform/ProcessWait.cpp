@@ -1,5 +1,7 @@
 #include "ProcessWait.h"
 
+#include "ToolPaths.h"
+
 #include <QProcess>
 #include <QTimer>
 #include <QVariant>
@@ -117,6 +119,8 @@ QCoro::Task<ProcessRunResult> startAndWait(QProcess &process, StartOptions optio
     // Its own process group, so that a stop also reaches what the tool starts
     // itself (yt-dlp's ffmpeg).
     process.setChildProcessModifier([] { ::setpgid(0, 0); });
+    if (process.workingDirectory().isEmpty())
+        process.setWorkingDirectory(ToolPaths::runDirectory());
     process.start();
     if (!signal.ended) {
         if (options.timeLimit) {

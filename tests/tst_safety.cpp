@@ -1,0 +1,195 @@
+#include "engine/ProcessRunner.h"
+#include "engine/ToolEnvironment.h"
+#include "fixtures/EngineHarness.h"
+#include "fixtures/MediaServer.h"
+#include "platform/ToolPaths.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <sys/stat.h>
+
+using namespace Harness;
+
+// What must hold whatever the page, the folder, the user's configuration or
+// the timing of a stop: files land where they belong and every child ends.
+class TestSafety : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<MediaServer> m_server;
+    std::unique_ptr<DownloadManager> m_manager;
+
+    QString folder() const { return m_manager->downloadFolder(); }
+
+    DownloadItem *add(const QString &url, DownloadFormat format = DownloadFormat::Video)
+    {
+        m_manager->addDownload(url, format);
+        return m_manager->downloads().last();
+    }
+
+    DownloadItem *readyItem(const QString &url)
+    {
+        DownloadItem *item = add(url);
+        if (!QTest::qWaitFor([&] { return isSettled(item); }, 60000))
+            return nullptr;
+        return item->status() == DownloadStatus::Ready ? item : nullptr;
+    }
+
+    // A yt-dlp in our tool folder that ignores SIGTERM (as a hung tool may)
+    // and says where it is once it runs.
+    static QString stubbornYtDlp()
+    {
+        const QString pidFile = TestHome::path() + "/stubborn.pid";
+        QFile::remove(pidFile);
+        writeScript(ToolPaths::binDirectory() + "/yt-dlp",
+                    "trap '' TERM\necho $$ > '" + pidFile + "'\nwhile :; do sleep 1; done");
+        return pidFile;
+    }
+
+    static qint64 pidIn(const QString &file) { return readText(file).trimmed().toLongLong(); }
+
+    // The children of `parent` whose command line holds `needle`.
+    static QList<qint64> childrenOf(qint64 parent, const QString &needle)
+    {
+        QList<qint64> found;
+        for (const QString &entry : QDir("/proc").entryList(QDir::Dirs)) {
+            const qint64 pid = entry.toLongLong();
+            if (pid <= 0)
+                continue;
+            const QByteArray stat = readText("/proc/" + entry + "/stat").toUtf8();
+            const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+            QFile cmdline("/proc/" + entry + "/cmdline");
+            if (fields.size() > 1 && fields.at(1).toLongLong() == parent &&
+                cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(needle.toUtf8()))
+                found << pid;
+        }
+        return found;
+    }
+
+    // A tool in our tool folder that hangs (after saying where it is) when
+    // its arguments match `pattern`, and is the real one otherwise.
+    static QString hangingTool(const QString &name, const QString &pattern)
+    {
+        const QString pidFile = TestHome::path() + "/" + name + ".pid";
+        QFile::remove(pidFile);
+        const QString bin = ToolPaths::binDirectory();
+        for (const QString &tool : {QString("ffmpeg"), QString("ffprobe")})
+            QFile::link("/usr/bin/" + tool, bin + "/" + tool);
+        QFile::remove(bin + "/" + name);
+        writeScript(bin + "/" + name, "case \"$*\" in\n  " + pattern + ") echo $$ > '" + pidFile +
+                                          "'; exec sleep 300;;\nesac\nexec /usr/bin/" + name +
+                                          " \"$@\"");
+        return pidFile;
+    }
+
+    // A finished download of a copy of `media` (in the served folder) named `name`.
+    DownloadItem *doneItem(const QString &media, const QString &name)
+    {
+        const QString path = folder() + "/" + name;
+        QFile::remove(path);
+        QFile::copy(m_server->root() + "/" + media, path);
+        auto *item =
+            new DownloadItem("http://127.0.0.1/" + name, DownloadFormat::Video, m_manager.get());
+        item->setFilePath(path);
+        item->setStatus(DownloadStatus::Done);
+        item->setNeedsConversion(true);
+        return item;
+    }
+
+    // ffprobe's view of each stream: "codec|width|height|pix_fmt" ("aac" for audio).
+    static QStringList streams(const QString &path)
+    {
+        QProcess p;
+        p.start("ffprobe",
+                {"-v", "error", "-show_entries", "stream=codec_name,pix_fmt,width,height", "-of",
+                 "compact=nk=1:p=0", path});
+        p.waitForFinished(30000);
+        return QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        UserDefaults::setValue("debugLogging", true);
+        m_server = std::make_unique<MediaServer>();
+        QVERIFY2(m_server->isReady(), qPrintable(m_server->error()));
+        // Large enough that a slow transfer of it is still going when stopped.
+        QVERIFY2(
+            m_server->tool("ffmpeg", {"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi",
+                                      "-i", "testsrc=size=640x360:rate=25:duration=60", "-c:v",
+                                      "libx264", "-preset", "ultrafast", "-b:v", "2M", "-pix_fmt",
+                                      "yuv420p", m_server->root() + "/long.mp4"}),
+            qPrintable(m_server->error()));
+    }
+
+    void init()
+    {
+        useCertificateSources({systemBundle});
+        QDir(ToolPaths::binDirectory()).removeRecursively();
+        m_manager = std::make_unique<DownloadManager>();
+        m_manager->useFolderForThisRun(TestHome::path() + "/Downloads");
+        QDir(folder()).removeRecursively();
+        QDir().mkpath(folder());
+        Logger::shared().clear();
+    }
+
+    void cleanup()
+    {
+        m_manager.reset();
+        QDir(ToolPaths::binDirectory()).removeRecursively();
+    }
+
+    // A configuration file yt-dlp would read by itself never applies.
+    void configFilesAreIgnored_data()
+    {
+        QTest::addColumn<QString>("configFile");
+        QTest::newRow("in the caller's working folder") << "caller/yt-dlp.conf";
+        QTest::newRow("the user's") << ".config/yt-dlp/config";
+    }
+
+    void configFilesAreIgnored()
+    {
+        QFETCH(QString, configFile);
+        const QString marker = TestHome::path() + "/marker";
+        QFile::remove(marker);
+        const QString config = TestHome::path() + "/" + configFile;
+        QDir().mkpath(QFileInfo(config).path());
+        QFile file(config);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(("--exec \"touch " + marker + "\"\n").toUtf8());
+        file.close();
+        const QString callerFolder = QDir::currentPath();
+        QDir().mkpath(TestHome::path() + "/caller");
+        QVERIFY(QDir::setCurrent(TestHome::path() + "/caller"));
+
+        DownloadItem *item = readyItem(m_server->httpUrl("h264.mp4"));
+        QVERIFY(item);
+        m_manager->start(item);
+        QTRY_VERIFY_WITH_TIMEOUT(item->status() != DownloadStatus::Downloading, 60000);
+        QDir::setCurrent(callerFolder);
+        QFile::remove(config);
+        QCOMPARE(item->status(), DownloadStatus::Done);
+        QVERIFY(!QFileInfo::exists(marker));
+    }
+
+    void toolsStartInTheirOwnFolder()
+    {
+        DownloadItem *item = readyItem(m_server->slowUrl("long.mp4"));
+        QVERIFY(item);
+        m_manager->start(item);
+        QTRY_VERIFY_WITH_TIMEOUT(item->process && item->progress() > 0, 60000);
+        const QString cwd =
+            QFileInfo(QStringLiteral("/proc/%1/cwd").arg(item->process->processId()))
+                .symLinkTarget();
+        item->cancelRun();
+        QCOMPARE(cwd, QFileInfo(ToolPaths::runDirectory()).canonicalFilePath());
+        QVERIFY(cwd != QDir::currentPath());
+        QTRY_COMPARE_WITH_TIMEOUT(item->status(), DownloadStatus::Cancelled, 20000);
+    }
+
+};
+
+REELIX_TEST_MAIN(TestSafety)
+#include "tst_safety.moc"

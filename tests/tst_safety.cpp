@@ -189,6 +189,22 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(item->status(), DownloadStatus::Cancelled, 20000);
     }
 
+    // yt-dlp expands "%(…)s" in the output template; the folder is not a template.
+    void percentInTheFolderIsLiteral()
+    {
+        const QString literal = TestHome::path() + "/a%(id)s b%%";
+        QDir(literal).removeRecursively();
+        m_manager->useFolderForThisRun(literal);
+        DownloadItem *item = readyItem(m_server->httpUrl("h264.mp4"));
+        QVERIFY(item);
+        m_manager->start(item);
+        QTRY_VERIFY_WITH_TIMEOUT(item->status() != DownloadStatus::Downloading, 60000);
+        QCOMPARE(item->status(), DownloadStatus::Done);
+        QCOMPARE(item->filePath(), std::optional<QString>(literal + "/h264.mp4"));
+        QVERIFY(QFileInfo(literal + "/h264.mp4").isFile());
+        QDir(literal).removeRecursively();
+    }
+
 };
 
 REELIX_TEST_MAIN(TestSafety)

@@ -33,6 +33,11 @@ QStringList formatArguments(DownloadFormat format, const QString &selectedFormat
             QStringLiteral("mp4")};
 }
 
+QString literalTemplateText(QString text)
+{
+    return text.replace(QLatin1Char('%'), QStringLiteral("%%"));
+}
+
 QStringList downloadArguments(const DownloadItem &item, bool allowMissingPOT,
                               const std::optional<QString> &caBundlePath,
                               const QString &outputTemplatePath)

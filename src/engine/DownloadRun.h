@@ -14,6 +14,9 @@ namespace DownloadRun {
 
 inline const QString outputTemplate = QStringLiteral("%(title).50s.%(ext)s");
 
+// Text yt-dlp takes as it is inside an output template: a folder named
+// "a%(id)s" stays that folder.
+QString literalTemplateText(QString text);
 QStringList downloadArguments(const DownloadItem &item, bool allowMissingPOT,
                               const std::optional<QString> &caBundlePath,
                               const QString &outputTemplatePath);

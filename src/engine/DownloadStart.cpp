@@ -100,8 +100,8 @@ QCoro::Task<std::optional<YtDlpRun::Outcome>> DownloadManager::runDownload(Downl
     const auto ytdlp = YtDlpRun::findOrFail(*item);
     if (!ytdlp)
         co_return std::nullopt;
-    const QString outputTemplatePath =
-        ensureDownloadFolder() + QLatin1Char('/') + DownloadRun::outputTemplate;
+    const QString outputTemplatePath = DownloadRun::literalTemplateText(ensureDownloadFolder()) +
+                                       QLatin1Char('/') + DownloadRun::outputTemplate;
     item->setStatus(DownloadStatus::Downloading);
     item->setStatusMessage(QStringLiteral("Starting…"));
     item->setProgress(0);

@@ -205,6 +205,42 @@ private slots:
         QDir(literal).removeRecursively();
     }
 
+    // SIGKILL follows SIGTERM after a short grace.
+    void stopEndsAToolThatIgnoresTerm()
+    {
+        const QString pidFile = stubbornYtDlp();
+        DownloadItem *item = add(m_server->httpUrl("h264.mp4"));
+        QTRY_VERIFY_WITH_TIMEOUT(item->process && QFileInfo(pidFile).size() > 0, 20000);
+        const qint64 pid = pidIn(pidFile);
+        QVERIFY(processAlive(pid));
+        item->cancelRun();
+        QTRY_COMPARE_WITH_TIMEOUT(item->status(), DownloadStatus::Cancelled, 20000);
+        QVERIFY(!processAlive(pid));
+    }
+
+    // The second Ctrl-C ends the command without waiting for any tool, with
+    // the summary and the JSON all the same.
+    void secondInterruptStopsAtOnce()
+    {
+        const QString pidFile = stubbornYtDlp();
+        QProcess cli;
+        cli.start(REELIX_CLI_PATH,
+                  {"download", "--json", "--folder", folder(), m_server->httpUrl("h264.mp4")});
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(pidFile).size() > 0, 20000);
+        const qint64 pid = pidIn(pidFile);
+        ::kill(pid_t(cli.processId()), SIGINT);
+        ::kill(pid_t(cli.processId()), SIGINT);
+        QVERIFY(cli.waitForFinished(30000));
+        QCOMPARE(cli.exitCode(), 130);
+        const QString err = QString::fromUtf8(cli.readAllStandardError());
+        QVERIFY2(err.contains("1 item(s): 1 cancelled"), qPrintable(err));
+        const QJsonArray items =
+            QJsonDocument::fromJson(cli.readAllStandardOutput().trimmed().split('\n').last())
+                .array();
+        QCOMPARE(items.first().toObject()["status"].toString(), QString("cancelled"));
+        QTRY_VERIFY_WITH_TIMEOUT(!processAlive(pid), 10000);
+    }
+
 };
 
 REELIX_TEST_MAIN(TestSafety)

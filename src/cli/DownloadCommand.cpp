@@ -2,6 +2,8 @@
 
 #include "CliJson.h"
 
+#include "platform/ProcessWait.h"
+
 #include <QMap>
 
 #include <cstdio>
@@ -46,8 +48,10 @@ void DownloadCommand::start(const QStringList &addresses)
 
 void DownloadCommand::interrupt()
 {
-    if (m_interrupted)
+    if (m_interrupted) {
+        stopAtOnce();
         return;
+    }
     m_interrupted = true;
     for (DownloadItem *item : m_manager.downloads()) {
         if (isRunning(item->status()))
@@ -55,6 +59,19 @@ void DownloadCommand::interrupt()
         else if (!isFinal(item))
             item->setStatus(DownloadStatus::Cancelled);
     }
+    checkFinished();
+}
+
+// A second stop: no grace for tools still ending, and no waiting for runs.
+void DownloadCommand::stopAtOnce()
+{
+    for (DownloadItem *item : m_manager.downloads()) {
+        if (item->process)
+            killChild(*item->process);
+        if (!isFinal(item))
+            item->setStatus(DownloadStatus::Cancelled);
+    }
+    m_converting.clear();
     checkFinished();
 }
 

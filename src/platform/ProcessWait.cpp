@@ -13,9 +13,25 @@
 #include <deque>
 #include <unistd.h>
 
+using namespace std::chrono_literals;
+
 namespace {
 
 constexpr const char *stoppedProperty = "reelixStopped";
+// How long a tool may take to end after SIGTERM before it is killed.
+constexpr auto killGrace = 2500ms;
+
+// Signals the child's process group, or the child alone before it has one.
+void signalGroup(QProcess &process, int number)
+{
+    const qint64 pid = process.processId();
+    if (pid > 0 && ::kill(-pid_t(pid), number) == 0)
+        return;
+    if (number == SIGKILL)
+        process.kill();
+    else
+        process.terminate();
+}
 
 // Hands out turns to start a child, one per pass of the event loop of the
 // thread it serves: a queued call made from a queued call runs in the next
@@ -138,10 +154,20 @@ void terminateChild(QProcess &process)
 {
     if (process.state() == QProcess::NotRunning)
         return;
-    const qint64 pid = process.processId();
     // The group may not exist yet when the child has not reached setpgid.
-    if (pid <= 0 || ::kill(-pid_t(pid), SIGTERM) != 0)
-        process.terminate();
+    signalGroup(process, SIGTERM);
+    // A tool that ignores SIGTERM must not keep its run, or Reelix, alive.
+    QTimer::singleShot(killGrace, &process, [&process] {
+        if (process.state() != QProcess::NotRunning)
+            signalGroup(process, SIGKILL);
+    });
+}
+
+void killChild(QProcess &process)
+{
+    process.setProperty(stoppedProperty, true);
+    if (process.state() != QProcess::NotRunning)
+        signalGroup(process, SIGKILL);
 }
 
 void stopChild(QProcess &process)

@@ -241,6 +241,26 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!processAlive(pid), 10000);
     }
 
+    // kill -9 of Reelix leaves no yt-dlp behind.
+    void childrenDieWithReelix()
+    {
+        const QString url = m_server->slowUrl("long.mp4");
+        QProcess cli;
+        cli.start(REELIX_CLI_PATH, {"download", "--folder", folder(), url});
+        QList<qint64> children;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !(children = childrenOf(cli.processId(), "--no-simulate")).isEmpty() &&
+                !QDir(folder()).entryList(QDir::Files).isEmpty(),
+            60000);
+        ::kill(pid_t(cli.processId()), SIGKILL);
+        QVERIFY(cli.waitForFinished(10000));
+        const qint64 child = children.first();
+        const bool ended = QTest::qWaitFor([&] { return !processAlive(child); }, 10000);
+        if (!ended)
+            ::kill(pid_t(child), SIGKILL);
+        QVERIFY(ended);
+    }
+
 };
 
 REELIX_TEST_MAIN(TestSafety)

@@ -12,6 +12,9 @@
 #include <csignal>
 #include <deque>
 #include <unistd.h>
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
 
 using namespace std::chrono_literals;
 
@@ -134,7 +137,17 @@ QCoro::Task<ProcessRunResult> startAndWait(QProcess &process, StartOptions optio
     }
     // Its own process group, so that a stop also reaches what the tool starts
     // itself (yt-dlp's ffmpeg).
-    process.setChildProcessModifier([] { ::setpgid(0, 0); });
+    const pid_t parent = ::getpid();
+    process.setChildProcessModifier([parent] {
+        ::setpgid(0, 0);
+#ifdef __linux__
+        // The tool dies with Reelix, even after kill -9; a parent that died
+        // before this line would never send the signal.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent)
+            ::_exit(127);
+#endif
+    });
     if (process.workingDirectory().isEmpty())
         process.setWorkingDirectory(ToolPaths::runDirectory());
     process.start();

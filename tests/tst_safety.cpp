@@ -261,6 +261,54 @@ private slots:
         QVERIFY(ended);
     }
 
+    // A second start, retry or convert while a run goes leaves that run alone.
+    void oneRunPerItem_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("start while downloading") << "start";
+        QTest::newRow("retry while downloading") << "retry";
+        QTest::newRow("convert while converting") << "convert";
+    }
+
+    void oneRunPerItem()
+    {
+        QFETCH(QString, action);
+        const bool converting = action == "convert";
+        DownloadItem *item =
+            readyItem(converting ? m_server->httpUrl("vp9.webm") : m_server->slowUrl("long.mp4"));
+        QVERIFY(item);
+        m_manager->start(item);
+        if (converting) {
+            QTRY_VERIFY_WITH_TIMEOUT(item->status() != DownloadStatus::Downloading, 60000);
+            QVERIFY(item->needsConversion());
+            m_manager->convert(item);
+            QCOMPARE(item->status(), DownloadStatus::Converting);
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(item->process && item->progress() > 0, 60000);
+        }
+        const QProcess *running = item->process;
+        const DownloadStatus status = item->status();
+        QVERIFY(running);
+        if (action == "start")
+            m_manager->start(item);
+        else if (action == "retry")
+            m_manager->retry(item);
+        else
+            m_manager->convert(item);
+        QCOMPARE(item->status(), status);
+        QCOMPARE(item->process.data(), running);
+        QVERIFY(converting || item->progress() > 0);
+        if (!converting) {
+            item->cancelRun();
+            QTRY_COMPARE_WITH_TIMEOUT(item->status(), DownloadStatus::Cancelled, 20000);
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(item->status() != DownloadStatus::Converting, 120000);
+        QCOMPARE(item->status(), DownloadStatus::Done);
+        QCOMPARE(item->errorMessage(), QString());
+        QCOMPARE(item->filePath(), std::optional<QString>(folder() + "/vp9_qt.mp4"));
+        QVERIFY(!item->needsConversion());
+    }
 };
 
 REELIX_TEST_MAIN(TestSafety)

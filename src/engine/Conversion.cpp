@@ -166,11 +166,12 @@ QCoro::Task<> DownloadManager::convertToQuickTime(DownloadItem *target)
 {
     QPointer<DownloadItem> item(target);
     QPointer<DownloadManager> self(this);
-    if (!item || !item->filePath())
+    if (!item || !item->filePath() || item->runActive)
         co_return;
     const auto ffmpeg = ToolEnvironment::findTool(QStringLiteral("ffmpeg"));
     if (!ffmpeg)
         co_return;
+    item->runActive = true;
     const QString source = *item->filePath();
     const QString output = Conversion::outputPath(source);
     item->setStatus(DownloadStatus::Converting);
@@ -200,6 +201,7 @@ QCoro::Task<> DownloadManager::convertToQuickTime(DownloadItem *target)
         item->setProgress(1);
         item->setStatusMessage(QString());
     }
+    item->runActive = false; // before the settled signal, which may start the next run
     if (self)
         emit itemSettled(item);
 }

@@ -77,6 +77,9 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
 {
     QPointer<DownloadItem> item(target);
     QPointer<DownloadManager> self(this);
+    if (item->runActive)
+        co_return;
+    item->runActive = true;
     const auto outcome = co_await runDownload(item);
     if (!item)
         co_return;
@@ -88,6 +91,7 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
             co_return;
         markDone(*item, file);
     }
+    item->runActive = false; // before the settled signal, which may start the next run
     if (self)
         emit itemSettled(item);
 }

@@ -84,7 +84,10 @@ QCoro::Task<> DownloadManager::fetchInfo(DownloadItem *target)
 {
     QPointer<DownloadItem> item(target);
     QPointer<DownloadManager> self(this);
+    if (item->runActive)
+        co_return;
     if (const auto ytdlp = YtDlpRun::findOrFail(*item)) {
+        item->runActive = true;
         item->setStatus(DownloadStatus::Fetching);
         item->wasCancelled = false;
         const QString url = item->url();
@@ -108,6 +111,7 @@ QCoro::Task<> DownloadManager::fetchInfo(DownloadItem *target)
         if (!outcome)
             co_return;
         applyInfo(*item, *outcome, parsed, videoOnYouTube);
+        item->runActive = false; // before the settled signal, which may start the next run
     }
     if (self)
         emit itemSettled(item);

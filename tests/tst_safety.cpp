@@ -309,6 +309,76 @@ private slots:
         QCOMPARE(item->filePath(), std::optional<QString>(folder() + "/vp9_qt.mp4"));
         QVERIFY(!item->needsConversion());
     }
+    // Every child of a run is reached by a stop: the probe and the retag
+    // after a download, the probe after a conversion.
+    void stopsReachEveryChild_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("stop");
+        const QString probe = "\"-v quiet\"*-show_streams*";
+        QTest::newRow("probe, stop button") << "h264.mp4"
+                                            << "ffprobe" << probe << "item";
+        QTest::newRow("probe, manager ends") << "h264.mp4"
+                                             << "ffprobe" << probe << "manager";
+        QTest::newRow("probe, terminal stop") << "h264.mp4"
+                                              << "ffprobe" << probe << "cli";
+        QTest::newRow("retag, stop button") << "hev1.mp4"
+                                            << "ffmpeg"
+                                            << "*hvc1*"
+                                            << "item";
+        QTest::newRow("probe after conversion, stop button") << "vp9.webm"
+                                                             << "ffprobe" << probe + ".mp4"
+                                                             << "convert";
+    }
+
+    void stopsReachEveryChild()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, tool);
+        QFETCH(QString, pattern);
+        QFETCH(QString, stop);
+        const QString pidFile = hangingTool(tool, pattern);
+        const QString downloaded = folder() + "/" + path;
+        const QString converted = folder() + "/vp9_qt.mp4";
+        if (stop == "cli") {
+            QProcess cli;
+            cli.start(REELIX_CLI_PATH,
+                      {"download", "--json", "--folder", folder(), m_server->httpUrl(path)});
+            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(pidFile).size() > 0, 60000);
+            ::kill(pid_t(cli.processId()), SIGINT);
+            QVERIFY(cli.waitForFinished(30000));
+            QCOMPARE(cli.exitCode(), 130);
+            const QJsonArray items =
+                QJsonDocument::fromJson(cli.readAllStandardOutput().trimmed().split('\n').last())
+                    .array();
+            QCOMPARE(items.first().toObject()["status"].toString(), QString("cancelled"));
+        } else {
+            DownloadItem *item = readyItem(m_server->httpUrl(path));
+            QVERIFY(item);
+            m_manager->start(item);
+            if (stop == "convert") {
+                QTRY_VERIFY_WITH_TIMEOUT(item->status() != DownloadStatus::Downloading, 60000);
+                m_manager->convert(item);
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(pidFile).size() > 0, 60000);
+            QVERIFY(item->process);
+            if (stop == "manager") {
+                m_manager.reset();
+            } else {
+                item->cancelRun();
+                QTRY_VERIFY_WITH_TIMEOUT(isSettled(item), 20000);
+                // A stopped conversion leaves the download as it was.
+                QCOMPARE(item->status(),
+                         stop == "convert" ? DownloadStatus::Done : DownloadStatus::Cancelled);
+                QVERIFY(!item->process);
+            }
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!processAlive(pidIn(pidFile)), 10000);
+        QVERIFY(QFileInfo(downloaded).isFile());
+        QVERIFY(!QFileInfo::exists(converted));
+    }
 };
 
 REELIX_TEST_MAIN(TestSafety)

@@ -185,13 +185,17 @@ QCoro::Task<> DownloadManager::convertToQuickTime(DownloadItem *target)
         result = co_await encode(item, *ffmpeg, source, output, duration);
     if (!item)
         co_return;
+    ProbeResult probe;
+    if (!item->wasCancelled && result && result->status == 0) {
+        probe = co_await probeFile(output, ffmpeg, item);
+        if (!item)
+            co_return;
+    }
     if (item->wasCancelled || !result || result->status != 0) {
         applyConversion(*item, result, output);
     } else {
+        // Only now that the converted file is complete and probed.
         QFile::remove(source);
-        const auto probe = co_await probeFile(output, ffmpeg);
-        if (!item)
-            co_return;
         item->setFilePath(output);
         item->setFileSize(DownloadRun::formattedFileSize(output));
         item->setNeedsConversion(false);

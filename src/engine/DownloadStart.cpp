@@ -33,12 +33,14 @@ std::optional<QString> locateFile(const DownloadItem &item, const QString &folde
 }
 
 // Probes a finished video (audio is not probed) and rewrites an hev1 tag.
-QCoro::Task<std::pair<QString, ProbeResult>> postProcess(QString path, bool audio)
+// Each child is held in the item, so that a stop reaches it.
+QCoro::Task<std::pair<QString, ProbeResult>> postProcess(QString path, DownloadItem *item)
 {
+    const bool audio = item->format() == DownloadFormat::Audio;
     const auto ffmpeg = ToolEnvironment::findTool(QStringLiteral("ffmpeg"));
     ProbeResult probe;
     if (!audio)
-        probe = co_await probeFile(path, ffmpeg);
+        probe = co_await probeFile(path, ffmpeg, item);
     Logger::shared().log(QStringLiteral("  probe result: quickTimeOK=") +
                              boolText(probe.quickTimeOK) + QStringLiteral(" needsRetag=") +
                              boolText(probe.needsRetag) + QStringLiteral(" info=") +
@@ -48,9 +50,9 @@ QCoro::Task<std::pair<QString, ProbeResult>> postProcess(QString path, bool audi
         Logger::shared().log(
             QStringLiteral("  hev1 detected — auto-retagging to hvc1 (no re-encode)"),
             LogLevel::Info);
-        if (const auto retagged = co_await retagHvc1(path, *ffmpeg)) {
+        if (const auto retagged = co_await retagHvc1(path, *ffmpeg, item)) {
             path = *retagged;
-            probe = co_await probeFile(path, ffmpeg);
+            probe = co_await probeFile(path, ffmpeg, item);
         }
     }
     co_return std::make_pair(path, probe);
@@ -86,10 +88,16 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
     if (outcome && !item->wasCancelled && outcome->last.started() && outcome->last.status == 0) {
         std::optional<std::pair<QString, ProbeResult>> file;
         if (const auto path = locateFile(*item, downloadFolder()))
-            file = co_await postProcess(*path, item->format() == DownloadFormat::Audio);
+            file = co_await postProcess(*path, item);
         if (!item)
             co_return;
-        markDone(*item, file);
+        if (item->wasCancelled) {
+            // Stopped while probing or retagging: the downloaded file stays.
+            item->setStatus(DownloadStatus::Cancelled);
+            item->setStatusMessage(QString());
+        } else {
+            markDone(*item, file);
+        }
     }
     item->runActive = false; // before the settled signal, which may start the next run
     if (self)

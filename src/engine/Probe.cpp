@@ -103,13 +103,14 @@ StreamFacts streamFactsFromFfmpegText(const QString &stderrText)
     return facts;
 }
 
-QCoro::Task<ProbeResult> probeFile(QString path, std::optional<QString> ffmpegPath)
+QCoro::Task<ProbeResult> probeFile(QString path, std::optional<QString> ffmpegPath,
+                                   DownloadItem *item)
 {
     if (!ffmpegPath)
         co_return ProbeResult{};
     const QString ffprobe = QFileInfo(*ffmpegPath).path() + QStringLiteral("/ffprobe");
     if (!ToolPaths::isExecutableFile(ffprobe)) {
-        const ProbeResult viaFfmpeg = co_await probeViaFfmpeg(path, *ffmpegPath);
+        const ProbeResult viaFfmpeg = co_await probeViaFfmpeg(path, *ffmpegPath, item);
         co_return viaFfmpeg;
     }
     QProcess process;
@@ -118,7 +119,7 @@ QCoro::Task<ProbeResult> probeFile(QString path, std::optional<QString> ffmpegPa
         QStringLiteral("-v"),   QStringLiteral("quiet"),         QStringLiteral("-print_format"),
         QStringLiteral("json"), QStringLiteral("-show_streams"), path};
     process.setArguments(arguments);
-    const ProcessRunResult result = co_await run(process);
+    const ProcessRunResult result = co_await runForItem(process, item);
     const auto facts = streamFactsFromJson(result.stdoutData);
     if (!facts)
         co_return ProbeResult{};
@@ -127,7 +128,7 @@ QCoro::Task<ProbeResult> probeFile(QString path, std::optional<QString> ffmpegPa
                              facts->audioProfile, facts->audioBits);
 }
 
-QCoro::Task<ProbeResult> probeViaFfmpeg(QString path, QString ffmpegPath)
+QCoro::Task<ProbeResult> probeViaFfmpeg(QString path, QString ffmpegPath, DownloadItem *item)
 {
     QProcess process;
     process.setProgram(ffmpegPath);
@@ -136,7 +137,7 @@ QCoro::Task<ProbeResult> probeViaFfmpeg(QString path, QString ffmpegPath)
         QStringLiteral("-t"), QStringLiteral("0"),    QStringLiteral("-f"), QStringLiteral("null"),
         QStringLiteral("-")};
     process.setArguments(arguments);
-    const ProcessRunResult result = co_await run(process);
+    const ProcessRunResult result = co_await runForItem(process, item);
     Logger::shared().log(QStringLiteral("  probeViaFfmpeg raw: ") + result.stderrText.left(400),
                          LogLevel::Debug);
     const StreamFacts facts = streamFactsFromFfmpegText(result.stderrText);

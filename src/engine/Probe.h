@@ -16,9 +16,14 @@ struct ProbeResult
     friend bool operator==(const ProbeResult &, const ProbeResult &) = default;
 };
 
+class DownloadItem;
+
 // ffprobe beside ffmpeg when there is one, else ffmpeg's stream description.
-QCoro::Task<ProbeResult> probeFile(QString path, std::optional<QString> ffmpegPath);
-QCoro::Task<ProbeResult> probeViaFfmpeg(QString path, QString ffmpegPath);
+// The child is held in `item` while it runs.
+QCoro::Task<ProbeResult> probeFile(QString path, std::optional<QString> ffmpegPath,
+                                   DownloadItem *item = nullptr);
+QCoro::Task<ProbeResult> probeViaFfmpeg(QString path, QString ffmpegPath,
+                                        DownloadItem *item = nullptr);
 
 // The stream facts of ffprobe's JSON, or of ffmpeg's description lines.
 struct StreamFacts

@@ -1,9 +1,11 @@
 #include "ProcessRunner.h"
 
+#include "DownloadItem.h"
 #include "log/Logger.h"
 
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QProcess>
 
 #include <sys/resource.h>
@@ -131,5 +133,20 @@ QCoro::Task<ProcessRunResult> run(QProcess &process, RunOptions options)
         file.close();
         QFile::remove(stderrPath);
     }
+    co_return result;
+}
+
+QCoro::Task<ProcessRunResult> runForItem(QProcess &process, DownloadItem *target,
+                                         RunOptions options)
+{
+    QPointer<DownloadItem> item(target);
+    if (item) {
+        item->process = &process;
+        if (item->wasCancelled)
+            stopChild(process);
+    }
+    ProcessRunResult result = co_await run(process, std::move(options));
+    if (item && item->process == &process)
+        item->process = nullptr;
     co_return result;
 }

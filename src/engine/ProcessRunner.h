@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+class DownloadItem;
 class QProcess;
 
 using LineCallback = std::function<void(const QString &)>;
@@ -47,3 +48,9 @@ struct RunOptions
 // its end without blocking the event loop. Never throws: a start failure
 // comes back as status -1 with `launchError`.
 QCoro::Task<ProcessRunResult> run(QProcess &process, RunOptions options = {});
+
+// `run` with the child held in the item while it runs, so that the item's
+// stop (and with it the manager's end and the terminal's stop signals)
+// reaches it. A child for an item already stopped never starts.
+QCoro::Task<ProcessRunResult> runForItem(QProcess &process, DownloadItem *item,
+                                         RunOptions options = {});

@@ -379,6 +379,31 @@ private slots:
         QVERIFY(QFileInfo(downloaded).isFile());
         QVERIFY(!QFileInfo::exists(converted));
     }
+    // A tool that prints without end costs a bounded tail, from a line start.
+    void standardErrorKeepsABoundedTail()
+    {
+        QProcess process;
+        process.setProgram("/bin/sh");
+        process.setArguments({"-c", "yes 'noise line' | head -n 500000 >&2; echo last line >&2"});
+        const ProcessRunResult result = await(run(process));
+        QCOMPARE(result.status, 0);
+        QVERIFY(result.stderrText.size() <= 1 << 20);
+        QVERIFY(result.stderrText.size() > 1000);
+        QVERIFY(result.stderrText.startsWith("noise line\n"));
+        QVERIFY(result.stderrText.endsWith("noise line\nlast line\n"));
+    }
+
+    void endlessErrorLineStaysShortInTheRow()
+    {
+        writeScript(ToolPaths::binDirectory() + "/yt-dlp",
+                    "printf 'ERROR: ' >&2; head -c 3000000 /dev/zero | tr '\\000' x >&2; "
+                    "echo >&2; exit 1");
+        DownloadItem *item = add(m_server->httpUrl("h264.mp4"));
+        WAIT_SETTLED(item, 60000);
+        QCOMPARE(item->status(), DownloadStatus::Error);
+        QVERIFY2(item->errorMessage().size() <= 300, qPrintable(item->errorMessage().left(400)));
+        QVERIFY(item->errorMessage().startsWith("xxx"));
+    }
 };
 
 REELIX_TEST_MAIN(TestSafety)

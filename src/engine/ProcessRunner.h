@@ -45,7 +45,8 @@ struct RunOptions
 };
 
 // Runs a prepared child (program, arguments and environment already set) to
-// its end without blocking the event loop. Never throws: a start failure
+// its end without blocking the event loop. Of standard error only the last
+// mebibyte is kept, from a line start. Never throws: a start failure
 // comes back as status -1 with `launchError`.
 QCoro::Task<ProcessRunResult> run(QProcess &process, RunOptions options = {});
 

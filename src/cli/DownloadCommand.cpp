@@ -3,6 +3,7 @@
 #include "CliJson.h"
 
 #include "platform/ProcessWait.h"
+#include "platform/Secrets.h"
 
 #include <QMap>
 
@@ -128,7 +129,8 @@ bool DownloadCommand::isFinal(const DownloadItem *item) const
 
 QString DownloadCommand::lineFor(const DownloadItem *item) const
 {
-    const QString name = item->title().isEmpty() ? item->url() : item->title();
+    const QString name =
+        item->title().isEmpty() ? Secrets::maskPassword(item->url()) : item->title();
     QString message =
         item->status() == DownloadStatus::Error ? item->errorMessage() : item->statusMessage();
     if (item->status() == DownloadStatus::Done && item->filePath())
@@ -140,7 +142,7 @@ QString DownloadCommand::lineFor(const DownloadItem *item) const
     return QStringLiteral("%1  %2  %3 %4%  %5")
         .arg(name.left(50), statusText(item->status()), Terminal::progressBar(item->progress()))
         .arg(int(item->progress() * 100), 3)
-        .arg(message);
+        .arg(Secrets::maskPasswordsInText(message));
 }
 
 QString DownloadCommand::keyFor(const DownloadItem *item) const

@@ -472,6 +472,36 @@ private slots:
         QCOMPARE(::stat(QFile::encodeName(Logger::shared().filePath()).constData(), &info), 0);
         QCOMPARE(info.st_mode & 0777, 0600u);
     }
+    // A title with terminal escapes reaches the terminal as plain text.
+    void terminalGetsTextOnly_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("info") << "info";
+        QTest::newRow("download") << "download";
+    }
+
+    void terminalGetsTextOnly()
+    {
+        QFETCH(QString, command);
+        const QString name = QString::fromUtf8("evil\x1b]0;pwned\x07\x1b[2J\xc2\x9b"
+                                               "clip.mp4");
+        QFile::remove(m_server->root() + "/" + name);
+        QVERIFY(QFile::copy(m_server->root() + "/h264.mp4", m_server->root() + "/" + name));
+        QStringList arguments{command};
+        if (command == "download")
+            arguments << "--folder" << folder();
+        QProcess cli;
+        cli.start(REELIX_CLI_PATH, arguments << m_server->httpUrl(
+                                       QString::fromLatin1(QUrl::toPercentEncoding(name))));
+        QVERIFY(cli.waitForFinished(120000));
+        const QString err = QString::fromUtf8(cli.readAllStandardError());
+        QCOMPARE(cli.exitCode(), 0);
+        QVERIFY2(err.contains("evil]0;pwned[2Jclip"), qPrintable(err));
+        for (const QChar c : err)
+            QVERIFY2(c == '\n' ||
+                         (c.unicode() >= 0x20 && (c.unicode() < 0x7f || c.unicode() > 0x9f)),
+                     qPrintable(QString::number(c.unicode(), 16)));
+    }
 };
 
 REELIX_TEST_MAIN(TestSafety)

@@ -502,6 +502,47 @@ private slots:
                          (c.unicode() >= 0x20 && (c.unicode() < 0x7f || c.unicode() > 0x9f)),
                      qPrintable(QString::number(c.unicode(), 16)));
     }
+    // Conversion writes a name of its own and takes a free final name; a
+    // failed or stopped one removes only what it wrote.
+    void conversionKeepsOtherFiles_data()
+    {
+        QTest::addColumn<QString>("media");
+        QTest::addColumn<QString>("end");
+        QTest::newRow("succeeds") << "vp9.webm"
+                                  << "done";
+        QTest::newRow("fails") << "broken.webm"
+                               << "failed";
+        QTest::newRow("stopped") << "long.mp4"
+                                 << "stopped";
+    }
+
+    void conversionKeepsOtherFiles()
+    {
+        QFETCH(QString, media);
+        QFETCH(QString, end);
+        writeText(m_server->root() + "/broken.webm", "this is not a media file at all");
+        DownloadItem *item = doneItem(media, "Clip.webm");
+        const QString source = *item->filePath();
+        const QString older = folder() + "/Clip_qt.mp4";
+        writeText(older, "an older file of the user's");
+        m_manager->convert(item);
+        if (end == "stopped") {
+            QTRY_VERIFY_WITH_TIMEOUT(item->progress() > 0, 60000);
+            item->cancelRun();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(item->status() != DownloadStatus::Converting, 120000);
+        QCOMPARE(item->status(), DownloadStatus::Done);
+        QCOMPARE(readText(older), QString("an older file of the user's"));
+        QStringList left = QDir(folder()).entryList(QDir::Files | QDir::Hidden);
+        left.sort();
+        if (end == "done") {
+            QCOMPARE(item->filePath(), std::optional<QString>(folder() + "/Clip_qt (2).mp4"));
+            QCOMPARE(left, (QStringList{"Clip_qt (2).mp4", "Clip_qt.mp4"}));
+        } else {
+            QCOMPARE(item->filePath(), std::optional<QString>(source));
+            QCOMPARE(left, (QStringList{"Clip.webm", "Clip_qt.mp4"}));
+        }
+    }
 };
 
 REELIX_TEST_MAIN(TestSafety)

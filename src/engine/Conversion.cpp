@@ -6,6 +6,7 @@
 #include "Probe.h"
 #include "ProcessRunner.h"
 #include "ToolEnvironment.h"
+#include "platform/TemporaryNames.h"
 #include "platform/ToolPaths.h"
 
 #include <QFile>
@@ -146,9 +147,9 @@ QCoro::Task<std::optional<ProcessRunResult>> encode(DownloadItem *target, QStrin
 }
 
 void applyConversion(DownloadItem &item, const std::optional<ProcessRunResult> &result,
-                     const QString &output)
+                     const QString &temporary)
 {
-    QFile::remove(output); // the partial output; the source is always kept
+    QFile::remove(temporary); // only what this run wrote; the source is always kept
     item.setStatus(DownloadStatus::Done);
     item.setNeedsConversion(true);
     item.setStatusMessage(QString());
@@ -173,7 +174,10 @@ QCoro::Task<> DownloadManager::convertToQuickTime(DownloadItem *target)
         co_return;
     item->runActive = true;
     const QString source = *item->filePath();
-    const QString output = Conversion::outputPath(source);
+    // ffmpeg writes a hidden name of its own: a failed or stopped run removes
+    // nothing but that, and the final name is chosen once the file is whole.
+    const QString temporary = QFileInfo(source).path() + QStringLiteral("/.reelix_convert_") +
+                              TemporaryNames::uuid() + QStringLiteral(".mp4");
     item->setStatus(DownloadStatus::Converting);
     item->setProgress(0);
     item->setStatusMessage(QString());
@@ -182,22 +186,25 @@ QCoro::Task<> DownloadManager::convertToQuickTime(DownloadItem *target)
     const double duration = co_await Conversion::mediaDuration(source, *ffmpeg, item);
     std::optional<ProcessRunResult> result;
     if (item && !item->wasCancelled)
-        result = co_await encode(item, *ffmpeg, source, output, duration);
+        result = co_await encode(item, *ffmpeg, source, temporary, duration);
     if (!item)
         co_return;
     ProbeResult probe;
     if (!item->wasCancelled && result && result->status == 0) {
-        probe = co_await probeFile(output, ffmpeg, item);
+        probe = co_await probeFile(temporary, ffmpeg, item);
         if (!item)
             co_return;
     }
-    if (item->wasCancelled || !result || result->status != 0) {
-        applyConversion(*item, result, output);
+    std::optional<QString> output;
+    if (!item->wasCancelled && result && result->status == 0)
+        output = DownloadRun::moveToFreeName(temporary, Conversion::outputPath(source));
+    if (!output) {
+        applyConversion(*item, result, temporary);
     } else {
-        // Only now that the converted file is complete and probed.
+        // Only now that the converted file is in place under its name.
         QFile::remove(source);
         item->setFilePath(output);
-        item->setFileSize(DownloadRun::formattedFileSize(output));
+        item->setFileSize(DownloadRun::formattedFileSize(*output));
         item->setNeedsConversion(false);
         item->setCodecInfo(probe.codecInfo);
         item->setErrorMessage(QString()); // an earlier failed attempt no longer applies

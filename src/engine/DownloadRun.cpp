@@ -5,10 +5,14 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QUrl>
+
+#include <cerrno>
+#include <unistd.h>
 
 namespace DownloadRun {
 
@@ -113,6 +117,41 @@ QString formattedFileSize(const QString &path)
     const QFileInfo info(path);
     const qint64 size = info.exists() ? info.size() : 0;
     return QLocale().formattedDataSize(size, 1, QLocale::DataSizeSIFormat);
+}
+
+QString freePath(const QString &wanted)
+{
+    const QFileInfo info(wanted);
+    const QString folder = info.path() + QLatin1Char('/');
+    const QString base = info.completeBaseName();
+    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    QString candidate = wanted;
+    for (int n = 2; QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink(); ++n)
+        candidate = folder + base + QStringLiteral(" (%1)").arg(n) + suffix;
+    return candidate;
+}
+
+std::optional<QString> moveToFreeName(const QString &from, const QString &wanted)
+{
+    // link() fails when the name is taken, also when it was taken a moment
+    // ago by someone else; rename() would replace that file.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString target = freePath(wanted);
+        if (::link(QFile::encodeName(from).constData(), QFile::encodeName(target).constData()) ==
+            0) {
+            QFile::remove(from);
+            return target;
+        }
+        if (errno == EEXIST)
+            continue;
+        // A file system without hard links (FAT, exFAT): a plain rename to a
+        // name free a moment ago.
+        if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(target).constData()) ==
+            0)
+            return target;
+        break;
+    }
+    return std::nullopt;
 }
 
 QString siteName(const QString &address)

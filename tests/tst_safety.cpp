@@ -502,6 +502,62 @@ private slots:
                          (c.unicode() >= 0x20 && (c.unicode() < 0x7f || c.unicode() > 0x9f)),
                      qPrintable(QString::number(c.unicode(), 16)));
     }
+    // Sources the web serves that QuickTime cannot play as they are convert
+    // into 8-bit 4:2:0 H.264 of even size with one video and one audio stream.
+    void convertsWhatTheWebServes_data()
+    {
+        QTest::addColumn<QStringList>("make");
+        QTest::addColumn<QStringList>("expected");
+        const QString picture = "testsrc=rate=25:duration=1:size=";
+        const QStringList tone{"-f", "lavfi", "-i", "sine=duration=1"};
+        const QStringList vp9{"-c:v", "libvpx-vp9", "-deadline", "realtime", "-cpu-used", "8"};
+        QTest::newRow("odd width and height")
+            << (QStringList{"-f", "lavfi", "-i", picture + "321x241"} + tone + vp9 +
+                QStringList{"-c:a", "libopus", "-shortest", "odd.webm"})
+            << QStringList{"h264|320|240|yuv420p", "aac"};
+        QTest::newRow("10-bit 4:2:2")
+            << (QStringList{"-f", "lavfi", "-i", picture + "320x240"} + tone +
+                QStringList{"-c:v", "libx264", "-preset", "ultrafast", "-pix_fmt", "yuv422p10le",
+                            "-c:a", "aac", "-shortest", "ten.mkv"})
+            << QStringList{"h264|320|240|yuv420p", "aac"};
+        QTest::newRow("4:4:4") << (QStringList{"-f", "lavfi", "-i", picture + "320x240"} + tone +
+                                   vp9 +
+                                   QStringList{"-pix_fmt", "yuv444p", "-c:a", "libopus",
+                                               "-shortest", "full.webm"})
+                               << QStringList{"h264|320|240|yuv420p", "aac"};
+        QTest::newRow("video without audio")
+            << (QStringList{"-f", "lavfi", "-i", picture + "320x240"} + vp9 +
+                QStringList{"silent.webm"})
+            << QStringList{"h264|320|240|yuv420p"};
+        QTest::newRow("extra streams")
+            << (QStringList{"-f", "lavfi", "-i", picture + "320x240", "-f", "lavfi", "-i",
+                            picture + "640x480"} +
+                tone + tone +
+                QStringList{"-f", "srt", "-i", "subtitles.srt", "-map", "0", "-map", "1", "-map",
+                            "2", "-map", "3", "-map", "4"} +
+                vp9 + QStringList{"-c:a", "libopus", "-c:s", "srt", "-shortest", "extra.mkv"})
+            << QStringList{"h264|320|240|yuv420p", "aac"};
+    }
+
+    void convertsWhatTheWebServes()
+    {
+        QFETCH(QStringList, make);
+        QFETCH(QStringList, expected);
+        writeText(m_server->root() + "/subtitles.srt", "1\n00:00:00,000 --> 00:00:00,900\nHi\n");
+        QVERIFY2(m_server->tool("ffmpeg",
+                                QStringList{"-hide_banner", "-loglevel", "error", "-y"} + make,
+                                m_server->root()),
+                 qPrintable(m_server->error()));
+        DownloadItem *item = doneItem(make.last(), make.last());
+        m_manager->convert(item);
+        QTRY_VERIFY_WITH_TIMEOUT(item->status() != DownloadStatus::Converting, 120000);
+        QCOMPARE(item->status(), DownloadStatus::Done);
+        QCOMPARE(item->errorMessage(), QString());
+        QVERIFY(!item->needsConversion());
+        QVERIFY(item->filePath());
+        QCOMPARE(streams(*item->filePath()), expected);
+    }
+
     // Conversion writes a name of its own and takes a free final name; a
     // failed or stopped one removes only what it wrote.
     void conversionKeepsOtherFiles_data()

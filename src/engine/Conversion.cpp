@@ -32,12 +32,38 @@ QString outputPath(const QString &source)
 
 QStringList conversionArguments(const QString &source, const QString &output)
 {
-    return {QStringLiteral("-y"),        QStringLiteral("-i"),        source,
-            QStringLiteral("-vcodec"),   QStringLiteral("libx264"),   QStringLiteral("-preset"),
-            QStringLiteral("fast"),      QStringLiteral("-crf"),      QStringLiteral("18"),
-            QStringLiteral("-acodec"),   QStringLiteral("aac"),       QStringLiteral("-b:a"),
-            QStringLiteral("192k"),      QStringLiteral("-movflags"), QStringLiteral("+faststart"),
-            QStringLiteral("-progress"), QStringLiteral("pipe:1"),    output};
+    // What the system player plays whatever the source: the first video and
+    // audio streams only (either may be missing; subtitles, data and
+    // attachments do not fit in MP4), 8-bit 4:2:0, even dimensions (at most
+    // one pixel less). The output is named by the caller, so its format is given.
+    return {QStringLiteral("-y"),
+            QStringLiteral("-i"),
+            source,
+            QStringLiteral("-map"),
+            QStringLiteral("0:v:0?"),
+            QStringLiteral("-map"),
+            QStringLiteral("0:a:0?"),
+            QStringLiteral("-vcodec"),
+            QStringLiteral("libx264"),
+            QStringLiteral("-preset"),
+            QStringLiteral("fast"),
+            QStringLiteral("-crf"),
+            QStringLiteral("18"),
+            QStringLiteral("-vf"),
+            QStringLiteral("scale=trunc(iw/2)*2:trunc(ih/2)*2"),
+            QStringLiteral("-pix_fmt"),
+            QStringLiteral("yuv420p"),
+            QStringLiteral("-acodec"),
+            QStringLiteral("aac"),
+            QStringLiteral("-b:a"),
+            QStringLiteral("192k"),
+            QStringLiteral("-movflags"),
+            QStringLiteral("+faststart"),
+            QStringLiteral("-progress"),
+            QStringLiteral("pipe:1"),
+            QStringLiteral("-f"),
+            QStringLiteral("mp4"),
+            output};
 }
 
 double parseDuration(const QString &stderrText)

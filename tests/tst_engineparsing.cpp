@@ -193,7 +193,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("audio") << true << "137" << true << true << "-x --audio-format mp3";
         QTest::newRow("chosen") << false << "137" << true << false
-                                << "-f 137+bestaudio/best --merge-output-format mp4";
+                                << "-f 137+bestaudio/137/best --merge-output-format mp4";
         QTest::newRow("site default")
             << false << "" << false << false
             << "-f bestvideo[ext=mp4]+bestaudio[ext=m4a]/bestvideo+bestaudio/best "

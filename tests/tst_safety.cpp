@@ -599,6 +599,57 @@ private slots:
             QCOMPARE(left, (QStringList{"Clip.webm", "Clip_qt.mp4"}));
         }
     }
+    // The height chosen is the height downloaded; when it cannot be, the row says so.
+    void chosenHeightIsKept_data()
+    {
+        QTest::addColumn<bool>("variantGone");
+        QTest::addColumn<QString>("video");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("muxed variant") << false << "h264|320|180|yuv444p"
+                                       << "";
+        QTest::newRow("variant gone before the download")
+            << true << "h264|640|360|yuv444p"
+            << "Downloaded at 360p: 180p was not available";
+    }
+
+    void chosenHeightIsKept()
+    {
+        QFETCH(bool, variantGone);
+        QFETCH(QString, video);
+        QFETCH(QString, notice);
+        // A copy of the two-variant HLS stream that the test may change.
+        const QString hls = m_server->root() + "/hls-copy";
+        QDir(hls).removeRecursively();
+        QDir().mkpath(hls);
+        for (const QString &name : QDir(m_server->root() + "/hls").entryList(QDir::Files))
+            QFile::copy(m_server->root() + "/hls/" + name, hls + "/" + name);
+        DownloadItem *item = readyItem(m_server->httpUrl("hls-copy/master.m3u8"));
+        QVERIFY(item);
+        QString chosen;
+        for (const VideoFormat &f : item->formats())
+            if (f.height == 180)
+                chosen = f.id;
+        QVERIFY(!chosen.isEmpty());
+        item->setSelectedFormatID(chosen);
+        if (variantGone) {
+            const QStringList lines = readText(hls + "/master.m3u8").split('\n');
+            QStringList kept;
+            for (qsizetype i = 0; i < lines.size(); ++i) {
+                if (lines[i].contains("320x180")) {
+                    ++i; // and the variant's address on the next line
+                    continue;
+                }
+                kept << lines[i];
+            }
+            writeText(hls + "/master.m3u8", kept.join('\n'));
+        }
+        m_manager->start(item);
+        QTRY_VERIFY_WITH_TIMEOUT(item->status() != DownloadStatus::Downloading, 90000);
+        QCOMPARE(item->status(), DownloadStatus::Done);
+        QVERIFY(item->filePath());
+        QCOMPARE(streams(*item->filePath()), (QStringList{video, "aac"}));
+        QCOMPARE(item->statusMessage(), notice);
+    }
 };
 
 REELIX_TEST_MAIN(TestSafety)

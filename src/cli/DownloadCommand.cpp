@@ -136,7 +136,9 @@ QString DownloadCommand::lineFor(const DownloadItem *item) const
     if (item->status() == DownloadStatus::Done && item->filePath())
         message =
             *item->filePath() +
-            (item->codecInfo().isEmpty() ? QString() : QStringLiteral("  ") + item->codecInfo());
+            (item->codecInfo().isEmpty() ? QString() : QStringLiteral("  ") + item->codecInfo()) +
+            (item->statusMessage().isEmpty() ? QString()
+                                             : QStringLiteral("  ") + item->statusMessage());
     if (item->status() == DownloadStatus::Done && !item->errorMessage().isEmpty())
         message = item->errorMessage(); // a conversion that failed
     return QStringLiteral("%1  %2  %3 %4%  %5")

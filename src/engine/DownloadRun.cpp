@@ -23,7 +23,10 @@ QStringList formatArguments(DownloadFormat format, const QString &selectedFormat
         return {QStringLiteral("-x"), QStringLiteral("--audio-format"), QStringLiteral("mp3")};
     QString selector;
     if (!selectedFormatID.isEmpty())
-        selector = selectedFormatID + QStringLiteral("+bestaudio/best");
+        // A format with its own audio (a muxed HLS variant) has no separate
+        // audio to join: it is taken on its own before anything else is.
+        selector = selectedFormatID + QStringLiteral("+bestaudio/") + selectedFormatID +
+                   QStringLiteral("/best");
     else if (!youTube)
         selector = QStringLiteral("bestvideo[ext=mp4]+bestaudio[ext=m4a]/bestvideo+bestaudio/best");
     else if (!allowMissingPOT)

@@ -58,6 +58,21 @@ QCoro::Task<std::pair<QString, ProbeResult>> postProcess(QString path, DownloadI
     co_return std::make_pair(path, probe);
 }
 
+// Says so when the file is not of the height the user chose (yt-dlp fell
+// back to another format); empty otherwise.
+QString heightNotice(const DownloadItem &item, int height)
+{
+    if (item.selectedFormatID().isEmpty() || height <= 0)
+        return {};
+    for (const VideoFormat &f : item.formats()) {
+        if (f.id == item.selectedFormatID() && f.height > 0 && f.height != height)
+            return QStringLiteral("Downloaded at %1p: %2p was not available")
+                .arg(height)
+                .arg(f.height);
+    }
+    return {};
+}
+
 void markDone(DownloadItem &item, const std::optional<std::pair<QString, ProbeResult>> &file)
 {
     item.setStatus(DownloadStatus::Done);
@@ -70,7 +85,7 @@ void markDone(DownloadItem &item, const std::optional<std::pair<QString, ProbeRe
         item.setNeedsConversion(!file->second.quickTimeOK);
         item.setCodecInfo(file->second.codecInfo);
     }
-    item.setStatusMessage(QString());
+    item.setStatusMessage(file ? heightNotice(item, file->second.videoHeight) : QString());
 }
 
 } // namespace

@@ -63,6 +63,8 @@ std::optional<StreamFacts> streamFactsFromJson(const QByteArray &json)
         if (type == QStringLiteral("video") && facts.videoCodec.isEmpty()) {
             facts.videoCodec = name;
             facts.codecTag = JsonFields::text(stream, QStringLiteral("codec_tag_string")).toLower();
+            facts.videoHeight =
+                JsonFields::integer(stream.value(QStringLiteral("height"))).value_or(0);
         }
         if (type == QStringLiteral("audio") && facts.audioCodec.isEmpty()) {
             facts.audioCodec = name;
@@ -124,8 +126,10 @@ QCoro::Task<ProbeResult> probeFile(QString path, std::optional<QString> ffmpegPa
     if (!facts)
         co_return ProbeResult{};
     Logger::shared().log(QStringLiteral("  probe: ") + summary(*facts), LogLevel::Debug);
-    co_return classifyCodecs(facts->videoCodec, facts->codecTag, facts->audioCodec,
-                             facts->audioProfile, facts->audioBits);
+    ProbeResult probe = classifyCodecs(facts->videoCodec, facts->codecTag, facts->audioCodec,
+                                       facts->audioProfile, facts->audioBits);
+    probe.videoHeight = facts->videoHeight;
+    co_return probe;
 }
 
 QCoro::Task<ProbeResult> probeViaFfmpeg(QString path, QString ffmpegPath, DownloadItem *item)

@@ -12,6 +12,7 @@ struct ProbeResult
     bool quickTimeOK = true;
     QString codecInfo;       // "HEVC + AAC"
     bool needsRetag = false; // HEVC tagged hev1: a tag rewrite fixes it
+    int videoHeight = 0;     // of the first video stream; 0 when not known
 
     friend bool operator==(const ProbeResult &, const ProbeResult &) = default;
 };
@@ -33,6 +34,7 @@ struct StreamFacts
     QString audioCodec;
     QString audioProfile;
     int audioBits = 0;
+    int videoHeight = 0;
 };
 std::optional<StreamFacts> streamFactsFromJson(const QByteArray &json);
 StreamFacts streamFactsFromFfmpegText(const QString &stderrText);

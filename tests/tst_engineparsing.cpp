@@ -128,10 +128,10 @@ private slots:
         DownloadItem item("-oevil", DownloadFormat::Audio);
         const QStringList args = DownloadRun::downloadArguments(item, false, QString("/b.pem"),
                                                                 "/d/%(title).50s.%(ext)s");
-        QCOMPARE(args.mid(0, 8), (QStringList{"--no-playlist", "--newline", "--progress", "--print",
-                                              "after_move:filepath", "--no-simulate", "-o",
-                                              "/d/%(title).50s.%(ext)s"}));
-        QCOMPARE(args.mid(8, 5),
+        QCOMPARE(args.mid(0, 9), (QStringList{"--ignore-config", "--no-playlist", "--newline",
+                                              "--progress", "--print", "after_move:filepath",
+                                              "--no-simulate", "-o", "/d/%(title).50s.%(ext)s"}));
+        QCOMPARE(args.mid(9, 5),
                  (QStringList{"--compat-options", "no-certifi", "-x", "--audio-format", "mp3"}));
         QCOMPARE(args.mid(args.size() - 2), (QStringList{"--", "-oevil"}));
     }

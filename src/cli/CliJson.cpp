@@ -2,6 +2,7 @@
 
 #include "deps/DependencyChecker.h"
 #include "engine/DownloadItem.h"
+#include "platform/Secrets.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -22,17 +23,18 @@ QJsonArray items(const QList<DownloadItem *> &items)
         QJsonArray formats;
         for (const VideoFormat &f : item->formats())
             formats.append(QJsonObject{{"id", f.id}, {"label", f.label}, {"height", f.height}});
-        array.append(QJsonObject{{"url", item->url()},
-                                 {"status", statusName(item->status())},
-                                 {"title", item->title()},
-                                 {"thumbnailURL", item->thumbnailURL()},
-                                 {"formats", formats},
-                                 {"vcodec", item->vcodec},
-                                 {"filePath", optionalText(item->filePath())},
-                                 {"fileSize", optionalText(item->fileSize())},
-                                 {"codecInfo", item->codecInfo()},
-                                 {"needsConversion", item->needsConversion()},
-                                 {"errorMessage", item->errorMessage()}});
+        array.append(
+            QJsonObject{{"url", Secrets::maskPassword(item->url())},
+                        {"status", statusName(item->status())},
+                        {"title", item->title()},
+                        {"thumbnailURL", item->thumbnailURL()},
+                        {"formats", formats},
+                        {"vcodec", item->vcodec},
+                        {"filePath", optionalText(item->filePath())},
+                        {"fileSize", optionalText(item->fileSize())},
+                        {"codecInfo", item->codecInfo()},
+                        {"needsConversion", item->needsConversion()},
+                        {"errorMessage", Secrets::maskPasswordsInText(item->errorMessage())}});
     }
     return array;
 }

@@ -2,6 +2,9 @@
 
 #include "CliJson.h"
 
+#include "platform/ProcessWait.h"
+#include "platform/Secrets.h"
+
 #include <QMap>
 
 #include <cstdio>
@@ -46,8 +49,10 @@ void DownloadCommand::start(const QStringList &addresses)
 
 void DownloadCommand::interrupt()
 {
-    if (m_interrupted)
+    if (m_interrupted) {
+        stopAtOnce();
         return;
+    }
     m_interrupted = true;
     for (DownloadItem *item : m_manager.downloads()) {
         if (isRunning(item->status()))
@@ -55,6 +60,19 @@ void DownloadCommand::interrupt()
         else if (!isFinal(item))
             item->setStatus(DownloadStatus::Cancelled);
     }
+    checkFinished();
+}
+
+// A second stop: no grace for tools still ending, and no waiting for runs.
+void DownloadCommand::stopAtOnce()
+{
+    for (DownloadItem *item : m_manager.downloads()) {
+        if (item->process)
+            killChild(*item->process);
+        if (!isFinal(item))
+            item->setStatus(DownloadStatus::Cancelled);
+    }
+    m_converting.clear();
     checkFinished();
 }
 
@@ -111,19 +129,22 @@ bool DownloadCommand::isFinal(const DownloadItem *item) const
 
 QString DownloadCommand::lineFor(const DownloadItem *item) const
 {
-    const QString name = item->title().isEmpty() ? item->url() : item->title();
+    const QString name =
+        item->title().isEmpty() ? Secrets::maskPassword(item->url()) : item->title();
     QString message =
         item->status() == DownloadStatus::Error ? item->errorMessage() : item->statusMessage();
     if (item->status() == DownloadStatus::Done && item->filePath())
         message =
             *item->filePath() +
-            (item->codecInfo().isEmpty() ? QString() : QStringLiteral("  ") + item->codecInfo());
+            (item->codecInfo().isEmpty() ? QString() : QStringLiteral("  ") + item->codecInfo()) +
+            (item->statusMessage().isEmpty() ? QString()
+                                             : QStringLiteral("  ") + item->statusMessage());
     if (item->status() == DownloadStatus::Done && !item->errorMessage().isEmpty())
         message = item->errorMessage(); // a conversion that failed
     return QStringLiteral("%1  %2  %3 %4%  %5")
         .arg(name.left(50), statusText(item->status()), Terminal::progressBar(item->progress()))
         .arg(int(item->progress() * 100), 3)
-        .arg(message);
+        .arg(Secrets::maskPasswordsInText(message));
 }
 
 QString DownloadCommand::keyFor(const DownloadItem *item) const

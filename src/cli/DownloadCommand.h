@@ -17,12 +17,14 @@ public:
 
     void start(const QStringList &addresses);
     // SIGINT/SIGTERM: stop every run; the command then finishes with 130.
+    // A second one stops at once.
     void interrupt();
 
 signals:
     void finished(int exitCode);
 
 private:
+    void stopAtOnce();
     void onSettled(DownloadItem *item);
     bool isFinal(const DownloadItem *item) const;
     void scheduleRedraw();

@@ -12,11 +12,11 @@ void Terminal::show(const QStringList &lines, const QStringList &keys)
             std::fprintf(m_stream, "\x1b[%dF",
                          int(m_shown.size())); // back to the block's first line
         for (const QString &line : lines)
-            std::fprintf(m_stream, "\x1b[2K%s\n", line.toLocal8Bit().constData());
+            std::fprintf(m_stream, "\x1b[2K%s\n", printable(line).toLocal8Bit().constData());
     } else {
         for (qsizetype i = 0; i < lines.size(); ++i) {
             if (i >= m_keys.size() || m_keys.at(i) != keys.value(i))
-                std::fprintf(m_stream, "%s\n", lines.at(i).toLocal8Bit().constData());
+                std::fprintf(m_stream, "%s\n", printable(lines.at(i)).toLocal8Bit().constData());
         }
         m_keys = keys;
     }
@@ -26,7 +26,7 @@ void Terminal::show(const QStringList &lines, const QStringList &keys)
 
 void Terminal::print(const QString &line)
 {
-    std::fprintf(m_stream, "%s\n", line.toLocal8Bit().constData());
+    std::fprintf(m_stream, "%s\n", printable(line).toLocal8Bit().constData());
     std::fflush(m_stream);
     m_shown.clear();
     m_keys.clear();
@@ -37,4 +37,13 @@ QString Terminal::progressBar(double fraction, int width)
     const int filled = qBound(0, int(fraction * width + 0.5), width);
     return QLatin1Char('[') + QString(filled, QLatin1Char('#')) +
            QString(width - filled, QLatin1Char('-')) + QLatin1Char(']');
+}
+
+QString Terminal::printable(QString text)
+{
+    text.removeIf([](QChar c) {
+        const char16_t u = c.unicode();
+        return u < 0x20 || (u >= 0x7f && u <= 0x9f);
+    });
+    return text;
 }

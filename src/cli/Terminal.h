@@ -19,6 +19,9 @@ public:
     void print(const QString &line);
 
     static QString progressBar(double fraction, int width = 20);
+    // Text with every control character taken out: a title or a message from
+    // a page must not move the cursor, retitle the window or clear the screen.
+    static QString printable(QString text);
 
 private:
     FILE *m_stream;

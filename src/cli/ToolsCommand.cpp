@@ -86,7 +86,7 @@ QCoro::Task<int> certs(CliOptions options)
         std::fputs("No certificate bundle could be made.\n", stderr);
         co_return 1;
     }
-    std::printf("%s\n", path->toLocal8Bit().constData());
+    std::printf("%s\n", Terminal::printable(*path).toLocal8Bit().constData());
     std::fflush(stdout);
     co_return 0;
 }

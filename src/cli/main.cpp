@@ -2,6 +2,7 @@
 // display and for scripts.
 #include "CliOptions.h"
 #include "DownloadCommand.h"
+#include "Terminal.h"
 #include "ToolsCommand.h"
 
 #include "engine/Submission.h"
@@ -31,7 +32,8 @@ int main(int argc, char *argv[])
 
     const CliOptions options = CliOptions::parse(app.arguments().mid(1));
     if (!options.error.isEmpty()) {
-        std::fprintf(stderr, "reelix-cli: %s\n\n%s", options.error.toLocal8Bit().constData(),
+        std::fprintf(stderr, "reelix-cli: %s\n\n%s",
+                     Terminal::printable(options.error).toLocal8Bit().constData(),
                      CliOptions::usage().toLocal8Bit().constData());
         return 2;
     }

@@ -6,6 +6,7 @@
 #include "Probe.h"
 #include "ProcessRunner.h"
 #include "ToolEnvironment.h"
+#include "platform/TemporaryNames.h"
 #include "platform/ToolPaths.h"
 
 #include <QFile>
@@ -31,12 +32,38 @@ QString outputPath(const QString &source)
 
 QStringList conversionArguments(const QString &source, const QString &output)
 {
-    return {QStringLiteral("-y"),        QStringLiteral("-i"),        source,
-            QStringLiteral("-vcodec"),   QStringLiteral("libx264"),   QStringLiteral("-preset"),
-            QStringLiteral("fast"),      QStringLiteral("-crf"),      QStringLiteral("18"),
-            QStringLiteral("-acodec"),   QStringLiteral("aac"),       QStringLiteral("-b:a"),
-            QStringLiteral("192k"),      QStringLiteral("-movflags"), QStringLiteral("+faststart"),
-            QStringLiteral("-progress"), QStringLiteral("pipe:1"),    output};
+    // What the system player plays whatever the source: the first video and
+    // audio streams only (either may be missing; subtitles, data and
+    // attachments do not fit in MP4), 8-bit 4:2:0, even dimensions (at most
+    // one pixel less). The output is named by the caller, so its format is given.
+    return {QStringLiteral("-y"),
+            QStringLiteral("-i"),
+            source,
+            QStringLiteral("-map"),
+            QStringLiteral("0:v:0?"),
+            QStringLiteral("-map"),
+            QStringLiteral("0:a:0?"),
+            QStringLiteral("-vcodec"),
+            QStringLiteral("libx264"),
+            QStringLiteral("-preset"),
+            QStringLiteral("fast"),
+            QStringLiteral("-crf"),
+            QStringLiteral("18"),
+            QStringLiteral("-vf"),
+            QStringLiteral("scale=trunc(iw/2)*2:trunc(ih/2)*2"),
+            QStringLiteral("-pix_fmt"),
+            QStringLiteral("yuv420p"),
+            QStringLiteral("-acodec"),
+            QStringLiteral("aac"),
+            QStringLiteral("-b:a"),
+            QStringLiteral("192k"),
+            QStringLiteral("-movflags"),
+            QStringLiteral("+faststart"),
+            QStringLiteral("-progress"),
+            QStringLiteral("pipe:1"),
+            QStringLiteral("-f"),
+            QStringLiteral("mp4"),
+            output};
 }
 
 double parseDuration(const QString &stderrText)
@@ -146,9 +173,9 @@ QCoro::Task<std::optional<ProcessRunResult>> encode(DownloadItem *target, QStrin
 }
 
 void applyConversion(DownloadItem &item, const std::optional<ProcessRunResult> &result,
-                     const QString &output)
+                     const QString &temporary)
 {
-    QFile::remove(output); // the partial output; the source is always kept
+    QFile::remove(temporary); // only what this run wrote; the source is always kept
     item.setStatus(DownloadStatus::Done);
     item.setNeedsConversion(true);
     item.setStatusMessage(QString());
@@ -166,13 +193,17 @@ QCoro::Task<> DownloadManager::convertToQuickTime(DownloadItem *target)
 {
     QPointer<DownloadItem> item(target);
     QPointer<DownloadManager> self(this);
-    if (!item || !item->filePath())
+    if (!item || !item->filePath() || item->runActive)
         co_return;
     const auto ffmpeg = ToolEnvironment::findTool(QStringLiteral("ffmpeg"));
     if (!ffmpeg)
         co_return;
+    item->runActive = true;
     const QString source = *item->filePath();
-    const QString output = Conversion::outputPath(source);
+    // ffmpeg writes a hidden name of its own: a failed or stopped run removes
+    // nothing but that, and the final name is chosen once the file is whole.
+    const QString temporary = QFileInfo(source).path() + QStringLiteral("/.reelix_convert_") +
+                              TemporaryNames::uuid() + QStringLiteral(".mp4");
     item->setStatus(DownloadStatus::Converting);
     item->setProgress(0);
     item->setStatusMessage(QString());
@@ -181,18 +212,25 @@ QCoro::Task<> DownloadManager::convertToQuickTime(DownloadItem *target)
     const double duration = co_await Conversion::mediaDuration(source, *ffmpeg, item);
     std::optional<ProcessRunResult> result;
     if (item && !item->wasCancelled)
-        result = co_await encode(item, *ffmpeg, source, output, duration);
+        result = co_await encode(item, *ffmpeg, source, temporary, duration);
     if (!item)
         co_return;
-    if (item->wasCancelled || !result || result->status != 0) {
-        applyConversion(*item, result, output);
-    } else {
-        QFile::remove(source);
-        const auto probe = co_await probeFile(output, ffmpeg);
+    ProbeResult probe;
+    if (!item->wasCancelled && result && result->status == 0) {
+        probe = co_await probeFile(temporary, ffmpeg, item);
         if (!item)
             co_return;
+    }
+    std::optional<QString> output;
+    if (!item->wasCancelled && result && result->status == 0)
+        output = DownloadRun::moveToFreeName(temporary, Conversion::outputPath(source));
+    if (!output) {
+        applyConversion(*item, result, temporary);
+    } else {
+        // Only now that the converted file is in place under its name.
+        QFile::remove(source);
         item->setFilePath(output);
-        item->setFileSize(DownloadRun::formattedFileSize(output));
+        item->setFileSize(DownloadRun::formattedFileSize(*output));
         item->setNeedsConversion(false);
         item->setCodecInfo(probe.codecInfo);
         item->setErrorMessage(QString()); // an earlier failed attempt no longer applies
@@ -200,6 +238,7 @@ QCoro::Task<> DownloadManager::convertToQuickTime(DownloadItem *target)
         item->setProgress(1);
         item->setStatusMessage(QString());
     }
+    item->runActive = false; // before the settled signal, which may start the next run
     if (self)
         emit itemSettled(item);
 }

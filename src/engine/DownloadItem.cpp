@@ -64,7 +64,14 @@ void DownloadItem::setStatusMessage(const QString &value)
 }
 void DownloadItem::setErrorMessage(const QString &value)
 {
-    assign(m_errorMessage, value, &DownloadItem::errorMessageChanged);
+    // A tool's error line can be any length; the row shows a sentence.
+    constexpr qsizetype longest = 300;
+    if (value.size() <= longest) {
+        assign(m_errorMessage, value, &DownloadItem::errorMessageChanged);
+        return;
+    }
+    assign(m_errorMessage, value.left(longest - 1) + QChar(0x2026),
+           &DownloadItem::errorMessageChanged);
 }
 void DownloadItem::setFilePath(const std::optional<QString> &value)
 {

@@ -75,6 +75,9 @@ public:
     QString vcodec;
     std::optional<QString> reportedFilePath;
     bool wasCancelled = false;
+    // A run (information, download or conversion) is going; a second one
+    // would take over its child and its fields.
+    bool runActive = false;
     QPointer<QProcess> process; // the child running for this item, if any
 
 signals:

@@ -118,13 +118,13 @@ void DownloadManager::insertItem(DownloadItem *item)
 
 void DownloadManager::start(DownloadItem *item)
 {
-    if (item)
+    if (item && !item->runActive)
         startDownload(item);
 }
 
 void DownloadManager::retry(DownloadItem *item)
 {
-    if (!item)
+    if (!item || item->runActive)
         return;
     item->setStatus(DownloadStatus::Waiting);
     item->setErrorMessage(QString());
@@ -156,7 +156,7 @@ void DownloadManager::clearCompleted()
 
 void DownloadManager::convert(DownloadItem *item)
 {
-    if (item)
+    if (item && !item->runActive)
         convertToQuickTime(item);
 }
 

@@ -5,10 +5,14 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QUrl>
+
+#include <cerrno>
+#include <unistd.h>
 
 namespace DownloadRun {
 
@@ -19,7 +23,10 @@ QStringList formatArguments(DownloadFormat format, const QString &selectedFormat
         return {QStringLiteral("-x"), QStringLiteral("--audio-format"), QStringLiteral("mp3")};
     QString selector;
     if (!selectedFormatID.isEmpty())
-        selector = selectedFormatID + QStringLiteral("+bestaudio/best");
+        // A format with its own audio (a muxed HLS variant) has no separate
+        // audio to join: it is taken on its own before anything else is.
+        selector = selectedFormatID + QStringLiteral("+bestaudio/") + selectedFormatID +
+                   QStringLiteral("/best");
     else if (!youTube)
         selector = QStringLiteral("bestvideo[ext=mp4]+bestaudio[ext=m4a]/bestvideo+bestaudio/best");
     else if (!allowMissingPOT)
@@ -33,11 +40,17 @@ QStringList formatArguments(DownloadFormat format, const QString &selectedFormat
             QStringLiteral("mp4")};
 }
 
+QString literalTemplateText(QString text)
+{
+    return text.replace(QLatin1Char('%'), QStringLiteral("%%"));
+}
+
 QStringList downloadArguments(const DownloadItem &item, bool allowMissingPOT,
                               const std::optional<QString> &caBundlePath,
                               const QString &outputTemplatePath)
 {
-    QStringList args{QStringLiteral("--no-playlist"),
+    QStringList args{QStringLiteral("--ignore-config"), // as in the information run
+                     QStringLiteral("--no-playlist"),
                      QStringLiteral("--newline"),
                      QStringLiteral("--progress"),
                      QStringLiteral("--print"),
@@ -107,6 +120,41 @@ QString formattedFileSize(const QString &path)
     const QFileInfo info(path);
     const qint64 size = info.exists() ? info.size() : 0;
     return QLocale().formattedDataSize(size, 1, QLocale::DataSizeSIFormat);
+}
+
+QString freePath(const QString &wanted)
+{
+    const QFileInfo info(wanted);
+    const QString folder = info.path() + QLatin1Char('/');
+    const QString base = info.completeBaseName();
+    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    QString candidate = wanted;
+    for (int n = 2; QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink(); ++n)
+        candidate = folder + base + QStringLiteral(" (%1)").arg(n) + suffix;
+    return candidate;
+}
+
+std::optional<QString> moveToFreeName(const QString &from, const QString &wanted)
+{
+    // link() fails when the name is taken, also when it was taken a moment
+    // ago by someone else; rename() would replace that file.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString target = freePath(wanted);
+        if (::link(QFile::encodeName(from).constData(), QFile::encodeName(target).constData()) ==
+            0) {
+            QFile::remove(from);
+            return target;
+        }
+        if (errno == EEXIST)
+            continue;
+        // A file system without hard links (FAT, exFAT): a plain rename to a
+        // name free a moment ago.
+        if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(target).constData()) ==
+            0)
+            return target;
+        break;
+    }
+    return std::nullopt;
 }
 
 QString siteName(const QString &address)

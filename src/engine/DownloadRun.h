@@ -14,6 +14,9 @@ namespace DownloadRun {
 
 inline const QString outputTemplate = QStringLiteral("%(title).50s.%(ext)s");
 
+// Text yt-dlp takes as it is inside an output template: a folder named
+// "a%(id)s" stays that folder.
+QString literalTemplateText(QString text);
 QStringList downloadArguments(const DownloadItem &item, bool allowMissingPOT,
                               const std::optional<QString> &caBundlePath,
                               const QString &outputTemplatePath);
@@ -22,6 +25,12 @@ QStringList formatArguments(DownloadFormat format, const QString &selectedFormat
 void handleProgressLine(const QString &line, DownloadItem &item);
 std::optional<QString> findLatestFile(const QString &folder, const QString &extension);
 QString formattedFileSize(const QString &path);
+// `wanted` when no file has that name, else the first free "Name (2).ext",
+// "Name (3).ext" … in the same folder.
+QString freePath(const QString &wanted);
+// Renames `from` to `wanted` or to the first free name after it, never over
+// an existing file; the name it got, or nothing when it could not be moved.
+std::optional<QString> moveToFreeName(const QString &from, const QString &wanted);
 // The host of an address, or the address itself when it has none.
 QString siteName(const QString &address);
 

@@ -33,12 +33,14 @@ std::optional<QString> locateFile(const DownloadItem &item, const QString &folde
 }
 
 // Probes a finished video (audio is not probed) and rewrites an hev1 tag.
-QCoro::Task<std::pair<QString, ProbeResult>> postProcess(QString path, bool audio)
+// Each child is held in the item, so that a stop reaches it.
+QCoro::Task<std::pair<QString, ProbeResult>> postProcess(QString path, DownloadItem *item)
 {
+    const bool audio = item->format() == DownloadFormat::Audio;
     const auto ffmpeg = ToolEnvironment::findTool(QStringLiteral("ffmpeg"));
     ProbeResult probe;
     if (!audio)
-        probe = co_await probeFile(path, ffmpeg);
+        probe = co_await probeFile(path, ffmpeg, item);
     Logger::shared().log(QStringLiteral("  probe result: quickTimeOK=") +
                              boolText(probe.quickTimeOK) + QStringLiteral(" needsRetag=") +
                              boolText(probe.needsRetag) + QStringLiteral(" info=") +
@@ -48,12 +50,27 @@ QCoro::Task<std::pair<QString, ProbeResult>> postProcess(QString path, bool audi
         Logger::shared().log(
             QStringLiteral("  hev1 detected — auto-retagging to hvc1 (no re-encode)"),
             LogLevel::Info);
-        if (const auto retagged = co_await retagHvc1(path, *ffmpeg)) {
+        if (const auto retagged = co_await retagHvc1(path, *ffmpeg, item)) {
             path = *retagged;
-            probe = co_await probeFile(path, ffmpeg);
+            probe = co_await probeFile(path, ffmpeg, item);
         }
     }
     co_return std::make_pair(path, probe);
+}
+
+// Says so when the file is not of the height the user chose (yt-dlp fell
+// back to another format); empty otherwise.
+QString heightNotice(const DownloadItem &item, int height)
+{
+    if (item.selectedFormatID().isEmpty() || height <= 0)
+        return {};
+    for (const VideoFormat &f : item.formats()) {
+        if (f.id == item.selectedFormatID() && f.height > 0 && f.height != height)
+            return QStringLiteral("Downloaded at %1p: %2p was not available")
+                .arg(height)
+                .arg(f.height);
+    }
+    return {};
 }
 
 void markDone(DownloadItem &item, const std::optional<std::pair<QString, ProbeResult>> &file)
@@ -68,7 +85,7 @@ void markDone(DownloadItem &item, const std::optional<std::pair<QString, ProbeRe
         item.setNeedsConversion(!file->second.quickTimeOK);
         item.setCodecInfo(file->second.codecInfo);
     }
-    item.setStatusMessage(QString());
+    item.setStatusMessage(file ? heightNotice(item, file->second.videoHeight) : QString());
 }
 
 } // namespace
@@ -77,17 +94,27 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
 {
     QPointer<DownloadItem> item(target);
     QPointer<DownloadManager> self(this);
+    if (item->runActive)
+        co_return;
+    item->runActive = true;
     const auto outcome = co_await runDownload(item);
     if (!item)
         co_return;
     if (outcome && !item->wasCancelled && outcome->last.started() && outcome->last.status == 0) {
         std::optional<std::pair<QString, ProbeResult>> file;
         if (const auto path = locateFile(*item, downloadFolder()))
-            file = co_await postProcess(*path, item->format() == DownloadFormat::Audio);
+            file = co_await postProcess(*path, item);
         if (!item)
             co_return;
-        markDone(*item, file);
+        if (item->wasCancelled) {
+            // Stopped while probing or retagging: the downloaded file stays.
+            item->setStatus(DownloadStatus::Cancelled);
+            item->setStatusMessage(QString());
+        } else {
+            markDone(*item, file);
+        }
     }
+    item->runActive = false; // before the settled signal, which may start the next run
     if (self)
         emit itemSettled(item);
 }
@@ -100,8 +127,8 @@ QCoro::Task<std::optional<YtDlpRun::Outcome>> DownloadManager::runDownload(Downl
     const auto ytdlp = YtDlpRun::findOrFail(*item);
     if (!ytdlp)
         co_return std::nullopt;
-    const QString outputTemplatePath =
-        ensureDownloadFolder() + QLatin1Char('/') + DownloadRun::outputTemplate;
+    const QString outputTemplatePath = DownloadRun::literalTemplateText(ensureDownloadFolder()) +
+                                       QLatin1Char('/') + DownloadRun::outputTemplate;
     item->setStatus(DownloadStatus::Downloading);
     item->setStatusMessage(QStringLiteral("Starting…"));
     item->setProgress(0);

@@ -16,8 +16,11 @@ namespace InfoFetch {
 QStringList arguments(const QString &address, const YtDlpRun::Attempt &attempt)
 {
     using namespace ToolEnvironment;
-    QStringList args{QStringLiteral("--no-playlist"), QStringLiteral("-j"),
-                     QStringLiteral("--socket-timeout"), QStringLiteral("15")};
+    // No configuration file of the user's or of any folder: one could add
+    // options such as --exec.
+    QStringList args{QStringLiteral("--ignore-config"), QStringLiteral("--no-playlist"),
+                     QStringLiteral("-j"), QStringLiteral("--socket-timeout"),
+                     QStringLiteral("15")};
     args << tlsArguments(attempt.bundlePath)
          << javaScriptRuntimeArguments(address, attempt.allowMissingPOT)
          << ffmpegLocationArguments();
@@ -81,7 +84,10 @@ QCoro::Task<> DownloadManager::fetchInfo(DownloadItem *target)
 {
     QPointer<DownloadItem> item(target);
     QPointer<DownloadManager> self(this);
+    if (item->runActive)
+        co_return;
     if (const auto ytdlp = YtDlpRun::findOrFail(*item)) {
+        item->runActive = true;
         item->setStatus(DownloadStatus::Fetching);
         item->wasCancelled = false;
         const QString url = item->url();
@@ -105,6 +111,7 @@ QCoro::Task<> DownloadManager::fetchInfo(DownloadItem *target)
         if (!outcome)
             co_return;
         applyInfo(*item, *outcome, parsed, videoOnYouTube);
+        item->runActive = false; // before the settled signal, which may start the next run
     }
     if (self)
         emit itemSettled(item);

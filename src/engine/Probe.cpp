@@ -63,6 +63,8 @@ std::optional<StreamFacts> streamFactsFromJson(const QByteArray &json)
         if (type == QStringLiteral("video") && facts.videoCodec.isEmpty()) {
             facts.videoCodec = name;
             facts.codecTag = JsonFields::text(stream, QStringLiteral("codec_tag_string")).toLower();
+            facts.videoHeight =
+                JsonFields::integer(stream.value(QStringLiteral("height"))).value_or(0);
         }
         if (type == QStringLiteral("audio") && facts.audioCodec.isEmpty()) {
             facts.audioCodec = name;
@@ -103,13 +105,14 @@ StreamFacts streamFactsFromFfmpegText(const QString &stderrText)
     return facts;
 }
 
-QCoro::Task<ProbeResult> probeFile(QString path, std::optional<QString> ffmpegPath)
+QCoro::Task<ProbeResult> probeFile(QString path, std::optional<QString> ffmpegPath,
+                                   DownloadItem *item)
 {
     if (!ffmpegPath)
         co_return ProbeResult{};
     const QString ffprobe = QFileInfo(*ffmpegPath).path() + QStringLiteral("/ffprobe");
     if (!ToolPaths::isExecutableFile(ffprobe)) {
-        const ProbeResult viaFfmpeg = co_await probeViaFfmpeg(path, *ffmpegPath);
+        const ProbeResult viaFfmpeg = co_await probeViaFfmpeg(path, *ffmpegPath, item);
         co_return viaFfmpeg;
     }
     QProcess process;
@@ -118,16 +121,18 @@ QCoro::Task<ProbeResult> probeFile(QString path, std::optional<QString> ffmpegPa
         QStringLiteral("-v"),   QStringLiteral("quiet"),         QStringLiteral("-print_format"),
         QStringLiteral("json"), QStringLiteral("-show_streams"), path};
     process.setArguments(arguments);
-    const ProcessRunResult result = co_await run(process);
+    const ProcessRunResult result = co_await runForItem(process, item);
     const auto facts = streamFactsFromJson(result.stdoutData);
     if (!facts)
         co_return ProbeResult{};
     Logger::shared().log(QStringLiteral("  probe: ") + summary(*facts), LogLevel::Debug);
-    co_return classifyCodecs(facts->videoCodec, facts->codecTag, facts->audioCodec,
-                             facts->audioProfile, facts->audioBits);
+    ProbeResult probe = classifyCodecs(facts->videoCodec, facts->codecTag, facts->audioCodec,
+                                       facts->audioProfile, facts->audioBits);
+    probe.videoHeight = facts->videoHeight;
+    co_return probe;
 }
 
-QCoro::Task<ProbeResult> probeViaFfmpeg(QString path, QString ffmpegPath)
+QCoro::Task<ProbeResult> probeViaFfmpeg(QString path, QString ffmpegPath, DownloadItem *item)
 {
     QProcess process;
     process.setProgram(ffmpegPath);
@@ -136,7 +141,7 @@ QCoro::Task<ProbeResult> probeViaFfmpeg(QString path, QString ffmpegPath)
         QStringLiteral("-t"), QStringLiteral("0"),    QStringLiteral("-f"), QStringLiteral("null"),
         QStringLiteral("-")};
     process.setArguments(arguments);
-    const ProcessRunResult result = co_await run(process);
+    const ProcessRunResult result = co_await runForItem(process, item);
     Logger::shared().log(QStringLiteral("  probeViaFfmpeg raw: ") + result.stderrText.left(400),
                          LogLevel::Debug);
     const StreamFacts facts = streamFactsFromFfmpegText(result.stderrText);

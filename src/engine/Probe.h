@@ -12,13 +12,19 @@ struct ProbeResult
     bool quickTimeOK = true;
     QString codecInfo;       // "HEVC + AAC"
     bool needsRetag = false; // HEVC tagged hev1: a tag rewrite fixes it
+    int videoHeight = 0;     // of the first video stream; 0 when not known
 
     friend bool operator==(const ProbeResult &, const ProbeResult &) = default;
 };
 
+class DownloadItem;
+
 // ffprobe beside ffmpeg when there is one, else ffmpeg's stream description.
-QCoro::Task<ProbeResult> probeFile(QString path, std::optional<QString> ffmpegPath);
-QCoro::Task<ProbeResult> probeViaFfmpeg(QString path, QString ffmpegPath);
+// The child is held in `item` while it runs.
+QCoro::Task<ProbeResult> probeFile(QString path, std::optional<QString> ffmpegPath,
+                                   DownloadItem *item = nullptr);
+QCoro::Task<ProbeResult> probeViaFfmpeg(QString path, QString ffmpegPath,
+                                        DownloadItem *item = nullptr);
 
 // The stream facts of ffprobe's JSON, or of ffmpeg's description lines.
 struct StreamFacts
@@ -28,6 +34,7 @@ struct StreamFacts
     QString audioCodec;
     QString audioProfile;
     int audioBits = 0;
+    int videoHeight = 0;
 };
 std::optional<StreamFacts> streamFactsFromJson(const QByteArray &json);
 StreamFacts streamFactsFromFfmpegText(const QString &stderrText);

@@ -1,9 +1,11 @@
 #include "ProcessRunner.h"
 
+#include "DownloadItem.h"
 #include "log/Logger.h"
 
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QProcess>
 
 #include <sys/resource.h>
@@ -16,6 +18,7 @@ namespace {
 
 // How far below the app's own priority the tools run (as `nice` does by default).
 constexpr int toolNiceness = 10;
+constexpr qint64 stderrTailBytes = 1 << 20;
 
 void logTimeout(std::chrono::milliseconds limit, const QString &siteName)
 {
@@ -33,6 +36,32 @@ std::optional<QString> decodeUtf8(QByteArrayView bytes)
     if (!bytes.isValidUtf8())
         return std::nullopt;
     return QString::fromUtf8(bytes);
+}
+
+// The end of a tool's standard error: the last lines say why it failed, and
+// a tool that prints without end must not cost memory to match.
+QString readTail(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const bool cut = file.size() > stderrTailBytes;
+    if (cut)
+        file.seek(file.size() - stderrTailBytes);
+    QByteArray tail = file.read(stderrTailBytes);
+    if (cut) {
+        // From the first whole line on; within one endless line, from a
+        // whole character.
+        const qsizetype lf = tail.indexOf('\n');
+        qsizetype start = 0;
+        if (lf >= 0 && lf < tail.size() - 1)
+            start = lf + 1;
+        else
+            while (start < tail.size() && (uchar(tail.at(start)) & 0xC0) == 0x80)
+                ++start;
+        tail.remove(0, start);
+    }
+    return decodeUtf8(tail).value_or(QString());
 }
 
 } // namespace
@@ -125,11 +154,23 @@ QCoro::Task<ProcessRunResult> run(QProcess &process, RunOptions options)
     collector.flush();
     result.stdoutData = collector.data();
     if (stderrFileReady) {
-        QFile file(stderrPath);
-        if (file.open(QIODevice::ReadOnly))
-            result.stderrText = decodeUtf8(file.readAll()).value_or(QString());
-        file.close();
+        result.stderrText = readTail(stderrPath);
         QFile::remove(stderrPath);
     }
+    co_return result;
+}
+
+QCoro::Task<ProcessRunResult> runForItem(QProcess &process, DownloadItem *target,
+                                         RunOptions options)
+{
+    QPointer<DownloadItem> item(target);
+    if (item) {
+        item->process = &process;
+        if (item->wasCancelled)
+            stopChild(process);
+    }
+    ProcessRunResult result = co_await run(process, std::move(options));
+    if (item && item->process == &process)
+        item->process = nullptr;
     co_return result;
 }

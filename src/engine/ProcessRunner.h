@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+class DownloadItem;
 class QProcess;
 
 using LineCallback = std::function<void(const QString &)>;
@@ -44,6 +45,13 @@ struct RunOptions
 };
 
 // Runs a prepared child (program, arguments and environment already set) to
-// its end without blocking the event loop. Never throws: a start failure
+// its end without blocking the event loop. Of standard error only the last
+// mebibyte is kept, from a line start. Never throws: a start failure
 // comes back as status -1 with `launchError`.
 QCoro::Task<ProcessRunResult> run(QProcess &process, RunOptions options = {});
+
+// `run` with the child held in the item while it runs, so that the item's
+// stop (and with it the manager's end and the terminal's stop signals)
+// reaches it. A child for an item already stopped never starts.
+QCoro::Task<ProcessRunResult> runForItem(QProcess &process, DownloadItem *item,
+                                         RunOptions options = {});

@@ -17,7 +17,7 @@ QString retagTemporaryPath(const QString &path)
     return info.path() + QStringLiteral("/._retag_") + info.fileName();
 }
 
-QCoro::Task<std::optional<QString>> retagHvc1(QString path, QString ffmpegPath)
+QCoro::Task<std::optional<QString>> retagHvc1(QString path, QString ffmpegPath, DownloadItem *item)
 {
     const QString temporary = retagTemporaryPath(path);
     QProcess process;
@@ -33,7 +33,7 @@ QCoro::Task<std::optional<QString>> retagHvc1(QString path, QString ffmpegPath)
                                 QStringLiteral("+faststart"),
                                 temporary};
     process.setArguments(arguments);
-    const ProcessRunResult result = co_await run(process);
+    const ProcessRunResult result = co_await runForItem(process, item);
     if (result.launchError) {
         Logger::shared().log(QStringLiteral("  retagHvc1 launch error: ") +
                                  result.launchError->message,

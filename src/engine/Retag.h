@@ -6,8 +6,12 @@
 
 #include <optional>
 
+class DownloadItem;
+
 // Rewrites an HEVC "hev1" sample-entry tag to "hvc1" without re-encoding.
 // Returns the path the rewritten file lies under (the same path), or nothing
 // when the file was left as it was.
-QCoro::Task<std::optional<QString>> retagHvc1(QString path, QString ffmpegPath);
+// The child is held in `item` while it runs.
+QCoro::Task<std::optional<QString>> retagHvc1(QString path, QString ffmpegPath,
+                                              DownloadItem *item = nullptr);
 QString retagTemporaryPath(const QString &path);

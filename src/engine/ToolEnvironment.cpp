@@ -1,6 +1,7 @@
 #include "ToolEnvironment.h"
 
 #include "log/Logger.h"
+#include "platform/Secrets.h"
 #include "platform/ToolPaths.h"
 #include "platform/UserDefaults.h"
 
@@ -87,19 +88,7 @@ QStringList ffmpegLocationArguments()
 
 QString maskProxyPassword(const QString &value)
 {
-    // Works on the text itself so that values without a scheme are masked too.
-    const qsizetype schemeEnd = value.indexOf(QStringLiteral("://"));
-    const qsizetype authorityStart = schemeEnd < 0 ? 0 : schemeEnd + 3;
-    qsizetype authorityEnd = value.indexOf(QLatin1Char('/'), authorityStart);
-    if (authorityEnd < 0)
-        authorityEnd = value.size();
-    const qsizetype at = value.lastIndexOf(QLatin1Char('@'), authorityEnd - 1);
-    if (at < authorityStart)
-        return value;
-    const qsizetype colon = value.indexOf(QLatin1Char(':'), authorityStart);
-    if (colon < 0 || colon > at)
-        return value;
-    return value.left(colon + 1) + QStringLiteral("***") + value.mid(at);
+    return Secrets::maskPassword(value);
 }
 
 void configureEnvironment(QProcess &process, const std::optional<QString> &caBundlePath)

@@ -1,6 +1,7 @@
 #include "Logger.h"
 
 #include "platform/PlatformProfile.h"
+#include "platform/Secrets.h"
 #include "platform/UserDefaults.h"
 
 #include <QDir>
@@ -8,6 +9,7 @@
 
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -73,7 +75,11 @@ Logger::Logger(const QString &filePath) : m_filePath(filePath)
     // O_APPEND keeps every write at the end, also when another Reelix process
     // appends to the same file at the same time.
     m_fd = ::open(QFile::encodeName(filePath).constData(),
-                  O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+                  O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+    // Commands and tool output are the user's business only; also for a log
+    // an older version created readable by all.
+    if (m_fd >= 0)
+        ::fchmod(m_fd, 0600);
     m_writer = std::thread([this] { writerLoop(); });
 }
 
@@ -102,9 +108,11 @@ void Logger::log(const QString &message, LogLevel level, std::source_location wh
 {
     if (!isEnabled())
         return;
-    const QByteArray line =
-        formatLine(QDateTime::currentDateTime(), level, where.file_name(), where.line(), message)
-            .toUtf8();
+    // Addresses reach the log in commands, tool output and messages; their
+    // passwords never do.
+    const QByteArray line = formatLine(QDateTime::currentDateTime(), level, where.file_name(),
+                                       where.line(), Secrets::maskPasswordsInText(message))
+                                .toUtf8();
     submit([this, line] {
         if (m_fd >= 0)
             writeAll(m_fd, line);

@@ -1,5 +1,7 @@
 #include "ProcessWait.h"
 
+#include "ToolPaths.h"
+
 #include <QProcess>
 #include <QTimer>
 #include <QVariant>
@@ -10,10 +12,29 @@
 #include <csignal>
 #include <deque>
 #include <unistd.h>
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
+
+using namespace std::chrono_literals;
 
 namespace {
 
 constexpr const char *stoppedProperty = "reelixStopped";
+// How long a tool may take to end after SIGTERM before it is killed.
+constexpr auto killGrace = 2500ms;
+
+// Signals the child's process group, or the child alone before it has one.
+void signalGroup(QProcess &process, int number)
+{
+    const qint64 pid = process.processId();
+    if (pid > 0 && ::kill(-pid_t(pid), number) == 0)
+        return;
+    if (number == SIGKILL)
+        process.kill();
+    else
+        process.terminate();
+}
 
 // Hands out turns to start a child, one per pass of the event loop of the
 // thread it serves: a queued call made from a queued call runs in the next
@@ -116,7 +137,19 @@ QCoro::Task<ProcessRunResult> startAndWait(QProcess &process, StartOptions optio
     }
     // Its own process group, so that a stop also reaches what the tool starts
     // itself (yt-dlp's ffmpeg).
-    process.setChildProcessModifier([] { ::setpgid(0, 0); });
+    const pid_t parent = ::getpid();
+    process.setChildProcessModifier([parent] {
+        ::setpgid(0, 0);
+#ifdef __linux__
+        // The tool dies with Reelix, even after kill -9; a parent that died
+        // before this line would never send the signal.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent)
+            ::_exit(127);
+#endif
+    });
+    if (process.workingDirectory().isEmpty())
+        process.setWorkingDirectory(ToolPaths::runDirectory());
     process.start();
     if (!signal.ended) {
         if (options.timeLimit) {
@@ -134,10 +167,20 @@ void terminateChild(QProcess &process)
 {
     if (process.state() == QProcess::NotRunning)
         return;
-    const qint64 pid = process.processId();
     // The group may not exist yet when the child has not reached setpgid.
-    if (pid <= 0 || ::kill(-pid_t(pid), SIGTERM) != 0)
-        process.terminate();
+    signalGroup(process, SIGTERM);
+    // A tool that ignores SIGTERM must not keep its run, or Reelix, alive.
+    QTimer::singleShot(killGrace, &process, [&process] {
+        if (process.state() != QProcess::NotRunning)
+            signalGroup(process, SIGKILL);
+    });
+}
+
+void killChild(QProcess &process)
+{
+    process.setProperty(stoppedProperty, true);
+    if (process.state() != QProcess::NotRunning)
+        signalGroup(process, SIGKILL);
 }
 
 void stopChild(QProcess &process)

@@ -44,9 +44,13 @@ struct StartOptions
 // event loop, so a child may begin a moment after this is called.
 QCoro::Task<ProcessRunResult> startAndWait(QProcess &process, StartOptions options = {});
 
-// Sends SIGTERM to a running child and to every process it started itself.
+// Sends SIGTERM to a running child and to every process it started itself,
+// and SIGKILL to them when the child still runs after a short grace.
 void terminateChild(QProcess &process);
 
 // Stops a child: terminates it (and what it started) when it runs; when it
 // still waits for its turn it never starts, and its run ends as if terminated.
 void stopChild(QProcess &process);
+
+// Stops a child at once with SIGKILL (and what it started), without a grace.
+void killChild(QProcess &process);

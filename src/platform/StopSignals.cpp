@@ -26,8 +26,10 @@ StopSignals::StopSignals(QObject *parent) : QObject(parent)
     m_notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, [this] {
         char buffer[16];
-        [[maybe_unused]] const auto n = ::read(signalPipe[0], buffer, sizeof buffer);
-        emit received();
+        const auto n = ::read(signalPipe[0], buffer, sizeof buffer);
+        // One signal per byte: a second Ctrl-C must not merge into the first.
+        for (ssize_t i = 0; i < n; ++i)
+            emit received();
     });
     struct sigaction action
     {

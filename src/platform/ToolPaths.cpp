@@ -3,6 +3,7 @@
 #include "PlatformProfile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace ToolPaths {
@@ -11,6 +12,15 @@ QString binDirectory()
 {
     const QString folder = PlatformProfile::current().toolDirectory;
     QDir().mkpath(folder);
+    return folder;
+}
+
+QString runDirectory()
+{
+    const QString folder =
+        QFileInfo(PlatformProfile::current().toolDirectory).path() + QStringLiteral("/run");
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return folder;
 }
 

@@ -128,8 +128,10 @@ Rectangle {
                 }
                 Text {
                     objectName: "detailMessage"
+                    // A finished download can carry a note (another height than chosen).
                     visible: row.status === Download.Downloading || row.status === Download.Converting
                              || row.status === Download.Error
+                             || (row.status === Download.Done && row.item.statusMessage.length > 0)
                     Layout.fillWidth: true
                     text: row.status === Download.Error ? row.item.errorMessage : row.item.statusMessage
                     color: row.status === Download.Error ? Theme.dangerText : Theme.textDim

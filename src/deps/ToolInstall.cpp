@@ -60,7 +60,7 @@ Failure missingInArchive(const char *tool)
 
 namespace ToolInstall {
 
-std::optional<QString> runProcessAndWait(const QString &program, const QStringList &arguments)
+Outcome runProcessAndWait(const QString &program, const QStringList &arguments)
 {
     QProcess process;
     process.setProgram(program);
@@ -69,8 +69,28 @@ std::optional<QString> runProcessAndWait(const QString &program, const QStringLi
     process.setStandardErrorFile(QProcess::nullDevice());
     process.start();
     if (!process.waitForStarted(-1))
-        return process.errorString();
+        return Failure{Failure::Kind::Launch, process.errorString()};
     process.waitForFinished(-1);
+    // A damaged archive can still leave complete-looking members behind.
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return Failure{Failure::Kind::Tool, QStringLiteral("%1 a échoué (code %2)")
+                                                .arg(QFileInfo(program).fileName())
+                                                .arg(process.exitCode())};
+    return std::nullopt;
+}
+
+Outcome requireRegularFile(const QString &path)
+{
+    struct stat info
+    {
+    };
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return Failure{Failure::Kind::FileSystem, systemError(errno)};
+    // A link could point at any file of the user's; chmod would follow it.
+    if (!S_ISREG(info.st_mode))
+        return Failure{
+            Failure::Kind::MissingInArchive,
+            QStringLiteral("%1 n'est pas un fichier ordinaire").arg(QFileInfo(path).fileName())};
     return std::nullopt;
 }
 
@@ -85,6 +105,8 @@ void removeQuarantine(const QString &path, const PlatformProfile &profile)
 Outcome placeExecutable(const QString &source, const QString &destination,
                         const PlatformProfile &profile)
 {
+    if (Outcome notRegular = requireRegularFile(source))
+        return notRegular;
     const QFileInfo target(destination);
     const QString staging = target.path() + QStringLiteral("/.") + target.fileName() +
                             QStringLiteral(".reelix-") + TemporaryNames::uuid();
@@ -126,28 +148,40 @@ Outcome extractFfmpeg(const QString &download, const QString &destination,
                       QStringLiteral("ffmpeg_unzip_"), error);
     if (!unpack)
         return error;
-    const std::optional<QString> startError =
+    const Outcome unpackError =
         zip ? runProcessAndWait(profile.unzipTool, {QStringLiteral("-o"), unpack->archive,
                                                     QStringLiteral("-d"), unpack->folder})
             : runProcessAndWait(profile.tarTool,
                                 profile.ffmpegTarArguments(unpack->archive, unpack->folder));
-    if (startError) {
+    if (unpackError && unpackError->kind == Failure::Kind::Launch) {
         unpack->remove();
-        return Failure{Failure::Kind::Launch, *startError};
+        return unpackError;
     }
     QStringList names =
         QDir(unpack->folder)
-            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Unsorted);
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                       QDir::Unsorted);
     const auto name = ffmpegNameIn(names);
     if (!name) {
         unpack->remove();
         return missingInArchive("ffmpeg");
     }
+    // tar also fails when a member is absent; that case is reported above.
+    if (unpackError) {
+        unpack->remove();
+        return unpackError;
+    }
+    // The static Linux build carries ffprobe too; the probe prefers it. It is
+    // checked before ffmpeg is placed, so a refusal leaves both as they were.
+    const QString ffprobe = unpack->folder + QStringLiteral("/ffprobe");
+    const bool hasFfprobe = QFileInfo(ffprobe).exists() || QFileInfo(ffprobe).isSymLink();
+    if (Outcome notRegular = hasFfprobe ? requireRegularFile(ffprobe) : Outcome()) {
+        unpack->remove();
+        return notRegular;
+    }
     Outcome result =
         placeExecutable(unpack->folder + QLatin1Char('/') + *name, destination, profile);
-    // The static Linux build carries ffprobe too; the probe prefers it.
-    const QString ffprobe = unpack->folder + QStringLiteral("/ffprobe");
-    if (!result && QFileInfo(ffprobe).isFile())
+    if (!result && hasFfprobe)
         result = placeExecutable(
             ffprobe, QFileInfo(destination).path() + QStringLiteral("/ffprobe"), profile);
     unpack->remove();
@@ -162,15 +196,19 @@ Outcome extractNode(const QString &download, const QString &destination,
         prepareUnpack(download, QStringLiteral(".tar.gz"), QStringLiteral("node_unpack_"), error);
     if (!unpack)
         return error;
-    if (const auto startError = runProcessAndWait(
-            profile.tarTool, profile.nodeTarArguments(unpack->archive, unpack->folder))) {
-        unpack->remove();
-        return Failure{Failure::Kind::Launch, *startError};
-    }
+    const Outcome unpackError = runProcessAndWait(
+        profile.tarTool, profile.nodeTarArguments(unpack->archive, unpack->folder));
     const QString node = unpack->folder + QStringLiteral("/node");
-    if (!QFileInfo::exists(node)) {
+    // A link is refused when placed; a failed start or a missing member first.
+    if (!unpackError || unpackError->kind != Failure::Kind::Launch) {
+        if (!QFileInfo(node).exists() && !QFileInfo(node).isSymLink()) {
+            unpack->remove();
+            return missingInArchive("node");
+        }
+    }
+    if (unpackError) {
         unpack->remove();
-        return missingInArchive("node");
+        return unpackError;
     }
     const Outcome result = placeExecutable(node, destination, profile);
     unpack->remove();

@@ -12,13 +12,15 @@ struct PlatformProfile;
 // The blocking steps of an installation; they run on a worker thread.
 namespace ToolInstall {
 
-// Puts `source` at `destination` with mode 755 through one atomic rename, so
+// Puts the regular file `source` at `destination` with mode 755 through one atomic rename, so
 // the old tool stays in place until the new one is complete.
 Outcome placeExecutable(const QString &source, const QString &destination,
                         const PlatformProfile &profile);
 void removeQuarantine(const QString &path, const PlatformProfile &profile);
-// Runs a tool to its end; the start error's description when it cannot start.
-std::optional<QString> runProcessAndWait(const QString &program, const QStringList &arguments);
+// Runs a tool to its end; a failure when it cannot start or does not exit 0.
+Outcome runProcessAndWait(const QString &program, const QStringList &arguments);
+// Only a regular file (not a link, folder or device) is ever placed.
+Outcome requireRegularFile(const QString &path);
 // Unpacks the downloaded archive and places ffmpeg (and ffprobe where the
 // archive has it) at `destination` and beside it.
 Outcome extractFfmpeg(const QString &download, const QString &destination,

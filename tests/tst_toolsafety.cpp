@@ -181,6 +181,59 @@ private slots:
                  qPrintable(target->status().message()));
         verifyWorkingToolsSurvived();
     }
+
+    void onlyAToolThatRunsReplacesOne_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("html page served with 200")
+            << QByteArray("<html><body>Rate limited</body></html>");
+        QTest::newRow("script cut short") << QByteArray("#!/bin/sh\nec");
+        QTest::newRow("binary cut short") << QByteArray("\x7f"
+                                                        "ELF\x02\x01\x01",
+                                                        7);
+    }
+
+    void onlyAToolThatRunsReplacesOne()
+    {
+        QFETCH(QByteArray, body);
+        QFile file(m_mirror->path("/hostile/yt-dlp_linux"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(body);
+        file.close();
+        redirect("/yt-dlp/yt-dlp/releases/latest/download/yt-dlp_linux", "/hostile/yt-dlp_linux");
+        DependencyChecker checker;
+        update(checker, checker.ytdlp());
+        QCOMPARE(checker.ytdlp()->status().kind(), DepStatus::Kind::Failed);
+        QVERIFY(!checker.ytdlp()->status().message().isEmpty());
+        verifyWorkingToolsSurvived();
+    }
+
+    void aBrokenToolIsRepaired_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("install") << "install";
+        QTest::newRow("update") << "update";
+    }
+
+    void aBrokenToolIsRepaired()
+    {
+        QFETCH(QString, action);
+        writeText(bin("yt-dlp"), "<html>not a program</html>");
+        QFile::setPermissions(bin("yt-dlp"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        DependencyChecker checker;
+        await(checker.checkStatus());
+        QCOMPARE(checker.ytdlp()->status().kind(), DepStatus::Kind::Failed);
+        QVERIFY(!checker.ytdlp()->status().message().isEmpty());
+        QVERIFY(checker.hasFailure());
+        QCOMPARE(checker.ffmpeg()->status().kind(), DepStatus::Kind::UpdateAvailable);
+        await(action == "install" ? checker.installAll() : checker.updateAll());
+        QCOMPARE(checker.ytdlp()->status().kind(), DepStatus::Kind::Installed);
+        QCOMPARE(toolOutput(bin("yt-dlp"), "--version"), QString("2025.01.15"));
+        QVERIFY2(!checker.hasFailure(), qPrintable(checker.logOutput()));
+        QCOMPARE(leftovers(), QStringList());
+    }
 };
 
 REELIX_TEST_MAIN(TestToolSafety)

@@ -60,6 +60,8 @@ Failure missingInArchive(const char *tool)
 
 namespace ToolInstall {
 
+std::chrono::milliseconds versionTimeLimit = std::chrono::seconds(10);
+
 Outcome runProcessAndWait(const QString &program, const QStringList &arguments)
 {
     QProcess process;
@@ -102,11 +104,35 @@ void removeQuarantine(const QString &path, const PlatformProfile &profile)
                       {QStringLiteral("-d"), QStringLiteral("com.apple.quarantine"), path});
 }
 
-Outcome placeExecutable(const QString &source, const QString &destination,
-                        const PlatformProfile &profile)
+Outcome runsAndPrintsVersion(const QString &path, const QString &versionArgument)
+{
+    QProcess process;
+    process.setProgram(path);
+    process.setArguments({versionArgument});
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start();
+    if (!process.waitForStarted(int(versionTimeLimit.count())))
+        return Failure{Failure::Kind::Launch,
+                       QStringLiteral("L'outil ne démarre pas : %1").arg(process.errorString())};
+    if (!process.waitForFinished(int(versionTimeLimit.count()))) {
+        process.kill();
+        process.waitForFinished(-1);
+        return Failure{Failure::Kind::Tool,
+                       QStringLiteral("L'outil ne répond pas à %1").arg(versionArgument)};
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0 ||
+        process.readAllStandardOutput().trimmed().isEmpty())
+        return Failure{
+            Failure::Kind::Tool,
+            QStringLiteral("L'outil n'affiche pas de version (%1)").arg(versionArgument)};
+    return std::nullopt;
+}
+
+Result<QString> stageExecutable(const QString &source, const QString &destination,
+                                const PlatformProfile &profile, const QString &versionArgument)
 {
     if (Outcome notRegular = requireRegularFile(source))
-        return notRegular;
+        return *notRegular;
     const QFileInfo target(destination);
     const QString staging = target.path() + QStringLiteral("/.") + target.fileName() +
                             QStringLiteral(".reelix-") + TemporaryNames::uuid();
@@ -119,6 +145,16 @@ Outcome placeExecutable(const QString &source, const QString &destination,
         return Failure{Failure::Kind::FileSystem, systemError(code)};
     }
     removeQuarantine(staging, profile);
+    // An error page, an empty or a cut-off file must not replace a working tool.
+    if (Outcome broken = runsAndPrintsVersion(staging, versionArgument)) {
+        QFile::remove(staging);
+        return *broken;
+    }
+    return staging;
+}
+
+Outcome commitStaged(const QString &staging, const QString &destination)
+{
     if (std::rename(QFile::encodeName(staging).constData(),
                     QFile::encodeName(destination).constData()) != 0) {
         const int code = errno;
@@ -126,6 +162,15 @@ Outcome placeExecutable(const QString &source, const QString &destination,
         return Failure{Failure::Kind::FileSystem, systemError(code)};
     }
     return std::nullopt;
+}
+
+Outcome placeExecutable(const QString &source, const QString &destination,
+                        const PlatformProfile &profile, const QString &versionArgument)
+{
+    const Result<QString> staged = stageExecutable(source, destination, profile, versionArgument);
+    if (!staged)
+        return staged.failure();
+    return commitStaged(*staged, destination);
 }
 
 std::optional<QString> ffmpegNameIn(const QStringList &names)
@@ -171,20 +216,33 @@ Outcome extractFfmpeg(const QString &download, const QString &destination,
         unpack->remove();
         return unpackError;
     }
-    // The static Linux build carries ffprobe too; the probe prefers it. It is
-    // checked before ffmpeg is placed, so a refusal leaves both as they were.
+    // The static Linux build carries ffprobe too; the probe prefers it. Both
+    // are staged and checked before either replaces anything.
     const QString ffprobe = unpack->folder + QStringLiteral("/ffprobe");
-    const bool hasFfprobe = QFileInfo(ffprobe).exists() || QFileInfo(ffprobe).isSymLink();
-    if (Outcome notRegular = hasFfprobe ? requireRegularFile(ffprobe) : Outcome()) {
+    const QString ffprobeDestination = QFileInfo(destination).path() + QStringLiteral("/ffprobe");
+    const Result<QString> stagedFfmpeg =
+        stageExecutable(unpack->folder + QLatin1Char('/') + *name, destination, profile,
+                        QStringLiteral("-version"));
+    if (!stagedFfmpeg) {
         unpack->remove();
-        return notRegular;
+        return stagedFfmpeg.failure();
     }
-    Outcome result =
-        placeExecutable(unpack->folder + QLatin1Char('/') + *name, destination, profile);
-    if (!result && hasFfprobe)
-        result = placeExecutable(
-            ffprobe, QFileInfo(destination).path() + QStringLiteral("/ffprobe"), profile);
+    std::optional<QString> stagedFfprobe;
+    if (QFileInfo(ffprobe).exists() || QFileInfo(ffprobe).isSymLink()) {
+        const Result<QString> staged =
+            stageExecutable(ffprobe, ffprobeDestination, profile, QStringLiteral("-version"));
+        if (!staged) {
+            QFile::remove(*stagedFfmpeg);
+            unpack->remove();
+            return staged.failure();
+        }
+        stagedFfprobe = *staged;
+    }
     unpack->remove();
+    Outcome result = commitStaged(*stagedFfmpeg, destination);
+    if (stagedFfprobe)
+        result = result ? (QFile::remove(*stagedFfprobe), result)
+                        : commitStaged(*stagedFfprobe, ffprobeDestination);
     return result;
 }
 
@@ -210,7 +268,7 @@ Outcome extractNode(const QString &download, const QString &destination,
         unpack->remove();
         return unpackError;
     }
-    const Outcome result = placeExecutable(node, destination, profile);
+    const Outcome result = placeExecutable(node, destination, profile, QStringLiteral("--version"));
     unpack->remove();
     return result;
 }

@@ -66,8 +66,8 @@ private slots:
     void checkInstalledReturnsAtOnce()
     {
         const QString bin = ToolPaths::binDirectory();
-        writeScript(bin + "/yt-dlp", "exit 0");
-        writeScript(bin + "/ffmpeg", "exit 0", false); // present but not executable
+        writeScript(bin + "/yt-dlp", "echo 2025.01.15"); // runs and prints a version
+        writeScript(bin + "/ffmpeg", "exit 0", false);   // present but not executable
         QFile::remove(bin + "/node");
         DependencyChecker checker;
         checker.checkInstalled();

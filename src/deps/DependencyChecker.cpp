@@ -1,6 +1,7 @@
 #include "DependencyChecker.h"
 
 #include "ReleaseLookup.h"
+#include "ToolInstall.h"
 
 #include "platform/ToolPaths.h"
 
@@ -58,6 +59,11 @@ bool DependencyChecker::hasFailure() const
     return any([](DepStatus::Kind k) { return k == DepStatus::Kind::Failed; });
 }
 
+QString DependencyChecker::versionArgument(const Dependency *tool) const
+{
+    return tool == m_ffmpeg ? QStringLiteral("-version") : QStringLiteral("--version");
+}
+
 QString DependencyChecker::toolPath(const Dependency *tool)
 {
     return ToolPaths::binDirectory() + QLatin1Char('/') + tool->fileName();
@@ -83,13 +89,20 @@ QCoro::Task<> DependencyChecker::checkInstalled()
 QCoro::Task<> DependencyChecker::testExecutable(Dependency *tool)
 {
     QPointer<Dependency> guard(tool);
-    auto test = QtConcurrent::run(ToolPaths::isExecutableFile, toolPath(tool));
+    const QString argument = versionArgument(tool);
+    // A file that is there but cannot run counts as broken, not installed.
+    auto test = QtConcurrent::run([path = toolPath(tool), argument] {
+        if (!ToolPaths::isExecutableFile(path))
+            return DepStatus::unknown();
+        const Outcome broken = ToolInstall::runsAndPrintsVersion(path, argument);
+        return broken ? DepStatus::failed(broken->message) : DepStatus::installedStatus();
+    });
     // A test that finishes at once must still not change the status before
     // checkInstalled() has returned: the views see `checking` first.
     co_await QCoro::sleepFor(std::chrono::milliseconds(0));
-    const bool executable = co_await test;
+    const DepStatus status = co_await test;
     if (guard)
-        guard->setStatus(executable ? DepStatus::installedStatus() : DepStatus::unknown());
+        guard->setStatus(status);
 }
 
 void DependencyChecker::setLogOutput(const QString &value)

@@ -108,6 +108,7 @@ private:
     void reportProgress(double fraction, Dependency *tool);
     QCoro::Task<> checkVersion(Dependency *tool);
     QCoro::Task<> testExecutable(Dependency *tool);
+    QString versionArgument(const Dependency *tool) const;
     // Runs `job` for the given tools at once; completes when all have.
     static QCoro::Task<> allAtOnce(QList<Dependency *> tools,
                                    std::function<QCoro::Task<>(Dependency *)> job);

@@ -61,7 +61,8 @@ QCoro::Task<bool> DependencyChecker::installTool(Dependency *tool, QString addre
         auto placing = QtConcurrent::run([placement, source, destination, profile]() -> Outcome {
             switch (placement) {
             case Placement::Executable:
-                return ToolInstall::placeExecutable(source, destination, profile);
+                return ToolInstall::placeExecutable(source, destination, profile,
+                                                    QStringLiteral("--version"));
             case Placement::FfmpegArchive:
                 return ToolInstall::extractFfmpeg(source, destination, profile);
             case Placement::NodeArchive:
@@ -107,9 +108,12 @@ QCoro::Task<> DependencyChecker::updateAll()
     setIsInstalling(true);
     setLogOutput(QString());
     for (Dependency *tool : tools()) {
-        if (tool->status().kind() != DepStatus::Kind::UpdateAvailable)
+        // A broken tool is put back in working order like a first install.
+        const bool broken = tool->status().kind() == DepStatus::Kind::Failed;
+        if (tool->status().kind() != DepStatus::Kind::UpdateAvailable && !broken)
             continue;
-        const QString latest = tool->status().latest();
+        const QString latest =
+            broken ? QString::fromLatin1(nodeSetupVersion) : tool->status().latest();
         // The Node.js address carries the version without its "v".
         const Source source =
             sourceFor(tool, latest.startsWith(QLatin1Char('v')) ? latest.mid(1) : latest);
@@ -122,8 +126,9 @@ QCoro::Task<> DependencyChecker::updateAll()
             setIsInstalling(false);
             co_return;
         }
-        if (tool == m_ffmpeg) {
-            appendLog(QStringLiteral("✓ ffmpeg ") + qtTrId("update.done"));
+        if (tool == m_ffmpeg || broken) {
+            appendLog(QStringLiteral("✓ ") + tool->name() + QLatin1Char(' ') +
+                      qtTrId("update.done"));
         } else {
             tool->setStatus(DepStatus::upToDate(latest));
             appendLog(QStringLiteral("✓ ") + tool->name() + QLatin1Char(' ') + latest);

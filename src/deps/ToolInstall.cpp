@@ -60,7 +60,9 @@ Failure missingInArchive(const char *tool)
 
 namespace ToolInstall {
 
-std::optional<QString> runProcessAndWait(const QString &program, const QStringList &arguments)
+std::chrono::milliseconds versionTimeLimit = std::chrono::seconds(10);
+
+Outcome runProcessAndWait(const QString &program, const QStringList &arguments)
 {
     QProcess process;
     process.setProgram(program);
@@ -69,8 +71,28 @@ std::optional<QString> runProcessAndWait(const QString &program, const QStringLi
     process.setStandardErrorFile(QProcess::nullDevice());
     process.start();
     if (!process.waitForStarted(-1))
-        return process.errorString();
+        return Failure{Failure::Kind::Launch, process.errorString()};
     process.waitForFinished(-1);
+    // A damaged archive can still leave complete-looking members behind.
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return Failure{Failure::Kind::Tool, QStringLiteral("%1 a échoué (code %2)")
+                                                .arg(QFileInfo(program).fileName())
+                                                .arg(process.exitCode())};
+    return std::nullopt;
+}
+
+Outcome requireRegularFile(const QString &path)
+{
+    struct stat info
+    {
+    };
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return Failure{Failure::Kind::FileSystem, systemError(errno)};
+    // A link could point at any file of the user's; chmod would follow it.
+    if (!S_ISREG(info.st_mode))
+        return Failure{
+            Failure::Kind::MissingInArchive,
+            QStringLiteral("%1 n'est pas un fichier ordinaire").arg(QFileInfo(path).fileName())};
     return std::nullopt;
 }
 
@@ -82,9 +104,35 @@ void removeQuarantine(const QString &path, const PlatformProfile &profile)
                       {QStringLiteral("-d"), QStringLiteral("com.apple.quarantine"), path});
 }
 
-Outcome placeExecutable(const QString &source, const QString &destination,
-                        const PlatformProfile &profile)
+Outcome runsAndPrintsVersion(const QString &path, const QString &versionArgument)
 {
+    QProcess process;
+    process.setProgram(path);
+    process.setArguments({versionArgument});
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start();
+    if (!process.waitForStarted(int(versionTimeLimit.count())))
+        return Failure{Failure::Kind::Launch,
+                       QStringLiteral("L'outil ne démarre pas : %1").arg(process.errorString())};
+    if (!process.waitForFinished(int(versionTimeLimit.count()))) {
+        process.kill();
+        process.waitForFinished(-1);
+        return Failure{Failure::Kind::Tool,
+                       QStringLiteral("L'outil ne répond pas à %1").arg(versionArgument)};
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0 ||
+        process.readAllStandardOutput().trimmed().isEmpty())
+        return Failure{
+            Failure::Kind::Tool,
+            QStringLiteral("L'outil n'affiche pas de version (%1)").arg(versionArgument)};
+    return std::nullopt;
+}
+
+Result<QString> stageExecutable(const QString &source, const QString &destination,
+                                const PlatformProfile &profile, const QString &versionArgument)
+{
+    if (Outcome notRegular = requireRegularFile(source))
+        return *notRegular;
     const QFileInfo target(destination);
     const QString staging = target.path() + QStringLiteral("/.") + target.fileName() +
                             QStringLiteral(".reelix-") + TemporaryNames::uuid();
@@ -97,6 +145,16 @@ Outcome placeExecutable(const QString &source, const QString &destination,
         return Failure{Failure::Kind::FileSystem, systemError(code)};
     }
     removeQuarantine(staging, profile);
+    // An error page, an empty or a cut-off file must not replace a working tool.
+    if (Outcome broken = runsAndPrintsVersion(staging, versionArgument)) {
+        QFile::remove(staging);
+        return *broken;
+    }
+    return staging;
+}
+
+Outcome commitStaged(const QString &staging, const QString &destination)
+{
     if (std::rename(QFile::encodeName(staging).constData(),
                     QFile::encodeName(destination).constData()) != 0) {
         const int code = errno;
@@ -104,6 +162,15 @@ Outcome placeExecutable(const QString &source, const QString &destination,
         return Failure{Failure::Kind::FileSystem, systemError(code)};
     }
     return std::nullopt;
+}
+
+Outcome placeExecutable(const QString &source, const QString &destination,
+                        const PlatformProfile &profile, const QString &versionArgument)
+{
+    const Result<QString> staged = stageExecutable(source, destination, profile, versionArgument);
+    if (!staged)
+        return staged.failure();
+    return commitStaged(*staged, destination);
 }
 
 std::optional<QString> ffmpegNameIn(const QStringList &names)
@@ -126,31 +193,56 @@ Outcome extractFfmpeg(const QString &download, const QString &destination,
                       QStringLiteral("ffmpeg_unzip_"), error);
     if (!unpack)
         return error;
-    const std::optional<QString> startError =
+    const Outcome unpackError =
         zip ? runProcessAndWait(profile.unzipTool, {QStringLiteral("-o"), unpack->archive,
                                                     QStringLiteral("-d"), unpack->folder})
             : runProcessAndWait(profile.tarTool,
                                 profile.ffmpegTarArguments(unpack->archive, unpack->folder));
-    if (startError) {
+    if (unpackError && unpackError->kind == Failure::Kind::Launch) {
         unpack->remove();
-        return Failure{Failure::Kind::Launch, *startError};
+        return unpackError;
     }
     QStringList names =
         QDir(unpack->folder)
-            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Unsorted);
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                       QDir::Unsorted);
     const auto name = ffmpegNameIn(names);
     if (!name) {
         unpack->remove();
         return missingInArchive("ffmpeg");
     }
-    Outcome result =
-        placeExecutable(unpack->folder + QLatin1Char('/') + *name, destination, profile);
-    // The static Linux build carries ffprobe too; the probe prefers it.
+    // tar also fails when a member is absent; that case is reported above.
+    if (unpackError) {
+        unpack->remove();
+        return unpackError;
+    }
+    // The static Linux build carries ffprobe too; the probe prefers it. Both
+    // are staged and checked before either replaces anything.
     const QString ffprobe = unpack->folder + QStringLiteral("/ffprobe");
-    if (!result && QFileInfo(ffprobe).isFile())
-        result = placeExecutable(
-            ffprobe, QFileInfo(destination).path() + QStringLiteral("/ffprobe"), profile);
+    const QString ffprobeDestination = QFileInfo(destination).path() + QStringLiteral("/ffprobe");
+    const Result<QString> stagedFfmpeg =
+        stageExecutable(unpack->folder + QLatin1Char('/') + *name, destination, profile,
+                        QStringLiteral("-version"));
+    if (!stagedFfmpeg) {
+        unpack->remove();
+        return stagedFfmpeg.failure();
+    }
+    std::optional<QString> stagedFfprobe;
+    if (QFileInfo(ffprobe).exists() || QFileInfo(ffprobe).isSymLink()) {
+        const Result<QString> staged =
+            stageExecutable(ffprobe, ffprobeDestination, profile, QStringLiteral("-version"));
+        if (!staged) {
+            QFile::remove(*stagedFfmpeg);
+            unpack->remove();
+            return staged.failure();
+        }
+        stagedFfprobe = *staged;
+    }
     unpack->remove();
+    Outcome result = commitStaged(*stagedFfmpeg, destination);
+    if (stagedFfprobe)
+        result = result ? (QFile::remove(*stagedFfprobe), result)
+                        : commitStaged(*stagedFfprobe, ffprobeDestination);
     return result;
 }
 
@@ -162,17 +254,21 @@ Outcome extractNode(const QString &download, const QString &destination,
         prepareUnpack(download, QStringLiteral(".tar.gz"), QStringLiteral("node_unpack_"), error);
     if (!unpack)
         return error;
-    if (const auto startError = runProcessAndWait(
-            profile.tarTool, profile.nodeTarArguments(unpack->archive, unpack->folder))) {
-        unpack->remove();
-        return Failure{Failure::Kind::Launch, *startError};
-    }
+    const Outcome unpackError = runProcessAndWait(
+        profile.tarTool, profile.nodeTarArguments(unpack->archive, unpack->folder));
     const QString node = unpack->folder + QStringLiteral("/node");
-    if (!QFileInfo::exists(node)) {
-        unpack->remove();
-        return missingInArchive("node");
+    // A link is refused when placed; a failed start or a missing member first.
+    if (!unpackError || unpackError->kind != Failure::Kind::Launch) {
+        if (!QFileInfo(node).exists() && !QFileInfo(node).isSymLink()) {
+            unpack->remove();
+            return missingInArchive("node");
+        }
     }
-    const Outcome result = placeExecutable(node, destination, profile);
+    if (unpackError) {
+        unpack->remove();
+        return unpackError;
+    }
+    const Outcome result = placeExecutable(node, destination, profile, QStringLiteral("--version"));
     unpack->remove();
     return result;
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <optional>
 
 struct PlatformProfile;
@@ -12,13 +13,25 @@ struct PlatformProfile;
 // The blocking steps of an installation; they run on a worker thread.
 namespace ToolInstall {
 
-// Puts `source` at `destination` with mode 755 through one atomic rename, so
-// the old tool stays in place until the new one is complete.
+// How long a tool may take to print its version before it counts as broken.
+extern std::chrono::milliseconds versionTimeLimit;
+
+// Puts the regular file `source` at `destination` with mode 755 through one
+// atomic rename, once it has run and printed a version: the old tool stays in
+// place until the new one is complete and works.
 Outcome placeExecutable(const QString &source, const QString &destination,
-                        const PlatformProfile &profile);
+                        const PlatformProfile &profile, const QString &versionArgument);
+// Moves `source` beside `destination` under a hidden name and checks it there.
+Result<QString> stageExecutable(const QString &source, const QString &destination,
+                                const PlatformProfile &profile, const QString &versionArgument);
+Outcome commitStaged(const QString &staging, const QString &destination);
+// The tool starts, exits 0 and prints something within the time limit.
+Outcome runsAndPrintsVersion(const QString &path, const QString &versionArgument);
 void removeQuarantine(const QString &path, const PlatformProfile &profile);
-// Runs a tool to its end; the start error's description when it cannot start.
-std::optional<QString> runProcessAndWait(const QString &program, const QStringList &arguments);
+// Runs a tool to its end; a failure when it cannot start or does not exit 0.
+Outcome runProcessAndWait(const QString &program, const QStringList &arguments);
+// Only a regular file (not a link, folder or device) is ever placed.
+Outcome requireRegularFile(const QString &path);
 // Unpacks the downloaded archive and places ffmpeg (and ffprobe where the
 // archive has it) at `destination` and beside it.
 Outcome extractFfmpeg(const QString &download, const QString &destination,

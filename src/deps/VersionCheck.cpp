@@ -1,10 +1,16 @@
 #include "DependencyChecker.h"
 #include "ReleaseLookup.h"
+#include "ToolInstall.h"
 #include "ToolVersions.h"
 #include "VersionQuery.h"
 
+#include "platform/ToolPaths.h"
+
 #include <QNetworkAccessManager>
 #include <QPointer>
+#include <QtConcurrent>
+
+#include <QCoro/QCoroFuture>
 
 QNetworkAccessManager &DependencyChecker::network()
 {
@@ -42,14 +48,26 @@ QCoro::Task<> DependencyChecker::checkStatus()
     setIsCheckingUpdates(false);
 }
 
-// A tool that prints no version is shown as installed, without one; the
-// published version is asked for only when there is something to compare.
+// A file that cannot run is broken; a missing one is shown as installed,
+// without a version. The published version is asked for only when there is
+// something to compare.
 QCoro::Task<> DependencyChecker::checkVersion(Dependency *target)
 {
     QPointer<Dependency> tool(target);
     const bool ffmpeg = tool == m_ffmpeg;
-    const QStringList arguments{ffmpeg ? QStringLiteral("-version") : QStringLiteral("--version")};
-    const QString output = co_await versionOutput(toolPath(tool), arguments);
+    const QString path = toolPath(tool);
+    const QString argument = versionArgument(tool);
+    const QString output = co_await versionOutput(path, QStringList(argument));
+    if (!tool)
+        co_return;
+    if (output.trimmed().isEmpty() && ToolPaths::isExecutableFile(path)) {
+        const Outcome broken = co_await QtConcurrent::run(
+            [path, argument] { return ToolInstall::runsAndPrintsVersion(path, argument); });
+        if (broken && tool) {
+            tool->setStatus(DepStatus::failed(broken->message));
+            co_return;
+        }
+    }
     std::optional<QString> published;
     if (tool == m_ytdlp) {
         if (!output.trimmed().isEmpty())

@@ -1,4 +1,5 @@
 #include "VersionQuery.h"
+#include "ToolInstall.h"
 
 #include "platform/ProcessWait.h"
 #include "platform/ToolPaths.h"
@@ -13,8 +14,10 @@ QCoro::Task<QString> versionOutput(QString path, QStringList arguments)
     process.setProgram(path);
     process.setArguments(arguments);
     process.setStandardErrorFile(QProcess::nullDevice());
-    const ProcessRunResult end = co_await startAndWait(process);
-    if (!end.started())
+    StartOptions options;
+    options.timeLimit = ToolInstall::versionTimeLimit;
+    const ProcessRunResult end = co_await startAndWait(process, options);
+    if (!end.started() || end.timedOut)
         co_return QString();
     const QByteArray bytes = process.readAllStandardOutput();
     co_return bytes.isValidUtf8() ? QString::fromUtf8(bytes) : QString();

@@ -183,6 +183,35 @@ std::optional<QString> ffmpegNameIn(const QStringList &names)
     return std::nullopt;
 }
 
+// Places ffmpeg and, where the archive has it, ffprobe beside it (the
+// static Linux build carries both; the probe prefers ffprobe). Both are
+// staged and checked before either replaces anything.
+static Outcome placeFfmpegPair(const QString &ffmpeg, const QString &destination,
+                               const PlatformProfile &profile)
+{
+    const QString ffprobe = QFileInfo(ffmpeg).path() + QStringLiteral("/ffprobe");
+    const QString ffprobeDestination = QFileInfo(destination).path() + QStringLiteral("/ffprobe");
+    const Result<QString> stagedFfmpeg =
+        stageExecutable(ffmpeg, destination, profile, QStringLiteral("-version"));
+    if (!stagedFfmpeg)
+        return stagedFfmpeg.failure();
+    std::optional<QString> stagedFfprobe;
+    if (QFileInfo(ffprobe).exists() || QFileInfo(ffprobe).isSymLink()) {
+        const Result<QString> staged =
+            stageExecutable(ffprobe, ffprobeDestination, profile, QStringLiteral("-version"));
+        if (!staged) {
+            QFile::remove(*stagedFfmpeg);
+            return staged.failure();
+        }
+        stagedFfprobe = *staged;
+    }
+    Outcome result = commitStaged(*stagedFfmpeg, destination);
+    if (stagedFfprobe)
+        result = result ? (QFile::remove(*stagedFfprobe), result)
+                        : commitStaged(*stagedFfprobe, ffprobeDestination);
+    return result;
+}
+
 Outcome extractFfmpeg(const QString &download, const QString &destination,
                       const PlatformProfile &profile)
 {
@@ -216,33 +245,9 @@ Outcome extractFfmpeg(const QString &download, const QString &destination,
         unpack->remove();
         return unpackError;
     }
-    // The static Linux build carries ffprobe too; the probe prefers it. Both
-    // are staged and checked before either replaces anything.
-    const QString ffprobe = unpack->folder + QStringLiteral("/ffprobe");
-    const QString ffprobeDestination = QFileInfo(destination).path() + QStringLiteral("/ffprobe");
-    const Result<QString> stagedFfmpeg =
-        stageExecutable(unpack->folder + QLatin1Char('/') + *name, destination, profile,
-                        QStringLiteral("-version"));
-    if (!stagedFfmpeg) {
-        unpack->remove();
-        return stagedFfmpeg.failure();
-    }
-    std::optional<QString> stagedFfprobe;
-    if (QFileInfo(ffprobe).exists() || QFileInfo(ffprobe).isSymLink()) {
-        const Result<QString> staged =
-            stageExecutable(ffprobe, ffprobeDestination, profile, QStringLiteral("-version"));
-        if (!staged) {
-            QFile::remove(*stagedFfmpeg);
-            unpack->remove();
-            return staged.failure();
-        }
-        stagedFfprobe = *staged;
-    }
+    const Outcome result =
+        placeFfmpegPair(unpack->folder + QLatin1Char('/') + *name, destination, profile);
     unpack->remove();
-    Outcome result = commitStaged(*stagedFfmpeg, destination);
-    if (stagedFfprobe)
-        result = result ? (QFile::remove(*stagedFfprobe), result)
-                        : commitStaged(*stagedFfprobe, ffprobeDestination);
     return result;
 }
 

@@ -10,20 +10,9 @@ using namespace Harness;
 
 // The whole road of a download against Debian's real yt-dlp, ffmpeg and
 // ffprobe, with media served from 127.0.0.1.
-class TestDownloads : public QObject
+class TestDownloads : public EngineTest
 {
     Q_OBJECT
-
-    std::unique_ptr<MediaServer> m_server;
-    std::unique_ptr<DownloadManager> m_manager;
-
-    QString folder() const { return m_manager->downloadFolder(); }
-
-    DownloadItem *add(const QString &url, DownloadFormat format = DownloadFormat::Video)
-    {
-        m_manager->addDownload(url, format);
-        return m_manager->downloads().last();
-    }
 
 private slots:
     void initTestCase()

@@ -16,20 +16,9 @@ using namespace Harness;
 
 // What must hold whatever the page, the folder, the user's configuration or
 // the timing of a stop: files land where they belong and every child ends.
-class TestSafety : public QObject
+class TestSafety : public EngineTest
 {
     Q_OBJECT
-
-    std::unique_ptr<MediaServer> m_server;
-    std::unique_ptr<DownloadManager> m_manager;
-
-    QString folder() const { return m_manager->downloadFolder(); }
-
-    DownloadItem *add(const QString &url, DownloadFormat format = DownloadFormat::Video)
-    {
-        m_manager->addDownload(url, format);
-        return m_manager->downloads().last();
-    }
 
     DownloadItem *readyItem(const QString &url)
     {

@@ -15,6 +15,8 @@
 #include <QProcess>
 #include <QSignalSpy>
 
+using namespace ToolFolder;
+
 // Version checks and installs against a local distributor mirror on
 // 127.0.0.1 that serves real archives built here (GNU tar; stand-ins for the
 // macOS unzip/tar/xattr record their arguments).
@@ -31,23 +33,6 @@ class TestTools : public QObject
         PlatformProfile p = m_mirror->linuxProfile(TestHome::path());
         p.githubURL = p.githubApiURL = p.ffmpegURL = p.nodeURL = host;
         return p;
-    }
-
-    static QString bin(const QString &name) { return ToolPaths::binDirectory() + "/" + name; }
-
-    static QString toolOutput(const QString &path, const QString &arg)
-    {
-        QProcess p;
-        p.start(path, {arg});
-        p.waitForFinished(10000);
-        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-    }
-
-    static QStringList leftovers()
-    {
-        return QDir(QDir::tempPath())
-            .entryList({"reelix_dl_*", "ffmpeg_unzip_*", "node_unpack_*"},
-                       QDir::AllEntries | QDir::Hidden);
     }
 
 private slots:

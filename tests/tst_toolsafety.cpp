@@ -11,6 +11,7 @@
 
 #include <sys/stat.h>
 
+using namespace ToolFolder;
 using Member = ToolMirror::Member;
 using MemberKind = ToolMirror::Member::Kind;
 Q_DECLARE_METATYPE(QList<Member>)
@@ -24,24 +25,8 @@ class TestToolSafety : public QObject
 
     std::unique_ptr<ToolMirror> m_mirror;
 
-    static QString bin(const QString &name) { return ToolPaths::binDirectory() + "/" + name; }
     // A file of the user's that a link in an archive points at.
     static QString precious() { return TestHome::path() + "/precious.txt"; }
-
-    static QString toolOutput(const QString &path, const QString &arg)
-    {
-        QProcess p;
-        p.start(path, {arg});
-        p.waitForFinished(10000);
-        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-    }
-
-    static QStringList leftovers()
-    {
-        return QDir(QDir::tempPath())
-            .entryList({"reelix_dl_*", "ffmpeg_unzip_*", "node_unpack_*"},
-                       QDir::AllEntries | QDir::Hidden | QDir::System);
-    }
 
     static void installWorkingTools()
     {

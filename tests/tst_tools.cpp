@@ -44,12 +44,7 @@ private slots:
 
     void cleanupTestCase() { m_mirror.reset(); }
 
-    void init()
-    {
-        PlatformProfile::setCurrent(m_mirror->linuxProfile(TestHome::path()));
-        QDir(ToolPaths::binDirectory()).removeRecursively();
-        m_mirror->resetRoutes();
-    }
+    void init() { m_mirror->serveAnEmptyToolFolder(); }
 
     void firstTimeInstall()
     {

@@ -96,9 +96,7 @@ private slots:
 
     void init()
     {
-        PlatformProfile::setCurrent(m_mirror->linuxProfile(TestHome::path()));
-        QDir(ToolPaths::binDirectory()).removeRecursively();
-        m_mirror->resetRoutes();
+        m_mirror->serveAnEmptyToolFolder();
         writeText(precious(), "mine");
         QFile::setPermissions(precious(), QFile::ReadOwner | QFile::WriteOwner);
         installWorkingTools();

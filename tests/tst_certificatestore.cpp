@@ -80,13 +80,6 @@ private slots:
         Logger::shared().clear();
     }
 
-    // Blocks around garbage and a cut last block are in the keychain export below.
-    void extractBlocks()
-    {
-        QCOMPARE(CertificateStore::extractPEMBlocks("-----END CERTIFICATE-----\n" + pemBlock(3)),
-                 QStringList{pemBlock(3)});
-    }
-
     void freshness_data() { addCases(freshnessCases); }
 
     void freshness()

@@ -8,38 +8,28 @@
 using namespace Harness;
 
 // Conversion to H.264/AAC with the real ffmpeg on media made here.
-class TestConversion : public QObject
+class TestConversion : public EngineTest
 {
     Q_OBJECT
 
     QString m_media;
-    std::unique_ptr<DownloadManager> m_manager;
 
-    static QStringList streams(const QString &path)
-    {
-        QProcess p;
-        p.start("ffprobe", {"-v", "error", "-show_entries", "stream=codec_name", "-of",
-                            "default=nw=1:nk=1", path});
-        p.waitForFinished(30000);
-        return QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    }
-
-    // A finished download pointing at a copy of `media` named `name`.
     DownloadItem *doneItem(const QString &media, const QString &name)
     {
-        const QString folder = TestHome::path() + "/conv";
-        QDir().mkpath(folder);
-        const QString path = folder + "/" + name;
-        QFile::remove(path);
-        QFile::copy(m_media + "/" + media, path);
-        auto *item =
-            new DownloadItem("https://example.org/" + name, DownloadFormat::Video, m_manager.get());
-        item->setFilePath(path);
-        item->setStatus(DownloadStatus::Done);
-        item->setNeedsConversion(true);
+        DownloadItem *item = EngineTest::doneItem(m_media + "/" + media, name);
         item->setCodecInfo("VP9 + Opus");
         return item;
     }
+
+    // Source media and name → the converted file's name.
+    using Named = std::tuple<const char *, const char *, const char *, const char *>;
+    static inline const Named namedCases[] = {
+        {"vp9 opus", "short.webm", "Clip.webm", "Clip_qt.mp4"},
+        {"blanks and accents", "short.webm", "Été à Noël.webm", "Été à Noël_qt.mp4"},
+        {"already _qt", "short.mp4", "Clip_qt.mp4", "Clip_qt_qt.mp4"},
+        {"no extension", "short.webm", "Clip", "Clip_qt.mp4"},
+        {"dot in the name", "short.webm", "a.v1.mkv", "a.v1_qt.mp4"},
+    };
 
 private slots:
     void initTestCase()
@@ -53,33 +43,15 @@ private slots:
         writeText(m_media + "/broken.webm", "this is not a media file at all");
     }
 
-    void init()
-    {
-        QDir(ToolPaths::binDirectory()).removeRecursively();
-        m_manager = std::make_unique<DownloadManager>();
-    }
+    void init() { resetEngine(); }
 
     void cleanup() { m_manager.reset(); }
 
-    void convertsAndReplaces_data()
-    {
-        QTest::addColumn<QString>("media");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("output");
-        const auto row = [](const char *name, const char *media, const char *file,
-                            const char *output) {
-            QTest::newRow(name) << QString(media) << QString(file) << QString(output);
-        };
-        row("vp9 opus", "short.webm", "Clip.webm", "Clip_qt.mp4");
-        row("blanks and accents", "short.webm", "Été à Noël.webm", "Été à Noël_qt.mp4");
-        row("already _qt", "short.mp4", "Clip_qt.mp4", "Clip_qt_qt.mp4");
-    }
+    void convertsAndReplaces_data() { addCases(namedCases); }
 
     void convertsAndReplaces()
     {
-        QFETCH(QString, media);
-        QFETCH(QString, name);
-        QFETCH(QString, output);
+        const auto &[row, media, name, output] = caseOf(namedCases);
         DownloadItem *item = doneItem(media, name);
         item->setErrorMessage("an earlier failed attempt");
         const QString source = *item->filePath();
@@ -90,7 +62,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(item->status(), DownloadStatus::Done, 60000);
         const QString expected = QFileInfo(source).path() + "/" + output;
         QCOMPARE(item->filePath(), std::optional<QString>(expected));
-        QCOMPARE(streams(expected), (QStringList{"h264", "aac"}));
+        QCOMPARE(streams(expected, "codec_name"), (QStringList{"h264", "aac"}));
         QVERIFY(!QFileInfo::exists(source));
         QVERIFY(!item->needsConversion());
         QCOMPARE(item->codecInfo(), QString("H.264 + AAC"));

@@ -15,22 +15,9 @@ class TestDownloads : public EngineTest
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        UserDefaults::setValue("debugLogging", true);
-        m_server = std::make_unique<MediaServer>();
-        QVERIFY2(m_server->isReady(), qPrintable(m_server->error()));
-    }
+    void initTestCase() { startServer(); }
 
-    void init()
-    {
-        useCertificateSources({systemBundle});
-        QDir(ToolPaths::binDirectory()).removeRecursively();
-        m_manager = std::make_unique<DownloadManager>();
-        QDir(folder()).removeRecursively();
-        QDir().mkpath(folder());
-        Logger::shared().clear();
-    }
+    void init() { resetEngine(); }
 
     void cleanup() { m_manager.reset(); }
 
@@ -80,9 +67,8 @@ private slots:
 
     void dashHevcIsRetagged()
     {
-        DownloadItem *item = add(m_server->httpUrl("dash/manifest.mpd"));
-        WAIT_SETTLED(item, 60000);
-        QCOMPARE(item->status(), DownloadStatus::Ready);
+        DownloadItem *item = readyItem(m_server->httpUrl("dash/manifest.mpd"));
+        QVERIFY(item);
         QStringList labels;
         for (const VideoFormat &f : item->formats())
             labels << f.label;
@@ -91,8 +77,7 @@ private slots:
         QCOMPARE(item->vcodec.left(3), QString("hev"));
 
         item->setSelectedFormatID(item->formats().first().id);
-        m_manager->start(item);
-        QTRY_VERIFY_WITH_TIMEOUT(item->status() != DownloadStatus::Downloading, 90000);
+        QVERIFY(finish(item));
         QCOMPARE(item->status(), DownloadStatus::Done);
         QVERIFY(item->filePath());
         QCOMPARE(videoStream(*item->filePath(), "codec_tag_string"), QString("hvc1"));
@@ -102,44 +87,25 @@ private slots:
                  QStringList{QFileInfo(*item->filePath()).fileName()});
     }
 
-    void endStates_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("audio");
-        QTest::addColumn<QString>("extension");
-        QTest::addColumn<QString>("codecInfo");
-        QTest::addColumn<bool>("needsConversion");
-        const auto row = [](const char *name, const char *path, bool audio, const char *extension,
-                            const char *codecInfo) {
-            QTest::newRow(name) << QString(path) << audio << QString(extension)
-                                << QString(codecInfo) << false;
-        };
-        row("audio as mp3, not probed", "h264.mp4", true, "mp3", "");
-        row("hls variant", "hls/master.m3u8", false, "mp4", "H.264 + AAC");
-    }
+    void endStates_data() { addTags({"h264.mp4 as audio", "hls/master.m3u8"}); }
 
+    // Audio becomes an mp3 that is not probed; an HLS variant is probed.
     void endStates()
     {
-        QFETCH(QString, path);
-        QFETCH(bool, audio);
-        QFETCH(QString, extension);
-        QFETCH(QString, codecInfo);
-        QFETCH(bool, needsConversion);
-        DownloadItem *item =
-            add(m_server->httpUrl(path), audio ? DownloadFormat::Audio : DownloadFormat::Video);
-        WAIT_SETTLED(item, 60000);
-        QCOMPARE(item->status(), DownloadStatus::Ready);
-        if (path.startsWith("hls")) {
+        const bool audio = tag().endsWith("audio");
+        DownloadItem *item = readyItem(m_server->httpUrl(tag().section(' ', 0, 0)),
+                                       audio ? DownloadFormat::Audio : DownloadFormat::Video);
+        QVERIFY(item);
+        if (!audio) {
             QCOMPARE(item->formats().size(), 2);
             item->setSelectedFormatID(item->formats().last().id);
         }
-        m_manager->start(item);
-        QTRY_VERIFY_WITH_TIMEOUT(item->status() != DownloadStatus::Downloading, 90000);
+        QVERIFY(finish(item));
         QCOMPARE(item->status(), DownloadStatus::Done);
         QVERIFY2(item->filePath(), qPrintable(item->errorMessage()));
-        QCOMPARE(QFileInfo(*item->filePath()).suffix(), extension);
-        QCOMPARE(item->codecInfo(), codecInfo);
-        QCOMPARE(item->needsConversion(), needsConversion);
+        QCOMPARE(QFileInfo(*item->filePath()).suffix(), QString(audio ? "mp3" : "mp4"));
+        QCOMPARE(item->codecInfo(), QString(audio ? "" : "H.264 + AAC"));
+        QVERIFY(!item->needsConversion());
         QCOMPARE(logLines().filter("  probe: codec=").size(), audio ? 0 : 1);
     }
 
@@ -168,11 +134,8 @@ private slots:
     void cancelAndRemoveStopTheChild()
     {
         const QString stop = tag();
-        DownloadItem *item = add(m_server->slowUrl("h264.mp4"));
-        WAIT_SETTLED(item, 60000);
-        QCOMPARE(item->status(), DownloadStatus::Ready);
-        m_manager->start(item);
-        QTRY_VERIFY_WITH_TIMEOUT(item->process && item->progress() > 0, 60000);
+        DownloadItem *item = downloading(m_server->slowUrl("h264.mp4"));
+        QVERIFY(item);
         const qint64 pid = item->process->processId();
         QVERIFY(processAlive(pid));
         if (stop == "manager destroyed") {
@@ -204,7 +167,6 @@ private slots:
         QCOMPARE(item->status(), DownloadStatus::Error);
         QVERIFY2(item->errorMessage().contains("404"), qPrintable(item->errorMessage()));
         QVERIFY(QFile::copy(m_server->root() + "/h264.mp4", later));
-        QSignalSpy statuses(item, &DownloadItem::statusChanged);
         QList<DownloadStatus> seen;
         connect(item, &DownloadItem::statusChanged, this, [&] { seen << item->status(); });
         m_manager->retry(item);
@@ -216,16 +178,11 @@ private slots:
     }
 
     // An address that looks like an option reaches yt-dlp as an address.
-    void optionLookingAddresses_data()
-    {
-        QTest::addColumn<QString>("address");
-        QTest::newRow("exec") << "--exec=touch MARKER";
-        QTest::newRow("output") << "-oMARKER";
-    }
+    void optionLookingAddresses_data() { addTags({"--exec=touch MARKER", "-oMARKER"}); }
 
     void optionLookingAddresses()
     {
-        QFETCH(QString, address);
+        QString address = tag();
         const QString marker = TestHome::path() + "/marker";
         QFile::remove(marker);
         DownloadItem *item = add(address.replace("MARKER", marker));

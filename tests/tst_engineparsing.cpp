@@ -121,21 +121,6 @@ private slots:
         QVERIFY(streamFactsFromFfmpegText("video:12kB audio:3kB").videoCodec.isEmpty());
     }
 
-    // The address comes last, after "--"; the certificate and format options
-    // stand between the fixed head and it.
-    void downloadArgumentsOrder()
-    {
-        DownloadItem item("-oevil", DownloadFormat::Audio);
-        const QStringList args = DownloadRun::downloadArguments(item, false, QString("/b.pem"),
-                                                                "/d/%(title).50s.%(ext)s");
-        QCOMPARE(args.mid(0, 9), (QStringList{"--ignore-config", "--no-playlist", "--newline",
-                                              "--progress", "--print", "after_move:filepath",
-                                              "--no-simulate", "-o", "/d/%(title).50s.%(ext)s"}));
-        QCOMPARE(args.mid(9, 5),
-                 (QStringList{"--compat-options", "no-certifi", "-x", "--audio-format", "mp3"}));
-        QCOMPARE(args.mid(args.size() - 2), (QStringList{"--", "-oevil"}));
-    }
-
     void progressLines_data() { addCases(progressCases); }
 
     void progressLines()
@@ -160,28 +145,11 @@ private slots:
         QCOMPARE(item.statusMessage(), QString(message));
     }
 
-    // What the real ffmpeg runs in tst_conversion do not reach: hours, no
-    // extension, a dot inside the name.
-    void conversionNamesAndDurations()
+    // Hours, which the short media of the conversion tests do not reach.
+    void durations()
     {
         QCOMPARE(Conversion::parseDuration("  Duration: 01:02:03.50, start: 0.000000"), 3723.5);
         QCOMPARE(Conversion::parseDuration("Duration: N/A, bitrate: N/A"), 0.0);
-        QCOMPARE(Conversion::outputPath("/d/Clip"), QString("/d/Clip_qt.mp4"));
-        QCOMPARE(Conversion::outputPath("/d/a.v1.mkv"), QString("/d/a.v1_qt.mp4"));
-    }
-
-    void recognisers()
-    {
-        const QStringList lines{"WARNING: a", "ERROR: b", "yt-dlp: error: no such option: --x",
-                                "[SSL: CERTIFICATE_VERIFY_FAILED] certificate verify failed",
-                                "tail"};
-        QVERIFY(YtDlpErrors::isUnknownOption(lines));
-        QVERIFY(YtDlpErrors::isCertificateFailure(lines));
-        QVERIFY(!YtDlpErrors::isYouTubeJavaScriptRuntime(lines));
-        QVERIFY(!YtDlpErrors::isUnknownOption({"No Such Option"})); // case-sensitive
-        QCOMPARE(YtDlpErrors::lastErrorLine(lines), std::optional<QString>("ERROR: b"));
-        QCOMPARE(YtDlpErrors::lastErrorLine({"a", "b"}), std::optional<QString>("b"));
-        QCOMPARE(YtDlpErrors::lastErrorLine({}), std::nullopt);
     }
 
     void latestFile()

@@ -29,9 +29,6 @@ private slots:
         const auto p = PlatformProfile::linuxProfile(QStringLiteral("/h"), env);
         QCOMPARE(p.toolDirectory, tools);
         QCOMPARE(p.logFile, log);
-        QCOMPARE(p.certificatesDirectory, QFileInfo(tools).path() + QStringLiteral("/certs"));
-        QCOMPARE(p.defaultDownloadFolder, QStringLiteral("/h/Videos/Reelix"));
-        QCOMPARE(p.caSourceFiles.first(), QStringLiteral("/etc/ssl/certs/ca-certificates.crt"));
     }
 
     void caSourcesOverride()
@@ -40,18 +37,6 @@ private slots:
         env.insert(QStringLiteral("REELIX_CA_SOURCES"), QStringLiteral("/a.pem::/b.pem"));
         const auto p = PlatformProfile::linuxProfile(QStringLiteral("/h"), env);
         QCOMPARE(p.caSourceFiles, (QStringList{"/a.pem", "/b.pem"}));
-    }
-
-    void macOSFolders()
-    {
-        const auto p = PlatformProfile::macOSProfile(QStringLiteral("/Users/u"), {});
-        QVERIFY(p.isMacOS());
-        QCOMPARE(p.toolDirectory,
-                 QStringLiteral("/Users/u/Library/Application Support/Reelix/bin"));
-        QCOMPARE(p.certificatesDirectory,
-                 QStringLiteral("/Users/u/Library/Application Support/Reelix/certs"));
-        QCOMPARE(p.logFile, QStringLiteral("/Users/u/Library/Logs/Reelix/Reelix.log"));
-        QCOMPARE(p.defaultDownloadFolder, QStringLiteral("/Users/u/Movies/Reelix"));
     }
 
     void currentProfileUsesThePrivateHome()

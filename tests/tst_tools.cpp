@@ -35,6 +35,20 @@ class TestTools : public QObject
         return p;
     }
 
+    // A mirror route that breaks one download → the tool that fails, its message.
+    using Failure = std::tuple<const char *, const char *, const char *, const char *, const char *,
+                               const char *>;
+    static constexpr const char *ffmpegArchive =
+        "/ffmpeg/releases/ffmpeg-release-amd64-static.tar.xz";
+    static inline const Failure failureCases[] = {
+        {"ffmpeg 404", "status", ffmpegArchive, "404", "ffmpeg", "HTTP 404"},
+        {"ffmpeg dropped mid-body", "drop", ffmpegArchive, "", "ffmpeg", ""},
+        {"no ffmpeg in archive", "redirect", ffmpegArchive, "/empty/ffmpeg.tar.xz", "ffmpeg",
+         "Binaire ffmpeg introuvable dans l'archive"},
+        {"no node in archive", "redirect", "/dist/v22.20.0/node-v22.20.0-linux-x64.tar.gz",
+         "/empty/node.tar.gz", "Node.js", "Binaire node introuvable dans l'archive"},
+    };
+
 private slots:
     void initTestCase()
     {
@@ -107,43 +121,17 @@ private slots:
         QCOMPARE(checker.currentStep(), QString());
     }
 
-    void failuresStopTheRun_data()
-    {
-        QTest::addColumn<QString>("route");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("failing");
-        QTest::addColumn<QString>("message");
-        const QString ff = "/ffmpeg/releases/ffmpeg-release-amd64-static.tar.xz";
-        QTest::newRow("ffmpeg 404") << "status" << ff << "404"
-                                    << "ffmpeg"
-                                    << "HTTP 404";
-        QTest::newRow("ffmpeg dropped mid-body") << "drop" << ff << ""
-                                                 << "ffmpeg"
-                                                 << "";
-        QTest::newRow("no ffmpeg in archive") << "redirect" << ff << "/empty/ffmpeg.tar.xz"
-                                              << "ffmpeg"
-                                              << "Binaire ffmpeg introuvable dans l'archive";
-        QTest::newRow("no node in archive") << "redirect"
-                                            << "/dist/v22.20.0/node-v22.20.0-linux-x64.tar.gz"
-                                            << "/empty/node.tar.gz"
-                                            << "Node.js"
-                                            << "Binaire node introuvable dans l'archive";
-    }
+    void failuresStopTheRun_data() { addCases(failureCases); }
 
     void failuresStopTheRun()
     {
-        QFETCH(QString, route);
-        QFETCH(QString, path);
-        QFETCH(QString, value);
-        QFETCH(QString, failing);
-        QFETCH(QString, message);
+        const auto &[name, route, path, value, failing, message] = caseOf(failureCases);
         QJsonObject routes{
             {"redirect", QJsonObject{{"/yt-dlp/yt-dlp/releases/latest/download/yt-dlp_linux",
                                       "/assets/yt-dlp_linux"}}}};
-        if (route == "status")
-            routes["status"] = QJsonObject{{path, value.toInt()}};
-        else if (route == "drop")
+        if (route == QString("status"))
+            routes["status"] = QJsonObject{{path, QString(value).toInt()}};
+        else if (route == QString("drop"))
             routes["drop"] = QJsonArray{path};
         else {
             QJsonObject r = routes["redirect"].toObject();
@@ -260,26 +248,6 @@ private slots:
                  std::optional<QString>("ffmpeg-7"));
     }
 
-    // The ARM downloads; the x86_64 ones are what the installs here fetch.
-    void armAddresses()
-    {
-        QProcessEnvironment env;
-        for (const char *name : {"REELIX_GITHUB_URL", "REELIX_FFMPEG_URL", "REELIX_NODE_URL"})
-            env.insert(name, "http://h:1");
-        PlatformProfile linux = PlatformProfile::linuxProfile("/h", env);
-        linux.machine = "aarch64";
-        QCOMPARE(linux.ytdlpDownloadURL(),
-                 QString("http://h:1/yt-dlp/yt-dlp/releases/latest/download/yt-dlp_linux_aarch64"));
-        QCOMPARE(linux.ffmpegDownloadURL(),
-                 QString("http://h:1/ffmpeg/releases/ffmpeg-release-arm64-static.tar.xz"));
-        QCOMPARE(linux.nodeDownloadURL("1.2.3"),
-                 QString("http://h:1/dist/v1.2.3/node-v1.2.3-linux-arm64.tar.gz"));
-        PlatformProfile mac = PlatformProfile::macOSProfile("/h", env);
-        mac.machine = "arm64";
-        QCOMPARE(mac.nodeDownloadURL("1.2.3"),
-                 QString("http://h:1/dist/v1.2.3/node-v1.2.3-darwin-arm64.tar.gz"));
-    }
-
     // The macOS profile on Linux: unzip, tar and xattr are stand-ins that
     // record their arguments and leave the file the real tool would.
     void macOSProfileTools()
@@ -315,24 +283,19 @@ private slots:
         QVERIFY2(!checker.hasFailure(), qPrintable(checker.logOutput()));
         const QStringList calls = readText(record).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(calls.size(), 5);
-        const QRegularExpression staging("^xattr -d com\\.apple\\.quarantine " +
-                                         QRegularExpression::escape(ToolPaths::binDirectory()) +
-                                         "/\\.(yt-dlp|ffmpeg|node)\\.reelix-[0-9A-F-]{36}$");
-        QVERIFY2(staging.match(calls[0]).hasMatch(), qPrintable(calls[0]));
-        QVERIFY2(
-            QRegularExpression(
-                "^unzip -o \\S+/reelix_dl_[0-9A-F-]{36}\\.zip -d \\S+/ffmpeg_unzip_[0-9A-F-]{36}$")
-                .match(calls[1])
-                .hasMatch(),
-            qPrintable(calls[1]));
-        QVERIFY(staging.match(calls[2]).hasMatch());
-        QVERIFY2(QRegularExpression(
-                     "^tar xzf \\S+/reelix_dl_[0-9A-F-]{36}\\.tar\\.gz --strip-components=2 "
-                     "--include=\\*/bin/node -C \\S+/node_unpack_[0-9A-F-]{36}$")
-                     .match(calls[3])
-                     .hasMatch(),
-                 qPrintable(calls[3]));
-        QVERIFY(staging.match(calls[4]).hasMatch());
+        // Quarantine is lifted from each staged file, before it takes the tool's name.
+        const QString staged = "xattr -d com\\.apple\\.quarantine " +
+                               QRegularExpression::escape(ToolPaths::binDirectory()) +
+                               "/\\.(yt-dlp|ffmpeg|node)\\.reelix-[0-9A-F-]{36}";
+        const QStringList expected{
+            staged, "unzip -o \\S+/reelix_dl_\\S+\\.zip -d \\S+/ffmpeg_unzip_\\S+", staged,
+            "tar xzf \\S+/reelix_dl_\\S+\\.tar\\.gz --strip-components=2 --include=\\*/bin/node "
+            "-C \\S+/node_unpack_\\S+",
+            staged};
+        QCOMPARE(calls.size(), expected.size());
+        for (int i = 0; i < calls.size(); ++i)
+            QVERIFY2(QRegularExpression("^" + expected[i] + "$").match(calls[i]).hasMatch(),
+                     qPrintable(calls[i]));
         QCOMPARE(toolOutput(bin("node"), "--version"), QString("v22.20.0"));
         QNetworkAccessManager network;
         QCOMPARE(await(ReleaseLookup(network).latestFfmpegVersion()),

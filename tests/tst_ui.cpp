@@ -78,6 +78,15 @@ class TestUi : public QObject
         {"failed", DepStatus::failed("boom"), "failedLabel", ""},
     };
 
+    // What is typed (A and B two addresses) → the items added, in order.
+    using Submit = std::tuple<const char *, const char *, const char *>;
+    static inline const Submit submitCases[] = {
+        {"repeat and blank line", "A\n\nB\nA", "A B"},
+        {"spaces trimmed, same address", "  A  \nA", "A"},
+        {"rejected lines dropped", "not a url at all\nB\nhttp://[bad", "B"},
+        {"windows line ends", "A\r\nB\r\n", "A B"},
+    };
+
     QQmlEngine *m_engine = nullptr;
     DependencyChecker m_checker;
 
@@ -206,32 +215,24 @@ private slots:
         QTRY_COMPARE(manager.rowCount(), 0);
     }
 
-    void submitURLs_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("added");
-        const QString a = "http://127.0.0.1:9/a", b = "http://127.0.0.1:9/b";
-        QTest::newRow("repeat and blank line") << a + "\n\n" + b + "\n" + a << QStringList{a, b};
-        QTest::newRow("spaces trimmed, same address") << "  " + a + "  \n" + a << QStringList{a};
-        QTest::newRow("rejected lines dropped")
-            << "not a url at all\n" + b + "\nhttp://[bad" << QStringList{b};
-        QTest::newRow("windows line ends") << a + "\r\n" + b + "\r\n" << QStringList{a, b};
-    }
+    void submitURLs_data() { addCases(submitCases); }
 
     void submitURLs()
     {
-        QFETCH(QString, text);
-        QFETCH(QStringList, added);
+        const auto &[name, textValue, added] = caseOf(submitCases);
+        const auto expand = [](QString text) {
+            return text.replace("A", "http://127.0.0.1:9/a").replace("B", "http://127.0.0.1:9/b");
+        };
         auto view = contentView();
         QQuickItem *root = view->rootObject();
         auto *manager = managerOf(root);
-        root->setProperty("urlText", text);
+        root->setProperty("urlText", expand(textValue));
         QVERIFY(find(root, "addButton")->isEnabled());
         click(*view, find(root, "addButton"));
         QStringList urls;
         for (const DownloadItem *i : manager->downloads())
             urls << i->url();
-        QCOMPARE(urls, added);
+        QCOMPARE(urls, expand(added).split(' '));
         QCOMPARE(root->property("urlText").toString(), QString());
         stopAll(manager);
     }
@@ -303,20 +304,15 @@ private slots:
         QVERIFY(!shown(root, "emptyState"));
     }
 
-    void bannerSummary_data()
-    {
-        QTest::addColumn<QStringList>("outdated");
-        QTest::addColumn<QString>("summary");
-        QTest::newRow("all three")
-            << QStringList{"yt-dlp", "ffmpeg", "Node.js"}
-            << "yt-dlp 7.0 → 7.1   ·   ffmpeg 7.0 → 7.1   ·   Node.js 7.0 → 7.1";
-        QTest::newRow("none") << QStringList{} << "";
-    }
+    void bannerSummary_data() { addTags({"all three", "none"}); }
 
     void bannerSummary()
     {
-        QFETCH(QStringList, outdated);
-        QFETCH(QString, summary);
+        const QStringList outdated =
+            tag() == "none" ? QStringList() : QStringList{"yt-dlp", "ffmpeg", "Node.js"};
+        const QString summary =
+            outdated.isEmpty() ? ""
+                               : "yt-dlp 7.0 → 7.1   ·   ffmpeg 7.0 → 7.1   ·   Node.js 7.0 → 7.1";
         ReelixApp app;
         DependencyChecker *checker = app.checker();
         for (Dependency *tool : checker->tools())

@@ -86,11 +86,6 @@ QStringList ffmpegLocationArguments()
     return {QStringLiteral("--ffmpeg-location"), QFileInfo(*ffmpeg).path()};
 }
 
-QString maskProxyPassword(const QString &value)
-{
-    return Secrets::maskPassword(value);
-}
-
 void configureEnvironment(QProcess &process, const std::optional<QString> &caBundlePath)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -105,7 +100,7 @@ void configureEnvironment(QProcess &process, const std::optional<QString> &caBun
     for (const QString &name : kProxyVariables) {
         if (env.contains(name)) {
             Logger::shared().log(QStringLiteral("  proxy détecté : ") + name + QLatin1Char('=') +
-                                     maskProxyPassword(env.value(name)),
+                                     Secrets::maskPassword(env.value(name)),
                                  LogLevel::Debug);
         }
     }

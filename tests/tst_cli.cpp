@@ -177,8 +177,11 @@ private slots:
         const QString url = m_media->slowUrl("vp9.webm");
         QProcess p;
         p.start(REELIX_CLI_PATH, {"download", "--json", "--folder", m_out, url});
-        QTRY_VERIFY_WITH_TIMEOUT(
-            QFileInfo::exists(m_out) && !QDir(m_out).entryList(QDir::Files).isEmpty(), 60000);
+        // The partial file, in the download's working folder.
+        QTRY_VERIFY_WITH_TIMEOUT(QDirIterator(m_out, {"*.part"}, QDir::Files | QDir::Hidden,
+                                              QDirIterator::Subdirectories)
+                                     .hasNext(),
+                                 60000);
         QVERIFY(childrenWith(url) >= 2); // reelix-cli and its yt-dlp
         ::kill(pid_t(p.processId()), SIGINT);
         QVERIFY(p.waitForFinished(20000));

@@ -243,7 +243,9 @@ private slots:
         QList<qint64> children;
         QTRY_VERIFY_WITH_TIMEOUT(
             !(children = childrenOf(cli.processId(), "--no-simulate")).isEmpty() &&
-                !QDir(folder()).entryList(QDir::Files).isEmpty(),
+                QDirIterator(folder(), {"*.part"}, QDir::Files | QDir::Hidden,
+                             QDirIterator::Subdirectories)
+                    .hasNext(),
             60000);
         ::kill(pid_t(cli.processId()), SIGKILL);
         QVERIFY(cli.waitForFinished(10000));

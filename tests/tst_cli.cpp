@@ -121,8 +121,7 @@ private slots:
         const QString url = m_media->slowUrl("vp9.webm");
         QProcess p;
         p.start(REELIX_CLI_PATH, {"download", "--json", "--folder", m_out, url});
-        QTRY_VERIFY_WITH_TIMEOUT(
-            QFileInfo::exists(m_out) && !QDir(m_out).entryList(QDir::Files).isEmpty(), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(hasPartialFile(m_out), 60000);
         QVERIFY(processesWith(url).size() >= 2); // reelix-cli and its yt-dlp
         ::kill(pid_t(p.processId()), SIGINT);
         QVERIFY(p.waitForFinished(20000));

@@ -156,7 +156,7 @@ private slots:
         QList<qint64> children;
         QTRY_VERIFY_WITH_TIMEOUT(
             !(children = processesWith("--no-simulate", cli.processId())).isEmpty() &&
-                !QDir(folder()).entryList(QDir::Files).isEmpty(),
+                hasPartialFile(folder()),
             60000);
         ::kill(pid_t(cli.processId()), SIGKILL);
         QVERIFY(cli.waitForFinished(10000));

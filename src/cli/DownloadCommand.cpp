@@ -197,7 +197,9 @@ void DownloadCommand::checkFinished()
     bool allGood = !m_manager.downloads().isEmpty();
     for (const DownloadItem *item : m_manager.downloads()) {
         counts[statusName(item->status())] += 1;
-        allGood = allGood && item->status() == success;
+        // A download whose conversion failed is not what --convert asked for.
+        const bool unconverted = !info && m_options.convert && item->needsConversion();
+        allGood = allGood && item->status() == success && !unconverted;
     }
     QStringList parts;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)

@@ -6,7 +6,7 @@
 #include "Probe.h"
 #include "ProcessRunner.h"
 #include "ToolEnvironment.h"
-#include "platform/TemporaryNames.h"
+#include "WorkFolder.h"
 #include "platform/ToolPaths.h"
 
 #include <QFile>
@@ -172,19 +172,26 @@ QCoro::Task<std::optional<ProcessRunResult>> encode(DownloadItem *target, QStrin
     co_return result;
 }
 
+// A conversion that did not end in place: the source is kept as it was.
 void applyConversion(DownloadItem &item, const std::optional<ProcessRunResult> &result,
-                     const QString &temporary)
+                     const QString &folder)
 {
-    QFile::remove(temporary); // only what this run wrote; the source is always kept
     item.setStatus(DownloadStatus::Done);
     item.setNeedsConversion(true);
     item.setStatusMessage(QString());
-    if (item.wasCancelled || !result) {
+    if (item.wasCancelled) {
         item.setProgress(0);
         return;
     }
+    // Nothing ran for want of a working folder, or the whole file could not be put in place.
+    if (!result || result->status == 0) {
+        item.setErrorMessage(qtTrId("error.folder_not_writable").arg(folder));
+        return;
+    }
     const QStringList lines = result->stderrText.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    item.setErrorMessage(lines.isEmpty() ? QStringLiteral("Conversion failed") : lines.last());
+    item.setErrorMessage(
+        DownloadRun::diskFullMessage(lines, folder)
+            .value_or(lines.isEmpty() ? QStringLiteral("Conversion failed") : lines.last()));
 }
 
 } // namespace
@@ -200,10 +207,11 @@ QCoro::Task<> DownloadManager::convertToQuickTime(DownloadItem *target)
         co_return;
     item->runActive = true;
     const QString source = *item->filePath();
-    // ffmpeg writes a hidden name of its own: a failed or stopped run removes
-    // nothing but that, and the final name is chosen once the file is whole.
-    const QString temporary = QFileInfo(source).path() + QStringLiteral("/.reelix_convert_") +
-                              TemporaryNames::uuid() + QStringLiteral(".mp4");
+    // ffmpeg writes in the item's working folder: a failed or stopped run
+    // removes nothing but that, and the final name is chosen once the file is whole.
+    WorkFolder work(QFileInfo(source).path(), item->idText());
+    const QString temporary =
+        work.path() + QLatin1Char('/') + QFileInfo(Conversion::outputPath(source)).fileName();
     item->setStatus(DownloadStatus::Converting);
     item->setProgress(0);
     item->setStatusMessage(QString());
@@ -211,7 +219,7 @@ QCoro::Task<> DownloadManager::convertToQuickTime(DownloadItem *target)
 
     const double duration = co_await Conversion::mediaDuration(source, *ffmpeg, item);
     std::optional<ProcessRunResult> result;
-    if (item && !item->wasCancelled)
+    if (item && !item->wasCancelled && work.isReady())
         result = co_await encode(item, *ffmpeg, source, temporary, duration);
     if (!item)
         co_return;
@@ -223,9 +231,10 @@ QCoro::Task<> DownloadManager::convertToQuickTime(DownloadItem *target)
     }
     std::optional<QString> output;
     if (!item->wasCancelled && result && result->status == 0)
-        output = DownloadRun::moveToFreeName(temporary, Conversion::outputPath(source));
+        output = work.place(temporary);
+    work.remove();
     if (!output) {
-        applyConversion(*item, result, temporary);
+        applyConversion(*item, result, work.parent());
     } else {
         // Only now that the converted file is in place under its name.
         QFile::remove(source);

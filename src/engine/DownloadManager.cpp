@@ -1,5 +1,7 @@
 #include "DownloadManager.h"
 
+#include "WorkFolder.h"
+
 #include "platform/PlatformProfile.h"
 #include "platform/UserDefaults.h"
 
@@ -13,7 +15,7 @@ const QString kFolderKey = QStringLiteral("downloadFolderBookmark");
 
 DownloadManager::DownloadManager(QObject *parent) : QAbstractListModel(parent)
 {
-    m_downloadFolderURL = QUrl::fromLocalFile(loadDownloadFolder());
+    setDownloadFolder(loadDownloadFolder());
 }
 
 DownloadManager::~DownloadManager()
@@ -185,6 +187,11 @@ void DownloadManager::setDownloadFolder(const QString &path)
     if (url == m_downloadFolderURL)
         return;
     m_downloadFolderURL = url;
+    // What a run cut short by a crash left in the folder goes before any new run.
+    QStringList owned;
+    for (const DownloadItem *item : std::as_const(m_downloads))
+        owned << item->idText();
+    WorkFolder::removeLeftovers(path, owned);
     emit downloadFolderURLChanged();
 }
 

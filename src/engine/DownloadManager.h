@@ -8,6 +8,8 @@
 
 #include <QCoro/QCoroTask>
 
+class WorkFolder;
+
 // The engine object the views talk to: the ordered list of downloads (a list
 // model with one row per item) and the destination folder.
 class DownloadManager : public QAbstractListModel
@@ -70,7 +72,9 @@ signals:
     void itemSettled(DownloadItem *item);
 
 private:
-    QCoro::Task<std::optional<YtDlpRun::Outcome>> runDownload(DownloadItem *item);
+    QCoro::Task<std::optional<YtDlpRun::Outcome>> runDownload(DownloadItem *item,
+                                                              QString workFolder);
+    QCoro::Task<> finishDownload(DownloadItem *item, WorkFolder &work);
     void append(DownloadItem *item);
     void removeRow(int row);
     void itemChanged(DownloadItem *item);

@@ -157,6 +157,16 @@ std::optional<QString> moveToFreeName(const QString &from, const QString &wanted
     return std::nullopt;
 }
 
+std::optional<QString> diskFullMessage(const QStringList &stderrLines, const QString &folder)
+{
+    // strerror(ENOSPC) as Python and ffmpeg print it; neither translates it.
+    for (const QString &line : stderrLines) {
+        if (line.contains(QStringLiteral("No space left on device")))
+            return qtTrId("error.disk_full").arg(QDir::toNativeSeparators(folder));
+    }
+    return std::nullopt;
+}
+
 QString siteName(const QString &address)
 {
     const QUrl url(address);

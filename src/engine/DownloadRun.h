@@ -31,6 +31,10 @@ QString freePath(const QString &wanted);
 // Renames `from` to `wanted` or to the first free name after it, never over
 // an existing file; the name it got, or nothing when it could not be moved.
 std::optional<QString> moveToFreeName(const QString &from, const QString &wanted);
+// The item's message when a tool's standard error says the disk is full
+// (the line naming the cause comes before the tool's last words); nothing
+// otherwise. `folder` is where space is needed.
+std::optional<QString> diskFullMessage(const QStringList &stderrLines, const QString &folder);
 // The host of an address, or the address itself when it has none.
 QString siteName(const QString &address);
 

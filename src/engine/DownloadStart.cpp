@@ -4,6 +4,7 @@
 #include "Retag.h"
 #include "ToolEnvironment.h"
 #include "VideoInfo.h"
+#include "WorkFolder.h"
 #include "YtDlpRun.h"
 #include "log/Logger.h"
 
@@ -17,14 +18,15 @@ QString boolText(bool value)
     return value ? QStringLiteral("true") : QStringLiteral("false");
 }
 
-// The file yt-dlp reported, else the newest one of the expected kind.
-std::optional<QString> locateFile(const DownloadItem &item, const QString &folder)
+// The file yt-dlp reported, else the newest one of the expected kind; only
+// ever one in the run's working folder.
+std::optional<QString> locateFile(const DownloadItem &item, const WorkFolder &work)
 {
-    if (item.reportedFilePath && QFileInfo(*item.reportedFilePath).isFile())
+    if (item.reportedFilePath && work.holds(*item.reportedFilePath))
         return item.reportedFilePath;
     const bool audio = item.format() == DownloadFormat::Audio;
-    const auto path =
-        DownloadRun::findLatestFile(folder, audio ? QStringLiteral("mp3") : QStringLiteral("mp4"));
+    const auto path = DownloadRun::findLatestFile(work.path(), audio ? QStringLiteral("mp3")
+                                                                     : QStringLiteral("mp4"));
     if (path)
         Logger::shared().log(
             QStringLiteral("  after_move:filepath absent — fallback sur findLatestFile"),
@@ -97,37 +99,67 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
     if (item->runActive)
         co_return;
     item->runActive = true;
-    const auto outcome = co_await runDownload(item);
+    WorkFolder work(ensureDownloadFolder(), item->idText());
+    if (!work.isReady()) {
+        item->setErrorMessage(qtTrId("error.folder_not_writable").arg(work.parent()));
+        item->setStatus(DownloadStatus::Error);
+    }
+    std::optional<YtDlpRun::Outcome> outcome;
+    if (work.isReady())
+        outcome = co_await runDownload(item, work.path());
     if (!item)
         co_return;
-    if (outcome && !item->wasCancelled && outcome->last.started() && outcome->last.status == 0) {
-        std::optional<std::pair<QString, ProbeResult>> file;
-        if (const auto path = locateFile(*item, downloadFolder()))
-            file = co_await postProcess(*path, item);
-        if (!item)
-            co_return;
-        if (item->wasCancelled) {
-            // Stopped while probing or retagging: the downloaded file stays.
-            item->setStatus(DownloadStatus::Cancelled);
-            item->setStatusMessage(QString());
-        } else {
-            markDone(*item, file);
-        }
-    }
+    if (outcome && !item->wasCancelled && outcome->last.started() && outcome->last.status == 0)
+        co_await finishDownload(item, work);
+    if (!item)
+        co_return;
+    work.remove();
     item->runActive = false; // before the settled signal, which may start the next run
     if (self)
         emit itemSettled(item);
 }
 
+// Probes and retags the file in the working folder, then moves it into the
+// download folder; a stop meanwhile keeps the file all the same.
+QCoro::Task<> DownloadManager::finishDownload(DownloadItem *target, WorkFolder &work)
+{
+    QPointer<DownloadItem> item(target);
+    std::optional<std::pair<QString, ProbeResult>> file;
+    if (const auto path = locateFile(*item, work))
+        file = co_await postProcess(*path, item);
+    if (file) {
+        const auto placed = work.place(file->first);
+        if (!placed && item) {
+            // The finished file stays where it is, and the row says where.
+            const QString kept = work.keep(file->first);
+            item->setErrorMessage(qtTrId("error.file_kept").arg(work.parent(), kept));
+            item->setStatus(DownloadStatus::Error);
+            co_return;
+        }
+        file->first = placed.value_or(QString());
+    }
+    if (!item)
+        co_return;
+    if (item->wasCancelled) {
+        item->setStatus(DownloadStatus::Cancelled);
+        item->setStatusMessage(QString());
+        if (file)
+            item->setFilePath(file->first);
+    } else {
+        markDone(*item, file);
+    }
+}
+
 // The yt-dlp run with its ladder; a failed or stopped run is reported on the
 // item, a successful one is left to the caller. Nothing when yt-dlp is missing.
-QCoro::Task<std::optional<YtDlpRun::Outcome>> DownloadManager::runDownload(DownloadItem *target)
+QCoro::Task<std::optional<YtDlpRun::Outcome>> DownloadManager::runDownload(DownloadItem *target,
+                                                                           QString workFolder)
 {
     QPointer<DownloadItem> item(target);
     const auto ytdlp = YtDlpRun::findOrFail(*item);
     if (!ytdlp)
         co_return std::nullopt;
-    const QString outputTemplatePath = DownloadRun::literalTemplateText(ensureDownloadFolder()) +
+    const QString outputTemplatePath = DownloadRun::literalTemplateText(workFolder) +
                                        QLatin1Char('/') + DownloadRun::outputTemplate;
     item->setStatus(DownloadStatus::Downloading);
     item->setStatusMessage(QStringLiteral("Starting…"));
@@ -157,8 +189,10 @@ QCoro::Task<std::optional<YtDlpRun::Outcome>> DownloadManager::runDownload(Downl
         item->setErrorMessage(run.launchError->message);
         item->setStatus(DownloadStatus::Error);
     } else if (run.status != 0) {
-        item->setErrorMessage(YtDlpErrors::failureMessage(
-            outcome->stderrLines, ToolEnvironment::isYouTubeURL(item->url()), true));
+        item->setErrorMessage(
+            DownloadRun::diskFullMessage(outcome->stderrLines, QFileInfo(workFolder).path())
+                .value_or(YtDlpErrors::failureMessage(
+                    outcome->stderrLines, ToolEnvironment::isYouTubeURL(item->url()), true)));
         item->setStatus(DownloadStatus::Error);
     }
     co_return outcome;

@@ -14,7 +14,7 @@
 QString retagTemporaryPath(const QString &path)
 {
     const QFileInfo info(path);
-    return info.path() + QStringLiteral("/._retag_") + info.fileName();
+    return info.path() + QLatin1Char('/') + retagTemporaryPrefix + info.fileName();
 }
 
 QCoro::Task<std::optional<QString>> retagHvc1(QString path, QString ffmpegPath, DownloadItem *item)

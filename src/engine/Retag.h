@@ -14,4 +14,6 @@ class DownloadItem;
 // The child is held in `item` while it runs.
 QCoro::Task<std::optional<QString>> retagHvc1(QString path, QString ffmpegPath,
                                               DownloadItem *item = nullptr);
+// The rewrite goes to "._retag_<name>" beside the file, then replaces it.
+inline const QString retagTemporaryPrefix = QStringLiteral("._retag_");
 QString retagTemporaryPath(const QString &path);

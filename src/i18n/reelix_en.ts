@@ -125,6 +125,14 @@ then press Add.</translation>
         <source>yt-dlp is not installed. Open Tools › Check for Updates to install it.</source>
         <translation>yt-dlp is not installed. Open Tools › Check for Updates to install it.</translation>
     </message>
+    <message id="error.disk_full">
+        <source>The disk is full: free some space in %1 and try again.</source>
+        <translation>The disk is full: free some space in %1 and try again.</translation>
+    </message>
+    <message id="error.folder_not_writable">
+        <source>Reelix cannot write in %1: check that the folder exists and can be written to.</source>
+        <translation>Reelix cannot write in %1: check that the folder exists and can be written to.</translation>
+    </message>
     <message id="tool.ytdlp.desc">
         <source>Finds and downloads the video</source>
         <translation>Finds and downloads the video</translation>
@@ -220,6 +228,10 @@ then press Add.</translation>
     <message id="action.stop">
         <source>Stop</source>
         <translation>Stop</translation>
+    </message>
+    <message id="error.file_kept">
+        <source>The download could not be moved into %1: it is kept at %2</source>
+        <translation>The download could not be moved into %1: it is kept at %2</translation>
     </message>
 </context>
 </TS>

@@ -125,6 +125,14 @@ puis appuyez sur Ajouter.</translation>
         <source>yt-dlp is not installed. Open Tools › Check for Updates to install it.</source>
         <translation>yt-dlp n'est pas installé. Ouvrez Outils › Rechercher des mises à jour pour l'installer.</translation>
     </message>
+    <message id="error.disk_full">
+        <source>The disk is full: free some space in %1 and try again.</source>
+        <translation>Le disque est plein : libérez de la place dans %1 puis réessayez.</translation>
+    </message>
+    <message id="error.folder_not_writable">
+        <source>Reelix cannot write in %1: check that the folder exists and can be written to.</source>
+        <translation>Reelix ne peut pas écrire dans %1 : vérifiez que le dossier existe et qu'il est accessible en écriture.</translation>
+    </message>
     <message id="tool.ytdlp.desc">
         <source>Finds and downloads the video</source>
         <translation>Trouve et télécharge la vidéo</translation>
@@ -220,6 +228,10 @@ puis appuyez sur Ajouter.</translation>
     <message id="action.stop">
         <source>Stop</source>
         <translation>Arrêter</translation>
+    </message>
+    <message id="error.file_kept">
+        <source>The download could not be moved into %1: it is kept at %2</source>
+        <translation>Le téléchargement n'a pas pu être déplacé dans %1 : il est conservé ici : %2</translation>
     </message>
 </context>
 </TS>

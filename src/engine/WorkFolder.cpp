@@ -1,0 +1,120 @@
+#include "WorkFolder.h"
+
+#include "DownloadRun.h"
+#include "Retag.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+const QString kPrefix = QStringLiteral(".reelix-work-");
+const QString kLockName = QStringLiteral(".reelix-lock");
+// A UUID's text with dashes; item ids are in lower case, temporary names in upper.
+const QString kUuid = QStringLiteral("[0-9a-f]{8}(-[0-9a-f]{4}){3}-[0-9a-f]{12}");
+
+std::unique_ptr<QLockFile> lockIn(const QString &folder)
+{
+    auto lock = std::make_unique<QLockFile>(folder + QLatin1Char('/') + kLockName);
+    // Only a lock whose process has ended is stale: a run may last hours.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0))
+        return nullptr;
+    return lock;
+}
+
+// A temporary the conversion or the hev1 retag of an earlier version wrote
+// beside the downloads. "._retag_X" beside a file "retag_X" is that file's
+// companion from macOS, not ours.
+bool isStaleTemporary(const QFileInfo &entry)
+{
+    static const QRegularExpression conversion(QStringLiteral("^\\.reelix_convert_") +
+                                               kUuid.toUpper() + QStringLiteral("\\.mp4$"));
+    const QString name = entry.fileName();
+    if (conversion.match(name).hasMatch())
+        return true;
+    return name.startsWith(retagTemporaryPrefix) &&
+           !QFileInfo::exists(entry.path() + QLatin1Char('/') + name.mid(2));
+}
+
+} // namespace
+
+WorkFolder::WorkFolder(const QString &parent, const QString &itemId)
+    : m_parent(parent), m_path(parent + QLatin1Char('/') + kPrefix + itemId)
+{
+    // Never a link: removing the folder would empty the folder it points to.
+    if (QFileInfo(m_path).isSymLink() || !QDir().mkpath(m_path))
+        return;
+    m_lock = lockIn(m_path);
+}
+
+WorkFolder::~WorkFolder()
+{
+    remove();
+}
+
+bool WorkFolder::holds(const QString &file) const
+{
+    const QFileInfo info(file);
+    return isReady() && info.isFile() && !info.isSymLink() &&
+           info.canonicalPath() == QFileInfo(m_path).canonicalFilePath();
+}
+
+std::optional<QString> WorkFolder::place(const QString &file) const
+{
+    return DownloadRun::moveToFreeName(file,
+                                       m_parent + QLatin1Char('/') + QFileInfo(file).fileName());
+}
+
+void WorkFolder::remove()
+{
+    if (!m_lock)
+        return;
+    m_lock->unlock();
+    m_lock.reset();
+    QDir(m_path).removeRecursively();
+}
+
+QString WorkFolder::keep(const QString &file)
+{
+    if (!m_lock)
+        return file;
+    m_lock->unlock();
+    m_lock.reset();
+    QFile::remove(m_path + QLatin1Char('/') + kLockName);
+    const QString kept = m_parent + QStringLiteral("/.reelix-kept-") +
+                         m_path.mid(m_path.lastIndexOf(kPrefix) + kPrefix.size());
+    if (!QDir().rename(m_path, kept))
+        return file;
+    return kept + QLatin1Char('/') + QFileInfo(file).fileName();
+}
+
+bool WorkFolder::isWorkFolderName(const QString &name)
+{
+    static const QRegularExpression pattern(QLatin1Char('^') + QRegularExpression::escape(kPrefix) +
+                                            kUuid + QLatin1Char('$'));
+    return pattern.match(name).hasMatch();
+}
+
+void WorkFolder::removeLeftovers(const QString &folder, const QStringList &owned)
+{
+    const QDir dir(folder);
+    const auto entries =
+        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        if (entry.isSymLink())
+            continue;
+        const QString name = entry.fileName();
+        if (entry.isFile() && isStaleTemporary(entry)) {
+            QFile::remove(entry.filePath());
+        } else if (entry.isDir() && isWorkFolderName(name) &&
+                   !owned.contains(name.mid(kPrefix.size()))) {
+            // Held by a run going on in this or another Reelix: left alone.
+            if (auto lock = lockIn(entry.filePath())) {
+                lock->unlock();
+                QDir(entry.filePath()).removeRecursively();
+            }
+        }
+    }
+}

@@ -1,0 +1,168 @@
+#include "fixtures/EngineHarness.h"
+#include "i18n/Localization.h"
+
+#include <QUuid>
+
+using namespace Harness;
+
+// Each run writes in a hidden folder of its own: a file of the user's is never
+// taken for the download, two downloads never share a name, and nothing of a
+// run stays behind, whether it ends done, failed, stopped or on a full disk.
+class TestWorkFolder : public EngineTest
+{
+    Q_OBJECT
+
+    QStringList entries() const
+    {
+        return QDir(folder()).entryList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    }
+    QString work(const DownloadItem *item) const
+    {
+        return folder() + "/.reelix-work-" + item->idText();
+    }
+    // What the tools write to `name` in the item's working folder meets a full disk.
+    void fullDiskFor(const DownloadItem *item, const QString &name)
+    {
+        QDir().mkpath(work(item));
+        QFile::link("/dev/full", work(item) + "/" + name);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Localization::install(QLocale(QLocale::English));
+        startServer();
+        // Long enough on the slow path to be stopped while it downloads.
+        QVERIFY(makeMedia(20, Codecs::h264 + words("-b:v 1M"), m_server->root() + "/big.mp4"));
+    }
+
+    void init()
+    {
+        resetEngine();
+        QFile::remove(m_server->root() + "/routes.json");
+    }
+
+    void cleanup() { m_manager.reset(); }
+
+    void takenNamesStayTheUsers_data()
+    {
+        QTest::addColumn<QStringList>("served");
+        QTest::addColumn<QStringList>("expected");
+        const QString alike = "Two different videos whose titles agree up to here";
+        QTest::newRow("a file of the user's has the title")
+            << QStringList{"h264.mp4"} << QStringList{"h264 (2).mp4", "h264.mp4"};
+        QTest::newRow("titles alike in their first 50 characters")
+            << QStringList{alike + " and no further.mp4", alike + ", then differ.mp4"}
+            << QStringList{alike + " (2).mp4", alike + ".mp4"};
+    }
+
+    void takenNamesStayTheUsers()
+    {
+        QFETCH(QStringList, served);
+        QFETCH(QStringList, expected);
+        const QString users = folder() + "/" + expected.last();
+        if (served.size() == 1)
+            writeText(users, "the user's own file");
+        QStringList paths;
+        for (const QString &name : served) {
+            QFile::copy(m_server->root() + "/h264.mp4", m_server->root() + "/" + name);
+            DownloadItem *item =
+                readyItem(m_server->httpUrl(QString::fromLatin1(QUrl::toPercentEncoding(name))));
+            QVERIFY(item && finish(item));
+            QCOMPARE(item->status(), DownloadStatus::Done);
+            QVERIFY(item->filePath() && !paths.contains(*item->filePath()));
+            paths << *item->filePath();
+        }
+        if (served.size() == 1)
+            QCOMPARE(readText(users), QString("the user's own file"));
+        QCOMPARE(entries(), expected);
+    }
+
+    void runLeavesNothingBehind_data()
+    {
+        addTags({"done", "failed", "stopped", "disk full", "conversion, disk full"});
+    }
+
+    void runLeavesNothingBehind()
+    {
+        QFile::copy(m_server->root() + "/big.mp4", m_server->root() + "/cut.mp4");
+        DownloadItem *item = readyItem(tag() == "stopped" ? m_server->slowUrl("big.mp4")
+                                                          : m_server->httpUrl("cut.mp4"));
+        QVERIFY(item);
+        if (tag() == "failed") // half the file, then the connection ends
+            writeText(m_server->root() + "/routes.json", R"({"drop": ["/cut.mp4"]})");
+        if (tag() == "disk full")
+            fullDiskFor(item, "cut.mp4.part");
+        m_manager->start(item);
+        if (tag() == "stopped") {
+            QTRY_VERIFY_WITH_TIMEOUT(item->progress() > 0, 60000);
+            DownloadManager other; // another Reelix on the folder leaves a running download alone
+            other.useFolderForThisRun(folder());
+            QVERIFY(QFileInfo(work(item)).isDir());
+            item->cancelRun();
+        }
+        WAIT_SETTLED(item, 120000);
+        if (tag() == "conversion, disk full") { // the download stays as it was
+            fullDiskFor(item, "cut_qt.mp4");
+            m_manager->convert(item);
+            QTRY_VERIFY_WITH_TIMEOUT(item->status() != DownloadStatus::Converting, 60000);
+            QVERIFY(item->needsConversion());
+        }
+        const QMap<QString, DownloadStatus> end{{"failed", DownloadStatus::Error},
+                                                {"disk full", DownloadStatus::Error},
+                                                {"stopped", DownloadStatus::Cancelled}};
+        QCOMPARE(item->status(), end.value(tag(), DownloadStatus::Done));
+        QCOMPARE(entries(),
+                 item->status() == DownloadStatus::Done ? QStringList{"cut.mp4"} : QStringList{});
+        if (tag().contains("disk full"))
+            QCOMPARE(item->errorMessage(),
+                     "The disk is full: free some space in " + folder() + " and try again.");
+    }
+
+    // What a crash left goes at the next start; only what Reelix names so.
+    void leftoversGoAtStart_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("kept");
+        const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        QTest::newRow("working folder") << ".reelix-work-" + id << false;
+        QTest::newRow("user's folder, like name") << ".reelix-work-notes" << true;
+        QTest::newRow("user's folder, longer name") << ".reelix-work-" + id + ".old" << true;
+        QTest::newRow("conversion temporary")
+            << ".reelix_convert_" + id.toUpper() + ".mp4" << false;
+        QTest::newRow("user's file, like name") << ".reelix_convert_notes.mp4" << true;
+        QTest::newRow("retag temporary") << "._retag_Clip.mp4" << false;
+    }
+
+    void leftoversGoAtStart()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, kept);
+        const QString path = folder() + "/" + name;
+        const bool file = name.endsWith(".mp4");
+        if (!file)
+            QDir().mkpath(path);
+        writeText(file ? path : path + "/part.mp4.part", "partial");
+        DownloadManager next;
+        next.useFolderForThisRun(folder());
+        QCOMPARE(QFileInfo::exists(path), kept);
+    }
+
+    // A conversion that fails makes reelix-cli fail: a picture one pixel
+    // wide cannot be made of even width.
+    void cliFailsWhenConversionFails()
+    {
+        QVERIFY(runTool("ffmpeg", words("-loglevel error -y -f lavfi -i testsrc=size=16x16:d=1 "
+                                        "-vf scale=1:1 -c:v libvpx-vp9 -deadline realtime") +
+                                      QStringList{m_server->root() + "/pixel.webm"}));
+        QCOMPARE(
+            runCli({"download", "--convert", "--folder", folder(), m_server->httpUrl("pixel.webm")})
+                .exitCode,
+            1);
+        QCOMPARE(entries(), QStringList{"pixel.webm"});
+    }
+};
+
+REELIX_TEST_MAIN(TestWorkFolder)
+#include "tst_workfolder.moc"

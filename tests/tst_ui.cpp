@@ -76,6 +76,7 @@ class TestUi : public QObject
         {"downloading", DepStatus::downloading(0.426), "percentLabel", "42%"},
         {"updating", DepStatus::updating(0.5), "updatingLabel", ""},
         {"failed", DepStatus::failed("boom"), "failedLabel", ""},
+        {"could not check", DepStatus::unchecked("1", "HTTP 403"), "uncheckedLabel", ""},
     };
 
     QQmlEngine *m_engine = nullptr;
@@ -358,7 +359,7 @@ private slots:
         if (allPresent) {
             QCOMPARE(checksStarted, 1); // one silent check
             QTRY_VERIFY(!app.checker()->isCheckingUpdates());
-            QCOMPARE(app.checker()->ytdlp()->status(), DepStatus::upToDate("2025.01.15"));
+            QCOMPARE(app.checker()->ytdlp()->status().kind(), DepStatus::Kind::Unchecked);
         } else {
             QCOMPARE(checksStarted, 0);
             app.checker()->onComplete();
@@ -496,8 +497,9 @@ private slots:
             load("DepCard", {{"dep", QVariant::fromValue(checker.ytdlp())}, {"appeared", true}},
                  {340, 80});
         QQuickItem *root = view->rootObject();
-        for (const QString name : {"waitingLabel", "checkingSpinner", "versionLabel",
-                                   "percentLabel", "updatingLabel", "failedLabel"})
+        for (const QString name :
+             {"waitingLabel", "checkingSpinner", "versionLabel", "percentLabel", "updatingLabel",
+              "failedLabel", "uncheckedLabel"})
             QVERIFY2(shown(root, name) == (name == label), qPrintable(name));
         if (label == "versionLabel")
             QCOMPARE(find(root, "versionText")->property("text").toString(), text);

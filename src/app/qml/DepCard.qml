@@ -99,6 +99,24 @@ Rectangle {
                         font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold
                     }
                 }
+                // The tool works; its published version is unknown, and the tip says why.
+                Row {
+                    objectName: "uncheckedLabel"
+                    visible: card.kind === DepState.Unchecked
+                    spacing: 4
+                    Layout.maximumWidth: 190
+                    HoverHandler { id: uncheckedHover }
+                    ToolTip.visible: uncheckedHover.hovered
+                    ToolTip.text: card.dep.uncheckedReason
+                    Icon { name: "exclamationmark.triangle.fill"; size: 11; color: Theme.warning; anchors.verticalCenter: parent.verticalCenter }
+                    Text {
+                        width: Math.min(implicitWidth, 170)
+                        text: card.dep.version + " · " + qsTrId("setup.unchecked")
+                        elide: Text.ElideMiddle
+                        color: Theme.warning
+                        font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold
+                    }
+                }
                 Text {
                     objectName: "percentLabel"
                     visible: card.kind === DepState.Downloading

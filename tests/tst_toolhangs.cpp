@@ -14,27 +14,22 @@
 #include <csignal>
 
 using namespace ToolFolder;
-using Route = std::tuple<QString, QString, QJsonValue>; // kind, path, value
-Q_DECLARE_METATYPE(QList<Route>)
+using Routes = QList<std::tuple<QString, QString, QJsonValue>>; // kind, path, value
+Q_DECLARE_METATYPE(Routes)
 
-// Distributors that go quiet, refuse to answer or answer something else,
-// and tools that never answer: every check and install ends and says why,
-// and the working tools, the temporary folder and the process table are left
-// as they were.
+// Distributors that go quiet, refuse or answer something else, and tools
+// that never answer: every check and install ends and says why, and leaves
+// the working tools, the temporary folder and the process table as they were.
 class TestToolHangs : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<ToolMirror> m_mirror;
-    const QString api = "/repos/yt-dlp/yt-dlp/releases/latest";
-    const QString asset = "/assets/yt-dlp_linux";
-    const QString idle = "No data for 1 s: the transfer was ended";
-
-    void route(const QList<Route> &routes)
-    {
-        for (const auto &[kind, path, value] : routes)
-            m_mirror->addRoute(kind, path, value);
-    }
+    static inline const QString api = "/repos/yt-dlp/yt-dlp/releases/latest";
+    static inline const QString page = "/yt-dlp/yt-dlp/releases/latest";
+    static inline const QString asset = "/assets/yt-dlp_linux";
+    static inline const QString idle = "No data for 1 s: the transfer was ended";
+    static inline const QString http = "the server answered HTTP ";
 
     // A yt-dlp that never answers; it writes its own and its child's ids.
     static QString hangingYtdlp()
@@ -47,10 +42,23 @@ class TestToolHangs : public QObject
 
     static bool anyAlive(const QString &pids)
     {
-        for (const QString &pid : readText(pids).split(' ', Qt::SkipEmptyParts))
-            if (processAlive(pid.toLongLong()))
-                return true;
-        return false;
+        const QStringList ids = readText(pids).split(' ', Qt::SkipEmptyParts);
+        return std::any_of(ids.begin(), ids.end(),
+                           [](const QString &id) { return processAlive(id.toLongLong()); });
+    }
+
+    void startCli(QProcess &cli, const QString &action, const QString &idleLimit = "1000")
+    {
+        QProcessEnvironment env = m_mirror->environment();
+        env.insert("REELIX_IDLE_LIMIT_MS", idleLimit);
+        cli.setProcessEnvironment(env);
+        cli.start(REELIX_CLI_PATH, {"tools", action, "--json"});
+    }
+
+    static QJsonArray jsonOf(QProcess &cli)
+    {
+        const QByteArray out = cli.readAllStandardOutput().trimmed();
+        return QJsonDocument::fromJson(out.split('\n').last()).array();
     }
 
 private slots:
@@ -73,26 +81,16 @@ private slots:
         writeScript(bin("node"), "echo v22.20.0");
     }
 
-    void aQuietDownloadEnds_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("path");
-        QTest::newRow("yt-dlp: headers, then nothing") << "stall" << asset;
-        QTest::newRow("yt-dlp: half the body, never the end") << "endless" << asset;
-        QTest::newRow("Node.js: headers, then nothing")
-            << "stall"
-            << "/dist/v22.21.0/node-v22.21.0-linux-x64.tar.gz";
-    }
+    void aQuietDownloadEnds_data() { addTags({"stall yt-dlp", "endless yt-dlp", "stall node"}); }
 
     void aQuietDownloadEnds()
     {
-        QFETCH(QString, kind);
-        QFETCH(QString, path);
-        m_mirror->addRoute(kind, path);
+        const bool node = tag().endsWith("node");
+        m_mirror->addRoute(tag().section(' ', 0, 0),
+                           node ? "/dist/v22.21.0/node-v22.21.0-linux-x64.tar.gz" : asset);
         DependencyChecker checker;
-        Dependency *tool = path == asset ? checker.ytdlp() : checker.node();
-        tool->setStatus(
-            DepStatus::updateAvailable("old", path == asset ? "2025.01.15" : "v22.21.0"));
+        Dependency *tool = node ? checker.node() : checker.ytdlp();
+        tool->setStatus(DepStatus::updateAvailable("old", node ? "v22.21.0" : "2025.01.15"));
         await(checker.updateAll());
         QCOMPARE(tool->status(), DepStatus::failed(idle));
         QCOMPARE(toolOutput(bin("yt-dlp"), "--version"), QString("2024.01.01"));
@@ -102,41 +100,40 @@ private slots:
 
     void aFailedLookupIsNeverUpToDate_data()
     {
-        QTest::addColumn<QList<Route>>("routes");
+        QTest::addColumn<Routes>("routes");
         QTest::addColumn<QString>("tool");
         QTest::addColumn<DepStatus>("expected");
-        const QString page = "/yt-dlp/yt-dlp/releases/latest";
+        const QString v = "2024.01.01";
         QTest::newRow("API rate limit, the release page names the tag")
-            << QList<Route>{{"status", api, 403},
-                            {"redirect", page, "/yt-dlp/yt-dlp/releases/tag/2025.02.01"}}
-            << "yt-dlp" << DepStatus::updateAvailable("2024.01.01", "2025.02.01");
+            << Routes{{"status", api, 403},
+                      {"redirect", page, "/yt-dlp/yt-dlp/releases/tag/2025.02.01"}}
+            << "yt-dlp" << DepStatus::updateAvailable(v, "2025.02.01");
         QTest::newRow("API rate limit, no release page")
-            << QList<Route>{{"status", api, 403}} << "yt-dlp"
-            << DepStatus::unchecked("2024.01.01", "the server answered HTTP 403");
+            << Routes{{"status", api, 403}} << "yt-dlp" << DepStatus::unchecked(v, http + "403");
         QTest::newRow("API too many requests, page without a tag")
-            << QList<Route>{{"status", api, 429}, {"redirect", page, "/yt-dlp/yt-dlp/releases"}}
-            << "yt-dlp" << DepStatus::unchecked("2024.01.01", "the server answered HTTP 429");
+            << Routes{{"status", api, 429}, {"redirect", page, "/yt-dlp/yt-dlp/releases"}}
+            << "yt-dlp" << DepStatus::unchecked(v, http + "429");
         QTest::newRow("API answers another shape")
-            << QList<Route>{{"redirect", api, "/ffmpeg/release-readme.txt"}} << "yt-dlp"
-            << DepStatus::unchecked("2024.01.01", "the answer names no version");
-        QTest::newRow("API goes quiet") << QList<Route>{{"stall", api, true}} << "yt-dlp"
-                                        << DepStatus::unchecked("2024.01.01", idle);
+            << Routes{{"redirect", api, "/ffmpeg/release-readme.txt"}} << "yt-dlp"
+            << DepStatus::unchecked(v, "the answer names no version");
+        QTest::newRow("API goes quiet")
+            << Routes{{"stall", api, true}} << "yt-dlp" << DepStatus::unchecked(v, idle);
         QTest::newRow("ffmpeg distributor down")
-            << QList<Route>{{"status", "/ffmpeg/release-readme.txt", 503}} << "ffmpeg"
-            << DepStatus::unchecked("6.0-old", "the server answered HTTP 503");
-        QTest::newRow("Node.js index down")
-            << QList<Route>{{"status", "/dist/index.json", 502}} << "node"
-            << DepStatus::unchecked("v22.20.0", "the server answered HTTP 502");
-        QTest::newRow("Node.js: the newest of its line, not of any line")
-            << QList<Route>{} << "node" << DepStatus::updateAvailable("v22.20.0", "v22.21.0");
+            << Routes{{"status", "/ffmpeg/release-readme.txt", 503}} << "ffmpeg"
+            << DepStatus::unchecked("6.0-old", http + "503");
+        QTest::newRow("Node.js index down") << Routes{{"status", "/dist/index.json", 502}} << "node"
+                                            << DepStatus::unchecked("v22.20.0", http + "502");
+        QTest::newRow("Node.js: the newest of its own line")
+            << Routes{} << "node" << DepStatus::updateAvailable("v22.20.0", "v22.21.0");
     }
 
     void aFailedLookupIsNeverUpToDate()
     {
-        QFETCH(QList<Route>, routes);
+        QFETCH(Routes, routes);
         QFETCH(QString, tool);
         QFETCH(DepStatus, expected);
-        route(routes);
+        for (const auto &[kind, path, value] : routes)
+            m_mirror->addRoute(kind, path, value);
         DependencyChecker checker;
         await(checker.checkForUpdates());
         const Dependency *target = tool == "yt-dlp"   ? checker.ytdlp()
@@ -144,17 +141,6 @@ private slots:
                                                       : checker.node();
         QCOMPARE(target->status(), expected);
         QVERIFY(checker.allReady());
-    }
-
-    void nodeIsInstalledAsTheCheckFindsIt()
-    {
-        QFile::remove(bin("node"));
-        DependencyChecker checker;
-        await(checker.checkInstalled());
-        await(checker.installAll());
-        QCOMPARE(toolOutput(bin("node"), "--version"), QString("v22.21.0"));
-        await(checker.checkForUpdates());
-        QCOMPARE(checker.node()->status(), DepStatus::upToDate("v22.21.0"));
     }
 
     void aToolThatNeverAnswersEndsTheCheck()
@@ -172,24 +158,19 @@ private slots:
 
     void statusJson()
     {
-        if (tag() == "broken tool")
+        const bool broken = tag() == "broken tool";
+        if (broken)
             writeScript(bin("yt-dlp"), "exit 3");
         else
             m_mirror->addRoute("status", api, 403);
         QProcess cli;
-        cli.setProcessEnvironment(m_mirror->environment());
-        cli.start(REELIX_CLI_PATH, {"tools", "status", "--json"});
+        startCli(cli, "status");
         QVERIFY(cli.waitForFinished(60000));
-        const QJsonObject ytdlp =
-            QJsonDocument::fromJson(cli.readAllStandardOutput().trimmed().split('\n').last())
-                .array()[0]
-                .toObject();
-        const bool broken = tag() == "broken tool";
+        QCOMPARE(cli.exitCode(), broken ? 1 : 0);
+        const QJsonObject ytdlp = jsonOf(cli)[0].toObject();
         QCOMPARE(ytdlp["status"].toString(), QString(broken ? "failed" : "unchecked"));
         QCOMPARE(ytdlp["message"].toString(),
-                 QString(broken ? "L'outil n'affiche pas de version (--version)"
-                                : "the server answered HTTP 403"));
-        QCOMPARE(cli.exitCode(), broken ? 1 : 0);
+                 broken ? QString("L'outil n'affiche pas de version (--version)") : http + "403");
     }
 
     // A stop ends the command soon, with its summary and JSON, and leaves
@@ -211,20 +192,14 @@ private slots:
         if (action == "install")
             QFile::remove(bin("yt-dlp"));
         m_mirror->addRoute("stall", asset);
-        QProcessEnvironment env = m_mirror->environment();
-        env.insert("REELIX_IDLE_LIMIT_MS", "600000");
         QProcess cli;
-        cli.setProcessEnvironment(env);
-        cli.start(REELIX_CLI_PATH, {"tools", action, "--json"});
+        startCli(cli, action, "600000");
         QTRY_VERIFY_WITH_TIMEOUT(pids.isEmpty() ? !leftovers().isEmpty() : anyAlive(pids), 30000);
         ::kill(pid_t(cli.processId()), signal);
         QVERIFY(cli.waitForFinished(30000));
         QCOMPARE(cli.exitCode(), 130);
         QVERIFY(cli.readAllStandardError().contains("yt-dlp: unknown"));
-        const QJsonArray tools =
-            QJsonDocument::fromJson(cli.readAllStandardOutput().trimmed().split('\n').last())
-                .array();
-        QCOMPARE(tools.size(), 3);
+        QCOMPARE(jsonOf(cli).size(), 3);
         QCOMPARE(leftovers(), QStringList());
         QVERIFY(pids.isEmpty() || !anyAlive(pids));
         QCOMPARE(toolOutput(bin("node"), "--version"), QString("v22.20.0"));

@@ -63,6 +63,7 @@ class TestUi : public QObject
         {"checking", "checking", "update.checking", {"progressRow"}},
         {"updates", "updates", "update.available", {"installUpdatesButton", "skipButton"}},
         {"all ready", "ready", "update.all_uptodate", {"openButton"}},
+        {"could not check", "unchecked", "update.unchecked", {"openButton"}},
     };
 
     // The one label a dependency card shows for a status, and its text.
@@ -439,6 +440,8 @@ private slots:
             checker.setIsCheckingUpdates(true);
         if (state == "updates")
             checker.node()->setStatus(DepStatus::updateAvailable("v1", "v2"));
+        if (state == "unchecked")
+            checker.ytdlp()->setStatus(DepStatus::unchecked("1", "HTTP 403"));
         QTRY_COMPARE(shownOf(root, {"installButton", "noSudoNote", "progressRow",
                                     "installUpdatesButton", "skipButton", "openButton"}),
                      visible);

@@ -57,6 +57,11 @@ bool DependencyChecker::hasFailure() const
     return any([](DepStatus::Kind k) { return k == DepStatus::Kind::Failed; });
 }
 
+bool DependencyChecker::hasUnchecked() const
+{
+    return any([](DepStatus::Kind k) { return k == DepStatus::Kind::Unchecked; });
+}
+
 QString DependencyChecker::versionArgument(const Dependency *tool) const
 {
     return tool == m_ffmpeg ? QStringLiteral("-version") : QStringLiteral("--version");

@@ -29,6 +29,7 @@ class DependencyChecker : public QObject
     Q_PROPERTY(bool allReady READ allReady NOTIFY statusesChanged)
     Q_PROPERTY(bool isAnyUpdating READ isAnyUpdating NOTIFY statusesChanged)
     Q_PROPERTY(bool hasFailure READ hasFailure NOTIFY statusesChanged)
+    Q_PROPERTY(bool hasUnchecked READ hasUnchecked NOTIFY statusesChanged)
 
 public:
     explicit DependencyChecker(QObject *parent = nullptr);
@@ -47,6 +48,7 @@ public:
     bool allReady() const;
     bool isAnyUpdating() const;
     bool hasFailure() const;
+    bool hasUnchecked() const; // a published version could not be found
 
     static QString toolPath(const Dependency *tool);
 

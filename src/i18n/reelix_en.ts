@@ -249,5 +249,9 @@ then press Add.</translation>
         <source>Could not check</source>
         <translation>Could not check</translation>
     </message>
+    <message id="update.unchecked">
+        <source>Some versions could not be checked</source>
+        <translation>Some versions could not be checked</translation>
+    </message>
 </context>
 </TS>

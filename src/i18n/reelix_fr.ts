@@ -249,5 +249,9 @@ puis appuyez sur Ajouter.</translation>
         <source>Could not check</source>
         <translation>Vérification impossible</translation>
     </message>
+    <message id="update.unchecked">
+        <source>Some versions could not be checked</source>
+        <translation>Certaines versions n'ont pas pu être vérifiées</translation>
+    </message>
 </context>
 </TS>

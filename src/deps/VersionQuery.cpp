@@ -4,6 +4,7 @@
 
 #include "platform/ProcessWait.h"
 
+#include <QPointer>
 #include <QProcess>
 
 QCoro::Task<Result<QString>> versionOutput(QString path, QStringList arguments,
@@ -14,6 +15,7 @@ QCoro::Task<Result<QString>> versionOutput(QString path, QStringList arguments,
     process.setArguments(arguments);
     process.setStandardErrorFile(QProcess::nullDevice());
     QObject context;
+    const QPointer<const StopSwitch> stopGuard(stop); // its owner may go while the tool runs
     if (stop) {
         QObject::connect(stop, &StopSwitch::thrown, &context, [&process] { stopChild(process); });
         if (stop->isOn())
@@ -23,7 +25,7 @@ QCoro::Task<Result<QString>> versionOutput(QString path, QStringList arguments,
     options.timeLimit = ToolInstall::versionTimeLimit;
     const ProcessRunResult end = co_await startAndWait(process, options);
     const QString argument = arguments.value(0);
-    if (stop && stop->isOn())
+    if (stopGuard && stopGuard->isOn())
         co_return Failure{Failure::Kind::Tool, qtTrId("tools.stopped")};
     if (!end.started())
         co_return ToolInstall::cannotStart(end.launchError->message);

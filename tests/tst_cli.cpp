@@ -146,8 +146,8 @@ private slots:
                                                       {"installed", ""},
                                                       {"latest", ""},
                                                       {"message", ""}}));
-        QCOMPARE(r.json()[2].toObject()["status"].toString(), QString("updateAvailable"));
-        QCOMPARE(r.json()[2].toObject()["latest"].toString(), QString("v22.21.0"));
+        QCOMPARE(r.json()[2].toObject()["status"].toString(), QString("upToDate"));
+        QCOMPARE(r.json()[2].toObject()["version"].toString(), QString("v22.21.0"));
 
         r = runCli({"tools", "update", "--json"}, {}, env);
         QCOMPARE(r.exitCode, 0);

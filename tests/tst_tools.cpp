@@ -45,9 +45,18 @@ class TestTools : public QObject
         {"ffmpeg dropped mid-body", "drop", ffmpegArchive, "", "ffmpeg", ""},
         {"no ffmpeg in archive", "redirect", ffmpegArchive, "/empty/ffmpeg.tar.xz", "ffmpeg",
          "Binaire ffmpeg introuvable dans l'archive"},
-        {"no node in archive", "redirect", "/dist/v22.20.0/node-v22.20.0-linux-x64.tar.gz",
+        {"no node in archive", "redirect", "/dist/v22.21.0/node-v22.21.0-linux-x64.tar.gz",
          "/empty/node.tar.gz", "Node.js", "Binaire node introuvable dans l'archive"},
     };
+
+    // The version a lookup found, or why it found none.
+    static QString found(QCoro::Task<Result<QString>> lookup)
+    {
+        return await([](QCoro::Task<Result<QString>> task) -> QCoro::Task<QString> {
+            const Result<QString> result = co_await std::move(task);
+            co_return result ? *result : result.failure().message;
+        }(std::move(lookup)));
+    }
 
 private slots:
     void initTestCase()
@@ -78,7 +87,7 @@ private slots:
             QVERIFY2(info.isFile(), qPrintable(name));
             QCOMPARE(int(info.permissions() & 0x7777), 0x7755); // rwxr-xr-x
         }
-        QCOMPARE(toolOutput(bin("node"), "--version"), QString("v22.20.0"));
+        QCOMPARE(toolOutput(bin("node"), "--version"), QString("v22.21.0"));
         // Progress first, the final status last, never a report after it.
         for (const QString name : {"yt-dlp", "ffmpeg", "Node.js"}) {
             const QStringList mine =
@@ -91,13 +100,13 @@ private slots:
         QCOMPARE(trail.last(), QString("Node.js:installed"));
         QCOMPARE(leftovers(), QStringList());
 
-        // Then the version checks: only Node.js is behind.
+        // Then the version checks, with an older Node.js of the same line.
+        writeScript(bin("node"), "echo v22.20.0");
         QNetworkAccessManager network;
         ReleaseLookup lookup(network);
-        QCOMPARE(await(lookup.latestReleaseTag("yt-dlp", "yt-dlp")),
-                 std::optional<QString>("2025.01.15"));
-        QCOMPARE(await(lookup.latestFfmpegVersion()), std::optional<QString>("7.1"));
-        QCOMPARE(await(lookup.latestNodeLTSVersion()), std::optional<QString>("v22.21.0"));
+        QCOMPARE(found(lookup.latestReleaseTag("yt-dlp", "yt-dlp")), QString("2025.01.15"));
+        QCOMPARE(found(lookup.latestFfmpegVersion()), QString("7.1"));
+        QCOMPARE(found(lookup.latestNodeLTSVersion()), QString("v22.21.0"));
         await(checker.checkForUpdates());
         QVERIFY(!checker.isCheckingUpdates());
         QCOMPARE(checker.ytdlp()->status(), DepStatus::upToDate("2025.01.15"));
@@ -188,8 +197,9 @@ private slots:
         PlatformProfile::setCurrent(linuxProfile("http://127.0.0.1:9"));
         DependencyChecker checker;
         await(checker.checkForUpdates());
-        QCOMPARE(checker.ytdlp()->status(), DepStatus::upToDate("2025.01.15"));
-        QCOMPARE(checker.ffmpeg()->status(), DepStatus::upToDate("7.1"));
+        QCOMPARE(checker.ytdlp()->status(),
+                 DepStatus::unchecked("2025.01.15", "Connection refused"));
+        QCOMPARE(checker.ffmpeg()->status(), DepStatus::unchecked("7.1", "Connection refused"));
         QCOMPARE(checker.node()->status(), DepStatus::installedStatus()); // no node: no version
     }
 
@@ -236,9 +246,11 @@ private slots:
     void unpublishedVersions()
     {
         QCOMPARE(ToolVersions::releaseTagFrom(R"({"message":"Not Found"})"), std::nullopt);
-        QCOMPARE(ToolVersions::nodeLTSFrom(R"([{"lts":"Jod"},{"version":"v20.1.0","lts":"Iron"}])"),
-                 std::optional<QString>("v20.1.0"));
-        QCOMPARE(ToolVersions::nodeLTSFrom(R"([{"version":"v25.0.0","lts":false}])"), std::nullopt);
+        QCOMPARE(
+            ToolVersions::nodeLTSFrom(R"([{"lts":"Jod"},{"version":"v20.1.0","lts":"Iron"}])", 20),
+            std::optional<QString>("v20.1.0"));
+        QCOMPARE(ToolVersions::nodeLTSFrom(R"([{"version":"v25.0.0","lts":false}])", 25),
+                 std::nullopt);
         QCOMPARE(PlatformProfile::linuxProfile("/h", {}).ffmpegVersionFrom("nothing"),
                  std::nullopt);
         QCOMPARE(PlatformProfile::macOSProfile("/h", {}).ffmpegVersionFrom(R"({"version":7.1})"),
@@ -265,7 +277,7 @@ private slots:
         writeScript(stand + "/xattr", "echo \"xattr $*\" >> '" + record + "'");
         writeScript(mirror("/assets/yt-dlp_macos"), "echo 2025.01.15");
         writeText(mirror("/ffmpeg/getrelease/ffmpeg/zip"), "zip bytes");
-        writeText(mirror("/dist/v22.20.0/node-v22.20.0-darwin-x64.tar.gz"), "tar bytes");
+        writeText(mirror("/dist/v22.21.0/node-v22.21.0-darwin-x64.tar.gz"), "tar bytes");
         writeText(mirror("/ffmpeg/info/ffmpeg/release"), R"({"version":"7.1"})");
         setRoutes({{"redirect", QJsonObject{{"/yt-dlp/yt-dlp/releases/latest/download/yt-dlp_macos",
                                              "/assets/yt-dlp_macos"}}}});
@@ -282,7 +294,6 @@ private slots:
         await(checker.installAll());
         QVERIFY2(!checker.hasFailure(), qPrintable(checker.logOutput()));
         const QStringList calls = readText(record).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(calls.size(), 5);
         // Quarantine is lifted from each staged file, before it takes the tool's name.
         const QString staged = "xattr -d com\\.apple\\.quarantine " +
                                QRegularExpression::escape(ToolPaths::binDirectory()) +
@@ -298,8 +309,8 @@ private slots:
                      qPrintable(calls[i]));
         QCOMPARE(toolOutput(bin("node"), "--version"), QString("v22.20.0"));
         QNetworkAccessManager network;
-        QCOMPARE(await(ReleaseLookup(network).latestFfmpegVersion()),
-                 std::optional<QString>("7.1"));
+        ReleaseLookup lookup(network);
+        QCOMPARE(found(lookup.latestFfmpegVersion()), QString("7.1"));
         QCOMPARE(leftovers(), QStringList());
     }
 };

@@ -63,6 +63,7 @@ class TestUi : public QObject
         {"checking", "checking", "update.checking", {"progressRow"}},
         {"updates", "updates", "update.available", {"installUpdatesButton", "skipButton"}},
         {"all ready", "ready", "update.all_uptodate", {"openButton"}},
+        {"could not check", "unchecked", "update.unchecked", {"openButton"}},
     };
 
     // The one label a dependency card shows for a status, and its text.
@@ -76,6 +77,7 @@ class TestUi : public QObject
         {"downloading", DepStatus::downloading(0.426), "percentLabel", "42%"},
         {"updating", DepStatus::updating(0.5), "updatingLabel", ""},
         {"failed", DepStatus::failed("boom"), "failedLabel", ""},
+        {"could not check", DepStatus::unchecked("1", "HTTP 403"), "uncheckedLabel", ""},
     };
 
     // What is typed (A and B two addresses) → the items added, in order.
@@ -354,7 +356,7 @@ private slots:
         if (allPresent) {
             QCOMPARE(checksStarted, 1); // one silent check
             QTRY_VERIFY(!app.checker()->isCheckingUpdates());
-            QCOMPARE(app.checker()->ytdlp()->status(), DepStatus::upToDate("2025.01.15"));
+            QCOMPARE(app.checker()->ytdlp()->status().kind(), DepStatus::Kind::Unchecked);
         } else {
             QCOMPARE(checksStarted, 0);
             app.checker()->onComplete();
@@ -434,6 +436,8 @@ private slots:
             checker.setIsCheckingUpdates(true);
         if (state == "updates")
             checker.node()->setStatus(DepStatus::updateAvailable("v1", "v2"));
+        if (state == "unchecked")
+            checker.ytdlp()->setStatus(DepStatus::unchecked("1", "HTTP 403"));
         QTRY_COMPARE(shownOf(root, {"installButton", "noSudoNote", "progressRow",
                                     "installUpdatesButton", "skipButton", "openButton"}),
                      visible);
@@ -492,8 +496,9 @@ private slots:
             load("DepCard", {{"dep", QVariant::fromValue(checker.ytdlp())}, {"appeared", true}},
                  {340, 80});
         QQuickItem *root = view->rootObject();
-        for (const QString name : {"waitingLabel", "checkingSpinner", "versionLabel",
-                                   "percentLabel", "updatingLabel", "failedLabel"})
+        for (const QString name :
+             {"waitingLabel", "checkingSpinner", "versionLabel", "percentLabel", "updatingLabel",
+              "failedLabel", "uncheckedLabel"})
             QVERIFY2(shown(root, name) == (name == label), qPrintable(name));
         if (label == "versionLabel")
             QCOMPARE(find(root, "versionText")->property("text").toString(), text);

@@ -3,6 +3,7 @@
 #include "CliJson.h"
 
 #include "certs/CertificateStore.h"
+#include "platform/StopSignals.h"
 
 #include <cstdio>
 
@@ -27,6 +28,10 @@ QString describe(const Dependency *tool)
     case DepStatus::Kind::Failed:
         text += QStringLiteral(" — ") + s.message();
         break;
+    case DepStatus::Kind::Unchecked:
+        text += QLatin1Char(' ') + s.version() + QStringLiteral(" — ") +
+                qtTrId("tools.unchecked").arg(s.message());
+        break;
     default:
         break;
     }
@@ -37,9 +42,16 @@ QString describe(const Dependency *tool)
 
 namespace ToolsCommand {
 
-QCoro::Task<int> run(CliOptions options)
+QCoro::Task<int> run(CliOptions options, const StopSignals &stopSignals)
 {
     DependencyChecker checker;
+    // A stop ends the transfers and version runs under way; the summary and
+    // the JSON follow as usual.
+    bool interrupted = false;
+    QObject::connect(&stopSignals, &StopSignals::received, &checker, [&] {
+        interrupted = true;
+        checker.stop();
+    });
     Terminal terminal(stderr);
     // The installer's own log lines, as they come, and progress per tool.
     qsizetype shownLog = 0;
@@ -63,10 +75,11 @@ QCoro::Task<int> run(CliOptions options)
 
     if (options.toolsAction == QStringLiteral("install")) {
         co_await checker.checkInstalled();
-        co_await checker.installAll();
+        if (!interrupted)
+            co_await checker.installAll();
     } else {
         co_await checker.checkStatus();
-        if (options.toolsAction == QStringLiteral("update"))
+        if (options.toolsAction == QStringLiteral("update") && !interrupted)
             co_await checker.updateAll();
     }
     for (const Dependency *tool : checker.tools())
@@ -76,7 +89,7 @@ QCoro::Task<int> run(CliOptions options)
         std::fputc('\n', stdout);
         std::fflush(stdout);
     }
-    co_return checker.hasFailure() ? 1 : 0;
+    co_return interrupted ? 130 : checker.hasFailure() ? 1 : 0;
 }
 
 QCoro::Task<int> certs(CliOptions options)

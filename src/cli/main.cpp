@@ -61,10 +61,11 @@ int main(int argc, char *argv[])
         return exitCode;
     }
 
-    auto task = options.command == CliOptions::Command::Tools ? ToolsCommand::run(options)
-                                                              : ToolsCommand::certs(options);
-    QObject::connect(&stopSignals, &StopSignals::received, &app,
-                     [] { QCoreApplication::exit(130); });
+    const bool tools = options.command == CliOptions::Command::Tools;
+    auto task = tools ? ToolsCommand::run(options, stopSignals) : ToolsCommand::certs(options);
+    if (!tools)
+        QObject::connect(&stopSignals, &StopSignals::received, &app,
+                         [] { QCoreApplication::exit(130); });
     bool finished = false;
     task.then([&](int code) {
         exitCode = code;

@@ -31,6 +31,11 @@ DepStatus DepStatus::upToDate(const QString &version)
     return DepStatus(Kind::UpToDate, 0, version);
 }
 
+DepStatus DepStatus::unchecked(const QString &version, const QString &reason)
+{
+    return DepStatus(Kind::Unchecked, 0, version, reason);
+}
+
 QString DepStatus::caseName() const
 {
     return ::caseName(m_kind);
@@ -48,6 +53,7 @@ bool operator==(const DepStatus &a, const DepStatus &b)
     case DepStatus::Kind::UpToDate:
         return a.m_text1 == b.m_text1;
     case DepStatus::Kind::UpdateAvailable:
+    case DepStatus::Kind::Unchecked:
         return a.m_text1 == b.m_text1 && a.m_text2 == b.m_text2;
     default:
         return true;

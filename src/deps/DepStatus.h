@@ -16,7 +16,8 @@ enum class Kind
     Failed,
     UpdateAvailable,
     UpToDate,
-    Updating
+    Updating,
+    Unchecked // installed and working; its published version could not be found
 };
 Q_ENUM_NS(Kind)
 
@@ -46,13 +47,18 @@ public:
     static DepStatus updateAvailable(const QString &installed, const QString &latest);
     static DepStatus upToDate(const QString &version);
     static DepStatus updating(double fraction);
+    static DepStatus unchecked(const QString &version, const QString &reason);
 
     Kind kind() const { return m_kind; }
     double fraction() const { return m_fraction; }
-    QString message() const { return m_text1; }
+    // failed: what went wrong; unchecked: why the published version is unknown.
+    QString message() const { return m_kind == Kind::Unchecked ? m_text2 : m_text1; }
     QString installed() const { return m_kind == Kind::UpdateAvailable ? m_text1 : QString(); }
-    QString latest() const { return m_text2; }
-    QString version() const { return m_kind == Kind::UpToDate ? m_text1 : QString(); }
+    QString latest() const { return m_kind == Kind::UpdateAvailable ? m_text2 : QString(); }
+    QString version() const
+    {
+        return m_kind == Kind::UpToDate || m_kind == Kind::Unchecked ? m_text1 : QString();
+    }
 
     // "unknown", "checking", "updateAvailable", … as scripts name the cases.
     QString caseName() const;
@@ -66,7 +72,7 @@ private:
 
     Kind m_kind = Kind::Unknown;
     double m_fraction = 0;
-    QString m_text1; // failed: message; updateAvailable: installed; upToDate: version
-    QString m_text2; // updateAvailable: latest
+    QString m_text1; // failed: message; updateAvailable: installed; upToDate, unchecked: version
+    QString m_text2; // updateAvailable: latest; unchecked: reason
 };
 Q_DECLARE_METATYPE(DepStatus)

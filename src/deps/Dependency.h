@@ -19,6 +19,7 @@ class Dependency : public QObject
     Q_PROPERTY(QString installedVersion READ installedVersion NOTIFY statusChanged)
     Q_PROPERTY(QString latestVersion READ latestVersion NOTIFY statusChanged)
     Q_PROPERTY(QString failureMessage READ failureMessage NOTIFY statusChanged)
+    Q_PROPERTY(QString uncheckedReason READ uncheckedReason NOTIFY statusChanged)
 
 public:
     Dependency(const QString &name, const QString &description, const QString &icon,
@@ -37,6 +38,10 @@ public:
     QString failureMessage() const
     {
         return m_status.kind() == DepStatus::Kind::Failed ? m_status.message() : QString();
+    }
+    QString uncheckedReason() const
+    {
+        return m_status.kind() == DepStatus::Kind::Unchecked ? m_status.message() : QString();
     }
 
     void setStatus(const DepStatus &status);

@@ -1,15 +1,13 @@
 #include "DependencyChecker.h"
 
 #include "ReleaseLookup.h"
-#include "ToolInstall.h"
+#include "VersionQuery.h"
 
 #include "platform/ToolPaths.h"
 
 #include <QDir>
 #include <QPointer>
-#include <QtConcurrent>
 
-#include <QCoro/QCoroFuture>
 #include <QCoro/QCoroTimer>
 
 DependencyChecker::DependencyChecker(QObject *parent)
@@ -45,7 +43,7 @@ bool DependencyChecker::allReady() const
 {
     return !any([](DepStatus::Kind k) {
         return k != DepStatus::Kind::Installed && k != DepStatus::Kind::UpToDate &&
-               k != DepStatus::Kind::UpdateAvailable;
+               k != DepStatus::Kind::UpdateAvailable && k != DepStatus::Kind::Unchecked;
     });
 }
 
@@ -57,6 +55,11 @@ bool DependencyChecker::isAnyUpdating() const
 bool DependencyChecker::hasFailure() const
 {
     return any([](DepStatus::Kind k) { return k == DepStatus::Kind::Failed; });
+}
+
+bool DependencyChecker::hasUnchecked() const
+{
+    return any([](DepStatus::Kind k) { return k == DepStatus::Kind::Unchecked; });
 }
 
 QString DependencyChecker::versionArgument(const Dependency *tool) const
@@ -81,6 +84,7 @@ QCoro::Task<> DependencyChecker::allAtOnce(QList<Dependency *> tools,
 
 QCoro::Task<> DependencyChecker::checkInstalled()
 {
+    m_stop.reset();
     for (Dependency *tool : tools())
         tool->setStatus(DepStatus::checking());
     co_await allAtOnce(tools(), [this](Dependency *tool) { return testExecutable(tool); });
@@ -89,20 +93,26 @@ QCoro::Task<> DependencyChecker::checkInstalled()
 QCoro::Task<> DependencyChecker::testExecutable(Dependency *tool)
 {
     QPointer<Dependency> guard(tool);
-    const QString argument = versionArgument(tool);
-    // A file that is there but cannot run counts as broken, not installed.
-    auto test = QtConcurrent::run([path = toolPath(tool), argument] {
-        if (!ToolPaths::isExecutableFile(path))
-            return DepStatus::unknown();
-        const Outcome broken = ToolInstall::runsAndPrintsVersion(path, argument);
-        return broken ? DepStatus::failed(broken->message) : DepStatus::installedStatus();
-    });
-    // A test that finishes at once must still not change the status before
-    // checkInstalled() has returned: the views see `checking` first.
+    const QString path = toolPath(tool);
+    // The views see `checking` first: no status changes before
+    // checkInstalled() has returned.
     co_await QCoro::sleepFor(std::chrono::milliseconds(0));
-    const DepStatus status = co_await test;
-    if (guard)
-        guard->setStatus(status);
+    if (!guard)
+        co_return;
+    if (!ToolPaths::isExecutableFile(path)) {
+        guard->setStatus(DepStatus::unknown());
+        co_return;
+    }
+    // A file that is there but cannot run counts as broken, not installed.
+    const Result<QString> run =
+        co_await versionOutput(path, QStringList(versionArgument(tool)), &m_stop);
+    if (!guard)
+        co_return;
+    if (m_stop.isOn())
+        guard->setStatus(DepStatus::unknown());
+    else
+        guard->setStatus(run ? DepStatus::installedStatus()
+                             : DepStatus::failed(run.failure().message));
 }
 
 void DependencyChecker::setLogOutput(const QString &value)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Dependency.h"
+#include "StopSwitch.h"
 
 #include <QCoro/QCoroTask>
 
@@ -28,6 +29,7 @@ class DependencyChecker : public QObject
     Q_PROPERTY(bool allReady READ allReady NOTIFY statusesChanged)
     Q_PROPERTY(bool isAnyUpdating READ isAnyUpdating NOTIFY statusesChanged)
     Q_PROPERTY(bool hasFailure READ hasFailure NOTIFY statusesChanged)
+    Q_PROPERTY(bool hasUnchecked READ hasUnchecked NOTIFY statusesChanged)
 
 public:
     explicit DependencyChecker(QObject *parent = nullptr);
@@ -46,9 +48,9 @@ public:
     bool allReady() const;
     bool isAnyUpdating() const;
     bool hasFailure() const;
+    bool hasUnchecked() const; // a published version could not be found
 
     static QString toolPath(const Dependency *tool);
-    static constexpr const char *nodeSetupVersion = "22.20.0";
 
     // Marks each tool `checking` and tests the three files in the background;
     // the statuses change after this has returned.
@@ -59,8 +61,13 @@ public:
     // missing tool stays `unknown`).
     QCoro::Task<> checkStatus();
     // Installation: one tool after another, stopping at the first failure.
+    // Node.js is the newest release of the profile's LTS line, as the
+    // version check finds it.
     QCoro::Task<> installAll();
     QCoro::Task<> updateAll();
+    // Ends the transfers and version runs under way: the operation running
+    // ends soon after, the tools it did not finish `unknown`.
+    Q_INVOKABLE void stop() { m_stop.throwOn(); }
 
     // Fire-and-forget entry points for the views.
     Q_INVOKABLE void requestInstalledCheck() { checkInstalled(); }
@@ -103,6 +110,10 @@ private:
         const char *updateStep; // step key during an update
     };
     Source sourceFor(const Dependency *tool, const QString &nodeVersion) const;
+    // The source, after looking up Node.js's version when none is given;
+    // nothing, and the tool failed, when that lookup fails.
+    QCoro::Task<std::optional<Source>> findSource(Dependency *tool, QString nodeVersion);
+    void fail(Dependency *tool, const QString &message);
     QCoro::Task<bool> installTool(Dependency *tool, QString address, QString destination,
                                   Placement placement);
     void reportProgress(double fraction, Dependency *tool);
@@ -126,4 +137,5 @@ private:
     Dependency *m_node;
     QNetworkAccessManager *m_network = nullptr;
     std::unique_ptr<ReleaseLookup> m_lookup;
+    StopSwitch m_stop;
 };

@@ -1,4 +1,5 @@
 #include "DependencyChecker.h"
+#include "ReleaseLookup.h"
 #include "ToolDownload.h"
 #include "ToolInstall.h"
 
@@ -27,6 +28,31 @@ DependencyChecker::Source DependencyChecker::sourceFor(const Dependency *tool,
             "update.step.node"};
 }
 
+QCoro::Task<std::optional<DependencyChecker::Source>>
+DependencyChecker::findSource(Dependency *tool, QString nodeVersion)
+{
+    if (tool == m_node && nodeVersion.isEmpty()) {
+        const Result<QString> newest = co_await lookup().latestNodeLTSVersion();
+        if (!newest) {
+            fail(tool, qtTrId("tools.node.no_release")
+                           .arg(PlatformProfile::current().nodeLTSLine)
+                           .arg(newest.failure().message));
+            co_return std::nullopt;
+        }
+        nodeVersion = *newest;
+    }
+    // The Node.js address carries the version without its "v".
+    if (nodeVersion.startsWith(QLatin1Char('v')))
+        nodeVersion.remove(0, 1);
+    co_return sourceFor(tool, nodeVersion);
+}
+
+void DependencyChecker::fail(Dependency *tool, const QString &message)
+{
+    tool->setStatus(m_stop.isOn() ? DepStatus::unknown() : DepStatus::failed(message));
+    appendLog(QStringLiteral("✗ ") + message);
+}
+
 void DependencyChecker::reportProgress(double fraction, Dependency *tool)
 {
     if (tool->status().kind() == DepStatus::Kind::Updating)
@@ -50,7 +76,7 @@ QCoro::Task<bool> DependencyChecker::installTool(Dependency *tool, QString addre
             self->reportProgress(fraction, tool);
     };
     const Result<QString> download =
-        co_await ToolDownload::toTemporaryFile(network(), url, onProgress);
+        co_await ToolDownload::toTemporaryFile(network(), url, onProgress, &m_stop);
     *open = false;
     Outcome failure;
     if (!download) {
@@ -73,8 +99,7 @@ QCoro::Task<bool> DependencyChecker::installTool(Dependency *tool, QString addre
         failure = co_await placing;
     }
     if (failure) {
-        tool->setStatus(DepStatus::failed(failure->message));
-        appendLog(QStringLiteral("✗ ") + failure->message);
+        fail(tool, failure->message);
         co_return false;
     }
     tool->setStatus(DepStatus::installedStatus());
@@ -83,17 +108,22 @@ QCoro::Task<bool> DependencyChecker::installTool(Dependency *tool, QString addre
 
 QCoro::Task<> DependencyChecker::installAll()
 {
+    m_stop.reset();
     setIsInstalling(true);
     setLogOutput(QString());
     for (Dependency *tool : tools()) {
         if (tool->status().kind() == DepStatus::Kind::Installed)
             continue;
-        const Source source = sourceFor(tool, QString::fromLatin1(nodeSetupVersion));
-        setCurrentStep(qtTrId(source.setupStep));
+        const std::optional<Source> source = co_await findSource(tool, QString());
+        if (!source) {
+            setIsInstalling(false);
+            co_return;
+        }
+        setCurrentStep(qtTrId(source->setupStep));
         appendLog(QStringLiteral("▶ ") + m_currentStep + QStringLiteral("…"));
         const bool installed =
-            co_await installTool(tool, source.address, toolPath(tool), source.placement);
-        if (!installed) {
+            co_await installTool(tool, source->address, toolPath(tool), source->placement);
+        if (!installed || m_stop.isOn()) {
             setIsInstalling(false);
             co_return;
         }
@@ -105,6 +135,7 @@ QCoro::Task<> DependencyChecker::installAll()
 
 QCoro::Task<> DependencyChecker::updateAll()
 {
+    m_stop.reset();
     setIsInstalling(true);
     setLogOutput(QString());
     for (Dependency *tool : tools()) {
@@ -112,17 +143,18 @@ QCoro::Task<> DependencyChecker::updateAll()
         const bool broken = tool->status().kind() == DepStatus::Kind::Failed;
         if (tool->status().kind() != DepStatus::Kind::UpdateAvailable && !broken)
             continue;
-        const QString latest =
-            broken ? QString::fromLatin1(nodeSetupVersion) : tool->status().latest();
-        // The Node.js address carries the version without its "v".
-        const Source source =
-            sourceFor(tool, latest.startsWith(QLatin1Char('v')) ? latest.mid(1) : latest);
-        setCurrentStep(qtTrId(source.updateStep));
+        const QString latest = broken ? QString() : tool->status().latest();
+        const std::optional<Source> source = co_await findSource(tool, latest);
+        if (!source) {
+            setIsInstalling(false);
+            co_return;
+        }
+        setCurrentStep(qtTrId(source->updateStep));
         appendLog(QStringLiteral("▶ ") + m_currentStep + QStringLiteral("…"));
         tool->setStatus(DepStatus::updating(0));
         const bool installed =
-            co_await installTool(tool, source.address, toolPath(tool), source.placement);
-        if (!installed) {
+            co_await installTool(tool, source->address, toolPath(tool), source->placement);
+        if (!installed || m_stop.isOn()) {
             setIsInstalling(false);
             co_return;
         }

@@ -1,6 +1,7 @@
 #include "ReleaseLookup.h"
 
 #include "ToolVersions.h"
+#include "TransferWatch.h"
 
 #include "platform/PlatformProfile.h"
 
@@ -10,47 +11,94 @@
 
 #include <QCoro/QCoroSignal>
 
-#include <chrono>
-
 namespace {
-constexpr std::chrono::milliseconds lookupTimeLimit = std::chrono::seconds(10);
+
+Result<QString> versionOrReason(const std::optional<QString> &version)
+{
+    if (version)
+        return *version;
+    return Failure{Failure::Kind::Tool, qtTrId("tools.check.unreadable")};
 }
 
-QCoro::Task<std::optional<QByteArray>> ReleaseLookup::fetch(QUrl url, QByteArray accept)
+} // namespace
+
+QCoro::Task<Result<ReleaseLookup::Answer>> ReleaseLookup::ask(QNetworkRequest request)
 {
-    QNetworkRequest request(url);
-    request.setTransferTimeout(int(lookupTimeLimit.count()));
-    if (!accept.isEmpty())
-        request.setRawHeader("Accept", accept);
     QPointer<QNetworkReply> reply = m_network.get(request);
+    TransferWatch watch(reply.get(), m_stop);
     co_await qCoro(reply.get(), &QNetworkReply::finished);
     if (!reply)
-        co_return std::nullopt;
+        co_return Failure{Failure::Kind::Network, qtTrId("tools.stopped")};
     reply->deleteLater();
-    // The status is not examined: an error page simply lacks the expected key.
-    if (reply->error() != QNetworkReply::NoError &&
-        !reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid())
-        co_return std::nullopt;
-    co_return reply->readAll();
+    if (const Outcome ended = watch.failure())
+        co_return *ended;
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (!status.isValid())
+        co_return Failure{Failure::Kind::Network, reply->errorString()};
+    co_return Answer{status.toInt(), reply->readAll(),
+                     QUrl::fromEncoded(reply->rawHeader("Location"))};
 }
 
-QCoro::Task<std::optional<QString>> ReleaseLookup::latestReleaseTag(QString owner, QString repo)
+QCoro::Task<Result<QByteArray>> ReleaseLookup::fetch(QUrl url, QByteArray accept)
+{
+    QNetworkRequest request(url);
+    if (!accept.isEmpty())
+        request.setRawHeader("Accept", accept);
+    const Result<Answer> answer = co_await ask(request);
+    if (!answer)
+        co_return answer.failure();
+    if (answer->status < 200 || answer->status > 299)
+        co_return Failure{Failure::Kind::HttpStatus,
+                          qtTrId("tools.check.http").arg(answer->status)};
+    co_return answer->body;
+}
+
+QCoro::Task<Result<QString>> ReleaseLookup::latestReleaseTag(QString owner, QString repo)
 {
     const QUrl url(PlatformProfile::current().githubApiURL + QStringLiteral("/repos/") + owner +
                    QLatin1Char('/') + repo + QStringLiteral("/releases/latest"));
-    const auto body = co_await fetch(url, "application/vnd.github+json");
-    co_return body ? ToolVersions::releaseTagFrom(*body) : std::nullopt;
+    const Result<QByteArray> body = co_await fetch(url, "application/vnd.github+json");
+    if (!body)
+        co_return body.failure();
+    co_return versionOrReason(ToolVersions::releaseTagFrom(*body));
 }
 
-QCoro::Task<std::optional<QString>> ReleaseLookup::latestFfmpegVersion()
+QCoro::Task<Result<QString>> ReleaseLookup::latestYtdlpVersion()
+{
+    const Result<QString> fromApi =
+        co_await latestReleaseTag(QStringLiteral("yt-dlp"), QStringLiteral("yt-dlp"));
+    if (fromApi)
+        co_return fromApi;
+    // The release page is not counted against the API's limit; it redirects
+    // to ".../releases/tag/<version>".
+    QNetworkRequest request(QUrl(PlatformProfile::current().githubURL +
+                                 QStringLiteral("/yt-dlp/yt-dlp/releases/latest")));
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::ManualRedirectPolicy);
+    const Result<Answer> page = co_await ask(request);
+    const QString marker = QStringLiteral("/tag/");
+    const QString path = page ? page->location.path() : QString();
+    const QString tag = path.mid(path.lastIndexOf(marker) + marker.size());
+    if (page && page->status >= 300 && page->status <= 399 && path.contains(marker) &&
+        !tag.isEmpty() && !tag.contains(QLatin1Char('/')))
+        co_return tag;
+    co_return fromApi; // the first reason is the one worth showing
+}
+
+QCoro::Task<Result<QString>> ReleaseLookup::latestFfmpegVersion()
 {
     const PlatformProfile profile = PlatformProfile::current();
-    const auto body = co_await fetch(QUrl(profile.ffmpegVersionURL()), QByteArray());
-    co_return body ? profile.ffmpegVersionFrom(*body) : std::nullopt;
+    const Result<QByteArray> body = co_await fetch(QUrl(profile.ffmpegVersionURL()), QByteArray());
+    if (!body)
+        co_return body.failure();
+    co_return versionOrReason(profile.ffmpegVersionFrom(*body));
 }
 
-QCoro::Task<std::optional<QString>> ReleaseLookup::latestNodeLTSVersion()
+QCoro::Task<Result<QString>> ReleaseLookup::latestNodeLTSVersion()
 {
-    const auto body = co_await fetch(QUrl(PlatformProfile::current().nodeIndexURL()), QByteArray());
-    co_return body ? ToolVersions::nodeLTSFrom(*body) : std::nullopt;
+    const PlatformProfile profile = PlatformProfile::current();
+    const Result<QByteArray> body = co_await fetch(QUrl(profile.nodeIndexURL()), QByteArray());
+    if (!body)
+        co_return body.failure();
+    co_return versionOrReason(ToolVersions::nodeLTSFrom(*body, profile.nodeLTSLine));
 }

@@ -1,5 +1,7 @@
 #include "ToolDownload.h"
 
+#include "TransferWatch.h"
+
 #include "platform/TemporaryNames.h"
 
 #include <QFile>
@@ -33,7 +35,8 @@ std::optional<Failure> statusFailure(const QNetworkReply &reply)
 } // namespace
 
 QCoro::Task<Result<QString>> toTemporaryFile(QNetworkAccessManager &network, QUrl url,
-                                             std::function<void(double)> onProgress)
+                                             std::function<void(double)> onProgress,
+                                             const StopSwitch *stop)
 {
     const QString path = TemporaryNames::inTemp(QStringLiteral("reelix_dl_"));
     auto file = std::make_shared<QFile>(path);
@@ -43,6 +46,7 @@ QCoro::Task<Result<QString>> toTemporaryFile(QNetworkAccessManager &network, QUr
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
     QPointer<QNetworkReply> reply = network.get(request);
+    TransferWatch watch(reply.get(), stop);
     QObject context;
     bool writeFailed = false;
     QObject::connect(reply.get(), &QNetworkReply::readyRead, &context, [&, file] {
@@ -57,14 +61,16 @@ QCoro::Task<Result<QString>> toTemporaryFile(QNetworkAccessManager &network, QUr
                      });
     co_await qCoro(reply.get(), &QNetworkReply::finished);
     QObject::disconnect(reply.get(), nullptr, &context, nullptr);
-    const QByteArray rest = reply->readAll();
+    const QByteArray rest = reply->isOpen() ? reply->readAll() : QByteArray(); // not once aborted
     if (file->write(rest) != rest.size())
         writeFailed = true;
     const QString writeError = file->errorString();
     file->close();
     reply->deleteLater();
 
-    std::optional<Failure> failure = statusFailure(*reply);
+    std::optional<Failure> failure = watch.failure();
+    if (!failure)
+        failure = statusFailure(*reply);
     if (!failure && reply->error() != QNetworkReply::NoError)
         failure = Failure{Failure::Kind::Network, reply->errorString()};
     if (!failure && writeFailed)

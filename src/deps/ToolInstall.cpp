@@ -1,6 +1,7 @@
 #include "ToolInstall.h"
 
 #include "platform/PlatformProfile.h"
+#include "platform/ProcessWait.h"
 #include "platform/TemporaryNames.h"
 
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -104,27 +106,41 @@ void removeQuarantine(const QString &path, const PlatformProfile &profile)
                       {QStringLiteral("-d"), QStringLiteral("com.apple.quarantine"), path});
 }
 
+Failure cannotStart(const QString &error)
+{
+    return {Failure::Kind::Launch, QStringLiteral("L'outil ne démarre pas : %1").arg(error)};
+}
+
+Failure noAnswer(const QString &versionArgument)
+{
+    return {Failure::Kind::Tool, QStringLiteral("L'outil ne répond pas à %1").arg(versionArgument)};
+}
+
+Failure noVersion(const QString &versionArgument)
+{
+    return {Failure::Kind::Tool,
+            QStringLiteral("L'outil n'affiche pas de version (%1)").arg(versionArgument)};
+}
+
 Outcome runsAndPrintsVersion(const QString &path, const QString &versionArgument)
 {
     QProcess process;
     process.setProgram(path);
     process.setArguments({versionArgument});
     process.setStandardErrorFile(QProcess::nullDevice());
+    // Its own process group, so that what a hanging tool started dies with it.
+    process.setChildProcessModifier([] { ::setpgid(0, 0); });
     process.start();
     if (!process.waitForStarted(int(versionTimeLimit.count())))
-        return Failure{Failure::Kind::Launch,
-                       QStringLiteral("L'outil ne démarre pas : %1").arg(process.errorString())};
+        return cannotStart(process.errorString());
     if (!process.waitForFinished(int(versionTimeLimit.count()))) {
-        process.kill();
+        killChild(process);
         process.waitForFinished(-1);
-        return Failure{Failure::Kind::Tool,
-                       QStringLiteral("L'outil ne répond pas à %1").arg(versionArgument)};
+        return noAnswer(versionArgument);
     }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0 ||
         process.readAllStandardOutput().trimmed().isEmpty())
-        return Failure{
-            Failure::Kind::Tool,
-            QStringLiteral("L'outil n'affiche pas de version (%1)").arg(versionArgument)};
+        return noVersion(versionArgument);
     return std::nullopt;
 }
 

@@ -25,8 +25,13 @@ Outcome placeExecutable(const QString &source, const QString &destination,
 Result<QString> stageExecutable(const QString &source, const QString &destination,
                                 const PlatformProfile &profile, const QString &versionArgument);
 Outcome commitStaged(const QString &staging, const QString &destination);
-// The tool starts, exits 0 and prints something within the time limit.
+// The tool starts, exits 0 and prints something within the time limit; one
+// that does not answer is killed with everything it started.
 Outcome runsAndPrintsVersion(const QString &path, const QString &versionArgument);
+// Why a version run does not count.
+Failure cannotStart(const QString &error);
+Failure noAnswer(const QString &versionArgument);
+Failure noVersion(const QString &versionArgument);
 void removeQuarantine(const QString &path, const PlatformProfile &profile);
 // Runs a tool to its end; a failure when it cannot start or does not exit 0.
 Outcome runProcessAndWait(const QString &program, const QStringList &arguments);

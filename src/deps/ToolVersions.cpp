@@ -3,15 +3,18 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QVersionNumber>
 
 namespace ToolVersions {
 
-DepStatus ytdlpStatus(const QString &versionOutput, const std::optional<QString> &published)
+DepStatus ytdlpStatus(const QString &versionOutput, const Result<QString> &published)
 {
     const QString current = versionOutput.trimmed();
     if (current.isEmpty())
         return DepStatus::installedStatus();
-    if (!published || *published == current)
+    if (!published)
+        return DepStatus::unchecked(current, published.failure().message);
+    if (*published == current)
         return DepStatus::upToDate(current);
     return DepStatus::updateAvailable(current, *published);
 }
@@ -23,27 +26,29 @@ QString ffmpegFullVersion(const QString &versionOutput)
     return firstLine.section(QLatin1Char(' '), 0, 0);
 }
 
-DepStatus ffmpegStatus(const QString &versionOutput, const std::optional<QString> &published)
+DepStatus ffmpegStatus(const QString &versionOutput, const Result<QString> &published)
 {
     const QString full = ffmpegFullVersion(versionOutput);
     if (full.isEmpty())
         return DepStatus::installedStatus();
     const QString shortVersion = full.section(QLatin1Char('-'), 0, 0);
-    if (!published || *published == shortVersion)
+    if (!published)
+        return DepStatus::unchecked(full, published.failure().message);
+    if (*published == shortVersion)
         return DepStatus::upToDate(full);
     return DepStatus::updateAvailable(full, *published);
 }
 
-DepStatus nodeStatus(const QString &versionOutput, const std::optional<QString> &published)
+DepStatus nodeStatus(const QString &versionOutput, const Result<QString> &published)
 {
     const QString current = versionOutput.trimmed();
     if (current.isEmpty())
         return DepStatus::installedStatus();
-    if (!published)
-        return DepStatus::upToDate(current);
     const auto withV = [](const QString &v) {
         return v.startsWith(QLatin1Char('v')) ? v : QLatin1Char('v') + v;
     };
+    if (!published)
+        return DepStatus::unchecked(withV(current), published.failure().message);
     if (withV(current) == withV(*published))
         return DepStatus::upToDate(withV(current));
     return DepStatus::updateAvailable(withV(current), withV(*published));
@@ -58,23 +63,30 @@ std::optional<QString> releaseTagFrom(const QByteArray &body)
     return tag.toString();
 }
 
-std::optional<QString> nodeLTSFrom(const QByteArray &body)
+std::optional<QString> nodeLTSFrom(const QByteArray &body, int line)
 {
     const QJsonDocument document = QJsonDocument::fromJson(body);
     if (!document.isArray())
         return std::nullopt;
+    std::optional<QString> newest;
+    QVersionNumber newestNumber;
     for (const QJsonValue &entry : document.array()) {
         if (!entry.isObject())
             return std::nullopt;
         const QJsonObject release = entry.toObject();
-        if (!release.contains(QStringLiteral("lts")) ||
-            release.value(QStringLiteral("lts")) == QJsonValue(false))
-            continue;
         const QJsonValue version = release.value(QStringLiteral("version"));
-        if (version.isString())
-            return version.toString();
+        if (!release.contains(QStringLiteral("lts")) ||
+            release.value(QStringLiteral("lts")) == QJsonValue(false) || !version.isString())
+            continue;
+        // The index is newest first by date, which mixes the lines; the
+        // numbers decide within one line.
+        const QVersionNumber number = QVersionNumber::fromString(version.toString().mid(1));
+        if (number.majorVersion() == line && number > newestNumber) {
+            newest = version.toString();
+            newestNumber = number;
+        }
     }
-    return std::nullopt;
+    return newest;
 }
 
 } // namespace ToolVersions

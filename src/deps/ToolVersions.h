@@ -2,6 +2,8 @@
 
 #include "DepStatus.h"
 
+#include "platform/Failure.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -9,17 +11,19 @@
 
 // Turning version texts into a tool status: plain string equality after a
 // per-tool normalisation, no ordering (a newer installed version also counts
-// as an update).
+// as an update). A published version that could not be found leaves a working
+// tool `unchecked`, never `upToDate`.
 namespace ToolVersions {
 
-DepStatus ytdlpStatus(const QString &versionOutput, const std::optional<QString> &published);
+DepStatus ytdlpStatus(const QString &versionOutput, const Result<QString> &published);
 // The full version of `ffmpeg -version`'s first line ("7.1-custom").
 QString ffmpegFullVersion(const QString &versionOutput);
-DepStatus ffmpegStatus(const QString &versionOutput, const std::optional<QString> &published);
-DepStatus nodeStatus(const QString &versionOutput, const std::optional<QString> &published);
+DepStatus ffmpegStatus(const QString &versionOutput, const Result<QString> &published);
+DepStatus nodeStatus(const QString &versionOutput, const Result<QString> &published);
 
 std::optional<QString> releaseTagFrom(const QByteArray &body);
-// The first entry of the Node.js index whose "lts" is not false.
-std::optional<QString> nodeLTSFrom(const QByteArray &body);
+// The newest release of the Node.js index in the LTS line `line` (22 for
+// v22.x): an entry whose "lts" is there and not false.
+std::optional<QString> nodeLTSFrom(const QByteArray &body, int line);
 
 } // namespace ToolVersions

@@ -1,6 +1,5 @@
 #include "DependencyChecker.h"
 #include "ReleaseLookup.h"
-#include "ToolInstall.h"
 #include "ToolVersions.h"
 #include "VersionQuery.h"
 
@@ -8,9 +7,6 @@
 
 #include <QNetworkAccessManager>
 #include <QPointer>
-#include <QtConcurrent>
-
-#include <QCoro/QCoroFuture>
 
 QNetworkAccessManager &DependencyChecker::network()
 {
@@ -22,12 +18,13 @@ QNetworkAccessManager &DependencyChecker::network()
 ReleaseLookup &DependencyChecker::lookup()
 {
     if (!m_lookup)
-        m_lookup = std::make_unique<ReleaseLookup>(network());
+        m_lookup = std::make_unique<ReleaseLookup>(network(), &m_stop);
     return *m_lookup;
 }
 
 QCoro::Task<> DependencyChecker::checkForUpdates()
 {
+    m_stop.reset();
     setIsCheckingUpdates(true);
     for (Dependency *tool : tools())
         tool->setStatus(DepStatus::checking());
@@ -38,6 +35,8 @@ QCoro::Task<> DependencyChecker::checkForUpdates()
 QCoro::Task<> DependencyChecker::checkStatus()
 {
     co_await checkInstalled();
+    if (m_stop.isOn())
+        co_return;
     setIsCheckingUpdates(true);
     QList<Dependency *> found;
     for (Dependency *tool : tools()) {
@@ -50,40 +49,36 @@ QCoro::Task<> DependencyChecker::checkStatus()
 
 // A file that cannot run is broken; a missing one is shown as installed,
 // without a version. The published version is asked for only when there is
-// something to compare.
+// something to compare; when it cannot be found the tool is `unchecked`.
 QCoro::Task<> DependencyChecker::checkVersion(Dependency *target)
 {
     QPointer<Dependency> tool(target);
-    const bool ffmpeg = tool == m_ffmpeg;
     const QString path = toolPath(tool);
-    const QString argument = versionArgument(tool);
-    const QString output = co_await versionOutput(path, QStringList(argument));
-    if (!tool)
-        co_return;
-    if (output.trimmed().isEmpty() && ToolPaths::isExecutableFile(path)) {
-        const Outcome broken = co_await QtConcurrent::run(
-            [path, argument] { return ToolInstall::runsAndPrintsVersion(path, argument); });
-        if (broken && tool) {
-            tool->setStatus(DepStatus::failed(broken->message));
+    QString output;
+    if (ToolPaths::isExecutableFile(path)) {
+        const Result<QString> run =
+            co_await versionOutput(path, QStringList(versionArgument(tool)), &m_stop);
+        if (!tool)
+            co_return;
+        if (!run) {
+            tool->setStatus(m_stop.isOn() ? DepStatus::unknown()
+                                          : DepStatus::failed(run.failure().message));
             co_return;
         }
+        output = *run;
     }
-    std::optional<QString> published;
-    if (tool == m_ytdlp) {
-        if (!output.trimmed().isEmpty())
-            published = co_await lookup().latestReleaseTag(QStringLiteral("yt-dlp"),
-                                                           QStringLiteral("yt-dlp"));
-        if (tool)
-            tool->setStatus(ToolVersions::ytdlpStatus(output, published));
-    } else if (ffmpeg) {
-        if (!ToolVersions::ffmpegFullVersion(output).isEmpty())
-            published = co_await lookup().latestFfmpegVersion();
-        if (tool)
-            tool->setStatus(ToolVersions::ffmpegStatus(output, published));
-    } else {
-        if (!output.trimmed().isEmpty())
-            published = co_await lookup().latestNodeLTSVersion();
-        if (tool)
-            tool->setStatus(ToolVersions::nodeStatus(output, published));
+    const auto statusFor = tool == m_ytdlp    ? ToolVersions::ytdlpStatus
+                           : tool == m_ffmpeg ? ToolVersions::ffmpegStatus
+                                              : ToolVersions::nodeStatus;
+    // Output without a version gives `installed` whatever is published.
+    if (statusFor(output, QString()).kind() == DepStatus::Kind::Installed) {
+        tool->setStatus(DepStatus::installedStatus());
+        co_return;
     }
+    auto lookingUp = tool == m_ytdlp    ? lookup().latestYtdlpVersion()
+                     : tool == m_ffmpeg ? lookup().latestFfmpegVersion()
+                                        : lookup().latestNodeLTSVersion();
+    const Result<QString> published = co_await std::move(lookingUp);
+    if (tool)
+        tool->setStatus(statusFor(output, published));
 }

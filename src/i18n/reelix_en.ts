@@ -233,5 +233,37 @@ then press Add.</translation>
         <source>The download could not be moved into %1: it is kept at %2</source>
         <translation>The download could not be moved into %1: it is kept at %2</translation>
     </message>
+    <message id="tools.idle">
+        <source>No data for %1 s: the transfer was ended</source>
+        <translation>No data for %1 s: the transfer was ended</translation>
+    </message>
+    <message id="tools.stopped">
+        <source>Stopped</source>
+        <translation>Stopped</translation>
+    </message>
+    <message id="tools.check.http">
+        <source>the server answered HTTP %1</source>
+        <translation>the server answered HTTP %1</translation>
+    </message>
+    <message id="tools.check.unreadable">
+        <source>the answer names no version</source>
+        <translation>the answer names no version</translation>
+    </message>
+    <message id="tools.node.no_release">
+        <source>No Node.js %1 release found: %2</source>
+        <translation>No Node.js %1 release found: %2</translation>
+    </message>
+    <message id="tools.unchecked">
+        <source>could not check (%1)</source>
+        <translation>could not check (%1)</translation>
+    </message>
+    <message id="setup.unchecked">
+        <source>Could not check</source>
+        <translation>Could not check</translation>
+    </message>
+    <message id="update.unchecked">
+        <source>Some versions could not be checked</source>
+        <translation>Some versions could not be checked</translation>
+    </message>
 </context>
 </TS>

@@ -233,5 +233,37 @@ puis appuyez sur Ajouter.</translation>
         <source>The download could not be moved into %1: it is kept at %2</source>
         <translation>Le téléchargement n'a pas pu être déplacé dans %1 : il est conservé ici : %2</translation>
     </message>
+    <message id="tools.idle">
+        <source>No data for %1 s: the transfer was ended</source>
+        <translation>Aucune donnée depuis %1 s : le transfert a été arrêté</translation>
+    </message>
+    <message id="tools.stopped">
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message id="tools.check.http">
+        <source>the server answered HTTP %1</source>
+        <translation>le serveur a répondu HTTP %1</translation>
+    </message>
+    <message id="tools.check.unreadable">
+        <source>the answer names no version</source>
+        <translation>la réponse n'indique aucune version</translation>
+    </message>
+    <message id="tools.node.no_release">
+        <source>No Node.js %1 release found: %2</source>
+        <translation>Aucune version de Node.js %1 trouvée : %2</translation>
+    </message>
+    <message id="tools.unchecked">
+        <source>could not check (%1)</source>
+        <translation>vérification impossible (%1)</translation>
+    </message>
+    <message id="setup.unchecked">
+        <source>Could not check</source>
+        <translation>Vérification impossible</translation>
+    </message>
+    <message id="update.unchecked">
+        <source>Some versions could not be checked</source>
+        <translation>Certaines versions n'ont pas pu être vérifiées</translation>
+    </message>
 </context>
 </TS>

@@ -39,6 +39,9 @@ struct PlatformProfile
     QString githubApiURL;
     QString ffmpegURL;
     QString nodeURL;
+    // The Node.js LTS line installed and kept up to date (22 = v22.x); a
+    // newer line is a deliberate change of the program, not an update.
+    int nodeLTSLine = 22;
 
     QString logDirectory() const;
     // "arm64" or "x86_64".

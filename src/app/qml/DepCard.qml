@@ -99,6 +99,28 @@ Rectangle {
                         font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold
                     }
                 }
+                // The tool works; its published version is unknown, and the tip says why.
+                Row {
+                    objectName: "uncheckedLabel"
+                    visible: card.kind === DepState.Unchecked
+                    spacing: 4
+                    HoverHandler { id: uncheckedHover }
+                    ToolTip.visible: uncheckedHover.hovered
+                    ToolTip.text: card.dep.uncheckedReason
+                    Icon { name: "exclamationmark.triangle.fill"; size: 11; color: Theme.warning; anchors.verticalCenter: parent.verticalCenter }
+                    Text {
+                        width: Math.min(implicitWidth, 80)
+                        text: card.dep.version
+                        elide: Text.ElideMiddle
+                        color: Theme.warning
+                        font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold
+                    }
+                    Text {
+                        text: "· " + qsTrId("setup.unchecked")
+                        color: Theme.warning
+                        font.pixelSize: Theme.fontSmall
+                    }
+                }
                 Text {
                     objectName: "percentLabel"
                     visible: card.kind === DepState.Downloading

@@ -13,6 +13,7 @@ Rectangle {
     readonly property bool busy: checker.isInstalling || checker.isAnyUpdating
     readonly property string subtitleKey: checker.isCheckingUpdates ? "update.checking"
                                           : checker.hasUpdates ? "update.available"
+                                          : checker.hasUnchecked ? "update.unchecked"
                                           : checker.allReady ? "update.all_uptodate" : "setup.subtitle"
 
     color: Theme.backgroundDeep

@@ -216,6 +216,12 @@ bool setupShots(QQmlEngine &engine)
         c.node()->setStatus(
             DepStatus::updateAvailable(QStringLiteral("v22.20.0"), QStringLiteral("v22.21.0")));
     });
+    ok &= setup(QStringLiteral("setup-could-not-check"), [](StagedChecker &c) {
+        c.ytdlp()->setStatus(
+            DepStatus::unchecked(QStringLiteral("2025.01.15"), QStringLiteral("HTTP 403")));
+        c.ffmpeg()->setStatus(DepStatus::upToDate(QStringLiteral("7.1")));
+        c.node()->setStatus(DepStatus::upToDate(QStringLiteral("v22.21.0")));
+    });
     ok &= setup(QStringLiteral("setup-checking-updates"), [](StagedChecker &c) {
         for (Dependency *tool : c.tools())
             tool->setStatus(DepStatus::checking());

@@ -203,7 +203,10 @@ private slots:
                                                       {"version", "2025.01.15"},
                                                       {"installed", ""},
                                                       {"latest", ""},
-                                                      {"message", ""}}));
+                                                      {"message", ""},
+                                                      {"verified", true},
+                                                      {"verification", "sha256"},
+                                                      {"canRollBack", false}}));
         QCOMPARE(r.json()[2].toObject()["status"].toString(), QString("updateAvailable"));
         QCOMPARE(r.json()[2].toObject()["latest"].toString(), QString("v22.21.0"));
 

@@ -56,9 +56,12 @@ private slots:
         await(checker.installAll());
         QVERIFY(!checker.isInstalling());
         QCOMPARE(checker.currentStep(), QString());
-        QCOMPARE(checker.logOutput(), QString("▶ setup.step.ytdlp…\n✓ yt-dlp update.ready\n"
-                                              "▶ setup.step.ffmpeg…\n✓ ffmpeg update.ready\n"
-                                              "▶ setup.step.node…\n✓ Node.js update.ready\n"));
+        QCOMPARE(checker.logOutput(),
+                 QString("▶ setup.step.ytdlp…\n✓ yt-dlp update.ready\n"
+                         "▶ setup.step.ffmpeg…\n"
+                         "ffmpeg-release-amd64-static.tar.xz: tools.verify.md5_only\n"
+                         "✓ ffmpeg update.ready\n"
+                         "▶ setup.step.node…\n✓ Node.js update.ready\n"));
         for (const QString name : {"yt-dlp", "ffmpeg", "ffprobe", "node"}) {
             QFileInfo info(bin(name));
             QVERIFY2(info.isFile(), qPrintable(name));
@@ -297,6 +300,7 @@ private slots:
         writeScript(stand + "/xattr", "echo \"xattr $*\" >> '" + record + "'");
         writeScript(mirror("/assets/yt-dlp_macos"), "echo 2025.01.15");
         writeText(mirror("/ffmpeg/getrelease/ffmpeg/zip"), "zip bytes");
+        writeText(mirror("/ffmpeg/getrelease/ffprobe/zip"), "zip bytes");
         writeText(mirror("/dist/v22.20.0/node-v22.20.0-darwin-x64.tar.gz"), "tar bytes");
         writeText(mirror("/ffmpeg/info/ffmpeg/release"), R"({"version":"7.1"})");
         setRoutes({{"redirect", QJsonObject{{"/yt-dlp/yt-dlp/releases/latest/download/yt-dlp_macos",
@@ -314,7 +318,7 @@ private slots:
         await(checker.installAll());
         QVERIFY2(!checker.hasFailure(), qPrintable(checker.logOutput()));
         const QStringList calls = readText(record).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(calls.size(), 5);
+        QCOMPARE(calls.size(), 6); // ffmpeg and ffprobe are one zip each
         const QRegularExpression staging("^xattr -d com\\.apple\\.quarantine " +
                                          QRegularExpression::escape(ToolPaths::binDirectory()) +
                                          "/\\.(yt-dlp|ffmpeg|node)\\.reelix-[0-9A-F-]{36}$");
@@ -325,14 +329,17 @@ private slots:
                 .match(calls[1])
                 .hasMatch(),
             qPrintable(calls[1]));
-        QVERIFY(staging.match(calls[2]).hasMatch());
+        QVERIFY2(
+            calls[2].contains(QRegularExpression("^unzip -o \\S+/reelix_dl_[0-9A-F-]{36} -d ")),
+            qPrintable(calls[2]));
+        QVERIFY(staging.match(calls[3]).hasMatch());
         QVERIFY2(QRegularExpression(
                      "^tar xzf \\S+/reelix_dl_[0-9A-F-]{36}\\.tar\\.gz --strip-components=2 "
                      "--include=\\*/bin/node -C \\S+/node_unpack_[0-9A-F-]{36}$")
-                     .match(calls[3])
+                     .match(calls[4])
                      .hasMatch(),
-                 qPrintable(calls[3]));
-        QVERIFY(staging.match(calls[4]).hasMatch());
+                 qPrintable(calls[4]));
+        QVERIFY(staging.match(calls[5]).hasMatch());
         QCOMPARE(toolOutput(bin("node"), "--version"), QString("v22.20.0"));
         QNetworkAccessManager network;
         QCOMPARE(await(ReleaseLookup(network).latestFfmpegVersion()),

@@ -44,13 +44,16 @@ QJsonArray tools(const DependencyChecker &checker)
     QJsonArray array;
     for (const Dependency *tool : checker.tools()) {
         const DepStatus s = tool->status();
-        array.append(QJsonObject{
-            {"name", tool->name()},
-            {"status", s.caseName()},
-            {"version", s.version()},
-            {"installed", s.installed()},
-            {"latest", s.latest()},
-            {"message", s.kind() == DepStatus::Kind::Failed ? s.message() : QString()}});
+        array.append(
+            QJsonObject{{"name", tool->name()},
+                        {"status", s.caseName()},
+                        {"version", s.version()},
+                        {"installed", s.installed()},
+                        {"latest", s.latest()},
+                        {"message", s.kind() == DepStatus::Kind::Failed ? s.message() : QString()},
+                        {"verified", tool->verified()},
+                        {"verification", tool->verificationName()},
+                        {"canRollBack", tool->hasPrevious()}});
     }
     return array;
 }

@@ -6,6 +6,7 @@
 #include "platform/ToolPaths.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPointer>
 #include <QtConcurrent>
 
@@ -92,17 +93,21 @@ QCoro::Task<> DependencyChecker::testExecutable(Dependency *tool)
     const QString argument = versionArgument(tool);
     // A file that is there but cannot run counts as broken, not installed.
     auto test = QtConcurrent::run([path = toolPath(tool), argument] {
+        const ToolRecord::State record = ToolRecord::read(QFileInfo(path).fileName());
         if (!ToolPaths::isExecutableFile(path))
-            return DepStatus::unknown();
+            return std::pair{DepStatus::unknown(), record};
         const Outcome broken = ToolInstall::runsAndPrintsVersion(path, argument);
-        return broken ? DepStatus::failed(broken->message) : DepStatus::installedStatus();
+        return std::pair{broken ? DepStatus::failed(broken->message) : DepStatus::installedStatus(),
+                         record};
     });
     // A test that finishes at once must still not change the status before
     // checkInstalled() has returned: the views see `checking` first.
     co_await QCoro::sleepFor(std::chrono::milliseconds(0));
-    const DepStatus status = co_await test;
-    if (guard)
-        guard->setStatus(status);
+    const auto tested = co_await test;
+    if (guard) {
+        guard->setRecord(tested.second);
+        guard->setStatus(tested.first);
+    }
 }
 
 void DependencyChecker::setLogOutput(const QString &value)

@@ -133,7 +133,7 @@ private:
     static ToolRecord::Verification verificationOf(const QList<ToolSource> &sources);
     Placed placedFor(const Dependency *tool, const Source &source, const QStringList &files) const;
     static Outcome processorCheck();
-    static QFuture<Outcome> startPlacing(Placed placed);
+    static QFuture<std::pair<Outcome, ToolRecord::State>> startPlacing(Placed placed);
     QFuture<std::pair<Outcome, ToolRecord::State>> startRestoring(Dependency *tool);
     static Outcome placeKeepingPrevious(const Placed &placed);
     void reportProgress(double fraction, Dependency *tool);

@@ -161,9 +161,13 @@ DependencyChecker::Placed DependencyChecker::placedFor(const Dependency *tool, c
             PlatformProfile::current()};
 }
 
-QFuture<Outcome> DependencyChecker::startPlacing(Placed placed)
+// The outcome, and the tool's record as the placement left it.
+QFuture<std::pair<Outcome, ToolRecord::State>> DependencyChecker::startPlacing(Placed placed)
 {
-    return QtConcurrent::run([placed] { return placeKeepingPrevious(placed); });
+    return QtConcurrent::run([placed] {
+        const Outcome result = placeKeepingPrevious(placed);
+        return std::pair{result, ToolRecord::read(QFileInfo(placed.destination).fileName())};
+    });
 }
 
 // Only 64-bit builds of the tools exist: a 32-bit machine downloads nothing.
@@ -183,11 +187,14 @@ QCoro::Task<bool> DependencyChecker::installTool(Dependency *tool, Source source
         files = co_await downloadVerified(tool, source.downloads);
     if (!failure && !files)
         failure = files.failure();
-    if (!failure) {
-        auto placing = startPlacing(placedFor(tool, source, *files));
-        failure = co_await placing;
-    }
-    tool->setRecord(ToolRecord::read(tool->fileName()));
+    QFuture<std::pair<Outcome, ToolRecord::State>> placing;
+    if (!failure)
+        placing = startPlacing(placedFor(tool, source, *files));
+    std::pair<Outcome, ToolRecord::State> placed(failure, tool->record());
+    if (!failure)
+        placed = co_await placing;
+    failure = placed.first;
+    tool->setRecord(placed.second);
     if (failure) {
         tool->setStatus(DepStatus::failed(failure->message));
         appendLog(QStringLiteral("✗ ") + failure->message);

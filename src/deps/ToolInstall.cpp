@@ -256,8 +256,10 @@ Outcome extractFfmpeg(const QStringList &downloads, const QString &destination,
     Outcome result =
         placeFfmpegPair(unpack->folder + QLatin1Char('/') + *name, destination, profile);
     unpack->remove();
-    // The Intel build that source offers runs on Apple Silicon only through Rosetta.
-    if (result && result->kind != Failure::Kind::FileSystem && profile.ffmpegNeedsRosetta())
+    // The Intel build that source offers runs on Apple Silicon only through
+    // Rosetta: a staged ffmpeg that does not start or answer says so.
+    if (result && (result->kind == Failure::Kind::Launch || result->kind == Failure::Kind::Tool) &&
+        profile.ffmpegNeedsRosetta())
         result->message = qtTrId("tools.ffmpeg.rosetta").arg(result->message);
     return result;
 }

@@ -145,7 +145,10 @@ private slots:
                                                       {"version", "2025.01.15"},
                                                       {"installed", ""},
                                                       {"latest", ""},
-                                                      {"message", ""}}));
+                                                      {"message", ""},
+                                                      {"verified", true},
+                                                      {"verification", "sha256"},
+                                                      {"canRollBack", false}}));
         QCOMPARE(r.json()[2].toObject()["status"].toString(), QString("upToDate"));
         QCOMPARE(r.json()[2].toObject()["version"].toString(), QString("v22.21.0"));
 

@@ -79,9 +79,12 @@ private slots:
         await(checker.installAll());
         QVERIFY(!checker.isInstalling());
         QCOMPARE(checker.currentStep(), QString());
-        QCOMPARE(checker.logOutput(), QString("▶ setup.step.ytdlp…\n✓ yt-dlp update.ready\n"
-                                              "▶ setup.step.ffmpeg…\n✓ ffmpeg update.ready\n"
-                                              "▶ setup.step.node…\n✓ Node.js update.ready\n"));
+        QCOMPARE(checker.logOutput(),
+                 QString("▶ setup.step.ytdlp…\n✓ yt-dlp update.ready\n"
+                         "▶ setup.step.ffmpeg…\n"
+                         "ffmpeg-release-amd64-static.tar.xz: tools.verify.md5_only\n"
+                         "✓ ffmpeg update.ready\n"
+                         "▶ setup.step.node…\n✓ Node.js update.ready\n"));
         for (const QString name : {"yt-dlp", "ffmpeg", "ffprobe", "node"}) {
             QFileInfo info(bin(name));
             QVERIFY2(info.isFile(), qPrintable(name));
@@ -277,6 +280,7 @@ private slots:
         writeScript(stand + "/xattr", "echo \"xattr $*\" >> '" + record + "'");
         writeScript(mirror("/assets/yt-dlp_macos"), "echo 2025.01.15");
         writeText(mirror("/ffmpeg/getrelease/ffmpeg/zip"), "zip bytes");
+        writeText(mirror("/ffmpeg/getrelease/ffprobe/zip"), "zip bytes");
         writeText(mirror("/dist/v22.21.0/node-v22.21.0-darwin-x64.tar.gz"), "tar bytes");
         writeText(mirror("/ffmpeg/info/ffmpeg/release"), R"({"version":"7.1"})");
         setRoutes({{"redirect", QJsonObject{{"/yt-dlp/yt-dlp/releases/latest/download/yt-dlp_macos",
@@ -294,12 +298,16 @@ private slots:
         await(checker.installAll());
         QVERIFY2(!checker.hasFailure(), qPrintable(checker.logOutput()));
         const QStringList calls = readText(record).split('\n', Qt::SkipEmptyParts);
-        // Quarantine is lifted from each staged file, before it takes the tool's name.
+        // Quarantine is lifted from each staged file, before it takes the tool's
+        // name; ffmpeg and ffprobe are one zip each.
         const QString staged = "xattr -d com\\.apple\\.quarantine " +
                                QRegularExpression::escape(ToolPaths::binDirectory()) +
                                "/\\.(yt-dlp|ffmpeg|node)\\.reelix-[0-9A-F-]{36}";
         const QStringList expected{
-            staged, "unzip -o \\S+/reelix_dl_\\S+\\.zip -d \\S+/ffmpeg_unzip_\\S+", staged,
+            staged,
+            "unzip -o \\S+/reelix_dl_\\S+\\.zip -d \\S+/ffmpeg_unzip_\\S+",
+            "unzip -o \\S+/reelix_dl_[0-9A-F-]{36} -d .*",
+            staged,
             "tar xzf \\S+/reelix_dl_\\S+\\.tar\\.gz --strip-components=2 --include=\\*/bin/node "
             "-C \\S+/node_unpack_\\S+",
             staged};

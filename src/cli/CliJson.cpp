@@ -53,7 +53,10 @@ QJsonArray tools(const DependencyChecker &checker)
                                  {"message", s.kind() == DepStatus::Kind::Failed ||
                                                      s.kind() == DepStatus::Kind::Unchecked
                                                  ? s.message()
-                                                 : QString()}});
+                                                 : QString()},
+                                 {"verified", tool->verified()},
+                                 {"verification", tool->verificationName()},
+                                 {"canRollBack", tool->hasPrevious()}});
     }
     return array;
 }

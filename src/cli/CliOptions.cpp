@@ -56,14 +56,24 @@ void takePositional(CliOptions &o, const QStringList &positional)
         }
         o.addresses = o.readStdin ? QStringList() : positional;
     } else if (o.command == CliOptions::Command::Tools) {
-        if (positional.size() > 1) {
-            o.error = QStringLiteral("tools takes one action");
-            return;
-        }
         if (!positional.isEmpty())
             o.toolsAction = positional.first();
-        if (o.toolsAction != QStringLiteral("status") &&
-            o.toolsAction != QStringLiteral("install") && o.toolsAction != QStringLiteral("update"))
+        const bool rollback = o.toolsAction == QStringLiteral("rollback");
+        if (positional.size() != (rollback ? 2 : qMin(positional.size(), 1))) {
+            o.error = rollback
+                          ? QStringLiteral("tools rollback takes one tool: yt-dlp, ffmpeg or node")
+                          : QStringLiteral("tools takes one action");
+            return;
+        }
+        if (rollback) {
+            o.toolName = positional.at(1);
+            if (!QStringList{QStringLiteral("yt-dlp"), QStringLiteral("ffmpeg"),
+                             QStringLiteral("node")}
+                     .contains(o.toolName))
+                o.error = QStringLiteral("unknown tool: ") + o.toolName;
+        } else if (o.toolsAction != QStringLiteral("status") &&
+                   o.toolsAction != QStringLiteral("install") &&
+                   o.toolsAction != QStringLiteral("update"))
             o.error = QStringLiteral("unknown tools action: ") + o.toolsAction;
     } else if (!positional.isEmpty()) {
         o.error = QStringLiteral("certs takes no address");
@@ -107,6 +117,7 @@ QString CliOptions::usage()
         "[--json] ADDRESS... | -\n"
         "       reelix-cli info [--json] ADDRESS...\n"
         "       reelix-cli tools [status|install|update] [--json]\n"
+        "       reelix-cli tools rollback yt-dlp|ffmpeg|node [--json]\n"
         "       reelix-cli certs [--refresh]\n"
         "\n"
         "\"-\" reads addresses from standard input, one per line. \"--\" ends the options,\n"

@@ -25,6 +25,7 @@ struct CliOptions
     QString format; // --format ID|LABEL
     QString folder; // --folder DIR
     QString toolsAction = QStringLiteral("status");
+    QString toolName; // tools rollback NAME
     QStringList addresses;
     QString error;
 

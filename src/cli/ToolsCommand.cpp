@@ -38,6 +38,22 @@ QString describe(const Dependency *tool)
     return text;
 }
 
+// 1 when there is nothing to roll back to or the previous version does not run.
+QCoro::Task<int> rollBack(DependencyChecker &checker, Terminal &terminal, QString fileName)
+{
+    co_await checker.checkInstalled();
+    for (Dependency *tool : checker.tools()) {
+        if (tool->fileName() != fileName)
+            continue;
+        if (!tool->hasPrevious()) {
+            terminal.print(qtTrId("rollback.nothing").arg(tool->name()));
+            co_return 1;
+        }
+        co_return co_await checker.rollBack(tool) ? 0 : 1;
+    }
+    co_return 1;
+}
+
 } // namespace
 
 namespace ToolsCommand {
@@ -73,10 +89,13 @@ QCoro::Task<int> run(CliOptions options, const StopSignals &stopSignals)
         });
     }
 
+    int failed = 0;
     if (options.toolsAction == QStringLiteral("install")) {
         co_await checker.checkInstalled();
         if (!interrupted)
             co_await checker.installAll();
+    } else if (options.toolsAction == QStringLiteral("rollback")) {
+        failed = co_await rollBack(checker, terminal, options.toolName);
     } else {
         co_await checker.checkStatus();
         if (options.toolsAction == QStringLiteral("update") && !interrupted)
@@ -89,7 +108,7 @@ QCoro::Task<int> run(CliOptions options, const StopSignals &stopSignals)
         std::fputc('\n', stdout);
         std::fflush(stdout);
     }
-    co_return interrupted ? 130 : checker.hasFailure() ? 1 : 0;
+    co_return interrupted ? 130 : failed || checker.hasFailure() ? 1 : 0;
 }
 
 QCoro::Task<int> certs(CliOptions options)

@@ -12,3 +12,11 @@ void Dependency::setStatus(const DepStatus &status)
     m_status = status;
     emit statusChanged();
 }
+
+void Dependency::setRecord(const ToolRecord::State &record)
+{
+    if (m_record.verification == record.verification && m_record.hasPrevious == record.hasPrevious)
+        return;
+    m_record = record;
+    emit recordChanged();
+}

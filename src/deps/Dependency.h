@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DepStatus.h"
+#include "ToolRecord.h"
 
 #include <QObject>
 
@@ -20,6 +21,11 @@ class Dependency : public QObject
     Q_PROPERTY(QString latestVersion READ latestVersion NOTIFY statusChanged)
     Q_PROPERTY(QString failureMessage READ failureMessage NOTIFY statusChanged)
     Q_PROPERTY(QString uncheckedReason READ uncheckedReason NOTIFY statusChanged)
+    // How the installed download was checked ("sha256", "md5", "not
+    // verifiable", "not verified"), and whether a previous version is kept.
+    Q_PROPERTY(QString verification READ verificationName NOTIFY recordChanged)
+    Q_PROPERTY(bool verified READ verified NOTIFY recordChanged)
+    Q_PROPERTY(bool hasPrevious READ hasPrevious NOTIFY recordChanged)
 
 public:
     Dependency(const QString &name, const QString &description, const QString &icon,
@@ -46,8 +52,19 @@ public:
 
     void setStatus(const DepStatus &status);
 
+    ToolRecord::State record() const { return m_record; }
+    QString verificationName() const { return ToolRecord::verificationName(m_record.verification); }
+    bool verified() const
+    {
+        return m_record.verification == ToolRecord::Verification::Sha256 ||
+               m_record.verification == ToolRecord::Verification::Md5;
+    }
+    bool hasPrevious() const { return m_record.hasPrevious; }
+    void setRecord(const ToolRecord::State &record);
+
 signals:
     void statusChanged();
+    void recordChanged();
 
 private:
     const QString m_name;
@@ -55,4 +72,5 @@ private:
     const QString m_icon;
     const QString m_fileName;
     DepStatus m_status;
+    ToolRecord::State m_record;
 };

@@ -6,6 +6,7 @@
 #include "platform/ToolPaths.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPointer>
 
 #include <QCoro/QCoroTimer>
@@ -99,6 +100,7 @@ QCoro::Task<> DependencyChecker::testExecutable(Dependency *tool)
     co_await QCoro::sleepFor(std::chrono::milliseconds(0));
     if (!guard)
         co_return;
+    guard->setRecord(ToolRecord::read(QFileInfo(path).fileName()));
     if (!ToolPaths::isExecutableFile(path)) {
         guard->setStatus(DepStatus::unknown());
         co_return;

@@ -3,6 +3,11 @@
 #include "Dependency.h"
 #include "StopSwitch.h"
 
+#include "platform/Failure.h"
+#include "platform/PlatformProfile.h"
+
+#include <QFuture>
+
 #include <QCoro/QCoroTask>
 
 #include <functional>
@@ -68,12 +73,20 @@ public:
     // Ends the transfers and version runs under way: the operation running
     // ends soon after, the tools it did not finish `unknown`.
     Q_INVOKABLE void stop() { m_stop.throwOn(); }
+    // Puts back the version the last update replaced; false (and the current
+    // tool in place) when there is none or it does not run.
+    QCoro::Task<bool> rollBack(Dependency *tool);
 
     // Fire-and-forget entry points for the views.
     Q_INVOKABLE void requestInstalledCheck() { checkInstalled(); }
     Q_INVOKABLE void requestUpdateCheck() { checkForUpdates(); }
     Q_INVOKABLE void requestInstall() { installAll(); }
     Q_INVOKABLE void requestUpdate() { updateAll(); }
+    Q_INVOKABLE void requestRollBack(Dependency *tool)
+    {
+        if (!m_isInstalling && tools().contains(tool))
+            rollBack(tool);
+    }
 
     // Set by the shell; the setup view calls it when the user leaves setup.
     std::function<void()> onComplete = [] {};
@@ -104,18 +117,36 @@ private:
     };
     struct Source
     {
-        QString address;
+        QList<ToolSource> downloads;
         Placement placement;
         const char *setupStep;  // step key during first-time setup
         const char *updateStep; // step key during an update
+    };
+    // What the worker thread needs to place a tool.
+    struct Placed
+    {
+        QStringList files;
+        QString destination;
+        QString versionArgument;
+        Placement placement;
+        ToolRecord::Verification verification;
+        PlatformProfile profile;
     };
     Source sourceFor(const Dependency *tool, const QString &nodeVersion) const;
     // The source, after looking up Node.js's version when none is given;
     // nothing, and the tool failed, when that lookup fails.
     QCoro::Task<std::optional<Source>> findSource(Dependency *tool, QString nodeVersion);
     void fail(Dependency *tool, const QString &message);
-    QCoro::Task<bool> installTool(Dependency *tool, QString address, QString destination,
-                                  Placement placement);
+    QCoro::Task<bool> installTool(Dependency *tool, Source source);
+    QCoro::Task<Result<QString>> downloadFile(Dependency *tool, QString address);
+    QCoro::Task<Result<QString>> downloadChecked(Dependency *tool, ToolSource source);
+    QCoro::Task<Result<QStringList>> downloadVerified(Dependency *tool, QList<ToolSource> sources);
+    static ToolRecord::Verification verificationOf(const QList<ToolSource> &sources);
+    Placed placedFor(const Dependency *tool, const Source &source, const QStringList &files) const;
+    static Outcome processorCheck();
+    static QFuture<std::pair<Outcome, ToolRecord::State>> startPlacing(Placed placed);
+    QFuture<std::pair<Outcome, ToolRecord::State>> startRestoring(Dependency *tool);
+    static Outcome placeKeepingPrevious(const Placed &placed);
     void reportProgress(double fraction, Dependency *tool);
     QCoro::Task<> checkVersion(Dependency *tool);
     QCoro::Task<> testExecutable(Dependency *tool);

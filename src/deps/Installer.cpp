@@ -1,12 +1,14 @@
 #include "DependencyChecker.h"
+#include "DownloadCheck.h"
 #include "ReleaseLookup.h"
 #include "ToolDownload.h"
 #include "ToolInstall.h"
 
-#include "platform/PlatformProfile.h"
+#include "platform/ToolPaths.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QtConcurrent>
 
@@ -19,12 +21,16 @@ DependencyChecker::Source DependencyChecker::sourceFor(const Dependency *tool,
 {
     const PlatformProfile profile = PlatformProfile::current();
     if (tool == m_ytdlp)
-        return {profile.ytdlpDownloadURL(), Placement::Executable, "setup.step.ytdlp",
+        return {{profile.ytdlpSource()},
+                Placement::Executable,
+                "setup.step.ytdlp",
                 "update.step.ytdlp"};
     if (tool == m_ffmpeg)
-        return {profile.ffmpegDownloadURL(), Placement::FfmpegArchive, "setup.step.ffmpeg",
+        return {profile.ffmpegSources(), Placement::FfmpegArchive, "setup.step.ffmpeg",
                 "update.step.ffmpeg"};
-    return {profile.nodeDownloadURL(nodeVersion), Placement::NodeArchive, "setup.step.node",
+    return {{profile.nodeSource(nodeVersion)},
+            Placement::NodeArchive,
+            "setup.step.node",
             "update.step.node"};
 }
 
@@ -61,12 +67,11 @@ void DependencyChecker::reportProgress(double fraction, Dependency *tool)
         tool->setStatus(DepStatus::downloading(fraction));
 }
 
-QCoro::Task<bool> DependencyChecker::installTool(Dependency *tool, QString address,
-                                                 QString destination, Placement placement)
+QCoro::Task<Result<QString>> DependencyChecker::downloadFile(Dependency *tool, QString address)
 {
     const QUrl url(address, QUrl::StrictMode);
     if (!url.isValid() || url.scheme().isEmpty())
-        co_return false;
+        co_return Failure{Failure::Kind::Network, address};
     // Reports stop the moment the download is over, so none can land after
     // the final installed/failed status.
     auto open = std::make_shared<bool>(true);
@@ -78,26 +83,144 @@ QCoro::Task<bool> DependencyChecker::installTool(Dependency *tool, QString addre
     const Result<QString> download =
         co_await ToolDownload::toTemporaryFile(network(), url, onProgress, &m_stop);
     *open = false;
-    Outcome failure;
-    if (!download) {
-        failure = download.failure();
-    } else {
-        const PlatformProfile profile = PlatformProfile::current();
-        const QString source = *download;
-        auto placing = QtConcurrent::run([placement, source, destination, profile]() -> Outcome {
-            switch (placement) {
-            case Placement::Executable:
-                return ToolInstall::placeExecutable(source, destination, profile,
-                                                    QStringLiteral("--version"));
-            case Placement::FfmpegArchive:
-                return ToolInstall::extractFfmpeg(source, destination, profile);
-            case Placement::NodeArchive:
-                return ToolInstall::extractNode(source, destination, profile);
-            }
-            return std::nullopt;
-        });
-        failure = co_await placing;
+    co_return download;
+}
+
+// The file is checked against the sums its distributor publishes before
+// anything is placed. (Awaited values live at function scope: GCC 12 destroys
+// some declared in nested blocks twice.)
+QCoro::Task<Result<QString>> DependencyChecker::downloadChecked(Dependency *tool, ToolSource source)
+{
+    const Result<QString> file = co_await downloadFile(tool, source.address);
+    if (!file)
+        co_return file.failure();
+    if (source.sumsAddress.isEmpty()) {
+        appendLog(source.assetName() + QStringLiteral(": ") + qtTrId("tools.verify.unverifiable"));
+        co_return file;
     }
+    const Result<QByteArray> published = co_await DownloadCheck::publishedDigest(network(), source);
+    Outcome refused = published ? std::nullopt : std::optional(published.failure());
+    if (!refused) {
+        auto checking = QtConcurrent::run(&DownloadCheck::matches, *file, *published, source);
+        refused = co_await checking;
+    }
+    if (refused) {
+        QFile::remove(*file);
+        co_return *refused;
+    }
+    if (source.md5)
+        appendLog(source.assetName() + QStringLiteral(": ") + qtTrId("tools.verify.md5_only"));
+    co_return file;
+}
+
+QCoro::Task<Result<QStringList>> DependencyChecker::downloadVerified(Dependency *tool,
+                                                                     QList<ToolSource> sources)
+{
+    QStringList files;
+    Result<QString> file = QString();
+    for (const ToolSource &source : std::as_const(sources)) {
+        file = co_await downloadChecked(tool, source);
+        if (!file)
+            break;
+        files << *file;
+    }
+    if (file)
+        co_return files;
+    for (const QString &path : std::as_const(files))
+        QFile::remove(path);
+    co_return file.failure();
+}
+
+ToolRecord::Verification DependencyChecker::verificationOf(const QList<ToolSource> &sources)
+{
+    auto result = ToolRecord::Verification::Sha256;
+    for (const ToolSource &source : sources) {
+        if (source.sumsAddress.isEmpty())
+            return ToolRecord::Verification::NotVerifiable;
+        if (source.md5)
+            result = ToolRecord::Verification::Md5;
+    }
+    return result;
+}
+
+// On a worker thread: the working tool is kept aside, the new one placed,
+// then the kept one becomes the previous version (or is dropped on failure).
+Outcome DependencyChecker::placeKeepingPrevious(const Placed &p)
+{
+    const QString fileName = QFileInfo(p.destination).fileName();
+    // Only a tool that works is worth going back to.
+    if (ToolPaths::isExecutableFile(p.destination) &&
+        !ToolInstall::runsAndPrintsVersion(p.destination, p.versionArgument))
+        ToolRecord::keepCurrent(fileName);
+    Outcome result;
+    switch (p.placement) {
+    case Placement::Executable:
+        result = ToolInstall::placeExecutable(p.files.value(0), p.destination, p.profile,
+                                              p.versionArgument);
+        break;
+    case Placement::FfmpegArchive:
+        result = ToolInstall::extractFfmpeg(p.files, p.destination, p.profile);
+        break;
+    case Placement::NodeArchive:
+        result = ToolInstall::extractNode(p.files.value(0), p.destination, p.profile);
+        break;
+    }
+    if (result) {
+        ToolRecord::discardKept(fileName);
+        return result;
+    }
+    ToolRecord::writeVerification(fileName, p.verification);
+    ToolRecord::promoteKept(fileName);
+    return std::nullopt;
+}
+
+// Built outside the coroutines: GCC 12 destroys members of an aggregate
+// brace-initialised inside a coroutine twice.
+DependencyChecker::Placed DependencyChecker::placedFor(const Dependency *tool, const Source &source,
+                                                       const QStringList &files) const
+{
+    return {files,
+            toolPath(tool),
+            versionArgument(tool),
+            source.placement,
+            verificationOf(source.downloads),
+            PlatformProfile::current()};
+}
+
+// The outcome, and the tool's record as the placement left it.
+QFuture<std::pair<Outcome, ToolRecord::State>> DependencyChecker::startPlacing(Placed placed)
+{
+    return QtConcurrent::run([placed] {
+        const Outcome result = placeKeepingPrevious(placed);
+        return std::pair{result, ToolRecord::read(QFileInfo(placed.destination).fileName())};
+    });
+}
+
+// Only 64-bit builds of the tools exist: a 32-bit machine downloads nothing.
+Outcome DependencyChecker::processorCheck()
+{
+    const QString architecture = PlatformProfile::current().processorArchitecture();
+    if (PlatformProfile::isSupportedArchitecture(architecture))
+        return std::nullopt;
+    return Failure{Failure::Kind::Launch, qtTrId("tools.unsupported_processor").arg(architecture)};
+}
+
+QCoro::Task<bool> DependencyChecker::installTool(Dependency *tool, Source source)
+{
+    Outcome failure = processorCheck();
+    Result<QStringList> files = QStringList();
+    if (!failure)
+        files = co_await downloadVerified(tool, source.downloads);
+    if (!failure && !files)
+        failure = files.failure();
+    QFuture<std::pair<Outcome, ToolRecord::State>> placing;
+    if (!failure)
+        placing = startPlacing(placedFor(tool, source, *files));
+    std::pair<Outcome, ToolRecord::State> placed(failure, tool->record());
+    if (!failure)
+        placed = co_await placing;
+    failure = placed.first;
+    tool->setRecord(placed.second);
     if (failure) {
         fail(tool, failure->message);
         co_return false;
@@ -121,8 +244,7 @@ QCoro::Task<> DependencyChecker::installAll()
         }
         setCurrentStep(qtTrId(source->setupStep));
         appendLog(QStringLiteral("▶ ") + m_currentStep + QStringLiteral("…"));
-        const bool installed =
-            co_await installTool(tool, source->address, toolPath(tool), source->placement);
+        const bool installed = co_await installTool(tool, *source);
         if (!installed || m_stop.isOn()) {
             setIsInstalling(false);
             co_return;
@@ -152,8 +274,7 @@ QCoro::Task<> DependencyChecker::updateAll()
         setCurrentStep(qtTrId(source->updateStep));
         appendLog(QStringLiteral("▶ ") + m_currentStep + QStringLiteral("…"));
         tool->setStatus(DepStatus::updating(0));
-        const bool installed =
-            co_await installTool(tool, source->address, toolPath(tool), source->placement);
+        const bool installed = co_await installTool(tool, *source);
         if (!installed || m_stop.isOn()) {
             setIsInstalling(false);
             co_return;

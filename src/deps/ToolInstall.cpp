@@ -199,11 +199,8 @@ std::optional<QString> ffmpegNameIn(const QStringList &names)
     return std::nullopt;
 }
 
-// Places ffmpeg and, where the archive has it, ffprobe beside it (the
-// static Linux build carries both; the probe prefers ffprobe). Both are
-// staged and checked before either replaces anything.
-static Outcome placeFfmpegPair(const QString &ffmpeg, const QString &destination,
-                               const PlatformProfile &profile)
+Outcome placeFfmpegPair(const QString &ffmpeg, const QString &destination,
+                        const PlatformProfile &profile)
 {
     const QString ffprobe = QFileInfo(ffmpeg).path() + QStringLiteral("/ffprobe");
     const QString ffprobeDestination = QFileInfo(destination).path() + QStringLiteral("/ffprobe");
@@ -228,21 +225,32 @@ static Outcome placeFfmpegPair(const QString &ffmpeg, const QString &destination
     return result;
 }
 
-Outcome extractFfmpeg(const QString &download, const QString &destination,
+Outcome extractFfmpeg(const QStringList &downloads, const QString &destination,
                       const PlatformProfile &profile)
 {
     Outcome error;
     const bool zip = profile.isMacOS();
     const auto unpack =
-        prepareUnpack(download, zip ? QStringLiteral(".zip") : QStringLiteral(".tar.xz"),
+        prepareUnpack(downloads.value(0), zip ? QStringLiteral(".zip") : QStringLiteral(".tar.xz"),
                       QStringLiteral("ffmpeg_unzip_"), error);
-    if (!unpack)
+    if (!unpack) {
+        for (const QString &download : downloads)
+            QFile::remove(download);
         return error;
-    const Outcome unpackError =
+    }
+    Outcome unpackError =
         zip ? runProcessAndWait(profile.unzipTool, {QStringLiteral("-o"), unpack->archive,
                                                     QStringLiteral("-d"), unpack->folder})
             : runProcessAndWait(profile.tarTool,
                                 profile.ffmpegTarArguments(unpack->archive, unpack->folder));
+    // macOS: ffprobe is a zip of its own, unpacked into the same folder.
+    for (const QString &more : downloads.mid(1)) {
+        if (!unpackError)
+            unpackError =
+                runProcessAndWait(profile.unzipTool, {QStringLiteral("-o"), more,
+                                                      QStringLiteral("-d"), unpack->folder});
+        QFile::remove(more);
+    }
     if (unpackError && unpackError->kind == Failure::Kind::Launch) {
         unpack->remove();
         return unpackError;
@@ -261,9 +269,14 @@ Outcome extractFfmpeg(const QString &download, const QString &destination,
         unpack->remove();
         return unpackError;
     }
-    const Outcome result =
+    Outcome result =
         placeFfmpegPair(unpack->folder + QLatin1Char('/') + *name, destination, profile);
     unpack->remove();
+    // The Intel build that source offers runs on Apple Silicon only through
+    // Rosetta: a staged ffmpeg that does not start or answer says so.
+    if (result && (result->kind == Failure::Kind::Launch || result->kind == Failure::Kind::Tool) &&
+        profile.ffmpegNeedsRosetta())
+        result->message = qtTrId("tools.ffmpeg.rosetta").arg(result->message);
     return result;
 }
 

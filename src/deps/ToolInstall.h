@@ -37,9 +37,15 @@ void removeQuarantine(const QString &path, const PlatformProfile &profile);
 Outcome runProcessAndWait(const QString &program, const QStringList &arguments);
 // Only a regular file (not a link, folder or device) is ever placed.
 Outcome requireRegularFile(const QString &path);
-// Unpacks the downloaded archive and places ffmpeg (and ffprobe where the
-// archive has it) at `destination` and beside it.
-Outcome extractFfmpeg(const QString &download, const QString &destination,
+// Places ffmpeg and, where its folder has it, ffprobe beside it (the static
+// Linux build carries both; the probe prefers ffprobe). Both are staged and
+// checked before either replaces anything.
+Outcome placeFfmpegPair(const QString &ffmpeg, const QString &destination,
+                        const PlatformProfile &profile);
+// Unpacks the downloaded archives (Linux: one with both tools; macOS: one
+// zip each) and places ffmpeg, and ffprobe where there is one, at
+// `destination` and beside it.
+Outcome extractFfmpeg(const QStringList &downloads, const QString &destination,
                       const PlatformProfile &profile);
 Outcome extractNode(const QString &download, const QString &destination,
                     const PlatformProfile &profile);

@@ -20,9 +20,14 @@ DownloadManager::DownloadManager(QObject *parent) : QAbstractListModel(parent)
 
 DownloadManager::~DownloadManager()
 {
-    // Every tool still running for an item is stopped with it.
-    for (DownloadItem *item : std::as_const(m_downloads))
+    // Every tool still running for an item is stopped with it, and a file
+    // already downloaded (its probe or retag cut short) is kept: it leaves the
+    // run's working folder for the download folder.
+    for (DownloadItem *item : std::as_const(m_downloads)) {
         item->cancelRun();
+        if (item->runActive && item->reportedFilePath)
+            WorkFolder::rescue(*item->reportedFilePath);
+    }
     qDeleteAll(m_downloads);
 }
 

@@ -90,6 +90,16 @@ QString WorkFolder::keep(const QString &file)
     return kept + QLatin1Char('/') + QFileInfo(file).fileName();
 }
 
+void WorkFolder::rescue(const QString &file)
+{
+    const QFileInfo info(file);
+    const QDir work = info.dir();
+    if (!info.isFile() || info.isSymLink() || !isWorkFolderName(work.dirName()))
+        return;
+    DownloadRun::moveToFreeName(file,
+                                QFileInfo(work.path()).path() + QLatin1Char('/') + info.fileName());
+}
+
 bool WorkFolder::isWorkFolderName(const QString &name)
 {
     static const QRegularExpression pattern(QLatin1Char('^') + QRegularExpression::escape(kPrefix) +

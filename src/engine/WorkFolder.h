@@ -37,6 +37,11 @@ public:
     // not be moved out; the path `file` now has.
     QString keep(const QString &file);
 
+    // Moves a finished file out of the working folder it is in into the
+    // folder that holds that working folder, as place() does, when a run
+    // ends before it could; nothing for a file anywhere else.
+    static void rescue(const QString &file);
+
     // The one test of Reelix's working folder names.
     static bool isWorkFolderName(const QString &name);
     // Removes from `folder` the working folders that are not in `owned` (item

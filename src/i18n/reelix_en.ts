@@ -161,6 +161,70 @@ then press Add.</translation>
         <source>Failed</source>
         <translation>Failed</translation>
     </message>
+    <message id="tools.verify.no_sums">
+        <source>The checksums published for %1 could not be read (%2); nothing was installed.</source>
+        <translation>The checksums published for %1 could not be read (%2); nothing was installed.</translation>
+    </message>
+    <message id="tools.verify.not_listed">
+        <source>The published checksums do not list %1; nothing was installed.</source>
+        <translation>The published checksums do not list %1; nothing was installed.</translation>
+    </message>
+    <message id="tools.verify.mismatch">
+        <source>%1 does not match the checksum its distributor publishes; nothing was installed.</source>
+        <translation>%1 does not match the checksum its distributor publishes; nothing was installed.</translation>
+    </message>
+    <message id="tools.verify.md5_only">
+        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</translation>
+    </message>
+    <message id="tools.verify.unverifiable">
+        <source>its source publishes no checksum, so this download cannot be verified</source>
+        <translation>its source publishes no checksum, so this download cannot be verified</translation>
+    </message>
+    <message id="tools.unsupported_processor">
+        <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>
+        <translation>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</translation>
+    </message>
+    <message id="tools.ffmpeg.rosetta">
+        <source>This ffmpeg is built for Intel Macs and cannot run on this Mac without Rosetta. Install Rosetta (run softwareupdate --install-rosetta in Terminal) and try again, or install ffmpeg with Homebrew (brew install ffmpeg): Reelix then uses that one. (%1)</source>
+        <translation>This ffmpeg is built for Intel Macs and cannot run on this Mac without Rosetta. Install Rosetta (run softwareupdate --install-rosetta in Terminal) and try again, or install ffmpeg with Homebrew (brew install ffmpeg): Reelix then uses that one. (%1)</translation>
+    </message>
+    <message id="verify.card.sha256">
+        <source>Verified (SHA-256)</source>
+        <translation>Verified (SHA-256)</translation>
+    </message>
+    <message id="verify.card.md5">
+        <source>Verified (MD5 only)</source>
+        <translation>Verified (MD5 only)</translation>
+    </message>
+    <message id="verify.card.not_verifiable">
+        <source>Not verifiable: the source publishes no checksum</source>
+        <translation>Not verifiable: the source publishes no checksum</translation>
+    </message>
+    <message id="verify.card.not_verified">
+        <source>Not verified</source>
+        <translation>Not verified</translation>
+    </message>
+    <message id="rollback.button">
+        <source>Roll back</source>
+        <translation>Roll back</translation>
+    </message>
+    <message id="rollback.tip">
+        <source>Put back the version this update replaced</source>
+        <translation>Put back the version this update replaced</translation>
+    </message>
+    <message id="rollback.step">
+        <source>Rolling back %1</source>
+        <translation>Rolling back %1</translation>
+    </message>
+    <message id="rollback.done">
+        <source>%1 is back to its previous version</source>
+        <translation>%1 is back to its previous version</translation>
+    </message>
+    <message id="rollback.nothing">
+        <source>%1: no previous version is kept, there is nothing to roll back to.</source>
+        <translation>%1: no previous version is kept, there is nothing to roll back to.</translation>
+    </message>
     <message id="setup.download">
         <source>Install the tools</source>
         <translation>Install the tools</translation>

@@ -161,6 +161,70 @@ puis appuyez sur Ajouter.</translation>
         <source>Failed</source>
         <translation>Échec</translation>
     </message>
+    <message id="tools.verify.no_sums">
+        <source>The checksums published for %1 could not be read (%2); nothing was installed.</source>
+        <translation>Les sommes de contrôle publiées pour %1 sont illisibles (%2) ; rien n'a été installé.</translation>
+    </message>
+    <message id="tools.verify.not_listed">
+        <source>The published checksums do not list %1; nothing was installed.</source>
+        <translation>Les sommes de contrôle publiées ne mentionnent pas %1 ; rien n'a été installé.</translation>
+    </message>
+    <message id="tools.verify.mismatch">
+        <source>%1 does not match the checksum its distributor publishes; nothing was installed.</source>
+        <translation>%1 ne correspond pas à la somme de contrôle publiée par son distributeur ; rien n'a été installé.</translation>
+    </message>
+    <message id="tools.verify.md5_only">
+        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>correspond à sa somme MD5 publiée (MD5 seulement : elle détecte un téléchargement abîmé, pas une modification délibérée)</translation>
+    </message>
+    <message id="tools.verify.unverifiable">
+        <source>its source publishes no checksum, so this download cannot be verified</source>
+        <translation>sa source ne publie aucune somme de contrôle, ce téléchargement ne peut pas être vérifié</translation>
+    </message>
+    <message id="tools.unsupported_processor">
+        <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>
+        <translation>Ce processeur (%1) n'est pas pris en charge : les outils n'existent que pour les processeurs 64 bits (x86_64, arm64). Rien n'a été téléchargé.</translation>
+    </message>
+    <message id="tools.ffmpeg.rosetta">
+        <source>This ffmpeg is built for Intel Macs and cannot run on this Mac without Rosetta. Install Rosetta (run softwareupdate --install-rosetta in Terminal) and try again, or install ffmpeg with Homebrew (brew install ffmpeg): Reelix then uses that one. (%1)</source>
+        <translation>Cet ffmpeg est compilé pour les Mac Intel et ne peut pas fonctionner sur ce Mac sans Rosetta. Installez Rosetta (commande softwareupdate --install-rosetta dans le Terminal) puis réessayez, ou installez ffmpeg avec Homebrew (brew install ffmpeg) : Reelix utilisera celui-ci. (%1)</translation>
+    </message>
+    <message id="verify.card.sha256">
+        <source>Verified (SHA-256)</source>
+        <translation>Vérifié (SHA-256)</translation>
+    </message>
+    <message id="verify.card.md5">
+        <source>Verified (MD5 only)</source>
+        <translation>Vérifié (MD5 seulement)</translation>
+    </message>
+    <message id="verify.card.not_verifiable">
+        <source>Not verifiable: the source publishes no checksum</source>
+        <translation>Non vérifiable : la source ne publie aucune somme de contrôle</translation>
+    </message>
+    <message id="verify.card.not_verified">
+        <source>Not verified</source>
+        <translation>Non vérifié</translation>
+    </message>
+    <message id="rollback.button">
+        <source>Roll back</source>
+        <translation>Revenir en arrière</translation>
+    </message>
+    <message id="rollback.tip">
+        <source>Put back the version this update replaced</source>
+        <translation>Remettre la version que cette mise à jour a remplacée</translation>
+    </message>
+    <message id="rollback.step">
+        <source>Rolling back %1</source>
+        <translation>Retour à la version précédente de %1</translation>
+    </message>
+    <message id="rollback.done">
+        <source>%1 is back to its previous version</source>
+        <translation>%1 est revenu à sa version précédente</translation>
+    </message>
+    <message id="rollback.nothing">
+        <source>%1: no previous version is kept, there is nothing to roll back to.</source>
+        <translation>%1 : aucune version précédente n'est conservée, impossible de revenir en arrière.</translation>
+    </message>
     <message id="setup.download">
         <source>Install the tools</source>
         <translation>Installer les outils</translation>

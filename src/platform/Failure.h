@@ -24,6 +24,7 @@ public:
         MissingDownload,  // a transfer ended without a file
         MissingInArchive, // an archive did not hold the expected tool
         Tool,             // a tool ran and reported an error
+        Unverified,       // a download does not match what its distributor publishes
     };
     Q_ENUM(Kind)
 

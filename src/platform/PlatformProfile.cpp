@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QMutex>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 #include <sys/utsname.h>
 
@@ -140,6 +141,45 @@ QString PlatformProfile::nodeDownloadURL(const QString &version) const
 QString PlatformProfile::nodeIndexURL() const
 {
     return nodeURL + QStringLiteral("/dist/index.json");
+}
+
+ToolSource PlatformProfile::ytdlpSource() const
+{
+    const QString address = ytdlpDownloadURL();
+    // The release publishes one sums file beside its assets.
+    return {address, address.section(QLatin1Char('/'), 0, -2) + QStringLiteral("/SHA2-256SUMS")};
+}
+
+QList<ToolSource> PlatformProfile::ffmpegSources() const
+{
+    if (isMacOS())
+        return {{ffmpegDownloadURL(), {}},
+                {ffmpegURL + QStringLiteral("/ffmpeg/getrelease/ffprobe/zip"), {}}};
+    const QString address = ffmpegDownloadURL();
+    return {{address, address + QStringLiteral(".md5"), true}};
+}
+
+ToolSource PlatformProfile::nodeSource(const QString &version) const
+{
+    return {nodeDownloadURL(version),
+            nodeURL + QStringLiteral("/dist/v") + version + QStringLiteral("/SHASUMS256.txt")};
+}
+
+bool PlatformProfile::isSupportedArchitecture(const QString &architecture)
+{
+    static const QStringList supported = {QStringLiteral("x86_64"), QStringLiteral("amd64"),
+                                          QStringLiteral("arm64"), QStringLiteral("aarch64")};
+    return supported.contains(architecture);
+}
+
+QString PlatformProfile::processorArchitecture() const
+{
+    return machine.isEmpty() ? QSysInfo::currentCpuArchitecture() : machine;
+}
+
+bool PlatformProfile::ffmpegNeedsRosetta() const
+{
+    return isMacOS() && machineArchitecture() == QStringLiteral("arm64");
 }
 
 QStringList PlatformProfile::nodeTarArguments(const QString &archive, const QString &folder) const

@@ -6,6 +6,17 @@
 
 #include <optional>
 
+// One file a tool is downloaded from, and what its distributor publishes
+// beside it to check it against.
+struct ToolSource
+{
+    QString address;
+    QString sumsAddress; // empty where the source publishes nothing to check against
+    bool md5 = false;    // the sums file holds MD5 digests (not SHA-256)
+    // The name the sums file lists the download under: the address's last part.
+    QString assetName() const { return address.section(QLatin1Char('/'), -1); }
+};
+
 // Everything that differs between macOS and Linux: folders, system tools and
 // certificate sources. One profile is current per process; tests replace it.
 struct PlatformProfile
@@ -55,6 +66,18 @@ struct PlatformProfile
     std::optional<QString> ffmpegVersionFrom(const QByteArray &body) const;
     QString nodeDownloadURL(const QString &version) const; // version without "v"
     QString nodeIndexURL() const;
+    // The downloads of each tool with their published sums; ffmpeg's list
+    // holds ffprobe too where it is a separate download (macOS).
+    ToolSource ytdlpSource() const;
+    QList<ToolSource> ffmpegSources() const;
+    ToolSource nodeSource(const QString &version) const; // version without "v"
+    // Only 64-bit x86 and ARM builds of the tools exist; `architecture` is a
+    // kernel machine name or QSysInfo::currentCpuArchitecture()'s answer.
+    static bool isSupportedArchitecture(const QString &architecture);
+    // The architecture this profile installs for: `machine`, or Qt's answer.
+    QString processorArchitecture() const;
+    // The macOS ffmpeg source builds for Intel only: an arm64 Mac needs Rosetta.
+    bool ffmpegNeedsRosetta() const;
     // tar's arguments that extract only the Node.js executable, into `folder`.
     QStringList nodeTarArguments(const QString &archive, const QString &folder) const;
     // Linux: tar's arguments that extract ffmpeg and ffprobe from the static build.

@@ -15,6 +15,9 @@ Rectangle {
     readonly property bool transferring: kind === DepState.Downloading || kind === DepState.Updating
     readonly property bool hasVersion: kind === DepState.Installed || kind === DepState.UpToDate
                                        || kind === DepState.UpdateAvailable
+    // The view hides it while tools are being installed.
+    property bool canRollBack: dep.hasPrevious
+    signal rollBack()
 
     implicitHeight: row.implicitHeight + 28
     radius: Theme.radiusLarge
@@ -152,6 +155,36 @@ Rectangle {
                 color: Theme.onDarkSoft
                 font.pixelSize: Theme.fontSmall
                 elide: Text.ElideRight
+            }
+            RowLayout {
+                visible: card.hasVersion
+                Layout.fillWidth: true
+                spacing: 8
+                // How the installed download was checked against what its distributor publishes.
+                Text {
+                    objectName: "verificationLabel"
+                    Layout.fillWidth: true
+                    text: card.dep.verification === "sha256" ? qsTrId("verify.card.sha256")
+                          : card.dep.verification === "md5" ? qsTrId("verify.card.md5")
+                          : card.dep.verification === "not verifiable" ? qsTrId("verify.card.not_verifiable")
+                          : qsTrId("verify.card.not_verified")
+                    color: card.dep.verified ? Theme.success : Theme.textMuted
+                    font.pixelSize: Theme.fontSmall
+                    elide: Text.ElideRight
+                }
+                PlainButton {
+                    id: rollbackButton
+                    objectName: "rollbackButton"
+                    visible: card.canRollBack
+                    text: qsTrId("rollback.button")
+                    tip: qsTrId("rollback.tip")
+                    onClicked: card.rollBack()
+                    contentItem: Text {
+                        text: rollbackButton.text
+                        color: Theme.accent
+                        font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold
+                    }
+                }
             }
             ProgressLine {
                 objectName: "cardProgress"

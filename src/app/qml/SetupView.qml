@@ -136,9 +136,12 @@ Rectangle {
             Layout.fillWidth: true
             Layout.leftMargin: Theme.setupMargin; Layout.rightMargin: Theme.setupMargin
             spacing: 10
-            DepCard { Layout.fillWidth: true; dep: view.checker.ytdlp; accent: Theme.accent; delay: 0.25; appeared: view.appeared }
-            DepCard { Layout.fillWidth: true; dep: view.checker.ffmpeg; delay: 0.35; appeared: view.appeared }
-            DepCard { Layout.fillWidth: true; dep: view.checker.node; delay: 0.45; appeared: view.appeared }
+            DepCard { Layout.fillWidth: true; dep: view.checker.ytdlp; accent: Theme.accent; delay: 0.25; appeared: view.appeared
+                      canRollBack: dep.hasPrevious && !view.busy; onRollBack: view.checker.requestRollBack(dep) }
+            DepCard { Layout.fillWidth: true; dep: view.checker.ffmpeg; delay: 0.35; appeared: view.appeared
+                      canRollBack: dep.hasPrevious && !view.busy; onRollBack: view.checker.requestRollBack(dep) }
+            DepCard { Layout.fillWidth: true; dep: view.checker.node; delay: 0.45; appeared: view.appeared
+                      canRollBack: dep.hasPrevious && !view.busy; onRollBack: view.checker.requestRollBack(dep) }
         }
         Item { Layout.preferredHeight: 24 }
 

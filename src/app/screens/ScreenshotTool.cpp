@@ -208,6 +208,10 @@ bool setupShots(QQmlEngine &engine)
         c.ffmpeg()->setStatus(
             DepStatus::upToDate(QStringLiteral("7.1-static-with-a-rather-long-build-name")));
         c.node()->setStatus(DepStatus::upToDate(QStringLiteral("v22.20.0")));
+        // As on a Mac: the ffmpeg source publishes no checksum.
+        c.ytdlp()->setRecord({ToolRecord::Verification::Sha256, true});
+        c.ffmpeg()->setRecord({ToolRecord::Verification::NotVerifiable, false});
+        c.node()->setRecord({ToolRecord::Verification::Sha256, false});
     });
     ok &= setup(QStringLiteral("setup-updates-available"), [](StagedChecker &c) {
         c.ytdlp()->setStatus(

@@ -1,0 +1,63 @@
+#include "DownloadCheck.h"
+
+#include "ToolDownload.h"
+
+#include "platform/PlatformProfile.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+
+namespace DownloadCheck {
+
+namespace {
+// Made outside the coroutines, which GCC 12 gets wrong for aggregates.
+Failure unverified(const QString &message)
+{
+    return {Failure::Kind::Unverified, message};
+}
+} // namespace
+
+std::optional<QByteArray> digestFor(const QByteArray &sumsFile, const QString &assetName)
+{
+    for (const QByteArray &line : sumsFile.split('\n')) {
+        const QList<QByteArray> parts = line.simplified().split(' ');
+        if (parts.size() != 2)
+            continue;
+        QByteArray name = parts[1];
+        if (name.startsWith('*')) // binary mode of sha256sum and md5sum
+            name.remove(0, 1);
+        if (QString::fromUtf8(name) == assetName)
+            return parts[0].toLower();
+    }
+    return std::nullopt;
+}
+
+QCoro::Task<Result<QByteArray>> publishedDigest(QNetworkAccessManager &network, ToolSource source)
+{
+    const Result<QString> file =
+        co_await ToolDownload::toTemporaryFile(network, QUrl(source.sumsAddress), {});
+    if (!file)
+        co_return unverified(
+            qtTrId("tools.verify.no_sums").arg(source.assetName(), file.failure().message));
+    QFile sums(*file);
+    const QByteArray body = sums.open(QIODevice::ReadOnly) ? sums.read(1 << 20) : QByteArray();
+    sums.close();
+    QFile::remove(*file);
+    const auto digest = digestFor(body, source.assetName());
+    if (!digest)
+        co_return unverified(qtTrId("tools.verify.not_listed").arg(source.assetName()));
+    co_return *digest;
+}
+
+Outcome matches(const QString &path, const QByteArray &digest, const ToolSource &source)
+{
+    QFile file(path);
+    QCryptographicHash hash(source.md5 ? QCryptographicHash::Md5 : QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return Failure{Failure::Kind::FileSystem, file.errorString()};
+    if (hash.result().toHex() != digest)
+        return unverified(qtTrId("tools.verify.mismatch").arg(source.assetName()));
+    return std::nullopt;
+}
+
+} // namespace DownloadCheck

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/Failure.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <QCoro/QCoroTask>
+
+#include <optional>
+
+class QNetworkAccessManager;
+struct ToolSource;
+
+// A download checked against the sums its distributor publishes beside it,
+// before anything is placed.
+namespace DownloadCheck {
+
+// The digest (lower-case hex) listed for `assetName` in a sums file of
+// "<digest>  <name>" lines, or nothing.
+std::optional<QByteArray> digestFor(const QByteArray &sumsFile, const QString &assetName);
+// The published digest of the source's download; a failure when the sums
+// file cannot be fetched or does not list the download.
+QCoro::Task<Result<QByteArray>> publishedDigest(QNetworkAccessManager &network, ToolSource source);
+// Blocking: hashes the downloaded file as the source's sums do and compares.
+Outcome matches(const QString &path, const QByteArray &digest, const ToolSource &source);
+
+} // namespace DownloadCheck

@@ -1,0 +1,56 @@
+#include "DependencyChecker.h"
+#include "ToolInstall.h"
+
+#include <QPointer>
+#include <QtConcurrent>
+
+#include <QCoro/QCoroFuture>
+
+#include <utility>
+
+// On a worker thread; started outside the coroutine, which GCC 12 gets wrong
+// for closures initialised from temporaries.
+QFuture<std::pair<Outcome, ToolRecord::State>> DependencyChecker::startRestoring(Dependency *tool)
+{
+    return QtConcurrent::run([fileName = tool->fileName(), name = tool->name(),
+                              destination = toolPath(tool), argument = versionArgument(tool),
+                              profile = PlatformProfile::current()] {
+        const QString previous = ToolRecord::previousFolder() + QLatin1Char('/') + fileName;
+        Outcome result;
+        if (!ToolRecord::read(fileName).hasPrevious)
+            result = Failure{Failure::Kind::MissingDownload, qtTrId("rollback.nothing").arg(name)};
+        else if (fileName == QStringLiteral("ffmpeg"))
+            result = ToolInstall::placeFfmpegPair(previous, destination, profile);
+        else
+            result = ToolInstall::placeExecutable(previous, destination, profile, argument);
+        if (!result)
+            ToolRecord::finishRollback(fileName);
+        return std::pair{result, ToolRecord::read(fileName)};
+    });
+}
+
+// The previous version goes through the same staging as a download: it must
+// run before it replaces the current tool, which stays in place otherwise.
+QCoro::Task<bool> DependencyChecker::rollBack(Dependency *target)
+{
+    QPointer<Dependency> tool(target);
+    setIsInstalling(true);
+    setLogOutput(QString());
+    setCurrentStep(qtTrId("rollback.step").arg(tool->name()));
+    appendLog(QStringLiteral("▶ ") + m_currentStep + QStringLiteral("…"));
+    auto restoring = startRestoring(tool);
+    const auto restored = co_await restoring;
+    const Outcome failure = restored.first;
+    setIsInstalling(false);
+    setCurrentStep(QString());
+    if (!tool)
+        co_return false;
+    tool->setRecord(restored.second);
+    if (failure) {
+        appendLog(QStringLiteral("✗ ") + failure->message);
+        co_return false;
+    }
+    appendLog(QStringLiteral("✓ ") + qtTrId("rollback.done").arg(tool->name()));
+    co_await checkVersion(tool);
+    co_return true;
+}

@@ -81,7 +81,7 @@ private slots:
         QCOMPARE(items[1].toObject()["filePath"], QJsonValue(QJsonValue::Null));
     }
 
-    // Arguments (split at "|"), standard input → exit status, what standard error says.
+    // Arguments (split at "|"), standard input → exit status, what is printed.
 private:
     using Usage = std::tuple<const char *, const char *, const char *, int, const char *>;
     static inline const Usage usageCases[] = {
@@ -93,6 +93,11 @@ private:
         {"format matches nothing", "download|--format|4320p|DASH", "", 1,
          "No format matches \"4320p\""},
         {"bad tools action", "tools|explode", "", 2, "unknown tools action"},
+        {"help", "--help", "", 0, "usage: reelix-cli download"},
+        {"help of a command", "help|tools", "", 0, "Shows, installs or updates"},
+        {"command --help", "download|--audio|--help", "", 0, "--convert re-encodes"},
+        {"version", "--version", "", 0, "reelix-cli 0."},
+        {"help of no command", "help|explode", "", 2, "help takes one command name"},
     };
 
 private slots:
@@ -110,7 +115,9 @@ private slots:
                 .replaceInStrings("DASH", m_media->httpUrl("dash/manifest.mpd"));
         const CliRun r = runCli(args, QByteArray(inputText).replace("MARKER", marker.toUtf8()));
         QCOMPARE(r.exitCode, exitCode);
-        QVERIFY2(r.err.contains(err), qPrintable(r.err));
+        // Help and the version go to standard output, errors to standard error.
+        const QString text = exitCode == 0 ? QString::fromUtf8(r.out) : r.err;
+        QVERIFY2(text.contains(err), qPrintable(text));
         QVERIFY(!QFileInfo::exists(marker));
         if (args.contains("--json"))
             QCOMPARE(r.json().size(), args.contains("-") ? 0 : 1);

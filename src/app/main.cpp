@@ -10,15 +10,43 @@
 #include <QQuickStyle>
 #include <QtQml/qqmlextensionplugin.h>
 
+#include <cstdio>
+#include <cstring>
+#include <optional>
+
 Q_IMPORT_QML_PLUGIN(ReelixPlugin)
+
+namespace {
+
+// --help and --version answer before any window (or display) is needed.
+std::optional<int> answerCommandLine(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("reelix %s\n", REELIX_VERSION);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::printf("usage: reelix [--help] [--version]\n\n"
+                        "Downloads video and audio from web pages with yt-dlp and ffmpeg.\n"
+                        "From a terminal or a script, use reelix-cli.\n");
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (const auto answered = answerCommandLine(argc, argv))
+        return *answered;
     QGuiApplication app(argc, argv);
     QGuiApplication::setOrganizationName(QStringLiteral("Reelix"));
     QGuiApplication::setApplicationName(QStringLiteral("Reelix"));
     QGuiApplication::setApplicationVersion(QStringLiteral(REELIX_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("reelix"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.reelix.Reelix"));
     QQuickStyle::setStyle(QStringLiteral("Basic"));
     Localization::install();
 

@@ -12,6 +12,11 @@ std::optional<CliOptions::Command> commandNamed(const QString &name)
         return CliOptions::Command::Tools;
     if (name == QStringLiteral("certs"))
         return CliOptions::Command::Certs;
+    if (name == QStringLiteral("help") || name == QStringLiteral("--help") ||
+        name == QStringLiteral("-h"))
+        return CliOptions::Command::Help;
+    if (name == QStringLiteral("version") || name == QStringLiteral("--version"))
+        return CliOptions::Command::Version;
     return std::nullopt;
 }
 
@@ -75,8 +80,15 @@ void takePositional(CliOptions &o, const QStringList &positional)
                    o.toolsAction != QStringLiteral("install") &&
                    o.toolsAction != QStringLiteral("update"))
             o.error = QStringLiteral("unknown tools action: ") + o.toolsAction;
+    } else if (o.command == CliOptions::Command::Help) {
+        if (positional.size() > 1 || (!positional.isEmpty() && !commandNamed(positional.first())))
+            o.error = QStringLiteral("help takes one command name");
+        else
+            o.helpTopic = positional.value(0);
     } else if (!positional.isEmpty()) {
-        o.error = QStringLiteral("certs takes no address");
+        o.error = (o.command == CliOptions::Command::Certs ? QStringLiteral("certs")
+                                                           : QStringLiteral("version")) +
+                  QStringLiteral(" takes no argument");
     }
 }
 
@@ -103,23 +115,66 @@ CliOptions CliOptions::parse(const QStringList &arguments)
             positional << arg;
         else if (arg == QStringLiteral("--"))
             optionsEnded = true;
-        else if (!takeOption(o, arguments, i))
+        else if (arg == QStringLiteral("--help") || arg == QStringLiteral("-h")) {
+            o.helpTopic = arguments.first();
+            o.command = Command::Help;
+            return o;
+        } else if (!takeOption(o, arguments, i))
             return o;
     }
     takePositional(o, positional);
     return o;
 }
 
-QString CliOptions::usage()
+namespace {
+
+struct CommandHelp
 {
-    return QStringLiteral(
-        "usage: reelix-cli download [--audio] [--format ID|LABEL] [--convert] [--folder DIR] "
-        "[--json] ADDRESS... | -\n"
-        "       reelix-cli info [--json] ADDRESS...\n"
-        "       reelix-cli tools [status|install|update] [--json]\n"
-        "       reelix-cli tools rollback yt-dlp|ffmpeg|node [--json]\n"
-        "       reelix-cli certs [--refresh]\n"
-        "\n"
-        "\"-\" reads addresses from standard input, one per line. \"--\" ends the options,\n"
-        "so that an address starting with \"-\" is taken as an address.\n");
+    const char *name;
+    const char *synopsis;
+    const char *description;
+};
+
+const CommandHelp commandHelp[] = {
+    {"download",
+     "reelix-cli download [--audio] [--format ID|LABEL] [--convert] [--folder DIR] [--json] "
+     "ADDRESS... | -",
+     "Downloads each address into the download folder (or DIR): the best video, or with --audio\n"
+     "an MP3; --format picks a quality by format id or label (\"720p\"); --convert re-encodes\n"
+     "a file the system player cannot play. --json prints the items as JSON at the end.\n"},
+    {"info", "reelix-cli info [--json] ADDRESS... | -",
+     "Prints each address's title and formats without downloading.\n"},
+    {"tools",
+     "reelix-cli tools [status|install|update] [--json]\n"
+     "       reelix-cli tools rollback yt-dlp|ffmpeg|node [--json]",
+     "Shows, installs or updates Reelix's own yt-dlp, ffmpeg and Node.js; rollback puts back\n"
+     "the version the last update replaced.\n"},
+    {"certs", "reelix-cli certs [--refresh]",
+     "Prints the certificate bundle handed to the tools; --refresh rebuilds it.\n"},
+    {"help", "reelix-cli help [COMMAND]", "Prints this help, or a command's.\n"},
+    {"version", "reelix-cli --version", "Prints the version.\n"},
+};
+
+} // namespace
+
+QString CliOptions::usage(const QString &topic)
+{
+    QString text;
+    for (const CommandHelp &command : commandHelp) {
+        if (!topic.isEmpty() && topic != QLatin1String(command.name))
+            continue;
+        text += (text.isEmpty() ? QStringLiteral("usage: ") : QStringLiteral("       ")) +
+                QLatin1String(command.synopsis) + QLatin1Char('\n');
+        if (!topic.isEmpty())
+            text += QLatin1Char('\n') + QString::fromUtf8(command.description);
+    }
+    return text +
+           QStringLiteral("\n\"-\" reads addresses from standard input, one per line. \"--\" ends "
+                          "the options,\nso that an address starting with \"-\" is taken as an "
+                          "address.\n");
+}
+
+QString CliOptions::version()
+{
+    return QStringLiteral("reelix-cli " REELIX_VERSION "\n");
 }

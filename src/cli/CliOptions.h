@@ -13,7 +13,9 @@ struct CliOptions
         Download,
         Info,
         Tools,
-        Certs
+        Certs,
+        Help,
+        Version
     };
 
     Command command = Command::Download;
@@ -25,10 +27,13 @@ struct CliOptions
     QString format; // --format ID|LABEL
     QString folder; // --folder DIR
     QString toolsAction = QStringLiteral("status");
-    QString toolName; // tools rollback NAME
+    QString toolName;  // tools rollback NAME
+    QString helpTopic; // help COMMAND, or COMMAND --help
     QStringList addresses;
     QString error;
 
     static CliOptions parse(const QStringList &arguments);
-    static QString usage();
+    // The usage of every command, or of one (`topic`) with what it does.
+    static QString usage(const QString &topic = QString());
+    static QString version();
 };

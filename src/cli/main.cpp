@@ -37,6 +37,14 @@ int main(int argc, char *argv[])
                      CliOptions::usage().toLocal8Bit().constData());
         return 2;
     }
+    if (options.command == CliOptions::Command::Help ||
+        options.command == CliOptions::Command::Version) {
+        const QString text = options.command == CliOptions::Command::Help
+                                 ? CliOptions::usage(options.helpTopic)
+                                 : CliOptions::version();
+        std::fputs(text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
 
     // A stop signal becomes an event: every child is stopped and the summary printed.
     StopSignals stopSignals;

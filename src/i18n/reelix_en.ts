@@ -329,5 +329,29 @@ then press Add.</translation>
         <source>Some versions could not be checked</source>
         <translation>Some versions could not be checked</translation>
     </message>
+    <message id="notify.done">
+        <source>Download finished</source>
+        <translation>Download finished</translation>
+    </message>
+    <message id="notify.failed">
+        <source>Download failed</source>
+        <translation>Download failed</translation>
+    </message>
+    <message id="notify.many_done">
+        <source>%1 downloads finished</source>
+        <translation>%1 downloads finished</translation>
+    </message>
+    <message id="notify.many_ended">
+        <source>%1 downloads finished, %2 failed</source>
+        <translation>%1 downloads finished, %2 failed</translation>
+    </message>
+    <message id="notify.open">
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message id="notify.reveal">
+        <source>Show in folder</source>
+        <translation>Show in folder</translation>
+    </message>
 </context>
 </TS>

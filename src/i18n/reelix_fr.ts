@@ -329,5 +329,29 @@ puis appuyez sur Ajouter.</translation>
         <source>Some versions could not be checked</source>
         <translation>Certaines versions n'ont pas pu être vérifiées</translation>
     </message>
+    <message id="notify.done">
+        <source>Download finished</source>
+        <translation>Téléchargement terminé</translation>
+    </message>
+    <message id="notify.failed">
+        <source>Download failed</source>
+        <translation>Échec du téléchargement</translation>
+    </message>
+    <message id="notify.many_done">
+        <source>%1 downloads finished</source>
+        <translation>%1 téléchargements terminés</translation>
+    </message>
+    <message id="notify.many_ended">
+        <source>%1 downloads finished, %2 failed</source>
+        <translation>%1 téléchargements terminés, %2 en échec</translation>
+    </message>
+    <message id="notify.open">
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message id="notify.reveal">
+        <source>Show in folder</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,38 @@
+# Bash completion for reelix-cli.
+_reelix_cli()
+{
+    local cur prev words cword
+    _init_completion || return
+
+    local commands="download info tools certs help"
+    if ((cword == 1)); then
+        COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
+        return
+    fi
+    case ${words[1]} in
+    download)
+        case $prev in
+        --folder)
+            _filedir -d
+            return
+            ;;
+        --format)
+            COMPREPLY=($(compgen -W "2160p 1440p 1080p 720p 480p 360p" -- "$cur"))
+            return
+            ;;
+        esac
+        COMPREPLY=($(compgen -W "--audio --format --convert --folder --json --help" -- "$cur"))
+        ;;
+    info) COMPREPLY=($(compgen -W "--json --help" -- "$cur")) ;;
+    tools)
+        if [[ $prev == rollback ]]; then
+            COMPREPLY=($(compgen -W "yt-dlp ffmpeg node" -- "$cur"))
+        else
+            COMPREPLY=($(compgen -W "status install update rollback --json --help" -- "$cur"))
+        fi
+        ;;
+    certs) COMPREPLY=($(compgen -W "--refresh --help" -- "$cur")) ;;
+    help) ((cword == 2)) && COMPREPLY=($(compgen -W "download info tools certs" -- "$cur")) ;;
+    esac
+} &&
+    complete -F _reelix_cli reelix-cli

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks what a desktop and a
+# package manager will read: the menu entry, the AppStream file, the icons,
+# the man page, the completion, the executables started from the prefix, and
+# the Debian package's file list and dependencies.
+set -euo pipefail
+build=$(realpath "${1:?usage: install_check.sh BUILD_DIR}")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
+fail() { echo "install_check: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+share=$prefix/share
+desktop-file-validate "$share/applications/org.reelix.Reelix.desktop"
+appstreamcli validate --no-net --pedantic "$share/metainfo/org.reelix.Reelix.metainfo.xml"
+for f in icons/hicolor/scalable/apps/org.reelix.Reelix.svg \
+    icons/hicolor/{48x48,128x128,256x256}/apps/org.reelix.Reelix.png \
+    man/man1/reelix-cli.1 bash-completion/completions/reelix-cli; do
+    [[ -s $share/$f ]] || fail "missing $f"
+done
+bash -n "$share/bash-completion/completions/reelix-cli"
+
+# Started from the prefix, with a home of its own.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
+export XDG_STATE_HOME=$work/home/.local/state
+mkdir -p "$HOME"
+cd "$work"
+[[ $("$prefix/bin/reelix-cli" --version) == "reelix-cli "* ]] || fail "reelix-cli --version"
+[[ $("$prefix/bin/reelix" --version) == "reelix "* ]] || fail "reelix --version"
+"$prefix/bin/reelix-cli" --help | grep -q "^usage: reelix-cli download" || fail "reelix-cli --help"
+xvfb-run -a "$prefix/bin/reelix" >"$work/reelix.log" 2>&1 &
+app=$!
+sleep 4
+kill -0 "$app" 2>/dev/null || { cat "$work/reelix.log" >&2; fail "reelix did not keep running"; }
+pkill -TERM -P "$app" reelix || true
+wait "$app" || true
+if grep -E "qrc:|QQmlApplicationEngine failed|module .* is not installed" "$work/reelix.log"; then
+    fail "reelix could not load its views"
+fi
+
+# The package: everything under /usr, the desktop files in, dependencies computed.
+(cd "$build" && cpack -B "$work/package" >/dev/null)
+deb=$(ls "$work"/package/reelix_*.deb)
+files=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for f in ./usr/bin/reelix ./usr/bin/reelix-cli ./usr/share/applications/org.reelix.Reelix.desktop \
+    ./usr/share/metainfo/org.reelix.Reelix.metainfo.xml ./usr/share/man/man1/reelix-cli.1; do
+    grep -qxF "$f" <<<"$files" || fail "the package lacks $f"
+done
+if grep -v '^\./usr/' <<<"$files" | grep -v '^\./$'; then fail "files outside /usr"; fi
+dpkg-deb -f "$deb" Depends | grep -q "libqt6core6" || fail "no computed dependency on Qt"
+echo "install_check: ok"

@@ -1,0 +1,108 @@
+#include "fixtures/TestMain.h"
+
+#include "Notifier.h"
+
+#include "i18n/Localization.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QProcess>
+#include <QSignalSpy>
+
+// A notification service of the test's own on a private session bus: it
+// records what it is asked to show.
+class FakeNotifications : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    QStringList shown; // "summary | body | actions"
+
+public slots:
+    uint Notify(const QString &, uint, const QString &, const QString &summary, const QString &body,
+                const QStringList &actions, const QVariantMap &, int)
+    {
+        shown << summary + " | " + body + " | " + actions.join(',');
+        return uint(shown.size());
+    }
+};
+
+class TestNotifier : public QObject
+{
+    Q_OBJECT
+
+    QProcess m_daemon;
+    std::optional<QDBusConnection> m_bus;
+    FakeNotifications m_service;
+
+private slots:
+    void initTestCase()
+    {
+        Localization::install(QLocale(QLocale::English));
+        m_daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address"});
+        QVERIFY(m_daemon.waitForReadyRead(10000));
+        const QString address = QString::fromUtf8(m_daemon.readLine()).trimmed();
+        m_bus = QDBusConnection::connectToBus(address, "service");
+        QVERIFY(m_bus->isConnected());
+        QVERIFY(m_bus->registerService("org.freedesktop.Notifications"));
+        QVERIFY(m_bus->registerObject("/org/freedesktop/Notifications", &m_service,
+                                      QDBusConnection::ExportAllSlots));
+        QDBusConnection::connectToBus(address, "app");
+    }
+
+    void cleanupTestCase() { m_daemon.kill(), m_daemon.waitForFinished(); }
+
+    void init()
+    {
+        m_service.shown.clear();
+        Notifier::setEnabled(true);
+    }
+
+    // One item: its own notification, whose "Show in folder" reaches the app.
+    void oneItemWithItsActions()
+    {
+        Notifier notifier(QDBusConnection("app"));
+        notifier.setGatherTime(std::chrono::milliseconds(50));
+        QSignalSpy reveal(&notifier, &Notifier::revealRequested);
+        notifier.itemEnded("Clip", "/videos/Clip.mp4", {});
+        QTRY_COMPARE(m_service.shown,
+                     QStringList{"Download finished | Clip | open,Open,reveal,Show in folder"});
+        // The click is sent again until the notification's id has come back.
+        const auto click = [&] {
+            return m_bus->send(QDBusMessage::createSignal("/org/freedesktop/Notifications",
+                                                          "org.freedesktop.Notifications",
+                                                          "ActionInvoked")
+                               << uint(1) << QString("reveal"));
+        };
+        QTRY_VERIFY(!reveal.isEmpty() || !click());
+        QCOMPARE(reveal.first().first().toString(), QString("/videos/Clip.mp4"));
+    }
+
+    void severalEndingTogetherAreOne()
+    {
+        Notifier notifier(QDBusConnection("app"));
+        notifier.setGatherTime(std::chrono::milliseconds(300));
+        notifier.itemEnded("A", "/v/A.mp4", {});
+        notifier.itemEnded("B", {}, "HTTP Error 403");
+        notifier.itemEnded("C", "/v/C.mp4", {});
+        QTRY_COMPARE(m_service.shown, QStringList{"2 downloads finished, 1 failed | A\nB\nC | "
+                                                  "open,Open,reveal,Show in folder"});
+        // Nothing to wait for: no second notification may come.
+        QTest::qWait(400);
+        QCOMPARE(m_service.shown.size(), 1);
+    }
+
+    void turnedOff()
+    {
+        Notifier::setEnabled(false);
+        Notifier notifier(QDBusConnection("app"));
+        notifier.setGatherTime(std::chrono::milliseconds(10));
+        notifier.itemEnded("Clip", "/videos/Clip.mp4", {});
+        QTest::qWait(300); // longer than the gathering time; nothing may come
+        QCOMPARE(m_service.shown, QStringList());
+    }
+};
+
+REELIX_TEST_MAIN(TestNotifier)
+#include "tst_notifier.moc"

@@ -1,5 +1,6 @@
 #include "fixtures/TestMain.h"
 
+#include "Appearance.h"
 #include "LogViewer.h"
 #include "ReelixApp.h"
 #include "Registration.h"
@@ -18,7 +19,6 @@
 #include <QMimeData>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
-#include <QQuickStyle>
 #include <QQuickView>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -157,7 +157,7 @@ class TestUi : public QObject
 private slots:
     void initTestCase()
     {
-        QQuickStyle::setStyle("Basic");
+        Appearance::apply();
         m_engine = new QQmlEngine(this);
         prepareEngine(*m_engine);
         // No traffic leaves the machine: distributors are an unused local port.

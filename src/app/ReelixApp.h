@@ -7,6 +7,8 @@
 
 #include <QCoro/QCoroTask>
 
+#include <memory>
+
 // The application shell: owns the tool checker for the whole run and decides
 // what the main window shows (placeholder, setup and updates, downloads).
 class ReelixApp : public QObject
@@ -28,12 +30,13 @@ public:
     };
     Q_ENUM(View)
 
-    explicit ReelixApp(QObject *parent = nullptr);
+    // `checker` replaces the real one (the screenshot tool stages its states).
+    explicit ReelixApp(std::unique_ptr<DependencyChecker> checker = {}, QObject *parent = nullptr);
 
-    DependencyChecker *checker() { return &m_checker; }
+    DependencyChecker *checker() { return m_checker.get(); }
     View view() const { return m_view; }
     QString version() const;
-    QString updateSummary() const { return updateSummary(m_checker); }
+    QString updateSummary() const { return updateSummary(*m_checker); }
     // "yt-dlp 1 → 2   ·   Node.js v1 → v2" for the tools with an update.
     static QString updateSummary(const DependencyChecker &checker);
 
@@ -53,7 +56,7 @@ signals:
 private:
     void setView(View view);
 
-    DependencyChecker m_checker;
+    std::unique_ptr<DependencyChecker> m_checker;
     View m_view = View::Placeholder;
     bool m_startupChecked = false;
 };

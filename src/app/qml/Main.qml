@@ -46,6 +46,7 @@ ApplicationWindow {
         palette.light: Theme.menuLine
         palette.mid: Theme.menuLine
         Menu {
+            objectName: "toolsMenu"
             title: qsTrId("menu.tools")
             Action {
                 objectName: "checkUpdatesAction"

@@ -5,8 +5,11 @@
 
 #include <memory>
 
+class QQmlApplicationEngine;
 class QQmlEngine;
 class QQuickItem;
+class QQuickWindow;
+class ReelixApp;
 
 // Reads the views from outside, by objectName, for the UI tests and the
 // screenshot tool.
@@ -24,5 +27,12 @@ bool shown(QQuickItem *root, const QString &name);
 // not load.
 std::unique_ptr<QQuickView> load(QQmlEngine &engine, const QString &component,
                                  const QVariantMap &properties, QSize size);
+
+// The real window, Main.qml with its menu bar over `app`, as the app shows
+// it; null, with the errors logged, if it does not load.
+QQuickWindow *openMain(QQmlApplicationEngine &engine, ReelixApp &app);
+
+// The view the window shows now (placeholder, setup or downloads).
+QQuickItem *currentView(QQuickWindow *window);
 
 } // namespace ViewProbe

@@ -22,6 +22,7 @@
 #include <QQuickView>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtQuickTest/quicktest.h>
 
@@ -85,6 +86,33 @@ class TestUi : public QObject
         {"spaces trimmed, same address", "  A  \nA", "A"},
         {"rejected lines dropped", "not a url at all\nB\nhttp://[bad", "B"},
         {"windows line ends", "A\r\nB\r\n", "A B"},
+    };
+
+    // The setup view in the real window, by language: what must be whole inside it.
+    using ClipCase = std::tuple<const char *, QLocale::Language, bool>;
+    static inline const ClipCase clipCases[] = {
+        {"first start, English", QLocale::English, false},
+        {"first start, French", QLocale::French, false},
+        {"updates, English", QLocale::English, true},
+        {"updates, French", QLocale::French, true},
+    };
+
+    // The real window, Main.qml with its menu bar, over its own shell.
+    struct RealWindow
+    {
+        ReelixApp app{std::make_unique<StagedChecker>()};
+        QQmlApplicationEngine engine;
+        QQuickWindow *window = ViewProbe::openMain(engine, app);
+        QQuickItem *view() const { return ViewProbe::currentView(window); }
+        QQuickItem *item(const QString &name) const { return find(view(), name); }
+        // Whether the named item is shown and wholly inside the window.
+        bool whole(const QString &name) const
+        {
+            QQuickItem *i = item(name);
+            const QRectF r = i ? i->mapRectToScene(i->boundingRect()) : QRectF();
+            return i && i->isVisible() && r.bottom() <= window->height() &&
+                   r.right() <= window->width() && i->implicitWidth() <= i->width() + 0.5;
+        }
     };
 
     QQmlEngine *m_engine = nullptr;
@@ -401,6 +429,31 @@ private slots:
         app.checker()->onComplete();
         QTRY_VERIFY(mainManager());
         QCOMPARE(mainManager()->rowCount(), 0);
+    }
+
+    void setupNeverClipped_data() { addCases(clipCases); }
+
+    void setupNeverClipped()
+    {
+        const auto &[name, language, updates] = caseOf(clipCases);
+        Localization::install(QLocale(language));
+        const auto untranslated = qScopeGuard([] {
+            for (QTranslator *t : qApp->findChildren<QTranslator *>())
+                QCoreApplication::removeTranslator(t);
+        });
+        RealWindow w;
+        QTRY_VERIFY(w.app.view() == ReelixApp::View::Setup && w.view());
+        if (updates) {
+            for (Dependency *tool : w.app.checker()->tools())
+                QTRY_VERIFY(tool->status().kind() != DepStatus::Kind::Checking);
+            for (Dependency *tool : w.app.checker()->tools())
+                tool->setStatus(DepStatus::upToDate("1"));
+            w.app.checker()->ytdlp()->setStatus(DepStatus::updateAvailable("1", "2"));
+        }
+        const QStringList names = updates ? QStringList{"installUpdatesButton", "skipButton"}
+                                          : QStringList{"installButton", "noSudoNote"};
+        for (const QString &name : names)
+            QTRY_VERIFY2(w.whole(name), qPrintable(name));
     }
 
     void setupStates_data() { addCases(setupCases); }

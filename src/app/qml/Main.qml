@@ -74,7 +74,9 @@ ApplicationWindow {
         onLoaded: {
             if (window.app.view === ReelixApp.Setup) {
                 window.width = 420
-                window.height = Qt.binding(() => item ? item.implicitHeight : 500)
+                // The window's height holds the menu bar too.
+                window.height = Qt.binding(() => (item ? item.implicitHeight : 500)
+                                                 + (window.menuBar ? window.menuBar.height : 0))
             } else if (window.app.view === ReelixApp.Main) {
                 window.height = Math.max(window.height, 640)
                 window.width = Math.max(window.width, 900)

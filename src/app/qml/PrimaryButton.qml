@@ -5,7 +5,7 @@ import Reelix
 PlainButton {
     id: control
     property string symbol
-    topPadding: 13; bottomPadding: 13
+    topPadding: 13; bottomPadding: 13; leftPadding: 16; rightPadding: 16
     background: Rectangle {
         radius: Theme.radiusLarge
         gradient: Gradient {

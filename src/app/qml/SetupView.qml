@@ -20,7 +20,7 @@ Rectangle {
     // 500 points, 620 with the log box; more when the content needs it
     // (long translations), so nothing is ever clipped.
     readonly property int baseHeight: checker.logOutput.length > 0 ? 620 : 500
-    implicitHeight: Math.max(baseHeight, layout.implicitHeight + 24)
+    implicitHeight: Math.max(baseHeight, layout.implicitHeight + 48)
 
     Component.onCompleted: {
         appeared = true
@@ -239,6 +239,7 @@ Rectangle {
                         objectName: "installUpdatesButton"
                         Layout.fillWidth: true
                         Layout.preferredWidth: 1
+                        Layout.minimumWidth: implicitWidth
                         text: qsTrId("update.install")
                         symbol: "arrow.triangle.2.circlepath"
                         onClicked: view.update()
@@ -247,6 +248,7 @@ Rectangle {
                         objectName: "skipButton"
                         Layout.fillWidth: true
                         Layout.preferredWidth: 1
+                        Layout.minimumWidth: implicitWidth
                         text: qsTrId("update.skip")
                         onClicked: view.leave()
                     }

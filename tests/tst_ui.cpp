@@ -8,6 +8,7 @@
 #include "screens/ViewProbe.h"
 
 #include "engine/DownloadManager.h"
+#include "fixtures/MediaServer.h"
 #include "i18n/Localization.h"
 #include "log/Logger.h"
 #include "platform/PlatformProfile.h"
@@ -103,8 +104,16 @@ class TestUi : public QObject
         ReelixApp app{std::make_unique<StagedChecker>()};
         QQmlApplicationEngine engine;
         QQuickWindow *window = ViewProbe::openMain(engine, app);
-        QQuickItem *view() const { return ViewProbe::currentView(window); }
-        QQuickItem *item(const QString &name) const { return find(view(), name); }
+        QQuickItem *view() const { return window ? ViewProbe::currentView(window) : nullptr; }
+        QQuickItem *item(const QString &name) const { return find(window->contentItem(), name); }
+        bool showMain()
+        {
+            if (!QTest::qWaitFor(
+                    [&] { return view() && app.view() != ReelixApp::View::Placeholder; }))
+                return false;
+            app.checker()->onComplete();
+            return QTest::qWaitFor([&] { return app.view() == ReelixApp::View::Main && view(); });
+        }
         // Whether the named item is shown and wholly inside the window.
         bool whole(const QString &name) const
         {
@@ -117,6 +126,7 @@ class TestUi : public QObject
 
     QQmlEngine *m_engine = nullptr;
     DependencyChecker m_checker;
+    std::unique_ptr<MediaServer> m_server;
 
     // Which of `names` are shown, in that order.
     static QStringList shownOf(QQuickItem *root, const QStringList &names)
@@ -128,7 +138,7 @@ class TestUi : public QObject
         return result;
     }
 
-    static void click(QQuickView &view, QQuickItem *item)
+    static void click(QQuickWindow &view, QQuickItem *item)
     {
         QVERIFY(item);
         // A button that has just appeared is placed by its layout on the next polish;
@@ -147,10 +157,17 @@ class TestUi : public QObject
         return view;
     }
 
-    // The main view with its own download list and an idle checker.
-    std::unique_ptr<QQuickView> contentView()
+    // The main view over a list of its own and an idle checker.
+    std::unique_ptr<QQuickView> contentView(DependencyChecker *checker = nullptr,
+                                            const QString &summary = {})
     {
-        return load("ContentView", {{"checker", QVariant::fromValue(&m_checker)}});
+        auto *manager = new DownloadManager;
+        auto view =
+            load("ContentView", {{"checker", QVariant::fromValue(checker ? checker : &m_checker)},
+                                 {"manager", QVariant::fromValue(manager)},
+                                 {"updateSummary", summary}});
+        manager->setParent(view.get());
+        return view;
     }
 
     // One download row for an item the manager holds (no run is started).
@@ -348,8 +365,7 @@ private slots:
                                 ? DepStatus::updateAvailable("7.0", "7.1")
                                 : DepStatus::upToDate("7.1"));
         QCOMPARE(app.updateSummary(), summary);
-        auto view = load("ContentView", {{"checker", QVariant::fromValue(checker)},
-                                         {"updateSummary", app.updateSummary()}});
+        auto view = contentView(checker, app.updateSummary());
         QQuickItem *root = view->rootObject();
         QCOMPARE(shown(root, "updateBanner"), !outdated.isEmpty());
         QCOMPARE(find(root, "bannerSummary")->property("text").toString(), summary);
@@ -393,19 +409,15 @@ private slots:
         QCOMPARE(app.view(), ReelixApp::View::Setup);
     }
 
-    void oneLogWindowAndTheMainViewStartsEmpty()
+    void oneLogWindow()
     {
-        ReelixApp app;
-        QQmlApplicationEngine engine;
-        prepareEngine(engine);
-        engine.setInitialProperties({{"app", QVariant::fromValue(&app)}});
-        engine.load(QUrl("qrc:/Reelix/qml/Main.qml"));
-        QCOMPARE(engine.rootObjects().size(), 1);
-        QObject *window = engine.rootObjects().first();
+        RealWindow w;
+        ReelixApp &app = w.app;
+        QObject *window = w.window;
         const auto logWindows = [] {
             int n = 0;
-            for (QWindow *w : QGuiApplication::topLevelWindows())
-                n += w->title() == "Logs Reelix" && w->isVisible();
+            for (QWindow *win : QGuiApplication::topLevelWindows())
+                n += win->title() == "Logs Reelix" && win->isVisible();
             return n;
         };
         app.requestLogWindow();
@@ -413,22 +425,43 @@ private slots:
         QCOMPARE(logWindows(), 1);
         QMetaObject::invokeMethod(window, "openLogs");
         QCOMPARE(logWindows(), 1);
+    }
 
-        // Leaving the main view discards its list; coming back starts empty.
-        QObject *loader = window->findChild<QObject *>("rootView");
-        const auto mainManager = [&] {
-            QObject *view = loader->property("item").value<QObject *>();
-            return view ? view->property("manager").value<DownloadManager *>() : nullptr;
-        };
-        app.checker()->onComplete();
-        QTRY_VERIFY(mainManager());
-        mainManager()->insertItem(item(DownloadStatus::Done));
-        QCOMPARE(mainManager()->rowCount(), 1);
-        app.showUpdates();
-        QTRY_VERIFY(!mainManager());
-        app.checker()->onComplete();
-        QTRY_VERIFY(mainManager());
-        QCOMPARE(mainManager()->rowCount(), 0);
+    void updatesAskBeforeStoppingDownloads_data() { addTags({"not now", "stop and check"}); }
+
+    void updatesAskBeforeStoppingDownloads()
+    {
+        const bool stop = tag() == "stop and check";
+        if (!m_server) {
+            m_server = std::make_unique<MediaServer>();
+            QVERIFY2(m_server->isReady(), qPrintable(m_server->error()));
+            // Long enough that its slow transfer is still going when stopped.
+            QVERIFY(makeMedia(20, Codecs::h264 + words("-b:v 1M"), m_server->root() + "/long.mp4"));
+        }
+        RealWindow w;
+        QVERIFY(w.showMain());
+        DownloadManager *manager = w.app.downloads();
+        manager->useFolderForThisRun(TestHome::path() + "/Downloads");
+        manager->addDownload(m_server->slowUrl("long.mp4"), DownloadFormat::Video);
+        DownloadItem *item = manager->itemAt(0);
+        QTRY_VERIFY2_WITH_TIMEOUT(item->status() == DownloadStatus::Ready,
+                                  qPrintable(item->errorMessage()), 60000);
+        manager->start(item);
+        QTRY_VERIFY_WITH_TIMEOUT(item->process && item->progress() > 0, 60000);
+        QMetaObject::invokeMethod(w.window->findChild<QObject *>("checkUpdatesAction"), "trigger");
+        QTRY_VERIFY(w.item("stopQuestionText") && w.item("stopQuestionText")->isVisible());
+        QCOMPARE(w.item("stopQuestionText")->property("text").toString(), "updates.stop_question");
+        click(*w.window, w.item(stop ? "stopAndCheckButton" : "keepDownloadsButton"));
+        QTRY_VERIFY(!w.item("stopQuestionText") || !w.item("stopQuestionText")->isVisible());
+        QCOMPARE(w.app.view(), stop ? ReelixApp::View::Setup : ReelixApp::View::Main);
+        if (!stop) {
+            QVERIFY(item->runActive && item->process);
+            w.app.stopDownloads();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(item->status(), DownloadStatus::Cancelled, 10000);
+        QVERIFY(w.showMain()); // the list survives the round trip
+        QCOMPARE(manager->itemAt(0), item);
+        QTRY_VERIFY(shown(w.view(), "downloadList"));
     }
 
     void setupNeverClipped_data() { addCases(clipCases); }

@@ -81,6 +81,21 @@ void ReelixApp::showUpdates()
     setView(View::Setup);
 }
 
+int ReelixApp::runningDownloads() const
+{
+    const QList<DownloadItem *> &items = m_downloads.downloads();
+    return int(std::count_if(items.cbegin(), items.cend(),
+                             [](const DownloadItem *item) { return item->runActive; }));
+}
+
+void ReelixApp::stopDownloads()
+{
+    for (DownloadItem *item : m_downloads.downloads()) {
+        if (item->runActive)
+            item->cancelRun();
+    }
+}
+
 void ReelixApp::setView(View view)
 {
     if (m_view == view)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "deps/DependencyChecker.h"
+#include "engine/DownloadManager.h"
 
 #include <QObject>
 #include <QtQml/qqmlregistration.h>
@@ -9,14 +10,16 @@
 
 #include <memory>
 
-// The application shell: owns the tool checker for the whole run and decides
-// what the main window shows (placeholder, setup and updates, downloads).
+// The application shell: owns the tool checker and the download list for the
+// whole run (the list outlives its view while setup and updates are shown) and
+// decides what the main window shows (placeholder, setup and updates, downloads).
 class ReelixApp : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Created by main()")
     Q_PROPERTY(DependencyChecker *checker READ checker CONSTANT)
+    Q_PROPERTY(DownloadManager *downloads READ downloads CONSTANT)
     Q_PROPERTY(View view READ view NOTIFY viewChanged)
     Q_PROPERTY(QString version READ version CONSTANT)
     Q_PROPERTY(QString updateSummary READ updateSummary NOTIFY updateSummaryChanged)
@@ -34,6 +37,7 @@ public:
     explicit ReelixApp(std::unique_ptr<DependencyChecker> checker = {}, QObject *parent = nullptr);
 
     DependencyChecker *checker() { return m_checker.get(); }
+    DownloadManager *downloads() { return &m_downloads; }
     View view() const { return m_view; }
     QString version() const;
     QString updateSummary() const { return updateSummary(*m_checker); }
@@ -46,6 +50,10 @@ public:
     QCoro::Task<> startupCheck();
     // The menu command and the banner button: back to setup and updates.
     Q_INVOKABLE void showUpdates();
+    // The downloads whose tools are running (information, download or conversion).
+    Q_INVOKABLE int runningDownloads() const;
+    // Stops them; their rows stay, cancelled.
+    Q_INVOKABLE void stopDownloads();
     Q_INVOKABLE void requestLogWindow() { emit logWindowRequested(); }
 
 signals:
@@ -57,6 +65,7 @@ private:
     void setView(View view);
 
     std::unique_ptr<DependencyChecker> m_checker;
+    DownloadManager m_downloads;
     View m_view = View::Placeholder;
     bool m_startupChecked = false;
 };

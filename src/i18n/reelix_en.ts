@@ -189,6 +189,17 @@ then press Add.</translation>
         <source>Not now</source>
         <translation>Not now</translation>
     </message>
+    <message id="updates.stop_question" numerus="yes">
+        <source>%n downloads are running. Stop them and check for updates?</source>
+        <translation>
+            <numerusform>%n download is running. Stop it and check for updates?</numerusform>
+            <numerusform>%n downloads are running. Stop them and check for updates?</numerusform>
+        </translation>
+    </message>
+    <message id="updates.stop_and_check">
+        <source>Stop and check</source>
+        <translation>Stop and check</translation>
+    </message>
     <message id="update.updating">
         <source>Updating…</source>
         <translation>Updating…</translation>

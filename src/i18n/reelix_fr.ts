@@ -189,6 +189,17 @@ puis appuyez sur Ajouter.</translation>
         <source>Not now</source>
         <translation>Plus tard</translation>
     </message>
+    <message id="updates.stop_question" numerus="yes">
+        <source>%n downloads are running. Stop them and check for updates?</source>
+        <translation>
+            <numerusform>%n téléchargement est en cours. L'arrêter et rechercher des mises à jour ?</numerusform>
+            <numerusform>%n téléchargements sont en cours. Les arrêter et rechercher des mises à jour ?</numerusform>
+        </translation>
+    </message>
+    <message id="updates.stop_and_check">
+        <source>Stop and check</source>
+        <translation>Arrêter et rechercher</translation>
+    </message>
     <message id="update.updating">
         <source>Updating…</source>
         <translation>Mise à jour…</translation>

@@ -9,24 +9,24 @@ import Reelix
 Rectangle {
     id: view
     required property DependencyChecker checker
+    // The shell's list: it outlives this view while setup and updates are shown.
+    required property DownloadManager manager
     property string updateSummary
-    property alias manager: downloadManager
     property alias urlText: addressInput.text
     property int formatMode: Download.Video
     readonly property bool urlFieldFocused: addressInput.editorFocused
     readonly property bool hasText: urlText.trim().length > 0
-    readonly property bool anyDone: downloadManager.hasCompleted
+    readonly property bool anyDone: view.manager.hasCompleted
     signal showUpdates()
 
     color: Theme.background
     implicitWidth: 680
     implicitHeight: 520
 
-    DownloadManager { id: downloadManager }
     function submitURLs() {
         const addresses = Desktop.addresses(urlText)
         for (const address of addresses)
-            downloadManager.addDownload(address, formatMode)
+            view.manager.addDownload(address, formatMode)
         urlText = ""
     }
 
@@ -39,8 +39,8 @@ Rectangle {
         id: folderDialog
         title: qsTrId("folder.picker.title")
         acceptLabel: qsTrId("folder.picker.choose")
-        currentFolder: downloadManager.downloadFolderURL
-        onAccepted: downloadManager.chooseFolder(selectedFolder)
+        currentFolder: view.manager.downloadFolderURL
+        onAccepted: view.manager.chooseFolder(selectedFolder)
     }
 
     Shortcut {
@@ -55,7 +55,7 @@ Rectangle {
 
         HeaderBar {
             Layout.fillWidth: true
-            manager: downloadManager
+            manager: view.manager
             formatMode: view.formatMode
             onFormatPicked: mode => view.formatMode = mode
             onChooseFolder: folderDialog.open()
@@ -95,17 +95,17 @@ Rectangle {
             objectName: "downloadList"
             Layout.fillWidth: true
             Layout.fillHeight: true
-            visible: downloadManager.count > 0
+            visible: view.manager.count > 0
             clip: true
             spacing: 2
             leftMargin: 16; rightMargin: 16; topMargin: 10; bottomMargin: 10
-            model: downloadManager
+            model: view.manager
             ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
             delegate: DownloadRow {
                 required property var model
                 width: ListView.view.width - 32
                 item: model.item
-                manager: downloadManager
+                manager: view.manager
             }
             add: Transition {
                 ParallelAnimation {
@@ -117,7 +117,7 @@ Rectangle {
             displaced: Transition { NumberAnimation { properties: "y"; duration: 350; easing.type: Easing.OutQuad } }
         }
         EmptyState {
-            visible: downloadManager.count === 0
+            visible: view.manager.count === 0
             Layout.fillWidth: true
             Layout.fillHeight: true
         }

@@ -27,6 +27,25 @@ ApplicationWindow {
         logWindow.requestActivate()
     }
 
+    // The updates view never stops running downloads without asking.
+    function openUpdates() {
+        const running = app.runningDownloads()
+        if (running === 0) {
+            app.showUpdates()
+            return
+        }
+        stopQuestion.running = running
+        stopQuestion.open()
+    }
+
+    StopQuestion {
+        id: stopQuestion
+        onStopAndCheck: {
+            window.app.stopDownloads()
+            window.app.showUpdates()
+        }
+    }
+
     Connections {
         target: window.app
         function onLogWindowRequested() { window.openLogs() }
@@ -52,7 +71,7 @@ ApplicationWindow {
                 objectName: "checkUpdatesAction"
                 text: qsTrId("menu.check_updates")
                 shortcut: "Shift+Ctrl+,"
-                onTriggered: window.app.showUpdates()
+                onTriggered: window.openUpdates()
             }
             MenuSeparator {}
             Action {
@@ -111,8 +130,9 @@ ApplicationWindow {
         id: mainView
         ContentView {
             checker: window.app.checker
+            manager: window.app.downloads
             updateSummary: window.app.updateSummary
-            onShowUpdates: window.app.showUpdates()
+            onShowUpdates: window.openUpdates()
         }
     }
     // qmllint enable unqualified

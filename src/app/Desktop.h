@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QVariant>
 #include <QtQml/qqmlregistration.h>
 
 // What the views ask of the desktop: icons, the clipboard, revealing a file,
@@ -26,4 +27,6 @@ public:
     // D-Bus, else the folder is opened; macOS: `open -R`).
     Q_INVOKABLE void reveal(const QString &path) const;
     Q_INVOKABLE QString fileName(const QString &path) const;
+    // A key sequence as the platform writes it in menus ("Ctrl+Shift+L").
+    Q_INVOKABLE QString shortcutText(const QVariant &sequence) const;
 };

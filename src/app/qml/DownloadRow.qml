@@ -192,8 +192,49 @@ Rectangle {
             id: formatMenu
             objectName: "formatMenu"
             visible: row.status === Download.Ready && row.item.formats.length > 0
-            Layout.preferredWidth: 130
+            Layout.preferredWidth: 150
+            implicitHeight: Theme.controlHeight
             font.pixelSize: Theme.fontNormal
+            background: Rectangle {
+                radius: Theme.radiusSmall
+                color: formatMenu.hovered || formatMenu.popup.visible ? Theme.surfaceHover : Theme.control
+                border.width: formatMenu.visualFocus ? Theme.focusRingWidth : 1
+                border.color: formatMenu.visualFocus ? Theme.focusRing : Theme.outline
+            }
+            contentItem: Text {
+                leftPadding: 10
+                rightPadding: 26
+                text: formatMenu.displayText
+                color: Theme.textBright
+                font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
+                verticalAlignment: Text.AlignVCenter
+                elide: Text.ElideRight
+            }
+            indicator: Icon {
+                x: formatMenu.width - width - 10
+                y: (formatMenu.height - height) / 2
+                name: "chevron.down"
+                size: 11
+                color: Theme.textTertiary
+            }
+            popup: Popup {
+                y: formatMenu.height + 4
+                width: formatMenu.width
+                implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
+                padding: 4
+                contentItem: ListView {
+                    clip: true
+                    implicitHeight: contentHeight
+                    model: formatMenu.popup.visible ? formatMenu.delegateModel : null
+                    currentIndex: formatMenu.highlightedIndex
+                }
+                background: Rectangle {
+                    radius: Theme.radiusMedium
+                    color: Theme.popup
+                    border.color: Theme.menuLine
+                    border.width: 1
+                }
+            }
             textRole: "label"
             valueRole: "id"
             model: [{ label: qsTrId("quality.best"), id: "" }, ...row.item.formats]
@@ -207,19 +248,12 @@ Rectangle {
             }
             onActivated: row.item.selectedFormatID = currentValue
             Accessible.name: qsTrId("quality.best")
-            palette.button: Theme.popupButton
-            palette.buttonText: Theme.textBright
-            palette.window: Theme.popup
-            palette.windowText: Theme.textBright
-            palette.base: Theme.popup
-            palette.text: Theme.textBright
-            palette.highlight: Theme.accent
-            palette.highlightedText: Theme.textBright
             delegate: ItemDelegate {
                 id: entry
                 required property var modelData
                 required property int index
-                width: formatMenu.width
+                width: formatMenu.width - 8
+                implicitHeight: 28
                 highlighted: formatMenu.highlightedIndex === index
                 contentItem: Text {
                     text: entry.modelData.label
@@ -229,13 +263,10 @@ Rectangle {
                     verticalAlignment: Text.AlignVCenter
                 }
                 background: Rectangle {
+                    radius: Theme.radiusSmall
                     color: entry.highlighted ? Theme.accent : Theme.popup
                 }
             }
-            palette.light: Theme.popupLight
-            palette.midlight: Theme.popupMidlight
-            palette.mid: Theme.popupLight
-            palette.dark: Theme.popupDark
         }
 
         Row {

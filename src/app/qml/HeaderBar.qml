@@ -28,13 +28,9 @@ Rectangle {
         anchors.fill: parent
         anchors.leftMargin: Theme.pageMargin; anchors.rightMargin: Theme.pageMargin; anchors.topMargin: 16; anchors.bottomMargin: 16
         spacing: 0
-        Rectangle {
+        DiagonalGradient {
+            objectName: "logo"
             width: 30; height: 30; radius: 15
-            gradient: Gradient {
-                orientation: Gradient.Horizontal
-                GradientStop { position: 0; color: Theme.accent }
-                GradientStop { position: 1; color: Theme.violet }
-            }
             Icon { anchors.centerIn: parent; name: "arrow.down"; size: 13; font.bold: true }
         }
         Text {

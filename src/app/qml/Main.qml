@@ -64,20 +64,22 @@ ApplicationWindow {
         palette.highlightedText: Theme.textBright
         palette.light: Theme.menuLine
         palette.mid: Theme.menuLine
-        Menu {
+        AppMenu {
             objectName: "toolsMenu"
             title: qsTrId("menu.tools")
             Action {
                 objectName: "checkUpdatesAction"
                 text: qsTrId("menu.check_updates")
-                shortcut: "Shift+Ctrl+,"
+                shortcut: "Ctrl+Shift+,"
                 onTriggered: window.openUpdates()
             }
-            MenuSeparator {}
+            MenuSeparator {
+                contentItem: Rectangle { implicitHeight: 1; color: Theme.menuLine }
+            }
             Action {
                 objectName: "debugLogsAction"
                 text: qsTrId("menu.debug_logs")
-                shortcut: "Shift+Ctrl+L"
+                shortcut: "Ctrl+Shift+L"
                 onTriggered: window.openLogs()
             }
         }

@@ -6,6 +6,7 @@ PlainButton {
     id: control
     property string symbol
     topPadding: 13; bottomPadding: 13; leftPadding: 16; rightPadding: 16
+    focusRadius: Theme.radiusLarge
     background: Rectangle {
         radius: Theme.radiusLarge
         gradient: Gradient {

@@ -5,6 +5,7 @@ import Reelix
 PlainButton {
     id: control
     topPadding: 13; bottomPadding: 13; leftPadding: 16; rightPadding: 16
+    focusRadius: Theme.radiusLarge
     background: Rectangle {
         radius: Theme.radiusLarge
         color: Theme.surface

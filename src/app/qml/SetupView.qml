@@ -86,11 +86,8 @@ Rectangle {
                     objectName: "badge"
                     anchors.fill: parent
                     radius: 16
-                    gradient: Gradient {
-                        orientation: Gradient.Horizontal
-                        GradientStop { position: 0; color: Theme.accent }
-                        GradientStop { position: 1; color: Theme.violet }
-                    }
+                    color: "transparent"
+                    DiagonalGradient { anchors.fill: parent; radius: 16 }
                     Icon {
                         objectName: "badgeSymbol"
                         anchors.centerIn: parent

@@ -23,6 +23,15 @@ Rectangle {
     implicitWidth: 680
     implicitHeight: 520
 
+    // A click anywhere outside the address box takes the focus out of it.
+    TapHandler {
+        onTapped: {
+            const inBox = addressInput.contains(addressInput.mapFromItem(view, point.position))
+            if (view.urlFieldFocused && !inBox)
+                view.forceActiveFocus()
+        }
+    }
+
     function submitURLs() {
         const addresses = Desktop.addresses(urlText)
         for (const address of addresses)

@@ -150,6 +150,10 @@ ApplicationWindow {
             color: Theme.logBackground
             x: Screen.width - width - 40
             y: 60
+            Shortcut {
+                sequence: "Esc"
+                onActivated: logWin.close()
+            }
             LogView {
                 anchors.fill: parent
                 viewer: logWin.viewer

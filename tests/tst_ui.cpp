@@ -425,6 +425,53 @@ private slots:
         QCOMPARE(logWindows(), 1);
         QMetaObject::invokeMethod(window, "openLogs");
         QCOMPARE(logWindows(), 1);
+        for (QWindow *win : QGuiApplication::topLevelWindows())
+            if (win->title() == "Logs Reelix") {
+                win->requestActivate();
+                QVERIFY(QTest::qWaitForWindowActive(win));
+                QTest::keyClick(win, Qt::Key_Escape);
+            }
+        QTRY_COMPARE(logWindows(), 0);
+    }
+
+    void tabLeavesTheAddressBox()
+    {
+        RealWindow w;
+        QVERIFY(w.showMain());
+        QQuickItem *editor = w.item("addressEditor");
+        editor->forceActiveFocus();
+        w.view()->setProperty("urlText", "http://127.0.0.1:9/a");
+        QTest::keyClick(w.window, Qt::Key_Tab);
+        QQuickItem *focused = w.window->activeFocusItem();
+        QVERIFY(focused && focused->inherits("QQuickAbstractButton"));
+        QVERIFY(shown(focused, "keyboardFocusRing"));
+        QCOMPARE(w.view()->property("urlText").toString(), "http://127.0.0.1:9/a");
+        QTest::keyClick(w.window, Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(editor->hasActiveFocus());
+        click(*w.window, w.item("emptyState")); // outside the box
+        QVERIFY(!editor->hasActiveFocus());
+    }
+
+    void repeatedAddressHighlightsItsRow()
+    {
+        RealWindow w;
+        QVERIFY(w.showMain());
+        for (const char *text :
+             {"http://127.0.0.1:9/a", "http://127.0.0.1:9/b", "http://127.0.0.1:9/a"}) {
+            w.view()->setProperty("urlText", text);
+            click(*w.window, w.item("addButton"));
+        }
+        DownloadManager *manager = w.app.downloads();
+        QCOMPARE(manager->rowCount(), 2);
+        QTRY_VERIFY(shown(w.view(), "repeatedNote"));
+        auto *rows = w.item("downloadList")->property("contentItem").value<QQuickItem *>();
+        QList<DownloadItem *> outlined;
+        for (QQuickItem *row : rows->childItems())
+            if (row->property("repeated").toBool())
+                outlined << row->property("item").value<DownloadItem *>();
+        QCOMPARE(outlined, QList<DownloadItem *>{manager->itemAt(0)});
+        QTRY_VERIFY(!shown(w.view(), "repeatedNote")); // only for a moment
+        stopAll(manager);
     }
 
     void updatesAskBeforeStoppingDownloads_data() { addTags({"not now", "stop and check"}); }

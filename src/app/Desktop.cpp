@@ -75,3 +75,8 @@ QString Desktop::shortcutText(const QVariant &sequence) const
 {
     return QKeySequence(sequence.toString()).toString(QKeySequence::NativeText);
 }
+
+void Desktop::copyText(const QString &text) const
+{
+    QGuiApplication::clipboard()->setText(text);
+}

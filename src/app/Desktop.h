@@ -22,6 +22,7 @@ public:
     // The clipboard's plain text, or an empty string when it holds none.
     Q_INVOKABLE QString clipboardText() const;
     Q_INVOKABLE bool clipboardHasText() const;
+    Q_INVOKABLE void copyText(const QString &text) const;
     Q_INVOKABLE QStringList addresses(const QString &text) const;
     // Shows the file selected in the file manager (Linux: FileManager1 over
     // D-Bus, else the folder is opened; macOS: `open -R`).

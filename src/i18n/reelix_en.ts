@@ -31,6 +31,14 @@
         <source>Add</source>
         <translation>Add</translation>
     </message>
+    <message id="input.already_listed">
+        <source>This address is already in the list</source>
+        <translation>This address is already in the list</translation>
+    </message>
+    <message id="action.copy_error">
+        <source>Copy the error</source>
+        <translation>Copy the error</translation>
+    </message>
     <message id="input.paste">
         <source>Paste</source>
         <translation>Paste</translation>

@@ -31,6 +31,14 @@
         <source>Add</source>
         <translation>Ajouter</translation>
     </message>
+    <message id="input.already_listed">
+        <source>This address is already in the list</source>
+        <translation>Cette adresse est déjà dans la liste</translation>
+    </message>
+    <message id="action.copy_error">
+        <source>Copy the error</source>
+        <translation>Copier l'erreur</translation>
+    </message>
     <message id="input.paste">
         <source>Paste</source>
         <translation>Coller</translation>

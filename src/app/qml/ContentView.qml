@@ -17,6 +17,8 @@ Rectangle {
     readonly property bool urlFieldFocused: addressInput.editorFocused
     readonly property bool hasText: urlText.trim().length > 0
     readonly property bool anyDone: view.manager.hasCompleted
+    // The row whose address was given again, shown for a moment; -1 for none.
+    property int repeatedRow: -1
     signal showUpdates()
 
     color: Theme.background
@@ -50,6 +52,20 @@ Rectangle {
         acceptLabel: qsTrId("folder.picker.choose")
         currentFolder: view.manager.downloadFolderURL
         onAccepted: view.manager.chooseFolder(selectedFolder)
+    }
+
+    Connections {
+        target: view.manager
+        function onAlreadyListed(row: int) {
+            view.repeatedRow = row
+            list.positionViewAtIndex(row, ListView.Contain)
+            repeatedTimer.restart()
+        }
+    }
+    Timer {
+        id: repeatedTimer
+        interval: 2500
+        onTriggered: view.repeatedRow = -1
     }
 
     Shortcut {
@@ -112,8 +128,10 @@ Rectangle {
             ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
             delegate: DownloadRow {
                 required property var model
+                required property int index
                 width: ListView.view.width - 32
                 item: model.item
+                repeated: index === view.repeatedRow
                 manager: view.manager
             }
             add: Transition {
@@ -129,6 +147,28 @@ Rectangle {
             visible: view.manager.count === 0
             Layout.fillWidth: true
             Layout.fillHeight: true
+        }
+    }
+
+    Rectangle {
+        objectName: "repeatedNote"
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 20
+        visible: opacity > 0
+        opacity: view.repeatedRow >= 0 ? 1 : 0
+        Behavior on opacity { NumberAnimation { duration: 200 } }
+        width: note.implicitWidth + 28
+        height: note.implicitHeight + 14
+        radius: height / 2
+        color: Theme.tipBackground
+        border.color: Theme.menuLine
+        Text {
+            id: note
+            anchors.centerIn: parent
+            text: qsTrId("input.already_listed")
+            color: Theme.textEmphasis
+            font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
         }
     }
 }

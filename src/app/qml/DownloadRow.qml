@@ -10,6 +10,8 @@ Rectangle {
     required property DownloadItem item
     required property DownloadManager manager
     property bool isHovered: hover.hovered
+    // Its address was just given again: the row is outlined for a moment.
+    property bool repeated: false
 
     readonly property int status: item.status
     readonly property bool isAudio: item.format === Download.Audio
@@ -18,10 +20,16 @@ Rectangle {
 
     implicitHeight: content.implicitHeight + 22
     radius: Theme.radiusLarge
-    color: isHovered ? Theme.surfaceHover : Theme.surface
+    color: isHovered || repeated ? Theme.surfaceHover : Theme.surface
+    border.width: repeated ? 2 : 0
+    border.color: Theme.accent
     Behavior on color { ColorAnimation { duration: 120; easing.type: Easing.InOutQuad } }
 
     HoverHandler { id: hover }
+    // The buttons that replace Stop take no click for a moment, so that a
+    // double click on Stop never removes or restarts the download.
+    onStatusChanged: justChanged.restart()
+    Timer { id: justChanged; interval: 800 }
 
     RowLayout {
         id: content
@@ -138,6 +146,13 @@ Rectangle {
                     font.pixelSize: Theme.fontSmall
                     elide: Text.ElideRight
                     maximumLineCount: 1
+                    // The whole error, however long, on hover.
+                    HoverHandler { id: errorHover }
+                    Tip {
+                        objectName: "errorTip"
+                        visible: errorHover.hovered && row.status === Download.Error
+                        text: row.item.errorMessage
+                    }
                 }
                 Text {
                     objectName: "fileSize"
@@ -282,6 +297,7 @@ Rectangle {
             }
             PlainButton {
                 objectName: "startButton"
+                focusRadius: 15
                 visible: row.status === Download.Ready
                 anchors.verticalCenter: parent.verticalCenter
                 width: 30; height: 30
@@ -303,6 +319,7 @@ Rectangle {
                 readonly property bool converting: row.status === Download.Converting
                 anchors.verticalCenter: parent.verticalCenter
                 width: 30; height: 30
+                focusRadius: 15
                 tip: qsTrId("action.stop")
                 background: Rectangle {
                     radius: 15
@@ -352,6 +369,7 @@ Rectangle {
                 }
                 IconButton {
                     objectName: "removeButton"
+                    enabled: !justChanged.running
                     symbol: "xmark"; color: Theme.textMuted
                     tip: qsTrId("action.remove")
                     onClicked: row.manager.remove(row.item)
@@ -363,13 +381,22 @@ Rectangle {
                 anchors.verticalCenter: parent.verticalCenter
                 spacing: 4
                 IconButton {
+                    objectName: "copyErrorButton"
+                    visible: row.status === Download.Error
+                    symbol: "doc.on.clipboard"; color: Theme.textMuted
+                    tip: qsTrId("action.copy_error")
+                    onClicked: Desktop.copyText(row.item.errorMessage)
+                }
+                IconButton {
                     objectName: "retryButton"
+                    enabled: !justChanged.running
                     symbol: "arrow.clockwise"; color: Theme.accent
                     tip: qsTrId("action.retry")
                     onClicked: row.manager.retry(row.item)
                 }
                 IconButton {
                     objectName: "removeFailedButton"
+                    enabled: !justChanged.running
                     symbol: "xmark"; color: Theme.textMuted
                     tip: qsTrId("action.remove")
                     onClicked: row.manager.remove(row.item)

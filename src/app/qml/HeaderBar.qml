@@ -40,6 +40,25 @@ Rectangle {
             font.pixelSize: Theme.fontBrand; font.weight: Font.DemiBold
         }
         Item { Layout.fillWidth: true }
+        PlainButton {
+            id: clearButton
+            objectName: "clearButton"
+            Layout.rightMargin: 10
+            visible: opacity > 0
+            opacity: bar.anyDone ? 1 : 0
+            scale: bar.anyDone ? 1 : 0.9
+            Behavior on opacity { NumberAnimation { duration: 200 } }
+            Behavior on scale { NumberAnimation { duration: 200 } }
+            text: qsTrId("header.clear")
+            leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
+            background: Rectangle { radius: Theme.radiusSmall; color: Theme.control }
+            contentItem: Text {
+                text: clearButton.text
+                color: Theme.textEmphasis
+                font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
+            }
+            onClicked: bar.manager.clearCompleted()
+        }
         Rectangle {
             objectName: "formatPicker"
             radius: Theme.radius
@@ -109,25 +128,6 @@ Rectangle {
                 }
             }
             onClicked: bar.chooseFolder()
-        }
-        PlainButton {
-            id: clearButton
-            objectName: "clearButton"
-            Layout.leftMargin: 10
-            visible: opacity > 0
-            opacity: bar.anyDone ? 1 : 0
-            scale: bar.anyDone ? 1 : 0.9
-            Behavior on opacity { NumberAnimation { duration: 200 } }
-            Behavior on scale { NumberAnimation { duration: 200 } }
-            text: qsTrId("header.clear")
-            leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
-            background: Rectangle { radius: Theme.radiusSmall; color: Theme.control }
-            contentItem: Text {
-                text: clearButton.text
-                color: Theme.textEmphasis
-                font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
-            }
-            onClicked: bar.manager.clearCompleted()
         }
     }
 }

@@ -150,13 +150,11 @@ ApplicationWindow {
             color: Theme.logBackground
             x: Screen.width - width - 40
             y: 60
-            Shortcut {
-                sequence: "Esc"
-                onActivated: logWin.close()
-            }
             LogView {
                 anchors.fill: parent
                 viewer: logWin.viewer
+                focus: true
+                Keys.onEscapePressed: logWin.close()
             }
         }
     }

@@ -256,6 +256,10 @@ private slots:
         // Remove from the failed controls.
         ready->setStatus(DownloadStatus::Error);
         QTRY_VERIFY(shown(root, "removeFailedButton"));
+        click(*view,
+              find(root, "removeFailedButton")); // the second click of a double click on Stop
+        QCOMPARE(manager.rowCount(), 1);
+        QTRY_VERIFY(find(root, "removeFailedButton")->isEnabled());
         click(*view, find(root, "removeFailedButton"));
         QTRY_COMPARE(manager.rowCount(), 0);
     }

@@ -180,6 +180,33 @@ bool menuShots(Shell &shell)
     return ok;
 }
 
+// Feedback over the filled list: keyboard focus, a repeated address, the
+// whole error on hover, the question before updates.
+bool feedbackShots(Shell &shell)
+{
+    shell.find(QStringLiteral("addressEditor"))->forceActiveFocus();
+    QTest::keyClick(shell.window, Qt::Key_Tab);
+    bool ok = save(*shell.window, QStringLiteral("main-keyboard-focus"));
+    shell.view()->forceActiveFocus();
+    shell.manager()->addDownload(shell.manager()->itemAt(5)->url(), DownloadFormat::Audio);
+    ok &= save(*shell.window, QStringLiteral("main-repeated-address"));
+    for (QQuickItem *text : ViewProbe::findAll(shell.view(), QStringLiteral("detailMessage"))) {
+        if (text->isVisible() &&
+            text->property("text").toString().contains(QStringLiteral("403"))) {
+            const QPointF at = text->mapToScene(QPointF(40, text->height() / 2));
+            QTest::mouseMove(shell.window, at.toPoint());
+            ok &= save(*shell.window, QStringLiteral("main-error-tooltip"));
+        }
+    }
+    QTest::mouseMove(shell.window, QPoint(5, 300));
+    QObject *question = shell.window->findChild<QObject *>(QStringLiteral("stopQuestion"));
+    question->setProperty("running", 2);
+    QMetaObject::invokeMethod(question, "open");
+    ok &= save(*shell.window, QStringLiteral("main-stop-question"));
+    QMetaObject::invokeMethod(question, "close");
+    return ok;
+}
+
 // The main view: empty, then filled with every row state.
 bool mainViewShots()
 {
@@ -191,6 +218,7 @@ bool mainViewShots()
     shell.window->resize(900, 960);
     ok &= listShots(shell);
     ok &= menuShots(shell);
+    ok &= feedbackShots(shell);
     return ok;
 }
 

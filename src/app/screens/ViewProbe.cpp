@@ -19,10 +19,16 @@ void collect(QQuickItem *item, const QString &name, QList<QQuickItem *> &found)
 }
 } // namespace
 
-QQuickItem *find(QQuickItem *root, const QString &name)
+QList<QQuickItem *> findAll(QQuickItem *root, const QString &name)
 {
     QList<QQuickItem *> found;
     collect(root, name, found);
+    return found;
+}
+
+QQuickItem *find(QQuickItem *root, const QString &name)
+{
+    const QList<QQuickItem *> found = findAll(root, name);
     for (QQuickItem *item : found)
         if (item->isVisible())
             return item;

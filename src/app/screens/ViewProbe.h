@@ -19,6 +19,9 @@ namespace ViewProbe {
 // in the visual tree only, and hidden copies may share the name.
 QQuickItem *find(QQuickItem *root, const QString &name);
 
+// Every item named `name` under `root`, in the visual tree.
+QList<QQuickItem *> findAll(QQuickItem *root, const QString &name);
+
 // Whether the named item exists and can be seen.
 bool shown(QQuickItem *root, const QString &name);
 

@@ -7,9 +7,8 @@ ToolTip {
     id: tip
     delay: 500
     leftPadding: 10; rightPadding: 10; topPadding: 6; bottomPadding: 6
-    implicitWidth: Math.min(Theme.tipMaxWidth, label.implicitWidth + leftPadding + rightPadding)
+    implicitWidth: Math.min(Theme.tipMaxWidth, implicitContentWidth + leftPadding + rightPadding)
     contentItem: Text {
-        id: label
         text: tip.text
         color: Theme.textEmphasis
         font.pixelSize: Theme.fontSmall

@@ -7,6 +7,7 @@ import Reelix
 // One entry of the download list and the controls its status allows.
 Rectangle {
     id: row
+    objectName: "downloadRow"
     required property DownloadItem item
     required property DownloadManager manager
     property bool isHovered: hover.hovered
@@ -203,55 +204,11 @@ Rectangle {
             }
         }
 
-        ComboBox {
+        QualityMenu {
             id: formatMenu
             objectName: "formatMenu"
             visible: row.status === Download.Ready && row.item.formats.length > 0
             Layout.preferredWidth: 150
-            implicitHeight: Theme.controlHeight
-            font.pixelSize: Theme.fontNormal
-            background: Rectangle {
-                radius: Theme.radiusSmall
-                color: formatMenu.hovered || formatMenu.popup.visible ? Theme.surfaceHover : Theme.control
-                border.width: formatMenu.visualFocus ? Theme.focusRingWidth : 1
-                border.color: formatMenu.visualFocus ? Theme.focusRing : Theme.outline
-            }
-            contentItem: Text {
-                leftPadding: 10
-                rightPadding: 26
-                text: formatMenu.displayText
-                color: Theme.textBright
-                font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
-                verticalAlignment: Text.AlignVCenter
-                elide: Text.ElideRight
-            }
-            indicator: Icon {
-                x: formatMenu.width - width - 10
-                y: (formatMenu.height - height) / 2
-                name: "chevron.down"
-                size: 11
-                color: Theme.textTertiary
-            }
-            popup: Popup {
-                y: formatMenu.height + 4
-                width: formatMenu.width
-                implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
-                padding: 4
-                contentItem: ListView {
-                    clip: true
-                    implicitHeight: contentHeight
-                    model: formatMenu.popup.visible ? formatMenu.delegateModel : null
-                    currentIndex: formatMenu.highlightedIndex
-                }
-                background: Rectangle {
-                    radius: Theme.radiusMedium
-                    color: Theme.popup
-                    border.color: Theme.menuLine
-                    border.width: 1
-                }
-            }
-            textRole: "label"
-            valueRole: "id"
             model: [{ label: qsTrId("quality.best"), id: "" }, ...row.item.formats]
             currentIndex: {
                 const formats = row.item.formats
@@ -263,25 +220,6 @@ Rectangle {
             }
             onActivated: row.item.selectedFormatID = currentValue
             Accessible.name: qsTrId("quality.best")
-            delegate: ItemDelegate {
-                id: entry
-                required property var modelData
-                required property int index
-                width: formatMenu.width - 8
-                implicitHeight: 28
-                highlighted: formatMenu.highlightedIndex === index
-                contentItem: Text {
-                    text: entry.modelData.label
-                    color: Theme.textBright
-                    font.pixelSize: Theme.fontNormal
-                    elide: Text.ElideRight
-                    verticalAlignment: Text.AlignVCenter
-                }
-                background: Rectangle {
-                    radius: Theme.radiusSmall
-                    color: entry.highlighted ? Theme.accent : Theme.popup
-                }
-            }
         }
 
         Row {

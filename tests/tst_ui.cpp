@@ -1,5 +1,6 @@
 #include "fixtures/TestMain.h"
 
+#include "Appearance.h"
 #include "LogViewer.h"
 #include "ReelixApp.h"
 #include "Registration.h"
@@ -7,6 +8,7 @@
 #include "screens/ViewProbe.h"
 
 #include "engine/DownloadManager.h"
+#include "fixtures/MediaServer.h"
 #include "i18n/Localization.h"
 #include "log/Logger.h"
 #include "platform/PlatformProfile.h"
@@ -18,10 +20,10 @@
 #include <QMimeData>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
-#include <QQuickStyle>
 #include <QQuickView>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtQuickTest/quicktest.h>
 
@@ -89,8 +91,44 @@ class TestUi : public QObject
         {"windows line ends", "A\r\nB\r\n", "A B"},
     };
 
+    // The setup view in the real window, by language: what must be whole inside it.
+    using ClipCase = std::tuple<const char *, QLocale::Language, bool>;
+    static inline const ClipCase clipCases[] = {
+        {"first start, English", QLocale::English, false},
+        {"first start, French", QLocale::French, false},
+        {"updates, English", QLocale::English, true},
+        {"updates, French", QLocale::French, true},
+    };
+
+    // The real window, Main.qml with its menu bar, over its own shell.
+    struct RealWindow
+    {
+        ReelixApp app{std::make_unique<StagedChecker>()};
+        QQmlApplicationEngine engine;
+        QQuickWindow *window = ViewProbe::openMain(engine, app);
+        QQuickItem *view() const { return window ? ViewProbe::currentView(window) : nullptr; }
+        QQuickItem *item(const QString &name) const { return find(window->contentItem(), name); }
+        bool showMain()
+        {
+            if (!QTest::qWaitFor(
+                    [&] { return view() && app.view() != ReelixApp::View::Placeholder; }))
+                return false;
+            app.checker()->onComplete();
+            return QTest::qWaitFor([&] { return app.view() == ReelixApp::View::Main && view(); });
+        }
+        // Whether the named item is shown and wholly inside the window.
+        bool whole(const QString &name) const
+        {
+            QQuickItem *i = item(name);
+            const QRectF r = i ? i->mapRectToScene(i->boundingRect()) : QRectF();
+            return i && i->isVisible() && r.bottom() <= window->height() &&
+                   r.right() <= window->width() && i->implicitWidth() <= i->width() + 0.5;
+        }
+    };
+
     QQmlEngine *m_engine = nullptr;
     DependencyChecker m_checker;
+    std::unique_ptr<MediaServer> m_server;
 
     // Which of `names` are shown, in that order.
     static QStringList shownOf(QQuickItem *root, const QStringList &names)
@@ -102,7 +140,7 @@ class TestUi : public QObject
         return result;
     }
 
-    static void click(QQuickView &view, QQuickItem *item)
+    static void click(QQuickWindow &view, QQuickItem *item)
     {
         QVERIFY(item);
         // A button that has just appeared is placed by its layout on the next polish;
@@ -121,10 +159,17 @@ class TestUi : public QObject
         return view;
     }
 
-    // The main view with its own download list and an idle checker.
-    std::unique_ptr<QQuickView> contentView()
+    // The main view over a list of its own and an idle checker.
+    std::unique_ptr<QQuickView> contentView(DependencyChecker *checker = nullptr,
+                                            const QString &summary = {})
     {
-        return load("ContentView", {{"checker", QVariant::fromValue(&m_checker)}});
+        auto *manager = new DownloadManager;
+        auto view =
+            load("ContentView", {{"checker", QVariant::fromValue(checker ? checker : &m_checker)},
+                                 {"manager", QVariant::fromValue(manager)},
+                                 {"updateSummary", summary}});
+        manager->setParent(view.get());
+        return view;
     }
 
     // One download row for an item the manager holds (no run is started).
@@ -159,7 +204,7 @@ class TestUi : public QObject
 private slots:
     void initTestCase()
     {
-        QQuickStyle::setStyle("Basic");
+        Appearance::apply();
         m_engine = new QQmlEngine(this);
         prepareEngine(*m_engine);
         // No traffic leaves the machine: distributors are an unused local port.
@@ -213,6 +258,10 @@ private slots:
         // Remove from the failed controls.
         ready->setStatus(DownloadStatus::Error);
         QTRY_VERIFY(shown(root, "removeFailedButton"));
+        click(*view,
+              find(root, "removeFailedButton")); // the second click of a double click on Stop
+        QCOMPARE(manager.rowCount(), 1);
+        QTRY_VERIFY(find(root, "removeFailedButton")->isEnabled());
         click(*view, find(root, "removeFailedButton"));
         QTRY_COMPARE(manager.rowCount(), 0);
     }
@@ -322,8 +371,7 @@ private slots:
                                 ? DepStatus::updateAvailable("7.0", "7.1")
                                 : DepStatus::upToDate("7.1"));
         QCOMPARE(app.updateSummary(), summary);
-        auto view = load("ContentView", {{"checker", QVariant::fromValue(checker)},
-                                         {"updateSummary", app.updateSummary()}});
+        auto view = contentView(checker, app.updateSummary());
         QQuickItem *root = view->rootObject();
         QCOMPARE(shown(root, "updateBanner"), !outdated.isEmpty());
         QCOMPARE(find(root, "bannerSummary")->property("text").toString(), summary);
@@ -367,19 +415,15 @@ private slots:
         QCOMPARE(app.view(), ReelixApp::View::Setup);
     }
 
-    void oneLogWindowAndTheMainViewStartsEmpty()
+    void oneLogWindow()
     {
-        ReelixApp app;
-        QQmlApplicationEngine engine;
-        prepareEngine(engine);
-        engine.setInitialProperties({{"app", QVariant::fromValue(&app)}});
-        engine.load(QUrl("qrc:/Reelix/qml/Main.qml"));
-        QCOMPARE(engine.rootObjects().size(), 1);
-        QObject *window = engine.rootObjects().first();
+        RealWindow w;
+        ReelixApp &app = w.app;
+        QObject *window = w.window;
         const auto logWindows = [] {
             int n = 0;
-            for (QWindow *w : QGuiApplication::topLevelWindows())
-                n += w->title() == "Logs Reelix" && w->isVisible();
+            for (QWindow *win : QGuiApplication::topLevelWindows())
+                n += win->title() == "Logs Reelix" && win->isVisible();
             return n;
         };
         app.requestLogWindow();
@@ -387,22 +431,112 @@ private slots:
         QCOMPARE(logWindows(), 1);
         QMetaObject::invokeMethod(window, "openLogs");
         QCOMPARE(logWindows(), 1);
+        for (QWindow *win : QGuiApplication::topLevelWindows())
+            if (win->title() == "Logs Reelix") {
+                win->requestActivate();
+                QVERIFY(QTest::qWaitForWindowActive(win));
+                QTest::keyClick(win, Qt::Key_Escape);
+            }
+        QTRY_COMPARE(logWindows(), 0);
+    }
 
-        // Leaving the main view discards its list; coming back starts empty.
-        QObject *loader = window->findChild<QObject *>("rootView");
-        const auto mainManager = [&] {
-            QObject *view = loader->property("item").value<QObject *>();
-            return view ? view->property("manager").value<DownloadManager *>() : nullptr;
-        };
-        app.checker()->onComplete();
-        QTRY_VERIFY(mainManager());
-        mainManager()->insertItem(item(DownloadStatus::Done));
-        QCOMPARE(mainManager()->rowCount(), 1);
-        app.showUpdates();
-        QTRY_VERIFY(!mainManager());
-        app.checker()->onComplete();
-        QTRY_VERIFY(mainManager());
-        QCOMPARE(mainManager()->rowCount(), 0);
+    void tabLeavesTheAddressBox()
+    {
+        RealWindow w;
+        QVERIFY(w.showMain());
+        QQuickItem *editor = w.item("addressEditor");
+        editor->forceActiveFocus();
+        w.view()->setProperty("urlText", "http://127.0.0.1:9/a");
+        QTest::keyClick(w.window, Qt::Key_Tab);
+        QQuickItem *focused = w.window->activeFocusItem();
+        QVERIFY(focused && focused->inherits("QQuickAbstractButton"));
+        QVERIFY(shown(focused, "keyboardFocusRing"));
+        QCOMPARE(w.view()->property("urlText").toString(), "http://127.0.0.1:9/a");
+        QTest::keyClick(w.window, Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(editor->hasActiveFocus());
+        click(*w.window, w.item("emptyState")); // outside the box
+        QVERIFY(!editor->hasActiveFocus());
+    }
+
+    void repeatedAddressHighlightsItsRow()
+    {
+        RealWindow w;
+        QVERIFY(w.showMain());
+        for (const char *text :
+             {"http://127.0.0.1:9/a", "http://127.0.0.1:9/b", "http://127.0.0.1:9/a"}) {
+            w.view()->setProperty("urlText", text);
+            click(*w.window, w.item("addButton"));
+        }
+        DownloadManager *manager = w.app.downloads();
+        QCOMPARE(manager->rowCount(), 2);
+        QTRY_VERIFY(shown(w.view(), "repeatedNote"));
+        QList<DownloadItem *> outlined;
+        for (QQuickItem *row : ViewProbe::findAll(w.view(), "downloadRow"))
+            if (row->property("repeated").toBool())
+                outlined << row->property("item").value<DownloadItem *>();
+        QCOMPARE(outlined, QList<DownloadItem *>{manager->itemAt(0)});
+        QTRY_VERIFY(!shown(w.view(), "repeatedNote")); // only for a moment
+        stopAll(manager);
+    }
+
+    void updatesAskBeforeStoppingDownloads_data() { addTags({"not now", "stop and check"}); }
+
+    void updatesAskBeforeStoppingDownloads()
+    {
+        const bool stop = tag() == "stop and check";
+        if (!m_server) {
+            m_server = std::make_unique<MediaServer>();
+            QVERIFY2(m_server->isReady(), qPrintable(m_server->error()));
+            // Long enough that its slow transfer is still going when stopped.
+            QVERIFY(makeMedia(20, Codecs::h264 + words("-b:v 1M"), m_server->root() + "/long.mp4"));
+        }
+        RealWindow w;
+        QVERIFY(w.showMain());
+        DownloadManager *manager = w.app.downloads();
+        manager->useFolderForThisRun(TestHome::path() + "/Downloads");
+        manager->addDownload(m_server->slowUrl("long.mp4"), DownloadFormat::Video);
+        DownloadItem *item = manager->itemAt(0);
+        QTRY_VERIFY_WITH_TIMEOUT(item->status() == DownloadStatus::Ready, 60000);
+        manager->start(item);
+        QTRY_VERIFY_WITH_TIMEOUT(item->process && item->progress() > 0, 60000);
+        QMetaObject::invokeMethod(w.window->findChild<QObject *>("checkUpdatesAction"), "trigger");
+        QTRY_VERIFY(shown(w.window->contentItem(), "stopQuestionText"));
+        click(*w.window, w.item(stop ? "stopAndCheckButton" : "keepDownloadsButton"));
+        QTRY_VERIFY(!shown(w.window->contentItem(), "stopQuestionText"));
+        QCOMPARE(w.app.view(), stop ? ReelixApp::View::Setup : ReelixApp::View::Main);
+        if (!stop) {
+            QVERIFY(item->runActive && item->process);
+            w.app.stopDownloads();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(item->status(), DownloadStatus::Cancelled, 10000);
+        QVERIFY(w.showMain()); // the list survives the round trip
+        QCOMPARE(manager->itemAt(0), item);
+        QTRY_VERIFY(shown(w.view(), "downloadList"));
+    }
+
+    void setupNeverClipped_data() { addCases(clipCases); }
+
+    void setupNeverClipped()
+    {
+        const auto &[name, language, updates] = caseOf(clipCases);
+        Localization::install(QLocale(language));
+        const auto untranslated = qScopeGuard([] {
+            for (QTranslator *t : qApp->findChildren<QTranslator *>())
+                QCoreApplication::removeTranslator(t);
+        });
+        RealWindow w;
+        QTRY_VERIFY(w.app.view() == ReelixApp::View::Setup && w.view());
+        if (updates) {
+            for (Dependency *tool : w.app.checker()->tools())
+                QTRY_VERIFY(tool->status().kind() != DepStatus::Kind::Checking);
+            for (Dependency *tool : w.app.checker()->tools())
+                tool->setStatus(DepStatus::upToDate("1"));
+            w.app.checker()->ytdlp()->setStatus(DepStatus::updateAvailable("1", "2"));
+        }
+        const QStringList names = updates ? QStringList{"installUpdatesButton", "skipButton"}
+                                          : QStringList{"installButton", "noSudoNote"};
+        for (const QString &name : names)
+            QTRY_VERIFY2(w.whole(name), qPrintable(name));
     }
 
     void setupStates_data() { addCases(setupCases); }

@@ -11,6 +11,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QMimeData>
 #include <QProcess>
 #include <QUrl>
@@ -68,4 +69,14 @@ void Desktop::reveal(const QString &path) const
         watcher->deleteLater();
     });
 #endif
+}
+
+QString Desktop::shortcutText(const QVariant &sequence) const
+{
+    return QKeySequence(sequence.toString()).toString(QKeySequence::NativeText);
+}
+
+void Desktop::copyText(const QString &text) const
+{
+    QGuiApplication::clipboard()->setText(text);
 }

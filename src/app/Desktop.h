@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QVariant>
 #include <QtQml/qqmlregistration.h>
 
 // What the views ask of the desktop: icons, the clipboard, revealing a file,
@@ -21,9 +22,12 @@ public:
     // The clipboard's plain text, or an empty string when it holds none.
     Q_INVOKABLE QString clipboardText() const;
     Q_INVOKABLE bool clipboardHasText() const;
+    Q_INVOKABLE void copyText(const QString &text) const;
     Q_INVOKABLE QStringList addresses(const QString &text) const;
     // Shows the file selected in the file manager (Linux: FileManager1 over
     // D-Bus, else the folder is opened; macOS: `open -R`).
     Q_INVOKABLE void reveal(const QString &path) const;
     Q_INVOKABLE QString fileName(const QString &path) const;
+    // A key sequence as the platform writes it in menus ("Ctrl+Shift+L").
+    Q_INVOKABLE QString shortcutText(const QVariant &sequence) const;
 };

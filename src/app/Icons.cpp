@@ -34,6 +34,7 @@ QString glyph(const QString &symbol)
         {QStringLiteral("doc.text"), 0xF219},                                // file-document
         {QStringLiteral("checkmark"), 0xF12C},                               // check
         {QStringLiteral("trash"), 0xF1C0},                                   // delete
+        {QStringLiteral("chevron.down"), 0xF140},                            // chevron-down
     };
     const auto it = table.constFind(symbol);
     if (it == table.constEnd())

@@ -21,12 +21,14 @@ bool allToolsExecutable(const QStringList &paths)
 
 } // namespace
 
-ReelixApp::ReelixApp(QObject *parent) : QObject(parent)
+ReelixApp::ReelixApp(std::unique_ptr<DependencyChecker> checker, QObject *parent)
+    : QObject(parent),
+      m_checker(checker ? std::move(checker) : std::make_unique<DependencyChecker>())
 {
-    connect(&m_checker, &DependencyChecker::statusesChanged, this,
+    connect(m_checker.get(), &DependencyChecker::statusesChanged, this,
             &ReelixApp::updateSummaryChanged);
     // Leaving setup, by "open" or "skip", always comes back here.
-    m_checker.onComplete = [this] { setView(View::Main); };
+    m_checker->onComplete = [this] { setView(View::Main); };
 }
 
 QString ReelixApp::version() const
@@ -59,7 +61,7 @@ QCoro::Task<> ReelixApp::startupCheck()
     QPointer<ReelixApp> self(this);
     CertificateStore::bundlePath(false); // not awaited: only prepares the file
     QStringList paths;
-    for (const Dependency *tool : m_checker.tools())
+    for (const Dependency *tool : m_checker->tools())
         paths << DependencyChecker::toolPath(tool);
     auto testing = QtConcurrent::run(allToolsExecutable, paths);
     const bool allPresent = co_await testing;
@@ -70,13 +72,28 @@ QCoro::Task<> ReelixApp::startupCheck()
         co_return;
     }
     setView(View::Main);
-    if (!m_checker.isCheckingUpdates())
-        m_checker.checkForUpdates();
+    if (!m_checker->isCheckingUpdates())
+        m_checker->checkForUpdates();
 }
 
 void ReelixApp::showUpdates()
 {
     setView(View::Setup);
+}
+
+int ReelixApp::runningDownloads() const
+{
+    const QList<DownloadItem *> &items = m_downloads.downloads();
+    return int(std::count_if(items.cbegin(), items.cend(),
+                             [](const DownloadItem *item) { return item->runActive; }));
+}
+
+void ReelixApp::stopDownloads()
+{
+    for (DownloadItem *item : m_downloads.downloads()) {
+        if (item->runActive)
+            item->cancelRun();
+    }
 }
 
 void ReelixApp::setView(View view)

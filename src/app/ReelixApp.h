@@ -1,20 +1,25 @@
 #pragma once
 
 #include "deps/DependencyChecker.h"
+#include "engine/DownloadManager.h"
 
 #include <QObject>
 #include <QtQml/qqmlregistration.h>
 
 #include <QCoro/QCoroTask>
 
-// The application shell: owns the tool checker for the whole run and decides
-// what the main window shows (placeholder, setup and updates, downloads).
+#include <memory>
+
+// The application shell: owns the tool checker and the download list for the
+// whole run (the list outlives its view while setup and updates are shown) and
+// decides what the main window shows (placeholder, setup and updates, downloads).
 class ReelixApp : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Created by main()")
     Q_PROPERTY(DependencyChecker *checker READ checker CONSTANT)
+    Q_PROPERTY(DownloadManager *downloads READ downloads CONSTANT)
     Q_PROPERTY(View view READ view NOTIFY viewChanged)
     Q_PROPERTY(QString version READ version CONSTANT)
     Q_PROPERTY(QString updateSummary READ updateSummary NOTIFY updateSummaryChanged)
@@ -28,12 +33,14 @@ public:
     };
     Q_ENUM(View)
 
-    explicit ReelixApp(QObject *parent = nullptr);
+    // `checker` replaces the real one (the screenshot tool stages its states).
+    explicit ReelixApp(std::unique_ptr<DependencyChecker> checker = {}, QObject *parent = nullptr);
 
-    DependencyChecker *checker() { return &m_checker; }
+    DependencyChecker *checker() { return m_checker.get(); }
+    DownloadManager *downloads() { return &m_downloads; }
     View view() const { return m_view; }
     QString version() const;
-    QString updateSummary() const { return updateSummary(m_checker); }
+    QString updateSummary() const { return updateSummary(*m_checker); }
     // "yt-dlp 1 → 2   ·   Node.js v1 → v2" for the tools with an update.
     static QString updateSummary(const DependencyChecker &checker);
 
@@ -43,6 +50,10 @@ public:
     QCoro::Task<> startupCheck();
     // The menu command and the banner button: back to setup and updates.
     Q_INVOKABLE void showUpdates();
+    // The downloads whose tools are running (information, download or conversion).
+    Q_INVOKABLE int runningDownloads() const;
+    // Stops them; their rows stay, cancelled.
+    Q_INVOKABLE void stopDownloads();
     Q_INVOKABLE void requestLogWindow() { emit logWindowRequested(); }
 
 signals:
@@ -53,7 +64,8 @@ signals:
 private:
     void setView(View view);
 
-    DependencyChecker m_checker;
+    std::unique_ptr<DependencyChecker> m_checker;
+    DownloadManager m_downloads;
     View m_view = View::Placeholder;
     bool m_startupChecked = false;
 };

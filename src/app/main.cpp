@@ -1,4 +1,5 @@
 // reelix: the desktop app.
+#include "Appearance.h"
 #include "ReelixApp.h"
 #include "Registration.h"
 
@@ -7,7 +8,6 @@
 
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
-#include <QQuickStyle>
 #include <QtQml/qqmlextensionplugin.h>
 
 #include <cstdio>
@@ -47,7 +47,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationName(QStringLiteral("Reelix"));
     QGuiApplication::setApplicationVersion(QStringLiteral(REELIX_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.reelix.Reelix"));
-    QQuickStyle::setStyle(QStringLiteral("Basic"));
+    Appearance::apply();
     Localization::install();
 
     ReelixApp shell;

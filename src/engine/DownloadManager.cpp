@@ -107,9 +107,11 @@ void DownloadManager::itemChanged(DownloadItem *item)
 
 void DownloadManager::addDownload(const QString &url, Download::DownloadFormat format)
 {
-    for (const DownloadItem *item : std::as_const(m_downloads)) {
-        if (item->url() == url)
+    for (int row = 0; row < m_downloads.size(); ++row) {
+        if (m_downloads.at(row)->url() == url) {
+            emit alreadyListed(row);
             return;
+        }
     }
     auto *item = new DownloadItem(url, format);
     append(item);

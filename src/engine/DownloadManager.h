@@ -68,6 +68,8 @@ signals:
     void downloadFolderURLChanged();
     void countChanged();
     void hasCompletedChanged();
+    // An address given to addDownload is already in the list, at `row`.
+    void alreadyListed(int row);
     // An item reached an end state of a run (ready, done, error, cancelled).
     void itemSettled(DownloadItem *item);
 

@@ -31,6 +31,14 @@
         <source>Add</source>
         <translation>Add</translation>
     </message>
+    <message id="input.already_listed">
+        <source>This address is already in the list</source>
+        <translation>This address is already in the list</translation>
+    </message>
+    <message id="action.copy_error">
+        <source>Copy the error</source>
+        <translation>Copy the error</translation>
+    </message>
     <message id="input.paste">
         <source>Paste</source>
         <translation>Paste</translation>
@@ -260,6 +268,17 @@ then press Add.</translation>
     <message id="update.skip">
         <source>Not now</source>
         <translation>Not now</translation>
+    </message>
+    <message id="updates.stop_question" numerus="yes">
+        <source>%n downloads are running. Stop them and check for updates?</source>
+        <translation>
+            <numerusform>%n download is running. Stop it and check for updates?</numerusform>
+            <numerusform>%n downloads are running. Stop them and check for updates?</numerusform>
+        </translation>
+    </message>
+    <message id="updates.stop_and_check">
+        <source>Stop and check</source>
+        <translation>Stop and check</translation>
     </message>
     <message id="update.updating">
         <source>Updating…</source>

@@ -31,6 +31,14 @@
         <source>Add</source>
         <translation>Ajouter</translation>
     </message>
+    <message id="input.already_listed">
+        <source>This address is already in the list</source>
+        <translation>Cette adresse est déjà dans la liste</translation>
+    </message>
+    <message id="action.copy_error">
+        <source>Copy the error</source>
+        <translation>Copier l'erreur</translation>
+    </message>
     <message id="input.paste">
         <source>Paste</source>
         <translation>Coller</translation>
@@ -260,6 +268,17 @@ puis appuyez sur Ajouter.</translation>
     <message id="update.skip">
         <source>Not now</source>
         <translation>Plus tard</translation>
+    </message>
+    <message id="updates.stop_question" numerus="yes">
+        <source>%n downloads are running. Stop them and check for updates?</source>
+        <translation>
+            <numerusform>%n téléchargement est en cours. L'arrêter et rechercher des mises à jour ?</numerusform>
+            <numerusform>%n téléchargements sont en cours. Les arrêter et rechercher des mises à jour ?</numerusform>
+        </translation>
+    </message>
+    <message id="updates.stop_and_check">
+        <source>Stop and check</source>
+        <translation>Arrêter et rechercher</translation>
     </message>
     <message id="update.updating">
         <source>Updating…</source>

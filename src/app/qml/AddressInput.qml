@@ -69,6 +69,9 @@ RowLayout {
                 font.pixelSize: Theme.fontLarge; font.family: Theme.monoFamily
                 wrapMode: TextEdit.NoWrap
                 background: null
+                // Tab moves to the next control: a tab is never part of an address.
+                Keys.onTabPressed: input.nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason)
+                Keys.onBacktabPressed: input.nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason)
             }
         }
     }
@@ -79,6 +82,7 @@ RowLayout {
             enabled: row.hasText
             text: qsTrId("input.add")
             implicitWidth: 72; implicitHeight: 46
+            focusRadius: Theme.radius
             background: Rectangle {
                 radius: Theme.radius
                 gradient: Gradient {
@@ -98,6 +102,7 @@ RowLayout {
             objectName: "pasteButton"
             text: qsTrId("input.paste")
             implicitWidth: 72; implicitHeight: 46
+            focusRadius: Theme.radius
             background: Rectangle { radius: Theme.radius; color: Theme.surface }
             contentItem: Column {
                 spacing: 4

@@ -9,24 +9,35 @@ import Reelix
 Rectangle {
     id: view
     required property DependencyChecker checker
+    // The shell's list: it outlives this view while setup and updates are shown.
+    required property DownloadManager manager
     property string updateSummary
-    property alias manager: downloadManager
     property alias urlText: addressInput.text
     property int formatMode: Download.Video
     readonly property bool urlFieldFocused: addressInput.editorFocused
     readonly property bool hasText: urlText.trim().length > 0
-    readonly property bool anyDone: downloadManager.hasCompleted
+    readonly property bool anyDone: view.manager.hasCompleted
+    // The row whose address was given again, shown for a moment; -1 for none.
+    property int repeatedRow: -1
     signal showUpdates()
 
     color: Theme.background
     implicitWidth: 680
     implicitHeight: 520
 
-    DownloadManager { id: downloadManager }
+    // A click anywhere outside the address box takes the focus out of it.
+    TapHandler {
+        onTapped: {
+            const inBox = addressInput.contains(addressInput.mapFromItem(view, point.position))
+            if (view.urlFieldFocused && !inBox)
+                view.forceActiveFocus()
+        }
+    }
+
     function submitURLs() {
         const addresses = Desktop.addresses(urlText)
         for (const address of addresses)
-            downloadManager.addDownload(address, formatMode)
+            view.manager.addDownload(address, formatMode)
         urlText = ""
     }
 
@@ -39,8 +50,22 @@ Rectangle {
         id: folderDialog
         title: qsTrId("folder.picker.title")
         acceptLabel: qsTrId("folder.picker.choose")
-        currentFolder: downloadManager.downloadFolderURL
-        onAccepted: downloadManager.chooseFolder(selectedFolder)
+        currentFolder: view.manager.downloadFolderURL
+        onAccepted: view.manager.chooseFolder(selectedFolder)
+    }
+
+    Connections {
+        target: view.manager
+        function onAlreadyListed(row: int) {
+            view.repeatedRow = row
+            list.positionViewAtIndex(row, ListView.Contain)
+            repeatedTimer.restart()
+        }
+    }
+    Timer {
+        id: repeatedTimer
+        interval: 2500
+        onTriggered: view.repeatedRow = -1
     }
 
     Shortcut {
@@ -55,7 +80,7 @@ Rectangle {
 
         HeaderBar {
             Layout.fillWidth: true
-            manager: downloadManager
+            manager: view.manager
             formatMode: view.formatMode
             onFormatPicked: mode => view.formatMode = mode
             onChooseFolder: folderDialog.open()
@@ -95,17 +120,19 @@ Rectangle {
             objectName: "downloadList"
             Layout.fillWidth: true
             Layout.fillHeight: true
-            visible: downloadManager.count > 0
+            visible: view.manager.count > 0
             clip: true
             spacing: 2
             leftMargin: 16; rightMargin: 16; topMargin: 10; bottomMargin: 10
-            model: downloadManager
+            model: view.manager
             ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
             delegate: DownloadRow {
                 required property var model
+                required property int index
                 width: ListView.view.width - 32
                 item: model.item
-                manager: downloadManager
+                repeated: index === view.repeatedRow
+                manager: view.manager
             }
             add: Transition {
                 ParallelAnimation {
@@ -117,9 +144,31 @@ Rectangle {
             displaced: Transition { NumberAnimation { properties: "y"; duration: 350; easing.type: Easing.OutQuad } }
         }
         EmptyState {
-            visible: downloadManager.count === 0
+            visible: view.manager.count === 0
             Layout.fillWidth: true
             Layout.fillHeight: true
+        }
+    }
+
+    Rectangle {
+        objectName: "repeatedNote"
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 20
+        visible: opacity > 0
+        opacity: view.repeatedRow >= 0 ? 1 : 0
+        Behavior on opacity { NumberAnimation { duration: 200 } }
+        width: note.implicitWidth + 28
+        height: note.implicitHeight + 14
+        radius: height / 2
+        color: Theme.tipBackground
+        border.color: Theme.menuLine
+        Text {
+            id: note
+            anchors.centerIn: parent
+            text: qsTrId("input.already_listed")
+            color: Theme.textEmphasis
+            font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
         }
     }
 }

@@ -7,9 +7,12 @@ import Reelix
 // One entry of the download list and the controls its status allows.
 Rectangle {
     id: row
+    objectName: "downloadRow"
     required property DownloadItem item
     required property DownloadManager manager
     property bool isHovered: hover.hovered
+    // Its address was just given again: the row is outlined for a moment.
+    property bool repeated: false
 
     readonly property int status: item.status
     readonly property bool isAudio: item.format === Download.Audio
@@ -18,10 +21,16 @@ Rectangle {
 
     implicitHeight: content.implicitHeight + 22
     radius: Theme.radiusLarge
-    color: isHovered ? Theme.surfaceHover : Theme.surface
+    color: isHovered || repeated ? Theme.surfaceHover : Theme.surface
+    border.width: repeated ? 2 : 0
+    border.color: Theme.accent
     Behavior on color { ColorAnimation { duration: 120; easing.type: Easing.InOutQuad } }
 
     HoverHandler { id: hover }
+    // The buttons that replace Stop take no click for a moment, so that a
+    // double click on Stop never removes or restarts the download.
+    onStatusChanged: justChanged.restart()
+    Timer { id: justChanged; interval: 800 }
 
     RowLayout {
         id: content
@@ -138,6 +147,13 @@ Rectangle {
                     font.pixelSize: Theme.fontSmall
                     elide: Text.ElideRight
                     maximumLineCount: 1
+                    // The whole error, however long, on hover.
+                    HoverHandler { id: errorHover }
+                    Tip {
+                        objectName: "errorTip"
+                        visible: errorHover.hovered && row.status === Download.Error
+                        text: row.item.errorMessage
+                    }
                 }
                 Text {
                     objectName: "fileSize"
@@ -188,14 +204,11 @@ Rectangle {
             }
         }
 
-        ComboBox {
+        QualityMenu {
             id: formatMenu
             objectName: "formatMenu"
             visible: row.status === Download.Ready && row.item.formats.length > 0
-            Layout.preferredWidth: 130
-            font.pixelSize: Theme.fontNormal
-            textRole: "label"
-            valueRole: "id"
+            Layout.preferredWidth: 150
             model: [{ label: qsTrId("quality.best"), id: "" }, ...row.item.formats]
             currentIndex: {
                 const formats = row.item.formats
@@ -207,35 +220,6 @@ Rectangle {
             }
             onActivated: row.item.selectedFormatID = currentValue
             Accessible.name: qsTrId("quality.best")
-            palette.button: Theme.popupButton
-            palette.buttonText: Theme.textBright
-            palette.window: Theme.popup
-            palette.windowText: Theme.textBright
-            palette.base: Theme.popup
-            palette.text: Theme.textBright
-            palette.highlight: Theme.accent
-            palette.highlightedText: Theme.textBright
-            delegate: ItemDelegate {
-                id: entry
-                required property var modelData
-                required property int index
-                width: formatMenu.width
-                highlighted: formatMenu.highlightedIndex === index
-                contentItem: Text {
-                    text: entry.modelData.label
-                    color: Theme.textBright
-                    font.pixelSize: Theme.fontNormal
-                    elide: Text.ElideRight
-                    verticalAlignment: Text.AlignVCenter
-                }
-                background: Rectangle {
-                    color: entry.highlighted ? Theme.accent : Theme.popup
-                }
-            }
-            palette.light: Theme.popupLight
-            palette.midlight: Theme.popupMidlight
-            palette.mid: Theme.popupLight
-            palette.dark: Theme.popupDark
         }
 
         Row {
@@ -251,6 +235,7 @@ Rectangle {
             }
             PlainButton {
                 objectName: "startButton"
+                focusRadius: 15
                 visible: row.status === Download.Ready
                 anchors.verticalCenter: parent.verticalCenter
                 width: 30; height: 30
@@ -272,6 +257,7 @@ Rectangle {
                 readonly property bool converting: row.status === Download.Converting
                 anchors.verticalCenter: parent.verticalCenter
                 width: 30; height: 30
+                focusRadius: 15
                 tip: qsTrId("action.stop")
                 background: Rectangle {
                     radius: 15
@@ -321,6 +307,7 @@ Rectangle {
                 }
                 IconButton {
                     objectName: "removeButton"
+                    enabled: !justChanged.running
                     symbol: "xmark"; color: Theme.textMuted
                     tip: qsTrId("action.remove")
                     onClicked: row.manager.remove(row.item)
@@ -332,13 +319,22 @@ Rectangle {
                 anchors.verticalCenter: parent.verticalCenter
                 spacing: 4
                 IconButton {
+                    objectName: "copyErrorButton"
+                    visible: row.status === Download.Error
+                    symbol: "doc.on.clipboard"; color: Theme.textMuted
+                    tip: qsTrId("action.copy_error")
+                    onClicked: Desktop.copyText(row.item.errorMessage)
+                }
+                IconButton {
                     objectName: "retryButton"
+                    enabled: !justChanged.running
                     symbol: "arrow.clockwise"; color: Theme.accent
                     tip: qsTrId("action.retry")
                     onClicked: row.manager.retry(row.item)
                 }
                 IconButton {
                     objectName: "removeFailedButton"
+                    enabled: !justChanged.running
                     symbol: "xmark"; color: Theme.textMuted
                     tip: qsTrId("action.remove")
                     onClicked: row.manager.remove(row.item)

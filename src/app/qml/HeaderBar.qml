@@ -28,13 +28,9 @@ Rectangle {
         anchors.fill: parent
         anchors.leftMargin: Theme.pageMargin; anchors.rightMargin: Theme.pageMargin; anchors.topMargin: 16; anchors.bottomMargin: 16
         spacing: 0
-        Rectangle {
+        DiagonalGradient {
+            objectName: "logo"
             width: 30; height: 30; radius: 15
-            gradient: Gradient {
-                orientation: Gradient.Horizontal
-                GradientStop { position: 0; color: Theme.accent }
-                GradientStop { position: 1; color: Theme.violet }
-            }
             Icon { anchors.centerIn: parent; name: "arrow.down"; size: 13; font.bold: true }
         }
         Text {
@@ -44,6 +40,25 @@ Rectangle {
             font.pixelSize: Theme.fontBrand; font.weight: Font.DemiBold
         }
         Item { Layout.fillWidth: true }
+        PlainButton {
+            id: clearButton
+            objectName: "clearButton"
+            Layout.rightMargin: 10
+            visible: opacity > 0
+            opacity: bar.anyDone ? 1 : 0
+            scale: bar.anyDone ? 1 : 0.9
+            Behavior on opacity { NumberAnimation { duration: 200 } }
+            Behavior on scale { NumberAnimation { duration: 200 } }
+            text: qsTrId("header.clear")
+            leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
+            background: Rectangle { radius: Theme.radiusSmall; color: Theme.control }
+            contentItem: Text {
+                text: clearButton.text
+                color: Theme.textEmphasis
+                font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
+            }
+            onClicked: bar.manager.clearCompleted()
+        }
         Rectangle {
             objectName: "formatPicker"
             radius: Theme.radius
@@ -113,25 +128,6 @@ Rectangle {
                 }
             }
             onClicked: bar.chooseFolder()
-        }
-        PlainButton {
-            id: clearButton
-            objectName: "clearButton"
-            Layout.leftMargin: 10
-            visible: opacity > 0
-            opacity: bar.anyDone ? 1 : 0
-            scale: bar.anyDone ? 1 : 0.9
-            Behavior on opacity { NumberAnimation { duration: 200 } }
-            Behavior on scale { NumberAnimation { duration: 200 } }
-            text: qsTrId("header.clear")
-            leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
-            background: Rectangle { radius: Theme.radiusSmall; color: Theme.control }
-            contentItem: Text {
-                text: clearButton.text
-                color: Theme.textEmphasis
-                font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
-            }
-            onClicked: bar.manager.clearCompleted()
         }
     }
 }

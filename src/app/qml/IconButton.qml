@@ -1,21 +1,15 @@
 import QtQuick
-import QtQuick.Controls.Basic
 import Reelix
 
 // A small round icon button: tinted circle on hover, the tooltip as its
 // accessible name.
-AbstractButton {
+PlainButton {
     id: button
     property string symbol
     property color color: Theme.textBright
-    property string tip
     implicitWidth: 28
     implicitHeight: 28
-    hoverEnabled: true
-    Accessible.name: tip
-    ToolTip.visible: hovered && tip.length > 0
-    ToolTip.text: tip
-    ToolTip.delay: 500
+    focusRadius: width / 2
     background: Rectangle {
         radius: width / 2
         color: Qt.rgba(button.color.r, button.color.g, button.color.b, button.hovered ? 0.2 : 0)

@@ -87,22 +87,23 @@ Rectangle {
         }
         Rectangle { Layout.fillWidth: true; height: 1; color: Theme.surfaceHover }
 
-        ColumnLayout {
+        Item {
             objectName: "emptyLog"
             visible: view.viewer.logText.length === 0
             Layout.fillWidth: true
             Layout.fillHeight: true
-            spacing: 10
-            Item { Layout.fillHeight: true }
-            Icon { Layout.alignment: Qt.AlignHCenter; name: "doc.text"; size: 32; color: Theme.iconEmptyLog }
-            Text {
-                objectName: "emptyText"
-                Layout.alignment: Qt.AlignHCenter
-                text: view.viewer.isEnabled ? "Aucun log pour l'instant" : "Activez les logs ci-dessus pour commencer"
-                color: Theme.textEmptyLog
-                font.pixelSize: Theme.fontNormal
+            Column {
+                anchors.centerIn: parent
+                spacing: 10
+                Icon { anchors.horizontalCenter: parent.horizontalCenter; name: "doc.text"; size: 32; color: Theme.iconEmptyLog }
+                Text {
+                    objectName: "emptyText"
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    text: view.viewer.isEnabled ? "Aucun log pour l'instant" : "Activez les logs ci-dessus pour commencer"
+                    color: Theme.textEmptyLog
+                    font.pixelSize: Theme.fontNormal
+                }
             }
-            Item { Layout.fillHeight: true }
         }
         ScrollView {
             id: scroll

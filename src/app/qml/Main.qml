@@ -27,6 +27,25 @@ ApplicationWindow {
         logWindow.requestActivate()
     }
 
+    // The updates view never stops running downloads without asking.
+    function openUpdates() {
+        const running = app.runningDownloads()
+        if (running === 0) {
+            app.showUpdates()
+            return
+        }
+        stopQuestion.running = running
+        stopQuestion.open()
+    }
+
+    StopQuestion {
+        id: stopQuestion
+        onStopAndCheck: {
+            window.app.stopDownloads()
+            window.app.showUpdates()
+        }
+    }
+
     Connections {
         target: window.app
         function onLogWindowRequested() { window.openLogs() }
@@ -45,19 +64,22 @@ ApplicationWindow {
         palette.highlightedText: Theme.textBright
         palette.light: Theme.menuLine
         palette.mid: Theme.menuLine
-        Menu {
+        AppMenu {
+            objectName: "toolsMenu"
             title: qsTrId("menu.tools")
             Action {
                 objectName: "checkUpdatesAction"
                 text: qsTrId("menu.check_updates")
-                shortcut: "Shift+Ctrl+,"
-                onTriggered: window.app.showUpdates()
+                shortcut: "Ctrl+Shift+,"
+                onTriggered: window.openUpdates()
             }
-            MenuSeparator {}
+            MenuSeparator {
+                contentItem: Rectangle { implicitHeight: 1; color: Theme.menuLine }
+            }
             Action {
                 objectName: "debugLogsAction"
                 text: qsTrId("menu.debug_logs")
-                shortcut: "Shift+Ctrl+L"
+                shortcut: "Ctrl+Shift+L"
                 onTriggered: window.openLogs()
             }
         }
@@ -73,7 +95,9 @@ ApplicationWindow {
         onLoaded: {
             if (window.app.view === ReelixApp.Setup) {
                 window.width = 420
-                window.height = Qt.binding(() => item ? item.implicitHeight : 500)
+                // The window's height holds the menu bar too.
+                window.height = Qt.binding(() => (item ? item.implicitHeight : 500)
+                                                 + (window.menuBar ? window.menuBar.height : 0))
             } else if (window.app.view === ReelixApp.Main) {
                 window.height = Math.max(window.height, 640)
                 window.width = Math.max(window.width, 900)
@@ -108,8 +132,9 @@ ApplicationWindow {
         id: mainView
         ContentView {
             checker: window.app.checker
+            manager: window.app.downloads
             updateSummary: window.app.updateSummary
-            onShowUpdates: window.app.showUpdates()
+            onShowUpdates: window.openUpdates()
         }
     }
     // qmllint enable unqualified
@@ -128,6 +153,8 @@ ApplicationWindow {
             LogView {
                 anchors.fill: parent
                 viewer: logWin.viewer
+                focus: true
+                Keys.onEscapePressed: logWin.close()
             }
         }
     }

@@ -1,14 +1,30 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import Reelix
 
-// A chrome-less button whose look is given by its background and content.
+// A chrome-less button whose look is given by its background and content,
+// with the app's tooltip and a ring while the keyboard has the focus here.
 AbstractButton {
     id: control
     property string tip
+    // The corner radius of the ring, to follow the background's.
+    property real focusRadius: Theme.radiusSmall
     hoverEnabled: true
     Accessible.name: tip.length > 0 ? tip : text
-    ToolTip.visible: hovered && tip.length > 0
-    ToolTip.text: tip
-    ToolTip.delay: 500
     opacity: enabled ? 1 : 0.6
+    Tip {
+        visible: control.hovered && control.tip.length > 0
+        text: control.tip
+    }
+    Rectangle {
+        objectName: "keyboardFocusRing"
+        anchors.fill: parent
+        anchors.margins: -Theme.focusRingGap
+        radius: control.focusRadius + Theme.focusRingGap
+        color: "transparent"
+        border.width: Theme.focusRingWidth
+        border.color: Theme.focusRing
+        visible: control.visualFocus
+        z: 10
+    }
 }

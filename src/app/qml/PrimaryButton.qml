@@ -5,7 +5,8 @@ import Reelix
 PlainButton {
     id: control
     property string symbol
-    topPadding: 13; bottomPadding: 13
+    topPadding: 13; bottomPadding: 13; leftPadding: 16; rightPadding: 16
+    focusRadius: Theme.radiusLarge
     background: Rectangle {
         radius: Theme.radiusLarge
         gradient: Gradient {

@@ -4,7 +4,8 @@ import Reelix
 // The outlined grey button of the setup view.
 PlainButton {
     id: control
-    topPadding: 13; bottomPadding: 13
+    topPadding: 13; bottomPadding: 13; leftPadding: 16; rightPadding: 16
+    focusRadius: Theme.radiusLarge
     background: Rectangle {
         radius: Theme.radiusLarge
         color: Theme.surface

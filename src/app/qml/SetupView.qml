@@ -21,7 +21,7 @@ Rectangle {
     // 500 points, 620 with the log box; more when the content needs it
     // (long translations), so nothing is ever clipped.
     readonly property int baseHeight: checker.logOutput.length > 0 ? 620 : 500
-    implicitHeight: Math.max(baseHeight, layout.implicitHeight + 24)
+    implicitHeight: Math.max(baseHeight, layout.implicitHeight + 48)
 
     Component.onCompleted: {
         appeared = true
@@ -87,11 +87,8 @@ Rectangle {
                     objectName: "badge"
                     anchors.fill: parent
                     radius: 16
-                    gradient: Gradient {
-                        orientation: Gradient.Horizontal
-                        GradientStop { position: 0; color: Theme.accent }
-                        GradientStop { position: 1; color: Theme.violet }
-                    }
+                    color: "transparent"
+                    DiagonalGradient { anchors.fill: parent; radius: 16 }
                     Icon {
                         objectName: "badgeSymbol"
                         anchors.centerIn: parent
@@ -243,6 +240,7 @@ Rectangle {
                         objectName: "installUpdatesButton"
                         Layout.fillWidth: true
                         Layout.preferredWidth: 1
+                        Layout.minimumWidth: implicitWidth
                         text: qsTrId("update.install")
                         symbol: "arrow.triangle.2.circlepath"
                         onClicked: view.update()
@@ -251,6 +249,7 @@ Rectangle {
                         objectName: "skipButton"
                         Layout.fillWidth: true
                         Layout.preferredWidth: 1
+                        Layout.minimumWidth: implicitWidth
                         text: qsTrId("update.skip")
                         onClicked: view.leave()
                     }

@@ -38,6 +38,12 @@ QtObject {
     readonly property color menuBar: Qt.rgba(0.13, 0.14, 0.17, 1)
     readonly property color menuBase: Qt.rgba(0.16, 0.17, 0.2, 1)
     readonly property color menuLine: Qt.rgba(0.2, 0.21, 0.25, 1)
+    readonly property color tipBackground: Qt.rgba(0.19, 0.2, 0.24, 1)
+
+    // Keyboard focus
+    readonly property color focusRing: Qt.rgba(0.45, 0.65, 1.0, 1)
+    readonly property int focusRingWidth: 2
+    readonly property int focusRingGap: 2
 
     // Surfaces, darkest first
     readonly property color logBox: Qt.rgba(0.1, 0.1, 0.1, 1)
@@ -102,5 +108,8 @@ QtObject {
     readonly property int radius: 10
     readonly property int radiusLarge: 12
     readonly property int pageMargin: 24
+    // The height of a row's buttons and menus.
+    readonly property int controlHeight: 30
+    readonly property int tipMaxWidth: 420
     readonly property int setupMargin: 40
 }

@@ -1,8 +1,8 @@
-// reelix-screens OUTDIR: renders every screen state of the app offscreen with
-// real QML and real models filled here, one PNG per state, for review.
-#include "LogViewer.h"
+// reelix-screens OUTDIR: renders every screen state of the app offscreen
+// through the real window (Main.qml, its menu bar, the app's font) with models
+// filled here, one PNG per state and language (name-en.png, name-fr.png).
+#include "Appearance.h"
 #include "ReelixApp.h"
-#include "Registration.h"
 #include "StagedChecker.h"
 #include "ViewProbe.h"
 
@@ -14,11 +14,8 @@
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QQmlComponent>
-#include <QQmlEngine>
+#include <QQmlApplicationEngine>
 #include <QQuickItem>
-#include <QQuickStyle>
-#include <QQuickView>
 #include <QQuickWindow>
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
@@ -30,6 +27,7 @@ Q_IMPORT_QML_PLUGIN(ReelixPlugin)
 namespace {
 
 QString g_out;
+QString g_language; // "en" or "fr", the suffix of every file
 
 void settle(int ms = 900)
 {
@@ -40,7 +38,8 @@ bool save(QQuickWindow &window, const QString &name)
 {
     settle();
     const QImage image = window.grabWindow();
-    const QString path = g_out + QLatin1Char('/') + name + QStringLiteral(".png");
+    const QString path =
+        g_out + QLatin1Char('/') + name + QLatin1Char('-') + g_language + QStringLiteral(".png");
     const bool ok = image.save(path);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
     return ok;
@@ -101,87 +100,147 @@ void fillList(DownloadManager *manager)
     manager->insertItem(failed);
 }
 
-// The main view: empty, filled with every row state, banner, picker, focus, menu.
-bool mainViewShots(QQmlEngine &engine)
+// The real window over a shell whose checker is staged here, as the app
+// shows it after its start-up check (tools missing: setup).
+struct Shell
 {
-    bool ok = true;
-    DependencyChecker checker;
-    const auto view =
-        ViewProbe::load(engine, QStringLiteral("ContentView"),
-                        {{QStringLiteral("checker"), QVariant::fromValue(&checker)}}, {900, 640});
-    if (!view)
-        return false;
-    QObject *root = view->rootObject();
-    auto *manager = root->property("manager").value<DownloadManager *>();
-    ok &= save(*view, QStringLiteral("main-empty"));
-    fillList(manager);
-    view->resize(900, 960);
-    ok &= save(*view, QStringLiteral("main-list"));
+    ReelixApp app{std::make_unique<StagedChecker>()};
+    QQmlApplicationEngine engine;
+    QQuickWindow *window = ViewProbe::openMain(engine, app);
 
+    StagedChecker &checker() { return static_cast<StagedChecker &>(*app.checker()); }
+    QQuickItem *view() const { return ViewProbe::currentView(window); }
+    QQuickItem *find(const QString &name) const { return ViewProbe::find(view(), name); }
+    bool started()
+    {
+        return window && QTest::qWaitFor(
+                             [&] { return app.view() != ReelixApp::View::Placeholder && view(); });
+    }
+    bool showMain()
+    {
+        if (!started())
+            return false;
+        app.checker()->onComplete();
+        return QTest::qWaitFor([&] { return app.view() == ReelixApp::View::Main && view(); });
+    }
+    DownloadManager *manager() const
+    {
+        return view()->property("manager").value<DownloadManager *>();
+    }
+};
+
+// The banner, the picker and the focused input over the filled list.
+bool listShots(Shell &shell)
+{
+    bool ok = save(*shell.window, QStringLiteral("main-list"));
+    DependencyChecker &checker = *shell.app.checker();
     checker.ytdlp()->setStatus(
         DepStatus::updateAvailable(QStringLiteral("2025.01.15"), QStringLiteral("2025.02.01")));
     checker.node()->setStatus(
         DepStatus::updateAvailable(QStringLiteral("v22.20.0"), QStringLiteral("v22.21.0")));
-    root->setProperty("updateSummary", ReelixApp::updateSummary(checker));
-    ok &= save(*view, QStringLiteral("main-list-banner"));
+    ok &= save(*shell.window, QStringLiteral("main-list-banner"));
     checker.ytdlp()->setStatus(DepStatus::upToDate(QStringLiteral("2025.02.01")));
     checker.node()->setStatus(DepStatus::upToDate(QStringLiteral("v22.21.0")));
 
+    QQuickItem *root = shell.view();
     root->setProperty("formatMode", int(DownloadFormat::Audio));
-    ok &= save(*view, QStringLiteral("main-mp3-selected"));
+    ok &= save(*shell.window, QStringLiteral("main-mp3-selected"));
     root->setProperty("formatMode", int(DownloadFormat::Video));
 
-    auto *editor = ViewProbe::find(view->rootObject(), QStringLiteral("addressEditor"));
-    editor->forceActiveFocus();
+    shell.find(QStringLiteral("addressEditor"))->forceActiveFocus();
     root->setProperty("urlText", QStringLiteral("https://videos.example.org/watch/aurora\nhttps://"
                                                 "videos.example.org/watch/keynote"));
-    ok &= save(*view, QStringLiteral("main-input-focused"));
+    ok &= save(*shell.window, QStringLiteral("main-input-focused"));
     root->setProperty("urlText", QString());
-    qobject_cast<QQuickItem *>(root)->forceActiveFocus();
+    root->forceActiveFocus();
+    return ok;
+}
 
-    // Hover the ready row, then open its format menu.
-    QQuickItem *menu = ViewProbe::find(view->rootObject(), QStringLiteral("formatMenu"));
-    if (menu) {
-        const QPointF centre = menu->mapToScene(QPointF(menu->width() / 2, menu->height() / 2));
-        QTest::mouseMove(view.get(), QPoint(int(centre.x()) - 300, int(centre.y())));
-        ok &= save(*view, QStringLiteral("main-row-hovered"));
-        QMetaObject::invokeMethod(menu->property("popup").value<QObject *>(), "open");
-        ok &= save(*view, QStringLiteral("main-format-menu-open"));
-    } else {
+// The ready row hovered, then its quality menu open; the Tools menu open.
+bool menuShots(Shell &shell)
+{
+    QQuickItem *menu = shell.find(QStringLiteral("formatMenu"));
+    if (!menu) {
         std::fprintf(stderr, "no format menu found\n");
-        ok = false;
+        return false;
+    }
+    const QPointF centre = menu->mapToScene(QPointF(menu->width() / 2, menu->height() / 2));
+    QTest::mouseMove(shell.window, QPoint(int(centre.x()) - 300, int(centre.y())));
+    bool ok = save(*shell.window, QStringLiteral("main-row-hovered"));
+    QObject *popup = menu->property("popup").value<QObject *>();
+    QMetaObject::invokeMethod(popup, "open");
+    ok &= save(*shell.window, QStringLiteral("main-format-menu-open"));
+    QMetaObject::invokeMethod(popup, "close");
+    QObject *tools = shell.window->findChild<QObject *>(QStringLiteral("toolsMenu"));
+    if (tools) {
+        QMetaObject::invokeMethod(tools, "open");
+        ok &= save(*shell.window, QStringLiteral("main-tools-menu-open"));
+        QMetaObject::invokeMethod(tools, "close");
     }
     return ok;
 }
 
-// One state of the setup view, staged by `prepare`.
-bool setupShot(QQmlEngine &engine, const QString &name,
-               const std::function<void(StagedChecker &)> &prepare)
+// Feedback over the filled list: keyboard focus, a repeated address, the
+// whole error on hover, the question before updates.
+bool feedbackShots(Shell &shell)
 {
-    StagedChecker checker;
-    for (Dependency *tool : checker.tools())
+    shell.find(QStringLiteral("addressEditor"))->forceActiveFocus();
+    QTest::keyClick(shell.window, Qt::Key_Tab);
+    bool ok = save(*shell.window, QStringLiteral("main-keyboard-focus"));
+    shell.view()->forceActiveFocus();
+    shell.manager()->addDownload(shell.manager()->itemAt(5)->url(), DownloadFormat::Audio);
+    ok &= save(*shell.window, QStringLiteral("main-repeated-address"));
+    for (QQuickItem *text : ViewProbe::findAll(shell.view(), QStringLiteral("detailMessage"))) {
+        if (text->isVisible() &&
+            text->property("text").toString().contains(QStringLiteral("403"))) {
+            const QPointF at = text->mapToScene(QPointF(40, text->height() / 2));
+            QTest::mouseMove(shell.window, at.toPoint());
+            ok &= save(*shell.window, QStringLiteral("main-error-tooltip"));
+        }
+    }
+    QTest::mouseMove(shell.window, QPoint(5, 300));
+    QObject *question = shell.window->findChild<QObject *>(QStringLiteral("stopQuestion"));
+    question->setProperty("running", 2);
+    QMetaObject::invokeMethod(question, "open");
+    ok &= save(*shell.window, QStringLiteral("main-stop-question"));
+    QMetaObject::invokeMethod(question, "close");
+    return ok;
+}
+
+// The main view: empty, then filled with every row state.
+bool mainViewShots()
+{
+    Shell shell;
+    if (!shell.showMain())
+        return false;
+    bool ok = save(*shell.window, QStringLiteral("main-empty"));
+    fillList(shell.manager());
+    shell.window->resize(900, 960);
+    ok &= listShots(shell);
+    ok &= menuShots(shell);
+    ok &= feedbackShots(shell);
+    return ok;
+}
+
+// One state of the setup view, staged by `prepare`.
+bool setupShot(const QString &name, const std::function<void(StagedChecker &)> &prepare)
+{
+    Shell shell;
+    for (Dependency *tool : shell.checker().tools())
         tool->setStatus(DepStatus::unknown());
-    prepare(checker);
-    const auto view = ViewProbe::load(engine, QStringLiteral("SetupView"),
-                                      {{QStringLiteral("checker"), QVariant::fromValue(&checker)},
-                                       {QStringLiteral("version"), QStringLiteral(REELIX_VERSION)}},
-                                      {420, 500});
-    if (!view)
+    prepare(shell.checker());
+    if (!shell.started())
         return false;
     settle(200);
-    prepare(checker); // after the view's own installed check
-    view->resize(420, int(view->rootObject()->implicitHeight()));
-    return save(*view, name);
+    prepare(shell.checker()); // after the view's own installed check
+    return save(*shell.window, name);
 }
 
 // The setup and updates view in each of its states.
-bool setupShots(QQmlEngine &engine)
+bool setupShots()
 {
     bool ok = true;
-    const auto setup = [&](const QString &name,
-                           const std::function<void(StagedChecker &)> &prepare) {
-        return setupShot(engine, name, prepare);
-    };
+    const auto &setup = setupShot;
     ok &= setup(QStringLiteral("setup-first-start"), [](StagedChecker &) {});
     ok &= setup(QStringLiteral("setup-installing"), [](StagedChecker &c) {
         c.ytdlp()->setStatus(DepStatus::installedStatus());
@@ -235,30 +294,37 @@ bool setupShots(QQmlEngine &engine)
     return ok;
 }
 
-// The log window, off and on, empty and with text.
-bool logShots(QQmlEngine &engine)
+// The log window, off and on, empty and with text, beside the real window.
+bool logShot(const QString &name, bool enabled, const QString &text, bool copy)
 {
-    bool ok = true;
-    const auto logs = [&](const QString &name, bool enabled, const QString &text, bool copy) {
-        Logger::shared().clear();
-        Logger::shared().waitUntilWritten();
-        UserDefaults::setValue(QStringLiteral("debugLogging"), enabled);
-        for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-            Logger::shared().log(line, LogLevel::Debug);
-        Logger::shared().waitUntilWritten();
-        LogViewer viewer;
-        viewer.setActive(true);
-        const auto view =
-            ViewProbe::load(engine, QStringLiteral("LogView"),
-                            {{QStringLiteral("viewer"), QVariant::fromValue(&viewer)}}, {720, 440});
-        if (!view)
-            return false;
-        if (copy)
-            viewer.copyLog();
-        return save(*view, name);
-    };
-    ok &= logs(QStringLiteral("logs-off-empty"), false, QString(), false);
-    ok &= logs(QStringLiteral("logs-on-empty"), true, QString(), false);
+    Logger::shared().clear();
+    Logger::shared().waitUntilWritten();
+    UserDefaults::setValue(QStringLiteral("debugLogging"), enabled);
+    for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        Logger::shared().log(line, LogLevel::Debug);
+    Logger::shared().waitUntilWritten();
+    Shell shell;
+    if (!shell.started())
+        return false;
+    shell.app.requestLogWindow();
+    QQuickWindow *logs = nullptr;
+    for (QWindow *w : QGuiApplication::topLevelWindows())
+        if (w->objectName() == QStringLiteral("logWindow") && w->isVisible())
+            logs = qobject_cast<QQuickWindow *>(w);
+    if (!logs)
+        return false;
+    if (copy)
+        QMetaObject::invokeMethod(
+            ViewProbe::find(logs->contentItem(), QStringLiteral("copyButton")), "clicked");
+    const bool ok = save(*logs, name);
+    logs->close();
+    return ok;
+}
+
+bool logShots()
+{
+    bool ok = logShot(QStringLiteral("logs-off-empty"), false, QString(), false);
+    ok &= logShot(QStringLiteral("logs-on-empty"), true, QString(), false);
     const QString sample = QStringLiteral(
         "▶ yt-dlp [videos.example.org] args: --no-playlist -j --socket-timeout 15 "
         "--compat-options no-certifi -- https://videos.example.org/watch/aurora\n"
@@ -267,8 +333,8 @@ bool logShots(QQmlEngine &engine)
         "  probe: codec=hevc tag=hev1 audio=aac\n"
         "  hev1 detected — auto-retagging to hvc1 (no re-encode)\n"
         "  retagHvc1 success → /home/user/Videos/Reelix/aurora.mp4\n");
-    ok &= logs(QStringLiteral("logs-with-text"), true, sample, false);
-    ok &= logs(QStringLiteral("logs-copied"), true, sample, true);
+    ok &= logShot(QStringLiteral("logs-with-text"), true, sample, false);
+    ok &= logShot(QStringLiteral("logs-copied"), true, sample, true);
     return ok;
 }
 
@@ -286,12 +352,12 @@ int main(int argc, char *argv[])
     }
     g_out = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(g_out);
-    QQuickStyle::setStyle(QStringLiteral("Basic"));
-    QGuiApplication::setFont(QFont(QStringLiteral("Inter"), 10));
-    Localization::install(QLocale(QLocale::English));
-    QQmlEngine engine;
-    prepareEngine(engine);
-
-    const bool ok = mainViewShots(engine) & setupShots(engine) & logShots(engine);
+    Appearance::apply();
+    bool ok = true;
+    for (const QLocale::Language language : {QLocale::English, QLocale::French}) {
+        Localization::install(QLocale(language));
+        g_language = language == QLocale::French ? QStringLiteral("fr") : QStringLiteral("en");
+        ok &= mainViewShots() & setupShots() & logShots();
+    }
     return ok ? 0 : 1;
 }

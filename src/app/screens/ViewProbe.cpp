@@ -1,6 +1,11 @@
 #include "screens/ViewProbe.h"
 
+#include "ReelixApp.h"
+#include "Registration.h"
+
+#include <QQmlApplicationEngine>
 #include <QQuickItem>
+#include <QQuickWindow>
 
 namespace ViewProbe {
 
@@ -14,10 +19,16 @@ void collect(QQuickItem *item, const QString &name, QList<QQuickItem *> &found)
 }
 } // namespace
 
-QQuickItem *find(QQuickItem *root, const QString &name)
+QList<QQuickItem *> findAll(QQuickItem *root, const QString &name)
 {
     QList<QQuickItem *> found;
     collect(root, name, found);
+    return found;
+}
+
+QQuickItem *find(QQuickItem *root, const QString &name)
+{
+    const QList<QQuickItem *> found = findAll(root, name);
     for (QQuickItem *item : found)
         if (item->isVisible())
             return item;
@@ -45,6 +56,20 @@ std::unique_ptr<QQuickView> load(QQmlEngine &engine, const QString &component,
     view->resize(size);
     view->show();
     return view;
+}
+
+QQuickWindow *openMain(QQmlApplicationEngine &engine, ReelixApp &app)
+{
+    prepareEngine(engine);
+    engine.setInitialProperties({{QStringLiteral("app"), QVariant::fromValue(&app)}});
+    engine.load(QUrl(QStringLiteral("qrc:/Reelix/qml/Main.qml")));
+    return qobject_cast<QQuickWindow *>(engine.rootObjects().value(0));
+}
+
+QQuickItem *currentView(QQuickWindow *window)
+{
+    QObject *loader = window->findChild<QObject *>(QStringLiteral("rootView"));
+    return loader ? loader->property("item").value<QQuickItem *>() : nullptr;
 }
 
 } // namespace ViewProbe

@@ -1,0 +1,42 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Reelix
+
+// A menu of the menu bar, dark, each entry with its shortcut.
+Menu {
+    id: menu
+    padding: 4
+    background: Rectangle {
+        implicitWidth: 320
+        radius: Theme.radiusMedium
+        color: Theme.menuBase
+        border.color: Theme.menuLine
+        border.width: 1
+    }
+    delegate: MenuItem {
+        id: entry
+        implicitHeight: 30
+        leftPadding: 10; rightPadding: 10
+        contentItem: RowLayout {
+            spacing: 24
+            Text {
+                Layout.fillWidth: true
+                text: entry.text
+                color: entry.enabled ? Theme.textBright : Theme.textMuted
+                font.pixelSize: Theme.fontNormal
+            }
+            Text {
+                objectName: "shortcutText"
+                text: entry.action ? Desktop.shortcutText(entry.action.shortcut) : ""
+                color: entry.highlighted ? Theme.textBright : Theme.textFaint
+                font.pixelSize: Theme.fontNormal
+            }
+        }
+        background: Rectangle {
+            radius: Theme.radiusSmall
+            color: entry.highlighted ? Theme.accent : "transparent"
+        }
+    }
+}

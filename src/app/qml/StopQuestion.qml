@@ -1,0 +1,55 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Reelix
+
+// Asked before the updates view opens while downloads are running: stop them,
+// or stay with the list.
+Dialog {
+    id: dialog
+    objectName: "stopQuestion"
+    property int running: 0
+    signal stopAndCheck()
+
+    anchors.centerIn: parent
+    width: Math.min(440, parent ? parent.width - 48 : 440)
+    modal: true
+    padding: 22
+    background: Rectangle {
+        radius: Theme.radiusLarge
+        color: Theme.menuBase
+        border.color: Theme.menuLine
+        border.width: 1
+    }
+    contentItem: ColumnLayout {
+        spacing: 18
+        Text {
+            objectName: "stopQuestionText"
+            Layout.fillWidth: true
+            text: qsTrId("updates.stop_question", dialog.running)
+            color: Theme.textPrimary
+            font.pixelSize: Theme.fontLarge
+            wrapMode: Text.WordWrap
+        }
+        RowLayout {
+            Layout.alignment: Qt.AlignRight
+            spacing: 10
+            SecondaryButton {
+                objectName: "keepDownloadsButton"
+                topPadding: 9; bottomPadding: 9
+                text: qsTrId("update.skip")
+                onClicked: dialog.close()
+            }
+            PrimaryButton {
+                objectName: "stopAndCheckButton"
+                topPadding: 9; bottomPadding: 9
+                text: qsTrId("updates.stop_and_check")
+                symbol: "stop.fill"
+                onClicked: {
+                    dialog.close()
+                    dialog.stopAndCheck()
+                }
+            }
+        }
+    }
+}

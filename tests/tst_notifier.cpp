@@ -1,6 +1,7 @@
 #include "fixtures/TestMain.h"
 
 #include "Notifier.h"
+#include "ReelixApp.h"
 
 #include "i18n/Localization.h"
 
@@ -49,6 +50,8 @@ private slots:
         QVERIFY(m_bus->registerObject("/org/freedesktop/Notifications", &m_service,
                                       QDBusConnection::ExportAllSlots));
         QDBusConnection::connectToBus(address, "app");
+        // The app's own notifier uses the session bus: this one.
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
     }
 
     void cleanupTestCase() { m_daemon.kill(), m_daemon.waitForFinished(); }
@@ -90,6 +93,30 @@ private slots:
                                                   "open,Open,reveal,Show in folder"});
         // Nothing to wait for: no second notification may come.
         QTest::qWait(400);
+        QCOMPARE(m_service.shown.size(), 1);
+    }
+
+    // The app tells of a download that ends while its window is behind, and
+    // of nothing else.
+    void theAppTellsWhatEndedBehind()
+    {
+        ReelixApp app;
+        auto *done = new DownloadItem("http://127.0.0.1:9/clip", DownloadFormat::Video);
+        done->setTitle("Clip");
+        done->setFilePath(QString("/videos/Clip.mp4"));
+        done->setStatus(DownloadStatus::Done);
+        auto *ready = new DownloadItem("http://127.0.0.1:9/ready", DownloadFormat::Video);
+        ready->setTitle("Ready");
+        ready->setStatus(DownloadStatus::Ready);
+        app.downloads()->insertItem(done);
+        app.downloads()->insertItem(ready);
+        emit app.downloads()->itemSettled(done); // in front: nothing
+        app.setProperty("windowActive", false);
+        emit app.downloads()->itemSettled(ready); // an information run: nothing
+        emit app.downloads()->itemSettled(done);
+        QTRY_COMPARE(m_service.shown,
+                     QStringList{"Download finished | Clip | open,Open,reveal,Show in folder"});
+        QTest::qWait(2000); // longer than the gathering time: nothing more may come
         QCOMPARE(m_service.shown.size(), 1);
     }
 

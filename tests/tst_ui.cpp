@@ -318,6 +318,49 @@ private slots:
         QCOMPARE(managerOf(root)->rowCount(), 0); // not submitted
     }
 
+    // A web address copied elsewhere is offered once, pasted only on a click,
+    // and never when it is already listed.
+    void clipboardOfferNeedsAClick()
+    {
+        auto view = contentView();
+        QQuickItem *root = view->rootObject();
+        auto *manager = managerOf(root);
+        const QString listed = "http://127.0.0.1:9/listed", copied = "http://127.0.0.1:9/copied";
+        manager->insertItem(new DownloadItem(listed, DownloadFormat::Video));
+        for (const QString &text : {QString("no address here"), "see " + listed}) {
+            QGuiApplication::clipboard()->setText(text);
+            QMetaObject::invokeMethod(root, "offerClipboard");
+            QVERIFY2(!shown(root, "clipboardOffer"), qPrintable(text));
+        }
+        QGuiApplication::clipboard()->setText("look: " + copied);
+        QMetaObject::invokeMethod(root, "offerClipboard");
+        QTRY_VERIFY(shown(root, "clipboardOffer"));
+        QCOMPARE(manager->rowCount(), 1);
+        click(*view, find(root, "clipboardOfferButton"));
+        QCOMPARE(root->property("urlText").toString(), copied);
+        QTRY_VERIFY(!shown(root, "clipboardOffer"));
+        root->setProperty("urlText", "");
+        QMetaObject::invokeMethod(root, "offerClipboard"); // offered once
+        QVERIFY(!shown(root, "clipboardOffer"));
+        QCOMPARE(manager->rowCount(), 1);
+    }
+
+    // Text and links dropped from a browser are added as the Add button does.
+    void droppedTextIsAdded()
+    {
+        auto view = contentView();
+        QQuickItem *root = view->rootObject();
+        auto *manager = managerOf(root);
+        root->setProperty("formatMode", int(DownloadFormat::Audio));
+        QMetaObject::invokeMethod(root, "addDropped",
+                                  Q_ARG(QString, "http://127.0.0.1:9/a\nnot an address\n"
+                                                 "http://127.0.0.1:9/b"));
+        QCOMPARE(manager->rowCount(), 2);
+        QCOMPARE(manager->itemAt(1)->url(), QString("http://127.0.0.1:9/b"));
+        QCOMPARE(manager->itemAt(1)->format(), DownloadFormat::Audio);
+        stopAll(manager);
+    }
+
     void pickerMakesAudioItems()
     {
         auto view = contentView();

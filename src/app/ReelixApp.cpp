@@ -1,9 +1,13 @@
 #include "ReelixApp.h"
+#include "Desktop.h"
 
 #include "certs/CertificateStore.h"
 #include "platform/ToolPaths.h"
+#include "platform/UserDefaults.h"
 
+#include <QDesktopServices>
 #include <QPointer>
+#include <QUrl>
 #include <QtConcurrent>
 
 #include <QCoro/QCoroFuture>
@@ -29,6 +33,44 @@ ReelixApp::ReelixApp(std::unique_ptr<DependencyChecker> checker, QObject *parent
             &ReelixApp::updateSummaryChanged);
     // Leaving setup, by "open" or "skip", always comes back here.
     m_checker->onComplete = [this] { setView(View::Main); };
+    connect(&m_downloads, &DownloadManager::itemSettled, this, &ReelixApp::tellIfEnded);
+    connect(&m_notifier, &Notifier::openRequested, this,
+            [](const QString &path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
+    connect(&m_notifier, &Notifier::revealRequested, this,
+            [](const QString &path) { Desktop().reveal(path); });
+}
+
+// A download or conversion that ended while the window was behind others is
+// told on the desktop; information runs and stops are not.
+void ReelixApp::tellIfEnded(DownloadItem *item)
+{
+    const bool done = item->status() == DownloadStatus::Done;
+    if (m_windowActive || (!done && item->status() != DownloadStatus::Error))
+        return;
+    // A failed information run is not a download that ended.
+    if (!done && item->title().isEmpty())
+        return;
+    m_notifier.itemEnded(item->title().isEmpty() ? item->url() : item->title(),
+                         done ? item->filePath().value_or(QString()) : QString(),
+                         done ? QString() : item->errorMessage());
+}
+
+void ReelixApp::setNotificationsEnabled(bool enabled)
+{
+    Notifier::setEnabled(enabled);
+    emit notificationsEnabledChanged();
+}
+
+bool ReelixApp::clipboardOffers() const
+{
+    const QVariant value = UserDefaults::value(QStringLiteral("clipboardOffers"));
+    return value.isNull() || value.toBool();
+}
+
+void ReelixApp::setClipboardOffers(bool enabled)
+{
+    UserDefaults::setValue(QStringLiteral("clipboardOffers"), enabled);
+    emit clipboardOffersChanged();
 }
 
 QString ReelixApp::version() const

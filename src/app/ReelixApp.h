@@ -1,6 +1,8 @@
 #pragma once
 
+#include "Notifier.h"
 #include "deps/DependencyChecker.h"
+
 #include "engine/DownloadManager.h"
 
 #include <QObject>
@@ -23,6 +25,13 @@ class ReelixApp : public QObject
     Q_PROPERTY(View view READ view NOTIFY viewChanged)
     Q_PROPERTY(QString version READ version CONSTANT)
     Q_PROPERTY(QString updateSummary READ updateSummary NOTIFY updateSummaryChanged)
+    // Whether the window is in front: downloads that end meanwhile are not notified.
+    Q_PROPERTY(bool windowActive MEMBER m_windowActive)
+    Q_PROPERTY(bool notificationsEnabled READ notificationsEnabled WRITE setNotificationsEnabled
+                   NOTIFY notificationsEnabledChanged)
+    // Whether a new web address in the clipboard is offered when the window comes to front.
+    Q_PROPERTY(bool clipboardOffers READ clipboardOffers WRITE setClipboardOffers NOTIFY
+                   clipboardOffersChanged)
 
 public:
     enum class View
@@ -56,16 +65,26 @@ public:
     Q_INVOKABLE void stopDownloads();
     Q_INVOKABLE void requestLogWindow() { emit logWindowRequested(); }
 
+    bool notificationsEnabled() const { return Notifier::isEnabled(); }
+    void setNotificationsEnabled(bool enabled);
+    bool clipboardOffers() const;
+    void setClipboardOffers(bool enabled);
+
 signals:
+    void notificationsEnabledChanged();
+    void clipboardOffersChanged();
     void viewChanged();
     void updateSummaryChanged();
     void logWindowRequested();
 
 private:
     void setView(View view);
+    void tellIfEnded(DownloadItem *item);
 
     std::unique_ptr<DependencyChecker> m_checker;
     DownloadManager m_downloads;
+    Notifier m_notifier;
     View m_view = View::Placeholder;
     bool m_startupChecked = false;
+    bool m_windowActive = true;
 };

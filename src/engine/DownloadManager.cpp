@@ -105,6 +105,12 @@ void DownloadManager::itemChanged(DownloadItem *item)
     updateHasCompleted();
 }
 
+bool DownloadManager::isListed(const QString &url) const
+{
+    return std::any_of(m_downloads.cbegin(), m_downloads.cend(),
+                       [&](const DownloadItem *item) { return item->url() == url; });
+}
+
 void DownloadManager::addDownload(const QString &url, Download::DownloadFormat format)
 {
     for (int row = 0; row < m_downloads.size(); ++row) {

@@ -42,6 +42,8 @@ public:
     QString downloadFolder() const { return m_downloadFolderURL.toLocalFile(); }
 
     // Queue operations.
+    // Whether an item for `url` is in the list.
+    Q_INVOKABLE bool isListed(const QString &url) const;
     Q_INVOKABLE void addDownload(const QString &url, Download::DownloadFormat format);
     // Takes an item as it is, without starting its information run (a list
     // shown for review, or restored).

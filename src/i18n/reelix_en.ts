@@ -372,5 +372,29 @@ then press Add.</translation>
         <source>Show in folder</source>
         <translation>Show in folder</translation>
     </message>
+    <message id="menu.notifications">
+        <source>Notify When Downloads End</source>
+        <translation>Notify When Downloads End</translation>
+    </message>
+    <message id="menu.clipboard_offers">
+        <source>Offer Copied Addresses</source>
+        <translation>Offer Copied Addresses</translation>
+    </message>
+    <message id="clipboard.offer">
+        <source>In the clipboard: %1</source>
+        <translation>In the clipboard: %1</translation>
+    </message>
+    <message id="clipboard.paste">
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message id="clipboard.dismiss">
+        <source>Not this one</source>
+        <translation>Not this one</translation>
+    </message>
+    <message id="drop.hint">
+        <source>Drop to add to the list</source>
+        <translation>Drop to add to the list</translation>
+    </message>
 </context>
 </TS>

@@ -372,5 +372,29 @@ puis appuyez sur Ajouter.</translation>
         <source>Show in folder</source>
         <translation>Afficher dans le dossier</translation>
     </message>
+    <message id="menu.notifications">
+        <source>Notify When Downloads End</source>
+        <translation>Notifier à la fin des téléchargements</translation>
+    </message>
+    <message id="menu.clipboard_offers">
+        <source>Offer Copied Addresses</source>
+        <translation>Proposer les adresses copiées</translation>
+    </message>
+    <message id="clipboard.offer">
+        <source>In the clipboard: %1</source>
+        <translation>Dans le presse-papiers : %1</translation>
+    </message>
+    <message id="clipboard.paste">
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message id="clipboard.dismiss">
+        <source>Not this one</source>
+        <translation>Pas celle-ci</translation>
+    </message>
+    <message id="drop.hint">
+        <source>Drop to add to the list</source>
+        <translation>Déposer pour ajouter à la liste</translation>
+    </message>
 </context>
 </TS>

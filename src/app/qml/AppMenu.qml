@@ -22,6 +22,15 @@ Menu {
         contentItem: RowLayout {
             spacing: 24
             Text {
+                // A check for the settings entries.
+                visible: entry.checkable
+                text: entry.checked ? "✓" : ""
+                Layout.preferredWidth: 12
+                Layout.rightMargin: -16
+                color: Theme.textBright
+                font.pixelSize: Theme.fontNormal
+            }
+            Text {
                 Layout.fillWidth: true
                 text: entry.text
                 color: entry.enabled ? Theme.textBright : Theme.textMuted

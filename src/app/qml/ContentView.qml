@@ -17,6 +17,11 @@ Rectangle {
     readonly property bool urlFieldFocused: addressInput.editorFocused
     readonly property bool hasText: urlText.trim().length > 0
     readonly property bool anyDone: view.manager.hasCompleted
+    // Whether a web address copied elsewhere is offered when the window comes to front.
+    property bool clipboardOffers: true
+    // The address offered, and the last one offered (never offered twice).
+    property string offeredAddress
+    property string lastOffered
     // The row whose address was given again, shown for a moment; -1 for none.
     property int repeatedRow: -1
     signal showUpdates()
@@ -39,6 +44,30 @@ Rectangle {
         for (const address of addresses)
             view.manager.addDownload(address, formatMode)
         urlText = ""
+    }
+
+    // Addresses dropped on the window are added as the Add button does.
+    function addDropped(text: string) {
+        for (const address of Desktop.addresses(text))
+            view.manager.addDownload(address, formatMode)
+    }
+
+    function offerClipboard() {
+        if (!clipboardOffers || hasText)
+            return
+        let web = ""
+        // Any word of the copied text may be the address.
+        const words = Desktop.clipboardText().split(/\s+/).join("\n")
+        for (const address of Desktop.addresses(words)) {
+            if (address.startsWith("http://") || address.startsWith("https://")) {
+                web = address
+                break
+            }
+        }
+        if (web.length === 0 || web === lastOffered || view.manager.isListed(web))
+            return
+        lastOffered = web
+        offeredAddress = web
     }
 
     function pasteFromClipboard() {
@@ -106,6 +135,17 @@ Rectangle {
             }
         }
 
+        ClipboardOffer {
+            Layout.fillWidth: true
+            Layout.leftMargin: Theme.pageMargin; Layout.rightMargin: Theme.pageMargin; Layout.topMargin: visible ? 14 : 0
+            address: view.offeredAddress
+            onAccepted: {
+                view.urlText = view.offeredAddress
+                view.offeredAddress = ""
+            }
+            onDismissed: view.offeredAddress = ""
+        }
+
         AddressInput {
             id: addressInput
             Layout.fillWidth: true
@@ -169,6 +209,34 @@ Rectangle {
             text: qsTrId("input.already_listed")
             color: Theme.textEmphasis
             font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
+        }
+    }
+
+    // Text or links dragged from a browser: the whole window takes them, and
+    // says where they will go.
+    DropArea {
+        id: dropArea
+        objectName: "dropArea"
+        anchors.fill: parent
+        onDropped: (drop) => {
+            view.addDropped(drop.hasUrls ? drop.urls.map(String).join("\n") : drop.text)
+            drop.acceptProposedAction()
+        }
+    }
+    Rectangle {
+        objectName: "dropHint"
+        anchors.fill: parent
+        anchors.margins: 8
+        visible: dropArea.containsDrag
+        radius: Theme.radiusLarge
+        color: Theme.accentSelection
+        border.color: Theme.accent
+        border.width: 2
+        Text {
+            anchors.centerIn: parent
+            text: qsTrId("drop.hint")
+            color: Theme.textBright
+            font.pixelSize: Theme.fontLarge; font.weight: Font.Medium
         }
     }
 }

@@ -19,6 +19,10 @@ ApplicationWindow {
     minimumWidth: app.view === ReelixApp.Main ? 680 : 420
     minimumHeight: app.view === ReelixApp.Main ? 520 : 500
 
+    // Downloads that end while the window is behind are told on the desktop;
+    // coming to front offers a web address copied meanwhile.
+    onActiveChanged: app.windowActive = active
+
     function openLogs() {
         if (!logWindow)
             logWindow = logComponent.createObject(null)
@@ -72,6 +76,23 @@ ApplicationWindow {
                 text: qsTrId("menu.check_updates")
                 shortcut: "Ctrl+Shift+,"
                 onTriggered: window.openUpdates()
+            }
+            MenuSeparator {
+                contentItem: Rectangle { implicitHeight: 1; color: Theme.menuLine }
+            }
+            Action {
+                objectName: "notificationsAction"
+                text: qsTrId("menu.notifications")
+                checkable: true
+                checked: window.app.notificationsEnabled
+                onToggled: window.app.notificationsEnabled = checked
+            }
+            Action {
+                objectName: "clipboardOffersAction"
+                text: qsTrId("menu.clipboard_offers")
+                checkable: true
+                checked: window.app.clipboardOffers
+                onToggled: window.app.clipboardOffers = checked
             }
             MenuSeparator {
                 contentItem: Rectangle { implicitHeight: 1; color: Theme.menuLine }
@@ -132,7 +153,16 @@ ApplicationWindow {
         id: mainView
         ContentView {
             checker: window.app.checker
+            id: contentView
             manager: window.app.downloads
+            clipboardOffers: window.app.clipboardOffers
+            Connections {
+                target: window
+                function onActiveChanged() {
+                    if (window.active)
+                        contentView.offerClipboard()
+                }
+            }
             updateSummary: window.app.updateSummary
             onShowUpdates: window.openUpdates()
         }

@@ -15,6 +15,18 @@ std::optional<CliOptions::Command> commandNamed(const QString &name)
     return std::nullopt;
 }
 
+bool takeFragments(CliOptions &o, const QString &value)
+{
+    bool ok = false;
+    const int fragments = value.toInt(&ok);
+    if (!ok || fragments < 1 || fragments > 16) {
+        o.error = QStringLiteral("--fragments takes a number from 1 to 16");
+        return false;
+    }
+    o.fragments = fragments;
+    return true;
+}
+
 // Takes the option at `i` (and its value, moving `i` past it); false with
 // `o.error` set when it is not one of the command's options.
 bool takeOption(CliOptions &o, const QStringList &arguments, qsizetype &i)
@@ -29,12 +41,16 @@ bool takeOption(CliOptions &o, const QStringList &arguments, qsizetype &i)
         o.audio = true;
     else if (download && arg == QStringLiteral("--convert"))
         o.convert = true;
-    else if (download && (arg == QStringLiteral("--format") || arg == QStringLiteral("--folder"))) {
+    else if (download && (arg == QStringLiteral("--format") || arg == QStringLiteral("--folder") ||
+                          arg == QStringLiteral("--fragments"))) {
         if (i + 1 >= arguments.size()) {
             o.error = arg + QStringLiteral(" needs a value");
             return false;
         }
-        (arg == QStringLiteral("--format") ? o.format : o.folder) = arguments.at(++i);
+        const QString value = arguments.at(++i);
+        if (arg == QStringLiteral("--fragments"))
+            return takeFragments(o, value);
+        (arg == QStringLiteral("--format") ? o.format : o.folder) = value;
     } else {
         o.error = QStringLiteral("unknown option: ") + arg;
         return false;
@@ -104,7 +120,7 @@ QString CliOptions::usage()
 {
     return QStringLiteral(
         "usage: reelix-cli download [--audio] [--format ID|LABEL] [--convert] [--folder DIR] "
-        "[--json] ADDRESS... | -\n"
+        "[--fragments N] [--json] ADDRESS... | -\n"
         "       reelix-cli info [--json] ADDRESS...\n"
         "       reelix-cli tools [status|install|update] [--json]\n"
         "       reelix-cli certs [--refresh]\n"

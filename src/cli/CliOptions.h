@@ -22,8 +22,9 @@ struct CliOptions
     bool json = false;
     bool refresh = false;
     bool readStdin = false;
-    QString format; // --format ID|LABEL
-    QString folder; // --folder DIR
+    QString format;               // --format ID|LABEL
+    QString folder;               // --folder DIR
+    std::optional<int> fragments; // --fragments N, 1–16
     QString toolsAction = QStringLiteral("status");
     QStringList addresses;
     QString error;

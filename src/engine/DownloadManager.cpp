@@ -1,5 +1,6 @@
 #include "DownloadManager.h"
 
+#include "RunLimits.h"
 #include "WorkFolder.h"
 
 #include "platform/PlatformProfile.h"
@@ -179,6 +180,11 @@ void DownloadManager::useFolderForThisRun(const QString &path)
     const QString folder = QDir::cleanPath(QDir(path).absolutePath());
     QDir().mkpath(folder);
     setDownloadFolder(folder);
+}
+
+void DownloadManager::useFragmentsForThisRun(int fragments)
+{
+    m_fragments = RunLimits::clampedFragments(fragments);
 }
 
 void DownloadManager::setDownloadFolder(const QString &path)

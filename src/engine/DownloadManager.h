@@ -53,6 +53,8 @@ public:
     Q_INVOKABLE void chooseFolder(const QUrl &folder);
     // A folder for this manager only; the remembered folder is left as it is.
     void useFolderForThisRun(const QString &path);
+    // Fragments in flight for this manager only (1–16); the setting is left as it is.
+    void useFragmentsForThisRun(int fragments);
     Q_INVOKABLE void convert(DownloadItem *item);
 
     // The runs; each completes when the item reached its end state.
@@ -82,6 +84,7 @@ private:
     void updateHasCompleted();
 
     QList<DownloadItem *> m_downloads;
+    std::optional<int> m_fragments;
     QUrl m_downloadFolderURL;
     bool m_hasCompleted = false;
 };

@@ -17,9 +17,15 @@ inline const QString outputTemplate = QStringLiteral("%(title).50s.%(ext)s");
 // Text yt-dlp takes as it is inside an output template: a folder named
 // "a%(id)s" stays that folder.
 QString literalTemplateText(QString text);
+// How a download run fetches.
+struct Source
+{
+    int fragments = 1; // of a DASH or HLS format, in flight at once
+};
+
 QStringList downloadArguments(const DownloadItem &item, bool allowMissingPOT,
                               const std::optional<QString> &caBundlePath,
-                              const QString &outputTemplatePath);
+                              const QString &outputTemplatePath, const Source &source);
 QStringList formatArguments(DownloadFormat format, const QString &selectedFormatID, bool youTube,
                             bool allowMissingPOT);
 void handleProgressLine(const QString &line, DownloadItem &item);

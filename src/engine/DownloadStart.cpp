@@ -2,6 +2,7 @@
 #include "DownloadRun.h"
 #include "Probe.h"
 #include "Retag.h"
+#include "RunLimits.h"
 #include "ToolEnvironment.h"
 #include "VideoInfo.h"
 #include "WorkFolder.h"
@@ -169,9 +170,10 @@ QCoro::Task<std::optional<YtDlpRun::Outcome>> DownloadManager::runDownload(Downl
 
     YtDlpRun::Request request;
     request.ytdlp = *ytdlp;
-    request.arguments = [item, outputTemplatePath](const YtDlpRun::Attempt &attempt) {
+    const DownloadRun::Source source{m_fragments.value_or(RunLimits::concurrentFragments())};
+    request.arguments = [item, outputTemplatePath, source](const YtDlpRun::Attempt &attempt) {
         return DownloadRun::downloadArguments(*item, attempt.allowMissingPOT, attempt.bundlePath,
-                                              outputTemplatePath);
+                                              outputTemplatePath, source);
     };
     request.onLine = [item](const QString &line) {
         if (item)

@@ -1,0 +1,12 @@
+#pragma once
+
+// How much runs at once, from the settings.
+namespace RunLimits {
+
+// Fragments of a DASH or HLS format in flight at once ("concurrentFragments",
+// 1–16; 4 when unset).
+int concurrentFragments();
+// `value` brought into 1–16.
+int clampedFragments(int value);
+
+} // namespace RunLimits

@@ -1,0 +1,76 @@
+#include "fixtures/EngineHarness.h"
+
+using namespace Harness;
+
+namespace {
+
+// The most requests whose paths hold `part` that were being answered at one
+// moment. An answer's last 20 ms are left out: the next request of a
+// one-at-a-time client may come while the server still notes the end.
+int mostAtOnce(const QList<MediaServer::Request> &requests, const QString &part)
+{
+    int most = 0;
+    for (const auto &r : requests) {
+        if (!r.path.contains(part))
+            continue;
+        const int overlapping = int(std::count_if(requests.cbegin(), requests.cend(), [&](auto &o) {
+            return o.path.contains(part) && o.start <= r.start && r.start < o.end - 0.02;
+        }));
+        most = std::max(most, overlapping);
+    }
+    return most;
+}
+
+// Case name, the fragments setting (0: unset), reelix-cli's --fragments (0: the
+// app), and the bounds of the fragments seen in flight at once.
+const std::tuple<const char *, int, int, int, int> fragmentCases[] = {
+    {"setting of one", 1, 0, 1, 1},
+    {"default", 0, 0, 3, 4},
+    {"reelix-cli --fragments 2", 0, 2, 2, 2},
+};
+
+} // namespace
+
+// How fast items get through: fragments in flight.
+class TestSpeed : public EngineTest
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { startServer(); }
+    void init() { resetEngine(); }
+    void cleanup()
+    {
+        m_manager.reset();
+        QFile::remove(m_server->root() + "/routes.json");
+        UserDefaults::remove("concurrentFragments");
+    }
+
+    void fragmentsInFlight_data() { addCases(fragmentCases); }
+    void fragmentsInFlight()
+    {
+        const auto &[name, setting, cli, least, most] = caseOf(fragmentCases);
+        if (setting)
+            UserDefaults::setValue("concurrentFragments", setting);
+        // Each connection is slow: fragments overlap only when asked to.
+        writeText(m_server->root() + "/routes.json", R"({"rate": 60000})");
+        const qsizetype before = m_server->requests().size();
+        const QString url = m_server->httpUrl("dash/manifest.mpd");
+        if (cli) {
+            const CliRun run = runCli({"download", "--fragments", QString::number(cli), "--folder",
+                                       folder(), "--json", url});
+            QCOMPARE(run.exitCode, 0);
+        } else {
+            DownloadItem *item = readyItem(url);
+            QVERIFY(item);
+            QVERIFY(finish(item));
+            QCOMPARE(item->status(), DownloadStatus::Done);
+        }
+        const auto requests = m_server->requests().mid(before);
+        const int seen = mostAtOnce(requests, "/dash/chunk-");
+        QVERIFY2(seen >= least && seen <= most, qPrintable(QString::number(seen)));
+    }
+};
+
+REELIX_TEST_MAIN(TestSpeed)
+#include "tst_speed.moc"

@@ -21,6 +21,12 @@ int mostAtOnce(const QList<MediaServer::Request> &requests, const QString &part)
     return most;
 }
 
+int requestsFor(const MediaServer &server, const QString &path)
+{
+    const auto all = server.requests();
+    return int(std::count_if(all.cbegin(), all.cend(), [&](auto &r) { return r.path == path; }));
+}
+
 // Case name, the fragments setting (0: unset), reelix-cli's --fragments (0: the
 // app), and the bounds of the fragments seen in flight at once.
 const std::tuple<const char *, int, int, int, int> fragmentCases[] = {
@@ -31,7 +37,7 @@ const std::tuple<const char *, int, int, int, int> fragmentCases[] = {
 
 } // namespace
 
-// How fast items get through: fragments in flight.
+// How fast items get through: fragments in flight, one page visit per item.
 class TestSpeed : public EngineTest
 {
     Q_OBJECT
@@ -46,8 +52,8 @@ private slots:
         UserDefaults::remove("concurrentFragments");
     }
 
-    void fragmentsInFlight_data() { addCases(fragmentCases); }
-    void fragmentsInFlight()
+    void fragmentsInFlightAndOnePageVisit_data() { addCases(fragmentCases); }
+    void fragmentsInFlightAndOnePageVisit()
     {
         const auto &[name, setting, cli, least, most] = caseOf(fragmentCases);
         if (setting)
@@ -55,6 +61,7 @@ private slots:
         // Each connection is slow: fragments overlap only when asked to.
         writeText(m_server->root() + "/routes.json", R"({"rate": 60000})");
         const qsizetype before = m_server->requests().size();
+        const int pageVisits = requestsFor(*m_server, "/dash/manifest.mpd");
         const QString url = m_server->httpUrl("dash/manifest.mpd");
         if (cli) {
             const CliRun run = runCli({"download", "--fragments", QString::number(cli), "--folder",
@@ -65,10 +72,45 @@ private slots:
             QVERIFY(item);
             QVERIFY(finish(item));
             QCOMPARE(item->status(), DownloadStatus::Done);
+            const QString saved = item->savedInfo.usablePath();
+            QVERIFY(QFile::exists(saved) && !saved.startsWith(folder()));
+            QVERIFY(!(QFile::permissions(saved) & (QFile::ReadGroup | QFile::ReadOther)));
+            m_manager->remove(item);
+            QTRY_VERIFY(!QFile::exists(saved)); // the item's data goes with it
         }
         const auto requests = m_server->requests().mid(before);
         const int seen = mostAtOnce(requests, "/dash/chunk-");
         QVERIFY2(seen >= least && seen <= most, qPrintable(QString::number(seen)));
+        QCOMPARE(requestsFor(*m_server, "/dash/manifest.mpd"), pageVisits + 1);
+    }
+
+    // The saved media address no longer answers, or the saved result cannot
+    // be read: the download visits the page again and ends all the same.
+    void staleSavedInformationFallsBack_data() { addTags({"expired", "unreadable"}); }
+    void staleSavedInformationFallsBack()
+    {
+        const QString www = m_server->root();
+        QFile::remove(www + "/gone.mp4");
+        QFile::copy(www + "/h264.mp4", www + "/gone.mp4");
+        writeText(www + "/page.html",
+                  "<html><title>Page</title><video src=\"gone.mp4\"></video></html>");
+        DownloadItem *item = readyItem(m_server->httpUrl("page.html"));
+        QVERIFY(item);
+        const QString saved = item->savedInfo.usablePath();
+        QVERIFY(!saved.isEmpty());
+        if (tag() == "unreadable") {
+            writeText(saved, "{");
+        } else {
+            writeText(www + "/page.html",
+                      "<html><title>Page</title><video src=\"h264.mp4\"></video></html>");
+            writeText(www + "/routes.json", R"({"status": {"/gone.mp4": 404}})");
+        }
+        const int visits = requestsFor(*m_server, "/page.html");
+        QVERIFY(finish(item));
+        QCOMPARE(item->status(), DownloadStatus::Done);
+        QCOMPARE(requestsFor(*m_server, "/page.html"), visits + 1);
+        QVERIFY(!logLines().filter("saved information unusable").isEmpty());
+        QVERIFY(!QFile::exists(saved));
     }
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DownloadTypes.h"
+#include "SavedInfo.h"
 
 #include <QPointer>
 #include <QProcess>
@@ -79,6 +80,7 @@ public:
     // would take over its child and its fields.
     bool runActive = false;
     QPointer<QProcess> process; // the child running for this item, if any
+    SavedInfo savedInfo;        // the information run's result, for the download run
 
 signals:
     void statusChanged();

@@ -76,6 +76,12 @@ signals:
 private:
     QCoro::Task<std::optional<YtDlpRun::Outcome>> runDownload(DownloadItem *item,
                                                               QString workFolder);
+    QCoro::Task<std::optional<YtDlpRun::Outcome>> runDownloadLadder(DownloadItem *item,
+                                                                    QString ytdlp,
+                                                                    QString outputTemplatePath,
+                                                                    QString infoJson);
+    void reportDownloadFailure(DownloadItem &item, const YtDlpRun::Outcome &outcome,
+                               const QString &workFolder);
     QCoro::Task<> finishDownload(DownloadItem *item, WorkFolder &work);
     void append(DownloadItem *item);
     void removeRow(int row);

@@ -17,10 +17,11 @@ inline const QString outputTemplate = QStringLiteral("%(title).50s.%(ext)s");
 // Text yt-dlp takes as it is inside an output template: a folder named
 // "a%(id)s" stays that folder.
 QString literalTemplateText(QString text);
-// How a download run fetches.
+// Where a download run starts from, and how many fragments it has in flight.
 struct Source
 {
-    int fragments = 1; // of a DASH or HLS format, in flight at once
+    int fragments = 1;
+    QString infoJson; // the saved information run's JSON; empty: the page itself
 };
 
 QStringList downloadArguments(const DownloadItem &item, bool allowMissingPOT,

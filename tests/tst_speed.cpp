@@ -37,7 +37,8 @@ const std::tuple<const char *, int, int, int, int> fragmentCases[] = {
 
 } // namespace
 
-// How fast items get through: fragments in flight, one page visit per item.
+// How fast items get through: fragments in flight, one page visit per item,
+// and many addresses at once.
 class TestSpeed : public EngineTest
 {
     Q_OBJECT
@@ -49,7 +50,8 @@ private slots:
     {
         m_manager.reset();
         QFile::remove(m_server->root() + "/routes.json");
-        UserDefaults::remove("concurrentFragments");
+        for (const char *key : {"concurrentFragments", "maxConcurrentDownloads"})
+            UserDefaults::remove(key);
     }
 
     void fragmentsInFlightAndOnePageVisit_data() { addCases(fragmentCases); }
@@ -111,6 +113,44 @@ private slots:
         QCOMPARE(requestsFor(*m_server, "/page.html"), visits + 1);
         QVERIFY(!logLines().filter("saved information unusable").isEmpty());
         QVERIFY(!QFile::exists(saved));
+    }
+
+    // Forty addresses at once all end ready, a few information runs at a
+    // time; with a limit of two downloads, the others wait their turn.
+    void manyAddressesAtOnce()
+    {
+        UserDefaults::setValue("maxConcurrentDownloads", 2);
+        QList<DownloadItem *> items;
+        QMap<DownloadStatus, int> most;
+        for (int i = 0; i < 40; ++i) {
+            items << add(m_server->httpUrl("h264.mp4?n=%1").arg(i));
+            connect(items.last(), &DownloadItem::statusChanged, this, [&] {
+                for (DownloadStatus s : {DownloadStatus::Fetching, DownloadStatus::Downloading})
+                    most[s] = std::max<int>(
+                        most[s], std::count_if(items.cbegin(), items.cend(),
+                                               [s](auto *item) { return item->status() == s; }));
+            });
+        }
+        QCOMPARE(items.last()->status(), DownloadStatus::Waiting);
+        // A stop ends a run where it waits: it never starts.
+        DownloadItem *stopped = add(m_server->httpUrl("h264.mp4?stopped"));
+        stopped->cancelRun();
+        QCOMPARE(stopped->status(), DownloadStatus::Cancelled);
+        QTRY_VERIFY_WITH_TIMEOUT(std::all_of(items.cbegin(), items.cend(), isSettled), 300000);
+        QCOMPARE(stopped->status(), DownloadStatus::Cancelled);
+        for (DownloadItem *item : items)
+            QVERIFY2(item->status() == DownloadStatus::Ready, qPrintable(item->errorMessage()));
+        QVERIFY(most[DownloadStatus::Fetching] <= 2 * QThread::idealThreadCount());
+
+        const auto started = items.mid(0, 5);
+        for (DownloadItem *item : started)
+            m_manager->start(item);
+        QCOMPARE(started.last()->status(), DownloadStatus::Waiting);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            std::all_of(started.cbegin(), started.cend(),
+                        [](auto *item) { return item->status() == DownloadStatus::Done; }),
+            120000);
+        QCOMPARE(most[DownloadStatus::Downloading], 2);
     }
 };
 

@@ -97,6 +97,8 @@ signals:
     void codecInfoChanged();
     // Emitted after any published field changed (the list model listens).
     void changed();
+    // Stop was asked for; a run still waiting for its turn ends here.
+    void stopRequested();
 
 private:
     template <typename T> void assign(T &field, const T &value, void (DownloadItem::*signal)());

@@ -14,13 +14,20 @@ namespace {
 const QString kFolderKey = QStringLiteral("downloadFolderBookmark");
 }
 
-DownloadManager::DownloadManager(QObject *parent) : QAbstractListModel(parent)
+DownloadManager::DownloadManager(QObject *parent)
+    : QAbstractListModel(parent), m_infoQueue(RunLimits::maxConcurrentInfoRuns,
+                                              [this](DownloadItem *item) { fetchInfo(item); }),
+      m_downloadQueue(RunLimits::maxConcurrentDownloads,
+                      [this](DownloadItem *item) { startDownload(item); })
 {
     setDownloadFolder(loadDownloadFolder());
 }
 
 DownloadManager::~DownloadManager()
 {
+    // Runs that end while the list goes start nothing new.
+    m_infoQueue.clear();
+    m_downloadQueue.clear();
     // Every tool still running for an item is stopped with it.
     for (DownloadItem *item : std::as_const(m_downloads))
         item->cancelRun();
@@ -63,6 +70,7 @@ void DownloadManager::append(DownloadItem *item)
     m_downloads.append(item);
     endInsertRows();
     connect(item, &DownloadItem::changed, this, [this, item] { itemChanged(item); });
+    connect(item, &DownloadItem::stopRequested, this, [this, item] { withdraw(item); });
     emit countChanged();
 }
 
@@ -109,7 +117,7 @@ void DownloadManager::addDownload(const QString &url, Download::DownloadFormat f
     }
     auto *item = new DownloadItem(url, format);
     append(item);
-    fetchInfo(item);
+    m_infoQueue.submit(item);
 }
 
 void DownloadManager::insertItem(DownloadItem *item)
@@ -121,13 +129,13 @@ void DownloadManager::insertItem(DownloadItem *item)
 
 void DownloadManager::start(DownloadItem *item)
 {
-    if (item && !item->runActive)
-        startDownload(item);
+    if (item && !item->runActive && !m_downloadQueue.holds(item) && !m_infoQueue.holds(item))
+        m_downloadQueue.submit(item);
 }
 
 void DownloadManager::retry(DownloadItem *item)
 {
-    if (!item || item->runActive)
+    if (!item || item->runActive || m_downloadQueue.holds(item) || m_infoQueue.holds(item))
         return;
     item->setStatus(DownloadStatus::Waiting);
     item->setErrorMessage(QString());
@@ -135,7 +143,16 @@ void DownloadManager::retry(DownloadItem *item)
     item->setProgress(0);
     item->wasCancelled = false;
     item->reportedFilePath.reset();
-    fetchInfo(item);
+    m_infoQueue.submit(item);
+}
+
+// A stop pressed while the run waits for its turn ends it there.
+void DownloadManager::withdraw(DownloadItem *item)
+{
+    if (!m_infoQueue.withdraw(item) && !m_downloadQueue.withdraw(item))
+        return;
+    item->setStatus(DownloadStatus::Cancelled);
+    emit itemSettled(item);
 }
 
 void DownloadManager::remove(DownloadItem *item)

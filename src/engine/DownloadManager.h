@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DownloadItem.h"
+#include "RunQueue.h"
 #include "YtDlpRun.h"
 
 #include <QAbstractListModel>
@@ -57,9 +58,6 @@ public:
     void useFragmentsForThisRun(int fragments);
     Q_INVOKABLE void convert(DownloadItem *item);
 
-    // The runs; each completes when the item reached its end state.
-    QCoro::Task<> fetchInfo(DownloadItem *item);
-    QCoro::Task<> startDownload(DownloadItem *item);
     QCoro::Task<> convertToQuickTime(DownloadItem *item);
 
     static QString loadDownloadFolder();
@@ -74,6 +72,10 @@ signals:
     void itemSettled(DownloadItem *item);
 
 private:
+    // The runs, started by their queues; each completes when the item reached
+    // its end state.
+    QCoro::Task<> fetchInfo(DownloadItem *item);
+    QCoro::Task<> startDownload(DownloadItem *item);
     QCoro::Task<std::optional<YtDlpRun::Outcome>> runDownload(DownloadItem *item,
                                                               QString workFolder);
     QCoro::Task<std::optional<YtDlpRun::Outcome>> runDownloadLadder(DownloadItem *item,
@@ -82,6 +84,7 @@ private:
                                                                     QString infoJson);
     void reportDownloadFailure(DownloadItem &item, const YtDlpRun::Outcome &outcome,
                                const QString &workFolder);
+    void withdraw(DownloadItem *item);
     QCoro::Task<> finishDownload(DownloadItem *item, WorkFolder &work);
     void append(DownloadItem *item);
     void removeRow(int row);
@@ -90,6 +93,8 @@ private:
     void updateHasCompleted();
 
     QList<DownloadItem *> m_downloads;
+    RunQueue m_infoQueue;
+    RunQueue m_downloadQueue;
     std::optional<int> m_fragments;
     QUrl m_downloadFolderURL;
     bool m_hasCompleted = false;

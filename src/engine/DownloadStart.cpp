@@ -107,6 +107,7 @@ bool mayDoBetterFromPage(const DownloadItem &item, const YtDlpRun::Outcome &outc
 
 QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
 {
+    RunQueue::Place place(m_downloadQueue, this);
     QPointer<DownloadItem> item(target);
     QPointer<DownloadManager> self(this);
     if (item->runActive)

@@ -88,6 +88,7 @@ void applyInfo(DownloadItem &item, const YtDlpRun::Outcome &outcome,
 
 QCoro::Task<> DownloadManager::fetchInfo(DownloadItem *target)
 {
+    RunQueue::Place place(m_infoQueue, this);
     QPointer<DownloadItem> item(target);
     QPointer<DownloadManager> self(this);
     if (item->runActive)

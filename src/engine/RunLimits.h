@@ -8,5 +8,10 @@ namespace RunLimits {
 int concurrentFragments();
 // `value` brought into 1–16.
 int clampedFragments(int value);
+// Downloads at once ("maxConcurrentDownloads"): 0 for no limit, else 1–16.
+int maxConcurrentDownloads();
+// Information runs at once: a few per processor, so that each finishes well
+// within its time limit.
+int maxConcurrentInfoRuns();
 
 } // namespace RunLimits

@@ -6,6 +6,7 @@
 #include "certs/CertificateStore.h"
 #include "engine/DownloadItem.h"
 #include "engine/DownloadRun.h"
+#include "engine/RunLimits.h"
 #include "engine/ToolEnvironment.h"
 
 #include <QCoro/QCoroTask>
@@ -37,7 +38,8 @@ int main(int argc, char *argv[])
                                  ToolEnvironment::ffmpegLocationArguments() +
                                  QStringList{"--", url};
     const QStringList downloadArgs = DownloadRun::downloadArguments(
-        item, false, bundle, bareFolder + "/" + DownloadRun::outputTemplate);
+        item, false, bundle, bareFolder + "/" + DownloadRun::outputTemplate,
+        DownloadRun::Source{RunLimits::concurrentFragments(), {}});
 
     std::vector<double> cli, bare;
     const int pairs = argc > 1 ? atoi(argv[1]) : 5;

@@ -6,6 +6,7 @@
 #include "certs/CertificateStore.h"
 #include "engine/DownloadManager.h"
 #include "engine/DownloadRun.h"
+#include "engine/RunLimits.h"
 #include "engine/ToolEnvironment.h"
 #include "log/Logger.h"
 #include "platform/UserDefaults.h"
@@ -42,7 +43,8 @@ int main(int argc, char *argv[])
     const auto bundle = QCoro::waitFor(CertificateStore::bundlePath(false));
     const QString bareFolder = home.path() + "/bare";
     const QStringList bareArgs = DownloadRun::downloadArguments(
-        *item, false, bundle, bareFolder + "/" + DownloadRun::outputTemplate);
+        *item, false, bundle, bareFolder + "/" + DownloadRun::outputTemplate,
+        DownloadRun::Source{RunLimits::concurrentFragments(), {}});
     QProcess envSource;
     ToolEnvironment::configureEnvironment(envSource, bundle);
 

@@ -20,6 +20,18 @@ std::optional<CliOptions::Command> commandNamed(const QString &name)
     return std::nullopt;
 }
 
+bool takeFragments(CliOptions &o, const QString &value)
+{
+    bool ok = false;
+    const int fragments = value.toInt(&ok);
+    if (!ok || fragments < 1 || fragments > 16) {
+        o.error = QStringLiteral("--fragments takes a number from 1 to 16");
+        return false;
+    }
+    o.fragments = fragments;
+    return true;
+}
+
 // Takes the option at `i` (and its value, moving `i` past it); false with
 // `o.error` set when it is not one of the command's options.
 bool takeOption(CliOptions &o, const QStringList &arguments, qsizetype &i)
@@ -34,12 +46,16 @@ bool takeOption(CliOptions &o, const QStringList &arguments, qsizetype &i)
         o.audio = true;
     else if (download && arg == QStringLiteral("--convert"))
         o.convert = true;
-    else if (download && (arg == QStringLiteral("--format") || arg == QStringLiteral("--folder"))) {
+    else if (download && (arg == QStringLiteral("--format") || arg == QStringLiteral("--folder") ||
+                          arg == QStringLiteral("--fragments"))) {
         if (i + 1 >= arguments.size()) {
             o.error = arg + QStringLiteral(" needs a value");
             return false;
         }
-        (arg == QStringLiteral("--format") ? o.format : o.folder) = arguments.at(++i);
+        const QString value = arguments.at(++i);
+        if (arg == QStringLiteral("--fragments"))
+            return takeFragments(o, value);
+        (arg == QStringLiteral("--format") ? o.format : o.folder) = value;
     } else {
         o.error = QStringLiteral("unknown option: ") + arg;
         return false;
@@ -137,11 +153,12 @@ struct CommandHelp
 
 const CommandHelp commandHelp[] = {
     {"download",
-     "reelix-cli download [--audio] [--format ID|LABEL] [--convert] [--folder DIR] [--json] "
-     "ADDRESS... | -",
+     "reelix-cli download [--audio] [--format ID|LABEL] [--convert] [--folder DIR] "
+     "[--fragments N] [--json] ADDRESS... | -",
      "Downloads each address into the download folder (or DIR): the best video, or with --audio\n"
      "an MP3; --format picks a quality by format id or label (\"720p\"); --convert re-encodes\n"
-     "a file the system player cannot play. --json prints the items as JSON at the end.\n"},
+     "a file the system player cannot play; --fragments fetches N pieces of a fragmented\n"
+     "format at once (1-16, default 4). --json prints the items as JSON at the end.\n"},
     {"info", "reelix-cli info [--json] ADDRESS... | -",
      "Prints each address's title and formats without downloading.\n"},
     {"tools",

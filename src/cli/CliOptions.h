@@ -24,8 +24,9 @@ struct CliOptions
     bool json = false;
     bool refresh = false;
     bool readStdin = false;
-    QString format; // --format ID|LABEL
-    QString folder; // --folder DIR
+    QString format;               // --format ID|LABEL
+    QString folder;               // --folder DIR
+    std::optional<int> fragments; // --fragments N, 1–16
     QString toolsAction = QStringLiteral("status");
     QString toolName;  // tools rollback NAME
     QString helpTopic; // help COMMAND, or COMMAND --help

@@ -34,6 +34,8 @@ void DownloadCommand::start(const QStringList &addresses)
 {
     if (!m_options.folder.isEmpty())
         m_manager.useFolderForThisRun(m_options.folder);
+    if (m_options.fragments)
+        m_manager.useFragmentsForThisRun(*m_options.fragments);
     const DownloadFormat format = m_options.audio ? DownloadFormat::Audio : DownloadFormat::Video;
     for (const QString &address : addresses) {
         // Connected before the run starts so that no change is missed.

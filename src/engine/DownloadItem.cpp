@@ -95,4 +95,5 @@ void DownloadItem::cancelRun()
     wasCancelled = true;
     if (process)
         stopChild(*process);
+    emit stopRequested();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DownloadTypes.h"
+#include "SavedInfo.h"
 
 #include <QPointer>
 #include <QProcess>
@@ -79,6 +80,7 @@ public:
     // would take over its child and its fields.
     bool runActive = false;
     QPointer<QProcess> process; // the child running for this item, if any
+    SavedInfo savedInfo;        // the information run's result, for the download run
 
 signals:
     void statusChanged();
@@ -95,6 +97,8 @@ signals:
     void codecInfoChanged();
     // Emitted after any published field changed (the list model listens).
     void changed();
+    // Stop was asked for; a run still waiting for its turn ends here.
+    void stopRequested();
 
 private:
     template <typename T> void assign(T &field, const T &value, void (DownloadItem::*signal)());

@@ -1,5 +1,6 @@
 #include "DownloadManager.h"
 
+#include "RunLimits.h"
 #include "WorkFolder.h"
 
 #include "platform/PlatformProfile.h"
@@ -13,13 +14,20 @@ namespace {
 const QString kFolderKey = QStringLiteral("downloadFolderBookmark");
 }
 
-DownloadManager::DownloadManager(QObject *parent) : QAbstractListModel(parent)
+DownloadManager::DownloadManager(QObject *parent)
+    : QAbstractListModel(parent), m_infoQueue(RunLimits::maxConcurrentInfoRuns,
+                                              [this](DownloadItem *item) { fetchInfo(item); }),
+      m_downloadQueue(RunLimits::maxConcurrentDownloads,
+                      [this](DownloadItem *item) { startDownload(item); })
 {
     setDownloadFolder(loadDownloadFolder());
 }
 
 DownloadManager::~DownloadManager()
 {
+    // Runs that end while the list goes start nothing new.
+    m_infoQueue.clear();
+    m_downloadQueue.clear();
     // Every tool still running for an item is stopped with it, and a file
     // already downloaded (its probe or retag cut short) is kept: it leaves the
     // run's working folder for the download folder.
@@ -67,6 +75,7 @@ void DownloadManager::append(DownloadItem *item)
     m_downloads.append(item);
     endInsertRows();
     connect(item, &DownloadItem::changed, this, [this, item] { itemChanged(item); });
+    connect(item, &DownloadItem::stopRequested, this, [this, item] { withdraw(item); });
     emit countChanged();
 }
 
@@ -121,7 +130,7 @@ void DownloadManager::addDownload(const QString &url, Download::DownloadFormat f
     }
     auto *item = new DownloadItem(url, format);
     append(item);
-    fetchInfo(item);
+    m_infoQueue.submit(item);
 }
 
 void DownloadManager::insertItem(DownloadItem *item)
@@ -133,13 +142,13 @@ void DownloadManager::insertItem(DownloadItem *item)
 
 void DownloadManager::start(DownloadItem *item)
 {
-    if (item && !item->runActive)
-        startDownload(item);
+    if (item && !item->runActive && !m_downloadQueue.holds(item) && !m_infoQueue.holds(item))
+        m_downloadQueue.submit(item);
 }
 
 void DownloadManager::retry(DownloadItem *item)
 {
-    if (!item || item->runActive)
+    if (!item || item->runActive || m_downloadQueue.holds(item) || m_infoQueue.holds(item))
         return;
     item->setStatus(DownloadStatus::Waiting);
     item->setErrorMessage(QString());
@@ -147,7 +156,16 @@ void DownloadManager::retry(DownloadItem *item)
     item->setProgress(0);
     item->wasCancelled = false;
     item->reportedFilePath.reset();
-    fetchInfo(item);
+    m_infoQueue.submit(item);
+}
+
+// A stop pressed while the run waits for its turn ends it there.
+void DownloadManager::withdraw(DownloadItem *item)
+{
+    if (!m_infoQueue.withdraw(item) && !m_downloadQueue.withdraw(item))
+        return;
+    item->setStatus(DownloadStatus::Cancelled);
+    emit itemSettled(item);
 }
 
 void DownloadManager::remove(DownloadItem *item)
@@ -192,6 +210,11 @@ void DownloadManager::useFolderForThisRun(const QString &path)
     const QString folder = QDir::cleanPath(QDir(path).absolutePath());
     QDir().mkpath(folder);
     setDownloadFolder(folder);
+}
+
+void DownloadManager::useFragmentsForThisRun(int fragments)
+{
+    m_fragments = RunLimits::clampedFragments(fragments);
 }
 
 void DownloadManager::setDownloadFolder(const QString &path)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DownloadItem.h"
+#include "RunQueue.h"
 #include "YtDlpRun.h"
 
 #include <QAbstractListModel>
@@ -55,11 +56,10 @@ public:
     Q_INVOKABLE void chooseFolder(const QUrl &folder);
     // A folder for this manager only; the remembered folder is left as it is.
     void useFolderForThisRun(const QString &path);
+    // Fragments in flight for this manager only (1–16); the setting is left as it is.
+    void useFragmentsForThisRun(int fragments);
     Q_INVOKABLE void convert(DownloadItem *item);
 
-    // The runs; each completes when the item reached its end state.
-    QCoro::Task<> fetchInfo(DownloadItem *item);
-    QCoro::Task<> startDownload(DownloadItem *item);
     QCoro::Task<> convertToQuickTime(DownloadItem *item);
 
     static QString loadDownloadFolder();
@@ -76,8 +76,19 @@ signals:
     void itemSettled(DownloadItem *item);
 
 private:
+    // The runs, started by their queues; each completes when the item reached
+    // its end state.
+    QCoro::Task<> fetchInfo(DownloadItem *item);
+    QCoro::Task<> startDownload(DownloadItem *item);
     QCoro::Task<std::optional<YtDlpRun::Outcome>> runDownload(DownloadItem *item,
                                                               QString workFolder);
+    QCoro::Task<std::optional<YtDlpRun::Outcome>> runDownloadLadder(DownloadItem *item,
+                                                                    QString ytdlp,
+                                                                    QString outputTemplatePath,
+                                                                    QString infoJson);
+    void reportDownloadFailure(DownloadItem &item, const YtDlpRun::Outcome &outcome,
+                               const QString &workFolder);
+    void withdraw(DownloadItem *item);
     QCoro::Task<> finishDownload(DownloadItem *item, WorkFolder &work);
     void append(DownloadItem *item);
     void removeRow(int row);
@@ -86,6 +97,9 @@ private:
     void updateHasCompleted();
 
     QList<DownloadItem *> m_downloads;
+    RunQueue m_infoQueue;
+    RunQueue m_downloadQueue;
+    std::optional<int> m_fragments;
     QUrl m_downloadFolderURL;
     bool m_hasCompleted = false;
 };

@@ -47,22 +47,23 @@ QString literalTemplateText(QString text)
 
 QStringList downloadArguments(const DownloadItem &item, bool allowMissingPOT,
                               const std::optional<QString> &caBundlePath,
-                              const QString &outputTemplatePath)
+                              const QString &outputTemplatePath, const Source &source)
 {
     QStringList args{QStringLiteral("--ignore-config"), // as in the information run
-                     QStringLiteral("--no-playlist"),
-                     QStringLiteral("--newline"),
-                     QStringLiteral("--progress"),
-                     QStringLiteral("--print"),
-                     QStringLiteral("after_move:filepath"),
-                     QStringLiteral("--no-simulate"),
-                     QStringLiteral("-o"),
-                     outputTemplatePath};
+                     QStringLiteral("--no-playlist"), QStringLiteral("--newline"),
+                     QStringLiteral("--progress"), QStringLiteral("--print"),
+                     QStringLiteral("after_move:filepath"), QStringLiteral("--no-simulate"),
+                     QStringLiteral("-o"), outputTemplatePath,
+                     // DASH and HLS formats come in small pieces, each one slow
+                     // where a site limits every connection's speed.
+                     QStringLiteral("--concurrent-fragments"), QString::number(source.fragments)};
     args << ToolEnvironment::tlsArguments(caBundlePath)
          << ToolEnvironment::javaScriptRuntimeArguments(item.url(), allowMissingPOT)
          << formatArguments(item.format(), item.selectedFormatID(),
                             ToolEnvironment::isYouTubeURL(item.url()), allowMissingPOT)
          << ToolEnvironment::ffmpegLocationArguments();
+    if (!source.infoJson.isEmpty())
+        return args << QStringLiteral("--load-info-json") << source.infoJson;
     // "--" ends the options: an address that starts with "-" stays an address.
     args << QStringLiteral("--") << item.url();
     return args;

@@ -17,9 +17,16 @@ inline const QString outputTemplate = QStringLiteral("%(title).50s.%(ext)s");
 // Text yt-dlp takes as it is inside an output template: a folder named
 // "a%(id)s" stays that folder.
 QString literalTemplateText(QString text);
+// Where a download run starts from, and how many fragments it has in flight.
+struct Source
+{
+    int fragments = 1;
+    QString infoJson; // the saved information run's JSON; empty: the page itself
+};
+
 QStringList downloadArguments(const DownloadItem &item, bool allowMissingPOT,
                               const std::optional<QString> &caBundlePath,
-                              const QString &outputTemplatePath);
+                              const QString &outputTemplatePath, const Source &source);
 QStringList formatArguments(DownloadFormat format, const QString &selectedFormatID, bool youTube,
                             bool allowMissingPOT);
 void handleProgressLine(const QString &line, DownloadItem &item);

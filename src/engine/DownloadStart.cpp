@@ -2,6 +2,7 @@
 #include "DownloadRun.h"
 #include "Probe.h"
 #include "Retag.h"
+#include "RunLimits.h"
 #include "ToolEnvironment.h"
 #include "VideoInfo.h"
 #include "WorkFolder.h"
@@ -90,10 +91,23 @@ void markDone(DownloadItem &item, const std::optional<std::pair<QString, ProbeRe
     item.setStatusMessage(file ? heightNotice(item, file->second.videoHeight) : QString());
 }
 
+// Whether a download run from the saved information that failed may succeed
+// from the page: not after a stop, a tool that did not start, a full disk or
+// a DRM refusal.
+bool mayDoBetterFromPage(const DownloadItem &item, const YtDlpRun::Outcome &outcome,
+                         const QString &workFolder)
+{
+    const ProcessRunResult &run = outcome.last;
+    return !item.wasCancelled && !run.launchError && run.status != 0 &&
+           !DownloadRun::diskFullMessage(outcome.stderrLines, workFolder) &&
+           !YtDlpErrors::isDrmProtected(outcome.stderrLines);
+}
+
 } // namespace
 
 QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
 {
+    RunQueue::Place place(m_downloadQueue, this);
     QPointer<DownloadItem> item(target);
     QPointer<DownloadManager> self(this);
     if (item->runActive)
@@ -150,8 +164,11 @@ QCoro::Task<> DownloadManager::finishDownload(DownloadItem *target, WorkFolder &
     }
 }
 
-// The yt-dlp run with its ladder; a failed or stopped run is reported on the
-// item, a successful one is left to the caller. Nothing when yt-dlp is missing.
+// The yt-dlp run with its ladder, from the saved information when there is
+// some, else (or when that attempt fails: the saved media addresses expired,
+// the saved result is unusable) from the page; a failed or stopped run is
+// reported on the item, a successful one is left to the caller. Nothing when
+// yt-dlp is missing.
 QCoro::Task<std::optional<YtDlpRun::Outcome>> DownloadManager::runDownload(DownloadItem *target,
                                                                            QString workFolder)
 {
@@ -161,6 +178,35 @@ QCoro::Task<std::optional<YtDlpRun::Outcome>> DownloadManager::runDownload(Downl
         co_return std::nullopt;
     const QString outputTemplatePath = DownloadRun::literalTemplateText(workFolder) +
                                        QLatin1Char('/') + DownloadRun::outputTemplate;
+    const QString saved = item->savedInfo.usablePath();
+    bool fromPage = saved.isEmpty();
+    std::optional<YtDlpRun::Outcome> outcome;
+    if (!fromPage) {
+        outcome = co_await runDownloadLadder(item, *ytdlp, outputTemplatePath, saved);
+        if (!item || !outcome)
+            co_return outcome;
+        fromPage = mayDoBetterFromPage(*item, *outcome, workFolder);
+        if (fromPage)
+            Logger::shared().log(QStringLiteral("  saved information unusable — extracting anew"),
+                                 LogLevel::Warning);
+    }
+    if (fromPage) {
+        item->savedInfo.drop(); // stale: a later run goes to the page too
+        // A part fetched from the stale address is not resumed from another.
+        WorkFolder::clearContents(workFolder);
+        outcome = co_await runDownloadLadder(item, *ytdlp, outputTemplatePath, QString());
+        if (!item || !outcome)
+            co_return outcome;
+    }
+    reportDownloadFailure(*item, *outcome, workFolder);
+    co_return outcome;
+}
+
+QCoro::Task<std::optional<YtDlpRun::Outcome>>
+DownloadManager::runDownloadLadder(DownloadItem *target, QString ytdlp, QString outputTemplatePath,
+                                   QString infoJson)
+{
+    QPointer<DownloadItem> item(target);
     item->setStatus(DownloadStatus::Downloading);
     item->setStatusMessage(QStringLiteral("Starting…"));
     item->setProgress(0);
@@ -168,32 +214,36 @@ QCoro::Task<std::optional<YtDlpRun::Outcome>> DownloadManager::runDownload(Downl
     item->wasCancelled = false;
 
     YtDlpRun::Request request;
-    request.ytdlp = *ytdlp;
-    request.arguments = [item, outputTemplatePath](const YtDlpRun::Attempt &attempt) {
+    request.ytdlp = ytdlp;
+    const DownloadRun::Source source{m_fragments.value_or(RunLimits::concurrentFragments()),
+                                     infoJson};
+    request.arguments = [item, outputTemplatePath, source](const YtDlpRun::Attempt &attempt) {
         return DownloadRun::downloadArguments(*item, attempt.allowMissingPOT, attempt.bundlePath,
-                                              outputTemplatePath);
+                                              outputTemplatePath, source);
     };
     request.onLine = [item](const QString &line) {
         if (item)
             DownloadRun::handleProgressLine(line, *item);
     };
     request.fallbackMessage = QStringLiteral("Retrying YouTube fallback...");
-    auto outcome = co_await YtDlpRun::runWithRetries(item, std::move(request));
-    if (!item || !outcome)
-        co_return outcome;
-    const ProcessRunResult &run = outcome->last;
-    if (item->wasCancelled) {
-        item->setStatus(DownloadStatus::Cancelled);
-        item->setStatusMessage(QString());
+    co_return co_await YtDlpRun::runWithRetries(item, std::move(request));
+}
+
+void DownloadManager::reportDownloadFailure(DownloadItem &item, const YtDlpRun::Outcome &outcome,
+                                            const QString &workFolder)
+{
+    const ProcessRunResult &run = outcome.last;
+    if (item.wasCancelled) {
+        item.setStatus(DownloadStatus::Cancelled);
+        item.setStatusMessage(QString());
     } else if (run.launchError) {
-        item->setErrorMessage(run.launchError->message);
-        item->setStatus(DownloadStatus::Error);
+        item.setErrorMessage(run.launchError->message);
+        item.setStatus(DownloadStatus::Error);
     } else if (run.status != 0) {
-        item->setErrorMessage(
-            DownloadRun::diskFullMessage(outcome->stderrLines, QFileInfo(workFolder).path())
+        item.setErrorMessage(
+            DownloadRun::diskFullMessage(outcome.stderrLines, QFileInfo(workFolder).path())
                 .value_or(YtDlpErrors::failureMessage(
-                    outcome->stderrLines, ToolEnvironment::isYouTubeURL(item->url()), true)));
-        item->setStatus(DownloadStatus::Error);
+                    outcome.stderrLines, ToolEnvironment::isYouTubeURL(item.url()), true)));
+        item.setStatus(DownloadStatus::Error);
     }
-    co_return outcome;
 }

@@ -38,13 +38,19 @@ std::chrono::seconds timeLimit(bool youTube)
 
 namespace {
 
-// Parses a successful run off the GUI thread. A YouTube video page that
-// gives no formats because the JavaScript challenge failed goes on to the
-// fallback attempt (false).
+// Parses a successful run off the GUI thread, and saves its JSON there for
+// the download run. A YouTube video page that gives no formats because the
+// JavaScript challenge failed goes on to the fallback attempt (false).
 QCoro::Task<bool> parseSuccess(QByteArray json, QStringList stderrLines, bool videoOnYouTube,
-                               bool fallback, std::optional<ParsedVideoInfo> &parsed)
+                               bool fallback, QString savePath,
+                               std::optional<ParsedVideoInfo> &parsed)
 {
-    auto parsing = QtConcurrent::run(parseVideoInfo, json);
+    auto parsing = QtConcurrent::run([json, savePath] {
+        auto info = parseVideoInfo(json);
+        if (info)
+            SavedInfo::write(savePath, json);
+        return info;
+    });
     parsed = co_await parsing;
     co_return !(videoOnYouTube && (!parsed || parsed->formats.isEmpty()) && !fallback &&
                 YtDlpErrors::isYouTubeJavaScriptRuntime(stderrLines));
@@ -82,6 +88,7 @@ void applyInfo(DownloadItem &item, const YtDlpRun::Outcome &outcome,
 
 QCoro::Task<> DownloadManager::fetchInfo(DownloadItem *target)
 {
+    RunQueue::Place place(m_infoQueue, this);
     QPointer<DownloadItem> item(target);
     QPointer<DownloadManager> self(this);
     if (item->runActive)
@@ -94,6 +101,7 @@ QCoro::Task<> DownloadManager::fetchInfo(DownloadItem *target)
         const bool youTube = ToolEnvironment::isYouTubeURL(url);
         const bool videoOnYouTube = youTube && item->format() == DownloadFormat::Video;
         std::optional<ParsedVideoInfo> parsed;
+        const QString savePath = item->savedInfo.renew();
         YtDlpRun::Request request;
         request.ytdlp = *ytdlp;
         request.arguments = [url](const YtDlpRun::Attempt &a) {
@@ -101,16 +109,18 @@ QCoro::Task<> DownloadManager::fetchInfo(DownloadItem *target)
         };
         request.timeLimit = InfoFetch::timeLimit(youTube);
         request.stderrLog = YtDlpRun::StderrLog::Lines;
-        request.acceptSuccess = [&parsed, videoOnYouTube](const ProcessRunResult &run,
-                                                          const QStringList &lines,
-                                                          const YtDlpRun::Attempt &attempt) {
+        request.acceptSuccess = [&parsed, videoOnYouTube,
+                                 savePath](const ProcessRunResult &run, const QStringList &lines,
+                                           const YtDlpRun::Attempt &attempt) {
             return parseSuccess(run.stdoutData, lines, videoOnYouTube, attempt.allowMissingPOT,
-                                parsed);
+                                savePath, parsed);
         };
         const auto outcome = co_await YtDlpRun::runWithRetries(item, std::move(request));
         if (!outcome)
             co_return;
         applyInfo(*item, *outcome, parsed, videoOnYouTube);
+        if (item->status() != DownloadStatus::Ready)
+            item->savedInfo.drop();
         item->runActive = false; // before the settled signal, which may start the next run
     }
     if (self)

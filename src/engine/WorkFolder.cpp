@@ -67,6 +67,20 @@ std::optional<QString> WorkFolder::place(const QString &file) const
                                        m_parent + QLatin1Char('/') + QFileInfo(file).fileName());
 }
 
+void WorkFolder::clearContents(const QString &path)
+{
+    const auto entries = QDir(path).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                  QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        if (entry.fileName() == kLockName)
+            continue;
+        if (entry.isDir() && !entry.isSymLink())
+            QDir(entry.filePath()).removeRecursively();
+        else
+            QFile::remove(entry.filePath());
+    }
+}
+
 void WorkFolder::remove()
 {
     if (!m_lock)

@@ -30,6 +30,9 @@ public:
     // Moves a finished file into the parent folder under its own name, or
     // the first free "Name (2).ext" …; the path it got.
     std::optional<QString> place(const QString &file) const;
+    // Removes what a run left in the folder at `path` (its lock stays), so
+    // that the next run resumes nothing of it.
+    static void clearContents(const QString &path);
     // Removes the folder and all in it; the destructor does it too.
     void remove();
     // Keeps the folder and what is in it under a name the start-up tidying

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The information run's JSON for one item, kept in a file of its own outside
+// the download folder so that the download run starts from it instead of
+// visiting the page again. The file goes with the item.
+class SavedInfo
+{
+public:
+    SavedInfo() = default;
+    ~SavedInfo() { drop(); }
+    SavedInfo(const SavedInfo &) = delete;
+    SavedInfo &operator=(const SavedInfo &) = delete;
+
+    // A fresh file name for the next information run; the previous file goes.
+    QString renew();
+    // The file, when the information run wrote it.
+    QString usablePath() const;
+    void drop();
+
+    // Writes `json` readable by this user only; any thread.
+    static bool write(const QString &path, const QByteArray &json);
+
+private:
+    QString m_path;
+};

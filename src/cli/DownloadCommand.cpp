@@ -6,6 +6,7 @@
 #include "platform/Secrets.h"
 
 #include <QMap>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -75,6 +76,13 @@ void DownloadCommand::stopAtOnce()
             item->setStatus(DownloadStatus::Cancelled);
     }
     m_converting.clear();
+    // A killed tool ends within moments; its run unwinds before the summary,
+    // and a run that does not is not waited for past a second.
+    m_stoppedAtOnce = true;
+    QTimer::singleShot(std::chrono::seconds(1), this, [this] {
+        m_waitedForRuns = true;
+        checkFinished();
+    });
     checkFinished();
 }
 
@@ -188,7 +196,7 @@ void DownloadCommand::checkFinished()
     if (m_done)
         return;
     for (const DownloadItem *item : m_manager.downloads()) {
-        if (!isFinal(item))
+        if (!isFinal(item) || (m_stoppedAtOnce && !m_waitedForRuns && item->runActive))
             return;
     }
     redraw();

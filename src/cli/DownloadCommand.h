@@ -37,6 +37,9 @@ private:
     DownloadManager m_manager;
     Terminal m_terminal;
     bool m_interrupted = false;
+    // After a second stop: the killed tools' runs are given a moment to unwind.
+    bool m_stoppedAtOnce = false;
+    bool m_waitedForRuns = false;
     bool m_done = false;
     bool m_redrawPending = false;
     QSet<const DownloadItem *> m_converting;

@@ -42,7 +42,7 @@ class TestCertificateStore : public QObject
     QString m_dir;
     PlatformProfile m_linux;
 
-    QString source(int index) const { return m_dir + QStringLiteral("/source%1.pem").arg(index); }
+    QString source(int index) const { return m_dir + QString("/source%1.pem").arg(index); }
 
     void useSources(const QStringList &texts)
     {
@@ -66,8 +66,8 @@ class TestCertificateStore : public QObject
 private slots:
     void initTestCase()
     {
-        UserDefaults::setValue(QStringLiteral("debugLogging"), true);
-        m_dir = TestHome::path() + QStringLiteral("/sources");
+        UserDefaults::setValue("debugLogging", true);
+        m_dir = TestHome::path() + "/sources";
         QDir().mkpath(m_dir);
         m_linux = PlatformProfile::linuxProfile(TestHome::path(),
                                                 QProcessEnvironment::systemEnvironment());
@@ -109,74 +109,69 @@ private slots:
         useSources(sources);
         const QString bundle = CertificateStore::bundleFile();
         if (oldBundle) {
-            writeText(bundle, QStringLiteral("old"));
+            writeText(bundle, QString("old"));
             setAge(bundle, 30 * 86400);
         }
         const auto path = await(CertificateStore::bundlePath(false));
         const QStringList lines = logLines();
         if (!written) {
-            QCOMPARE(lines.filter(QStringLiteral("[WARN ] "))
-                         .filter(QStringLiteral(
-                                     "  CertificateStore: export insuffisant (%1 certificats) — "
-                                     "bundle système ignoré")
-                                     .arg(distinct))
-                         .size(),
-                     1);
+            const QString warning = QString("  CertificateStore: export insuffisant (%1 "
+                                            "certificats) — bundle système ignoré")
+                                        .arg(distinct);
+            QCOMPARE(lines.filter("[WARN ] ").filter(warning).size(), 1);
             QCOMPARE(path.has_value(), oldBundle);
             if (oldBundle)
-                QCOMPARE(readText(bundle), QStringLiteral("old"));
+                QCOMPARE(readText(bundle), QString("old"));
             return;
         }
         QCOMPARE(path, std::optional<QString>(bundle));
-        const QString text = readText(bundle);
-        QCOMPARE(text, pemBlocks(0, distinct));
-        QCOMPARE(lines.filter(QStringLiteral("[INFO ] ")).size(), 1);
+        QCOMPARE(readText(bundle), pemBlocks(0, distinct));
+        QCOMPARE(lines.filter("[INFO ] ").size(), 1);
     }
 
     // The macOS export through a stand-in `security` that prints per keychain.
     void macOSKeychains()
     {
-        const QString script = m_dir + QStringLiteral("/security");
-        const QString calls = m_dir + QStringLiteral("/security-calls");
+        const QString script = m_dir + "/security";
+        const QString calls = m_dir + "/security-calls";
         QFile::remove(calls);
-        writeText(m_dir + QStringLiteral("/system-roots.pem"), pemBlocks(0, 15, "\ngarbage\n"));
-        writeText(m_dir + QStringLiteral("/system.pem"),
+        writeText(m_dir + "/system-roots.pem", pemBlocks(0, 15, "\ngarbage\n"));
+        writeText(m_dir + "/system.pem",
                   "junk " + pemBlocks(10, 12) + "-----BEGIN CERTIFICATE-----\nMIIBcut");
         writeText(script, QStringLiteral("#!/bin/sh\necho \"$@\" >> '%1'\ncase \"$4\" in\n"
                                          "  *Roots*) cat '%2/system-roots.pem';;\n"
                                          "  *System*) cat '%2/system.pem';;\nesac\n")
                               .arg(calls, m_dir));
         QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        const QString roots = m_dir + QStringLiteral("/Roots.keychain");
-        const QString system = m_dir + QStringLiteral("/System.keychain");
+        const QString roots = m_dir + "/Roots.keychain";
+        const QString system = m_dir + "/System.keychain";
         writeText(roots, QString());
         writeText(system, QString());
 
         PlatformProfile mac = PlatformProfile::macOSProfile(TestHome::path(), {});
         mac.securityTool = script;
-        mac.keychains = {roots, system, m_dir + QStringLiteral("/login.keychain-db")};
+        mac.keychains = {roots, system, m_dir + "/login.keychain-db"};
         PlatformProfile::setCurrent(mac);
 
         QCOMPARE(CertificateStore::availableKeychains(), (QStringList{roots, system}));
         const QString exported = await(CertificateStore::exportSystemCertificates());
         QCOMPARE(exported, pemBlocks(0, 22));
-        QCOMPARE(readText(calls),
-                 QStringLiteral("find-certificate -a -p %1\nfind-certificate -a -p %2\n")
-                     .arg(roots, system));
-        QCOMPARE(QDir(QDir::tempPath()).entryList({QStringLiteral("reelix_certs_*")}),
-                 QStringList());
+        QCOMPARE(
+            readText(calls),
+            QString("find-certificate -a -p %1\nfind-certificate -a -p %2\n").arg(roots, system));
+        QCOMPARE(QDir(QDir::tempPath()).entryList({"reelix_certs_*"}), QStringList());
 
         const auto path = await(CertificateStore::bundlePath(true));
         QVERIFY(path);
         QCOMPARE(readText(*path), pemBlocks(0, 22));
 
         // No keychain at all: an empty export, rejected.
-        mac.keychains = {m_dir + QStringLiteral("/none.keychain")};
+        mac.keychains = {m_dir + "/none.keychain"};
         PlatformProfile::setCurrent(mac);
         QCOMPARE(await(CertificateStore::exportSystemCertificates()), QString());
         // A missing security tool gives an empty export too.
         mac.keychains = {roots};
-        mac.securityTool = m_dir + QStringLiteral("/no-security");
+        mac.securityTool = m_dir + "/no-security";
         PlatformProfile::setCurrent(mac);
         QCOMPARE(await(CertificateStore::exportSystemCertificates()), QString());
     }
@@ -223,7 +218,7 @@ private slots:
     {
         useSources({pemBlocks(0, 200)});
         const QString bundle = CertificateStore::bundleFile();
-        writeText(bundle, QStringLiteral("old"));
+        writeText(bundle, QString("old"));
         Logger::shared().waitUntilWritten();
         rlimit saved{};
         getrlimit(RLIMIT_FSIZE, &saved);
@@ -235,10 +230,10 @@ private slots:
         Logger::shared().waitUntilWritten();
         setrlimit(RLIMIT_FSIZE, &saved);
         QCOMPARE(path, std::optional<QString>(bundle));
-        QCOMPARE(readText(bundle), QStringLiteral("old"));
+        QCOMPARE(readText(bundle), QString("old"));
         QCOMPARE(logLines()
-                     .filter(QStringLiteral("[ERROR] "))
-                     .filter(QStringLiteral("  CertificateStore: écriture impossible — "))
+                     .filter("[ERROR] ")
+                     .filter("  CertificateStore: écriture impossible — ")
                      .size(),
                  1);
         QCOMPARE(QDir(CertificateStore::certificatesDirectory()).entryList(QDir::Files),

@@ -28,7 +28,7 @@ class TestLogger : public QObject
         {"stderr lower case", 2, "error: nope", 0, "[DEBUG] ⚠ stderr [site]: error: nope"},
     };
 
-    static void setLogging(bool on) { UserDefaults::setValue(QStringLiteral("debugLogging"), on); }
+    static void setLogging(bool on) { UserDefaults::setValue("debugLogging", on); }
 
     static int runWriter(int count, const QString &tag)
     {
@@ -46,20 +46,27 @@ private slots:
         Logger::shared().clear();
     }
 
-    void createsFolderAndFileWhileDisabled()
+    // The switch is read on every call; the first use, with logging off,
+    // makes the folder and the file all the same.
+    void switchReadOnEveryCall()
     {
-        // The first use happens here with logging off.
-        UserDefaults::remove(QStringLiteral("debugLogging"));
+        UserDefaults::remove("debugLogging");
         const QString path = PlatformProfile::current().logFile;
         QVERIFY(path.startsWith(TestHome::path()));
-        Logger::shared().log(QStringLiteral("not written"));
+        Logger::shared().log("not written");
         QVERIFY(QFileInfo::exists(path));
-        QCOMPARE(logLines(), QStringList());
+        setLogging(true);
+        Logger::shared().log("written");
+        setLogging(false);
+        Logger::shared().log("not written either");
+        const QStringList lines = logLines();
+        QCOMPARE(lines.size(), 1);
+        QVERIFY(lines[0].endsWith("] written"));
     }
 
     void lineFormat()
     {
-        Logger::shared().log(QStringLiteral("hello\nsecond line"), LogLevel::Warning);
+        Logger::shared().log("hello\nsecond line", LogLevel::Warning);
         const int line = __LINE__ - 1;
         const QStringList lines = logLines();
         QCOMPARE(lines.size(), 2);
@@ -69,7 +76,7 @@ private slots:
         const auto match = format.match(lines[0]);
         QVERIFY2(match.hasMatch(), qPrintable(lines[0]));
         QCOMPARE(match.captured(1).toInt(), line);
-        QCOMPARE(lines[1], QStringLiteral("second line"));
+        QCOMPARE(lines[1], QString("second line"));
     }
 
     void shortcuts_data() { addCases(shortcutCases); }
@@ -77,11 +84,10 @@ private slots:
     void shortcuts()
     {
         const auto &[name, kind, text, code, expected] = caseOf(shortcutCases);
-        const QString site = QStringLiteral("site");
+        const QString site = "site";
         if (kind == 0)
-            Logger::shared().logCommand(site,
-                                        QStringList{QStringLiteral("-j"), QStringLiteral("--")} +
-                                            QString(text).split(QLatin1Char(' ')));
+            Logger::shared().logCommand(site, QStringList{"-j", QString("--")} +
+                                                  QString(text).split(QLatin1Char(' ')));
         else if (kind == 1)
             Logger::shared().logExit(site, code, text);
         else
@@ -92,24 +98,10 @@ private slots:
             return;
         }
         QCOMPARE(lines.size(), 1);
-        const int levelAt = lines[0].indexOf(QStringLiteral("] [")) + 2;
+        const int levelAt = lines[0].indexOf("] [") + 2;
         const QString level = lines[0].mid(levelAt, 7);
-        const QString message =
-            lines[0].mid(lines[0].indexOf(QStringLiteral("] "), levelAt + 8) + 2);
+        const QString message = lines[0].mid(lines[0].indexOf("] ", levelAt + 8) + 2);
         QCOMPARE(level + QLatin1Char(' ') + message, QString(expected));
-    }
-
-    void switchReadOnEveryCall()
-    {
-        Logger::shared().log(QStringLiteral("one"));
-        setLogging(false);
-        Logger::shared().log(QStringLiteral("two"));
-        setLogging(true);
-        Logger::shared().log(QStringLiteral("three"));
-        const QStringList lines = logLines();
-        QCOMPARE(lines.size(), 2);
-        QVERIFY(lines[0].endsWith(QStringLiteral("] one")));
-        QVERIFY(lines[1].endsWith(QStringLiteral("] three")));
     }
 
     // Several threads log while one clears; a shared sequence taken under one
@@ -132,7 +124,7 @@ private slots:
                         clearedAt = n;
                         Logger::shared().clear();
                     } else {
-                        Logger::shared().log(QStringLiteral("seq %1").arg(n));
+                        Logger::shared().log(QString("seq %1").arg(n));
                     }
                 }
             });
@@ -145,7 +137,7 @@ private slots:
         QCOMPARE(lines.size(), sequence - clearedAt - 1);
         int previous = clearedAt;
         for (const QString &line : lines) {
-            const int n = line.section(QStringLiteral("seq "), 1).toInt();
+            const int n = line.section("seq ", 1).toInt();
             QVERIFY2(n > previous, qPrintable(line));
             previous = n;
         }
@@ -155,16 +147,16 @@ private slots:
     // before exiting is on disk once they have exited.
     void otherProcessesAppendAndFlushOnExit()
     {
-        Logger::shared().log(QStringLiteral("first"));
+        Logger::shared().log("first");
         Logger::shared().waitUntilWritten();
-        QCOMPARE(runWriter(5000, QStringLiteral("a")), 0);
-        QCOMPARE(runWriter(5000, QStringLiteral("b")), 0);
+        QCOMPARE(runWriter(5000, QString("a")), 0);
+        QCOMPARE(runWriter(5000, QString("b")), 0);
         const QStringList lines = logLines();
         QCOMPARE(lines.size(), 10001);
-        QVERIFY(lines[0].endsWith(QStringLiteral("] first")));
-        QVERIFY(lines[1].endsWith(QStringLiteral("] a 0")));
-        QVERIFY(lines[5000].endsWith(QStringLiteral("] a 4999")));
-        QVERIFY(lines[10000].endsWith(QStringLiteral("] b 4999")));
+        QVERIFY(lines[0].endsWith("] first"));
+        QVERIFY(lines[1].endsWith("] a 0"));
+        QVERIFY(lines[5000].endsWith("] a 4999"));
+        QVERIFY(lines[10000].endsWith("] b 4999"));
     }
 };
 

@@ -20,22 +20,12 @@ class TestSafety : public EngineTest
 {
     Q_OBJECT
 
-    // A yt-dlp in our tool folder that ignores SIGTERM (as a hung tool may)
-    // and says where it is once it runs.
-    static QString stubbornYtDlp()
-    {
-        const QString pidFile = TestHome::path() + "/stubborn.pid";
-        QFile::remove(pidFile);
-        writeScript(ToolPaths::binDirectory() + "/yt-dlp",
-                    "trap '' TERM\necho $$ > '" + pidFile + "'\nwhile :; do sleep 1; done");
-        return pidFile;
-    }
-
     static qint64 pidIn(const QString &file) { return readText(file).trimmed().toLongLong(); }
 
-    // A tool in our tool folder that hangs (after saying where it is) when
-    // its arguments match `pattern`, and is the real one otherwise.
-    static QString hangingTool(const QString &name, const QString &pattern)
+    // A tool in our tool folder that, when its arguments match `pattern`, says
+    // where it is (PID) and hangs; otherwise it is the real one.
+    static QString hangingTool(const QString &name, const QString &pattern,
+                               const QString &hang = "echo $$ > PID; exec sleep 300")
     {
         const QString pidFile = TestHome::path() + "/" + name + ".pid";
         QFile::remove(pidFile);
@@ -43,10 +33,34 @@ class TestSafety : public EngineTest
         for (const QString &tool : {QString("ffmpeg"), QString("ffprobe")})
             QFile::link("/usr/bin/" + tool, bin + "/" + tool);
         QFile::remove(bin + "/" + name);
-        writeScript(bin + "/" + name, "case \"$*\" in\n  " + pattern + ") echo $$ > '" + pidFile +
-                                          "'; exec sleep 300;;\nesac\nexec /usr/bin/" + name +
-                                          " \"$@\"");
+        writeScript(bin + "/" + name, "case \"$*\" in\n  " + pattern + ") " +
+                                          QString(hang).replace("PID", "'" + pidFile + "'") +
+                                          ";;\nesac\nexec /usr/bin/" + name + " \"$@\"");
         return pidFile;
+    }
+
+    // A yt-dlp that ignores SIGTERM, as a hung tool may.
+    static QString stubbornYtDlp()
+    {
+        return hangingTool("yt-dlp", "*", "trap '' TERM; echo $$ > PID; while :; do sleep 1; done");
+    }
+
+    // reelix-cli downloads `file`; once the tool wrote `pidFile`, Ctrl-C
+    // `times`: the command ends with 130 and reports the item cancelled.
+    void interruptCli(const QString &file, const QString &pidFile, int times, QString *err = {})
+    {
+        QProcess cli;
+        cli.start(REELIX_CLI_PATH,
+                  {"download", "--json", "--folder", folder(), m_server->httpUrl(file)});
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(pidFile).size() > 0, 60000);
+        for (int i = 0; i < times; ++i)
+            ::kill(pid_t(cli.processId()), SIGINT);
+        QVERIFY(cli.waitForFinished(30000));
+        QCOMPARE(cli.exitCode(), 130);
+        QCOMPARE(lastJson(cli.readAllStandardOutput())[0].toObject()["status"].toString(),
+                 QString("cancelled"));
+        if (err)
+            *err = QString::fromUtf8(cli.readAllStandardError());
     }
 
 private slots:
@@ -131,20 +145,12 @@ private slots:
     void secondInterruptStopsAtOnce()
     {
         const QString pidFile = stubbornYtDlp();
-        QProcess cli;
-        cli.start(REELIX_CLI_PATH,
-                  {"download", "--json", "--folder", folder(), m_server->httpUrl("h264.mp4")});
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(pidFile).size() > 0, 20000);
-        const qint64 pid = pidIn(pidFile);
-        ::kill(pid_t(cli.processId()), SIGINT);
-        ::kill(pid_t(cli.processId()), SIGINT);
-        QVERIFY(cli.waitForFinished(30000));
-        QCOMPARE(cli.exitCode(), 130);
-        const QString err = QString::fromUtf8(cli.readAllStandardError());
+        QString err;
+        interruptCli("h264.mp4", pidFile, 2, &err);
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY2(err.contains("1 item(s): 1 cancelled"), qPrintable(err));
-        QCOMPARE(lastJson(cli.readAllStandardOutput())[0].toObject()["status"].toString(),
-                 QString("cancelled"));
-        QTRY_VERIFY_WITH_TIMEOUT(!processAlive(pid), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!processAlive(pidIn(pidFile)), 10000);
     }
 
     // kill -9 of Reelix leaves no yt-dlp behind.
@@ -223,15 +229,7 @@ private slots:
         const QString pidFile = hangingTool(tool, pattern);
         const QString dir = folder();
         if (stop == "cli") {
-            QProcess cli;
-            cli.start(REELIX_CLI_PATH,
-                      {"download", "--json", "--folder", folder(), m_server->httpUrl(path)});
-            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(pidFile).size() > 0, 60000);
-            ::kill(pid_t(cli.processId()), SIGINT);
-            QVERIFY(cli.waitForFinished(30000));
-            QCOMPARE(cli.exitCode(), 130);
-            QCOMPARE(lastJson(cli.readAllStandardOutput())[0].toObject()["status"].toString(),
-                     QString("cancelled"));
+            interruptCli(path, pidFile, 1);
         } else {
             DownloadItem *item = readyItem(m_server->httpUrl(path));
             QVERIFY(item);

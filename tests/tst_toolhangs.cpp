@@ -177,17 +177,14 @@ private slots:
     // no temporary file and no tool running.
     void aStopEndsEveryCommand_data()
     {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<int>("signal");
-        QTest::newRow("install, download stalled, Ctrl-C") << "install" << SIGINT;
-        QTest::newRow("update, download stalled, SIGTERM") << "update" << SIGTERM;
-        QTest::newRow("status, a tool never answers, Ctrl-C") << "status" << SIGINT;
+        addTags({"install, download stalled, SIGINT", "update, download stalled, SIGTERM",
+                 "status, a tool never answers, SIGINT"});
     }
 
     void aStopEndsEveryCommand()
     {
-        QFETCH(QString, action);
-        QFETCH(int, signal);
+        const QString action = tag().section(',', 0, 0);
+        const int signal = tag().endsWith("SIGTERM") ? SIGTERM : SIGINT;
         const QString pids = action == "status" ? hangingYtdlp() : QString();
         if (action == "install")
             QFile::remove(bin("yt-dlp"));

@@ -31,21 +31,18 @@ class TestToolSafety : public QObject
     // A file of the user's that a link in an archive points at.
     static QString precious() { return TestHome::path() + "/precious.txt"; }
 
-    static void installWorkingTools()
-    {
-        writeScript(bin("yt-dlp"), "echo 2024.01.01");
-        writeScript(bin("ffmpeg"), "echo 'ffmpeg version 6.0-old x'");
-        writeScript(bin("ffprobe"), "echo 'ffprobe version 6.0-old'");
-        writeScript(bin("node"), "echo v22.20.0");
-    }
+    // The working tools: name, version option, what it prints.
+    static inline const std::tuple<const char *, const char *, const char *> working[] = {
+        {"yt-dlp", "--version", "2024.01.01"},
+        {"ffmpeg", "-version", "ffmpeg version 6.0-old x"},
+        {"ffprobe", "-version", "ffprobe version 6.0-old"},
+        {"node", "--version", "v22.20.0"}};
 
-    // The tools placed by installWorkingTools, untouched, and nothing else.
+    // The working tools, untouched, and nothing else.
     static void verifyWorkingToolsSurvived()
     {
-        QCOMPARE(toolOutput(bin("yt-dlp"), "--version"), QString("2024.01.01"));
-        QCOMPARE(toolOutput(bin("ffmpeg"), "-version"), QString("ffmpeg version 6.0-old x"));
-        QCOMPARE(toolOutput(bin("ffprobe"), "-version"), QString("ffprobe version 6.0-old"));
-        QCOMPARE(toolOutput(bin("node"), "--version"), QString("v22.20.0"));
+        for (const auto &[name, option, output] : working)
+            QCOMPARE(toolOutput(bin(name), option), QString(output));
         QCOMPARE(
             QDir(ToolPaths::binDirectory())
                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
@@ -81,11 +78,9 @@ class TestToolSafety : public QObject
 
     static Dependency *toolNamed(DependencyChecker &checker, const QString &name)
     {
-        for (Dependency *tool : checker.tools()) {
-            if (tool->fileName() == name)
-                return tool;
-        }
-        return nullptr;
+        const auto tools = checker.tools();
+        return *std::find_if(tools.begin(), tools.end(),
+                             [&](auto *t) { return t->fileName() == name; });
     }
 
 private slots:
@@ -102,44 +97,39 @@ private slots:
         m_mirror->serveAnEmptyToolFolder();
         writeText(precious(), "mine");
         QFile::setPermissions(precious(), QFile::ReadOwner | QFile::WriteOwner);
-        installWorkingTools();
+        for (const auto &[name, option, output] : working)
+            writeScript(bin(name), QString("echo '%1'").arg(output));
     }
 
+    // A member that is not a regular file, or an archive cut short after its
+    // first member, fails the update of that tool.
     void onlyRegularFilesArePlaced_data()
     {
         QTest::addColumn<QString>("tool");
         QTest::addColumn<QList<Member>>("members");
         QTest::addColumn<bool>("truncated");
-        QTest::addColumn<QString>("message");
         const Member ffmpeg{"ffmpeg", MemberKind::Script, "echo 'ffmpeg version 7.1 x'"};
         const Member ffprobe{"ffprobe", MemberKind::Script, "echo 'ffprobe version 7.1'"};
-        QTest::newRow("ffmpeg links to a user file")
-            << "ffmpeg" << QList<Member>{{"ffmpeg", MemberKind::Link, precious()}, ffprobe} << false
-            << "is not a regular file";
-        QTest::newRow("ffprobe links to a user file")
-            << "ffmpeg" << QList<Member>{ffmpeg, {"ffprobe", MemberKind::Link, precious()}} << false
-            << "is not a regular file";
-        QTest::newRow("ffmpeg is a folder")
-            << "ffmpeg" << QList<Member>{{"ffmpeg", MemberKind::Folder, {}}, ffprobe} << false
-            << "is not a regular file";
-        QTest::newRow("ffmpeg is a fifo")
-            << "ffmpeg" << QList<Member>{{"ffmpeg", MemberKind::Fifo, {}}, ffprobe} << false
-            << "is not a regular file";
-        QTest::newRow("node links to a user file")
-            << "node" << QList<Member>{{"bin/node", MemberKind::Link, precious()}} << false
-            << "is not a regular file";
-        // The first member arrives whole, then the archive breaks off.
+        const auto row = [](const char *name, const char *tool, const QList<Member> &members,
+                            bool truncated = false) {
+            QTest::newRow(name) << QString(tool) << members << truncated;
+        };
+        row("ffmpeg links to a user file", "ffmpeg",
+            {{"ffmpeg", MemberKind::Link, precious()}, ffprobe});
+        row("ffprobe links to a user file", "ffmpeg",
+            {ffmpeg, {"ffprobe", MemberKind::Link, precious()}});
+        row("ffmpeg is a folder", "ffmpeg", {{"ffmpeg", MemberKind::Folder, {}}, ffprobe});
+        row("ffmpeg is a fifo", "ffmpeg", {{"ffmpeg", MemberKind::Fifo, {}}, ffprobe});
+        row("node links to a user file", "node", {{"bin/node", MemberKind::Link, precious()}});
         QString filler;
         for (int i = 0; i < 20000; ++i)
             filler += QString::number(quint64(i) * 2654435761u % 1000003, 36);
-        QTest::newRow("ffmpeg archive cut short")
-            << "ffmpeg" << QList<Member>{ffmpeg, {"ffprobe", MemberKind::Text, filler}} << true
-            << "tar failed";
-        QTest::newRow("node archive cut short")
-            << "node"
-            << QList<Member>{{"bin/node", MemberKind::Script, "echo v22.21.0"},
-                             {"bin/npm", MemberKind::Text, filler}}
-            << true << "tar failed";
+        row("ffmpeg archive cut short", "ffmpeg", {ffmpeg, {"ffprobe", MemberKind::Text, filler}},
+            true);
+        row("node archive cut short", "node",
+            {{"bin/node", MemberKind::Script, "echo v22.21.0"},
+             {"bin/npm", MemberKind::Text, filler}},
+            true);
     }
 
     void onlyRegularFilesArePlaced()
@@ -147,7 +137,7 @@ private slots:
         QFETCH(QString, tool);
         QFETCH(QList<Member>, members);
         QFETCH(bool, truncated);
-        QFETCH(QString, message);
+        const QString message = truncated ? "tar failed" : "is not a regular file";
         Localization::install(QLocale(QLocale::English));
         const auto untranslated = qScopeGuard([] {
             for (QTranslator *t : qApp->findChildren<QTranslator *>())
@@ -188,8 +178,7 @@ private slots:
     {
         QFETCH(QByteArray, body);
         QFile file(m_mirror->path("/hostile/yt-dlp_linux"));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(body);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(body) >= 0);
         file.close();
         redirect("/yt-dlp/yt-dlp/releases/latest/download/yt-dlp_linux", "/hostile/yt-dlp_linux");
         DependencyChecker checker;
@@ -199,16 +188,10 @@ private slots:
         verifyWorkingToolsSurvived();
     }
 
-    void aBrokenToolIsRepaired_data()
-    {
-        QTest::addColumn<QString>("action");
-        QTest::newRow("install") << "install";
-        QTest::newRow("update") << "update";
-    }
+    void aBrokenToolIsRepaired_data() { addTags({"install", "update"}); }
 
     void aBrokenToolIsRepaired()
     {
-        QFETCH(QString, action);
         writeText(bin("yt-dlp"), "<html>not a program</html>");
         QFile::setPermissions(bin("yt-dlp"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -218,7 +201,7 @@ private slots:
         QVERIFY(!checker.ytdlp()->status().message().isEmpty());
         QVERIFY(checker.hasFailure());
         QCOMPARE(checker.ffmpeg()->status().kind(), DepStatus::Kind::UpdateAvailable);
-        await(action == "install" ? checker.installAll() : checker.updateAll());
+        await(tag() == "install" ? checker.installAll() : checker.updateAll());
         QCOMPARE(checker.ytdlp()->status().kind(), DepStatus::Kind::Installed);
         QCOMPARE(toolOutput(bin("yt-dlp"), "--version"), QString("2025.01.15"));
         QVERIFY2(!checker.hasFailure(), qPrintable(checker.logOutput()));

@@ -146,7 +146,9 @@ Rectangle {
                     color: row.status === Download.Error ? Theme.dangerText : Theme.textDim
                     font.pixelSize: Theme.fontSmall
                     elide: Text.ElideRight
-                    maximumLineCount: 1
+                    // What to do about a sign-in wall or the cookies reads in full.
+                    wrapMode: row.item.errorKind === Download.Other ? Text.NoWrap : Text.WordWrap
+                    maximumLineCount: row.item.errorKind === Download.Other ? 1 : 2
                     // The whole error, however long, on hover.
                     HoverHandler { id: errorHover }
                     Tip {
@@ -318,6 +320,7 @@ Rectangle {
                 visible: row.status === Download.Cancelled || row.status === Download.Error
                 anchors.verticalCenter: parent.verticalCenter
                 spacing: 4
+                SignInButton { item: row.item; manager: row.manager; anchors.verticalCenter: parent.verticalCenter }
                 IconButton {
                     objectName: "copyErrorButton"
                     visible: row.status === Download.Error

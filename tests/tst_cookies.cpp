@@ -308,9 +308,15 @@ private slots:
         checkNoValueAnywhere();
     }
 
-    // Newer yt-dlp versions keep a format's cookies in a field of their own.
-    void savedInformationKeepsNoCookie()
+    // Newer yt-dlp versions keep a format's cookies in a field of their own;
+    // yt-dlp repeats a cookies file's line it cannot take, value and all.
+    void noCookieValueKept()
     {
+        const QString echo = "WARNING: skipping cookie file entry due to invalid expires at soon: "
+                             "'127.0.0.1\\tFALSE\\t/\\tFALSE\\tsoon\\tsession\\t" +
+                             kValue + "\\n'";
+        QVERIFY(!CookieFile::withoutCookieValues(echo).contains(kValue));
+        QVERIFY(!CookieFile::withoutCookieValues("> Cookie: session=" + kValue).contains(kValue));
         const QByteArray json = R"({"title":"t","http_headers":{"Cookie":"a=1","Accept":"x"},
             "formats":[{"format_id":"1","cookies":"a=1; Domain=h","http_headers":{"cookie":"a=1"}}]})";
         const QByteArray kept = SavedInfo::withoutCookies(json);

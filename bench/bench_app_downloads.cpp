@@ -66,8 +66,8 @@ int main(int argc, char *argv[])
     DependencyChecker checker;
     DownloadManager downloads;
     QQuickView view(&engine, nullptr);
-    view.setInitialProperties({{"checker", QVariant::fromValue(&checker)},
-                               {"manager", QVariant::fromValue(&downloads)}});
+    view.setInitialProperties(
+        {{"checker", QVariant::fromValue(&checker)}, {"manager", QVariant::fromValue(&downloads)}});
     view.setResizeMode(QQuickView::SizeRootObjectToView);
     view.setSource(QUrl("qrc:/Reelix/qml/ContentView.qml"));
     view.resize(900, 700);

@@ -154,11 +154,11 @@ Rectangle {
                     // Made on first hover: a tooltip in every row costs the list its speed.
                     Loader {
                         active: errorHover.hovered && row.status === Download.Error
-                        sourceComponent: Tip {
-                            parent: detailMessage
-                            objectName: "errorTip"
-                            visible: true
-                            text: row.item.errorMessage
+                        sourceComponent: Tip { objectName: "errorTip"; visible: true }
+                        // The tooltip belongs to the message, not to its loader.
+                        onLoaded: {
+                            item.parent = parent;
+                            (item as Tip).text = Qt.binding(() => row.item.errorMessage)
                         }
                     }
                 }
@@ -217,20 +217,8 @@ Rectangle {
             active: row.status === Download.Ready && row.item.formats.length > 0
             visible: active
             Layout.preferredWidth: 150
-            sourceComponent: QualityMenu {
-                objectName: "formatMenu"
-                model: [{ label: qsTrId("quality.best"), id: "" }, ...row.item.formats]
-                currentIndex: {
-                    const formats = row.item.formats
-                    for (let i = 0; i < formats.length; ++i) {
-                        if (formats[i].id === row.item.selectedFormatID)
-                            return i + 1
-                    }
-                    return 0
-                }
-                onActivated: row.item.selectedFormatID = currentValue
-                Accessible.name: qsTrId("quality.best")
-            }
+            sourceComponent: QualityMenu { objectName: "formatMenu" }
+            onLoaded: (item as QualityMenu).download = row.item
         }
 
         Row {

@@ -317,7 +317,19 @@ Rectangle {
                 visible: row.status === Download.Cancelled || row.status === Download.Error
                 anchors.verticalCenter: parent.verticalCenter
                 spacing: 4
-                SignInButton { item: row.item; manager: row.manager; anchors.verticalCenter: parent.verticalCenter }
+                // Made only at a sign-in wall: the browsers are looked for then.
+                Loader {
+                    active: row.item.errorKind === Download.NeedsSignIn && !BrowserCookies.inUse
+                            && BrowserCookies.browsers.length > 0
+                    visible: active
+                    anchors.verticalCenter: parent.verticalCenter
+                    sourceComponent: SignInButton {}
+                    onLoaded: {
+                        const offer = item as SignInButton
+                        offer.download = row.item
+                        offer.manager = row.manager
+                    }
+                }
                 IconButton {
                     objectName: "copyErrorButton"
                     visible: row.status === Download.Error

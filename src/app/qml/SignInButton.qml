@@ -3,20 +3,20 @@ import QtQuick
 import QtQuick.Controls.Basic
 import Reelix
 
-// Offered by a row that ended at a sign-in wall: use the default browser's
-// cookies (Firefox first) and try again; the chevron picks another browser.
+// Offered by a row that ended at a sign-in wall while no cookies are in use
+// and a browser was found: use the default browser's cookies (Firefox
+// first) and try again; the chevron picks another browser.
 Row {
     id: offer
     objectName: "signInOffer"
-    required property DownloadItem item
-    required property DownloadManager manager
+    property DownloadItem download
+    property DownloadManager manager
     readonly property var browsers: BrowserCookies.browsers
-    visible: item.errorKind === Download.NeedsSignIn && !BrowserCookies.inUse && browsers.length > 0
     spacing: 2
 
     function use(choice: int) {
         BrowserCookies.choose(choice)
-        offer.manager.retry(offer.item)
+        offer.manager.retry(offer.download)
     }
 
     component Pill: PlainButton {
@@ -32,7 +32,7 @@ Row {
     Pill {
         id: useButton
         objectName: "signInButton"
-        text: offer.visible ? qsTrId("action.use_cookies_from").arg(offer.browsers[0].label) : ""
+        text: offer.browsers.length > 0 ? qsTrId("action.use_cookies_from").arg(offer.browsers[0].label) : ""
         contentItem: Row {
             spacing: 5
             Icon { name: "person.crop.circle"; size: 10; color: Theme.textBright; anchors.verticalCenter: parent.verticalCenter }

@@ -38,7 +38,7 @@ int main(int argc, char *argv[])
                                  ToolEnvironment::ffmpegLocationArguments() +
                                  QStringList{"--", url};
     const QStringList downloadArgs = DownloadRun::downloadArguments(
-        item, false, bundle, bareFolder + "/" + DownloadRun::outputTemplate,
+        item, YtDlpRun::Attempt{false, bundle, {}}, bareFolder + "/" + DownloadRun::outputTemplate,
         DownloadRun::Source{RunLimits::concurrentFragments(), {}});
 
     std::vector<double> cli, bare;

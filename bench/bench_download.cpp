@@ -43,7 +43,7 @@ int main(int argc, char *argv[])
     const auto bundle = QCoro::waitFor(CertificateStore::bundlePath(false));
     const QString bareFolder = home.path() + "/bare";
     const QStringList bareArgs = DownloadRun::downloadArguments(
-        *item, false, bundle, bareFolder + "/" + DownloadRun::outputTemplate,
+        *item, YtDlpRun::Attempt{false, bundle, {}}, bareFolder + "/" + DownloadRun::outputTemplate,
         DownloadRun::Source{RunLimits::concurrentFragments(), {}});
     QProcess envSource;
     ToolEnvironment::configureEnvironment(envSource, bundle);

@@ -21,9 +21,22 @@ _reelix_cli()
             return
             ;;
         esac
-        COMPREPLY=($(compgen -W "--audio --format --convert --folder --json --help" -- "$cur"))
+        ;;&
+    download | info)
+        case $prev in
+        --cookies)
+            _filedir
+            return
+            ;;
+        --cookies-from-browser)
+            COMPREPLY=($(compgen -W "firefox chrome chromium brave edge opera vivaldi safari" -- "$cur"))
+            return
+            ;;
+        esac
+        local options="--cookies-from-browser --cookies --no-cookies --json --help"
+        [[ ${words[1]} == download ]] && options+=" --audio --format --convert --folder --fragments"
+        COMPREPLY=($(compgen -W "$options" -- "$cur"))
         ;;
-    info) COMPREPLY=($(compgen -W "--json --help" -- "$cur")) ;;
     tools)
         if [[ $prev == rollback ]]; then
             COMPREPLY=($(compgen -W "yt-dlp ffmpeg node" -- "$cur"))

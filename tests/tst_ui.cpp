@@ -268,6 +268,31 @@ private slots:
         QTRY_COMPARE(manager.rowCount(), 0);
     }
 
+    // A browser found in the home folder: the setting lists it, and a row at a
+    // sign-in wall uses it and tries again.
+    void signInRowUsesTheFoundBrowser()
+    {
+        writeText(TestHome::path() + "/.mozilla/firefox/a.default/cookies.sqlite", "");
+        UserDefaults::remove("cookiesBrowser");
+        auto setting = load("CookieSetting", {}, {460, 300});
+        QTRY_COMPARE(ViewProbe::findAll(setting->rootObject(), "cookieChoice").size(), 2);
+        DownloadManager manager;
+        // The retry's run goes nowhere: a closed local port.
+        auto *failed = new DownloadItem("http://127.0.0.1:9/signin", DownloadFormat::Video);
+        failed->setStatus(DownloadStatus::Error);
+        failed->setErrorMessage("signed in", ErrorKind::NeedsSignIn);
+        auto view = rowView(manager, failed);
+        QQuickItem *root = view->rootObject();
+        QTRY_VERIFY(shown(root, "signInButton"));
+        QVERIFY(!shown(root, "signInChooser")); // one browser: nothing to choose
+        QTRY_VERIFY(find(root, "signInButton")->isEnabled());
+        click(*view, find(root, "signInButton"));
+        QCOMPARE(UserDefaults::value("cookiesBrowser").toString(), QString("firefox"));
+        QVERIFY(failed->status() != DownloadStatus::Error);
+        stopAll(&manager);
+        UserDefaults::remove("cookiesBrowser");
+    }
+
     void submitURLs_data() { addCases(submitCases); }
 
     void submitURLs()

@@ -37,6 +37,7 @@ QString glyph(const QString &symbol)
         {QStringLiteral("checkmark"), 0xF12C},                               // check
         {QStringLiteral("trash"), 0xF1C0},                                   // delete
         {QStringLiteral("chevron.down"), 0xF140},                            // chevron-down
+        {QStringLiteral("person.crop.circle"), 0xF009},                      // account-circle
     };
     const auto it = table.constFind(symbol);
     if (it == table.constEnd())

@@ -32,13 +32,38 @@ bool takeFragments(CliOptions &o, const QString &value)
     return true;
 }
 
+// The cookie options, yt-dlp's own: false with `o.error` set on a bad value.
+bool takeCookies(CliOptions &o, const QString &arg, const QString &value)
+{
+    if (arg == QStringLiteral("--cookies")) {
+        o.cookies = CookieSource::fromFile(value);
+        return true;
+    }
+    o.cookies = CookieSource::fromBrowserSpec(value);
+    if (!o.cookies)
+        o.error = QStringLiteral("--cookies-from-browser takes BROWSER[:PROFILE], BROWSER one of "
+                                 "firefox, chrome, chromium, brave, edge, opera, vivaldi, safari");
+    return o.cookies.has_value();
+}
+
 // Takes the option at `i` (and its value, moving `i` past it); false with
 // `o.error` set when it is not one of the command's options.
 bool takeOption(CliOptions &o, const QStringList &arguments, qsizetype &i)
 {
     const QString arg = arguments.at(i);
     const bool download = o.command == CliOptions::Command::Download;
-    if (arg == QStringLiteral("--json") && o.command != CliOptions::Command::Certs)
+    const bool pages = download || o.command == CliOptions::Command::Info;
+    if (pages &&
+        (arg == QStringLiteral("--cookies") || arg == QStringLiteral("--cookies-from-browser"))) {
+        if (i + 1 >= arguments.size()) {
+            o.error = arg + QStringLiteral(" needs a value");
+            return false;
+        }
+        return takeCookies(o, arg, arguments.at(++i));
+    }
+    if (pages && arg == QStringLiteral("--no-cookies"))
+        o.cookies = CookieSource::none();
+    else if (arg == QStringLiteral("--json") && o.command != CliOptions::Command::Certs)
         o.json = true;
     else if (arg == QStringLiteral("--refresh") && o.command == CliOptions::Command::Certs)
         o.refresh = true;
@@ -144,6 +169,11 @@ CliOptions CliOptions::parse(const QStringList &arguments)
 
 namespace {
 
+#define COOKIES_HELP                                                                               \
+    "COOKIES: --cookies-from-browser BROWSER[:PROFILE] reads a signed-in browser's cookies\n"      \
+    "(firefox, chrome, chromium, brave, edge, opera, vivaldi, safari), --cookies FILE a\n"         \
+    "Netscape cookies.txt, --no-cookies none; without them, the desktop app's setting.\n"
+
 struct CommandHelp
 {
     const char *name;
@@ -154,13 +184,14 @@ struct CommandHelp
 const CommandHelp commandHelp[] = {
     {"download",
      "reelix-cli download [--audio] [--format ID|LABEL] [--convert] [--folder DIR] "
-     "[--fragments N] [--json] ADDRESS... | -",
+     "[--fragments N] [COOKIES] [--json] ADDRESS... | -",
      "Downloads each address into the download folder (or DIR): the best video, or with --audio\n"
      "an MP3; --format picks a quality by format id or label (\"720p\"); --convert re-encodes\n"
      "a file the system player cannot play; --fragments fetches N pieces of a fragmented\n"
-     "format at once (1-16, default 4). --json prints the items as JSON at the end.\n"},
-    {"info", "reelix-cli info [--json] ADDRESS... | -",
-     "Prints each address's title and formats without downloading.\n"},
+     "format at once (1-16, default 4). --json prints the items as JSON at the "
+     "end.\n" COOKIES_HELP},
+    {"info", "reelix-cli info [COOKIES] [--json] ADDRESS... | -",
+     "Prints each address's title and formats without downloading.\n" COOKIES_HELP},
     {"tools",
      "reelix-cli tools [status|install|update] [--json]\n"
      "       reelix-cli tools rollback yt-dlp|ffmpeg|node [--json]",

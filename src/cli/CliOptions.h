@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cookies/CookieSource.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +29,9 @@ struct CliOptions
     QString format;               // --format ID|LABEL
     QString folder;               // --folder DIR
     std::optional<int> fragments; // --fragments N, 1–16
+    // --cookies-from-browser BROWSER[:PROFILE], --cookies FILE, --no-cookies;
+    // nothing: the setting the desktop app saved.
+    std::optional<CookieSource> cookies;
     QString toolsAction = QStringLiteral("status");
     QString toolName;  // tools rollback NAME
     QString helpTopic; // help COMMAND, or COMMAND --help

@@ -37,6 +37,8 @@ void DownloadCommand::start(const QStringList &addresses)
         m_manager.useFolderForThisRun(m_options.folder);
     if (m_options.fragments)
         m_manager.useFragmentsForThisRun(*m_options.fragments);
+    if (m_options.cookies)
+        m_manager.useCookiesForThisRun(*m_options.cookies);
     const DownloadFormat format = m_options.audio ? DownloadFormat::Audio : DownloadFormat::Video;
     for (const QString &address : addresses) {
         // Connected before the run starts so that no change is missed.
@@ -143,6 +145,9 @@ QString DownloadCommand::lineFor(const DownloadItem *item) const
         item->title().isEmpty() ? Secrets::maskPassword(item->url()) : item->title();
     QString message =
         item->status() == DownloadStatus::Error ? item->errorMessage() : item->statusMessage();
+    if (item->status() == DownloadStatus::Error && item->errorKind() == ErrorKind::NeedsSignIn &&
+        m_manager.cookies().isNone())
+        message += QStringLiteral(" (--cookies-from-browser BROWSER or --cookies FILE)");
     if (item->status() == DownloadStatus::Done && item->filePath())
         message =
             *item->filePath() +

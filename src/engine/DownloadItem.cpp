@@ -62,8 +62,9 @@ void DownloadItem::setStatusMessage(const QString &value)
 {
     assign(m_statusMessage, value, &DownloadItem::statusMessageChanged);
 }
-void DownloadItem::setErrorMessage(const QString &value)
+void DownloadItem::setErrorMessage(const QString &value, ErrorKind kind)
 {
+    assign(m_errorKind, kind, &DownloadItem::errorMessageChanged);
     // A tool's error line can be any length; the row shows a sentence.
     constexpr qsizetype longest = 300;
     if (value.size() <= longest) {

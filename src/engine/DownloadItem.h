@@ -27,6 +27,7 @@ class DownloadItem : public QObject
     Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
     Q_PROPERTY(QString statusMessage READ statusMessage NOTIFY statusMessageChanged)
     Q_PROPERTY(QString errorMessage READ errorMessage NOTIFY errorMessageChanged)
+    Q_PROPERTY(Download::ErrorKind errorKind READ errorKind NOTIFY errorMessageChanged)
     Q_PROPERTY(QString filePath READ filePathText NOTIFY filePathChanged)
     Q_PROPERTY(QString fileSize READ fileSizeText NOTIFY fileSizeChanged)
     Q_PROPERTY(bool needsConversion READ needsConversion NOTIFY needsConversionChanged)
@@ -49,6 +50,7 @@ public:
     double progress() const { return m_progress; }
     QString statusMessage() const { return m_statusMessage; }
     QString errorMessage() const { return m_errorMessage; }
+    ErrorKind errorKind() const { return m_errorKind; }
     std::optional<QString> filePath() const { return m_filePath; }
     QString filePathText() const { return m_filePath.value_or(QString()); }
     std::optional<QString> fileSize() const { return m_fileSize; }
@@ -63,7 +65,7 @@ public:
     void setSelectedFormatID(const QString &value);
     void setProgress(double value);
     void setStatusMessage(const QString &value);
-    void setErrorMessage(const QString &value);
+    void setErrorMessage(const QString &value, ErrorKind kind = ErrorKind::Other);
     void setFilePath(const std::optional<QString> &value);
     void setFileSize(const std::optional<QString> &value);
     void setNeedsConversion(bool value);
@@ -114,6 +116,7 @@ private:
     double m_progress = 0;
     QString m_statusMessage;
     QString m_errorMessage;
+    ErrorKind m_errorKind = ErrorKind::Other;
     std::optional<QString> m_filePath;
     std::optional<QString> m_fileSize;
     bool m_needsConversion = false;

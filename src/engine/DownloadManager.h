@@ -58,6 +58,10 @@ public:
     void useFolderForThisRun(const QString &path);
     // Fragments in flight for this manager only (1–16); the setting is left as it is.
     void useFragmentsForThisRun(int fragments);
+    // Cookies for this manager only; the setting is left as it is.
+    void useCookiesForThisRun(const CookieSource &cookies) { m_cookies = cookies; }
+    // Where the next run takes its cookies from: this manager's, else the setting.
+    CookieSource cookies() const { return m_cookies.value_or(CookieSource::fromSettings()); }
     Q_INVOKABLE void convert(DownloadItem *item);
 
     QCoro::Task<> convertToQuickTime(DownloadItem *item);
@@ -82,12 +86,11 @@ private:
     QCoro::Task<> startDownload(DownloadItem *item);
     QCoro::Task<std::optional<YtDlpRun::Outcome>> runDownload(DownloadItem *item,
                                                               QString workFolder);
-    QCoro::Task<std::optional<YtDlpRun::Outcome>> runDownloadLadder(DownloadItem *item,
-                                                                    QString ytdlp,
-                                                                    QString outputTemplatePath,
-                                                                    QString infoJson);
+    QCoro::Task<std::optional<YtDlpRun::Outcome>>
+    runDownloadLadder(DownloadItem *item, QString ytdlp, QString outputTemplatePath,
+                      QString infoJson, CookieSource cookies);
     void reportDownloadFailure(DownloadItem &item, const YtDlpRun::Outcome &outcome,
-                               const QString &workFolder);
+                               const QString &workFolder, const CookieSource &cookies);
     void withdraw(DownloadItem *item);
     QCoro::Task<> finishDownload(DownloadItem *item, WorkFolder &work);
     void append(DownloadItem *item);
@@ -100,6 +103,7 @@ private:
     RunQueue m_infoQueue;
     RunQueue m_downloadQueue;
     std::optional<int> m_fragments;
+    std::optional<CookieSource> m_cookies;
     QUrl m_downloadFolderURL;
     bool m_hasCompleted = false;
 };

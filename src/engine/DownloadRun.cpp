@@ -45,10 +45,10 @@ QString literalTemplateText(QString text)
     return text.replace(QLatin1Char('%'), QStringLiteral("%%"));
 }
 
-QStringList downloadArguments(const DownloadItem &item, bool allowMissingPOT,
-                              const std::optional<QString> &caBundlePath,
+QStringList downloadArguments(const DownloadItem &item, const YtDlpRun::Attempt &attempt,
                               const QString &outputTemplatePath, const Source &source)
 {
+    const bool allowMissingPOT = attempt.allowMissingPOT;
     QStringList args{QStringLiteral("--ignore-config"), // as in the information run
                      QStringLiteral("--no-playlist"), QStringLiteral("--newline"),
                      QStringLiteral("--progress"), QStringLiteral("--print"),
@@ -57,11 +57,11 @@ QStringList downloadArguments(const DownloadItem &item, bool allowMissingPOT,
                      // DASH and HLS formats come in small pieces, each one slow
                      // where a site limits every connection's speed.
                      QStringLiteral("--concurrent-fragments"), QString::number(source.fragments)};
-    args << ToolEnvironment::tlsArguments(caBundlePath)
+    args << ToolEnvironment::tlsArguments(attempt.bundlePath)
          << ToolEnvironment::javaScriptRuntimeArguments(item.url(), allowMissingPOT)
          << formatArguments(item.format(), item.selectedFormatID(),
                             ToolEnvironment::isYouTubeURL(item.url()), allowMissingPOT)
-         << ToolEnvironment::ffmpegLocationArguments();
+         << ToolEnvironment::ffmpegLocationArguments() << attempt.cookies.arguments();
     if (!source.infoJson.isEmpty())
         return args << QStringLiteral("--load-info-json") << source.infoJson;
     // "--" ends the options: an address that starts with "-" stays an address.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DownloadTypes.h"
+#include "YtDlpRun.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,8 +25,7 @@ struct Source
     QString infoJson; // the saved information run's JSON; empty: the page itself
 };
 
-QStringList downloadArguments(const DownloadItem &item, bool allowMissingPOT,
-                              const std::optional<QString> &caBundlePath,
+QStringList downloadArguments(const DownloadItem &item, const YtDlpRun::Attempt &attempt,
                               const QString &outputTemplatePath, const Source &source);
 QStringList formatArguments(DownloadFormat format, const QString &selectedFormatID, bool youTube,
                             bool allowMissingPOT);

@@ -172,8 +172,9 @@ QCoro::Task<std::optional<YtDlpRun::Outcome>> DownloadManager::runDownload(Downl
                                                                            QString workFolder)
 {
     QPointer<DownloadItem> item(target);
+    const CookieSource cookies = this->cookies();
     const auto ytdlp = YtDlpRun::findOrFail(*item);
-    if (!ytdlp)
+    if (!ytdlp || !YtDlpRun::cookiesUsable(*item, cookies))
         co_return std::nullopt;
     const QString outputTemplatePath = DownloadRun::literalTemplateText(workFolder) +
                                        QLatin1Char('/') + DownloadRun::outputTemplate;
@@ -181,7 +182,7 @@ QCoro::Task<std::optional<YtDlpRun::Outcome>> DownloadManager::runDownload(Downl
     bool fromPage = saved.isEmpty();
     std::optional<YtDlpRun::Outcome> outcome;
     if (!fromPage) {
-        outcome = co_await runDownloadLadder(item, *ytdlp, outputTemplatePath, saved);
+        outcome = co_await runDownloadLadder(item, *ytdlp, outputTemplatePath, saved, cookies);
         if (!item || !outcome)
             co_return outcome;
         fromPage = mayDoBetterFromPage(*item, *outcome, workFolder);
@@ -193,17 +194,17 @@ QCoro::Task<std::optional<YtDlpRun::Outcome>> DownloadManager::runDownload(Downl
         item->savedInfo.drop(); // stale: a later run goes to the page too
         // A part fetched from the stale address is not resumed from another.
         WorkFolder::clearContents(workFolder);
-        outcome = co_await runDownloadLadder(item, *ytdlp, outputTemplatePath, QString());
+        outcome = co_await runDownloadLadder(item, *ytdlp, outputTemplatePath, QString(), cookies);
         if (!item || !outcome)
             co_return outcome;
     }
-    reportDownloadFailure(*item, *outcome, workFolder);
+    reportDownloadFailure(*item, *outcome, workFolder, cookies);
     co_return outcome;
 }
 
 QCoro::Task<std::optional<YtDlpRun::Outcome>>
 DownloadManager::runDownloadLadder(DownloadItem *target, QString ytdlp, QString outputTemplatePath,
-                                   QString infoJson)
+                                   QString infoJson, CookieSource cookies)
 {
     QPointer<DownloadItem> item(target);
     item->setStatus(DownloadStatus::Downloading);
@@ -214,11 +215,11 @@ DownloadManager::runDownloadLadder(DownloadItem *target, QString ytdlp, QString 
 
     YtDlpRun::Request request;
     request.ytdlp = ytdlp;
+    request.cookies = cookies;
     const DownloadRun::Source source{m_fragments.value_or(RunLimits::concurrentFragments()),
                                      infoJson};
     request.arguments = [item, outputTemplatePath, source](const YtDlpRun::Attempt &attempt) {
-        return DownloadRun::downloadArguments(*item, attempt.allowMissingPOT, attempt.bundlePath,
-                                              outputTemplatePath, source);
+        return DownloadRun::downloadArguments(*item, attempt, outputTemplatePath, source);
     };
     request.onLine = [item](const QString &line) {
         if (item)
@@ -229,7 +230,7 @@ DownloadManager::runDownloadLadder(DownloadItem *target, QString ytdlp, QString 
 }
 
 void DownloadManager::reportDownloadFailure(DownloadItem &item, const YtDlpRun::Outcome &outcome,
-                                            const QString &workFolder)
+                                            const QString &workFolder, const CookieSource &cookies)
 {
     const ProcessRunResult &run = outcome.last;
     if (item.wasCancelled) {
@@ -239,10 +240,12 @@ void DownloadManager::reportDownloadFailure(DownloadItem &item, const YtDlpRun::
         item.setErrorMessage(run.launchError->message);
         item.setStatus(DownloadStatus::Error);
     } else if (run.status != 0) {
-        item.setErrorMessage(
-            DownloadRun::diskFullMessage(outcome.stderrLines, QFileInfo(workFolder).path())
-                .value_or(YtDlpErrors::failureMessage(
-                    outcome.stderrLines, ToolEnvironment::isYouTubeURL(item.url()), true)));
+        RunFailure failure = YtDlpErrors::failure(
+            outcome.stderrLines, ToolEnvironment::isYouTubeURL(item.url()), true, cookies);
+        if (const auto full =
+                DownloadRun::diskFullMessage(outcome.stderrLines, QFileInfo(workFolder).path()))
+            failure = {ErrorKind::Other, *full};
+        item.setErrorMessage(failure.message, failure.kind);
         item.setStatus(DownloadStatus::Error);
     }
 }

@@ -23,7 +23,7 @@ QStringList arguments(const QString &address, const YtDlpRun::Attempt &attempt)
                      QStringLiteral("15")};
     args << tlsArguments(attempt.bundlePath)
          << javaScriptRuntimeArguments(address, attempt.allowMissingPOT)
-         << ffmpegLocationArguments();
+         << ffmpegLocationArguments() << attempt.cookies.arguments();
     // "--" ends the options: an address that starts with "-" stays an address.
     args << QStringLiteral("--") << address;
     return args;
@@ -57,7 +57,8 @@ QCoro::Task<bool> parseSuccess(QByteArray json, QStringList stderrLines, bool vi
 }
 
 void applyInfo(DownloadItem &item, const YtDlpRun::Outcome &outcome,
-               const std::optional<ParsedVideoInfo> &parsed, bool videoOnYouTube)
+               const std::optional<ParsedVideoInfo> &parsed, bool videoOnYouTube,
+               const CookieSource &cookies)
 {
     const ProcessRunResult &run = outcome.last;
     if (item.wasCancelled) {
@@ -66,10 +67,11 @@ void applyInfo(DownloadItem &item, const YtDlpRun::Outcome &outcome,
     }
     if (run.launchError)
         item.setErrorMessage(run.launchError->message);
-    else if (run.status != 0)
-        item.setErrorMessage(YtDlpErrors::failureMessage(
-            outcome.stderrLines, ToolEnvironment::isYouTubeURL(item.url()), false));
-    else if (!parsed)
+    else if (run.status != 0) {
+        const RunFailure failure = YtDlpErrors::failure(
+            outcome.stderrLines, ToolEnvironment::isYouTubeURL(item.url()), false, cookies);
+        item.setErrorMessage(failure.message, failure.kind);
+    } else if (!parsed)
         item.setErrorMessage(QStringLiteral("Failed to parse video info"));
     else if (videoOnYouTube && parsed->formats.isEmpty())
         item.setErrorMessage(qtTrId("error.youtube_js_runtime"));
@@ -93,7 +95,9 @@ QCoro::Task<> DownloadManager::fetchInfo(DownloadItem *target)
     QPointer<DownloadManager> self(this);
     if (item->runActive)
         co_return;
-    if (const auto ytdlp = YtDlpRun::findOrFail(*item)) {
+    const CookieSource cookies = this->cookies();
+    const auto ytdlp = YtDlpRun::findOrFail(*item);
+    if (ytdlp && YtDlpRun::cookiesUsable(*item, cookies)) {
         item->runActive = true;
         item->setStatus(DownloadStatus::Fetching);
         item->wasCancelled = false;
@@ -104,6 +108,7 @@ QCoro::Task<> DownloadManager::fetchInfo(DownloadItem *target)
         const QString savePath = item->savedInfo.renew();
         YtDlpRun::Request request;
         request.ytdlp = *ytdlp;
+        request.cookies = cookies;
         request.arguments = [url](const YtDlpRun::Attempt &a) {
             return InfoFetch::arguments(url, a);
         };
@@ -118,7 +123,7 @@ QCoro::Task<> DownloadManager::fetchInfo(DownloadItem *target)
         const auto outcome = co_await YtDlpRun::runWithRetries(item, std::move(request));
         if (!outcome)
             co_return;
-        applyInfo(*item, *outcome, parsed, videoOnYouTube);
+        applyInfo(*item, *outcome, parsed, videoOnYouTube, cookies);
         if (item->status() != DownloadStatus::Ready)
             item->savedInfo.drop();
         item->runActive = false; // before the settled signal, which may start the next run

@@ -3,6 +3,9 @@
 #include "platform/TemporaryNames.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSaveFile>
 
 QString SavedInfo::renew()
@@ -24,13 +27,56 @@ void SavedInfo::drop()
     m_path.clear();
 }
 
+namespace {
+
+QJsonValue stripped(const QJsonValue &value)
+{
+    if (value.isArray()) {
+        QJsonArray array = value.toArray();
+        for (auto it = array.begin(); it != array.end(); ++it)
+            *it = stripped(*it);
+        return array;
+    }
+    if (!value.isObject())
+        return value;
+    QJsonObject object = value.toObject();
+    // Newer yt-dlp versions keep a format's cookies in a field of their own.
+    object.remove(QStringLiteral("cookies"));
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (it.key() == QStringLiteral("http_headers") && it->isObject()) {
+            QJsonObject headers = it->toObject();
+            for (const QString &name : headers.keys()) {
+                if (name.compare(QStringLiteral("cookie"), Qt::CaseInsensitive) == 0)
+                    headers.remove(name);
+            }
+            *it = headers;
+        } else {
+            *it = stripped(*it);
+        }
+    }
+    return object;
+}
+
+} // namespace
+
+QByteArray SavedInfo::withoutCookies(const QByteArray &json)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(json);
+    if (!document.isObject())
+        return {};
+    return QJsonDocument(stripped(document.object()).toObject()).toJson(QJsonDocument::Compact);
+}
+
 bool SavedInfo::write(const QString &path, const QByteArray &json)
 {
-    // The JSON may carry the page's cookies and signed addresses.
+    // Still carries the page's signed addresses.
+    const QByteArray kept = withoutCookies(json);
+    if (kept.isEmpty())
+        return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    file.write(json);
+    file.write(kept);
     return file.commit();
 }

@@ -20,8 +20,12 @@ public:
     QString usablePath() const;
     void drop();
 
-    // Writes `json` readable by this user only; any thread.
+    // Writes `json` readable by this user only, without the cookies yt-dlp
+    // put in it (the download run reads them from their source again); any
+    // thread.
     static bool write(const QString &path, const QByteArray &json);
+    // `json` without any Cookie header or cookies field, at any depth.
+    static QByteArray withoutCookies(const QByteArray &json);
 
 private:
     QString m_path;

@@ -122,15 +122,22 @@ std::optional<QString> lastErrorLine(const QStringList &lines)
     return std::nullopt;
 }
 
-QString failureMessage(const QStringList &lines, bool youTube, bool checkDrm)
+RunFailure failure(const QStringList &lines, bool youTube, bool checkDrm,
+                   const CookieSource &cookies)
 {
+    // Cookies that could not be read come first: the page was never asked.
+    const auto signIn = SignInErrors::classify(lines, cookies);
+    if (signIn && signIn->kind == ErrorKind::CookiesUnreadable)
+        return *signIn;
     if (checkDrm && isDrmProtected(lines))
-        return qtTrId("error.drm_protected");
+        return {ErrorKind::Other, qtTrId("error.drm_protected")};
     if (isCertificateFailure(lines))
-        return qtTrId("error.ssl_certificate");
+        return {ErrorKind::Other, qtTrId("error.ssl_certificate")};
+    if (signIn)
+        return *signIn;
     if (youTube && isYouTubeJavaScriptRuntime(lines))
-        return qtTrId("error.youtube_js_runtime");
-    return lastErrorLine(lines).value_or(qtTrId("status.error"));
+        return {ErrorKind::Other, qtTrId("error.youtube_js_runtime")};
+    return {ErrorKind::Other, lastErrorLine(lines).value_or(qtTrId("status.error"))};
 }
 
 } // namespace YtDlpErrors

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DownloadTypes.h"
+#include "SignInErrors.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -29,6 +30,8 @@ bool isDrmProtected(const QStringList &lines);
 // The last line containing "ERROR", else the last line, else nothing.
 std::optional<QString> lastErrorLine(const QStringList &lines);
 // The item's message after a failed run, the most telling cause first; the
-// download run also recognises protected content.
-QString failureMessage(const QStringList &lines, bool youTube, bool checkDrm);
+// download run also recognises protected content. `cookies`: where the run
+// took its cookies from.
+RunFailure failure(const QStringList &lines, bool youTube, bool checkDrm,
+                   const CookieSource &cookies);
 } // namespace YtDlpErrors

@@ -3,8 +3,10 @@
 #include "DownloadItem.h"
 #include "DownloadRun.h"
 #include "RetryLadder.h"
+#include "SignInErrors.h"
 #include "ToolEnvironment.h"
 #include "certs/CertificateStore.h"
+#include "cookies/CookieFile.h"
 #include "log/Logger.h"
 
 #include <QPointer>
@@ -27,6 +29,9 @@ QCoro::Task<ProcessRunResult> runOnce(DownloadItem *target, const Request &reque
     item->process = &process;
     RunOptions options{request.timeLimit, site, request.onLine};
     ProcessRunResult result = co_await run(process, std::move(options));
+    // Nothing of a cookie reaches the log or the row.
+    if (!attempt.cookies.isNone())
+        result.stderrText = CookieFile::withoutCookieValues(result.stderrText);
     if (item)
         item->process = nullptr;
     co_return result;
@@ -64,6 +69,19 @@ std::optional<QString> findOrFail(DownloadItem &item)
     return ytdlp;
 }
 
+bool cookiesUsable(DownloadItem &item, const CookieSource &cookies)
+{
+    if (cookies.kind != CookieSource::Kind::File)
+        return true;
+    const CookieFile::Problem problem = CookieFile::problem(cookies.file);
+    if (problem == CookieFile::Problem::None)
+        return true;
+    const RunFailure failure = SignInErrors::fileFailure(cookies, problem);
+    item.setErrorMessage(failure.message, failure.kind);
+    item.setStatus(DownloadStatus::Error);
+    return false;
+}
+
 QCoro::Task<std::optional<Outcome>> runWithRetries(DownloadItem *target, Request request)
 {
     QPointer<DownloadItem> item(target);
@@ -78,7 +96,7 @@ QCoro::Task<std::optional<Outcome>> runWithRetries(DownloadItem *target, Request
         // A stop pressed between two runs (while the bundle is rebuilt) still counts.
         if (item->wasCancelled)
             break;
-        const Attempt attempt{ladder.allowMissingPOT(), ladder.bundlePath};
+        const Attempt attempt{ladder.allowMissingPOT(), ladder.bundlePath, request.cookies};
         if (attempt.allowMissingPOT) {
             Logger::shared().log(
                 QStringLiteral("  YouTube retry with missing PO-token formats enabled"),

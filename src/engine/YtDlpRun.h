@@ -2,6 +2,8 @@
 
 #include "ProcessRunner.h"
 
+#include "cookies/CookieSource.h"
+
 #include <QStringList>
 
 #include <chrono>
@@ -21,6 +23,7 @@ struct Attempt
 {
     bool allowMissingPOT = false;      // YouTube's fallback for formats without a token
     std::optional<QString> bundlePath; // the certificate bundle in use, if any
+    CookieSource cookies;              // every attempt of a run takes the same
 };
 
 enum class StderrLog
@@ -32,6 +35,7 @@ enum class StderrLog
 struct Request
 {
     QString ytdlp; // the program
+    CookieSource cookies;
     std::function<QStringList(const Attempt &)> arguments;
     std::optional<std::chrono::milliseconds> timeLimit;
     LineCallback onLine;
@@ -52,6 +56,9 @@ struct Outcome
 
 // yt-dlp's path, or nothing after putting the item in error.
 std::optional<QString> findOrFail(DownloadItem &item);
+// False after putting the item in error when the cookies file cannot be
+// used as it is (yt-dlp would print its lines, values and all).
+bool cookiesUsable(DownloadItem &item, const CookieSource &cookies);
 // Nothing when the item went away during the runs.
 QCoro::Task<std::optional<Outcome>> runWithRetries(DownloadItem *item, Request request);
 

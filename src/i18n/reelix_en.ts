@@ -396,6 +396,86 @@ then press Add.</translation>
         <source>Drop to add to the list</source>
         <translation>Drop to add to the list</translation>
     </message>
+    <message id="menu.cookies">
+        <source>Cookies…</source>
+        <translation>Cookies…</translation>
+    </message>
+    <message id="cookies.title">
+        <source>Cookies</source>
+        <translation>Cookies</translation>
+    </message>
+    <message id="cookies.use_from">
+        <source>Use cookies from:</source>
+        <translation>Use cookies from:</translation>
+    </message>
+    <message id="cookies.none">
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message id="cookies.file">
+        <source>A cookies.txt file…</source>
+        <translation>A cookies.txt file…</translation>
+    </message>
+    <message id="cookies.file_title">
+        <source>Choose a cookies.txt file</source>
+        <translation>Choose a cookies.txt file</translation>
+    </message>
+    <message id="cookies.explain">
+        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser's name or the file's path, never a cookie.</source>
+        <translation>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser's name or the file's path, never a cookie.</translation>
+    </message>
+    <message id="cookies.none_found">
+        <source>No browser found on this machine: use a cookies.txt file exported from your browser.</source>
+        <translation>No browser found on this machine: use a cookies.txt file exported from your browser.</translation>
+    </message>
+    <message id="cookies.done">
+        <source>Done</source>
+        <translation>Done</translation>
+    </message>
+    <message id="action.use_cookies_from">
+        <source>Use cookies from %1</source>
+        <translation>Use cookies from %1</translation>
+    </message>
+    <message id="action.use_cookies">
+        <source>Use cookies from…</source>
+        <translation>Use cookies from…</translation>
+    </message>
+    <message id="error.sign_in_required">
+        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser's cookies.</source>
+        <translation>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser's cookies.</translation>
+    </message>
+    <message id="error.sign_in_expired">
+        <source>Your %1 session may have expired — open the site in %1, sign in, then retry.</source>
+        <translation>Your %1 session may have expired — open the site in %1, sign in, then retry.</translation>
+    </message>
+    <message id="error.sign_in_file_expired">
+        <source>The cookies in %1 may have expired — sign in to the site in your browser, export the cookies again, then retry.</source>
+        <translation>The cookies in %1 may have expired — sign in to the site in your browser, export the cookies again, then retry.</translation>
+    </message>
+    <message id="error.cookies_not_found">
+        <source>No %1 cookies were found: the browser or its profile is gone. Choose another one in Tools ▸ Cookies…, then retry.</source>
+        <translation>No %1 cookies were found: the browser or its profile is gone. Choose another one in Tools ▸ Cookies…, then retry.</translation>
+    </message>
+    <message id="error.cookies_locked">
+        <source>%1 keeps its cookies locked while it runs. Close %1, then retry.</source>
+        <translation>%1 keeps its cookies locked while it runs. Close %1, then retry.</translation>
+    </message>
+    <message id="error.cookies_keyring">
+        <source>%1's cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
+        <translation>%1's cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</translation>
+    </message>
+    <message id="error.cookies_unreadable">
+        <source>Reelix could not read %1's cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
+        <translation>Reelix could not read %1's cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</translation>
+    </message>
+    <message id="error.cookies_file_missing">
+        <source>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</source>
+        <translation>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</translation>
+    </message>
+    <message id="error.cookies_file_unreadable">
+        <source>The cookies file %1 cannot be read: export it again from your browser in the Netscape cookies.txt format, then retry.</source>
+        <translation>The cookies file %1 cannot be read: export it again from your browser in the Netscape cookies.txt format, then retry.</translation>
+    </message>
     <message id="tools.http_status">
         <source>The server answered HTTP %1</source>
         <translation>The server answered HTTP %1</translation>

@@ -396,6 +396,86 @@ puis appuyez sur Ajouter.</translation>
         <source>Drop to add to the list</source>
         <translation>Déposer pour ajouter à la liste</translation>
     </message>
+    <message id="menu.cookies">
+        <source>Cookies…</source>
+        <translation>Cookies…</translation>
+    </message>
+    <message id="cookies.title">
+        <source>Cookies</source>
+        <translation>Cookies</translation>
+    </message>
+    <message id="cookies.use_from">
+        <source>Use cookies from:</source>
+        <translation>Utiliser les cookies de :</translation>
+    </message>
+    <message id="cookies.none">
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message id="cookies.file">
+        <source>A cookies.txt file…</source>
+        <translation>Un fichier cookies.txt…</translation>
+    </message>
+    <message id="cookies.file_title">
+        <source>Choose a cookies.txt file</source>
+        <translation>Choisir un fichier cookies.txt</translation>
+    </message>
+    <message id="cookies.explain">
+        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser's name or the file's path, never a cookie.</source>
+        <translation>Les sites qui demandent d'être connecté (vérification de l'âge, vidéos réservées aux membres, « pas un robot ») laissent entrer Reelix avec les cookies d'un navigateur où vous êtes connecté. Reelix ne garde que le nom du navigateur ou le chemin du fichier, jamais un cookie.</translation>
+    </message>
+    <message id="cookies.none_found">
+        <source>No browser found on this machine: use a cookies.txt file exported from your browser.</source>
+        <translation>Aucun navigateur trouvé sur cette machine : utilisez un fichier cookies.txt exporté depuis votre navigateur.</translation>
+    </message>
+    <message id="cookies.done">
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message id="action.use_cookies_from">
+        <source>Use cookies from %1</source>
+        <translation>Utiliser les cookies de %1</translation>
+    </message>
+    <message id="action.use_cookies">
+        <source>Use cookies from…</source>
+        <translation>Utiliser les cookies de…</translation>
+    </message>
+    <message id="error.sign_in_required">
+        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser's cookies.</source>
+        <translation>Cette page demande d'être connecté. Connectez-vous au site dans votre navigateur, puis laissez Reelix utiliser ses cookies.</translation>
+    </message>
+    <message id="error.sign_in_expired">
+        <source>Your %1 session may have expired — open the site in %1, sign in, then retry.</source>
+        <translation>Votre session %1 a peut-être expiré — ouvrez le site dans %1, connectez-vous, puis réessayez.</translation>
+    </message>
+    <message id="error.sign_in_file_expired">
+        <source>The cookies in %1 may have expired — sign in to the site in your browser, export the cookies again, then retry.</source>
+        <translation>Les cookies de %1 ont peut-être expiré — connectez-vous au site dans votre navigateur, exportez à nouveau les cookies, puis réessayez.</translation>
+    </message>
+    <message id="error.cookies_not_found">
+        <source>No %1 cookies were found: the browser or its profile is gone. Choose another one in Tools ▸ Cookies…, then retry.</source>
+        <translation>Aucun cookie de %1 trouvé : le navigateur ou son profil n'existe plus. Choisissez-en un autre dans Outils ▸ Cookies…, puis réessayez.</translation>
+    </message>
+    <message id="error.cookies_locked">
+        <source>%1 keeps its cookies locked while it runs. Close %1, then retry.</source>
+        <translation>%1 verrouille ses cookies tant qu'il est ouvert. Fermez %1, puis réessayez.</translation>
+    </message>
+    <message id="error.cookies_keyring">
+        <source>%1's cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
+        <translation>Les cookies de %1 n'ont pas pu être déchiffrés : le trousseau du système n'est pas disponible. Déverrouillez-le (ouvrez votre session) ou utilisez un fichier cookies.txt, puis réessayez.</translation>
+    </message>
+    <message id="error.cookies_unreadable">
+        <source>Reelix could not read %1's cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
+        <translation>Reelix n'a pas pu lire les cookies de %1. Fermez %1 et réessayez, ou choisissez une autre source dans Outils ▸ Cookies….</translation>
+    </message>
+    <message id="error.cookies_file_missing">
+        <source>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</source>
+        <translation>Le fichier de cookies %1 n'existe plus. Choisissez-le à nouveau dans Outils ▸ Cookies…, puis réessayez.</translation>
+    </message>
+    <message id="error.cookies_file_unreadable">
+        <source>The cookies file %1 cannot be read: export it again from your browser in the Netscape cookies.txt format, then retry.</source>
+        <translation>Le fichier de cookies %1 est illisible : exportez-le à nouveau depuis votre navigateur au format Netscape cookies.txt, puis réessayez.</translation>
+    </message>
     <message id="tools.http_status">
         <source>The server answered HTTP %1</source>
         <translation>Le serveur a répondu HTTP %1</translation>

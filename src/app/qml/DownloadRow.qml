@@ -146,7 +146,9 @@ Rectangle {
                     color: row.status === Download.Error ? Theme.dangerText : Theme.textDim
                     font.pixelSize: Theme.fontSmall
                     elide: Text.ElideRight
-                    maximumLineCount: 1
+                    // What to do about a sign-in wall or the cookies reads in full.
+                    wrapMode: row.item.errorKind === Download.Other ? Text.NoWrap : Text.WordWrap
+                    maximumLineCount: row.item.errorKind === Download.Other ? 1 : 2
                     // The whole error, however long, on hover.
                     HoverHandler { id: errorHover }
                     // Made on first hover: a tooltip in every row costs the list its speed.
@@ -315,6 +317,19 @@ Rectangle {
                 visible: row.status === Download.Cancelled || row.status === Download.Error
                 anchors.verticalCenter: parent.verticalCenter
                 spacing: 4
+                // Made only at a sign-in wall: the browsers are looked for then.
+                Loader {
+                    active: row.item.errorKind === Download.NeedsSignIn && !BrowserCookies.inUse
+                            && BrowserCookies.browsers.length > 0
+                    visible: active
+                    anchors.verticalCenter: parent.verticalCenter
+                    sourceComponent: SignInButton {}
+                    onLoaded: {
+                        const offer = item as SignInButton
+                        offer.download = row.item
+                        offer.manager = row.manager
+                    }
+                }
                 IconButton {
                     objectName: "copyErrorButton"
                     visible: row.status === Download.Error

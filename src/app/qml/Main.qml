@@ -42,6 +42,8 @@ ApplicationWindow {
         stopQuestion.open()
     }
 
+    CookieDialog { id: cookieDialog }
+
     StopQuestion {
         id: stopQuestion
         onStopAndCheck: {
@@ -93,6 +95,11 @@ ApplicationWindow {
                 checkable: true
                 checked: window.app.clipboardOffers
                 onToggled: window.app.clipboardOffers = checked
+            }
+            Action {
+                objectName: "cookiesAction"
+                text: qsTrId("menu.cookies")
+                onTriggered: cookieDialog.open()
             }
             MenuSeparator {
                 contentItem: Rectangle { implicitHeight: 1; color: Theme.menuLine }

@@ -14,6 +14,7 @@
 #include "platform/UserDefaults.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
@@ -82,6 +83,26 @@ void fillList(DownloadManager *manager)
                        "(caused by <HTTPError 403>); "
                        "please report this issue if you think it is a mistake"));
     manager->insertItem(failed);
+    DownloadItem *signIn = item(QStringLiteral("Age-restricted trailer"), DownloadStatus::Error);
+    signIn->setErrorMessage(qtTrId("error.sign_in_required"), ErrorKind::NeedsSignIn);
+    manager->insertItem(signIn);
+}
+
+// Browsers as they lie in a home folder, for the cookie setting to find:
+// Firefox with two profiles, and Chromium.
+void stageBrowsers(const QString &home)
+{
+    const QString firefox = home + QStringLiteral("/.mozilla/firefox");
+    for (const QString &path : {firefox + QStringLiteral("/k2x7.default-release/cookies.sqlite"),
+                                firefox + QStringLiteral("/p9q1.work/cookies.sqlite"),
+                                home + QStringLiteral("/.config/chromium/Default/Cookies")}) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile(path).open(QIODevice::WriteOnly);
+    }
+    QFile ini(firefox + QStringLiteral("/profiles.ini"));
+    if (ini.open(QIODevice::WriteOnly))
+        ini.write("[Profile0]\nName=default-release\nIsRelative=1\nPath=k2x7.default-release\n\n"
+                  "[Profile1]\nName=work\nIsRelative=1\nPath=p9q1.work\n");
 }
 
 // The banner, the picker and the focused input over the filled list.
@@ -135,6 +156,25 @@ bool menuShots(Shell &shell)
     return ok;
 }
 
+// The sign-in row's browser chooser, and the cookie setting's dialog.
+bool cookieShots(Shell &shell)
+{
+    bool ok = true;
+    if (QQuickItem *chooser = shell.find(QStringLiteral("signInChooser"))) {
+        QMetaObject::invokeMethod(chooser, "clicked");
+        ok &= save(*shell.window, QStringLiteral("main-sign-in-chooser"));
+        QTest::keyClick(shell.window, Qt::Key_Escape);
+    } else {
+        std::fprintf(stderr, "no sign-in chooser found\n");
+        ok = false;
+    }
+    QObject *dialog = shell.window->findChild<QObject *>(QStringLiteral("cookieDialog"));
+    QMetaObject::invokeMethod(dialog, "open");
+    ok &= save(*shell.window, QStringLiteral("cookies-dialog"));
+    QMetaObject::invokeMethod(dialog, "close");
+    return ok;
+}
+
 // Feedback over the filled list: keyboard focus, a repeated address, the
 // whole error on hover, the question before updates.
 bool feedbackShots(Shell &shell)
@@ -154,6 +194,7 @@ bool feedbackShots(Shell &shell)
         }
     }
     QTest::mouseMove(shell.window, QPoint(5, 300));
+    ok &= cookieShots(shell);
     QObject *question = shell.window->findChild<QObject *>(QStringLiteral("stopQuestion"));
     question->setProperty("running", 2);
     QMetaObject::invokeMethod(question, "open");
@@ -226,6 +267,7 @@ bool logShots()
 int main(int argc, char *argv[])
 {
     const PrivateHome home(QStringLiteral("reelix-screens"));
+    stageBrowsers(home.path());
     // No system folders: the machine's own tools would turn every first-start
     // shot into the found-on-the-system one, which is staged by itself.
     qputenv("REELIX_TOOL_SEARCH_PATH", QByteArray());

@@ -1,0 +1,100 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Dialogs
+import QtQuick.Layouts
+import Reelix
+
+// The cookie setting on its own: "None", each browser found here (and its
+// profiles when it has several), or a cookies.txt file. Any window can host it.
+ColumnLayout {
+    id: setting
+    objectName: "cookieSetting"
+    spacing: 4
+
+    Component.onCompleted: BrowserCookies.refresh()
+
+    Text {
+        Layout.bottomMargin: 6
+        text: qsTrId("cookies.use_from")
+        color: Theme.textPrimary
+        font.pixelSize: Theme.fontLarge
+        font.weight: Font.DemiBold
+    }
+
+    component Choice: PlainButton {
+        id: choice
+        property bool chosen: false
+        property bool indented: false
+        Layout.fillWidth: true
+        implicitHeight: 30
+        focusRadius: Theme.radiusSmall
+        leftPadding: indented ? 30 : 8
+        rightPadding: 8
+        background: Rectangle {
+            radius: Theme.radiusSmall
+            color: choice.hovered ? Theme.surfaceHover : "transparent"
+        }
+        contentItem: RowLayout {
+            spacing: 10
+            Rectangle {
+                Layout.preferredWidth: 14
+                Layout.preferredHeight: 14
+                radius: 7
+                color: "transparent"
+                border.width: choice.chosen ? 4 : 1.5
+                border.color: choice.chosen ? Theme.accent : Theme.textMuted
+            }
+            Text {
+                Layout.fillWidth: true
+                text: choice.text
+                color: choice.chosen ? Theme.textBright : Theme.textSecondary
+                font.pixelSize: Theme.fontNormal
+                elide: Text.ElideMiddle
+            }
+        }
+    }
+
+    Repeater {
+        model: BrowserCookies.choices
+        delegate: Choice {
+            required property var modelData
+            required property int index
+            objectName: "cookieChoice"
+            text: modelData.label
+            indented: modelData.profile
+            chosen: BrowserCookies.current === index
+            onClicked: BrowserCookies.choose(index)
+        }
+    }
+    Text {
+        objectName: "noBrowserFound"
+        visible: BrowserCookies.choices.length <= 1
+        Layout.fillWidth: true
+        Layout.leftMargin: 8
+        text: qsTrId("cookies.none_found")
+        color: Theme.textDim
+        font.pixelSize: Theme.fontSmall
+        wrapMode: Text.WordWrap
+    }
+    Choice {
+        objectName: "cookieFileChoice"
+        text: BrowserCookies.file.length > 0 ? BrowserCookies.file : qsTrId("cookies.file")
+        chosen: BrowserCookies.current < 0
+        onClicked: fileDialog.open()
+    }
+    Text {
+        Layout.fillWidth: true
+        Layout.topMargin: 10
+        text: qsTrId("cookies.explain")
+        color: Theme.textFaint
+        font.pixelSize: Theme.fontSmall
+        wrapMode: Text.WordWrap
+    }
+
+    FileDialog {
+        id: fileDialog
+        title: qsTrId("cookies.file_title")
+        nameFilters: ["cookies.txt (*.txt)", "* (*)"]
+        onAccepted: BrowserCookies.chooseFile(selectedFile)
+    }
+}

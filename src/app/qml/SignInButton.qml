@@ -1,0 +1,64 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls.Basic
+import Reelix
+
+// Offered by a row that ended at a sign-in wall while no cookies are in use
+// and a browser was found: use the default browser's cookies (Firefox
+// first) and try again; the chevron picks another browser.
+Row {
+    id: offer
+    objectName: "signInOffer"
+    property DownloadItem download
+    property DownloadManager manager
+    readonly property var browsers: BrowserCookies.browsers
+    spacing: 2
+
+    function use(choice: int) {
+        BrowserCookies.choose(choice)
+        offer.manager.retry(offer.download)
+    }
+
+    component Pill: PlainButton {
+        id: pill
+        anchors.verticalCenter: parent.verticalCenter
+        leftPadding: 10; rightPadding: 10; topPadding: 5; bottomPadding: 5
+        focusRadius: height / 2
+        background: Rectangle {
+            radius: height / 2
+            color: pill.hovered ? Theme.accentMid : Theme.accentDeep
+        }
+    }
+    Pill {
+        id: useButton
+        objectName: "signInButton"
+        text: offer.browsers.length > 0 ? qsTrId("action.use_cookies_from").arg(offer.browsers[0].label) : ""
+        contentItem: Row {
+            spacing: 5
+            Icon { name: "person.crop.circle"; size: 10; color: Theme.textBright; anchors.verticalCenter: parent.verticalCenter }
+            Text { text: useButton.text; font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold; color: Theme.textBright }
+        }
+        onClicked: offer.use(offer.browsers[0].choice)
+    }
+    Pill {
+        id: more
+        objectName: "signInChooser"
+        visible: offer.browsers.length > 1
+        tip: qsTrId("action.use_cookies")
+        contentItem: Icon { name: "chevron.down"; size: 9; color: Theme.textBright }
+        onClicked: chooser.popup(more, 0, more.height + 4)
+    }
+    AppMenu {
+        id: chooser
+        Instantiator {
+            model: offer.browsers
+            delegate: Action {
+                required property var modelData
+                text: qsTrId("action.use_cookies_from").arg(modelData.label)
+                onTriggered: offer.use(modelData.choice)
+            }
+            onObjectAdded: (index, object) => chooser.insertAction(index, object)
+            onObjectRemoved: (index, object) => chooser.removeAction(object)
+        }
+    }
+}

@@ -14,6 +14,7 @@ struct CliOptions
         Info,
         Tools,
         Certs,
+        History,
         Help,
         Version
     };

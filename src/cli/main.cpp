@@ -2,6 +2,7 @@
 // display and for scripts.
 #include "CliOptions.h"
 #include "DownloadCommand.h"
+#include "HistoryCommand.h"
 #include "Terminal.h"
 #include "ToolsCommand.h"
 
@@ -45,6 +46,9 @@ int main(int argc, char *argv[])
         std::fputs(text.toLocal8Bit().constData(), stdout);
         return 0;
     }
+
+    if (options.command == CliOptions::Command::History)
+        return HistoryCommand::run(options);
 
     // A stop signal becomes an event: every child is stopped and the summary printed.
     StopSignals stopSignals;

@@ -24,6 +24,12 @@ void SavedInfo::drop()
     m_path.clear();
 }
 
+void SavedInfo::adopt(const QString &path)
+{
+    drop();
+    m_path = path;
+}
+
 bool SavedInfo::write(const QString &path, const QByteArray &json)
 {
     // The JSON may carry the page's cookies and signed addresses.

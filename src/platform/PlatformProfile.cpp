@@ -219,6 +219,7 @@ PlatformProfile PlatformProfile::linuxProfile(const QString &home, const QProces
         xdgFolder(env, QStringLiteral("XDG_STATE_HOME"), home, QStringLiteral(".local/state"));
     p.toolDirectory = data + QStringLiteral("/Reelix/bin");
     p.certificatesDirectory = data + QStringLiteral("/Reelix/certs");
+    p.dataDirectory = data + QStringLiteral("/Reelix");
     p.logFile = state + QStringLiteral("/Reelix/Reelix.log");
     QString movies = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
     if (movies.isEmpty() || !movies.startsWith(home))
@@ -239,6 +240,7 @@ PlatformProfile PlatformProfile::macOSProfile(const QString &home, const QProces
     const QString support = home + QStringLiteral("/Library/Application Support/Reelix");
     p.toolDirectory = support + QStringLiteral("/bin");
     p.certificatesDirectory = support + QStringLiteral("/certs");
+    p.dataDirectory = support;
     p.logFile = home + QStringLiteral("/Library/Logs/Reelix/Reelix.log");
     p.defaultDownloadFolder = home + QStringLiteral("/Movies/Reelix");
     p.keychains = {QStringLiteral("/System/Library/Keychains/SystemRootCertificates.keychain"),

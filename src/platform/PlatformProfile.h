@@ -31,6 +31,7 @@ struct PlatformProfile
     QString toolDirectory;         // our own copies of yt-dlp, ffmpeg, node
     QString certificatesDirectory; // ca-bundle.pem lives here
     QString logFile;               // the debug log
+    QString dataDirectory;         // the download list and history
     QString defaultDownloadFolder;
 
     // macOS certificate export: the keychain tool and the keychains it reads.

@@ -11,6 +11,7 @@
 #include "log/Logger.h"
 #include "platform/PrivateHome.h"
 #include "platform/UserDefaults.h"
+#include "store/QueueStore.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -104,7 +105,8 @@ void fillList(DownloadManager *manager)
 // shows it after its start-up check (tools missing: setup).
 struct Shell
 {
-    ReelixApp app{std::make_unique<StagedChecker>()};
+    explicit Shell(QueueStore *store = nullptr) : app(std::make_unique<StagedChecker>(), store) {}
+    ReelixApp app;
     QQmlApplicationEngine engine;
     QQuickWindow *window = ViewProbe::openMain(engine, app);
 
@@ -219,6 +221,80 @@ bool mainViewShots()
     ok &= listShots(shell);
     ok &= menuShots(shell);
     ok &= feedbackShots(shell);
+    return ok;
+}
+
+// A history of finished downloads; some of their files are still there.
+void fillHistory(HistoryModel &history, const QString &folder)
+{
+    const QList<std::tuple<QString, QString, qint64, DownloadFormat>> entries{
+        {QStringLiteral("Rooftop concert"), QStringLiteral("videos.example.org"), 734003200,
+         DownloadFormat::Video},
+        {QStringLiteral("Podcast episode 12"), QStringLiteral("podcasts.example.net"), 48200000,
+         DownloadFormat::Audio},
+        {QStringLiteral("Northern lights over the fjord, a long title that goes on and on"),
+         QStringLiteral("videos.example.org"), 210700000, DownloadFormat::Video},
+        {QStringLiteral("Jazz concert in the park"), QStringLiteral("stream.example.com"),
+         1520000000, DownloadFormat::Video},
+        {QStringLiteral("Cooking class"), QStringLiteral("videos.example.org"), 96000000,
+         DownloadFormat::Video}};
+    QDateTime when(QDate(2026, 3, 14), QTime(18, 30));
+    for (int i = int(entries.size()) - 1; i >= 0; --i) {
+        const auto &[title, site, bytes, format] = entries.at(i);
+        HistoryRecord r;
+        r.id = QString::number(i);
+        r.title = title;
+        r.site = site;
+        r.url = QStringLiteral("https://") + site + QStringLiteral("/watch/") + r.id;
+        r.format = format;
+        r.fileBytes = bytes;
+        r.filePath = folder + QLatin1Char('/') + title +
+                     (format == DownloadFormat::Audio ? QStringLiteral(".mp3") : QStringLiteral(".mp4"));
+        if (i != 3) // one file was moved away since
+            QFile(r.filePath).open(QIODevice::WriteOnly);
+        r.finished = when.addDays(-i).addSecs(-3600 * i);
+        history.record(r);
+    }
+}
+
+// The history view, searched, and the preferences window; a list that could
+// not be read.
+bool storeShots()
+{
+    QFile::remove(QueueStore::defaultPath());
+    QueueStore store;
+    fillHistory(*store.history(), QDir::homePath());
+    Shell shell(&store);
+    if (!shell.showMain())
+        return false;
+    shell.view()->setProperty("showingHistory", true);
+    bool ok = save(*shell.window, QStringLiteral("history"));
+    store.history()->setSearch(QStringLiteral("concert"));
+    ok &= save(*shell.window, QStringLiteral("history-search"));
+    store.history()->setSearch(QStringLiteral("nothing like this"));
+    ok &= save(*shell.window, QStringLiteral("history-no-match"));
+    store.history()->setSearch(QString());
+    UserDefaults::setValue(QStringLiteral("autoStart"), true);
+    UserDefaults::setValue(QStringLiteral("maxConcurrentDownloads"), 3);
+    QMetaObject::invokeMethod(shell.window, "openPreferences");
+    for (QWindow *w : QGuiApplication::topLevelWindows()) {
+        if (w->objectName() == QStringLiteral("preferencesWindow") && w->isVisible()) {
+            ok &= save(*qobject_cast<QQuickWindow *>(w), QStringLiteral("preferences"));
+            w->close();
+        }
+    }
+    UserDefaults::remove(QStringLiteral("autoStart"));
+    UserDefaults::remove(QStringLiteral("maxConcurrentDownloads"));
+    store.finish();
+    QFile::remove(QueueStore::defaultPath());
+    QFile garbage(QueueStore::defaultPath());
+    if (garbage.open(QIODevice::WriteOnly))
+        garbage.write(QByteArray(64, '#'));
+    garbage.close();
+    QueueStore unreadable;
+    Shell again(&unreadable);
+    ok &= again.showMain() && save(*again.window, QStringLiteral("main-list-set-aside"));
+    unreadable.finish();
     return ok;
 }
 
@@ -357,7 +433,7 @@ int main(int argc, char *argv[])
     for (const QLocale::Language language : {QLocale::English, QLocale::French}) {
         Localization::install(QLocale(language));
         g_language = language == QLocale::French ? QStringLiteral("fr") : QStringLiteral("en");
-        ok &= mainViewShots() & setupShots() & logShots();
+        ok &= mainViewShots() & setupShots() & logShots() & storeShots();
     }
     return ok ? 0 : 1;
 }

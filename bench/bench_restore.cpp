@@ -43,7 +43,7 @@ void writeList(int count, const QString &folder)
         item->setTitle(QString("A video with a fairly long title, number %1").arg(i));
         item->setThumbnailURL(QString("https://videos.example/thumb/%1.jpg").arg(i));
         item->setFormats({{"137", "1080p", 1080}, {"136", "720p", 720}, {"135", "480p", 480}});
-        item->setStatus(i % 10 == 0 ? DownloadStatus::Ready
+        item->setStatus(i % 10 == 0   ? DownloadStatus::Ready
                         : i % 25 == 1 ? DownloadStatus::Error
                                       : DownloadStatus::Done);
         if (item->status() == DownloadStatus::Done) {

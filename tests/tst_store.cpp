@@ -76,8 +76,9 @@ private slots:
         }
         const QStringList aside = QDir(m_dir.path()).entryList({"downloads.sqlite.*-*"});
         QCOMPARE(aside.filter(QRegularExpression("\\d$")).size(), 1);
-        QCOMPARE(readText(m_dir.filePath(aside.filter(QRegularExpression("\\d$")).first())).toUtf8(),
-                 before);
+        QCOMPARE(
+            readText(m_dir.filePath(aside.filter(QRegularExpression("\\d$")).first())).toUtf8(),
+            before);
         QueueStore again(path());
         DownloadManager manager;
         again.restoreInto(manager);

@@ -16,9 +16,9 @@ bool InstanceGate::claim()
         return true;
     // The object first, so that addresses sent the moment the name is ours arrive.
     bus.registerObject(kPath, this, QDBusConnection::ExportScriptableSlots);
-    const auto reply = bus.interface()->registerService(
-        kService, QDBusConnectionInterface::DontQueueService,
-        QDBusConnectionInterface::DontAllowReplacement);
+    const auto reply =
+        bus.interface()->registerService(kService, QDBusConnectionInterface::DontQueueService,
+                                         QDBusConnectionInterface::DontAllowReplacement);
     if (reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered)
         return true;
     bus.unregisterObject(kPath);
@@ -27,8 +27,8 @@ bool InstanceGate::claim()
 
 bool InstanceGate::handOver(const QStringList &addresses)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService,
-                                                       QStringLiteral("AddAddresses"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("AddAddresses"));
     call << addresses;
     const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 10000);
     return reply.type() == QDBusMessage::ReplyMessage;

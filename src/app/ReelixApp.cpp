@@ -26,8 +26,7 @@ bool allToolsExecutable(const QStringList &paths)
 
 } // namespace
 
-ReelixApp::ReelixApp(std::unique_ptr<DependencyChecker> checker, QueueStore *store,
-                     QObject *parent)
+ReelixApp::ReelixApp(std::unique_ptr<DependencyChecker> checker, QueueStore *store, QObject *parent)
     : QObject(parent),
       m_checker(checker ? std::move(checker) : std::make_unique<DependencyChecker>()),
       m_store(store)

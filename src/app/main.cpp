@@ -75,10 +75,11 @@ int main(int argc, char *argv[])
     QueueStore store;
     ReelixApp shell({}, &store);
     shell.addAddresses(addresses);
-    QObject::connect(&gate, &InstanceGate::addressesReceived, &shell, [&shell](const QStringList &a) {
-        shell.addAddresses(a);
-        emit shell.raiseRequested();
-    });
+    QObject::connect(&gate, &InstanceGate::addressesReceived, &shell,
+                     [&shell](const QStringList &a) {
+                         shell.addAddresses(a);
+                         emit shell.raiseRequested();
+                     });
     QQmlApplicationEngine engine;
     prepareEngine(engine);
     engine.setInitialProperties({{QStringLiteral("app"), QVariant::fromValue(&shell)}});

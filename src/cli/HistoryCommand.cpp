@@ -21,24 +21,23 @@ int run(const CliOptions &options)
     if (options.json) {
         QJsonArray list;
         for (const HistoryRecord &e : entries)
-            list.append(QJsonObject{{QStringLiteral("title"), e.title},
-                                    {QStringLiteral("site"), e.site},
-                                    {QStringLiteral("url"), e.url},
-                                    {QStringLiteral("format"), caseName(e.format)},
-                                    {QStringLiteral("file"), e.filePath},
-                                    {QStringLiteral("fileExists"), QFileInfo::exists(e.filePath)},
-                                    {QStringLiteral("size"), e.fileBytes},
-                                    {QStringLiteral("finished"),
-                                     e.finished.toString(Qt::ISODate)}});
+            list.append(
+                QJsonObject{{QStringLiteral("title"), e.title},
+                            {QStringLiteral("site"), e.site},
+                            {QStringLiteral("url"), e.url},
+                            {QStringLiteral("format"), caseName(e.format)},
+                            {QStringLiteral("file"), e.filePath},
+                            {QStringLiteral("fileExists"), QFileInfo::exists(e.filePath)},
+                            {QStringLiteral("size"), e.fileBytes},
+                            {QStringLiteral("finished"), e.finished.toString(Qt::ISODate)}});
         std::fputs(QJsonDocument(list).toJson(QJsonDocument::Compact).append('\n').constData(),
                    stdout);
         return 0;
     }
     for (const HistoryRecord &e : entries) {
         const QString size =
-            e.fileBytes > 0
-                ? QLocale().formattedDataSize(e.fileBytes, 1, QLocale::DataSizeSIFormat)
-                : QStringLiteral("-");
+            e.fileBytes > 0 ? QLocale().formattedDataSize(e.fileBytes, 1, QLocale::DataSizeSIFormat)
+                            : QStringLiteral("-");
         const QString line = e.finished.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")) +
                              QStringLiteral("  ") + size + QStringLiteral("  ") + e.site +
                              QStringLiteral("  ") + Terminal::printable(e.title) +

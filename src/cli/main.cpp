@@ -9,6 +9,7 @@
 #include "engine/Submission.h"
 #include "i18n/Localization.h"
 #include "platform/StopSignals.h"
+#include "store/QueueStore.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -58,6 +59,8 @@ int main(int argc, char *argv[])
         options.command == CliOptions::Command::Info) {
         const QStringList addresses = addressesFromText(
             options.readStdin ? readStandardInput() : options.addresses.join(QLatin1Char('\n')));
+        // A download the app was making when it ended is the app's to resume.
+        QueueStore::claimSavedWork();
         DownloadCommand command(options);
         QObject::connect(&stopSignals, &StopSignals::received, &command,
                          [&] { command.interrupt(); });

@@ -12,10 +12,10 @@ namespace AutoStart {
 
 enum class Choice
 {
-    Best,   // MP4, the highest resolution offered
+    Best,    // MP4, the highest resolution offered
     Max1080, // MP4, the highest at or below 1080p
-    Max720, // MP4, the highest at or below 720p
-    Audio   // MP3
+    Max720,  // MP4, the highest at or below 720p
+    Audio    // MP3
 };
 
 bool enabled();

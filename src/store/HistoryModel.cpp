@@ -28,9 +28,9 @@ QVariant HistoryModel::data(const QModelIndex &index, int role) const
     case SiteRole:
         return e.site;
     case SizeRole:
-        return e.fileBytes > 0 ? QLocale().formattedDataSize(e.fileBytes, 1,
-                                                             QLocale::DataSizeSIFormat)
-                               : QString();
+        return e.fileBytes > 0
+                   ? QLocale().formattedDataSize(e.fileBytes, 1, QLocale::DataSizeSIFormat)
+                   : QString();
     case DateRole:
         return QLocale().toString(e.finished.toLocalTime(), QLocale::ShortFormat);
     case FilePathRole:
@@ -43,9 +43,9 @@ QVariant HistoryModel::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> HistoryModel::roleNames() const
 {
-    return {{IdRole, "entryId"},      {UrlRole, "url"},         {FormatRole, "format"},
-            {TitleRole, "title"},     {SiteRole, "site"},       {SizeRole, "size"},
-            {DateRole, "date"},       {FilePathRole, "filePath"}, {FileExistsRole, "fileExists"}};
+    return {{IdRole, "entryId"},  {UrlRole, "url"},           {FormatRole, "format"},
+            {TitleRole, "title"}, {SiteRole, "site"},         {SizeRole, "size"},
+            {DateRole, "date"},   {FilePathRole, "filePath"}, {FileExistsRole, "fileExists"}};
 }
 
 bool HistoryModel::matches(const HistoryRecord &entry) const

@@ -63,10 +63,10 @@ struct RestoredItem
 {
     enum class Next
     {
-        Nothing,     // shown as it was
-        FetchInfo,   // its information run had not ended: it runs again
-        Download,    // its download resumes from its partial file
-        Convert      // its conversion starts again
+        Nothing,   // shown as it was
+        FetchInfo, // its information run had not ended: it runs again
+        Download,  // its download resumes from its partial file
+        Convert    // its conversion starts again
     };
     DownloadItem *item = nullptr;
     Next next = Next::Nothing;

@@ -103,8 +103,9 @@ bool QueueDatabase::migrate()
 void QueueDatabase::putAside(const QString &why)
 {
     m_db.close();
-    const QString aside = m_path + QLatin1Char('.') + why + QLatin1Char('-') +
-                          QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss"));
+    const QString aside =
+        m_path + QLatin1Char('.') + why + QLatin1Char('-') +
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss"));
     QFile::rename(m_path, aside);
     // The log and index files go with it: they belong to that file only.
     for (const char *suffix : {"-wal", "-shm"})
@@ -260,8 +261,8 @@ bool QueueDatabase::writeHistory(const HistoryRecord &r)
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("INSERT OR REPLACE INTO history (id, url, format, title, site, "
                              "file_path, file_bytes, finished) VALUES (?,?,?,?,?,?,?,?)"));
-    const QVariantList values{r.id,    r.url,      caseName(r.format), r.title,
-                              r.site,  r.filePath, r.fileBytes,        timeText(r.finished)};
+    const QVariantList values{r.id,   r.url,      caseName(r.format), r.title,
+                              r.site, r.filePath, r.fileBytes,        timeText(r.finished)};
     for (const QVariant &value : values)
         q.addBindValue(value);
     return exec(q, QStringLiteral("write history"));

@@ -9,11 +9,11 @@
 // Changes to write together, in one transaction.
 struct StoreBatch
 {
-    QList<ItemRecord> items;        // inserted or replaced
-    QStringList removedItems;       // ids
-    QList<HistoryRecord> history;   // inserted or replaced
-    QStringList removedHistory;     // ids
-    bool clearHistory = false;      // before the rest
+    QList<ItemRecord> items;      // inserted or replaced
+    QStringList removedItems;     // ids
+    QList<HistoryRecord> history; // inserted or replaced
+    QStringList removedHistory;   // ids
+    bool clearHistory = false;    // before the rest
 
     bool isEmpty() const
     {

@@ -224,3 +224,14 @@ QList<HistoryRecord> QueueStore::readHistory(const QString &path)
     QueueDatabase db(path);
     return db.openReadOnly() ? db.history() : QList<HistoryRecord>();
 }
+
+void QueueStore::claimSavedWork(const QString &path)
+{
+    QueueDatabase db(path);
+    if (!db.openReadOnly())
+        return;
+    QStringList ids;
+    for (const ItemRecord &r : db.items())
+        ids << r.id;
+    WorkFolder::claim(ids);
+}

@@ -50,6 +50,9 @@ public:
     // The history as saved in the file at `path`, read without changing it
     // (another Reelix may be writing it); nothing when there is none.
     static QList<HistoryRecord> readHistory(const QString &path = defaultPath());
+    // Claims the working folders of the items saved in the file at `path`
+    // without taking the list: another front end leaves them to the app.
+    static void claimSavedWork(const QString &path = defaultPath());
 
 signals:
     void noticeChanged();

@@ -248,8 +248,9 @@ void fillHistory(HistoryModel &history, const QString &folder)
         r.url = QStringLiteral("https://") + site + QStringLiteral("/watch/") + r.id;
         r.format = format;
         r.fileBytes = bytes;
-        r.filePath = folder + QLatin1Char('/') + title +
-                     (format == DownloadFormat::Audio ? QStringLiteral(".mp3") : QStringLiteral(".mp4"));
+        r.filePath =
+            folder + QLatin1Char('/') + title +
+            (format == DownloadFormat::Audio ? QStringLiteral(".mp3") : QStringLiteral(".mp4"));
         if (i != 3) // one file was moved away since
             QFile(r.filePath).open(QIODevice::WriteOnly);
         r.finished = when.addDays(-i).addSecs(-3600 * i);

@@ -199,15 +199,19 @@ Rectangle {
             Layout.fillWidth: true
             Layout.fillHeight: true
         }
+        // Made when shown (by file: Qt 6.4's Loader refuses bound inline components).
         Loader {
+            id: historyLoader
             objectName: "historyView"
-            active: view.showingHistory && view.store !== null
-            visible: active
+            readonly property bool wanted: view.showingHistory && view.store !== null
+            visible: wanted
             Layout.fillWidth: true
             Layout.fillHeight: true
-            sourceComponent: HistoryView {
-                history: view.store.history
-                manager: view.manager
+            onWantedChanged: {
+                if (wanted)
+                    setSource("HistoryView.qml", { history: view.store.history, manager: view.manager })
+                else
+                    source = ""
             }
         }
     }

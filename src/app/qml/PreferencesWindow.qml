@@ -83,6 +83,7 @@ Window {
             id: autoStart
             objectName: "autoStartSwitch"
             Layout.fillWidth: true
+            leftPadding: 0
             checked: settings.autoStart
             onToggled: settings.autoStart = checked
             indicator: Rectangle {

@@ -263,40 +263,42 @@ void fillHistory(HistoryModel &history, const QString &folder)
 bool storeShots()
 {
     QFile::remove(QueueStore::defaultPath());
-    QueueStore store;
-    fillHistory(*store.history(), QDir::homePath());
-    Shell shell(&store);
-    if (!shell.showMain())
-        return false;
-    shell.view()->setProperty("showingHistory", true);
-    bool ok = save(*shell.window, QStringLiteral("history"));
-    store.history()->setSearch(QStringLiteral("concert"));
-    ok &= save(*shell.window, QStringLiteral("history-search"));
-    store.history()->setSearch(QStringLiteral("nothing like this"));
-    ok &= save(*shell.window, QStringLiteral("history-no-match"));
-    store.history()->setSearch(QString());
-    UserDefaults::setValue(QStringLiteral("autoStart"), true);
-    UserDefaults::setValue(QStringLiteral("maxConcurrentDownloads"), 3);
-    QMetaObject::invokeMethod(shell.window, "openPreferences");
-    for (QWindow *w : QGuiApplication::topLevelWindows()) {
-        if (w->objectName() == QStringLiteral("preferencesWindow") && w->isVisible()) {
-            ok &= save(*qobject_cast<QQuickWindow *>(w), QStringLiteral("preferences"));
-            w->close();
+    bool ok = true;
+    {
+        QueueStore store;
+        fillHistory(*store.history(), QDir::homePath());
+        Shell shell(&store);
+        if (!shell.showMain())
+            return false;
+        shell.view()->setProperty("showingHistory", true);
+        ok &= save(*shell.window, QStringLiteral("history"));
+        QQuickItem *search = shell.find(QStringLiteral("historySearch"));
+        if (!search)
+            return false;
+        search->setProperty("text", QStringLiteral("concert"));
+        ok &= save(*shell.window, QStringLiteral("history-search"));
+        search->setProperty("text", QStringLiteral("nothing like this"));
+        ok &= save(*shell.window, QStringLiteral("history-no-match"));
+        search->setProperty("text", QString());
+        UserDefaults::setValue(QStringLiteral("autoStart"), true);
+        UserDefaults::setValue(QStringLiteral("maxConcurrentDownloads"), 3);
+        QMetaObject::invokeMethod(shell.window, "openPreferences");
+        for (QWindow *w : QGuiApplication::topLevelWindows()) {
+            if (w->objectName() == QStringLiteral("preferencesWindow") && w->isVisible()) {
+                ok &= save(*qobject_cast<QQuickWindow *>(w), QStringLiteral("preferences"));
+                w->close();
+            }
         }
+        UserDefaults::remove(QStringLiteral("autoStart"));
+        UserDefaults::remove(QStringLiteral("maxConcurrentDownloads"));
     }
-    UserDefaults::remove(QStringLiteral("autoStart"));
-    UserDefaults::remove(QStringLiteral("maxConcurrentDownloads"));
-    store.finish();
-    QFile::remove(QueueStore::defaultPath());
     QFile garbage(QueueStore::defaultPath());
     if (garbage.open(QIODevice::WriteOnly))
-        garbage.write(QByteArray(64, '#'));
+        garbage.write(QByteArray(4096, '#'));
     garbage.close();
     QueueStore unreadable;
-    Shell again(&unreadable);
-    ok &= again.showMain() && save(*again.window, QStringLiteral("main-list-set-aside"));
-    unreadable.finish();
-    return ok;
+    Shell shell(&unreadable);
+    return ok && shell.showMain() && save(*shell.window, QStringLiteral("main-list-set-aside"));
 }
 
 // One state of the setup view, staged by `prepare`.

@@ -112,7 +112,7 @@ Rectangle {
                         Text {
                             Layout.fillWidth: true
                             elide: Text.ElideRight
-                            text: [entry.site, entry.size, entry.date].filter(t => t.length > 0).join("  ·  ")
+                            text: entry.site + (entry.size.length > 0 ? "  ·  " + entry.size : "") + "  ·  " + entry.date
                                   + (entry.fileExists ? "" : "  ·  " + qsTrId("error.file_missing"))
                             color: entry.fileExists ? Theme.textFaint : Theme.dangerText
                             font.pixelSize: Theme.fontSmall

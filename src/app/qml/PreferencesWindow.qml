@@ -34,7 +34,7 @@ Window {
     }
 
     Shortcut {
-        sequences: [StandardKey.Cancel, StandardKey.Close]
+        sequences: ["Esc", "Ctrl+W"]
         onActivated: prefs.close()
     }
 

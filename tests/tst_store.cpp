@@ -1,5 +1,7 @@
+#include "fixtures/EngineHarness.h"
 #include "fixtures/TestMain.h"
 
+#include "engine/AutoStart.h"
 #include "engine/DownloadItem.h"
 #include "engine/DownloadManager.h"
 #include "i18n/Localization.h"
@@ -194,6 +196,51 @@ private slots:
         store.flush();
         QVERIFY(QueueStore::readHistory(path()).isEmpty());
         store.finish();
+    }
+
+    void cliListsTheHistory()
+    {
+        QFile::remove(QueueStore::defaultPath());
+        {
+            QueueStore store;
+            DownloadManager manager;
+            store.restoreInto(manager);
+            DownloadItem *done = item("http://127.0.0.1:9/clip", DownloadStatus::Done);
+            done->setFilePath(m_dir.filePath("clip.mp4"));
+            writeText(m_dir.filePath("clip.mp4"), "12345");
+            manager.insertItem(done);
+            emit manager.itemSettled(done);
+            store.finish();
+        }
+        const Harness::CliRun run = Harness::runCli({"history", "--json"});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject entry = run.json().at(0).toObject();
+        QCOMPARE(run.json().size(), 1);
+        QCOMPARE(entry.value("title").toString(), QString("Title of http://127.0.0.1:9/clip"));
+        QCOMPARE(entry.value("site").toString(), QString("127.0.0.1"));
+        QCOMPARE(entry.value("size").toInt(), 5);
+        QVERIFY(entry.value("fileExists").toBool());
+    }
+
+    void autoStartChoosesWithinTheLimit_data()
+    {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("picked");
+        QTest::newRow("best") << "best" << "2160";
+        QTest::newRow("up to 1080p") << "1080" << "1080";
+        QTest::newRow("up to 720p, none at 720") << "720" << "480";
+        QTest::newRow("unknown setting: best") << "" << "2160";
+    }
+
+    void autoStartChoosesWithinTheLimit()
+    {
+        QFETCH(QString, choice);
+        QFETCH(QString, picked);
+        const QList<VideoFormat> formats{
+            {"2160", "2160p", 2160}, {"1080", "1080p", 1080}, {"480", "480p", 480}};
+        QCOMPARE(AutoStart::pickFormat(formats, AutoStart::choiceFrom(choice)), picked);
+        QCOMPARE(AutoStart::pickFormat({{"only", "1440p", 1440}}, AutoStart::Choice::Max720),
+                 QString("only"));
     }
 };
 

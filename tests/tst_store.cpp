@@ -226,10 +226,14 @@ private slots:
     {
         QTest::addColumn<QString>("choice");
         QTest::addColumn<QString>("picked");
-        QTest::newRow("best") << "best" << "2160";
-        QTest::newRow("up to 1080p") << "1080" << "1080";
-        QTest::newRow("up to 720p, none at 720") << "720" << "480";
-        QTest::newRow("unknown setting: best") << "" << "2160";
+        QTest::newRow("best") << "best"
+                              << "2160";
+        QTest::newRow("up to 1080p") << "1080"
+                                     << "1080";
+        QTest::newRow("up to 720p, none at 720") << "720"
+                                                 << "480";
+        QTest::newRow("unknown setting: best") << ""
+                                               << "2160";
     }
 
     void autoStartChoosesWithinTheLimit()

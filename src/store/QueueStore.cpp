@@ -5,7 +5,7 @@
 #include "engine/WorkFolder.h"
 #include "platform/PlatformProfile.h"
 
-#include <QtConcurrent>
+#include <QSemaphore>
 
 namespace {
 
@@ -29,15 +29,14 @@ QueueStore::QueueStore(const QString &path, QObject *parent)
 
     QList<HistoryRecord> history;
     QString setAside;
-    auto db = m_db;
     // The first read is waited for: the list is shown as it was, or not at all.
-    QtConcurrent::run(&m_pool, [&] {
-        if (!db->open())
+    runAndWait([&](QueueDatabase &db) {
+        if (!db.open())
             return;
-        setAside = db->setAside();
-        m_saved = db->items();
-        history = db->history();
-    }).waitForFinished();
+        setAside = db.setAside();
+        m_saved = db.items();
+        history = db.history();
+    });
     m_history.reset(history);
     if (!setAside.isEmpty())
         m_notice = qtTrId("store.set_aside").arg(setAside);
@@ -197,7 +196,19 @@ void QueueStore::write()
 void QueueStore::flush()
 {
     write();
-    QtConcurrent::run(&m_pool, [] {}).waitForFinished();
+    runAndWait([](QueueDatabase &) {});
+}
+
+void QueueStore::runAndWait(const std::function<void(QueueDatabase &)> &job)
+{
+    // Not a QFuture: waiting on one may run the job on this thread, out of
+    // turn and away from the connection's thread.
+    QSemaphore done;
+    run([&](QueueDatabase &db) {
+        job(db);
+        done.release();
+    });
+    done.acquire();
 }
 
 void QueueStore::finish()

@@ -65,6 +65,7 @@ private:
     void markDirty(DownloadItem *item, bool soon);
     void write();
     void run(std::function<void(QueueDatabase &)> job);
+    void runAndWait(const std::function<void(QueueDatabase &)> &job);
 
     QThreadPool m_pool; // one thread: the database's connection lives there
     std::shared_ptr<QueueDatabase> m_db;

@@ -114,8 +114,11 @@ RestoredItem::Next nextStep(const ItemRecord &r, DownloadItem &item)
         item.setStatusMessage(QString());
         return Next::Convert;
     case DownloadStatus::Done:
+        // Said again at each start: the file may have come back meanwhile.
         if (!r.filePath.isEmpty() && !QFileInfo::exists(r.filePath))
             item.setErrorMessage(qtTrId("error.file_missing"));
+        else if (r.errorMessage == qtTrId("error.file_missing"))
+            item.setErrorMessage(QString());
         return Next::Nothing;
     default:
         return Next::Nothing;

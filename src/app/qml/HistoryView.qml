@@ -123,7 +123,7 @@ Rectangle {
                         symbol: "arrow.up.forward.square"
                         enabled: entry.fileExists
                         tip: qsTrId("history.open")
-                        onClicked: Qt.openUrlExternally("file://" + entry.filePath)
+                        onClicked: Qt.openUrlExternally("file://" + entry.filePath.split("/").map(encodeURIComponent).join("/"))
                     }
                     IconButton {
                         objectName: "historyReveal"

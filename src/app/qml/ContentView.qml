@@ -1,7 +1,6 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
-import QtQuick.Dialogs
 import QtQuick.Layouts
 import Reelix
 
@@ -78,8 +77,9 @@ Rectangle {
             urlText = Desktop.clipboardText()
     }
 
-    FolderDialog {
+    FolderPicker {
         id: folderDialog
+        objectName: "folderPicker"
         title: qsTrId("folder.picker.title")
         acceptLabel: qsTrId("folder.picker.choose")
         currentFolder: view.manager.downloadFolderURL

@@ -1,4 +1,3 @@
-pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
@@ -136,6 +135,7 @@ Rectangle {
                     ]
                 }
                 Text {
+                    id: detailMessage
                     objectName: "detailMessage"
                     // A finished download can carry a note (another height than chosen).
                     visible: row.status === Download.Downloading || row.status === Download.Converting
@@ -149,10 +149,15 @@ Rectangle {
                     maximumLineCount: 1
                     // The whole error, however long, on hover.
                     HoverHandler { id: errorHover }
-                    Tip {
-                        objectName: "errorTip"
-                        visible: errorHover.hovered && row.status === Download.Error
-                        text: row.item.errorMessage
+                    // Made on first hover: a tooltip in every row costs the list its speed.
+                    Loader {
+                        active: errorHover.hovered && row.status === Download.Error
+                        sourceComponent: Tip { objectName: "errorTip"; visible: true }
+                        // The tooltip belongs to the message, not to its loader.
+                        onLoaded: {
+                            item.parent = parent;
+                            (item as Tip).text = Qt.binding(() => row.item.errorMessage)
+                        }
                     }
                 }
                 Text {
@@ -204,22 +209,14 @@ Rectangle {
             }
         }
 
-        QualityMenu {
-            id: formatMenu
-            objectName: "formatMenu"
-            visible: row.status === Download.Ready && row.item.formats.length > 0
+        // Made only while a choice is possible: a menu in every row would make
+        // a long list slow to appear.
+        Loader {
+            active: row.status === Download.Ready && row.item.formats.length > 0
+            visible: active
             Layout.preferredWidth: 150
-            model: [{ label: qsTrId("quality.best"), id: "" }, ...row.item.formats]
-            currentIndex: {
-                const formats = row.item.formats
-                for (let i = 0; i < formats.length; ++i) {
-                    if (formats[i].id === row.item.selectedFormatID)
-                        return i + 1
-                }
-                return 0
-            }
-            onActivated: row.item.selectedFormatID = currentValue
-            Accessible.name: qsTrId("quality.best")
+            sourceComponent: QualityMenu { objectName: "formatMenu" }
+            onLoaded: (item as QualityMenu).download = row.item
         }
 
         Row {

@@ -12,9 +12,15 @@ AbstractButton {
     hoverEnabled: true
     Accessible.name: tip.length > 0 ? tip : text
     opacity: enabled ? 1 : 0.6
-    Tip {
-        visible: control.hovered && control.tip.length > 0
-        text: control.tip
+    // The tooltip is made on first hover: lists hold many buttons.
+    Loader {
+        active: control.hovered && control.tip.length > 0
+        sourceComponent: Tip { visible: true }
+        // The tooltip belongs to the button, not to its loader.
+        onLoaded: {
+            item.parent = control;
+            (item as Tip).text = Qt.binding(() => control.tip)
+        }
     }
     Rectangle {
         objectName: "keyboardFocusRing"

@@ -3,6 +3,7 @@
 // filled here, one PNG per state and language (name-en.png, name-fr.png).
 #include "Appearance.h"
 #include "ReelixApp.h"
+#include "Shots.h"
 #include "StagedChecker.h"
 #include "ViewProbe.h"
 
@@ -11,7 +12,6 @@
 #include "log/Logger.h"
 #include "platform/PrivateHome.h"
 #include "platform/UserDefaults.h"
-#include "store/QueueStore.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -27,24 +27,7 @@ Q_IMPORT_QML_PLUGIN(ReelixPlugin)
 
 namespace {
 
-QString g_out;
-QString g_language; // "en" or "fr", the suffix of every file
-
-void settle(int ms = 900)
-{
-    QTest::qWait(ms); // entrance animations and transitions finish
-}
-
-bool save(QQuickWindow &window, const QString &name)
-{
-    settle();
-    const QImage image = window.grabWindow();
-    const QString path =
-        g_out + QLatin1Char('/') + name + QLatin1Char('-') + g_language + QStringLiteral(".png");
-    const bool ok = image.save(path);
-    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
-    return ok;
-}
+using namespace Shots;
 
 DownloadItem *item(const QString &title, DownloadStatus status,
                    DownloadFormat format = DownloadFormat::Video)
@@ -100,36 +83,6 @@ void fillList(DownloadManager *manager)
                        "please report this issue if you think it is a mistake"));
     manager->insertItem(failed);
 }
-
-// The real window over a shell whose checker is staged here, as the app
-// shows it after its start-up check (tools missing: setup).
-struct Shell
-{
-    explicit Shell(QueueStore *store = nullptr) : app(std::make_unique<StagedChecker>(), store) {}
-    ReelixApp app;
-    QQmlApplicationEngine engine;
-    QQuickWindow *window = ViewProbe::openMain(engine, app);
-
-    StagedChecker &checker() { return static_cast<StagedChecker &>(*app.checker()); }
-    QQuickItem *view() const { return ViewProbe::currentView(window); }
-    QQuickItem *find(const QString &name) const { return ViewProbe::find(view(), name); }
-    bool started()
-    {
-        return window && QTest::qWaitFor(
-                             [&] { return app.view() != ReelixApp::View::Placeholder && view(); });
-    }
-    bool showMain()
-    {
-        if (!started())
-            return false;
-        app.checker()->onComplete();
-        return QTest::qWaitFor([&] { return app.view() == ReelixApp::View::Main && view(); });
-    }
-    DownloadManager *manager() const
-    {
-        return view()->property("manager").value<DownloadManager *>();
-    }
-};
 
 // The banner, the picker and the focused input over the filled list.
 bool listShots(Shell &shell)
@@ -224,155 +177,6 @@ bool mainViewShots()
     return ok;
 }
 
-// A history of finished downloads; some of their files are still there.
-void fillHistory(HistoryModel &history, const QString &folder)
-{
-    const QList<std::tuple<QString, QString, qint64, DownloadFormat>> entries{
-        {QStringLiteral("Rooftop concert"), QStringLiteral("videos.example.org"), 734003200,
-         DownloadFormat::Video},
-        {QStringLiteral("Podcast episode 12"), QStringLiteral("podcasts.example.net"), 48200000,
-         DownloadFormat::Audio},
-        {QStringLiteral("Northern lights over the fjord, a long title that goes on and on"),
-         QStringLiteral("videos.example.org"), 210700000, DownloadFormat::Video},
-        {QStringLiteral("Jazz concert in the park"), QStringLiteral("stream.example.com"),
-         1520000000, DownloadFormat::Video},
-        {QStringLiteral("Cooking class"), QStringLiteral("videos.example.org"), 96000000,
-         DownloadFormat::Video}};
-    QDateTime when(QDate(2026, 3, 14), QTime(18, 30));
-    for (int i = int(entries.size()) - 1; i >= 0; --i) {
-        const auto &[title, site, bytes, format] = entries.at(i);
-        HistoryRecord r;
-        r.id = QString::number(i);
-        r.title = title;
-        r.site = site;
-        r.url = QStringLiteral("https://") + site + QStringLiteral("/watch/") + r.id;
-        r.format = format;
-        r.fileBytes = bytes;
-        r.filePath =
-            folder + QLatin1Char('/') + title +
-            (format == DownloadFormat::Audio ? QStringLiteral(".mp3") : QStringLiteral(".mp4"));
-        if (i != 3) // one file was moved away since
-            QFile(r.filePath).open(QIODevice::WriteOnly);
-        r.finished = when.addDays(-i).addSecs(-3600 * i);
-        history.record(r);
-    }
-}
-
-// The history view, searched, and the preferences window; a list that could
-// not be read.
-bool storeShots()
-{
-    QFile::remove(QueueStore::defaultPath());
-    bool ok = true;
-    {
-        QueueStore store;
-        fillHistory(*store.history(), QDir::homePath());
-        Shell shell(&store);
-        if (!shell.showMain())
-            return false;
-        shell.view()->setProperty("showingHistory", true);
-        ok &= save(*shell.window, QStringLiteral("history"));
-        QQuickItem *search = shell.find(QStringLiteral("historySearch"));
-        if (!search)
-            return false;
-        search->setProperty("text", QStringLiteral("concert"));
-        ok &= save(*shell.window, QStringLiteral("history-search"));
-        search->setProperty("text", QStringLiteral("nothing like this"));
-        ok &= save(*shell.window, QStringLiteral("history-no-match"));
-        search->setProperty("text", QString());
-        UserDefaults::setValue(QStringLiteral("autoStart"), true);
-        UserDefaults::setValue(QStringLiteral("maxConcurrentDownloads"), 3);
-        QMetaObject::invokeMethod(shell.window, "openPreferences");
-        for (QWindow *w : QGuiApplication::topLevelWindows()) {
-            if (w->objectName() == QStringLiteral("preferencesWindow") && w->isVisible()) {
-                ok &= save(*qobject_cast<QQuickWindow *>(w), QStringLiteral("preferences"));
-                w->close();
-            }
-        }
-        UserDefaults::remove(QStringLiteral("autoStart"));
-        UserDefaults::remove(QStringLiteral("maxConcurrentDownloads"));
-    }
-    QFile garbage(QueueStore::defaultPath());
-    if (garbage.open(QIODevice::WriteOnly))
-        garbage.write(QByteArray(4096, '#'));
-    garbage.close();
-    QueueStore unreadable;
-    Shell shell(&unreadable);
-    return ok && shell.showMain() && save(*shell.window, QStringLiteral("main-list-set-aside"));
-}
-
-// One state of the setup view, staged by `prepare`.
-bool setupShot(const QString &name, const std::function<void(StagedChecker &)> &prepare)
-{
-    Shell shell;
-    for (Dependency *tool : shell.checker().tools())
-        tool->setStatus(DepStatus::unknown());
-    prepare(shell.checker());
-    if (!shell.started())
-        return false;
-    settle(200);
-    prepare(shell.checker()); // after the view's own installed check
-    return save(*shell.window, name);
-}
-
-// The setup and updates view in each of its states.
-bool setupShots()
-{
-    bool ok = true;
-    const auto &setup = setupShot;
-    ok &= setup(QStringLiteral("setup-first-start"), [](StagedChecker &) {});
-    ok &= setup(QStringLiteral("setup-installing"), [](StagedChecker &c) {
-        c.ytdlp()->setStatus(DepStatus::installedStatus());
-        c.ffmpeg()->setStatus(DepStatus::downloading(0.4));
-        c.node()->setStatus(DepStatus::unknown());
-        c.setIsInstalling(true);
-        c.setCurrentStep(qtTrId("setup.step.ffmpeg"));
-        c.setLogOutput(QStringLiteral("▶ ") + qtTrId("setup.step.ytdlp") +
-                       QStringLiteral("…\n✓ yt-dlp ") + qtTrId("update.ready") +
-                       QStringLiteral("\n▶ ") + qtTrId("setup.step.ffmpeg") +
-                       QStringLiteral("…\n"));
-    });
-    ok &= setup(QStringLiteral("setup-failed"), [](StagedChecker &c) {
-        c.ytdlp()->setStatus(DepStatus::installedStatus());
-        c.ffmpeg()->setStatus(
-            DepStatus::failed(QStringLiteral("Le serveur a répondu HTTP 404 (Not Found)")));
-        c.node()->setStatus(DepStatus::unknown());
-        c.setLogOutput(
-            QStringLiteral("▶ Downloading yt-dlp…\n✓ yt-dlp ready\n▶ Downloading ffmpeg…\n✗ Le "
-                           "serveur a répondu HTTP 404 (Not Found)\n"));
-    });
-    ok &= setup(QStringLiteral("setup-all-ready"), [](StagedChecker &c) {
-        c.ytdlp()->setStatus(DepStatus::upToDate(QStringLiteral("2025.01.15")));
-        c.ffmpeg()->setStatus(
-            DepStatus::upToDate(QStringLiteral("7.1-static-with-a-rather-long-build-name")));
-        c.node()->setStatus(DepStatus::upToDate(QStringLiteral("v22.20.0")));
-        // As on a Mac: the ffmpeg source publishes no checksum.
-        c.ytdlp()->setRecord({ToolRecord::Verification::Sha256, true});
-        c.ffmpeg()->setRecord({ToolRecord::Verification::NotVerifiable, false});
-        c.node()->setRecord({ToolRecord::Verification::Sha256, false});
-    });
-    ok &= setup(QStringLiteral("setup-updates-available"), [](StagedChecker &c) {
-        c.ytdlp()->setStatus(
-            DepStatus::updateAvailable(QStringLiteral("2025.01.15"), QStringLiteral("2025.02.01")));
-        c.ffmpeg()->setStatus(DepStatus::upToDate(QStringLiteral("7.1")));
-        c.node()->setStatus(
-            DepStatus::updateAvailable(QStringLiteral("v22.20.0"), QStringLiteral("v22.21.0")));
-    });
-    ok &= setup(QStringLiteral("setup-could-not-check"), [](StagedChecker &c) {
-        c.ytdlp()->setStatus(
-            DepStatus::unchecked(QStringLiteral("2025.01.15"), QStringLiteral("HTTP 403")));
-        c.ffmpeg()->setStatus(DepStatus::upToDate(QStringLiteral("7.1")));
-        c.node()->setStatus(DepStatus::upToDate(QStringLiteral("v22.21.0")));
-    });
-    ok &= setup(QStringLiteral("setup-checking-updates"), [](StagedChecker &c) {
-        for (Dependency *tool : c.tools())
-            tool->setStatus(DepStatus::checking());
-        c.ytdlp()->setStatus(DepStatus::upToDate(QStringLiteral("2025.01.15")));
-        c.setIsCheckingUpdates(true);
-    });
-    return ok;
-}
-
 // The log window, off and on, empty and with text, beside the real window.
 bool logShot(const QString &name, bool enabled, const QString &text, bool copy)
 {
@@ -422,6 +226,9 @@ bool logShots()
 int main(int argc, char *argv[])
 {
     const PrivateHome home(QStringLiteral("reelix-screens"));
+    // No system folders: the machine's own tools would turn every first-start
+    // shot into the found-on-the-system one, which is staged by itself.
+    qputenv("REELIX_TOOL_SEARCH_PATH", QByteArray());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
@@ -429,14 +236,14 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: reelix-screens OUTDIR\n");
         return 2;
     }
-    g_out = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(g_out);
+    Shots::out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(Shots::out);
     Appearance::apply();
     bool ok = true;
     for (const QLocale::Language language : {QLocale::English, QLocale::French}) {
         Localization::install(QLocale(language));
-        g_language = language == QLocale::French ? QStringLiteral("fr") : QStringLiteral("en");
-        ok &= mainViewShots() & setupShots() & logShots() & storeShots();
+        Shots::language = language == QLocale::French ? QStringLiteral("fr") : QStringLiteral("en");
+        ok &= mainViewShots() & setupShots() & folderPickerShots() & logShots() & storeShots();
     }
     return ok ? 0 : 1;
 }

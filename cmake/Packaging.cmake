@@ -17,13 +17,14 @@ set(CPACK_DEBIAN_PACKAGE_SECTION video)
 # The libraries the executables link are found by dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What is loaded at run time rather than linked: the QML modules the views
-# import, the fonts they draw with.
+# import, the fonts they draw with, the SQLite driver of the saved list.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qml6-module-qtqml, qml6-module-qtqml-models, qml6-module-qtqml-workerscript, \
 qml6-module-qtquick, qml6-module-qtquick-controls, qml6-module-qtquick-layouts, \
 qml6-module-qtquick-window, qml6-module-qtquick-templates, qml6-module-qtquick-dialogs, \
 qml6-module-qt-labs-folderlistmodel, qml6-module-qt-labs-settings, \
-qml6-module-qt5compat-graphicaleffects, fonts-inter, fonts-materialdesignicons-webfont")
+qml6-module-qt5compat-graphicaleffects, fonts-inter, fonts-materialdesignicons-webfont, \
+libqt6sql6-sqlite")
 # Reelix installs its own copies, but uses the system's when they are there.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "yt-dlp, ffmpeg, nodejs, unzip, xz-utils")
 include(CPack)

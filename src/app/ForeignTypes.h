@@ -2,6 +2,7 @@
 
 #include "deps/DependencyChecker.h"
 #include "engine/DownloadManager.h"
+#include "store/QueueStore.h"
 
 #include <QtQml/qqml.h>
 
@@ -56,4 +57,20 @@ struct DepStatusForeign
     Q_GADGET
     QML_FOREIGN(DepStatus)
     QML_VALUE_TYPE(depStatus)
+};
+
+struct QueueStoreForeign
+{
+    Q_GADGET
+    QML_FOREIGN(QueueStore)
+    QML_NAMED_ELEMENT(QueueStore)
+    QML_UNCREATABLE("Created by the application")
+};
+
+struct HistoryModelForeign
+{
+    Q_GADGET
+    QML_FOREIGN(HistoryModel)
+    QML_NAMED_ELEMENT(HistoryModel)
+    QML_UNCREATABLE("Held by QueueStore")
 };

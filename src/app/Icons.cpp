@@ -38,6 +38,10 @@ QString glyph(const QString &symbol)
         {QStringLiteral("trash"), 0xF1C0},                                   // delete
         {QStringLiteral("chevron.down"), 0xF140},                            // chevron-down
         {QStringLiteral("person.crop.circle"), 0xF009},                      // account-circle
+        {QStringLiteral("clock.arrow.circlepath"), 0xF2DA},                  // history
+        {QStringLiteral("magnifyingglass"), 0xF349},                         // magnify
+        {QStringLiteral("gearshape"), 0xF493},                               // settings
+        {QStringLiteral("arrow.up.forward.square"), 0xF3CC},                 // open-in-new
     };
     const auto it = table.constFind(symbol);
     if (it == table.constEnd())

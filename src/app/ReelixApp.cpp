@@ -2,6 +2,7 @@
 #include "Desktop.h"
 
 #include "certs/CertificateStore.h"
+#include "engine/AutoStart.h"
 #include "platform/ToolPaths.h"
 #include "platform/UserDefaults.h"
 
@@ -25,10 +26,14 @@ bool allToolsExecutable(const QStringList &paths)
 
 } // namespace
 
-ReelixApp::ReelixApp(std::unique_ptr<DependencyChecker> checker, QObject *parent)
+ReelixApp::ReelixApp(std::unique_ptr<DependencyChecker> checker, QueueStore *store, QObject *parent)
     : QObject(parent),
-      m_checker(checker ? std::move(checker) : std::make_unique<DependencyChecker>())
+      m_checker(checker ? std::move(checker) : std::make_unique<DependencyChecker>()),
+      m_store(store)
 {
+    if (m_store)
+        m_store->restoreInto(m_downloads);
+    AutoStart::follow(m_downloads);
     connect(m_checker.get(), &DependencyChecker::statusesChanged, this,
             &ReelixApp::updateSummaryChanged);
     // Leaving setup, by "open" or "skip", always comes back here.
@@ -38,6 +43,20 @@ ReelixApp::ReelixApp(std::unique_ptr<DependencyChecker> checker, QObject *parent
             [](const QString &path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
     connect(&m_notifier, &Notifier::revealRequested, this,
             [](const QString &path) { Desktop().reveal(path); });
+}
+
+ReelixApp::~ReelixApp()
+{
+    // Quitting stops the runs; the saved list keeps them as they were going.
+    if (m_store)
+        m_store->finish();
+}
+
+void ReelixApp::addAddresses(const QStringList &addresses)
+{
+    const DownloadFormat format = AutoStart::formatFor(AutoStart::choice());
+    for (const QString &address : Desktop().addresses(addresses.join(QLatin1Char('\n'))))
+        m_downloads.addDownload(address, format);
 }
 
 // A download or conversion that ended while the window was behind others is

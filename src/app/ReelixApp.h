@@ -4,6 +4,7 @@
 #include "deps/DependencyChecker.h"
 
 #include "engine/DownloadManager.h"
+#include "store/QueueStore.h"
 
 #include <QObject>
 #include <QtQml/qqmlregistration.h>
@@ -22,6 +23,8 @@ class ReelixApp : public QObject
     QML_UNCREATABLE("Created by main()")
     Q_PROPERTY(DependencyChecker *checker READ checker CONSTANT)
     Q_PROPERTY(DownloadManager *downloads READ downloads CONSTANT)
+    // The list kept on disk and the history; null when the list is not kept.
+    Q_PROPERTY(QueueStore *store READ store CONSTANT)
     Q_PROPERTY(View view READ view NOTIFY viewChanged)
     Q_PROPERTY(QString version READ version CONSTANT)
     Q_PROPERTY(QString updateSummary READ updateSummary NOTIFY updateSummaryChanged)
@@ -43,10 +46,17 @@ public:
     Q_ENUM(View)
 
     // `checker` replaces the real one (the screenshot tool stages its states).
-    explicit ReelixApp(std::unique_ptr<DependencyChecker> checker = {}, QObject *parent = nullptr);
+    // `store` (made before the shell, so that its items' working folders are
+    // claimed before the list tidies its folder) fills the list and keeps it.
+    explicit ReelixApp(std::unique_ptr<DependencyChecker> checker = {}, QueueStore *store = nullptr,
+                       QObject *parent = nullptr);
+    ~ReelixApp() override;
 
     DependencyChecker *checker() { return m_checker.get(); }
     DownloadManager *downloads() { return &m_downloads; }
+    QueueStore *store() { return m_store; }
+    // Addresses from the command line or another instance, added as the Add button does.
+    Q_INVOKABLE void addAddresses(const QStringList &addresses);
     View view() const { return m_view; }
     QString version() const;
     QString updateSummary() const { return updateSummary(*m_checker); }
@@ -76,6 +86,8 @@ signals:
     void viewChanged();
     void updateSummaryChanged();
     void logWindowRequested();
+    // Another instance handed addresses over: the window comes to front.
+    void raiseRequested();
 
 private:
     void setView(View view);
@@ -83,6 +95,7 @@ private:
 
     std::unique_ptr<DependencyChecker> m_checker;
     DownloadManager m_downloads;
+    QueueStore *m_store = nullptr;
     Notifier m_notifier;
     View m_view = View::Placeholder;
     bool m_startupChecked = false;

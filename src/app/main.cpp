@@ -1,5 +1,6 @@
 // reelix: the desktop app.
 #include "Appearance.h"
+#include "InstanceGate.h"
 #include "ReelixApp.h"
 #include "Registration.h"
 
@@ -27,13 +28,29 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
             return 0;
         }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::printf("usage: reelix [--help] [--version]\n\n"
+            std::printf("usage: reelix [--help] [--version] [ADDRESS...]\n\n"
                         "Downloads video and audio from web pages with yt-dlp and ffmpeg.\n"
-                        "From a terminal or a script, use reelix-cli.\n");
+                        "Addresses are added to the list; when Reelix is already running\n"
+                        "they go to its window. From a terminal or a script, use reelix-cli.\n");
             return 0;
         }
     }
     return std::nullopt;
+}
+
+// The addresses given on the command line (what Qt left of it): every word
+// after "--", and the words before it that are not options.
+QStringList commandLineAddresses()
+{
+    QStringList addresses;
+    bool optionsEnded = false;
+    for (const QString &word : QCoreApplication::arguments().mid(1)) {
+        if (!optionsEnded && word == QLatin1String("--"))
+            optionsEnded = true;
+        else if (optionsEnded || !word.startsWith(QLatin1Char('-')))
+            addresses << word;
+    }
+    return addresses;
 }
 
 } // namespace
@@ -50,7 +67,19 @@ int main(int argc, char *argv[])
     Appearance::apply();
     Localization::install();
 
-    ReelixApp shell;
+    const QStringList addresses = commandLineAddresses();
+    InstanceGate gate;
+    if (!gate.claim() && InstanceGate::handOver(addresses))
+        return 0;
+
+    QueueStore store;
+    ReelixApp shell({}, &store);
+    shell.addAddresses(addresses);
+    QObject::connect(&gate, &InstanceGate::addressesReceived, &shell,
+                     [&shell](const QStringList &a) {
+                         shell.addAddresses(a);
+                         emit shell.raiseRequested();
+                     });
     QQmlApplicationEngine engine;
     prepareEngine(engine);
     engine.setInitialProperties({{QStringLiteral("app"), QVariant::fromValue(&shell)}});

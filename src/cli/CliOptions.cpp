@@ -12,6 +12,8 @@ std::optional<CliOptions::Command> commandNamed(const QString &name)
         return CliOptions::Command::Tools;
     if (name == QStringLiteral("certs"))
         return CliOptions::Command::Certs;
+    if (name == QStringLiteral("history"))
+        return CliOptions::Command::History;
     if (name == QStringLiteral("help") || name == QStringLiteral("--help") ||
         name == QStringLiteral("-h"))
         return CliOptions::Command::Help;
@@ -127,8 +129,9 @@ void takePositional(CliOptions &o, const QStringList &positional)
         else
             o.helpTopic = positional.value(0);
     } else if (!positional.isEmpty()) {
-        o.error = (o.command == CliOptions::Command::Certs ? QStringLiteral("certs")
-                                                           : QStringLiteral("version")) +
+        o.error = (o.command == CliOptions::Command::Certs     ? QStringLiteral("certs")
+                   : o.command == CliOptions::Command::History ? QStringLiteral("history")
+                                                               : QStringLiteral("version")) +
                   QStringLiteral(" takes no argument");
     }
 }
@@ -199,6 +202,8 @@ const CommandHelp commandHelp[] = {
      "the version the last update replaced.\n"},
     {"certs", "reelix-cli certs [--refresh]",
      "Prints the certificate bundle handed to the tools; --refresh rebuilds it.\n"},
+    {"history", "reelix-cli history [--json]",
+     "Lists the finished downloads the app keeps in its history, newest first.\n"},
     {"help", "reelix-cli help [COMMAND]", "Prints this help, or a command's.\n"},
     {"version", "reelix-cli --version", "Prints the version.\n"},
 };

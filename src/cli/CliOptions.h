@@ -16,6 +16,7 @@ struct CliOptions
         Info,
         Tools,
         Certs,
+        History,
         Help,
         Version
     };

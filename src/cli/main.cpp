@@ -2,12 +2,14 @@
 // display and for scripts.
 #include "CliOptions.h"
 #include "DownloadCommand.h"
+#include "HistoryCommand.h"
 #include "Terminal.h"
 #include "ToolsCommand.h"
 
 #include "engine/Submission.h"
 #include "i18n/Localization.h"
 #include "platform/StopSignals.h"
+#include "store/QueueStore.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -46,6 +48,9 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    if (options.command == CliOptions::Command::History)
+        return HistoryCommand::run(options);
+
     // A stop signal becomes an event: every child is stopped and the summary printed.
     StopSignals stopSignals;
 
@@ -54,6 +59,8 @@ int main(int argc, char *argv[])
         options.command == CliOptions::Command::Info) {
         const QStringList addresses = addressesFromText(
             options.readStdin ? readStandardInput() : options.addresses.join(QLatin1Char('\n')));
+        // A download the app was making when it ended is the app's to resume.
+        QueueStore::claimSavedWork();
         DownloadCommand command(options);
         QObject::connect(&stopSignals, &StopSignals::received, &command,
                          [&] { command.interrupt(); });

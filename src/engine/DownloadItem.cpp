@@ -6,6 +6,11 @@ DownloadItem::DownloadItem(const QString &url, DownloadFormat format, QObject *p
     : QObject(parent), m_id(QUuid::createUuid()), m_url(url), m_format(format)
 {}
 
+DownloadItem::DownloadItem(const QUuid &id, const QString &url, DownloadFormat format,
+                           QObject *parent)
+    : QObject(parent), m_id(id), m_url(url), m_format(format)
+{}
+
 DownloadItem::~DownloadItem()
 {
     // No orphan tool keeps running (or starts later) once nobody can see or stop it.

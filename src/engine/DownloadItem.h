@@ -35,6 +35,9 @@ class DownloadItem : public QObject
 
 public:
     DownloadItem(const QString &url, DownloadFormat format, QObject *parent = nullptr);
+    // An item saved by an earlier run of the program, under its own id.
+    DownloadItem(const QUuid &id, const QString &url, DownloadFormat format,
+                 QObject *parent = nullptr);
     ~DownloadItem() override;
 
     QUuid id() const { return m_id; }
@@ -83,6 +86,9 @@ public:
     bool runActive = false;
     QPointer<QProcess> process; // the child running for this item, if any
     SavedInfo savedInfo;        // the information run's result, for the download run
+    // The folder holding the working folder of a run cut short (the program
+    // ended meanwhile), where the next run resumes; empty: the download folder.
+    QString resumeFolder;
 
 signals:
     void statusChanged();

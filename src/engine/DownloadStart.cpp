@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QPointer>
 
+#include <utility>
+
 namespace {
 
 QString boolText(bool value)
@@ -112,7 +114,10 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
     if (item->runActive)
         co_return;
     item->runActive = true;
-    WorkFolder work(ensureDownloadFolder(), item->idText());
+    // A run cut short when the program ended resumes its partial file.
+    const QString parent = item->resumeFolder.isEmpty() ? ensureDownloadFolder()
+                                                        : std::exchange(item->resumeFolder, {});
+    WorkFolder work(parent, item->idText());
     if (!work.isReady()) {
         item->setErrorMessage(qtTrId("error.folder_not_writable").arg(work.parent()));
         item->setStatus(DownloadStatus::Error);

@@ -67,6 +67,12 @@ QByteArray SavedInfo::withoutCookies(const QByteArray &json)
     return QJsonDocument(stripped(document.object()).toObject()).toJson(QJsonDocument::Compact);
 }
 
+void SavedInfo::adopt(const QString &path)
+{
+    drop();
+    m_path = path;
+}
+
 bool SavedInfo::write(const QString &path, const QByteArray &json)
 {
     // Still carries the page's signed addresses.

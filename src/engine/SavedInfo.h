@@ -19,6 +19,10 @@ public:
     // The file, when the information run wrote it.
     QString usablePath() const;
     void drop();
+    // Takes over a file an earlier run of the program wrote.
+    void adopt(const QString &path);
+    // Forgets the file without removing it: the saved list keeps it for the next run.
+    void release() { m_path.clear(); }
 
     // Writes `json` readable by this user only, without the cookies yt-dlp
     // put in it (the download run reads them from their source again); any

@@ -38,10 +38,21 @@ bool isStaleTemporary(const QFileInfo &entry)
            !QFileInfo::exists(entry.path() + QLatin1Char('/') + name.mid(2));
 }
 
+QStringList &claimedIds()
+{
+    static QStringList ids;
+    return ids;
+}
+
 } // namespace
 
+QString WorkFolder::pathIn(const QString &parent, const QString &itemId)
+{
+    return parent + QLatin1Char('/') + kPrefix + itemId;
+}
+
 WorkFolder::WorkFolder(const QString &parent, const QString &itemId)
-    : m_parent(parent), m_path(parent + QLatin1Char('/') + kPrefix + itemId)
+    : m_parent(parent), m_path(pathIn(parent, itemId))
 {
     // Never a link: removing the folder would empty the folder it points to.
     if (QFileInfo(m_path).isSymLink() || !QDir().mkpath(m_path))
@@ -133,7 +144,8 @@ void WorkFolder::removeLeftovers(const QString &folder, const QStringList &owned
         if (entry.isFile() && isStaleTemporary(entry)) {
             QFile::remove(entry.filePath());
         } else if (entry.isDir() && isWorkFolderName(name) &&
-                   !owned.contains(name.mid(kPrefix.size()))) {
+                   !owned.contains(name.mid(kPrefix.size())) &&
+                   !claimedIds().contains(name.mid(kPrefix.size()))) {
             // Held by a run going on in this or another Reelix: left alone.
             if (auto lock = lockIn(entry.filePath())) {
                 lock->unlock();
@@ -141,4 +153,9 @@ void WorkFolder::removeLeftovers(const QString &folder, const QStringList &owned
             }
         }
     }
+}
+
+void WorkFolder::claim(const QStringList &itemIds)
+{
+    claimedIds() << itemIds;
 }

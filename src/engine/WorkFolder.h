@@ -45,12 +45,17 @@ public:
     // ends before it could; nothing for a file anywhere else.
     static void rescue(const QString &file);
 
+    // The working folder of item `itemId` in `parent`.
+    static QString pathIn(const QString &parent, const QString &itemId);
     // The one test of Reelix's working folder names.
     static bool isWorkFolderName(const QString &name);
     // Removes from `folder` the working folders that are not in `owned` (item
     // ids) and that no running Reelix holds (a crash left them), and the
     // temporaries earlier versions wrote beside the downloads. Nothing else.
     static void removeLeftovers(const QString &folder, const QStringList &owned);
+    // Item ids whose working folders a saved list resumes: this process's
+    // tidying leaves them alone even before their items are listed.
+    static void claim(const QStringList &itemIds);
 
 private:
     QString m_parent;

@@ -636,5 +636,109 @@ then press Add.</translation>
         <source>The folder could not be created: %1</source>
         <translation>The folder could not be created: %1</translation>
     </message>
+    <message id="store.set_aside">
+        <source>The saved download list could not be read. It was kept as %1 and the list starts empty.</source>
+        <translation>The saved download list could not be read. It was kept as %1 and the list starts empty.</translation>
+    </message>
+    <message id="error.file_missing">
+        <source>File missing</source>
+        <translation>File missing</translation>
+    </message>
+    <message id="notice.dismiss">
+        <source>Dismiss</source>
+        <translation>Dismiss</translation>
+    </message>
+    <message id="menu.preferences">
+        <source>Preferences…</source>
+        <translation>Preferences…</translation>
+    </message>
+    <message id="prefs.title">
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message id="prefs.section.downloads">
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+    <message id="prefs.folder">
+        <source>Download folder</source>
+        <translation>Download folder</translation>
+    </message>
+    <message id="prefs.folder.change">
+        <source>Change…</source>
+        <translation>Change…</translation>
+    </message>
+    <message id="prefs.auto_start">
+        <source>Start downloads as soon as they are ready</source>
+        <translation>Start downloads as soon as they are ready</translation>
+    </message>
+    <message id="prefs.auto_start.choice">
+        <source>Download as</source>
+        <translation>Download as</translation>
+    </message>
+    <message id="prefs.choice.best">
+        <source>MP4 at Best</source>
+        <translation>MP4 at Best</translation>
+    </message>
+    <message id="prefs.choice.1080">
+        <source>MP4 up to 1080p</source>
+        <translation>MP4 up to 1080p</translation>
+    </message>
+    <message id="prefs.choice.720">
+        <source>MP4 up to 720p</source>
+        <translation>MP4 up to 720p</translation>
+    </message>
+    <message id="prefs.choice.mp3">
+        <source>MP3 (audio only)</source>
+        <translation>MP3 (audio only)</translation>
+    </message>
+    <message id="prefs.section.speed">
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message id="prefs.max_downloads">
+        <source>Most downloads at once</source>
+        <translation>Most downloads at once</translation>
+    </message>
+    <message id="prefs.unlimited">
+        <source>Unlimited</source>
+        <translation>Unlimited</translation>
+    </message>
+    <message id="prefs.fragments">
+        <source>Fragments fetched at once per download</source>
+        <translation>Fragments fetched at once per download</translation>
+    </message>
+    <message id="prefs.section.cookies">
+        <source>Cookies</source>
+        <translation>Cookies</translation>
+    </message>
+    <message id="history.title">
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message id="history.search">
+        <source>Search by title</source>
+        <translation>Search by title</translation>
+    </message>
+    <message id="history.clear_all">
+        <source>Clear All</source>
+        <translation>Clear All</translation>
+    </message>
+    <message id="history.empty">
+        <source>No finished downloads yet</source>
+        <translation>No finished downloads yet</translation>
+    </message>
+    <message id="history.no_match">
+        <source>No download matches this search</source>
+        <translation>No download matches this search</translation>
+    </message>
+    <message id="history.open">
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message id="history.download_again">
+        <source>Download Again</source>
+        <translation>Download Again</translation>
+    </message>
 </context>
 </TS>

@@ -636,5 +636,109 @@ puis appuyez sur Ajouter.</translation>
         <source>The folder could not be created: %1</source>
         <translation>Le dossier n'a pas pu être créé : %1</translation>
     </message>
+    <message id="store.set_aside">
+        <source>The saved download list could not be read. It was kept as %1 and the list starts empty.</source>
+        <translation>La liste de téléchargements enregistrée n'a pas pu être lue. Elle a été conservée sous %1 et la liste repart vide.</translation>
+    </message>
+    <message id="error.file_missing">
+        <source>File missing</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message id="notice.dismiss">
+        <source>Dismiss</source>
+        <translation>Fermer</translation>
+    </message>
+    <message id="menu.preferences">
+        <source>Preferences…</source>
+        <translation>Préférences…</translation>
+    </message>
+    <message id="prefs.title">
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message id="prefs.section.downloads">
+        <source>Downloads</source>
+        <translation>Téléchargements</translation>
+    </message>
+    <message id="prefs.folder">
+        <source>Download folder</source>
+        <translation>Dossier de téléchargement</translation>
+    </message>
+    <message id="prefs.folder.change">
+        <source>Change…</source>
+        <translation>Modifier…</translation>
+    </message>
+    <message id="prefs.auto_start">
+        <source>Start downloads as soon as they are ready</source>
+        <translation>Lancer les téléchargements dès qu'ils sont prêts</translation>
+    </message>
+    <message id="prefs.auto_start.choice">
+        <source>Download as</source>
+        <translation>Télécharger en</translation>
+    </message>
+    <message id="prefs.choice.best">
+        <source>MP4 at Best</source>
+        <translation>MP4, meilleure qualité</translation>
+    </message>
+    <message id="prefs.choice.1080">
+        <source>MP4 up to 1080p</source>
+        <translation>MP4 jusqu'à 1080p</translation>
+    </message>
+    <message id="prefs.choice.720">
+        <source>MP4 up to 720p</source>
+        <translation>MP4 jusqu'à 720p</translation>
+    </message>
+    <message id="prefs.choice.mp3">
+        <source>MP3 (audio only)</source>
+        <translation>MP3 (audio seul)</translation>
+    </message>
+    <message id="prefs.section.speed">
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message id="prefs.max_downloads">
+        <source>Most downloads at once</source>
+        <translation>Téléchargements simultanés, au plus</translation>
+    </message>
+    <message id="prefs.unlimited">
+        <source>Unlimited</source>
+        <translation>Sans limite</translation>
+    </message>
+    <message id="prefs.fragments">
+        <source>Fragments fetched at once per download</source>
+        <translation>Fragments récupérés en même temps par téléchargement</translation>
+    </message>
+    <message id="prefs.section.cookies">
+        <source>Cookies</source>
+        <translation>Cookies</translation>
+    </message>
+    <message id="history.title">
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message id="history.search">
+        <source>Search by title</source>
+        <translation>Rechercher par titre</translation>
+    </message>
+    <message id="history.clear_all">
+        <source>Clear All</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message id="history.empty">
+        <source>No finished downloads yet</source>
+        <translation>Aucun téléchargement terminé pour l'instant</translation>
+    </message>
+    <message id="history.no_match">
+        <source>No download matches this search</source>
+        <translation>Aucun téléchargement ne correspond à cette recherche</translation>
+    </message>
+    <message id="history.open">
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message id="history.download_again">
+        <source>Download Again</source>
+        <translation>Télécharger à nouveau</translation>
+    </message>
 </context>
 </TS>

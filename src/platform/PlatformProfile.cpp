@@ -229,6 +229,7 @@ PlatformProfile PlatformProfile::linuxProfile(const QString &home, const QProces
     p.systemToolFolders =
         searchFoldersFrom(env, {QStringLiteral("/usr/local/bin"), QStringLiteral("/usr/bin")});
     p.certificatesDirectory = data + QStringLiteral("/Reelix/certs");
+    p.dataDirectory = data + QStringLiteral("/Reelix");
     p.logFile = state + QStringLiteral("/Reelix/Reelix.log");
     QString movies = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
     if (movies.isEmpty() || !movies.startsWith(home))
@@ -252,6 +253,7 @@ PlatformProfile PlatformProfile::macOSProfile(const QString &home, const QProces
         searchFoldersFrom(env, {QStringLiteral("/opt/homebrew/bin"),
                                 QStringLiteral("/usr/local/bin"), QStringLiteral("/usr/bin")});
     p.certificatesDirectory = support + QStringLiteral("/certs");
+    p.dataDirectory = support;
     p.logFile = home + QStringLiteral("/Library/Logs/Reelix/Reelix.log");
     p.defaultDownloadFolder = home + QStringLiteral("/Movies/Reelix");
     p.keychains = {QStringLiteral("/System/Library/Keychains/SystemRootCertificates.keychain"),

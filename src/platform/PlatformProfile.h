@@ -34,6 +34,7 @@ struct PlatformProfile
     QStringList systemToolFolders;
     QString certificatesDirectory; // ca-bundle.pem lives here
     QString logFile;               // the debug log
+    QString dataDirectory;         // the download list and history
     QString defaultDownloadFolder;
 
     // macOS certificate export: the keychain tool and the keychains it reads.

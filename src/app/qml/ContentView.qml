@@ -10,6 +10,9 @@ Rectangle {
     required property DependencyChecker checker
     // The shell's list: it outlives this view while setup and updates are shown.
     required property DownloadManager manager
+    // The saved list's history and notices; null when the list is not kept.
+    property QueueStore store: null
+    property bool showingHistory: false
     property string updateSummary
     property alias urlText: addressInput.text
     property int formatMode: Download.Video
@@ -113,6 +116,14 @@ Rectangle {
             formatMode: view.formatMode
             onFormatPicked: mode => view.formatMode = mode
             onChooseFolder: folderDialog.open()
+            hasHistory: view.store !== null
+            showingHistory: view.showingHistory
+            onHistoryToggled: view.showingHistory = !view.showingHistory
+        }
+
+        StoreNotice {
+            Layout.fillWidth: true
+            store: view.store
         }
 
         // The banner slides in from the top edge and fades.
@@ -160,7 +171,7 @@ Rectangle {
             objectName: "downloadList"
             Layout.fillWidth: true
             Layout.fillHeight: true
-            visible: view.manager.count > 0
+            visible: view.manager.count > 0 && !view.showingHistory
             clip: true
             spacing: 2
             leftMargin: 16; rightMargin: 16; topMargin: 10; bottomMargin: 10
@@ -184,9 +195,24 @@ Rectangle {
             displaced: Transition { NumberAnimation { properties: "y"; duration: 350; easing.type: Easing.OutQuad } }
         }
         EmptyState {
-            visible: view.manager.count === 0
+            visible: view.manager.count === 0 && !view.showingHistory
             Layout.fillWidth: true
             Layout.fillHeight: true
+        }
+        // Made when shown (by file: Qt 6.4's Loader refuses bound inline components).
+        Loader {
+            id: historyLoader
+            objectName: "historyView"
+            readonly property bool wanted: view.showingHistory && view.store !== null
+            visible: wanted
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            onWantedChanged: {
+                if (wanted)
+                    setSource("HistoryView.qml", { history: view.store.history, manager: view.manager })
+                else
+                    source = ""
+            }
         }
     }
 

@@ -13,6 +13,9 @@ Rectangle {
     required property int formatMode
     signal formatPicked(int mode)
     signal chooseFolder()
+    property bool hasHistory: false
+    property bool showingHistory: false
+    signal historyToggled()
 
     readonly property bool anyDone: manager.hasCompleted
     readonly property string folderPath: String(manager.downloadFolderURL).replace(/^file:\/\//, "")
@@ -40,6 +43,27 @@ Rectangle {
             font.pixelSize: Theme.fontBrand; font.weight: Font.DemiBold
         }
         Item { Layout.fillWidth: true }
+        PlainButton {
+            id: historyButton
+            objectName: "historyButton"
+            visible: bar.hasHistory
+            Layout.rightMargin: 10
+            checkable: true
+            checked: bar.showingHistory
+            text: qsTrId("history.title")
+            leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
+            background: Rectangle { radius: Theme.radiusSmall; color: historyButton.checked ? Theme.accentMid : Theme.control }
+            contentItem: Row {
+                spacing: 5
+                Icon { name: "clock.arrow.circlepath"; size: 11; color: Theme.textEmphasis; anchors.verticalCenter: parent.verticalCenter }
+                Text {
+                    text: historyButton.text
+                    color: Theme.textEmphasis
+                    font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
+                }
+            }
+            onClicked: bar.historyToggled()
+        }
         PlainButton {
             id: clearButton
             objectName: "clearButton"

@@ -9,6 +9,7 @@ ApplicationWindow {
     id: window
     required property ReelixApp app
     property Window logWindow: null
+    property Window preferencesWindow: null
 
     visible: true
     title: "Reelix"
@@ -29,6 +30,14 @@ ApplicationWindow {
         logWindow.show()
         logWindow.raise()
         logWindow.requestActivate()
+    }
+
+    function openPreferences() {
+        if (!preferencesWindow)
+            preferencesWindow = preferencesComponent.createObject(null, { manager: window.app.downloads })
+        preferencesWindow.show()
+        preferencesWindow.raise()
+        preferencesWindow.requestActivate()
     }
 
     // The updates view never stops running downloads without asking.
@@ -56,6 +65,11 @@ ApplicationWindow {
         target: window.app
         function onLogWindowRequested() { window.openLogs() }
         function onViewChanged() { switcher.restart() }
+        function onRaiseRequested() {
+            window.show()
+            window.raise()
+            window.requestActivate()
+        }
     }
 
     menuBar: MenuBar {
@@ -78,6 +92,12 @@ ApplicationWindow {
                 text: qsTrId("menu.check_updates")
                 shortcut: "Ctrl+Shift+,"
                 onTriggered: window.openUpdates()
+            }
+            Action {
+                objectName: "preferencesAction"
+                text: qsTrId("menu.preferences")
+                shortcut: "Ctrl+,"
+                onTriggered: window.openPreferences()
             }
             MenuSeparator {
                 contentItem: Rectangle { implicitHeight: 1; color: Theme.menuLine }
@@ -162,6 +182,7 @@ ApplicationWindow {
             checker: window.app.checker
             id: contentView
             manager: window.app.downloads
+            store: window.app.store
             clipboardOffers: window.app.clipboardOffers
             Connections {
                 target: window
@@ -175,6 +196,10 @@ ApplicationWindow {
         }
     }
     // qmllint enable unqualified
+    Component {
+        id: preferencesComponent
+        PreferencesWindow {}
+    }
     Component {
         id: logComponent
         Window {

@@ -285,7 +285,7 @@ int main(int argc, char *argv[])
     for (const QLocale::Language language : {QLocale::English, QLocale::French}) {
         Localization::install(QLocale(language));
         Shots::language = language == QLocale::French ? QStringLiteral("fr") : QStringLiteral("en");
-        ok &= mainViewShots() & setupShots() & folderPickerShots() & logShots();
+        ok &= mainViewShots() & setupShots() & folderPickerShots() & logShots() & storeShots();
     }
     return ok ? 0 : 1;
 }

@@ -23,7 +23,8 @@ bool save(QQuickWindow &window, const QString &name);
 // shows it after its start-up check (tools missing: setup).
 struct Shell
 {
-    ReelixApp app{std::make_unique<StagedChecker>()};
+    explicit Shell(QueueStore *store = nullptr) : app(std::make_unique<StagedChecker>(), store) {}
+    ReelixApp app;
     QQmlApplicationEngine engine;
     QQuickWindow *window = ViewProbe::openMain(engine, app);
 
@@ -52,5 +53,7 @@ struct Shell
 bool setupShots();
 // The download folder chooser, browsing and naming a new folder.
 bool folderPickerShots();
+// The history, the preferences window, a saved list set aside.
+bool storeShots();
 
 } // namespace Shots

@@ -1,0 +1,164 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Dialogs
+import QtQuick.Layouts
+import QtQuick.Window
+import Reelix
+
+// The preferences: where files go, downloads that start by themselves, how
+// much runs at once, and the place of the cookies setting.
+Window {
+    id: prefs
+    objectName: "preferencesWindow"
+    required property DownloadManager manager
+    // The cookies setting's own component, shown in its section when given.
+    property Component cookiesSection: null
+    readonly property string folderPath: String(manager.downloadFolderURL).replace(/^file:\/\//, "")
+
+    title: qsTrId("prefs.title")
+    width: 560
+    height: content.implicitHeight + 48
+    minimumWidth: 480
+    minimumHeight: height
+    color: Theme.background
+
+    Preferences { id: settings }
+
+    FolderDialog {
+        id: folderDialog
+        title: qsTrId("folder.picker.title")
+        acceptLabel: qsTrId("folder.picker.choose")
+        currentFolder: prefs.manager.downloadFolderURL
+        onAccepted: prefs.manager.chooseFolder(selectedFolder)
+    }
+
+    Shortcut {
+        sequences: ["Esc", "Ctrl+W"]
+        onActivated: prefs.close()
+    }
+
+    component SectionTitle: Text {
+        color: Theme.textMuted
+        font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold
+        font.capitalization: Font.AllUppercase
+        Layout.topMargin: 6
+    }
+    component Label: Text {
+        color: Theme.textSecondary
+        font.pixelSize: Theme.fontNormal
+        wrapMode: Text.WordWrap
+        Layout.fillWidth: true
+    }
+
+    ColumnLayout {
+        id: content
+        anchors.fill: parent
+        anchors.margins: Theme.pageMargin
+        spacing: 12
+
+        SectionTitle { text: qsTrId("prefs.section.downloads") }
+        RowLayout {
+            spacing: 10
+            Label { text: qsTrId("prefs.folder"); Layout.fillWidth: false }
+            Text {
+                objectName: "folderPath"
+                Layout.fillWidth: true
+                text: prefs.folderPath
+                elide: Text.ElideMiddle
+                color: Theme.textPrimary
+                font.pixelSize: Theme.fontNormal; font.family: Theme.monoFamily
+            }
+            PlainButton {
+                id: changeFolder
+                objectName: "changeFolderButton"
+                text: qsTrId("prefs.folder.change")
+                leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
+                background: Rectangle { radius: Theme.radiusSmall; color: Theme.control; border.color: Theme.outline }
+                contentItem: Text { text: changeFolder.text; color: Theme.textEmphasis; font.pixelSize: Theme.fontNormal; font.weight: Font.Medium }
+                onClicked: folderDialog.open()
+            }
+        }
+        Switch {
+            id: autoStart
+            objectName: "autoStartSwitch"
+            Layout.fillWidth: true
+            leftPadding: 0
+            checked: settings.autoStart
+            onToggled: settings.autoStart = checked
+            indicator: Rectangle {
+                implicitWidth: 34; implicitHeight: 20
+                x: autoStart.leftPadding
+                y: parent.height / 2 - height / 2
+                radius: 10
+                color: autoStart.checked ? Theme.success : Theme.switchOff
+                Rectangle {
+                    x: autoStart.checked ? parent.width - width - 2 : 2
+                    y: 2
+                    width: 16; height: 16; radius: 8
+                    color: Theme.textBright
+                    Behavior on x { NumberAnimation { duration: 120 } }
+                }
+            }
+            contentItem: Text {
+                leftPadding: autoStart.indicator.width + 10
+                text: qsTrId("prefs.auto_start")
+                color: Theme.textSecondary
+                font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
+                verticalAlignment: Text.AlignVCenter
+                wrapMode: Text.WordWrap
+            }
+        }
+        RowLayout {
+            Layout.leftMargin: 44
+            spacing: 10
+            enabled: settings.autoStart
+            opacity: enabled ? 1 : 0.5
+            Label { text: qsTrId("prefs.auto_start.choice"); Layout.fillWidth: false }
+            QualityMenu {
+                objectName: "autoStartChoice"
+                Layout.preferredWidth: 200
+                model: [{ label: qsTrId("prefs.choice.best"), id: 0 },
+                        { label: qsTrId("prefs.choice.1080"), id: 1 },
+                        { label: qsTrId("prefs.choice.720"), id: 2 },
+                        { label: qsTrId("prefs.choice.mp3"), id: 3 }]
+                currentIndex: settings.autoStartChoice
+                onActivated: (index) => settings.autoStartChoice = index
+            }
+            Item { Layout.fillWidth: true }
+        }
+
+        SectionTitle { text: qsTrId("prefs.section.speed") }
+        RowLayout {
+            Label { text: qsTrId("prefs.max_downloads") }
+            Stepper {
+                objectName: "maxDownloads"
+                from: 0
+                value: settings.maxDownloads
+                zeroText: qsTrId("prefs.unlimited")
+                onPicked: (v) => settings.maxDownloads = v
+            }
+        }
+        RowLayout {
+            Label { text: qsTrId("prefs.fragments") }
+            Stepper {
+                objectName: "fragments"
+                value: settings.fragments
+                onPicked: (v) => settings.fragments = v
+            }
+        }
+
+        // Cookies: the setting brings its own component (cookiesSection).
+        SectionTitle {
+            text: qsTrId("prefs.section.cookies")
+            visible: cookiesLoader.item !== null
+        }
+        Loader {
+            id: cookiesLoader
+            objectName: "cookiesSection"
+            Layout.fillWidth: true
+            sourceComponent: prefs.cookiesSection
+        }
+        Item { Layout.fillHeight: true }
+    }
+}

@@ -1,0 +1,39 @@
+import QtQuick
+import QtQuick.Layouts
+import Reelix
+
+// A number picked with − and +, from `from` to `to`; `from` may read as a word
+// ("Unlimited") through `zeroText`.
+RowLayout {
+    id: stepper
+    property int value
+    property int from: 1
+    property int to: 16
+    property string zeroText
+    signal picked(int value)
+    spacing: 6
+    PlainButton {
+        objectName: "stepDown"
+        enabled: stepper.value > stepper.from
+        implicitWidth: 30; implicitHeight: Theme.controlHeight
+        background: Rectangle { radius: Theme.radiusSmall; color: Theme.control; border.color: Theme.outline }
+        contentItem: Text { text: "−"; color: Theme.textBright; font.pixelSize: Theme.fontTitle; horizontalAlignment: Text.AlignHCenter; verticalAlignment: Text.AlignVCenter }
+        onClicked: stepper.picked(stepper.value - 1)
+    }
+    Text {
+        objectName: "stepValue"
+        Layout.preferredWidth: Math.max(implicitWidth, 30)
+        horizontalAlignment: Text.AlignHCenter
+        text: stepper.value === 0 && stepper.zeroText.length > 0 ? stepper.zeroText : String(stepper.value)
+        color: Theme.textPrimary
+        font.pixelSize: Theme.fontNormal; font.weight: Font.DemiBold
+    }
+    PlainButton {
+        objectName: "stepUp"
+        enabled: stepper.value < stepper.to
+        implicitWidth: 30; implicitHeight: Theme.controlHeight
+        background: Rectangle { radius: Theme.radiusSmall; color: Theme.control; border.color: Theme.outline }
+        contentItem: Text { text: "+"; color: Theme.textBright; font.pixelSize: Theme.fontTitle; horizontalAlignment: Text.AlignHCenter; verticalAlignment: Text.AlignVCenter }
+        onClicked: stepper.picked(stepper.value + 1)
+    }
+}

@@ -1,0 +1,152 @@
+#include "ItemRecord.h"
+
+#include "engine/DownloadItem.h"
+#include "engine/DownloadRun.h"
+#include "engine/WorkFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+// Where the item's run writes at this moment, if one goes.
+QString workFolderOf(const DownloadItem &item, const QString &downloadFolder)
+{
+    switch (item.status()) {
+    case DownloadStatus::Downloading:
+        return WorkFolder::pathIn(item.resumeFolder.isEmpty() ? downloadFolder : item.resumeFolder,
+                                  item.idText());
+    case DownloadStatus::Converting:
+        return WorkFolder::pathIn(QFileInfo(item.filePathText()).path(), item.idText());
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+ItemRecord ItemRecord::of(const DownloadItem &item, const QString &downloadFolder)
+{
+    ItemRecord r;
+    r.id = item.idText();
+    r.url = item.url();
+    r.format = item.format();
+    r.title = item.title();
+    r.site = DownloadRun::siteName(item.url());
+    r.thumbnailURL = item.thumbnailURL();
+    r.formats = item.formats();
+    r.selectedFormatID = item.selectedFormatID();
+    r.status = item.status();
+    r.progress = item.progress();
+    r.statusMessage = item.statusMessage();
+    r.errorMessage = item.errorMessage();
+    r.filePath = item.filePathText();
+    r.fileSize = item.fileSizeText();
+    r.needsConversion = item.needsConversion();
+    r.codecInfo = item.codecInfo();
+    r.vcodec = item.vcodec;
+    r.workFolder = workFolderOf(item, downloadFolder);
+    r.infoPath = item.savedInfo.usablePath();
+    r.updated = QDateTime::currentDateTimeUtc();
+    return r;
+}
+
+QString ItemRecord::formatsText(const QList<VideoFormat> &formats)
+{
+    QJsonArray list;
+    for (const VideoFormat &f : formats)
+        list.append(QJsonObject{{QStringLiteral("id"), f.id},
+                                {QStringLiteral("label"), f.label},
+                                {QStringLiteral("height"), f.height}});
+    return QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact));
+}
+
+QList<VideoFormat> ItemRecord::formatsFrom(const QString &text)
+{
+    QList<VideoFormat> formats;
+    const QJsonArray list = QJsonDocument::fromJson(text.toUtf8()).array();
+    for (const QJsonValue &value : list) {
+        const QJsonObject o = value.toObject();
+        formats.append({o.value(QStringLiteral("id")).toString(),
+                        o.value(QStringLiteral("label")).toString(),
+                        o.value(QStringLiteral("height")).toInt()});
+    }
+    return formats;
+}
+
+HistoryRecord HistoryRecord::of(const DownloadItem &item)
+{
+    HistoryRecord r;
+    r.id = item.idText();
+    r.url = item.url();
+    r.format = item.format();
+    r.title = item.title().isEmpty() ? item.url() : item.title();
+    r.site = DownloadRun::siteName(item.url());
+    r.filePath = item.filePathText();
+    r.fileBytes = QFileInfo(r.filePath).size();
+    r.finished = QDateTime::currentDateTimeUtc();
+    return r;
+}
+
+namespace {
+
+RestoredItem::Next nextStep(const ItemRecord &r, DownloadItem &item)
+{
+    using Next = RestoredItem::Next;
+    switch (r.status) {
+    case DownloadStatus::Waiting:
+        // Known information: it was waiting for its turn to download.
+        return r.title.isEmpty() ? Next::FetchInfo : Next::Download;
+    case DownloadStatus::Fetching:
+        return Next::FetchInfo;
+    case DownloadStatus::Downloading:
+        if (!r.workFolder.isEmpty() && QFileInfo(r.workFolder).isDir())
+            item.resumeFolder = QFileInfo(r.workFolder).path();
+        item.setStatus(DownloadStatus::Waiting);
+        return Next::Download;
+    case DownloadStatus::Converting:
+        item.setStatus(DownloadStatus::Done);
+        item.setNeedsConversion(true);
+        item.setProgress(0);
+        item.setStatusMessage(QString());
+        return Next::Convert;
+    case DownloadStatus::Done:
+        // Said again at each start: the file may have come back meanwhile.
+        if (!r.filePath.isEmpty() && !QFileInfo::exists(r.filePath))
+            item.setErrorMessage(qtTrId("error.file_missing"));
+        else if (r.errorMessage == qtTrId("error.file_missing"))
+            item.setErrorMessage(QString());
+        return Next::Nothing;
+    default:
+        return Next::Nothing;
+    }
+}
+
+} // namespace
+
+RestoredItem RestoredItem::from(const ItemRecord &r)
+{
+    auto *item = new DownloadItem(QUuid::fromString(r.id), r.url, r.format);
+    item->setStatus(r.status);
+    item->setTitle(r.title);
+    item->setThumbnailURL(r.thumbnailURL);
+    item->setFormats(r.formats);
+    item->setSelectedFormatID(r.selectedFormatID);
+    item->setProgress(r.progress);
+    item->setStatusMessage(r.statusMessage);
+    item->setErrorMessage(r.errorMessage);
+    if (!r.filePath.isEmpty())
+        item->setFilePath(r.filePath);
+    if (!r.fileSize.isEmpty())
+        item->setFileSize(r.fileSize);
+    item->setNeedsConversion(r.needsConversion);
+    item->setCodecInfo(r.codecInfo);
+    item->vcodec = r.vcodec;
+    if (!r.infoPath.isEmpty() && QFileInfo::exists(r.infoPath))
+        item->savedInfo.adopt(r.infoPath);
+    const Next next = nextStep(r, *item);
+    return {item, next};
+}

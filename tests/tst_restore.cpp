@@ -1,0 +1,168 @@
+#include "fixtures/EngineHarness.h"
+
+#include "engine/WorkFolder.h"
+#include "i18n/Localization.h"
+#include "store/QueueStore.h"
+
+#include <QCryptographicHash>
+#include <QUuid>
+
+#include <csignal>
+
+using namespace Harness;
+
+// What a crash or a restart leaves is picked up where it stopped: a download
+// killed with its program continues from its partial file, a conversion
+// starts again, and a second Reelix hands its addresses to the first.
+class TestRestore : public EngineTest
+{
+    Q_OBJECT
+
+    static QByteArray digest(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly)
+                   ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
+                   : QByteArray();
+    }
+    static qint64 partialBytes(const QString &folder)
+    {
+        QDirIterator it(folder, {"*.part"}, QDir::Files | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        return it.hasNext() ? QFileInfo(it.next()).size() : 0;
+    }
+    static QList<ItemRecord> savedItems()
+    {
+        QueueDatabase db(QueueStore::defaultPath());
+        return db.openReadOnly() ? db.items() : QList<ItemRecord>();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Localization::install(QLocale(QLocale::English));
+        startServer();
+        QVERIFY(makeMedia(20, Codecs::h264 + words("-b:v 1M"), m_server->root() + "/big.mp4"));
+    }
+    void init()
+    {
+        resetEngine();
+        QFile::remove(QueueStore::defaultPath());
+        UserDefaults::setValue("downloadFolderBookmark", folder());
+    }
+    void cleanup()
+    {
+        m_manager.reset();
+        QFile::remove(m_server->root() + "/routes.json");
+        UserDefaults::remove("autoStart");
+    }
+
+    void killedDownloadContinues()
+    {
+        writeText(m_server->root() + "/routes.json", R"({"rate": 400000})");
+        UserDefaults::setValue("autoStart", true);
+        QProcess host;
+        host.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        host.start(QUEUEHOST_PATH, {m_server->httpUrl("big.mp4")});
+        QTRY_VERIFY_WITH_TIMEOUT(partialBytes(folder()) > 300000, 60000);
+        ::kill(pid_t(host.processId()), SIGKILL);
+        QVERIFY(host.waitForFinished(10000));
+        QCOMPARE(savedItems().size(), 1);
+        QCOMPARE(savedItems().first().status, DownloadStatus::Downloading);
+
+        // The next start neither visits the page again nor starts over.
+        const double restart = QDateTime::currentMSecsSinceEpoch() / 1000.0;
+        host.start(QUEUEHOST_PATH, QStringList());
+        QVERIFY(host.waitForStarted());
+        QByteArray out;
+        QTRY_VERIFY_WITH_TIMEOUT((out += host.readAllStandardOutput()).contains("settled done"),
+                                 120000);
+        host.terminate();
+        QVERIFY(host.waitForFinished(10000));
+        const auto saved = savedItems();
+        QCOMPARE(saved.size(), 1);
+        QCOMPARE(saved.first().status, DownloadStatus::Done);
+        QCOMPARE(digest(saved.first().filePath), digest(m_server->root() + "/big.mp4"));
+        // The media only, no page visit, from where the killed run stopped.
+        QList<MediaServer::Request> later;
+        for (const MediaServer::Request &r : m_server->requests()) {
+            if (r.start >= restart)
+                later << r;
+        }
+        QCOMPARE(later.size(), 1);
+        QVERIFY2(later.first().from > 300000, qPrintable(QString::number(later.first().from)));
+        QVERIFY(QDir(folder()).entryList({".reelix-work-*"}, QDir::Dirs | QDir::Hidden).isEmpty());
+    }
+
+    void conversionStartsAgain()
+    {
+        // A conversion cut short: its item saved as converting, its working
+        // folder with ffmpeg's partial output.
+        const QString source = folder() + "/Clip.webm";
+        QVERIFY(QFile::copy(m_server->root() + "/vp9.webm", source));
+        ItemRecord r;
+        r.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        r.url = m_server->httpUrl("vp9.webm");
+        r.title = "Clip";
+        r.status = DownloadStatus::Converting;
+        r.filePath = source;
+        r.needsConversion = true;
+        r.workFolder = WorkFolder::pathIn(folder(), r.id);
+        QDir().mkpath(r.workFolder);
+        writeText(r.workFolder + "/Clip_qt.mp4", "partial");
+        {
+            QueueDatabase db(QueueStore::defaultPath());
+            QVERIFY(db.open());
+            StoreBatch batch;
+            batch.items << r;
+            QVERIFY(db.apply(batch));
+        }
+        QueueStore store;
+        m_manager = std::make_unique<DownloadManager>();
+        QVERIFY(QFileInfo(r.workFolder).isDir()); // not tidied away before the list is back
+        store.restoreInto(*m_manager);
+        QCOMPARE(m_manager->rowCount(), 1);
+        DownloadItem *item = m_manager->itemAt(0);
+        QTRY_VERIFY_WITH_TIMEOUT(item->status() == DownloadStatus::Done && !item->runActive,
+                                 120000);
+        QVERIFY(!item->needsConversion());
+        QCOMPARE(QFileInfo(item->filePathText()).fileName(), QString("Clip_qt.mp4"));
+        QCOMPARE(streams(item->filePathText()).value(0).section('|', 0, 0), QString("h264"));
+        QVERIFY(!QFile::exists(source));
+        store.finish();
+    }
+
+    void secondInstanceHandsOver()
+    {
+        QProcess bus;
+        bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1",
+                                  "--address=unix:path=" + TestHome::path() + "/bus"});
+        QVERIFY(bus.waitForReadyRead(10000));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DBUS_SESSION_BUS_ADDRESS", QString::fromUtf8(bus.readLine()).trimmed());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        QProcess first;
+        first.setProcessEnvironment(env);
+        first.start(REELIX_APP_PATH, {"http://127.0.0.1:9/first"});
+        QTRY_VERIFY_WITH_TIMEOUT(savedItems().size() == 1, 30000);
+        QProcess second;
+        second.setProcessEnvironment(env);
+        second.start(REELIX_APP_PATH, {"http://127.0.0.1:9/a", "--", "http://127.0.0.1:9/b"});
+        QVERIFY(second.waitForFinished(30000));
+        QCOMPARE(second.exitCode(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(savedItems().size() == 3, 30000);
+        QStringList urls;
+        for (const ItemRecord &saved : savedItems())
+            urls << saved.url;
+        QCOMPARE(urls, (QStringList{"http://127.0.0.1:9/first", "http://127.0.0.1:9/a",
+                                    "http://127.0.0.1:9/b"}));
+        QCOMPARE(first.state(), QProcess::Running);
+        first.terminate();
+        QVERIFY(first.waitForFinished(10000));
+        bus.terminate();
+        bus.waitForFinished(5000);
+    }
+};
+
+REELIX_TEST_MAIN(TestRestore)
+#include "tst_restore.moc"

@@ -1,0 +1,252 @@
+#include "fixtures/EngineHarness.h"
+#include "fixtures/TestMain.h"
+
+#include "engine/AutoStart.h"
+#include "engine/DownloadItem.h"
+#include "engine/DownloadManager.h"
+#include "i18n/Localization.h"
+#include "store/QueueStore.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+// The list and the history kept on disk: they come back as they were, and a
+// file that cannot be read is kept aside, never lost and never in the way.
+class TestStore : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString path() const { return m_dir.filePath("downloads.sqlite"); }
+
+    // Runs SQL on a file of its own, as another program (or version) would.
+    static void runSql(const QString &file, const QStringList &statements)
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "fixture");
+            db.setDatabaseName(file);
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            for (const QString &statement : statements)
+                QVERIFY2(q.exec(statement), qPrintable(statement));
+        }
+        QSqlDatabase::removeDatabase("fixture");
+    }
+
+    static DownloadItem *item(const QString &url, DownloadStatus status)
+    {
+        auto *item = new DownloadItem(url, DownloadFormat::Video);
+        item->setStatus(status);
+        item->setTitle("Title of " + url);
+        return item;
+    }
+
+private slots:
+    void initTestCase() { Localization::install(QLocale(QLocale::English)); }
+    void init()
+    {
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+    }
+
+    void unreadableFileIsSetAside_data()
+    {
+        QTest::addColumn<bool>("newer");
+        QTest::newRow("not a database") << false;
+        QTest::newRow("written by a newer version") << true;
+    }
+
+    void unreadableFileIsSetAside()
+    {
+        QFETCH(bool, newer);
+        if (newer)
+            runSql(path(), {"CREATE TABLE items (id TEXT, future TEXT)",
+                            "INSERT INTO items VALUES ('x', 'y')", "PRAGMA user_version = 99"});
+        else
+            writeText(path(), QString(4096, QLatin1Char('#')));
+        const QByteArray before = readText(path()).toUtf8();
+        {
+            QueueStore store(path());
+            DownloadManager manager;
+            store.restoreInto(manager);
+            QCOMPARE(manager.rowCount(), 0);
+            QVERIFY(store.notice().contains(".sqlite." + QString(newer ? "newer" : "unreadable")));
+            // The new file works.
+            manager.addDownload("http://127.0.0.1:9/after", DownloadFormat::Audio);
+            store.finish();
+        }
+        const QStringList aside = QDir(m_dir.path()).entryList({"downloads.sqlite.*-*"});
+        QCOMPARE(aside.filter(QRegularExpression("\\d$")).size(), 1);
+        QCOMPARE(
+            readText(m_dir.filePath(aside.filter(QRegularExpression("\\d$")).first())).toUtf8(),
+            before);
+        QueueStore again(path());
+        DownloadManager manager;
+        again.restoreInto(manager);
+        QVERIFY(again.notice().isEmpty());
+        QCOMPARE(manager.rowCount(), 1);
+        QCOMPARE(manager.itemAt(0)->url(), QString("http://127.0.0.1:9/after"));
+        again.finish();
+    }
+
+    void olderFileIsMigrated()
+    {
+        // The first version's file: the list only, no history.
+        {
+            QueueStore store(path());
+            DownloadManager manager;
+            store.restoreInto(manager);
+            manager.insertItem(item("http://127.0.0.1:9/old", DownloadStatus::Ready));
+            store.finish();
+        }
+        runSql(path(), {"DROP TABLE history", "PRAGMA user_version = 1"});
+        QueueStore store(path());
+        DownloadManager manager;
+        store.restoreInto(manager);
+        QCOMPARE(manager.rowCount(), 1);
+        QCOMPARE(manager.itemAt(0)->title(), QString("Title of http://127.0.0.1:9/old"));
+        QVERIFY(store.notice().isEmpty());
+        DownloadItem *done = item("http://127.0.0.1:9/done", DownloadStatus::Done);
+        done->setFilePath(m_dir.filePath("done.mp4"));
+        manager.insertItem(done);
+        emit manager.itemSettled(done);
+        store.finish();
+        QCOMPARE(QueueStore::readHistory(path()).size(), 1);
+    }
+
+    void listComesBackAsItWas()
+    {
+        const QString kept = m_dir.filePath("kept.mp4");
+        const QString gone = m_dir.filePath("gone.mp4");
+        writeText(kept, "video");
+        writeText(gone, "video");
+        {
+            QueueStore store(path());
+            DownloadManager manager;
+            store.restoreInto(manager);
+            DownloadItem *ready = item("http://127.0.0.1:9/ready", DownloadStatus::Ready);
+            ready->setFormats({{"137", "1080p", 1080}, {"22", "720p", 720}});
+            ready->setSelectedFormatID("22");
+            ready->setThumbnailURL("http://127.0.0.1:9/thumb.jpg");
+            manager.insertItem(ready);
+            for (const QString &file : {kept, gone}) {
+                DownloadItem *done = item("http://127.0.0.1:9/" + file, DownloadStatus::Done);
+                done->setFilePath(file);
+                done->setFileSize("5 B");
+                done->setCodecInfo("H.264 · AAC");
+                manager.insertItem(done);
+            }
+            DownloadItem *failed = item("http://127.0.0.1:9/failed", DownloadStatus::Error);
+            failed->setErrorMessage("HTTP Error 404");
+            manager.insertItem(failed);
+            manager.remove(manager.itemAt(3)); // removed items stay removed
+            manager.insertItem(failed = item("http://127.0.0.1:9/last", DownloadStatus::Cancelled));
+            store.finish();
+        }
+        QFile::remove(gone);
+        QueueStore store(path());
+        DownloadManager manager;
+        store.restoreInto(manager);
+        QCOMPARE(manager.rowCount(), 4);
+        const DownloadItem *ready = manager.itemAt(0);
+        QCOMPARE(ready->status(), DownloadStatus::Ready);
+        QCOMPARE(ready->formats().size(), 2);
+        QCOMPARE(ready->selectedFormatID(), QString("22"));
+        QCOMPARE(ready->thumbnailURL(), QString("http://127.0.0.1:9/thumb.jpg"));
+        QVERIFY(!ready->runActive); // no information run
+        QCOMPARE(manager.itemAt(1)->filePath(), std::optional<QString>(kept));
+        QVERIFY(manager.itemAt(1)->errorMessage().isEmpty());
+        QCOMPARE(manager.itemAt(1)->codecInfo(), QString("H.264 · AAC"));
+        QCOMPARE(manager.itemAt(2)->filePath(), std::optional<QString>(gone));
+        QCOMPARE(manager.itemAt(2)->errorMessage(), QString("File missing"));
+        QCOMPARE(manager.itemAt(3)->url(), QString("http://127.0.0.1:9/last"));
+        QCOMPARE(manager.itemAt(3)->status(), DownloadStatus::Cancelled);
+        store.finish();
+    }
+
+    void historyOutlivesTheList()
+    {
+        QueueStore store(path());
+        DownloadManager manager;
+        store.restoreInto(manager);
+        for (const QString &name : QStringList{"First clip", "Second clip", "Song"}) {
+            DownloadItem *done = item("http://127.0.0.1:9/" + name, DownloadStatus::Done);
+            done->setTitle(name);
+            done->setFilePath(m_dir.filePath(name));
+            manager.insertItem(done);
+            emit manager.itemSettled(done);
+        }
+        manager.clearCompleted();
+        QCOMPARE(manager.rowCount(), 0);
+        HistoryModel &history = *store.history();
+        QCOMPARE(history.rowCount(), 3);
+        history.setSearch("CLIP");
+        QCOMPARE(history.rowCount(), 2);
+        QCOMPARE(history.data(history.index(0), HistoryModel::TitleRole).toString(),
+                 QString("Second clip"));
+        history.remove(0);
+        history.setSearch(QString());
+        store.flush();
+        QStringList titles;
+        for (const HistoryRecord &entry : QueueStore::readHistory(path()))
+            titles << entry.title;
+        QCOMPARE(titles, (QStringList{"Song", "First clip"}));
+        history.clearAll();
+        store.flush();
+        QVERIFY(QueueStore::readHistory(path()).isEmpty());
+        store.finish();
+    }
+
+    void cliListsTheHistory()
+    {
+        QFile::remove(QueueStore::defaultPath());
+        {
+            QueueStore store;
+            DownloadManager manager;
+            store.restoreInto(manager);
+            DownloadItem *done = item("http://127.0.0.1:9/clip", DownloadStatus::Done);
+            done->setFilePath(m_dir.filePath("clip.mp4"));
+            writeText(m_dir.filePath("clip.mp4"), "12345");
+            manager.insertItem(done);
+            emit manager.itemSettled(done);
+            store.finish();
+        }
+        const Harness::CliRun run = Harness::runCli({"history", "--json"});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject entry = run.json().at(0).toObject();
+        QCOMPARE(run.json().size(), 1);
+        QCOMPARE(entry.value("title").toString(), QString("Title of http://127.0.0.1:9/clip"));
+        QCOMPARE(entry.value("site").toString(), QString("127.0.0.1"));
+        QCOMPARE(entry.value("size").toInt(), 5);
+        QVERIFY(entry.value("fileExists").toBool());
+    }
+
+    void autoStartChoosesWithinTheLimit_data()
+    {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("picked");
+        QTest::newRow("best") << "best"
+                              << "2160";
+        QTest::newRow("up to 1080p") << "1080"
+                                     << "1080";
+        QTest::newRow("up to 720p, none at 720") << "720"
+                                                 << "480";
+        QTest::newRow("unknown setting: best") << ""
+                                               << "2160";
+    }
+
+    void autoStartChoosesWithinTheLimit()
+    {
+        QFETCH(QString, choice);
+        QFETCH(QString, picked);
+        const QList<VideoFormat> formats{
+            {"2160", "2160p", 2160}, {"1080", "1080p", 1080}, {"480", "480p", 480}};
+        QCOMPARE(AutoStart::pickFormat(formats, AutoStart::choiceFrom(choice)), picked);
+        QCOMPARE(AutoStart::pickFormat({{"only", "1440p", 1440}}, AutoStart::Choice::Max720),
+                 QString("only"));
+    }
+};
+
+REELIX_TEST_MAIN(TestStore)
+#include "tst_store.moc"

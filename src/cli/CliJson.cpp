@@ -23,8 +23,7 @@ QJsonArray items(const QList<DownloadItem *> &items)
         QJsonArray formats;
         for (const VideoFormat &f : item->formats())
             formats.append(QJsonObject{{"id", f.id}, {"label", f.label}, {"height", f.height}});
-        array.append(
-            QJsonObject{{"url", Secrets::maskPassword(item->url())},
+        QJsonObject object{{"url", Secrets::maskPassword(item->url())},
                         {"status", statusName(item->status())},
                         {"title", item->title()},
                         {"thumbnailURL", item->thumbnailURL()},
@@ -34,7 +33,13 @@ QJsonArray items(const QList<DownloadItem *> &items)
                         {"fileSize", optionalText(item->fileSize())},
                         {"codecInfo", item->codecInfo()},
                         {"needsConversion", item->needsConversion()},
-                        {"errorMessage", Secrets::maskPasswordsInText(item->errorMessage())}});
+                        {"errorMessage", Secrets::maskPasswordsInText(item->errorMessage())}};
+        // An entry of a list says which list and where in it.
+        if (item->isGroupEntry())
+            object.insert("playlist", QJsonObject{{"title", item->group()->title()},
+                                                  {"index", item->playlistIndex()},
+                                                  {"count", item->group()->listed()}});
+        array.append(object);
     }
     return array;
 }

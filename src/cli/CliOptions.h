@@ -27,6 +27,8 @@ struct CliOptions
     QString format;               // --format ID|LABEL
     QString folder;               // --folder DIR
     std::optional<int> fragments; // --fragments N, 1–16
+    QString items;                // --items SPEC: the entries of a list to take
+    bool archive = true;          // --no-archive: lists do not skip what was downloaded
     QString toolsAction = QStringLiteral("status");
     QString toolName;  // tools rollback NAME
     QString helpTopic; // help COMMAND, or COMMAND --help

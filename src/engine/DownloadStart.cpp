@@ -113,7 +113,7 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
     if (item->runActive)
         co_return;
     item->runActive = true;
-    WorkFolder work(ensureDownloadFolder(), item->idText());
+    WorkFolder work(folderFor(*item), item->idText());
     if (!work.isReady()) {
         item->setErrorMessage(qtTrId("error.folder_not_writable").arg(work.parent()));
         item->setStatus(DownloadStatus::Error);
@@ -176,8 +176,8 @@ QCoro::Task<std::optional<YtDlpRun::Outcome>> DownloadManager::runDownload(Downl
     const auto ytdlp = YtDlpRun::findOrFail(*item);
     if (!ytdlp)
         co_return std::nullopt;
-    const QString outputTemplatePath = DownloadRun::literalTemplateText(workFolder) +
-                                       QLatin1Char('/') + DownloadRun::outputTemplate;
+    const QString outputTemplatePath =
+        DownloadRun::literalTemplateText(workFolder) + QLatin1Char('/') + outputNameFor(*item);
     const QString saved = item->savedInfo.usablePath();
     bool fromPage = saved.isEmpty();
     std::optional<YtDlpRun::Outcome> outcome;
@@ -216,7 +216,7 @@ DownloadManager::runDownloadLadder(DownloadItem *target, QString ytdlp, QString 
     YtDlpRun::Request request;
     request.ytdlp = ytdlp;
     const DownloadRun::Source source{m_fragments.value_or(RunLimits::concurrentFragments()),
-                                     infoJson};
+                                     infoJson, archiveFor(*item)};
     request.arguments = [item, outputTemplatePath, source](const YtDlpRun::Attempt &attempt) {
         return DownloadRun::downloadArguments(*item, attempt.allowMissingPOT, attempt.bundlePath,
                                               outputTemplatePath, source);

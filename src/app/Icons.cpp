@@ -35,6 +35,8 @@ QString glyph(const QString &symbol)
         {QStringLiteral("checkmark"), 0xF12C},                               // check
         {QStringLiteral("trash"), 0xF1C0},                                   // delete
         {QStringLiteral("chevron.down"), 0xF140},                            // chevron-down
+        {QStringLiteral("chevron.right"), 0xF142},                           // chevron-right
+        {QStringLiteral("list.and.film"), 0xF411},                           // playlist-play
     };
     const auto it = table.constFind(symbol);
     if (it == table.constEnd())

@@ -101,6 +101,18 @@ void DownloadManager::downloadAll(DownloadItem *header)
     pumpGroup(group);
 }
 
+void DownloadManager::stopGroup(DownloadItem *header)
+{
+    if (!header || !header->isGroupHeader())
+        return;
+    header->group()->clearQueue();
+    for (DownloadItem *entry : header->group()->entries()) {
+        entry->downloadWhenReady = false;
+        if (entry->runActive || m_infoQueue.holds(entry) || m_downloadQueue.holds(entry))
+            entry->cancelRun();
+    }
+}
+
 void DownloadManager::pumpGroup(DownloadGroup *group)
 {
     while (DownloadItem *entry = group->takeNext(groupInFlight())) {

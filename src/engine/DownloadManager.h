@@ -66,6 +66,8 @@ public:
     // Lists of videos (playlists, channels, feeds): an address that lists
     // several becomes a header row followed by one row per entry.
     Q_INVOKABLE void downloadAll(DownloadItem *header);
+    // Stops the list's runs and what waits for its turn.
+    Q_INVOKABLE void stopGroup(DownloadItem *header);
     Q_INVOKABLE void setGroupExpanded(DownloadItem *header, bool expanded);
     // An entry's own information run, for its quality menu.
     Q_INVOKABLE void fetchDetails(DownloadItem *entry);

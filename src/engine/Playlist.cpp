@@ -3,6 +3,8 @@
 #include "JsonFields.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QUrl>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -20,7 +22,15 @@ QString entryAddress(const QJsonObject &entry, const QString &listPage)
         return url.isEmpty() ? page : url;
     if (!page.isEmpty() && page != listPage)
         return page;
-    return url;
+    // The media itself: it keeps the id the list gave it, as yt-dlp's own
+    // feed entries do, so that the download archive tells the entries apart.
+    const QString id = JsonFields::text(entry, QStringLiteral("id"));
+    if (url.isEmpty() || id.isEmpty() || url.contains(QLatin1Char('#')))
+        return url;
+    const QByteArray data =
+        QJsonDocument(QJsonObject{{QStringLiteral("force_videoid"), id}}).toJson(QJsonDocument::Compact);
+    return url + QStringLiteral("#__youtubedl_smuggle=") +
+           QString::fromLatin1(QUrl::toPercentEncoding(QString::fromUtf8(data)));
 }
 
 struct Range

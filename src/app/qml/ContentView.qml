@@ -166,7 +166,7 @@ Rectangle {
             leftMargin: 16; rightMargin: 16; topMargin: 10; bottomMargin: 10
             model: view.manager
             ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
-            delegate: DownloadRow {
+            delegate: DownloadListRow {
                 required property var model
                 required property int index
                 width: ListView.view.width - 32

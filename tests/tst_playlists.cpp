@@ -14,13 +14,19 @@ const QString kFolder = QStringLiteral("Road trip _ summer");
 
 // Case name, list path, the entries that answer 404, the files expected.
 const std::tuple<const char *, const char *, const char *, QStringList> listCases[] = {
-    {"feed of three", "list/feed.xml", "",
+    {"feed of three",
+     "list/feed.xml",
+     "",
      {"01 - Clip 1.mp4", "02 - Clip 2.mp4", "03 - Clip 3.mp4"}},
-    {"page of three videos", "list/page.html", "",
+    {"page of three videos",
+     "list/page.html",
+     "",
      {"01 - Road trip _ summer (1).mp4", "02 - Road trip _ summer (2).mp4",
       "03 - Road trip _ summer (3).mp4"}},
     {"feed with a missing entry", "list/feed.xml", "2", {"01 - Clip 1.mp4", "03 - Clip 3.mp4"}},
-    {"page with a missing entry", "list/page.html", "2",
+    {"page with a missing entry",
+     "list/page.html",
+     "2",
      {"01 - Road trip _ summer (1).mp4", "03 - Road trip _ summer (3).mp4"}},
 };
 
@@ -159,8 +165,8 @@ private slots:
         const CliRun run = runCli(
             {"download", "--json", "--folder", out, "--items", "2-3", listUrl("list/page.html")});
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(mediaFiles(out + "/" + kFolder),
-                 QStringList({"02 - Road trip _ summer (2).mp4", "03 - Road trip _ summer (3).mp4"}));
+        QCOMPARE(mediaFiles(out + "/" + kFolder), QStringList({"02 - Road trip _ summer (2).mp4",
+                                                               "03 - Road trip _ summer (3).mp4"}));
     }
 
     void itemsPickAsYtDlpDoes_data() { addCases(itemCases); }

@@ -24,16 +24,16 @@ QJsonArray items(const QList<DownloadItem *> &items)
         for (const VideoFormat &f : item->formats())
             formats.append(QJsonObject{{"id", f.id}, {"label", f.label}, {"height", f.height}});
         QJsonObject object{{"url", Secrets::maskPassword(item->url())},
-                        {"status", statusName(item->status())},
-                        {"title", item->title()},
-                        {"thumbnailURL", item->thumbnailURL()},
-                        {"formats", formats},
-                        {"vcodec", item->vcodec},
-                        {"filePath", optionalText(item->filePath())},
-                        {"fileSize", optionalText(item->fileSize())},
-                        {"codecInfo", item->codecInfo()},
-                        {"needsConversion", item->needsConversion()},
-                        {"errorMessage", Secrets::maskPasswordsInText(item->errorMessage())}};
+                           {"status", statusName(item->status())},
+                           {"title", item->title()},
+                           {"thumbnailURL", item->thumbnailURL()},
+                           {"formats", formats},
+                           {"vcodec", item->vcodec},
+                           {"filePath", optionalText(item->filePath())},
+                           {"fileSize", optionalText(item->fileSize())},
+                           {"codecInfo", item->codecInfo()},
+                           {"needsConversion", item->needsConversion()},
+                           {"errorMessage", Secrets::maskPasswordsInText(item->errorMessage())}};
         // An entry of a list says which list and where in it.
         if (item->isGroupEntry())
             object.insert("playlist", QJsonObject{{"title", item->group()->title()},

@@ -57,9 +57,9 @@ bool takeOption(CliOptions &o, const QStringList &arguments, qsizetype &i)
             return false;
         }
         o.items = arguments.at(++i);
-    }
-    else if (download && (arg == QStringLiteral("--format") || arg == QStringLiteral("--folder") ||
-                          arg == QStringLiteral("--fragments"))) {
+    } else if (download &&
+               (arg == QStringLiteral("--format") || arg == QStringLiteral("--folder") ||
+                arg == QStringLiteral("--fragments"))) {
         if (i + 1 >= arguments.size()) {
             o.error = arg + QStringLiteral(" needs a value");
             return false;

@@ -29,8 +29,7 @@ class DownloadGroup : public QObject
     // Highest height to download (1080, 720); 0 for the best there is.
     Q_PROPERTY(int qualityCap READ qualityCap WRITE setQualityCap NOTIFY choiceChanged)
     // Entries already in the folder's download archive are skipped.
-    Q_PROPERTY(bool skipDownloaded READ skipDownloaded WRITE setSkipDownloaded NOTIFY
-                   choiceChanged)
+    Q_PROPERTY(bool skipDownloaded READ skipDownloaded WRITE setSkipDownloaded NOTIFY choiceChanged)
 
 public:
     DownloadGroup(const QString &title, const QString &site, int listed, DownloadFormat format,

@@ -31,7 +31,8 @@ void applyChoice(DownloadItem &entry, const DownloadGroup &group)
     const FormatPick pick = Playlist::pickFormat(entry.formats(), group.qualityCap());
     entry.setSelectedFormatID(pick.id);
     if (pick.fellBack)
-        entry.choiceNote = qtTrId("playlist.quality_fallback").arg(group.qualityCap()).arg(pick.height);
+        entry.choiceNote =
+            qtTrId("playlist.quality_fallback").arg(group.qualityCap()).arg(pick.height);
 }
 
 } // namespace
@@ -247,9 +248,8 @@ void DownloadManager::clearCompletedGroups()
         if (!item->isGroupHeader())
             continue;
         const QList<DownloadItem *> &entries = item->group()->entries();
-        if (std::all_of(entries.cbegin(), entries.cend(), [](const DownloadItem *e) {
-                return e->status() == DownloadStatus::Done;
-            }))
+        if (std::all_of(entries.cbegin(), entries.cend(),
+                        [](const DownloadItem *e) { return e->status() == DownloadStatus::Done; }))
             removeGroup(item);
     }
 }
@@ -268,8 +268,8 @@ QString DownloadManager::outputNameFor(const DownloadItem &item) const
     if (!item.isGroupEntry())
         return DownloadRun::outputTemplate;
     const QString title = Playlist::safeName(item.title(), 60, QString());
-    const QString stem = Playlist::entryFileStem(item.playlistIndex(), item.group()->listed(),
-                                                 QString());
+    const QString stem =
+        Playlist::entryFileStem(item.playlistIndex(), item.group()->listed(), QString());
     return DownloadRun::literalTemplateText(stem) +
            (title.isEmpty() ? QStringLiteral("%(title).50s")
                             : DownloadRun::literalTemplateText(title)) +

@@ -71,6 +71,8 @@ public:
     Q_INVOKABLE void setGroupExpanded(DownloadItem *header, bool expanded);
     // An entry's own information run, for its quality menu.
     Q_INVOKABLE void fetchDetails(DownloadItem *entry);
+    // Makes a listed item the header of `listing`'s entries, which follow it.
+    void listGroup(DownloadItem *header, const PlaylistListing &listing);
     // Every item, with the entries of collapsed lists.
     QList<DownloadItem *> allItems() const;
     // Only these entries of each list ("1-5,8", as yt-dlp's --playlist-items)
@@ -114,7 +116,6 @@ private:
     void updateHasCompleted();
     void watch(DownloadItem *item);
     // Lists (DownloadGroups.cpp).
-    void listGroup(DownloadItem *header, const PlaylistListing &listing);
     void continueGroup(DownloadItem *item);
     void pumpGroup(DownloadGroup *group);
     bool startEntry(DownloadItem *entry);

@@ -20,8 +20,8 @@ QStringList arguments(const QString &address, const YtDlpRun::Attempt &attempt)
     // options such as --exec. A video prints as with -j; a list (a feed, a
     // channel, a page of players) prints once, its entries listed but not
     // visited. A video's address inside a list stays that video.
-    QStringList args{QStringLiteral("--ignore-config"), QStringLiteral("--no-playlist"),
-                     QStringLiteral("--flat-playlist"), QStringLiteral("-J"),
+    QStringList args{QStringLiteral("--ignore-config"),  QStringLiteral("--no-playlist"),
+                     QStringLiteral("--flat-playlist"),  QStringLiteral("-J"),
                      QStringLiteral("--socket-timeout"), QStringLiteral("15")};
     args << tlsArguments(attempt.bundlePath)
          << javaScriptRuntimeArguments(address, attempt.allowMissingPOT)
@@ -55,8 +55,7 @@ QCoro::Task<bool> parseSuccess(QByteArray json, QStringList stderrLines, bool vi
     });
     parsed = co_await parsing;
     co_return !(videoOnYouTube && (!parsed || (parsed->formats.isEmpty() && !parsed->playlist)) &&
-                !fallback &&
-                YtDlpErrors::isYouTubeJavaScriptRuntime(stderrLines));
+                !fallback && YtDlpErrors::isYouTubeJavaScriptRuntime(stderrLines));
 }
 
 void applyInfo(DownloadItem &item, const YtDlpRun::Outcome &outcome,
@@ -75,8 +74,8 @@ void applyInfo(DownloadItem &item, const YtDlpRun::Outcome &outcome,
     else if (!parsed)
         item.setErrorMessage(QStringLiteral("Failed to parse video info"));
     else if (parsed->playlist && (item.isGroupEntry() || parsed->playlist->entries.isEmpty()))
-        item.setErrorMessage(qtTrId(parsed->playlist->entries.isEmpty() ? "playlist.empty"
-                                                                        : "playlist.nested"));
+        item.setErrorMessage(
+            qtTrId(parsed->playlist->entries.isEmpty() ? "playlist.empty" : "playlist.nested"));
     else if (videoOnYouTube && parsed->formats.isEmpty() && !parsed->playlist)
         item.setErrorMessage(qtTrId("error.youtube_js_runtime"));
     else {

@@ -4,9 +4,9 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QUrl>
 #include <QRegularExpression>
 #include <QSet>
+#include <QUrl>
 
 namespace {
 
@@ -27,8 +27,8 @@ QString entryAddress(const QJsonObject &entry, const QString &listPage)
     const QString id = JsonFields::text(entry, QStringLiteral("id"));
     if (url.isEmpty() || id.isEmpty() || url.contains(QLatin1Char('#')))
         return url;
-    const QByteArray data =
-        QJsonDocument(QJsonObject{{QStringLiteral("force_videoid"), id}}).toJson(QJsonDocument::Compact);
+    const QByteArray data = QJsonDocument(QJsonObject{{QStringLiteral("force_videoid"), id}})
+                                .toJson(QJsonDocument::Compact);
     return url + QStringLiteral("#__youtubedl_smuggle=") +
            QString::fromLatin1(QUrl::toPercentEncoding(QString::fromUtf8(data)));
 }

@@ -133,8 +133,24 @@ Rectangle {
                 Layout.fillWidth: true
                 checked: header.group ? header.group.skipDownloaded : true
                 onToggled: if (header.group) header.group.skipDownloaded = checked
+                padding: 0
+                indicator: Rectangle {
+                    x: 0
+                    y: (skipBox.height - height) / 2
+                    width: 16; height: 16
+                    radius: 4
+                    color: skipBox.checked ? Theme.accent : Theme.control
+                    border.width: skipBox.visualFocus ? Theme.focusRingWidth : 1
+                    border.color: skipBox.visualFocus ? Theme.focusRing : skipBox.checked ? Theme.accent : Theme.outline
+                    Icon {
+                        anchors.centerIn: parent
+                        visible: skipBox.checked
+                        name: "checkmark"; size: 11; font.bold: true
+                        color: Theme.textBright
+                    }
+                }
                 contentItem: Text {
-                    leftPadding: skipBox.indicator.width + 6
+                    leftPadding: 24
                     text: qsTrId("playlist.skip_downloaded")
                     color: Theme.textStatus
                     font.pixelSize: Theme.fontSmall

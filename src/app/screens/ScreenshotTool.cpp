@@ -4,6 +4,7 @@
 #include "Appearance.h"
 #include "ReelixApp.h"
 #include "StagedChecker.h"
+#include "StagedGroup.h"
 #include "ViewProbe.h"
 
 #include "engine/DownloadManager.h"
@@ -222,6 +223,23 @@ bool mainViewShots()
     return ok;
 }
 
+// A list of videos over a single download, expanded and then collapsed.
+bool groupShots()
+{
+    Shell shell;
+    if (!shell.showMain())
+        return false;
+    shell.manager()->insertItem(item(QStringLiteral("Northern lights"), DownloadStatus::Ready));
+    stageGroup(*shell.manager());
+    shell.window->resize(900, 960);
+    bool ok = save(*shell.window, QStringLiteral("main-group-expanded"));
+    QMetaObject::invokeMethod(shell.find(QStringLiteral("downloadList")), "positionViewAtEnd");
+    ok &= save(*shell.window, QStringLiteral("main-group-scrolled"));
+    shell.manager()->setGroupExpanded(shell.manager()->itemAt(1), false);
+    ok &= save(*shell.window, QStringLiteral("main-group-collapsed"));
+    return ok;
+}
+
 // One state of the setup view, staged by `prepare`.
 bool setupShot(const QString &name, const std::function<void(StagedChecker &)> &prepare)
 {
@@ -357,7 +375,7 @@ int main(int argc, char *argv[])
     for (const QLocale::Language language : {QLocale::English, QLocale::French}) {
         Localization::install(QLocale(language));
         g_language = language == QLocale::French ? QStringLiteral("fr") : QStringLiteral("en");
-        ok &= mainViewShots() & setupShots() & logShots();
+        ok &= mainViewShots() & groupShots() & setupShots() & logShots();
     }
     return ok ? 0 : 1;
 }

@@ -10,6 +10,9 @@ Loader {
     property bool repeated: false
     sourceComponent: item.group && item.playlistIndex === 0 ? headerRow : downloadRow
 
+    // A Loader cannot make bound components in Qt 6.4, so these reach the
+    // slot by its id.
+    // qmllint disable unqualified
     Component {
         id: headerRow
         GroupHeader { item: slot.item; manager: slot.manager }

@@ -166,6 +166,9 @@ Rectangle {
             leftMargin: 16; rightMargin: 16; topMargin: 10; bottomMargin: 10
             model: view.manager
             ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
+            // Rows leaving the view are kept for the rows coming in: a list of a
+            // thousand videos scrolls without making a thousand rows.
+            reuseItems: true
             delegate: DownloadListRow {
                 required property var model
                 required property int index

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <ctime>
 #include <cstdio>
 #include <vector>
 
@@ -75,26 +76,44 @@ inline QString startMediaServer(QProcess &server, const QString &root,
 }
 
 // The longest gap between the ticks of a 5 ms heartbeat on the GUI thread:
-// the longest time the event loop could not run.
+// the longest time the event loop could not run. `longestBusy()` counts only
+// the GUI thread's own processor time over the same gaps, so a machine busy
+// with other work does not show as a stall of ours.
 class StallMeter
 {
 public:
     StallMeter()
     {
         m_beat.start();
-        QObject::connect(&m_heartbeat, &QTimer::timeout,
-                         [this] { m_longest = std::max(m_longest, m_beat.restart()); });
+        m_busyMark = threadSeconds();
+        QObject::connect(&m_heartbeat, &QTimer::timeout, [this] {
+            const double now = threadSeconds();
+            m_longest = std::max(m_longest, m_beat.restart());
+            m_longestBusy = std::max(m_longestBusy, qint64((now - m_busyMark) * 1000));
+            m_busyMark = now;
+        });
         m_heartbeat.start(5);
     }
     qint64 longest() const { return m_longest; }
+    qint64 longestBusy() const { return m_longestBusy; }
     void reset()
     {
-        m_longest = 0;
+        m_longest = m_longestBusy = 0;
         m_beat.restart();
+        m_busyMark = threadSeconds();
     }
 
 private:
+    static double threadSeconds()
+    {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return t.tv_sec + t.tv_nsec / 1e9;
+    }
+
     QElapsedTimer m_beat;
     QTimer m_heartbeat;
     qint64 m_longest = 0;
+    qint64 m_longestBusy = 0;
+    double m_busyMark = 0;
 };

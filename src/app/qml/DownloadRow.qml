@@ -1,4 +1,3 @@
-pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
@@ -146,6 +145,7 @@ Rectangle {
                     ]
                 }
                 Text {
+                    id: detailMessage
                     objectName: "detailMessage"
                     // A finished download can carry a note (another height than chosen).
                     visible: row.status === Download.Downloading || row.status === Download.Converting
@@ -159,10 +159,15 @@ Rectangle {
                     maximumLineCount: 1
                     // The whole error, however long, on hover.
                     HoverHandler { id: errorHover }
-                    Tip {
-                        objectName: "errorTip"
-                        visible: errorHover.hovered && row.status === Download.Error
-                        text: row.item.errorMessage
+                    // Made on first hover: a tooltip in every row costs the list its speed.
+                    Loader {
+                        active: errorHover.hovered && row.status === Download.Error
+                        sourceComponent: Tip {
+                            parent: detailMessage
+                            objectName: "errorTip"
+                            visible: true
+                            text: row.item.errorMessage
+                        }
                     }
                 }
                 Text {
@@ -228,28 +233,28 @@ Rectangle {
             }
         }
 
-        QualityMenu {
-            id: formatMenu
-            objectName: "formatMenu"
-            // A list's entry shows its qualities once its details are fetched,
-            // which opening the menu asks for.
-            visible: row.status === Download.Ready && (row.item.formats.length > 0
-                     || (row.isEntry && row.item.format === Download.Video))
+        // Made only while a choice is possible: a menu in every row would make
+        // a long list slow to appear. A list's entry shows its qualities once
+        // its details are fetched, which opening the menu asks for.
+        Loader {
+            active: row.status === Download.Ready && (row.item.formats.length > 0
+                    || (row.isEntry && row.item.format === Download.Video))
+            visible: active
             Layout.preferredWidth: 150
-            model: [{ label: qsTrId("quality.best"), id: "" }, ...row.item.formats]
-            currentIndex: {
-                const formats = row.item.formats
-                for (let i = 0; i < formats.length; ++i) {
-                    if (formats[i].id === row.item.selectedFormatID)
-                        return i + 1
+            sourceComponent: QualityMenu {
+                objectName: "formatMenu"
+                model: [{ label: qsTrId("quality.best"), id: "" }, ...row.item.formats]
+                currentIndex: {
+                    const formats = row.item.formats
+                    for (let i = 0; i < formats.length; ++i) {
+                        if (formats[i].id === row.item.selectedFormatID)
+                            return i + 1
+                    }
+                    return 0
                 }
-                return 0
-            }
-            onActivated: row.item.selectedFormatID = currentValue
-            Accessible.name: qsTrId("quality.best")
-            Connections {
-                target: formatMenu.popup
-                function onAboutToShow() {
+                onActivated: row.item.selectedFormatID = currentValue
+                Accessible.name: qsTrId("quality.best")
+                popup.onAboutToShow: {
                     if (row.isEntry && row.item.formats.length === 0)
                         row.manager.fetchDetails(row.item)
                 }

@@ -12,9 +12,14 @@ AbstractButton {
     hoverEnabled: true
     Accessible.name: tip.length > 0 ? tip : text
     opacity: enabled ? 1 : 0.6
-    Tip {
-        visible: control.hovered && control.tip.length > 0
-        text: control.tip
+    // The tooltip is made on first hover: lists hold many buttons.
+    Loader {
+        active: control.hovered && control.tip.length > 0
+        sourceComponent: Tip {
+            parent: control
+            visible: true
+            text: control.tip
+        }
     }
     Rectangle {
         objectName: "keyboardFocusRing"

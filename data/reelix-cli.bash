@@ -21,9 +21,9 @@ _reelix_cli()
             return
             ;;
         esac
-        COMPREPLY=($(compgen -W "--audio --format --convert --folder --json --help" -- "$cur"))
+        COMPREPLY=($(compgen -W "--audio --format --convert --folder --fragments --items --no-archive --json --help" -- "$cur"))
         ;;
-    info) COMPREPLY=($(compgen -W "--json --help" -- "$cur")) ;;
+    info) COMPREPLY=($(compgen -W "--items --json --help" -- "$cur")) ;;
     tools)
         if [[ $prev == rollback ]]; then
             COMPREPLY=($(compgen -W "yt-dlp ffmpeg node" -- "$cur"))

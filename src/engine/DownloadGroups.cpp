@@ -20,14 +20,13 @@ int groupInFlight()
     return limit > 0 ? limit : 3;
 }
 
-// The list's quality for one entry whose formats are known.
+// The list's quality for one entry whose formats are known, unless the
+// entry's own menu chose one.
 void applyChoice(DownloadItem &entry, const DownloadGroup &group)
 {
     entry.choiceNote.clear();
-    if (entry.format() == DownloadFormat::Audio) {
-        entry.setSelectedFormatID(QString());
+    if (entry.format() == DownloadFormat::Audio || !entry.selectedFormatID().isEmpty())
         return;
-    }
     const FormatPick pick = Playlist::pickFormat(entry.formats(), group.qualityCap());
     entry.setSelectedFormatID(pick.id);
     if (pick.fellBack)

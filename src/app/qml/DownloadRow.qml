@@ -243,7 +243,10 @@ Rectangle {
             Layout.preferredWidth: 150
             sourceComponent: QualityMenu {
                 objectName: "formatMenu"
-                model: [{ label: qsTrId("quality.best"), id: "" }, ...row.item.formats]
+                // An entry's first choice is its list's.
+                model: [{ label: row.isEntry && row.item.group.qualityCap > 0
+                                 ? qsTrId("playlist.quality_cap").arg(row.item.group.qualityCap)
+                                 : qsTrId("quality.best"), id: "" }, ...row.item.formats]
                 currentIndex: {
                     const formats = row.item.formats
                     for (let i = 0; i < formats.length; ++i) {

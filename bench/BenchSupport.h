@@ -9,8 +9,8 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 // Benchmarks run in a private HOME so the user's settings, log and tool

@@ -66,8 +66,8 @@ int main(int argc, char *argv[])
     DependencyChecker checker;
     DownloadManager downloads;
     QQuickView view(&engine, nullptr);
-    view.setInitialProperties({{"checker", QVariant::fromValue(&checker)},
-                               {"manager", QVariant::fromValue(&downloads)}});
+    view.setInitialProperties(
+        {{"checker", QVariant::fromValue(&checker)}, {"manager", QVariant::fromValue(&downloads)}});
     view.setResizeMode(QQuickView::SizeRootObjectToView);
     view.setSource(QUrl("qrc:/Reelix/qml/ContentView.qml"));
     view.resize(900, 700);
@@ -106,17 +106,24 @@ int main(int argc, char *argv[])
     const double cpuDownloadStart = cpuSeconds();
     QElapsedTimer downloadWall;
     downloadWall.start();
-    step.restart();
     std::vector<double> each;
+    // One start per turn of the event loop, as clicks on the rows would come.
     for (DownloadItem *item : manager->downloads()) {
-        QElapsedTimer one;
-        one.start();
-        manager->start(item);
-        each.push_back(one.nsecsElapsed() / 1e6);
+        QMetaObject::invokeMethod(
+            manager,
+            [&each, manager, item] {
+                QElapsedTimer one;
+                one.start();
+                manager->start(item);
+                each.push_back(one.nsecsElapsed() / 1e6);
+            },
+            Qt::QueuedConnection);
     }
-    std::printf("starting %d downloads took %.0f ms on the GUI thread (each: first %.1f ms, median "
-                "%.1f ms)\n",
-                count, step.nsecsElapsed() / 1e6, each.front(), median(each));
+    while (int(each.size()) < count)
+        QTest::qWait(10);
+    std::printf("starting %d downloads, one per event: first %.1f ms, median %.1f ms, longest "
+                "%.1f ms on the GUI thread\n",
+                count, each.front(), median(each), *std::max_element(each.begin(), each.end()));
     while (!allIn({DownloadStatus::Done, DownloadStatus::Error, DownloadStatus::Cancelled}))
         QTest::qWait(100);
     const double downloadSeconds = downloadWall.nsecsElapsed() / 1e9;

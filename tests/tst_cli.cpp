@@ -155,7 +155,9 @@ private slots:
                                                       {"message", ""},
                                                       {"verified", true},
                                                       {"verification", "sha256"},
-                                                      {"canRollBack", false}}));
+                                                      {"canRollBack", false},
+                                                      {"path", ToolFolder::bin("yt-dlp")},
+                                                      {"source", "reelix"}}));
         QCOMPARE(r.json()[2].toObject()["status"].toString(), QString("upToDate"));
         QCOMPARE(r.json()[2].toObject()["version"].toString(), QString("v22.21.0"));
 

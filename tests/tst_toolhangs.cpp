@@ -170,7 +170,7 @@ private slots:
         const QJsonObject ytdlp = jsonOf(cli)[0].toObject();
         QCOMPARE(ytdlp["status"].toString(), QString(broken ? "failed" : "unchecked"));
         QCOMPARE(ytdlp["message"].toString(),
-                 broken ? QString("L'outil n'affiche pas de version (--version)") : http + "403");
+                 broken ? QString("The tool shows no version (--version)") : http + "403");
     }
 
     // A stop ends the command soon, with its summary and JSON, and leaves

@@ -3,11 +3,14 @@
 #include "fixtures/ToolMirror.h"
 
 #include "deps/DependencyChecker.h"
+#include "i18n/Localization.h"
 #include "platform/PlatformProfile.h"
 #include "platform/ToolPaths.h"
 
 #include <QJsonObject>
 #include <QProcess>
+#include <QScopeGuard>
+#include <QTranslator>
 
 #include <sys/stat.h>
 
@@ -112,31 +115,31 @@ private slots:
         const Member ffprobe{"ffprobe", MemberKind::Script, "echo 'ffprobe version 7.1'"};
         QTest::newRow("ffmpeg links to a user file")
             << "ffmpeg" << QList<Member>{{"ffmpeg", MemberKind::Link, precious()}, ffprobe} << false
-            << "n'est pas un fichier ordinaire";
+            << "is not a regular file";
         QTest::newRow("ffprobe links to a user file")
             << "ffmpeg" << QList<Member>{ffmpeg, {"ffprobe", MemberKind::Link, precious()}} << false
-            << "n'est pas un fichier ordinaire";
+            << "is not a regular file";
         QTest::newRow("ffmpeg is a folder")
             << "ffmpeg" << QList<Member>{{"ffmpeg", MemberKind::Folder, {}}, ffprobe} << false
-            << "n'est pas un fichier ordinaire";
+            << "is not a regular file";
         QTest::newRow("ffmpeg is a fifo")
             << "ffmpeg" << QList<Member>{{"ffmpeg", MemberKind::Fifo, {}}, ffprobe} << false
-            << "n'est pas un fichier ordinaire";
+            << "is not a regular file";
         QTest::newRow("node links to a user file")
             << "node" << QList<Member>{{"bin/node", MemberKind::Link, precious()}} << false
-            << "n'est pas un fichier ordinaire";
+            << "is not a regular file";
         // The first member arrives whole, then the archive breaks off.
         QString filler;
         for (int i = 0; i < 20000; ++i)
             filler += QString::number(quint64(i) * 2654435761u % 1000003, 36);
         QTest::newRow("ffmpeg archive cut short")
             << "ffmpeg" << QList<Member>{ffmpeg, {"ffprobe", MemberKind::Text, filler}} << true
-            << "tar a échoué";
+            << "tar failed";
         QTest::newRow("node archive cut short")
             << "node"
             << QList<Member>{{"bin/node", MemberKind::Script, "echo v22.21.0"},
                              {"bin/npm", MemberKind::Text, filler}}
-            << true << "tar a échoué";
+            << true << "tar failed";
     }
 
     void onlyRegularFilesArePlaced()
@@ -145,6 +148,11 @@ private slots:
         QFETCH(QList<Member>, members);
         QFETCH(bool, truncated);
         QFETCH(QString, message);
+        Localization::install(QLocale(QLocale::English));
+        const auto untranslated = qScopeGuard([] {
+            for (QTranslator *t : qApp->findChildren<QTranslator *>())
+                QCoreApplication::removeTranslator(t);
+        });
         const bool node = tool == "node";
         const QString archive = node ? "/hostile/node.tar.gz" : "/hostile/ffmpeg.tar.xz";
         QVERIFY(m_mirror->packMembers(archive, node ? "czf" : "cJf", "top", members));

@@ -210,6 +210,8 @@ private slots:
         // No traffic leaves the machine: distributors are an unused local port.
         PlatformProfile p = PlatformProfile::current();
         p.githubURL = p.githubApiURL = p.ffmpegURL = p.nodeURL = "http://127.0.0.1:9";
+        // The machine's own tools would stand in for missing ones in every setup state.
+        p.systemToolFolders.clear();
         PlatformProfile::setCurrent(p);
     }
 
@@ -466,7 +468,7 @@ private slots:
         const auto logWindows = [] {
             int n = 0;
             for (QWindow *win : QGuiApplication::topLevelWindows())
-                n += win->title() == "Logs Reelix" && win->isVisible();
+                n += win->objectName() == "logWindow" && win->isVisible();
             return n;
         };
         app.requestLogWindow();
@@ -475,7 +477,7 @@ private slots:
         QMetaObject::invokeMethod(window, "openLogs");
         QCOMPARE(logWindows(), 1);
         for (QWindow *win : QGuiApplication::topLevelWindows())
-            if (win->title() == "Logs Reelix") {
+            if (win->objectName() == "logWindow") {
                 win->requestActivate();
                 QVERIFY(QTest::qWaitForWindowActive(win));
                 QTest::keyClick(win, Qt::Key_Escape);
@@ -527,6 +529,12 @@ private slots:
     void updatesAskBeforeStoppingDownloads()
     {
         const bool stop = tag() == "stop and check";
+        // The engine runs Debian's yt-dlp, found in the system folders.
+        const PlatformProfile kept = PlatformProfile::current();
+        const auto restore = qScopeGuard([kept] { PlatformProfile::setCurrent(kept); });
+        PlatformProfile p = kept;
+        p.systemToolFolders = {"/usr/bin"};
+        PlatformProfile::setCurrent(p);
         if (!m_server) {
             m_server = std::make_unique<MediaServer>();
             QVERIFY2(m_server->isReady(), qPrintable(m_server->error()));
@@ -686,6 +694,11 @@ private slots:
 
     void logWindow()
     {
+        Localization::install(QLocale(QLocale::French));
+        const auto untranslated = qScopeGuard([] {
+            for (QTranslator *t : qApp->findChildren<QTranslator *>())
+                QCoreApplication::removeTranslator(t);
+        });
         UserDefaults::remove("debugLogging");
         Logger::shared().clear();
         Logger::shared().waitUntilWritten();
@@ -746,6 +759,11 @@ private slots:
 
     void longLogShowsItsEnd()
     {
+        Localization::install(QLocale(QLocale::French));
+        const auto untranslated = qScopeGuard([] {
+            for (QTranslator *t : qApp->findChildren<QTranslator *>())
+                QCoreApplication::removeTranslator(t);
+        });
         QByteArray big;
         for (int i = 0; big.size() < 2 * LogViewer::shownBytes; ++i)
             big +=

@@ -14,6 +14,8 @@ QString glyph(const QString &symbol)
         {QStringLiteral("film"), 0xF230},                        // filmstrip
         {QStringLiteral("music.note"), 0xF387},                  // music-note
         {QStringLiteral("folder"), 0xF24B},                      // folder
+        {QStringLiteral("folder.badge.plus"), 0xF257},           // folder-plus
+        {QStringLiteral("arrow.up"), 0xF05D},                    // arrow-up
         {QStringLiteral("arrow.triangle.2.circlepath"), 0xF4E6}, // sync
         {QStringLiteral("arrow.triangle.2.circlepath.circle.fill"), 0xF06A}, // autorenew
         {QStringLiteral("plus"), 0xF415},                                    // plus

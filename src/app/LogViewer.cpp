@@ -59,10 +59,8 @@ QString LogViewer::displayText(const QByteArray &tail, qint64 fileSize, bool *tr
     const QByteArray lines = lineStart >= 0 ? tail.mid(lineStart + 1) : tail;
     if (!lines.isValidUtf8())
         return QString();
-    return QStringLiteral(
-               "… Lignes précédentes dans le fichier (bouton Dossier) — %1 Mo au total\n")
-               .arg(QString::number(fileSize / 1e6, 'f', 1)) +
-           QString::fromUtf8(lines);
+    return qtTrId("log.earlier_lines").arg(QString::number(fileSize / 1e6, 'f', 1)) +
+           QLatin1Char('\n') + QString::fromUtf8(lines);
 }
 
 void LogViewer::reloadLog()

@@ -104,7 +104,7 @@ QCoro::Task<> ReelixApp::startupCheck()
     CertificateStore::bundlePath(false); // not awaited: only prepares the file
     QStringList paths;
     for (const Dependency *tool : m_checker->tools())
-        paths << DependencyChecker::toolPath(tool);
+        paths << DependencyChecker::startupPath(tool);
     auto testing = QtConcurrent::run(allToolsExecutable, paths);
     const bool allPresent = co_await testing;
     if (!self)

@@ -49,6 +49,11 @@ QJsonArray tools(const DependencyChecker &checker)
     QJsonArray array;
     for (const Dependency *tool : checker.tools()) {
         const DepStatus s = tool->status();
+        // The executable the engine will run: ours first, then the system's.
+        const auto found = DependencyChecker::located(tool);
+        const QJsonValue source = !found          ? QJsonValue(QJsonValue::Null)
+                                  : found->system ? QJsonValue(QStringLiteral("system"))
+                                                  : QJsonValue(QStringLiteral("reelix"));
         array.append(QJsonObject{{"name", tool->name()},
                                  {"status", s.caseName()},
                                  {"version", s.version()},
@@ -61,7 +66,9 @@ QJsonArray tools(const DependencyChecker &checker)
                                                  : QString()},
                                  {"verified", tool->verified()},
                                  {"verification", tool->verificationName()},
-                                 {"canRollBack", tool->hasPrevious()}});
+                                 {"canRollBack", tool->hasPrevious()},
+                                 {"path", found ? QJsonValue(found->path) : QJsonValue()},
+                                 {"source", source}});
     }
     return array;
 }

@@ -35,6 +35,8 @@ QString describe(const Dependency *tool)
     default:
         break;
     }
+    if (const auto found = DependencyChecker::located(tool); found && found->system)
+        text += QStringLiteral(" — ") + qtTrId("tools.cli.system").arg(found->path);
     return text;
 }
 

@@ -20,3 +20,11 @@ void Dependency::setRecord(const ToolRecord::State &record)
     m_record = record;
     emit recordChanged();
 }
+
+void Dependency::setSystemTool(const SystemTool &found)
+{
+    if (m_systemTool == found)
+        return;
+    m_systemTool = found;
+    emit systemToolChanged();
+}

@@ -5,6 +5,15 @@
 
 #include <QObject>
 
+// A copy of a tool found outside our tool folder.
+struct SystemTool
+{
+    QString path;
+    QString version;
+    bool tooOld = false;
+    friend bool operator==(const SystemTool &, const SystemTool &) = default;
+};
+
 // One tool record: its fixed name, description and icon, and its live state.
 class Dependency : public QObject
 {
@@ -26,6 +35,11 @@ class Dependency : public QObject
     Q_PROPERTY(QString verification READ verificationName NOTIFY recordChanged)
     Q_PROPERTY(bool verified READ verified NOTIFY recordChanged)
     Q_PROPERTY(bool hasPrevious READ hasPrevious NOTIFY recordChanged)
+    // The system's copy the engine falls back to while ours is missing
+    // (empty path: none, or ours is there), and whether it is an old yt-dlp.
+    Q_PROPERTY(QString systemPath READ systemPath NOTIFY systemToolChanged)
+    Q_PROPERTY(QString systemVersion READ systemVersion NOTIFY systemToolChanged)
+    Q_PROPERTY(bool systemTooOld READ systemTooOld NOTIFY systemToolChanged)
 
 public:
     Dependency(const QString &name, const QString &description, const QString &icon,
@@ -62,9 +76,15 @@ public:
     bool hasPrevious() const { return m_record.hasPrevious; }
     void setRecord(const ToolRecord::State &record);
 
+    QString systemPath() const { return m_systemTool.path; }
+    QString systemVersion() const { return m_systemTool.version; }
+    bool systemTooOld() const { return m_systemTool.tooOld; }
+    void setSystemTool(const SystemTool &found);
+
 signals:
     void statusChanged();
     void recordChanged();
+    void systemToolChanged();
 
 private:
     const QString m_name;
@@ -73,4 +93,5 @@ private:
     const QString m_fileName;
     DepStatus m_status;
     ToolRecord::State m_record;
+    SystemTool m_systemTool;
 };

@@ -1,9 +1,11 @@
 #include "DependencyChecker.h"
 
 #include "ReleaseLookup.h"
+#include "ToolVersions.h"
 #include "VersionQuery.h"
 
 #include "platform/ToolPaths.h"
+#include "platform/UserDefaults.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,8 +22,10 @@ DependencyChecker::DependencyChecker(QObject *parent)
       m_node(new Dependency(QStringLiteral("Node.js"), qtTrId("tool.node.desc"),
                             QStringLiteral("curlybraces"), QStringLiteral("node"), this))
 {
-    for (Dependency *tool : tools())
+    for (Dependency *tool : tools()) {
         connect(tool, &Dependency::statusChanged, this, &DependencyChecker::statusesChanged);
+        connect(tool, &Dependency::systemToolChanged, this, &DependencyChecker::statusesChanged);
+    }
 }
 
 DependencyChecker::~DependencyChecker() = default;
@@ -40,12 +44,33 @@ bool DependencyChecker::hasUpdates() const
     return any([](DepStatus::Kind k) { return k == DepStatus::Kind::UpdateAvailable; });
 }
 
+bool DependencyChecker::isReady(DepStatus::Kind k)
+{
+    return k == DepStatus::Kind::Installed || k == DepStatus::Kind::UpToDate ||
+           k == DepStatus::Kind::UpdateAvailable || k == DepStatus::Kind::Unchecked;
+}
+
 bool DependencyChecker::allReady() const
 {
-    return !any([](DepStatus::Kind k) {
-        return k != DepStatus::Kind::Installed && k != DepStatus::Kind::UpToDate &&
-               k != DepStatus::Kind::UpdateAvailable && k != DepStatus::Kind::Unchecked;
-    });
+    return !any([](DepStatus::Kind k) { return !isReady(k); });
+}
+
+// Ours where we have it, the system's where not; a run in progress decides nothing.
+bool DependencyChecker::canUseSystemTools() const
+{
+    if (m_isInstalling)
+        return false;
+    bool anySystem = false;
+    for (const Dependency *tool : tools()) {
+        const DepStatus::Kind k = tool->status().kind();
+        if (isReady(k))
+            continue;
+        if (tool->systemPath().isEmpty() ||
+            (k != DepStatus::Kind::Unknown && k != DepStatus::Kind::Failed))
+            return false;
+        anySystem = true;
+    }
+    return anySystem;
 }
 
 bool DependencyChecker::isAnyUpdating() const
@@ -71,6 +96,26 @@ QString DependencyChecker::versionArgument(const Dependency *tool) const
 QString DependencyChecker::toolPath(const Dependency *tool)
 {
     return ToolPaths::binDirectory() + QLatin1Char('/') + tool->fileName();
+}
+
+std::optional<ToolPaths::Located> DependencyChecker::located(const Dependency *tool)
+{
+    return ToolPaths::locate(tool->fileName());
+}
+
+QString DependencyChecker::startupPath(const Dependency *tool)
+{
+    if (UserDefaults::boolValue(QStringLiteral("useSystemTools"))) {
+        if (const auto found = located(tool))
+            return found->path;
+    }
+    return toolPath(tool);
+}
+
+void DependencyChecker::continueWithSystemTools()
+{
+    UserDefaults::setValue(QStringLiteral("useSystemTools"), true);
+    onComplete();
 }
 
 QCoro::Task<> DependencyChecker::allAtOnce(QList<Dependency *> tools,
@@ -103,8 +148,10 @@ QCoro::Task<> DependencyChecker::testExecutable(Dependency *tool)
     guard->setRecord(ToolRecord::read(QFileInfo(path).fileName()));
     if (!ToolPaths::isExecutableFile(path)) {
         guard->setStatus(DepStatus::unknown());
+        co_await findSystemTool(guard);
         co_return;
     }
+    guard->setSystemTool({});
     // A file that is there but cannot run counts as broken, not installed.
     const Result<QString> run =
         co_await versionOutput(path, QStringList(versionArgument(tool)), &m_stop);
@@ -115,6 +162,47 @@ QCoro::Task<> DependencyChecker::testExecutable(Dependency *tool)
     else
         guard->setStatus(run ? DepStatus::installedStatus()
                              : DepStatus::failed(run.failure().message));
+}
+
+// A system copy is offered only when it runs and tells its version.
+QCoro::Task<> DependencyChecker::findSystemTool(Dependency *target)
+{
+    QPointer<Dependency> tool(target);
+    const std::optional<QString> path = ToolPaths::systemTool(tool->fileName());
+    Result<QString> run = Failure{};
+    if (path)
+        run = co_await versionOutput(*path, QStringList(versionArgument(tool)), &m_stop);
+    if (!tool)
+        co_return;
+    SystemTool found;
+    if (path && run) {
+        found = {*path, ToolVersions::shownVersion(tool->fileName(), *run), false};
+        found.tooOld =
+            tool == m_ytdlp && ToolVersions::ytdlpTooOld(found.version, QDate::currentDate());
+    }
+    tool->setSystemTool(found);
+}
+
+void DependencyChecker::setUpdateFailed(bool value)
+{
+    if (m_updateFailed == value)
+        return;
+    m_updateFailed = value;
+    emit updateFailedChanged();
+}
+
+void DependencyChecker::setNetworkProblem(const QString &reason)
+{
+    QString text = reason.trimmed();
+    // "Connection refused" reads "connection refused" after a colon; "HTTP" stays.
+    if (text.size() > 1 && text.at(1).isLower())
+        text[0] = text.at(0).toLower();
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    if (m_networkProblem == text)
+        return;
+    m_networkProblem = text;
+    emit networkProblemChanged();
 }
 
 void DependencyChecker::setLogOutput(const QString &value)

@@ -5,6 +5,7 @@
 
 #include "platform/Failure.h"
 #include "platform/PlatformProfile.h"
+#include "platform/ToolPaths.h"
 
 #include <QFuture>
 
@@ -35,6 +36,13 @@ class DependencyChecker : public QObject
     Q_PROPERTY(bool isAnyUpdating READ isAnyUpdating NOTIFY statusesChanged)
     Q_PROPERTY(bool hasFailure READ hasFailure NOTIFY statusesChanged)
     Q_PROPERTY(bool hasUnchecked READ hasUnchecked NOTIFY statusesChanged)
+    // Every tool missing from our folder has a working copy on the system.
+    Q_PROPERTY(bool canUseSystemTools READ canUseSystemTools NOTIFY statusesChanged)
+    // The last update run ended with a failure; the tools it left still work.
+    Q_PROPERTY(bool updateFailed READ updateFailed NOTIFY updateFailedChanged)
+    // Why the last run could not reach a distributor, put to fit in a
+    // sentence ("connection refused"); empty when it could.
+    Q_PROPERTY(QString networkProblem READ networkProblem NOTIFY networkProblemChanged)
 
 public:
     explicit DependencyChecker(QObject *parent = nullptr);
@@ -54,8 +62,16 @@ public:
     bool isAnyUpdating() const;
     bool hasFailure() const;
     bool hasUnchecked() const; // a published version could not be found
+    bool canUseSystemTools() const;
+    bool updateFailed() const { return m_updateFailed; }
+    QString networkProblem() const { return m_networkProblem; }
 
     static QString toolPath(const Dependency *tool);
+    // The executable the engine runs for a tool: ours, else the system's.
+    static std::optional<ToolPaths::Located> located(const Dependency *tool);
+    // The file start-up tests: ours, or the one located once the user has
+    // chosen to work with the system's tools.
+    static QString startupPath(const Dependency *tool);
 
     // Marks each tool `checking` and tests the three files in the background;
     // the statuses change after this has returned.
@@ -69,7 +85,10 @@ public:
     // Node.js is the newest release of the profile's LTS line, as the
     // version check finds it.
     QCoro::Task<> installAll();
+    QCoro::Task<> installTools(QList<Dependency *> chosen);
     QCoro::Task<> updateAll();
+    // The tools the last update left failed, and only those.
+    QCoro::Task<> retryFailedUpdates();
     // Ends the transfers and version runs under way: the operation running
     // ends soon after, the tools it did not finish `unknown`.
     Q_INVOKABLE void stop() { m_stop.throwOn(); }
@@ -82,6 +101,12 @@ public:
     Q_INVOKABLE void requestUpdateCheck() { checkForUpdates(); }
     Q_INVOKABLE void requestInstall() { installAll(); }
     Q_INVOKABLE void requestUpdate() { updateAll(); }
+    Q_INVOKABLE void requestRetryUpdate() { retryFailedUpdates(); }
+    Q_INVOKABLE void requestInstallOf(Dependency *tool)
+    {
+        if (!m_isInstalling && tools().contains(tool))
+            installTools({tool});
+    }
     Q_INVOKABLE void requestRollBack(Dependency *tool)
     {
         if (!m_isInstalling && tools().contains(tool))
@@ -91,6 +116,9 @@ public:
     // Set by the shell; the setup view calls it when the user leaves setup.
     std::function<void()> onComplete = [] {};
     Q_INVOKABLE void complete() { onComplete(); }
+    // Leaves setup with the system's copies of the missing tools, and
+    // remembers the choice for the next start.
+    Q_INVOKABLE void continueWithSystemTools();
 
 signals:
     void logOutputChanged();
@@ -98,6 +126,8 @@ signals:
     void isCheckingUpdatesChanged();
     void currentStepChanged();
     void statusesChanged();
+    void updateFailedChanged();
+    void networkProblemChanged();
 
 protected:
     // The views' states are staged through these in the tests and the
@@ -107,6 +137,8 @@ protected:
     void setIsInstalling(bool value);
     void setIsCheckingUpdates(bool value);
     void setCurrentStep(const QString &value);
+    void setUpdateFailed(bool value);
+    void setNetworkProblem(const QString &reason);
 
 private:
     enum class Placement
@@ -136,7 +168,9 @@ private:
     // The source, after looking up Node.js's version when none is given;
     // nothing, and the tool failed, when that lookup fails.
     QCoro::Task<std::optional<Source>> findSource(Dependency *tool, QString nodeVersion);
-    void fail(Dependency *tool, const QString &message);
+    void fail(Dependency *tool, const QString &message, Failure::Kind kind = Failure::Kind::Tool);
+    QCoro::Task<> updateTools(bool onlyFailed);
+    QCoro::Task<> findSystemTool(Dependency *tool);
     QCoro::Task<bool> installTool(Dependency *tool, Source source);
     QCoro::Task<Result<QString>> downloadFile(Dependency *tool, QString address);
     QCoro::Task<Result<QString>> downloadChecked(Dependency *tool, ToolSource source);
@@ -158,11 +192,14 @@ private:
     ReleaseLookup &lookup();
 
     template <typename Predicate> bool any(Predicate predicate) const;
+    static bool isReady(DepStatus::Kind kind);
 
     QString m_logOutput;
     bool m_isInstalling = false;
     bool m_isCheckingUpdates = false;
     QString m_currentStep;
+    bool m_updateFailed = false;
+    QString m_networkProblem;
     Dependency *m_ytdlp;
     Dependency *m_ffmpeg;
     Dependency *m_node;

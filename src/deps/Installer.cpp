@@ -40,9 +40,13 @@ DependencyChecker::findSource(Dependency *tool, QString nodeVersion)
     if (tool == m_node && nodeVersion.isEmpty()) {
         const Result<QString> newest = co_await lookup().latestNodeLTSVersion();
         if (!newest) {
-            fail(tool, qtTrId("tools.node.no_release")
-                           .arg(PlatformProfile::current().nodeLTSLine)
-                           .arg(newest.failure().message));
+            fail(tool,
+                 qtTrId("tools.node.no_release")
+                     .arg(PlatformProfile::current().nodeLTSLine)
+                     .arg(newest.failure().message),
+                 newest.failure().kind);
+            if (newest.failure().kind == Failure::Kind::Network && !m_stop.isOn())
+                setNetworkProblem(newest.failure().message);
             co_return std::nullopt;
         }
         nodeVersion = *newest;
@@ -53,10 +57,12 @@ DependencyChecker::findSource(Dependency *tool, QString nodeVersion)
     co_return sourceFor(tool, nodeVersion);
 }
 
-void DependencyChecker::fail(Dependency *tool, const QString &message)
+void DependencyChecker::fail(Dependency *tool, const QString &message, Failure::Kind kind)
 {
     tool->setStatus(m_stop.isOn() ? DepStatus::unknown() : DepStatus::failed(message));
     appendLog(QStringLiteral("✗ ") + message);
+    if (kind == Failure::Kind::Network && !m_stop.isOn())
+        setNetworkProblem(message);
 }
 
 void DependencyChecker::reportProgress(double fraction, Dependency *tool)
@@ -222,7 +228,7 @@ QCoro::Task<bool> DependencyChecker::installTool(Dependency *tool, Source source
     failure = placed.first;
     tool->setRecord(placed.second);
     if (failure) {
-        fail(tool, failure->message);
+        fail(tool, failure->message, failure->kind);
         co_return false;
     }
     tool->setStatus(DepStatus::installedStatus());
@@ -231,10 +237,17 @@ QCoro::Task<bool> DependencyChecker::installTool(Dependency *tool, Source source
 
 QCoro::Task<> DependencyChecker::installAll()
 {
+    co_await installTools(tools());
+}
+
+QCoro::Task<> DependencyChecker::installTools(QList<Dependency *> chosen)
+{
     m_stop.reset();
     setIsInstalling(true);
     setLogOutput(QString());
-    for (Dependency *tool : tools()) {
+    setUpdateFailed(false);
+    setNetworkProblem(QString());
+    for (Dependency *tool : std::as_const(chosen)) {
         if (tool->status().kind() == DepStatus::Kind::Installed)
             continue;
         const std::optional<Source> source = co_await findSource(tool, QString());
@@ -257,17 +270,30 @@ QCoro::Task<> DependencyChecker::installAll()
 
 QCoro::Task<> DependencyChecker::updateAll()
 {
+    co_await updateTools(false);
+}
+
+QCoro::Task<> DependencyChecker::retryFailedUpdates()
+{
+    co_await updateTools(true);
+}
+
+QCoro::Task<> DependencyChecker::updateTools(bool onlyFailed)
+{
     m_stop.reset();
     setIsInstalling(true);
     setLogOutput(QString());
+    setUpdateFailed(false);
+    setNetworkProblem(QString());
     for (Dependency *tool : tools()) {
         // A broken tool is put back in working order like a first install.
         const bool broken = tool->status().kind() == DepStatus::Kind::Failed;
-        if (tool->status().kind() != DepStatus::Kind::UpdateAvailable && !broken)
+        if ((onlyFailed || tool->status().kind() != DepStatus::Kind::UpdateAvailable) && !broken)
             continue;
         const QString latest = broken ? QString() : tool->status().latest();
         const std::optional<Source> source = co_await findSource(tool, latest);
         if (!source) {
+            setUpdateFailed(!m_stop.isOn());
             setIsInstalling(false);
             co_return;
         }
@@ -276,6 +302,7 @@ QCoro::Task<> DependencyChecker::updateAll()
         tool->setStatus(DepStatus::updating(0));
         const bool installed = co_await installTool(tool, *source);
         if (!installed || m_stop.isOn()) {
+            setUpdateFailed(!installed && !m_stop.isOn());
             setIsInstalling(false);
             co_return;
         }

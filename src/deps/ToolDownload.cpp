@@ -25,11 +25,10 @@ std::optional<Failure> statusFailure(const QNetworkReply &reply)
     if (!status.isValid() || (status.toInt() >= 200 && status.toInt() <= 299))
         return std::nullopt;
     const QString reason = reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-    return Failure{
-        Failure::Kind::HttpStatus,
-        reason.isEmpty()
-            ? QStringLiteral("Le serveur a répondu HTTP %1").arg(status.toInt())
-            : QStringLiteral("Le serveur a répondu HTTP %1 (%2)").arg(status.toInt()).arg(reason)};
+    return Failure{Failure::Kind::HttpStatus,
+                   reason.isEmpty()
+                       ? qtTrId("tools.http_status").arg(status.toInt())
+                       : qtTrId("tools.http_status_reason").arg(status.toInt()).arg(reason)};
 }
 
 } // namespace
@@ -80,7 +79,7 @@ QCoro::Task<Result<QString>> toTemporaryFile(QNetworkAccessManager &network, QUr
         co_return *failure;
     }
     if (!QFileInfo::exists(path))
-        co_return Failure{Failure::Kind::MissingDownload, QStringLiteral("Fichier introuvable")};
+        co_return Failure{Failure::Kind::MissingDownload, qtTrId("tools.download.missing")};
     co_return path;
 }
 

@@ -45,8 +45,7 @@ std::optional<Unpacked> prepareUnpack(const QString &download, const QString &su
         return std::nullopt;
     }
     if (!QDir().mkpath(u.folder)) {
-        error = Failure{Failure::Kind::FileSystem,
-                        QStringLiteral("Cannot create folder %1").arg(u.folder)};
+        error = Failure{Failure::Kind::FileSystem, qtTrId("tools.install.no_folder").arg(u.folder)};
         return std::nullopt;
     }
     return u;
@@ -55,7 +54,7 @@ std::optional<Unpacked> prepareUnpack(const QString &download, const QString &su
 Failure missingInArchive(const char *tool)
 {
     return {Failure::Kind::MissingInArchive,
-            QStringLiteral("Binaire %1 introuvable dans l'archive").arg(QLatin1String(tool))};
+            qtTrId("tools.install.missing_binary").arg(QLatin1String(tool))};
 }
 
 } // namespace
@@ -77,7 +76,7 @@ Outcome runProcessAndWait(const QString &program, const QStringList &arguments)
     process.waitForFinished(-1);
     // A damaged archive can still leave complete-looking members behind.
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        return Failure{Failure::Kind::Tool, QStringLiteral("%1 a échoué (code %2)")
+        return Failure{Failure::Kind::Tool, qtTrId("tools.install.process_failed")
                                                 .arg(QFileInfo(program).fileName())
                                                 .arg(process.exitCode())};
     return std::nullopt;
@@ -92,9 +91,8 @@ Outcome requireRegularFile(const QString &path)
         return Failure{Failure::Kind::FileSystem, systemError(errno)};
     // A link could point at any file of the user's; chmod would follow it.
     if (!S_ISREG(info.st_mode))
-        return Failure{
-            Failure::Kind::MissingInArchive,
-            QStringLiteral("%1 n'est pas un fichier ordinaire").arg(QFileInfo(path).fileName())};
+        return Failure{Failure::Kind::MissingInArchive,
+                       qtTrId("tools.install.not_regular").arg(QFileInfo(path).fileName())};
     return std::nullopt;
 }
 
@@ -108,18 +106,17 @@ void removeQuarantine(const QString &path, const PlatformProfile &profile)
 
 Failure cannotStart(const QString &error)
 {
-    return {Failure::Kind::Launch, QStringLiteral("L'outil ne démarre pas : %1").arg(error)};
+    return {Failure::Kind::Launch, qtTrId("tools.install.cannot_start").arg(error)};
 }
 
 Failure noAnswer(const QString &versionArgument)
 {
-    return {Failure::Kind::Tool, QStringLiteral("L'outil ne répond pas à %1").arg(versionArgument)};
+    return {Failure::Kind::Tool, qtTrId("tools.install.no_answer").arg(versionArgument)};
 }
 
 Failure noVersion(const QString &versionArgument)
 {
-    return {Failure::Kind::Tool,
-            QStringLiteral("L'outil n'affiche pas de version (%1)").arg(versionArgument)};
+    return {Failure::Kind::Tool, qtTrId("tools.install.no_version").arg(versionArgument)};
 }
 
 Outcome runsAndPrintsVersion(const QString &path, const QString &versionArgument)

@@ -54,6 +54,23 @@ DepStatus nodeStatus(const QString &versionOutput, const Result<QString> &publis
     return DepStatus::updateAvailable(withV(current), withV(*published));
 }
 
+QString shownVersion(const QString &fileName, const QString &versionOutput)
+{
+    if (fileName == QStringLiteral("ffmpeg"))
+        return ffmpegFullVersion(versionOutput);
+    const QString first = versionOutput.section(QLatin1Char('\n'), 0, 0).trimmed();
+    if (fileName == QStringLiteral("node") && !first.isEmpty() &&
+        !first.startsWith(QLatin1Char('v')))
+        return QLatin1Char('v') + first;
+    return first;
+}
+
+bool ytdlpTooOld(const QString &version, const QDate &today)
+{
+    const QDate released = QDate::fromString(version.left(10), QStringLiteral("yyyy.MM.dd"));
+    return released.isValid() && released < today.addYears(-1);
+}
+
 std::optional<QString> releaseTagFrom(const QByteArray &body)
 {
     const QJsonDocument document = QJsonDocument::fromJson(body);

@@ -5,6 +5,7 @@
 #include "platform/Failure.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 
 #include <optional>
@@ -20,6 +21,13 @@ DepStatus ytdlpStatus(const QString &versionOutput, const Result<QString> &publi
 QString ffmpegFullVersion(const QString &versionOutput);
 DepStatus ffmpegStatus(const QString &versionOutput, const Result<QString> &published);
 DepStatus nodeStatus(const QString &versionOutput, const Result<QString> &published);
+
+// The version a tool's version output shows, as a card shows it; `fileName`
+// is the tool's file ("yt-dlp", "ffmpeg", "node").
+QString shownVersion(const QString &fileName, const QString &versionOutput);
+// yt-dlp's versions are its release dates ("2023.03.04"); sites change
+// faster than a year, so an older one may no longer work for some.
+bool ytdlpTooOld(const QString &version, const QDate &today);
 
 std::optional<QString> releaseTagFrom(const QByteArray &body);
 // The newest release of the Node.js index in the LTS line `line` (22 for

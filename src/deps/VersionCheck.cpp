@@ -26,6 +26,8 @@ QCoro::Task<> DependencyChecker::checkForUpdates()
 {
     m_stop.reset();
     setIsCheckingUpdates(true);
+    setUpdateFailed(false);
+    setNetworkProblem(QString());
     for (Dependency *tool : tools())
         tool->setStatus(DepStatus::checking());
     co_await allAtOnce(tools(), [this](Dependency *tool) { return checkVersion(tool); });
@@ -38,6 +40,7 @@ QCoro::Task<> DependencyChecker::checkStatus()
     if (m_stop.isOn())
         co_return;
     setIsCheckingUpdates(true);
+    setNetworkProblem(QString());
     QList<Dependency *> found;
     for (Dependency *tool : tools()) {
         if (tool->status().kind() == DepStatus::Kind::Installed)
@@ -79,6 +82,8 @@ QCoro::Task<> DependencyChecker::checkVersion(Dependency *target)
                      : tool == m_ffmpeg ? lookup().latestFfmpegVersion()
                                         : lookup().latestNodeLTSVersion();
     const Result<QString> published = co_await std::move(lookingUp);
+    if (!published && published.failure().kind == Failure::Kind::Network && !m_stop.isOn())
+        setNetworkProblem(published.failure().message);
     if (tool)
         tool->setStatus(statusFor(output, published));
 }

@@ -29,9 +29,8 @@ std::optional<QString> locateFile(const DownloadItem &item, const WorkFolder &wo
     const auto path = DownloadRun::findLatestFile(work.path(), audio ? QStringLiteral("mp3")
                                                                      : QStringLiteral("mp4"));
     if (path)
-        Logger::shared().log(
-            QStringLiteral("  after_move:filepath absent — fallback sur findLatestFile"),
-            LogLevel::Warning);
+        Logger::shared().log(QStringLiteral("  ") + qtTrId("log.fallback_latest_file"),
+                             LogLevel::Warning);
     return path;
 }
 

@@ -13,8 +13,6 @@ namespace ToolEnvironment {
 
 namespace {
 
-const QStringList kSearchFolders{QStringLiteral("/opt/homebrew/bin/"),
-                                 QStringLiteral("/usr/local/bin/"), QStringLiteral("/usr/bin/")};
 const QStringList kRemovedVariables{QStringLiteral("SSL_CERT_FILE"), QStringLiteral("SSL_CERT_DIR"),
                                     QStringLiteral("REQUESTS_CA_BUNDLE"),
                                     QStringLiteral("CURL_CA_BUNDLE"),
@@ -32,13 +30,8 @@ const QStringList kYouTubeHosts{QStringLiteral("youtube.com"), QStringLiteral("w
 
 std::optional<QString> findTool(const QString &name)
 {
-    QStringList candidates{ToolPaths::binDirectory() + QLatin1Char('/') + name};
-    for (const QString &folder : kSearchFolders)
-        candidates << folder + name;
-    for (const QString &candidate : candidates) {
-        if (ToolPaths::isExecutableFile(candidate))
-            return candidate;
-    }
+    if (const auto found = ToolPaths::locate(name))
+        return found->path;
     return std::nullopt;
 }
 

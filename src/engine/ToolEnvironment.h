@@ -11,7 +11,7 @@ class QProcess;
 // option groups that the information and download runs share.
 namespace ToolEnvironment {
 
-// Our own tool folder first, then the usual system folders.
+// Our own tool folder first, then the profile's system folders.
 std::optional<QString> findTool(const QString &name);
 bool isYouTubeURL(const QString &address);
 

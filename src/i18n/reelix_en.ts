@@ -451,5 +451,165 @@ then press Add.</translation>
             <numerusform>%n videos</numerusform>
         </translation>
     </message>
+    <message id="tools.http_status">
+        <source>The server answered HTTP %1</source>
+        <translation>The server answered HTTP %1</translation>
+    </message>
+    <message id="tools.http_status_reason">
+        <source>The server answered HTTP %1 (%2)</source>
+        <translation>The server answered HTTP %1 (%2)</translation>
+    </message>
+    <message id="tools.download.missing">
+        <source>The downloaded file is missing</source>
+        <translation>The downloaded file is missing</translation>
+    </message>
+    <message id="tools.install.no_folder">
+        <source>Cannot create the folder %1</source>
+        <translation>Cannot create the folder %1</translation>
+    </message>
+    <message id="tools.install.missing_binary">
+        <source>No %1 executable in the archive</source>
+        <translation>No %1 executable in the archive</translation>
+    </message>
+    <message id="tools.install.process_failed">
+        <source>%1 failed (code %2)</source>
+        <translation>%1 failed (code %2)</translation>
+    </message>
+    <message id="tools.install.not_regular">
+        <source>%1 is not a regular file</source>
+        <translation>%1 is not a regular file</translation>
+    </message>
+    <message id="tools.install.cannot_start">
+        <source>The tool does not start: %1</source>
+        <translation>The tool does not start: %1</translation>
+    </message>
+    <message id="tools.install.no_answer">
+        <source>The tool does not answer %1</source>
+        <translation>The tool does not answer %1</translation>
+    </message>
+    <message id="tools.install.no_version">
+        <source>The tool shows no version (%1)</source>
+        <translation>The tool shows no version (%1)</translation>
+    </message>
+    <message id="tools.cli.system">
+        <source>using %1 from the system</source>
+        <translation>using %1 from the system</translation>
+    </message>
+    <message id="log.title">
+        <source>Reelix Logs</source>
+        <translation>Reelix Logs</translation>
+    </message>
+    <message id="log.enable">
+        <source>Enable logs</source>
+        <translation>Enable logs</translation>
+    </message>
+    <message id="log.copy">
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message id="log.copied">
+        <source>Copied!</source>
+        <translation>Copied!</translation>
+    </message>
+    <message id="log.clear">
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message id="log.folder">
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message id="log.empty">
+        <source>No logs yet</source>
+        <translation>No logs yet</translation>
+    </message>
+    <message id="log.enable_hint">
+        <source>Turn on logs above to begin</source>
+        <translation>Turn on logs above to begin</translation>
+    </message>
+    <message id="log.earlier_lines">
+        <source>… Earlier lines are in the file (Folder button) — %1 MB in all</source>
+        <translation>… Earlier lines are in the file (Folder button) — %1 MB in all</translation>
+    </message>
+    <message id="log.fallback_latest_file">
+        <source>after_move:filepath missing — using the newest file of the folder (findLatestFile)</source>
+        <translation>after_move:filepath missing — using the newest file of the folder (findLatestFile)</translation>
+    </message>
+    <message id="setup.offline">
+        <source>Could not reach the download server: %1. Check your connection, then retry.</source>
+        <translation>Could not reach the download server: %1. Check your connection, then retry.</translation>
+    </message>
+    <message id="update.failed">
+        <source>The update did not finish. The tools you have still work.</source>
+        <translation>The update did not finish. The tools you have still work.</translation>
+    </message>
+    <message id="setup.system_subtitle">
+        <source>Tools were found on this computer. Continue with them, or download Reelix's own copies.</source>
+        <translation>Tools were found on this computer. Continue with them, or download Reelix's own copies.</translation>
+    </message>
+    <message id="setup.system_found">
+        <source>On this computer: %1</source>
+        <translation>On this computer: %1</translation>
+    </message>
+    <message id="setup.system_too_old">
+        <source>May be too old for some sites</source>
+        <translation>May be too old for some sites</translation>
+    </message>
+    <message id="setup.install_one">
+        <source>Install</source>
+        <translation>Install</translation>
+    </message>
+    <message id="setup.install_one.tip">
+        <source>Download Reelix's own, current copy; it is used in place of this one</source>
+        <translation>Download Reelix's own, current copy; it is used in place of this one</translation>
+    </message>
+    <message id="setup.use_system">
+        <source>Continue with the system tools</source>
+        <translation>Continue with the system tools</translation>
+    </message>
+    <message id="folder.new">
+        <source>New folder</source>
+        <translation>New folder</translation>
+    </message>
+    <message id="folder.new.placeholder">
+        <source>Name of the new folder</source>
+        <translation>Name of the new folder</translation>
+    </message>
+    <message id="folder.new.create">
+        <source>Create</source>
+        <translation>Create</translation>
+    </message>
+    <message id="folder.cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="folder.up">
+        <source>Up one folder</source>
+        <translation>Up one folder</translation>
+    </message>
+    <message id="folder.empty">
+        <source>No folders here</source>
+        <translation>No folders here</translation>
+    </message>
+    <message id="folder.error.empty">
+        <source>Type a name for the new folder.</source>
+        <translation>Type a name for the new folder.</translation>
+    </message>
+    <message id="folder.error.slash">
+        <source>A folder name cannot contain “/”.</source>
+        <translation>A folder name cannot contain “/”.</translation>
+    </message>
+    <message id="folder.error.dots">
+        <source>“%1” cannot be used as a folder name.</source>
+        <translation>“%1” cannot be used as a folder name.</translation>
+    </message>
+    <message id="folder.error.exists">
+        <source>There is already an item named “%1” here.</source>
+        <translation>There is already an item named “%1” here.</translation>
+    </message>
+    <message id="folder.error.failed">
+        <source>The folder could not be created: %1</source>
+        <translation>The folder could not be created: %1</translation>
+    </message>
 </context>
 </TS>

@@ -451,5 +451,165 @@ puis appuyez sur Ajouter.</translation>
             <numerusform>%n vidéos</numerusform>
         </translation>
     </message>
+    <message id="tools.http_status">
+        <source>The server answered HTTP %1</source>
+        <translation>Le serveur a répondu HTTP %1</translation>
+    </message>
+    <message id="tools.http_status_reason">
+        <source>The server answered HTTP %1 (%2)</source>
+        <translation>Le serveur a répondu HTTP %1 (%2)</translation>
+    </message>
+    <message id="tools.download.missing">
+        <source>The downloaded file is missing</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message id="tools.install.no_folder">
+        <source>Cannot create the folder %1</source>
+        <translation>Impossible de créer le dossier %1</translation>
+    </message>
+    <message id="tools.install.missing_binary">
+        <source>No %1 executable in the archive</source>
+        <translation>Binaire %1 introuvable dans l'archive</translation>
+    </message>
+    <message id="tools.install.process_failed">
+        <source>%1 failed (code %2)</source>
+        <translation>%1 a échoué (code %2)</translation>
+    </message>
+    <message id="tools.install.not_regular">
+        <source>%1 is not a regular file</source>
+        <translation>%1 n'est pas un fichier ordinaire</translation>
+    </message>
+    <message id="tools.install.cannot_start">
+        <source>The tool does not start: %1</source>
+        <translation>L'outil ne démarre pas : %1</translation>
+    </message>
+    <message id="tools.install.no_answer">
+        <source>The tool does not answer %1</source>
+        <translation>L'outil ne répond pas à %1</translation>
+    </message>
+    <message id="tools.install.no_version">
+        <source>The tool shows no version (%1)</source>
+        <translation>L'outil n'affiche pas de version (%1)</translation>
+    </message>
+    <message id="tools.cli.system">
+        <source>using %1 from the system</source>
+        <translation>utilise %1 du système</translation>
+    </message>
+    <message id="log.title">
+        <source>Reelix Logs</source>
+        <translation>Logs Reelix</translation>
+    </message>
+    <message id="log.enable">
+        <source>Enable logs</source>
+        <translation>Activer les logs</translation>
+    </message>
+    <message id="log.copy">
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message id="log.copied">
+        <source>Copied!</source>
+        <translation>Copié !</translation>
+    </message>
+    <message id="log.clear">
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message id="log.folder">
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message id="log.empty">
+        <source>No logs yet</source>
+        <translation>Aucun log pour l'instant</translation>
+    </message>
+    <message id="log.enable_hint">
+        <source>Turn on logs above to begin</source>
+        <translation>Activez les logs ci-dessus pour commencer</translation>
+    </message>
+    <message id="log.earlier_lines">
+        <source>… Earlier lines are in the file (Folder button) — %1 MB in all</source>
+        <translation>… Lignes précédentes dans le fichier (bouton Dossier) — %1 Mo au total</translation>
+    </message>
+    <message id="log.fallback_latest_file">
+        <source>after_move:filepath missing — using the newest file of the folder (findLatestFile)</source>
+        <translation>after_move:filepath absent — fallback sur findLatestFile</translation>
+    </message>
+    <message id="setup.offline">
+        <source>Could not reach the download server: %1. Check your connection, then retry.</source>
+        <translation>Impossible de joindre le serveur de téléchargement : %1. Vérifiez votre connexion, puis réessayez.</translation>
+    </message>
+    <message id="update.failed">
+        <source>The update did not finish. The tools you have still work.</source>
+        <translation>La mise à jour n'a pas abouti. Vos outils actuels fonctionnent toujours.</translation>
+    </message>
+    <message id="setup.system_subtitle">
+        <source>Tools were found on this computer. Continue with them, or download Reelix's own copies.</source>
+        <translation>Des outils ont été trouvés sur cet ordinateur. Continuez avec eux, ou téléchargez les copies de Reelix.</translation>
+    </message>
+    <message id="setup.system_found">
+        <source>On this computer: %1</source>
+        <translation>Sur cet ordinateur : %1</translation>
+    </message>
+    <message id="setup.system_too_old">
+        <source>May be too old for some sites</source>
+        <translation>Peut-être trop ancien pour certains sites</translation>
+    </message>
+    <message id="setup.install_one">
+        <source>Install</source>
+        <translation>Installer</translation>
+    </message>
+    <message id="setup.install_one.tip">
+        <source>Download Reelix's own, current copy; it is used in place of this one</source>
+        <translation>Télécharger la copie à jour de Reelix ; elle remplace celle-ci</translation>
+    </message>
+    <message id="setup.use_system">
+        <source>Continue with the system tools</source>
+        <translation>Continuer avec les outils du système</translation>
+    </message>
+    <message id="folder.new">
+        <source>New folder</source>
+        <translation>Nouveau dossier</translation>
+    </message>
+    <message id="folder.new.placeholder">
+        <source>Name of the new folder</source>
+        <translation>Nom du nouveau dossier</translation>
+    </message>
+    <message id="folder.new.create">
+        <source>Create</source>
+        <translation>Créer</translation>
+    </message>
+    <message id="folder.cancel">
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="folder.up">
+        <source>Up one folder</source>
+        <translation>Dossier parent</translation>
+    </message>
+    <message id="folder.empty">
+        <source>No folders here</source>
+        <translation>Aucun dossier ici</translation>
+    </message>
+    <message id="folder.error.empty">
+        <source>Type a name for the new folder.</source>
+        <translation>Saisissez un nom pour le nouveau dossier.</translation>
+    </message>
+    <message id="folder.error.slash">
+        <source>A folder name cannot contain “/”.</source>
+        <translation>Un nom de dossier ne peut pas contenir « / ».</translation>
+    </message>
+    <message id="folder.error.dots">
+        <source>“%1” cannot be used as a folder name.</source>
+        <translation>« %1 » ne peut pas servir de nom de dossier.</translation>
+    </message>
+    <message id="folder.error.exists">
+        <source>There is already an item named “%1” here.</source>
+        <translation>Un élément nommé « %1 » existe déjà ici.</translation>
+    </message>
+    <message id="folder.error.failed">
+        <source>The folder could not be created: %1</source>
+        <translation>Le dossier n'a pas pu être créé : %1</translation>
+    </message>
 </context>
 </TS>

@@ -43,6 +43,14 @@ QString hostFrom(const QProcessEnvironment &env, const char *variable, const QSt
     return value.isEmpty() ? fallback : value;
 }
 
+QStringList searchFoldersFrom(const QProcessEnvironment &env, const QStringList &defaults)
+{
+    if (!env.contains(QStringLiteral("REELIX_TOOL_SEARCH_PATH")))
+        return defaults;
+    return env.value(QStringLiteral("REELIX_TOOL_SEARCH_PATH"))
+        .split(QLatin1Char(':'), Qt::SkipEmptyParts);
+}
+
 void setHosts(PlatformProfile &p, const QProcessEnvironment &env, const QString &ffmpegHost)
 {
     p.githubURL = hostFrom(env, "REELIX_GITHUB_URL", QStringLiteral("https://github.com"));
@@ -218,6 +226,8 @@ PlatformProfile PlatformProfile::linuxProfile(const QString &home, const QProces
     const QString state =
         xdgFolder(env, QStringLiteral("XDG_STATE_HOME"), home, QStringLiteral(".local/state"));
     p.toolDirectory = data + QStringLiteral("/Reelix/bin");
+    p.systemToolFolders =
+        searchFoldersFrom(env, {QStringLiteral("/usr/local/bin"), QStringLiteral("/usr/bin")});
     p.certificatesDirectory = data + QStringLiteral("/Reelix/certs");
     p.logFile = state + QStringLiteral("/Reelix/Reelix.log");
     QString movies = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
@@ -238,6 +248,9 @@ PlatformProfile PlatformProfile::macOSProfile(const QString &home, const QProces
     p.kind = Kind::MacOS;
     const QString support = home + QStringLiteral("/Library/Application Support/Reelix");
     p.toolDirectory = support + QStringLiteral("/bin");
+    p.systemToolFolders =
+        searchFoldersFrom(env, {QStringLiteral("/opt/homebrew/bin"),
+                                QStringLiteral("/usr/local/bin"), QStringLiteral("/usr/bin")});
     p.certificatesDirectory = support + QStringLiteral("/certs");
     p.logFile = home + QStringLiteral("/Library/Logs/Reelix/Reelix.log");
     p.defaultDownloadFolder = home + QStringLiteral("/Movies/Reelix");

@@ -28,7 +28,10 @@ struct PlatformProfile
     };
 
     Kind kind = Kind::Linux;
-    QString toolDirectory;         // our own copies of yt-dlp, ffmpeg, node
+    QString toolDirectory; // our own copies of yt-dlp, ffmpeg, node
+    // Searched in this order for a tool missing from toolDirectory: the
+    // distribution's or Homebrew's copies (REELIX_TOOL_SEARCH_PATH overrides).
+    QStringList systemToolFolders;
     QString certificatesDirectory; // ca-bundle.pem lives here
     QString logFile;               // the debug log
     QString defaultDownloadFolder;

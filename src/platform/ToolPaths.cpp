@@ -30,4 +30,24 @@ bool isExecutableFile(const QString &path)
     return info.isFile() && info.isExecutable();
 }
 
+std::optional<QString> systemTool(const QString &name)
+{
+    for (const QString &folder : PlatformProfile::current().systemToolFolders) {
+        const QString candidate = folder + QLatin1Char('/') + name;
+        if (isExecutableFile(candidate))
+            return candidate;
+    }
+    return std::nullopt;
+}
+
+std::optional<Located> locate(const QString &name)
+{
+    const QString own = binDirectory() + QLatin1Char('/') + name;
+    if (isExecutableFile(own))
+        return Located{own, false};
+    if (const auto found = systemTool(name))
+        return Located{*found, true};
+    return std::nullopt;
+}
+
 } // namespace ToolPaths

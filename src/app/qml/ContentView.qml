@@ -1,7 +1,6 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
-import QtQuick.Dialogs
 import QtQuick.Layouts
 import Reelix
 
@@ -75,8 +74,9 @@ Rectangle {
             urlText = Desktop.clipboardText()
     }
 
-    FolderDialog {
+    FolderPicker {
         id: folderDialog
+        objectName: "folderPicker"
         title: qsTrId("folder.picker.title")
         acceptLabel: qsTrId("folder.picker.choose")
         currentFolder: view.manager.downloadFolderURL

@@ -18,6 +18,10 @@ Rectangle {
     // The view hides it while tools are being installed.
     property bool canRollBack: dep.hasPrevious
     signal rollBack()
+    // Our own copy of a tool whose system copy is old; not while a run goes on.
+    property bool canInstall: true
+    signal installOwn()
+    readonly property bool onSystem: dep.systemPath.length > 0
 
     implicitHeight: row.implicitHeight + 28
     radius: Theme.radiusLarge
@@ -69,10 +73,28 @@ Rectangle {
                 // The status label, by case.
                 Text {
                     objectName: "waitingLabel"
-                    visible: card.kind === DepState.Unknown
+                    visible: card.kind === DepState.Unknown && !card.onSystem
                     text: qsTrId("status.waiting")
                     color: Theme.textMuted
                     font.pixelSize: Theme.fontSmall
+                }
+                Row {
+                    objectName: "systemLabel"
+                    visible: card.kind === DepState.Unknown && card.onSystem
+                    spacing: 4
+                    readonly property color tint: card.dep.systemTooOld ? Theme.warning : Theme.success
+                    Icon {
+                        name: card.dep.systemTooOld ? "exclamationmark.triangle.fill" : "checkmark.circle.fill"
+                        size: 11; color: parent.tint
+                        anchors.verticalCenter: parent.verticalCenter
+                    }
+                    Text {
+                        width: Math.min(implicitWidth, 110)
+                        text: card.dep.systemVersion
+                        elide: Text.ElideMiddle
+                        color: parent.tint
+                        font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold
+                    }
                 }
                 Spinner {
                     objectName: "checkingSpinner"
@@ -170,7 +192,7 @@ Rectangle {
                           : qsTrId("verify.card.not_verified")
                     color: card.dep.verified ? Theme.success : Theme.textMuted
                     font.pixelSize: Theme.fontSmall
-                    elide: Text.ElideRight
+                    wrapMode: Text.WordWrap
                 }
                 PlainButton {
                     id: rollbackButton
@@ -181,6 +203,43 @@ Rectangle {
                     onClicked: card.rollBack()
                     contentItem: Text {
                         text: rollbackButton.text
+                        color: Theme.accent
+                        font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold
+                    }
+                }
+            }
+            // The system's copy the engine uses while ours is missing.
+            Text {
+                objectName: "systemText"
+                visible: card.onSystem
+                Layout.fillWidth: true
+                text: card.onSystem ? qsTrId("setup.system_found").arg(card.dep.systemPath) : ""
+                color: Theme.onDarkSoft
+                font.pixelSize: Theme.fontSmall
+                wrapMode: Text.Wrap
+            }
+            RowLayout {
+                objectName: "tooOldLine"
+                visible: card.onSystem && card.dep.systemTooOld
+                Layout.fillWidth: true
+                spacing: 8
+                Text {
+                    objectName: "tooOldText"
+                    Layout.fillWidth: true
+                    text: qsTrId("setup.system_too_old")
+                    color: Theme.warning
+                    font.pixelSize: Theme.fontSmall
+                    wrapMode: Text.WordWrap
+                }
+                PlainButton {
+                    id: installOwnButton
+                    objectName: "installOwnButton"
+                    visible: card.canInstall
+                    text: qsTrId("setup.install_one")
+                    tip: qsTrId("setup.install_one.tip")
+                    onClicked: card.installOwn()
+                    contentItem: Text {
+                        text: installOwnButton.text
                         color: Theme.accent
                         font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold
                     }

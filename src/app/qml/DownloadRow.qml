@@ -162,11 +162,11 @@ Rectangle {
                     // Made on first hover: a tooltip in every row costs the list its speed.
                     Loader {
                         active: errorHover.hovered && row.status === Download.Error
-                        sourceComponent: Tip {
-                            parent: detailMessage
-                            objectName: "errorTip"
-                            visible: true
-                            text: row.item.errorMessage
+                        sourceComponent: Tip { objectName: "errorTip"; visible: true }
+                        // The tooltip belongs to the message, not to its loader.
+                        onLoaded: {
+                            item.parent = parent;
+                            (item as Tip).text = Qt.binding(() => row.item.errorMessage)
                         }
                     }
                 }
@@ -241,26 +241,14 @@ Rectangle {
                     || (row.isEntry && row.item.format === Download.Video))
             visible: active
             Layout.preferredWidth: 150
-            sourceComponent: QualityMenu {
-                objectName: "formatMenu"
-                // An entry's first choice is its list's.
-                model: [{ label: row.isEntry && row.item.group.qualityCap > 0
-                                 ? qsTrId("playlist.quality_cap").arg(row.item.group.qualityCap)
-                                 : qsTrId("quality.best"), id: "" }, ...row.item.formats]
-                currentIndex: {
-                    const formats = row.item.formats
-                    for (let i = 0; i < formats.length; ++i) {
-                        if (formats[i].id === row.item.selectedFormatID)
-                            return i + 1
-                    }
-                    return 0
-                }
-                onActivated: row.item.selectedFormatID = currentValue
-                Accessible.name: qsTrId("quality.best")
-                popup.onAboutToShow: {
+            sourceComponent: QualityMenu { objectName: "formatMenu" }
+            onLoaded: {
+                const menu = item as QualityMenu
+                menu.download = row.item
+                menu.popup.aboutToShow.connect(() => {
                     if (row.isEntry && row.item.formats.length === 0)
                         row.manager.fetchDetails(row.item)
-                }
+                })
             }
         }
 

@@ -36,7 +36,7 @@ Rectangle {
                     objectName: "loggingSwitch"
                     checked: view.viewer.isEnabled
                     onToggled: view.viewer.isEnabled = checked
-                    Accessible.name: "Activer les logs"
+                    Accessible.name: qsTrId("log.enable")
                     indicator: Rectangle {
                         implicitWidth: 34; implicitHeight: 20
                         x: toggle.leftPadding
@@ -53,7 +53,7 @@ Rectangle {
                     }
                     contentItem: Text {
                         leftPadding: toggle.indicator.width + 8
-                        text: "Activer les logs"
+                        text: qsTrId("log.enable")
                         color: Theme.textSecondary
                         font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
                         verticalAlignment: Text.AlignVCenter
@@ -64,7 +64,7 @@ Rectangle {
                     objectName: "copyButton"
                     visible: view.viewer.logText.length > 0
                     symbol: view.viewer.copied ? "checkmark" : "doc.on.clipboard"
-                    text: view.viewer.copied ? "Copié !" : "Copier"
+                    text: view.viewer.copied ? qsTrId("log.copied") : qsTrId("log.copy")
                     tint: view.viewer.copied ? Theme.success : Theme.textFaint
                     onClicked: view.viewer.copyLog()
                 }
@@ -72,14 +72,14 @@ Rectangle {
                     objectName: "clearButton"
                     visible: view.viewer.logText.length > 0
                     symbol: "trash"
-                    text: "Effacer"
+                    text: qsTrId("log.clear")
                     tint: Theme.danger
                     onClicked: view.viewer.clearLog()
                 }
                 LogButton {
                     objectName: "folderButton"
                     symbol: "folder"
-                    text: "Dossier"
+                    text: qsTrId("log.folder")
                     tint: Theme.iconMuted
                     onClicked: view.viewer.openLogFolder()
                 }
@@ -99,7 +99,7 @@ Rectangle {
                 Text {
                     objectName: "emptyText"
                     anchors.horizontalCenter: parent.horizontalCenter
-                    text: view.viewer.isEnabled ? "Aucun log pour l'instant" : "Activez les logs ci-dessus pour commencer"
+                    text: view.viewer.isEnabled ? qsTrId("log.empty") : qsTrId("log.enable_hint")
                     color: Theme.textEmptyLog
                     font.pixelSize: Theme.fontNormal
                 }

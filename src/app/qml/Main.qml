@@ -174,7 +174,7 @@ ApplicationWindow {
             id: logWin
             objectName: "logWindow"
             property LogViewer viewer: LogViewer { active: logWin.visible }
-            title: "Logs Reelix"
+            title: qsTrId("log.title")
             width: 720
             height: 440
             color: Theme.logBackground

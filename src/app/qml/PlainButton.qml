@@ -15,10 +15,11 @@ AbstractButton {
     // The tooltip is made on first hover: lists hold many buttons.
     Loader {
         active: control.hovered && control.tip.length > 0
-        sourceComponent: Tip {
-            parent: control
-            visible: true
-            text: control.tip
+        sourceComponent: Tip { visible: true }
+        // The tooltip belongs to the button, not to its loader.
+        onLoaded: {
+            item.parent = control;
+            (item as Tip).text = Qt.binding(() => control.tip)
         }
     }
     Rectangle {

@@ -1,12 +1,12 @@
-pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import Reelix
 
 // A row's quality menu, drawn like the row's buttons: as high, rounded, with
-// a chevron and a dark list. Entries are {label, id}.
+// a chevron and a dark list: "best", then the download's formats.
 ComboBox {
     id: menu
+    property DownloadItem download
     implicitHeight: Theme.controlHeight
     font.pixelSize: Theme.fontNormal
     background: Rectangle {
@@ -49,15 +49,31 @@ ComboBox {
             border.width: 1
         }
     }
+    // A list's entry offers its list's choice first.
+    readonly property int listCap: download && download.group && download.playlistIndex > 0
+                                   ? download.group.qualityCap : 0
+    model: download ? [{ label: listCap > 0 ? qsTrId("playlist.quality_cap").arg(listCap) : qsTrId("quality.best"),
+                         id: "" }, ...download.formats] : []
+    currentIndex: {
+        const formats = download ? download.formats : []
+        for (let i = 0; i < formats.length; ++i) {
+            if (formats[i].id === download.selectedFormatID)
+                return i + 1
+        }
+        return 0
+    }
+    onActivated: if (download) download.selectedFormatID = currentValue
+    Accessible.name: qsTrId("quality.best")
     textRole: "label"
     valueRole: "id"
     delegate: ItemDelegate {
         id: entry
         required property var modelData
         required property int index
-        width: menu.width - 8
+        // The popup's list follows the highlighted entry.
+        width: ListView.view ? ListView.view.width : 0
         implicitHeight: 28
-        highlighted: menu.highlightedIndex === index
+        highlighted: ListView.isCurrentItem
         contentItem: Text {
             text: entry.modelData.label
             color: Theme.textBright

@@ -11,10 +11,16 @@ Rectangle {
     property string version
     property bool appeared: false
     readonly property bool busy: checker.isInstalling || checker.isAnyUpdating
+    // Why a run could not reach a distributor, or what the last update left,
+    // is said here in words, not only in the log box.
+    readonly property bool offline: !busy && checker.networkProblem.length > 0
     readonly property string subtitleKey: checker.isCheckingUpdates ? "update.checking"
+                                          : offline ? "setup.offline"
+                                          : !busy && checker.updateFailed && checker.hasFailure ? "update.failed"
                                           : checker.hasUpdates ? "update.available"
                                           : checker.hasUnchecked ? "update.unchecked"
-                                          : checker.allReady ? "update.all_uptodate" : "setup.subtitle"
+                                          : checker.allReady ? "update.all_uptodate"
+                                          : checker.canUseSystemTools ? "setup.system_subtitle" : "setup.subtitle"
 
     color: Theme.backgroundDeep
     implicitWidth: 420
@@ -36,6 +42,10 @@ Rectangle {
     function update() {
         if (!checker.isInstalling)
             checker.requestUpdate()
+    }
+    function retryUpdate() {
+        if (!checker.isInstalling)
+            checker.requestRetryUpdate()
     }
     function leave() { checker.complete() }
     function followLogEnd() {
@@ -92,7 +102,7 @@ Rectangle {
                     Icon {
                         objectName: "badgeSymbol"
                         anchors.centerIn: parent
-                        name: view.checker.allReady ? "arrow.triangle.2.circlepath" : "arrow.down"
+                        name: view.checker.allReady || view.checker.updateFailed ? "arrow.triangle.2.circlepath" : "arrow.down"
                         size: 26; font.bold: true
                     }
                 }
@@ -118,7 +128,8 @@ Rectangle {
                 objectName: "subtitle"
                 Layout.alignment: Qt.AlignHCenter
                 Layout.maximumWidth: 340
-                text: qsTrId(view.subtitleKey)
+                text: view.offline ? qsTrId("setup.offline").arg(view.checker.networkProblem)
+                                   : qsTrId(view.subtitleKey)
                 color: Theme.onDarkHigh
                 font.pixelSize: Theme.fontLarge
                 wrapMode: Text.WordWrap
@@ -134,11 +145,14 @@ Rectangle {
             Layout.leftMargin: Theme.setupMargin; Layout.rightMargin: Theme.setupMargin
             spacing: 10
             DepCard { Layout.fillWidth: true; dep: view.checker.ytdlp; accent: Theme.accent; delay: 0.25; appeared: view.appeared
-                      canRollBack: dep.hasPrevious && !view.busy; onRollBack: view.checker.requestRollBack(dep) }
+                      canRollBack: dep.hasPrevious && !view.busy; onRollBack: view.checker.requestRollBack(dep)
+                      canInstall: !view.busy; onInstallOwn: view.checker.requestInstallOf(dep) }
             DepCard { Layout.fillWidth: true; dep: view.checker.ffmpeg; delay: 0.35; appeared: view.appeared
-                      canRollBack: dep.hasPrevious && !view.busy; onRollBack: view.checker.requestRollBack(dep) }
+                      canRollBack: dep.hasPrevious && !view.busy; onRollBack: view.checker.requestRollBack(dep)
+                      canInstall: !view.busy; onInstallOwn: view.checker.requestInstallOf(dep) }
             DepCard { Layout.fillWidth: true; dep: view.checker.node; delay: 0.45; appeared: view.appeared
-                      canRollBack: dep.hasPrevious && !view.busy; onRollBack: view.checker.requestRollBack(dep) }
+                      canRollBack: dep.hasPrevious && !view.busy; onRollBack: view.checker.requestRollBack(dep)
+                      canInstall: !view.busy; onInstallOwn: view.checker.requestInstallOf(dep) }
         }
         Item { Layout.preferredHeight: 24 }
 
@@ -193,6 +207,12 @@ Rectangle {
                     PropertyChanges { target: progressRow; visible: true }
                     PropertyChanges { target: progressText; text: qsTrId("update.checking") }
                 },
+                // An update that failed leaves working tools: retry it, or go on without it.
+                State {
+                    name: "updateFailed"; when: view.checker.updateFailed && view.checker.hasFailure
+                    PropertyChanges { target: failedUpdateActions; visible: true }
+                    PropertyChanges { target: defaultShortcut; button: retryUpdateButton }
+                },
                 State {
                     name: "updates"; when: view.checker.allReady && view.checker.hasUpdates
                     PropertyChanges { target: updateActions; visible: true }
@@ -206,6 +226,7 @@ Rectangle {
                 State {
                     name: "install"; when: !view.checker.allReady
                     PropertyChanges { target: installButton; visible: true }
+                    PropertyChanges { target: useSystemButton; visible: view.checker.canUseSystemTools }
                     PropertyChanges { target: noSudoNote; visible: true }
                     PropertyChanges { target: defaultShortcut; button: installButton }
                 }
@@ -254,6 +275,30 @@ Rectangle {
                         onClicked: view.leave()
                     }
                 }
+                RowLayout {
+                    id: failedUpdateActions
+                    visible: false
+                    Layout.fillWidth: true
+                    spacing: 10
+                    PrimaryButton {
+                        id: retryUpdateButton
+                        objectName: "retryUpdateButton"
+                        Layout.fillWidth: true
+                        Layout.preferredWidth: 1
+                        Layout.minimumWidth: implicitWidth
+                        text: qsTrId("action.retry")
+                        symbol: "arrow.clockwise"
+                        onClicked: view.retryUpdate()
+                    }
+                    SecondaryButton {
+                        objectName: "notNowButton"
+                        Layout.fillWidth: true
+                        Layout.preferredWidth: 1
+                        Layout.minimumWidth: implicitWidth
+                        text: qsTrId("update.skip")
+                        onClicked: view.leave()
+                    }
+                }
                 PrimaryButton {
                     id: openButton
                     objectName: "openButton"
@@ -271,6 +316,14 @@ Rectangle {
                     text: view.checker.hasFailure ? qsTrId("action.retry") : qsTrId("setup.download")
                     symbol: view.checker.hasFailure ? "arrow.clockwise" : "arrow.down.to.line"
                     onClicked: view.install()
+                }
+                SecondaryButton {
+                    id: useSystemButton
+                    objectName: "useSystemButton"
+                    visible: false
+                    Layout.fillWidth: true
+                    text: qsTrId("setup.use_system")
+                    onClicked: view.checker.continueWithSystemTools()
                 }
                 Text {
                     id: noSudoNote

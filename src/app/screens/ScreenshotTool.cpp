@@ -3,6 +3,7 @@
 // filled here, one PNG per state and language (name-en.png, name-fr.png).
 #include "Appearance.h"
 #include "ReelixApp.h"
+#include "Shots.h"
 #include "StagedChecker.h"
 #include "StagedGroup.h"
 #include "ViewProbe.h"
@@ -27,24 +28,7 @@ Q_IMPORT_QML_PLUGIN(ReelixPlugin)
 
 namespace {
 
-QString g_out;
-QString g_language; // "en" or "fr", the suffix of every file
-
-void settle(int ms = 900)
-{
-    QTest::qWait(ms); // entrance animations and transitions finish
-}
-
-bool save(QQuickWindow &window, const QString &name)
-{
-    settle();
-    const QImage image = window.grabWindow();
-    const QString path =
-        g_out + QLatin1Char('/') + name + QLatin1Char('-') + g_language + QStringLiteral(".png");
-    const bool ok = image.save(path);
-    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
-    return ok;
-}
+using namespace Shots;
 
 DownloadItem *item(const QString &title, DownloadStatus status,
                    DownloadFormat format = DownloadFormat::Video)
@@ -100,35 +84,6 @@ void fillList(DownloadManager *manager)
                        "please report this issue if you think it is a mistake"));
     manager->insertItem(failed);
 }
-
-// The real window over a shell whose checker is staged here, as the app
-// shows it after its start-up check (tools missing: setup).
-struct Shell
-{
-    ReelixApp app{std::make_unique<StagedChecker>()};
-    QQmlApplicationEngine engine;
-    QQuickWindow *window = ViewProbe::openMain(engine, app);
-
-    StagedChecker &checker() { return static_cast<StagedChecker &>(*app.checker()); }
-    QQuickItem *view() const { return ViewProbe::currentView(window); }
-    QQuickItem *find(const QString &name) const { return ViewProbe::find(view(), name); }
-    bool started()
-    {
-        return window && QTest::qWaitFor(
-                             [&] { return app.view() != ReelixApp::View::Placeholder && view(); });
-    }
-    bool showMain()
-    {
-        if (!started())
-            return false;
-        app.checker()->onComplete();
-        return QTest::qWaitFor([&] { return app.view() == ReelixApp::View::Main && view(); });
-    }
-    DownloadManager *manager() const
-    {
-        return view()->property("manager").value<DownloadManager *>();
-    }
-};
 
 // The banner, the picker and the focused input over the filled list.
 bool listShots(Shell &shell)
@@ -240,78 +195,6 @@ bool groupShots()
     return ok;
 }
 
-// One state of the setup view, staged by `prepare`.
-bool setupShot(const QString &name, const std::function<void(StagedChecker &)> &prepare)
-{
-    Shell shell;
-    for (Dependency *tool : shell.checker().tools())
-        tool->setStatus(DepStatus::unknown());
-    prepare(shell.checker());
-    if (!shell.started())
-        return false;
-    settle(200);
-    prepare(shell.checker()); // after the view's own installed check
-    return save(*shell.window, name);
-}
-
-// The setup and updates view in each of its states.
-bool setupShots()
-{
-    bool ok = true;
-    const auto &setup = setupShot;
-    ok &= setup(QStringLiteral("setup-first-start"), [](StagedChecker &) {});
-    ok &= setup(QStringLiteral("setup-installing"), [](StagedChecker &c) {
-        c.ytdlp()->setStatus(DepStatus::installedStatus());
-        c.ffmpeg()->setStatus(DepStatus::downloading(0.4));
-        c.node()->setStatus(DepStatus::unknown());
-        c.setIsInstalling(true);
-        c.setCurrentStep(qtTrId("setup.step.ffmpeg"));
-        c.setLogOutput(QStringLiteral("▶ ") + qtTrId("setup.step.ytdlp") +
-                       QStringLiteral("…\n✓ yt-dlp ") + qtTrId("update.ready") +
-                       QStringLiteral("\n▶ ") + qtTrId("setup.step.ffmpeg") +
-                       QStringLiteral("…\n"));
-    });
-    ok &= setup(QStringLiteral("setup-failed"), [](StagedChecker &c) {
-        c.ytdlp()->setStatus(DepStatus::installedStatus());
-        c.ffmpeg()->setStatus(
-            DepStatus::failed(QStringLiteral("Le serveur a répondu HTTP 404 (Not Found)")));
-        c.node()->setStatus(DepStatus::unknown());
-        c.setLogOutput(
-            QStringLiteral("▶ Downloading yt-dlp…\n✓ yt-dlp ready\n▶ Downloading ffmpeg…\n✗ Le "
-                           "serveur a répondu HTTP 404 (Not Found)\n"));
-    });
-    ok &= setup(QStringLiteral("setup-all-ready"), [](StagedChecker &c) {
-        c.ytdlp()->setStatus(DepStatus::upToDate(QStringLiteral("2025.01.15")));
-        c.ffmpeg()->setStatus(
-            DepStatus::upToDate(QStringLiteral("7.1-static-with-a-rather-long-build-name")));
-        c.node()->setStatus(DepStatus::upToDate(QStringLiteral("v22.20.0")));
-        // As on a Mac: the ffmpeg source publishes no checksum.
-        c.ytdlp()->setRecord({ToolRecord::Verification::Sha256, true});
-        c.ffmpeg()->setRecord({ToolRecord::Verification::NotVerifiable, false});
-        c.node()->setRecord({ToolRecord::Verification::Sha256, false});
-    });
-    ok &= setup(QStringLiteral("setup-updates-available"), [](StagedChecker &c) {
-        c.ytdlp()->setStatus(
-            DepStatus::updateAvailable(QStringLiteral("2025.01.15"), QStringLiteral("2025.02.01")));
-        c.ffmpeg()->setStatus(DepStatus::upToDate(QStringLiteral("7.1")));
-        c.node()->setStatus(
-            DepStatus::updateAvailable(QStringLiteral("v22.20.0"), QStringLiteral("v22.21.0")));
-    });
-    ok &= setup(QStringLiteral("setup-could-not-check"), [](StagedChecker &c) {
-        c.ytdlp()->setStatus(
-            DepStatus::unchecked(QStringLiteral("2025.01.15"), QStringLiteral("HTTP 403")));
-        c.ffmpeg()->setStatus(DepStatus::upToDate(QStringLiteral("7.1")));
-        c.node()->setStatus(DepStatus::upToDate(QStringLiteral("v22.21.0")));
-    });
-    ok &= setup(QStringLiteral("setup-checking-updates"), [](StagedChecker &c) {
-        for (Dependency *tool : c.tools())
-            tool->setStatus(DepStatus::checking());
-        c.ytdlp()->setStatus(DepStatus::upToDate(QStringLiteral("2025.01.15")));
-        c.setIsCheckingUpdates(true);
-    });
-    return ok;
-}
-
 // The log window, off and on, empty and with text, beside the real window.
 bool logShot(const QString &name, bool enabled, const QString &text, bool copy)
 {
@@ -361,6 +244,9 @@ bool logShots()
 int main(int argc, char *argv[])
 {
     const PrivateHome home(QStringLiteral("reelix-screens"));
+    // No system folders: the machine's own tools would turn every first-start
+    // shot into the found-on-the-system one, which is staged by itself.
+    qputenv("REELIX_TOOL_SEARCH_PATH", QByteArray());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
@@ -368,14 +254,13 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: reelix-screens OUTDIR\n");
         return 2;
     }
-    g_out = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(g_out);
+    Shots::out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(Shots::out);
     Appearance::apply();
     bool ok = true;
     for (const QLocale::Language language : {QLocale::English, QLocale::French}) {
         Localization::install(QLocale(language));
-        g_language = language == QLocale::French ? QStringLiteral("fr") : QStringLiteral("en");
-        ok &= mainViewShots() & groupShots() & setupShots() & logShots();
+        ok &= mainViewShots() & groupShots() & setupShots() & folderPickerShots() & logShots();
     }
     return ok ? 0 : 1;
 }

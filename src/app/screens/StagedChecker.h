@@ -13,4 +13,6 @@ public:
     using DependencyChecker::setIsCheckingUpdates;
     using DependencyChecker::setIsInstalling;
     using DependencyChecker::setLogOutput;
+    using DependencyChecker::setNetworkProblem;
+    using DependencyChecker::setUpdateFailed;
 };

@@ -1,0 +1,256 @@
+#include "fixtures/TestMain.h"
+#include "fixtures/ToolMirror.h"
+
+#include "Appearance.h"
+#include "ReelixApp.h"
+#include "Registration.h"
+#include "screens/StagedChecker.h"
+#include "screens/ViewProbe.h"
+
+#include "engine/DownloadManager.h"
+#include "i18n/Localization.h"
+#include "platform/PlatformProfile.h"
+#include "platform/ToolPaths.h"
+#include "platform/UserDefaults.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QScopeGuard>
+#include <QTranslator>
+#include <QtQml/qqmlextensionplugin.h>
+#include <QtQuickTest/quicktest.h>
+
+Q_IMPORT_QML_PLUGIN(ReelixPlugin)
+
+using ViewProbe::find;
+using ViewProbe::shown;
+
+// The ways out of setup that do not end in a dead end: a failed update,
+// no network at first start, the system's own tools; and the folder chooser.
+class TestSetupFlow : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ToolMirror> m_mirror;
+    QQmlEngine *m_engine = nullptr;
+
+    static constexpr const char *ytdlpDownload =
+        "/yt-dlp/yt-dlp/releases/latest/download/yt-dlp_linux";
+
+    // The profile of these tests: the mirror as distributors, and the given
+    // system folders searched after the (empty) tool folder.
+    void useSystemFolders(const QStringList &folders)
+    {
+        m_mirror->serveAnEmptyToolFolder();
+        PlatformProfile p = PlatformProfile::current();
+        p.systemToolFolders = folders;
+        PlatformProfile::setCurrent(p);
+    }
+
+    // yt-dlp's download answers 404 until the usual routes are back.
+    void refuseYtdlp() { m_mirror->setRoutes({{"status", QJsonObject{{ytdlpDownload, 404}}}}); }
+
+    static void click(QQuickWindow &window, QQuickItem *item)
+    {
+        QVERIFY(item);
+        QVERIFY(QQuickTest::qWaitForPolish(&window));
+        const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+        QTest::mouseClick(&window, Qt::LeftButton, {}, centre.toPoint());
+    }
+
+    static QString text(QQuickItem *root, const QString &name)
+    {
+        QQuickItem *item = find(root, name);
+        return item ? item->property("text").toString() : QString();
+    }
+
+    static void untranslate()
+    {
+        for (QTranslator *t : qApp->findChildren<QTranslator *>())
+            QCoreApplication::removeTranslator(t);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Appearance::apply();
+        m_engine = new QQmlEngine(this);
+        prepareEngine(*m_engine);
+        m_mirror = std::make_unique<ToolMirror>(TestHome::path() + "/mirror");
+        QVERIFY(m_mirror->isReady());
+    }
+
+    void cleanupTestCase() { m_mirror.reset(); }
+
+    void init() { useSystemFolders({}); }
+
+    // After an update fails, the tools still work: "Not now" leaves, and
+    // "Retry" updates the failed tool again, not the first-time install.
+    void failedUpdateLeavesBothWaysOpen()
+    {
+        ReelixApp app{std::make_unique<StagedChecker>()};
+        DependencyChecker &checker = *app.checker();
+        await(checker.installAll());
+        QVERIFY(checker.allReady());
+        QQmlApplicationEngine engine;
+        QQuickWindow *window = ViewProbe::openMain(engine, app);
+        QVERIFY(window);
+        QTRY_VERIFY(app.view() == ReelixApp::View::Main && !checker.isCheckingUpdates());
+        checker.ytdlp()->setStatus(DepStatus::updateAvailable("2025.01.01", "2025.01.15"));
+        checker.node()->setStatus(DepStatus::updateAvailable("v22.20.0", "v22.21.0"));
+        app.showUpdates();
+        QTRY_VERIFY(ViewProbe::currentView(window));
+        QQuickItem *root = window->contentItem();
+        refuseYtdlp();
+        click(*window, find(root, "installUpdatesButton"));
+        QTRY_VERIFY(!checker.isInstalling());
+        QCOMPARE(checker.ytdlp()->status().kind(), DepStatus::Kind::Failed);
+        QTRY_VERIFY(shown(root, "retryUpdateButton") && shown(root, "notNowButton"));
+        QVERIFY(!shown(root, "installButton"));
+        QCOMPARE(text(root, "subtitle"), QString("update.failed"));
+
+        // Retry: yt-dlp alone, as an update; Node.js's update is still offered.
+        m_mirror->resetRoutes();
+        click(*window, find(root, "retryUpdateButton"));
+        QTRY_VERIFY(!checker.isInstalling());
+        QCOMPARE(checker.logOutput(), QString("▶ update.step.ytdlp…\n✓ yt-dlp update.done\n"));
+        QCOMPARE(checker.ytdlp()->status().kind(), DepStatus::Kind::Installed);
+        QCOMPARE(checker.node()->status().kind(), DepStatus::Kind::UpdateAvailable);
+        QTRY_VERIFY(shown(root, "installUpdatesButton"));
+
+        // Failed again: "Not now" goes back to the downloads.
+        refuseYtdlp();
+        checker.ytdlp()->setStatus(DepStatus::updateAvailable("2025.01.01", "2025.01.15"));
+        click(*window, find(root, "installUpdatesButton"));
+        QTRY_VERIFY(!checker.isInstalling() && shown(root, "notNowButton"));
+        click(*window, find(root, "notNowButton"));
+        QTRY_COMPARE(app.view(), ReelixApp::View::Main);
+        m_mirror->resetRoutes();
+    }
+
+    void offlineFirstStartSaysWhy_data()
+    {
+        QTest::addColumn<QLocale::Language>("language");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("English") << QLocale::English
+                                 << "Could not reach the download server: connection refused.";
+        QTest::newRow("French") << QLocale::French
+                                << "Impossible de joindre le serveur de téléchargement : "
+                                   "connection refused.";
+    }
+
+    void offlineFirstStartSaysWhy()
+    {
+        QFETCH(QLocale::Language, language);
+        QFETCH(QString, expected);
+        Localization::install(QLocale(language));
+        const auto cleanup = qScopeGuard(untranslate);
+        PlatformProfile p = PlatformProfile::current();
+        p.githubURL = p.githubApiURL = p.ffmpegURL = p.nodeURL = "http://127.0.0.1:9";
+        PlatformProfile::setCurrent(p);
+        DependencyChecker checker;
+        auto view = ViewProbe::load(*m_engine, "SetupView",
+                                    {{"checker", QVariant::fromValue(&checker)}}, {420, 620});
+        QVERIFY(view);
+        QQuickItem *root = view->rootObject();
+        for (Dependency *tool : checker.tools())
+            QTRY_VERIFY(tool->status().kind() == DepStatus::Kind::Unknown);
+        click(*view, find(root, "installButton"));
+        QTRY_VERIFY(!checker.isInstalling() && checker.hasFailure());
+        QVERIFY2(text(root, "subtitle").startsWith(expected), qPrintable(text(root, "subtitle")));
+        QVERIFY(shown(root, "installButton")); // still the way to retry
+    }
+
+    // Every tool missing from our folder is on the system: the cards name
+    // them, an old yt-dlp says so, and the user may go on with them.
+    void systemToolsLetTheUserContinue()
+    {
+        useSystemFolders({"/usr/bin"});
+        const auto forget =
+            qScopeGuard([] { UserDefaults::remove(QStringLiteral("useSystemTools")); });
+        StagedChecker checker;
+        int completed = 0;
+        checker.onComplete = [&] { ++completed; };
+        auto view = ViewProbe::load(*m_engine, "SetupView",
+                                    {{"checker", QVariant::fromValue(&checker)}}, {420, 620});
+        QVERIFY(view);
+        QQuickItem *root = view->rootObject();
+        QTRY_VERIFY(checker.canUseSystemTools());
+        QCOMPARE(checker.ytdlp()->systemPath(), QString("/usr/bin/yt-dlp"));
+        QCOMPARE(checker.node()->systemPath(), QString("/usr/bin/node"));
+        QVERIFY(checker.ffmpeg()->systemVersion().startsWith("5."));
+        // Debian 12's yt-dlp is from 2023.
+        QVERIFY(checker.ytdlp()->systemTooOld());
+        QVERIFY(!checker.node()->systemTooOld());
+        QCOMPARE(text(root, "subtitle"), QString("setup.system_subtitle"));
+        QTRY_VERIFY(shown(root, "useSystemButton") && shown(root, "installButton"));
+        int oldShown = 0;
+        for (QQuickItem *line : ViewProbe::findAll(root, "tooOldLine"))
+            oldShown += line->isVisible();
+        QCOMPARE(oldShown, 1);
+        QCOMPARE(DependencyChecker::startupPath(checker.ytdlp()),
+                 ToolPaths::binDirectory() + "/yt-dlp");
+        click(*view, find(root, "useSystemButton"));
+        QCOMPARE(completed, 1);
+        // The next start goes straight to the downloads with these tools.
+        QCOMPARE(DependencyChecker::startupPath(checker.ytdlp()), QString("/usr/bin/yt-dlp"));
+
+        // Our own copy, once there, takes over and the choice is offered no more.
+        writeScript(ToolPaths::binDirectory() + "/yt-dlp", "echo 2025.01.15");
+        await(checker.checkInstalled());
+        QCOMPARE(checker.ytdlp()->systemPath(), QString());
+        QCOMPARE(DependencyChecker::located(checker.ytdlp())->path,
+                 ToolPaths::binDirectory() + "/yt-dlp");
+        QVERIFY(checker.canUseSystemTools()); // ffmpeg and node still the system's
+        checker.ffmpeg()->setSystemTool({});
+        QVERIFY(!checker.canUseSystemTools());
+        QTRY_VERIFY(!shown(root, "useSystemButton"));
+    }
+
+    void newFolderFromThePicker()
+    {
+        Localization::install(QLocale(QLocale::English));
+        const auto cleanup = qScopeGuard(untranslate);
+        const QString base = TestHome::path() + "/pick";
+        QDir(base).removeRecursively();
+        QDir().mkpath(base + "/Existing");
+        auto *manager = new DownloadManager;
+        DependencyChecker checker;
+        auto view = ViewProbe::load(
+            *m_engine, "ContentView",
+            {{"checker", QVariant::fromValue(&checker)}, {"manager", QVariant::fromValue(manager)}},
+            {900, 700});
+        QVERIFY(view);
+        manager->setParent(view.get());
+        QObject *picker = view->rootObject()->findChild<QObject *>("folderPicker");
+        QVERIFY(picker);
+        picker->setProperty("currentFolder", QUrl::fromLocalFile(base + "/not-made-yet"));
+        QMetaObject::invokeMethod(picker, "open");
+        QTRY_VERIFY(picker->property("opened").toBool());
+        QCOMPARE(picker->property("folder").toUrl(), QUrl::fromLocalFile(base));
+        QQuickItem *popup = picker->property("contentItem").value<QQuickItem *>();
+        click(*view, find(popup, "newFolderButton"));
+        QTRY_VERIFY(shown(popup, "newFolderName"));
+        const auto create = [&](const QString &name) {
+            find(popup, "newFolderName")->setProperty("text", name);
+            click(*view, find(popup, "createFolderButton"));
+        };
+        create("Existing");
+        QTRY_COMPARE(text(popup, "newFolderError"),
+                     QString("There is already an item named “Existing” here."));
+        create("a/b");
+        QTRY_COMPARE(text(popup, "newFolderError"), QString("A folder name cannot contain “/”."));
+        create("  Clips  ");
+        QTRY_VERIFY(QFileInfo(base + "/Clips").isDir());
+        QCOMPARE(picker->property("folder").toUrl(), QUrl::fromLocalFile(base + "/Clips"));
+        QVERIFY(!shown(popup, "newFolderError"));
+        click(*view, find(popup, "chooseFolderButton"));
+        QTRY_COMPARE(manager->downloadFolderURL(), QUrl::fromLocalFile(base + "/Clips"));
+    }
+};
+
+REELIX_GUI_TEST_MAIN(TestSetupFlow)
+#include "tst_setupflow.moc"

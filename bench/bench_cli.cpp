@@ -39,7 +39,7 @@ int main(int argc, char *argv[])
                                  QStringList{"--", url};
     const QStringList downloadArgs = DownloadRun::downloadArguments(
         item, YtDlpRun::Attempt{false, bundle, {}}, bareFolder + "/" + DownloadRun::outputTemplate,
-        DownloadRun::Source{RunLimits::concurrentFragments(), {}});
+        DownloadRun::Source{RunLimits::concurrentFragments(), {}, {}});
 
     std::vector<double> cli, bare;
     const int pairs = argc > 1 ? atoi(argv[1]) : 5;

@@ -44,7 +44,7 @@ int main(int argc, char *argv[])
     const QString bareFolder = home.path() + "/bare";
     const QStringList bareArgs = DownloadRun::downloadArguments(
         *item, YtDlpRun::Attempt{false, bundle, {}}, bareFolder + "/" + DownloadRun::outputTemplate,
-        DownloadRun::Source{RunLimits::concurrentFragments(), {}});
+        DownloadRun::Source{RunLimits::concurrentFragments(), {}, {}});
     QProcess envSource;
     ToolEnvironment::configureEnvironment(envSource, bundle);
 

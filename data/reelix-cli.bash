@@ -33,8 +33,8 @@ _reelix_cli()
             return
             ;;
         esac
-        local options="--cookies-from-browser --cookies --no-cookies --json --help"
-        [[ ${words[1]} == download ]] && options+=" --audio --format --convert --folder --fragments"
+        local options="--cookies-from-browser --cookies --no-cookies --items --json --help"
+        [[ ${words[1]} == download ]] && options+=" --audio --format --convert --folder --fragments --no-archive"
         COMPREPLY=($(compgen -W "$options" -- "$cur"))
         ;;
     tools)

@@ -37,7 +37,7 @@ class TestLadder : public QObject
                              R"({"format_id":"22","height":720,"vcodec":"avc1","tbr":1500}]})";
         writeScript(bin + "/yt-dlp", QString(R"(
 echo "$* | SSL_CERT_FILE=${SSL_CERT_FILE:-none}" >> '%1'
-case "$*" in *" -j "*) info=1;; *) info=0;; esac
+case "$*" in *" -J "*) info=1;; *) info=0;; esac
 case '%2' in
 js)
   case "$*" in

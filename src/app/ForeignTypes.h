@@ -36,6 +36,14 @@ struct DownloadItemForeign
     QML_UNCREATABLE("Items are created by DownloadManager")
 };
 
+struct DownloadGroupForeign
+{
+    Q_GADGET
+    QML_FOREIGN(DownloadGroup)
+    QML_NAMED_ELEMENT(DownloadGroup)
+    QML_UNCREATABLE("Lists are created by DownloadManager")
+};
+
 struct DependencyCheckerForeign
 {
     Q_GADGET

@@ -42,6 +42,8 @@ QString glyph(const QString &symbol)
         {QStringLiteral("magnifyingglass"), 0xF349},                         // magnify
         {QStringLiteral("gearshape"), 0xF493},                               // settings
         {QStringLiteral("arrow.up.forward.square"), 0xF3CC},                 // open-in-new
+        {QStringLiteral("chevron.right"), 0xF142},                           // chevron-right
+        {QStringLiteral("list.and.film"), 0xF411},                           // playlist-play
     };
     const auto it = table.constFind(symbol);
     if (it == table.constEnd())

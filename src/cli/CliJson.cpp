@@ -23,18 +23,23 @@ QJsonArray items(const QList<DownloadItem *> &items)
         QJsonArray formats;
         for (const VideoFormat &f : item->formats())
             formats.append(QJsonObject{{"id", f.id}, {"label", f.label}, {"height", f.height}});
-        array.append(
-            QJsonObject{{"url", Secrets::maskPassword(item->url())},
-                        {"status", statusName(item->status())},
-                        {"title", item->title()},
-                        {"thumbnailURL", item->thumbnailURL()},
-                        {"formats", formats},
-                        {"vcodec", item->vcodec},
-                        {"filePath", optionalText(item->filePath())},
-                        {"fileSize", optionalText(item->fileSize())},
-                        {"codecInfo", item->codecInfo()},
-                        {"needsConversion", item->needsConversion()},
-                        {"errorMessage", Secrets::maskPasswordsInText(item->errorMessage())}});
+        QJsonObject object{{"url", Secrets::maskPassword(item->url())},
+                           {"status", statusName(item->status())},
+                           {"title", item->title()},
+                           {"thumbnailURL", item->thumbnailURL()},
+                           {"formats", formats},
+                           {"vcodec", item->vcodec},
+                           {"filePath", optionalText(item->filePath())},
+                           {"fileSize", optionalText(item->fileSize())},
+                           {"codecInfo", item->codecInfo()},
+                           {"needsConversion", item->needsConversion()},
+                           {"errorMessage", Secrets::maskPasswordsInText(item->errorMessage())}};
+        // An entry of a list says which list and where in it.
+        if (item->isGroupEntry())
+            object.insert("playlist", QJsonObject{{"title", item->group()->title()},
+                                                  {"index", item->playlistIndex()},
+                                                  {"count", item->group()->listed()}});
+        array.append(object);
     }
     return array;
 }

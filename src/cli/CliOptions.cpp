@@ -1,5 +1,7 @@
 #include "CliOptions.h"
 
+#include "engine/Playlist.h"
+
 namespace {
 
 std::optional<CliOptions::Command> commandNamed(const QString &name)
@@ -73,8 +75,18 @@ bool takeOption(CliOptions &o, const QStringList &arguments, qsizetype &i)
         o.audio = true;
     else if (download && arg == QStringLiteral("--convert"))
         o.convert = true;
-    else if (download && (arg == QStringLiteral("--format") || arg == QStringLiteral("--folder") ||
-                          arg == QStringLiteral("--fragments"))) {
+    else if (download && arg == QStringLiteral("--no-archive"))
+        o.archive = false;
+    else if ((download || o.command == CliOptions::Command::Info) &&
+             arg == QStringLiteral("--items")) {
+        if (i + 1 >= arguments.size() || !Playlist::isValidItems(arguments.at(i + 1))) {
+            o.error = QStringLiteral("--items takes entry numbers and ranges: 1-5,8 or 1:3,-2");
+            return false;
+        }
+        o.items = arguments.at(++i);
+    } else if (download &&
+               (arg == QStringLiteral("--format") || arg == QStringLiteral("--folder") ||
+                arg == QStringLiteral("--fragments"))) {
         if (i + 1 >= arguments.size()) {
             o.error = arg + QStringLiteral(" needs a value");
             return false;
@@ -187,14 +199,18 @@ struct CommandHelp
 const CommandHelp commandHelp[] = {
     {"download",
      "reelix-cli download [--audio] [--format ID|LABEL] [--convert] [--folder DIR] "
-     "[--fragments N] [COOKIES] [--json] ADDRESS... | -",
+     "[--fragments N] [--items LIST] [--no-archive] [COOKIES] [--json] ADDRESS... | -",
      "Downloads each address into the download folder (or DIR): the best video, or with --audio\n"
      "an MP3; --format picks a quality by format id or label (\"720p\"); --convert re-encodes\n"
      "a file the system player cannot play; --fragments fetches N pieces of a fragmented\n"
-     "format at once (1-16, default 4). --json prints the items as JSON at the "
-     "end.\n" COOKIES_HELP},
-    {"info", "reelix-cli info [COOKIES] [--json] ADDRESS... | -",
-     "Prints each address's title and formats without downloading.\n" COOKIES_HELP},
+     "format at once (1-16, default 4). --json prints the items as JSON at the end.\n"
+     "An address that lists several videos (a playlist, a channel, a feed) downloads each\n"
+     "into a folder named after the list, numbered in its order; --items takes only some\n"
+     "(\"1-5,8\", \"1:3,-2\", as yt-dlp's --playlist-items). Videos the folder's archive\n"
+     "records as downloaded are skipped, unless --no-archive.\n" COOKIES_HELP},
+    {"info", "reelix-cli info [--items LIST] [COOKIES] [--json] ADDRESS... | -",
+     "Prints each address's title and formats without downloading; a list prints each\n"
+     "entry, with its place in the list.\n" COOKIES_HELP},
     {"tools",
      "reelix-cli tools [status|install|update] [--json]\n"
      "       reelix-cli tools rollback yt-dlp|ffmpeg|node [--json]",

@@ -39,6 +39,8 @@ void DownloadCommand::start(const QStringList &addresses)
         m_manager.useFragmentsForThisRun(*m_options.fragments);
     if (m_options.cookies)
         m_manager.useCookiesForThisRun(*m_options.cookies);
+    m_manager.useItemsForThisRun(m_options.items);
+    m_manager.useArchiveForThisRun(m_options.archive);
     const DownloadFormat format = m_options.audio ? DownloadFormat::Audio : DownloadFormat::Video;
     for (const QString &address : addresses) {
         // Connected before the run starts so that no change is missed.
@@ -59,7 +61,9 @@ void DownloadCommand::interrupt()
         return;
     }
     m_interrupted = true;
-    for (DownloadItem *item : m_manager.downloads()) {
+    for (DownloadItem *item : m_manager.allItems()) {
+        if (item->isGroupHeader())
+            item->group()->clearQueue();
         if (isRunning(item->status()))
             item->cancelRun();
         else if (!isFinal(item))
@@ -71,7 +75,7 @@ void DownloadCommand::interrupt()
 // A second stop: no grace for tools still ending, and no waiting for runs.
 void DownloadCommand::stopAtOnce()
 {
-    for (DownloadItem *item : m_manager.downloads()) {
+    for (DownloadItem *item : m_manager.allItems()) {
         if (item->process)
             killChild(*item->process);
         if (!isFinal(item))
@@ -91,7 +95,16 @@ void DownloadCommand::stopAtOnce()
 void DownloadCommand::onSettled(DownloadItem *item)
 {
     const bool info = m_options.command == CliOptions::Command::Info;
-    if (!m_interrupted && !info) {
+    if (item->isGroupHeader()) {
+        for (DownloadItem *entry : item->group()->entries())
+            connect(entry, &DownloadItem::changed, this, &DownloadCommand::scheduleRedraw);
+        if (!m_interrupted && !info)
+            m_manager.downloadAll(item);
+        scheduleRedraw();
+        checkFinished();
+        return;
+    }
+    if (!m_interrupted && !info && !item->isGroupEntry()) {
         if (item->status() == DownloadStatus::Ready) {
             if (!m_options.format.isEmpty()) {
                 std::optional<VideoFormat> chosen;
@@ -126,6 +139,9 @@ void DownloadCommand::onSettled(DownloadItem *item)
 
 bool DownloadCommand::isFinal(const DownloadItem *item) const
 {
+    // A listed list's header stands for its entries, which are counted.
+    if (item->isGroupHeader())
+        return true;
     switch (item->status()) {
     case DownloadStatus::Error:
     case DownloadStatus::Cancelled:
@@ -141,6 +157,16 @@ bool DownloadCommand::isFinal(const DownloadItem *item) const
 
 QString DownloadCommand::lineFor(const DownloadItem *item) const
 {
+    if (item->isGroupHeader()) {
+        const DownloadGroup *g = item->group();
+        return QStringLiteral("%1  %2 %3: %4 done, %5 failed, %6 left")
+            .arg(item->title().left(50))
+            .arg(g->count())
+            .arg(g->count() == 1 ? QStringLiteral("entry") : QStringLiteral("entries"))
+            .arg(g->done())
+            .arg(g->failed())
+            .arg(g->remaining());
+    }
     const QString name =
         item->title().isEmpty() ? Secrets::maskPassword(item->url()) : item->title();
     QString message =
@@ -189,7 +215,7 @@ void DownloadCommand::redraw()
     if (m_done)
         return;
     QStringList lines, keys;
-    for (const DownloadItem *item : m_manager.downloads()) {
+    for (const DownloadItem *item : m_manager.allItems()) {
         lines << lineFor(item);
         keys << keyFor(item);
     }
@@ -200,7 +226,8 @@ void DownloadCommand::checkFinished()
 {
     if (m_done)
         return;
-    for (const DownloadItem *item : m_manager.downloads()) {
+    const QList<DownloadItem *> all = m_manager.allItems();
+    for (const DownloadItem *item : all) {
         if (!isFinal(item) || (m_stoppedAtOnce && !m_waitedForRuns && item->runActive))
             return;
     }
@@ -209,8 +236,13 @@ void DownloadCommand::checkFinished()
     const bool info = m_options.command == CliOptions::Command::Info;
     const DownloadStatus success = info ? DownloadStatus::Ready : DownloadStatus::Done;
     QMap<QString, int> counts;
-    bool allGood = !m_manager.downloads().isEmpty();
-    for (const DownloadItem *item : m_manager.downloads()) {
+    QList<DownloadItem *> items;
+    for (DownloadItem *item : all) {
+        if (!item->isGroupHeader())
+            items << item;
+    }
+    bool allGood = !items.isEmpty();
+    for (const DownloadItem *item : std::as_const(items)) {
         counts[statusName(item->status())] += 1;
         // A download whose conversion failed is not what --convert asked for.
         const bool unconverted = !info && m_options.convert && item->needsConversion();
@@ -219,12 +251,12 @@ void DownloadCommand::checkFinished()
     QStringList parts;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
         parts << QStringLiteral("%1 %2").arg(it.value()).arg(it.key());
-    m_terminal.print(m_manager.downloads().isEmpty() ? QStringLiteral("No address was accepted.")
-                                                     : QStringLiteral("%1 item(s): %2")
-                                                           .arg(m_manager.downloads().size())
-                                                           .arg(parts.join(QStringLiteral(", "))));
+    m_terminal.print(all.isEmpty() ? QStringLiteral("No address was accepted.")
+                                   : QStringLiteral("%1 item(s): %2")
+                                         .arg(items.size())
+                                         .arg(parts.join(QStringLiteral(", "))));
     if (m_options.json) {
-        std::fputs(CliJson::line(CliJson::items(m_manager.downloads())).constData(), stdout);
+        std::fputs(CliJson::line(CliJson::items(items)).constData(), stdout);
         std::fputc('\n', stdout);
         std::fflush(stdout);
     }

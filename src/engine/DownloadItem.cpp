@@ -96,6 +96,20 @@ void DownloadItem::setCodecInfo(const QString &value)
     assign(m_codecInfo, value, &DownloadItem::codecInfoChanged);
 }
 
+void DownloadItem::setFormat(DownloadFormat value)
+{
+    assign(m_format, value, &DownloadItem::formatChanged);
+}
+
+void DownloadItem::setGroup(DownloadGroup *group, int index, int duration)
+{
+    m_group = group;
+    m_playlistIndex = index;
+    m_duration = duration;
+    emit groupChanged();
+    emit changed();
+}
+
 void DownloadItem::cancelRun()
 {
     wasCancelled = true;

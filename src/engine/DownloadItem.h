@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DownloadGroup.h"
 #include "DownloadTypes.h"
 #include "SavedInfo.h"
 
@@ -17,7 +18,7 @@ class DownloadItem : public QObject
     Q_OBJECT
     Q_PROPERTY(QString id READ idText CONSTANT)
     Q_PROPERTY(QString url READ url CONSTANT)
-    Q_PROPERTY(Download::DownloadFormat format READ format CONSTANT)
+    Q_PROPERTY(Download::DownloadFormat format READ format NOTIFY formatChanged)
     Q_PROPERTY(Download::DownloadStatus status READ status NOTIFY statusChanged)
     Q_PROPERTY(QString title READ title NOTIFY titleChanged)
     Q_PROPERTY(QString thumbnailURL READ thumbnailURL NOTIFY thumbnailURLChanged)
@@ -32,6 +33,11 @@ class DownloadItem : public QObject
     Q_PROPERTY(QString fileSize READ fileSizeText NOTIFY fileSizeChanged)
     Q_PROPERTY(bool needsConversion READ needsConversion NOTIFY needsConversionChanged)
     Q_PROPERTY(QString codecInfo READ codecInfo NOTIFY codecInfoChanged)
+    // The list this item heads (playlistIndex 0) or belongs to (from 1); null
+    // for a single video.
+    Q_PROPERTY(DownloadGroup *group READ group NOTIFY groupChanged)
+    Q_PROPERTY(int playlistIndex READ playlistIndex NOTIFY groupChanged)
+    Q_PROPERTY(int duration READ duration NOTIFY groupChanged) // seconds, from the listing
 
 public:
     DownloadItem(const QString &url, DownloadFormat format, QObject *parent = nullptr);
@@ -60,6 +66,11 @@ public:
     QString fileSizeText() const { return m_fileSize.value_or(QString()); }
     bool needsConversion() const { return m_needsConversion; }
     QString codecInfo() const { return m_codecInfo; }
+    DownloadGroup *group() const { return m_group; }
+    int playlistIndex() const { return m_playlistIndex; }
+    int duration() const { return m_duration; }
+    bool isGroupHeader() const { return m_group && m_playlistIndex == 0; }
+    bool isGroupEntry() const { return m_group && m_playlistIndex > 0; }
 
     void setStatus(DownloadStatus value);
     void setTitle(const QString &value);
@@ -73,6 +84,9 @@ public:
     void setFileSize(const std::optional<QString> &value);
     void setNeedsConversion(bool value);
     void setCodecInfo(const QString &value);
+    void setFormat(DownloadFormat value);
+    // Makes this item the head of `group` (index 0) or its entry number `index`.
+    void setGroup(DownloadGroup *group, int index, int duration = 0);
 
     // Stops whatever runs for this item; the run itself then reports `cancelled`.
     Q_INVOKABLE void cancelRun();
@@ -89,6 +103,10 @@ public:
     // The folder holding the working folder of a run cut short (the program
     // ended meanwhile), where the next run resumes; empty: the download folder.
     QString resumeFolder;
+    // A list's entry: its download follows its information run.
+    bool downloadWhenReady = false;
+    // Said when the entry is done: its list's quality was not to be had.
+    QString choiceNote;
 
 signals:
     void statusChanged();
@@ -103,6 +121,8 @@ signals:
     void fileSizeChanged();
     void needsConversionChanged();
     void codecInfoChanged();
+    void formatChanged();
+    void groupChanged();
     // Emitted after any published field changed (the list model listens).
     void changed();
     // Stop was asked for; a run still waiting for its turn ends here.
@@ -113,7 +133,7 @@ private:
 
     const QUuid m_id;
     const QString m_url;
-    const DownloadFormat m_format;
+    DownloadFormat m_format;
     DownloadStatus m_status = DownloadStatus::Waiting;
     QString m_title;
     QString m_thumbnailURL;
@@ -127,4 +147,7 @@ private:
     std::optional<QString> m_fileSize;
     bool m_needsConversion = false;
     QString m_codecInfo;
+    QPointer<DownloadGroup> m_group;
+    int m_playlistIndex = 0;
+    int m_duration = 0;
 };

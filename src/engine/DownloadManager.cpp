@@ -21,6 +21,8 @@ DownloadManager::DownloadManager(QObject *parent)
                       [this](DownloadItem *item) { startDownload(item); })
 {
     setDownloadFolder(loadDownloadFolder());
+    // First of the listeners: a list's entry goes on before anyone else looks.
+    connect(this, &DownloadManager::itemSettled, this, &DownloadManager::continueGroup);
 }
 
 DownloadManager::~DownloadManager()
@@ -28,6 +30,7 @@ DownloadManager::~DownloadManager()
     // Runs that end while the list goes start nothing new.
     m_infoQueue.clear();
     m_downloadQueue.clear();
+    m_downloads = allItems(); // the entries of collapsed lists go too
     // Every tool still running for an item is stopped with it, and a file
     // already downloaded (its probe or retag cut short) is kept: it leaves the
     // run's working folder for the download folder.
@@ -74,9 +77,14 @@ void DownloadManager::append(DownloadItem *item)
     beginInsertRows(QModelIndex(), row, row);
     m_downloads.append(item);
     endInsertRows();
+    watch(item);
+    emit countChanged();
+}
+
+void DownloadManager::watch(DownloadItem *item)
+{
     connect(item, &DownloadItem::changed, this, [this, item] { itemChanged(item); });
     connect(item, &DownloadItem::stopRequested, this, [this, item] { withdraw(item); });
-    emit countChanged();
 }
 
 void DownloadManager::removeRow(int row)
@@ -142,6 +150,8 @@ void DownloadManager::insertItem(DownloadItem *item)
 
 void DownloadManager::start(DownloadItem *item)
 {
+    if (item && item->isGroupEntry() && startEntry(item))
+        return;
     if (item && !item->runActive && !m_downloadQueue.holds(item) && !m_infoQueue.holds(item))
         m_downloadQueue.submit(item);
 }
@@ -172,6 +182,12 @@ void DownloadManager::remove(DownloadItem *item)
 {
     if (!item)
         return;
+    if (item->isGroupHeader()) {
+        removeGroup(item);
+        return;
+    }
+    if (item->isGroupEntry())
+        item->group()->forget(item);
     item->cancelRun();
     for (int row = int(m_downloads.size()) - 1; row >= 0; --row) {
         if (m_downloads.at(row)->id() == item->id())
@@ -181,8 +197,11 @@ void DownloadManager::remove(DownloadItem *item)
 
 void DownloadManager::clearCompleted()
 {
+    clearCompletedGroups();
     for (int row = int(m_downloads.size()) - 1; row >= 0; --row) {
-        if (m_downloads.at(row)->status() == DownloadStatus::Done)
+        // A list's finished entries go with their list, when all are done.
+        if (m_downloads.at(row)->status() == DownloadStatus::Done &&
+            !m_downloads.at(row)->isGroupEntry())
             removeRow(row);
     }
 }

@@ -10,6 +10,7 @@
 #include <QCoro/QCoroTask>
 
 class WorkFolder;
+struct PlaylistListing;
 
 // The engine object the views talk to: the ordered list of downloads (a list
 // model with one row per item) and the destination folder.
@@ -66,6 +67,24 @@ public:
 
     QCoro::Task<> convertToQuickTime(DownloadItem *item);
 
+    // Lists of videos (playlists, channels, feeds): an address that lists
+    // several becomes a header row followed by one row per entry.
+    Q_INVOKABLE void downloadAll(DownloadItem *header);
+    // Stops the list's runs and what waits for its turn.
+    Q_INVOKABLE void stopGroup(DownloadItem *header);
+    Q_INVOKABLE void setGroupExpanded(DownloadItem *header, bool expanded);
+    // An entry's own information run, for its quality menu.
+    Q_INVOKABLE void fetchDetails(DownloadItem *entry);
+    // Makes a listed item the header of `listing`'s entries, which follow it.
+    void listGroup(DownloadItem *header, const PlaylistListing &listing);
+    // Every item, with the entries of collapsed lists.
+    QList<DownloadItem *> allItems() const;
+    // Only these entries of each list ("1-5,8", as yt-dlp's --playlist-items)
+    // for this manager.
+    void useItemsForThisRun(const QString &spec) { m_itemSpec = spec; }
+    // Whether new lists skip what their folder's archive holds (on unless set).
+    void useArchiveForThisRun(bool on) { m_archive = on; }
+
     static QString loadDownloadFolder();
     static QString defaultDownloadFolder();
     QString ensureDownloadFolder() const;
@@ -98,6 +117,17 @@ private:
     void itemChanged(DownloadItem *item);
     void setDownloadFolder(const QString &path);
     void updateHasCompleted();
+    void watch(DownloadItem *item);
+    // Lists (DownloadGroups.cpp).
+    void continueGroup(DownloadItem *item);
+    void pumpGroup(DownloadGroup *group);
+    bool startEntry(DownloadItem *entry);
+    void removeGroup(DownloadItem *header);
+    void removeEntryRows(DownloadItem *header, bool forget);
+    void clearCompletedGroups();
+    QString folderFor(const DownloadItem &item) const;
+    QString outputNameFor(const DownloadItem &item) const;
+    QString archiveFor(const DownloadItem &item) const;
 
     QList<DownloadItem *> m_downloads;
     RunQueue m_infoQueue;
@@ -106,4 +136,6 @@ private:
     std::optional<CookieSource> m_cookies;
     QUrl m_downloadFolderURL;
     bool m_hasCompleted = false;
+    QString m_itemSpec;
+    bool m_archive = true;
 };

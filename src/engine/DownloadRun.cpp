@@ -62,6 +62,8 @@ QStringList downloadArguments(const DownloadItem &item, const YtDlpRun::Attempt 
          << formatArguments(item.format(), item.selectedFormatID(),
                             ToolEnvironment::isYouTubeURL(item.url()), allowMissingPOT)
          << ToolEnvironment::ffmpegLocationArguments() << attempt.cookies.arguments();
+    if (!source.archive.isEmpty())
+        args << QStringLiteral("--download-archive") << source.archive;
     if (!source.infoJson.isEmpty())
         return args << QStringLiteral("--load-info-json") << source.infoJson;
     // "--" ends the options: an address that starts with "-" stays an address.

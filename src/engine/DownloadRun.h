@@ -23,6 +23,7 @@ struct Source
 {
     int fragments = 1;
     QString infoJson; // the saved information run's JSON; empty: the page itself
+    QString archive;  // yt-dlp's download archive to skip and record in; empty: none
 };
 
 QStringList downloadArguments(const DownloadItem &item, const YtDlpRun::Attempt &attempt,

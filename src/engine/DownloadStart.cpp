@@ -115,7 +115,7 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
         co_return;
     item->runActive = true;
     // A run cut short when the program ended resumes its partial file.
-    const QString parent = item->resumeFolder.isEmpty() ? ensureDownloadFolder()
+    const QString parent = item->resumeFolder.isEmpty() ? folderFor(*item)
                                                         : std::exchange(item->resumeFolder, {});
     WorkFolder work(parent, item->idText());
     if (!work.isReady()) {
@@ -181,8 +181,8 @@ QCoro::Task<std::optional<YtDlpRun::Outcome>> DownloadManager::runDownload(Downl
     const auto ytdlp = YtDlpRun::findOrFail(*item);
     if (!ytdlp || !YtDlpRun::cookiesUsable(*item, cookies))
         co_return std::nullopt;
-    const QString outputTemplatePath = DownloadRun::literalTemplateText(workFolder) +
-                                       QLatin1Char('/') + DownloadRun::outputTemplate;
+    const QString outputTemplatePath =
+        DownloadRun::literalTemplateText(workFolder) + QLatin1Char('/') + outputNameFor(*item);
     const QString saved = item->savedInfo.usablePath();
     bool fromPage = saved.isEmpty();
     std::optional<YtDlpRun::Outcome> outcome;
@@ -222,7 +222,7 @@ DownloadManager::runDownloadLadder(DownloadItem *target, QString ytdlp, QString 
     request.ytdlp = ytdlp;
     request.cookies = cookies;
     const DownloadRun::Source source{m_fragments.value_or(RunLimits::concurrentFragments()),
-                                     infoJson};
+                                     infoJson, archiveFor(*item)};
     request.arguments = [item, outputTemplatePath, source](const YtDlpRun::Attempt &attempt) {
         return DownloadRun::downloadArguments(*item, attempt, outputTemplatePath, source);
     };

@@ -17,10 +17,12 @@ QStringList arguments(const QString &address, const YtDlpRun::Attempt &attempt)
 {
     using namespace ToolEnvironment;
     // No configuration file of the user's or of any folder: one could add
-    // options such as --exec.
-    QStringList args{QStringLiteral("--ignore-config"), QStringLiteral("--no-playlist"),
-                     QStringLiteral("-j"), QStringLiteral("--socket-timeout"),
-                     QStringLiteral("15")};
+    // options such as --exec. A video prints as with -j; a list (a feed, a
+    // channel, a page of players) prints once, its entries listed but not
+    // visited. A video's address inside a list stays that video.
+    QStringList args{QStringLiteral("--ignore-config"),  QStringLiteral("--no-playlist"),
+                     QStringLiteral("--flat-playlist"),  QStringLiteral("-J"),
+                     QStringLiteral("--socket-timeout"), QStringLiteral("15")};
     args << tlsArguments(attempt.bundlePath)
          << javaScriptRuntimeArguments(address, attempt.allowMissingPOT)
          << ffmpegLocationArguments() << attempt.cookies.arguments();
@@ -47,13 +49,13 @@ QCoro::Task<bool> parseSuccess(QByteArray json, QStringList stderrLines, bool vi
 {
     auto parsing = QtConcurrent::run([json, savePath] {
         auto info = parseVideoInfo(json);
-        if (info)
+        if (info && !info->playlist) // a list's entries have their own runs
             SavedInfo::write(savePath, json);
         return info;
     });
     parsed = co_await parsing;
-    co_return !(videoOnYouTube && (!parsed || parsed->formats.isEmpty()) && !fallback &&
-                YtDlpErrors::isYouTubeJavaScriptRuntime(stderrLines));
+    co_return !(videoOnYouTube && (!parsed || (parsed->formats.isEmpty() && !parsed->playlist)) &&
+                !fallback && YtDlpErrors::isYouTubeJavaScriptRuntime(stderrLines));
 }
 
 void applyInfo(DownloadItem &item, const YtDlpRun::Outcome &outcome,
@@ -73,10 +75,15 @@ void applyInfo(DownloadItem &item, const YtDlpRun::Outcome &outcome,
         item.setErrorMessage(failure.message, failure.kind);
     } else if (!parsed)
         item.setErrorMessage(QStringLiteral("Failed to parse video info"));
-    else if (videoOnYouTube && parsed->formats.isEmpty())
+    else if (parsed->playlist && (item.isGroupEntry() || parsed->playlist->entries.isEmpty()))
+        item.setErrorMessage(
+            qtTrId(parsed->playlist->entries.isEmpty() ? "playlist.empty" : "playlist.nested"));
+    else if (videoOnYouTube && parsed->formats.isEmpty() && !parsed->playlist)
         item.setErrorMessage(qtTrId("error.youtube_js_runtime"));
     else {
-        item.setTitle(parsed->title);
+        // An entry keeps the title its list gave it.
+        if (!item.isGroupEntry() || item.title().isEmpty())
+            item.setTitle(parsed->title);
         item.setThumbnailURL(parsed->thumbnail);
         item.setFormats(parsed->formats);
         item.vcodec = parsed->vcodec;
@@ -124,8 +131,10 @@ QCoro::Task<> DownloadManager::fetchInfo(DownloadItem *target)
         if (!outcome)
             co_return;
         applyInfo(*item, *outcome, parsed, videoOnYouTube, cookies);
-        if (item->status() != DownloadStatus::Ready)
+        if (item->status() != DownloadStatus::Ready || (parsed && parsed->playlist))
             item->savedInfo.drop();
+        if (item->status() == DownloadStatus::Ready && parsed && parsed->playlist)
+            listGroup(item, *parsed->playlist);
         item->runActive = false; // before the settled signal, which may start the next run
     }
     if (self)

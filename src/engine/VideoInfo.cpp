@@ -44,6 +44,11 @@ std::optional<ParsedVideoInfo> parseVideoInfo(const QByteArray &json)
     ParsedVideoInfo parsed;
     parsed.title = JsonFields::text(info, QStringLiteral("title"));
     parsed.thumbnail = JsonFields::text(info, QStringLiteral("thumbnail"));
+    if (auto listing = Playlist::parse(info)) {
+        parsed.title = listing->title;
+        parsed.playlist = std::make_shared<const PlaylistListing>(std::move(*listing));
+        return parsed;
+    }
 
     QMap<int, QJsonObject> byHeight;
     const QJsonValue formats = info.value(QStringLiteral("formats"));

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "DownloadTypes.h"
+#include "Playlist.h"
 #include "SignInErrors.h"
 
 #include <QByteArray>
 #include <QJsonObject>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 // What the information run's JSON tells about a page.
@@ -16,6 +18,8 @@ struct ParsedVideoInfo
     QString thumbnail;
     QList<VideoFormat> formats; // one per height, highest first
     QString vcodec;             // lower-cased codec of the highest-bitrate video stream
+    // Set when the page is a list of videos (the information run lists it flat).
+    std::shared_ptr<const PlaylistListing> playlist;
 };
 
 std::optional<ParsedVideoInfo> parseVideoInfo(const QByteArray &json);

@@ -476,6 +476,61 @@ then press Add.</translation>
         <source>The cookies file %1 cannot be read: export it again from your browser in the Netscape cookies.txt format, then retry.</source>
         <translation>The cookies file %1 cannot be read: export it again from your browser in the Netscape cookies.txt format, then retry.</translation>
     </message>
+    <message id="playlist.empty">
+        <source>This address lists no videos</source>
+        <translation>This address lists no videos</translation>
+    </message>
+    <message id="playlist.nested">
+        <source>This entry is a list itself: add its address on its own</source>
+        <translation>This entry is a list itself: add its address on its own</translation>
+    </message>
+    <message id="playlist.quality_fallback">
+        <source>Nothing at %1p or lower: downloaded at %2p</source>
+        <translation>Nothing at %1p or lower: downloaded at %2p</translation>
+    </message>
+    <message id="playlist.skipped">
+        <source>Already downloaded to this folder: skipped</source>
+        <translation>Already downloaded to this folder: skipped</translation>
+    </message>
+    <message id="playlist.counts">
+        <source>%1 done · %2 failed · %3 remaining</source>
+        <translation>%1 done · %2 failed · %3 remaining</translation>
+    </message>
+    <message id="playlist.download_all">
+        <source>Download all</source>
+        <translation>Download all</translation>
+    </message>
+    <message id="playlist.stop_all">
+        <source>Stop all</source>
+        <translation>Stop all</translation>
+    </message>
+    <message id="playlist.collapse">
+        <source>Hide the videos</source>
+        <translation>Hide the videos</translation>
+    </message>
+    <message id="playlist.expand">
+        <source>Show the videos</source>
+        <translation>Show the videos</translation>
+    </message>
+    <message id="playlist.skip_downloaded">
+        <source>Skip videos already downloaded to this folder</source>
+        <translation>Skip videos already downloaded to this folder</translation>
+    </message>
+    <message id="playlist.quality_cap">
+        <source>Up to %1p</source>
+        <translation>Up to %1p</translation>
+    </message>
+    <message id="playlist.remove">
+        <source>Remove the list</source>
+        <translation>Remove the list</translation>
+    </message>
+    <message id="playlist.videos" numerus="yes">
+        <source>%n videos</source>
+        <translation>
+            <numerusform>%n video</numerusform>
+            <numerusform>%n videos</numerusform>
+        </translation>
+    </message>
     <message id="tools.http_status">
         <source>The server answered HTTP %1</source>
         <translation>The server answered HTTP %1</translation>

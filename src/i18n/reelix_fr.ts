@@ -476,6 +476,61 @@ puis appuyez sur Ajouter.</translation>
         <source>The cookies file %1 cannot be read: export it again from your browser in the Netscape cookies.txt format, then retry.</source>
         <translation>Le fichier de cookies %1 est illisible : exportez-le à nouveau depuis votre navigateur au format Netscape cookies.txt, puis réessayez.</translation>
     </message>
+    <message id="playlist.empty">
+        <source>This address lists no videos</source>
+        <translation>Cette adresse ne liste aucune vidéo</translation>
+    </message>
+    <message id="playlist.nested">
+        <source>This entry is a list itself: add its address on its own</source>
+        <translation>Cette entrée est elle-même une liste : ajoutez son adresse à part</translation>
+    </message>
+    <message id="playlist.quality_fallback">
+        <source>Nothing at %1p or lower: downloaded at %2p</source>
+        <translation>Rien en %1p ou moins : téléchargée en %2p</translation>
+    </message>
+    <message id="playlist.skipped">
+        <source>Already downloaded to this folder: skipped</source>
+        <translation>Déjà téléchargée dans ce dossier : ignorée</translation>
+    </message>
+    <message id="playlist.counts">
+        <source>%1 done · %2 failed · %3 remaining</source>
+        <translation>%1 terminées · %2 en échec · %3 restantes</translation>
+    </message>
+    <message id="playlist.download_all">
+        <source>Download all</source>
+        <translation>Tout télécharger</translation>
+    </message>
+    <message id="playlist.stop_all">
+        <source>Stop all</source>
+        <translation>Tout arrêter</translation>
+    </message>
+    <message id="playlist.collapse">
+        <source>Hide the videos</source>
+        <translation>Masquer les vidéos</translation>
+    </message>
+    <message id="playlist.expand">
+        <source>Show the videos</source>
+        <translation>Afficher les vidéos</translation>
+    </message>
+    <message id="playlist.skip_downloaded">
+        <source>Skip videos already downloaded to this folder</source>
+        <translation>Ignorer les vidéos déjà téléchargées dans ce dossier</translation>
+    </message>
+    <message id="playlist.quality_cap">
+        <source>Up to %1p</source>
+        <translation>Jusqu’à %1p</translation>
+    </message>
+    <message id="playlist.remove">
+        <source>Remove the list</source>
+        <translation>Retirer la liste</translation>
+    </message>
+    <message id="playlist.videos" numerus="yes">
+        <source>%n videos</source>
+        <translation>
+            <numerusform>%n vidéo</numerusform>
+            <numerusform>%n vidéos</numerusform>
+        </translation>
+    </message>
     <message id="tools.http_status">
         <source>The server answered HTTP %1</source>
         <translation>Le serveur a répondu HTTP %1</translation>

@@ -177,7 +177,10 @@ Rectangle {
             leftMargin: 16; rightMargin: 16; topMargin: 10; bottomMargin: 10
             model: view.manager
             ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
-            delegate: DownloadRow {
+            // Rows leaving the view are kept for the rows coming in: a list of a
+            // thousand videos scrolls without making a thousand rows.
+            reuseItems: true
+            delegate: DownloadListRow {
                 required property var model
                 required property int index
                 width: ListView.view.width - 32

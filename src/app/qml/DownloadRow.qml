@@ -14,6 +14,8 @@ Rectangle {
     property bool repeated: false
 
     readonly property int status: item.status
+    // An entry of a list: its number in the list and its length come first.
+    readonly property bool isEntry: item.group !== null && item.playlistIndex > 0
     readonly property bool isAudio: item.format === Download.Audio
     readonly property color accentColor: status === Download.Converting ? Theme.orange
                                         : isAudio ? Theme.purple : Theme.accent
@@ -40,6 +42,14 @@ Rectangle {
         anchors.bottomMargin: 11
         spacing: 14
 
+        Text {
+            objectName: "entryNumber"
+            visible: row.isEntry
+            text: row.isEntry ? String(row.item.playlistIndex).padStart(row.item.group.indexWidth, "0") : ""
+            color: Theme.textFaint
+            font.pixelSize: Theme.fontSmall
+            font.family: Theme.monoFamily
+        }
         Rectangle {
             objectName: "thumbnail"
             Layout.preferredWidth: 42
@@ -163,6 +173,20 @@ Rectangle {
                     }
                 }
                 Text {
+                    objectName: "entryDuration"
+                    visible: row.isEntry && row.item.duration > 0 && row.status !== Download.Error
+                             && row.status !== Download.Downloading && row.status !== Download.Converting
+                    text: {
+                        const d = row.item.duration
+                        const s = String(d % 60).padStart(2, "0")
+                        return d >= 3600 ? Math.floor(d / 3600) + ":" + String(Math.floor(d / 60) % 60).padStart(2, "0") + ":" + s
+                                         : Math.floor(d / 60) + ":" + s
+                    }
+                    color: Theme.textFaint
+                    font.pixelSize: Theme.fontSmall
+                    font.family: Theme.monoFamily
+                }
+                Text {
                     objectName: "fileSize"
                     visible: row.status === Download.Done && row.item.fileSize.length > 0
                     text: row.item.fileSize
@@ -212,13 +236,22 @@ Rectangle {
         }
 
         // Made only while a choice is possible: a menu in every row would make
-        // a long list slow to appear.
+        // a long list slow to appear. A list's entry shows its qualities once
+        // its details are fetched, which opening the menu asks for.
         Loader {
-            active: row.status === Download.Ready && row.item.formats.length > 0
+            active: row.status === Download.Ready && (row.item.formats.length > 0
+                    || (row.isEntry && row.item.format === Download.Video))
             visible: active
             Layout.preferredWidth: 150
             sourceComponent: QualityMenu { objectName: "formatMenu" }
-            onLoaded: (item as QualityMenu).download = row.item
+            onLoaded: {
+                const menu = item as QualityMenu
+                menu.download = row.item
+                menu.popup.aboutToShow.connect(() => {
+                    if (row.isEntry && row.item.formats.length === 0)
+                        row.manager.fetchDetails(row.item)
+                })
+            }
         }
 
         Row {

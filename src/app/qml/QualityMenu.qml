@@ -49,7 +49,11 @@ ComboBox {
             border.width: 1
         }
     }
-    model: download ? [{ label: qsTrId("quality.best"), id: "" }, ...download.formats] : []
+    // A list's entry offers its list's choice first.
+    readonly property int listCap: download && download.group && download.playlistIndex > 0
+                                   ? download.group.qualityCap : 0
+    model: download ? [{ label: listCap > 0 ? qsTrId("playlist.quality_cap").arg(listCap) : qsTrId("quality.best"),
+                         id: "" }, ...download.formats] : []
     currentIndex: {
         const formats = download ? download.formats : []
         for (let i = 0; i < formats.length; ++i) {

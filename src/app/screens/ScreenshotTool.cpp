@@ -5,6 +5,7 @@
 #include "ReelixApp.h"
 #include "Shots.h"
 #include "StagedChecker.h"
+#include "StagedGroup.h"
 #include "ViewProbe.h"
 
 #include "engine/DownloadManager.h"
@@ -218,6 +219,23 @@ bool mainViewShots()
     return ok;
 }
 
+// A list of videos over a single download, expanded and then collapsed.
+bool groupShots()
+{
+    Shell shell;
+    if (!shell.showMain())
+        return false;
+    shell.manager()->insertItem(item(QStringLiteral("Northern lights"), DownloadStatus::Ready));
+    stageGroup(*shell.manager());
+    shell.window->resize(900, 960);
+    bool ok = save(*shell.window, QStringLiteral("main-group-expanded"));
+    QMetaObject::invokeMethod(shell.find(QStringLiteral("downloadList")), "positionViewAtEnd");
+    ok &= save(*shell.window, QStringLiteral("main-group-scrolled"));
+    shell.manager()->setGroupExpanded(shell.manager()->itemAt(1), false);
+    ok &= save(*shell.window, QStringLiteral("main-group-collapsed"));
+    return ok;
+}
+
 // The log window, off and on, empty and with text, beside the real window.
 bool logShot(const QString &name, bool enabled, const QString &text, bool copy)
 {
@@ -285,7 +303,7 @@ int main(int argc, char *argv[])
     for (const QLocale::Language language : {QLocale::English, QLocale::French}) {
         Localization::install(QLocale(language));
         Shots::language = language == QLocale::French ? QStringLiteral("fr") : QStringLiteral("en");
-        ok &= mainViewShots() & setupShots() & folderPickerShots() & logShots() & storeShots();
+        ok &= mainViewShots() & groupShots() & setupShots() & folderPickerShots() & logShots() & storeShots();
     }
     return ok ? 0 : 1;
 }

@@ -1,0 +1,163 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Reelix
+
+// The header row of a list of videos (a playlist, a channel, a feed): its
+// title and counts, the format and quality for all of its entries, and
+// "Download all". Its entries follow it as ordinary rows.
+Rectangle {
+    id: header
+    objectName: "groupHeader"
+    required property DownloadItem item
+    required property DownloadManager manager
+    readonly property DownloadGroup group: item.group
+    readonly property bool expanded: group ? group.expanded : true
+    readonly property bool running: group ? group.running : false
+
+    implicitHeight: content.implicitHeight + 22
+    radius: Theme.radiusLarge
+    color: hover.hovered ? Theme.surfaceHover : Theme.surface
+    border.width: 1
+    border.color: Theme.outline
+    HoverHandler { id: hover }
+
+    ColumnLayout {
+        id: content
+        anchors.fill: parent
+        anchors.leftMargin: 8; anchors.rightMargin: 14; anchors.topMargin: 11; anchors.bottomMargin: 11
+        spacing: 8
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 10
+            IconButton {
+                objectName: "expandButton"
+                symbol: header.expanded ? "chevron.down" : "chevron.right"
+                color: Theme.textTertiary
+                tip: header.expanded ? qsTrId("playlist.collapse") : qsTrId("playlist.expand")
+                onClicked: header.manager.setGroupExpanded(header.item, !header.expanded)
+            }
+            Rectangle {
+                Layout.preferredWidth: 42; Layout.preferredHeight: 42
+                radius: Theme.radius
+                color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b, 0.13)
+                Icon { anchors.centerIn: parent; name: "list.and.film"; size: 18; color: Theme.accent }
+            }
+            ColumnLayout {
+                Layout.fillWidth: true
+                spacing: 5
+                Text {
+                    objectName: "groupTitle"
+                    Layout.fillWidth: true
+                    text: header.item.title
+                    color: Theme.textPrimary
+                    font.pixelSize: Theme.fontLarge; font.weight: Font.DemiBold
+                    elide: Text.ElideRight
+                    maximumLineCount: 1
+                }
+                Text {
+                    objectName: "groupCounts"
+                    Layout.fillWidth: true
+                    text: header.group ? header.group.site + "  ·  " + qsTrId("playlist.videos", header.group.count)
+                                         + "  ·  " + qsTrId("playlist.counts").arg(header.group.done)
+                                           .arg(header.group.failed).arg(header.group.remaining) : ""
+                    color: Theme.textDim
+                    font.pixelSize: Theme.fontSmall
+                    elide: Text.ElideRight
+                    maximumLineCount: 1
+                }
+            }
+            PlainButton {
+                id: allButton
+                objectName: "downloadAllButton"
+                focusRadius: Theme.radiusMedium
+                leftPadding: 12; rightPadding: 12; topPadding: 7; bottomPadding: 7
+                background: Rectangle {
+                    radius: Theme.radiusMedium
+                    color: header.running ? Theme.stopWash : Theme.accent
+                }
+                contentItem: Row {
+                    spacing: 6
+                    Icon {
+                        name: header.running ? "stop.fill" : "arrow.down"
+                        size: 11; font.bold: true
+                        color: header.running ? Theme.stop : Theme.textBright
+                        anchors.verticalCenter: parent.verticalCenter
+                    }
+                    Text {
+                        text: header.running ? qsTrId("playlist.stop_all") : qsTrId("playlist.download_all")
+                        color: header.running ? Theme.stop : Theme.textBright
+                        font.pixelSize: Theme.fontNormal; font.weight: Font.DemiBold
+                    }
+                }
+                onClicked: header.running ? header.manager.stopGroup(header.item)
+                                          : header.manager.downloadAll(header.item)
+            }
+            IconButton {
+                objectName: "removeGroupButton"
+                symbol: "xmark"; color: Theme.textMuted
+                tip: qsTrId("playlist.remove")
+                onClicked: header.manager.remove(header.item)
+            }
+        }
+
+        // The choice for every entry.
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.leftMargin: 38
+            spacing: 10
+            QualityMenu {
+                objectName: "groupFormatMenu"
+                Layout.preferredWidth: 90
+                enabled: !header.running
+                model: [{ label: "MP4", id: Download.Video }, { label: "MP3", id: Download.Audio }]
+                currentIndex: header.group && header.group.format === Download.Audio ? 1 : 0
+                onActivated: if (header.group) header.group.format = currentValue
+            }
+            QualityMenu {
+                objectName: "groupQualityMenu"
+                Layout.preferredWidth: 130
+                enabled: !header.running && header.group !== null && header.group.format === Download.Video
+                model: [{ label: qsTrId("quality.best"), id: 0 },
+                        { label: qsTrId("playlist.quality_cap").arg(1080), id: 1080 },
+                        { label: qsTrId("playlist.quality_cap").arg(720), id: 720 }]
+                currentIndex: !header.group ? 0 : header.group.qualityCap === 1080 ? 1
+                              : header.group.qualityCap === 720 ? 2 : 0
+                onActivated: if (header.group) header.group.qualityCap = currentValue
+            }
+            CheckBox {
+                id: skipBox
+                objectName: "skipDownloadedBox"
+                Layout.fillWidth: true
+                checked: header.group ? header.group.skipDownloaded : true
+                onToggled: if (header.group) header.group.skipDownloaded = checked
+                padding: 0
+                indicator: Rectangle {
+                    x: 0
+                    y: (skipBox.height - height) / 2
+                    width: 16; height: 16
+                    radius: 4
+                    color: skipBox.checked ? Theme.accent : Theme.control
+                    border.width: skipBox.visualFocus ? Theme.focusRingWidth : 1
+                    border.color: skipBox.visualFocus ? Theme.focusRing : skipBox.checked ? Theme.accent : Theme.outline
+                    Icon {
+                        anchors.centerIn: parent
+                        visible: skipBox.checked
+                        name: "checkmark"; size: 11; font.bold: true
+                        color: Theme.textBright
+                    }
+                }
+                contentItem: Text {
+                    leftPadding: 24
+                    text: qsTrId("playlist.skip_downloaded")
+                    color: Theme.textStatus
+                    font.pixelSize: Theme.fontSmall
+                    elide: Text.ElideRight
+                    verticalAlignment: Text.AlignVCenter
+                }
+            }
+        }
+    }
+}

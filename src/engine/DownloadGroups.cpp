@@ -1,0 +1,284 @@
+// The download list's side of lists of videos: listing the entries under
+// their header, "Download all" a few at a time, collapsing, removing, and
+// where the entries' files go.
+#include "DownloadManager.h"
+#include "DownloadRun.h"
+#include "Playlist.h"
+#include "RunLimits.h"
+
+#include <QDir>
+#include <QSet>
+#include <QTimer>
+
+namespace {
+
+// Entries of one list started by "Download all" at once: enough to keep the
+// line busy, few enough that the files arrive in the list's order.
+int groupInFlight()
+{
+    const int limit = RunLimits::maxConcurrentDownloads();
+    return limit > 0 ? limit : 3;
+}
+
+// The list's quality for one entry whose formats are known, unless the
+// entry's own menu chose one.
+void applyChoice(DownloadItem &entry, const DownloadGroup &group)
+{
+    entry.choiceNote.clear();
+    if (entry.format() == DownloadFormat::Audio || !entry.selectedFormatID().isEmpty())
+        return;
+    const FormatPick pick = Playlist::pickFormat(entry.formats(), group.qualityCap());
+    entry.setSelectedFormatID(pick.id);
+    if (pick.fellBack)
+        entry.choiceNote =
+            qtTrId("playlist.quality_fallback").arg(group.qualityCap()).arg(pick.height);
+}
+
+} // namespace
+
+QList<DownloadItem *> DownloadManager::allItems() const
+{
+    QList<DownloadItem *> all;
+    all.reserve(m_downloads.size());
+    for (DownloadItem *item : m_downloads) {
+        all << item;
+        if (item->isGroupHeader() && !item->group()->expanded())
+            all << item->group()->entries();
+    }
+    return all;
+}
+
+void DownloadManager::listGroup(DownloadItem *header, const PlaylistListing &listing)
+{
+    auto *group = new DownloadGroup(listing.title, DownloadRun::siteName(header->url()),
+                                    listing.count, header->format(), header);
+    group->setSkipDownloaded(m_archive);
+    QSet<int> wanted;
+    if (!m_itemSpec.isEmpty()) {
+        const QList<int> picked = Playlist::pickItems(m_itemSpec, listing.count);
+        wanted = QSet<int>(picked.cbegin(), picked.cend());
+    }
+    QList<DownloadItem *> entries;
+    entries.reserve(listing.entries.size());
+    for (const PlaylistEntry &e : listing.entries) {
+        if (!m_itemSpec.isEmpty() && !wanted.contains(e.index))
+            continue;
+        auto *entry = new DownloadItem(e.address, header->format());
+        entry->setTitle(e.title);
+        entry->setGroup(group, e.index, e.duration);
+        entry->setStatus(DownloadStatus::Ready); // listed: its details come when it starts
+        group->addEntry(entry);
+        entries << entry;
+    }
+    header->setGroup(group, 0);
+    const int row = int(m_downloads.indexOf(header)) + 1;
+    if (row <= 0 || entries.isEmpty())
+        return;
+    // One insertion for the whole list: the view makes the rows it shows.
+    beginInsertRows(QModelIndex(), row, row + int(entries.size()) - 1);
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        m_downloads.insert(row + i, entries.at(i));
+    endInsertRows();
+    for (DownloadItem *entry : std::as_const(entries))
+        watch(entry);
+    emit countChanged();
+}
+
+void DownloadManager::downloadAll(DownloadItem *header)
+{
+    if (!header || !header->isGroupHeader())
+        return;
+    DownloadGroup *group = header->group();
+    QList<DownloadItem *> waiting;
+    for (DownloadItem *entry : group->entries()) {
+        const DownloadStatus s = entry->status();
+        if (s == DownloadStatus::Ready || s == DownloadStatus::Cancelled ||
+            s == DownloadStatus::Error)
+            waiting << entry;
+    }
+    group->clearQueue();
+    group->queue(waiting);
+    pumpGroup(group);
+}
+
+void DownloadManager::stopGroup(DownloadItem *header)
+{
+    if (!header || !header->isGroupHeader())
+        return;
+    header->group()->clearQueue();
+    for (DownloadItem *entry : header->group()->entries()) {
+        entry->downloadWhenReady = false;
+        if (entry->runActive || m_infoQueue.holds(entry) || m_downloadQueue.holds(entry))
+            entry->cancelRun();
+    }
+}
+
+void DownloadManager::pumpGroup(DownloadGroup *group)
+{
+    while (DownloadItem *entry = group->takeNext(groupInFlight())) {
+        if (!startEntry(entry)) {
+            entry->downloadWhenReady = false;
+            group->entryEnded(entry);
+        }
+    }
+}
+
+// An entry whose details are not known yet has its information run first
+// (through the information queue), then its download with the list's choice.
+bool DownloadManager::startEntry(DownloadItem *entry)
+{
+    if (entry->runActive || m_infoQueue.holds(entry) || m_downloadQueue.holds(entry))
+        return false;
+    DownloadGroup *group = entry->group();
+    entry->setFormat(group->format());
+    if (entry->status() == DownloadStatus::Ready && !entry->savedInfo.usablePath().isEmpty()) {
+        applyChoice(*entry, *group);
+        m_downloadQueue.submit(entry);
+        return true;
+    }
+    entry->downloadWhenReady = true;
+    retry(entry);
+    return true;
+}
+
+void DownloadManager::fetchDetails(DownloadItem *entry)
+{
+    if (entry && entry->isGroupEntry() && entry->status() == DownloadStatus::Ready &&
+        entry->savedInfo.usablePath().isEmpty())
+        retry(entry);
+}
+
+void DownloadManager::continueGroup(DownloadItem *item)
+{
+    if (!item || !item->isGroupEntry())
+        return;
+    DownloadGroup *group = item->group();
+    if (item->status() == DownloadStatus::Ready && item->downloadWhenReady) {
+        item->downloadWhenReady = false;
+        applyChoice(*item, *group);
+        m_downloadQueue.submit(item);
+        return;
+    }
+    if (item->status() == DownloadStatus::Ready)
+        return; // details for the quality menu
+    item->downloadWhenReady = false;
+    if (item->status() == DownloadStatus::Done && item->statusMessage().isEmpty()) {
+        // A run that left no file while the archive was on found it listed there.
+        if (!item->filePath() && !archiveFor(*item).isEmpty())
+            item->setStatusMessage(qtTrId("playlist.skipped"));
+        else
+            item->setStatusMessage(item->choiceNote);
+    }
+    if (group->entryEnded(item))
+        pumpGroup(group);
+}
+
+void DownloadManager::setGroupExpanded(DownloadItem *header, bool expanded)
+{
+    if (!header || !header->isGroupHeader() || header->group()->expanded() == expanded)
+        return;
+    DownloadGroup *group = header->group();
+    const int row = int(m_downloads.indexOf(header)) + 1;
+    if (row <= 0)
+        return;
+    if (!expanded) {
+        removeEntryRows(header, false);
+    } else if (!group->entries().isEmpty()) {
+        const QList<DownloadItem *> &entries = group->entries();
+        beginInsertRows(QModelIndex(), row, row + int(entries.size()) - 1);
+        for (qsizetype i = 0; i < entries.size(); ++i)
+            m_downloads.insert(row + i, entries.at(i));
+        endInsertRows();
+        emit countChanged();
+    }
+    group->setExpanded(expanded);
+}
+
+// The rows of a header's entries, which follow it, leave the list in one
+// step; `forget` ends them too (the list is removed), else they stay the
+// group's (collapsed).
+void DownloadManager::removeEntryRows(DownloadItem *header, bool forget)
+{
+    const int first = int(m_downloads.indexOf(header)) + 1;
+    int last = first - 1;
+    while (last + 1 < m_downloads.size() && m_downloads.at(last + 1)->group() == header->group() &&
+           m_downloads.at(last + 1)->isGroupEntry())
+        ++last;
+    if (first <= 0 || last < first)
+        return;
+    beginRemoveRows(QModelIndex(), first, last);
+    const QList<DownloadItem *> rows = m_downloads.mid(first, last - first + 1);
+    m_downloads.remove(first, last - first + 1);
+    endRemoveRows();
+    emit countChanged();
+    if (!forget)
+        return;
+    for (DownloadItem *entry : rows)
+        disconnect(entry, nullptr, this, nullptr);
+}
+
+void DownloadManager::removeGroup(DownloadItem *header)
+{
+    DownloadGroup *group = header->group();
+    group->clearQueue();
+    const QList<DownloadItem *> entries = group->entries();
+    for (DownloadItem *entry : entries) {
+        m_infoQueue.withdraw(entry);
+        m_downloadQueue.withdraw(entry);
+        entry->cancelRun();
+    }
+    removeEntryRows(header, true);
+    for (DownloadItem *entry : entries) {
+        disconnect(entry, nullptr, this, nullptr);
+        // As removeRow: a run still suspended on it finishes against it first.
+        QTimer::singleShot(1000, entry, &QObject::deleteLater);
+    }
+    header->cancelRun();
+    const int row = int(m_downloads.indexOf(header));
+    if (row >= 0)
+        removeRow(row);
+}
+
+// A list whose every entry is done goes as a whole.
+void DownloadManager::clearCompletedGroups()
+{
+    const QList<DownloadItem *> rows = m_downloads;
+    for (DownloadItem *item : rows) {
+        if (!item->isGroupHeader())
+            continue;
+        const QList<DownloadItem *> &entries = item->group()->entries();
+        if (std::all_of(entries.cbegin(), entries.cend(),
+                        [](const DownloadItem *e) { return e->status() == DownloadStatus::Done; }))
+            removeGroup(item);
+    }
+}
+
+QString DownloadManager::folderFor(const DownloadItem &item) const
+{
+    if (!item.isGroupEntry())
+        return ensureDownloadFolder();
+    const QString folder = downloadFolder() + QLatin1Char('/') + item.group()->folderName();
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QString DownloadManager::outputNameFor(const DownloadItem &item) const
+{
+    if (!item.isGroupEntry())
+        return DownloadRun::outputTemplate;
+    const QString title = Playlist::safeName(item.title(), 60, QString());
+    const QString stem =
+        Playlist::entryFileStem(item.playlistIndex(), item.group()->listed(), QString());
+    return DownloadRun::literalTemplateText(stem) +
+           (title.isEmpty() ? QStringLiteral("%(title).50s")
+                            : DownloadRun::literalTemplateText(title)) +
+           QStringLiteral(".%(ext)s");
+}
+
+QString DownloadManager::archiveFor(const DownloadItem &item) const
+{
+    if (!item.isGroupEntry() || !item.group()->skipDownloaded())
+        return {};
+    return downloadFolder() + QLatin1Char('/') + item.group()->folderName() +
+           QStringLiteral("/.reelix-archive");
+}

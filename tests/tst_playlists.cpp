@@ -1,0 +1,183 @@
+#include "fixtures/EngineHarness.h"
+
+#include "engine/Playlist.h"
+#include "i18n/Localization.h"
+
+#include <QAbstractItemModelTester>
+
+using namespace Harness;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Road trip / summer");
+const QString kFolder = QStringLiteral("Road trip _ summer");
+
+// Case name, list path, the entries that answer 404, the files expected.
+const std::tuple<const char *, const char *, const char *, QStringList> listCases[] = {
+    {"feed of three",
+     "list/feed.xml",
+     "",
+     {"01 - Clip 1.mp4", "02 - Clip 2.mp4", "03 - Clip 3.mp4"}},
+    {"page of three videos",
+     "list/page.html",
+     "",
+     {"01 - Road trip _ summer (1).mp4", "02 - Road trip _ summer (2).mp4",
+      "03 - Road trip _ summer (3).mp4"}},
+    {"feed with a missing entry", "list/feed.xml", "2", {"01 - Clip 1.mp4", "03 - Clip 3.mp4"}},
+    {"page with a missing entry",
+     "list/page.html",
+     "2",
+     {"01 - Road trip _ summer (1).mp4", "03 - Road trip _ summer (3).mp4"}},
+};
+
+// Case name, the list's quality cap, the height of the file, whether it says it fell back.
+const std::tuple<const char *, int, int, bool> capCases[] = {
+    {"best", 0, 360, false},
+    {"highest under the cap", 240, 180, false},
+    {"nothing under the cap", 100, 180, true},
+};
+
+// Case name, --playlist-items text, list size, entries picked (empty: malformed).
+const std::tuple<const char *, const char *, int, QList<int>> itemCases[] = {
+    {"slices, numbers, from the end", "1:3,7,-5::2", 15, {1, 2, 3, 7, 11, 13, 15}},
+    {"dash range and repeats", "2-4,3", 5, {2, 3, 4}},
+    {"past the end", "4-9", 5, {4, 5}},
+    {"reversed", "::-2", 5, {5, 3, 1}},
+    {"malformed", "1-x", 5, {}},
+};
+
+QStringList mediaFiles(const QString &folder)
+{
+    return QDir(folder).entryList({"*.mp4", "*.mp3"}, QDir::Files, QDir::Name);
+}
+
+} // namespace
+
+// Addresses that list several videos: the header and its entries, their
+// files in the list's folder, one entry failing alone, the archive, the CLI.
+class TestPlaylists : public EngineTest
+{
+    Q_OBJECT
+
+    QString listUrl(const QString &path, const QString &query = {})
+    {
+        return m_server->httpUrl(path) + "?title=Road%20trip%20/%20summer" + query;
+    }
+    DownloadItem *listed(const QString &url)
+    {
+        DownloadItem *header = add(url);
+        if (!QTest::qWaitFor([&] { return isSettled(header); }, 60000))
+            return nullptr;
+        return header->isGroupHeader() ? header : nullptr;
+    }
+    bool downloadAll(DownloadItem *header)
+    {
+        m_manager->downloadAll(header);
+        const auto entries = header->group()->entries();
+        return QTest::qWaitFor(
+            [&] {
+                return !header->group()->running() &&
+                       std::all_of(entries.cbegin(), entries.cend(), [](auto *e) {
+                           return e->status() == DownloadStatus::Done ||
+                                  e->status() == DownloadStatus::Error;
+                       });
+            },
+            120000);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Localization::install(QLocale(QLocale::English));
+        startServer();
+    }
+    void init() { resetEngine(); }
+    void cleanup() { m_manager.reset(); }
+
+    void listEndsAsNumberedFiles_data() { addCases(listCases); }
+    void listEndsAsNumberedFiles()
+    {
+        const auto &[name, path, missing, files] = caseOf(listCases);
+        QAbstractItemModelTester tester(m_manager.get());
+        DownloadItem *header = listed(listUrl(path, QStringLiteral("&missing=") + missing));
+        QVERIFY(header);
+        QCOMPARE(header->title(), kTitle);
+        QCOMPARE(m_manager->rowCount(), 4);
+        QCOMPARE(m_manager->itemAt(1)->playlistIndex(), 1);
+        QVERIFY(downloadAll(header));
+        QCOMPARE(mediaFiles(folder() + "/" + kFolder), files);
+        const int failed = 3 - int(files.size());
+        QTRY_COMPARE(header->group()->done(), int(files.size()));
+        QCOMPARE(header->group()->failed(), failed);
+        QCOMPARE(header->group()->remaining(), 0);
+        if (failed)
+            QVERIFY(m_manager->itemAt(2)->errorMessage().contains("404"));
+        m_manager->setGroupExpanded(header, false);
+        QCOMPARE(m_manager->rowCount(), 1);
+        QCOMPARE(m_manager->allItems().size(), 4);
+        m_manager->setGroupExpanded(header, true);
+        QCOMPARE(m_manager->itemAt(3)->playlistIndex(), 3);
+    }
+
+    void qualityCapPerEntry_data() { addCases(capCases); }
+    void qualityCapPerEntry()
+    {
+        const auto &[name, cap, height, fellBack] = caseOf(capCases);
+        DownloadItem *header = listed(listUrl("list/feed.xml", "&n=1&media=dash/manifest.mpd"));
+        QVERIFY(header);
+        header->group()->setQualityCap(cap);
+        QVERIFY(downloadAll(header));
+        DownloadItem *entry = header->group()->entries().first();
+        QCOMPARE(entry->status(), DownloadStatus::Done);
+        QCOMPARE(videoStream(*entry->filePath(), "height").toInt(), height);
+        QCOMPARE(entry->statusMessage().contains("Nothing at"), fellBack);
+    }
+
+    void archiveSkipsWhatTheFolderHas_data() { addTags({"archive on", "archive off"}); }
+    void archiveSkipsWhatTheFolderHas()
+    {
+        QFETCH(QString, tag);
+        const bool on = tag == "archive on";
+        const QString url = listUrl("list/feed.xml", "&n=2");
+        QVERIFY(downloadAll(listed(url)));
+        m_manager = std::make_unique<DownloadManager>();
+        m_manager->useFolderForThisRun(TestHome::path() + "/Downloads");
+        m_manager->useArchiveForThisRun(on);
+        DownloadItem *again = listed(url);
+        QVERIFY(again);
+        QCOMPARE(again->group()->skipDownloaded(), on);
+        QVERIFY(downloadAll(again));
+        QCOMPARE(mediaFiles(folder() + "/" + kFolder).size(), on ? 2 : 4);
+        QCOMPARE(again->group()->entries().first()->statusMessage().contains("skipped"), on);
+    }
+
+    void cliListsAndPicksEntries()
+    {
+        const CliRun info = runCli({"info", "--json", "--items", "1,3", listUrl("list/feed.xml")});
+        QCOMPARE(info.exitCode, 0);
+        const QJsonArray entries = info.json();
+        QCOMPARE(entries.size(), 2);
+        const QJsonObject place = entries.at(1).toObject().value("playlist").toObject();
+        QCOMPARE(place.value("title").toString(), kTitle);
+        QCOMPARE(place.value("index").toInt(), 3);
+        QCOMPARE(place.value("count").toInt(), 3);
+        const QString out = TestHome::path() + "/cli";
+        const CliRun run = runCli(
+            {"download", "--json", "--folder", out, "--items", "2-3", listUrl("list/page.html")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(mediaFiles(out + "/" + kFolder), QStringList({"02 - Road trip _ summer (2).mp4",
+                                                               "03 - Road trip _ summer (3).mp4"}));
+    }
+
+    void itemsPickAsYtDlpDoes_data() { addCases(itemCases); }
+    void itemsPickAsYtDlpDoes()
+    {
+        const auto &[name, spec, count, picked] = caseOf(itemCases);
+        QCOMPARE(Playlist::isValidItems(spec), !picked.isEmpty());
+        if (!picked.isEmpty())
+            QCOMPARE(Playlist::pickItems(spec, count), picked);
+    }
+};
+
+REELIX_TEST_MAIN(TestPlaylists)
+#include "tst_playlists.moc"

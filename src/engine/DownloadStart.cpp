@@ -115,8 +115,8 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
         co_return;
     item->runActive = true;
     // A run cut short when the program ended resumes its partial file.
-    const QString parent = item->resumeFolder.isEmpty() ? folderFor(*item)
-                                                        : std::exchange(item->resumeFolder, {});
+    const QString parent =
+        item->resumeFolder.isEmpty() ? folderFor(*item) : std::exchange(item->resumeFolder, {});
     WorkFolder work(parent, item->idText());
     if (!work.isReady()) {
         item->setErrorMessage(qtTrId("error.folder_not_writable").arg(work.parent()));

@@ -7,13 +7,11 @@ import QtQuick.Window
 import Reelix
 
 // The preferences: where files go, downloads that start by themselves, how
-// much runs at once, and the place of the cookies setting.
+// much runs at once, and whose cookies yt-dlp uses.
 Window {
     id: prefs
     objectName: "preferencesWindow"
     required property DownloadManager manager
-    // The cookies setting's own component, shown in its section when given.
-    property Component cookiesSection: null
     readonly property string folderPath: String(manager.downloadFolderURL).replace(/^file:\/\//, "")
 
     title: qsTrId("prefs.title")
@@ -148,16 +146,10 @@ Window {
             }
         }
 
-        // Cookies: the setting brings its own component (cookiesSection).
-        SectionTitle {
-            text: qsTrId("prefs.section.cookies")
-            visible: cookiesLoader.item !== null
-        }
-        Loader {
-            id: cookiesLoader
+        SectionTitle { text: qsTrId("prefs.section.cookies") }
+        CookieSetting {
             objectName: "cookiesSection"
             Layout.fillWidth: true
-            sourceComponent: prefs.cookiesSection
         }
         Item { Layout.fillHeight: true }
     }

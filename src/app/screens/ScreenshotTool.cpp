@@ -303,7 +303,8 @@ int main(int argc, char *argv[])
     for (const QLocale::Language language : {QLocale::English, QLocale::French}) {
         Localization::install(QLocale(language));
         Shots::language = language == QLocale::French ? QStringLiteral("fr") : QStringLiteral("en");
-        ok &= mainViewShots() & groupShots() & setupShots() & folderPickerShots() & logShots() & storeShots();
+        ok &= mainViewShots() & groupShots() & setupShots() & folderPickerShots() & logShots() &
+              storeShots();
     }
     return ok ? 0 : 1;
 }

@@ -201,6 +201,17 @@ class TestUi : public QObject
         return i;
     }
 
+    // The engine runs Debian's yt-dlp, found in the system folders, until the
+    // returned guard goes.
+    static auto useSystemTools()
+    {
+        const PlatformProfile kept = PlatformProfile::current();
+        PlatformProfile p = kept;
+        p.systemToolFolders = {"/usr/bin"};
+        PlatformProfile::setCurrent(p);
+        return qScopeGuard([kept] { PlatformProfile::setCurrent(kept); });
+    }
+
 private slots:
     void initTestCase()
     {
@@ -274,6 +285,8 @@ private slots:
     {
         writeText(TestHome::path() + "/.mozilla/firefox/a.default/cookies.sqlite", "");
         UserDefaults::remove("cookiesBrowser");
+        const auto forget = qScopeGuard([] { UserDefaults::remove("cookiesBrowser"); });
+        const auto tools = useSystemTools();
         auto setting = load("CookieSetting", {}, {460, 300});
         QTRY_COMPARE(ViewProbe::findAll(setting->rootObject(), "cookieChoice").size(), 2);
         DownloadManager manager;
@@ -290,7 +303,6 @@ private slots:
         QCOMPARE(UserDefaults::value("cookiesBrowser").toString(), QString("firefox"));
         QVERIFY(failed->status() != DownloadStatus::Error);
         stopAll(&manager);
-        UserDefaults::remove("cookiesBrowser");
     }
 
     void submitURLs_data() { addCases(submitCases); }
@@ -554,12 +566,7 @@ private slots:
     void updatesAskBeforeStoppingDownloads()
     {
         const bool stop = tag() == "stop and check";
-        // The engine runs Debian's yt-dlp, found in the system folders.
-        const PlatformProfile kept = PlatformProfile::current();
-        const auto restore = qScopeGuard([kept] { PlatformProfile::setCurrent(kept); });
-        PlatformProfile p = kept;
-        p.systemToolFolders = {"/usr/bin"};
-        PlatformProfile::setCurrent(p);
+        const auto tools = useSystemTools();
         if (!m_server) {
             m_server = std::make_unique<MediaServer>();
             QVERIFY2(m_server->isReady(), qPrintable(m_server->error()));

@@ -25,8 +25,9 @@ int requestsFor(const QString &path)
     if (!log.open(QIODevice::ReadOnly))
         return 0;
     int count = 0;
+    // Lines are "START END PATH FROM".
     for (const QByteArray &line : log.readAll().split('\n'))
-        count += line.endsWith(" " + path.toUtf8()) ? 1 : 0;
+        count += line.split(' ').value(2) == path.toUtf8() ? 1 : 0;
     return count;
 }
 

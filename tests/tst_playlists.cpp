@@ -172,10 +172,10 @@ private slots:
     void itemsPickAsYtDlpDoes_data() { addCases(itemCases); }
     void itemsPickAsYtDlpDoes()
     {
-        const auto &[name, spec, count, picked] = caseOf(itemCases);
-        QCOMPARE(Playlist::isValidItems(spec), !picked.isEmpty());
+        const auto &[name, choice, count, picked] = caseOf(itemCases);
+        QCOMPARE(Playlist::isValidItems(choice), !picked.isEmpty());
         if (!picked.isEmpty())
-            QCOMPARE(Playlist::pickItems(spec, count), picked);
+            QCOMPARE(Playlist::pickItems(choice, count), picked);
     }
 };
 

@@ -43,7 +43,7 @@ bool takeCookies(CliOptions &o, const QString &arg, const QString &value)
         o.cookies = CookieSource::fromFile(value);
         return true;
     }
-    o.cookies = CookieSource::fromBrowserSpec(value);
+    o.cookies = CookieSource::fromBrowserArgument(value);
     if (!o.cookies)
         o.error = QStringLiteral("--cookies-from-browser takes BROWSER[:PROFILE], BROWSER one of "
                                  "firefox, chrome, chromium, brave, edge, opera, vivaldi, safari");

@@ -33,7 +33,7 @@ struct CliOptions
     // --cookies-from-browser BROWSER[:PROFILE], --cookies FILE, --no-cookies;
     // nothing: the setting the desktop app saved.
     std::optional<CookieSource> cookies;
-    QString items;       // --items SPEC: the entries of a list to take
+    QString items;       // --items LIST: the entries of a list to take
     bool archive = true; // --no-archive: lists do not skip what was downloaded
     QString toolsAction = QStringLiteral("status");
     QString toolName;  // tools rollback NAME

@@ -47,10 +47,10 @@ QStringList CookieSource::arguments() const
     case Kind::Browser: {
         // yt-dlp knows LibreWolf only as Firefox reading LibreWolf's folder.
         const bool libreWolf = browser == QStringLiteral("librewolf");
-        QString spec = libreWolf ? QStringLiteral("firefox") : browser;
+        QString choice = libreWolf ? QStringLiteral("firefox") : browser;
         if (!profile.isEmpty())
-            spec += QLatin1Char(':') + profile;
-        return {QStringLiteral("--cookies-from-browser"), spec};
+            choice += QLatin1Char(':') + profile;
+        return {QStringLiteral("--cookies-from-browser"), choice};
     }
     case Kind::File:
         return {QStringLiteral("--cookies"), file};
@@ -91,15 +91,15 @@ void CookieSource::save() const
     }
 }
 
-std::optional<CookieSource> CookieSource::fromBrowserSpec(const QString &spec)
+std::optional<CookieSource> CookieSource::fromBrowserArgument(const QString &choice)
 {
-    const qsizetype colon = spec.indexOf(QLatin1Char(':'));
-    const QString head = colon < 0 ? spec : spec.left(colon);
+    const qsizetype colon = choice.indexOf(QLatin1Char(':'));
+    const QString head = colon < 0 ? choice : choice.left(colon);
     // A keyring ("chrome+gnomekeyring") stays part of the name yt-dlp gets.
     const QString name = head.section(QLatin1Char('+'), 0, 0).toLower();
     if (name.isEmpty() || name == QStringLiteral("librewolf") || !browserNames().contains(name))
         return std::nullopt;
-    return fromBrowser(head.toLower(), colon < 0 ? QString() : spec.mid(colon + 1));
+    return fromBrowser(head.toLower(), colon < 0 ? QString() : choice.mid(colon + 1));
 }
 
 QStringList CookieSource::browserNames()

@@ -42,7 +42,7 @@ struct CookieSource
 
     // A "--cookies-from-browser" value as yt-dlp takes it
     // (BROWSER[+KEYRING][:PROFILE]); nothing for an unknown browser.
-    static std::optional<CookieSource> fromBrowserSpec(const QString &spec);
+    static std::optional<CookieSource> fromBrowserArgument(const QString &choice);
     // The browsers yt-dlp reads, by their yt-dlp names, and their display names.
     static QStringList browserNames();
     static QString browserDisplayName(const QString &browser);

@@ -54,14 +54,14 @@ void DownloadManager::listGroup(DownloadItem *header, const PlaylistListing &lis
                                     listing.count, header->format(), header);
     group->setSkipDownloaded(m_archive);
     QSet<int> wanted;
-    if (!m_itemSpec.isEmpty()) {
-        const QList<int> picked = Playlist::pickItems(m_itemSpec, listing.count);
+    if (!m_itemChoice.isEmpty()) {
+        const QList<int> picked = Playlist::pickItems(m_itemChoice, listing.count);
         wanted = QSet<int>(picked.cbegin(), picked.cend());
     }
     QList<DownloadItem *> entries;
     entries.reserve(listing.entries.size());
     for (const PlaylistEntry &e : listing.entries) {
-        if (!m_itemSpec.isEmpty() && !wanted.contains(e.index))
+        if (!m_itemChoice.isEmpty() && !wanted.contains(e.index))
             continue;
         auto *entry = new DownloadItem(e.address, header->format());
         entry->setTitle(e.title);

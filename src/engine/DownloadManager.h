@@ -81,7 +81,7 @@ public:
     QList<DownloadItem *> allItems() const;
     // Only these entries of each list ("1-5,8", as yt-dlp's --playlist-items)
     // for this manager.
-    void useItemsForThisRun(const QString &spec) { m_itemSpec = spec; }
+    void useItemsForThisRun(const QString &choice) { m_itemChoice = choice; }
     // Whether new lists skip what their folder's archive holds (on unless set).
     void useArchiveForThisRun(bool on) { m_archive = on; }
 
@@ -136,6 +136,6 @@ private:
     std::optional<CookieSource> m_cookies;
     QUrl m_downloadFolderURL;
     bool m_hasCompleted = false;
-    QString m_itemSpec;
+    QString m_itemChoice;
     bool m_archive = true;
 };

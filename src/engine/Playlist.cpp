@@ -135,22 +135,22 @@ FormatPick pickFormat(const QList<VideoFormat> &formats, int cap)
     return {formats.last().id, formats.last().height, true};
 }
 
-bool isValidItems(const QString &spec)
+bool isValidItems(const QString &choice)
 {
-    if (spec.trimmed().isEmpty())
+    if (choice.trimmed().isEmpty())
         return false;
-    for (const QString &piece : spec.split(QLatin1Char(','))) {
+    for (const QString &piece : choice.split(QLatin1Char(','))) {
         if (!parseRange(piece))
             return false;
     }
     return true;
 }
 
-QList<int> pickItems(const QString &spec, int count)
+QList<int> pickItems(const QString &choice, int count)
 {
     QList<int> picked;
     QSet<int> seen;
-    for (const QString &piece : spec.split(QLatin1Char(','))) {
+    for (const QString &piece : choice.split(QLatin1Char(','))) {
         const auto range = parseRange(piece);
         if (!range)
             continue;

@@ -54,10 +54,10 @@ QString entryFileStem(int index, int count, const QString &title);
 FormatPick pickFormat(const QList<VideoFormat> &formats, int cap);
 
 // yt-dlp's --playlist-items: "1:3,7,-5::2", "2-4" (from 1, ends included,
-// negative numbers count from the end). Whether `spec` is well-formed.
-bool isValidItems(const QString &spec);
-// The numbers `spec` picks out of a list of `count`, in the order given,
+// negative numbers count from the end). Whether `choice` is well-formed.
+bool isValidItems(const QString &choice);
+// The numbers `choice` picks out of a list of `count`, in the order given,
 // each once.
-QList<int> pickItems(const QString &spec, int count);
+QList<int> pickItems(const QString &choice, int count);
 
 } // namespace Playlist

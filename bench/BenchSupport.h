@@ -5,11 +5,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QProcess>
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <functional>
 #include <sys/resource.h>
 #include <vector>
 
@@ -79,6 +82,32 @@ inline QString startMediaServer(QProcess &server, const QString &root,
 // the longest time the event loop could not run. `longestBusy()` counts only
 // the GUI thread's own processor time over the same gaps, so a machine busy
 // with other work does not show as a stall of ours.
+// Runs the event loop as the app's own would, for `limit` or until `done`
+// holds (checked every 10 ms). QTest::qWait sleeps between its passes, and
+// the heartbeat below would count those sleeps as stalls.
+inline void runEventLoop(std::chrono::milliseconds limit, const std::function<bool()> &done = {})
+{
+    if (done && done())
+        return;
+    QEventLoop loop;
+    QTimer check;
+    if (done) {
+        QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+            if (done())
+                loop.quit();
+        });
+        check.start(10);
+    }
+    QTimer::singleShot(limit, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Runs the event loop until `done` holds.
+inline void runEventLoopUntil(const std::function<bool()> &done)
+{
+    runEventLoop(std::chrono::hours(24), done);
+}
+
 class StallMeter
 {
 public:

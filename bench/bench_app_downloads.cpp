@@ -14,7 +14,6 @@
 #include <QQuickItem>
 #include <QQuickStyle>
 #include <QQuickView>
-#include <QTest>
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
 
@@ -76,7 +75,7 @@ int main(int argc, char *argv[])
     DownloadManager *manager = &downloads;
 
     StallMeter stalls;
-    QTest::qWait(300);
+    runEventLoop(std::chrono::milliseconds(300));
     stalls.reset();
 
     QStringList lines;
@@ -97,8 +96,7 @@ int main(int argc, char *argv[])
                 return false;
         return true;
     };
-    while (!allIn({DownloadStatus::Ready, DownloadStatus::Error}))
-        QTest::qWait(100);
+    runEventLoopUntil([&] { return allIn({DownloadStatus::Ready, DownloadStatus::Error}); });
     const double infoSeconds = wall.nsecsElapsed() / 1e9;
     const qint64 stallInfo = stalls.longest();
     const qint64 busyInfo = stalls.longestBusy();
@@ -119,13 +117,13 @@ int main(int argc, char *argv[])
             },
             Qt::QueuedConnection);
     }
-    while (int(each.size()) < count)
-        QTest::qWait(10);
+    runEventLoopUntil([&] { return int(each.size()) >= count; });
     std::printf("starting %d downloads, one per event: first %.1f ms, median %.1f ms, longest "
                 "%.1f ms on the GUI thread\n",
                 count, each.front(), median(each), *std::max_element(each.begin(), each.end()));
-    while (!allIn({DownloadStatus::Done, DownloadStatus::Error, DownloadStatus::Cancelled}))
-        QTest::qWait(100);
+    runEventLoopUntil([&] {
+        return allIn({DownloadStatus::Done, DownloadStatus::Error, DownloadStatus::Cancelled});
+    });
     const double downloadSeconds = downloadWall.nsecsElapsed() / 1e9;
     int done = 0;
     for (const DownloadItem *item : manager->downloads()) {

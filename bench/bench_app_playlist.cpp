@@ -15,7 +15,6 @@
 #include <QQuickItem>
 #include <QQuickStyle>
 #include <QQuickView>
-#include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
 
 #include <sys/resource.h>
@@ -58,7 +57,7 @@ std::vector<double> scrollThrough(QQuickItem *list)
         list->setProperty("contentY", std::min(y, end));
         QCoreApplication::processEvents();
         steps.push_back(step.nsecsElapsed() / 1e6);
-        QTest::qWait(16);
+        runEventLoop(std::chrono::milliseconds(16));
         if (y >= end)
             break;
     }
@@ -102,7 +101,7 @@ int main(int argc, char *argv[])
     DownloadManager *manager = &engineList;
     auto *list = root->findChild<QQuickItem *>("downloadList");
     StallMeter stalls;
-    QTest::qWait(300);
+    runEventLoop(std::chrono::milliseconds(300));
     const double baseMemory = peakMegabytes();
     stalls.reset();
 
@@ -110,10 +109,10 @@ int main(int argc, char *argv[])
     clock.start();
     manager->addDownload(feed, DownloadFormat::Video);
     DownloadItem *header = manager->downloads().last();
-    while (!header->isGroupHeader() && header->status() != DownloadStatus::Error)
-        QTest::qWait(5);
+    runEventLoopUntil(
+        [&] { return header->isGroupHeader() || header->status() == DownloadStatus::Error; });
     const double listedMs = clock.nsecsElapsed() / 1e6;
-    QTest::qWait(200);
+    runEventLoop(std::chrono::milliseconds(200));
     const qint64 listingStall = stalls.longest();
     const qint64 listingBusy = stalls.longestBusy();
     if (!header->isGroupHeader()) {
@@ -135,14 +134,14 @@ int main(int argc, char *argv[])
                 *std::max_element(steps.cbegin(), steps.cend()), stalls.longest(),
                 stalls.longestBusy());
     list->setProperty("contentY", 0);
-    QTest::qWait(100);
+    runEventLoop(std::chrono::milliseconds(100));
 
     stalls.reset();
     clock.restart();
     manager->downloadAll(header);
     const auto entries = header->group()->entries();
-    while (header->group()->done() + header->group()->failed() < downloads)
-        QTest::qWait(20);
+    runEventLoopUntil(
+        [&] { return header->group()->done() + header->group()->failed() >= downloads; });
     manager->stopGroup(header);
     const double downloadMs = clock.nsecsElapsed() / 1e6;
     std::printf("%d entries downloaded (%d failed) in %.0f ms; longest GUI stall while "
@@ -150,8 +149,9 @@ int main(int argc, char *argv[])
                 header->group()->done(), header->group()->failed(), downloadMs, stalls.longest(),
                 stalls.longestBusy());
     std::printf("peak memory: %.1f MB\n", peakMegabytes());
-    while (std::any_of(entries.cbegin(), entries.cend(), [](auto *e) { return e->runActive; }))
-        QTest::qWait(50);
+    runEventLoopUntil([&] {
+        return std::none_of(entries.cbegin(), entries.cend(), [](auto *e) { return e->runActive; });
+    });
     server.kill();
     server.waitForFinished();
     return 0;

@@ -24,6 +24,28 @@ QString readStandardInput()
     return in.readAll();
 }
 
+// Downloads or describes the addresses given, until every one has ended.
+int runDownloads(const CliOptions &options, StopSignals &stopSignals)
+{
+    const QStringList addresses = addressesFromText(
+        options.readStdin ? readStandardInput() : options.addresses.join(QLatin1Char('\n')));
+    // A download the app was making when it ended is the app's to resume.
+    QueueStore::claimSavedWork();
+    DownloadCommand command(options);
+    QObject::connect(&stopSignals, &StopSignals::received, &command, [&] { command.interrupt(); });
+    int exitCode = 0;
+    bool finished = false;
+    QObject::connect(&command, &DownloadCommand::finished, qApp, [&](int code) {
+        exitCode = code;
+        finished = true;
+        QCoreApplication::exit(code);
+    });
+    command.start(addresses);
+    if (!finished)
+        exitCode = QCoreApplication::exec();
+    return exitCode;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -54,28 +76,11 @@ int main(int argc, char *argv[])
     // A stop signal becomes an event: every child is stopped and the summary printed.
     StopSignals stopSignals;
 
-    int exitCode = 0;
     if (options.command == CliOptions::Command::Download ||
-        options.command == CliOptions::Command::Info) {
-        const QStringList addresses = addressesFromText(
-            options.readStdin ? readStandardInput() : options.addresses.join(QLatin1Char('\n')));
-        // A download the app was making when it ended is the app's to resume.
-        QueueStore::claimSavedWork();
-        DownloadCommand command(options);
-        QObject::connect(&stopSignals, &StopSignals::received, &command,
-                         [&] { command.interrupt(); });
-        bool finished = false;
-        QObject::connect(&command, &DownloadCommand::finished, &app, [&](int code) {
-            exitCode = code;
-            finished = true;
-            QCoreApplication::exit(code);
-        });
-        command.start(addresses);
-        if (!finished)
-            exitCode = app.exec();
-        return exitCode;
-    }
+        options.command == CliOptions::Command::Info)
+        return runDownloads(options, stopSignals);
 
+    int exitCode = 0;
     const bool tools = options.command == CliOptions::Command::Tools;
     auto task = tools ? ToolsCommand::run(options, stopSignals) : ToolsCommand::certs(options);
     if (!tools)

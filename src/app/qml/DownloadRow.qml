@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Reelix
 
@@ -254,137 +253,11 @@ Rectangle {
             }
         }
 
-        Row {
-            id: controls
+        RowControls {
             Layout.preferredHeight: 30
-            height: 30
-
-            Spinner {
-                objectName: "spinner"
-                visible: row.status === Download.Waiting || row.status === Download.Fetching
-                anchors.verticalCenter: parent.verticalCenter
-                scaleFactor: 0.55
-            }
-            PlainButton {
-                objectName: "startButton"
-                focusRadius: 15
-                visible: row.status === Download.Ready
-                anchors.verticalCenter: parent.verticalCenter
-                width: 30; height: 30
-                tip: qsTrId("action.start")
-                background: Rectangle {
-                    radius: 15
-                    gradient: Gradient {
-                        GradientStop { position: 0; color: Theme.accent }
-                        GradientStop { position: 1; color: Theme.accentDeep }
-                    }
-                }
-                contentItem: Icon { name: "arrow.down"; size: 12; font.bold: true }
-                onClicked: row.manager.start(row.item)
-            }
-            PlainButton {
-                id: stopButton
-                objectName: "stopButton"
-                visible: row.status === Download.Downloading || row.status === Download.Converting
-                readonly property bool converting: row.status === Download.Converting
-                anchors.verticalCenter: parent.verticalCenter
-                width: 30; height: 30
-                focusRadius: 15
-                tip: qsTrId("action.stop")
-                background: Rectangle {
-                    radius: 15
-                    color: stopButton.converting ? Theme.stopConvertingWash : Theme.stopWash
-                }
-                contentItem: Icon {
-                    name: "stop.fill"; size: 11; font.bold: true
-                    color: stopButton.converting ? Theme.stopConverting : Theme.stop
-                }
-                onClicked: row.item.cancelRun()
-            }
-            Row {
-                objectName: "doneControls"
-                visible: row.status === Download.Done
-                anchors.verticalCenter: parent.verticalCenter
-                spacing: 4
-                PlainButton {
-                    id: convertButton
-                    objectName: "convertButton"
-                    visible: opacity > 0
-                    opacity: row.item.needsConversion ? 1 : 0
-                    scale: row.item.needsConversion ? 1 : 0.85
-                    Behavior on opacity { SpringAnimation { spring: 3; damping: 0.35; epsilon: 0.01 } }
-                    Behavior on scale { SpringAnimation { spring: 3; damping: 0.35; epsilon: 0.01 } }
-                    anchors.verticalCenter: parent.verticalCenter
-                    tip: qsTrId("action.convert_qt")
-                    leftPadding: 10; rightPadding: 10; topPadding: 5; bottomPadding: 5
-                    background: Rectangle {
-                        radius: height / 2
-                        gradient: Gradient {
-                            GradientStop { position: 0; color: Theme.convertTop }
-                            GradientStop { position: 1; color: Theme.convertBottom }
-                        }
-                    }
-                    contentItem: Row {
-                        spacing: 5
-                        Icon { name: "sparkles"; size: 10; font.bold: true; color: Theme.textOnWarm; anchors.verticalCenter: parent.verticalCenter }
-                        Text { text: "QuickTime"; font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold; color: Theme.textOnWarm }
-                    }
-                    onClicked: row.manager.convert(row.item)
-                }
-                IconButton {
-                    objectName: "revealButton"
-                    symbol: "folder"; color: Theme.iconMuted
-                    tip: qsTrId("action.show_finder")
-                    onClicked: if (row.item.filePath.length > 0) Desktop.reveal(row.item.filePath)
-                }
-                IconButton {
-                    objectName: "removeButton"
-                    enabled: !justChanged.running
-                    symbol: "xmark"; color: Theme.textMuted
-                    tip: qsTrId("action.remove")
-                    onClicked: row.manager.remove(row.item)
-                }
-            }
-            Row {
-                objectName: "failedControls"
-                visible: row.status === Download.Cancelled || row.status === Download.Error
-                anchors.verticalCenter: parent.verticalCenter
-                spacing: 4
-                // Made only at a sign-in wall: the browsers are looked for then.
-                Loader {
-                    active: row.item.errorKind === Download.NeedsSignIn && !BrowserCookies.inUse
-                            && BrowserCookies.browsers.length > 0
-                    visible: active
-                    anchors.verticalCenter: parent.verticalCenter
-                    sourceComponent: SignInButton {}
-                    onLoaded: {
-                        const offer = item as SignInButton
-                        offer.download = row.item
-                        offer.manager = row.manager
-                    }
-                }
-                IconButton {
-                    objectName: "copyErrorButton"
-                    visible: row.status === Download.Error
-                    symbol: "doc.on.clipboard"; color: Theme.textMuted
-                    tip: qsTrId("action.copy_error")
-                    onClicked: Desktop.copyText(row.item.errorMessage)
-                }
-                IconButton {
-                    objectName: "retryButton"
-                    enabled: !justChanged.running
-                    symbol: "arrow.clockwise"; color: Theme.accent
-                    tip: qsTrId("action.retry")
-                    onClicked: row.manager.retry(row.item)
-                }
-                IconButton {
-                    objectName: "removeFailedButton"
-                    enabled: !justChanged.running
-                    symbol: "xmark"; color: Theme.textMuted
-                    tip: qsTrId("action.remove")
-                    onClicked: row.manager.remove(row.item)
-                }
-            }
+            download: row.item
+            manager: row.manager
+            settling: justChanged.running
         }
     }
 }

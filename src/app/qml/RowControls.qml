@@ -1,0 +1,169 @@
+import QtQuick
+import Reelix
+
+// The controls a download's row offers for its status. Only those are made:
+// a long list of rows waiting for their information carries spinners, not
+// a dozen hidden buttons each.
+Item {
+    id: controls
+    required property DownloadItem download
+    required property DownloadManager manager
+    // The status just changed: the buttons that replace Stop take no click
+    // yet, so that a double click on Stop never removes or restarts.
+    property bool settling: false
+
+    implicitWidth: shown.implicitWidth
+    implicitHeight: 30
+
+    Loader {
+        id: shown
+        anchors.verticalCenter: parent.verticalCenter
+        sourceComponent: {
+            switch (controls.download.status) {
+            case Download.Waiting:
+            case Download.Fetching: return waitingControls
+            case Download.Ready: return readyControls
+            case Download.Downloading:
+            case Download.Converting: return runningControls
+            case Download.Done: return doneControls
+            default: return failedControls
+            }
+        }
+    }
+
+    // The components below reach the root by its id. They cannot be bound
+    // components, which this Qt refuses to load through a Loader, and the
+    // linter of this Qt does not see ids from unbound ones.
+    // qmllint disable unqualified
+    Component {
+        id: waitingControls
+        Spinner {
+            objectName: "spinner"
+            scaleFactor: 0.55
+        }
+    }
+    Component {
+        id: readyControls
+        PlainButton {
+            objectName: "startButton"
+            focusRadius: 15
+            width: 30; height: 30
+            tip: qsTrId("action.start")
+            background: Rectangle {
+                radius: 15
+                gradient: Gradient {
+                    GradientStop { position: 0; color: Theme.accent }
+                    GradientStop { position: 1; color: Theme.accentDeep }
+                }
+            }
+            contentItem: Icon { name: "arrow.down"; size: 12; font.bold: true }
+            onClicked: controls.manager.start(controls.download)
+        }
+    }
+    Component {
+        id: runningControls
+        PlainButton {
+            id: stopButton
+            objectName: "stopButton"
+            readonly property bool converting: controls.download.status === Download.Converting
+            width: 30; height: 30
+            focusRadius: 15
+            tip: qsTrId("action.stop")
+            background: Rectangle {
+                radius: 15
+                color: stopButton.converting ? Theme.stopConvertingWash : Theme.stopWash
+            }
+            contentItem: Icon {
+                name: "stop.fill"; size: 11; font.bold: true
+                color: stopButton.converting ? Theme.stopConverting : Theme.stop
+            }
+            onClicked: controls.download.cancelRun()
+        }
+    }
+    Component {
+        id: doneControls
+        Row {
+            objectName: "doneControls"
+            spacing: 4
+            PlainButton {
+                id: convertButton
+                objectName: "convertButton"
+                visible: opacity > 0
+                opacity: controls.download.needsConversion ? 1 : 0
+                scale: controls.download.needsConversion ? 1 : 0.85
+                Behavior on opacity { SpringAnimation { spring: 3; damping: 0.35; epsilon: 0.01 } }
+                Behavior on scale { SpringAnimation { spring: 3; damping: 0.35; epsilon: 0.01 } }
+                anchors.verticalCenter: parent.verticalCenter
+                tip: qsTrId("action.convert_qt")
+                leftPadding: 10; rightPadding: 10; topPadding: 5; bottomPadding: 5
+                background: Rectangle {
+                    radius: height / 2
+                    gradient: Gradient {
+                        GradientStop { position: 0; color: Theme.convertTop }
+                        GradientStop { position: 1; color: Theme.convertBottom }
+                    }
+                }
+                contentItem: Row {
+                    spacing: 5
+                    Icon { name: "sparkles"; size: 10; font.bold: true; color: Theme.textOnWarm; anchors.verticalCenter: parent.verticalCenter }
+                    Text { text: "QuickTime"; font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold; color: Theme.textOnWarm }
+                }
+                onClicked: controls.manager.convert(controls.download)
+            }
+            IconButton {
+                objectName: "revealButton"
+                symbol: "folder"; color: Theme.iconMuted
+                tip: qsTrId("action.show_finder")
+                onClicked: if (controls.download.filePath.length > 0) Desktop.reveal(controls.download.filePath)
+            }
+            IconButton {
+                objectName: "removeButton"
+                enabled: !controls.settling
+                symbol: "xmark"; color: Theme.textMuted
+                tip: qsTrId("action.remove")
+                onClicked: controls.manager.remove(controls.download)
+            }
+        }
+    }
+    Component {
+        id: failedControls
+        Row {
+            objectName: "failedControls"
+            spacing: 4
+            // Made only at a sign-in wall: the browsers are looked for then.
+            Loader {
+                active: controls.download.errorKind === Download.NeedsSignIn && !BrowserCookies.inUse
+                        && BrowserCookies.browsers.length > 0
+                visible: active
+                anchors.verticalCenter: parent.verticalCenter
+                sourceComponent: SignInButton {}
+                onLoaded: {
+                    const offer = item as SignInButton
+                    offer.download = controls.download
+                    offer.manager = controls.manager
+                }
+            }
+            IconButton {
+                objectName: "copyErrorButton"
+                visible: controls.download.status === Download.Error
+                symbol: "doc.on.clipboard"; color: Theme.textMuted
+                tip: qsTrId("action.copy_error")
+                onClicked: Desktop.copyText(controls.download.errorMessage)
+            }
+            IconButton {
+                objectName: "retryButton"
+                enabled: !controls.settling
+                symbol: "arrow.clockwise"; color: Theme.accent
+                tip: qsTrId("action.retry")
+                onClicked: controls.manager.retry(controls.download)
+            }
+            IconButton {
+                objectName: "removeFailedButton"
+                enabled: !controls.settling
+                symbol: "xmark"; color: Theme.textMuted
+                tip: qsTrId("action.remove")
+                onClicked: controls.manager.remove(controls.download)
+            }
+        }
+    }
+}

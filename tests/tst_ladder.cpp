@@ -4,6 +4,8 @@
 #include "engine/ToolEnvironment.h"
 #include "platform/ToolPaths.h"
 
+#include <QJsonObject>
+
 using namespace Harness;
 using namespace ToolEnvironment;
 

@@ -151,12 +151,13 @@ private slots:
     void versionRules()
     {
         // A newer yt-dlp than the published one; one that prints nothing.
-        QCOMPARE(ToolVersions::ytdlpStatus("2025.02.01", "2025.01.15"),
+        QCOMPARE(ToolVersions::ytdlpStatus("2025.02.01", QString("2025.01.15")),
                  DepStatus::updateAvailable("2025.02.01", "2025.01.15"));
-        QCOMPARE(ToolVersions::ytdlpStatus(" \n", "x"), DepStatus::installedStatus());
-        QCOMPARE(ToolVersions::ffmpegStatus("ffmpeg version 7.1-custom x\nmore", "7.1.1"),
+        QCOMPARE(ToolVersions::ytdlpStatus(" \n", QString("x")), DepStatus::installedStatus());
+        QCOMPARE(ToolVersions::ffmpegStatus("ffmpeg version 7.1-custom x\nmore", QString("7.1.1")),
                  DepStatus::updateAvailable("7.1-custom", "7.1.1"));
-        QCOMPARE(ToolVersions::nodeStatus("22.21.0", "v22.21.0"), DepStatus::upToDate("v22.21.0"));
+        QCOMPARE(ToolVersions::nodeStatus("22.21.0", QString("v22.21.0")),
+                 DepStatus::upToDate("v22.21.0"));
     }
 
     // Published pages that name no version (the good ones are served by the

@@ -7,6 +7,7 @@
 #include "platform/ToolPaths.h"
 
 #include <QJsonObject>
+#include <QScopeGuard>
 
 #include <csignal>
 
@@ -248,7 +249,7 @@ private slots:
         QVERIFY2(status.kind() != DepStatus::Kind::Failed, qPrintable(status.message()));
         // The new version runs; rolling back below shows the old one was kept.
         QCOMPARE(oldToolsChanged(),
-                 tool == "ffmpeg" ? QStringList{"ffmpeg", "ffprobe"} : QStringList{tool});
+                 (tool == "ffmpeg" ? QStringList{"ffmpeg", "ffprobe"} : QStringList(tool)));
         // The record outlives the process: a new one reads it.
         const auto [code, err, json] = cli({"tools", "status"}, tool);
         QCOMPARE(json["verified"], QJsonValue(true));
@@ -385,17 +386,17 @@ private slots:
         if (action == "install")
             QFile::remove(bin("yt-dlp"));
         m_mirror->addRoute("stall", asset);
-        QProcess cli;
+        QProcess command;
         QProcessEnvironment env = m_mirror->environment();
         env.insert("REELIX_IDLE_LIMIT_MS", "600000");
-        cli.setProcessEnvironment(env);
-        cli.start(REELIX_CLI_PATH, {"tools", action, "--json"});
+        command.setProcessEnvironment(env);
+        command.start(REELIX_CLI_PATH, {"tools", action, "--json"});
         QTRY_VERIFY_WITH_TIMEOUT(pids.isEmpty() ? !leftovers().isEmpty() : anyAlive(pids), 30000);
-        ::kill(pid_t(cli.processId()), signal);
-        QVERIFY(cli.waitForFinished(30000));
-        QCOMPARE(cli.exitCode(), 130);
-        QVERIFY(cli.readAllStandardError().contains("yt-dlp: unknown"));
-        QCOMPARE(Harness::lastJson(cli.readAllStandardOutput()).size(), 3);
+        ::kill(pid_t(command.processId()), signal);
+        QVERIFY(command.waitForFinished(30000));
+        QCOMPARE(command.exitCode(), 130);
+        QVERIFY(command.readAllStandardError().contains("yt-dlp: unknown"));
+        QCOMPARE(Harness::lastJson(command.readAllStandardOutput()).size(), 3);
         QCOMPARE(leftovers(), QStringList());
         // Signalled before the exit, gone soon after.
         QTRY_VERIFY(pids.isEmpty() || !anyAlive(pids));

@@ -19,13 +19,11 @@ using Sums = ToolMirror::Sums;
 Q_DECLARE_METATYPE(QList<Member>)
 Q_DECLARE_METATYPE(Sums)
 
-// What a hostile or unreliable mirror can do to an update: every case must
-// leave the working tools as they were and write nothing outside the tool
-// folder. Every download is checked against the sums its distributor
-// publishes before it replaces anything, and a verified update can be undone.
-// Distributors that go quiet, refuse or answer something else, and tools that
-// never answer: every check and install ends and says why, and leaves the
-// temporary folder and the process table as they were.
+// What a hostile, unreliable or silent mirror, or a tool that never answers,
+// can do to a check or an update: each ends and says why, and leaves the
+// working tools, the temporary folder and the process table as they were.
+// Every download is checked against the sums its distributor publishes before
+// it replaces anything, and a verified update can be undone.
 class TestToolSafety : public QObject
 {
     Q_OBJECT
@@ -164,8 +162,7 @@ private slots:
             {"yt-dlp empty", ""},
             {"yt-dlp an HTML page served with 200", "<html><body>Rate limited</body></html>"},
             {"yt-dlp a script cut short", "#!/bin/sh\nec"},
-            {"yt-dlp a binary cut short", "\x7f"
-                                          "ELF\x02\x01\x01"}};
+            {"yt-dlp a binary cut short", "\177ELF\2\1\1"}};
         for (const auto &[name, body] : ytdlp)
             row(name, "yt-dlp", {{"yt-dlp", MemberKind::Text, body}});
     }

@@ -5,8 +5,6 @@
 #include "platform/PlatformProfile.h"
 #include "platform/UserDefaults.h"
 
-#include <QtConcurrent>
-
 #include <atomic>
 #include <csignal>
 #include <sys/resource.h>
@@ -42,15 +40,13 @@ class TestCertificateStore : public QObject
     QString m_dir;
     PlatformProfile m_linux;
 
-    QString source(int index) const { return m_dir + QString("/source%1.pem").arg(index); }
-
     void useSources(const QStringList &texts)
     {
         PlatformProfile p = m_linux;
         p.caSourceFiles.clear();
         for (int i = 0; i < texts.size(); ++i) {
-            writeText(source(i), texts[i]);
-            p.caSourceFiles << source(i);
+            p.caSourceFiles << m_dir + QString("/source%1.pem").arg(i);
+            writeText(p.caSourceFiles.last(), texts[i]);
         }
         PlatformProfile::setCurrent(p);
     }
@@ -129,20 +125,18 @@ private slots:
         QCOMPARE(lines.filter("[INFO ] ").size(), 1);
     }
 
-    // The macOS export through a stand-in `security` that prints per keychain.
+    // The macOS export through a stand-in `security` that prints per keychain
+    // when asked as the real one is.
     void macOSKeychains()
     {
-        const QString script = m_dir + "/security";
-        const QString calls = m_dir + "/security-calls";
-        QFile::remove(calls);
         writeText(m_dir + "/system-roots.pem", pemBlocks(0, 15, "\ngarbage\n"));
         writeText(m_dir + "/system.pem",
                   "junk " + pemBlocks(10, 12) + "-----BEGIN CERTIFICATE-----\nMIIBcut");
-        writeText(script, QStringLiteral("#!/bin/sh\necho \"$@\" >> '%1'\ncase \"$4\" in\n"
-                                         "  *Roots*) cat '%2/system-roots.pem';;\n"
-                                         "  *System*) cat '%2/system.pem';;\nesac\n")
-                              .arg(calls, m_dir));
-        QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString script = writeScript(m_dir + "/security", QString(R"(case "$*" in
+  "find-certificate -a -p "*Roots*) cat '%1/system-roots.pem';;
+  "find-certificate -a -p "*System*) cat '%1/system.pem';;
+esac)")
+                                                                    .arg(m_dir));
         const QString roots = m_dir + "/Roots.keychain";
         const QString system = m_dir + "/System.keychain";
         writeText(roots, QString());
@@ -156,24 +150,20 @@ private slots:
         QCOMPARE(CertificateStore::availableKeychains(), (QStringList{roots, system}));
         const QString exported = await(CertificateStore::exportSystemCertificates());
         QCOMPARE(exported, pemBlocks(0, 22));
-        QCOMPARE(
-            readText(calls),
-            QString("find-certificate -a -p %1\nfind-certificate -a -p %2\n").arg(roots, system));
         QCOMPARE(QDir(QDir::tempPath()).entryList({"reelix_certs_*"}), QStringList());
 
         const auto path = await(CertificateStore::bundlePath(true));
         QVERIFY(path);
         QCOMPARE(readText(*path), pemBlocks(0, 22));
 
-        // No keychain at all: an empty export, rejected.
-        mac.keychains = {m_dir + "/none.keychain"};
-        PlatformProfile::setCurrent(mac);
-        QCOMPARE(await(CertificateStore::exportSystemCertificates()), QString());
-        // A missing security tool gives an empty export too.
-        mac.keychains = {roots};
-        mac.securityTool = m_dir + "/no-security";
-        PlatformProfile::setCurrent(mac);
-        QCOMPARE(await(CertificateStore::exportSystemCertificates()), QString());
+        // No keychain at all, or no security tool: an empty export.
+        for (const auto &[keychain, tool] :
+             {std::pair(m_dir + "/none.keychain", script), {roots, m_dir + "/no-security"}}) {
+            mac.keychains = {keychain};
+            mac.securityTool = tool;
+            PlatformProfile::setCurrent(mac);
+            QCOMPARE(await(CertificateStore::exportSystemCertificates()), QString());
+        }
     }
 
     // Several rebuilds at once while another thread keeps reading the bundle:

@@ -2,24 +2,18 @@
 #include "platform/ToolPaths.h"
 
 #include "engine/Conversion.h"
-
-#include <QProcess>
+#include "engine/Retag.h"
 
 using namespace Harness;
 
-// Conversion to H.264/AAC with the real ffmpeg on media made here.
+// Conversion to H.264/AAC with the real ffmpeg on media made here, and the
+// hev1 → hvc1 rewrite: the download is replaced by one rename, or left
+// exactly as it was.
 class TestConversion : public EngineTest
 {
     Q_OBJECT
 
     QString m_media;
-
-    DownloadItem *doneItem(const QString &media, const QString &name)
-    {
-        DownloadItem *item = EngineTest::doneItem(m_media + "/" + media, name);
-        item->setCodecInfo("VP9 + Opus");
-        return item;
-    }
 
     // Source media and name → the converted file's name.
     using Named = std::tuple<const char *, const char *, const char *, const char *>;
@@ -29,7 +23,22 @@ class TestConversion : public EngineTest
         {"already _qt", "short.mp4", "Clip_qt.mp4", "Clip_qt_qt.mp4"},
         {"no extension", "short.webm", "Clip", "Clip_qt.mp4"},
         {"dot in the name", "short.webm", "a.v1.mkv", "a.v1_qt.mp4"},
+        {"converted name taken", "short.webm", "Taken.webm", "Taken_qt (2).mp4"},
     };
+
+    // ffmpeg to use, whether a folder stands at the path → the logged error.
+    // STANDIN: an ffmpeg that "succeeds", but the rename cannot replace a folder.
+    using Failure = std::tuple<const char *, QString, bool, QString>;
+    static inline const Failure failureCases[] = {
+        {"ffmpeg fails", "/usr/bin/ffmpeg", false, "  retagHvc1 ffmpeg exit 1"},
+        {"ffmpeg missing", "/nonexistent/ffmpeg", false, "  retagHvc1 launch error: "},
+        {"replace fails", "STANDIN", true, "  retagHvc1 file replace error: "},
+    };
+
+    QStringList entries() const
+    {
+        return QDir(folder()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    }
 
 private slots:
     void initTestCase()
@@ -40,6 +49,7 @@ private slots:
         QVERIFY(makeMedia(2, Codecs::vp9, m_media + "/short.webm"));
         QVERIFY(makeMedia(40, Codecs::vp9, m_media + "/long.webm"));
         QVERIFY(makeMedia(2, Codecs::h264, m_media + "/short.mp4"));
+        QVERIFY(makeMedia(1, Codecs::hev1, m_media + "/hev1.mp4"));
         writeText(m_media + "/broken.webm", "this is not a media file at all");
     }
 
@@ -52,7 +62,12 @@ private slots:
     void convertsAndReplaces()
     {
         const auto &[row, media, name, output] = caseOf(namedCases);
-        DownloadItem *item = doneItem(media, name);
+        // A file of the user's keeps its name: the conversion takes a free one.
+        const QString users = folder() + "/" + QString(output).remove(" (2)");
+        if (users != folder() + "/" + output)
+            writeText(users, "the user's");
+        DownloadItem *item = doneItem(m_media + "/" + media, name);
+        item->setCodecInfo("VP9 + Opus");
         item->setErrorMessage("an earlier failed attempt");
         const QString source = *item->filePath();
         QList<double> progress;
@@ -70,12 +85,15 @@ private slots:
         QVERIFY(item->errorMessage().isEmpty());
         QVERIFY(item->fileSize());
         QVERIFY(progress.size() >= 2);
-        QFile::remove(expected);
+        if (users != expected)
+            QCOMPARE(readText(users), QString("the user's"));
+        QCOMPARE(entries().size(), users == expected ? 1 : 2);
     }
 
     // A stop while converting or while the duration is measured (a stand-in
     // ffprobe that takes its time, beside a stand-in ffmpeg that records any
-    // call), or a source ffmpeg cannot read: the download stays as it was.
+    // call), or a source ffmpeg cannot read: the download stays as it was,
+    // and so does a file of the user's with the converted file's name.
     void sourceKeptWhenNotConverted_data()
     {
         addTags({"stopped while converting", "stopped while measuring", "corrupt source"});
@@ -90,11 +108,12 @@ private slots:
             writeScript(ToolPaths::binDirectory() + "/ffmpeg", "echo \"$*\" >> '" + calls + "'");
         }
         const bool corrupt = tag() == "corrupt source";
-        DownloadItem *item = doneItem(corrupt                        ? "broken.webm"
-                                      : tag().endsWith("converting") ? "long.webm"
-                                                                     : "short.webm",
-                                      "Clip.webm");
+        const QString media = corrupt                        ? "broken.webm"
+                              : tag().endsWith("converting") ? "long.webm"
+                                                             : "short.webm";
+        DownloadItem *item = doneItem(m_media + "/" + media, "Clip.webm");
         const QString source = *item->filePath();
+        writeText(folder() + "/Clip_qt.mp4", "the user's");
         m_manager->convert(item);
         qint64 pid = 0;
         if (!corrupt) {
@@ -108,8 +127,8 @@ private slots:
         QVERIFY(item->needsConversion());
         QCOMPARE(item->progress(), 0.0);
         QCOMPARE(item->filePath(), std::optional<QString>(source));
-        QVERIFY(QFileInfo::exists(source));
-        QVERIFY(!QFileInfo::exists(Conversion::outputPath(source)));
+        QCOMPARE(entries(), (QStringList{"Clip.webm", "Clip_qt.mp4"}));
+        QCOMPARE(readText(folder() + "/Clip_qt.mp4"), QString("the user's"));
         QVERIFY(!QFileInfo::exists(calls));
         if (corrupt)
             QVERIFY2(item->errorMessage().contains("Invalid data found when processing input"),
@@ -138,6 +157,36 @@ private slots:
         item->setStatus(DownloadStatus::Error);
         m_manager->convert(item);
         QCOMPARE(item->status(), DownloadStatus::Error);
+    }
+
+    void rewritesInPlace()
+    {
+        const QString path = folder() + "/Été à Noël.mp4";
+        QVERIFY(QFile::copy(m_media + "/hev1.mp4", path));
+        writeText(retagTemporaryPath(path), "leftover of an earlier attempt");
+        QCOMPARE(retagTemporaryPath(path), folder() + "/._retag_Été à Noël.mp4");
+        QCOMPARE(videoStream(path, "codec_tag_string"), QString("hev1"));
+        QCOMPARE(await(retagHvc1(path, "/usr/bin/ffmpeg")), std::optional<QString>(path));
+        QCOMPARE(videoStream(path, "codec_tag_string"), QString("hvc1"));
+        QVERIFY(!QFileInfo::exists(retagTemporaryPath(path)));
+        QCOMPARE(logLines().filter("[INFO ] ").filter("  retagHvc1 success → " + path).size(), 1);
+    }
+
+    void failuresLeaveTheSourceAlone_data() { addCases(failureCases); }
+
+    void failuresLeaveTheSourceAlone()
+    {
+        auto [name, ffmpeg, pathIsFolder, logged] = caseOf(failureCases);
+        const QString path = folder() + "/broken.mp4";
+        const QString kept = pathIsFolder ? path + "/inside.txt" : path;
+        writeText(kept, "what was there");
+        if (ffmpeg == "STANDIN")
+            ffmpeg = writeScript(m_media + "/standin/ffmpeg",
+                                 "for last; do :; done\necho copy > \"$last\"");
+        QCOMPARE(await(retagHvc1(path, ffmpeg)), std::nullopt);
+        QCOMPARE(readText(kept), QString("what was there"));
+        QVERIFY(!QFileInfo::exists(retagTemporaryPath(path)));
+        QCOMPARE(logLines().filter("[ERROR] ").filter(logged).size(), 1);
     }
 };
 

@@ -63,14 +63,17 @@ private slots:
         Notifier::setEnabled(true);
     }
 
-    // One item: its own notification, whose "Show in folder" reaches the app.
-    void oneItemWithItsActions()
+    // One item has its own notification, whose "Show in folder" reaches the
+    // app; several ending together are one; what ends while turned off is
+    // dropped, not kept for later.
+    void endedItemsAreGathered()
     {
         Notifier notifier(QDBusConnection("app"));
-        notifier.setGatherTime(std::chrono::milliseconds(50));
+        notifier.setGatherTime(std::chrono::milliseconds(300));
         QSignalSpy reveal(&notifier, &Notifier::revealRequested);
         notifier.itemEnded("Clip", "/videos/Clip.mp4", {});
-        QTRY_COMPARE(m_service.shown, QStringList{"Download finished | Clip | " + actions});
+        const QString one = "Download finished | Clip | " + actions;
+        QTRY_COMPARE(m_service.shown, QStringList{one});
         // The click is sent again until the notification's id has come back.
         const auto click = [&] {
             return m_bus->send(QDBusMessage::createSignal("/org/freedesktop/Notifications",
@@ -80,20 +83,17 @@ private slots:
         };
         QTRY_VERIFY(!reveal.isEmpty() || !click());
         QCOMPARE(reveal.first().first().toString(), QString("/videos/Clip.mp4"));
-    }
 
-    // Several ending together are one notification; what comes later, one of its own.
-    void severalEndingTogetherAreOne()
-    {
-        Notifier notifier(QDBusConnection("app"));
-        notifier.setGatherTime(std::chrono::milliseconds(300));
         notifier.itemEnded("A", "/v/A.mp4", {});
         notifier.itemEnded("B", {}, "HTTP Error 403");
         notifier.itemEnded("C", "/v/C.mp4", {});
-        const QString first = "2 downloads finished, 1 failed | A\nB\nC | " + actions;
-        QTRY_COMPARE(m_service.shown, QStringList{first});
+        const QString several = "2 downloads finished, 1 failed | A\nB\nC | " + actions;
+        QTRY_COMPARE(m_service.shown, (QStringList{one, several}));
+        Notifier::setEnabled(false);
+        notifier.itemEnded("Off", "/v/Off.mp4", {});
+        Notifier::setEnabled(true);
         notifier.itemEnded("D", {}, "gone");
-        QTRY_COMPARE(m_service.shown, (QStringList{first, "Download failed | D\ngone | "}));
+        QTRY_COMPARE(m_service.shown, (QStringList{one, several, "Download failed | D\ngone | "}));
     }
 
     // The app tells of a download that ends while its window is behind, and
@@ -119,18 +119,6 @@ private slots:
         emit app.downloads()->itemSettled(done);
         QTRY_COMPARE(m_service.shown.size(), 2);
         QCOMPARE(m_service.shown, QStringList(2, "Download finished | Clip | " + actions));
-    }
-
-    // What ends while turned off is dropped, not kept for later.
-    void turnedOff()
-    {
-        Notifier notifier(QDBusConnection("app"));
-        notifier.setGatherTime(std::chrono::milliseconds(10));
-        Notifier::setEnabled(false);
-        notifier.itemEnded("Clip", "/videos/Clip.mp4", {});
-        Notifier::setEnabled(true);
-        notifier.itemEnded("Other", "/videos/Other.mp4", {});
-        QTRY_COMPARE(m_service.shown, QStringList{"Download finished | Other | " + actions});
     }
 };
 

@@ -2,18 +2,13 @@
 #include "fixtures/ToolMirror.h"
 
 #include "deps/DependencyChecker.h"
-#include "deps/ReleaseLookup.h"
 #include "deps/ToolInstall.h"
 #include "deps/ToolVersions.h"
 #include "i18n/Localization.h"
 #include "platform/PlatformProfile.h"
 #include "platform/ToolPaths.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QNetworkAccessManager>
-#include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTranslator>
@@ -30,13 +25,6 @@ class TestTools : public QObject
     std::unique_ptr<ToolMirror> m_mirror;
 
     QString mirror(const QString &path) const { return m_mirror->path(path); }
-    void setRoutes(const QJsonObject &routes) { m_mirror->setRoutes(routes); }
-    PlatformProfile linuxProfile(const QString &host) const
-    {
-        PlatformProfile p = m_mirror->linuxProfile(TestHome::path());
-        p.githubURL = p.githubApiURL = p.ffmpegURL = p.nodeURL = host;
-        return p;
-    }
 
     // A mirror route that breaks one download → the tool that fails, its message.
     using Failure = std::tuple<const char *, const char *, const char *, const char *, const char *,
@@ -52,15 +40,6 @@ class TestTools : public QObject
          "/empty/node.tar.gz", "Node.js", "No node executable in the archive"},
     };
 
-    // The version a lookup found, or why it found none.
-    static QString found(QCoro::Task<Result<QString>> lookup)
-    {
-        return await([](QCoro::Task<Result<QString>> task) -> QCoro::Task<QString> {
-            const Result<QString> result = co_await std::move(task);
-            co_return result ? *result : result.failure().message;
-        }(std::move(lookup)));
-    }
-
 private slots:
     void initTestCase()
     {
@@ -68,17 +47,18 @@ private slots:
         QVERIFY(m_mirror->isReady());
     }
 
-    void cleanupTestCase() { m_mirror.reset(); }
-
     void init() { m_mirror->serveAnEmptyToolFolder(); }
 
     void firstTimeInstall()
     {
         DependencyChecker checker;
-        QList<QString> trail; // every status each tool went through, in order
+        QStringList trail; // the statuses the tools went through, in order, each once
         for (Dependency *tool : checker.tools())
-            connect(tool, &Dependency::statusChanged, this,
-                    [&, tool] { trail << tool->name() + ":" + tool->status().caseName(); });
+            connect(tool, &Dependency::statusChanged, this, [&, tool] {
+                const QString step = tool->name() + ":" + tool->status().caseName();
+                if (trail.isEmpty() || trail.last() != step)
+                    trail << step;
+            });
         await(checker.installAll());
         QVERIFY(!checker.isInstalling());
         QCOMPARE(checker.currentStep(), QString());
@@ -95,24 +75,12 @@ private slots:
         }
         QCOMPARE(toolOutput(bin("node"), "--version"), QString("v22.21.0"));
         // Progress first, the final status last, never a report after it.
-        for (const QString name : {"yt-dlp", "ffmpeg", "Node.js"}) {
-            const QStringList mine =
-                trail.filter(QRegularExpression("^" + QRegularExpression::escape(name) + ":"));
-            QVERIFY(mine.size() >= 2);
-            QCOMPARE(mine.last(), name + ":installed");
-            QVERIFY(mine.mid(0, mine.size() - 1).filter(":downloading").size() == mine.size() - 1);
-        }
-        QCOMPARE(trail.first().section(':', 0, 0), QString("yt-dlp"));
-        QCOMPARE(trail.last(), QString("Node.js:installed"));
+        QCOMPARE(trail, words("yt-dlp:downloading yt-dlp:installed ffmpeg:downloading "
+                              "ffmpeg:installed Node.js:downloading Node.js:installed"));
         QCOMPARE(leftovers(), QStringList());
 
         // Then the version checks, with an older Node.js of the same line.
         writeScript(bin("node"), "echo v22.20.0");
-        QNetworkAccessManager network;
-        ReleaseLookup lookup(network);
-        QCOMPARE(found(lookup.latestReleaseTag("yt-dlp", "yt-dlp")), QString("2025.01.15"));
-        QCOMPARE(found(lookup.latestFfmpegVersion()), QString("7.1"));
-        QCOMPARE(found(lookup.latestNodeLTSVersion()), QString("v22.21.0"));
         await(checker.checkForUpdates());
         QVERIFY(!checker.isCheckingUpdates());
         QCOMPARE(checker.ytdlp()->status(), DepStatus::upToDate("2025.01.15"));
@@ -146,19 +114,9 @@ private slots:
             for (QTranslator *t : qApp->findChildren<QTranslator *>())
                 QCoreApplication::removeTranslator(t);
         });
-        QJsonObject routes{
-            {"redirect", QJsonObject{{"/yt-dlp/yt-dlp/releases/latest/download/yt-dlp_linux",
-                                      "/assets/yt-dlp_linux"}}}};
-        if (route == QString("status"))
-            routes["status"] = QJsonObject{{path, QString(value).toInt()}};
-        else if (route == QString("drop"))
-            routes["drop"] = QJsonArray{path};
-        else {
-            QJsonObject r = routes["redirect"].toObject();
-            r[path] = value;
-            routes["redirect"] = r;
-        }
-        setRoutes(routes);
+        m_mirror->addRoute(route, path,
+                           route == QString("status") ? QJsonValue(QString(value).toInt())
+                                                      : QJsonValue(value));
         DependencyChecker checker;
         await(checker.installAll());
         QVERIFY(!checker.isInstalling());
@@ -169,7 +127,6 @@ private slots:
                 QCOMPARE(tool->status().kind(), DepStatus::Kind::Failed);
                 QVERIFY2(tool->status().message().contains(message),
                          qPrintable(tool->status().message()));
-                QVERIFY(!tool->status().message().isEmpty());
                 QVERIFY(checker.logOutput().endsWith("✗ " + tool->status().message() + "\n"));
                 QVERIFY(!QFileInfo::exists(file));
                 reached = true;
@@ -189,74 +146,24 @@ private slots:
                  QStringList());
     }
 
-    void aFailedUpdateKeepsTheOldTool()
-    {
-        writeScript(bin("yt-dlp"), "echo 2024.01.01");
-        setRoutes({{"status",
-                    QJsonObject{{"/yt-dlp/yt-dlp/releases/latest/download/yt-dlp_linux", 404}}}});
-        DependencyChecker checker;
-        checker.ytdlp()->setStatus(DepStatus::updateAvailable("2024.01.01", "2025.01.15"));
-        await(checker.updateAll());
-        QCOMPARE(checker.ytdlp()->status().kind(), DepStatus::Kind::Failed);
-        QCOMPARE(toolOutput(bin("yt-dlp"), "--version"), QString("2024.01.01"));
-    }
-
-    void noNetworkAtAll()
-    {
-        writeScript(bin("yt-dlp"), "echo 2025.01.15");
-        writeScript(bin("ffmpeg"), "echo 'ffmpeg version 7.1 x'");
-        PlatformProfile::setCurrent(linuxProfile("http://127.0.0.1:9"));
-        DependencyChecker checker;
-        await(checker.checkForUpdates());
-        QCOMPARE(checker.ytdlp()->status(),
-                 DepStatus::unchecked("2025.01.15", "Connection refused"));
-        QCOMPARE(checker.ffmpeg()->status(), DepStatus::unchecked("7.1", "Connection refused"));
-        QCOMPARE(checker.node()->status(), DepStatus::installedStatus()); // no node: no version
-    }
-
     // Installed output against the published version; the plain cases run
     // through the installs above.
-    void versionRules_data()
-    {
-        QTest::addColumn<QString>("tool");
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<QString>("published");
-        QTest::addColumn<DepStatus>("expected");
-        QTest::newRow("yt-dlp newer installed")
-            << "yt-dlp"
-            << "2025.02.01" << QString("2025.01.15")
-            << DepStatus::updateAvailable("2025.02.01", "2025.01.15");
-        QTest::newRow("yt-dlp no output") << "yt-dlp"
-                                          << " \n"
-                                          << QString("x") << DepStatus::installedStatus();
-        QTest::newRow("ffmpeg suffix matches")
-            << "ffmpeg"
-            << "ffmpeg version 7.1-custom built with gcc\nmore" << QString("7.1")
-            << DepStatus::upToDate("7.1-custom");
-        QTest::newRow("ffmpeg point release") << "ffmpeg"
-                                              << "ffmpeg version 7.1-custom x" << QString("7.1.1")
-                                              << DepStatus::updateAvailable("7.1-custom", "7.1.1");
-        QTest::newRow("node without v")
-            << "node"
-            << "22.21.0" << QString("v22.21.0") << DepStatus::upToDate("v22.21.0");
-    }
-
     void versionRules()
     {
-        QFETCH(QString, tool);
-        QFETCH(QString, output);
-        QFETCH(QString, published);
-        QFETCH(DepStatus, expected);
-        const DepStatus got = tool == "yt-dlp"   ? ToolVersions::ytdlpStatus(output, published)
-                              : tool == "ffmpeg" ? ToolVersions::ffmpegStatus(output, published)
-                                                 : ToolVersions::nodeStatus(output, published);
-        QCOMPARE(got, expected);
+        // A newer yt-dlp than the published one; one that prints nothing.
+        QCOMPARE(ToolVersions::ytdlpStatus("2025.02.01", QString("2025.01.15")),
+                 DepStatus::updateAvailable("2025.02.01", "2025.01.15"));
+        QCOMPARE(ToolVersions::ytdlpStatus(" \n", QString("x")), DepStatus::installedStatus());
+        QCOMPARE(ToolVersions::ffmpegStatus("ffmpeg version 7.1-custom x\nmore", QString("7.1.1")),
+                 DepStatus::updateAvailable("7.1-custom", "7.1.1"));
+        QCOMPARE(ToolVersions::nodeStatus("22.21.0", QString("v22.21.0")),
+                 DepStatus::upToDate("v22.21.0"));
     }
 
-    // Published pages that name no version; the good pages are served by the mirror.
+    // Published pages that name no version (the good ones are served by the
+    // mirror), and the macOS source's.
     void unpublishedVersions()
     {
-        QCOMPARE(ToolVersions::releaseTagFrom(R"({"message":"Not Found"})"), std::nullopt);
         QCOMPARE(
             ToolVersions::nodeLTSFrom(R"([{"lts":"Jod"},{"version":"v20.1.0","lts":"Iron"}])", 20),
             std::optional<QString>("v20.1.0"));
@@ -264,8 +171,9 @@ private slots:
                  std::nullopt);
         QCOMPARE(PlatformProfile::linuxProfile("/h", {}).ffmpegVersionFrom("nothing"),
                  std::nullopt);
-        QCOMPARE(PlatformProfile::macOSProfile("/h", {}).ffmpegVersionFrom(R"({"version":7.1})"),
-                 std::nullopt);
+        const PlatformProfile mac = PlatformProfile::macOSProfile("/h", {});
+        QCOMPARE(mac.ffmpegVersionFrom(R"({"version":7.1})"), std::nullopt);
+        QCOMPARE(mac.ffmpegVersionFrom(R"({"version":"7.1"})"), std::optional<QString>("7.1"));
         // A name with a dot is not the binary.
         QCOMPARE(ToolInstall::ffmpegNameIn({"ffmpeg.txt", "ffmpeg-7"}),
                  std::optional<QString>("ffmpeg-7"));
@@ -278,21 +186,22 @@ private slots:
         const QString stand = TestHome::path() + "/standins";
         const QString record = stand + "/calls.txt";
         QFile::remove(record);
-        writeScript(stand + "/unzip",
-                    "echo \"unzip $*\" >> '" + record +
-                        "'\n"
-                        "printf '#!/bin/sh\\necho ffmpeg version 7.1\\n' > \"$4/ffmpeg\"");
-        writeScript(stand + "/tar", "echo \"tar $*\" >> '" + record +
-                                        "'\n"
-                                        "printf '#!/bin/sh\\necho v22.20.0\\n' > \"$6/node\"");
+        // Each answers as the real one only when asked as the real one is.
+        writeScript(stand + "/unzip", "echo \"unzip $*\" >> '" + record + "'\n" +
+                                          R"([ "$1 $3" = "-o -d" ] || exit 9
+printf '#!/bin/sh\necho ffmpeg version 7.1\n' > "$4/ffmpeg")");
+        writeScript(
+            stand + "/tar",
+            "echo \"tar $*\" >> '" + record + "'\n" +
+                R"([ "$1 $3 $4 $5" = "xzf --strip-components=2 --include=*/bin/node -C" ] || exit 9
+printf '#!/bin/sh\necho v22.20.0\n' > "$6/node")");
         writeScript(stand + "/xattr", "echo \"xattr $*\" >> '" + record + "'");
         writeScript(mirror("/assets/yt-dlp_macos"), "echo 2025.01.15");
         writeText(mirror("/ffmpeg/getrelease/ffmpeg/zip"), "zip bytes");
         writeText(mirror("/ffmpeg/getrelease/ffprobe/zip"), "zip bytes");
         writeText(mirror("/dist/v22.21.0/node-v22.21.0-darwin-x64.tar.gz"), "tar bytes");
-        writeText(mirror("/ffmpeg/info/ffmpeg/release"), R"({"version":"7.1"})");
-        setRoutes({{"redirect", QJsonObject{{"/yt-dlp/yt-dlp/releases/latest/download/yt-dlp_macos",
-                                             "/assets/yt-dlp_macos"}}}});
+        m_mirror->addRoute("redirect", "/yt-dlp/yt-dlp/releases/latest/download/yt-dlp_macos",
+                           "/assets/yt-dlp_macos");
         PlatformProfile p = PlatformProfile::macOSProfile(TestHome::path(), {});
         p.machine = "x86_64";
         p.githubURL = p.githubApiURL = p.ffmpegURL = p.nodeURL = m_mirror->host();
@@ -305,28 +214,17 @@ private slots:
         DependencyChecker checker;
         await(checker.installAll());
         QVERIFY2(!checker.hasFailure(), qPrintable(checker.logOutput()));
+        // Quarantine is lifted from each staged file before it takes the tool's name,
+        // beside one unzip for each of ffmpeg and ffprobe and one tar for node.
         const QStringList calls = readText(record).split('\n', Qt::SkipEmptyParts);
-        // Quarantine is lifted from each staged file, before it takes the tool's
-        // name; ffmpeg and ffprobe are one zip each.
-        const QString staged = "xattr -d com\\.apple\\.quarantine " +
-                               QRegularExpression::escape(ToolPaths::binDirectory()) +
-                               "/\\.(yt-dlp|ffmpeg|node)\\.reelix-[0-9A-F-]{36}";
-        const QStringList expected{
-            staged,
-            "unzip -o \\S+/reelix_dl_\\S+\\.zip -d \\S+/ffmpeg_unzip_\\S+",
-            "unzip -o \\S+/reelix_dl_[0-9A-F-]{36} -d .*",
-            staged,
-            "tar xzf \\S+/reelix_dl_\\S+\\.tar\\.gz --strip-components=2 --include=\\*/bin/node "
-            "-C \\S+/node_unpack_\\S+",
-            staged};
-        QCOMPARE(calls.size(), expected.size());
-        for (int i = 0; i < calls.size(); ++i)
-            QVERIFY2(QRegularExpression("^" + expected[i] + "$").match(calls[i]).hasMatch(),
-                     qPrintable(calls[i]));
+        QCOMPARE(calls.size(), 6);
+        QCOMPARE(calls
+                     .filter(QRegularExpression("^xattr -d com\\.apple\\.quarantine " +
+                                                QRegularExpression::escape(bin(".")) +
+                                                "(yt-dlp|ffmpeg|node)\\.reelix-[0-9A-F-]{36}$"))
+                     .size(),
+                 3);
         QCOMPARE(toolOutput(bin("node"), "--version"), QString("v22.20.0"));
-        QNetworkAccessManager network;
-        ReleaseLookup lookup(network);
-        QCOMPARE(found(lookup.latestFfmpegVersion()), QString("7.1"));
         QCOMPARE(leftovers(), QStringList());
     }
 };

@@ -1,108 +1,136 @@
-#include "fixtures/Support.h"
-#include "fixtures/TestMain.h"
+#include "fixtures/EngineHarness.h"
 #include "fixtures/ToolMirror.h"
 
 #include "deps/DependencyChecker.h"
+#include "deps/ToolInstall.h"
 #include "i18n/Localization.h"
-#include "platform/PlatformProfile.h"
 #include "platform/ToolPaths.h"
 
 #include <QJsonObject>
-#include <QProcess>
 #include <QScopeGuard>
-#include <QTranslator>
 
-#include <sys/stat.h>
+#include <csignal>
 
 using namespace ToolFolder;
+using Routes = QList<std::tuple<QString, QString, QJsonValue>>; // kind, path, value
 using Member = ToolMirror::Member;
 using MemberKind = ToolMirror::Member::Kind;
+using Sums = ToolMirror::Sums;
 Q_DECLARE_METATYPE(QList<Member>)
+Q_DECLARE_METATYPE(Sums)
 
-// What a hostile or unreliable mirror can do to an update: every case must
-// leave the working tools as they were and write nothing outside the tool
-// folder.
+// What a hostile, unreliable or silent mirror, or a tool that never answers,
+// can do to a check or an update: each ends and says why, and leaves the
+// working tools, the temporary folder and the process table as they were.
+// Every download is checked against the sums its distributor publishes before
+// it replaces anything, and a verified update can be undone.
 class TestToolSafety : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<ToolMirror> m_mirror;
+    static inline const QString api = "/repos/yt-dlp/yt-dlp/releases/latest";
+    static inline const QString page = "/yt-dlp/yt-dlp/releases/latest";
+    static inline const QString asset = "/assets/yt-dlp_linux";
+    static inline const QString idle = "No data for 2 s: the transfer was ended";
+    static inline const QString http = "the server answered HTTP ";
+    static inline const QString old = "2024.01.01"; // the old yt-dlp
+
+    // Routes on the mirror → a tool's status after a version check.
+    using Lookup = std::tuple<const char *, Routes, QString, DepStatus>;
+    static inline const Lookup lookups[] = {
+        {"API rate limit, the release page names the tag",
+         {{"status", api, 403}, {"redirect", page, "/yt-dlp/yt-dlp/releases/tag/2025.02.01"}},
+         "yt-dlp",
+         DepStatus::updateAvailable(old, "2025.02.01")},
+        {"API rate limit, no release page",
+         {{"status", api, 403}},
+         "yt-dlp",
+         DepStatus::unchecked(old, http + "403")},
+        {"API too many requests, page without a tag",
+         {{"status", api, 429}, {"redirect", page, "/yt-dlp/yt-dlp/releases"}},
+         "yt-dlp",
+         DepStatus::unchecked(old, http + "429")},
+        {"API answers another shape",
+         {{"redirect", api, "/ffmpeg/release-readme.txt"}},
+         "yt-dlp",
+         DepStatus::unchecked(old, "the answer names no version")},
+        {"API goes quiet", {{"stall", api, true}}, "yt-dlp", DepStatus::unchecked(old, idle)},
+        {"ffmpeg distributor down",
+         {{"status", "/ffmpeg/release-readme.txt", 503}},
+         "ffmpeg",
+         DepStatus::unchecked("6.0-old", http + "503")},
+        {"Node.js index down",
+         {{"status", "/dist/index.json", 502}},
+         "node",
+         DepStatus::unchecked("v22.20.0", http + "502")},
+        {"Node.js: the newest of its own line",
+         {},
+         "node",
+         DepStatus::updateAvailable("v22.20.0", "v22.21.0")},
+    };
+
+    // A yt-dlp that never answers; it writes its own and its child's ids.
+    static QString hangingYtdlp()
+    {
+        const QString pids = TestHome::path() + "/pids";
+        QFile::remove(pids);
+        writeScript(bin("yt-dlp"), "sleep 600 & echo $$ $! > '" + pids + "'; wait");
+        return pids;
+    }
+
+    static bool anyAlive(const QString &pids)
+    {
+        const QStringList ids = readText(pids).split(' ', Qt::SkipEmptyParts);
+        return std::any_of(ids.begin(), ids.end(),
+                           [](const QString &id) { return processAlive(id.toLongLong()); });
+    }
+
+    // The real reelix-cli against the mirror, in English: its exit code,
+    // standard error and the named tool's object in the JSON line.
+    std::tuple<int, QString, QJsonObject> cli(const QStringList &args, const QString &name) const
+    {
+        QProcessEnvironment env = m_mirror->environment();
+        env.insert("LC_ALL", "C");
+        const Harness::CliRun run = Harness::runCli(args + QStringList{"--json"}, {}, env);
+        QJsonObject tool;
+        for (const QJsonValue v : run.json())
+            tool = v["name"].toString().startsWith(name, Qt::CaseInsensitive) ? v.toObject() : tool;
+        return {run.exitCode, run.err, tool};
+    }
 
     // A file of the user's that a link in an archive points at.
     static QString precious() { return TestHome::path() + "/precious.txt"; }
 
-    // The working tools: name, version option, what it prints.
-    static inline const std::tuple<const char *, const char *, const char *> working[] = {
-        {"yt-dlp", "--version", "2024.01.01"},
-        {"ffmpeg", "-version", "ffmpeg version 6.0-old x"},
-        {"ffprobe", "-version", "ffprobe version 6.0-old"},
-        {"node", "--version", "v22.20.0"}};
-
-    // The working tools, untouched, and nothing else.
+    // The working tools, untouched, nothing else, and the user's file as it was.
     static void verifyWorkingToolsSurvived()
     {
-        for (const auto &[name, option, output] : working)
-            QCOMPARE(toolOutput(bin(name), option), QString(output));
-        QCOMPARE(
-            QDir(ToolPaths::binDirectory())
-                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                           QDir::Name),
-            (QStringList{"ffmpeg", "ffprobe", "node", "yt-dlp"}));
-        QCOMPARE(leftovers(), QStringList());
+        verifyOldToolsAlone();
         QCOMPARE(readText(precious()), QString("mine"));
-        struct stat info
-        {
-        };
-        QCOMPARE(::lstat(QFile::encodeName(precious()).constData(), &info), 0);
-        QCOMPARE(int(info.st_mode & 07777), 0600);
-    }
-
-    // Marks `tool` as behind and everything else as current, then updates.
-    static void update(DependencyChecker &checker, Dependency *tool)
-    {
-        for (Dependency *t : checker.tools())
-            t->setStatus(DepStatus::upToDate("current"));
-        tool->setStatus(tool == checker.node() ? DepStatus::updateAvailable("v22.20.0", "v22.21.0")
-                                               : DepStatus::updateAvailable("old", "2025.01.15"));
-        await(checker.updateAll());
-        QVERIFY(!checker.isInstalling());
-    }
-
-    void redirect(const QString &from, const QString &to)
-    {
-        m_mirror->setRoutes(
-            {{"redirect", QJsonObject{{"/yt-dlp/yt-dlp/releases/latest/download/yt-dlp_linux",
-                                       "/assets/yt-dlp_linux"},
-                                      {from, to}}}});
-    }
-
-    static Dependency *toolNamed(DependencyChecker &checker, const QString &name)
-    {
-        const auto tools = checker.tools();
-        return *std::find_if(tools.begin(), tools.end(),
-                             [&](auto *t) { return t->fileName() == name; });
+        QVERIFY(!QFileInfo(precious()).isSymLink());
+        QCOMPARE(int(QFile::permissions(precious()) & 0x7077), 0x6000); // rw-------
     }
 
 private slots:
     void initTestCase()
     {
+        qputenv("REELIX_IDLE_LIMIT_MS", "2000"); // short, yet long enough for a busy machine
+        Localization::install(QLocale(QLocale::English));
         m_mirror = std::make_unique<ToolMirror>(TestHome::path() + "/mirror");
         QVERIFY(m_mirror->isReady());
     }
-
-    void cleanupTestCase() { m_mirror.reset(); }
 
     void init()
     {
         m_mirror->serveAnEmptyToolFolder();
         writeText(precious(), "mine");
         QFile::setPermissions(precious(), QFile::ReadOwner | QFile::WriteOwner);
-        for (const auto &[name, option, output] : working)
-            writeScript(bin(name), QString("echo '%1'").arg(output));
+        placeOldTools();
     }
 
     // A member that is not a regular file, or an archive cut short after its
-    // first member, fails the update of that tool.
+    // first member, fails the update of that tool; so does a yt-dlp that does
+    // not run (`truncated`: the archive is cut in half).
     void onlyRegularFilesArePlaced_data()
     {
         QTest::addColumn<QString>("tool");
@@ -130,6 +158,13 @@ private slots:
             {{"bin/node", MemberKind::Script, "echo v22.21.0"},
              {"bin/npm", MemberKind::Text, filler}},
             true);
+        const std::pair<const char *, const char *> ytdlp[] = {
+            {"yt-dlp empty", ""},
+            {"yt-dlp an HTML page served with 200", "<html><body>Rate limited</body></html>"},
+            {"yt-dlp a script cut short", "#!/bin/sh\nec"},
+            {"yt-dlp a binary cut short", "\177ELF\2\1\1"}};
+        for (const auto &[name, body] : ytdlp)
+            row(name, "yt-dlp", {{"yt-dlp", MemberKind::Text, body}});
     }
 
     void onlyRegularFilesArePlaced()
@@ -137,54 +172,27 @@ private slots:
         QFETCH(QString, tool);
         QFETCH(QList<Member>, members);
         QFETCH(bool, truncated);
-        const QString message = truncated ? "tar failed" : "is not a regular file";
-        Localization::install(QLocale(QLocale::English));
-        const auto untranslated = qScopeGuard([] {
-            for (QTranslator *t : qApp->findChildren<QTranslator *>())
-                QCoreApplication::removeTranslator(t);
-        });
-        const bool node = tool == "node";
-        const QString archive = node ? "/hostile/node.tar.gz" : "/hostile/ffmpeg.tar.xz";
-        QVERIFY(m_mirror->packMembers(archive, node ? "czf" : "cJf", "top", members));
+        const QMap<QString, QString> download{
+            {"yt-dlp", "/yt-dlp/yt-dlp/releases/latest/download/yt-dlp_linux"},
+            {"ffmpeg", "/ffmpeg/releases/ffmpeg-release-amd64-static.tar.xz"},
+            {"node", "/dist/v22.21.0/node-v22.21.0-linux-x64.tar.gz"}};
+        const QString archive = "/hostile/" + download[tool].section('/', -1);
+        if (tool == "yt-dlp")
+            writeText(m_mirror->path(archive), members[0].content);
+        else
+            QVERIFY(m_mirror->packMembers(archive, tool == "node" ? "czf" : "cJf", "top", members));
         if (truncated) {
             QFile file(m_mirror->path(archive));
             QVERIFY(file.resize(file.size() / 2));
         }
-        redirect(node ? "/dist/v22.21.0/node-v22.21.0-linux-x64.tar.gz"
-                      : "/ffmpeg/releases/ffmpeg-release-amd64-static.tar.xz",
-                 archive);
-        DependencyChecker checker;
-        Dependency *target = toolNamed(checker, tool);
-        update(checker, target);
-        QCOMPARE(target->status().kind(), DepStatus::Kind::Failed);
-        QVERIFY2(target->status().message().contains(message),
-                 qPrintable(target->status().message()));
-        verifyWorkingToolsSurvived();
-    }
-
-    void onlyAToolThatRunsReplacesOne_data()
-    {
-        QTest::addColumn<QByteArray>("body");
-        QTest::newRow("empty file") << QByteArray();
-        QTest::newRow("html page served with 200")
-            << QByteArray("<html><body>Rate limited</body></html>");
-        QTest::newRow("script cut short") << QByteArray("#!/bin/sh\nec");
-        QTest::newRow("binary cut short") << QByteArray("\x7f"
-                                                        "ELF\x02\x01\x01",
-                                                        7);
-    }
-
-    void onlyAToolThatRunsReplacesOne()
-    {
-        QFETCH(QByteArray, body);
-        QFile file(m_mirror->path("/hostile/yt-dlp_linux"));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(body) >= 0);
-        file.close();
-        redirect("/yt-dlp/yt-dlp/releases/latest/download/yt-dlp_linux", "/hostile/yt-dlp_linux");
-        DependencyChecker checker;
-        update(checker, checker.ytdlp());
-        QCOMPARE(checker.ytdlp()->status().kind(), DepStatus::Kind::Failed);
-        QVERIFY(!checker.ytdlp()->status().message().isEmpty());
+        m_mirror->addRoute("redirect", download[tool], archive);
+        const DepStatus status = updateOnly(tool);
+        QCOMPARE(status.kind(), DepStatus::Kind::Failed);
+        const QString message = tool == "yt-dlp" ? ""
+                                : truncated      ? "tar failed"
+                                                 : "is not a regular file";
+        QVERIFY2(!status.message().isEmpty() && status.message().contains(message),
+                 qPrintable(status.message()));
         verifyWorkingToolsSurvived();
     }
 
@@ -206,6 +214,190 @@ private slots:
         QCOMPARE(toolOutput(bin("yt-dlp"), "--version"), QString("2025.01.15"));
         QVERIFY2(!checker.hasFailure(), qPrintable(checker.logOutput()));
         QCOMPARE(leftovers(), QStringList());
+    }
+
+    void sumsDecideTheUpdateWhichCanBeUndone_data()
+    {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<Sums>("sums");
+        QTest::addColumn<QString>("outcome"); // the verification, or the refusal
+        QTest::newRow("yt-dlp, sums match") << "yt-dlp" << Sums::Correct << "sha256";
+        QTest::newRow("ffmpeg, MD5 matches") << "ffmpeg" << Sums::Correct << "md5";
+        QTest::newRow("node, sums match") << "node" << Sums::Correct << "sha256";
+        QTest::newRow("yt-dlp, wrong sum") << "yt-dlp" << Sums::Wrong << "does not match";
+        QTest::newRow("ffmpeg, wrong MD5") << "ffmpeg" << Sums::Wrong << "does not match";
+        QTest::newRow("node, wrong sum") << "node" << Sums::Wrong << "does not match";
+        QTest::newRow("yt-dlp, no sums") << "yt-dlp" << Sums::Missing << "could not be read";
+        QTest::newRow("ffmpeg, no sums") << "ffmpeg" << Sums::Missing << "could not be read";
+    }
+
+    void sumsDecideTheUpdateWhichCanBeUndone()
+    {
+        QFETCH(QString, tool);
+        QFETCH(Sums, sums);
+        QFETCH(QString, outcome);
+        m_mirror->setSums(sums);
+        const DepStatus status = updateOnly(tool);
+        if (sums != Sums::Correct) {
+            QCOMPARE(status.kind(), DepStatus::Kind::Failed);
+            QVERIFY2(status.message().contains(outcome), qPrintable(status.message()));
+            return verifyOldToolsAlone();
+        }
+        QVERIFY2(status.kind() != DepStatus::Kind::Failed, qPrintable(status.message()));
+        // The new version runs; rolling back below shows the old one was kept.
+        QCOMPARE(oldToolsChanged(),
+                 (tool == "ffmpeg" ? QStringList{"ffmpeg", "ffprobe"} : QStringList(tool)));
+        // The record outlives the process: a new one reads it.
+        const auto [code, err, json] = cli({"tools", "status"}, tool);
+        QCOMPARE(json["verified"], QJsonValue(true));
+        QCOMPARE(json["verification"].toString(), outcome);
+        QCOMPARE(json["canRollBack"], QJsonValue(true));
+
+        // Rolling back puts the old version (ffmpeg with its ffprobe) in place
+        // and uses it up.
+        const auto [backCode, backErr, back] = cli({"tools", "rollback", tool}, tool);
+        QVERIFY2(backCode == 0, qPrintable(backErr));
+        QCOMPARE(oldToolsChanged(), QStringList());
+        QCOMPARE(back["canRollBack"], QJsonValue(false));
+        QCOMPARE(back["verification"].toString(), QString("not verified"));
+        const auto [againCode, againErr, again] = cli({"tools", "rollback", tool}, tool);
+        QCOMPARE(againCode, 1);
+        QVERIFY2(againErr.contains("no previous version is kept"), qPrintable(againErr));
+        QCOMPARE(oldToolsChanged(), QStringList());
+    }
+
+    // The macOS source's Intel-only ffmpeg cannot start here (on an Apple
+    // Silicon Mac the message says what to do); a 32-bit machine is told so.
+    // Nothing is placed.
+    void platformDecisions_data()
+    {
+        QTest::addColumn<bool>("mac");
+        QTest::addColumn<QString>("machine");
+        QTest::addColumn<QString>("hint"); // in the message; empty: no Rosetta hint
+        QTest::newRow("Intel Mac") << true << "x86_64" << QString();
+        QTest::newRow("Apple Silicon Mac") << true << "arm64"
+                                           << "softwareupdate --install-rosetta";
+        for (const char *arch : {"i386", "i686", "arm", "armv7l"})
+            QTest::newRow(arch) << false << arch << QString("(%1) is not supported").arg(arch);
+    }
+
+    void platformDecisions()
+    {
+        QFETCH(bool, mac);
+        QFETCH(QString, machine);
+        QFETCH(QString, hint);
+        PlatformProfile p = mac ? PlatformProfile::macOSProfile(TestHome::path(), {})
+                                : m_mirror->linuxProfile(TestHome::path());
+        p.machine = machine;
+        QDir(ToolPaths::binDirectory()).removeRecursively();
+        for (const char *zip : {"ffmpeg", "ffprobe"})
+            writeText(m_mirror->path(QString("/ffmpeg/getrelease/%1/zip").arg(zip)), "zip");
+        p.ffmpegURL = m_mirror->host();
+        p.unzipTool =
+            writeScript(TestHome::path() + "/unzip", R"(printf '\317\372' > "$4/ffmpeg")");
+        PlatformProfile::setCurrent(p);
+        DependencyChecker checker;
+        checker.ytdlp()->setStatus(DepStatus::installedStatus());
+        await(checker.installAll());
+        const QString message = checker.ffmpeg()->failureMessage();
+        QVERIFY2(!message.isEmpty() && (hint.isEmpty() ? !message.contains("softwareupdate")
+                                                       : message.contains(hint)),
+                 qPrintable(message));
+        QCOMPARE(entries(), QStringList());
+    }
+
+    void aQuietDownloadEnds_data() { addTags({"stall yt-dlp", "endless yt-dlp", "stall node"}); }
+
+    void aQuietDownloadEnds()
+    {
+        const bool node = tag().endsWith("node");
+        m_mirror->addRoute(tag().section(' ', 0, 0),
+                           node ? "/dist/v22.21.0/node-v22.21.0-linux-x64.tar.gz" : asset);
+        DependencyChecker checker;
+        Dependency *tool = node ? checker.node() : checker.ytdlp();
+        tool->setStatus(DepStatus::updateAvailable("old", node ? "v22.21.0" : "2025.01.15"));
+        await(checker.updateAll());
+        QCOMPARE(tool->status(), DepStatus::failed(idle));
+        verifyOldToolsAlone();
+    }
+
+    void aFailedLookupIsNeverUpToDate_data() { addCases(lookups); }
+
+    void aFailedLookupIsNeverUpToDate()
+    {
+        const auto &[name, routes, tool, expected] = caseOf(lookups);
+        for (const auto &[kind, path, value] : routes)
+            m_mirror->addRoute(kind, path, value);
+        DependencyChecker checker;
+        await(checker.checkForUpdates());
+        const Dependency *target = tool == "yt-dlp"   ? checker.ytdlp()
+                                   : tool == "ffmpeg" ? checker.ffmpeg()
+                                                      : checker.node();
+        QCOMPARE(target->status(), expected);
+        QVERIFY(checker.allReady());
+    }
+
+    void aToolThatNeverAnswersEndsTheCheck()
+    {
+        const QString pids = hangingYtdlp();
+        ToolInstall::versionTimeLimit = std::chrono::seconds(1);
+        const auto restore =
+            qScopeGuard([] { ToolInstall::versionTimeLimit = std::chrono::seconds(10); });
+        DependencyChecker checker;
+        await(checker.checkStatus());
+        QCOMPARE(checker.ytdlp()->status().kind(), DepStatus::Kind::Failed);
+        QCOMPARE(checker.ffmpeg()->status().kind(), DepStatus::Kind::UpdateAvailable);
+        QTRY_VERIFY(!anyAlive(pids));
+    }
+
+    // What scripts read: the status, and why.
+    void statusJson_data() { addTags({"broken tool", "could not check"}); }
+
+    void statusJson()
+    {
+        const bool broken = tag() == "broken tool";
+        if (broken)
+            writeScript(bin("yt-dlp"), "exit 3");
+        else
+            m_mirror->addRoute("status", api, 403);
+        const auto [code, err, ytdlp] = cli({"tools", "status"}, "yt-dlp");
+        QCOMPARE(code, broken ? 1 : 0);
+        QCOMPARE(ytdlp["status"].toString(), QString(broken ? "failed" : "unchecked"));
+        QCOMPARE(ytdlp["message"].toString(),
+                 broken ? QString("The tool shows no version (--version)") : http + "403");
+    }
+
+    // A stop ends the command soon, with its summary and JSON, and leaves
+    // no temporary file and no tool running.
+    void aStopEndsEveryCommand_data()
+    {
+        addTags({"install, download stalled, SIGINT", "update, download stalled, SIGTERM",
+                 "status, a tool never answers, SIGINT"});
+    }
+
+    void aStopEndsEveryCommand()
+    {
+        const QString action = tag().section(',', 0, 0);
+        const int signal = tag().endsWith("SIGTERM") ? SIGTERM : SIGINT;
+        const QString pids = action == "status" ? hangingYtdlp() : QString();
+        if (action == "install")
+            QFile::remove(bin("yt-dlp"));
+        m_mirror->addRoute("stall", asset);
+        QProcess command;
+        QProcessEnvironment env = m_mirror->environment();
+        env.insert("REELIX_IDLE_LIMIT_MS", "600000");
+        command.setProcessEnvironment(env);
+        command.start(REELIX_CLI_PATH, {"tools", action, "--json"});
+        QTRY_VERIFY_WITH_TIMEOUT(pids.isEmpty() ? !leftovers().isEmpty() : anyAlive(pids), 30000);
+        ::kill(pid_t(command.processId()), signal);
+        QVERIFY(command.waitForFinished(30000));
+        QCOMPARE(command.exitCode(), 130);
+        QVERIFY(command.readAllStandardError().contains("yt-dlp: unknown"));
+        QCOMPARE(Harness::lastJson(command.readAllStandardOutput()).size(), 3);
+        QCOMPARE(leftovers(), QStringList());
+        // Signalled before the exit, gone soon after.
+        QTRY_VERIFY(pids.isEmpty() || !anyAlive(pids));
+        QCOMPARE(toolOutput(bin("node"), "--version"), QString("v22.20.0"));
     }
 };
 

@@ -120,33 +120,28 @@ private slots:
                      "The disk is full: free some space in " + folder() + " and try again.");
     }
 
-    // What a crash left goes at the next start; only what Reelix names so.
-    void leftoversGoAtStart_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("kept");
-        const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-        QTest::newRow("working folder") << ".reelix-work-" + id << false;
-        QTest::newRow("user's folder, like name") << ".reelix-work-notes" << true;
-        QTest::newRow("user's folder, longer name") << ".reelix-work-" + id + ".old" << true;
-        QTest::newRow("conversion temporary")
-            << ".reelix_convert_" + id.toUpper() + ".mp4" << false;
-        QTest::newRow("user's file, like name") << ".reelix_convert_notes.mp4" << true;
-        QTest::newRow("retag temporary") << "._retag_Clip.mp4" << false;
-    }
-
+    // What a crash left goes at the next start; only what Reelix names so
+    // (each name with whether it is kept).
     void leftoversGoAtStart()
     {
-        QFETCH(QString, name);
-        QFETCH(bool, kept);
-        const QString path = folder() + "/" + name;
-        const bool file = name.endsWith(".mp4");
-        if (!file)
-            QDir().mkpath(path);
-        writeText(file ? path : path + "/part.mp4.part", "partial");
+        const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        const std::pair<QString, bool> names[] = {
+            {".reelix-work-" + id, false},                       // a working folder
+            {".reelix-work-notes", true},                        // the user's folder, a like name
+            {".reelix-work-" + id + ".old", true},               // the user's folder, a longer name
+            {".reelix_convert_" + id.toUpper() + ".mp4", false}, // a conversion's temporary
+            {".reelix_convert_notes.mp4", true},                 // the user's file, a like name
+            {"._retag_Clip.mp4", false}};                        // a retag's temporary
+        for (const auto &[name, kept] : names) {
+            const QString path = folder() + "/" + name;
+            if (!name.endsWith(".mp4"))
+                QDir().mkpath(path);
+            writeText(name.endsWith(".mp4") ? path : path + "/part.mp4.part", "partial");
+        }
         DownloadManager next;
         next.useFolderForThisRun(folder());
-        QCOMPARE(QFileInfo::exists(path), kept);
+        for (const auto &[name, kept] : names)
+            QVERIFY2(QFileInfo::exists(folder() + "/" + name) == kept, qPrintable(name));
     }
 
     // A conversion that fails makes reelix-cli fail: a picture one pixel

@@ -1,9 +1,6 @@
 #include "fixtures/EngineHarness.h"
-#include "fixtures/TestMain.h"
 
 #include "engine/AutoStart.h"
-#include "engine/DownloadItem.h"
-#include "engine/DownloadManager.h"
 #include "i18n/Localization.h"
 #include "store/QueueStore.h"
 
@@ -41,6 +38,15 @@ class TestStore : public QObject
         item->setTitle("Title of " + url);
         return item;
     }
+
+    // The automatic start's quality setting → the format it picks.
+    using Pick = std::tuple<const char *, const char *, const char *>;
+    static inline const Pick picks[] = {
+        {"best", "best", "2160"},
+        {"up to 1080p", "1080", "1080"},
+        {"up to 720p, none at 720", "720", "480"},
+        {"unknown setting: best", "", "2160"},
+    };
 
 private slots:
     void initTestCase() { Localization::install(QLocale(QLocale::English)); }
@@ -222,27 +228,14 @@ private slots:
         QVERIFY(entry.value("fileExists").toBool());
     }
 
-    void autoStartChoosesWithinTheLimit_data()
-    {
-        QTest::addColumn<QString>("choice");
-        QTest::addColumn<QString>("picked");
-        QTest::newRow("best") << "best"
-                              << "2160";
-        QTest::newRow("up to 1080p") << "1080"
-                                     << "1080";
-        QTest::newRow("up to 720p, none at 720") << "720"
-                                                 << "480";
-        QTest::newRow("unknown setting: best") << ""
-                                               << "2160";
-    }
+    void autoStartChoosesWithinTheLimit_data() { addCases(picks); }
 
     void autoStartChoosesWithinTheLimit()
     {
-        QFETCH(QString, choice);
-        QFETCH(QString, picked);
+        const auto &[name, choice, picked] = caseOf(picks);
         const QList<VideoFormat> formats{
             {"2160", "2160p", 2160}, {"1080", "1080p", 1080}, {"480", "480p", 480}};
-        QCOMPARE(AutoStart::pickFormat(formats, AutoStart::choiceFrom(choice)), picked);
+        QCOMPARE(AutoStart::pickFormat(formats, AutoStart::choiceFrom(choice)), QString(picked));
         QCOMPARE(AutoStart::pickFormat({{"only", "1440p", 1440}}, AutoStart::Choice::Max720),
                  QString("only"));
     }

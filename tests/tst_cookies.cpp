@@ -112,9 +112,7 @@ class TestCookies : public EngineTest
     DownloadItem *settled(const QString &url)
     {
         DownloadItem *item = add(url);
-        if (!QTest::qWaitFor([&] { return isSettled(item); }, 60000))
-            return nullptr;
-        return item;
+        return QTest::qWaitFor([&] { return isSettled(item); }, 60000) ? item : nullptr;
     }
 
     void checkNoValueAnywhere(const QString &extra = {})

@@ -56,6 +56,7 @@ private slots:
         QCOMPARE(item->status(), DownloadStatus::Done);
         QCOMPARE(item->filePath(), std::optional<QString>(folder() + "/" + file));
         QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList{file});
+        QVERIFY(QFileInfo(*item->filePath()).size() > 1000);
         QVERIFY(item->fileSize() && !item->fileSize()->isEmpty());
         QCOMPARE(item->codecInfo(), QString(codecs));
         QCOMPARE(item->needsConversion(), QString(codecs).startsWith("VP9"));

@@ -56,9 +56,8 @@ class TestPlaylists : public EngineTest
     DownloadItem *listed(const QString &url)
     {
         DownloadItem *header = add(url);
-        if (!QTest::qWaitFor([&] { return isSettled(header); }, 60000))
-            return nullptr;
-        return header->isGroupHeader() ? header : nullptr;
+        const bool settled = QTest::qWaitFor([&] { return isSettled(header); }, 60000);
+        return settled && header->isGroupHeader() ? header : nullptr;
     }
     bool downloadAll(DownloadItem *header)
     {

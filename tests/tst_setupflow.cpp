@@ -26,6 +26,7 @@ private slots:
         QVERIFY(m_mirror->isReady());
     }
 
+    void cleanup() { m_view.reset(); }
     void cleanupTestCase() { m_mirror.reset(); }
 
     // The mirror as distributors, an empty tool folder and no system tools.
@@ -162,24 +163,19 @@ private slots:
         const QString base = TestHome::path() + "/pick";
         QDir(base).removeRecursively();
         QDir().mkpath(base + "/Existing");
-        auto *manager = new DownloadManager;
-        DependencyChecker checker;
-        auto view = load("ContentView", {{"checker", QVariant::fromValue(&checker)},
-                                         {"manager", QVariant::fromValue(manager)}});
-        QVERIFY(view);
-        manager->setParent(view.get());
-        QObject *picker = view->rootObject()->findChild<QObject *>("folderPicker");
+        openContentView();
+        QObject *picker = m_root->findChild<QObject *>("folderPicker");
         QVERIFY(picker);
         picker->setProperty("currentFolder", QUrl::fromLocalFile(base + "/not-made-yet"));
         QMetaObject::invokeMethod(picker, "open");
         QTRY_VERIFY(picker->property("opened").toBool());
         QCOMPARE(picker->property("folder").toUrl(), QUrl::fromLocalFile(base));
         QQuickItem *popup = picker->property("contentItem").value<QQuickItem *>();
-        click(*view, find(popup, "newFolderButton"));
+        click(*m_view, find(popup, "newFolderButton"));
         QTRY_VERIFY(shown(popup, "newFolderName"));
         const auto create = [&](const QString &name) {
             find(popup, "newFolderName")->setProperty("text", name);
-            click(*view, find(popup, "createFolderButton"));
+            click(*m_view, find(popup, "createFolderButton"));
         };
         create("Existing");
         QTRY_COMPARE(text(popup, "newFolderError"),
@@ -190,8 +186,8 @@ private slots:
         QTRY_VERIFY(QFileInfo(base + "/Clips").isDir());
         QCOMPARE(picker->property("folder").toUrl(), QUrl::fromLocalFile(base + "/Clips"));
         QVERIFY(!shown(popup, "newFolderError"));
-        click(*view, find(popup, "chooseFolderButton"));
-        QTRY_COMPARE(manager->downloadFolderURL(), QUrl::fromLocalFile(base + "/Clips"));
+        click(*m_view, find(popup, "chooseFolderButton"));
+        QTRY_COMPARE(m_list->downloadFolderURL(), QUrl::fromLocalFile(base + "/Clips"));
     }
 };
 

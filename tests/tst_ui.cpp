@@ -99,25 +99,7 @@ class TestUi : public ViewTest
         }
     };
 
-    DependencyChecker m_checker;
     std::unique_ptr<MediaServer> m_server;
-    // The main view of the current test, its root and its list.
-    std::unique_ptr<QQuickView> m_view;
-    QQuickItem *m_root = nullptr;
-    DownloadManager *m_list = nullptr;
-
-    // The main view over a list of its own and an idle checker.
-    void openContentView(DependencyChecker *checker = nullptr, const QString &summary = {})
-    {
-        m_list = new DownloadManager;
-        m_view =
-            load("ContentView", {{"checker", QVariant::fromValue(checker ? checker : &m_checker)},
-                                 {"manager", QVariant::fromValue(m_list)},
-                                 {"updateSummary", summary}});
-        QVERIFY(m_view);
-        m_list->setParent(m_view.get());
-        m_root = m_view->rootObject();
-    }
 
     // One download row for an item the manager holds (no run is started).
     std::unique_ptr<QQuickView> rowView(DownloadManager &manager, DownloadItem *item)

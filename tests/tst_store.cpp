@@ -56,16 +56,11 @@ private slots:
         QDir().mkpath(m_dir.path());
     }
 
-    void unreadableFileIsSetAside_data()
-    {
-        QTest::addColumn<bool>("newer");
-        QTest::newRow("not a database") << false;
-        QTest::newRow("written by a newer version") << true;
-    }
+    void unreadableFileIsSetAside_data() { addTags({"not a database", "newer version"}); }
 
     void unreadableFileIsSetAside()
     {
-        QFETCH(bool, newer);
+        const bool newer = tag() == "newer version";
         if (newer)
             runSql(path(), {"CREATE TABLE items (id TEXT, future TEXT)",
                             "INSERT INTO items VALUES ('x', 'y')", "PRAGMA user_version = 99"});

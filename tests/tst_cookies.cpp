@@ -112,9 +112,7 @@ class TestCookies : public EngineTest
     DownloadItem *settled(const QString &url)
     {
         DownloadItem *item = add(url);
-        if (!QTest::qWaitFor([&] { return isSettled(item); }, 60000))
-            return nullptr;
-        return item;
+        return QTest::qWaitFor([&] { return isSettled(item); }, 60000) ? item : nullptr;
     }
 
     void checkNoValueAnywhere(const QString &extra = {})
@@ -224,39 +222,52 @@ private slots:
         QCOMPARE(SignInErrors::cookieTrouble({"[generic] x: Requesting header", line}), trouble);
     }
 
-    // The real yt-dlp against a page that wants the cookie.
-    void withoutCookiesThePageAsksForSignIn()
+    // The real yt-dlp against a page that wants the cookie, by cookie setting: the
+    // page downloads, or the item ends saying what to do, never with a traceback.
+    void cookieSettings_data()
     {
-        DownloadItem *item = settled(page());
-        QCOMPARE(item->status(), DownloadStatus::Error);
-        QCOMPARE(item->errorKind(), ErrorKind::NeedsSignIn);
-        QCOMPARE(item->errorMessage(), qtTrId("error.sign_in_required"));
+        addTags({"no setting", "firefox", "cookies.txt", "no firefox profile", "missing file",
+                 "bad line in file"});
     }
 
-    void withCookiesThePageDownloads_data() { addTags({"firefox setting", "cookies.txt setting"}); }
-
-    void withCookiesThePageDownloads()
+    void cookieSettings()
     {
         const QString file = TestHome::path() + "/cookies.txt";
-        if (tag() == "firefox setting") {
+        QFile::remove(file);
+        const bool works = tag() == "firefox" || tag() == "cookies.txt";
+        if (tag() == "firefox")
             makeFirefoxProfile(m_firefox, "abc.default-release", "127.0.0.1");
+        if (tag() == "cookies.txt" || tag() == "bad line in file")
+            writeText(file, "# Netscape HTTP Cookie File\n127.0.0.1\tFALSE\t/\tFALSE\t" +
+                                QString(works ? "4102444800" : "soon") + "\tsession\t" + kValue +
+                                "\n");
+        if (tag().contains("firefox"))
             CookieSource::fromBrowser("firefox").save();
-        } else {
-            writeText(file, "# Netscape HTTP Cookie File\n127.0.0.1\tFALSE\t/\tFALSE\t4102444800"
-                            "\tsession\t" +
-                                kValue + "\n");
+        else if (tag() != "no setting")
             CookieSource::fromFile(file).save();
-        }
+        const QHash<QString, QString> errors{
+            {"no setting", qtTrId("error.sign_in_required")},
+            {"no firefox profile", qtTrId("error.cookies_not_found").arg("Firefox")},
+            {"missing file", qtTrId("error.cookies_file_missing").arg(file)},
+            {"bad line in file", qtTrId("error.cookies_file_unreadable").arg(file)},
+        };
         DownloadItem *item = settled(page());
-        QCOMPARE(item->status(), DownloadStatus::Ready);
-        // The saved information keeps no cookie; the download run reads them anew.
-        QVERIFY(!readText(item->savedInfo.usablePath()).isEmpty());
-        QVERIFY(!readText(item->savedInfo.usablePath()).contains(kValue));
-        QVERIFY(finish(item));
-        QCOMPARE(item->status(), DownloadStatus::Done);
-        QCOMPARE(bytes(*item->filePath()), bytes(served()));
-        QVERIFY(logLines().join('\n').contains(
-            tag() == "firefox setting" ? "--cookies-from-browser firefox" : "--cookies " + file));
+        if (works) {
+            QCOMPARE(item->status(), DownloadStatus::Ready);
+            // The saved information keeps no cookie; the download run reads them anew.
+            QVERIFY(!readText(item->savedInfo.usablePath()).isEmpty());
+            QVERIFY(!readText(item->savedInfo.usablePath()).contains(kValue));
+            QVERIFY(finish(item));
+            QCOMPARE(item->status(), DownloadStatus::Done);
+            QCOMPARE(bytes(*item->filePath()), bytes(served()));
+            QVERIFY(logLines().join('\n').contains(
+                tag() == "firefox" ? "--cookies-from-browser firefox" : "--cookies " + file));
+        } else {
+            QCOMPARE(item->status(), DownloadStatus::Error);
+            QCOMPARE(item->errorKind(),
+                     tag() == "no setting" ? ErrorKind::NeedsSignIn : ErrorKind::CookiesUnreadable);
+            QCOMPARE(item->errorMessage(), errors.value(tag()));
+        }
         checkNoValueAnywhere();
     }
 
@@ -275,37 +286,6 @@ private slots:
         QCOMPARE(bytes(path), bytes(served()));
         checkNoValueAnywhere(with.err + QString::fromUtf8(with.out));
         QCOMPARE(runCli({"info", "--cookies-from-browser", "netscape", page()}).exitCode, 2);
-    }
-
-    // Cookies that cannot be read end the item with what to do, never a traceback.
-    void unreadableCookies_data()
-    {
-        addTags({"no firefox profile", "missing file", "bad line in file"});
-    }
-
-    void unreadableCookies()
-    {
-        const QString file = TestHome::path() + "/cookies.txt";
-        QFile::remove(file);
-        QString expected;
-        if (tag() == "no firefox profile") {
-            CookieSource::fromBrowser("firefox").save();
-            expected = qtTrId("error.cookies_not_found").arg("Firefox");
-        } else {
-            if (tag() == "bad line in file")
-                writeText(file, "# Netscape HTTP Cookie File\n127.0.0.1\tFALSE\t/\tFALSE\tsoon"
-                                "\tsession\t" +
-                                    kValue + "\n");
-            CookieSource::fromFile(file).save();
-            expected = qtTrId(tag() == "missing file" ? "error.cookies_file_missing"
-                                                      : "error.cookies_file_unreadable")
-                           .arg(file);
-        }
-        DownloadItem *item = settled(page());
-        QCOMPARE(item->status(), DownloadStatus::Error);
-        QCOMPARE(item->errorKind(), ErrorKind::CookiesUnreadable);
-        QCOMPARE(item->errorMessage(), expected);
-        checkNoValueAnywhere();
     }
 
     // Newer yt-dlp versions keep a format's cookies in a field of their own;

@@ -1,10 +1,4 @@
 #include "fixtures/EngineHarness.h"
-#include "fixtures/MediaServer.h"
-#include "platform/ToolPaths.h"
-
-#include "engine/Retag.h"
-
-#include <QSignalSpy>
 
 using namespace Harness;
 
@@ -14,6 +8,19 @@ class TestDownloads : public EngineTest
 {
     Q_OBJECT
 
+    // Each kind of source, as a video of the list's first or last height or as
+    // audio → the file it ends as, the codecs the row shows (HEVC retagged hvc1
+    // for QuickTime, VP9 to be converted), and the heights offered.
+    using Source = std::tuple<const char *, const char *, const char *, const char *, const char *,
+                              const char *>;
+    static inline const Source sources[] = {
+        {"direct H.264", "h264.mp4", "", "h264.mp4", "H.264 + AAC", ""},
+        {"direct VP9", "vp9.webm", "", "vp9.webm", "VP9 + Opus", ""},
+        {"DASH HEVC", "dash/manifest.mpd", "first", "manifest.mp4", "HEVC + AAC", "360p 180p"},
+        {"HLS variant", "hls/master.m3u8", "last", "master.mp4", "H.264 + AAC", "360p 180p"},
+        {"audio", "h264.mp4", "audio", "h264.mp3", "", ""},
+    };
+
 private slots:
     void initTestCase() { startServer(); }
 
@@ -21,95 +28,53 @@ private slots:
 
     void cleanup() { m_manager.reset(); }
 
-    // Two direct files at once: an H.264 one QuickTime plays, a VP9 one it
-    // does not.
-    void directVideosEndToEnd()
+    void endToEnd_data() { addCases(sources); }
+
+    void endToEnd()
     {
-        DownloadItem *item = add(m_server->httpUrl("h264.mp4"));
-        DownloadItem *other = add(m_server->httpUrl("vp9.webm"));
+        const auto &[name, path, pick, file, codecs, heights] = caseOf(sources);
+        const bool audio = QString(pick) == "audio";
+        DownloadItem *item =
+            add(m_server->httpUrl(path), audio ? DownloadFormat::Audio : DownloadFormat::Video);
         QCOMPARE(item->status(), DownloadStatus::Fetching);
         WAIT_SETTLED(item, 60000);
-        WAIT_SETTLED(other, 60000);
         QCOMPARE(item->status(), DownloadStatus::Ready);
-        QCOMPARE(item->title(), QString("h264"));
-        QVERIFY(item->formats().isEmpty()); // a direct file gives no height
-
-        QList<double> progress;
-        connect(item, &DownloadItem::progressChanged, this, [&] { progress << item->progress(); });
-        m_manager->start(item);
-        m_manager->start(other);
-        QCOMPARE(item->status(), DownloadStatus::Downloading);
-        QCOMPARE(item->statusMessage(), QString("Starting…"));
-        QTRY_VERIFY_WITH_TIMEOUT(item->status() != DownloadStatus::Downloading &&
-                                     other->status() != DownloadStatus::Downloading,
-                                 90000);
-        QCOMPARE(item->status(), DownloadStatus::Done);
-        QCOMPARE(item->filePath(), std::optional<QString>(folder() + "/h264.mp4"));
-        QVERIFY(QFileInfo(*item->filePath()).size() > 1000);
-        QVERIFY(item->fileSize() && !item->fileSize()->isEmpty());
-        QCOMPARE(item->codecInfo(), QString("H.264 + AAC"));
-        QVERIFY(!item->needsConversion());
-        QCOMPARE(item->progress(), 1.0);
-        QVERIFY(item->statusMessage().isEmpty());
-        QVERIFY(!progress.isEmpty());
-        QVERIFY(std::is_sorted(progress.begin(), progress.end()));
-        QCOMPARE(other->status(), DownloadStatus::Done);
-        QCOMPARE(other->filePath(), std::optional<QString>(folder() + "/vp9.webm"));
-        QCOMPARE(other->codecInfo(), QString("VP9 + Opus"));
-        QVERIFY(other->needsConversion());
-        // "--" stands right before the address in both information runs; the
-        // downloads start from what those saved.
-        const QStringList commands = logLines().filter("▶ yt-dlp [127.0.0.1] args: ");
-        QCOMPARE(commands.size(), 4);
-        for (const QString &c : commands)
-            QVERIFY2(c.endsWith(" -- " + item->url()) || c.endsWith(" -- " + other->url()) ||
-                         c.contains(" --load-info-json " + QDir::tempPath()),
-                     qPrintable(c));
-        QCOMPARE(commands.filter(" --load-info-json ").size(), 2);
-    }
-
-    void dashHevcIsRetagged()
-    {
-        DownloadItem *item = readyItem(m_server->httpUrl("dash/manifest.mpd"));
-        QVERIFY(item);
+        QCOMPARE(item->title(), QFileInfo(file).completeBaseName());
         QStringList labels;
         for (const VideoFormat &f : item->formats())
             labels << f.label;
-        QCOMPARE(labels, (QStringList{"360p", "180p"}));
-        QVERIFY(!item->formats().first().id.isEmpty());
-        QCOMPARE(item->vcodec.left(3), QString("hev"));
-
-        item->setSelectedFormatID(item->formats().first().id);
-        QVERIFY(finish(item));
+        QCOMPARE(labels, words(heights)); // a direct file gives no height
+        if (*heights)
+            item->setSelectedFormatID(QString(pick) == "first" ? item->formats().first().id
+                                                               : item->formats().last().id);
+        QList<double> progress;
+        connect(item, &DownloadItem::progressChanged, this, [&] { progress << item->progress(); });
+        m_manager->start(item);
+        QCOMPARE(item->status(), DownloadStatus::Downloading);
+        QCOMPARE(item->statusMessage(), QString("Starting…"));
+        QTRY_VERIFY_WITH_TIMEOUT(item->status() != DownloadStatus::Downloading, 90000);
         QCOMPARE(item->status(), DownloadStatus::Done);
-        QVERIFY(item->filePath());
-        QCOMPARE(videoStream(*item->filePath(), "codec_tag_string"), QString("hvc1"));
-        QCOMPARE(item->codecInfo(), QString("HEVC + AAC"));
-        QVERIFY(!item->needsConversion());
-        QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{QFileInfo(*item->filePath()).fileName()});
-    }
-
-    void endStates_data() { addTags({"h264.mp4 as audio", "hls/master.m3u8"}); }
-
-    // Audio becomes an mp3 that is not probed; an HLS variant is probed.
-    void endStates()
-    {
-        const bool audio = tag().endsWith("audio");
-        DownloadItem *item = readyItem(m_server->httpUrl(tag().section(' ', 0, 0)),
-                                       audio ? DownloadFormat::Audio : DownloadFormat::Video);
-        QVERIFY(item);
-        if (!audio) {
-            QCOMPARE(item->formats().size(), 2);
-            item->setSelectedFormatID(item->formats().last().id);
-        }
-        QVERIFY(finish(item));
-        QCOMPARE(item->status(), DownloadStatus::Done);
-        QVERIFY2(item->filePath(), qPrintable(item->errorMessage()));
-        QCOMPARE(QFileInfo(*item->filePath()).suffix(), QString(audio ? "mp3" : "mp4"));
-        QCOMPARE(item->codecInfo(), QString(audio ? "" : "H.264 + AAC"));
-        QVERIFY(!item->needsConversion());
-        QCOMPARE(logLines().filter("  probe: codec=").size(), audio ? 0 : 1);
+        QCOMPARE(item->filePath(), std::optional<QString>(folder() + "/" + file));
+        QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList{file});
+        QVERIFY(QFileInfo(*item->filePath()).size() > 1000);
+        QVERIFY(item->fileSize() && !item->fileSize()->isEmpty());
+        QCOMPARE(item->codecInfo(), QString(codecs));
+        QCOMPARE(item->needsConversion(), QString(codecs).startsWith("VP9"));
+        if (QString(codecs).startsWith("HEVC"))
+            QCOMPARE(videoStream(*item->filePath(), "codec_tag_string"), QString("hvc1"));
+        QCOMPARE(item->progress(), 1.0);
+        QVERIFY(item->statusMessage().isEmpty());
+        QVERIFY(!progress.isEmpty());
+        if (!*pick) // a direct file's progress only grows; fragments come in any order
+            QVERIFY(std::is_sorted(progress.begin(), progress.end()));
+        QCOMPARE(logLines().filter("  probe: codec=").isEmpty(), audio); // videos only
+        // "--" stands right before the address in the information run; the
+        // download starts from what that saved.
+        const QStringList commands = logLines().filter("▶ yt-dlp [127.0.0.1] args: ");
+        QCOMPARE(commands.size(), 2);
+        QVERIFY2(commands[0].endsWith(" -- " + item->url()), qPrintable(commands[0]));
+        QVERIFY2(commands[1].contains(" --load-info-json " + QDir::tempPath()),
+                 qPrintable(commands[1]));
     }
 
     void httpsTrustsOnlyTheBundle()
@@ -136,29 +101,24 @@ private slots:
 
     void cancelAndRemoveStopTheChild()
     {
-        const QString stop = tag();
         DownloadItem *item = downloading(m_server->slowUrl("h264.mp4"));
         QVERIFY(item);
         const qint64 pid = item->process->processId();
         QVERIFY(processAlive(pid));
-        if (stop == "manager destroyed") {
+        const QPointer<DownloadItem> watched(item);
+        if (tag() == "manager destroyed")
             m_manager.reset();
-            QTRY_VERIFY_WITH_TIMEOUT(!processAlive(pid), 10000);
-            return;
-        }
-        if (stop == "remove") {
-            QPointer<DownloadItem> watched(item);
+        else if (tag() == "remove")
             m_manager->remove(item);
-            QCOMPARE(m_manager->rowCount(), 0);
-            QTRY_VERIFY_WITH_TIMEOUT(!processAlive(pid), 10000);
-            QTRY_VERIFY(!watched);
-            return;
+        else
+            item->cancelRun();
+        QTRY_VERIFY_WITH_TIMEOUT(!processAlive(pid), 20000);
+        if (tag() == "remove")
+            QTRY_VERIFY(!watched && m_manager->rowCount() == 0);
+        if (tag() == "cancel") {
+            QTRY_COMPARE(item->status(), DownloadStatus::Cancelled);
+            QVERIFY(!item->process && item->statusMessage().isEmpty());
         }
-        item->cancelRun();
-        QTRY_COMPARE_WITH_TIMEOUT(item->status(), DownloadStatus::Cancelled, 20000);
-        QVERIFY(!processAlive(pid));
-        QVERIFY(!item->process);
-        QVERIFY(item->statusMessage().isEmpty());
     }
 
     void retryAfterAnError()

@@ -77,21 +77,6 @@ private slots:
         QTRY_COMPARE(checker.node()->status(), DepStatus::unknown());
     }
 
-    void downloadItemNotifiesRealChangesOnly()
-    {
-        DownloadItem item("https://example.org/v", DownloadFormat::Video);
-        QSignalSpy title(&item, &DownloadItem::titleChanged);
-        QSignalSpy any(&item, &DownloadItem::changed);
-        item.setTitle("A");
-        item.setTitle("A");
-        item.setProgress(0);
-        item.setFilePath(std::nullopt);
-        QCOMPARE(title.size(), 1);
-        QCOMPARE(any.size(), 1);
-        item.setFormats({VideoFormat{"137", "1080p", 1080}});
-        QCOMPARE(item.formatList().first().toMap().value("label").toString(), QString("1080p"));
-    }
-
     void listModelRowsAndChanges()
     {
         DownloadManager manager;
@@ -106,7 +91,12 @@ private slots:
         QCOMPARE(manager.rowCount(), 2);
         QCOMPARE(inserted.size(), 2);
         QSignalSpy changed(&manager, &QAbstractItemModel::dataChanged);
-        manager.itemAt(1)->setTitle("second");
+        // One signal for a real change; none for the same values again.
+        for (int time = 0; time < 2; ++time) {
+            manager.itemAt(1)->setTitle("second");
+            manager.itemAt(1)->setProgress(0);
+            manager.itemAt(1)->setFilePath(std::nullopt);
+        }
         QCOMPARE(changed.size(), 1);
         QCOMPARE(changed.first().at(0).toModelIndex().row(), 1);
         QCOMPARE(changed.first().at(1).toModelIndex().row(), 1);

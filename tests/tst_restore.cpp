@@ -84,11 +84,8 @@ private slots:
         QCOMPARE(saved.first().status, DownloadStatus::Done);
         QCOMPARE(digest(saved.first().filePath), digest(m_server->root() + "/big.mp4"));
         // The media only, no page visit, from where the killed run stopped.
-        QList<MediaServer::Request> later;
-        for (const MediaServer::Request &r : m_server->requests()) {
-            if (r.start >= restart)
-                later << r;
-        }
+        QList<MediaServer::Request> later = m_server->requests();
+        later.removeIf([&](const MediaServer::Request &r) { return r.start < restart; });
         QCOMPARE(later.size(), 1);
         QVERIFY2(later.first().from > 300000, qPrintable(QString::number(later.first().from)));
         QVERIFY(QDir(folder()).entryList({".reelix-work-*"}, QDir::Dirs | QDir::Hidden).isEmpty());

@@ -1,91 +1,42 @@
-#include "fixtures/TestMain.h"
 #include "fixtures/ToolMirror.h"
+#include "fixtures/uiViews.h"
 
-#include "Appearance.h"
-#include "ReelixApp.h"
-#include "Registration.h"
-#include "screens/StagedChecker.h"
-#include "screens/ViewProbe.h"
-
-#include "engine/DownloadManager.h"
-#include "i18n/Localization.h"
-#include "platform/PlatformProfile.h"
 #include "platform/ToolPaths.h"
 #include "platform/UserDefaults.h"
 
-#include <QDir>
-#include <QGuiApplication>
-#include <QQmlApplicationEngine>
-#include <QQuickItem>
-#include <QQuickView>
-#include <QScopeGuard>
-#include <QTranslator>
-#include <QtQml/qqmlextensionplugin.h>
-#include <QtQuickTest/quicktest.h>
-
-Q_IMPORT_QML_PLUGIN(ReelixPlugin)
-
-using ViewProbe::find;
-using ViewProbe::shown;
-
 // The ways out of setup that do not end in a dead end: a failed update,
 // no network at first start, the system's own tools; and the folder chooser.
-class TestSetupFlow : public QObject
+class TestSetupFlow : public ViewTest
 {
     Q_OBJECT
 
     std::unique_ptr<ToolMirror> m_mirror;
-    QQmlEngine *m_engine = nullptr;
 
     static constexpr const char *ytdlpDownload =
         "/yt-dlp/yt-dlp/releases/latest/download/yt-dlp_linux";
 
-    // The profile of these tests: the mirror as distributors, and the given
-    // system folders searched after the (empty) tool folder.
-    void useSystemFolders(const QStringList &folders)
-    {
-        m_mirror->serveAnEmptyToolFolder();
-        PlatformProfile p = PlatformProfile::current();
-        p.systemToolFolders = folders;
-        PlatformProfile::setCurrent(p);
-    }
-
     // yt-dlp's download answers 404 until the usual routes are back.
     void refuseYtdlp() { m_mirror->setRoutes({{"status", QJsonObject{{ytdlpDownload, 404}}}}); }
-
-    static void click(QQuickWindow &window, QQuickItem *item)
-    {
-        QVERIFY(item);
-        QVERIFY(QQuickTest::qWaitForPolish(&window));
-        const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
-        QTest::mouseClick(&window, Qt::LeftButton, {}, centre.toPoint());
-    }
-
-    static QString text(QQuickItem *root, const QString &name)
-    {
-        QQuickItem *item = find(root, name);
-        return item ? item->property("text").toString() : QString();
-    }
-
-    static void untranslate()
-    {
-        for (QTranslator *t : qApp->findChildren<QTranslator *>())
-            QCoreApplication::removeTranslator(t);
-    }
 
 private slots:
     void initTestCase()
     {
-        Appearance::apply();
-        m_engine = new QQmlEngine(this);
-        prepareEngine(*m_engine);
+        prepareViews();
         m_mirror = std::make_unique<ToolMirror>(TestHome::path() + "/mirror");
         QVERIFY(m_mirror->isReady());
     }
 
+    void cleanup() { m_view.reset(); }
     void cleanupTestCase() { m_mirror.reset(); }
 
-    void init() { useSystemFolders({}); }
+    // The mirror as distributors, an empty tool folder and no system tools.
+    void init()
+    {
+        m_mirror->serveAnEmptyToolFolder();
+        PlatformProfile p = PlatformProfile::current();
+        p.systemToolFolders.clear();
+        PlatformProfile::setCurrent(p);
+    }
 
     // After an update fails, the tools still work: "Not now" leaves, and
     // "Retry" updates the failed tool again, not the first-time install.
@@ -146,14 +97,12 @@ private slots:
     {
         QFETCH(QLocale::Language, language);
         QFETCH(QString, expected);
-        Localization::install(QLocale(language));
-        const auto cleanup = qScopeGuard(untranslate);
+        const auto untranslated = translated(language);
         PlatformProfile p = PlatformProfile::current();
         p.githubURL = p.githubApiURL = p.ffmpegURL = p.nodeURL = "http://127.0.0.1:9";
         PlatformProfile::setCurrent(p);
         DependencyChecker checker;
-        auto view = ViewProbe::load(*m_engine, "SetupView",
-                                    {{"checker", QVariant::fromValue(&checker)}}, {420, 620});
+        auto view = load("SetupView", {{"checker", QVariant::fromValue(&checker)}}, {420, 620});
         QVERIFY(view);
         QQuickItem *root = view->rootObject();
         for (Dependency *tool : checker.tools())
@@ -168,14 +117,13 @@ private slots:
     // them, an old yt-dlp says so, and the user may go on with them.
     void systemToolsLetTheUserContinue()
     {
-        useSystemFolders({"/usr/bin"});
+        const auto system = useSystemTools();
         const auto forget =
             qScopeGuard([] { UserDefaults::remove(QStringLiteral("useSystemTools")); });
         StagedChecker checker;
         int completed = 0;
         checker.onComplete = [&] { ++completed; };
-        auto view = ViewProbe::load(*m_engine, "SetupView",
-                                    {{"checker", QVariant::fromValue(&checker)}}, {420, 620});
+        auto view = load("SetupView", {{"checker", QVariant::fromValue(&checker)}}, {420, 620});
         QVERIFY(view);
         QQuickItem *root = view->rootObject();
         QTRY_VERIFY(checker.canUseSystemTools());
@@ -187,10 +135,9 @@ private slots:
         QVERIFY(!checker.node()->systemTooOld());
         QCOMPARE(text(root, "subtitle"), QString("setup.system_subtitle"));
         QTRY_VERIFY(shown(root, "useSystemButton") && shown(root, "installButton"));
-        int oldShown = 0;
-        for (QQuickItem *line : ViewProbe::findAll(root, "tooOldLine"))
-            oldShown += line->isVisible();
-        QCOMPARE(oldShown, 1);
+        QCOMPARE(
+            std::ranges::count_if(ViewProbe::findAll(root, "tooOldLine"), &QQuickItem::isVisible),
+            1);
         QCOMPARE(DependencyChecker::startupPath(checker.ytdlp()),
                  ToolPaths::binDirectory() + "/yt-dlp");
         click(*view, find(root, "useSystemButton"));
@@ -212,31 +159,23 @@ private slots:
 
     void newFolderFromThePicker()
     {
-        Localization::install(QLocale(QLocale::English));
-        const auto cleanup = qScopeGuard(untranslate);
+        const auto untranslated = translated(QLocale::English);
         const QString base = TestHome::path() + "/pick";
         QDir(base).removeRecursively();
         QDir().mkpath(base + "/Existing");
-        auto *manager = new DownloadManager;
-        DependencyChecker checker;
-        auto view = ViewProbe::load(
-            *m_engine, "ContentView",
-            {{"checker", QVariant::fromValue(&checker)}, {"manager", QVariant::fromValue(manager)}},
-            {900, 700});
-        QVERIFY(view);
-        manager->setParent(view.get());
-        QObject *picker = view->rootObject()->findChild<QObject *>("folderPicker");
+        openContentView();
+        QObject *picker = m_root->findChild<QObject *>("folderPicker");
         QVERIFY(picker);
         picker->setProperty("currentFolder", QUrl::fromLocalFile(base + "/not-made-yet"));
         QMetaObject::invokeMethod(picker, "open");
         QTRY_VERIFY(picker->property("opened").toBool());
         QCOMPARE(picker->property("folder").toUrl(), QUrl::fromLocalFile(base));
         QQuickItem *popup = picker->property("contentItem").value<QQuickItem *>();
-        click(*view, find(popup, "newFolderButton"));
+        click(*m_view, find(popup, "newFolderButton"));
         QTRY_VERIFY(shown(popup, "newFolderName"));
         const auto create = [&](const QString &name) {
             find(popup, "newFolderName")->setProperty("text", name);
-            click(*view, find(popup, "createFolderButton"));
+            click(*m_view, find(popup, "createFolderButton"));
         };
         create("Existing");
         QTRY_COMPARE(text(popup, "newFolderError"),
@@ -247,8 +186,8 @@ private slots:
         QTRY_VERIFY(QFileInfo(base + "/Clips").isDir());
         QCOMPARE(picker->property("folder").toUrl(), QUrl::fromLocalFile(base + "/Clips"));
         QVERIFY(!shown(popup, "newFolderError"));
-        click(*view, find(popup, "chooseFolderButton"));
-        QTRY_COMPARE(manager->downloadFolderURL(), QUrl::fromLocalFile(base + "/Clips"));
+        click(*m_view, find(popup, "chooseFolderButton"));
+        QTRY_COMPARE(m_list->downloadFolderURL(), QUrl::fromLocalFile(base + "/Clips"));
     }
 };
 

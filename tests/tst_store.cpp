@@ -1,9 +1,6 @@
 #include "fixtures/EngineHarness.h"
-#include "fixtures/TestMain.h"
 
 #include "engine/AutoStart.h"
-#include "engine/DownloadItem.h"
-#include "engine/DownloadManager.h"
 #include "i18n/Localization.h"
 #include "store/QueueStore.h"
 
@@ -42,6 +39,15 @@ class TestStore : public QObject
         return item;
     }
 
+    // The automatic start's quality setting → the format it picks.
+    using Pick = std::tuple<const char *, const char *, const char *>;
+    static inline const Pick picks[] = {
+        {"best", "best", "2160"},
+        {"up to 1080p", "1080", "1080"},
+        {"up to 720p, none at 720", "720", "480"},
+        {"unknown setting: best", "", "2160"},
+    };
+
 private slots:
     void initTestCase() { Localization::install(QLocale(QLocale::English)); }
     void init()
@@ -50,16 +56,11 @@ private slots:
         QDir().mkpath(m_dir.path());
     }
 
-    void unreadableFileIsSetAside_data()
-    {
-        QTest::addColumn<bool>("newer");
-        QTest::newRow("not a database") << false;
-        QTest::newRow("written by a newer version") << true;
-    }
+    void unreadableFileIsSetAside_data() { addTags({"not a database", "newer version"}); }
 
     void unreadableFileIsSetAside()
     {
-        QFETCH(bool, newer);
+        const bool newer = tag() == "newer version";
         if (newer)
             runSql(path(), {"CREATE TABLE items (id TEXT, future TEXT)",
                             "INSERT INTO items VALUES ('x', 'y')", "PRAGMA user_version = 99"});
@@ -222,27 +223,14 @@ private slots:
         QVERIFY(entry.value("fileExists").toBool());
     }
 
-    void autoStartChoosesWithinTheLimit_data()
-    {
-        QTest::addColumn<QString>("choice");
-        QTest::addColumn<QString>("picked");
-        QTest::newRow("best") << "best"
-                              << "2160";
-        QTest::newRow("up to 1080p") << "1080"
-                                     << "1080";
-        QTest::newRow("up to 720p, none at 720") << "720"
-                                                 << "480";
-        QTest::newRow("unknown setting: best") << ""
-                                               << "2160";
-    }
+    void autoStartChoosesWithinTheLimit_data() { addCases(picks); }
 
     void autoStartChoosesWithinTheLimit()
     {
-        QFETCH(QString, choice);
-        QFETCH(QString, picked);
+        const auto &[name, choice, picked] = caseOf(picks);
         const QList<VideoFormat> formats{
             {"2160", "2160p", 2160}, {"1080", "1080p", 1080}, {"480", "480p", 480}};
-        QCOMPARE(AutoStart::pickFormat(formats, AutoStart::choiceFrom(choice)), picked);
+        QCOMPARE(AutoStart::pickFormat(formats, AutoStart::choiceFrom(choice)), QString(picked));
         QCOMPARE(AutoStart::pickFormat({{"only", "1440p", 1440}}, AutoStart::Choice::Max720),
                  QString("only"));
     }

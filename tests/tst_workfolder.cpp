@@ -1,6 +1,8 @@
 #include "fixtures/EngineHarness.h"
 #include "i18n/Localization.h"
+#include "platform/LockClaim.h"
 
+#include <QLockFile>
 #include <QUuid>
 
 using namespace Harness;
@@ -142,6 +144,45 @@ private slots:
         next.useFolderForThisRun(folder());
         for (const auto &[name, kept] : names)
             QVERIFY2(QFileInfo::exists(folder() + "/" + name) == kept, qPrintable(name));
+    }
+
+    // A working folder whose claim is held belongs to a run going on: it
+    // stays until its holder ends, even by a kill, and goes at the next
+    // start after. Older copies of the app hold theirs with QLockFile.
+    void heldFoldersStayUntilTheirHolderEnds_data() { addTags({"killed process", "QLockFile"}); }
+    void heldFoldersStayUntilTheirHolderEnds()
+    {
+        const QString work =
+            folder() + "/.reelix-work-" + QUuid::createUuid().toString(QUuid::WithoutBraces);
+        const QString lock = work + "/.reelix-lock";
+        QVERIFY(QDir().mkpath(work));
+        const bool older = QByteArray(QTest::currentDataTag()) == "QLockFile";
+        QLockFile olderLock(lock);
+        QProcess holder;
+        if (older) {
+            QVERIFY(olderLock.tryLock(0));
+        } else {
+            // The shell's descriptor, locked, passes to the sleep that replaces it.
+            holder.start("sh", {"-c", "exec 9>\"$0\"; flock 9; echo held; exec sleep 60", lock});
+            QVERIFY(holder.waitForReadyRead(5000));
+        }
+        DownloadManager().useFolderForThisRun(folder());
+        QVERIFY(QFileInfo::exists(work));
+        if (older) {
+            olderLock.unlock();
+        } else {
+            holder.kill();
+            QVERIFY(holder.waitForFinished());
+            QVERIFY(QFileInfo::exists(lock)); // a kill leaves the file, not the claim
+        }
+        DownloadManager().useFolderForThisRun(folder());
+        QVERIFY(!QFileInfo::exists(work));
+        // Reelix's claim keeps an older copy out in turn.
+        auto claim = LockClaim::take(folder() + "/claimed");
+        QVERIFY(claim);
+        QLockFile other(folder() + "/claimed");
+        other.setStaleLockTime(0);
+        QVERIFY(!other.tryLock(0));
     }
 
     // A conversion that fails makes reelix-cli fail: a picture one pixel

@@ -14,14 +14,11 @@ const QString kLockName = QStringLiteral(".reelix-lock");
 // A UUID's text with dashes; item ids are in lower case, temporary names in upper.
 const QString kUuid = QStringLiteral("[0-9a-f]{8}(-[0-9a-f]{4}){3}-[0-9a-f]{12}");
 
-std::unique_ptr<QLockFile> lockIn(const QString &folder)
+// Only a claim whose process has ended is stale, however old: a run may last
+// hours.
+std::unique_ptr<LockClaim> lockIn(const QString &folder)
 {
-    auto lock = std::make_unique<QLockFile>(folder + QLatin1Char('/') + kLockName);
-    // Only a lock whose process has ended is stale: a run may last hours.
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0))
-        return nullptr;
-    return lock;
+    return LockClaim::take(folder + QLatin1Char('/') + kLockName);
 }
 
 // A temporary the conversion or the hev1 retag of an earlier version wrote
@@ -96,7 +93,7 @@ void WorkFolder::remove()
 {
     if (!m_lock)
         return;
-    m_lock->unlock();
+    m_lock->release();
     m_lock.reset();
     QDir(m_path).removeRecursively();
 }
@@ -105,7 +102,7 @@ QString WorkFolder::keep(const QString &file)
 {
     if (!m_lock)
         return file;
-    m_lock->unlock();
+    m_lock->release();
     m_lock.reset();
     QFile::remove(m_path + QLatin1Char('/') + kLockName);
     const QString kept = m_parent + QStringLiteral("/.reelix-kept-") +
@@ -148,7 +145,7 @@ void WorkFolder::removeLeftovers(const QString &folder, const QStringList &owned
                    !claimedIds().contains(name.mid(kPrefix.size()))) {
             // Held by a run going on in this or another Reelix: left alone.
             if (auto lock = lockIn(entry.filePath())) {
-                lock->unlock();
+                lock->release();
                 QDir(entry.filePath()).removeRecursively();
             }
         }

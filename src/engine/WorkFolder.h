@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QLockFile>
+#include "platform/LockClaim.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -60,5 +61,5 @@ public:
 private:
     QString m_parent;
     QString m_path;
-    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<LockClaim> m_lock;
 };

@@ -29,6 +29,7 @@ class TestModels : public QObject
     using K = DepStatus::Kind;
 
 private slots:
+    void cleanup() { waitForChildrenToEnd(); }
     void predicates_data() { addCases(predicateCases); }
 
     void predicates()

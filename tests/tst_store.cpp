@@ -55,6 +55,7 @@ private slots:
         QDir(m_dir.path()).removeRecursively();
         QDir().mkpath(m_dir.path());
     }
+    void cleanup() { waitForChildrenToEnd(); }
 
     void unreadableFileIsSetAside_data() { addTags({"not a database", "newer version"}); }
 

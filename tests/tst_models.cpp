@@ -7,6 +7,7 @@
 #include "platform/UserDefaults.h"
 
 #include <QAbstractItemModelTester>
+#include <QPointer>
 #include <QSignalSpy>
 
 class TestModels : public QObject
@@ -76,6 +77,22 @@ private slots:
         QTRY_COMPARE(checker.ytdlp()->status(), DepStatus::installedStatus());
         QTRY_COMPARE(checker.ffmpeg()->status(), DepStatus::unknown());
         QTRY_COMPARE(checker.node()->status(), DepStatus::unknown());
+    }
+
+    // A removed row is deleted a moment later, or with its list should the
+    // list go first.
+    void removedItemsGoWithTheList()
+    {
+        QPointer<DownloadItem> removed;
+        {
+            DownloadManager manager;
+            removed = new DownloadItem("http://127.0.0.1:9/a", DownloadFormat::Video);
+            removed->setStatus(DownloadStatus::Done);
+            manager.insertItem(removed);
+            manager.remove(removed);
+            QVERIFY(removed);
+        }
+        QVERIFY(!removed);
     }
 
     void listModelRowsAndChanges()

@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QSet>
-#include <QTimer>
 
 namespace {
 
@@ -228,11 +227,8 @@ void DownloadManager::removeGroup(DownloadItem *header)
         entry->cancelRun();
     }
     removeEntryRows(header, true);
-    for (DownloadItem *entry : entries) {
-        disconnect(entry, nullptr, this, nullptr);
-        // As removeRow: a run still suspended on it finishes against it first.
-        QTimer::singleShot(1000, entry, &QObject::deleteLater);
-    }
+    for (DownloadItem *entry : entries)
+        letGo(entry);
     header->cancelRun();
     const int row = int(m_downloads.indexOf(header));
     if (row >= 0)

@@ -87,15 +87,22 @@ void DownloadManager::watch(DownloadItem *item)
     connect(item, &DownloadItem::stopRequested, this, [this, item] { withdraw(item); });
 }
 
+void DownloadManager::letGo(DownloadItem *item)
+{
+    disconnect(item, nullptr, this, nullptr);
+    // A run still suspended on this item finishes against it; a view may
+    // still show the row while it fades out. Neither holds it for long, and
+    // should the list go first, the item goes with it.
+    item->setParent(this);
+    QTimer::singleShot(1000, item, &QObject::deleteLater);
+}
+
 void DownloadManager::removeRow(int row)
 {
     beginRemoveRows(QModelIndex(), row, row);
     DownloadItem *item = m_downloads.takeAt(row);
     endRemoveRows();
-    disconnect(item, nullptr, this, nullptr);
-    // A run still suspended on this item finishes against it; a view may
-    // still show the row while it fades out. Neither holds it for long.
-    QTimer::singleShot(1000, item, &QObject::deleteLater);
+    letGo(item);
     emit countChanged();
     updateHasCompleted();
 }

@@ -113,6 +113,8 @@ private:
     void withdraw(DownloadItem *item);
     QCoro::Task<> finishDownload(DownloadItem *item, WorkFolder &work);
     void append(DownloadItem *item);
+    // Out of the list: deleted a moment later, or with the list.
+    void letGo(DownloadItem *item);
     void removeRow(int row);
     void itemChanged(DownloadItem *item);
     void setDownloadFolder(const QString &path);

@@ -82,6 +82,14 @@ inline QString startMediaServer(QProcess &server, const QString &root,
 // the longest time the event loop could not run. `longestBusy()` counts only
 // the GUI thread's own processor time over the same gaps, so a machine busy
 // with other work does not show as a stall of ours.
+// This process's peak resident memory so far.
+inline double peakMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024.0;
+}
+
 // Runs the event loop as the app's own would, for `limit` or until `done`
 // holds (checked every 10 ms). QTest::qWait sleeps between its passes, and
 // the heartbeat below would count those sleeps as stalls.

@@ -132,14 +132,12 @@ int main(int argc, char *argv[])
         if (item->status() != DownloadStatus::Done)
             std::printf("  %s: %s\n", qPrintable(item->url()), qPrintable(item->errorMessage()));
     }
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
     std::printf("%d downloads: %d done; information runs %.1f s, downloads %.1f s\n", count, done,
                 infoSeconds, downloadSeconds);
     std::printf("app CPU while downloading: %.1f %% of one core (whole run: %.1f %%)\n",
                 100 * (cpuSeconds() - cpuDownloadStart) / downloadSeconds,
                 100 * (cpuSeconds() - cpuStart) / (wall.nsecsElapsed() / 1e9));
-    std::printf("app peak memory: %.1f MB\n", usage.ru_maxrss / 1024.0);
+    std::printf("app peak memory: %.1f MB\n", peakMegabytes());
     std::printf("longest GUI-thread stall: %lld ms while downloading, %lld ms during the "
                 "information runs\n",
                 stalls.longest(), stallInfo);

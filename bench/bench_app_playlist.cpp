@@ -17,18 +17,9 @@
 #include <QQuickView>
 #include <QtQml/qqmlextensionplugin.h>
 
-#include <sys/resource.h>
-
 Q_IMPORT_QML_PLUGIN(ReelixPlugin)
 
 namespace {
-
-double peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024.0;
-}
 
 bool makeClip(const QString &path)
 {

@@ -18,18 +18,9 @@
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
 
-#include <sys/resource.h>
-
 Q_IMPORT_QML_PLUGIN(ReelixPlugin)
 
 namespace {
-
-double peakMB()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024.0;
-}
 
 // Items as a long-used list holds them: most finished, some ready, a few failed.
 void writeList(int count, const QString &folder)
@@ -77,7 +68,7 @@ int main(int argc, char *argv[])
     }
     QGuiApplication app(argc, argv);
     QQuickStyle::setStyle(QStringLiteral("Basic"));
-    const double baseline = peakMB();
+    const double baseline = peakMegabytes();
     QElapsedTimer clock;
     clock.start();
     QueueStore store;
@@ -108,7 +99,7 @@ int main(int argc, char *argv[])
     std::printf("reading the file: %.1f ms; the list restored: %.1f ms; first frame of the view: "
                 "%.1f ms\n",
                 readMs, restoreMs, shownMs);
-    std::printf("app peak memory: %.1f MB (%.1f MB before the list)\n", peakMB(), baseline);
+    std::printf("app peak memory: %.1f MB (%.1f MB before the list)\n", peakMegabytes(), baseline);
     store.finish();
     return manager.rowCount() == count ? 0 : 1;
 }

@@ -93,8 +93,7 @@ void WorkFolder::remove()
 {
     if (!m_lock)
         return;
-    m_lock->release();
-    m_lock.reset();
+    m_lock.reset(); // the claim's file goes with it
     QDir(m_path).removeRecursively();
 }
 
@@ -102,9 +101,7 @@ QString WorkFolder::keep(const QString &file)
 {
     if (!m_lock)
         return file;
-    m_lock->release();
-    m_lock.reset();
-    QFile::remove(m_path + QLatin1Char('/') + kLockName);
+    m_lock.reset(); // the claim's file goes with it
     const QString kept = m_parent + QStringLiteral("/.reelix-kept-") +
                          m_path.mid(m_path.lastIndexOf(kPrefix) + kPrefix.size());
     if (!QDir().rename(m_path, kept))

@@ -11,25 +11,23 @@
 
 namespace {
 
-// The holder, line by line, in the order QLockFile writes it.
+// The holder, line by line, in the order QLockFile writes it. Read once:
+// none of it changes while the app runs, and claims come at every start.
 QByteArray holderText()
 {
-    return QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
-           QCoreApplication::applicationName().toUtf8() + '\n' +
-           QSysInfo::machineHostName().toUtf8() + '\n' + QSysInfo::machineUniqueId() + '\n' +
-           QSysInfo::bootUniqueId() + '\n';
+    static const QByteArray text =
+        QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+        QCoreApplication::applicationName().toUtf8() + '\n' + QSysInfo::machineHostName().toUtf8() +
+        '\n' + QSysInfo::machineUniqueId() + '\n' + QSysInfo::bootUniqueId() + '\n';
+    return text;
 }
 
 // Whether the open file is still the one at `name`: the holder before may
 // have removed it between the open and the lock.
 bool stillNamed(int descriptor, const QByteArray &name)
 {
-    struct stat opened
-    {
-    };
-    struct stat named
-    {
-    };
+    struct stat opened = {};
+    struct stat named = {};
     return ::fstat(descriptor, &opened) == 0 && ::lstat(name.constData(), &named) == 0 &&
            opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
 }

@@ -5,6 +5,7 @@
 #include "engine/DownloadRun.h"
 #include "engine/Probe.h"
 #include "engine/VideoInfo.h"
+#include "i18n/Localization.h"
 
 // The engine's pure parts: parsers, classification, argument lists.
 class TestEngineParsing : public QObject
@@ -38,13 +39,15 @@ class TestEngineParsing : public QObject
     // An ffmpeg progress line and the duration → progress, status message.
     using ConversionLine = std::tuple<const char *, const char *, double, double, const char *>;
     static inline const ConversionLine conversionCases[] = {
-        {"99.9 shows 99", "out_time_ms=9990000\n", 10.0, 0.999, "Conversion QuickTime — 99%"},
-        {"capped", "out_time_ms=12000000", 10.0, 1.0, "Conversion QuickTime — 100%"},
-        {"unknown duration", "out_time_ms=5000000", 0.0, 0.0, "Conversion QuickTime — 0%"},
+        {"99.9 shows 99", "out_time_ms=9990000\n", 10.0, 0.999, "QuickTime conversion — 99%"},
+        {"capped", "out_time_ms=12000000", 10.0, 1.0, "QuickTime conversion — 100%"},
+        {"unknown duration", "out_time_ms=5000000", 0.0, 0.0, "QuickTime conversion — 0%"},
         {"N/A ignored", "out_time_ms=N/A", 10.0, -1.0, ""},
     };
 
 private slots:
+    void initTestCase() { Localization::install(QLocale(QLocale::English)); }
+
     void videoInfo_data()
     {
         QTest::addColumn<QByteArray>("json");

@@ -140,8 +140,7 @@ void handleConversionProgressLine(const QString &line, double durationSeconds, D
     if (!fraction)
         return;
     item.setProgress(*fraction);
-    item.setStatusMessage(QStringLiteral("Conversion QuickTime — ") +
-                          QString::number(int(*fraction * 100)) + QLatin1Char('%'));
+    item.setStatusMessage(qtTrId("status.converting_progress").arg(int(*fraction * 100)));
 }
 
 } // namespace Conversion

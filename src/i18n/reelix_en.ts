@@ -85,6 +85,10 @@ then press Add.</translation>
         <source>Converting</source>
         <translation>Converting</translation>
     </message>
+    <message id="status.converting_progress">
+        <source>QuickTime conversion — %1%</source>
+        <translation>QuickTime conversion — %1%</translation>
+    </message>
     <message id="status.done">
         <source>Done</source>
         <translation>Done</translation>
@@ -732,8 +736,8 @@ then press Add.</translation>
         <translation>Download as</translation>
     </message>
     <message id="prefs.choice.best">
-        <source>MP4 at Best</source>
-        <translation>MP4 at Best</translation>
+        <source>MP4, best quality</source>
+        <translation>MP4, best quality</translation>
     </message>
     <message id="prefs.choice.1080">
         <source>MP4 up to 1080p</source>

@@ -85,6 +85,10 @@ puis appuyez sur Ajouter.</translation>
         <source>Converting</source>
         <translation>Conversion</translation>
     </message>
+    <message id="status.converting_progress">
+        <source>QuickTime conversion — %1%</source>
+        <translation>Conversion QuickTime — %1 %</translation>
+    </message>
     <message id="status.done">
         <source>Done</source>
         <translation>Terminé</translation>
@@ -422,7 +426,7 @@ puis appuyez sur Ajouter.</translation>
     </message>
     <message id="cookies.explain">
         <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser's name or the file's path, never a cookie.</source>
-        <translation>Les sites qui demandent d'être connecté (vérification de l'âge, vidéos réservées aux membres, « pas un robot ») laissent entrer Reelix avec les cookies d'un navigateur où vous êtes connecté. Reelix ne garde que le nom du navigateur ou le chemin du fichier, jamais un cookie.</translation>
+        <translation>Les sites qui demandent d'être connecté (vérification de l'âge, vidéos réservées aux membres, « pas un robot ») laissent entrer Reelix avec les cookies d'un navigateur où vous êtes connecté. Reelix ne garde que le nom du navigateur ou le chemin du fichier, jamais un cookie.</translation>
     </message>
     <message id="cookies.none_found">
         <source>No browser found on this machine: use a cookies.txt file exported from your browser.</source>
@@ -732,7 +736,7 @@ puis appuyez sur Ajouter.</translation>
         <translation>Télécharger en</translation>
     </message>
     <message id="prefs.choice.best">
-        <source>MP4 at Best</source>
+        <source>MP4, best quality</source>
         <translation>MP4, meilleure qualité</translation>
     </message>
     <message id="prefs.choice.1080">

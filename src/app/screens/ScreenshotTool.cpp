@@ -62,7 +62,7 @@ void fillList(DownloadManager *manager)
     manager->insertItem(downloading);
     DownloadItem *converting = item(QStringLiteral("Rooftop concert"), DownloadStatus::Converting);
     converting->setProgress(0.63);
-    converting->setStatusMessage(QStringLiteral("Conversion QuickTime — 63%"));
+    converting->setStatusMessage(qtTrId("status.converting_progress").arg(63));
     manager->insertItem(converting);
     DownloadItem *done =
         item(QStringLiteral("Podcast episode 12"), DownloadStatus::Done, DownloadFormat::Audio);

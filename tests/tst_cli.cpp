@@ -24,6 +24,8 @@ class TestCli : public EngineTest
         {"nothing accepted", "download|--json|-", "\n   \n", 1, "No address was accepted."},
         {"format matches nothing", "download|--format|4320p|DASH", "", 1,
          "No format matches \"4320p\""},
+        {"entry number beyond any index", "info|--items|999999999999|DASH", "", 2,
+         "--items takes entry numbers"},
         {"bad tools action", "tools|explode", "", 2, "unknown tools action"},
         {"help", "--help", "", 0, "usage: reelix-cli download"},
         {"help of a command", "help|tools", "", 0, "Shows, installs or updates"},

@@ -227,7 +227,7 @@ private slots:
     void cookieSettings_data()
     {
         addTags({"no setting", "firefox", "cookies.txt", "no firefox profile", "missing file",
-                 "bad line in file"});
+                 "bad line in file", "oversized file"});
     }
 
     void cookieSettings()
@@ -241,6 +241,10 @@ private slots:
             writeText(file, "# Netscape HTTP Cookie File\n127.0.0.1\tFALSE\t/\tFALSE\t" +
                                 QString(works ? "4102444800" : "soon") + "\tsession\t" + kValue +
                                 "\n");
+        if (tag() == "oversized file") { // never read: sparse, and refused by its size
+            writeText(file, "# Netscape HTTP Cookie File\n");
+            QVERIFY(QFile(file).resize(CookieFile::kLargest + 1));
+        }
         if (tag().contains("firefox"))
             CookieSource::fromBrowser("firefox").save();
         else if (tag() != "no setting")
@@ -250,6 +254,7 @@ private slots:
             {"no firefox profile", qtTrId("error.cookies_not_found").arg("Firefox")},
             {"missing file", qtTrId("error.cookies_file_missing").arg(file)},
             {"bad line in file", qtTrId("error.cookies_file_unreadable").arg(file)},
+            {"oversized file", qtTrId("error.cookies_file_too_large").arg(file, "32 MB")},
         };
         DownloadItem *item = settled(page());
         if (works) {

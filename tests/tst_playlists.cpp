@@ -1,9 +1,13 @@
 #include "fixtures/EngineHarness.h"
 
+#include "engine/AutoStart.h"
 #include "engine/Playlist.h"
 #include "i18n/Localization.h"
+#include "platform/UserDefaults.h"
 
 #include <QAbstractItemModelTester>
+
+#include <unistd.h>
 
 using namespace Harness;
 
@@ -34,6 +38,12 @@ const std::tuple<const char *, const char *, int, QList<int>> itemCases[] = {
     {"past the end", "4-9", 5, {4, 5}},
     {"reversed", "::-2", 5, {5, 3, 1}},
     {"malformed", "1-x", 5, {}},
+    {"up to the largest index", "1-2147483647", 3, {1, 2, 3}},
+    {"slice to the largest index", "1:2147483647", 3, {1, 2, 3}},
+    {"step from far before the start", "-2147483648::2147483647", 5, {5}},
+    {"largest step from the start", "::2147483647", 5, {1}},
+    {"from far before the start", "-2147483648:2", 3, {1, 2}},
+    {"beyond any index", "999999999999", 5, {}},
 };
 
 QStringList mediaFiles(const QString &folder)
@@ -144,6 +154,59 @@ private slots:
         QVERIFY(downloadAll(again));
         QCOMPARE(mediaFiles(folder() + "/" + kFolder).size(), on ? 2 : 4);
         QCOMPARE(again->group()->entries().first()->statusMessage().contains("skipped"), on);
+    }
+
+    // The archive is the list folder's own plain file: never written through
+    // a link or a second name of another file, and no id adds lines to it.
+    void archiveIsAPlainFileOfItsOwn_data()
+    {
+        addTags({"link", "hard link", "folder", "id with a line break"});
+    }
+    void archiveIsAPlainFileOfItsOwn()
+    {
+        const QString list = folder() + "/" + kFolder;
+        const QString archive = list + "/.reelix-archive";
+        const QString target = TestHome::path() + "/bashrc";
+        writeText(target, "kept\n");
+        QVERIFY(QDir().mkpath(list));
+        if (tag() == "link")
+            QVERIFY(QFile::link(target, archive));
+        else if (tag() == "hard link")
+            QCOMPARE(::link(QFile::encodeName(target).constData(),
+                            QFile::encodeName(archive).constData()),
+                     0);
+        else if (tag() == "folder")
+            QVERIFY(QDir().mkpath(archive));
+        const QString guid = tag() == "id with a line break" ? "clip-1\ngeneric clip-2" : "clip-1";
+        DownloadItem *header = listed(listUrl(
+            "list/feed.xml", "&n=2&guid=" + QString::fromLatin1(QUrl::toPercentEncoding(guid))));
+        QVERIFY(header);
+        QVERIFY(downloadAll(header));
+        QCOMPARE(readText(target), QString("kept\n"));
+        if (tag() == "id with a line break") {
+            QCOMPARE(mediaFiles(list).size(), 2);
+            QCOMPARE(readText(archive).count('\n'), 2); // a line per entry
+            return;
+        }
+        QVERIFY(mediaFiles(list).isEmpty());
+        for (const DownloadItem *entry : header->group()->entries()) {
+            QCOMPARE(entry->status(), DownloadStatus::Error);
+            QVERIFY2(entry->errorMessage().contains(archive), qPrintable(entry->errorMessage()));
+        }
+    }
+
+    // Downloads that start by themselves start the entries, never the list's
+    // own address.
+    void autoStartLeavesTheListAddressAlone()
+    {
+        UserDefaults::setValue("autoStart", true);
+        AutoStart::follow(*m_manager);
+        DownloadItem *header = listed(listUrl("list/feed.xml", "&n=1"));
+        UserDefaults::remove("autoStart");
+        QVERIFY(header);
+        m_manager->start(header);
+        QCOMPARE(header->status(), DownloadStatus::Ready);
+        QVERIFY(!header->runActive);
     }
 
     void cliListsAndPicksEntries()

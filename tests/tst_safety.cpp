@@ -315,7 +315,9 @@ private slots:
 
     void terminalGetsTextOnly()
     {
+        // Escape sequences, a C1 control and a right-to-left override.
         const QString name = QString::fromUtf8("evil\x1b]0;pwned\x07\x1b[2J\xc2\x9b"
+                                               "\xe2\x80\xae"
                                                "clip.mp4");
         QFile::remove(m_server->root() + "/" + name);
         QVERIFY(QFile::copy(m_server->root() + "/h264.mp4", m_server->root() + "/" + name));
@@ -326,10 +328,18 @@ private slots:
             arguments << m_server->httpUrl(QString::fromLatin1(QUrl::toPercentEncoding(name))));
         QCOMPARE(cli.exitCode, 0);
         QVERIFY2(cli.err.contains("evil]0;pwned[2Jclip"), qPrintable(cli.err));
+        const auto plain = [](QChar c) {
+            return c.unicode() >= 0x20 && (c.unicode() < 0x7f || c.unicode() > 0x9f) &&
+                   c.unicode() != 0x202e;
+        };
         for (const QChar c : cli.err)
-            QVERIFY2(c == '\n' ||
-                         (c.unicode() >= 0x20 && (c.unicode() < 0x7f || c.unicode() > 0x9f)),
-                     qPrintable(QString::number(c.unicode(), 16)));
+            QVERIFY2(c == '\n' || plain(c), qPrintable(QString::number(c.unicode(), 16)));
+        // The file's name shows the title's words in their order.
+        const QStringList files = QDir(folder()).entryList(QDir::Files);
+        QCOMPARE(files.size(), tag() == "download" ? 1 : 0);
+        for (const QString &file : files)
+            QVERIFY2(std::all_of(file.cbegin(), file.cend(), plain) && file.endsWith("clip.mp4"),
+                     qPrintable(file));
     }
     void convertsWhatTheWebServes_data() { addCases(sourceCases); }
 

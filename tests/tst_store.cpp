@@ -1,6 +1,7 @@
 #include "fixtures/EngineHarness.h"
 
 #include "engine/AutoStart.h"
+#include "engine/Playlist.h"
 #include "i18n/Localization.h"
 #include "store/QueueStore.h"
 
@@ -164,6 +165,36 @@ private slots:
         QCOMPARE(manager.itemAt(2)->errorMessage(), QString("File missing"));
         QCOMPARE(manager.itemAt(3)->url(), QString("http://127.0.0.1:9/last"));
         QCOMPARE(manager.itemAt(3)->status(), DownloadStatus::Cancelled);
+        store.finish();
+    }
+
+    // A collapsed list's entries are only out of sight: the file keeps them.
+    void collapsedListIsKept()
+    {
+        {
+            QueueStore store(path());
+            DownloadManager manager;
+            store.restoreInto(manager);
+            DownloadItem *header = item("http://127.0.0.1:9/list", DownloadStatus::Ready);
+            manager.insertItem(header);
+            const PlaylistListing listing{
+                "List",
+                2,
+                {{"http://127.0.0.1:9/1", "One", 10, 1}, {"http://127.0.0.1:9/2", "Two", 20, 2}}};
+            manager.listGroup(header, listing);
+            store.flush();
+            manager.setGroupExpanded(header, false);
+            manager.allItems().last()->setTitle("Two, renamed while out of sight");
+            store.finish();
+        }
+        QueueStore store(path());
+        DownloadManager manager;
+        store.restoreInto(manager);
+        QStringList titles;
+        for (const DownloadItem *item : manager.allItems())
+            titles << item->title();
+        QCOMPARE(titles, (QStringList{"Title of http://127.0.0.1:9/list", "One",
+                                      "Two, renamed while out of sight"}));
         store.finish();
     }
 

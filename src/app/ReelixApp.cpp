@@ -144,14 +144,14 @@ void ReelixApp::showUpdates()
 
 int ReelixApp::runningDownloads() const
 {
-    const QList<DownloadItem *> &items = m_downloads.downloads();
+    const QList<DownloadItem *> items = m_downloads.allItems();
     return int(std::count_if(items.cbegin(), items.cend(),
                              [](const DownloadItem *item) { return item->runActive; }));
 }
 
 void ReelixApp::stopDownloads()
 {
-    for (DownloadItem *item : m_downloads.downloads()) {
+    for (DownloadItem *item : m_downloads.allItems()) {
         if (item->runActive)
             item->cancelRun();
     }

@@ -1,5 +1,7 @@
 #include "Terminal.h"
 
+#include "platform/PlainText.h"
+
 #include <unistd.h>
 
 Terminal::Terminal(FILE *stream) : m_stream(stream), m_interactive(::isatty(::fileno(stream)) == 1)
@@ -41,9 +43,5 @@ QString Terminal::progressBar(double fraction, int width)
 
 QString Terminal::printable(QString text)
 {
-    text.removeIf([](QChar c) {
-        const char16_t u = c.unicode();
-        return u < 0x20 || (u >= 0x7f && u <= 0x9f);
-    });
-    return text;
+    return PlainText::withoutHidden(std::move(text));
 }

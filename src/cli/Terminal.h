@@ -19,8 +19,9 @@ public:
     void print(const QString &line);
 
     static QString progressBar(double fraction, int width = 20);
-    // Text with every control character taken out: a title or a message from
-    // a page must not move the cursor, retitle the window or clear the screen.
+    // Text with every control character and direction override taken out: a
+    // title or a message from a page must not move the cursor, retitle the
+    // window, clear the screen or show its words reversed.
     static QString printable(QString text);
 
 private:

@@ -32,6 +32,9 @@ Problem problem(const QString &path)
     QFile file(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly))
         return Problem::Unreadable;
+    // The check runs on the window's thread before every run.
+    if (info.size() > kLargest)
+        return Problem::TooLarge;
     static const QRegularExpression magic(QStringLiteral("#( Netscape)? HTTP Cookie File"));
     const QByteArray first = file.readLine();
     if (!magic.match(QString::fromUtf8(first)).hasMatch())

@@ -11,8 +11,12 @@ enum class Problem
     None,
     Missing,
     Unreadable,
-    NotNetscape // not the Netscape format yt-dlp reads
+    NotNetscape, // not the Netscape format yt-dlp reads
+    TooLarge     // far beyond any browser's cookies: not read at all
 };
+
+// A cookies.txt larger than this is refused before anyone reads it.
+constexpr qint64 kLargest = 32'000'000;
 
 // Checks the file the way yt-dlp loads it. yt-dlp repeats each line it
 // cannot take, value and all, on its standard error: such a file is refused

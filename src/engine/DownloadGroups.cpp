@@ -7,7 +7,10 @@
 #include "RunLimits.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSet>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -131,6 +134,8 @@ bool DownloadManager::startEntry(DownloadItem *entry)
     DownloadGroup *group = entry->group();
     entry->setFormat(group->format());
     if (entry->status() == DownloadStatus::Ready && !entry->savedInfo.usablePath().isEmpty()) {
+        if (refuseUnsafeArchive(*entry))
+            return false;
         applyChoice(*entry, *group);
         m_downloadQueue.submit(entry);
         return true;
@@ -154,9 +159,11 @@ void DownloadManager::continueGroup(DownloadItem *item)
     DownloadGroup *group = item->group();
     if (item->status() == DownloadStatus::Ready && item->downloadWhenReady) {
         item->downloadWhenReady = false;
-        applyChoice(*item, *group);
-        m_downloadQueue.submit(item);
-        return;
+        if (!refuseUnsafeArchive(*item)) {
+            applyChoice(*item, *group);
+            m_downloadQueue.submit(item);
+            return;
+        }
     }
     if (item->status() == DownloadStatus::Ready)
         return; // details for the quality menu
@@ -277,4 +284,19 @@ QString DownloadManager::archiveFor(const DownloadItem &item) const
         return {};
     return downloadFolder() + QLatin1Char('/') + item.group()->folderName() +
            QStringLiteral("/.reelix-archive");
+}
+
+// yt-dlp appends to whatever the archive's name leads to: a link (or a second
+// name of another file) would have it write into a file of the user's.
+bool DownloadManager::refuseUnsafeArchive(DownloadItem &entry) const
+{
+    const QString archive = archiveFor(entry);
+    struct stat info = {};
+    if (archive.isEmpty() || ::lstat(QFile::encodeName(archive).constData(), &info) != 0)
+        return false; // none yet: the run makes it
+    if (S_ISREG(info.st_mode) && info.st_nlink == 1)
+        return false;
+    entry.setErrorMessage(qtTrId("playlist.archive_unsafe").arg(archive));
+    entry.setStatus(DownloadStatus::Error);
+    return true;
 }

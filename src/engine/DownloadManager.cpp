@@ -90,6 +90,7 @@ void DownloadManager::watch(DownloadItem *item)
 void DownloadManager::letGo(DownloadItem *item)
 {
     disconnect(item, nullptr, this, nullptr);
+    emit itemRemoved(item);
     // A run still suspended on this item finishes against it; a view may
     // still show the row while it fades out. Neither holds it for long, and
     // should the list go first, the item goes with it.
@@ -157,9 +158,12 @@ void DownloadManager::insertItem(DownloadItem *item)
 
 void DownloadManager::start(DownloadItem *item)
 {
-    if (item && item->isGroupEntry() && startEntry(item))
+    // A list's own address is never downloaded: its entries are.
+    if (!item || item->isGroupHeader())
         return;
-    if (item && !item->runActive && !m_downloadQueue.holds(item) && !m_infoQueue.holds(item))
+    if (item->isGroupEntry() && startEntry(item))
+        return;
+    if (!item->runActive && !m_downloadQueue.holds(item) && !m_infoQueue.holds(item))
         m_downloadQueue.submit(item);
 }
 
@@ -251,7 +255,7 @@ void DownloadManager::setDownloadFolder(const QString &path)
     m_downloadFolderURL = url;
     // What a run cut short by a crash left in the folder goes before any new run.
     QStringList owned;
-    for (const DownloadItem *item : std::as_const(m_downloads))
+    for (const DownloadItem *item : allItems())
         owned << item->idText();
     WorkFolder::removeLeftovers(path, owned);
     emit downloadFolderURLChanged();

@@ -77,7 +77,8 @@ public:
     Q_INVOKABLE void fetchDetails(DownloadItem *entry);
     // Makes a listed item the header of `listing`'s entries, which follow it.
     void listGroup(DownloadItem *header, const PlaylistListing &listing);
-    // Every item, with the entries of collapsed lists.
+    // Every item, with the entries of collapsed lists: what any operation on
+    // all the downloads (stop, save, count) goes through.
     QList<DownloadItem *> allItems() const;
     // Only these entries of each list ("1-5,8", as yt-dlp's --playlist-items)
     // for this manager.
@@ -97,6 +98,9 @@ signals:
     void alreadyListed(int row);
     // An item reached an end state of a run (ready, done, error, cancelled).
     void itemSettled(DownloadItem *item);
+    // An item left the list for good (removed, or its list removed); the
+    // entries of a list being collapsed only leave the rows.
+    void itemRemoved(DownloadItem *item);
 
 private:
     // The runs, started by their queues; each completes when the item reached
@@ -130,6 +134,8 @@ private:
     QString folderFor(const DownloadItem &item) const;
     QString outputNameFor(const DownloadItem &item) const;
     QString archiveFor(const DownloadItem &item) const;
+    // Ends an entry whose list archive is not a plain file of its own.
+    bool refuseUnsafeArchive(DownloadItem &entry) const;
 
     QList<DownloadItem *> m_downloads;
     RunQueue m_infoQueue;

@@ -62,8 +62,13 @@ QStringList downloadArguments(const DownloadItem &item, const YtDlpRun::Attempt 
          << formatArguments(item.format(), item.selectedFormatID(),
                             ToolEnvironment::isYouTubeURL(item.url()), allowMissingPOT)
          << ToolEnvironment::ffmpegLocationArguments() << attempt.cookies.arguments();
-    if (!source.archive.isEmpty())
-        args << QStringLiteral("--download-archive") << source.archive;
+    if (!source.archive.isEmpty()) {
+        // yt-dlp writes one line per id: an id with a line break in it (a
+        // page's or a feed's own text) would add lines of its choosing.
+        args << QStringLiteral("--download-archive") << source.archive
+             << QStringLiteral("--replace-in-metadata") << QStringLiteral("id")
+             << QStringLiteral("[\\x00-\\x1f\\x7f-\\x9f\\u2028\\u2029]") << QString();
+    }
     if (!source.infoJson.isEmpty())
         return args << QStringLiteral("--load-info-json") << source.infoJson;
     // "--" ends the options: an address that starts with "-" stays an address.

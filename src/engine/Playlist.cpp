@@ -2,6 +2,8 @@
 
 #include "JsonFields.h"
 
+#include "platform/PlainText.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
@@ -39,6 +41,15 @@ struct Range
     int step = 1;
 };
 
+// A number of --playlist-items, refused beyond what an index can be; ranges
+// are then worked out in 64 bits, so that none overflows.
+std::optional<int> itemNumber(const QString &text)
+{
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    return ok ? std::optional<int>(n) : std::nullopt;
+}
+
 // One comma-separated piece: "N", "A-B" or "[A]:[B][:S]".
 std::optional<Range> parseRange(const QString &piece)
 {
@@ -46,27 +57,51 @@ std::optional<Range> parseRange(const QString &piece)
     static const QRegularExpression dash(QStringLiteral("^(-?\\d+)-(-?\\d+)$"));
     static const QRegularExpression slice(QStringLiteral("^(-?\\d+)?:(-?\\d+)?(?::(-?\\d+))?$"));
     const QString text = piece.trimmed();
-    if (const auto m = single.match(text); m.hasMatch())
-        return Range{m.captured(1).toInt(), m.captured(1).toInt(), 1};
-    if (const auto m = dash.match(text); m.hasMatch())
-        return Range{m.captured(1).toInt(), m.captured(2).toInt(), 1};
+    if (const auto m = single.match(text); m.hasMatch()) {
+        const auto n = itemNumber(m.captured(1));
+        return n ? std::optional<Range>(Range{n, n, 1}) : std::nullopt;
+    }
+    if (const auto m = dash.match(text); m.hasMatch()) {
+        const auto from = itemNumber(m.captured(1)), to = itemNumber(m.captured(2));
+        return from && to ? std::optional<Range>(Range{from, to, 1}) : std::nullopt;
+    }
     if (const auto m = slice.match(text); m.hasMatch()) {
-        Range r;
-        if (!m.captured(1).isEmpty())
-            r.start = m.captured(1).toInt();
-        if (!m.captured(2).isEmpty())
-            r.stop = m.captured(2).toInt();
-        r.step = m.captured(3).isEmpty() ? 1 : m.captured(3).toInt();
-        if (r.step == 0)
+        const QString from = m.captured(1), to = m.captured(2), every = m.captured(3);
+        Range r{itemNumber(from), itemNumber(to), 1};
+        const auto step = every.isEmpty() ? std::optional<int>(1) : itemNumber(every);
+        if ((!from.isEmpty() && !r.start) || (!to.isEmpty() && !r.stop) || !step || *step == 0)
             return std::nullopt;
+        r.step = *step;
         return r;
     }
     return std::nullopt;
 }
 
-int absolute(int n, int count)
+qint64 absolute(int n, int count)
 {
-    return n < 0 ? count + 1 + n : n;
+    return n < 0 ? qint64(count) + 1 + n : n;
+}
+
+// The numbers of one range that fall within 1..count, found without walking
+// the part of the range outside the list.
+void addRange(const Range &range, int count, QList<int> &picked, QSet<int> &seen)
+{
+    const qint64 step = range.step;
+    const qint64 first = range.start ? absolute(*range.start, count) : (step > 0 ? 1 : count);
+    const qint64 last = range.stop ? absolute(*range.stop, count) : (step > 0 ? count : 1);
+    const qint64 low = std::max<qint64>(1, step > 0 ? first : last);
+    const qint64 high = std::min<qint64>(count, step > 0 ? last : first);
+    if (low > high)
+        return;
+    // The first number of the range inside the list, then every step'th.
+    const qint64 outside = step > 0 ? low - first : first - high;
+    const qint64 skip = outside > 0 ? (outside + std::abs(step) - 1) / std::abs(step) : 0;
+    for (qint64 n = first + skip * step; n >= low && n <= high; n += step) {
+        if (!seen.contains(int(n))) {
+            seen.insert(int(n));
+            picked << int(n);
+        }
+    }
 }
 
 } // namespace
@@ -106,7 +141,7 @@ QString safeName(const QString &text, int longest, const QString &fallback)
     QString name;
     name.reserve(text.size());
     for (const QChar c : text) {
-        if (c.category() == QChar::Other_Control || c == QChar(0x7f))
+        if (PlainText::isHidden(c))
             continue;
         name += QStringLiteral("/\\:*?\"<>|").contains(c) ? QChar(u'_') : c;
     }
@@ -151,18 +186,8 @@ QList<int> pickItems(const QString &choice, int count)
     QList<int> picked;
     QSet<int> seen;
     for (const QString &piece : choice.split(QLatin1Char(','))) {
-        const auto range = parseRange(piece);
-        if (!range)
-            continue;
-        const int step = range->step;
-        int first = range->start ? absolute(*range->start, count) : (step > 0 ? 1 : count);
-        const int last = range->stop ? absolute(*range->stop, count) : (step > 0 ? count : 1);
-        for (int n = first; step > 0 ? n <= last : n >= last; n += step) {
-            if (n >= 1 && n <= count && !seen.contains(n)) {
-                seen.insert(n);
-                picked << n;
-            }
-        }
+        if (const auto range = parseRange(piece))
+            addRange(*range, count, picked, seen);
     }
     return picked;
 }

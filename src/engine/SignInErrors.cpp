@@ -1,6 +1,7 @@
 #include "SignInErrors.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QRegularExpression>
 
 namespace SignInErrors {
@@ -113,6 +114,11 @@ std::optional<RunFailure> classify(const QStringList &lines, const CookieSource 
 RunFailure fileFailure(const CookieSource &cookies, CookieFile::Problem problem)
 {
     const QString name = sourceName(cookies);
+    if (problem == CookieFile::Problem::TooLarge)
+        return {ErrorKind::CookiesUnreadable,
+                qtTrId("error.cookies_file_too_large")
+                    .arg(name, QLocale().formattedDataSize(CookieFile::kLargest, 0,
+                                                           QLocale::DataSizeSIFormat))};
     const char *id = problem == CookieFile::Problem::Missing ? "error.cookies_file_missing"
                                                              : "error.cookies_file_unreadable";
     return {ErrorKind::CookiesUnreadable, qtTrId(id).arg(name)};

@@ -3,6 +3,8 @@
 #include "DownloadRun.h"
 #include "Retag.h"
 
+#include "platform/PlainText.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -71,8 +73,13 @@ bool WorkFolder::holds(const QString &file) const
 
 std::optional<QString> WorkFolder::place(const QString &file) const
 {
-    return DownloadRun::moveToFreeName(file,
-                                       m_parent + QLatin1Char('/') + QFileInfo(file).fileName());
+    // yt-dlp names the file after the title, control characters and
+    // direction overrides included: the folder shows the name without them.
+    const QString named = QFileInfo(file).fileName();
+    QString name = PlainText::withoutHidden(named);
+    if (name.startsWith(QLatin1Char('.')) && !named.startsWith(QLatin1Char('.')))
+        name.prepend(QStringLiteral("download")); // nothing was left of the title
+    return DownloadRun::moveToFreeName(file, m_parent + QLatin1Char('/') + name);
 }
 
 void WorkFolder::clearContents(const QString &path)

@@ -476,6 +476,10 @@ then press Add.</translation>
         <source>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</source>
         <translation>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</translation>
     </message>
+    <message id="error.cookies_file_too_large">
+        <source>The cookies file %1 is larger than %2, far more than a browser keeps: export your browser’s cookies again in the Netscape cookies.txt format, then retry.</source>
+        <translation>The cookies file %1 is larger than %2, far more than a browser keeps: export your browser’s cookies again in the Netscape cookies.txt format, then retry.</translation>
+    </message>
     <message id="error.cookies_file_unreadable">
         <source>The cookies file %1 cannot be read: export it again from your browser in the Netscape cookies.txt format, then retry.</source>
         <translation>The cookies file %1 cannot be read: export it again from your browser in the Netscape cookies.txt format, then retry.</translation>
@@ -491,6 +495,10 @@ then press Add.</translation>
     <message id="playlist.quality_fallback">
         <source>Nothing at %1p or lower: downloaded at %2p</source>
         <translation>Nothing at %1p or lower: downloaded at %2p</translation>
+    </message>
+    <message id="playlist.archive_unsafe">
+        <source>%1 is a link or not a plain file: Reelix does not write the list’s archive through it. Remove it, then try again.</source>
+        <translation>%1 is a link or not a plain file: Reelix does not write the list’s archive through it. Remove it, then try again.</translation>
     </message>
     <message id="playlist.skipped">
         <source>Already downloaded to this folder: skipped</source>

@@ -476,6 +476,10 @@ puis appuyez sur Ajouter.</translation>
         <source>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</source>
         <translation>Le fichier de cookies %1 n'existe plus. Choisissez-le à nouveau dans Outils ▸ Cookies…, puis réessayez.</translation>
     </message>
+    <message id="error.cookies_file_too_large">
+        <source>The cookies file %1 is larger than %2, far more than a browser keeps: export your browser’s cookies again in the Netscape cookies.txt format, then retry.</source>
+        <translation>Le fichier de cookies %1 dépasse %2, bien plus que ce que garde un navigateur : exportez à nouveau les cookies de votre navigateur au format Netscape cookies.txt, puis réessayez.</translation>
+    </message>
     <message id="error.cookies_file_unreadable">
         <source>The cookies file %1 cannot be read: export it again from your browser in the Netscape cookies.txt format, then retry.</source>
         <translation>Le fichier de cookies %1 est illisible : exportez-le à nouveau depuis votre navigateur au format Netscape cookies.txt, puis réessayez.</translation>
@@ -491,6 +495,10 @@ puis appuyez sur Ajouter.</translation>
     <message id="playlist.quality_fallback">
         <source>Nothing at %1p or lower: downloaded at %2p</source>
         <translation>Rien en %1p ou moins : téléchargée en %2p</translation>
+    </message>
+    <message id="playlist.archive_unsafe">
+        <source>%1 is a link or not a plain file: Reelix does not write the list’s archive through it. Remove it, then try again.</source>
+        <translation>%1 est un lien ou n’est pas un fichier ordinaire : Reelix n’y écrit pas l’archive de la liste. Supprimez-le, puis réessayez.</translation>
     </message>
     <message id="playlist.skipped">
         <source>Already downloaded to this folder: skipped</source>

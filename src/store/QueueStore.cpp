@@ -99,8 +99,7 @@ void QueueStore::restoreInto(DownloadManager &manager)
     m_saved.clear();
     connect(&manager, &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex &, int first, int last) { added(first, last); });
-    connect(&manager, &QAbstractItemModel::rowsAboutToBeRemoved, this,
-            [this](const QModelIndex &, int first, int last) { removing(first, last); });
+    connect(&manager, &DownloadManager::itemRemoved, this, &QueueStore::forget);
     connect(&manager, &DownloadManager::itemSettled, this, &QueueStore::settled);
     for (const RestoredItem &r : std::as_const(restored)) {
         switch (r.next) {
@@ -137,22 +136,21 @@ void QueueStore::added(int first, int last)
 {
     for (int row = first; row <= last; ++row) {
         DownloadItem *item = m_manager->itemAt(row);
-        if (!m_positions.contains(item->idText()))
+        // The entries of a list collapsed a moment ago are followed already.
+        if (!m_positions.contains(item->idText())) {
             m_positions.insert(item->idText(), m_nextPosition++);
-        follow(item);
+            follow(item);
+        }
         markDirty(item, true);
     }
 }
 
-void QueueStore::removing(int first, int last)
+void QueueStore::forget(DownloadItem *item)
 {
-    for (int row = first; row <= last; ++row) {
-        DownloadItem *item = m_manager->itemAt(row);
-        disconnect(item, nullptr, this, nullptr);
-        m_dirty.remove(item->idText());
-        m_positions.remove(item->idText());
-        m_pending.removedItems << item->idText();
-    }
+    disconnect(item, nullptr, this, nullptr);
+    m_dirty.remove(item->idText());
+    m_positions.remove(item->idText());
+    m_pending.removedItems << item->idText();
     m_soon.start();
 }
 
@@ -215,13 +213,13 @@ void QueueStore::finish()
 {
     if (m_manager) {
         disconnect(m_manager, nullptr, this, nullptr);
-        for (DownloadItem *item : m_manager->downloads())
+        for (DownloadItem *item : m_manager->allItems())
             disconnect(item, nullptr, this, nullptr);
     }
     write();
     if (m_manager) {
         // The next run starts its download from the saved information.
-        for (DownloadItem *item : m_manager->downloads()) {
+        for (DownloadItem *item : m_manager->allItems()) {
             if (item->status() != DownloadStatus::Done)
                 item->savedInfo.release();
         }

@@ -60,7 +60,8 @@ signals:
 private:
     void follow(DownloadItem *item);
     void added(int first, int last);
-    void removing(int first, int last);
+    // An item left the list for good: its row goes from the file.
+    void forget(DownloadItem *item);
     void settled(DownloadItem *item);
     void markDirty(DownloadItem *item, bool soon);
     void write();

@@ -56,6 +56,7 @@ class TestTools : public QObject
 private slots:
     void initTestCase()
     {
+        qputenv("REELIX_TOOL_SIZE_LIMIT", "1000000"); // for downloads and unpacked files
         m_mirror = std::make_unique<ToolMirror>(TestHome::path() + "/mirror");
         QVERIFY(m_mirror->isReady());
     }
@@ -157,7 +158,7 @@ private slots:
 
 private:
     // What a download or its archive may not do → the message of the
-    // install it fails. Archives unpack under a 1 MB bound here.
+    // install it fails.
     using Refusal = std::tuple<const char *, const char *, const char *, const char *>;
     static inline const Refusal refusals[] = {
         {"download sent on to a local file", "yt-dlp", "file:///etc/passwd", "not safe to follow"},
@@ -165,16 +166,14 @@ private:
         {"node member beyond the bound", "node", "/big/node.tar.gz", "larger than 1.0 MB"},
     };
 
-    Dependency *toolNamed(DependencyChecker &checker, const QString &fileName)
+    static Dependency *toolNamed(DependencyChecker &checker, const QString &fileName)
     {
-        for (Dependency *tool : checker.tools())
-            if (tool->fileName() == fileName)
-                return tool;
-        return nullptr;
+        const QList<Dependency *> tools = checker.tools();
+        return *std::find_if(tools.begin(), tools.end(),
+                             [&](Dependency *tool) { return tool->fileName() == fileName; });
     }
 
-    // The download address of each tool on the mirror.
-    static QString downloadOf(const QString &fileName)
+    static QString downloadOf(const QString &fileName) // on the mirror
     {
         return fileName == "yt-dlp"   ? "/yt-dlp/yt-dlp/releases/latest/download/yt-dlp_linux"
                : fileName == "ffmpeg" ? ffmpegArchive
@@ -200,8 +199,6 @@ private slots:
     void aHostileDownloadIsRefused()
     {
         const auto &[name, tool, target, message] = caseOf(refusals);
-        qputenv("REELIX_TOOL_SIZE_LIMIT", "1000000");
-        const auto usual = qScopeGuard([] { qunsetenv("REELIX_TOOL_SIZE_LIMIT"); });
         const auto untranslated = inEnglish();
         // A comment line of 3 MB: the tool would still run.
         if (QString(target).startsWith("/big/"))
@@ -234,8 +231,7 @@ private slots:
         }
     }
 
-    // A sums file that lists the download twice, the right sum first.
-    void twoSumsForOneDownload()
+    void twoSumsForOneDownload() // the right one first
     {
         const QString sums = mirror("/yt-dlp/yt-dlp/releases/latest/download/SHA2-256SUMS");
         writeText(sums, readText(sums) + QString(64, 'a') + "  yt-dlp_linux\n");
@@ -355,6 +351,47 @@ printf '#!/bin/sh\necho v22.20.0\n' > "$7/node")");
                  3);
         QCOMPARE(toolOutput(bin("node"), "--version"), QString("v22.20.0"));
         QCOMPARE(leftovers(), QStringList());
+    }
+
+    // The macOS source's Intel-only ffmpeg cannot start here (on an Apple
+    // Silicon Mac the message says what to do); a 32-bit machine is told so.
+    // Nothing is placed.
+    void platformDecisions_data()
+    {
+        QTest::addColumn<bool>("mac");
+        QTest::addColumn<QString>("machine");
+        QTest::addColumn<QString>("hint"); // in the message; empty: no Rosetta hint
+        QTest::newRow("Intel Mac") << true << "x86_64" << QString();
+        QTest::newRow("Apple Silicon Mac") << true << "arm64"
+                                           << "softwareupdate --install-rosetta";
+        for (const char *arch : {"i386", "i686", "arm", "armv7l"})
+            QTest::newRow(arch) << false << arch << QString("(%1) is not supported").arg(arch);
+    }
+
+    void platformDecisions()
+    {
+        QFETCH(bool, mac);
+        QFETCH(QString, machine);
+        QFETCH(QString, hint);
+        PlatformProfile p = mac ? PlatformProfile::macOSProfile(TestHome::path(), {})
+                                : m_mirror->linuxProfile(TestHome::path());
+        p.machine = machine;
+        for (const char *zip : {"ffmpeg", "ffprobe"})
+            writeText(m_mirror->path(QString("/ffmpeg/getrelease/%1/zip").arg(zip)), "zip");
+        p.ffmpegURL = m_mirror->host();
+        p.unzipTool =
+            writeScript(TestHome::path() + "/unzip", R"(printf '\317\372' > "$4/ffmpeg")");
+        PlatformProfile::setCurrent(p);
+        QDir(ToolPaths::binDirectory()).removeRecursively();
+        const auto untranslated = inEnglish();
+        DependencyChecker checker;
+        checker.ytdlp()->setStatus(DepStatus::installedStatus());
+        await(checker.installAll());
+        const QString message = checker.ffmpeg()->failureMessage();
+        QVERIFY2(!message.isEmpty() && (hint.isEmpty() ? !message.contains("softwareupdate")
+                                                       : message.contains(hint)),
+                 qPrintable(message));
+        QCOMPARE(entries(), QStringList());
     }
 };
 

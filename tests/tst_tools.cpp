@@ -3,6 +3,7 @@
 
 #include "deps/DependencyChecker.h"
 #include "deps/ToolInstall.h"
+#include "deps/ToolRecord.h"
 #include "deps/ToolVersions.h"
 #include "i18n/Localization.h"
 #include "platform/PlatformProfile.h"
@@ -12,6 +13,8 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTranslator>
+
+#include <unistd.h>
 
 using namespace ToolFolder;
 
@@ -25,6 +28,16 @@ class TestTools : public QObject
     std::unique_ptr<ToolMirror> m_mirror;
 
     QString mirror(const QString &path) const { return m_mirror->path(path); }
+
+    // English texts until the guard goes; the other tests read the ids.
+    static auto inEnglish()
+    {
+        Localization::install(QLocale(QLocale::English));
+        return qScopeGuard([] {
+            for (QTranslator *t : qApp->findChildren<QTranslator *>())
+                QCoreApplication::removeTranslator(t);
+        });
+    }
 
     // A mirror route that breaks one download → the tool that fails, its message.
     using Failure = std::tuple<const char *, const char *, const char *, const char *, const char *,
@@ -43,6 +56,7 @@ class TestTools : public QObject
 private slots:
     void initTestCase()
     {
+        qputenv("REELIX_TOOL_SIZE_LIMIT", "1000000"); // for downloads and unpacked files
         m_mirror = std::make_unique<ToolMirror>(TestHome::path() + "/mirror");
         QVERIFY(m_mirror->isReady());
     }
@@ -109,11 +123,7 @@ private slots:
     void failuresStopTheRun()
     {
         const auto &[name, route, path, value, failing, message] = caseOf(failureCases);
-        Localization::install(QLocale(QLocale::English));
-        const auto untranslated = qScopeGuard([] {
-            for (QTranslator *t : qApp->findChildren<QTranslator *>())
-                QCoreApplication::removeTranslator(t);
-        });
+        const auto untranslated = inEnglish();
         m_mirror->addRoute(route, path,
                            route == QString("status") ? QJsonValue(QString(value).toInt())
                                                       : QJsonValue(value));
@@ -144,6 +154,121 @@ private slots:
                      .entryList(QDir::Hidden | QDir::Files)
                      .filter(".reelix-"),
                  QStringList());
+    }
+
+private:
+    // What a download or its archive may not do → the message of the
+    // install it fails.
+    using Refusal = std::tuple<const char *, const char *, const char *, const char *>;
+    static inline const Refusal refusals[] = {
+        {"download sent on to a local file", "yt-dlp", "file:///etc/passwd", "not safe to follow"},
+        {"ffmpeg member beyond the bound", "ffmpeg", "/big/ffmpeg.tar.xz", "larger than 1.0 MB"},
+        {"node member beyond the bound", "node", "/big/node.tar.gz", "larger than 1.0 MB"},
+    };
+
+    static Dependency *toolNamed(DependencyChecker &checker, const QString &fileName)
+    {
+        const QList<Dependency *> tools = checker.tools();
+        return *std::find_if(tools.begin(), tools.end(),
+                             [&](Dependency *tool) { return tool->fileName() == fileName; });
+    }
+
+    static QString downloadOf(const QString &fileName) // on the mirror
+    {
+        return fileName == "yt-dlp"   ? "/yt-dlp/yt-dlp/releases/latest/download/yt-dlp_linux"
+               : fileName == "ffmpeg" ? ffmpegArchive
+                                      : "/dist/v22.21.0/node-v22.21.0-linux-x64.tar.gz";
+    }
+
+    // An archive of a working tool, packed with `options`, served as its download.
+    void serveArchive(const QString &tool, const QString &archive, const QString &script,
+                      const QStringList &options = {})
+    {
+        const bool node = tool == "node";
+        const QList<ToolMirror::Member> members =
+            node ? QList<ToolMirror::Member>{{"bin/node", {}, "echo v22.21.0\n" + script}}
+                 : QList<ToolMirror::Member>{{"ffmpeg", {}, "echo 'ffmpeg version 7.1'\n" + script},
+                                             {"ffprobe", {}, "echo ffprobe"}};
+        QVERIFY(m_mirror->packMembers(archive, node ? "czf" : "cJf", "top", members, options));
+        m_mirror->addRoute("redirect", downloadOf(tool), archive);
+    }
+
+private slots:
+    void aHostileDownloadIsRefused_data() { addCases(refusals); }
+
+    void aHostileDownloadIsRefused()
+    {
+        const auto &[name, tool, target, message] = caseOf(refusals);
+        const auto untranslated = inEnglish();
+        // A comment line of 3 MB: the tool would still run.
+        if (QString(target).startsWith("/big/"))
+            serveArchive(tool, target, "#" + QString(3'000'000, 'x'));
+        else
+            m_mirror->addRoute("redirect", downloadOf(tool), target);
+        DependencyChecker checker;
+        Dependency *failing = toolNamed(checker, tool);
+        await(checker.installTools({failing}));
+        QCOMPARE(failing->status().kind(), DepStatus::Kind::Failed);
+        QVERIFY2(failing->status().message().contains(message),
+                 qPrintable(failing->status().message()));
+        QCOMPARE(entries(), QStringList());
+        QCOMPARE(leftovers(), QStringList());
+    }
+
+    // Installed as root, the tools belong to root, whoever the archive names.
+    void unpackedToolsBelongToTheUser_data() { addTags({"ffmpeg", "node"}); }
+
+    void unpackedToolsBelongToTheUser()
+    {
+        serveArchive(tag(), "/owned/" + downloadOf(tag()).section('/', -1), {},
+                     {"--owner=4242", "--group=4242"});
+        DependencyChecker checker;
+        await(checker.installTools({toolNamed(checker, tag())}));
+        QVERIFY2(!checker.hasFailure(), qPrintable(checker.logOutput()));
+        for (const QString &file : ToolRecord::filesOf(tag())) {
+            QCOMPARE(QFileInfo(bin(file)).ownerId(), uint(::geteuid()));
+            QCOMPARE(QFileInfo(bin(file)).groupId(), uint(::getegid()));
+        }
+    }
+
+    void twoSumsForOneDownload() // the right one first
+    {
+        const QString sums = mirror("/yt-dlp/yt-dlp/releases/latest/download/SHA2-256SUMS");
+        writeText(sums, readText(sums) + QString(64, 'a') + "  yt-dlp_linux\n");
+        const auto untranslated = inEnglish();
+        DependencyChecker checker;
+        await(checker.installTools({checker.ytdlp()}));
+        QCOMPARE(checker.ytdlp()->status().kind(), DepStatus::Kind::Failed);
+        QVERIFY2(checker.ytdlp()->status().message().contains("more than once"),
+                 qPrintable(checker.ytdlp()->status().message()));
+        QCOMPARE(entries(), QStringList());
+    }
+
+    // A previous version that does not run is not placed, and stays for
+    // another try: all of it (ffmpeg with its ffprobe), as it was.
+    void aFailedRollbackChangesNothing_data() { addTags({"yt-dlp", "ffmpeg", "ffprobe"}); }
+
+    void aFailedRollbackChangesNothing()
+    {
+        placeOldTools();
+        const QString previous = ToolRecord::previousFolder();
+        for (const QString name : {"yt-dlp", "ffmpeg", "ffprobe"})
+            writeScript(previous + "/" + name, name == tag() ? "exit 3" : "echo " + name + " 1");
+        const auto kept = [&] {
+            QStringList files;
+            for (const QString &name : QDir(previous).entryList(QDir::Files | QDir::Hidden))
+                files << name + ": " + readText(previous + "/" + name);
+            return files;
+        };
+        const QStringList before = kept();
+        DependencyChecker checker;
+        Dependency *tool = tag() == "yt-dlp" ? checker.ytdlp() : checker.ffmpeg();
+        QVERIFY(!await(checker.rollBack(tool)));
+        QCOMPARE(kept(), before);
+        QVERIFY(tool->hasPrevious());
+        QCOMPARE(oldToolsChanged(), QStringList());
+        QCOMPARE(QDir(previous).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 (QStringList{"ffmpeg", "ffprobe", "yt-dlp"}));
     }
 
     // Installed output against the published version; the plain cases run
@@ -193,8 +318,8 @@ printf '#!/bin/sh\necho ffmpeg version 7.1\n' > "$4/ffmpeg")");
         writeScript(
             stand + "/tar",
             "echo \"tar $*\" >> '" + record + "'\n" +
-                R"([ "$1 $3 $4 $5" = "xzf --strip-components=2 --include=*/bin/node -C" ] || exit 9
-printf '#!/bin/sh\necho v22.20.0\n' > "$6/node")");
+                R"([ "$1 $3 $4 $5 $6" = "xzf --no-same-owner --strip-components=2 --include=*/bin/node -C" ] || exit 9
+printf '#!/bin/sh\necho v22.20.0\n' > "$7/node")");
         writeScript(stand + "/xattr", "echo \"xattr $*\" >> '" + record + "'");
         writeScript(mirror("/assets/yt-dlp_macos"), "echo 2025.01.15");
         writeText(mirror("/ffmpeg/getrelease/ffmpeg/zip"), "zip bytes");
@@ -226,6 +351,47 @@ printf '#!/bin/sh\necho v22.20.0\n' > "$6/node")");
                  3);
         QCOMPARE(toolOutput(bin("node"), "--version"), QString("v22.20.0"));
         QCOMPARE(leftovers(), QStringList());
+    }
+
+    // The macOS source's Intel-only ffmpeg cannot start here (on an Apple
+    // Silicon Mac the message says what to do); a 32-bit machine is told so.
+    // Nothing is placed.
+    void platformDecisions_data()
+    {
+        QTest::addColumn<bool>("mac");
+        QTest::addColumn<QString>("machine");
+        QTest::addColumn<QString>("hint"); // in the message; empty: no Rosetta hint
+        QTest::newRow("Intel Mac") << true << "x86_64" << QString();
+        QTest::newRow("Apple Silicon Mac") << true << "arm64"
+                                           << "softwareupdate --install-rosetta";
+        for (const char *arch : {"i386", "i686", "arm", "armv7l"})
+            QTest::newRow(arch) << false << arch << QString("(%1) is not supported").arg(arch);
+    }
+
+    void platformDecisions()
+    {
+        QFETCH(bool, mac);
+        QFETCH(QString, machine);
+        QFETCH(QString, hint);
+        PlatformProfile p = mac ? PlatformProfile::macOSProfile(TestHome::path(), {})
+                                : m_mirror->linuxProfile(TestHome::path());
+        p.machine = machine;
+        for (const char *zip : {"ffmpeg", "ffprobe"})
+            writeText(m_mirror->path(QString("/ffmpeg/getrelease/%1/zip").arg(zip)), "zip");
+        p.ffmpegURL = m_mirror->host();
+        p.unzipTool =
+            writeScript(TestHome::path() + "/unzip", R"(printf '\317\372' > "$4/ffmpeg")");
+        PlatformProfile::setCurrent(p);
+        QDir(ToolPaths::binDirectory()).removeRecursively();
+        const auto untranslated = inEnglish();
+        DependencyChecker checker;
+        checker.ytdlp()->setStatus(DepStatus::installedStatus());
+        await(checker.installAll());
+        const QString message = checker.ffmpeg()->failureMessage();
+        QVERIFY2(!message.isEmpty() && (hint.isEmpty() ? !message.contains("softwareupdate")
+                                                       : message.contains(hint)),
+                 qPrintable(message));
+        QCOMPARE(entries(), QStringList());
     }
 };
 

@@ -17,8 +17,9 @@ Failure unverified(const QString &message)
 }
 } // namespace
 
-std::optional<QByteArray> digestFor(const QByteArray &sumsFile, const QString &assetName)
+Result<QByteArray> digestFor(const QByteArray &sumsFile, const QString &assetName)
 {
+    std::optional<QByteArray> found;
     for (const QByteArray &line : sumsFile.split('\n')) {
         const QList<QByteArray> parts = line.simplified().split(' ');
         if (parts.size() != 2)
@@ -26,27 +27,32 @@ std::optional<QByteArray> digestFor(const QByteArray &sumsFile, const QString &a
         QByteArray name = parts[1];
         if (name.startsWith('*')) // binary mode of sha256sum and md5sum
             name.remove(0, 1);
-        if (QString::fromUtf8(name) == assetName)
-            return parts[0].toLower();
+        if (QString::fromUtf8(name) != assetName)
+            continue;
+        if (found && *found != parts[0].toLower())
+            //% "The sums file lists %1 more than once with different sums"
+            return unverified(qtTrId("tools.verify.listed_twice").arg(assetName));
+        found = parts[0].toLower();
     }
-    return std::nullopt;
+    if (!found)
+        return unverified(qtTrId("tools.verify.not_listed").arg(assetName));
+    return *found;
 }
 
-QCoro::Task<Result<QByteArray>> publishedDigest(QNetworkAccessManager &network, ToolSource source)
+QCoro::Task<Result<QByteArray>> publishedDigest(QNetworkAccessManager &network, ToolSource source,
+                                                const StopSwitch *stop)
 {
-    const Result<QString> file =
-        co_await ToolDownload::toTemporaryFile(network, QUrl(source.sumsAddress), {});
+    const Result<QString> file = co_await ToolDownload::toTemporaryFile(
+        network, QUrl(source.sumsAddress), {}, stop, TransferLimits::forDocument());
     if (!file)
         co_return unverified(
             qtTrId("tools.verify.no_sums").arg(source.assetName(), file.failure().message));
     QFile sums(*file);
-    const QByteArray body = sums.open(QIODevice::ReadOnly) ? sums.read(1 << 20) : QByteArray();
+    // No larger than the transfer's limit allowed.
+    const QByteArray body = sums.open(QIODevice::ReadOnly) ? sums.readAll() : QByteArray();
     sums.close();
     QFile::remove(*file);
-    const auto digest = digestFor(body, source.assetName());
-    if (!digest)
-        co_return unverified(qtTrId("tools.verify.not_listed").arg(source.assetName()));
-    co_return *digest;
+    co_return digestFor(body, source.assetName());
 }
 
 Outcome matches(const QString &path, const QByteArray &digest, const ToolSource &source)

@@ -104,7 +104,8 @@ QCoro::Task<Result<QString>> DependencyChecker::downloadChecked(Dependency *tool
         appendLog(source.assetName() + QStringLiteral(": ") + qtTrId("tools.verify.unverifiable"));
         co_return file;
     }
-    const Result<QByteArray> published = co_await DownloadCheck::publishedDigest(network(), source);
+    const Result<QByteArray> published =
+        co_await DownloadCheck::publishedDigest(network(), source, &m_stop);
     Outcome refused = published ? std::nullopt : std::optional(published.failure());
     if (!refused) {
         auto checking = QtConcurrent::run(&DownloadCheck::matches, *file, *published, source);

@@ -25,7 +25,8 @@ Result<QString> versionOrReason(const std::optional<QString> &version)
 QCoro::Task<Result<ReleaseLookup::Answer>> ReleaseLookup::ask(QNetworkRequest request)
 {
     QPointer<QNetworkReply> reply = m_network.get(request);
-    TransferWatch watch(reply.get(), m_stop);
+    // Each request has its own 10 s: a lookup is worth no longer wait.
+    TransferWatch watch(reply.get(), m_stop, TransferLimits::forDocument());
     co_await qCoro(reply.get(), &QNetworkReply::finished);
     if (!reply)
         co_return Failure{Failure::Kind::Network, qtTrId("tools.stopped")};
@@ -67,10 +68,11 @@ QCoro::Task<Result<QString>> ReleaseLookup::latestYtdlpVersion()
 {
     const Result<QString> fromApi =
         co_await latestReleaseTag(QStringLiteral("yt-dlp"), QStringLiteral("yt-dlp"));
-    if (fromApi)
-        co_return fromApi;
     // The release page is not counted against the API's limit; it redirects
-    // to ".../releases/tag/<version>".
+    // to ".../releases/tag/<version>". A server that did not answer at all
+    // would not answer there either: the lookup ends at once.
+    if (fromApi || fromApi.failure().kind == Failure::Kind::Network)
+        co_return fromApi;
     QNetworkRequest request(QUrl(PlatformProfile::current().githubURL +
                                  QStringLiteral("/yt-dlp/yt-dlp/releases/latest")));
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,

@@ -13,9 +13,9 @@ class QNetworkAccessManager;
 class StopSwitch;
 
 // The newest published version of each tool, asked of its distributor, or
-// why it could not be found: the network, no byte within the idle limit, an
-// error status (GitHub's API allows 60 requests an hour per address), an
-// answer of another shape, or a stop.
+// why it could not be found: the network, no answer within a request's
+// limits (10 s, a few megabytes), an error status (GitHub's API allows 60 requests an hour per
+// address), an answer of another shape, or a stop.
 class ReleaseLookup
 {
 public:
@@ -24,7 +24,8 @@ public:
     {}
 
     QCoro::Task<Result<QString>> latestReleaseTag(QString owner, QString repo);
-    // The release API, then the release page's redirect to its tag.
+    // The release API, then, when the API answered without a version (its
+    // rate limit), the release page's redirect to its tag.
     QCoro::Task<Result<QString>> latestYtdlpVersion();
     QCoro::Task<Result<QString>> latestFfmpegVersion();
     // The newest release of the LTS line the platform profile names.

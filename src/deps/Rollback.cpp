@@ -1,6 +1,7 @@
 #include "DependencyChecker.h"
 #include "ToolInstall.h"
 
+#include <QDir>
 #include <QPointer>
 #include <QtConcurrent>
 
@@ -15,14 +16,25 @@ QFuture<std::pair<Outcome, ToolRecord::State>> DependencyChecker::startRestoring
     return QtConcurrent::run([fileName = tool->fileName(), name = tool->name(),
                               destination = toolPath(tool), argument = versionArgument(tool),
                               profile = PlatformProfile::current()] {
-        const QString previous = ToolRecord::previousFolder() + QLatin1Char('/') + fileName;
-        Outcome result;
         if (!ToolRecord::read(fileName).hasPrevious)
-            result = Failure{Failure::Kind::MissingDownload, qtTrId("rollback.nothing").arg(name)};
+            return std::pair{Outcome(Failure{Failure::Kind::MissingDownload,
+                                             qtTrId("rollback.nothing").arg(name)}),
+                             ToolRecord::read(fileName)};
+        // Staging moves the file it places and deletes it when it does not
+        // run: links stand in, so that a failed rollback keeps the previous
+        // version (ffmpeg and ffprobe both) for another try.
+        const QString links = ToolRecord::linkPrevious(fileName);
+        const QString previous = links + QLatin1Char('/') + fileName;
+        Outcome result;
+        if (links.isEmpty())
+            result = Failure{Failure::Kind::FileSystem,
+                             qtTrId("tools.install.no_folder").arg(ToolRecord::previousFolder())};
         else if (fileName == QStringLiteral("ffmpeg"))
             result = ToolInstall::placeFfmpegPair(previous, destination, profile);
         else
             result = ToolInstall::placeExecutable(previous, destination, profile, argument);
+        if (!links.isEmpty())
+            QDir(links).removeRecursively();
         if (!result)
             ToolRecord::finishRollback(fileName);
         return std::pair{result, ToolRecord::read(fileName)};

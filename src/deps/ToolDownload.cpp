@@ -24,6 +24,13 @@ std::optional<Failure> statusFailure(const QNetworkReply &reply)
     const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid() || (status.toInt() >= 200 && status.toInt() <= 299))
         return std::nullopt;
+    // Every redirect that is allowed has been followed by now.
+    if (status.toInt() >= 300 && status.toInt() <= 399)
+        return Failure{Failure::Kind::Network,
+                       //% "The server sent the download on to an address that is not safe
+                       //% to follow (not a web address, or unencrypted after encrypted): it
+                       //% was refused"
+                       qtTrId("tools.redirect_refused")};
     const QString reason = reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
     return Failure{Failure::Kind::HttpStatus,
                    reason.isEmpty()
@@ -35,7 +42,7 @@ std::optional<Failure> statusFailure(const QNetworkReply &reply)
 
 QCoro::Task<Result<QString>> toTemporaryFile(QNetworkAccessManager &network, QUrl url,
                                              std::function<void(double)> onProgress,
-                                             const StopSwitch *stop)
+                                             const StopSwitch *stop, TransferLimits limits)
 {
     const QString path = TemporaryNames::inTemp(QStringLiteral("reelix_dl_"));
     auto file = std::make_shared<QFile>(path);
@@ -45,7 +52,7 @@ QCoro::Task<Result<QString>> toTemporaryFile(QNetworkAccessManager &network, QUr
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
     QPointer<QNetworkReply> reply = network.get(request);
-    TransferWatch watch(reply.get(), stop);
+    TransferWatch watch(reply.get(), stop, limits);
     QObject context;
     bool writeFailed = false;
     QObject::connect(reply.get(), &QNetworkReply::readyRead, &context, [&, file] {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TransferLimits.h"
+
 #include "platform/Failure.h"
 
 #include <QString>
@@ -18,9 +20,11 @@ namespace ToolDownload {
 
 // The downloaded file, which the caller owns; an error status, a transport
 // error, a failed write, no byte within the idle limit or a stop is a
-// failure and leaves no file behind.
+// failure and leaves no file behind, as is a transfer past its limits or a
+// redirect to a less safe address.
 QCoro::Task<Result<QString>> toTemporaryFile(QNetworkAccessManager &network, QUrl url,
                                              std::function<void(double)> onProgress,
-                                             const StopSwitch *stop = nullptr);
+                                             const StopSwitch *stop,
+                                             TransferLimits limits = TransferLimits::forTool());
 
 } // namespace ToolDownload

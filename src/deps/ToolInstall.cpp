@@ -1,5 +1,7 @@
 #include "ToolInstall.h"
 
+#include "TransferLimits.h"
+
 #include "platform/PlatformProfile.h"
 #include "platform/ProcessWait.h"
 #include "platform/TemporaryNames.h"
@@ -7,11 +9,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QProcess>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -63,9 +68,11 @@ namespace ToolInstall {
 
 std::chrono::milliseconds versionTimeLimit = std::chrono::seconds(10);
 
-Outcome runProcessAndWait(const QString &program, const QStringList &arguments)
+namespace {
+
+// Runs a prepared process to its end, as runProcessAndWait says.
+Outcome waitForExit(QProcess &process, const QString &program, const QStringList &arguments)
 {
-    QProcess process;
     process.setProgram(program);
     process.setArguments(arguments);
     process.setStandardOutputFile(QProcess::nullDevice());
@@ -80,6 +87,35 @@ Outcome runProcessAndWait(const QString &program, const QStringList &arguments)
                                                 .arg(QFileInfo(program).fileName())
                                                 .arg(process.exitCode())};
     return std::nullopt;
+}
+
+} // namespace
+
+Outcome runProcessAndWait(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    return waitForExit(process, program, arguments);
+}
+
+Outcome unpackAndWait(const QString &program, const QStringList &arguments)
+{
+    const rlim_t limit = rlim_t(TransferLimits::toolBytes());
+    QProcess process;
+    // The kernel stops the unpacker with SIGXFSZ at the limit, before the
+    // disk fills.
+    process.setChildProcessModifier([limit] {
+        const rlimit fileSize{limit, limit};
+        ::setrlimit(RLIMIT_FSIZE, &fileSize);
+        ::signal(SIGXFSZ, SIG_DFL);
+    });
+    const Outcome result = waitForExit(process, program, arguments);
+    if (result && process.exitStatus() == QProcess::CrashExit && process.exitCode() == SIGXFSZ)
+        return Failure{
+            Failure::Kind::MissingInArchive,
+            //% "A file in the archive is larger than %1: the archive was refused"
+            qtTrId("tools.install.member_too_large")
+                .arg(QLocale().formattedDataSize(qint64(limit), 1, QLocale::DataSizeSIFormat))};
+    return result;
 }
 
 Outcome requireRegularFile(const QString &path)
@@ -236,16 +272,15 @@ Outcome extractFfmpeg(const QStringList &downloads, const QString &destination,
         return error;
     }
     Outcome unpackError =
-        zip ? runProcessAndWait(profile.unzipTool, {QStringLiteral("-o"), unpack->archive,
-                                                    QStringLiteral("-d"), unpack->folder})
-            : runProcessAndWait(profile.tarTool,
-                                profile.ffmpegTarArguments(unpack->archive, unpack->folder));
+        zip ? unpackAndWait(profile.unzipTool, {QStringLiteral("-o"), unpack->archive,
+                                                QStringLiteral("-d"), unpack->folder})
+            : unpackAndWait(profile.tarTool,
+                            profile.ffmpegTarArguments(unpack->archive, unpack->folder));
     // macOS: ffprobe is a zip of its own, unpacked into the same folder.
     for (const QString &more : downloads.mid(1)) {
         if (!unpackError)
-            unpackError =
-                runProcessAndWait(profile.unzipTool, {QStringLiteral("-o"), more,
-                                                      QStringLiteral("-d"), unpack->folder});
+            unpackError = unpackAndWait(profile.unzipTool, {QStringLiteral("-o"), more,
+                                                            QStringLiteral("-d"), unpack->folder});
         QFile::remove(more);
     }
     if (unpackError && unpackError->kind == Failure::Kind::Launch) {
@@ -285,8 +320,8 @@ Outcome extractNode(const QString &download, const QString &destination,
         prepareUnpack(download, QStringLiteral(".tar.gz"), QStringLiteral("node_unpack_"), error);
     if (!unpack)
         return error;
-    const Outcome unpackError = runProcessAndWait(
-        profile.tarTool, profile.nodeTarArguments(unpack->archive, unpack->folder));
+    const Outcome unpackError =
+        unpackAndWait(profile.tarTool, profile.nodeTarArguments(unpack->archive, unpack->folder));
     const QString node = unpack->folder + QStringLiteral("/node");
     // A link is refused when placed; a failed start or a missing member first.
     if (!unpackError || unpackError->kind != Failure::Kind::Launch) {

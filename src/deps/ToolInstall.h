@@ -35,6 +35,10 @@ Failure noVersion(const QString &versionArgument);
 void removeQuarantine(const QString &path, const PlatformProfile &profile);
 // Runs a tool to its end; a failure when it cannot start or does not exit 0.
 Outcome runProcessAndWait(const QString &program, const QStringList &arguments);
+// Runs tar or unzip to its end; a failure as above, or when it would write a
+// file larger than the largest tool download (a small archive can unpack to
+// gigabytes).
+Outcome unpackAndWait(const QString &program, const QStringList &arguments);
 // Only a regular file (not a link, folder or device) is ever placed.
 Outcome requireRegularFile(const QString &path);
 // Places ffmpeg and, where its folder has it, ffprobe beside it (the static

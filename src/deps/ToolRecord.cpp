@@ -150,6 +150,23 @@ void discardKept(const QString &fileName)
     QDir().rmdir(previousFolder()); // only when empty: nothing to roll back to
 }
 
+QString linkPrevious(const QString &fileName)
+{
+    const QString folder = previousFolder() + QStringLiteral("/.restoring-") + fileName;
+    QDir(folder).removeRecursively();
+    if (!QDir().mkpath(folder))
+        return QString();
+    for (const QString &name : filesOf(fileName)) {
+        const QString previous = previousFolder() + QLatin1Char('/') + name;
+        if (QFileInfo::exists(previous) &&
+            !linkOrCopy(previous, folder + QLatin1Char('/') + name)) {
+            QDir(folder).removeRecursively();
+            return QString();
+        }
+    }
+    return folder;
+}
+
 void finishRollback(const QString &fileName)
 {
     const QString previousMarker = previousFolder() + QLatin1Char('/') + markerName(fileName);

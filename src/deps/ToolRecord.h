@@ -37,6 +37,11 @@ void writeVerification(const QString &fileName, Verification verification);
 void keepCurrent(const QString &fileName);
 void promoteKept(const QString &fileName);
 void discardKept(const QString &fileName);
+// Links to (or copies of) the previous version's files in a hidden folder
+// of their own, empty when they cannot be made: a rollback places these, so
+// that one whose staged copy does not run leaves the previous version as it
+// was. The caller removes the folder.
+QString linkPrevious(const QString &fileName);
 // After the previous files were placed: their record becomes the tool's and
 // nothing of the previous version stays behind.
 void finishRollback(const QString &fileName);

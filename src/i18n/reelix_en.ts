@@ -181,6 +181,10 @@ then press Add.</translation>
         <source>The published checksums do not list %1; nothing was installed.</source>
         <translation>The published checksums do not list %1; nothing was installed.</translation>
     </message>
+    <message id="tools.verify.listed_twice">
+        <source>The published checksums list %1 more than once, with different sums; nothing was installed.</source>
+        <translation>The published checksums list %1 more than once, with different sums; nothing was installed.</translation>
+    </message>
     <message id="tools.verify.mismatch">
         <source>%1 does not match the checksum its distributor publishes; nothing was installed.</source>
         <translation>%1 does not match the checksum its distributor publishes; nothing was installed.</translation>
@@ -323,6 +327,14 @@ then press Add.</translation>
     <message id="tools.idle">
         <source>No data for %1 s: the transfer was ended</source>
         <translation>No data for %1 s: the transfer was ended</translation>
+    </message>
+    <message id="tools.deadline">
+        <source>The transfer took more than %1 s: it was ended</source>
+        <translation>The transfer took more than %1 s: it was ended</translation>
+    </message>
+    <message id="tools.too_large">
+        <source>The server sent more than %1: the transfer was ended</source>
+        <translation>The server sent more than %1: the transfer was ended</translation>
     </message>
     <message id="tools.stopped">
         <source>Stopped</source>
@@ -551,6 +563,10 @@ then press Add.</translation>
         <source>The server answered HTTP %1 (%2)</source>
         <translation>The server answered HTTP %1 (%2)</translation>
     </message>
+    <message id="tools.redirect_refused">
+        <source>The server sent the download on to an address that is not safe to follow (not a web address, or unencrypted after encrypted): it was refused</source>
+        <translation>The server sent the download on to an address that is not safe to follow (not a web address, or unencrypted after encrypted): it was refused</translation>
+    </message>
     <message id="tools.download.missing">
         <source>The downloaded file is missing</source>
         <translation>The downloaded file is missing</translation>
@@ -570,6 +586,10 @@ then press Add.</translation>
     <message id="tools.install.not_regular">
         <source>%1 is not a regular file</source>
         <translation>%1 is not a regular file</translation>
+    </message>
+    <message id="tools.install.member_too_large">
+        <source>A file in the archive is larger than %1: the archive was refused</source>
+        <translation>A file in the archive is larger than %1: the archive was refused</translation>
     </message>
     <message id="tools.install.cannot_start">
         <source>The tool does not start: %1</source>

@@ -181,6 +181,10 @@ puis appuyez sur Ajouter.</translation>
         <source>The published checksums do not list %1; nothing was installed.</source>
         <translation>Les sommes de contrôle publiées ne mentionnent pas %1 ; rien n'a été installé.</translation>
     </message>
+    <message id="tools.verify.listed_twice">
+        <source>The published checksums list %1 more than once, with different sums; nothing was installed.</source>
+        <translation>Les sommes de contrôle publiées mentionnent %1 plusieurs fois, avec des sommes différentes ; rien n'a été installé.</translation>
+    </message>
     <message id="tools.verify.mismatch">
         <source>%1 does not match the checksum its distributor publishes; nothing was installed.</source>
         <translation>%1 ne correspond pas à la somme de contrôle publiée par son distributeur ; rien n'a été installé.</translation>
@@ -323,6 +327,14 @@ puis appuyez sur Ajouter.</translation>
     <message id="tools.idle">
         <source>No data for %1 s: the transfer was ended</source>
         <translation>Aucune donnée depuis %1 s : le transfert a été arrêté</translation>
+    </message>
+    <message id="tools.deadline">
+        <source>The transfer took more than %1 s: it was ended</source>
+        <translation>Le transfert a duré plus de %1 s : il a été arrêté</translation>
+    </message>
+    <message id="tools.too_large">
+        <source>The server sent more than %1: the transfer was ended</source>
+        <translation>Le serveur a envoyé plus de %1 : le transfert a été arrêté</translation>
     </message>
     <message id="tools.stopped">
         <source>Stopped</source>
@@ -551,6 +563,10 @@ puis appuyez sur Ajouter.</translation>
         <source>The server answered HTTP %1 (%2)</source>
         <translation>Le serveur a répondu HTTP %1 (%2)</translation>
     </message>
+    <message id="tools.redirect_refused">
+        <source>The server sent the download on to an address that is not safe to follow (not a web address, or unencrypted after encrypted): it was refused</source>
+        <translation>Le serveur a renvoyé le téléchargement vers une adresse qu'il n'est pas sûr de suivre (pas une adresse web, ou non chiffrée après une adresse chiffrée) : elle a été refusée</translation>
+    </message>
     <message id="tools.download.missing">
         <source>The downloaded file is missing</source>
         <translation>Fichier introuvable</translation>
@@ -570,6 +586,10 @@ puis appuyez sur Ajouter.</translation>
     <message id="tools.install.not_regular">
         <source>%1 is not a regular file</source>
         <translation>%1 n'est pas un fichier ordinaire</translation>
+    </message>
+    <message id="tools.install.member_too_large">
+        <source>A file in the archive is larger than %1: the archive was refused</source>
+        <translation>Un fichier de l'archive dépasse %1 : l'archive a été refusée</translation>
     </message>
     <message id="tools.install.cannot_start">
         <source>The tool does not start: %1</source>

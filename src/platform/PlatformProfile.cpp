@@ -193,15 +193,22 @@ bool PlatformProfile::ffmpegNeedsRosetta() const
 QStringList PlatformProfile::nodeTarArguments(const QString &archive, const QString &folder) const
 {
     // BSD tar selects with --include; GNU tar takes a member pattern, after -C.
+    // Run as root, tar would give the files the owner the archive names.
     if (isMacOS())
         return {QStringLiteral("xzf"),
                 archive,
+                QStringLiteral("--no-same-owner"),
                 QStringLiteral("--strip-components=2"),
                 QStringLiteral("--include=*/bin/node"),
                 QStringLiteral("-C"),
                 folder};
-    return {QStringLiteral("xzf"),       archive, QStringLiteral("--strip-components=2"),
-            QStringLiteral("-C"),        folder,  QStringLiteral("--wildcards"),
+    return {QStringLiteral("xzf"),
+            archive,
+            QStringLiteral("--no-same-owner"),
+            QStringLiteral("--strip-components=2"),
+            QStringLiteral("-C"),
+            folder,
+            QStringLiteral("--wildcards"),
             QStringLiteral("*/bin/node")};
 }
 
@@ -209,6 +216,7 @@ QStringList PlatformProfile::ffmpegTarArguments(const QString &archive, const QS
 {
     return {QStringLiteral("xJf"),
             archive,
+            QStringLiteral("--no-same-owner"),
             QStringLiteral("--strip-components=1"),
             QStringLiteral("-C"),
             folder,

@@ -94,8 +94,8 @@ void QueueStore::readSaved()
     if (leftAsItIs) {
         // Another program holds the file: nothing this run does is written over it.
         dropDatabase();
-        //% "The saved download list (%1) is in use by another program and was left as it is. The
-        //list starts empty, and what you add now is not kept after Reelix quits."
+        //% "The saved download list (%1) is in use by another program and was left as it is. "
+        //% "The list starts empty, and what you add now is not kept after Reelix quits."
         m_notice = qtTrId("store.left_as_is").arg(m_path);
     } else if (!setAside.isEmpty()) {
         m_notice = qtTrId("store.set_aside").arg(setAside);
@@ -120,8 +120,8 @@ void QueueStore::tellNotSaved()
 {
     if (std::exchange(m_toldNotSaved, true))
         return;
-    //% "Changes to the download list cannot be saved in %1 (the file is read-only or the disk
-    //refused them). The list stays as it is until Reelix quits."
+    //% "Changes to the download list cannot be saved in %1 (the file is read-only or the "
+    //% "disk refused them). The list stays as it is until Reelix quits."
     m_notice = qtTrId("store.not_saved").arg(m_path);
     emit noticeChanged();
 }

@@ -36,6 +36,23 @@ class TestRestore : public EngineTest
         QueueDatabase db(QueueStore::defaultPath());
         return db.openReadOnly() ? db.items() : QList<ItemRecord>();
     }
+    static QStringList savedUrls()
+    {
+        QStringList urls;
+        for (const ItemRecord &saved : savedItems())
+            urls << saved.url;
+        return urls;
+    }
+    // A session bus of the test's own, and what the app needs to use it.
+    static void startSession(QProcess &bus, QProcessEnvironment &env)
+    {
+        bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1",
+                                  "--address=unix:path=" + TestHome::path() + "/bus"});
+        QVERIFY(bus.waitForReadyRead(10000));
+        env = QProcessEnvironment::systemEnvironment();
+        env.insert("DBUS_SESSION_BUS_ADDRESS", QString::fromUtf8(bus.readLine()).trimmed());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+    }
 
 private slots:
     void initTestCase()
@@ -132,12 +149,8 @@ private slots:
     void secondInstanceHandsOver()
     {
         QProcess bus;
-        bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1",
-                                  "--address=unix:path=" + TestHome::path() + "/bus"});
-        QVERIFY(bus.waitForReadyRead(10000));
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DBUS_SESSION_BUS_ADDRESS", QString::fromUtf8(bus.readLine()).trimmed());
-        env.insert("QT_QPA_PLATFORM", "offscreen");
+        QProcessEnvironment env;
+        startSession(bus, env);
         QProcess first;
         first.setProcessEnvironment(env);
         first.start(REELIX_APP_PATH, {"http://127.0.0.1:9/first"});
@@ -148,11 +161,39 @@ private slots:
         QVERIFY(second.waitForFinished(30000));
         QCOMPARE(second.exitCode(), 0);
         QTRY_VERIFY_WITH_TIMEOUT(savedItems().size() == 3, 30000);
-        QStringList urls;
-        for (const ItemRecord &saved : savedItems())
-            urls << saved.url;
-        QCOMPARE(urls, (QStringList{"http://127.0.0.1:9/first", "http://127.0.0.1:9/a",
-                                    "http://127.0.0.1:9/b"}));
+        QCOMPARE(savedUrls(), (QStringList{"http://127.0.0.1:9/first", "http://127.0.0.1:9/a",
+                                           "http://127.0.0.1:9/b"}));
+        QCOMPARE(first.state(), QProcess::Running);
+        first.terminate();
+        QVERIFY(first.waitForFinished(10000));
+        bus.terminate();
+        bus.waitForFinished(5000);
+    }
+
+    // A window too busy to answer in time gets the addresses when it wakes,
+    // once, and no second window opens on its list meanwhile.
+    void slowWindowGetsTheAddressesOnce()
+    {
+        QProcess bus;
+        QProcessEnvironment env;
+        startSession(bus, env);
+        QProcess first;
+        first.setProcessEnvironment(env);
+        first.start(REELIX_APP_PATH, {"http://127.0.0.1:9/first"});
+        QTRY_VERIFY_WITH_TIMEOUT(savedItems().size() == 1, 30000);
+        ::kill(pid_t(first.processId()), SIGSTOP);
+        QProcess second;
+        second.setProcessEnvironment(env);
+        second.start(REELIX_APP_PATH, {"http://127.0.0.1:9/late"});
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (said += second.readAllStandardError()).contains("does not answer"), 30000);
+        ::kill(pid_t(first.processId()), SIGCONT);
+        QVERIFY(second.waitForFinished(30000));
+        QCOMPARE(second.exitCode(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            savedUrls(), (QStringList{"http://127.0.0.1:9/first", "http://127.0.0.1:9/late"}),
+            10000);
         QCOMPARE(first.state(), QProcess::Running);
         first.terminate();
         QVERIFY(first.waitForFinished(10000));

@@ -5,9 +5,13 @@
 #include "i18n/Localization.h"
 #include "store/QueueStore.h"
 
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QUuid>
+
+#include <unistd.h>
 
 // The list and the history kept on disk: they come back as they were, and a
 // file that cannot be read is kept aside, never lost and never in the way.
@@ -40,6 +44,37 @@ class TestStore : public QObject
         return item;
     }
 
+    static ItemRecord record(DownloadStatus status, const QString &file)
+    {
+        ItemRecord r;
+        r.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        r.url = "http://127.0.0.1:9/" + r.id;
+        r.title = "Clip";
+        r.status = status;
+        r.filePath = file;
+        r.needsConversion = status == DownloadStatus::Converting;
+        return r;
+    }
+
+    // Holds the file locked as an SQLite browser or a backup does, until its input ends.
+    static constexpr const char *holdLock =
+        "import sqlite3, sys\n"
+        "db = sqlite3.connect(sys.argv[1], isolation_level=None)\n"
+        "db.execute('PRAGMA locking_mode=EXCLUSIVE')\n"
+        "db.execute('BEGIN EXCLUSIVE')\n"
+        "print('locked', flush=True)\n"
+        "sys.stdin.read()\n";
+
+    void saveList(const QStringList &urls)
+    {
+        QueueStore store(path());
+        DownloadManager manager;
+        store.restoreInto(manager);
+        for (const QString &url : urls)
+            manager.insertItem(item(url, DownloadStatus::Ready));
+        store.finish();
+    }
+
     // The automatic start's quality setting → the format it picks.
     using Pick = std::tuple<const char *, const char *, const char *>;
     static inline const Pick picks[] = {
@@ -55,6 +90,7 @@ private slots:
     {
         QDir(m_dir.path()).removeRecursively();
         QDir().mkpath(m_dir.path());
+        UserDefaults::setValue("downloadFolderBookmark", m_dir.path());
     }
     void cleanup() { waitForChildrenToEnd(); }
 
@@ -91,6 +127,108 @@ private slots:
         QCOMPARE(manager.rowCount(), 1);
         QCOMPARE(manager.itemAt(0)->url(), QString("http://127.0.0.1:9/after"));
         again.finish();
+    }
+
+    void lockedFileIsLeftAsItIs()
+    {
+        QStringList urls;
+        for (int i = 1; i <= 9; ++i)
+            urls << QString("http://127.0.0.1:9/%1").arg(i);
+        saveList(urls);
+        QProcess holder;
+        holder.start("python3", {"-c", holdLock, path()});
+        QVERIFY(holder.waitForReadyRead(10000));
+        {
+            QueueStore store(path());
+            DownloadManager manager;
+            store.restoreInto(manager);
+            QCOMPARE(manager.rowCount(), 0);
+            QVERIFY(store.notice().contains(path()));
+            manager.insertItem(item("http://127.0.0.1:9/meanwhile", DownloadStatus::Ready));
+            store.finish();
+        }
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(10000));
+        QVERIFY(QDir(m_dir.path()).entryList({"downloads.sqlite.*-*"}).isEmpty());
+        QueueStore store(path());
+        DownloadManager manager;
+        store.restoreInto(manager);
+        QVERIFY(store.notice().isEmpty());
+        QCOMPARE(manager.rowCount(), 9);
+        store.finish();
+    }
+
+    void readOnlyFileIsSaidOnce()
+    {
+        saveList({"http://127.0.0.1:9/saved"});
+        QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+        // Permissions do not stop root; the immutable flag does.
+        const bool root = ::geteuid() == 0;
+        if (root && !runTool("chattr", {"+i", path()}))
+            QSKIP("this file system cannot make a file read-only for root");
+        const auto writable = qScopeGuard([&] {
+            if (root)
+                runTool("chattr", {"-i", path()});
+        });
+        QueueStore store(path());
+        DownloadManager manager;
+        store.restoreInto(manager);
+        QCOMPARE(manager.rowCount(), 1);
+        QVERIFY(store.notice().isEmpty());
+        manager.insertItem(item("http://127.0.0.1:9/new", DownloadStatus::Ready));
+        QTRY_VERIFY(store.notice().contains(path()));
+        store.dismissNotice();
+        manager.insertItem(item("http://127.0.0.1:9/newer", DownloadStatus::Ready));
+        store.flush();
+        QCoreApplication::processEvents();
+        QVERIFY(store.notice().isEmpty());
+        QCOMPARE(manager.rowCount(), 3);
+        store.finish();
+    }
+
+    // A row whose path leads out of the download folder, however it gets there.
+    void pathsOutsideAreLeftOut_data()
+    {
+        addTags(
+            {"converting file", "information file", "work folder", "through ..", "through a link"});
+    }
+
+    void pathsOutsideAreLeftOut()
+    {
+        const QString elsewhere = TestHome::path() + "/elsewhere";
+        const QString victim = elsewhere + "/victim.mp4";
+        QDir().mkpath(elsewhere);
+        writeText(victim, "the user's own file");
+        QVERIFY(QFile::link(elsewhere, m_dir.filePath("link")));
+        ItemRecord hostile = record(DownloadStatus::Converting, victim);
+        if (tag() == "information file") {
+            hostile = record(DownloadStatus::Done, m_dir.filePath("other.mp4"));
+            hostile.infoPath = victim;
+        } else if (tag() == "work folder") {
+            hostile = record(DownloadStatus::Downloading, QString());
+            hostile.workFolder = elsewhere + "/.reelix-work-" + hostile.id;
+        } else if (tag() == "through ..") {
+            hostile.filePath = m_dir.filePath(QDir(m_dir.path()).relativeFilePath(victim));
+        } else if (tag() == "through a link") {
+            hostile.filePath = m_dir.filePath("link/victim.mp4");
+        }
+        const ItemRecord kept = record(DownloadStatus::Done, m_dir.filePath("clip.mp4"));
+        {
+            QueueDatabase db(path());
+            QVERIFY(db.open());
+            StoreBatch batch;
+            batch.items << hostile << kept;
+            QVERIFY(db.apply(batch));
+        }
+        {
+            QueueStore store(path());
+            DownloadManager manager;
+            store.restoreInto(manager);
+            QCOMPARE(manager.rowCount(), 1);
+            QCOMPARE(manager.itemAt(0)->idText(), kept.id);
+            store.finish();
+        }
+        QCOMPARE(readText(victim), QString("the user's own file"));
     }
 
     void olderFileIsMigrated()

@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <optional>
 
 Q_IMPORT_QML_PLUGIN(ReelixPlugin)
@@ -69,11 +70,11 @@ int main(int argc, char *argv[])
 
     const QStringList addresses = commandLineAddresses();
     InstanceGate gate;
-    if (!gate.claim() && InstanceGate::handOver(addresses))
-        return 0;
+    std::unique_ptr<QueueStore> store;
+    if (const auto ended = gate.settle(addresses, store))
+        return *ended;
 
-    QueueStore store;
-    ReelixApp shell({}, &store);
+    ReelixApp shell({}, store.get());
     shell.addAddresses(addresses);
     QObject::connect(&gate, &InstanceGate::addressesReceived, &shell,
                      [&shell](const QStringList &a) {

@@ -727,6 +727,14 @@ then press Add.</translation>
         <source>The saved download list could not be read. It was kept as %1 and the list starts empty.</source>
         <translation>The saved download list could not be read. It was kept as %1 and the list starts empty.</translation>
     </message>
+    <message id="store.left_as_is">
+        <source>The saved download list (%1) is in use by another program and was left as it is. The list starts empty, and what you add now is not kept after Reelix quits.</source>
+        <translation>The saved download list (%1) is in use by another program and was left as it is. The list starts empty, and what you add now is not kept after Reelix quits.</translation>
+    </message>
+    <message id="store.not_saved">
+        <source>Changes to the download list cannot be saved in %1 (the file is read-only or the disk refused them). The list stays as it is until Reelix quits.</source>
+        <translation>Changes to the download list cannot be saved in %1 (the file is read-only or the disk refused them). The list stays as it is until Reelix quits.</translation>
+    </message>
     <message id="error.file_missing">
         <source>File missing</source>
         <translation>File missing</translation>

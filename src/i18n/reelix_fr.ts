@@ -727,6 +727,14 @@ puis appuyez sur Ajouter.</translation>
         <source>The saved download list could not be read. It was kept as %1 and the list starts empty.</source>
         <translation>La liste de téléchargements enregistrée n'a pas pu être lue. Elle a été conservée sous %1 et la liste repart vide.</translation>
     </message>
+    <message id="store.left_as_is">
+        <source>The saved download list (%1) is in use by another program and was left as it is. The list starts empty, and what you add now is not kept after Reelix quits.</source>
+        <translation>La liste de téléchargements enregistrée (%1) est utilisée par un autre programme et a été laissée telle quelle. La liste repart vide, et ce que vous ajoutez maintenant ne sera pas conservé après la fermeture de Reelix.</translation>
+    </message>
+    <message id="store.not_saved">
+        <source>Changes to the download list cannot be saved in %1 (the file is read-only or the disk refused them). The list stays as it is until Reelix quits.</source>
+        <translation>Les modifications de la liste de téléchargements ne peuvent pas être enregistrées dans %1 (le fichier est en lecture seule ou le disque les a refusées). La liste reste telle quelle jusqu'à la fermeture de Reelix.</translation>
+    </message>
     <message id="error.file_missing">
         <source>File missing</source>
         <translation>Fichier introuvable</translation>

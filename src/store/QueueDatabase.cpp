@@ -43,14 +43,29 @@ QString timeText(const QDateTime &time)
     return time.toUTC().toString(Qt::ISODateWithMs);
 }
 
-bool exec(QSqlQuery &query, const QString &what)
+// SQLite's primary result codes the store tells apart.
+constexpr int kBusy = 5;
+constexpr int kLocked = 6;
+constexpr int kCorrupt = 11;
+constexpr int kNotADatabase = 26;
+// Another program's lock is waited for this long, this many times, before
+// the file is left to it.
+constexpr int kBusyWaitMs = 2000;
+constexpr int kBusyAttempts = 5;
+
+int codeOf(const QSqlError &error)
 {
-    if (query.exec())
-        return true;
-    Logger::shared().log(QStringLiteral("  store: ") + what + QStringLiteral(" — ") +
-                             query.lastError().text(),
-                         LogLevel::Error);
-    return false;
+    return error.nativeErrorCode().toInt() & 0xff;
+}
+
+bool isBusy(int code)
+{
+    return code == kBusy || code == kLocked;
+}
+
+void logProblem(const QString &text, LogLevel level = LogLevel::Error)
+{
+    Logger::shared().log(QStringLiteral("  store: ") + text, level);
 }
 
 } // namespace
@@ -68,16 +83,48 @@ QueueDatabase::~QueueDatabase()
     QSqlDatabase::removeDatabase(m_connection);
 }
 
+bool QueueDatabase::exec(QSqlQuery &query, const QString &what)
+{
+    if (query.exec())
+        return true;
+    m_lastError = codeOf(query.lastError());
+    logProblem(what + QStringLiteral(" — ") + query.lastError().text());
+    return false;
+}
+
 QueueDatabase::Check QueueDatabase::check()
 {
     QSqlQuery query(m_db);
+    // Only what SQLite finds in the file itself makes it unreadable: a lock
+    // or a refusal of the system says nothing about what it holds.
+    const auto failed = [&] {
+        const int code = codeOf(query.lastError());
+        if (isBusy(code))
+            return Check::Busy;
+        if (code == 0 || code == kCorrupt || code == kNotADatabase)
+            return Check::Unreadable;
+        logProblem(m_path + QStringLiteral(" — ") + query.lastError().text());
+        return Check::Unavailable;
+    };
     // A file that is not a database fails here; one damaged inside fails the check.
-    if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next() ||
-        query.value(0).toString() != QLatin1String("ok"))
+    if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next())
+        return failed();
+    if (query.value(0).toString() != QLatin1String("ok"))
         return Check::Unreadable;
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
-        return Check::Unreadable;
+        return failed();
     return query.value(0).toInt() > schemaVersion ? Check::Newer : Check::Usable;
+}
+
+QueueDatabase::Check QueueDatabase::checkWaiting()
+{
+    Check state = check();
+    for (int attempt = 1; state == Check::Busy && attempt < kBusyAttempts; ++attempt) {
+        logProblem(m_path + QStringLiteral(" is locked by another program; waiting"),
+                   LogLevel::Warning);
+        state = check();
+    }
+    return state;
 }
 
 bool QueueDatabase::migrate()
@@ -121,9 +168,15 @@ bool QueueDatabase::open()
     QDir().mkpath(QFileInfo(m_path).path());
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     m_db.setDatabaseName(m_path);
-    if (!m_db.open())
+    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyWaitMs));
+    const Check state = m_db.open() ? checkWaiting() : Check::Unavailable;
+    if (state == Check::Busy || state == Check::Unavailable) {
+        // The list in it comes back at a later start.
+        m_leftAsItIs = true;
+        m_db.close();
+        logProblem(m_path + QStringLiteral(" left as it is; the list is kept in memory only"));
         return false;
-    const Check state = check();
+    }
     if (state != Check::Usable) {
         putAside(state == Check::Newer ? QStringLiteral("newer") : QStringLiteral("unreadable"));
         if (!m_db.open())
@@ -270,12 +323,27 @@ bool QueueDatabase::writeHistory(const HistoryRecord &r)
 
 bool QueueDatabase::apply(const StoreBatch &batch)
 {
-    if (!m_db.isOpen() || !m_db.transaction())
-        return false;
+    Written result = m_writesFailed ? Written::Failed : Written::Busy;
+    for (int attempt = 0; result == Written::Busy && attempt < kBusyAttempts; ++attempt)
+        result = writeBatch(batch);
+    // A later batch alone would leave the file saying what never was.
+    m_writesFailed = result != Written::Done;
+    return !m_writesFailed;
+}
+
+QueueDatabase::Written QueueDatabase::writeBatch(const StoreBatch &batch)
+{
+    m_lastError = 0;
+    if (!m_db.isOpen())
+        return Written::Failed;
+    if (!m_db.transaction())
+        return isBusy(codeOf(m_db.lastError())) ? Written::Busy : Written::Failed;
     bool ok = true;
     QSqlQuery q(m_db);
-    if (batch.clearHistory)
-        ok = q.exec(QStringLiteral("DELETE FROM history")) && ok;
+    if (batch.clearHistory) {
+        q.prepare(QStringLiteral("DELETE FROM history"));
+        ok = exec(q, QStringLiteral("clear history")) && ok;
+    }
     for (const ItemRecord &r : batch.items)
         ok = writeItem(r) && ok;
     for (const HistoryRecord &r : batch.history)
@@ -288,5 +356,9 @@ bool QueueDatabase::apply(const StoreBatch &batch)
             ok = exec(q, QStringLiteral("remove")) && ok;
         }
     }
-    return m_db.commit() && ok;
+    if (ok && m_db.commit())
+        return Written::Done;
+    const int code = m_lastError ? m_lastError : codeOf(m_db.lastError());
+    m_db.rollback();
+    return isBusy(code) ? Written::Busy : Written::Failed;
 }

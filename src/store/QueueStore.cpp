@@ -1,10 +1,15 @@
 #include "QueueStore.h"
 
+#include "SavedPaths.h"
 #include "engine/DownloadItem.h"
 #include "engine/DownloadManager.h"
+
 #include "engine/WorkFolder.h"
+#include "log/Logger.h"
 #include "platform/PlatformProfile.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSemaphore>
 
 namespace {
@@ -13,10 +18,27 @@ namespace {
 constexpr int kSoonMs = 100;
 constexpr int kLaterMs = 1000;
 
+std::unique_ptr<LockClaim> claimList(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    return LockClaim::take(path + QStringLiteral(".lock"));
+}
+
+// A path from the file, fit for one line of the log.
+QString logged(QString path)
+{
+    for (QChar &c : path) {
+        if (!c.isPrint())
+            c = QLatin1Char('?');
+    }
+    return path;
+}
+
 } // namespace
 
 QueueStore::QueueStore(const QString &path, QObject *parent)
-    : QObject(parent), m_db(std::make_shared<QueueDatabase>(path))
+    : QObject(parent), m_path(path), m_listLock(claimList(path)),
+      m_db(std::make_shared<QueueDatabase>(path))
 {
     m_pool.setMaxThreadCount(1);
     m_pool.setExpiryTimeout(-1);
@@ -27,26 +49,14 @@ QueueStore::QueueStore(const QString &path, QObject *parent)
     connect(&m_soon, &QTimer::timeout, this, &QueueStore::write);
     connect(&m_later, &QTimer::timeout, this, &QueueStore::write);
 
-    QList<HistoryRecord> history;
-    QString setAside;
-    // The first read is waited for: the list is shown as it was, or not at all.
-    runAndWait([&](QueueDatabase &db) {
-        if (!db.open())
-            return;
-        setAside = db.setAside();
-        m_saved = db.items();
-        history = db.history();
-    });
-    m_history.reset(history);
-    if (!setAside.isEmpty())
-        m_notice = qtTrId("store.set_aside").arg(setAside);
-    QStringList ids;
-    for (const ItemRecord &r : std::as_const(m_saved)) {
-        ids << r.id;
-        m_positions.insert(r.id, r.position);
-        m_nextPosition = std::max(m_nextPosition, r.position + 1);
+    if (m_listLock) {
+        readSaved();
+    } else {
+        Logger::shared().log(QStringLiteral("  store: ") + path +
+                                 QStringLiteral(" is held by another Reelix; not opened"),
+                             LogLevel::Warning);
+        dropDatabase();
     }
-    WorkFolder::claim(ids);
     connect(&m_history, &HistoryModel::removed, this, [this](const QString &id) {
         m_pending.removedHistory << id;
         m_soon.start();
@@ -62,9 +72,58 @@ QueueStore::QueueStore(const QString &path, QObject *parent)
 QueueStore::~QueueStore()
 {
     finish();
+    dropDatabase();
+}
+
+void QueueStore::readSaved()
+{
+    QList<HistoryRecord> history;
+    QString setAside;
+    bool leftAsItIs = false;
+    // The first read is waited for: the list is shown as it was, or not at all.
+    runAndWait([&](QueueDatabase &db) {
+        if (!db.open()) {
+            leftAsItIs = db.leftAsItIs();
+            return;
+        }
+        setAside = db.setAside();
+        m_saved = db.items();
+        history = db.history();
+    });
+    m_history.reset(history);
+    if (leftAsItIs) {
+        // Another program holds the file: nothing this run does is written over it.
+        dropDatabase();
+        //% "The saved download list (%1) is in use by another program and was left as it is. "
+        //% "The list starts empty, and what you add now is not kept after Reelix quits."
+        m_notice = qtTrId("store.left_as_is").arg(m_path);
+    } else if (!setAside.isEmpty()) {
+        m_notice = qtTrId("store.set_aside").arg(setAside);
+    }
+    QStringList ids;
+    for (const ItemRecord &r : std::as_const(m_saved)) {
+        ids << r.id;
+        m_positions.insert(r.id, r.position);
+        m_nextPosition = std::max(m_nextPosition, r.position + 1);
+    }
+    WorkFolder::claim(ids);
+}
+
+void QueueStore::dropDatabase()
+{
     // The connection goes on the thread that made it.
-    m_pool.start([db = std::move(m_db)]() mutable { db.reset(); });
+    m_pool.start([db = std::exchange(m_db, nullptr)]() mutable { db.reset(); });
     m_pool.waitForDone();
+}
+
+void QueueStore::tellNotSaved()
+{
+    if (std::exchange(m_toldNotSaved, true))
+        return;
+    //% "Changes to the download list cannot be saved in %1 (the file is read-only or the "
+    //% "disk refused them). The list stays as it is until Reelix quits."
+    m_notice = qtTrId("store.not_saved").arg(m_path);
+    emit noticeChanged();
 }
 
 QString QueueStore::defaultPath()
@@ -87,16 +146,31 @@ void QueueStore::run(std::function<void(QueueDatabase &)> job)
     m_pool.start([db = m_db, job = std::move(job)] { job(*db); });
 }
 
+QList<ItemRecord> QueueStore::trusted(const QString &downloadFolder)
+{
+    const QStringList folders{downloadFolder, PlatformProfile::current().dataDirectory};
+    QList<ItemRecord> kept;
+    for (const ItemRecord &r : std::exchange(m_saved, {})) {
+        if (const QString path = SavedPaths::outside(r, folders); !path.isEmpty())
+            Logger::shared().log(QStringLiteral("  store: saved item ") + logged(r.id) +
+                                     QStringLiteral(" left out: ") + logged(path) +
+                                     QStringLiteral(" is outside ") + downloadFolder,
+                                 LogLevel::Warning);
+        else
+            kept << r;
+    }
+    return kept;
+}
+
 void QueueStore::restoreInto(DownloadManager &manager)
 {
     m_manager = &manager;
     QList<RestoredItem> restored;
-    for (const ItemRecord &r : std::as_const(m_saved)) {
+    for (const ItemRecord &r : trusted(manager.downloadFolder())) {
         restored << RestoredItem::from(r);
         manager.insertItem(restored.last().item);
         follow(restored.last().item);
     }
-    m_saved.clear();
     connect(&manager, &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex &, int first, int last) { added(first, last); });
     connect(&manager, &DownloadManager::itemRemoved, this, &QueueStore::forget);
@@ -188,7 +262,10 @@ void QueueStore::write()
     }
     m_dirty.clear();
     if (!batch.isEmpty())
-        run([batch = std::move(batch)](QueueDatabase &db) { db.apply(batch); });
+        run([this, batch = std::move(batch)](QueueDatabase &db) {
+            if (!db.apply(batch))
+                QMetaObject::invokeMethod(this, &QueueStore::tellNotSaved, Qt::QueuedConnection);
+        });
 }
 
 void QueueStore::flush()
@@ -199,6 +276,8 @@ void QueueStore::flush()
 
 void QueueStore::runAndWait(const std::function<void(QueueDatabase &)> &job)
 {
+    if (!m_db)
+        return;
     // Not a QFuture: waiting on one may run the job on this thread, out of
     // turn and away from the connection's thread.
     QSemaphore done;

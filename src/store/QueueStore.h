@@ -3,6 +3,8 @@
 #include "HistoryModel.h"
 #include "QueueDatabase.h"
 
+#include "platform/LockClaim.h"
+
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -28,10 +30,16 @@ class QueueStore : public QObject
     Q_PROPERTY(HistoryModel *history READ history CONSTANT)
 
 public:
-    // Reads the file at `path` (made when absent). The working folders of
-    // items to resume are claimed at once, before any list tidies its folder.
+    // Takes the list at `path` for this process and reads it (made when
+    // absent). The working folders of items to resume are claimed at once,
+    // before any list tidies its folder. When another process holds the
+    // list, nothing is read or written.
     explicit QueueStore(const QString &path = defaultPath(), QObject *parent = nullptr);
     ~QueueStore() override;
+
+    // Whether this process holds the list: one list, one Reelix at a time.
+    // The claim is a kernel lock, so a crashed holder never keeps it.
+    bool holdsList() const { return m_listLock != nullptr; }
 
     static QString defaultPath();
     QString notice() const { return m_notice; }
@@ -39,7 +47,8 @@ public:
     HistoryModel *history() { return &m_history; }
 
     // Puts the saved items into `manager`, starts again what was going, and
-    // follows it from now on.
+    // follows it from now on. An item with a path outside the manager's
+    // download folder and Reelix's data folder stays on disk but not in the list.
     void restoreInto(DownloadManager &manager);
     // Writes what is pending and stops following: when the program ends,
     // the runs it stops stay saved as they were going.
@@ -58,6 +67,10 @@ signals:
     void noticeChanged();
 
 private:
+    void readSaved();
+    void dropDatabase();
+    void tellNotSaved();
+    QList<ItemRecord> trusted(const QString &downloadFolder);
     void follow(DownloadItem *item);
     void added(int first, int last);
     // An item left the list for good: its row goes from the file.
@@ -68,7 +81,9 @@ private:
     void run(std::function<void(QueueDatabase &)> job);
     void runAndWait(const std::function<void(QueueDatabase &)> &job);
 
-    QThreadPool m_pool; // one thread: the database's connection lives there
+    QString m_path;
+    std::unique_ptr<LockClaim> m_listLock; // released last, after the connection
+    QThreadPool m_pool;                    // one thread: the database's connection lives there
     std::shared_ptr<QueueDatabase> m_db;
     QPointer<DownloadManager> m_manager;
     QList<ItemRecord> m_saved;
@@ -80,4 +95,5 @@ private:
     QTimer m_later;
     HistoryModel m_history;
     QString m_notice;
+    bool m_toldNotSaved = false;
 };

@@ -275,12 +275,18 @@ private slots:
         openContentView();
         const QString listed = "http://127.0.0.1:9/listed", copied = "http://127.0.0.1:9/copied";
         m_list->insertItem(new DownloadItem(listed, DownloadFormat::Video));
-        for (const QString &text : {QString("no address here"), "see " + listed}) {
+        // Only the start of the clipboard is read: an address past it, or cut
+        // by its end, is not offered.
+        const qsizetype start = 64 * 1024;
+        for (const QString &text :
+             {QString("no address here"), "see " + listed, QString(start, 'x') + " " + copied,
+              QString(start - 10, ' ') + copied}) {
             QGuiApplication::clipboard()->setText(text);
             QMetaObject::invokeMethod(m_root, "offerClipboard");
-            QVERIFY2(!shown(m_root, "clipboardOffer"), qPrintable(text));
+            QVERIFY2(!shown(m_root, "clipboardOffer"), qPrintable(text.left(40)));
         }
-        QGuiApplication::clipboard()->setText("look: " + copied);
+        // Megabytes of words after it (once enough to crash the window).
+        QGuiApplication::clipboard()->setText("look: " + copied + QString(" w").repeated(1500000));
         QMetaObject::invokeMethod(m_root, "offerClipboard");
         QTRY_VERIFY(shown(m_root, "clipboardOffer"));
         QCOMPARE(m_list->rowCount(), 1);

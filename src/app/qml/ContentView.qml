@@ -57,15 +57,8 @@ Rectangle {
     function offerClipboard() {
         if (!clipboardOffers || hasText)
             return
-        let web = ""
-        // Any word of the copied text may be the address.
-        const words = Desktop.clipboardText().split(/\s+/).join("\n")
-        for (const address of Desktop.addresses(words)) {
-            if (address.startsWith("http://") || address.startsWith("https://")) {
-                web = address
-                break
-            }
-        }
+        // Any word at the start of the copied text may be the address.
+        const web = Desktop.clipboardAddress()
         if (web.length === 0 || web === lastOffered || view.manager.isListed(web))
             return
         lastOffered = web

@@ -42,16 +42,13 @@ Rectangle {
     }
 
     function submitURLs() {
-        const addresses = Desktop.addresses(urlText)
-        for (const address of addresses)
-            view.manager.addDownload(address, formatMode)
+        view.manager.addDownloads(Desktop.addresses(urlText), formatMode)
         urlText = ""
     }
 
     // Addresses dropped on the window are added as the Add button does.
     function addDropped(text: string) {
-        for (const address of Desktop.addresses(text))
-            view.manager.addDownload(address, formatMode)
+        view.manager.addDownloads(Desktop.addresses(text), formatMode)
     }
 
     function offerClipboard() {

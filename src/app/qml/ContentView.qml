@@ -224,6 +224,7 @@ Rectangle {
         border.color: Theme.menuLine
         Text {
             id: note
+            textFormat: Text.PlainText
             anchors.centerIn: parent
             text: qsTrId("input.already_listed")
             color: Theme.textEmphasis
@@ -252,6 +253,7 @@ Rectangle {
         border.color: Theme.accent
         border.width: 2
         Text {
+            textFormat: Text.PlainText
             anchors.centerIn: parent
             text: qsTrId("drop.hint")
             color: Theme.textBright

@@ -6,6 +6,7 @@
 #include "i18n/Localization.h"
 
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QProcess>
 #include <QSignalSpy>
@@ -34,6 +35,7 @@ class TestNotifier : public QObject
     Q_OBJECT
 
     QProcess m_daemon;
+    QString m_address;
     std::optional<QDBusConnection> m_bus;
     FakeNotifications m_service;
     static inline const QString actions = "open,Open,reveal,Show in folder";
@@ -44,7 +46,7 @@ private slots:
         Localization::install(QLocale(QLocale::English));
         m_daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address"});
         QVERIFY(m_daemon.waitForReadyRead(10000));
-        const QString address = QString::fromUtf8(m_daemon.readLine()).trimmed();
+        const QString address = m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
         m_bus = QDBusConnection::connectToBus(address, "service");
         QVERIFY(m_bus->isConnected());
         QVERIFY(m_bus->registerService("org.freedesktop.Notifications"));
@@ -71,7 +73,9 @@ private slots:
         Notifier notifier(QDBusConnection("app"));
         notifier.setGatherTime(std::chrono::milliseconds(300));
         QSignalSpy reveal(&notifier, &Notifier::revealRequested);
-        notifier.itemEnded("Clip", "/videos/Clip.mp4", {});
+        const QString clip = TestHome::path() + "/Videos/Clip.mp4";
+        writeText(clip, "");
+        notifier.itemEnded("Clip", clip, {});
         const QString one = "Download finished | Clip | " + actions;
         QTRY_COMPARE(m_service.shown, QStringList{one});
         // The click is sent again until the notification's id has come back.
@@ -82,7 +86,7 @@ private slots:
                                << uint(1) << QString("reveal"));
         };
         QTRY_VERIFY(!reveal.isEmpty() || !click());
-        QCOMPARE(reveal.first().first().toString(), QString("/videos/Clip.mp4"));
+        QCOMPARE(reveal.first().first().toString(), clip);
 
         notifier.itemEnded("A", "/v/A.mp4", {});
         notifier.itemEnded("B", {}, "HTTP Error 403");
@@ -94,6 +98,66 @@ private slots:
         Notifier::setEnabled(true);
         notifier.itemEnded("D", {}, "gone");
         QTRY_COMPARE(m_service.shown, (QStringList{one, several, "Download failed | D\ngone | "}));
+    }
+
+    // The body is markup to the notification service: what a page or a tool
+    // wrote is escaped, never read as a link, a picture or an entity.
+    void bodyIsEscaped_data()
+    {
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("shown");
+        const QString escaped = "&lt;a href=\"http://127.0.0.1:9/\"&gt;A&lt;/a&gt; &amp; "
+                                "&lt;img src=file:///etc/passwd&gt;";
+        QTest::newRow("done") << QString() << "Download finished | " + escaped + " | ";
+        QTest::newRow("failed") << "HTTP <b>403</b> & more"
+                                << "Download failed | " + escaped +
+                                       "\nHTTP &lt;b&gt;403&lt;/b&gt; &amp; more | ";
+    }
+
+    void bodyIsEscaped()
+    {
+        QFETCH(QString, error);
+        QFETCH(QString, shown);
+        Notifier notifier(QDBusConnection("app"));
+        notifier.setGatherTime(std::chrono::milliseconds(0));
+        notifier.itemEnded("<a href=\"http://127.0.0.1:9/\">A</a> & <img src=file:///etc/passwd>",
+                           {}, error);
+        QTRY_COMPARE(m_service.shown, QStringList{shown});
+    }
+
+    // Only the notification service's own clicks act, and only on a file that
+    // is still there: another program on the bus cannot open what it likes.
+    void actionsComeFromTheServiceOnly()
+    {
+        Notifier notifier(QDBusConnection("app"));
+        notifier.setGatherTime(std::chrono::milliseconds(0));
+        notifier.itemEnded("Gone", TestHome::path() + "/Videos/Gone.mp4", {});
+        QTRY_COMPARE(m_service.shown.size(), 1);
+        const QString kept = TestHome::path() + "/Videos/Kept.mp4";
+        writeText(kept, "");
+        notifier.itemEnded("Kept", kept, {});
+        QTRY_COMPARE(m_service.shown.size(), 2);
+        QSignalSpy open(&notifier, &Notifier::openRequested);
+        QSignalSpy reveal(&notifier, &Notifier::revealRequested);
+        const auto click = [](QDBusConnection bus, uint id, const QString &action) {
+            return bus.send(QDBusMessage::createSignal("/org/freedesktop/Notifications",
+                                                       "org.freedesktop.Notifications",
+                                                       "ActionInvoked")
+                            << id << action);
+        };
+        // Both ids are known once a click on the second comes through.
+        QTRY_VERIFY(!reveal.isEmpty() || !click(*m_bus, 2, "reveal"));
+        reveal.clear();
+        QDBusConnection intruder = QDBusConnection::connectToBus(m_address, "intruder");
+        QVERIFY(click(intruder, 2, "open"));
+        // The bus answers only after it passed the click on.
+        QVERIFY(intruder.interface()->isServiceRegistered("org.freedesktop.Notifications"));
+        QVERIFY(click(*m_bus, 1, "open"));
+        QVERIFY(click(*m_bus, 2, "reveal"));
+        QTRY_COMPARE(reveal.size(), 1);
+        QCOMPARE(reveal.first().first().toString(), kept);
+        QCOMPARE(open.size(), 0);
+        QDBusConnection::disconnectFromBus("intruder");
     }
 
     // The app tells of a download that ends while its window is behind, and

@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QQmlComponent>
 #include <QSignalSpy>
 
 // The downloads, setup and log views over real models.
@@ -100,6 +101,17 @@ class TestUi : public ViewTest
     };
 
     std::unique_ptr<MediaServer> m_server;
+
+    // The local media server, started once for the tests that need it.
+    void startServer()
+    {
+        if (m_server)
+            return;
+        m_server = std::make_unique<MediaServer>();
+        QVERIFY2(m_server->isReady(), qPrintable(m_server->error()));
+        // Long enough that its slow transfer is still going when stopped.
+        QVERIFY(makeMedia(20, Codecs::h264 + words("-b:v 1M"), m_server->root() + "/long.mp4"));
+    }
 
     // One download row for an item the manager holds (no run is started).
     std::unique_ptr<QQuickView> rowView(DownloadManager &manager, DownloadItem *item)
@@ -275,12 +287,18 @@ private slots:
         openContentView();
         const QString listed = "http://127.0.0.1:9/listed", copied = "http://127.0.0.1:9/copied";
         m_list->insertItem(new DownloadItem(listed, DownloadFormat::Video));
-        for (const QString &text : {QString("no address here"), "see " + listed}) {
+        // Only the start of the clipboard is read: an address past it, or cut
+        // by its end, is not offered.
+        const qsizetype start = 64 * 1024;
+        for (const QString &text :
+             {QString("no address here"), "see " + listed, QString(start, 'x') + " " + copied,
+              QString(start - 10, ' ') + copied}) {
             QGuiApplication::clipboard()->setText(text);
             QMetaObject::invokeMethod(m_root, "offerClipboard");
-            QVERIFY2(!shown(m_root, "clipboardOffer"), qPrintable(text));
+            QVERIFY2(!shown(m_root, "clipboardOffer"), qPrintable(text.left(40)));
         }
-        QGuiApplication::clipboard()->setText("look: " + copied);
+        // Megabytes of words after it (once enough to crash the window).
+        QGuiApplication::clipboard()->setText("look: " + copied + QString(" w").repeated(1500000));
         QMetaObject::invokeMethod(m_root, "offerClipboard");
         QTRY_VERIFY(shown(m_root, "clipboardOffer"));
         QCOMPARE(m_list->rowCount(), 1);
@@ -291,6 +309,61 @@ private slots:
         QMetaObject::invokeMethod(m_root, "offerClipboard"); // offered once
         QVERIFY(!shown(m_root, "clipboardOffer"));
         QCOMPARE(m_list->rowCount(), 1);
+    }
+
+    // Texts from a page or a tool are shown as written: markup in them is
+    // neither rendered nor followed to an address.
+    void hostileTextIsPlain_data() { addTags({"failed", "done with a note", "downloading"}); }
+
+    void hostileTextIsPlain()
+    {
+        startServer();
+        QVERIFY(m_server->isReady());
+        // Names of their own per row: a picture asked for once is not asked for again.
+        static int rows = 0;
+        const QString row = QString::number(++rows);
+        const QString hostile =
+            "<img src=\"" + m_server->httpUrl("hostile" + row + ".png") +
+            "\" width=\"900\" height=\"400\"><b>Bold</b> & <a href=\"x\">link</a>";
+        DownloadManager manager;
+        auto *it = new DownloadItem(m_server->httpUrl("page"), DownloadFormat::Video);
+        it->setTitle(hostile);
+        it->setStatus(tag() == "failed"             ? DownloadStatus::Error
+                      : tag() == "done with a note" ? DownloadStatus::Done
+                                                    : DownloadStatus::Downloading);
+        it->setErrorMessage(hostile);
+        it->setStatusMessage(hostile);
+        it->setCodecInfo(hostile);
+        auto view = rowView(manager, it);
+        QQuickItem *root = view->rootObject();
+        QTRY_COMPARE(text(root, "title"), hostile);
+        QStringList rich;
+        const std::function<void(QQuickItem *)> walk = [&](QQuickItem *item) {
+            if (item->inherits("QQuickText") && item->property("text").toString().contains('<') &&
+                item->property("textFormat").toInt() != Qt::PlainText)
+                rich << item->objectName() + ": " + item->property("text").toString();
+            for (QQuickItem *child : item->childItems())
+                walk(child);
+        };
+        walk(root);
+        QCOMPARE(rich, QStringList());
+        // A picture fetched after the row was laid out: once the server saw it,
+        // it would have seen the row's.
+        QQmlComponent marker(m_engine);
+        marker.setData("import QtQuick\nText { textFormat: Text.StyledText; text: '<img src=\"" +
+                           m_server->httpUrl("marker" + row + ".png").toUtf8() + "\">' }",
+                       QUrl());
+        std::unique_ptr<QQuickItem> probe(qobject_cast<QQuickItem *>(marker.create()));
+        QVERIFY(probe);
+        probe->setParentItem(root);
+        const auto paths = [&] {
+            QStringList p;
+            for (const MediaServer::Request &r : m_server->requests())
+                p << r.path;
+            return p;
+        };
+        QTRY_VERIFY(paths().contains("/marker" + row + ".png"));
+        QVERIFY(!paths().contains("/hostile" + row + ".png"));
     }
 
     void clearKeepsUnfinishedItemsInOrder()
@@ -435,12 +508,8 @@ private slots:
     {
         const bool stop = tag() == "stop and check";
         const auto tools = useSystemTools();
-        if (!m_server) {
-            m_server = std::make_unique<MediaServer>();
-            QVERIFY2(m_server->isReady(), qPrintable(m_server->error()));
-            // Long enough that its slow transfer is still going when stopped.
-            QVERIFY(makeMedia(20, Codecs::h264 + words("-b:v 1M"), m_server->root() + "/long.mp4"));
-        }
+        startServer();
+        QVERIFY(m_server->isReady());
         RealWindow w;
         QVERIFY(w.showMain());
         DownloadManager *manager = w.app.downloads();

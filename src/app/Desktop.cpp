@@ -37,6 +37,11 @@ QString Desktop::clipboardText() const
     return clipboardHasText() ? QGuiApplication::clipboard()->text() : QString();
 }
 
+QString Desktop::clipboardAddress() const
+{
+    return firstWebAddress(clipboardText());
+}
+
 QStringList Desktop::addresses(const QString &text) const
 {
     return addressesFromText(text);

@@ -22,6 +22,8 @@ public:
     // The clipboard's plain text, or an empty string when it holds none.
     Q_INVOKABLE QString clipboardText() const;
     Q_INVOKABLE bool clipboardHasText() const;
+    // The first web address at the start of the clipboard's text, or an empty string.
+    Q_INVOKABLE QString clipboardAddress() const;
     Q_INVOKABLE void copyText(const QString &text) const;
     Q_INVOKABLE QStringList addresses(const QString &text) const;
     // Shows the file selected in the file manager (Linux: FileManager1 over

@@ -5,8 +5,20 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QFileInfo>
 
 namespace {
+
+// The body is markup for the notification service: a title's "<img src=…>"
+// or "&" is shown as written, never fetched or parsed.
+QString markupEscaped(const QString &text)
+{
+    QString escaped = text;
+    escaped.replace(QLatin1Char('&'), QLatin1String("&amp;"));
+    escaped.replace(QLatin1Char('<'), QLatin1String("&lt;"));
+    escaped.replace(QLatin1Char('>'), QLatin1String("&gt;"));
+    return escaped;
+}
 
 const QString service = QStringLiteral("org.freedesktop.Notifications");
 const QString path = QStringLiteral("/org/freedesktop/Notifications");
@@ -19,11 +31,13 @@ Notifier::Notifier(QDBusConnection bus, QObject *parent) : QObject(parent), m_bu
     m_gather.setSingleShot(true);
     m_gather.setInterval(std::chrono::milliseconds(1500));
     connect(&m_gather, &QTimer::timeout, this, &Notifier::tell);
-    // QtDBus matches the slot by its text: no blank after the comma.
+    // Only the notification service's own signals count: any program on the
+    // session bus could send one. QtDBus matches the slot by its text: no
+    // blank after the comma.
     // clang-format off
-    m_bus.connect(QString(), path, service, QStringLiteral("ActionInvoked"), this,
+    m_bus.connect(service, path, service, QStringLiteral("ActionInvoked"), this,
                   SLOT(onActionInvoked(uint,QString)));
-    m_bus.connect(QString(), path, service, QStringLiteral("NotificationClosed"), this,
+    m_bus.connect(service, path, service, QStringLiteral("NotificationClosed"), this,
                   SLOT(onClosed(uint,uint)));
     // clang-format on
 }
@@ -84,7 +98,7 @@ void Notifier::notify(const QString &summary, const QString &body, const QString
     QDBusMessage call =
         QDBusMessage::createMethodCall(service, path, service, QStringLiteral("Notify"));
     call << QStringLiteral("Reelix") << uint(0) << QStringLiteral("org.reelix.Reelix") << summary
-         << body << actions
+         << markupEscaped(body) << actions
          << QVariantMap{{QStringLiteral("desktop-entry"), QStringLiteral("org.reelix.Reelix")}}
          << int(-1);
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, 3000), this);
@@ -100,7 +114,8 @@ void Notifier::notify(const QString &summary, const QString &body, const QString
 void Notifier::onActionInvoked(uint id, const QString &action)
 {
     const QString file = m_fileOf.value(id);
-    if (file.isEmpty())
+    // A file moved or deleted since is neither opened nor looked for.
+    if (file.isEmpty() || !QFileInfo::exists(file))
         return;
     if (action == QStringLiteral("open"))
         emit openRequested(file);

@@ -55,8 +55,7 @@ ReelixApp::~ReelixApp()
 void ReelixApp::addAddresses(const QStringList &addresses)
 {
     const DownloadFormat format = AutoStart::formatFor(AutoStart::choice());
-    for (const QString &address : Desktop().addresses(addresses.join(QLatin1Char('\n'))))
-        m_downloads.addDownload(address, format);
+    m_downloads.addDownloads(Desktop().addresses(addresses.join(QLatin1Char('\n'))), format);
 }
 
 // A download or conversion that ended while the window was behind others is

@@ -20,10 +20,11 @@ Q_IMPORT_QML_PLUGIN(ReelixPlugin)
 
 namespace {
 
-// --help and --version answer before any window (or display) is needed.
+// --help and --version answer before any window (or display) is needed;
+// after "--" every word is an address, even one spelled like an option.
 std::optional<int> answerCommandLine(int argc, char *argv[])
 {
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("reelix %s\n", REELIX_VERSION);
             return 0;

@@ -138,15 +138,30 @@ bool DownloadManager::isListed(const QString &url) const
 
 void DownloadManager::addDownload(const QString &url, Download::DownloadFormat format)
 {
-    for (int row = 0; row < m_downloads.size(); ++row) {
-        if (m_downloads.at(row)->url() == url) {
-            emit alreadyListed(row);
-            return;
+    addDownloads({url}, format);
+}
+
+void DownloadManager::addDownloads(const QStringList &urls, Download::DownloadFormat format)
+{
+    QHash<QString, int> rowOf;
+    rowOf.reserve(m_downloads.size() + urls.size());
+    for (int row = int(m_downloads.size()) - 1; row >= 0; --row)
+        rowOf.insert(m_downloads.at(row)->url(), row); // the first row wins
+    int firstRepeat = -1;
+    for (const QString &url : urls) {
+        if (const auto listed = rowOf.constFind(url); listed != rowOf.cend()) {
+            if (firstRepeat < 0)
+                firstRepeat = *listed;
+            continue;
         }
+        rowOf.insert(url, int(m_downloads.size()));
+        auto *item = new DownloadItem(url, format);
+        append(item);
+        m_infoQueue.submit(item);
     }
-    auto *item = new DownloadItem(url, format);
-    append(item);
-    m_infoQueue.submit(item);
+    // One row is pointed at: a list pasted twice is not told row by row.
+    if (firstRepeat >= 0)
+        emit alreadyListed(firstRepeat);
 }
 
 void DownloadManager::insertItem(DownloadItem *item)

@@ -47,6 +47,9 @@ public:
     // Whether an item for `url` is in the list.
     Q_INVOKABLE bool isListed(const QString &url) const;
     Q_INVOKABLE void addDownload(const QString &url, Download::DownloadFormat format);
+    // Many at once (a pasted list): each address is looked up in a set, not
+    // compared with every row.
+    Q_INVOKABLE void addDownloads(const QStringList &urls, Download::DownloadFormat format);
     // Takes an item as it is, without starting its information run (a list
     // shown for review, or restored).
     void insertItem(DownloadItem *item);
@@ -94,7 +97,8 @@ signals:
     void downloadFolderURLChanged();
     void countChanged();
     void hasCompletedChanged();
-    // An address given to addDownload is already in the list, at `row`.
+    // An address given to addDownload is already in the list, at `row` (for
+    // addDownloads, the first such address).
     void alreadyListed(int row);
     // An item reached an end state of a run (ready, done, error, cancelled).
     void itemSettled(DownloadItem *item);

@@ -4,6 +4,15 @@
 #include <QSet>
 #include <QUrl>
 
+namespace {
+
+bool isAddress(const QString &line)
+{
+    return !line.isEmpty() && QUrl(line, QUrl::StrictMode).isValid();
+}
+
+} // namespace
+
 QStringList addressesFromText(const QString &text)
 {
     static const QRegularExpression lineBreaks(
@@ -12,10 +21,30 @@ QStringList addressesFromText(const QString &text)
     QSet<QString> seen;
     for (const QString &piece : text.split(lineBreaks)) {
         const QString line = piece.trimmed();
-        if (line.isEmpty() || !QUrl(line, QUrl::StrictMode).isValid() || seen.contains(line))
+        if (!isAddress(line) || seen.contains(line))
             continue;
         seen.insert(line);
         addresses << line;
     }
     return addresses;
+}
+
+QString firstWebAddress(const QString &text, qsizetype scanned)
+{
+    QStringView head = QStringView(text).left(scanned);
+    // The word running past the end is only a part of itself.
+    if (text.size() > scanned && !text.at(scanned).isSpace()) {
+        qsizetype end = head.size();
+        while (end > 0 && !head.at(end - 1).isSpace())
+            --end;
+        head = head.left(end);
+    }
+    static const QRegularExpression blanks(QStringLiteral("\\s+"),
+                                           QRegularExpression::UseUnicodePropertiesOption);
+    for (const QStringView word : head.split(blanks, Qt::SkipEmptyParts)) {
+        if ((word.startsWith(u"http://") || word.startsWith(u"https://")) &&
+            isAddress(word.toString()))
+            return word.toString();
+    }
+    return {};
 }

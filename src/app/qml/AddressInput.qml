@@ -48,6 +48,7 @@ RowLayout {
         }
         Text {
             objectName: "placeholder"
+            textFormat: Text.PlainText
             visible: input.text.length === 0
             anchors.left: parent.left; anchors.top: parent.top; anchors.right: parent.right
             anchors.leftMargin: 14; anchors.rightMargin: 14; anchors.topMargin: 12
@@ -94,7 +95,7 @@ RowLayout {
                 spacing: 4
                 topPadding: 6
                 Icon { name: "plus"; size: 14; font.weight: Font.DemiBold; anchors.horizontalCenter: parent.horizontalCenter }
-                Text { text: qsTrId("input.add"); color: Theme.textBright; font.pixelSize: Theme.fontSmall; font.weight: Font.Medium; anchors.horizontalCenter: parent.horizontalCenter }
+                Text { textFormat: Text.PlainText; text: qsTrId("input.add"); color: Theme.textBright; font.pixelSize: Theme.fontSmall; font.weight: Font.Medium; anchors.horizontalCenter: parent.horizontalCenter }
             }
             onClicked: row.submit()
         }
@@ -108,7 +109,7 @@ RowLayout {
                 spacing: 4
                 topPadding: 6
                 Icon { name: "doc.on.clipboard"; size: 13; color: Theme.textSecondary; anchors.horizontalCenter: parent.horizontalCenter }
-                Text { text: qsTrId("input.paste"); color: Theme.textSecondary; font.pixelSize: Theme.fontSmall; font.weight: Font.Medium; anchors.horizontalCenter: parent.horizontalCenter }
+                Text { textFormat: Text.PlainText; text: qsTrId("input.paste"); color: Theme.textSecondary; font.pixelSize: Theme.fontSmall; font.weight: Font.Medium; anchors.horizontalCenter: parent.horizontalCenter }
             }
             onClicked: row.paste()
         }

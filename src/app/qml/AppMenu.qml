@@ -22,6 +22,7 @@ Menu {
         contentItem: RowLayout {
             spacing: 24
             Text {
+                textFormat: Text.PlainText
                 // A check for the settings entries.
                 visible: entry.checkable
                 text: entry.checked ? "✓" : ""
@@ -31,6 +32,7 @@ Menu {
                 font.pixelSize: Theme.fontNormal
             }
             Text {
+                textFormat: Text.PlainText
                 Layout.fillWidth: true
                 text: entry.text
                 color: entry.enabled ? Theme.textBright : Theme.textMuted
@@ -38,6 +40,7 @@ Menu {
             }
             Text {
                 objectName: "shortcutText"
+                textFormat: Text.PlainText
                 text: entry.action ? Desktop.shortcutText(entry.action.shortcut) : ""
                 color: entry.highlighted ? Theme.textBright : Theme.textFaint
                 font.pixelSize: Theme.fontNormal

@@ -23,6 +23,7 @@ Rectangle {
         anchors.leftMargin: 12; anchors.rightMargin: 6
         spacing: 8
         Text {
+            textFormat: Text.PlainText
             Layout.fillWidth: true
             text: qsTrId("clipboard.offer").arg(offer.address)
             color: Theme.onDarkMedium
@@ -37,6 +38,7 @@ Rectangle {
             leftPadding: 10; rightPadding: 10
             background: Rectangle { radius: Theme.radiusSmall; color: Theme.accent }
             contentItem: Text {
+                textFormat: Text.PlainText
                 text: pasteButton.text
                 color: Theme.textBright
                 font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
@@ -51,6 +53,7 @@ Rectangle {
             text: "×"
             implicitWidth: 26; implicitHeight: 26
             contentItem: Text {
+                textFormat: Text.PlainText
                 text: dismissButton.text
                 color: Theme.onDarkMedium
                 font.pixelSize: Theme.fontLarge

@@ -42,30 +42,20 @@ Rectangle {
     }
 
     function submitURLs() {
-        const addresses = Desktop.addresses(urlText)
-        for (const address of addresses)
-            view.manager.addDownload(address, formatMode)
+        view.manager.addDownloads(Desktop.addresses(urlText), formatMode)
         urlText = ""
     }
 
     // Addresses dropped on the window are added as the Add button does.
     function addDropped(text: string) {
-        for (const address of Desktop.addresses(text))
-            view.manager.addDownload(address, formatMode)
+        view.manager.addDownloads(Desktop.addresses(text), formatMode)
     }
 
     function offerClipboard() {
         if (!clipboardOffers || hasText)
             return
-        let web = ""
-        // Any word of the copied text may be the address.
-        const words = Desktop.clipboardText().split(/\s+/).join("\n")
-        for (const address of Desktop.addresses(words)) {
-            if (address.startsWith("http://") || address.startsWith("https://")) {
-                web = address
-                break
-            }
-        }
+        // Any word at the start of the copied text may be the address.
+        const web = Desktop.clipboardAddress()
         if (web.length === 0 || web === lastOffered || view.manager.isListed(web))
             return
         lastOffered = web
@@ -234,6 +224,7 @@ Rectangle {
         border.color: Theme.menuLine
         Text {
             id: note
+            textFormat: Text.PlainText
             anchors.centerIn: parent
             text: qsTrId("input.already_listed")
             color: Theme.textEmphasis
@@ -262,6 +253,7 @@ Rectangle {
         border.color: Theme.accent
         border.width: 2
         Text {
+            textFormat: Text.PlainText
             anchors.centerIn: parent
             text: qsTrId("drop.hint")
             color: Theme.textBright

@@ -14,6 +14,7 @@ ColumnLayout {
     Component.onCompleted: BrowserCookies.refresh()
 
     Text {
+        textFormat: Text.PlainText
         Layout.bottomMargin: 6
         text: qsTrId("cookies.use_from")
         color: Theme.textPrimary
@@ -45,6 +46,7 @@ ColumnLayout {
                 border.color: choice.chosen ? Theme.accent : Theme.textMuted
             }
             Text {
+                textFormat: Text.PlainText
                 Layout.fillWidth: true
                 text: choice.text
                 color: choice.chosen ? Theme.textBright : Theme.textSecondary
@@ -68,6 +70,7 @@ ColumnLayout {
     }
     Text {
         objectName: "noBrowserFound"
+        textFormat: Text.PlainText
         visible: BrowserCookies.choices.length <= 1
         Layout.fillWidth: true
         Layout.leftMargin: 8
@@ -83,6 +86,7 @@ ColumnLayout {
         onClicked: fileDialog.open()
     }
     Text {
+        textFormat: Text.PlainText
         Layout.fillWidth: true
         Layout.topMargin: 10
         text: qsTrId("cookies.explain")

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Reelix
 
@@ -65,6 +64,7 @@ Rectangle {
                 Layout.fillWidth: true
                 spacing: 8
                 Text {
+                    textFormat: Text.PlainText
                     text: card.dep.name
                     color: Theme.textPrimary
                     font.pixelSize: Theme.fontTitle; font.weight: Font.DemiBold
@@ -73,6 +73,7 @@ Rectangle {
                 // The status label, by case.
                 Text {
                     objectName: "waitingLabel"
+                    textFormat: Text.PlainText
                     visible: card.kind === DepState.Unknown && !card.onSystem
                     text: qsTrId("status.waiting")
                     color: Theme.textMuted
@@ -89,6 +90,7 @@ Rectangle {
                         anchors.verticalCenter: parent.verticalCenter
                     }
                     Text {
+                        textFormat: Text.PlainText
                         width: Math.min(implicitWidth, 110)
                         text: card.dep.systemVersion
                         elide: Text.ElideMiddle
@@ -116,6 +118,7 @@ Rectangle {
                     }
                     Text {
                         objectName: "versionText"
+                        textFormat: Text.PlainText
                         width: Math.min(implicitWidth, 130)
                         text: card.kind === DepState.Installed ? qsTrId("status.ready")
                               : card.kind === DepState.UpToDate ? card.dep.version : card.dep.latestVersion
@@ -130,10 +133,11 @@ Rectangle {
                     visible: card.kind === DepState.Unchecked
                     spacing: 4
                     HoverHandler { id: uncheckedHover }
-                    ToolTip.visible: uncheckedHover.hovered
-                    ToolTip.text: card.dep.uncheckedReason
+                    // The app's tip: the reason comes from a server and is shown as plain text.
+                    Tip { visible: uncheckedHover.hovered; text: card.dep.uncheckedReason }
                     Icon { name: "exclamationmark.triangle.fill"; size: 11; color: Theme.warning; anchors.verticalCenter: parent.verticalCenter }
                     Text {
+                        textFormat: Text.PlainText
                         width: Math.min(implicitWidth, 80)
                         text: card.dep.version
                         elide: Text.ElideMiddle
@@ -141,6 +145,7 @@ Rectangle {
                         font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold
                     }
                     Text {
+                        textFormat: Text.PlainText
                         text: "· " + qsTrId("setup.unchecked")
                         color: Theme.warning
                         font.pixelSize: Theme.fontSmall
@@ -148,6 +153,7 @@ Rectangle {
                 }
                 Text {
                     objectName: "percentLabel"
+                    textFormat: Text.PlainText
                     visible: card.kind === DepState.Downloading
                     text: Math.floor(card.dep.fraction * 100) + "%"
                     color: card.accent
@@ -157,21 +163,22 @@ Rectangle {
                     objectName: "updatingLabel"
                     visible: card.kind === DepState.Updating
                     spacing: 4
-                    Text { text: qsTrId("update.updating"); color: Theme.warning; font.pixelSize: Theme.fontSmall }
-                    Text { text: Math.floor(card.dep.fraction * 100) + "%"; color: Theme.warning; font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold }
+                    Text { textFormat: Text.PlainText; text: qsTrId("update.updating"); color: Theme.warning; font.pixelSize: Theme.fontSmall }
+                    Text { textFormat: Text.PlainText; text: Math.floor(card.dep.fraction * 100) + "%"; color: Theme.warning; font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold }
                 }
                 Row {
                     objectName: "failedLabel"
                     visible: card.kind === DepState.Failed
                     spacing: 4
                     HoverHandler { id: failHover }
-                    ToolTip.visible: failHover.hovered
-                    ToolTip.text: card.dep.failureMessage
+                    // The app's tip: the reason comes from a server and is shown as plain text.
+                    Tip { visible: failHover.hovered; text: card.dep.failureMessage }
                     Icon { name: "exclamationmark.circle.fill"; size: 11; color: Theme.danger; anchors.verticalCenter: parent.verticalCenter }
-                    Text { text: qsTrId("setup.failed"); color: Theme.danger; font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold }
+                    Text { textFormat: Text.PlainText; text: qsTrId("setup.failed"); color: Theme.danger; font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold }
                 }
             }
             Text {
+                textFormat: Text.PlainText
                 Layout.fillWidth: true
                 text: card.dep.description
                 color: Theme.onDarkSoft
@@ -185,6 +192,7 @@ Rectangle {
                 // How the installed download was checked against what its distributor publishes.
                 Text {
                     objectName: "verificationLabel"
+                    textFormat: Text.PlainText
                     Layout.fillWidth: true
                     text: card.dep.verification === "sha256" ? qsTrId("verify.card.sha256")
                           : card.dep.verification === "md5" ? qsTrId("verify.card.md5")
@@ -202,6 +210,7 @@ Rectangle {
                     tip: qsTrId("rollback.tip")
                     onClicked: card.rollBack()
                     contentItem: Text {
+                        textFormat: Text.PlainText
                         text: rollbackButton.text
                         color: Theme.accent
                         font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold
@@ -211,6 +220,7 @@ Rectangle {
             // The system's copy the engine uses while ours is missing.
             Text {
                 objectName: "systemText"
+                textFormat: Text.PlainText
                 visible: card.onSystem
                 Layout.fillWidth: true
                 text: card.onSystem ? qsTrId("setup.system_found").arg(card.dep.systemPath) : ""
@@ -225,6 +235,7 @@ Rectangle {
                 spacing: 8
                 Text {
                     objectName: "tooOldText"
+                    textFormat: Text.PlainText
                     Layout.fillWidth: true
                     text: qsTrId("setup.system_too_old")
                     color: Theme.warning
@@ -239,6 +250,7 @@ Rectangle {
                     tip: qsTrId("setup.install_one.tip")
                     onClicked: card.installOwn()
                     contentItem: Text {
+                        textFormat: Text.PlainText
                         text: installOwnButton.text
                         color: Theme.accent
                         font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold

@@ -43,6 +43,7 @@ Rectangle {
 
         Text {
             objectName: "entryNumber"
+            textFormat: Text.PlainText
             visible: row.isEntry
             text: row.isEntry ? String(row.item.playlistIndex).padStart(row.item.group.indexWidth, "0") : ""
             color: Theme.textFaint
@@ -68,6 +69,7 @@ Rectangle {
             spacing: 5
             Text {
                 objectName: "title"
+                textFormat: Text.PlainText
                 Layout.fillWidth: true
                 text: row.item.title.length > 0 ? row.item.title : row.item.url
                 color: Theme.textPrimary
@@ -87,6 +89,7 @@ Rectangle {
                     Icon { id: statusIcon; size: 10; color: statusLabel.tint; anchors.verticalCenter: parent.verticalCenter }
                     Text {
                         id: statusText
+                        textFormat: Text.PlainText
                         color: statusLabel.tint
                         font.pixelSize: Theme.fontSmall
                         font.weight: Font.DemiBold
@@ -146,6 +149,7 @@ Rectangle {
                 Text {
                     id: detailMessage
                     objectName: "detailMessage"
+                    textFormat: Text.PlainText
                     // A finished download can carry a note (another height than chosen).
                     visible: row.status === Download.Downloading || row.status === Download.Converting
                              || row.status === Download.Error
@@ -173,6 +177,7 @@ Rectangle {
                 }
                 Text {
                     objectName: "entryDuration"
+                    textFormat: Text.PlainText
                     visible: row.isEntry && row.item.duration > 0 && row.status !== Download.Error
                              && row.status !== Download.Downloading && row.status !== Download.Converting
                     text: {
@@ -187,6 +192,7 @@ Rectangle {
                 }
                 Text {
                     objectName: "fileSize"
+                    textFormat: Text.PlainText
                     visible: row.status === Download.Done && row.item.fileSize.length > 0
                     text: row.item.fileSize
                     color: Theme.textFaint
@@ -207,6 +213,7 @@ Rectangle {
                         anchors.verticalCenter: parent.verticalCenter
                     }
                     Text {
+                        textFormat: Text.PlainText
                         text: row.item.codecInfo
                         color: parent.tint
                         font.pixelSize: Theme.fontTiny
@@ -216,6 +223,7 @@ Rectangle {
                 }
                 Text {
                     objectName: "doneError"
+                    textFormat: Text.PlainText
                     visible: row.status === Download.Done && row.item.errorMessage.length > 0
                     Layout.fillWidth: true
                     text: row.item.errorMessage

@@ -26,6 +26,7 @@ Item {
             width: parent.width
             spacing: 6
             Text {
+                textFormat: Text.PlainText
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 text: qsTrId("empty.title")
@@ -34,6 +35,7 @@ Item {
                 font.weight: Font.DemiBold
             }
             Text {
+                textFormat: Text.PlainText
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap

@@ -80,6 +80,7 @@ Popup {
         spacing: 12
         Text {
             objectName: "pickerTitle"
+            textFormat: Text.PlainText
             Layout.fillWidth: true
             text: picker.title
             color: Theme.textHeading
@@ -98,6 +99,7 @@ Popup {
             }
             Text {
                 objectName: "pickerPath"
+                textFormat: Text.PlainText
                 Layout.fillWidth: true
                 text: FolderMaker.displayPath(picker.folder)
                 color: Theme.textSecondary
@@ -136,6 +138,7 @@ Popup {
                         spacing: 8
                         Icon { Layout.leftMargin: 8; name: "folder"; size: 13; color: Theme.info }
                         Text {
+                            textFormat: Text.PlainText
                             Layout.fillWidth: true
                             text: entry.fileName
                             color: Theme.textPrimary
@@ -146,6 +149,7 @@ Popup {
                 }
             }
             Text {
+                textFormat: Text.PlainText
                 anchors.centerIn: parent
                 visible: folders.status === FolderListModel.Ready && folders.count === 0
                 text: qsTrId("folder.empty")
@@ -187,6 +191,7 @@ Popup {
         }
         Text {
             objectName: "newFolderError"
+            textFormat: Text.PlainText
             visible: picker.error.length > 0
             Layout.fillWidth: true
             text: picker.error
@@ -242,6 +247,7 @@ Popup {
                 color: Theme.textSecondary
             }
             Text {
+                textFormat: Text.PlainText
                 text: small.text
                 color: small.primary ? Theme.textBright : Theme.textSecondary
                 font.pixelSize: Theme.fontNormal; font.weight: Font.DemiBold

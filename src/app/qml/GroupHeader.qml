@@ -50,6 +50,7 @@ Rectangle {
                 spacing: 5
                 Text {
                     objectName: "groupTitle"
+                    textFormat: Text.PlainText
                     Layout.fillWidth: true
                     text: header.item.title
                     color: Theme.textPrimary
@@ -59,6 +60,7 @@ Rectangle {
                 }
                 Text {
                     objectName: "groupCounts"
+                    textFormat: Text.PlainText
                     Layout.fillWidth: true
                     text: header.group ? header.group.site + "  ·  " + qsTrId("playlist.videos", header.group.count)
                                          + "  ·  " + qsTrId("playlist.counts").arg(header.group.done)
@@ -87,6 +89,7 @@ Rectangle {
                         anchors.verticalCenter: parent.verticalCenter
                     }
                     Text {
+                        textFormat: Text.PlainText
                         text: header.running ? qsTrId("playlist.stop_all") : qsTrId("playlist.download_all")
                         color: header.running ? Theme.stop : Theme.textBright
                         font.pixelSize: Theme.fontNormal; font.weight: Font.DemiBold
@@ -150,6 +153,7 @@ Rectangle {
                     }
                 }
                 contentItem: Text {
+                    textFormat: Text.PlainText
                     leftPadding: 24
                     text: qsTrId("playlist.skip_downloaded")
                     color: Theme.textStatus

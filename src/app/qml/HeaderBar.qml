@@ -37,6 +37,7 @@ Rectangle {
             Icon { anchors.centerIn: parent; name: "arrow.down"; size: 13; font.bold: true }
         }
         Text {
+            textFormat: Text.PlainText
             Layout.leftMargin: 9
             text: "Reelix"
             color: Theme.textBright
@@ -57,6 +58,7 @@ Rectangle {
                 spacing: 5
                 Icon { name: "clock.arrow.circlepath"; size: 11; color: Theme.textEmphasis; anchors.verticalCenter: parent.verticalCenter }
                 Text {
+                    textFormat: Text.PlainText
                     text: historyButton.text
                     color: Theme.textEmphasis
                     font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
@@ -77,6 +79,7 @@ Rectangle {
             leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
             background: Rectangle { radius: Theme.radiusSmall; color: Theme.control }
             contentItem: Text {
+                textFormat: Text.PlainText
                 text: clearButton.text
                 color: Theme.textEmphasis
                 font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
@@ -122,6 +125,7 @@ Rectangle {
                                 anchors.verticalCenter: parent.verticalCenter
                             }
                             Text {
+                                textFormat: Text.PlainText
                                 text: formatButton.modelData.label
                                 font.pixelSize: Theme.fontNormal; font.weight: Font.DemiBold
                                 color: formatButton.tint
@@ -144,6 +148,7 @@ Rectangle {
                 Icon { name: "folder"; size: 11; color: Theme.textSecondary; anchors.verticalCenter: parent.verticalCenter }
                 Text {
                     objectName: "folderName"
+                    textFormat: Text.PlainText
                     width: Math.min(implicitWidth, 120)
                     text: Desktop.fileName(bar.folderPath)
                     elide: Text.ElideMiddle

@@ -44,6 +44,7 @@ Rectangle {
                     clip: true
                     onTextChanged: view.history.search = text
                     Text {
+                        textFormat: Text.PlainText
                         visible: search.text.length === 0
                         text: qsTrId("history.search")
                         color: Theme.textHint
@@ -58,7 +59,7 @@ Rectangle {
                 text: qsTrId("history.clear_all")
                 leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
                 background: Rectangle { radius: Theme.radiusSmall; color: Theme.control }
-                contentItem: Text { text: clearAll.text; color: Theme.dangerText; font.pixelSize: Theme.fontNormal; font.weight: Font.Medium }
+                contentItem: Text { textFormat: Text.PlainText; text: clearAll.text; color: Theme.dangerText; font.pixelSize: Theme.fontNormal; font.weight: Font.Medium }
                 onClicked: view.history.clearAll()
             }
         }
@@ -103,6 +104,7 @@ Rectangle {
                         Layout.fillWidth: true
                         spacing: 3
                         Text {
+                            textFormat: Text.PlainText
                             Layout.fillWidth: true
                             text: entry.title
                             elide: Text.ElideRight
@@ -110,6 +112,7 @@ Rectangle {
                             font.pixelSize: Theme.fontLarge; font.weight: Font.Medium
                         }
                         Text {
+                            textFormat: Text.PlainText
                             Layout.fillWidth: true
                             elide: Text.ElideRight
                             text: entry.site + (entry.size.length > 0 ? "  ·  " + entry.size : "") + "  ·  " + entry.date
@@ -161,6 +164,7 @@ Rectangle {
                 }
                 Text {
                     objectName: "historyEmpty"
+                    textFormat: Text.PlainText
                     anchors.horizontalCenter: parent.horizontalCenter
                     text: view.history.total === 0 ? qsTrId("history.empty") : qsTrId("history.no_match")
                     color: Theme.textMuted

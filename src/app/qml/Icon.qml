@@ -3,6 +3,7 @@ import Reelix
 
 // A symbol from the icon font, by the names the views use.
 Text {
+    textFormat: Text.PlainText
     property string name
     property int size: 12
     property int weight: Font.Normal

@@ -9,6 +9,6 @@ PlainButton {
     contentItem: Row {
         spacing: 4
         Icon { name: control.symbol; size: 11; color: control.tint; anchors.verticalCenter: parent.verticalCenter }
-        Text { text: control.text; color: control.tint; font.pixelSize: Theme.fontSmall }
+        Text { textFormat: Text.PlainText; text: control.text; color: control.tint; font.pixelSize: Theme.fontSmall }
     }
 }

@@ -52,6 +52,7 @@ Rectangle {
                         }
                     }
                     contentItem: Text {
+                        textFormat: Text.PlainText
                         leftPadding: toggle.indicator.width + 8
                         text: qsTrId("log.enable")
                         color: Theme.textSecondary
@@ -98,6 +99,7 @@ Rectangle {
                 Icon { anchors.horizontalCenter: parent.horizontalCenter; name: "doc.text"; size: 32; color: Theme.iconEmptyLog }
                 Text {
                     objectName: "emptyText"
+                    textFormat: Text.PlainText
                     anchors.horizontalCenter: parent.horizontalCenter
                     text: view.viewer.isEnabled ? qsTrId("log.empty") : qsTrId("log.enable_hint")
                     color: Theme.textEmptyLog
@@ -116,6 +118,7 @@ Rectangle {
             TextArea {
                 id: text
                 objectName: "logTextArea"
+                textFormat: TextEdit.PlainText
                 readOnly: true
                 selectByMouse: true
                 text: view.viewer.logText

@@ -37,12 +37,14 @@ Window {
     }
 
     component SectionTitle: Text {
+        textFormat: Text.PlainText
         color: Theme.textMuted
         font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold
         font.capitalization: Font.AllUppercase
         Layout.topMargin: 6
     }
     component Label: Text {
+        textFormat: Text.PlainText
         color: Theme.textSecondary
         font.pixelSize: Theme.fontNormal
         wrapMode: Text.WordWrap
@@ -61,6 +63,7 @@ Window {
             Label { text: qsTrId("prefs.folder"); Layout.fillWidth: false }
             Text {
                 objectName: "folderPath"
+                textFormat: Text.PlainText
                 Layout.fillWidth: true
                 text: prefs.folderPath
                 elide: Text.ElideMiddle
@@ -73,7 +76,7 @@ Window {
                 text: qsTrId("prefs.folder.change")
                 leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
                 background: Rectangle { radius: Theme.radiusSmall; color: Theme.control; border.color: Theme.outline }
-                contentItem: Text { text: changeFolder.text; color: Theme.textEmphasis; font.pixelSize: Theme.fontNormal; font.weight: Font.Medium }
+                contentItem: Text { textFormat: Text.PlainText; text: changeFolder.text; color: Theme.textEmphasis; font.pixelSize: Theme.fontNormal; font.weight: Font.Medium }
                 onClicked: folderDialog.open()
             }
         }
@@ -99,6 +102,7 @@ Window {
                 }
             }
             contentItem: Text {
+                textFormat: Text.PlainText
                 leftPadding: autoStart.indicator.width + 10
                 text: qsTrId("prefs.auto_start")
                 color: Theme.textSecondary

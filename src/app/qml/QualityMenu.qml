@@ -16,6 +16,7 @@ ComboBox {
         border.color: menu.visualFocus ? Theme.focusRing : Theme.outline
     }
     contentItem: Text {
+        textFormat: Text.PlainText
         leftPadding: 10
         rightPadding: 26
         text: menu.displayText
@@ -75,6 +76,7 @@ ComboBox {
         implicitHeight: 28
         highlighted: ListView.isCurrentItem
         contentItem: Text {
+            textFormat: Text.PlainText
             text: entry.modelData.label
             color: Theme.textBright
             font.pixelSize: Theme.fontNormal

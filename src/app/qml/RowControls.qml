@@ -106,7 +106,7 @@ Item {
                 contentItem: Row {
                     spacing: 5
                     Icon { name: "sparkles"; size: 10; font.bold: true; color: Theme.textOnWarm; anchors.verticalCenter: parent.verticalCenter }
-                    Text { text: "QuickTime"; font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold; color: Theme.textOnWarm }
+                    Text { textFormat: Text.PlainText; text: "QuickTime"; font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold; color: Theme.textOnWarm }
                 }
                 onClicked: controls.manager.convert(controls.download)
             }

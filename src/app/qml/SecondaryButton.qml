@@ -13,6 +13,7 @@ PlainButton {
         border.width: 1
     }
     contentItem: Text {
+        textFormat: Text.PlainText
         text: control.text
         color: Theme.onDarkMedium
         font.pixelSize: Theme.fontLarge; font.weight: Font.Medium

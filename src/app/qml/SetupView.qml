@@ -108,6 +108,7 @@ Rectangle {
                 }
             }
             Text {
+                textFormat: Text.PlainText
                 Layout.alignment: Qt.AlignHCenter
                 text: "Reelix"
                 color: Theme.textBright
@@ -117,6 +118,7 @@ Rectangle {
             }
             Text {
                 objectName: "versionLine"
+                textFormat: Text.PlainText
                 Layout.alignment: Qt.AlignHCenter
                 text: "v" + view.version
                 color: Theme.onDarkFaint
@@ -126,6 +128,7 @@ Rectangle {
             }
             Text {
                 objectName: "subtitle"
+                textFormat: Text.PlainText
                 Layout.alignment: Qt.AlignHCenter
                 Layout.maximumWidth: 340
                 text: view.offline ? qsTrId("setup.offline").arg(view.checker.networkProblem)
@@ -177,6 +180,7 @@ Rectangle {
                 Text {
                     id: logText
                     objectName: "logText"
+                    textFormat: Text.PlainText
                     width: logFlick.width
                     padding: 12
                     text: view.checker.logOutput
@@ -246,6 +250,7 @@ Rectangle {
                     Text {
                         id: progressText
                         objectName: "progressText"
+                        textFormat: Text.PlainText
                         text: view.checker.currentStep
                         color: Theme.textStatus
                         font.pixelSize: Theme.fontLarge
@@ -328,6 +333,7 @@ Rectangle {
                 Text {
                     id: noSudoNote
                     objectName: "noSudoNote"
+                    textFormat: Text.PlainText
                     visible: false
                     Layout.alignment: Qt.AlignHCenter
                     text: qsTrId("setup.no_sudo")

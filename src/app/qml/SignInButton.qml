@@ -36,7 +36,7 @@ Row {
         contentItem: Row {
             spacing: 5
             Icon { name: "person.crop.circle"; size: 10; color: Theme.textBright; anchors.verticalCenter: parent.verticalCenter }
-            Text { text: useButton.text; font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold; color: Theme.textBright }
+            Text { textFormat: Text.PlainText; text: useButton.text; font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold; color: Theme.textBright }
         }
         onClicked: offer.use(offer.browsers[0].choice)
     }

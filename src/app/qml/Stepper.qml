@@ -17,11 +17,12 @@ RowLayout {
         enabled: stepper.value > stepper.from
         implicitWidth: 30; implicitHeight: Theme.controlHeight
         background: Rectangle { radius: Theme.radiusSmall; color: Theme.control; border.color: Theme.outline }
-        contentItem: Text { text: "−"; color: Theme.textBright; font.pixelSize: Theme.fontTitle; horizontalAlignment: Text.AlignHCenter; verticalAlignment: Text.AlignVCenter }
+        contentItem: Text { textFormat: Text.PlainText; text: "−"; color: Theme.textBright; font.pixelSize: Theme.fontTitle; horizontalAlignment: Text.AlignHCenter; verticalAlignment: Text.AlignVCenter }
         onClicked: stepper.picked(stepper.value - 1)
     }
     Text {
         objectName: "stepValue"
+        textFormat: Text.PlainText
         Layout.preferredWidth: Math.max(implicitWidth, 30)
         horizontalAlignment: Text.AlignHCenter
         text: stepper.value === 0 && stepper.zeroText.length > 0 ? stepper.zeroText : String(stepper.value)
@@ -33,7 +34,7 @@ RowLayout {
         enabled: stepper.value < stepper.to
         implicitWidth: 30; implicitHeight: Theme.controlHeight
         background: Rectangle { radius: Theme.radiusSmall; color: Theme.control; border.color: Theme.outline }
-        contentItem: Text { text: "+"; color: Theme.textBright; font.pixelSize: Theme.fontTitle; horizontalAlignment: Text.AlignHCenter; verticalAlignment: Text.AlignVCenter }
+        contentItem: Text { textFormat: Text.PlainText; text: "+"; color: Theme.textBright; font.pixelSize: Theme.fontTitle; horizontalAlignment: Text.AlignHCenter; verticalAlignment: Text.AlignVCenter }
         onClicked: stepper.picked(stepper.value + 1)
     }
 }

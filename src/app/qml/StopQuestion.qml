@@ -25,6 +25,7 @@ Dialog {
         spacing: 18
         Text {
             objectName: "stopQuestionText"
+            textFormat: Text.PlainText
             Layout.fillWidth: true
             text: qsTrId("updates.stop_question", dialog.running)
             color: Theme.textPrimary

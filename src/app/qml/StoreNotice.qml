@@ -23,6 +23,7 @@ Rectangle {
         spacing: 12
         Icon { name: "exclamationmark.triangle.fill"; size: 14; color: Theme.warning }
         Text {
+            textFormat: Text.PlainText
             Layout.fillWidth: true
             text: notice.text
             wrapMode: Text.Wrap

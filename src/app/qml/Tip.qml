@@ -9,6 +9,7 @@ ToolTip {
     leftPadding: 10; rightPadding: 10; topPadding: 6; bottomPadding: 6
     implicitWidth: Math.min(Theme.tipMaxWidth, implicitContentWidth + leftPadding + rightPadding)
     contentItem: Text {
+        textFormat: Text.PlainText
         text: tip.text
         color: Theme.textEmphasis
         font.pixelSize: Theme.fontSmall

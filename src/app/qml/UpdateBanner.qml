@@ -24,12 +24,14 @@ Rectangle {
             spacing: 1
             Layout.fillWidth: true
             Text {
+                textFormat: Text.PlainText
                 text: qsTrId("update.banner.title")
                 color: Theme.textHeading
                 font.pixelSize: Theme.fontLarge; font.weight: Font.DemiBold
             }
             Text {
                 objectName: "bannerSummary"
+                textFormat: Text.PlainText
                 Layout.fillWidth: true
                 text: banner.summary
                 color: Theme.textFaint
@@ -50,6 +52,7 @@ Rectangle {
                 }
             }
             contentItem: Text {
+                textFormat: Text.PlainText
                 text: actionButton.text
                 color: Theme.textBright
                 font.pixelSize: Theme.fontNormal; font.weight: Font.DemiBold

@@ -198,7 +198,8 @@ DownloadManager::runDownload(DownloadItem *target, QString workFolder, RunQueue:
         DownloadRun::literalTemplateText(workFolder) + QLatin1Char('/') + outputNameFor(*item);
     auto outcome =
         co_await runDownloadLadder(item, *ytdlp, outputTemplatePath, workFolder, cookies);
-    if (!item || !outcome)
+    // A finished run is the caller's, even when a stop came as it ended.
+    if (!item || !outcome || (outcome->last.started() && outcome->last.status == 0))
         co_return outcome;
     if (!item->wasCancelled && DownloadRun::outOfFileHandles(outcome->last, outcome->stderrLines) &&
         place.waitForRunEnd(item)) {

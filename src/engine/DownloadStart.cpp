@@ -149,6 +149,7 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
     if (self && !waiting)
         emit itemSettled(item);
 }
+
 // Probes and retags the file in the working folder, then moves it into the
 // download folder; a stop meanwhile keeps the file all the same.
 QCoro::Task<> DownloadManager::finishDownload(DownloadItem *target, WorkFolder &work)

@@ -95,6 +95,48 @@ private slots:
         const QStringList log = logLines();
         QCOMPARE(log.filter("▶ yt-dlp [127.0.0.1]").size(), 2);
         QCOMPARE(log.filter("CertificateStore: bundle régénéré").size(), 2); // first use + forced
+
+        // The download from the saved information meets the same refusal: it
+        // counts within the one ladder, with its one rebuild.
+        Logger::shared().clear();
+        m_manager->start(trusted);
+        QTRY_VERIFY_WITH_TIMEOUT(trusted->status() != DownloadStatus::Downloading, 90000);
+        QCOMPARE(trusted->errorMessage(), QString("error.ssl_certificate"));
+        QCOMPARE(logLines().filter("▶ yt-dlp [127.0.0.1]").size(), 2);
+        QCOMPARE(logLines().filter("CertificateStore: bundle régénéré").size(), 1);
+    }
+
+    // Downloads at once: four unless the user chose a number (0: no limit).
+    void downloadsAtOnce_data()
+    {
+        QTest::addColumn<int>("setting");
+        QTest::addColumn<int>("running");
+        QTest::newRow("never set") << -1 << 4;
+        QTest::newRow("no limit") << 0 << 5;
+        QTest::newRow("two") << 2 << 2;
+    }
+
+    void downloadsAtOnce()
+    {
+        QFETCH(int, setting);
+        QFETCH(int, running);
+        UserDefaults::remove("maxConcurrentDownloads");
+        if (setting >= 0)
+            UserDefaults::setValue("maxConcurrentDownloads", setting);
+        QList<DownloadItem *> items;
+        for (int i = 0; i < 5; ++i)
+            items << add(m_server->slowUrl("h264.mp4?n=%1").arg(i));
+        const auto count = [&](DownloadStatus status) {
+            return std::count_if(items.cbegin(), items.cend(), [&](const DownloadItem *item) {
+                return item->status() == status;
+            });
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(count(DownloadStatus::Ready), 5, 60000);
+        for (DownloadItem *item : items)
+            m_manager->start(item);
+        QCOMPARE(count(DownloadStatus::Downloading), running);
+        QCOMPARE(count(DownloadStatus::Waiting), 5 - running);
+        UserDefaults::remove("maxConcurrentDownloads");
     }
 
     void cancelAndRemoveStopTheChild_data() { addTags({"cancel", "remove", "manager destroyed"}); }

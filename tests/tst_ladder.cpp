@@ -78,6 +78,7 @@ class TestLadder : public QObject
 
     std::unique_ptr<DownloadManager> m_manager;
     QString m_calls;
+    QString m_release; // made by the test: a held download run ends
 
     void installStandIn(const QString &scenario)
     {
@@ -85,37 +86,14 @@ class TestLadder : public QObject
         writeScript(bin + "/node", "exit 0");
         m_calls = TestHome::path() + "/calls.txt";
         QFile::remove(m_calls);
+        m_release = TestHome::path() + "/release";
+        QFile::remove(m_release);
+        QDir(m_release + ".held").removeRecursively();
         const QString json = R"({"title":"Clip","thumbnail":"https://i.example/t.jpg","formats":[)"
                              R"({"format_id":"18","height":360,"vcodec":"avc1","tbr":500},)"
                              R"({"format_id":"22","height":720,"vcodec":"avc1","tbr":1500}]})";
-        writeScript(bin + "/yt-dlp", QString(R"(
-echo "$* | SSL_CERT_FILE=${SSL_CERT_FILE:-none}" >> '%1'
-case "$*" in *" -J "*) info=1;; *) info=0;; esac
-case '%2' in
-js)
-  case "$*" in
-    *missing_pot*) [ $info = 1 ] && echo '%3'; exit 0;;
-    *) echo "ERROR: [youtube] x: No supported JavaScript runtime could be found" >&2; exit 1;;
-  esac;;
-js-always)
-  echo "WARNING: [youtube] x: n challenge solving failed" >&2; exit 1;;
-js-empty)
-  echo "WARNING: [youtube] x: Only images are available for download" >&2
-  echo '{"title":"Clip","formats":[]}'; exit 0;;
-drm)
-  [ $info = 1 ] && { echo '%3'; exit 0; }
-  echo "WARNING: something first" >&2
-  echo "ERROR: [generic] This video is DRM protected" >&2; exit 1;;
-old)
-  case "$*" in
-    *--compat-options*) echo "yt-dlp: error: no such option: --compat-options" >&2; exit 2;;
-  esac
-  echo '%3'; exit 0;;
-errors)
-  printf 'ERROR: first\nWARNING: w\nERROR: second\nlast line\n\n' >&2; exit 1;;
-esac
-)")
-                                         .arg(m_calls, scenario, json));
+        writeScript(bin + "/yt-dlp", readText(REELIX_TEST_SOURCE "/fixtures/ytdlp_standin.sh")
+                                         .arg(m_calls, scenario, json, m_release));
     }
 
     QStringList calls() const { return readText(m_calls).split('\n', Qt::SkipEmptyParts); }
@@ -329,6 +307,55 @@ private slots:
         QCOMPARE(item->status(), DownloadStatus::Error);
         QCOMPARE(item->errorMessage(), QString(message));
         QCOMPARE(calls().size(), runs);
+    }
+
+    // yt-dlp finishes just as a stop comes: its file is kept all the same.
+    void stopAsTheToolFinishesKeepsTheFile()
+    {
+        installStandIn("finish-on-stop");
+        m_manager->addDownload("https://example.org/v", DownloadFormat::Video);
+        DownloadItem *item = m_manager->downloads().last();
+        WAIT_SETTLED(item, 30000);
+        m_manager->start(item);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(m_release), 30000);
+        item->cancelRun();
+        QTRY_COMPARE_WITH_TIMEOUT(item->status(), DownloadStatus::Cancelled, 30000);
+        QCOMPARE(item->filePath(), m_manager->downloadFolder() + "/Clip.mp4");
+        QCOMPARE(readText(*item->filePath()), QString("data\n"));
+    }
+
+    // A download short of file handles waits for another run to end and
+    // goes again then; with no other run to wait for, it fails.
+    void shortOfFileHandlesWaitsForARunEnd_data() { addTags({"another run going", "alone"}); }
+
+    void shortOfFileHandlesWaitsForARunEnd()
+    {
+        installStandIn("emfile");
+        const bool alone = tag() == "alone";
+        if (alone)
+            QDir().mkpath(m_release + ".held");
+        QList<DownloadItem *> items;
+        for (int i = 0; i < (alone ? 1 : 2); ++i) {
+            m_manager->addDownload(QString("https://example.org/%1").arg(i), DownloadFormat::Video);
+            items << m_manager->downloads().last();
+            WAIT_SETTLED(items.last(), 30000);
+        }
+        for (DownloadItem *item : items)
+            m_manager->start(item);
+        const auto count = [&](DownloadStatus status) {
+            return std::count_if(items.cbegin(), items.cend(), [&](const DownloadItem *item) {
+                return item->status() == status;
+            });
+        };
+        if (alone) {
+            QTRY_COMPARE_WITH_TIMEOUT(count(DownloadStatus::Error), 1, 30000);
+            return;
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(count(DownloadStatus::Waiting), 1, 30000);
+        QCOMPARE(count(DownloadStatus::Downloading), 1);
+        writeText(m_release, "");
+        QTRY_COMPARE_WITH_TIMEOUT(count(DownloadStatus::Done), 2, 30000);
+        QCOMPARE(calls().size(), 5); // two information runs, three download runs
     }
 
     void oldYtDlpRunsWithoutCertificateOptions()

@@ -8,7 +8,9 @@
 
 #include <QSignalSpy>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 
@@ -100,6 +102,41 @@ private slots:
         QVERIFY(result.launchError && !result.launchError->message.isEmpty());
         QVERIFY(result.stdoutData.isEmpty() && result.stderrText.isEmpty());
         QCOMPARE(QDir::temp().entryList({"reelix_stderr_*"}, QDir::Files), QStringList());
+        // Only this user can read what goes through that file.
+        QCOMPARE(runShell("stat -L -c %a /proc/self/fd/2").result.stdoutData, QByteArray("600\n"));
+    }
+
+    // A start that finds too few file handles free says so, whichever step
+    // of the start ran short; another failure to start does not.
+    void startShortOfFileHandles_data()
+    {
+        QTest::addColumn<int>("spare");
+        QTest::newRow("none free") << 0;
+        QTest::newRow("a few free") << 3;
+        QTest::newRow("missing tool") << -1;
+    }
+
+    void startShortOfFileHandles()
+    {
+        QFETCH(int, spare);
+        QProcess process;
+        process.setProgram(spare < 0 ? TestHome::path() + "/no-such-tool" : "/bin/true");
+        rlimit saved{};
+        QCOMPARE(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+        rlimit low = saved;
+        low.rlim_cur = std::min<rlim_t>(saved.rlim_cur, 512);
+        QCOMPARE(::setrlimit(RLIMIT_NOFILE, &low), 0);
+        QList<int> held;
+        for (int fd; spare >= 0 && (fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;)
+            held << fd;
+        for (int i = 0; i < spare && !held.isEmpty(); ++i)
+            ::close(held.takeLast());
+        const ProcessRunResult result = await(run(process));
+        for (const int fd : std::as_const(held))
+            ::close(fd);
+        ::setrlimit(RLIMIT_NOFILE, &saved);
+        QVERIFY(result.launchError);
+        QCOMPARE(result.outOfFileHandles, spare >= 0);
     }
 
     // Starts are paced by the event loop: asking for many children forks none

@@ -83,27 +83,19 @@ private slots:
 
     void runLeavesNothingBehind_data()
     {
-        addTags({"done", "failed", "stopped", "disk full", "conversion, disk full"});
+        addTags({"done", "failed", "disk full", "conversion, disk full"});
     }
 
     void runLeavesNothingBehind()
     {
         QFile::copy(m_server->root() + "/big.mp4", m_server->root() + "/cut.mp4");
-        DownloadItem *item = readyItem(tag() == "stopped" ? m_server->slowUrl("big.mp4")
-                                                          : m_server->httpUrl("cut.mp4"));
+        DownloadItem *item = readyItem(m_server->httpUrl("cut.mp4"));
         QVERIFY(item);
         if (tag() == "failed") // half the file, then the connection ends
             writeText(m_server->root() + "/routes.json", R"({"drop": ["/cut.mp4"]})");
         if (tag() == "disk full")
             fullDiskFor(item, "cut.mp4.part");
         m_manager->start(item);
-        if (tag() == "stopped") {
-            QTRY_VERIFY_WITH_TIMEOUT(item->progress() > 0, 60000);
-            DownloadManager other; // another Reelix on the folder leaves a running download alone
-            other.useFolderForThisRun(folder());
-            QVERIFY(QFileInfo(work(item)).isDir());
-            item->cancelRun();
-        }
         WAIT_SETTLED(item, 120000);
         if (tag() == "conversion, disk full") { // the download stays as it was
             fullDiskFor(item, "cut_qt.mp4");
@@ -112,14 +104,51 @@ private slots:
             QVERIFY(item->needsConversion());
         }
         const QMap<QString, DownloadStatus> end{{"failed", DownloadStatus::Error},
-                                                {"disk full", DownloadStatus::Error},
-                                                {"stopped", DownloadStatus::Cancelled}};
+                                                {"disk full", DownloadStatus::Error}};
         QCOMPARE(item->status(), end.value(tag(), DownloadStatus::Done));
         QCOMPARE(entries(),
                  item->status() == DownloadStatus::Done ? QStringList{"cut.mp4"} : QStringList{});
         if (tag().contains("disk full"))
             QCOMPARE(item->errorMessage(),
                      "The disk is full: free some space in " + folder() + " and try again.");
+    }
+
+    // A stopped download keeps its part: the retry goes on from where it
+    // stopped, and the part goes with the item when it is removed.
+    void stoppedDownloadKeepsItsPart_data() { addTags({"retried", "removed"}); }
+    void stoppedDownloadKeepsItsPart()
+    {
+        DownloadItem *item = readyItem(m_server->slowUrl("big.mp4"));
+        QVERIFY(item);
+        m_manager->start(item);
+        const QString partFile = work(item) + "/big.mp4.part";
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(partFile).size() > 0, 60000);
+        DownloadManager other; // another Reelix on the folder leaves a running download alone
+        other.useFolderForThisRun(folder());
+        QVERIFY(QFileInfo(work(item)).isDir());
+        item->cancelRun();
+        WAIT_SETTLED(item, 60000);
+        QCOMPARE(item->status(), DownloadStatus::Cancelled);
+        const qint64 part = QFileInfo(partFile).size();
+        QVERIFY(part > 0);
+        if (tag() == "removed") {
+            m_manager->remove(item);
+            QCOMPARE(entries(), QStringList{});
+            return;
+        }
+        m_manager->retry(item);
+        WAIT_SETTLED(item, 60000);
+        QCOMPARE(item->status(), DownloadStatus::Ready);
+        const double resumed = QDateTime::currentMSecsSinceEpoch() / 1000.0;
+        QVERIFY(finish(item));
+        QCOMPARE(item->status(), DownloadStatus::Done);
+        QList<MediaServer::Request> later = m_server->requests();
+        later.removeIf([&](const MediaServer::Request &r) { return r.start < resumed; });
+        QCOMPARE(later.size(), 1);
+        QCOMPARE(later.first().from, part);
+        QCOMPARE(entries(), QStringList{"big.mp4"});
+        QCOMPARE(QFileInfo(folder() + "/big.mp4").size(),
+                 QFileInfo(m_server->root() + "/big.mp4").size());
     }
 
     // What a crash left goes at the next start; only what Reelix names so

@@ -90,6 +90,10 @@ void DownloadManager::watch(DownloadItem *item)
 void DownloadManager::letGo(DownloadItem *item)
 {
     disconnect(item, nullptr, this, nullptr);
+    // What a stopped run kept for its retry goes with the item; a run still
+    // going removes its own folder as it ends.
+    if (!item->runActive && !item->resumeFolder.isEmpty())
+        WorkFolder::discard(item->resumeFolder, item->idText());
     emit itemRemoved(item);
     // A run still suspended on this item finishes against it; a view may
     // still show the row while it fades out. Neither holds it for long, and

@@ -111,11 +111,11 @@ private:
     // its end state.
     QCoro::Task<> fetchInfo(DownloadItem *item);
     QCoro::Task<> startDownload(DownloadItem *item);
-    QCoro::Task<std::optional<YtDlpRun::Outcome>> runDownload(DownloadItem *item,
-                                                              QString workFolder);
+    QCoro::Task<std::optional<YtDlpRun::Outcome>>
+    runDownload(DownloadItem *item, QString workFolder, RunQueue::Place &place);
     QCoro::Task<std::optional<YtDlpRun::Outcome>>
     runDownloadLadder(DownloadItem *item, QString ytdlp, QString outputTemplatePath,
-                      QString infoJson, CookieSource cookies);
+                      QString workFolder, CookieSource cookies);
     void reportDownloadFailure(DownloadItem &item, const YtDlpRun::Outcome &outcome,
                                const QString &workFolder, const CookieSource &cookies);
     void withdraw(DownloadItem *item);

@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QUrl>
 
+#include <algorithm>
 #include <cerrno>
 #include <unistd.h>
 
@@ -173,6 +174,17 @@ std::optional<QString> diskFullMessage(const QStringList &stderrLines, const QSt
             return qtTrId("error.disk_full").arg(QDir::toNativeSeparators(folder));
     }
     return std::nullopt;
+}
+
+bool outOfFileHandles(const ProcessRunResult &run, const QStringList &stderrLines)
+{
+    if (run.outOfFileHandles)
+        return true;
+    // strerror(EMFILE) and strerror(ENFILE) as Python and ffmpeg print them.
+    return run.status != 0 &&
+           std::any_of(stderrLines.cbegin(), stderrLines.cend(), [](const QString &line) {
+               return line.contains(QStringLiteral("Too many open files"));
+           });
 }
 
 QString siteName(const QString &address)

@@ -43,6 +43,9 @@ std::optional<QString> moveToFreeName(const QString &from, const QString &wanted
 // (the line naming the cause comes before the tool's last words); nothing
 // otherwise. `folder` is where space is needed.
 std::optional<QString> diskFullMessage(const QStringList &stderrLines, const QString &folder);
+// Whether a run failed for want of file handles, at its start or in the
+// tool (EMFILE, ENFILE): it may go once other runs have ended.
+bool outOfFileHandles(const ProcessRunResult &run, const QStringList &stderrLines);
 // The host of an address, or the address itself when it has none.
 QString siteName(const QString &address);
 

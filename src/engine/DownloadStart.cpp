@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QPointer>
 
+#include <memory>
 #include <utility>
 
 namespace {
@@ -93,15 +94,18 @@ void markDone(DownloadItem &item, const std::optional<std::pair<QString, ProbeRe
 }
 
 // Whether a download run from the saved information that failed may succeed
-// from the page: not after a stop, a tool that did not start, a full disk or
-// a DRM refusal.
+// from the page: not after a stop, a tool that did not start, a full disk, a
+// DRM refusal, a certificate failure (the ladder already rebuilt the bundle)
+// or a want of file handles (the run waits for another's end instead).
 bool mayDoBetterFromPage(const DownloadItem &item, const YtDlpRun::Outcome &outcome,
                          const QString &workFolder)
 {
     const ProcessRunResult &run = outcome.last;
     return !item.wasCancelled && !run.launchError && run.status != 0 &&
            !DownloadRun::diskFullMessage(outcome.stderrLines, workFolder) &&
-           !YtDlpErrors::isDrmProtected(outcome.stderrLines);
+           !YtDlpErrors::isDrmProtected(outcome.stderrLines) &&
+           !YtDlpErrors::isCertificateFailure(outcome.stderrLines) &&
+           !DownloadRun::outOfFileHandles(run, outcome.stderrLines);
 }
 
 } // namespace
@@ -114,7 +118,7 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
     if (item->runActive)
         co_return;
     item->runActive = true;
-    // A run cut short when the program ended resumes its partial file.
+    // A run stopped, or cut short when the program ended, resumes its partial file.
     const QString parent =
         item->resumeFolder.isEmpty() ? folderFor(*item) : std::exchange(item->resumeFolder, {});
     WorkFolder work(parent, item->idText());
@@ -124,16 +128,25 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
     }
     std::optional<YtDlpRun::Outcome> outcome;
     if (work.isReady())
-        outcome = co_await runDownload(item, work.path());
+        outcome = co_await runDownload(item, work.path(), place);
     if (!item)
         co_return;
-    if (outcome && !item->wasCancelled && outcome->last.started() && outcome->last.status == 0)
+    // yt-dlp ended its work: the file is kept, even when a stop came just then.
+    const bool finished = outcome && outcome->last.started() && outcome->last.status == 0;
+    if (finished)
         co_await finishDownload(item, work);
     if (!item)
         co_return;
-    work.remove();
     item->runActive = false; // before the settled signal, which may start the next run
-    if (self)
+    const bool waiting = self && m_downloadQueue.holds(item);
+    if (!finished && (waiting || (item->status() == DownloadStatus::Cancelled && self &&
+                                  allItems().contains(item)))) {
+        // Its next run, a retry or its turn after a shortage, resumes the part.
+        work.leave();
+        item->resumeFolder = work.parent();
+    }
+    work.remove();
+    if (self && !waiting)
         emit itemSettled(item);
 }
 
@@ -168,13 +181,14 @@ QCoro::Task<> DownloadManager::finishDownload(DownloadItem *target, WorkFolder &
     }
 }
 
-// The yt-dlp run with its ladder, from the saved information when there is
-// some, else (or when that attempt fails: the saved media addresses expired,
-// the saved result is unusable) from the page; a failed or stopped run is
-// reported on the item, a successful one is left to the caller. Nothing when
-// yt-dlp is missing.
-QCoro::Task<std::optional<YtDlpRun::Outcome>> DownloadManager::runDownload(DownloadItem *target,
-                                                                           QString workFolder)
+// The yt-dlp run with its one ladder, from the saved information when there
+// is some, moving to the page within that ladder when a run from it fails
+// (the saved media addresses expired, the saved result is unusable); a failed
+// or stopped run is reported on the item, a successful one is left to the
+// caller. A run short of file handles waits for another run's end instead.
+// Nothing when yt-dlp is missing.
+QCoro::Task<std::optional<YtDlpRun::Outcome>>
+DownloadManager::runDownload(DownloadItem *target, QString workFolder, RunQueue::Place &place)
 {
     QPointer<DownloadItem> item(target);
     const CookieSource cookies = this->cookies();
@@ -183,25 +197,16 @@ QCoro::Task<std::optional<YtDlpRun::Outcome>> DownloadManager::runDownload(Downl
         co_return std::nullopt;
     const QString outputTemplatePath =
         DownloadRun::literalTemplateText(workFolder) + QLatin1Char('/') + outputNameFor(*item);
-    const QString saved = item->savedInfo.usablePath();
-    bool fromPage = saved.isEmpty();
-    std::optional<YtDlpRun::Outcome> outcome;
-    if (!fromPage) {
-        outcome = co_await runDownloadLadder(item, *ytdlp, outputTemplatePath, saved, cookies);
-        if (!item || !outcome)
-            co_return outcome;
-        fromPage = mayDoBetterFromPage(*item, *outcome, workFolder);
-        if (fromPage)
-            Logger::shared().log(QStringLiteral("  saved information unusable — extracting anew"),
-                                 LogLevel::Warning);
-    }
-    if (fromPage) {
-        item->savedInfo.drop(); // stale: a later run goes to the page too
-        // A part fetched from the stale address is not resumed from another.
-        WorkFolder::clearContents(workFolder);
-        outcome = co_await runDownloadLadder(item, *ytdlp, outputTemplatePath, QString(), cookies);
-        if (!item || !outcome)
-            co_return outcome;
+    auto outcome =
+        co_await runDownloadLadder(item, *ytdlp, outputTemplatePath, workFolder, cookies);
+    // A finished run is the caller's, even when a stop came as it ended.
+    if (!item || !outcome || (outcome->last.started() && outcome->last.status == 0))
+        co_return outcome;
+    if (!item->wasCancelled && DownloadRun::outOfFileHandles(outcome->last, outcome->stderrLines) &&
+        place.waitForRunEnd(item)) {
+        Logger::shared().log(QStringLiteral("  out of file handles — waits for a run to end"),
+                             LogLevel::Warning);
+        co_return outcome;
     }
     reportDownloadFailure(*item, *outcome, workFolder, cookies);
     co_return outcome;
@@ -209,7 +214,7 @@ QCoro::Task<std::optional<YtDlpRun::Outcome>> DownloadManager::runDownload(Downl
 
 QCoro::Task<std::optional<YtDlpRun::Outcome>>
 DownloadManager::runDownloadLadder(DownloadItem *target, QString ytdlp, QString outputTemplatePath,
-                                   QString infoJson, CookieSource cookies)
+                                   QString workFolder, CookieSource cookies)
 {
     QPointer<DownloadItem> item(target);
     item->setStatus(DownloadStatus::Downloading);
@@ -218,13 +223,27 @@ DownloadManager::runDownloadLadder(DownloadItem *target, QString ytdlp, QString 
     item->reportedFilePath.reset();
     item->wasCancelled = false;
 
+    const auto source = std::make_shared<DownloadRun::Source>(
+        DownloadRun::Source{m_fragments.value_or(RunLimits::concurrentFragments()),
+                            item->savedInfo.usablePath(), archiveFor(*item)});
+    // A part fetched from another address is not resumed from the page's.
+    if (source->infoJson.isEmpty())
+        WorkFolder::clearContents(workFolder);
     YtDlpRun::Request request;
     request.ytdlp = ytdlp;
     request.cookies = cookies;
-    const DownloadRun::Source source{m_fragments.value_or(RunLimits::concurrentFragments()),
-                                     infoJson, archiveFor(*item)};
     request.arguments = [item, outputTemplatePath, source](const YtDlpRun::Attempt &attempt) {
-        return DownloadRun::downloadArguments(*item, attempt, outputTemplatePath, source);
+        return DownloadRun::downloadArguments(*item, attempt, outputTemplatePath, *source);
+    };
+    request.anotherSource = [item, source, workFolder](const YtDlpRun::Outcome &outcome) {
+        if (source->infoJson.isEmpty() || !item || !mayDoBetterFromPage(*item, outcome, workFolder))
+            return false;
+        Logger::shared().log(QStringLiteral("  saved information unusable — extracting anew"),
+                             LogLevel::Warning);
+        item->savedInfo.drop(); // stale: a later run goes to the page too
+        WorkFolder::clearContents(workFolder);
+        source->infoJson.clear();
+        return true;
     };
     request.onLine = [item](const QString &line) {
         if (item)

@@ -117,8 +117,11 @@ QCoro::Task<ProcessRunResult> run(QProcess &process, RunOptions options)
         TemporaryNames::inTemp(QStringLiteral("reelix_stderr_")) + QStringLiteral(".txt");
     bool stderrFileReady = false;
     {
+        // A tool's errors may name private addresses and files: only this
+        // user reads them, and a name someone else took is never written.
         QFile file(stderrPath);
-        stderrFileReady = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        stderrFileReady = file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                                    QFile::ReadOwner | QFile::WriteOwner);
     }
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.setStandardErrorFile(stderrFileReady ? stderrPath : QProcess::nullDevice());

@@ -22,7 +22,12 @@ int concurrentFragments()
 
 int maxConcurrentDownloads()
 {
-    const int value = UserDefaults::value(QStringLiteral("maxConcurrentDownloads")).toInt();
+    // Each download is a yt-dlp with its own memory and files: a long list
+    // started at once would exhaust both.
+    bool ok = false;
+    const int value = UserDefaults::value(QStringLiteral("maxConcurrentDownloads")).toInt(&ok);
+    if (!ok)
+        return 4;
     return value <= 0 ? 0 : std::min(value, 16);
 }
 

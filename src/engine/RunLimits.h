@@ -8,7 +8,8 @@ namespace RunLimits {
 int concurrentFragments();
 // `value` brought into 1–16.
 int clampedFragments(int value);
-// Downloads at once ("maxConcurrentDownloads"): 0 for no limit, else 1–16.
+// Downloads at once ("maxConcurrentDownloads"): 0 for no limit, else 1–16;
+// 4 when unset.
 int maxConcurrentDownloads();
 // Information runs at once: a few per processor, so that each finishes well
 // within its time limit.

@@ -22,23 +22,39 @@ void RunQueue::submit(DownloadItem *item)
     startWaiting(); // the limit may have been raised meanwhile
 }
 
+bool RunQueue::waitForRunEnd(DownloadItem *item)
+{
+    if (m_running <= 0)
+        return false;
+    item->setStatus(DownloadStatus::Waiting);
+    item->setStatusMessage(QString());
+    m_afterRunEnd.emplace_back(item);
+    return true;
+}
+
 bool RunQueue::holds(const DownloadItem *item) const
 {
-    return std::find(m_waiting.cbegin(), m_waiting.cend(), item) != m_waiting.cend();
+    return std::find(m_waiting.cbegin(), m_waiting.cend(), item) != m_waiting.cend() ||
+           std::find(m_afterRunEnd.cbegin(), m_afterRunEnd.cend(), item) != m_afterRunEnd.cend();
 }
 
 bool RunQueue::withdraw(const DownloadItem *item)
 {
-    const auto at = std::find(m_waiting.begin(), m_waiting.end(), item);
-    if (at == m_waiting.end())
-        return false;
-    m_waiting.erase(at);
-    return true;
+    for (auto *queue : {&m_waiting, &m_afterRunEnd}) {
+        const auto at = std::find(queue->begin(), queue->end(), item);
+        if (at != queue->end()) {
+            queue->erase(at);
+            return true;
+        }
+    }
+    return false;
 }
 
 void RunQueue::release()
 {
     --m_running;
+    m_waiting.insert(m_waiting.begin(), m_afterRunEnd.cbegin(), m_afterRunEnd.cend());
+    m_afterRunEnd.clear();
     startWaiting();
 }
 

@@ -25,10 +25,20 @@ public:
         {
             ++queue.m_running;
         }
-        ~Place()
+        ~Place() { leave(); }
+        // Gives the place back before the run's end.
+        void leave()
         {
-            if (m_owner)
+            if (m_owner && !m_left)
                 m_queue->release();
+            m_left = true;
+        }
+        // Gives the place back and queues the item to go again once another
+        // run ends (see RunQueue::waitForRunEnd); false when none runs.
+        bool waitForRunEnd(DownloadItem *item)
+        {
+            leave();
+            return m_owner && m_queue->waitForRunEnd(item);
         }
         Place(const Place &) = delete;
         Place &operator=(const Place &) = delete;
@@ -36,14 +46,23 @@ public:
     private:
         RunQueue *m_queue;
         QPointer<QObject> m_owner;
+        bool m_left = false;
     };
 
     // Starts the item's run now when there is room, else queues it.
     void submit(DownloadItem *item);
+    // Queues an item whose run found the system short of a resource (file
+    // handles) that other runs hold: it waits, first in line, until one of
+    // them ends. False when none runs, so there is nothing to wait for.
+    bool waitForRunEnd(DownloadItem *item);
     bool holds(const DownloadItem *item) const;
     // Takes a waiting item out; true when it was waiting.
     bool withdraw(const DownloadItem *item);
-    void clear() { m_waiting.clear(); }
+    void clear()
+    {
+        m_waiting.clear();
+        m_afterRunEnd.clear();
+    }
 
 private:
     bool hasRoom() const;
@@ -53,5 +72,6 @@ private:
     std::function<int()> m_limit;
     std::function<void(DownloadItem *)> m_start;
     std::deque<QPointer<DownloadItem>> m_waiting;
+    std::deque<QPointer<DownloadItem>> m_afterRunEnd;
     int m_running = 0;
 };

@@ -104,6 +104,17 @@ void WorkFolder::remove()
     QDir(m_path).removeRecursively();
 }
 
+void WorkFolder::discard(const QString &parent, const QString &itemId)
+{
+    const QString path = pathIn(parent, itemId);
+    if (!QFileInfo(path).isDir() || QFileInfo(path).isSymLink())
+        return;
+    if (auto lock = lockIn(path)) {
+        lock->release();
+        QDir(path).removeRecursively();
+    }
+}
+
 QString WorkFolder::keep(const QString &file)
 {
     if (!m_lock)

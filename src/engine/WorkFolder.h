@@ -36,6 +36,12 @@ public:
     static void clearContents(const QString &path);
     // Removes the folder and all in it; the destructor does it too.
     void remove();
+    // Leaves the folder and what is in it for the item's next run, which
+    // resumes its partial file (a stopped download).
+    void leave() { m_lock.reset(); }
+    // Removes the folder a run of item `itemId` left in `parent`, unless a
+    // run holds it.
+    static void discard(const QString &parent, const QString &itemId);
     // Keeps the folder and what is in it under a name the start-up tidying
     // leaves alone (".reelix-kept-<item id>"), for a finished file that could
     // not be moved out; the path `file` now has.

@@ -116,6 +116,9 @@ QCoro::Task<std::optional<Outcome>> runWithRetries(DownloadItem *target, Request
         else if (request.acceptSuccess &&
                  !co_await request.acceptSuccess(outcome.last, outcome.stderrLines, attempt))
             next = RetryLadder::Next::NextAttempt;
+        if (next == RetryLadder::Next::Finish && outcome.last.status != 0 &&
+            request.anotherSource && request.anotherSource(outcome))
+            next = RetryLadder::Next::SameAttempt;
         if (!ladder.advance(next))
             break;
     }

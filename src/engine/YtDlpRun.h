@@ -32,6 +32,12 @@ enum class StderrLog
     Block  // the whole text in one entry, its level by its content (the download run)
 };
 
+struct Outcome
+{
+    ProcessRunResult last;   // the last run
+    QStringList stderrLines; // its standard error, as the request's log style splits it
+};
+
 struct Request
 {
     QString ytdlp; // the program
@@ -46,12 +52,10 @@ struct Request
     std::function<QCoro::Task<bool>(const ProcessRunResult &, const QStringList &stderrLines,
                                     const Attempt &)>
         acceptSuccess;
-};
-
-struct Outcome
-{
-    ProcessRunResult last;   // the last run
-    QStringList stderrLines; // its standard error, as the request's log style splits it
+    // After a failed run that ends the ladder: true when the caller moved the
+    // next run to another source (the download run from the saved information
+    // to the page), which then runs within this same ladder.
+    std::function<bool(const Outcome &)> anotherSource;
 };
 
 // yt-dlp's path, or nothing after putting the item in error.

@@ -8,9 +8,12 @@
 
 #include <QCoro/QCoroSignal>
 
+#include <cerrno>
 #include <coroutine>
 #include <csignal>
+#include <cstring>
 #include <deque>
+#include <fcntl.h>
 #include <unistd.h>
 #ifdef __linux__
 #include <sys/prctl.h>
@@ -34,6 +37,23 @@ void signalGroup(QProcess &process, int number)
         process.kill();
     else
         process.terminate();
+}
+
+// Whether a start that failed did so for want of file handles. Qt's message
+// names the cause of the step that failed, but not always (with none left at
+// all it may name another), so a fresh descriptor is tried as well.
+bool outOfFileHandles(const QString &message)
+{
+    for (const int code : {EMFILE, ENFILE}) {
+        if (message.contains(QString::fromLocal8Bit(std::strerror(code))))
+            return true;
+    }
+    const int probe = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    if (probe >= 0) {
+        ::close(probe);
+        return false;
+    }
+    return errno == EMFILE || errno == ENFILE;
 }
 
 // Hands out turns to start a child, one per pass of the event loop of the
@@ -116,11 +136,13 @@ QCoro::Task<ProcessRunResult> startAndWait(QProcess &process, StartOptions optio
     EndSignal signal;
     QObject::connect(&process, &QProcess::finished, &signal,
                      [&signal](int exitCode, QProcess::ExitStatus) { signal.finish(exitCode); });
-    QObject::connect(
-        &process, &QProcess::errorOccurred, &signal, [&](QProcess::ProcessError error) {
-            if (error == QProcess::FailedToStart)
-                signal.finish(-1, Failure{Failure::Kind::Launch, process.errorString()});
-        });
+    QObject::connect(&process, &QProcess::errorOccurred, &signal,
+                     [&](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart)
+                             return;
+                         signal.end.outOfFileHandles = outOfFileHandles(process.errorString());
+                         signal.finish(-1, Failure{Failure::Kind::Launch, process.errorString()});
+                     });
     QTimer limit;
     limit.setSingleShot(true);
     QObject::connect(&limit, &QTimer::timeout, &signal, [&] {

@@ -22,6 +22,9 @@ struct ProcessRunResult
     QString stderrText;
     std::optional<Failure> launchError; // set when the child never started
     bool timedOut = false;              // ended by its time limit
+    // The start failed for want of file handles (EMFILE, ENFILE): it may
+    // work once other children have ended.
+    bool outOfFileHandles = false;
 
     bool started() const { return !launchError; }
 };

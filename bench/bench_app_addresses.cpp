@@ -2,6 +2,7 @@
 // to add many addresses at once, and to look for an address to offer in a
 // clipboard of several megabytes, with the process's peak memory.
 #include "BenchSupport.h"
+#include "ViewBench.h"
 
 #include "Registration.h"
 
@@ -21,8 +22,7 @@ Q_IMPORT_QML_PLUGIN(ReelixPlugin)
 int main(int argc, char *argv[])
 {
     benchHome();
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    offscreenUnlessSet();
     QGuiApplication app(argc, argv);
     QQuickStyle::setStyle(QStringLiteral("Basic"));
     const int count = argc > 1 ? atoi(argv[1]) : 20000;
@@ -31,13 +31,8 @@ int main(int argc, char *argv[])
     DependencyChecker checker;
     DownloadManager downloads;
     QQuickView view(&engine, nullptr);
-    view.setInitialProperties(
-        {{"checker", QVariant::fromValue(&checker)}, {"manager", QVariant::fromValue(&downloads)}});
-    view.setResizeMode(QQuickView::SizeRootObjectToView);
-    view.setSource(QUrl("qrc:/Reelix/qml/ContentView.qml"));
-    view.resize(900, 700);
-    view.show();
-    QObject *root = view.rootObject();
+    QObject *root = showContentView(view, {{"checker", QVariant::fromValue(&checker)},
+                                           {"manager", QVariant::fromValue(&downloads)}});
     runEventLoop(std::chrono::milliseconds(300));
 
     for (const int megabytes : {3, 10, 50}) {

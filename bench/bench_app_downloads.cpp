@@ -3,6 +3,7 @@
 // the GUI thread (a 5 ms heartbeat). The local server is throttled so that
 // the downloads overlap for about 20 s.
 #include "BenchSupport.h"
+#include "ViewBench.h"
 
 #include "Registration.h"
 
@@ -32,8 +33,7 @@ static double cpuSeconds()
 int main(int argc, char *argv[])
 {
     const PrivateHome &home = benchHome();
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    offscreenUnlessSet();
     QGuiApplication app(argc, argv);
     QQuickStyle::setStyle(QStringLiteral("Basic"));
     const int count = argc > 1 ? atoi(argv[1]) : 50;
@@ -65,13 +65,8 @@ int main(int argc, char *argv[])
     DependencyChecker checker;
     DownloadManager downloads;
     QQuickView view(&engine, nullptr);
-    view.setInitialProperties(
-        {{"checker", QVariant::fromValue(&checker)}, {"manager", QVariant::fromValue(&downloads)}});
-    view.setResizeMode(QQuickView::SizeRootObjectToView);
-    view.setSource(QUrl("qrc:/Reelix/qml/ContentView.qml"));
-    view.resize(900, 700);
-    view.show();
-    QObject *root = view.rootObject();
+    QObject *root = showContentView(view, {{"checker", QVariant::fromValue(&checker)},
+                                           {"manager", QVariant::fromValue(&downloads)}});
     DownloadManager *manager = &downloads;
 
     StallMeter stalls;

@@ -3,6 +3,7 @@
 // it is listed, scrolled from top to bottom and while a few of its entries
 // download, and the process's peak memory. Prints figures, asserts nothing.
 #include "BenchSupport.h"
+#include "ViewBench.h"
 
 #include "Registration.h"
 
@@ -60,8 +61,7 @@ std::vector<double> scrollThrough(QQuickItem *list)
 int main(int argc, char *argv[])
 {
     const PrivateHome &home = benchHome();
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    offscreenUnlessSet();
     QGuiApplication app(argc, argv);
     QQuickStyle::setStyle(QStringLiteral("Basic"));
     Localization::install(QLocale(QLocale::English));
@@ -82,13 +82,8 @@ int main(int argc, char *argv[])
     DependencyChecker checker;
     DownloadManager engineList;
     QQuickView view(&engine, nullptr);
-    view.setInitialProperties({{"checker", QVariant::fromValue(&checker)},
-                               {"manager", QVariant::fromValue(&engineList)}});
-    view.setResizeMode(QQuickView::SizeRootObjectToView);
-    view.setSource(QUrl("qrc:/Reelix/qml/ContentView.qml"));
-    view.resize(900, 700);
-    view.show();
-    QObject *root = view.rootObject();
+    QObject *root = showContentView(view, {{"checker", QVariant::fromValue(&checker)},
+                                           {"manager", QVariant::fromValue(&engineList)}});
     DownloadManager *manager = &engineList;
     auto *list = root->findChild<QQuickItem *>("downloadList");
     StallMeter stalls;

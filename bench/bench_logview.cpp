@@ -2,6 +2,7 @@
 // unchanged and when lines were appended, and the longest stall of the GUI
 // thread (a 5 ms heartbeat) while the window shows and follows the log.
 #include "BenchSupport.h"
+#include "ViewBench.h"
 
 #include "LogViewer.h"
 #include "Registration.h"
@@ -22,8 +23,7 @@ Q_IMPORT_QML_PLUGIN(ReelixPlugin)
 int main(int argc, char *argv[])
 {
     benchHome();
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    offscreenUnlessSet();
     QGuiApplication app(argc, argv);
     QQuickStyle::setStyle(QStringLiteral("Basic"));
     UserDefaults::setValue(QStringLiteral("debugLogging"), true);

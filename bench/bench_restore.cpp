@@ -3,6 +3,7 @@
 // The list is written by a first run of this program, so that the figures
 // are those of a fresh start.
 #include "BenchSupport.h"
+#include "ViewBench.h"
 
 #include "Registration.h"
 
@@ -59,8 +60,7 @@ int main(int argc, char *argv[])
         return 0;
     }
     benchHome();
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    offscreenUnlessSet();
     {
         QCoreApplication app(argc, argv);
         if (timedRun(QCoreApplication::applicationFilePath(), {"write"}) < 0)
@@ -81,13 +81,9 @@ int main(int argc, char *argv[])
     prepareEngine(engine);
     DependencyChecker checker;
     QQuickView view(&engine, nullptr);
-    view.setInitialProperties({{"checker", QVariant::fromValue(&checker)},
-                               {"manager", QVariant::fromValue(&manager)},
-                               {"store", QVariant::fromValue(&store)}});
-    view.setResizeMode(QQuickView::SizeRootObjectToView);
-    view.setSource(QUrl("qrc:/Reelix/qml/ContentView.qml"));
-    view.resize(900, 700);
-    view.show();
+    showContentView(view, {{"checker", QVariant::fromValue(&checker)},
+                           {"manager", QVariant::fromValue(&manager)},
+                           {"store", QVariant::fromValue(&store)}});
     bool shown = false;
     QObject::connect(&view, &QQuickWindow::frameSwapped, [&] { shown = true; });
     if (!QTest::qWaitFor([&] { return shown; }, 30000))

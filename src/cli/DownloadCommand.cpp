@@ -42,14 +42,12 @@ void DownloadCommand::start(const QStringList &addresses)
     m_manager.useItemsForThisRun(m_options.items);
     m_manager.useArchiveForThisRun(m_options.archive);
     const DownloadFormat format = m_options.audio ? DownloadFormat::Audio : DownloadFormat::Video;
-    for (const QString &address : addresses) {
-        // Connected before the run starts so that no change is missed.
-        const qsizetype before = m_manager.downloads().size();
-        m_manager.addDownload(address, format);
-        if (m_manager.downloads().size() > before)
-            connect(m_manager.downloads().last(), &DownloadItem::changed, this,
-                    &DownloadCommand::scheduleRedraw);
-    }
+    // One batch: repeats are found in a set, however long the list read.
+    const qsizetype before = m_manager.downloads().size();
+    m_manager.addDownloads(addresses, format);
+    // What changed while the batch went in shows in the redraw below.
+    for (DownloadItem *item : m_manager.downloads().mid(before))
+        connect(item, &DownloadItem::changed, this, &DownloadCommand::scheduleRedraw);
     redraw();
     checkFinished();
 }

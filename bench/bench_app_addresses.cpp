@@ -4,17 +4,11 @@
 #include "BenchSupport.h"
 #include "ViewBench.h"
 
-#include "Registration.h"
-
-#include "deps/DependencyChecker.h"
 #include "engine/DownloadManager.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QQmlEngine>
 #include <QQuickItem>
-#include <QQuickStyle>
-#include <QQuickView>
 #include <QtQml/qqmlextensionplugin.h>
 
 Q_IMPORT_QML_PLUGIN(ReelixPlugin)
@@ -22,17 +16,12 @@ Q_IMPORT_QML_PLUGIN(ReelixPlugin)
 int main(int argc, char *argv[])
 {
     benchHome();
-    offscreenUnlessSet();
+    viewBenchPlatform();
     QGuiApplication app(argc, argv);
-    QQuickStyle::setStyle(QStringLiteral("Basic"));
     const int count = argc > 1 ? atoi(argv[1]) : 20000;
-    QQmlEngine engine;
-    prepareEngine(engine);
-    DependencyChecker checker;
     DownloadManager downloads;
-    QQuickView view(&engine, nullptr);
-    QObject *root = showContentView(view, {{"checker", QVariant::fromValue(&checker)},
-                                           {"manager", QVariant::fromValue(&downloads)}});
+    MainView window({{"manager", QVariant::fromValue(&downloads)}});
+    QObject *root = window.root;
     runEventLoop(std::chrono::milliseconds(300));
 
     for (const int megabytes : {3, 10, 50}) {
@@ -51,15 +40,9 @@ int main(int argc, char *argv[])
     QStringList lines;
     for (int i = 0; i < count; ++i)
         lines << QString("http://127.0.0.1:9/v%1").arg(i);
-    root->setProperty("urlText", lines.join('\n'));
-    QElapsedTimer step;
-    step.start();
-    QMetaObject::invokeMethod(root, "submitURLs");
     std::printf("adding %d addresses took %.0f ms on the GUI thread\n", count,
-                step.nsecsElapsed() / 1e6);
-    step.restart();
-    root->setProperty("urlText", lines.join('\n')); // every one listed already
-    QMetaObject::invokeMethod(root, "submitURLs");
-    std::printf("giving the same %d again took %.0f ms\n", count, step.nsecsElapsed() / 1e6);
+                submitAddresses(root, lines));
+    // Every one listed already.
+    std::printf("giving the same %d again took %.0f ms\n", count, submitAddresses(root, lines));
     return downloads.rowCount() == count ? 0 : 1;
 }

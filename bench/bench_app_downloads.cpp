@@ -5,16 +5,10 @@
 #include "BenchSupport.h"
 #include "ViewBench.h"
 
-#include "Registration.h"
-
-#include "deps/DependencyChecker.h"
 #include "engine/DownloadManager.h"
 
 #include <QGuiApplication>
-#include <QQmlEngine>
 #include <QQuickItem>
-#include <QQuickStyle>
-#include <QQuickView>
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
 
@@ -33,9 +27,8 @@ static double cpuSeconds()
 int main(int argc, char *argv[])
 {
     const PrivateHome &home = benchHome();
-    offscreenUnlessSet();
+    viewBenchPlatform();
     QGuiApplication app(argc, argv);
-    QQuickStyle::setStyle(QStringLiteral("Basic"));
     const int count = argc > 1 ? atoi(argv[1]) : 50;
     const QString www = home.path() + "/www";
     QDir().mkpath(www);
@@ -60,13 +53,9 @@ int main(int argc, char *argv[])
     const QString base =
         startMediaServer(server, www, {"--rate", QString::number(rate)}) + "/slow/clip";
 
-    QQmlEngine engine;
-    prepareEngine(engine);
-    DependencyChecker checker;
     DownloadManager downloads;
-    QQuickView view(&engine, nullptr);
-    QObject *root = showContentView(view, {{"checker", QVariant::fromValue(&checker)},
-                                           {"manager", QVariant::fromValue(&downloads)}});
+    MainView window({{"manager", QVariant::fromValue(&downloads)}});
+    QObject *root = window.root;
     DownloadManager *manager = &downloads;
 
     StallMeter stalls;
@@ -79,12 +68,8 @@ int main(int argc, char *argv[])
     QElapsedTimer wall;
     wall.start();
     const double cpuStart = cpuSeconds();
-    root->setProperty("urlText", lines.join('\n'));
-    QElapsedTimer step;
-    step.start();
-    QMetaObject::invokeMethod(root, "submitURLs");
     std::printf("adding %d addresses took %.0f ms on the GUI thread\n", count,
-                step.nsecsElapsed() / 1e6);
+                submitAddresses(root, lines));
     const auto allIn = [&](std::initializer_list<DownloadStatus> states) {
         for (const DownloadItem *item : manager->downloads())
             if (std::find(states.begin(), states.end(), item->status()) == states.end())

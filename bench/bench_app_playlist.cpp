@@ -5,17 +5,11 @@
 #include "BenchSupport.h"
 #include "ViewBench.h"
 
-#include "Registration.h"
-
-#include "deps/DependencyChecker.h"
 #include "engine/DownloadManager.h"
 #include "i18n/Localization.h"
 
 #include <QGuiApplication>
-#include <QQmlEngine>
 #include <QQuickItem>
-#include <QQuickStyle>
-#include <QQuickView>
 #include <QtQml/qqmlextensionplugin.h>
 
 Q_IMPORT_QML_PLUGIN(ReelixPlugin)
@@ -61,9 +55,8 @@ std::vector<double> scrollThrough(QQuickItem *list)
 int main(int argc, char *argv[])
 {
     const PrivateHome &home = benchHome();
-    offscreenUnlessSet();
+    viewBenchPlatform();
     QGuiApplication app(argc, argv);
-    QQuickStyle::setStyle(QStringLiteral("Basic"));
     Localization::install(QLocale(QLocale::English));
     const int count = argc > 1 ? atoi(argv[1]) : 1000;
     const int downloads = argc > 2 ? atoi(argv[2]) : 6;
@@ -77,13 +70,9 @@ int main(int argc, char *argv[])
         startMediaServer(server, www) +
         QString("/list/feed.xml?media=clip.mp4&title=Bench%20feed&n=%1").arg(count);
 
-    QQmlEngine engine;
-    prepareEngine(engine);
-    DependencyChecker checker;
     DownloadManager engineList;
-    QQuickView view(&engine, nullptr);
-    QObject *root = showContentView(view, {{"checker", QVariant::fromValue(&checker)},
-                                           {"manager", QVariant::fromValue(&engineList)}});
+    MainView window({{"manager", QVariant::fromValue(&engineList)}});
+    QObject *root = window.root;
     DownloadManager *manager = &engineList;
     auto *list = root->findChild<QQuickItem *>("downloadList");
     StallMeter stalls;

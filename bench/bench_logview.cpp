@@ -13,7 +13,6 @@
 #include <QGuiApplication>
 #include <QQmlEngine>
 #include <QQuickItem>
-#include <QQuickStyle>
 #include <QQuickView>
 #include <QTimer>
 #include <QtQml/qqmlextensionplugin.h>
@@ -23,9 +22,8 @@ Q_IMPORT_QML_PLUGIN(ReelixPlugin)
 int main(int argc, char *argv[])
 {
     benchHome();
-    offscreenUnlessSet();
+    viewBenchPlatform();
     QGuiApplication app(argc, argv);
-    QQuickStyle::setStyle(QStringLiteral("Basic"));
     UserDefaults::setValue(QStringLiteral("debugLogging"), true);
 
     // 20 MB of realistic lines, written straight to the log file.

@@ -5,17 +5,11 @@
 #include "BenchSupport.h"
 #include "ViewBench.h"
 
-#include "Registration.h"
-
-#include "deps/DependencyChecker.h"
 #include "engine/DownloadManager.h"
 #include "store/QueueStore.h"
 
 #include <QGuiApplication>
-#include <QQmlEngine>
 #include <QQuickItem>
-#include <QQuickStyle>
-#include <QQuickView>
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
 
@@ -60,14 +54,13 @@ int main(int argc, char *argv[])
         return 0;
     }
     benchHome();
-    offscreenUnlessSet();
+    viewBenchPlatform();
     {
         QCoreApplication app(argc, argv);
         if (timedRun(QCoreApplication::applicationFilePath(), {"write"}) < 0)
             return 1;
     }
     QGuiApplication app(argc, argv);
-    QQuickStyle::setStyle(QStringLiteral("Basic"));
     const double baseline = peakMegabytes();
     QElapsedTimer clock;
     clock.start();
@@ -77,15 +70,10 @@ int main(int argc, char *argv[])
     store.restoreInto(manager);
     const double restoreMs = clock.nsecsElapsed() / 1e6;
 
-    QQmlEngine engine;
-    prepareEngine(engine);
-    DependencyChecker checker;
-    QQuickView view(&engine, nullptr);
-    showContentView(view, {{"checker", QVariant::fromValue(&checker)},
-                           {"manager", QVariant::fromValue(&manager)},
-                           {"store", QVariant::fromValue(&store)}});
+    MainView window(
+        {{"manager", QVariant::fromValue(&manager)}, {"store", QVariant::fromValue(&store)}});
     bool shown = false;
-    QObject::connect(&view, &QQuickWindow::frameSwapped, [&] { shown = true; });
+    QObject::connect(&window.view, &QQuickWindow::frameSwapped, [&] { shown = true; });
     if (!QTest::qWaitFor([&] { return shown; }, 30000))
         return 1;
     const double shownMs = clock.nsecsElapsed() / 1e6;

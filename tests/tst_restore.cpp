@@ -54,6 +54,18 @@ class TestRestore : public EngineTest
         env.insert("QT_QPA_PLATFORM", "offscreen");
     }
 
+    // A session bus and a first window, whose list holds one address; the
+    // second start is to use the same bus.
+    void startFirstWindow(QProcess &bus, QProcess &first, QProcess &second)
+    {
+        QProcessEnvironment env;
+        startSession(bus, env);
+        second.setProcessEnvironment(env);
+        first.setProcessEnvironment(env);
+        first.start(REELIX_APP_PATH, {"http://127.0.0.1:9/first"});
+        QTRY_VERIFY_WITH_TIMEOUT(savedItems().size() == 1, 30000);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -148,15 +160,10 @@ private slots:
 
     void secondInstanceHandsOver()
     {
-        QProcess bus;
-        QProcessEnvironment env;
-        startSession(bus, env);
-        QProcess first;
-        first.setProcessEnvironment(env);
-        first.start(REELIX_APP_PATH, {"http://127.0.0.1:9/first"});
-        QTRY_VERIFY_WITH_TIMEOUT(savedItems().size() == 1, 30000);
-        QProcess second;
-        second.setProcessEnvironment(env);
+        QProcess bus, first, second;
+        startFirstWindow(bus, first, second);
+        if (QTest::currentTestFailed())
+            return;
         // After "--" every word is an address, even one spelled like an option.
         second.start(REELIX_APP_PATH,
                      {"http://127.0.0.1:9/a", "--", "http://127.0.0.1:9/b", "--version"});
@@ -177,16 +184,11 @@ private slots:
     // once, and no second window opens on its list meanwhile.
     void slowWindowGetsTheAddressesOnce()
     {
-        QProcess bus;
-        QProcessEnvironment env;
-        startSession(bus, env);
-        QProcess first;
-        first.setProcessEnvironment(env);
-        first.start(REELIX_APP_PATH, {"http://127.0.0.1:9/first"});
-        QTRY_VERIFY_WITH_TIMEOUT(savedItems().size() == 1, 30000);
+        QProcess bus, first, second;
+        startFirstWindow(bus, first, second);
+        if (QTest::currentTestFailed())
+            return;
         ::kill(pid_t(first.processId()), SIGSTOP);
-        QProcess second;
-        second.setProcessEnvironment(env);
         second.start(REELIX_APP_PATH, {"http://127.0.0.1:9/late"});
         QByteArray said;
         QTRY_VERIFY_WITH_TIMEOUT(

@@ -1,5 +1,7 @@
 #include "fixtures/EngineHarness.h"
 
+#include <QScopeGuard>
+
 using namespace Harness;
 
 // The whole road of a download against Debian's real yt-dlp, ffmpeg and
@@ -121,6 +123,7 @@ private slots:
         QFETCH(int, setting);
         QFETCH(int, running);
         UserDefaults::remove("maxConcurrentDownloads");
+        const auto forget = qScopeGuard([] { UserDefaults::remove("maxConcurrentDownloads"); });
         if (setting >= 0)
             UserDefaults::setValue("maxConcurrentDownloads", setting);
         QList<DownloadItem *> items;
@@ -136,7 +139,6 @@ private slots:
             m_manager->start(item);
         QCOMPARE(count(DownloadStatus::Downloading), running);
         QCOMPARE(count(DownloadStatus::Waiting), 5 - running);
-        UserDefaults::remove("maxConcurrentDownloads");
     }
 
     void cancelAndRemoveStopTheChild_data() { addTags({"cancel", "remove", "manager destroyed"}); }

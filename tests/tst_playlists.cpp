@@ -181,6 +181,15 @@ private slots:
         DownloadItem *header = listed(listUrl(
             "list/feed.xml", "&n=2&guid=" + QString::fromLatin1(QUrl::toPercentEncoding(guid))));
         QVERIFY(header);
+        if (tag() != "id with a line break") {
+            // An entry whose details are known, started on its own row.
+            DownloadItem *first = header->group()->entries().first();
+            m_manager->fetchDetails(first);
+            QTRY_VERIFY_WITH_TIMEOUT(!first->runActive && !first->savedInfo.usablePath().isEmpty(),
+                                     60000);
+            m_manager->start(first);
+            QCOMPARE(first->status(), DownloadStatus::Error);
+        }
         QVERIFY(downloadAll(header));
         QCOMPARE(readText(target), QString("kept\n"));
         if (tag() == "id with a line break") {

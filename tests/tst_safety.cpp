@@ -167,9 +167,12 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!processAlive(pidIn(pidFile)), 10000);
     }
 
-    // kill -9 of Reelix leaves no yt-dlp behind.
+    // kill -9 of Reelix leaves no yt-dlp behind; after Ctrl-C, which no saved
+    // list resumes, no part either.
+    void childrenDieWithReelix_data() { addTags({"kill -9", "Ctrl-C"}); }
     void childrenDieWithReelix()
     {
+        const bool killed = tag() == "kill -9";
         QProcess cli;
         cli.start(REELIX_CLI_PATH,
                   {"download", "--folder", folder(), m_server->slowUrl("long.mp4")});
@@ -178,13 +181,17 @@ private slots:
             !(children = processesWith("--no-simulate", cli.processId())).isEmpty() &&
                 hasPartialFile(folder()),
             60000);
-        ::kill(pid_t(cli.processId()), SIGKILL);
-        QVERIFY(cli.waitForFinished(10000));
+        ::kill(pid_t(cli.processId()), killed ? SIGKILL : SIGINT);
+        QVERIFY(cli.waitForFinished(30000));
         const qint64 child = children.first();
         const bool ended = QTest::qWaitFor([&] { return !processAlive(child); }, 10000);
         if (!ended)
             ::kill(pid_t(child), SIGKILL);
         QVERIFY(ended);
+        if (!killed)
+            QCOMPARE(
+                QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                QStringList());
     }
 
     // A second start, retry or convert while a run goes leaves that run alone;

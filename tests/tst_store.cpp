@@ -186,22 +186,39 @@ private slots:
         store.finish();
     }
 
+    // A claim that cannot be made (here a link where the lock file goes) is no
+    // other Reelix: the list is this one's.
+    void unclaimableListIsStillUsed()
+    {
+        saveList({"http://127.0.0.1:9/saved"});
+        QVERIFY(QFile::link(m_dir.filePath("nowhere"), path() + ".lock"));
+        QueueStore store(path());
+        QVERIFY(store.holdsList());
+        DownloadManager manager;
+        store.restoreInto(manager);
+        QCOMPARE(manager.rowCount(), 1);
+        store.finish();
+    }
+
     // A row whose path leads out of the download folder, however it gets there.
     void pathsOutsideAreLeftOut_data()
     {
-        addTags(
-            {"converting file", "information file", "work folder", "through ..", "through a link"});
+        addTags({"converting file", "information file", "information file in the download folder",
+                 "work folder", "through ..", "through a link"});
     }
 
     void pathsOutsideAreLeftOut()
     {
         const QString elsewhere = TestHome::path() + "/elsewhere";
-        const QString victim = elsewhere + "/victim.mp4";
+        // An information file is Reelix's own, wherever it claims to be.
+        const QString victim = tag() == "information file in the download folder"
+                                   ? m_dir.filePath("family.mp4")
+                                   : elsewhere + "/victim.mp4";
         QDir().mkpath(elsewhere);
         writeText(victim, "the user's own file");
         QVERIFY(QFile::link(elsewhere, m_dir.filePath("link")));
         ItemRecord hostile = record(DownloadStatus::Converting, victim);
-        if (tag() == "information file") {
+        if (tag().startsWith("information file")) {
             hostile = record(DownloadStatus::Done, m_dir.filePath("other.mp4"));
             hostile.infoPath = victim;
         } else if (tag() == "work folder") {

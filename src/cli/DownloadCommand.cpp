@@ -2,6 +2,7 @@
 
 #include "CliJson.h"
 
+#include "engine/WorkFolder.h"
 #include "platform/ProcessWait.h"
 #include "platform/Secrets.h"
 
@@ -231,6 +232,11 @@ void DownloadCommand::checkFinished()
     }
     redraw();
     m_done = true;
+    // No saved list follows this run: a stopped download's part is never resumed.
+    for (const DownloadItem *item : all) {
+        if (!item->runActive && !item->resumeFolder.isEmpty())
+            WorkFolder::discard(item->resumeFolder, item->idText());
+    }
     const bool info = m_options.command == CliOptions::Command::Info;
     const DownloadStatus success = info ? DownloadStatus::Ready : DownloadStatus::Done;
     QMap<QString, int> counts;

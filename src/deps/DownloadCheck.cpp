@@ -52,7 +52,10 @@ QCoro::Task<Result<QByteArray>> publishedDigest(QNetworkAccessManager &network, 
     const QByteArray body = sums.open(QIODevice::ReadOnly) ? sums.readAll() : QByteArray();
     sums.close();
     QFile::remove(*file);
-    co_return digestFor(body, source.assetName());
+    const Result<QByteArray> digest = digestFor(body, source.assetName());
+    if (!digest)
+        co_return digest.failure();
+    co_return *digest;
 }
 
 Outcome matches(const QString &path, const QByteArray &digest, const ToolSource &source)

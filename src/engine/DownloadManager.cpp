@@ -180,8 +180,12 @@ void DownloadManager::start(DownloadItem *item)
     // A list's own address is never downloaded: its entries are.
     if (!item || item->isGroupHeader())
         return;
-    if (item->isGroupEntry() && startEntry(item))
+    // An entry starts with its list's choices, or not at all (its archive
+    // refused, or a run already going).
+    if (item->isGroupEntry()) {
+        startEntry(item);
         return;
+    }
     if (!item->runActive && !m_downloadQueue.holds(item) && !m_infoQueue.holds(item))
         m_downloadQueue.submit(item);
 }

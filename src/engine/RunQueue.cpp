@@ -10,8 +10,13 @@ bool RunQueue::hasRoom() const
     return limit <= 0 || m_running < limit;
 }
 
+namespace {
+constexpr int kMostWaits = 3;
+}
+
 void RunQueue::submit(DownloadItem *item)
 {
+    m_waits.erase(item);
     if (m_waiting.empty() && hasRoom()) {
         m_start(item);
         return;
@@ -24,8 +29,12 @@ void RunQueue::submit(DownloadItem *item)
 
 bool RunQueue::waitForRunEnd(DownloadItem *item)
 {
-    if (m_running <= 0)
+    int &waits = m_waits[item];
+    if (m_running <= 0 || waits >= kMostWaits) {
+        m_waits.erase(item);
         return false;
+    }
+    ++waits;
     item->setStatus(DownloadStatus::Waiting);
     item->setStatusMessage(QString());
     m_afterRunEnd.emplace_back(item);

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <functional>
+#include <unordered_map>
 
 class DownloadItem;
 
@@ -53,7 +54,9 @@ public:
     void submit(DownloadItem *item);
     // Queues an item whose run found the system short of a resource (file
     // handles) that other runs hold: it waits, first in line, until one of
-    // them ends. False when none runs, so there is nothing to wait for.
+    // them ends. False when none runs, so there is nothing to wait for, and
+    // after a few waits since the item was submitted: runs short for their
+    // own reasons would otherwise wake each other without end.
     bool waitForRunEnd(DownloadItem *item);
     bool holds(const DownloadItem *item) const;
     // Takes a waiting item out; true when it was waiting.
@@ -73,5 +76,6 @@ private:
     std::function<void(DownloadItem *)> m_start;
     std::deque<QPointer<DownloadItem>> m_waiting;
     std::deque<QPointer<DownloadItem>> m_afterRunEnd;
+    std::unordered_map<const DownloadItem *, int> m_waits; // since each was submitted
     int m_running = 0;
 };

@@ -43,6 +43,17 @@ QStringList &claimedIds()
     return ids;
 }
 
+// yt-dlp names the file after the title, control characters and direction
+// overrides included: the download folder shows the name without them.
+QString shownName(const QString &file)
+{
+    const QString named = QFileInfo(file).fileName();
+    QString name = PlainText::withoutHidden(named);
+    if (name.startsWith(QLatin1Char('.')) && !named.startsWith(QLatin1Char('.')))
+        name.prepend(QStringLiteral("download")); // nothing was left of the title
+    return name;
+}
+
 } // namespace
 
 QString WorkFolder::pathIn(const QString &parent, const QString &itemId)
@@ -73,13 +84,7 @@ bool WorkFolder::holds(const QString &file) const
 
 std::optional<QString> WorkFolder::place(const QString &file) const
 {
-    // yt-dlp names the file after the title, control characters and
-    // direction overrides included: the folder shows the name without them.
-    const QString named = QFileInfo(file).fileName();
-    QString name = PlainText::withoutHidden(named);
-    if (name.startsWith(QLatin1Char('.')) && !named.startsWith(QLatin1Char('.')))
-        name.prepend(QStringLiteral("download")); // nothing was left of the title
-    return DownloadRun::moveToFreeName(file, m_parent + QLatin1Char('/') + name);
+    return DownloadRun::moveToFreeName(file, m_parent + QLatin1Char('/') + shownName(file));
 }
 
 void WorkFolder::clearContents(const QString &path)
@@ -134,7 +139,7 @@ void WorkFolder::rescue(const QString &file)
     if (!info.isFile() || info.isSymLink() || !isWorkFolderName(work.dirName()))
         return;
     DownloadRun::moveToFreeName(file,
-                                QFileInfo(work.path()).path() + QLatin1Char('/') + info.fileName());
+                                QFileInfo(work.path()).path() + QLatin1Char('/') + shownName(file));
 }
 
 bool WorkFolder::isWorkFolderName(const QString &name)

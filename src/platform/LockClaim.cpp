@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QSysInfo>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -34,15 +35,19 @@ bool stillNamed(int descriptor, const QByteArray &name)
 
 } // namespace
 
-std::unique_ptr<LockClaim> LockClaim::take(const QString &path)
+std::unique_ptr<LockClaim> LockClaim::take(const QString &path, bool *heldElsewhere)
 {
     const QByteArray name = QFile::encodeName(path);
+    if (heldElsewhere)
+        *heldElsewhere = false;
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int descriptor =
             ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
         if (descriptor < 0)
             return nullptr;
         if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+            if (heldElsewhere)
+                *heldElsewhere = errno == EWOULDBLOCK;
             ::close(descriptor);
             return nullptr;
         }

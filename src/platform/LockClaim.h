@@ -17,8 +17,8 @@ class LockClaim
 {
 public:
     // The claim, or null when another process holds the file or it cannot
-    // be made.
-    static std::unique_ptr<LockClaim> take(const QString &path);
+    // be made; `heldElsewhere` tells the two apart.
+    static std::unique_ptr<LockClaim> take(const QString &path, bool *heldElsewhere = nullptr);
     ~LockClaim();
     LockClaim(const LockClaim &) = delete;
     LockClaim &operator=(const LockClaim &) = delete;

@@ -18,10 +18,15 @@ namespace {
 constexpr int kSoonMs = 100;
 constexpr int kLaterMs = 1000;
 
-std::unique_ptr<LockClaim> claimList(const QString &path)
+std::unique_ptr<LockClaim> claimList(const QString &path, bool &heldElsewhere)
 {
     QDir().mkpath(QFileInfo(path).path());
-    return LockClaim::take(path + QStringLiteral(".lock"));
+    auto claim = LockClaim::take(path + QStringLiteral(".lock"), &heldElsewhere);
+    if (!claim && !heldElsewhere)
+        Logger::shared().log(QStringLiteral("  store: the list's claim cannot be made; ") +
+                                 QStringLiteral("going on without it"),
+                             LogLevel::Warning);
+    return claim;
 }
 
 // A path from the file, fit for one line of the log.
@@ -37,7 +42,7 @@ QString logged(QString path)
 } // namespace
 
 QueueStore::QueueStore(const QString &path, QObject *parent)
-    : QObject(parent), m_path(path), m_listLock(claimList(path)),
+    : QObject(parent), m_path(path), m_listLock(claimList(path, m_heldElsewhere)),
       m_db(std::make_shared<QueueDatabase>(path))
 {
     m_pool.setMaxThreadCount(1);
@@ -49,7 +54,7 @@ QueueStore::QueueStore(const QString &path, QObject *parent)
     connect(&m_soon, &QTimer::timeout, this, &QueueStore::write);
     connect(&m_later, &QTimer::timeout, this, &QueueStore::write);
 
-    if (m_listLock) {
+    if (holdsList()) {
         readSaved();
     } else {
         Logger::shared().log(QStringLiteral("  store: ") + path +

@@ -39,7 +39,9 @@ public:
 
     // Whether this process holds the list: one list, one Reelix at a time.
     // The claim is a kernel lock, so a crashed holder never keeps it.
-    bool holdsList() const { return m_listLock != nullptr; }
+    // A claim that cannot be made at all (a read-only folder, a full disk)
+    // leaves the list to this process, unclaimed.
+    bool holdsList() const { return !m_heldElsewhere; }
 
     static QString defaultPath();
     QString notice() const { return m_notice; }
@@ -82,6 +84,7 @@ private:
     void runAndWait(const std::function<void(QueueDatabase &)> &job);
 
     QString m_path;
+    bool m_heldElsewhere = false;          // set as m_listLock is taken
     std::unique_ptr<LockClaim> m_listLock; // released last, after the connection
     QThreadPool m_pool;                    // one thread: the database's connection lives there
     std::shared_ptr<QueueDatabase> m_db;

@@ -63,7 +63,8 @@ QString SavedPaths::outside(const ItemRecord &record, const QStringList &folders
         if (!path.isEmpty() && !inAny(path))
             return path;
     }
-    if (!record.infoPath.isEmpty() && !inAny(record.infoPath) && !isOwnInfoFile(record.infoPath))
+    // The file goes with the item: it is only ever one the information run wrote.
+    if (!record.infoPath.isEmpty() && !isOwnInfoFile(record.infoPath))
         return record.infoPath;
     return {};
 }

@@ -17,8 +17,8 @@ namespace SavedPaths {
 // them; a path or folder that cannot be resolved is not.
 bool isInside(const QString &path, const QString &folder);
 // The first path of `record` that is in none of `folders`, or empty when all
-// are. An information file may also be one of Reelix's own in the
-// temporary folder, where the information run writes it.
+// are. An information file must be one of Reelix's own in the temporary
+// folder, where the information run writes it.
 QString outside(const ItemRecord &record, const QStringList &folders);
 
 } // namespace SavedPaths

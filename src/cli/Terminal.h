@@ -11,7 +11,6 @@ class Terminal
 public:
     explicit Terminal(FILE *stream);
 
-    bool isInteractive() const { return m_interactive; }
     // Replaces the block of live lines on a terminal. Elsewhere a line is
     // appended when its key changed, so a log file gets one line per step
     // rather than one per progress tick.

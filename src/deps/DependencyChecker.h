@@ -98,7 +98,6 @@ public:
 
     // Fire-and-forget entry points for the views.
     Q_INVOKABLE void requestInstalledCheck() { checkInstalled(); }
-    Q_INVOKABLE void requestUpdateCheck() { checkForUpdates(); }
     Q_INVOKABLE void requestInstall() { installAll(); }
     Q_INVOKABLE void requestUpdate() { updateAll(); }
     Q_INVOKABLE void requestRetryUpdate() { retryFailedUpdates(); }

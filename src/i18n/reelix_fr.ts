@@ -416,10 +416,6 @@ puis appuyez sur Ajouter.</translation>
         <source>Cookies…</source>
         <translation>Cookies…</translation>
     </message>
-    <message id="cookies.title">
-        <source>Cookies</source>
-        <translation>Cookies</translation>
-    </message>
     <message id="cookies.use_from">
         <source>Use cookies from:</source>
         <translation>Utiliser les cookies de :</translation>

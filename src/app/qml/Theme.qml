@@ -57,12 +57,8 @@ QtObject {
     readonly property color outline: Qt.rgba(0.22, 0.22, 0.22, 1)
     readonly property color switchOff: Qt.rgba(0.3, 0.3, 0.3, 1)
 
-    // The quality menu's palette, slightly blue
+    // The quality menu's background, slightly blue
     readonly property color popup: Qt.rgba(0.16, 0.16, 0.18, 1)
-    readonly property color popupButton: Qt.rgba(0.22, 0.22, 0.24, 1)
-    readonly property color popupMidlight: Qt.rgba(0.26, 0.26, 0.28, 1)
-    readonly property color popupLight: Qt.rgba(0.3, 0.3, 0.32, 1)
-    readonly property color popupDark: Qt.rgba(0.5, 0.5, 0.52, 1)
 
     // Text and icon shades, brightest first
     readonly property color textBright: "white"

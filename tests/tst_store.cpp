@@ -203,12 +203,18 @@ private slots:
     // A row whose path leads out of the download folder, however it gets there.
     void pathsOutsideAreLeftOut_data()
     {
-        addTags({"converting file", "information file", "information file in the download folder",
-                 "work folder", "through ..", "through a link"});
+        QTest::addColumn<bool>("infoFile"); // the path is the record's information file
+        QTest::newRow("converting file") << false;
+        QTest::newRow("information file") << true;
+        QTest::newRow("information file in the download folder") << true;
+        QTest::newRow("work folder") << false;
+        QTest::newRow("through ..") << false;
+        QTest::newRow("through a link") << false;
     }
 
     void pathsOutsideAreLeftOut()
     {
+        QFETCH(bool, infoFile);
         const QString elsewhere = TestHome::path() + "/elsewhere";
         // An information file is Reelix's own, wherever it claims to be.
         const QString victim = tag() == "information file in the download folder"
@@ -218,7 +224,7 @@ private slots:
         writeText(victim, "the user's own file");
         QVERIFY(QFile::link(elsewhere, m_dir.filePath("link")));
         ItemRecord hostile = record(DownloadStatus::Converting, victim);
-        if (tag().startsWith("information file")) {
+        if (infoFile) {
             hostile = record(DownloadStatus::Done, m_dir.filePath("other.mp4"));
             hostile.infoPath = victim;
         } else if (tag() == "work folder") {

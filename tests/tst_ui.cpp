@@ -555,15 +555,19 @@ private slots:
     // The setup view in the real window, by state and language: what must be whole inside it.
     void setupNeverClipped_data()
     {
-        addTags(
-            {"first start, English", "first start, French", "updates, English", "updates, French"});
+        QTest::addColumn<bool>("updates");
+        QTest::addColumn<QLocale::Language>("language");
+        QTest::newRow("first start, English") << false << QLocale::English;
+        QTest::newRow("first start, French") << false << QLocale::French;
+        QTest::newRow("updates, English") << true << QLocale::English;
+        QTest::newRow("updates, French") << true << QLocale::French;
     }
 
     void setupNeverClipped()
     {
-        const bool updates = tag().startsWith("updates");
-        const auto untranslated =
-            translated(tag().endsWith("French") ? QLocale::French : QLocale::English);
+        QFETCH(bool, updates);
+        QFETCH(QLocale::Language, language);
+        const auto untranslated = translated(language);
         RealWindow w;
         QTRY_VERIFY(w.app.view() == ReelixApp::View::Setup && w.view());
         if (updates) {

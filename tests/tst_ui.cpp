@@ -491,7 +491,7 @@ private slots:
             w.view()->setProperty("urlText", text);
             click(*w.window, w.item("addButton"));
         }
-        DownloadManager *manager = w.app.downloads();
+        DownloadManager *manager = w.app.manager();
         QCOMPARE(manager->rowCount(), 2);
         QTRY_VERIFY(shown(w.view(), "repeatedNote"));
         QList<DownloadItem *> outlined;
@@ -518,7 +518,7 @@ private slots:
         QVERIFY(m_server->isReady());
         RealWindow w;
         QVERIFY(w.showMain());
-        DownloadManager *manager = w.app.downloads();
+        DownloadManager *manager = w.app.manager();
         manager->useFolderForThisRun(TestHome::path() + "/Downloads");
         DownloadItem *item = nullptr;
         if (tag() == "entry of a collapsed list") {

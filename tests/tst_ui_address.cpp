@@ -131,7 +131,7 @@ private slots:
             w.view()->setProperty("urlText", text);
             click(*w.window, w.item("addButton"));
         }
-        DownloadManager *manager = w.app.downloads();
+        DownloadManager *manager = w.app.manager();
         QCOMPARE(manager->rowCount(), 2);
         QTRY_VERIFY(shown(w.view(), "repeatedNote"));
         QList<DownloadItem *> outlined;

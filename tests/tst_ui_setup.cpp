@@ -107,7 +107,7 @@ private slots:
         QVERIFY(m_server->isReady());
         RealWindow w;
         QVERIFY(w.showMain());
-        DownloadManager *manager = w.app.downloads();
+        DownloadManager *manager = w.app.manager();
         manager->useFolderForThisRun(TestHome::path() + "/Downloads");
         DownloadItem *item = nullptr;
         if (tag() == "entry of a collapsed list") {

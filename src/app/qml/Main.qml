@@ -34,7 +34,7 @@ ApplicationWindow {
 
     function openPreferences() {
         if (!preferencesWindow)
-            preferencesWindow = preferencesComponent.createObject(null, { manager: window.app.downloads })
+            preferencesWindow = preferencesComponent.createObject(null, { manager: window.app.manager })
         preferencesWindow.show()
         preferencesWindow.raise()
         preferencesWindow.requestActivate()
@@ -181,7 +181,7 @@ ApplicationWindow {
         ContentView {
             checker: window.app.checker
             id: contentView
-            manager: window.app.downloads
+            manager: window.app.manager
             store: window.app.store
             clipboardOffers: window.app.clipboardOffers
             Connections {

@@ -1,10 +1,9 @@
 #include "fixtures/StoreTest.h"
 
+#include "i18n/Localization.h"
 #include "store/HistoryFilter.h"
 
 #include <QAbstractItemModelTester>
-
-#include "i18n/Localization.h"
 
 // The history kept beside the list: it outlives the list, comes from an older
 // file, and is what reelix-cli lists.

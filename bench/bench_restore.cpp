@@ -50,7 +50,7 @@ int main(int argc, char *argv[])
     // The writing run works in the measuring run's private home.
     if (argc > 1 && QByteArray(argv[1]) == "write") {
         QCoreApplication app(argc, argv);
-        writeList(count, DownloadManager::defaultDownloadFolder());
+        writeList(count, RunSettings::defaultFolder());
         return 0;
     }
     benchHome();

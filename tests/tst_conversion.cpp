@@ -118,8 +118,8 @@ private slots:
         qint64 pid = 0;
         if (!corrupt) {
             QTRY_VERIFY_WITH_TIMEOUT(
-                item->process && (tag().endsWith("measuring") || item->progress() > 0), 60000);
-            pid = item->process->processId();
+                childOf(item) && (tag().endsWith("measuring") || item->progress() > 0), 60000);
+            pid = childOf(item)->processId();
             item->cancelRun();
         }
         QTRY_COMPARE_WITH_TIMEOUT(item->status(), DownloadStatus::Done, 30000);

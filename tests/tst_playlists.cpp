@@ -146,8 +146,10 @@ private slots:
         const QString url = listUrl("list/feed.xml", "&n=2");
         QVERIFY(downloadAll(listed(url)));
         m_manager = std::make_unique<DownloadManager>();
-        m_manager->useFolderForThisRun(TestHome::path() + "/Downloads");
-        m_manager->useArchiveForThisRun(on);
+        RunSettings settings;
+        settings.folder = TestHome::path() + "/Downloads";
+        settings.archive = on;
+        m_manager->useSettings(settings);
         DownloadItem *again = listed(url);
         QVERIFY(again);
         QCOMPARE(again->group()->skipDownloaded(), on);
@@ -185,8 +187,8 @@ private slots:
             // An entry whose details are known, started on its own row.
             DownloadItem *first = header->group()->entries().first();
             m_manager->fetchDetails(first);
-            QTRY_VERIFY_WITH_TIMEOUT(!first->runActive && !first->savedInfo.usablePath().isEmpty(),
-                                     60000);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                !first->isRunning() && !first->savedInfo().usablePath().isEmpty(), 60000);
             m_manager->start(first);
             QCOMPARE(first->status(), DownloadStatus::Error);
         }
@@ -209,13 +211,16 @@ private slots:
     void autoStartLeavesTheListAddressAlone()
     {
         UserDefaults::setValue("autoStart", true);
-        AutoStart::follow(*m_manager);
+        RunSettings settings;
+        settings.folder = TestHome::path() + "/Downloads";
+        settings.autoStart = true;
+        m_manager->useSettings(settings);
         DownloadItem *header = listed(listUrl("list/feed.xml", "&n=1"));
         UserDefaults::remove("autoStart");
         QVERIFY(header);
         m_manager->start(header);
         QCOMPARE(header->status(), DownloadStatus::Ready);
-        QVERIFY(!header->runActive);
+        QVERIFY(!header->isRunning());
     }
 
     void cliListsAndPicksEntries()

@@ -175,7 +175,7 @@ private slots:
         QProcess process;
         shell(process, "touch '" + mark + "'");
         auto item = std::make_unique<DownloadItem>("https://example.org/v", DownloadFormat::Video);
-        item->process = &process;
+        ItemRun::begin(*item)->hold(process);
         auto task = run(process);
         if (stop == "stopChild")
             stopChild(process);

@@ -131,7 +131,7 @@ private slots:
         const QString config = TestHome::path() + "/.config/yt-dlp/config";
         writeText(config, "--exec \"touch " + marker + "\"\n");
         const QString literal = TestHome::path() + "/a%(id)s b%%";
-        m_manager->useFolderForThisRun(literal);
+        useFolder(*m_manager, literal);
         DownloadItem *item = readyItem(m_server->httpUrl("h264.mp4"));
         QVERIFY(item && finish(item));
         QFile::remove(config);
@@ -146,7 +146,7 @@ private slots:
     {
         const QString pidFile = stubbornYtDlp();
         DownloadItem *item = add(m_server->httpUrl("h264.mp4"));
-        QTRY_VERIFY_WITH_TIMEOUT(item->process && QFileInfo(pidFile).size() > 0, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(childOf(item) && QFileInfo(pidFile).size() > 0, 20000);
         const qint64 pid = pidIn(pidFile);
         QVERIFY(processAlive(pid));
         item->cancelRun();
@@ -208,7 +208,7 @@ private slots:
             QVERIFY(finish(item) && item->needsConversion());
             m_manager->convert(item);
         }
-        const QProcess *running = item->process;
+        const QProcess *running = childOf(item);
         const DownloadStatus status = item->status();
         QVERIFY(running);
         if (tag() == "start")
@@ -218,7 +218,7 @@ private slots:
         else
             m_manager->convert(item);
         QCOMPARE(item->status(), status);
-        QCOMPARE(item->process.data(), running);
+        QCOMPARE(childOf(item), running);
         if (!converting) { // the download, still going, runs in the run folder
             const QString cwd = QString("/proc/%1/cwd").arg(running->processId());
             QCOMPARE(QFileInfo(cwd).symLinkTarget(),
@@ -246,7 +246,7 @@ private slots:
             if (stop == "convert")
                 QVERIFY(finish(item));
             stop == "convert" ? m_manager->convert(item) : m_manager->start(item);
-            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(pidFile).size() > 0 && item->process, 60000);
+            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(pidFile).size() > 0 && childOf(item), 60000);
             if (stop == "manager") {
                 m_manager.reset();
             } else {
@@ -255,7 +255,7 @@ private slots:
                 // A stopped conversion leaves the download as it was.
                 QCOMPARE(item->status(),
                          stop == "convert" ? DownloadStatus::Done : DownloadStatus::Cancelled);
-                QVERIFY(!item->process);
+                QVERIFY(!childOf(item));
             }
         }
         QTRY_VERIFY_WITH_TIMEOUT(!processAlive(pidIn(pidFile)), 10000);

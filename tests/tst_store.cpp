@@ -312,7 +312,7 @@ private slots:
         QCOMPARE(ready->formats().size(), 2);
         QCOMPARE(ready->selectedFormatID(), QString("22"));
         QCOMPARE(ready->thumbnailURL(), QString("http://127.0.0.1:9/thumb.jpg"));
-        QVERIFY(!ready->runActive); // no information run
+        QVERIFY(!ready->isRunning()); // no information run
         QCOMPARE(manager.itemAt(1)->filePath(), std::optional<QString>(kept));
         QVERIFY(manager.itemAt(1)->errorMessage().isEmpty());
         QCOMPARE(manager.itemAt(1)->codecInfo(), QString("H.264 · AAC"));
@@ -417,9 +417,11 @@ private slots:
         const auto &[name, choice, picked] = caseOf(picks);
         const QList<VideoFormat> formats{
             {"2160", "2160p", 2160}, {"1080", "1080p", 1080}, {"480", "480p", 480}};
-        QCOMPARE(AutoStart::pickFormat(formats, AutoStart::choiceFrom(choice)), QString(picked));
-        QCOMPARE(AutoStart::pickFormat({{"only", "1440p", 1440}}, AutoStart::Choice::Max720),
-                 QString("only"));
+        const auto pick = [](const QList<VideoFormat> &offered, AutoStart::Choice choice) {
+            return Playlist::pickFormat(offered, AutoStart::qualityCap(choice)).id;
+        };
+        QCOMPARE(pick(formats, AutoStart::choiceFrom(choice)), QString(picked));
+        QCOMPARE(pick({{"only", "1440p", 1440}}, AutoStart::Choice::Max720), QString("only"));
     }
 };
 

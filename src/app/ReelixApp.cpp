@@ -33,7 +33,9 @@ ReelixApp::ReelixApp(std::unique_ptr<DependencyChecker> checker, QueueStore *sto
 {
     if (m_store)
         m_store->restoreInto(m_downloads);
-    AutoStart::follow(m_downloads);
+    RunSettings settings;
+    settings.autoStart = true;
+    m_downloads.useSettings(settings);
     connect(m_checker.get(), &DependencyChecker::statusesChanged, this,
             &ReelixApp::updateSummaryChanged);
     // Leaving setup, by "open" or "skip", always comes back here.
@@ -145,13 +147,13 @@ int ReelixApp::runningDownloads() const
 {
     const QList<DownloadItem *> items = m_downloads.allItems();
     return int(std::count_if(items.cbegin(), items.cend(),
-                             [](const DownloadItem *item) { return item->runActive; }));
+                             [](const DownloadItem *item) { return item->isRunning(); }));
 }
 
 void ReelixApp::stopDownloads()
 {
     for (DownloadItem *item : m_downloads.allItems()) {
-        if (item->runActive)
+        if (item->isRunning())
             item->cancelRun();
     }
 }

@@ -28,7 +28,7 @@ QJsonArray items(const QList<DownloadItem *> &items)
                            {"title", item->title()},
                            {"thumbnailURL", item->thumbnailURL()},
                            {"formats", formats},
-                           {"vcodec", item->vcodec},
+                           {"vcodec", item->vcodec()},
                            {"filePath", optionalText(item->filePath())},
                            {"fileSize", optionalText(item->fileSize())},
                            {"codecInfo", item->codecInfo()},

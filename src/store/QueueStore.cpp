@@ -305,7 +305,7 @@ void QueueStore::finish()
         // The next run starts its download from the saved information.
         for (DownloadItem *item : m_manager->allItems()) {
             if (item->status() != DownloadStatus::Done)
-                item->savedInfo.release();
+                item->savedInfo().release();
         }
     }
     flush();

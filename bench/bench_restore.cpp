@@ -33,9 +33,8 @@ void writeList(int count, const QString &folder)
                         : i % 25 == 1 ? DownloadStatus::Error
                                       : DownloadStatus::Done);
         if (item->status() == DownloadStatus::Done) {
-            item->setFilePath(folder + QString("/video %1.mp4").arg(i));
-            item->setFileSize("12.3 MB");
-            item->setCodecInfo("H.264 · AAC");
+            item->setFile(
+                {folder + QString("/video %1.mp4").arg(i), "12.3 MB", false, "H.264 · AAC"});
         }
         manager.insertItem(item);
     }

@@ -59,9 +59,9 @@ private slots:
         QCOMPARE(item->filePath(), std::optional<QString>(folder() + "/" + file));
         QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList{file});
         QVERIFY(QFileInfo(*item->filePath()).size() > 1000);
-        QVERIFY(item->fileSize() && !item->fileSize()->isEmpty());
-        QCOMPARE(item->codecInfo(), QString(codecs));
-        QCOMPARE(item->needsConversion(), QString(codecs).startsWith("VP9"));
+        QVERIFY(item->file().size && !item->file().size->isEmpty());
+        QCOMPARE(item->file().codecInfo, QString(codecs));
+        QCOMPARE(item->file().needsConversion, QString(codecs).startsWith("VP9"));
         if (QString(codecs).startsWith("HEVC"))
             QCOMPARE(videoStream(*item->filePath(), "codec_tag_string"), QString("hvc1"));
         QCOMPARE(item->progress(), 1.0);

@@ -146,10 +146,7 @@ private slots:
         const QString url = listUrl("list/feed.xml", "&n=2");
         QVERIFY(downloadAll(listed(url)));
         m_manager = std::make_unique<DownloadManager>();
-        RunSettings settings;
-        settings.folder = TestHome::path() + "/Downloads";
-        settings.archive = on;
-        m_manager->useSettings(settings);
+        m_manager->useSettings({.folder = TestHome::path() + "/Downloads", .archive = on});
         DownloadItem *again = listed(url);
         QVERIFY(again);
         QCOMPARE(again->group()->skipDownloaded(), on);
@@ -211,10 +208,7 @@ private slots:
     void autoStartLeavesTheListAddressAlone()
     {
         UserDefaults::setValue("autoStart", true);
-        RunSettings settings;
-        settings.folder = TestHome::path() + "/Downloads";
-        settings.autoStart = true;
-        m_manager->useSettings(settings);
+        m_manager->useSettings({.folder = TestHome::path() + "/Downloads", .autoStart = true});
         DownloadItem *header = listed(listUrl("list/feed.xml", "&n=1"));
         UserDefaults::remove("autoStart");
         QVERIFY(header);

@@ -151,7 +151,7 @@ private slots:
         DownloadItem *item = m_manager->itemAt(0);
         QTRY_VERIFY_WITH_TIMEOUT(item->status() == DownloadStatus::Done && !item->isRunning(),
                                  120000);
-        QVERIFY(!item->needsConversion());
+        QVERIFY(!item->file().needsConversion);
         QCOMPARE(QFileInfo(item->filePath().value_or(QString())).fileName(),
                  QString("Clip_qt.mp4"));
         QCOMPARE(streams(item->filePath().value_or(QString())).value(0).section('|', 0, 0),

@@ -205,7 +205,7 @@ private slots:
                                         : downloading(m_server->slowUrl("long.mp4"));
         QVERIFY(item);
         if (converting) {
-            QVERIFY(finish(item) && item->needsConversion());
+            QVERIFY(finish(item) && item->file().needsConversion);
             m_manager->convert(item);
         }
         const QProcess *running = childOf(item);
@@ -366,7 +366,7 @@ private slots:
         DownloadItem *item = doneItem(m_server->root() + "/" + make.last(), make.last());
         QVERIFY(finish(item, true));
         QCOMPARE(item->status(), DownloadStatus::Done);
-        QVERIFY(!item->needsConversion() && item->filePath());
+        QVERIFY(!item->file().needsConversion && item->filePath());
         QCOMPARE(streams(*item->filePath()), words(expected));
     }
 

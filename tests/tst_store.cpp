@@ -266,7 +266,7 @@ private slots:
         QCOMPARE(manager.itemAt(0)->title(), QString("Title of http://127.0.0.1:9/old"));
         QVERIFY(store.notice().isEmpty());
         DownloadItem *done = item("http://127.0.0.1:9/done", DownloadStatus::Done);
-        done->setFilePath(m_dir.filePath("done.mp4"));
+        done->setFile({.path = m_dir.filePath("done.mp4")});
         manager.insertItem(done);
         emit manager.itemSettled(done);
         store.finish();
@@ -290,9 +290,7 @@ private slots:
             manager.insertItem(ready);
             for (const QString &file : {kept, gone}) {
                 DownloadItem *done = item("http://127.0.0.1:9/" + file, DownloadStatus::Done);
-                done->setFilePath(file);
-                done->setFileSize("5 B");
-                done->setCodecInfo("H.264 · AAC");
+                done->setFile({file, "5 B", false, "H.264 · AAC"});
                 manager.insertItem(done);
             }
             DownloadItem *failed = item("http://127.0.0.1:9/failed", DownloadStatus::Error);
@@ -315,7 +313,7 @@ private slots:
         QVERIFY(!ready->isRunning()); // no information run
         QCOMPARE(manager.itemAt(1)->filePath(), std::optional<QString>(kept));
         QVERIFY(manager.itemAt(1)->errorMessage().isEmpty());
-        QCOMPARE(manager.itemAt(1)->codecInfo(), QString("H.264 · AAC"));
+        QCOMPARE(manager.itemAt(1)->file().codecInfo, QString("H.264 · AAC"));
         QCOMPARE(manager.itemAt(2)->filePath(), std::optional<QString>(gone));
         QCOMPARE(manager.itemAt(2)->errorMessage(), QString("File missing"));
         QCOMPARE(manager.itemAt(3)->url(), QString("http://127.0.0.1:9/last"));
@@ -361,7 +359,7 @@ private slots:
         for (const QString &name : QStringList{"First clip", "Second clip", "Song"}) {
             DownloadItem *done = item("http://127.0.0.1:9/" + name, DownloadStatus::Done);
             done->setTitle(name);
-            done->setFilePath(m_dir.filePath(name));
+            done->setFile({.path = m_dir.filePath(name)});
             manager.insertItem(done);
             emit manager.itemSettled(done);
         }
@@ -394,7 +392,7 @@ private slots:
             DownloadManager manager;
             store.restoreInto(manager);
             DownloadItem *done = item("http://127.0.0.1:9/clip", DownloadStatus::Done);
-            done->setFilePath(m_dir.filePath("clip.mp4"));
+            done->setFile({.path = m_dir.filePath("clip.mp4")});
             writeText(m_dir.filePath("clip.mp4"), "12345");
             manager.insertItem(done);
             emit manager.itemSettled(done);

@@ -158,8 +158,7 @@ private slots:
         const auto &[name, status, formats, needsConversion, visible] = caseOf(rowCases);
         DownloadManager manager;
         DownloadItem *it = item(status);
-        it->setCodecInfo("VP9 + Opus");
-        it->setNeedsConversion(needsConversion);
+        it->setFile({.needsConversion = needsConversion, .codecInfo = "VP9 + Opus"});
         if (formats)
             it->setFormats({{"137", "1080p", 1080}});
         auto view = rowView(manager, it);
@@ -334,7 +333,7 @@ private slots:
                                                     : DownloadStatus::Downloading);
         it->setErrorMessage(hostile);
         it->setStatusMessage(hostile);
-        it->setCodecInfo(hostile);
+        it->setFile({.codecInfo = hostile});
         auto view = rowView(manager, it);
         QQuickItem *root = view->rootObject();
         QTRY_COMPARE(text(root, "title"), hostile);
@@ -519,9 +518,7 @@ private slots:
         RealWindow w;
         QVERIFY(w.showMain());
         DownloadManager *manager = w.app.downloads();
-        RunSettings settings;
-        settings.folder = TestHome::path() + "/Downloads";
-        manager->useSettings(settings);
+        manager->useSettings({.folder = TestHome::path() + "/Downloads"});
         DownloadItem *item = nullptr;
         if (tag() == "entry of a collapsed list") {
             auto *header = new DownloadItem("http://127.0.0.1:9/list", DownloadFormat::Video);

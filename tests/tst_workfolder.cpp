@@ -101,7 +101,7 @@ private slots:
             fullDiskFor(item, "cut_qt.mp4");
             m_manager->convert(item);
             QTRY_VERIFY_WITH_TIMEOUT(item->status() != DownloadStatus::Converting, 60000);
-            QVERIFY(item->needsConversion());
+            QVERIFY(item->file().needsConversion);
         }
         const QMap<QString, DownloadStatus> end{{"failed", DownloadStatus::Error},
                                                 {"disk full", DownloadStatus::Error}};

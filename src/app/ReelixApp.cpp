@@ -33,9 +33,7 @@ ReelixApp::ReelixApp(std::unique_ptr<DependencyChecker> checker, QueueStore *sto
 {
     if (m_store)
         m_store->restoreInto(m_downloads);
-    RunSettings settings;
-    settings.autoStart = true;
-    m_downloads.useSettings(settings);
+    m_downloads.useSettings({.autoStart = true});
     connect(m_checker.get(), &DependencyChecker::statusesChanged, this,
             &ReelixApp::updateSummaryChanged);
     // Leaving setup, by "open" or "skip", always comes back here.

@@ -130,7 +130,7 @@ void DownloadCommand::onSettled(DownloadItem *item)
             return;
         }
         if (item->status() == DownloadStatus::Done && m_options.convert &&
-            !m_converting.contains(item) && item->needsConversion() && item->filePath()) {
+            !m_converting.contains(item) && item->file().needsConversion && item->filePath()) {
             m_converting.insert(item);
             m_manager.convert(item);
             return;
@@ -180,7 +180,8 @@ QString DownloadCommand::lineFor(const DownloadItem *item) const
     if (item->status() == DownloadStatus::Done && item->filePath())
         message =
             *item->filePath() +
-            (item->codecInfo().isEmpty() ? QString() : QStringLiteral("  ") + item->codecInfo()) +
+            (item->file().codecInfo.isEmpty() ? QString()
+                                              : QStringLiteral("  ") + item->file().codecInfo) +
             (item->statusMessage().isEmpty() ? QString()
                                              : QStringLiteral("  ") + item->statusMessage());
     if (item->status() == DownloadStatus::Done && !item->errorMessage().isEmpty())
@@ -253,7 +254,7 @@ void DownloadCommand::checkFinished()
     for (const DownloadItem *item : std::as_const(items)) {
         counts[statusName(item->status())] += 1;
         // A download whose conversion failed is not what --convert asked for.
-        const bool unconverted = !info && m_options.convert && item->needsConversion();
+        const bool unconverted = !info && m_options.convert && item->file().needsConversion;
         allGood = allGood && item->status() == success && !unconverted;
     }
     QStringList parts;

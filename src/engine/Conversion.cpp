@@ -176,7 +176,9 @@ void applyConversion(DownloadItem &item, const std::optional<ProcessRunResult> &
                      const QString &folder)
 {
     item.setStatus(DownloadStatus::Done);
-    item.setNeedsConversion(true);
+    ItemFile kept = item.file();
+    kept.needsConversion = true;
+    item.setFile(kept);
     item.setStatusMessage(QString());
     if (item.run()->cancelled()) {
         item.setProgress(0);
@@ -237,10 +239,7 @@ QCoro::Task<> DownloadManager::convertToQuickTime(DownloadItem *target)
     } else {
         // Only now that the converted file is in place under its name.
         QFile::remove(source);
-        item->setFilePath(output);
-        item->setFileSize(DownloadRun::formattedFileSize(*output));
-        item->setNeedsConversion(false);
-        item->setCodecInfo(probe.codecInfo);
+        item->setFile({output, DownloadRun::formattedFileSize(*output), false, probe.codecInfo});
         item->setErrorMessage(QString()); // an earlier failed attempt no longer applies
         item->setStatus(DownloadStatus::Done);
         item->setProgress(1);

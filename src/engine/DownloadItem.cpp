@@ -73,21 +73,9 @@ void DownloadItem::setErrorMessage(const QString &value, ErrorKind kind)
     assign(m_errorMessage, value.left(longest - 1) + QChar(0x2026),
            &DownloadItem::errorMessageChanged);
 }
-void DownloadItem::setFilePath(const std::optional<QString> &value)
+void DownloadItem::setFile(const ItemFile &value)
 {
-    assign(m_filePath, value, &DownloadItem::filePathChanged);
-}
-void DownloadItem::setFileSize(const std::optional<QString> &value)
-{
-    assign(m_fileSize, value, &DownloadItem::fileSizeChanged);
-}
-void DownloadItem::setNeedsConversion(bool value)
-{
-    assign(m_needsConversion, value, &DownloadItem::needsConversionChanged);
-}
-void DownloadItem::setCodecInfo(const QString &value)
-{
-    assign(m_codecInfo, value, &DownloadItem::codecInfoChanged);
+    assign(m_file, value, &DownloadItem::fileChanged);
 }
 
 void DownloadItem::setFormat(DownloadFormat value)

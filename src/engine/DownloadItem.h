@@ -31,10 +31,10 @@ class DownloadItem : public QObject
     Q_PROPERTY(QString statusMessage READ statusMessage NOTIFY statusMessageChanged)
     Q_PROPERTY(QString errorMessage READ errorMessage NOTIFY errorMessageChanged)
     Q_PROPERTY(Download::ErrorKind errorKind READ errorKind NOTIFY errorMessageChanged)
-    Q_PROPERTY(QString filePath READ filePathText NOTIFY filePathChanged)
-    Q_PROPERTY(QString fileSize READ fileSizeText NOTIFY fileSizeChanged)
-    Q_PROPERTY(bool needsConversion READ needsConversion NOTIFY needsConversionChanged)
-    Q_PROPERTY(QString codecInfo READ codecInfo NOTIFY codecInfoChanged)
+    Q_PROPERTY(QString filePath READ filePathText NOTIFY fileChanged)
+    Q_PROPERTY(QString fileSize READ fileSizeText NOTIFY fileChanged)
+    Q_PROPERTY(bool needsConversion READ needsConversion NOTIFY fileChanged)
+    Q_PROPERTY(QString codecInfo READ codecInfo NOTIFY fileChanged)
     // The list this item heads (playlistIndex 0) or belongs to (from 1); null
     // for a single video.
     Q_PROPERTY(DownloadGroup *group READ group NOTIFY groupChanged)
@@ -67,10 +67,8 @@ public:
     QString statusMessage() const { return m_statusMessage; }
     QString errorMessage() const { return m_errorMessage; }
     ErrorKind errorKind() const { return m_errorKind; }
-    std::optional<QString> filePath() const { return m_filePath; }
-    std::optional<QString> fileSize() const { return m_fileSize; }
-    bool needsConversion() const { return m_needsConversion; }
-    QString codecInfo() const { return m_codecInfo; }
+    ItemFile file() const { return m_file; }
+    std::optional<QString> filePath() const { return m_file.path; }
     DownloadGroup *group() const { return m_group; }
     int playlistIndex() const { return m_playlistIndex; }
     bool isGroupHeader() const { return m_group && m_playlistIndex == 0; }
@@ -87,10 +85,7 @@ public:
     void setProgress(double value);
     void setStatusMessage(const QString &value);
     void setErrorMessage(const QString &value, ErrorKind kind = ErrorKind::Other);
-    void setFilePath(const std::optional<QString> &value);
-    void setFileSize(const std::optional<QString> &value);
-    void setNeedsConversion(bool value);
-    void setCodecInfo(const QString &value);
+    void setFile(const ItemFile &value);
     void setFormat(DownloadFormat value);
     // Makes this item the head of `group` (index 0) or its entry number `index`.
     void setGroup(DownloadGroup *group, int index, int duration = 0);
@@ -116,10 +111,7 @@ signals:
     void progressChanged();
     void statusMessageChanged();
     void errorMessageChanged();
-    void filePathChanged();
-    void fileSizeChanged();
-    void needsConversionChanged();
-    void codecInfoChanged();
+    void fileChanged();
     void formatChanged();
     void groupChanged();
     void runningChanged();
@@ -133,8 +125,10 @@ private:
 
     // Read by the views only.
     QVariantList formatList() const;
-    QString filePathText() const { return m_filePath.value_or(QString()); }
-    QString fileSizeText() const { return m_fileSize.value_or(QString()); }
+    QString filePathText() const { return m_file.path.value_or(QString()); }
+    QString fileSizeText() const { return m_file.size.value_or(QString()); }
+    bool needsConversion() const { return m_file.needsConversion; }
+    QString codecInfo() const { return m_file.codecInfo; }
     int duration() const { return m_duration; }
 
     template <typename T> void assign(T &field, const T &value, void (DownloadItem::*signal)());
@@ -151,10 +145,7 @@ private:
     QString m_statusMessage;
     QString m_errorMessage;
     ErrorKind m_errorKind = ErrorKind::Other;
-    std::optional<QString> m_filePath;
-    std::optional<QString> m_fileSize;
-    bool m_needsConversion = false;
-    QString m_codecInfo;
+    ItemFile m_file;
     QPointer<DownloadGroup> m_group;
     int m_playlistIndex = 0;
     int m_duration = 0;

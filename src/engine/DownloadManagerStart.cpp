@@ -82,15 +82,10 @@ QString heightNotice(const DownloadItem &item, int height)
 void markDone(DownloadItem &item, const std::optional<std::pair<QString, ProbeResult>> &file)
 {
     item.setStatus(DownloadStatus::Done);
-    if (file) {
-        item.setFilePath(file->first);
-        item.setFileSize(DownloadRun::formattedFileSize(file->first));
-    }
+    if (file)
+        item.setFile({file->first, DownloadRun::formattedFileSize(file->first),
+                      !file->second.quickTimeOK, file->second.codecInfo});
     item.setProgress(1);
-    if (file) {
-        item.setNeedsConversion(!file->second.quickTimeOK);
-        item.setCodecInfo(file->second.codecInfo);
-    }
     item.setStatusMessage(file ? heightNotice(item, file->second.videoHeight) : QString());
 }
 
@@ -176,8 +171,11 @@ QCoro::Task<> DownloadManager::finishDownload(DownloadItem *target, WorkFolder &
     if (item->run()->cancelled()) {
         item->setStatus(DownloadStatus::Cancelled);
         item->setStatusMessage(QString());
-        if (file)
-            item->setFilePath(file->first);
+        if (file) {
+            ItemFile kept = item->file();
+            kept.path = file->first;
+            item->setFile(kept);
+        }
     } else {
         markDone(*item, file);
     }

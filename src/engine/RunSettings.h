@@ -13,13 +13,13 @@
 struct RunSettings
 {
     // The download folder; empty: the remembered one.
-    QString folder;
+    QString folder = {};
     // Fragments in flight (1–16); unset: the setting.
-    std::optional<int> fragments;
+    std::optional<int> fragments = {};
     // Where the runs take their cookies from; unset: the setting.
-    std::optional<CookieSource> cookies;
+    std::optional<CookieSource> cookies = {};
     // Only these entries of each list ("1-5,8", as yt-dlp's --playlist-items).
-    QString items;
+    QString items = {};
     // New lists skip what their folder's archive holds.
     bool archive = true;
     // Items that become ready start by themselves while the "autoStart"

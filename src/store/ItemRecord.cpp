@@ -45,9 +45,9 @@ ItemRecord ItemRecord::of(const DownloadItem &item, const QString &downloadFolde
     r.statusMessage = item.statusMessage();
     r.errorMessage = item.errorMessage();
     r.filePath = item.filePath().value_or(QString());
-    r.fileSize = item.fileSize().value_or(QString());
-    r.needsConversion = item.needsConversion();
-    r.codecInfo = item.codecInfo();
+    r.fileSize = item.file().size.value_or(QString());
+    r.needsConversion = item.file().needsConversion;
+    r.codecInfo = item.file().codecInfo;
     r.vcodec = item.vcodec();
     r.workFolder = workFolderOf(item, downloadFolder);
     r.infoPath = item.savedInfo().usablePath();
@@ -108,12 +108,15 @@ RestoredItem::Next nextStep(const ItemRecord &r, DownloadItem &item)
             item.setResumeFolder(QFileInfo(r.workFolder).path());
         item.setStatus(DownloadStatus::Waiting);
         return Next::Download;
-    case DownloadStatus::Converting:
+    case DownloadStatus::Converting: {
         item.setStatus(DownloadStatus::Done);
-        item.setNeedsConversion(true);
+        ItemFile file = item.file();
+        file.needsConversion = true;
+        item.setFile(file);
         item.setProgress(0);
         item.setStatusMessage(QString());
         return Next::Convert;
+    }
     case DownloadStatus::Done:
         // Said again at each start: the file may have come back meanwhile.
         if (!r.filePath.isEmpty() && !QFileInfo::exists(r.filePath))
@@ -139,12 +142,12 @@ RestoredItem RestoredItem::from(const ItemRecord &r)
     item->setProgress(r.progress);
     item->setStatusMessage(r.statusMessage);
     item->setErrorMessage(r.errorMessage);
+    ItemFile file{std::nullopt, std::nullopt, r.needsConversion, r.codecInfo};
     if (!r.filePath.isEmpty())
-        item->setFilePath(r.filePath);
+        file.path = r.filePath;
     if (!r.fileSize.isEmpty())
-        item->setFileSize(r.fileSize);
-    item->setNeedsConversion(r.needsConversion);
-    item->setCodecInfo(r.codecInfo);
+        file.size = r.fileSize;
+    item->setFile(file);
     if (!r.infoPath.isEmpty() && QFileInfo::exists(r.infoPath))
         item->savedInfo().adopt(r.infoPath);
     const Next next = nextStep(r, *item);

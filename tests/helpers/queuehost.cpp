@@ -18,9 +18,7 @@ int main(int argc, char *argv[])
     QueueStore store;
     DownloadManager manager;
     store.restoreInto(manager);
-    RunSettings settings;
-    settings.autoStart = true;
-    manager.useSettings(settings);
+    manager.useSettings({.autoStart = true});
     QObject::connect(&manager, &DownloadManager::itemSettled, [](DownloadItem *item) {
         std::printf("settled %s %s\n", qPrintable(statusName(item->status())),
                     qPrintable(item->filePath().value_or(QString())));

@@ -125,7 +125,8 @@ int main(int argc, char *argv[])
                 stalls.longestBusy());
     std::printf("peak memory: %.1f MB\n", peakMegabytes());
     runEventLoopUntil([&] {
-        return std::none_of(entries.cbegin(), entries.cend(), [](auto *e) { return e->runActive; });
+        return std::none_of(entries.cbegin(), entries.cend(),
+                            [](auto *e) { return e->isRunning(); });
     });
     server.kill();
     server.waitForFinished();

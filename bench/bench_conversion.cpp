@@ -31,7 +31,7 @@ int main(int argc, char *argv[])
         QFile::remove(copy);
         QFile::copy(source, copy);
         DownloadItem item("https://example.org/clip", DownloadFormat::Video);
-        item.setFilePath(copy);
+        item.setFile({.path = copy});
         item.setStatus(DownloadStatus::Done);
         QElapsedTimer clock;
         clock.start();
@@ -45,7 +45,7 @@ int main(int argc, char *argv[])
         // What the old duration step cost: a full decoding pass.
         const double d = timedRun(
             "ffmpeg", {"-hide_banner", "-loglevel", "error", "-i", source, "-f", "null", "-"});
-        if (item.needsConversion() || b < 0 || d < 0) {
+        if (item.file().needsConversion || b < 0 || d < 0) {
             std::printf("run failed: %s\n", qPrintable(item.errorMessage()));
             return 1;
         }

@@ -33,9 +33,8 @@ void writeList(int count, const QString &folder)
                         : i % 25 == 1 ? DownloadStatus::Error
                                       : DownloadStatus::Done);
         if (item->status() == DownloadStatus::Done) {
-            item->setFilePath(folder + QString("/video %1.mp4").arg(i));
-            item->setFileSize("12.3 MB");
-            item->setCodecInfo("H.264 · AAC");
+            item->setFile(
+                {folder + QString("/video %1.mp4").arg(i), "12.3 MB", false, "H.264 · AAC"});
         }
         manager.insertItem(item);
     }
@@ -50,7 +49,7 @@ int main(int argc, char *argv[])
     // The writing run works in the measuring run's private home.
     if (argc > 1 && QByteArray(argv[1]) == "write") {
         QCoreApplication app(argc, argv);
-        writeList(count, DownloadManager::defaultDownloadFolder());
+        writeList(count, RunSettings::defaultFolder());
         return 0;
     }
     benchHome();

@@ -119,7 +119,7 @@ void slowPage(const QString &base, const QString &www, int pairs)
         DownloadItem *item = nullptr;
         const double ready = addReady(manager, base + "/page.html", item);
         if (fromPage)
-            item->savedInfo.drop(); // the download run visits the page again, as before
+            item->savedInfo().drop(); // the download run visits the page again, as before
         const double done = ready < 0 ? -1 : download(manager, item);
         if (done < 0)
             return void(std::printf("a run failed\n"));

@@ -67,7 +67,7 @@ private slots:
         if (users != folder() + "/" + output)
             writeText(users, "the user's");
         DownloadItem *item = doneItem(m_media + "/" + media, name);
-        item->setCodecInfo("VP9 + Opus");
+        item->setFile({item->filePath(), std::nullopt, true, "VP9 + Opus"});
         item->setErrorMessage("an earlier failed attempt");
         const QString source = *item->filePath();
         QList<double> progress;
@@ -79,11 +79,11 @@ private slots:
         QCOMPARE(item->filePath(), std::optional<QString>(expected));
         QCOMPARE(streams(expected, "codec_name"), (QStringList{"h264", "aac"}));
         QVERIFY(!QFileInfo::exists(source));
-        QVERIFY(!item->needsConversion());
-        QCOMPARE(item->codecInfo(), QString("H.264 + AAC"));
+        QVERIFY(!item->file().needsConversion);
+        QCOMPARE(item->file().codecInfo, QString("H.264 + AAC"));
         QCOMPARE(item->progress(), 1.0);
         QVERIFY(item->errorMessage().isEmpty());
-        QVERIFY(item->fileSize());
+        QVERIFY(item->file().size);
         QVERIFY(progress.size() >= 2);
         if (users != expected)
             QCOMPARE(readText(users), QString("the user's"));
@@ -120,13 +120,14 @@ private slots:
         m_manager->convert(item);
         qint64 pid = 0;
         if (!corrupt) {
-            QTRY_VERIFY_WITH_TIMEOUT(item->process && (measuring || item->progress() > 0), 60000);
-            pid = item->process->processId();
+            QTRY_VERIFY_WITH_TIMEOUT(
+                childOf(item) && (measuring || item->progress() > 0), 60000);
+            pid = childOf(item)->processId();
             item->cancelRun();
         }
         QTRY_COMPARE_WITH_TIMEOUT(item->status(), DownloadStatus::Done, 30000);
         QVERIFY(!pid || !processAlive(pid));
-        QVERIFY(item->needsConversion());
+        QVERIFY(item->file().needsConversion);
         QCOMPARE(item->progress(), 0.0);
         QCOMPARE(item->filePath(), std::optional<QString>(source));
         QCOMPARE(entries(), (QStringList{"Clip.webm", "Clip_qt.mp4"}));

@@ -267,8 +267,8 @@ private slots:
         if (works) {
             QCOMPARE(item->status(), DownloadStatus::Ready);
             // The saved information keeps no cookie; the download run reads them anew.
-            QVERIFY(!readText(item->savedInfo.usablePath()).isEmpty());
-            QVERIFY(!readText(item->savedInfo.usablePath()).contains(kValue));
+            QVERIFY(!readText(item->savedInfo().usablePath()).isEmpty());
+            QVERIFY(!readText(item->savedInfo().usablePath()).contains(kValue));
             QVERIFY(finish(item));
             QCOMPARE(item->status(), DownloadStatus::Done);
             QCOMPARE(bytes(*item->filePath()), bytes(served()));

@@ -59,9 +59,9 @@ private slots:
         QCOMPARE(item->filePath(), std::optional<QString>(folder() + "/" + file));
         QCOMPARE(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList{file});
         QVERIFY(QFileInfo(*item->filePath()).size() > 1000);
-        QVERIFY(item->fileSize() && !item->fileSize()->isEmpty());
-        QCOMPARE(item->codecInfo(), QString(codecs));
-        QCOMPARE(item->needsConversion(), QString(codecs).startsWith("VP9"));
+        QVERIFY(item->file().size && !item->file().size->isEmpty());
+        QCOMPARE(item->file().codecInfo, QString(codecs));
+        QCOMPARE(item->file().needsConversion, QString(codecs).startsWith("VP9"));
         if (QString(codecs).startsWith("HEVC"))
             QCOMPARE(videoStream(*item->filePath(), "codec_tag_string"), QString("hvc1"));
         QCOMPARE(item->progress(), 1.0);
@@ -147,7 +147,7 @@ private slots:
     {
         DownloadItem *item = downloading(m_server->slowUrl("h264.mp4"));
         QVERIFY(item);
-        const qint64 pid = item->process->processId();
+        const qint64 pid = childOf(item)->processId();
         QVERIFY(processAlive(pid));
         const QPointer<DownloadItem> watched(item);
         if (tag() == "manager destroyed")
@@ -161,7 +161,7 @@ private slots:
             QTRY_VERIFY(!watched && m_manager->rowCount() == 0);
         if (tag() == "cancel") {
             QTRY_COMPARE(item->status(), DownloadStatus::Cancelled);
-            QVERIFY(!item->process && item->statusMessage().isEmpty());
+            QVERIFY(!childOf(item) && item->statusMessage().isEmpty());
         }
     }
 

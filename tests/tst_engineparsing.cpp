@@ -130,10 +130,11 @@ private slots:
     {
         const auto &[name, line, progress, message, reported] = caseOf(progressCases);
         DownloadItem item("https://example.org", DownloadFormat::Video);
+        ItemRun::begin(item);
         DownloadRun::handleProgressLine(line, item);
         QCOMPARE(item.progress(), progress);
         QCOMPARE(item.statusMessage(), QString(message));
-        QCOMPARE(item.reportedFilePath.value_or(QString()), QString(reported));
+        QCOMPARE(item.run()->reportedFilePath().value_or(QString()), QString(reported));
     }
 
     void conversionProgress_data() { addCases(conversionCases); }

@@ -39,7 +39,7 @@ private slots:
         QCOMPARE(manager.itemAt(0)->title(), QString("Title of http://127.0.0.1:9/old"));
         QVERIFY(store.notice().isEmpty());
         DownloadItem *done = item("http://127.0.0.1:9/done", DownloadStatus::Done);
-        done->setFilePath(m_dir.filePath("done.mp4"));
+        done->setFile({.path = m_dir.filePath("done.mp4")});
         manager.insertItem(done);
         emit manager.itemSettled(done);
         store.finish();
@@ -56,7 +56,7 @@ private slots:
         for (const QString &name : QStringList{"First clip", "Second clip", "Song"}) {
             DownloadItem *done = item("http://127.0.0.1:9/" + name, DownloadStatus::Done);
             done->setTitle(name);
-            done->setFilePath(m_dir.filePath(name));
+            done->setFile({.path = m_dir.filePath(name)});
             manager.insertItem(done);
             emit manager.itemSettled(done);
         }
@@ -92,7 +92,7 @@ private slots:
             DownloadManager manager;
             store.restoreInto(manager);
             DownloadItem *done = item("http://127.0.0.1:9/clip", DownloadStatus::Done);
-            done->setFilePath(m_dir.filePath("clip.mp4"));
+            done->setFile({.path = m_dir.filePath("clip.mp4")});
             writeText(m_dir.filePath("clip.mp4"), "12345");
             manager.insertItem(done);
             emit manager.itemSettled(done);

@@ -288,7 +288,7 @@ private slots:
         QVERIFY(messages.contains("Retrying YouTube fallback..."));
         // The stand-in wrote no file: done without a path.
         QCOMPARE(item->status(), DownloadStatus::Done);
-        QVERIFY(!item->filePath() && !item->fileSize());
+        QVERIFY(!item->filePath() && !item->file().size);
     }
 
     void finalMessages_data() { addCases(finalCases); }

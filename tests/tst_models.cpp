@@ -169,7 +169,7 @@ private slots:
         for (int time = 0; time < 2; ++time) {
             manager.itemAt(1)->setTitle("second");
             manager.itemAt(1)->setProgress(0);
-            manager.itemAt(1)->setFilePath(std::nullopt);
+            manager.itemAt(1)->setFile({});
         }
         QCOMPARE(changed.size(), 1);
         QCOMPARE(changed.first().at(0).toModelIndex().row(), 1);

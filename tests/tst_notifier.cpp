@@ -167,7 +167,7 @@ private slots:
         ReelixApp app;
         auto *done = new DownloadItem("http://127.0.0.1:9/clip", DownloadFormat::Video);
         done->setTitle("Clip");
-        done->setFilePath(QString("/videos/Clip.mp4"));
+        done->setFile({.path = QString("/videos/Clip.mp4")});
         done->setStatus(DownloadStatus::Done);
         auto *ready = new DownloadItem("http://127.0.0.1:9/ready", DownloadFormat::Video);
         ready->setTitle("Ready");

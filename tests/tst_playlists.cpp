@@ -146,8 +146,7 @@ private slots:
         const QString url = listUrl("list/feed.xml", "&n=2");
         QVERIFY(downloadAll(listed(url)));
         m_manager = std::make_unique<DownloadManager>();
-        m_manager->useFolderForThisRun(TestHome::path() + "/Downloads");
-        m_manager->useArchiveForThisRun(on);
+        m_manager->useSettings({.folder = TestHome::path() + "/Downloads", .archive = on});
         DownloadItem *again = listed(url);
         QVERIFY(again);
         QCOMPARE(again->group()->skipDownloaded(), on);
@@ -185,8 +184,8 @@ private slots:
             // An entry whose details are known, started on its own row.
             DownloadItem *first = header->group()->entries().first();
             m_manager->fetchDetails(first);
-            QTRY_VERIFY_WITH_TIMEOUT(!first->runActive && !first->savedInfo.usablePath().isEmpty(),
-                                     60000);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                !first->isRunning() && !first->savedInfo().usablePath().isEmpty(), 60000);
             m_manager->start(first);
             QCOMPARE(first->status(), DownloadStatus::Error);
         }
@@ -210,13 +209,13 @@ private slots:
     void autoStartLeavesTheListAddressAlone()
     {
         UserDefaults::setValue("autoStart", true);
-        AutoStart::follow(*m_manager);
+        m_manager->useSettings({.folder = TestHome::path() + "/Downloads", .autoStart = true});
         DownloadItem *header = listed(listUrl("list/feed.xml", "&n=1"));
         UserDefaults::remove("autoStart");
         QVERIFY(header);
         m_manager->start(header);
         QCOMPARE(header->status(), DownloadStatus::Ready);
-        QVERIFY(!header->runActive);
+        QVERIFY(!header->isRunning());
     }
 
     void cliListsAndPicksEntries()

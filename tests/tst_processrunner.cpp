@@ -192,7 +192,7 @@ private slots:
         shell(process, "touch '" + mark + "'");
         QSignalSpy starts(&process, &QProcess::stateChanged);
         auto item = std::make_unique<DownloadItem>("https://example.org/v", DownloadFormat::Video);
-        item->process = &process;
+        ItemRun::begin(*item)->hold(process);
         auto task = run(process);
         if (stop == "stopChild")
             stopChild(process);

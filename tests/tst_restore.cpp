@@ -149,11 +149,13 @@ private slots:
         store.restoreInto(*m_manager);
         QCOMPARE(m_manager->rowCount(), 1);
         DownloadItem *item = m_manager->itemAt(0);
-        QTRY_VERIFY_WITH_TIMEOUT(item->status() == DownloadStatus::Done && !item->runActive,
+        QTRY_VERIFY_WITH_TIMEOUT(item->status() == DownloadStatus::Done && !item->isRunning(),
                                  120000);
-        QVERIFY(!item->needsConversion());
-        QCOMPARE(QFileInfo(item->filePathText()).fileName(), QString("Clip_qt.mp4"));
-        QCOMPARE(streams(item->filePathText()).value(0).section('|', 0, 0), QString("h264"));
+        QVERIFY(!item->file().needsConversion);
+        QCOMPARE(QFileInfo(item->filePath().value_or(QString())).fileName(),
+                 QString("Clip_qt.mp4"));
+        QCOMPARE(streams(item->filePath().value_or(QString())).value(0).section('|', 0, 0),
+                 QString("h264"));
         QVERIFY(!QFile::exists(source));
         store.finish();
     }

@@ -116,7 +116,7 @@ private slots:
         const QString config = TestHome::path() + "/.config/yt-dlp/config";
         writeText(config, "--exec \"touch " + marker + "\"\n");
         const QString literal = TestHome::path() + "/a%(id)s b%%";
-        m_manager->useFolderForThisRun(literal);
+        useFolder(*m_manager, literal);
         DownloadItem *item = readyItem(m_server->httpUrl("h264.mp4"));
         QVERIFY(item && finish(item));
         QFile::remove(config);
@@ -131,7 +131,7 @@ private slots:
     {
         const QString pidFile = stubbornYtDlp();
         DownloadItem *item = add(m_server->httpUrl("h264.mp4"));
-        QTRY_VERIFY_WITH_TIMEOUT(item->process && QFileInfo(pidFile).size() > 0, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(childOf(item) && QFileInfo(pidFile).size() > 0, 20000);
         const qint64 pid = pidIn(pidFile);
         QVERIFY(processAlive(pid));
         item->cancelRun();
@@ -190,10 +190,10 @@ private slots:
                                         : downloading(m_server->slowUrl("long.mp4"));
         QVERIFY(item);
         if (converting) {
-            QVERIFY(finish(item) && item->needsConversion());
+            QVERIFY(finish(item) && item->file().needsConversion);
             m_manager->convert(item);
         }
-        const QProcess *running = item->process;
+        const QProcess *running = childOf(item);
         const DownloadStatus status = item->status();
         QVERIFY(running);
         if (tag() == "start")
@@ -203,7 +203,7 @@ private slots:
         else
             m_manager->convert(item);
         QCOMPARE(item->status(), status);
-        QCOMPARE(item->process.data(), running);
+        QCOMPARE(childOf(item), running);
         if (!converting) { // the download, still going, runs in the run folder
             const QString cwd = QString("/proc/%1/cwd").arg(running->processId());
             QCOMPARE(QFileInfo(cwd).symLinkTarget(),
@@ -231,7 +231,7 @@ private slots:
             if (stop == "convert")
                 QVERIFY(finish(item));
             stop == "convert" ? m_manager->convert(item) : m_manager->start(item);
-            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(pidFile).size() > 0 && item->process, 60000);
+            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(pidFile).size() > 0 && childOf(item), 60000);
             if (stop == "manager") {
                 m_manager.reset();
             } else {
@@ -240,7 +240,7 @@ private slots:
                 // A stopped conversion leaves the download as it was.
                 QCOMPARE(item->status(),
                          stop == "convert" ? DownloadStatus::Done : DownloadStatus::Cancelled);
-                QVERIFY(!item->process);
+                QVERIFY(!childOf(item));
             }
         }
         QTRY_VERIFY_WITH_TIMEOUT(!processAlive(pidIn(pidFile)), 10000);
@@ -265,7 +265,7 @@ private slots:
         DownloadItem *item = doneItem(m_server->root() + "/" + make.last(), make.last());
         QVERIFY(finish(item, true));
         QCOMPARE(item->status(), DownloadStatus::Done);
-        QVERIFY(!item->needsConversion() && item->filePath());
+        QVERIFY(!item->file().needsConversion && item->filePath());
         QCOMPARE(streams(*item->filePath()), words(expected));
     }
 

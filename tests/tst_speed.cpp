@@ -74,7 +74,7 @@ private slots:
             QVERIFY(item);
             QVERIFY(finish(item));
             QCOMPARE(item->status(), DownloadStatus::Done);
-            const QString saved = item->savedInfo.usablePath();
+            const QString saved = item->savedInfo().usablePath();
             QVERIFY(QFile::exists(saved) && !saved.startsWith(folder()));
             QVERIFY(!(QFile::permissions(saved) & (QFile::ReadGroup | QFile::ReadOther)));
             m_manager->remove(item);
@@ -98,7 +98,7 @@ private slots:
                   "<html><title>Page</title><video src=\"gone.mp4\"></video></html>");
         DownloadItem *item = readyItem(m_server->httpUrl("page.html"));
         QVERIFY(item);
-        const QString saved = item->savedInfo.usablePath();
+        const QString saved = item->savedInfo().usablePath();
         QVERIFY(!saved.isEmpty());
         if (tag() == "unreadable") {
             writeText(saved, "{");

@@ -234,9 +234,7 @@ private slots:
             manager.insertItem(ready);
             for (const QString &file : {kept, gone}) {
                 DownloadItem *done = item("http://127.0.0.1:9/" + file, DownloadStatus::Done);
-                done->setFilePath(file);
-                done->setFileSize("5 B");
-                done->setCodecInfo("H.264 · AAC");
+                done->setFile({file, "5 B", false, "H.264 · AAC"});
                 manager.insertItem(done);
             }
             DownloadItem *failed = item("http://127.0.0.1:9/failed", DownloadStatus::Error);
@@ -256,10 +254,10 @@ private slots:
         QCOMPARE(ready->formats().size(), 2);
         QCOMPARE(ready->selectedFormatID(), QString("22"));
         QCOMPARE(ready->thumbnailURL(), QString("http://127.0.0.1:9/thumb.jpg"));
-        QVERIFY(!ready->runActive); // no information run
+        QVERIFY(!ready->isRunning()); // no information run
         QCOMPARE(manager.itemAt(1)->filePath(), std::optional<QString>(kept));
         QVERIFY(manager.itemAt(1)->errorMessage().isEmpty());
-        QCOMPARE(manager.itemAt(1)->codecInfo(), QString("H.264 · AAC"));
+        QCOMPARE(manager.itemAt(1)->file().codecInfo, QString("H.264 · AAC"));
         QCOMPARE(manager.itemAt(2)->filePath(), std::optional<QString>(gone));
         QCOMPARE(manager.itemAt(2)->errorMessage(), QString("File missing"));
         QCOMPARE(manager.itemAt(3)->url(), QString("http://127.0.0.1:9/last"));
@@ -304,9 +302,9 @@ private slots:
         const auto &[name, choice, picked] = caseOf(picks);
         const QList<VideoFormat> formats{
             {"2160", "2160p", 2160}, {"1080", "1080p", 1080}, {"480", "480p", 480}};
-        QCOMPARE(AutoStart::pickFormat(formats, AutoStart::choiceFrom(choice)), QString(picked));
-        QCOMPARE(AutoStart::pickFormat({{"only", "1440p", 1440}}, AutoStart::Choice::Max720),
-                 QString("only"));
+        const int cap = AutoStart::qualityCap(AutoStart::choiceFrom(choice));
+        QCOMPARE(Playlist::pickFormat(formats, cap).id, QString(picked));
+        QCOMPARE(Playlist::pickFormat({{"only", "1440p", 1440}}, 720).id, QString("only"));
     }
 };
 

@@ -33,8 +33,7 @@ private slots:
         const auto &[name, status, formats, needsConversion, visible] = caseOf(rowCases);
         DownloadManager manager;
         DownloadItem *it = item(status);
-        it->setCodecInfo("VP9 + Opus");
-        it->setNeedsConversion(needsConversion);
+        it->setFile({.needsConversion = needsConversion, .codecInfo = "VP9 + Opus"});
         if (formats)
             it->setFormats({{"137", "1080p", 1080}});
         auto view = rowView(manager, it);
@@ -127,7 +126,7 @@ private slots:
                                                     : DownloadStatus::Downloading);
         it->setErrorMessage(hostile);
         it->setStatusMessage(hostile);
-        it->setCodecInfo(hostile);
+        it->setFile({.codecInfo = hostile});
         auto view = rowView(manager, it);
         QQuickItem *root = view->rootObject();
         QTRY_COMPARE(text(root, "title"), hostile);

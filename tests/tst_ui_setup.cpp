@@ -108,7 +108,7 @@ private slots:
         RealWindow w;
         QVERIFY(w.showMain());
         DownloadManager *manager = w.app.manager();
-        manager->useFolderForThisRun(TestHome::path() + "/Downloads");
+        manager->useSettings({.folder = TestHome::path() + "/Downloads"});
         DownloadItem *item = nullptr;
         if (tag() == "entry of a collapsed list") {
             auto *header = new DownloadItem("http://127.0.0.1:9/list", DownloadFormat::Video);
@@ -117,14 +117,16 @@ private slots:
                                {"List", 1, {{m_server->slowUrl("long.mp4"), "Long", 20, 1}}});
             item = header->group()->entries().first();
             manager->downloadAll(header);
-            QTRY_VERIFY_WITH_TIMEOUT(item->process && item->progress() > 0, 60000);
+            QTRY_VERIFY_WITH_TIMEOUT(item->run() && item->run()->process() && item->progress() > 0,
+                                     60000);
             manager->setGroupExpanded(header, false);
         } else {
             manager->addDownload(m_server->slowUrl("long.mp4"), DownloadFormat::Video);
             item = manager->itemAt(0);
             QTRY_VERIFY_WITH_TIMEOUT(item->status() == DownloadStatus::Ready, 60000);
             manager->start(item);
-            QTRY_VERIFY_WITH_TIMEOUT(item->process && item->progress() > 0, 60000);
+            QTRY_VERIFY_WITH_TIMEOUT(item->run() && item->run()->process() && item->progress() > 0,
+                                     60000);
         }
         QMetaObject::invokeMethod(w.window->findChild<QObject *>("checkUpdatesAction"), "trigger");
         QTRY_VERIFY(shown(w.window->contentItem(), "stopQuestionText"));
@@ -132,7 +134,7 @@ private slots:
         QTRY_VERIFY(!shown(w.window->contentItem(), "stopQuestionText"));
         QCOMPARE(w.app.view(), stop ? ReelixApp::View::Setup : ReelixApp::View::Main);
         if (!stop) {
-            QVERIFY(item->runActive && item->process);
+            QVERIFY(item->isRunning() && item->run()->process());
             w.app.stopDownloads();
         }
         QTRY_COMPARE_WITH_TIMEOUT(item->status(), DownloadStatus::Cancelled, 10000);

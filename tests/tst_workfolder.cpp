@@ -106,7 +106,7 @@ private slots:
             fullDiskFor(item, "cut_qt.mp4");
             m_manager->convert(item);
             QTRY_VERIFY_WITH_TIMEOUT(item->status() != DownloadStatus::Converting, 60000);
-            QVERIFY(item->needsConversion());
+            QVERIFY(item->file().needsConversion);
         }
         const QMap<QString, DownloadStatus> end{{"failed", DownloadStatus::Error},
                                                 {"disk full", DownloadStatus::Error}};
@@ -129,7 +129,7 @@ private slots:
         const QString partFile = work(item) + "/big.mp4.part";
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(partFile).size() > 0, 60000);
         DownloadManager other; // another Reelix on the folder leaves a running download alone
-        other.useFolderForThisRun(folder());
+        useFolder(other, folder());
         QVERIFY(QFileInfo(work(item)).isDir());
         item->cancelRun();
         WAIT_SETTLED(item, 60000);
@@ -175,7 +175,7 @@ private slots:
             writeText(name.endsWith(".mp4") ? path : path + "/part.mp4.part", "partial");
         }
         DownloadManager next;
-        next.useFolderForThisRun(folder());
+        useFolder(next, folder());
         for (const auto &[name, kept] : names)
             QVERIFY2(QFileInfo::exists(folder() + "/" + name) == kept, qPrintable(name));
     }
@@ -205,7 +205,7 @@ private slots:
             holder.start("sh", {"-c", "exec 9>\"$0\"; flock 9; echo held; exec sleep 60", lock});
             QVERIFY(holder.waitForReadyRead(5000));
         }
-        DownloadManager().useFolderForThisRun(folder());
+        useFolder(*std::make_unique<DownloadManager>(), folder());
         QVERIFY(QFileInfo::exists(work));
         if (older) {
             olderLock.unlock();
@@ -214,7 +214,7 @@ private slots:
             QVERIFY(holder.waitForFinished());
             QVERIFY(QFileInfo::exists(lock)); // a kill leaves the file, not the claim
         }
-        DownloadManager().useFolderForThisRun(folder());
+        useFolder(*std::make_unique<DownloadManager>(), folder());
         QVERIFY(!QFileInfo::exists(work));
         // Reelix's claim keeps an older copy out in turn.
         auto claim = LockClaim::take(folder() + "/claimed");

@@ -33,7 +33,7 @@ ReelixApp::ReelixApp(std::unique_ptr<DependencyChecker> checker, QueueStore *sto
 {
     if (m_store)
         m_store->restoreInto(m_manager);
-    AutoStart::follow(m_manager);
+    m_manager.useSettings({.autoStart = true});
     connect(m_checker.get(), &DependencyChecker::statusesChanged, this,
             &ReelixApp::updateSummaryChanged);
     // Leaving setup, by "open" or "skip", always comes back here.
@@ -145,13 +145,13 @@ int ReelixApp::runningDownloads() const
 {
     const QList<DownloadItem *> items = m_manager.allItems();
     return int(std::count_if(items.cbegin(), items.cend(),
-                             [](const DownloadItem *item) { return item->runActive; }));
+                             [](const DownloadItem *item) { return item->isRunning(); }));
 }
 
 void ReelixApp::stopDownloads()
 {
     for (DownloadItem *item : m_manager.allItems()) {
-        if (item->runActive)
+        if (item->isRunning())
             item->cancelRun();
     }
 }

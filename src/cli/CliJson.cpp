@@ -28,11 +28,11 @@ QJsonArray items(const QList<DownloadItem *> &items)
                            {"title", item->title()},
                            {"thumbnailURL", item->thumbnailURL()},
                            {"formats", formats},
-                           {"vcodec", item->vcodec},
+                           {"vcodec", item->vcodec()},
                            {"filePath", optionalText(item->filePath())},
-                           {"fileSize", optionalText(item->fileSize())},
-                           {"codecInfo", item->codecInfo()},
-                           {"needsConversion", item->needsConversion()},
+                           {"fileSize", optionalText(item->file().size)},
+                           {"codecInfo", item->file().codecInfo},
+                           {"needsConversion", item->file().needsConversion},
                            {"errorMessage", Secrets::maskPasswordsInText(item->errorMessage())}};
         // An entry of a list says which list and where in it.
         if (item->isGroupEntry())

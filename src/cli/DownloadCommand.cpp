@@ -34,14 +34,7 @@ DownloadCommand::DownloadCommand(const CliOptions &options, QObject *parent)
 
 void DownloadCommand::start(const QStringList &addresses)
 {
-    if (!m_options.folder.isEmpty())
-        m_manager.useFolderForThisRun(m_options.folder);
-    if (m_options.fragments)
-        m_manager.useFragmentsForThisRun(*m_options.fragments);
-    if (m_options.cookies)
-        m_manager.useCookiesForThisRun(*m_options.cookies);
-    m_manager.useItemsForThisRun(m_options.items);
-    m_manager.useArchiveForThisRun(m_options.archive);
+    m_manager.useSettings(runSettings());
     const DownloadFormat format = m_options.audio ? DownloadFormat::Audio : DownloadFormat::Video;
     // One batch: repeats are found in a set, however long the list read.
     const qsizetype before = m_manager.downloads().size();
@@ -51,6 +44,17 @@ void DownloadCommand::start(const QStringList &addresses)
         connect(item, &DownloadItem::changed, this, &DownloadCommand::scheduleRedraw);
     redraw();
     checkFinished();
+}
+
+RunSettings DownloadCommand::runSettings() const
+{
+    RunSettings settings;
+    settings.folder = m_options.folder;
+    settings.fragments = m_options.fragments;
+    settings.cookies = m_options.cookies;
+    settings.items = m_options.items;
+    settings.archive = m_options.archive;
+    return settings;
 }
 
 void DownloadCommand::interrupt()
@@ -75,8 +79,8 @@ void DownloadCommand::interrupt()
 void DownloadCommand::stopAtOnce()
 {
     for (DownloadItem *item : m_manager.allItems()) {
-        if (item->process)
-            killChild(*item->process);
+        if (const ItemRun *run = item->run(); run && run->process())
+            killChild(*run->process());
         if (!isFinal(item))
             item->setStatus(DownloadStatus::Cancelled);
     }
@@ -126,7 +130,7 @@ void DownloadCommand::onSettled(DownloadItem *item)
             return;
         }
         if (item->status() == DownloadStatus::Done && m_options.convert &&
-            !m_converting.contains(item) && item->needsConversion() && item->filePath()) {
+            !m_converting.contains(item) && item->file().needsConversion && item->filePath()) {
             m_converting.insert(item);
             m_manager.convert(item);
             return;
@@ -171,12 +175,13 @@ QString DownloadCommand::lineFor(const DownloadItem *item) const
     QString message =
         item->status() == DownloadStatus::Error ? item->errorMessage() : item->statusMessage();
     if (item->status() == DownloadStatus::Error && item->errorKind() == ErrorKind::NeedsSignIn &&
-        m_manager.cookies().isNone())
+        runSettings().cookieSource().isNone())
         message += QStringLiteral(" (--cookies-from-browser BROWSER or --cookies FILE)");
     if (item->status() == DownloadStatus::Done && item->filePath())
         message =
             *item->filePath() +
-            (item->codecInfo().isEmpty() ? QString() : QStringLiteral("  ") + item->codecInfo()) +
+            (item->file().codecInfo.isEmpty() ? QString()
+                                              : QStringLiteral("  ") + item->file().codecInfo) +
             (item->statusMessage().isEmpty() ? QString()
                                              : QStringLiteral("  ") + item->statusMessage());
     if (item->status() == DownloadStatus::Done && !item->errorMessage().isEmpty())
@@ -227,15 +232,15 @@ void DownloadCommand::checkFinished()
         return;
     const QList<DownloadItem *> all = m_manager.allItems();
     for (const DownloadItem *item : all) {
-        if (!isFinal(item) || (m_stoppedAtOnce && !m_waitedForRuns && item->runActive))
+        if (!isFinal(item) || (m_stoppedAtOnce && !m_waitedForRuns && item->isRunning()))
             return;
     }
     redraw();
     m_done = true;
     // No saved list follows this run: a stopped download's part is never resumed.
     for (const DownloadItem *item : all) {
-        if (!item->runActive && !item->resumeFolder.isEmpty())
-            WorkFolder::discard(item->resumeFolder, item->idText());
+        if (!item->isRunning() && !item->resumeFolder().isEmpty())
+            WorkFolder::discard(item->resumeFolder(), item->idText());
     }
     const bool info = m_options.command == CliOptions::Command::Info;
     const DownloadStatus success = info ? DownloadStatus::Ready : DownloadStatus::Done;
@@ -249,7 +254,7 @@ void DownloadCommand::checkFinished()
     for (const DownloadItem *item : std::as_const(items)) {
         counts[statusName(item->status())] += 1;
         // A download whose conversion failed is not what --convert asked for.
-        const bool unconverted = !info && m_options.convert && item->needsConversion();
+        const bool unconverted = !info && m_options.convert && item->file().needsConversion;
         allGood = allGood && item->status() == success && !unconverted;
     }
     QStringList parts;

@@ -30,6 +30,8 @@ private:
     void scheduleRedraw();
     void redraw();
     void checkFinished();
+    // The options that change how the list runs, for the manager.
+    RunSettings runSettings() const;
     QString lineFor(const DownloadItem *item) const;
     QString keyFor(const DownloadItem *item) const;
 

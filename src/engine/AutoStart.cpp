@@ -1,8 +1,8 @@
 #include "AutoStart.h"
 
-#include "DownloadManager.h"
-
 #include "platform/UserDefaults.h"
+
+#include <limits>
 
 namespace {
 const QString kEnabledKey = QStringLiteral("autoStart");
@@ -60,28 +60,18 @@ DownloadFormat formatFor(Choice choice)
     return choice == Choice::Audio ? DownloadFormat::Audio : DownloadFormat::Video;
 }
 
-QString pickFormat(const QList<VideoFormat> &formats, Choice choice)
+int qualityCap(Choice choice)
 {
-    if (formats.isEmpty())
-        return {};
-    const int limit = choice == Choice::Max1080 ? 1080 : choice == Choice::Max720 ? 720 : 0;
-    for (const VideoFormat &f : formats) {
-        if (limit == 0 || f.height <= limit)
-            return f.id;
+    switch (choice) {
+    case Choice::Max1080:
+        return 1080;
+    case Choice::Max720:
+        return 720;
+    case Choice::Best:
+    case Choice::Audio:
+        break;
     }
-    return formats.last().id;
-}
-
-void follow(DownloadManager &manager)
-{
-    QObject::connect(&manager, &DownloadManager::itemSettled, &manager,
-                     [&manager](DownloadItem *item) {
-                         if (!enabled() || item->status() != DownloadStatus::Ready)
-                             return;
-                         if (item->format() == DownloadFormat::Video)
-                             item->setSelectedFormatID(pickFormat(item->formats(), choice()));
-                         manager.start(item);
-                     });
+    return std::numeric_limits<int>::max();
 }
 
 } // namespace AutoStart

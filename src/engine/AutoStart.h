@@ -4,8 +4,6 @@
 
 #include <QString>
 
-class DownloadManager;
-
 // Downloads that start by themselves once their information is known
 // ("autoStart", off unless set), with a default choice ("autoStartChoice").
 namespace AutoStart {
@@ -28,11 +26,9 @@ Choice choiceFrom(const QString &name);
 
 // What an address given from outside the window is downloaded as.
 DownloadFormat formatFor(Choice choice);
-// The format id to start with among `formats` (highest first): the highest
-// within the choice's limit, else the lowest offered; empty for yt-dlp's own choice.
-QString pickFormat(const QList<VideoFormat> &formats, Choice choice);
-
-// Starts each item of `manager` that becomes ready, while the setting is on.
-void follow(DownloadManager &manager);
+// The highest height the choice takes, for Playlist::pickFormat. "Best" is
+// no limit, yet names the highest format offered rather than leaving the
+// choice to yt-dlp.
+int qualityCap(Choice choice);
 
 } // namespace AutoStart

@@ -109,10 +109,10 @@ QCoro::Task<double> mediaDuration(QString source, QString ffmpegPath, DownloadIt
         process.setArguments(args);
     }
     if (item)
-        item->process = &process;
+        item->run()->hold(process);
     const ProcessRunResult result = co_await run(process);
     if (item)
-        item->process = nullptr;
+        item->run()->release(process);
     if (!viaProbe)
         co_return parseDuration(result.stderrText);
     bool ok = false;
@@ -156,7 +156,7 @@ QCoro::Task<std::optional<ProcessRunResult>> encode(DownloadItem *target, QStrin
     QProcess process;
     process.setProgram(ffmpeg);
     process.setArguments(Conversion::conversionArguments(source, output));
-    item->process = &process;
+    item->run()->hold(process);
     // Lines arrive while the run is under way; none is handled after it ended.
     auto running = std::make_shared<bool>(true);
     RunOptions options;
@@ -167,7 +167,7 @@ QCoro::Task<std::optional<ProcessRunResult>> encode(DownloadItem *target, QStrin
     ProcessRunResult result = co_await run(process, std::move(options));
     *running = false;
     if (item)
-        item->process = nullptr;
+        item->run()->release(process);
     co_return result;
 }
 
@@ -176,9 +176,11 @@ void applyConversion(DownloadItem &item, const std::optional<ProcessRunResult> &
                      const QString &folder)
 {
     item.setStatus(DownloadStatus::Done);
-    item.setNeedsConversion(true);
+    ItemFile kept = item.file();
+    kept.needsConversion = true;
+    item.setFile(kept);
     item.setStatusMessage(QString());
-    if (item.wasCancelled) {
+    if (item.run()->cancelled()) {
         item.setProgress(0);
         return;
     }
@@ -199,37 +201,37 @@ QCoro::Task<> DownloadManager::convertToQuickTime(DownloadItem *target)
 {
     QPointer<DownloadItem> item(target);
     QPointer<DownloadManager> self(this);
-    if (!item || !item->filePath() || item->runActive)
+    if (!item || !item->filePath() || item->isRunning())
         co_return;
     const auto ffmpeg = ToolEnvironment::findTool(QStringLiteral("ffmpeg"));
     if (!ffmpeg)
         co_return;
-    item->runActive = true;
+    ItemRun::begin(*item);
     const QString source = *item->filePath();
     // ffmpeg writes in the item's working folder: a failed or stopped run
     // removes nothing but that, and the final name is chosen once the file is whole.
-    WorkFolder work(QFileInfo(source).path(), item->idText());
+    const auto folder = item->run()->openWorkFolder(QFileInfo(source).path());
+    WorkFolder &work = *folder;
     const QString temporary =
         work.path() + QLatin1Char('/') + QFileInfo(Conversion::outputPath(source)).fileName();
     item->setStatus(DownloadStatus::Converting);
     item->setProgress(0);
     item->setStatusMessage(QString());
-    item->wasCancelled = false;
 
     const double duration = co_await Conversion::mediaDuration(source, *ffmpeg, item);
     std::optional<ProcessRunResult> result;
-    if (item && !item->wasCancelled && work.isReady())
+    if (item && !item->run()->cancelled() && work.isReady())
         result = co_await encode(item, *ffmpeg, source, temporary, duration);
     if (!item)
         co_return;
     ProbeResult probe;
-    if (!item->wasCancelled && result && result->status == 0) {
+    if (!item->run()->cancelled() && result && result->status == 0) {
         probe = co_await probeFile(temporary, ffmpeg, item);
         if (!item)
             co_return;
     }
     std::optional<QString> output;
-    if (!item->wasCancelled && result && result->status == 0)
+    if (!item->run()->cancelled() && result && result->status == 0)
         output = work.place(temporary);
     work.remove();
     if (!output) {
@@ -237,16 +239,13 @@ QCoro::Task<> DownloadManager::convertToQuickTime(DownloadItem *target)
     } else {
         // Only now that the converted file is in place under its name.
         QFile::remove(source);
-        item->setFilePath(output);
-        item->setFileSize(DownloadRun::formattedFileSize(*output));
-        item->setNeedsConversion(false);
-        item->setCodecInfo(probe.codecInfo);
+        item->setFile({output, DownloadRun::formattedFileSize(*output), false, probe.codecInfo});
         item->setErrorMessage(QString()); // an earlier failed attempt no longer applies
         item->setStatus(DownloadStatus::Done);
         item->setProgress(1);
         item->setStatusMessage(QString());
     }
-    item->runActive = false; // before the settled signal, which may start the next run
+    item->run()->end(); // before the item settles, which may start the next run
     if (self)
-        emit itemSettled(item);
+        settle(item);
 }

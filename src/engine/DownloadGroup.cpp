@@ -19,7 +19,7 @@ void DownloadGroup::setFormat(DownloadFormat value)
         return;
     m_format = value;
     for (DownloadItem *entry : std::as_const(m_entries)) {
-        if (!entry->runActive)
+        if (!entry->isRunning())
             entry->setFormat(value);
     }
     emit choiceChanged();

@@ -1,7 +1,5 @@
 #include "DownloadItem.h"
 
-#include "platform/ProcessWait.h"
-
 DownloadItem::DownloadItem(const QString &url, DownloadFormat format, QObject *parent)
     : QObject(parent), m_id(QUuid::createUuid()), m_url(url), m_format(format)
 {}
@@ -11,12 +9,7 @@ DownloadItem::DownloadItem(const QUuid &id, const QString &url, DownloadFormat f
     : QObject(parent), m_id(id), m_url(url), m_format(format)
 {}
 
-DownloadItem::~DownloadItem()
-{
-    // No orphan tool keeps running (or starts later) once nobody can see or stop it.
-    if (process)
-        stopChild(*process);
-}
+DownloadItem::~DownloadItem() = default; // a run still going stops its child
 
 template <typename T>
 void DownloadItem::assign(T &field, const T &value, void (DownloadItem::*signal)())
@@ -51,8 +44,9 @@ void DownloadItem::setThumbnailURL(const QString &value)
 {
     assign(m_thumbnailURL, value, &DownloadItem::thumbnailURLChanged);
 }
-void DownloadItem::setFormats(const QList<VideoFormat> &value)
+void DownloadItem::setFormats(const QList<VideoFormat> &value, const QString &vcodec)
 {
+    m_vcodec = vcodec;
     assign(m_formats, value, &DownloadItem::formatsChanged);
 }
 void DownloadItem::setSelectedFormatID(const QString &value)
@@ -79,21 +73,9 @@ void DownloadItem::setErrorMessage(const QString &value, ErrorKind kind)
     assign(m_errorMessage, value.left(longest - 1) + QChar(0x2026),
            &DownloadItem::errorMessageChanged);
 }
-void DownloadItem::setFilePath(const std::optional<QString> &value)
+void DownloadItem::setFile(const ItemFile &value)
 {
-    assign(m_filePath, value, &DownloadItem::filePathChanged);
-}
-void DownloadItem::setFileSize(const std::optional<QString> &value)
-{
-    assign(m_fileSize, value, &DownloadItem::fileSizeChanged);
-}
-void DownloadItem::setNeedsConversion(bool value)
-{
-    assign(m_needsConversion, value, &DownloadItem::needsConversionChanged);
-}
-void DownloadItem::setCodecInfo(const QString &value)
-{
-    assign(m_codecInfo, value, &DownloadItem::codecInfoChanged);
+    assign(m_file, value, &DownloadItem::fileChanged);
 }
 
 void DownloadItem::setFormat(DownloadFormat value)
@@ -112,8 +94,7 @@ void DownloadItem::setGroup(DownloadGroup *group, int index, int duration)
 
 void DownloadItem::cancelRun()
 {
-    wasCancelled = true;
-    if (process)
-        stopChild(*process);
+    if (m_run)
+        m_run->cancel();
     emit stopRequested();
 }

@@ -2,17 +2,19 @@
 
 #include "DownloadGroup.h"
 #include "DownloadTypes.h"
+#include "ItemRun.h"
 #include "SavedInfo.h"
 
 #include <QPointer>
-#include <QProcess>
 #include <QUuid>
 #include <QVariantList>
 
+#include <memory>
 #include <optional>
 
-// One entry of the download list. Published fields notify only on a real
-// change and are written on the GUI thread only.
+// One entry of the download list: state for the views. Published fields
+// notify only on a real change and are written on the GUI thread only; what
+// belongs to a run going for the item is its ItemRun's.
 class DownloadItem : public QObject
 {
     Q_OBJECT
@@ -29,15 +31,19 @@ class DownloadItem : public QObject
     Q_PROPERTY(QString statusMessage READ statusMessage NOTIFY statusMessageChanged)
     Q_PROPERTY(QString errorMessage READ errorMessage NOTIFY errorMessageChanged)
     Q_PROPERTY(Download::ErrorKind errorKind READ errorKind NOTIFY errorMessageChanged)
-    Q_PROPERTY(QString filePath READ filePathText NOTIFY filePathChanged)
-    Q_PROPERTY(QString fileSize READ fileSizeText NOTIFY fileSizeChanged)
-    Q_PROPERTY(bool needsConversion READ needsConversion NOTIFY needsConversionChanged)
-    Q_PROPERTY(QString codecInfo READ codecInfo NOTIFY codecInfoChanged)
+    Q_PROPERTY(QString filePath READ filePathText NOTIFY fileChanged)
+    Q_PROPERTY(QString fileSize READ fileSizeText NOTIFY fileChanged)
+    Q_PROPERTY(bool needsConversion READ needsConversion NOTIFY fileChanged)
+    Q_PROPERTY(QString codecInfo READ codecInfo NOTIFY fileChanged)
     // The list this item heads (playlistIndex 0) or belongs to (from 1); null
     // for a single video.
     Q_PROPERTY(DownloadGroup *group READ group NOTIFY groupChanged)
     Q_PROPERTY(int playlistIndex READ playlistIndex NOTIFY groupChanged)
     Q_PROPERTY(int duration READ duration NOTIFY groupChanged) // seconds, from the listing
+    Q_PROPERTY(bool isGroupHeader READ isGroupHeader NOTIFY groupChanged)
+    Q_PROPERTY(bool isGroupEntry READ isGroupEntry NOTIFY groupChanged)
+    // A run (information, download or conversion) is going for the item.
+    Q_PROPERTY(bool running READ isRunning NOTIFY runningChanged)
 
 public:
     DownloadItem(const QString &url, DownloadFormat format, QObject *parent = nullptr);
@@ -54,36 +60,32 @@ public:
     QString title() const { return m_title; }
     QString thumbnailURL() const { return m_thumbnailURL; }
     QList<VideoFormat> formats() const { return m_formats; }
-    QVariantList formatList() const;
+    // The codec of the video formats the information run found, lower case.
+    QString vcodec() const { return m_vcodec; }
     QString selectedFormatID() const { return m_selectedFormatID; }
     double progress() const { return m_progress; }
     QString statusMessage() const { return m_statusMessage; }
     QString errorMessage() const { return m_errorMessage; }
     ErrorKind errorKind() const { return m_errorKind; }
-    std::optional<QString> filePath() const { return m_filePath; }
-    QString filePathText() const { return m_filePath.value_or(QString()); }
-    std::optional<QString> fileSize() const { return m_fileSize; }
-    QString fileSizeText() const { return m_fileSize.value_or(QString()); }
-    bool needsConversion() const { return m_needsConversion; }
-    QString codecInfo() const { return m_codecInfo; }
+    ItemFile file() const { return m_file; }
+    std::optional<QString> filePath() const { return m_file.path; }
     DownloadGroup *group() const { return m_group; }
     int playlistIndex() const { return m_playlistIndex; }
-    int duration() const { return m_duration; }
     bool isGroupHeader() const { return m_group && m_playlistIndex == 0; }
     bool isGroupEntry() const { return m_group && m_playlistIndex > 0; }
+    bool isRunning() const { return m_run != nullptr; }
+    // The run going, else null; it is the only writer of its state.
+    ItemRun *run() const { return m_run.get(); }
 
     void setStatus(DownloadStatus value);
     void setTitle(const QString &value);
     void setThumbnailURL(const QString &value);
-    void setFormats(const QList<VideoFormat> &value);
+    void setFormats(const QList<VideoFormat> &value, const QString &vcodec = QString());
     void setSelectedFormatID(const QString &value);
     void setProgress(double value);
     void setStatusMessage(const QString &value);
     void setErrorMessage(const QString &value, ErrorKind kind = ErrorKind::Other);
-    void setFilePath(const std::optional<QString> &value);
-    void setFileSize(const std::optional<QString> &value);
-    void setNeedsConversion(bool value);
-    void setCodecInfo(const QString &value);
+    void setFile(const ItemFile &value);
     void setFormat(DownloadFormat value);
     // Makes this item the head of `group` (index 0) or its entry number `index`.
     void setGroup(DownloadGroup *group, int index, int duration = 0);
@@ -91,22 +93,14 @@ public:
     // Stops whatever runs for this item; the run itself then reports `cancelled`.
     Q_INVOKABLE void cancelRun();
 
-    // Plain fields: written by the engine, read without notification.
-    QString vcodec;
-    std::optional<QString> reportedFilePath;
-    bool wasCancelled = false;
-    // A run (information, download or conversion) is going; a second one
-    // would take over its child and its fields.
-    bool runActive = false;
-    QPointer<QProcess> process; // the child running for this item, if any
-    SavedInfo savedInfo;        // the information run's result, for the download run
-    // The folder holding the working folder of a run cut short (the program
-    // ended meanwhile), where the next run resumes; empty: the download folder.
-    QString resumeFolder;
-    // A list's entry: its download follows its information run.
-    bool downloadWhenReady = false;
-    // Said when the entry is done: its list's quality was not to be had.
-    QString choiceNote;
+    // The information run's result, for the download run.
+    SavedInfo &savedInfo() { return m_savedInfo; }
+    const SavedInfo &savedInfo() const { return m_savedInfo; }
+    // The folder holding the working folder of a run cut short (stopped, or
+    // the program ended meanwhile), where the next run resumes; empty: the
+    // download folder.
+    QString resumeFolder() const { return m_resumeFolder; }
+    void setResumeFolder(const QString &folder) { m_resumeFolder = folder; }
 
 signals:
     void statusChanged();
@@ -117,18 +111,26 @@ signals:
     void progressChanged();
     void statusMessageChanged();
     void errorMessageChanged();
-    void filePathChanged();
-    void fileSizeChanged();
-    void needsConversionChanged();
-    void codecInfoChanged();
+    void fileChanged();
     void formatChanged();
     void groupChanged();
+    void runningChanged();
     // Emitted after any published field changed (the list model listens).
     void changed();
     // Stop was asked for; a run still waiting for its turn ends here.
     void stopRequested();
 
 private:
+    friend class ItemRun; // begins and ends the item's runs
+
+    // Read by the views only.
+    QVariantList formatList() const;
+    QString filePathText() const { return m_file.path.value_or(QString()); }
+    QString fileSizeText() const { return m_file.size.value_or(QString()); }
+    bool needsConversion() const { return m_file.needsConversion; }
+    QString codecInfo() const { return m_file.codecInfo; }
+    int duration() const { return m_duration; }
+
     template <typename T> void assign(T &field, const T &value, void (DownloadItem::*signal)());
 
     const QUuid m_id;
@@ -143,11 +145,12 @@ private:
     QString m_statusMessage;
     QString m_errorMessage;
     ErrorKind m_errorKind = ErrorKind::Other;
-    std::optional<QString> m_filePath;
-    std::optional<QString> m_fileSize;
-    bool m_needsConversion = false;
-    QString m_codecInfo;
+    ItemFile m_file;
     QPointer<DownloadGroup> m_group;
     int m_playlistIndex = 0;
     int m_duration = 0;
+    QString m_vcodec;
+    SavedInfo m_savedInfo;
+    QString m_resumeFolder;
+    std::unique_ptr<ItemRun> m_run;
 };

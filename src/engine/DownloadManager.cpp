@@ -1,18 +1,12 @@
 #include "DownloadManager.h"
 
+#include "AutoStart.h"
+#include "Playlist.h"
 #include "RunLimits.h"
 #include "WorkFolder.h"
 
-#include "platform/PlatformProfile.h"
-#include "platform/UserDefaults.h"
-
 #include <QDir>
-#include <QFileInfo>
 #include <QTimer>
-
-namespace {
-const QString kFolderKey = QStringLiteral("downloadFolderBookmark");
-}
 
 DownloadManager::DownloadManager(QObject *parent)
     : QAbstractListModel(parent), m_infoQueue(RunLimits::maxConcurrentInfoRuns,
@@ -20,9 +14,31 @@ DownloadManager::DownloadManager(QObject *parent)
       m_downloadQueue(RunLimits::maxConcurrentDownloads,
                       [this](DownloadItem *item) { startDownload(item); })
 {
-    setDownloadFolder(loadDownloadFolder());
-    // First of the listeners: a list's entry goes on before anyone else looks.
-    connect(this, &DownloadManager::itemSettled, this, &DownloadManager::continueGroup);
+    setDownloadFolder(RunSettings::rememberedFolder());
+}
+
+// The engine's steps after a run come first and in this order: a list's
+// entry goes on (its download follows its details, its row gets its note)
+// before the automatic start looks, which would otherwise start the entry a
+// second time. Then the listeners outside the engine (the app's
+// notification, the command line, the saved list): they read the item as
+// the engine left it and none depends on another, so they stay signal
+// listeners in any order.
+void DownloadManager::settle(DownloadItem *item)
+{
+    continueGroup(item);
+    autoStart(item);
+    emit itemSettled(item);
+}
+
+void DownloadManager::autoStart(DownloadItem *item)
+{
+    if (!m_settings.autoStart || !AutoStart::enabled() || item->status() != DownloadStatus::Ready)
+        return;
+    if (item->format() == DownloadFormat::Video)
+        item->setSelectedFormatID(
+            Playlist::pickFormat(item->formats(), AutoStart::qualityCap(AutoStart::choice())).id);
+    start(item);
 }
 
 DownloadManager::~DownloadManager()
@@ -36,8 +52,8 @@ DownloadManager::~DownloadManager()
     // run's working folder for the download folder.
     for (DownloadItem *item : std::as_const(m_downloads)) {
         item->cancelRun();
-        if (item->runActive && item->reportedFilePath)
-            WorkFolder::rescue(*item->reportedFilePath);
+        if (const ItemRun *run = item->run(); run && run->reportedFilePath())
+            WorkFolder::rescue(*run->reportedFilePath());
     }
     qDeleteAll(m_downloads);
 }
@@ -90,10 +106,11 @@ void DownloadManager::watch(DownloadItem *item)
 void DownloadManager::letGo(DownloadItem *item)
 {
     disconnect(item, nullptr, this, nullptr);
+    m_entryPlans.remove(item);
     // What a stopped run kept for its retry goes with the item; a run still
     // going removes its own folder as it ends.
-    if (!item->runActive && !item->resumeFolder.isEmpty())
-        WorkFolder::discard(item->resumeFolder, item->idText());
+    if (!item->isRunning() && !item->resumeFolder().isEmpty())
+        WorkFolder::discard(item->resumeFolder(), item->idText());
     emit itemRemoved(item);
     // A run still suspended on this item finishes against it; a view may
     // still show the row while it fades out. Neither holds it for long, and
@@ -142,7 +159,21 @@ bool DownloadManager::isListed(const QString &url) const
 
 void DownloadManager::addDownload(const QString &url, Download::DownloadFormat format)
 {
-    addDownloads({url}, format);
+    if (isListed(url)) {
+        const auto listed =
+            std::find_if(m_downloads.cbegin(), m_downloads.cend(),
+                         [&](const DownloadItem *item) { return item->url() == url; });
+        emit alreadyListed(int(listed - m_downloads.cbegin()));
+        return;
+    }
+    addNew(url, format);
+}
+
+void DownloadManager::addNew(const QString &url, Download::DownloadFormat format)
+{
+    auto *item = new DownloadItem(url, format);
+    append(item);
+    m_infoQueue.submit(item);
 }
 
 void DownloadManager::addDownloads(const QStringList &urls, Download::DownloadFormat format)
@@ -159,9 +190,7 @@ void DownloadManager::addDownloads(const QStringList &urls, Download::DownloadFo
             continue;
         }
         rowOf.insert(url, int(m_downloads.size()));
-        auto *item = new DownloadItem(url, format);
-        append(item);
-        m_infoQueue.submit(item);
+        addNew(url, format);
     }
     // One row is pointed at: a list pasted twice is not told row by row.
     if (firstRepeat >= 0)
@@ -186,20 +215,18 @@ void DownloadManager::start(DownloadItem *item)
         startEntry(item);
         return;
     }
-    if (!item->runActive && !m_downloadQueue.holds(item) && !m_infoQueue.holds(item))
+    if (!item->isRunning() && !m_downloadQueue.holds(item) && !m_infoQueue.holds(item))
         m_downloadQueue.submit(item);
 }
 
 void DownloadManager::retry(DownloadItem *item)
 {
-    if (!item || item->runActive || m_downloadQueue.holds(item) || m_infoQueue.holds(item))
+    if (!item || item->isRunning() || m_downloadQueue.holds(item) || m_infoQueue.holds(item))
         return;
     item->setStatus(DownloadStatus::Waiting);
     item->setErrorMessage(QString());
     item->setStatusMessage(QString());
     item->setProgress(0);
-    item->wasCancelled = false;
-    item->reportedFilePath.reset();
     m_infoQueue.submit(item);
 }
 
@@ -209,7 +236,7 @@ void DownloadManager::withdraw(DownloadItem *item)
     if (!m_infoQueue.withdraw(item) && !m_downloadQueue.withdraw(item))
         return;
     item->setStatus(DownloadStatus::Cancelled);
-    emit itemSettled(item);
+    settle(item);
 }
 
 void DownloadManager::remove(DownloadItem *item)
@@ -242,7 +269,7 @@ void DownloadManager::clearCompleted()
 
 void DownloadManager::convert(DownloadItem *item)
 {
-    if (item && !item->runActive)
+    if (item && !item->isRunning())
         convertToQuickTime(item);
 }
 
@@ -251,23 +278,21 @@ void DownloadManager::chooseFolder(const QUrl &folder)
     if (!folder.isValid() || !folder.isLocalFile())
         return;
     const QString path = QDir::cleanPath(folder.toLocalFile());
-    // The stored reference is the absolute path: it resolves back to the
-    // folder as long as the folder exists.
-    UserDefaults::setValue(kFolderKey, path);
+    RunSettings::rememberFolder(path);
     QDir().mkpath(path);
     setDownloadFolder(path);
 }
 
-void DownloadManager::useFolderForThisRun(const QString &path)
+void DownloadManager::useSettings(const RunSettings &settings)
 {
-    const QString folder = QDir::cleanPath(QDir(path).absolutePath());
+    m_settings = settings;
+    if (m_settings.fragments)
+        m_settings.fragments = RunLimits::clampedFragments(*m_settings.fragments);
+    if (m_settings.folder.isEmpty())
+        return;
+    const QString folder = QDir::cleanPath(QDir(m_settings.folder).absolutePath());
     QDir().mkpath(folder);
     setDownloadFolder(folder);
-}
-
-void DownloadManager::useFragmentsForThisRun(int fragments)
-{
-    m_fragments = RunLimits::clampedFragments(fragments);
 }
 
 void DownloadManager::setDownloadFolder(const QString &path)
@@ -282,22 +307,6 @@ void DownloadManager::setDownloadFolder(const QString &path)
         owned << item->idText();
     WorkFolder::removeLeftovers(path, owned);
     emit downloadFolderURLChanged();
-}
-
-QString DownloadManager::loadDownloadFolder()
-{
-    const QString stored = UserDefaults::value(kFolderKey).toString();
-    if (stored.isEmpty() || !QDir::isAbsolutePath(stored) || !QFileInfo(stored).isDir())
-        return defaultDownloadFolder();
-    QDir().mkpath(stored);
-    return stored;
-}
-
-QString DownloadManager::defaultDownloadFolder()
-{
-    const QString folder = PlatformProfile::current().defaultDownloadFolder;
-    QDir().mkpath(folder);
-    return folder;
 }
 
 QString DownloadManager::ensureDownloadFolder() const

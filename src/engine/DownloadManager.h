@@ -2,6 +2,7 @@
 
 #include "DownloadItem.h"
 #include "RunQueue.h"
+#include "RunSettings.h"
 #include "YtDlpRun.h"
 
 #include <QAbstractListModel>
@@ -13,7 +14,9 @@ class WorkFolder;
 struct PlaylistListing;
 
 // The engine object the views talk to: the ordered list of downloads (a list
-// model with one row per item) and the destination folder.
+// model with one row per item) and the destination folder. Its members live
+// in DownloadManager*.cpp (the list, lists of videos, the download run) and
+// in InfoFetch.cpp and Conversion.cpp (those runs).
 class DownloadManager : public QAbstractListModel
 {
     Q_OBJECT
@@ -57,18 +60,12 @@ public:
     Q_INVOKABLE void retry(DownloadItem *item);
     Q_INVOKABLE void remove(DownloadItem *item);
     Q_INVOKABLE void clearCompleted();
+    // Makes `folder` the download folder, remembered for the next runs.
     Q_INVOKABLE void chooseFolder(const QUrl &folder);
-    // A folder for this manager only; the remembered folder is left as it is.
-    void useFolderForThisRun(const QString &path);
-    // Fragments in flight for this manager only (1–16); the setting is left as it is.
-    void useFragmentsForThisRun(int fragments);
-    // Cookies for this manager only; the setting is left as it is.
-    void useCookiesForThisRun(const CookieSource &cookies) { m_cookies = cookies; }
-    // Where the next run takes its cookies from: this manager's, else the setting.
-    CookieSource cookies() const { return m_cookies.value_or(CookieSource::fromSettings()); }
+    // What this manager runs with from now on; a folder given there is made
+    // the download folder without being remembered.
+    void useSettings(const RunSettings &settings);
     Q_INVOKABLE void convert(DownloadItem *item);
-
-    QCoro::Task<> convertToQuickTime(DownloadItem *item);
 
     // Lists of videos (playlists, channels, feeds): an address that lists
     // several becomes a header row followed by one row per entry.
@@ -83,15 +80,6 @@ public:
     // Every item, with the entries of collapsed lists: what any operation on
     // all the downloads (stop, save, count) goes through.
     QList<DownloadItem *> allItems() const;
-    // Only these entries of each list ("1-5,8", as yt-dlp's --playlist-items)
-    // for this manager.
-    void useItemsForThisRun(const QString &choice) { m_itemChoice = choice; }
-    // Whether new lists skip what their folder's archive holds (on unless set).
-    void useArchiveForThisRun(bool on) { m_archive = on; }
-
-    static QString loadDownloadFolder();
-    static QString defaultDownloadFolder();
-    QString ensureDownloadFolder() const;
 
 signals:
     void downloadFolderURLChanged();
@@ -100,16 +88,29 @@ signals:
     // An address given to addDownload is already in the list, at `row` (for
     // addDownloads, the first such address).
     void alreadyListed(int row);
-    // An item reached an end state of a run (ready, done, error, cancelled).
+    // An item reached an end state of a run (ready, done, error, cancelled),
+    // after the engine's own steps (see settle()).
     void itemSettled(DownloadItem *item);
     // An item left the list for good (removed, or its list removed); the
     // entries of a list being collapsed only leave the rows.
     void itemRemoved(DownloadItem *item);
 
 private:
+    // A list's entry: what follows its information run, and what its row
+    // says when it is done.
+    struct EntryPlan
+    {
+        bool downloadWhenReady = false; // "Download all" or start met it without details
+        QString choiceNote;             // the list's quality was not to be had
+    };
+
     // The runs, started by their queues; each completes when the item reached
     // its end state.
     QCoro::Task<> fetchInfo(DownloadItem *item);
+    QCoro::Task<> convertToQuickTime(DownloadItem *item);
+    // Every run's end, and a stop while waiting, comes here.
+    void settle(DownloadItem *item);
+    void autoStart(DownloadItem *item);
     QCoro::Task<> startDownload(DownloadItem *item);
     QCoro::Task<std::optional<YtDlpRun::Outcome>>
     runDownload(DownloadItem *item, QString workFolder, RunQueue::Place &place);
@@ -120,12 +121,14 @@ private:
                                const QString &workFolder, const CookieSource &cookies);
     void withdraw(DownloadItem *item);
     QCoro::Task<> finishDownload(DownloadItem *item, WorkFolder &work);
+    void addNew(const QString &url, Download::DownloadFormat format);
     void append(DownloadItem *item);
     // Out of the list: deleted a moment later, or with the list.
     void letGo(DownloadItem *item);
     void removeRow(int row);
     void itemChanged(DownloadItem *item);
     void setDownloadFolder(const QString &path);
+    QString ensureDownloadFolder() const;
     void updateHasCompleted();
     void watch(DownloadItem *item);
     // Lists (DownloadGroups.cpp).
@@ -144,10 +147,8 @@ private:
     QList<DownloadItem *> m_downloads;
     RunQueue m_infoQueue;
     RunQueue m_downloadQueue;
-    std::optional<int> m_fragments;
-    std::optional<CookieSource> m_cookies;
+    RunSettings m_settings;
+    QHash<const DownloadItem *, EntryPlan> m_entryPlans;
     QUrl m_downloadFolderURL;
     bool m_hasCompleted = false;
-    QString m_itemChoice;
-    bool m_archive = true;
 };

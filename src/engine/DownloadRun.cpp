@@ -83,7 +83,8 @@ void handleProgressLine(const QString &line, DownloadItem &item)
     if (text.isEmpty())
         return;
     if (text.startsWith(QLatin1Char('/'))) {
-        item.reportedFilePath = text;
+        if (ItemRun *run = item.run())
+            run->setReportedFilePath(text);
         return;
     }
     if (!text.contains(QStringLiteral("[download]")) || !text.contains(QLatin1Char('%')))

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 namespace Download {
 Q_NAMESPACE
 
@@ -62,3 +64,15 @@ public:
     friend bool operator==(const VideoFormat &, const VideoFormat &) = default;
 };
 Q_DECLARE_METATYPE(VideoFormat)
+
+// The file a download left, as its row shows it; set as a whole, so that a
+// finished download changes its row once.
+struct ItemFile
+{
+    std::optional<QString> path = {};
+    std::optional<QString> size = {}; // as shown: "12.3 MB"
+    bool needsConversion = false;     // the system player cannot play it as it is
+    QString codecInfo = {};
+
+    friend bool operator==(const ItemFile &, const ItemFile &) = default;
+};

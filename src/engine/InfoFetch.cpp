@@ -63,7 +63,7 @@ void applyInfo(DownloadItem &item, const YtDlpRun::Outcome &outcome,
                const CookieSource &cookies)
 {
     const ProcessRunResult &run = outcome.last;
-    if (item.wasCancelled) {
+    if (item.run()->cancelled()) {
         item.setStatus(DownloadStatus::Cancelled);
         return;
     }
@@ -85,8 +85,7 @@ void applyInfo(DownloadItem &item, const YtDlpRun::Outcome &outcome,
         if (!item.isGroupEntry() || item.title().isEmpty())
             item.setTitle(parsed->title);
         item.setThumbnailURL(parsed->thumbnail);
-        item.setFormats(parsed->formats);
-        item.vcodec = parsed->vcodec;
+        item.setFormats(parsed->formats, parsed->vcodec);
         item.setStatus(DownloadStatus::Ready);
         return;
     }
@@ -100,19 +99,18 @@ QCoro::Task<> DownloadManager::fetchInfo(DownloadItem *target)
     RunQueue::Place place(m_infoQueue, this);
     QPointer<DownloadItem> item(target);
     QPointer<DownloadManager> self(this);
-    if (item->runActive)
+    if (item->isRunning())
         co_return;
-    const CookieSource cookies = this->cookies();
+    const CookieSource cookies = m_settings.cookieSource();
     const auto ytdlp = YtDlpRun::findOrFail(*item);
     if (ytdlp && YtDlpRun::cookiesUsable(*item, cookies)) {
-        item->runActive = true;
+        ItemRun::begin(*item);
         item->setStatus(DownloadStatus::Fetching);
-        item->wasCancelled = false;
         const QString url = item->url();
         const bool youTube = ToolEnvironment::isYouTubeURL(url);
         const bool videoOnYouTube = youTube && item->format() == DownloadFormat::Video;
         std::optional<ParsedVideoInfo> parsed;
-        const QString savePath = item->savedInfo.renew();
+        const QString savePath = item->savedInfo().renew();
         YtDlpRun::Request request;
         request.ytdlp = *ytdlp;
         request.cookies = cookies;
@@ -132,11 +130,11 @@ QCoro::Task<> DownloadManager::fetchInfo(DownloadItem *target)
             co_return;
         applyInfo(*item, *outcome, parsed, videoOnYouTube, cookies);
         if (item->status() != DownloadStatus::Ready || (parsed && parsed->playlist))
-            item->savedInfo.drop();
+            item->savedInfo().drop();
         if (item->status() == DownloadStatus::Ready && parsed && parsed->playlist)
             listGroup(item, *parsed->playlist);
-        item->runActive = false; // before the settled signal, which may start the next run
+        item->run()->end(); // before the item settles, which may start the next run
     }
     if (self)
-        emit itemSettled(item);
+        settle(item);
 }

@@ -167,13 +167,10 @@ QCoro::Task<ProcessRunResult> runForItem(QProcess &process, DownloadItem *target
                                          RunOptions options)
 {
     QPointer<DownloadItem> item(target);
-    if (item) {
-        item->process = &process;
-        if (item->wasCancelled)
-            stopChild(process);
-    }
+    if (item && item->run())
+        item->run()->hold(process);
     ProcessRunResult result = co_await run(process, std::move(options));
-    if (item && item->process == &process)
-        item->process = nullptr;
+    if (item && item->run())
+        item->run()->release(process);
     co_return result;
 }

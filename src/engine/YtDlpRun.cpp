@@ -26,14 +26,14 @@ QCoro::Task<ProcessRunResult> runOnce(DownloadItem *target, const Request &reque
     process.setProgram(request.ytdlp);
     process.setArguments(arguments);
     ToolEnvironment::configureEnvironment(process, attempt.bundlePath);
-    item->process = &process;
+    item->run()->hold(process);
     RunOptions options{request.timeLimit, site, request.onLine};
     ProcessRunResult result = co_await run(process, std::move(options));
     // Nothing of a cookie reaches the log or the row.
     if (!attempt.cookies.isNone())
         result.stderrText = CookieFile::withoutCookieValues(result.stderrText);
     if (item)
-        item->process = nullptr;
+        item->run()->release(process);
     co_return result;
 }
 
@@ -94,7 +94,7 @@ QCoro::Task<std::optional<Outcome>> runWithRetries(DownloadItem *target, Request
         if (!item)
             co_return std::nullopt;
         // A stop pressed between two runs (while the bundle is rebuilt) still counts.
-        if (item->wasCancelled)
+        if (item->run()->cancelled())
             break;
         const Attempt attempt{ladder.allowMissingPOT(), ladder.bundlePath, request.cookies};
         if (attempt.allowMissingPOT) {
@@ -108,7 +108,7 @@ QCoro::Task<std::optional<Outcome>> runWithRetries(DownloadItem *target, Request
         if (!item)
             co_return std::nullopt;
         outcome.stderrLines = logRun(outcome.last, request.stderrLog, site);
-        if (item->wasCancelled || !outcome.last.started())
+        if (item->run()->cancelled() || !outcome.last.started())
             break;
         RetryLadder::Next next = RetryLadder::Next::Finish;
         if (outcome.last.status != 0)

@@ -17,10 +17,11 @@ QString workFolderOf(const DownloadItem &item, const QString &downloadFolder)
 {
     switch (item.status()) {
     case DownloadStatus::Downloading:
-        return WorkFolder::pathIn(item.resumeFolder.isEmpty() ? downloadFolder : item.resumeFolder,
-                                  item.idText());
+        return WorkFolder::pathIn(
+            item.resumeFolder().isEmpty() ? downloadFolder : item.resumeFolder(), item.idText());
     case DownloadStatus::Converting:
-        return WorkFolder::pathIn(QFileInfo(item.filePathText()).path(), item.idText());
+        return WorkFolder::pathIn(QFileInfo(item.filePath().value_or(QString())).path(),
+                                  item.idText());
     default:
         return {};
     }
@@ -43,13 +44,13 @@ ItemRecord ItemRecord::of(const DownloadItem &item, const QString &downloadFolde
     r.progress = item.progress();
     r.statusMessage = item.statusMessage();
     r.errorMessage = item.errorMessage();
-    r.filePath = item.filePathText();
-    r.fileSize = item.fileSizeText();
-    r.needsConversion = item.needsConversion();
-    r.codecInfo = item.codecInfo();
-    r.vcodec = item.vcodec;
+    r.filePath = item.filePath().value_or(QString());
+    r.fileSize = item.file().size.value_or(QString());
+    r.needsConversion = item.file().needsConversion;
+    r.codecInfo = item.file().codecInfo;
+    r.vcodec = item.vcodec();
     r.workFolder = workFolderOf(item, downloadFolder);
-    r.infoPath = item.savedInfo.usablePath();
+    r.infoPath = item.savedInfo().usablePath();
     r.updated = QDateTime::currentDateTimeUtc();
     return r;
 }
@@ -85,7 +86,7 @@ HistoryRecord HistoryRecord::of(const DownloadItem &item)
     r.format = item.format();
     r.title = item.title().isEmpty() ? item.url() : item.title();
     r.site = DownloadRun::siteName(item.url());
-    r.filePath = item.filePathText();
+    r.filePath = item.filePath().value_or(QString());
     r.fileBytes = QFileInfo(r.filePath).size();
     r.finished = QDateTime::currentDateTimeUtc();
     return r;
@@ -104,15 +105,18 @@ RestoredItem::Next nextStep(const ItemRecord &r, DownloadItem &item)
         return Next::FetchInfo;
     case DownloadStatus::Downloading:
         if (!r.workFolder.isEmpty() && QFileInfo(r.workFolder).isDir())
-            item.resumeFolder = QFileInfo(r.workFolder).path();
+            item.setResumeFolder(QFileInfo(r.workFolder).path());
         item.setStatus(DownloadStatus::Waiting);
         return Next::Download;
-    case DownloadStatus::Converting:
+    case DownloadStatus::Converting: {
         item.setStatus(DownloadStatus::Done);
-        item.setNeedsConversion(true);
+        ItemFile file = item.file();
+        file.needsConversion = true;
+        item.setFile(file);
         item.setProgress(0);
         item.setStatusMessage(QString());
         return Next::Convert;
+    }
     case DownloadStatus::Done:
         // Said again at each start: the file may have come back meanwhile.
         if (!r.filePath.isEmpty() && !QFileInfo::exists(r.filePath))
@@ -133,20 +137,19 @@ RestoredItem RestoredItem::from(const ItemRecord &r)
     item->setStatus(r.status);
     item->setTitle(r.title);
     item->setThumbnailURL(r.thumbnailURL);
-    item->setFormats(r.formats);
+    item->setFormats(r.formats, r.vcodec);
     item->setSelectedFormatID(r.selectedFormatID);
     item->setProgress(r.progress);
     item->setStatusMessage(r.statusMessage);
     item->setErrorMessage(r.errorMessage);
+    ItemFile file{std::nullopt, std::nullopt, r.needsConversion, r.codecInfo};
     if (!r.filePath.isEmpty())
-        item->setFilePath(r.filePath);
+        file.path = r.filePath;
     if (!r.fileSize.isEmpty())
-        item->setFileSize(r.fileSize);
-    item->setNeedsConversion(r.needsConversion);
-    item->setCodecInfo(r.codecInfo);
-    item->vcodec = r.vcodec;
+        file.size = r.fileSize;
+    item->setFile(file);
     if (!r.infoPath.isEmpty() && QFileInfo::exists(r.infoPath))
-        item->savedInfo.adopt(r.infoPath);
+        item->savedInfo().adopt(r.infoPath);
     const Next next = nextStep(r, *item);
     return {item, next};
 }

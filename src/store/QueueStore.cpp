@@ -203,8 +203,7 @@ void QueueStore::follow(DownloadItem *item)
     for (auto signal : {&DownloadItem::statusChanged, &DownloadItem::titleChanged,
                         &DownloadItem::thumbnailURLChanged, &DownloadItem::formatsChanged,
                         &DownloadItem::selectedFormatIDChanged, &DownloadItem::errorMessageChanged,
-                        &DownloadItem::filePathChanged, &DownloadItem::fileSizeChanged,
-                        &DownloadItem::needsConversionChanged, &DownloadItem::codecInfoChanged})
+                        &DownloadItem::fileChanged})
         connect(item, signal, this, soon);
     auto later = [this, item] { markDirty(item, false); };
     connect(item, &DownloadItem::progressChanged, this, later);
@@ -305,7 +304,7 @@ void QueueStore::finish()
         // The next run starts its download from the saved information.
         for (DownloadItem *item : m_manager->allItems()) {
             if (item->status() != DownloadStatus::Done)
-                item->savedInfo.release();
+                item->savedInfo().release();
         }
     }
     flush();

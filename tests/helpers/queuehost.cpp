@@ -2,7 +2,6 @@
 // is restored, downloads start by themselves when the setting says so, and
 // the addresses given are added. Each item that settles prints
 // "settled STATUS PATH". The tests kill it to see what a crash leaves.
-#include "engine/AutoStart.h"
 #include "engine/DownloadItem.h"
 #include "engine/DownloadManager.h"
 #include "platform/StopSignals.h"
@@ -19,10 +18,10 @@ int main(int argc, char *argv[])
     QueueStore store;
     DownloadManager manager;
     store.restoreInto(manager);
-    AutoStart::follow(manager);
+    manager.useSettings({.autoStart = true});
     QObject::connect(&manager, &DownloadManager::itemSettled, [](DownloadItem *item) {
         std::printf("settled %s %s\n", qPrintable(statusName(item->status())),
-                    qPrintable(item->filePathText()));
+                    qPrintable(item->filePath().value_or(QString())));
         std::fflush(stdout);
     });
     for (const QString &address : app.arguments().mid(1))

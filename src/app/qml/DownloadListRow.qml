@@ -8,7 +8,7 @@ Loader {
     required property DownloadItem item
     required property DownloadManager manager
     property bool repeated: false
-    sourceComponent: item.group && item.playlistIndex === 0 ? headerRow : downloadRow
+    sourceComponent: item.isGroupHeader ? headerRow : downloadRow
 
     // A Loader cannot make bound components in Qt 6.4, so these reach the
     // slot by its id.
@@ -20,7 +20,7 @@ Loader {
     Component {
         id: downloadRow
         Item {
-            readonly property int indent: slot.item.group ? 28 : 0
+            readonly property int indent: slot.item.isGroupEntry ? 28 : 0
             implicitHeight: row.implicitHeight
             DownloadRow {
                 id: row

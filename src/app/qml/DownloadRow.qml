@@ -14,7 +14,7 @@ Rectangle {
 
     readonly property int status: item.status
     // An entry of a list: its number in the list and its length come first.
-    readonly property bool isEntry: item.group !== null && item.playlistIndex > 0
+    readonly property bool isEntry: item.isGroupEntry
     readonly property bool isAudio: item.format === Download.Audio
     readonly property color accentColor: status === Download.Converting ? Theme.orange
                                         : isAudio ? Theme.purple : Theme.accent

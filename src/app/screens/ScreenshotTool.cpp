@@ -66,15 +66,13 @@ void fillList(DownloadManager *manager)
     manager->insertItem(converting);
     DownloadItem *done =
         item(QStringLiteral("Podcast episode 12"), DownloadStatus::Done, DownloadFormat::Audio);
-    done->setFilePath(QStringLiteral("/home/user/Videos/Reelix/Podcast episode 12.mp3"));
-    done->setFileSize(QStringLiteral("48.2 MB"));
+    done->setFile({QStringLiteral("/home/user/Videos/Reelix/Podcast episode 12.mp3"),
+                   QStringLiteral("48.2 MB")});
     done->setProgress(1);
     manager->insertItem(done);
     DownloadItem *needs = item(QStringLiteral("Trail running in the Alps"), DownloadStatus::Done);
-    needs->setFilePath(QStringLiteral("/home/user/Videos/Reelix/Trail running in the Alps.webm"));
-    needs->setFileSize(QStringLiteral("210.7 MB"));
-    needs->setCodecInfo(QStringLiteral("VP9 + Opus"));
-    needs->setNeedsConversion(true);
+    needs->setFile({QStringLiteral("/home/user/Videos/Reelix/Trail running in the Alps.webm"),
+                    QStringLiteral("210.7 MB"), true, QStringLiteral("VP9 + Opus")});
     needs->setProgress(1);
     manager->insertItem(needs);
     manager->insertItem(item(QStringLiteral("Cooking class"), DownloadStatus::Cancelled));

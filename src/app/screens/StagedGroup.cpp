@@ -31,8 +31,8 @@ void stageGroup(DownloadManager &manager)
     for (int i : {0, 1}) {
         entries[i]->setStatus(DownloadStatus::Done);
         entries[i]->setProgress(1);
-        entries[i]->setFileSize(QStringLiteral("%1 MB").arg(182.4 - 61 * i));
-        entries[i]->setCodecInfo(QStringLiteral("H.264 + AAC"));
+        entries[i]->setFile({std::nullopt, QStringLiteral("%1 MB").arg(182.4 - 61 * i), false,
+                             QStringLiteral("H.264 + AAC")});
     }
     entries[1]->setStatusMessage(qtTrId("playlist.quality_fallback").arg(720).arg(1080));
     entries[2]->setStatus(DownloadStatus::Error);

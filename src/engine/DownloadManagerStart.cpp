@@ -26,8 +26,9 @@ QString boolText(bool value)
 // ever one in the run's working folder.
 std::optional<QString> locateFile(const DownloadItem &item, const WorkFolder &work)
 {
-    if (item.reportedFilePath && work.holds(*item.reportedFilePath))
-        return item.reportedFilePath;
+    const std::optional<QString> reported = item.run()->reportedFilePath();
+    if (reported && work.holds(*reported))
+        return reported;
     const bool audio = item.format() == DownloadFormat::Audio;
     const auto path = DownloadRun::findLatestFile(work.path(), audio ? QStringLiteral("mp3")
                                                                      : QStringLiteral("mp4"));
@@ -81,15 +82,10 @@ QString heightNotice(const DownloadItem &item, int height)
 void markDone(DownloadItem &item, const std::optional<std::pair<QString, ProbeResult>> &file)
 {
     item.setStatus(DownloadStatus::Done);
-    if (file) {
-        item.setFilePath(file->first);
-        item.setFileSize(DownloadRun::formattedFileSize(file->first));
-    }
+    if (file)
+        item.setFile({file->first, DownloadRun::formattedFileSize(file->first),
+                      !file->second.quickTimeOK, file->second.codecInfo});
     item.setProgress(1);
-    if (file) {
-        item.setNeedsConversion(!file->second.quickTimeOK);
-        item.setCodecInfo(file->second.codecInfo);
-    }
     item.setStatusMessage(file ? heightNotice(item, file->second.videoHeight) : QString());
 }
 
@@ -101,7 +97,7 @@ bool mayDoBetterFromPage(const DownloadItem &item, const YtDlpRun::Outcome &outc
                          const QString &workFolder)
 {
     const ProcessRunResult &run = outcome.last;
-    return !item.wasCancelled && !run.launchError && run.status != 0 &&
+    return !item.run()->cancelled() && !run.launchError && run.status != 0 &&
            !DownloadRun::diskFullMessage(outcome.stderrLines, workFolder) &&
            !YtDlpErrors::isDrmProtected(outcome.stderrLines) &&
            !YtDlpErrors::isCertificateFailure(outcome.stderrLines) &&
@@ -115,13 +111,14 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
     RunQueue::Place place(m_downloadQueue, this);
     QPointer<DownloadItem> item(target);
     QPointer<DownloadManager> self(this);
-    if (item->runActive)
+    if (!ItemRun::begin(*item))
         co_return;
-    item->runActive = true;
     // A run stopped, or cut short when the program ended, resumes its partial file.
-    const QString parent =
-        item->resumeFolder.isEmpty() ? folderFor(*item) : std::exchange(item->resumeFolder, {});
-    WorkFolder work(parent, item->idText());
+    const QString resumeFolder = item->resumeFolder();
+    item->setResumeFolder(QString());
+    const auto folder =
+        item->run()->openWorkFolder(resumeFolder.isEmpty() ? folderFor(*item) : resumeFolder);
+    WorkFolder &work = *folder;
     if (!work.isReady()) {
         item->setErrorMessage(qtTrId("error.folder_not_writable").arg(work.parent()));
         item->setStatus(DownloadStatus::Error);
@@ -137,17 +134,17 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
         co_await finishDownload(item, work);
     if (!item)
         co_return;
-    item->runActive = false; // before the settled signal, which may start the next run
+    item->run()->end(); // before the item settles, which may start the next run
     const bool waiting = self && m_downloadQueue.holds(item);
     if (!finished && (waiting || (item->status() == DownloadStatus::Cancelled && self &&
                                   allItems().contains(item)))) {
         // Its next run, a retry or its turn after a shortage, resumes the part.
         work.leave();
-        item->resumeFolder = work.parent();
+        item->setResumeFolder(work.parent());
     }
     work.remove();
     if (self && !waiting)
-        emit itemSettled(item);
+        settle(item);
 }
 
 // Probes and retags the file in the working folder, then moves it into the
@@ -171,11 +168,14 @@ QCoro::Task<> DownloadManager::finishDownload(DownloadItem *target, WorkFolder &
     }
     if (!item)
         co_return;
-    if (item->wasCancelled) {
+    if (item->run()->cancelled()) {
         item->setStatus(DownloadStatus::Cancelled);
         item->setStatusMessage(QString());
-        if (file)
-            item->setFilePath(file->first);
+        if (file) {
+            ItemFile kept = item->file();
+            kept.path = file->first;
+            item->setFile(kept);
+        }
     } else {
         markDone(*item, file);
     }
@@ -191,7 +191,7 @@ QCoro::Task<std::optional<YtDlpRun::Outcome>>
 DownloadManager::runDownload(DownloadItem *target, QString workFolder, RunQueue::Place &place)
 {
     QPointer<DownloadItem> item(target);
-    const CookieSource cookies = this->cookies();
+    const CookieSource cookies = m_settings.cookieSource();
     const auto ytdlp = YtDlpRun::findOrFail(*item);
     if (!ytdlp || !YtDlpRun::cookiesUsable(*item, cookies))
         co_return std::nullopt;
@@ -202,7 +202,8 @@ DownloadManager::runDownload(DownloadItem *target, QString workFolder, RunQueue:
     // A finished run is the caller's, even when a stop came as it ended.
     if (!item || !outcome || (outcome->last.started() && outcome->last.status == 0))
         co_return outcome;
-    if (!item->wasCancelled && DownloadRun::outOfFileHandles(outcome->last, outcome->stderrLines) &&
+    if (!item->run()->cancelled() &&
+        DownloadRun::outOfFileHandles(outcome->last, outcome->stderrLines) &&
         place.waitForRunEnd(item)) {
         Logger::shared().log(QStringLiteral("  out of file handles — waits for a run to end"),
                              LogLevel::Warning);
@@ -220,12 +221,10 @@ DownloadManager::runDownloadLadder(DownloadItem *target, QString ytdlp, QString 
     item->setStatus(DownloadStatus::Downloading);
     item->setStatusMessage(QStringLiteral("Starting…"));
     item->setProgress(0);
-    item->reportedFilePath.reset();
-    item->wasCancelled = false;
 
     const auto source = std::make_shared<DownloadRun::Source>(
-        DownloadRun::Source{m_fragments.value_or(RunLimits::concurrentFragments()),
-                            item->savedInfo.usablePath(), archiveFor(*item)});
+        DownloadRun::Source{m_settings.fragments.value_or(RunLimits::concurrentFragments()),
+                            item->savedInfo().usablePath(), archiveFor(*item)});
     // A part fetched from another address is not resumed from the page's.
     if (source->infoJson.isEmpty())
         WorkFolder::clearContents(workFolder);
@@ -240,7 +239,7 @@ DownloadManager::runDownloadLadder(DownloadItem *target, QString ytdlp, QString 
             return false;
         Logger::shared().log(QStringLiteral("  saved information unusable — extracting anew"),
                              LogLevel::Warning);
-        item->savedInfo.drop(); // stale: a later run goes to the page too
+        item->savedInfo().drop(); // stale: a later run goes to the page too
         WorkFolder::clearContents(workFolder);
         source->infoJson.clear();
         return true;
@@ -257,7 +256,7 @@ void DownloadManager::reportDownloadFailure(DownloadItem &item, const YtDlpRun::
                                             const QString &workFolder, const CookieSource &cookies)
 {
     const ProcessRunResult &run = outcome.last;
-    if (item.wasCancelled) {
+    if (item.run()->cancelled()) {
         item.setStatus(DownloadStatus::Cancelled);
         item.setStatusMessage(QString());
     } else if (run.launchError) {

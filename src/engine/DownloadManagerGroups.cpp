@@ -23,17 +23,16 @@ int groupInFlight()
 }
 
 // The list's quality for one entry whose formats are known, unless the
-// entry's own menu chose one.
-void applyChoice(DownloadItem &entry, const DownloadGroup &group)
+// entry's own menu chose one; what to say when the entry is done.
+QString applyChoice(DownloadItem &entry, const DownloadGroup &group)
 {
-    entry.choiceNote.clear();
     if (entry.format() == DownloadFormat::Audio || !entry.selectedFormatID().isEmpty())
-        return;
+        return {};
     const FormatPick pick = Playlist::pickFormat(entry.formats(), group.qualityCap());
     entry.setSelectedFormatID(pick.id);
-    if (pick.fellBack)
-        entry.choiceNote =
-            qtTrId("playlist.quality_fallback").arg(group.qualityCap()).arg(pick.height);
+    if (!pick.fellBack)
+        return {};
+    return qtTrId("playlist.quality_fallback").arg(group.qualityCap()).arg(pick.height);
 }
 
 } // namespace
@@ -54,16 +53,16 @@ void DownloadManager::listGroup(DownloadItem *header, const PlaylistListing &lis
 {
     auto *group = new DownloadGroup(listing.title, DownloadRun::siteName(header->url()),
                                     listing.count, header->format(), header);
-    group->setSkipDownloaded(m_archive);
+    group->setSkipDownloaded(m_settings.archive);
     QSet<int> wanted;
-    if (!m_itemChoice.isEmpty()) {
-        const QList<int> picked = Playlist::pickItems(m_itemChoice, listing.count);
+    if (!m_settings.items.isEmpty()) {
+        const QList<int> picked = Playlist::pickItems(m_settings.items, listing.count);
         wanted = QSet<int>(picked.cbegin(), picked.cend());
     }
     QList<DownloadItem *> entries;
     entries.reserve(listing.entries.size());
     for (const PlaylistEntry &e : listing.entries) {
-        if (!m_itemChoice.isEmpty() && !wanted.contains(e.index))
+        if (!m_settings.items.isEmpty() && !wanted.contains(e.index))
             continue;
         auto *entry = new DownloadItem(e.address, header->format());
         entry->setTitle(e.title);
@@ -109,8 +108,8 @@ void DownloadManager::stopGroup(DownloadItem *header)
         return;
     header->group()->clearQueue();
     for (DownloadItem *entry : header->group()->entries()) {
-        entry->downloadWhenReady = false;
-        if (entry->runActive || m_infoQueue.holds(entry) || m_downloadQueue.holds(entry))
+        m_entryPlans[entry].downloadWhenReady = false;
+        if (entry->isRunning() || m_infoQueue.holds(entry) || m_downloadQueue.holds(entry))
             entry->cancelRun();
     }
 }
@@ -119,7 +118,7 @@ void DownloadManager::pumpGroup(DownloadGroup *group)
 {
     while (DownloadItem *entry = group->takeNext(groupInFlight())) {
         if (!startEntry(entry)) {
-            entry->downloadWhenReady = false;
+            m_entryPlans[entry].downloadWhenReady = false;
             group->entryEnded(entry);
         }
     }
@@ -129,18 +128,18 @@ void DownloadManager::pumpGroup(DownloadGroup *group)
 // (through the information queue), then its download with the list's choice.
 bool DownloadManager::startEntry(DownloadItem *entry)
 {
-    if (entry->runActive || m_infoQueue.holds(entry) || m_downloadQueue.holds(entry))
+    if (entry->isRunning() || m_infoQueue.holds(entry) || m_downloadQueue.holds(entry))
         return false;
     DownloadGroup *group = entry->group();
     entry->setFormat(group->format());
-    if (entry->status() == DownloadStatus::Ready && !entry->savedInfo.usablePath().isEmpty()) {
+    if (entry->status() == DownloadStatus::Ready && !entry->savedInfo().usablePath().isEmpty()) {
         if (refuseUnsafeArchive(*entry))
             return false;
-        applyChoice(*entry, *group);
+        m_entryPlans[entry].choiceNote = applyChoice(*entry, *group);
         m_downloadQueue.submit(entry);
         return true;
     }
-    entry->downloadWhenReady = true;
+    m_entryPlans[entry].downloadWhenReady = true;
     retry(entry);
     return true;
 }
@@ -148,7 +147,7 @@ bool DownloadManager::startEntry(DownloadItem *entry)
 void DownloadManager::fetchDetails(DownloadItem *entry)
 {
     if (entry && entry->isGroupEntry() && entry->status() == DownloadStatus::Ready &&
-        entry->savedInfo.usablePath().isEmpty())
+        entry->savedInfo().usablePath().isEmpty())
         retry(entry);
 }
 
@@ -157,23 +156,24 @@ void DownloadManager::continueGroup(DownloadItem *item)
     if (!item || !item->isGroupEntry())
         return;
     DownloadGroup *group = item->group();
-    if (item->status() == DownloadStatus::Ready && item->downloadWhenReady) {
-        item->downloadWhenReady = false;
+    EntryPlan &plan = m_entryPlans[item];
+    if (item->status() == DownloadStatus::Ready && plan.downloadWhenReady) {
+        plan.downloadWhenReady = false;
         if (!refuseUnsafeArchive(*item)) {
-            applyChoice(*item, *group);
+            plan.choiceNote = applyChoice(*item, *group);
             m_downloadQueue.submit(item);
             return;
         }
     }
     if (item->status() == DownloadStatus::Ready)
         return; // details for the quality menu
-    item->downloadWhenReady = false;
+    plan.downloadWhenReady = false;
     if (item->status() == DownloadStatus::Done && item->statusMessage().isEmpty()) {
         // A run that left no file while the archive was on found it listed there.
         if (!item->filePath() && !archiveFor(*item).isEmpty())
             item->setStatusMessage(qtTrId("playlist.skipped"));
         else
-            item->setStatusMessage(item->choiceNote);
+            item->setStatusMessage(plan.choiceNote);
     }
     if (group->entryEnded(item))
         pumpGroup(group);

@@ -96,29 +96,31 @@ private slots:
     // and so does a file of the user's with the converted file's name.
     void sourceKeptWhenNotConverted_data()
     {
-        addTags({"stopped while converting", "stopped while measuring", "corrupt source"});
+        QTest::addColumn<QString>("media");
+        QTest::addColumn<bool>("measuring"); // stopped while the length is measured
+        QTest::newRow("stopped while converting") << "long.webm" << false;
+        QTest::newRow("stopped while measuring") << "short.webm" << true;
+        QTest::newRow("corrupt source") << "broken.webm" << false;
     }
 
     void sourceKeptWhenNotConverted()
     {
+        QFETCH(QString, media);
+        QFETCH(bool, measuring);
         const QString calls = TestHome::path() + "/ffmpeg-calls";
         QFile::remove(calls);
-        if (tag() == "stopped while measuring") {
+        if (measuring) {
             writeScript(ToolPaths::binDirectory() + "/ffprobe", "exec sleep 30");
             writeScript(ToolPaths::binDirectory() + "/ffmpeg", "echo \"$*\" >> '" + calls + "'");
         }
-        const bool corrupt = tag() == "corrupt source";
-        const QString media = corrupt                        ? "broken.webm"
-                              : tag().endsWith("converting") ? "long.webm"
-                                                             : "short.webm";
+        const bool corrupt = media == "broken.webm";
         DownloadItem *item = doneItem(m_media + "/" + media, "Clip.webm");
         const QString source = *item->filePath();
         writeText(folder() + "/Clip_qt.mp4", "the user's");
         m_manager->convert(item);
         qint64 pid = 0;
         if (!corrupt) {
-            QTRY_VERIFY_WITH_TIMEOUT(
-                item->process && (tag().endsWith("measuring") || item->progress() > 0), 60000);
+            QTRY_VERIFY_WITH_TIMEOUT(item->process && (measuring || item->progress() > 0), 60000);
             pid = item->process->processId();
             item->cancelRun();
         }

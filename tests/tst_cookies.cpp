@@ -226,12 +226,19 @@ private slots:
     // page downloads, or the item ends saying what to do, never with a traceback.
     void cookieSettings_data()
     {
-        addTags({"no setting", "firefox", "cookies.txt", "no firefox profile", "missing file",
-                 "bad line in file", "oversized file"});
+        QTest::addColumn<QString>("source"); // the cookie setting saved
+        QTest::newRow("no setting") << "";
+        QTest::newRow("firefox") << "browser";
+        QTest::newRow("cookies.txt") << "file";
+        QTest::newRow("no firefox profile") << "browser";
+        QTest::newRow("missing file") << "file";
+        QTest::newRow("bad line in file") << "file";
+        QTest::newRow("oversized file") << "file";
     }
 
     void cookieSettings()
     {
+        QFETCH(QString, source);
         const QString file = TestHome::path() + "/cookies.txt";
         QFile::remove(file);
         const bool works = tag() == "firefox" || tag() == "cookies.txt";
@@ -245,9 +252,9 @@ private slots:
             writeText(file, "# Netscape HTTP Cookie File\n");
             QVERIFY(QFile(file).resize(CookieFile::kLargest + 1));
         }
-        if (tag().contains("firefox"))
+        if (source == "browser")
             CookieSource::fromBrowser("firefox").save();
-        else if (tag() != "no setting")
+        else if (source == "file")
             CookieSource::fromFile(file).save();
         const QHash<QString, QString> errors{
             {"no setting", qtTrId("error.sign_in_required")},

@@ -44,14 +44,15 @@ class TestLadder : public QObject
     };
 
     // XDG_DATA_HOME, XDG_STATE_HOME → tool folder, log file; the first row
-    // also names its certificate sources.
-    using Folders = std::tuple<const char *, QString, QString, QString, QString>;
+    // also names its certificate sources (REELIX_CA_SOURCES).
+    using Folders = std::tuple<const char *, QString, QString, QString, QString, QString>;
     static inline const Folders folderCases[] = {
         {"XDG set, CA sources", "/x/data", "/x/state", "/x/data/Reelix/bin",
-         "/x/state/Reelix/Reelix.log"},
-        {"XDG unset", "", "", "/h/.local/share/Reelix/bin", "/h/.local/state/Reelix/Reelix.log"},
+         "/x/state/Reelix/Reelix.log", "/a.pem::/b.pem"},
+        {"XDG unset", "", "", "/h/.local/share/Reelix/bin", "/h/.local/state/Reelix/Reelix.log",
+         ""},
         {"relative XDG ignored", "rel", "rel", "/h/.local/share/Reelix/bin",
-         "/h/.local/state/Reelix/Reelix.log"},
+         "/h/.local/state/Reelix/Reelix.log", ""},
     };
 
     // Where the search looks → yt-dlp's "path" and "source" (empty: null).
@@ -206,18 +207,18 @@ private slots:
 
     void linuxFolders()
     {
-        const auto &[name, dataHome, stateHome, tools, log] = caseOf(folderCases);
+        const auto &[name, dataHome, stateHome, tools, log, caSources] = caseOf(folderCases);
         QProcessEnvironment env;
         if (!dataHome.isEmpty())
             env.insert("XDG_DATA_HOME", dataHome);
         if (!stateHome.isEmpty())
             env.insert("XDG_STATE_HOME", stateHome);
-        if (tag().contains("CA"))
-            env.insert("REELIX_CA_SOURCES", "/a.pem::/b.pem");
+        if (!caSources.isEmpty())
+            env.insert("REELIX_CA_SOURCES", caSources);
         const auto p = PlatformProfile::linuxProfile("/h", env);
         QCOMPARE(p.toolDirectory, tools);
         QCOMPARE(p.logFile, log);
-        if (tag().contains("CA"))
+        if (!caSources.isEmpty())
             QCOMPARE(p.caSourceFiles, (QStringList{"/a.pem", "/b.pem"}));
     }
 

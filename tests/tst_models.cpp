@@ -5,6 +5,8 @@
 #include "platform/PlatformProfile.h"
 #include "platform/ToolPaths.h"
 #include "platform/UserDefaults.h"
+#include "store/HistoryFilter.h"
+#include "store/HistoryModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QPointer>
@@ -28,6 +30,60 @@ class TestModels : public QObject
     };
 
     using K = DepStatus::Kind;
+
+    // A change of the history → the rows the history announces and the
+    // titles the searched view shows after it.
+    using HistoryCase =
+        std::tuple<const char *, const char *, const char *, const char *, const char *>;
+    static inline const HistoryCase historyCases[] = {
+        {"new entry", "", "record new", "inserted 0", "Delta clip|Alpha clip|Beta song|Gamma clip"},
+        {"new entry, searched", "clip", "record new", "inserted 0",
+         "Delta clip|Alpha clip|Gamma clip"},
+        {"entry again", "", "record again", "moved 2 to 0|changed 0",
+         "Gamma clip, again|Alpha clip|Beta song"},
+        {"first entry again", "", "record first", "changed 0", "Alpha song|Beta song|Gamma clip"},
+        {"entry again, searched out", "clip", "record first", "changed 0", "Gamma clip"},
+        {"removed", "", "remove 1", "removed 1", "Alpha clip|Gamma clip"},
+        {"removed where shown", "clip", "remove shown 1", "removed 2", "Alpha clip"},
+        {"cleared", "clip", "clear", "removed 0-2", ""},
+    };
+
+    static HistoryRecord historyEntry(const QString &id, const QString &title,
+                                      const QString &file = {})
+    {
+        HistoryRecord r;
+        r.id = id;
+        r.title = title;
+        r.url = "http://127.0.0.1:9/" + id;
+        r.filePath = file;
+        return r;
+    }
+
+    static void changeHistory(HistoryModel &history, HistoryFilter &shown, const QString &change)
+    {
+        if (change == "record new")
+            history.record(historyEntry("d", "Delta clip"));
+        else if (change == "record again")
+            history.record(historyEntry("c", "Gamma clip, again"));
+        else if (change == "record first")
+            history.record(historyEntry("a", "Alpha song"));
+        else if (change == "remove 1")
+            history.remove(1);
+        else if (change == "remove shown 1")
+            shown.remove(1);
+        else if (change == "clear")
+            history.clearAll();
+    }
+
+    static QString column(const QAbstractItemModel &model, int role, bool asFlags = false)
+    {
+        QStringList values;
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const QVariant value = model.index(row, 0).data(role);
+            values << (asFlags ? QString::number(value.toBool()) : value.toString());
+        }
+        return values.join(asFlags ? "" : "|");
+    }
 
 private slots:
     void cleanup() { waitForChildrenToEnd(); }
@@ -146,6 +202,75 @@ private slots:
         QCOMPARE(DownloadManager().downloadFolder(), fallback); // no longer resolves
         QCOMPARE(UserDefaults::value("downloadFolderBookmark").toString(),
                  TestHome::path() + "/chosen/deep"); // kept as stored
+    }
+
+    // A view keeps its place: each change arrives as the rows it touches,
+    // searched or not, and never as a new model.
+    void historyChangesArriveAsRows_data() { addCases(historyCases); }
+
+    void historyChangesArriveAsRows()
+    {
+        const auto &[name, search, change, announced, titles] = caseOf(historyCases);
+        HistoryModel history;
+        history.reset({historyEntry("a", "Alpha clip"), historyEntry("b", "Beta song"),
+                       historyEntry("c", "Gamma clip")});
+        HistoryFilter shown;
+        shown.setSourceModel(&history);
+        const auto fatal = QAbstractItemModelTester::FailureReportingMode::Fatal;
+        QAbstractItemModelTester historyTester(&history, fatal), shownTester(&shown, fatal);
+        QSignalSpy shownReset(&shown, &QAbstractItemModel::modelReset);
+        shown.setSearch(search);
+        QStringList got;
+        const auto note = [&](const char *what, int first, int last) {
+            got << QString(what) + QString::number(first) +
+                       (last == first ? QString() : "-" + QString::number(last));
+        };
+        connect(&history, &QAbstractItemModel::rowsInserted, this,
+                [&](const QModelIndex &, int first, int last) { note("inserted ", first, last); });
+        connect(&history, &QAbstractItemModel::rowsRemoved, this,
+                [&](const QModelIndex &, int first, int last) { note("removed ", first, last); });
+        connect(&history, &QAbstractItemModel::rowsMoved, this,
+                [&](const QModelIndex &, int row, int, const QModelIndex &, int to) {
+                    got << QString("moved %1 to %2").arg(row).arg(to);
+                });
+        connect(&history, &QAbstractItemModel::dataChanged, this,
+                [&](const QModelIndex &from, const QModelIndex &to) {
+                    note("changed ", from.row(), to.row());
+                });
+        QSignalSpy historyReset(&history, &QAbstractItemModel::modelReset);
+        changeHistory(history, shown, change);
+        QCOMPARE(got.join("|"), QString(announced));
+        QCOMPARE(column(shown, HistoryModel::TitleRole), QString(titles));
+        QCOMPARE(shown.count(), shown.rowCount());
+        QCOMPARE(historyReset.size() + shownReset.size(), 0);
+    }
+
+    // Whether a file is still there is looked up away from the view and
+    // arrives as a change of the rows whose answer differs.
+    void historyLooksForItsFiles()
+    {
+        QTemporaryDir dir;
+        const QString kept = dir.filePath("kept.mp4"), gone = dir.filePath("gone.mp4");
+        writeText(kept, "1");
+        writeText(gone, "1");
+        HistoryModel history;
+        QAbstractItemModelTester tester(&history,
+                                        QAbstractItemModelTester::FailureReportingMode::Fatal);
+        history.reset({historyEntry("k", "Kept", kept), historyEntry("g", "Gone", gone),
+                       historyEntry("n", "No file"),
+                       historyEntry("m", "Never made", dir.filePath("never.mp4"))});
+        QTRY_COMPARE(column(history, HistoryModel::FileExistsRole, true), QString("1100"));
+        QVERIFY(QFile::remove(gone));
+        QSignalSpy changed(&history, &QAbstractItemModel::dataChanged);
+        history.refreshFiles();
+        QTRY_VERIFY(!history.checkingFiles());
+        QCOMPARE(column(history, HistoryModel::FileExistsRole, true), QString("1000"));
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed.first().at(0).toModelIndex().row(), 1);
+        QCOMPARE(changed.first().at(2).value<QList<int>>(),
+                 QList<int>{HistoryModel::FileExistsRole});
+        history.record(historyEntry("later", "Moved away since", dir.filePath("elsewhere.mp4")));
+        QTRY_COMPARE(column(history, HistoryModel::FileExistsRole, true), QString("01000"));
     }
 };
 

@@ -172,15 +172,15 @@ private slots:
         auto *ready = new DownloadItem("http://127.0.0.1:9/ready", DownloadFormat::Video);
         ready->setTitle("Ready");
         ready->setStatus(DownloadStatus::Ready);
-        app.downloads()->insertItem(done);
-        app.downloads()->insertItem(ready);
-        emit app.downloads()->itemSettled(done); // in front: nothing
+        app.manager()->insertItem(done);
+        app.manager()->insertItem(ready);
+        emit app.manager()->itemSettled(done); // in front: nothing
         app.setProperty("windowActive", false);
-        emit app.downloads()->itemSettled(ready); // an information run: nothing
-        emit app.downloads()->itemSettled(done);
+        emit app.manager()->itemSettled(ready); // an information run: nothing
+        emit app.manager()->itemSettled(done);
         QTRY_COMPARE(m_service.shown, QStringList{"Download finished | Clip | " + actions});
         // A later batch holds only what ended after the first.
-        emit app.downloads()->itemSettled(done);
+        emit app.manager()->itemSettled(done);
         QTRY_COMPARE(m_service.shown.size(), 2);
         QCOMPARE(m_service.shown, QStringList(2, "Download finished | Clip | " + actions));
     }

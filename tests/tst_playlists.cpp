@@ -198,6 +198,7 @@ private slots:
             return;
         }
         QVERIFY(mediaFiles(list).isEmpty());
+        QCOMPARE(header->group()->entries().size(), 2);
         for (const DownloadItem *entry : header->group()->entries()) {
             QCOMPARE(entry->status(), DownloadStatus::Error);
             QVERIFY2(entry->errorMessage().contains(archive), qPrintable(entry->errorMessage()));

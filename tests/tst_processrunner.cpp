@@ -79,11 +79,27 @@ private slots:
         QCOMPARE(await(run(plain)).stdoutData, stdoutData);
     }
 
+    // The child goes on only once its first line has come through (or after
+    // a minute, which then shows as that line arriving late).
     void linesArriveWhileTheChildRuns()
     {
-        const Outcome outcome = runShell("printf 'a\\n'; sleep 0.5; printf 'b'");
-        QCOMPARE(outcome.lines, (QStringList{"a", "b"}));
-        QCOMPARE(outcome.linesWhileRunning, QStringList{"a"});
+        const QString seen = TestHome::path() + "/seen";
+        QFile::remove(seen);
+        QProcess process;
+        shell(process, "printf 'a\\n'; i=0; while [ ! -e \"$0\" ] && [ $i -lt 600 ]; do "
+                       "sleep 0.1; i=$((i+1)); done; printf 'b'");
+        process.setArguments(process.arguments() << seen);
+        QStringList lines, linesWhileRunning;
+        RunOptions options;
+        options.onStdoutLine = [&](const QString &line) {
+            lines << line;
+            if (process.state() == QProcess::Running)
+                linesWhileRunning << line;
+            writeText(seen, line);
+        };
+        QCOMPARE(await(run(process, std::move(options))).status, 0);
+        QCOMPARE(lines, (QStringList{"a", "b"}));
+        QCOMPARE(linesWhileRunning, QStringList{"a"});
     }
 
     // Standard error alone, and the temporary file it went through is gone;
@@ -174,6 +190,7 @@ private slots:
         QFile::remove(mark);
         QProcess process;
         shell(process, "touch '" + mark + "'");
+        QSignalSpy starts(&process, &QProcess::stateChanged);
         auto item = std::make_unique<DownloadItem>("https://example.org/v", DownloadFormat::Video);
         item->process = &process;
         auto task = run(process);
@@ -186,8 +203,12 @@ private slots:
         const ProcessRunResult result = await(std::move(task));
         QCOMPARE(result.status, SIGTERM);
         QVERIFY(!result.launchError);
-        // A start would have shown by now; there is no event for "never started".
-        QTest::qWait(200);
+        // Turns are taken in order: once a later child has run, the stopped
+        // one has had its turn, and a start shows as a state change.
+        QProcess later;
+        shell(later, "exit 0");
+        QCOMPARE(await(run(later)).status, 0);
+        QCOMPARE(starts.size(), 0);
         QVERIFY(!QFile::exists(mark));
         QCOMPARE(QDir::temp().entryList({"reelix_stderr_*"}, QDir::Files), QStringList());
     }
@@ -230,21 +251,35 @@ private slots:
         QTRY_COMPARE(received.size(), 1);
     }
 
-    // Tools run ten steps below the app's own priority.
+    // Tools run ten steps below the app's own priority. The priority is set
+    // once the child has started, so the child waits for it to change (for
+    // five seconds at most) before it tells its own.
     void childrenRunBelowTheApp()
     {
-        const Outcome outcome = runShell("sleep 0.3; cut -d' ' -f19 /proc/$$/stat");
-        QCOMPARE(outcome.lines,
-                 QStringList(QString::number(std::min(::getpriority(PRIO_PROCESS, 0) + 10, 19))));
+        const int own = ::getpriority(PRIO_PROCESS, 0);
+        const Outcome outcome = runShell(
+            QString("nice() { cut -d' ' -f19 /proc/$$/stat; }; i=0; "
+                    "while [ \"$(nice)\" = %1 ] && [ $i -lt 50 ]; do sleep 0.1; i=$((i+1)); done; "
+                    "nice")
+                .arg(own));
+        QCOMPARE(outcome.lines, QStringList(QString::number(std::min(own + 10, 19))));
     }
 
-    // A run that ends within its limit: the limit passing later changes nothing.
+    // A run that ends within its limit: the limit passing later stops nothing,
+    // not even a later run of the same child.
     void timeLimitAfterTheEnd()
     {
-        const Outcome quick = runShell("exit 0", std::chrono::milliseconds(300));
-        QTest::qWait(500);
-        QCOMPARE(quick.result.status, 0);
-        QVERIFY(!quick.result.timedOut);
+        QProcess process;
+        shell(process, "exit 0");
+        RunOptions limited;
+        limited.timeLimit = std::chrono::milliseconds(300);
+        const ProcessRunResult quick = await(run(process, std::move(limited)));
+        QCOMPARE(quick.status, 0);
+        QVERIFY(!quick.timedOut);
+        shell(process, "sleep 0.6");
+        const ProcessRunResult later = await(run(process));
+        QCOMPARE(later.status, 0);
+        QVERIFY(!later.timedOut);
     }
 
     // 50 MB of output: every byte kept, every line delivered, and the event

@@ -1,4 +1,4 @@
-#include "fixtures/EngineHarness.h"
+#include "fixtures/StoreTest.h"
 
 #include "engine/AutoStart.h"
 #include "engine/Playlist.h"
@@ -15,46 +15,9 @@
 
 // The list and the history kept on disk: they come back as they were, and a
 // file that cannot be read is kept aside, never lost and never in the way.
-class TestStore : public QObject
+class TestStore : public StoreTest
 {
     Q_OBJECT
-
-    QTemporaryDir m_dir;
-    QString path() const { return m_dir.filePath("downloads.sqlite"); }
-
-    // Runs SQL on a file of its own, as another program (or version) would.
-    static void runSql(const QString &file, const QStringList &statements)
-    {
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "fixture");
-            db.setDatabaseName(file);
-            QVERIFY(db.open());
-            QSqlQuery q(db);
-            for (const QString &statement : statements)
-                QVERIFY2(q.exec(statement), qPrintable(statement));
-        }
-        QSqlDatabase::removeDatabase("fixture");
-    }
-
-    static DownloadItem *item(const QString &url, DownloadStatus status)
-    {
-        auto *item = new DownloadItem(url, DownloadFormat::Video);
-        item->setStatus(status);
-        item->setTitle("Title of " + url);
-        return item;
-    }
-
-    static ItemRecord record(DownloadStatus status, const QString &file)
-    {
-        ItemRecord r;
-        r.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-        r.url = "http://127.0.0.1:9/" + r.id;
-        r.title = "Clip";
-        r.status = status;
-        r.filePath = file;
-        r.needsConversion = status == DownloadStatus::Converting;
-        return r;
-    }
 
     // Holds the file locked as an SQLite browser or a backup does, until its input ends.
     static constexpr const char *holdLock =
@@ -203,12 +166,18 @@ private slots:
     // A row whose path leads out of the download folder, however it gets there.
     void pathsOutsideAreLeftOut_data()
     {
-        addTags({"converting file", "information file", "information file in the download folder",
-                 "work folder", "through ..", "through a link"});
+        QTest::addColumn<bool>("infoFile"); // the path is the record's information file
+        QTest::newRow("converting file") << false;
+        QTest::newRow("information file") << true;
+        QTest::newRow("information file in the download folder") << true;
+        QTest::newRow("work folder") << false;
+        QTest::newRow("through ..") << false;
+        QTest::newRow("through a link") << false;
     }
 
     void pathsOutsideAreLeftOut()
     {
+        QFETCH(bool, infoFile);
         const QString elsewhere = TestHome::path() + "/elsewhere";
         // An information file is Reelix's own, wherever it claims to be.
         const QString victim = tag() == "information file in the download folder"
@@ -218,7 +187,7 @@ private slots:
         writeText(victim, "the user's own file");
         QVERIFY(QFile::link(elsewhere, m_dir.filePath("link")));
         ItemRecord hostile = record(DownloadStatus::Converting, victim);
-        if (tag().startsWith("information file")) {
+        if (infoFile) {
             hostile = record(DownloadStatus::Done, m_dir.filePath("other.mp4"));
             hostile.infoPath = victim;
         } else if (tag() == "work folder") {
@@ -246,31 +215,6 @@ private slots:
             store.finish();
         }
         QCOMPARE(readText(victim), QString("the user's own file"));
-    }
-
-    void olderFileIsMigrated()
-    {
-        // The first version's file: the list only, no history.
-        {
-            QueueStore store(path());
-            DownloadManager manager;
-            store.restoreInto(manager);
-            manager.insertItem(item("http://127.0.0.1:9/old", DownloadStatus::Ready));
-            store.finish();
-        }
-        runSql(path(), {"DROP TABLE history", "PRAGMA user_version = 1"});
-        QueueStore store(path());
-        DownloadManager manager;
-        store.restoreInto(manager);
-        QCOMPARE(manager.rowCount(), 1);
-        QCOMPARE(manager.itemAt(0)->title(), QString("Title of http://127.0.0.1:9/old"));
-        QVERIFY(store.notice().isEmpty());
-        DownloadItem *done = item("http://127.0.0.1:9/done", DownloadStatus::Done);
-        done->setFilePath(m_dir.filePath("done.mp4"));
-        manager.insertItem(done);
-        emit manager.itemSettled(done);
-        store.finish();
-        QCOMPARE(QueueStore::readHistory(path()).size(), 1);
     }
 
     void listComesBackAsItWas()
@@ -351,63 +295,6 @@ private slots:
         QCOMPARE(titles, (QStringList{"Title of http://127.0.0.1:9/list", "One",
                                       "Two, renamed while out of sight"}));
         store.finish();
-    }
-
-    void historyOutlivesTheList()
-    {
-        QueueStore store(path());
-        DownloadManager manager;
-        store.restoreInto(manager);
-        for (const QString &name : QStringList{"First clip", "Second clip", "Song"}) {
-            DownloadItem *done = item("http://127.0.0.1:9/" + name, DownloadStatus::Done);
-            done->setTitle(name);
-            done->setFilePath(m_dir.filePath(name));
-            manager.insertItem(done);
-            emit manager.itemSettled(done);
-        }
-        manager.clearCompleted();
-        QCOMPARE(manager.rowCount(), 0);
-        HistoryModel &history = *store.history();
-        QCOMPARE(history.rowCount(), 3);
-        history.setSearch("CLIP");
-        QCOMPARE(history.rowCount(), 2);
-        QCOMPARE(history.data(history.index(0), HistoryModel::TitleRole).toString(),
-                 QString("Second clip"));
-        history.remove(0);
-        history.setSearch(QString());
-        store.flush();
-        QStringList titles;
-        for (const HistoryRecord &entry : QueueStore::readHistory(path()))
-            titles << entry.title;
-        QCOMPARE(titles, (QStringList{"Song", "First clip"}));
-        history.clearAll();
-        store.flush();
-        QVERIFY(QueueStore::readHistory(path()).isEmpty());
-        store.finish();
-    }
-
-    void cliListsTheHistory()
-    {
-        QFile::remove(QueueStore::defaultPath());
-        {
-            QueueStore store;
-            DownloadManager manager;
-            store.restoreInto(manager);
-            DownloadItem *done = item("http://127.0.0.1:9/clip", DownloadStatus::Done);
-            done->setFilePath(m_dir.filePath("clip.mp4"));
-            writeText(m_dir.filePath("clip.mp4"), "12345");
-            manager.insertItem(done);
-            emit manager.itemSettled(done);
-            store.finish();
-        }
-        const Harness::CliRun run = Harness::runCli({"history", "--json"});
-        QCOMPARE(run.exitCode, 0);
-        const QJsonObject entry = run.json().at(0).toObject();
-        QCOMPARE(run.json().size(), 1);
-        QCOMPARE(entry.value("title").toString(), QString("Title of http://127.0.0.1:9/clip"));
-        QCOMPARE(entry.value("site").toString(), QString("127.0.0.1"));
-        QCOMPARE(entry.value("size").toInt(), 5);
-        QVERIFY(entry.value("fileExists").toBool());
     }
 
     void autoStartChoosesWithinTheLimit_data() { addCases(picks); }

@@ -148,6 +148,7 @@ private slots:
                 QVERIFY(!QFileInfo::exists(file));
             }
         }
+        QVERIFY(reached);
         QCOMPARE(checker.currentStep(), "Downloading " + QString(failing));
         QCOMPARE(leftovers(), QStringList());
         QCOMPARE(QDir(ToolPaths::binDirectory())

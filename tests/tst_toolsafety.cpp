@@ -283,24 +283,26 @@ private slots:
     // update ended.
     void aQuietDownloadEnds_data()
     {
+        QTest::addColumn<QString>("route");
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("message");
         const QString node = "/dist/v22.21.0/node-v22.21.0-linux-x64.tar.gz";
-        QTest::newRow("stall yt-dlp") << asset << idle;
-        QTest::newRow("endless yt-dlp") << asset << idle;
-        QTest::newRow("stall node") << node << idle;
-        QTest::newRow("trickle yt-dlp") << asset << deadline;
-        QTest::newRow("flood yt-dlp") << asset << tooLarge.arg("2.0 MB");
-        QTest::newRow("trickle sums") << sums << deadline;
-        QTest::newRow("flood sums") << sums << tooLarge.arg("4.2 MB");
+        QTest::newRow("stall yt-dlp") << "stall" << asset << idle;
+        QTest::newRow("endless yt-dlp") << "endless" << asset << idle;
+        QTest::newRow("stall node") << "stall" << node << idle;
+        QTest::newRow("trickle yt-dlp") << "trickle" << asset << deadline;
+        QTest::newRow("flood yt-dlp") << "flood" << asset << tooLarge.arg("2.0 MB");
+        QTest::newRow("trickle sums") << "trickle" << sums << deadline;
+        QTest::newRow("flood sums") << "flood" << sums << tooLarge.arg("4.2 MB");
     }
 
     void aQuietDownloadEnds()
     {
+        QFETCH(QString, route);
         QFETCH(QString, path);
         QFETCH(QString, message);
         const bool node = path.contains("node");
-        m_mirror->addRoute(tag().section(' ', 0, 0), path);
+        m_mirror->addRoute(route, path);
         DependencyChecker checker;
         Dependency *tool = node ? checker.node() : checker.ytdlp();
         tool->setStatus(DepStatus::updateAvailable("old", node ? "v22.21.0" : "2025.01.15"));
@@ -360,19 +362,24 @@ private slots:
     // no temporary file and no tool running.
     void aStopEndsEveryCommand_data()
     {
-        addTags({"install, download stalled, SIGINT", "update, download stalled, SIGTERM",
-                 "update, sums stalled, SIGINT", "status, a tool never answers, SIGINT"});
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("sumsStalled");
+        QTest::addColumn<int>("signal");
+        QTest::newRow("install, download stalled, SIGINT") << "install" << false << SIGINT;
+        QTest::newRow("update, download stalled, SIGTERM") << "update" << false << SIGTERM;
+        QTest::newRow("update, sums stalled, SIGINT") << "update" << true << SIGINT;
+        QTest::newRow("status, a tool never answers, SIGINT") << "status" << false << SIGINT;
     }
 
     void aStopEndsEveryCommand()
     {
-        const QString action = tag().section(',', 0, 0);
-        const int signal = tag().endsWith("SIGTERM") ? SIGTERM : SIGINT;
+        QFETCH(QString, action);
+        QFETCH(bool, sumsStalled);
+        QFETCH(int, signal);
         const QString pids = action == "status" ? hangingYtdlp() : QString();
         if (action == "install")
             QFile::remove(bin("yt-dlp"));
         // The sums are fetched while the download waits for them.
-        const bool sumsStalled = tag().contains("sums");
         m_mirror->addRoute("stall", sumsStalled ? sums : asset);
         QProcess command;
         QProcessEnvironment env = m_mirror->environment();

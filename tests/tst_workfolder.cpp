@@ -83,11 +83,16 @@ private slots:
 
     void runLeavesNothingBehind_data()
     {
-        addTags({"done", "failed", "disk full", "conversion, disk full"});
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("done") << false;
+        QTest::newRow("failed") << false;
+        QTest::newRow("disk full") << true;
+        QTest::newRow("conversion, disk full") << true;
     }
 
     void runLeavesNothingBehind()
     {
+        QFETCH(bool, diskFull);
         QFile::copy(m_server->root() + "/big.mp4", m_server->root() + "/cut.mp4");
         DownloadItem *item = readyItem(m_server->httpUrl("cut.mp4"));
         QVERIFY(item);
@@ -108,7 +113,7 @@ private slots:
         QCOMPARE(item->status(), end.value(tag(), DownloadStatus::Done));
         QCOMPARE(entries(),
                  item->status() == DownloadStatus::Done ? QStringList{"cut.mp4"} : QStringList{});
-        if (tag().contains("disk full"))
+        if (diskFull)
             QCOMPARE(item->errorMessage(),
                      "The disk is full: free some space in " + folder() + " and try again.");
     }
@@ -178,14 +183,19 @@ private slots:
     // A working folder whose claim is held belongs to a run going on: it
     // stays until its holder ends, even by a kill, and goes at the next
     // start after. Older copies of the app hold theirs with QLockFile.
-    void heldFoldersStayUntilTheirHolderEnds_data() { addTags({"killed process", "QLockFile"}); }
+    void heldFoldersStayUntilTheirHolderEnds_data()
+    {
+        QTest::addColumn<bool>("older");
+        QTest::newRow("killed process") << false;
+        QTest::newRow("QLockFile") << true;
+    }
     void heldFoldersStayUntilTheirHolderEnds()
     {
         const QString work =
             folder() + "/.reelix-work-" + QUuid::createUuid().toString(QUuid::WithoutBraces);
         const QString lock = work + "/.reelix-lock";
         QVERIFY(QDir().mkpath(work));
-        const bool older = QByteArray(QTest::currentDataTag()) == "QLockFile";
+        QFETCH(bool, older);
         QLockFile olderLock(lock);
         QProcess holder;
         if (older) {

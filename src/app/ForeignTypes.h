@@ -2,6 +2,7 @@
 
 #include "deps/DependencyChecker.h"
 #include "engine/DownloadManager.h"
+#include "store/HistoryFilter.h"
 #include "store/QueueStore.h"
 
 #include <QtQml/qqml.h>
@@ -81,4 +82,12 @@ struct HistoryModelForeign
     QML_FOREIGN(HistoryModel)
     QML_NAMED_ELEMENT(HistoryModel)
     QML_UNCREATABLE("Held by QueueStore")
+};
+
+// Made by the history view over the history it is given.
+struct HistoryFilterForeign
+{
+    Q_GADGET
+    QML_FOREIGN(HistoryFilter)
+    QML_NAMED_ELEMENT(HistoryFilter)
 };

@@ -30,11 +30,11 @@ ReelixApp::ReelixApp(std::unique_ptr<DependencyChecker> checker, QueueStore *sto
       m_store(store)
 {
     if (m_store)
-        m_store->restoreInto(m_downloads);
-    AutoStart::follow(m_downloads);
+        m_store->restoreInto(m_manager);
+    AutoStart::follow(m_manager);
     connect(m_checker.get(), &DependencyChecker::statusesChanged, this,
             &ReelixApp::updateSummaryChanged);
-    connect(&m_downloads, &DownloadManager::itemSettled, this, &ReelixApp::tellIfEnded);
+    connect(&m_manager, &DownloadManager::itemSettled, this, &ReelixApp::tellIfEnded);
     connect(&m_notifier, &Notifier::openRequested, this,
             [](const QString &path) { Desktop().open(path); });
     connect(&m_notifier, &Notifier::revealRequested, this,
@@ -51,7 +51,7 @@ ReelixApp::~ReelixApp()
 void ReelixApp::addAddresses(const QStringList &addresses)
 {
     const DownloadFormat format = AutoStart::formatFor(AutoStart::choice());
-    m_downloads.addDownloads(Desktop().addresses(addresses.join(QLatin1Char('\n'))), format);
+    m_manager.addDownloads(Desktop().addresses(addresses.join(QLatin1Char('\n'))), format);
 }
 
 // A download or conversion that ended while the window was behind others is
@@ -139,14 +139,14 @@ void ReelixApp::showUpdates()
 
 int ReelixApp::runningDownloads() const
 {
-    const QList<DownloadItem *> items = m_downloads.allItems();
+    const QList<DownloadItem *> items = m_manager.allItems();
     return int(std::count_if(items.cbegin(), items.cend(),
                              [](const DownloadItem *item) { return item->runActive; }));
 }
 
 void ReelixApp::stopDownloads()
 {
-    for (DownloadItem *item : m_downloads.allItems()) {
+    for (DownloadItem *item : m_manager.allItems()) {
         if (item->runActive)
             item->cancelRun();
     }

@@ -22,7 +22,7 @@ class ReelixApp : public QObject
     QML_ELEMENT
     QML_UNCREATABLE("Created by main()")
     Q_PROPERTY(DependencyChecker *checker READ checker CONSTANT)
-    Q_PROPERTY(DownloadManager *downloads READ downloads CONSTANT)
+    Q_PROPERTY(DownloadManager *manager READ manager CONSTANT)
     // The list kept on disk and the history; null when the list is not kept.
     Q_PROPERTY(QueueStore *store READ store CONSTANT)
     Q_PROPERTY(View view READ view NOTIFY viewChanged)
@@ -53,7 +53,7 @@ public:
     ~ReelixApp() override;
 
     DependencyChecker *checker() { return m_checker.get(); }
-    DownloadManager *downloads() { return &m_downloads; }
+    DownloadManager *manager() { return &m_manager; }
     QueueStore *store() { return m_store; }
     // Addresses from the command line or another instance, added as the Add button does.
     Q_INVOKABLE void addAddresses(const QStringList &addresses);
@@ -96,7 +96,7 @@ private:
     void tellIfEnded(DownloadItem *item);
 
     std::unique_ptr<DependencyChecker> m_checker;
-    DownloadManager m_downloads;
+    DownloadManager m_manager;
     QueueStore *m_store = nullptr;
     Notifier m_notifier;
     View m_view = View::Placeholder;

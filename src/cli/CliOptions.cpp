@@ -54,7 +54,7 @@ bool takeCookies(CliOptions &o, const QString &arg, const QString &value)
 // `o.error` set when it is not one of the command's options.
 bool takeOption(CliOptions &o, const QStringList &arguments, qsizetype &i)
 {
-    const QString arg = arguments.at(i);
+    const QString &arg = arguments.at(i);
     const bool download = o.command == CliOptions::Command::Download;
     const bool pages = download || o.command == CliOptions::Command::Info;
     if (pages &&
@@ -91,7 +91,7 @@ bool takeOption(CliOptions &o, const QStringList &arguments, qsizetype &i)
             o.error = arg + QStringLiteral(" needs a value");
             return false;
         }
-        const QString value = arguments.at(++i);
+        const QString &value = arguments.at(++i);
         if (arg == QStringLiteral("--fragments"))
             return takeFragments(o, value);
         (arg == QStringLiteral("--format") ? o.format : o.folder) = value;
@@ -166,7 +166,7 @@ CliOptions CliOptions::parse(const QStringList &arguments)
     bool optionsEnded = false;
     QStringList positional;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString arg = arguments.at(i);
+        const QString &arg = arguments.at(i);
         if (optionsEnded || arg == QStringLiteral("-") || !arg.startsWith(QLatin1Char('-')))
             positional << arg;
         else if (arg == QStringLiteral("--"))

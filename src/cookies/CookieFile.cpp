@@ -17,7 +17,7 @@ bool isEntry(QByteArray line)
     const QList<QByteArray> fields = line.split('\t');
     if (fields.size() != 7)
         return false;
-    const QByteArray expires = fields.at(4);
+    const QByteArray &expires = fields.at(4);
     return std::all_of(expires.cbegin(), expires.cend(),
                        [](char c) { return c >= '0' && c <= '9'; });
 }

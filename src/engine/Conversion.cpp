@@ -118,7 +118,7 @@ QCoro::Task<double> mediaDuration(QString source, QString ffmpegPath, DownloadIt
     bool ok = false;
     const double seconds =
         QLocale::c().toDouble(QString::fromUtf8(result.stdoutData).trimmed(), &ok);
-    co_return ok &&seconds > 0 ? seconds : 0.0;
+    co_return (ok && seconds > 0) ? seconds : 0.0;
 }
 
 std::optional<double> progressFraction(const QString &line, double durationSeconds)

@@ -47,8 +47,7 @@ QStringList tlsArguments(const std::optional<QString> &caBundlePath)
 {
     if (UserDefaults::boolValue(QStringLiteral("allowInsecureTLS"))) {
         Logger::shared().log(
-            QStringLiteral(
-                "  ⚠︎ allowInsecureTLS actif — vérification des certificats désactivée"),
+            QStringLiteral("  ⚠︎ allowInsecureTLS actif — vérification des certificats désactivée"),
             LogLevel::Warning);
         return {QStringLiteral("--no-check-certificates")};
     }

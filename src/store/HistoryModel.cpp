@@ -2,19 +2,37 @@
 
 #include <QFileInfo>
 #include <QLocale>
+#include <QPointer>
+#include <QtConcurrent>
+
+#include <QCoro/QCoroFuture>
+
+namespace {
+
+// Runs on a pool thread: a folder on a slow or gone disk must not hold the view.
+QHash<QString, bool> existing(const QStringList &paths)
+{
+    QHash<QString, bool> found;
+    for (const QString &path : paths)
+        found.insert(path, QFileInfo::exists(path));
+    return found;
+}
+
+} // namespace
 
 HistoryModel::HistoryModel(QObject *parent) : QAbstractListModel(parent) {}
 
 int HistoryModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_shown.size());
+    return parent.isValid() ? 0 : int(m_entries.size());
 }
 
 QVariant HistoryModel::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
-    const HistoryRecord &e = m_all.at(m_shown.at(index.row()));
+    const Entry &entry = m_entries.at(index.row());
+    const HistoryRecord &e = entry.record;
     switch (role) {
     case IdRole:
         return e.id;
@@ -36,7 +54,7 @@ QVariant HistoryModel::data(const QModelIndex &index, int role) const
     case FilePathRole:
         return e.filePath;
     case FileExistsRole:
-        return !e.filePath.isEmpty() && QFileInfo::exists(e.filePath);
+        return entry.fileExists;
     }
     return {};
 }
@@ -48,64 +66,116 @@ QHash<int, QByteArray> HistoryModel::roleNames() const
             {DateRole, "date"},   {FilePathRole, "filePath"}, {FileExistsRole, "fileExists"}};
 }
 
-bool HistoryModel::matches(const HistoryRecord &entry) const
+int HistoryModel::rowOf(const QString &id) const
 {
-    return m_search.isEmpty() || entry.title.contains(m_search, Qt::CaseInsensitive);
-}
-
-void HistoryModel::refilter()
-{
-    beginResetModel();
-    m_shown.clear();
-    for (int i = 0; i < m_all.size(); ++i) {
-        if (matches(m_all.at(i)))
-            m_shown.append(i);
+    for (int row = 0; row < m_entries.size(); ++row) {
+        if (m_entries.at(row).record.id == id)
+            return row;
     }
-    endResetModel();
-    emit countChanged();
-}
-
-void HistoryModel::setSearch(const QString &text)
-{
-    const QString trimmed = text.trimmed();
-    if (trimmed == m_search)
-        return;
-    m_search = trimmed;
-    refilter();
-    emit searchChanged();
+    return -1;
 }
 
 void HistoryModel::reset(const QList<HistoryRecord> &entries)
 {
-    m_all = entries;
-    refilter();
+    beginResetModel();
+    m_entries.clear();
+    QStringList paths;
+    for (const HistoryRecord &record : entries) {
+        m_entries.append({record, !record.filePath.isEmpty()});
+        paths << record.filePath;
+    }
+    endResetModel();
+    emit countChanged();
+    checkFiles(paths);
 }
 
 void HistoryModel::record(const HistoryRecord &entry)
 {
-    for (int i = 0; i < m_all.size(); ++i) {
-        if (m_all.at(i).id == entry.id) {
-            m_all.removeAt(i);
-            break;
+    const Entry fresh{entry, !entry.filePath.isEmpty()};
+    const int row = rowOf(entry.id);
+    if (row < 0) {
+        beginInsertRows(QModelIndex(), 0, 0);
+        m_entries.prepend(fresh);
+        endInsertRows();
+        emit countChanged();
+    } else {
+        if (row > 0) {
+            beginMoveRows(QModelIndex(), row, row, QModelIndex(), 0);
+            m_entries.move(row, 0);
+            endMoveRows();
         }
+        m_entries[0] = fresh;
+        emit dataChanged(index(0), index(0));
     }
-    m_all.prepend(entry);
-    refilter();
+    checkFiles({entry.filePath});
 }
 
 void HistoryModel::remove(int row)
 {
-    if (row < 0 || row >= m_shown.size())
+    if (row < 0 || row >= m_entries.size())
         return;
-    const QString id = m_all.at(m_shown.at(row)).id;
-    m_all.removeAt(m_shown.at(row));
-    refilter();
+    beginRemoveRows(QModelIndex(), row, row);
+    const QString id = m_entries.takeAt(row).record.id;
+    endRemoveRows();
+    emit countChanged();
     emit removed(id);
 }
 
 void HistoryModel::clearAll()
 {
-    m_all.clear();
-    refilter();
+    if (!m_entries.isEmpty()) {
+        beginRemoveRows(QModelIndex(), 0, int(m_entries.size()) - 1);
+        m_entries.clear();
+        endRemoveRows();
+        emit countChanged();
+    }
     emit cleared();
+}
+
+void HistoryModel::refreshFiles()
+{
+    QStringList paths;
+    for (const Entry &entry : std::as_const(m_entries))
+        paths << entry.record.filePath;
+    checkFiles(paths);
+}
+
+void HistoryModel::checkFiles(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        if (!path.isEmpty())
+            m_unchecked.insert(path);
+    }
+    if (!m_checking && !m_unchecked.isEmpty())
+        lookAtFiles();
+}
+
+// One look at a time; paths asked for meanwhile wait for the next one.
+QCoro::Task<> HistoryModel::lookAtFiles()
+{
+    QPointer<HistoryModel> self(this);
+    m_checking = true;
+    while (!m_unchecked.isEmpty()) {
+        const QStringList paths(m_unchecked.cbegin(), m_unchecked.cend());
+        m_unchecked.clear();
+        auto looking = QtConcurrent::run(existing, paths);
+        const QHash<QString, bool> found = co_await looking;
+        if (!self)
+            co_return;
+        publish(found);
+    }
+    m_checking = false;
+    emit filesChecked();
+}
+
+void HistoryModel::publish(const QHash<QString, bool> &found)
+{
+    for (int row = 0; row < m_entries.size(); ++row) {
+        Entry &entry = m_entries[row];
+        const auto it = found.constFind(entry.record.filePath);
+        if (it == found.cend() || *it == entry.fileExists)
+            continue;
+        entry.fileExists = *it;
+        emit dataChanged(index(row), index(row), {FileExistsRole});
+    }
 }

@@ -12,6 +12,14 @@ Rectangle {
     required property DownloadManager manager
     color: Theme.background
 
+    // The files may have gone since the history was last shown.
+    Component.onCompleted: view.history.refreshFiles()
+
+    HistoryFilter {
+        id: shown
+        sourceModel: view.history
+    }
+
     ColumnLayout {
         anchors.fill: parent
         anchors.topMargin: 4
@@ -42,7 +50,7 @@ Rectangle {
                     selectionColor: Theme.accentSelection
                     font.pixelSize: Theme.fontNormal
                     clip: true
-                    onTextChanged: view.history.search = text
+                    onTextChanged: shown.search = text
                     Text {
                         textFormat: Text.PlainText
                         visible: search.text.length === 0
@@ -55,7 +63,7 @@ Rectangle {
             PlainButton {
                 id: clearAll
                 objectName: "clearHistoryButton"
-                visible: view.history.total > 0
+                visible: view.history.count > 0
                 text: qsTrId("history.clear_all")
                 leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
                 background: Rectangle { radius: Theme.radiusSmall; color: Theme.control }
@@ -75,11 +83,11 @@ Rectangle {
             objectName: "historyList"
             Layout.fillWidth: true
             Layout.fillHeight: true
-            visible: view.history.count > 0
+            visible: shown.count > 0
             clip: true
             spacing: 2
             leftMargin: 16; rightMargin: 16; bottomMargin: 10
-            model: view.history
+            model: shown
             ScrollBar.vertical: ScrollBar { policy: ScrollBar.AsNeeded }
             delegate: Rectangle {
                 id: entry
@@ -155,7 +163,7 @@ Rectangle {
                         symbol: "trash"
                         color: Theme.danger
                         tip: qsTrId("action.remove")
-                        onClicked: view.history.remove(entry.index)
+                        onClicked: shown.remove(entry.index)
                     }
                 }
             }
@@ -163,7 +171,7 @@ Rectangle {
         Item {
             Layout.fillWidth: true
             Layout.fillHeight: true
-            visible: view.history.count === 0
+            visible: shown.count === 0
             Column {
                 anchors.centerIn: parent
                 spacing: 10
@@ -175,7 +183,7 @@ Rectangle {
                     objectName: "historyEmpty"
                     textFormat: Text.PlainText
                     anchors.horizontalCenter: parent.horizontalCenter
-                    text: view.history.total === 0 ? qsTrId("history.empty")
+                    text: view.history.count === 0 ? qsTrId("history.empty")
                                                     : qsTrId("history.no_match")
                     color: Theme.textMuted
                     font.pixelSize: Theme.fontLarge

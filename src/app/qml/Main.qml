@@ -35,7 +35,7 @@ ApplicationWindow {
     function openPreferences() {
         if (!preferencesWindow)
             preferencesWindow = preferencesComponent.createObject(null,
-                                                                 { manager: window.app.downloads })
+                                                                 { manager: window.app.manager })
         preferencesWindow.show()
         preferencesWindow.raise()
         preferencesWindow.requestActivate()
@@ -193,7 +193,7 @@ ApplicationWindow {
         ContentView {
             checker: window.app.checker
             id: contentView
-            manager: window.app.downloads
+            manager: window.app.manager
             store: window.app.store
             clipboardOffers: window.app.clipboardOffers
             Connections {

@@ -303,8 +303,10 @@ int main(int argc, char *argv[])
     for (const QLocale::Language language : {QLocale::English, QLocale::French}) {
         Localization::install(QLocale(language));
         Shots::language = language == QLocale::French ? QStringLiteral("fr") : QStringLiteral("en");
-        ok &= mainViewShots() & groupShots() & setupShots() & folderPickerShots() & logShots() &
-              storeShots();
+        // Every set is taken even after one failed; a braced list runs them in order.
+        for (const bool made : {mainViewShots(), groupShots(), setupShots(), folderPickerShots(),
+                                logShots(), storeShots()})
+            ok = ok && made;
     }
     return ok ? 0 : 1;
 }

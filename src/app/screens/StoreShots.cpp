@@ -62,6 +62,9 @@ bool storeShots()
         if (!shell.showMain())
             return false;
         shell.view()->setProperty("showingHistory", true);
+        // The moved file shows as missing once the history has looked.
+        if (!QTest::qWaitFor([&] { return !store.history()->checkingFiles(); }))
+            return false;
         ok &= save(*shell.window, QStringLiteral("history"));
         QQuickItem *search = shell.find(QStringLiteral("historySearch"));
         if (!search)

@@ -1,0 +1,184 @@
+#include "fixtures/uiWindow.h"
+
+// A download row per state of its item: what it shows and what its buttons do.
+class TestUiRows : public UiTest
+{
+    Q_OBJECT
+
+    using S = DownloadStatus;
+    // The controls a row shows for each state of its item.
+    using RowCase = std::tuple<const char *, DownloadStatus, bool, bool, const char *>;
+    static inline const RowCase rowCases[] = {
+        {"waiting", S::Waiting, false, false, "spinner"},
+        {"fetching", S::Fetching, false, false, "spinner"},
+        {"ready without formats", S::Ready, false, false, "startButton"},
+        {"ready with formats", S::Ready, true, false, "startButton formatMenu"},
+        {"downloading", S::Downloading, false, false, "stopButton progressBar"},
+        {"converting", S::Converting, false, false, "stopButton progressBar"},
+        {"done", S::Done, false, false, "doneControls codecBadge"},
+        {"done needing conversion", S::Done, false, true,
+         "doneControls convertButton codecBadge conversionWarning"},
+        {"cancelled", S::Cancelled, false, false, "failedControls"},
+        {"error", S::Error, false, false, "failedControls"},
+    };
+
+private slots:
+    void initTestCase() { prepareWindowTests(); }
+    void cleanup() { m_view.reset(); }
+
+    void rowControlsPerStatus_data() { addCases(rowCases); }
+
+    void rowControlsPerStatus()
+    {
+        const auto &[name, status, formats, needsConversion, visible] = caseOf(rowCases);
+        DownloadManager manager;
+        DownloadItem *it = item(status);
+        it->setCodecInfo("VP9 + Opus");
+        it->setNeedsConversion(needsConversion);
+        if (formats)
+            it->setFormats({{"137", "1080p", 1080}});
+        auto view = rowView(manager, it);
+        QVERIFY(view);
+        QQuickItem *root = view->rootObject();
+        // The conversion button springs in: wait for the row to settle.
+        QTRY_COMPARE(shownOf(root, {"spinner", "startButton", "formatMenu", "stopButton",
+                                    "doneControls", "convertButton", "failedControls",
+                                    "progressBar", "codecBadge", "conversionWarning"}),
+                     words(visible));
+        // An item without a title shows its address.
+        QCOMPARE(text(root, "title"), it->url());
+    }
+
+    void rowButtonsAct()
+    {
+        DownloadManager manager;
+        DownloadItem *ready = item(DownloadStatus::Ready);
+        ready->setFormats({{"137", "1080p", 1080}, {"136", "720p", 720}});
+        ready->setSelectedFormatID("136");
+        auto view = rowView(manager, ready);
+        QQuickItem *root = view->rootObject();
+        QQuickItem *menu = find(root, "formatMenu");
+        QCOMPARE(menu->property("currentText").toString(), QString("720p"));
+        QCOMPARE(menu->property("count").toInt(), 3);
+        menu->setProperty("currentIndex", 1);
+        QMetaObject::invokeMethod(menu, "activated", Q_ARG(int, 1));
+        QCOMPARE(ready->selectedFormatID(), QString("137"));
+        // The first entry is "best": no choice.
+        menu->setProperty("currentIndex", 0);
+        QMetaObject::invokeMethod(menu, "activated", Q_ARG(int, 0));
+        QCOMPARE(ready->selectedFormatID(), QString());
+
+        // Remove from the failed controls.
+        ready->setStatus(DownloadStatus::Error);
+        QTRY_VERIFY(shown(root, "removeFailedButton"));
+        click(*view,
+              find(root, "removeFailedButton")); // the second click of a double click on Stop
+        QCOMPARE(manager.rowCount(), 1);
+        QTRY_VERIFY(find(root, "removeFailedButton")->isEnabled());
+        click(*view, find(root, "removeFailedButton"));
+        QTRY_COMPARE(manager.rowCount(), 0);
+    }
+
+    // A browser found in the home folder: the setting lists it, and a row at a
+    // sign-in wall uses it and tries again.
+    void signInRowUsesTheFoundBrowser()
+    {
+        writeText(TestHome::path() + "/.mozilla/firefox/a.default/cookies.sqlite", "");
+        UserDefaults::remove("cookiesBrowser");
+        const auto forget = qScopeGuard([] { UserDefaults::remove("cookiesBrowser"); });
+        const auto tools = useSystemTools();
+        auto setting = load("CookieSetting", {}, {460, 300});
+        QTRY_COMPARE(ViewProbe::findAll(setting->rootObject(), "cookieChoice").size(), 2);
+        DownloadManager manager;
+        // The retry's run goes nowhere: a closed local port.
+        auto *failed = new DownloadItem("http://127.0.0.1:9/signin", DownloadFormat::Video);
+        failed->setStatus(DownloadStatus::Error);
+        failed->setErrorMessage("signed in", ErrorKind::NeedsSignIn);
+        auto view = rowView(manager, failed);
+        QQuickItem *root = view->rootObject();
+        QTRY_VERIFY(shown(root, "signInButton"));
+        QVERIFY(!shown(root, "signInChooser")); // one browser: nothing to choose
+        QTRY_VERIFY(find(root, "signInButton")->isEnabled());
+        click(*view, find(root, "signInButton"));
+        QCOMPARE(UserDefaults::value("cookiesBrowser").toString(), QString("firefox"));
+        QVERIFY(failed->status() != DownloadStatus::Error);
+        stopAll(&manager);
+    }
+
+    // Texts from a page or a tool are shown as written: markup in them is
+    // neither rendered nor followed to an address.
+    void hostileTextIsPlain_data() { addTags({"failed", "done with a note", "downloading"}); }
+
+    void hostileTextIsPlain()
+    {
+        startServer();
+        QVERIFY(m_server->isReady());
+        // Names of their own per row: a picture asked for once is not asked for again.
+        static int rows = 0;
+        const QString row = QString::number(++rows);
+        const QString hostile =
+            "<img src=\"" + m_server->httpUrl("hostile" + row + ".png") +
+            "\" width=\"900\" height=\"400\"><b>Bold</b> & <a href=\"x\">link</a>";
+        DownloadManager manager;
+        auto *it = new DownloadItem(m_server->httpUrl("page"), DownloadFormat::Video);
+        it->setTitle(hostile);
+        it->setStatus(tag() == "failed"             ? DownloadStatus::Error
+                      : tag() == "done with a note" ? DownloadStatus::Done
+                                                    : DownloadStatus::Downloading);
+        it->setErrorMessage(hostile);
+        it->setStatusMessage(hostile);
+        it->setCodecInfo(hostile);
+        auto view = rowView(manager, it);
+        QQuickItem *root = view->rootObject();
+        QTRY_COMPARE(text(root, "title"), hostile);
+        QStringList rich;
+        const std::function<void(QQuickItem *)> walk = [&](QQuickItem *item) {
+            if (item->inherits("QQuickText") && item->property("text").toString().contains('<') &&
+                item->property("textFormat").toInt() != Qt::PlainText)
+                rich << item->objectName() + ": " + item->property("text").toString();
+            for (QQuickItem *child : item->childItems())
+                walk(child);
+        };
+        walk(root);
+        QCOMPARE(rich, QStringList());
+        // A picture fetched after the row was laid out: once the server saw it,
+        // it would have seen the row's.
+        QQmlComponent marker(m_engine);
+        marker.setData("import QtQuick\nText { textFormat: Text.StyledText; text: '<img src=\"" +
+                           m_server->httpUrl("marker" + row + ".png").toUtf8() + "\">' }",
+                       QUrl());
+        std::unique_ptr<QQuickItem> probe(qobject_cast<QQuickItem *>(marker.create()));
+        QVERIFY(probe);
+        probe->setParentItem(root);
+        const auto paths = [&] {
+            QStringList p;
+            for (const MediaServer::Request &r : m_server->requests())
+                p << r.path;
+            return p;
+        };
+        QTRY_VERIFY(paths().contains("/marker" + row + ".png"));
+        QVERIFY(!paths().contains("/hostile" + row + ".png"));
+    }
+
+    void clearKeepsUnfinishedItemsInOrder()
+    {
+        openContentView();
+        m_list->insertItem(item(DownloadStatus::Error));
+        QVERIFY(!shown(m_root, "clearButton"));
+        m_list->insertItem(item(DownloadStatus::Done));
+        m_list->insertItem(item(DownloadStatus::Downloading));
+        m_list->insertItem(item(DownloadStatus::Cancelled));
+        QTRY_VERIFY(shown(m_root, "clearButton"));
+        click(*m_view, find(m_root, "clearButton"));
+        QList<DownloadStatus> left;
+        for (const DownloadItem *i : m_list->downloads())
+            left << i->status();
+        QCOMPARE(left, (QList<DownloadStatus>{DownloadStatus::Error, DownloadStatus::Downloading,
+                                              DownloadStatus::Cancelled}));
+        QTRY_VERIFY(!shown(m_root, "clearButton"));
+        QVERIFY(!shown(m_root, "emptyState"));
+    }
+};
+
+REELIX_GUI_TEST_MAIN(TestUiRows)
+#include "tst_ui_rows.moc"

@@ -2,7 +2,7 @@
 
 // What the benchmarks of the app's views share: the platform (offscreen
 // unless a display is asked for) and the main view over real models.
-#include "Registration.h"
+#include "PrepareEngine.h"
 
 #include "deps/DependencyChecker.h"
 

@@ -5,7 +5,7 @@
 #include "ViewBench.h"
 
 #include "LogViewer.h"
-#include "Registration.h"
+#include "PrepareEngine.h"
 
 #include "log/Logger.h"
 #include "platform/UserDefaults.h"

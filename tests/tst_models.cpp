@@ -16,7 +16,7 @@ class TestModels : public QObject
 {
     Q_OBJECT
 
-    // Three tools' statuses → hasUpdates allReady isAnyUpdating hasFailure.
+    // Three tools' statuses → hasUpdates allReady, whether it is the Updating phase, hasFailure.
     using Predicates = std::tuple<const char *, DepStatus, DepStatus, DepStatus, const char *>;
     static inline const DepStatus installed = DepStatus::installedStatus(),
                                   unknown = DepStatus::unknown(),
@@ -97,9 +97,10 @@ private slots:
         checker.ytdlp()->setStatus(a);
         checker.ffmpeg()->setStatus(b);
         checker.node()->setStatus(c);
-        const QString got =
-            QString::number(checker.hasUpdates()) + QString::number(checker.allReady()) +
-            QString::number(checker.isAnyUpdating()) + QString::number(checker.hasFailure());
+        const QString got = QString::number(checker.hasUpdates()) +
+                            QString::number(checker.allReady()) +
+                            QString::number(checker.phase() == DependencyChecker::Phase::Updating) +
+                            QString::number(checker.hasFailure());
         QCOMPARE(got, QString(expected));
         QCOMPARE(changed.size(), int(a.kind() != K::Unknown) + int(b.kind() != K::Unknown) +
                                      int(c.kind() != K::Unknown));

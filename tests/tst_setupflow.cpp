@@ -15,6 +15,8 @@ class TestSetupFlow : public ViewTest
     static constexpr const char *ytdlpDownload =
         "/yt-dlp/yt-dlp/releases/latest/download/yt-dlp_linux";
 
+    using Phase = DependencyChecker::Phase;
+
     // yt-dlp's download answers 404 until the usual routes are back.
     void refuseYtdlp() { m_mirror->setRoutes({{"status", QJsonObject{{ytdlpDownload, 404}}}}); }
 
@@ -49,7 +51,8 @@ private slots:
         QQmlApplicationEngine engine;
         QQuickWindow *window = ViewProbe::openMain(engine, app);
         QVERIFY(window);
-        QTRY_VERIFY(app.view() == ReelixApp::View::Main && !checker.isCheckingUpdates());
+        QTRY_VERIFY(app.view() == ReelixApp::View::Main &&
+                    checker.phase() != Phase::CheckingUpdates);
         checker.ytdlp()->setStatus(DepStatus::updateAvailable("2025.01.01", "2025.01.15"));
         checker.node()->setStatus(DepStatus::updateAvailable("v22.20.0", "v22.21.0"));
         app.showUpdates();
@@ -57,7 +60,7 @@ private slots:
         QQuickItem *root = window->contentItem();
         refuseYtdlp();
         click(*window, find(root, "installUpdatesButton"));
-        QTRY_VERIFY(!checker.isInstalling());
+        QTRY_COMPARE(checker.phase(), Phase::UpdateFailed);
         QCOMPARE(checker.ytdlp()->status().kind(), DepStatus::Kind::Failed);
         QTRY_VERIFY(shown(root, "retryUpdateButton") && shown(root, "notNowButton"));
         QVERIFY(!shown(root, "installButton"));
@@ -66,7 +69,7 @@ private slots:
         // Retry: yt-dlp alone, as an update; Node.js's update is still offered.
         m_mirror->resetRoutes();
         click(*window, find(root, "retryUpdateButton"));
-        QTRY_VERIFY(!checker.isInstalling());
+        QTRY_COMPARE(checker.phase(), Phase::UpdatesAvailable);
         QCOMPARE(checker.logOutput(), QString("▶ update.step.ytdlp…\n✓ yt-dlp update.done\n"));
         QCOMPARE(checker.ytdlp()->status().kind(), DepStatus::Kind::Installed);
         QCOMPARE(checker.node()->status().kind(), DepStatus::Kind::UpdateAvailable);
@@ -76,7 +79,7 @@ private slots:
         refuseYtdlp();
         checker.ytdlp()->setStatus(DepStatus::updateAvailable("2025.01.01", "2025.01.15"));
         click(*window, find(root, "installUpdatesButton"));
-        QTRY_VERIFY(!checker.isInstalling() && shown(root, "notNowButton"));
+        QTRY_VERIFY(checker.phase() == Phase::UpdateFailed && shown(root, "notNowButton"));
         click(*window, find(root, "notNowButton"));
         QTRY_COMPARE(app.view(), ReelixApp::View::Main);
         m_mirror->resetRoutes();
@@ -108,7 +111,7 @@ private slots:
         for (Dependency *tool : checker.tools())
             QTRY_VERIFY(tool->status().kind() == DepStatus::Kind::Unknown);
         click(*view, find(root, "installButton"));
-        QTRY_VERIFY(!checker.isInstalling() && checker.hasFailure());
+        QTRY_VERIFY(checker.phase() == Phase::Missing && checker.hasFailure());
         QVERIFY2(text(root, "subtitle").startsWith(expected), qPrintable(text(root, "subtitle")));
         QVERIFY(shown(root, "installButton")); // still the way to retry
     }
@@ -121,12 +124,11 @@ private slots:
         const auto forget =
             qScopeGuard([] { UserDefaults::remove(QStringLiteral("useSystemTools")); });
         StagedChecker checker;
-        int completed = 0;
-        checker.onComplete = [&] { ++completed; };
         auto view = load("SetupView", {{"checker", QVariant::fromValue(&checker)}}, {420, 620});
         QVERIFY(view);
         QQuickItem *root = view->rootObject();
-        QTRY_VERIFY(checker.canUseSystemTools());
+        QSignalSpy finished(root, SIGNAL(finished()));
+        QTRY_COMPARE(checker.phase(), Phase::SystemToolsFound);
         QCOMPARE(checker.ytdlp()->systemPath(), QString("/usr/bin/yt-dlp"));
         QCOMPARE(checker.node()->systemPath(), QString("/usr/bin/node"));
         QVERIFY(checker.ffmpeg()->systemVersion().startsWith("5."));
@@ -141,7 +143,7 @@ private slots:
         QCOMPARE(DependencyChecker::startupPath(checker.ytdlp()),
                  ToolPaths::binDirectory() + "/yt-dlp");
         click(*view, find(root, "useSystemButton"));
-        QCOMPARE(completed, 1);
+        QCOMPARE(finished.size(), 1);
         // The next start goes straight to the downloads with these tools.
         QCOMPARE(DependencyChecker::startupPath(checker.ytdlp()), QString("/usr/bin/yt-dlp"));
 
@@ -151,9 +153,9 @@ private slots:
         QCOMPARE(checker.ytdlp()->systemPath(), QString());
         QCOMPARE(DependencyChecker::located(checker.ytdlp())->path,
                  ToolPaths::binDirectory() + "/yt-dlp");
-        QVERIFY(checker.canUseSystemTools()); // ffmpeg and node still the system's
+        QCOMPARE(checker.phase(), Phase::SystemToolsFound); // ffmpeg and node still the system's
         checker.ffmpeg()->setSystemTool({});
-        QVERIFY(!checker.canUseSystemTools());
+        QCOMPARE(checker.phase(), Phase::Missing);
         QTRY_VERIFY(!shown(root, "useSystemButton"));
     }
 

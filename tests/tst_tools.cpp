@@ -74,7 +74,7 @@ private slots:
                     trail << step;
             });
         await(checker.installAll());
-        QVERIFY(!checker.isInstalling());
+        QCOMPARE(checker.phase(), DependencyChecker::Phase::Ready);
         QCOMPARE(checker.currentStep(), QString());
         QCOMPARE(checker.logOutput(),
                  QString("▶ setup.step.ytdlp…\n✓ yt-dlp update.ready\n"
@@ -96,7 +96,7 @@ private slots:
         // Then the version checks, with an older Node.js of the same line.
         writeScript(bin("node"), "echo v22.20.0");
         await(checker.checkForUpdates());
-        QVERIFY(!checker.isCheckingUpdates());
+        QCOMPARE(checker.phase(), DependencyChecker::Phase::UpdatesAvailable);
         QCOMPARE(checker.ytdlp()->status(), DepStatus::upToDate("2025.01.15"));
         QCOMPARE(checker.ffmpeg()->status(), DepStatus::upToDate("7.1-static"));
         QCOMPARE(checker.node()->status(), DepStatus::updateAvailable("v22.20.0", "v22.21.0"));
@@ -106,12 +106,12 @@ private slots:
         QCOMPARE(checker.logOutput(), QString("▶ update.step.node…\n✓ Node.js v22.21.0\n"));
         QCOMPARE(checker.node()->status(), DepStatus::upToDate("v22.21.0"));
         QCOMPARE(toolOutput(bin("node"), "--version"), QString("v22.21.0"));
-        QVERIFY(!checker.isInstalling());
+        QCOMPARE(checker.phase(), DependencyChecker::Phase::Ready);
 
         // Everything present: nothing to do.
         for (Dependency *tool : checker.tools())
             tool->setStatus(DepStatus::installedStatus());
-        QSignalSpy installing(&checker, &DependencyChecker::isInstallingChanged);
+        QSignalSpy installing(&checker, &DependencyChecker::phaseChanged);
         await(checker.installAll());
         QCOMPARE(installing.size(), 2);
         QCOMPARE(checker.logOutput(), QString());
@@ -129,7 +129,7 @@ private slots:
                                                       : QJsonValue(value));
         DependencyChecker checker;
         await(checker.installAll());
-        QVERIFY(!checker.isInstalling());
+        QCOMPARE(checker.phase(), DependencyChecker::Phase::Missing);
         bool reached = false;
         for (Dependency *tool : checker.tools()) {
             const QString file = bin(tool->fileName());

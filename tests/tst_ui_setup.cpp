@@ -73,18 +73,21 @@ private slots:
             writeScript(bin + "/node", "echo v22.20.0");
         ReelixApp app;
         int checksStarted = 0;
-        connect(app.checker(), &DependencyChecker::isCheckingUpdatesChanged, this,
-                [&] { checksStarted += app.checker()->isCheckingUpdates(); });
+        const auto checking = [&] {
+            return app.checker()->phase() == DependencyChecker::Phase::CheckingUpdates;
+        };
+        connect(app.checker(), &DependencyChecker::phaseChanged, this,
+                [&] { checksStarted += checking(); });
         app.performStartupCheck();
         QTRY_VERIFY(app.view() != ReelixApp::View::Placeholder);
         QCOMPARE(app.view(), allPresent ? ReelixApp::View::Main : ReelixApp::View::Setup);
         if (allPresent) {
             QCOMPARE(checksStarted, 1); // one silent check
-            QTRY_VERIFY(!app.checker()->isCheckingUpdates());
+            QTRY_VERIFY(!checking());
             QCOMPARE(app.checker()->ytdlp()->status().kind(), DepStatus::Kind::Unchecked);
         } else {
             QCOMPARE(checksStarted, 0);
-            app.checker()->onComplete();
+            app.leaveSetup();
             QCOMPARE(app.view(), ReelixApp::View::Main);
         }
         app.performStartupCheck(); // only once per run
@@ -196,13 +199,13 @@ private slots:
         if (state == "failed")
             checker.ffmpeg()->setStatus(DepStatus::failed("HTTP 404"));
         if (state == "installing")
-            checker.setIsInstalling(true);
+            checker.setRun(StagedChecker::Run::Install);
         if (state == "updating") {
             checker.ytdlp()->setStatus(DepStatus::updateAvailable("1", "2"));
             checker.node()->setStatus(DepStatus::updating(0.3));
         }
         if (state == "checking")
-            checker.setIsCheckingUpdates(true);
+            checker.setCheckingUpdates(true);
         if (state == "updates")
             checker.node()->setStatus(DepStatus::updateAvailable("v1", "v2"));
         if (state == "unchecked")
@@ -220,28 +223,27 @@ private slots:
     void setupButtons()
     {
         StagedChecker checker;
-        int completed = 0;
-        checker.onComplete = [&] { ++completed; };
         for (Dependency *tool : checker.tools())
             tool->setStatus(DepStatus::installedStatus());
         auto view = load("SetupView", {{"checker", QVariant::fromValue(&checker)}}, {420, 620});
         QQuickItem *root = view->rootObject();
+        QSignalSpy finished(root, SIGNAL(finished()));
         QCOMPARE(root->property("implicitHeight").toInt() >= 500, true);
         const int withoutLog = root->property("implicitHeight").toInt();
         click(*view, find(root, "openButton"));
-        QCOMPARE(completed, 1);
+        QCOMPARE(finished.size(), 1);
         QTest::keyClick(view.get(), Qt::Key_Return, Qt::ControlModifier);
-        QCOMPARE(completed, 2);
+        QCOMPARE(finished.size(), 2);
         checker.node()->setStatus(DepStatus::updateAvailable("v1", "v2"));
         QTRY_VERIFY(shown(root, "skipButton"));
         click(*view, find(root, "skipButton"));
-        QCOMPARE(completed, 3);
+        QCOMPARE(finished.size(), 3);
 
         // A press while a run is going does nothing: the log is not restarted.
         checker.setLogOutput("▶ running…\n");
         QCOMPARE(root->property("baseHeight").toInt(), 620);
         QTRY_VERIFY(root->property("implicitHeight").toInt() >= withoutLog + 100);
-        checker.setIsInstalling(true);
+        checker.setRun(StagedChecker::Run::Install);
         QMetaObject::invokeMethod(root, "install");
         QMetaObject::invokeMethod(root, "update");
         QCOMPARE(checker.logOutput(), QString("▶ running…\n"));

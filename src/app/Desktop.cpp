@@ -76,6 +76,12 @@ void Desktop::reveal(const QString &path) const
 #endif
 }
 
+void Desktop::open(const QString &path) const
+{
+    if (!path.isEmpty())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
 QString Desktop::shortcutText(const QVariant &sequence) const
 {
     return QKeySequence(sequence.toString()).toString(QKeySequence::NativeText);

@@ -29,6 +29,8 @@ public:
     // Shows the file selected in the file manager (Linux: FileManager1 over
     // D-Bus, else the folder is opened; macOS: `open -R`).
     Q_INVOKABLE void reveal(const QString &path) const;
+    // Opens the file in the application the desktop chooses for it.
+    Q_INVOKABLE void open(const QString &path) const;
     Q_INVOKABLE QString fileName(const QString &path) const;
     // A key sequence as the platform writes it in menus ("Ctrl+Shift+L").
     Q_INVOKABLE QString shortcutText(const QVariant &sequence) const;

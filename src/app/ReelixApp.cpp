@@ -6,9 +6,7 @@
 #include "platform/ToolPaths.h"
 #include "platform/UserDefaults.h"
 
-#include <QDesktopServices>
 #include <QPointer>
-#include <QUrl>
 #include <QtConcurrent>
 
 #include <QCoro/QCoroFuture>
@@ -36,11 +34,9 @@ ReelixApp::ReelixApp(std::unique_ptr<DependencyChecker> checker, QueueStore *sto
     m_manager.useSettings({.autoStart = true});
     connect(m_checker.get(), &DependencyChecker::statusesChanged, this,
             &ReelixApp::updateSummaryChanged);
-    // Leaving setup, by "open" or "skip", always comes back here.
-    m_checker->onComplete = [this] { setView(View::Main); };
     connect(&m_manager, &DownloadManager::itemSettled, this, &ReelixApp::tellIfEnded);
     connect(&m_notifier, &Notifier::openRequested, this,
-            [](const QString &path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
+            [](const QString &path) { Desktop().open(path); });
     connect(&m_notifier, &Notifier::revealRequested, this,
             [](const QString &path) { Desktop().reveal(path); });
 }
@@ -132,7 +128,7 @@ QCoro::Task<> ReelixApp::startupCheck()
         co_return;
     }
     setView(View::Main);
-    if (!m_checker->isCheckingUpdates())
+    if (m_checker->phase() != DependencyChecker::Phase::CheckingUpdates)
         m_checker->checkForUpdates();
 }
 
@@ -154,6 +150,11 @@ void ReelixApp::stopDownloads()
         if (item->isRunning())
             item->cancelRun();
     }
+}
+
+void ReelixApp::leaveSetup()
+{
+    setView(View::Main);
 }
 
 void ReelixApp::setView(View view)

@@ -69,6 +69,8 @@ public:
     QCoro::Task<> startupCheck();
     // The menu command and the banner button: back to setup and updates.
     Q_INVOKABLE void showUpdates();
+    // Setup and updates left by "open", "skip" or the system's tools: the downloads.
+    Q_INVOKABLE void leaveSetup();
     // The downloads whose tools are running (information, download or conversion).
     Q_INVOKABLE int runningDownloads() const;
     // Stops them; their rows stay, cancelled.

@@ -1,8 +1,8 @@
 // reelix: the desktop app.
 #include "Appearance.h"
 #include "InstanceGate.h"
+#include "PrepareEngine.h"
 #include "ReelixApp.h"
-#include "Registration.h"
 
 #include "i18n/Localization.h"
 #include "platform/StopSignals.h"

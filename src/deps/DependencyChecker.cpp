@@ -26,6 +26,8 @@ DependencyChecker::DependencyChecker(QObject *parent)
         connect(tool, &Dependency::statusChanged, this, &DependencyChecker::statusesChanged);
         connect(tool, &Dependency::systemToolChanged, this, &DependencyChecker::statusesChanged);
     }
+    connect(this, &DependencyChecker::statusesChanged, this, &DependencyChecker::updatePhase);
+    m_phase = phase();
 }
 
 DependencyChecker::~DependencyChecker() = default;
@@ -58,7 +60,7 @@ bool DependencyChecker::allReady() const
 // Ours where we have it, the system's where not; a run in progress decides nothing.
 bool DependencyChecker::canUseSystemTools() const
 {
-    if (m_isInstalling)
+    if (m_run != Run::None)
         return false;
     bool anySystem = false;
     for (const Dependency *tool : tools()) {
@@ -71,11 +73,6 @@ bool DependencyChecker::canUseSystemTools() const
         anySystem = true;
     }
     return anySystem;
-}
-
-bool DependencyChecker::isAnyUpdating() const
-{
-    return any([](DepStatus::Kind k) { return k == DepStatus::Kind::Updating; });
 }
 
 bool DependencyChecker::hasFailure() const
@@ -115,7 +112,62 @@ QString DependencyChecker::startupPath(const Dependency *tool)
 void DependencyChecker::continueWithSystemTools()
 {
     UserDefaults::setValue(QStringLiteral("useSystemTools"), true);
-    onComplete();
+}
+
+DependencyChecker::Phase DependencyChecker::phase() const
+{
+    if (m_run == Run::Update ||
+        any([](DepStatus::Kind k) { return k == DepStatus::Kind::Updating; }))
+        return Phase::Updating;
+    if (m_run != Run::None)
+        return m_run == Run::Install ? Phase::Installing : Phase::RollingBack;
+    if (m_checkingUpdates)
+        return Phase::CheckingUpdates;
+    if (m_updateFailed && hasFailure())
+        return Phase::UpdateFailed;
+    if (allReady())
+        return hasUpdates()     ? Phase::UpdatesAvailable
+               : hasUnchecked() ? Phase::Unchecked
+                                : Phase::Ready;
+    return canUseSystemTools() ? Phase::SystemToolsFound : Phase::Missing;
+}
+
+void DependencyChecker::updatePhase()
+{
+    const Phase now = phase();
+    if (m_phase == now)
+        return;
+    m_phase = now;
+    emit phaseChanged();
+}
+
+void DependencyChecker::start(Job job, Dependency *tool)
+{
+    if (m_run != Run::None)
+        return;
+    const bool ours = tools().contains(tool);
+    switch (job) {
+    case Job::CheckInstalled:
+        checkInstalled();
+        break;
+    case Job::InstallAll:
+        installAll();
+        break;
+    case Job::Update:
+        updateAll();
+        break;
+    case Job::RetryUpdate:
+        retryFailedUpdates();
+        break;
+    case Job::InstallOne:
+        if (ours)
+            installTools({tool});
+        break;
+    case Job::RollBack:
+        if (ours)
+            rollBack(tool);
+        break;
+    }
 }
 
 QCoro::Task<> DependencyChecker::allAtOnce(QList<Dependency *> tools,
@@ -185,10 +237,8 @@ QCoro::Task<> DependencyChecker::findSystemTool(Dependency *target)
 
 void DependencyChecker::setUpdateFailed(bool value)
 {
-    if (m_updateFailed == value)
-        return;
     m_updateFailed = value;
-    emit updateFailedChanged();
+    updatePhase();
 }
 
 void DependencyChecker::setNetworkProblem(const QString &reason)
@@ -218,20 +268,16 @@ void DependencyChecker::appendLog(const QString &line)
     setLogOutput(m_logOutput + line + QLatin1Char('\n'));
 }
 
-void DependencyChecker::setIsInstalling(bool value)
+void DependencyChecker::setRun(Run run)
 {
-    if (m_isInstalling == value)
-        return;
-    m_isInstalling = value;
-    emit isInstallingChanged();
+    m_run = run;
+    updatePhase();
 }
 
-void DependencyChecker::setIsCheckingUpdates(bool value)
+void DependencyChecker::setCheckingUpdates(bool value)
 {
-    if (m_isCheckingUpdates == value)
-        return;
-    m_isCheckingUpdates = value;
-    emit isCheckingUpdatesChanged();
+    m_checkingUpdates = value;
+    updatePhase();
 }
 
 void DependencyChecker::setCurrentStep(const QString &value)

@@ -25,32 +25,53 @@ class DependencyChecker : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(QString logOutput READ logOutput NOTIFY logOutputChanged)
-    Q_PROPERTY(bool isInstalling READ isInstalling NOTIFY isInstallingChanged)
-    Q_PROPERTY(bool isCheckingUpdates READ isCheckingUpdates NOTIFY isCheckingUpdatesChanged)
+    Q_PROPERTY(Phase phase READ phase NOTIFY phaseChanged)
     Q_PROPERTY(QString currentStep READ currentStep NOTIFY currentStepChanged)
     Q_PROPERTY(Dependency *ytdlp READ ytdlp CONSTANT)
     Q_PROPERTY(Dependency *ffmpeg READ ffmpeg CONSTANT)
     Q_PROPERTY(Dependency *node READ node CONSTANT)
     Q_PROPERTY(bool hasUpdates READ hasUpdates NOTIFY statusesChanged)
     Q_PROPERTY(bool allReady READ allReady NOTIFY statusesChanged)
-    Q_PROPERTY(bool isAnyUpdating READ isAnyUpdating NOTIFY statusesChanged)
     Q_PROPERTY(bool hasFailure READ hasFailure NOTIFY statusesChanged)
-    Q_PROPERTY(bool hasUnchecked READ hasUnchecked NOTIFY statusesChanged)
-    // Every tool missing from our folder has a working copy on the system.
-    Q_PROPERTY(bool canUseSystemTools READ canUseSystemTools NOTIFY statusesChanged)
-    // The last update run ended with a failure; the tools it left still work.
-    Q_PROPERTY(bool updateFailed READ updateFailed NOTIFY updateFailedChanged)
     // Why the last run could not reach a distributor, put to fit in a
     // sentence ("connection refused"); empty when it could.
     Q_PROPERTY(QString networkProblem READ networkProblem NOTIFY networkProblemChanged)
 
 public:
+    // What the setup view shows, the first that holds: a run, the version
+    // checks, a failed update, then what the tools' statuses add up to.
+    enum class Phase
+    {
+        Installing,       // a first install, or one tool put in working order
+        Updating,         // an update (some tool is `updating`)
+        RollingBack,      // a previous version going back in place
+        CheckingUpdates,  // the version checks
+        UpdateFailed,     // the last update failed; the tools it left still work
+        UpdatesAvailable, // every tool works, some have a newer version
+        Unchecked,        // every tool works, some published version was not found
+        Ready,            // every tool works and is up to date
+        SystemToolsFound, // every tool missing from our folder is on the system
+        Missing           // tools to download (or to retry)
+    };
+    Q_ENUM(Phase)
+
+    // What the views start; a job asked for while another runs is ignored.
+    enum class Job
+    {
+        CheckInstalled,
+        InstallAll,
+        Update,
+        RetryUpdate,
+        InstallOne, // the given tool
+        RollBack    // the given tool
+    };
+    Q_ENUM(Job)
+
     explicit DependencyChecker(QObject *parent = nullptr);
     ~DependencyChecker() override;
 
     QString logOutput() const { return m_logOutput; }
-    bool isInstalling() const { return m_isInstalling; }
-    bool isCheckingUpdates() const { return m_isCheckingUpdates; }
+    Phase phase() const;
     QString currentStep() const { return m_currentStep; }
     Dependency *ytdlp() const { return m_ytdlp; }
     Dependency *ffmpeg() const { return m_ffmpeg; }
@@ -59,11 +80,7 @@ public:
 
     bool hasUpdates() const;
     bool allReady() const;
-    bool isAnyUpdating() const;
     bool hasFailure() const;
-    bool hasUnchecked() const; // a published version could not be found
-    bool canUseSystemTools() const;
-    bool updateFailed() const { return m_updateFailed; }
     QString networkProblem() const { return m_networkProblem; }
 
     static QString toolPath(const Dependency *tool);
@@ -96,45 +113,34 @@ public:
     // tool in place) when there is none or it does not run.
     QCoro::Task<bool> rollBack(Dependency *tool);
 
-    // Fire-and-forget entry points for the views.
-    Q_INVOKABLE void requestInstalledCheck() { checkInstalled(); }
-    Q_INVOKABLE void requestInstall() { installAll(); }
-    Q_INVOKABLE void requestUpdate() { updateAll(); }
-    Q_INVOKABLE void requestRetryUpdate() { retryFailedUpdates(); }
-    Q_INVOKABLE void requestInstallOf(Dependency *tool)
-    {
-        if (!m_isInstalling && tools().contains(tool))
-            installTools({tool});
-    }
-    Q_INVOKABLE void requestRollBack(Dependency *tool)
-    {
-        if (!m_isInstalling && tools().contains(tool))
-            rollBack(tool);
-    }
-
-    // Set by the shell; the setup view calls it when the user leaves setup.
-    std::function<void()> onComplete = [] {};
-    Q_INVOKABLE void complete() { onComplete(); }
-    // Leaves setup with the system's copies of the missing tools, and
-    // remembers the choice for the next start.
+    // Starts a job without waiting for it, unless an install, update or
+    // rollback is running; `tool` is one of ours for InstallOne and RollBack.
+    Q_INVOKABLE void start(DependencyChecker::Job job, Dependency *tool = nullptr);
+    // Remembers that the user chose the system's copies of the missing
+    // tools, for this start and the next.
     Q_INVOKABLE void continueWithSystemTools();
 
 signals:
     void logOutputChanged();
-    void isInstallingChanged();
-    void isCheckingUpdatesChanged();
+    void phaseChanged();
     void currentStepChanged();
     void statusesChanged();
-    void updateFailedChanged();
     void networkProblemChanged();
 
 protected:
+    enum class Run
+    {
+        None,
+        Install,
+        Update,
+        RollBack
+    };
     // The views' states are staged through these in the tests and the
     // screenshot tool; in the app only the checker's own work sets them.
     void setLogOutput(const QString &value);
     void appendLog(const QString &line);
-    void setIsInstalling(bool value);
-    void setIsCheckingUpdates(bool value);
+    void setRun(Run run);
+    void setCheckingUpdates(bool value);
     void setCurrentStep(const QString &value);
     void setUpdateFailed(bool value);
     void setNetworkProblem(const QString &reason);
@@ -192,10 +198,15 @@ private:
 
     template <typename Predicate> bool any(Predicate predicate) const;
     static bool isReady(DepStatus::Kind kind);
+    bool hasUnchecked() const; // a published version could not be found
+    bool canUseSystemTools() const;
+    // Announces a phase change, if any, after a state it depends on changed.
+    void updatePhase();
 
     QString m_logOutput;
-    bool m_isInstalling = false;
-    bool m_isCheckingUpdates = false;
+    Run m_run = Run::None;
+    bool m_checkingUpdates = false;
+    Phase m_phase = Phase::Missing;
     QString m_currentStep;
     bool m_updateFailed = false;
     QString m_networkProblem;

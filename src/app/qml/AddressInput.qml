@@ -59,7 +59,10 @@ RowLayout {
         }
         ScrollView {
             anchors.fill: parent
-            anchors.leftMargin: 4; anchors.rightMargin: 4; anchors.topMargin: 2; anchors.bottomMargin: 2
+            anchors.leftMargin: 4
+            anchors.rightMargin: 4
+            anchors.topMargin: 2
+            anchors.bottomMargin: 2
             TextArea {
                 id: input
                 objectName: "addressEditor"
@@ -71,8 +74,12 @@ RowLayout {
                 wrapMode: TextEdit.NoWrap
                 background: null
                 // Tab moves to the next control: a tab is never part of an address.
-                Keys.onTabPressed: input.nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason)
-                Keys.onBacktabPressed: input.nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason)
+                Keys.onTabPressed: {
+                    input.nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason)
+                }
+                Keys.onBacktabPressed: {
+                    input.nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason)
+                }
             }
         }
     }
@@ -87,15 +94,33 @@ RowLayout {
             background: Rectangle {
                 radius: Theme.radius
                 gradient: Gradient {
-                    GradientStop { position: 0; color: row.hasText ? Theme.accent : Theme.surfaceHover }
-                    GradientStop { position: 1; color: row.hasText ? Theme.accentDeep : Theme.track }
+                    GradientStop {
+                        position: 0
+                        color: row.hasText ? Theme.accent : Theme.surfaceHover
+                    }
+                    GradientStop {
+                        position: 1
+                        color: row.hasText ? Theme.accentDeep : Theme.track
+                    }
                 }
             }
             contentItem: Column {
                 spacing: 4
                 topPadding: 6
-                Icon { name: "plus"; size: 14; font.weight: Font.DemiBold; anchors.horizontalCenter: parent.horizontalCenter }
-                Text { textFormat: Text.PlainText; text: qsTrId("input.add"); color: Theme.textBright; font.pixelSize: Theme.fontSmall; font.weight: Font.Medium; anchors.horizontalCenter: parent.horizontalCenter }
+                Icon {
+                    name: "plus"
+                    size: 14
+                    font.weight: Font.DemiBold
+                    anchors.horizontalCenter: parent.horizontalCenter
+                }
+                Text {
+                    textFormat: Text.PlainText
+                    text: qsTrId("input.add")
+                    color: Theme.textBright
+                    font.pixelSize: Theme.fontSmall
+                    font.weight: Font.Medium
+                    anchors.horizontalCenter: parent.horizontalCenter
+                }
             }
             onClicked: row.submit()
         }
@@ -108,8 +133,20 @@ RowLayout {
             contentItem: Column {
                 spacing: 4
                 topPadding: 6
-                Icon { name: "doc.on.clipboard"; size: 13; color: Theme.textSecondary; anchors.horizontalCenter: parent.horizontalCenter }
-                Text { textFormat: Text.PlainText; text: qsTrId("input.paste"); color: Theme.textSecondary; font.pixelSize: Theme.fontSmall; font.weight: Font.Medium; anchors.horizontalCenter: parent.horizontalCenter }
+                Icon {
+                    name: "doc.on.clipboard"
+                    size: 13
+                    color: Theme.textSecondary
+                    anchors.horizontalCenter: parent.horizontalCenter
+                }
+                Text {
+                    textFormat: Text.PlainText
+                    text: qsTrId("input.paste")
+                    color: Theme.textSecondary
+                    font.pixelSize: Theme.fontSmall
+                    font.weight: Font.Medium
+                    anchors.horizontalCenter: parent.horizontalCenter
+                }
             }
             onClicked: row.paste()
         }

@@ -17,7 +17,7 @@ Menu {
     }
     delegate: MenuItem {
         id: entry
-        implicitHeight: 30
+        implicitHeight: Theme.controlHeight
         leftPadding: 10; rightPadding: 10
         contentItem: RowLayout {
             spacing: 24

@@ -120,7 +120,9 @@ Rectangle {
         Item {
             Layout.fillWidth: true
             Layout.preferredHeight: view.checker.hasUpdates ? banner.implicitHeight : 0
-            Behavior on Layout.preferredHeight { NumberAnimation { duration: 250; easing.type: Easing.InOutQuad } }
+            Behavior on Layout.preferredHeight {
+                NumberAnimation { duration: Theme.durationSwitch; easing.type: Easing.InOutQuad }
+            }
             clip: true
             UpdateBanner {
                 id: banner
@@ -129,8 +131,13 @@ Rectangle {
                 y: view.checker.hasUpdates ? 0 : -height
                 visible: opacity > 0
                 opacity: view.checker.hasUpdates ? 1 : 0
-                Behavior on y { NumberAnimation { duration: 250; easing.type: Easing.InOutQuad } }
-                Behavior on opacity { NumberAnimation { duration: 250 } }
+                Behavior on y {
+                    NumberAnimation {
+                        duration: Theme.durationSwitch
+                        easing.type: Easing.InOutQuad
+                    }
+                }
+                Behavior on opacity { NumberAnimation { duration: Theme.durationSwitch } }
                 summary: view.updateSummary
                 onShowUpdates: view.showUpdates()
             }
@@ -138,7 +145,9 @@ Rectangle {
 
         ClipboardOffer {
             Layout.fillWidth: true
-            Layout.leftMargin: Theme.pageMargin; Layout.rightMargin: Theme.pageMargin; Layout.topMargin: visible ? 14 : 0
+            Layout.leftMargin: Theme.pageMargin
+            Layout.rightMargin: Theme.pageMargin
+            Layout.topMargin: visible ? 14 : 0
             address: view.offeredAddress
             onAccepted: {
                 view.urlText = view.offeredAddress
@@ -150,7 +159,10 @@ Rectangle {
         AddressInput {
             id: addressInput
             Layout.fillWidth: true
-            Layout.leftMargin: Theme.pageMargin; Layout.rightMargin: Theme.pageMargin; Layout.topMargin: 20; Layout.bottomMargin: 16
+            Layout.leftMargin: Theme.pageMargin
+            Layout.rightMargin: Theme.pageMargin
+            Layout.topMargin: 20
+            Layout.bottomMargin: 16
             onSubmit: view.submitURLs()
             onPaste: view.pasteFromClipboard()
         }
@@ -180,12 +192,30 @@ Rectangle {
             }
             add: Transition {
                 ParallelAnimation {
-                    NumberAnimation { property: "opacity"; from: 0; to: 1; duration: 300 }
-                    NumberAnimation { property: "y"; from: -20; duration: 350; easing.type: Easing.OutBack }
+                    NumberAnimation {
+                        property: "opacity"
+                        from: 0
+                        to: 1
+                        duration: Theme.durationAppear
+                    }
+                    NumberAnimation {
+                        property: "y"
+                        from: -20
+                        duration: Theme.durationMove
+                        easing.type: Easing.OutBack
+                    }
                 }
             }
-            remove: Transition { NumberAnimation { property: "opacity"; to: 0; duration: 200 } }
-            displaced: Transition { NumberAnimation { properties: "y"; duration: 350; easing.type: Easing.OutQuad } }
+            remove: Transition {
+                NumberAnimation { property: "opacity"; to: 0; duration: Theme.durationFade }
+            }
+            displaced: Transition {
+                NumberAnimation {
+                    properties: "y"
+                    duration: Theme.durationMove
+                    easing.type: Easing.OutQuad
+                }
+            }
         }
         EmptyState {
             visible: view.manager.count === 0 && !view.showingHistory
@@ -202,7 +232,8 @@ Rectangle {
             Layout.fillHeight: true
             onWantedChanged: {
                 if (wanted)
-                    setSource("HistoryView.qml", { history: view.store.history, manager: view.manager })
+                    setSource("HistoryView.qml",
+                              { history: view.store.history, manager: view.manager })
                 else
                     source = ""
             }
@@ -216,7 +247,7 @@ Rectangle {
         anchors.bottomMargin: 20
         visible: opacity > 0
         opacity: view.repeatedRow >= 0 ? 1 : 0
-        Behavior on opacity { NumberAnimation { duration: 200 } }
+        Behavior on opacity { NumberAnimation { duration: Theme.durationFade } }
         width: note.implicitWidth + 28
         height: note.implicitHeight + 14
         radius: height / 2

@@ -27,7 +27,7 @@ ColumnLayout {
         property bool chosen: false
         property bool indented: false
         Layout.fillWidth: true
-        implicitHeight: 30
+        implicitHeight: Theme.controlHeight
         focusRadius: Theme.radiusSmall
         leftPadding: indented ? 30 : 8
         rightPadding: 8

@@ -39,8 +39,19 @@ Rectangle {
         SequentialAnimation {
             PauseAnimation { duration: card.delay * 1000 }
             ParallelAnimation {
-                NumberAnimation { target: card; property: "opacity"; duration: 450; easing.type: Easing.OutCubic }
-                NumberAnimation { target: shift; property: "y"; duration: 450; easing.type: Easing.OutBack; easing.overshoot: 0.8 }
+                NumberAnimation {
+                    target: card
+                    property: "opacity"
+                    duration: Theme.durationCardEntrance
+                    easing.type: Easing.OutCubic
+                }
+                NumberAnimation {
+                    target: shift
+                    property: "y"
+                    duration: Theme.durationCardEntrance
+                    easing.type: Easing.OutBack
+                    easing.overshoot: 0.8
+                }
             }
         }
     }
@@ -54,8 +65,14 @@ Rectangle {
             Layout.preferredWidth: 42; Layout.preferredHeight: 42
             Layout.alignment: Qt.AlignTop
             radius: Theme.radius
-            color: Qt.rgba(card.accent.r, card.accent.g, card.accent.b, 0.13)
-            Icon { anchors.centerIn: parent; name: card.dep.icon; size: 17; font.weight: Font.Medium; color: card.accent }
+            color: Theme.tint(card.accent)
+            Icon {
+                anchors.centerIn: parent
+                name: card.dep.icon
+                size: 17
+                font.weight: Font.Medium
+                color: card.accent
+            }
         }
         ColumnLayout {
             Layout.fillWidth: true
@@ -83,9 +100,11 @@ Rectangle {
                     objectName: "systemLabel"
                     visible: card.kind === DepState.Unknown && card.onSystem
                     spacing: 4
-                    readonly property color tint: card.dep.systemTooOld ? Theme.warning : Theme.success
+                    readonly property color tint: card.dep.systemTooOld ? Theme.warning
+                                                                             : Theme.success
                     Icon {
-                        name: card.dep.systemTooOld ? "exclamationmark.triangle.fill" : "checkmark.circle.fill"
+                        name: card.dep.systemTooOld ? "exclamationmark.triangle.fill"
+                                                     : "checkmark.circle.fill"
                         size: 11; color: parent.tint
                         anchors.verticalCenter: parent.verticalCenter
                     }
@@ -110,9 +129,11 @@ Rectangle {
                     visible: card.hasVersion
                     spacing: 4
                     Layout.maximumWidth: 150
-                    readonly property color tint: card.kind === DepState.UpdateAvailable ? Theme.warning : Theme.success
+                    readonly property bool updatable: card.kind === DepState.UpdateAvailable
+                    readonly property color tint: updatable ? Theme.warning : Theme.success
                     Icon {
-                        name: card.kind === DepState.UpdateAvailable ? "arrow.triangle.2.circlepath.circle.fill" : "checkmark.circle.fill"
+                        name: parent.updatable ? "arrow.triangle.2.circlepath.circle.fill"
+                                               : "checkmark.circle.fill"
                         size: 11; color: parent.tint
                         anchors.verticalCenter: parent.verticalCenter
                     }
@@ -121,7 +142,8 @@ Rectangle {
                         textFormat: Text.PlainText
                         width: Math.min(implicitWidth, 130)
                         text: card.kind === DepState.Installed ? qsTrId("status.ready")
-                              : card.kind === DepState.UpToDate ? card.dep.version : card.dep.latestVersion
+                              : card.kind === DepState.UpToDate ? card.dep.version
+                              : card.dep.latestVersion
                         elide: Text.ElideMiddle
                         color: parent.tint
                         font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold
@@ -135,7 +157,12 @@ Rectangle {
                     HoverHandler { id: uncheckedHover }
                     // The app's tip: the reason comes from a server and is shown as plain text.
                     Tip { visible: uncheckedHover.hovered; text: card.dep.uncheckedReason }
-                    Icon { name: "exclamationmark.triangle.fill"; size: 11; color: Theme.warning; anchors.verticalCenter: parent.verticalCenter }
+                    Icon {
+                        name: "exclamationmark.triangle.fill"
+                        size: 11
+                        color: Theme.warning
+                        anchors.verticalCenter: parent.verticalCenter
+                    }
                     Text {
                         textFormat: Text.PlainText
                         width: Math.min(implicitWidth, 80)
@@ -157,14 +184,27 @@ Rectangle {
                     visible: card.kind === DepState.Downloading
                     text: Math.floor(card.dep.fraction * 100) + "%"
                     color: card.accent
-                    font.pixelSize: Theme.fontNormal; font.weight: Font.DemiBold; font.family: Theme.monoFamily
+                    font.pixelSize: Theme.fontNormal
+                    font.weight: Font.DemiBold
+                    font.family: Theme.monoFamily
                 }
                 Row {
                     objectName: "updatingLabel"
                     visible: card.kind === DepState.Updating
                     spacing: 4
-                    Text { textFormat: Text.PlainText; text: qsTrId("update.updating"); color: Theme.warning; font.pixelSize: Theme.fontSmall }
-                    Text { textFormat: Text.PlainText; text: Math.floor(card.dep.fraction * 100) + "%"; color: Theme.warning; font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold }
+                    Text {
+                        textFormat: Text.PlainText
+                        text: qsTrId("update.updating")
+                        color: Theme.warning
+                        font.pixelSize: Theme.fontSmall
+                    }
+                    Text {
+                        textFormat: Text.PlainText
+                        text: Math.floor(card.dep.fraction * 100) + "%"
+                        color: Theme.warning
+                        font.pixelSize: Theme.fontSmall
+                        font.weight: Font.DemiBold
+                    }
                 }
                 Row {
                     objectName: "failedLabel"
@@ -173,8 +213,19 @@ Rectangle {
                     HoverHandler { id: failHover }
                     // The app's tip: the reason comes from a server and is shown as plain text.
                     Tip { visible: failHover.hovered; text: card.dep.failureMessage }
-                    Icon { name: "exclamationmark.circle.fill"; size: 11; color: Theme.danger; anchors.verticalCenter: parent.verticalCenter }
-                    Text { textFormat: Text.PlainText; text: qsTrId("setup.failed"); color: Theme.danger; font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold }
+                    Icon {
+                        name: "exclamationmark.circle.fill"
+                        size: 11
+                        color: Theme.danger
+                        anchors.verticalCenter: parent.verticalCenter
+                    }
+                    Text {
+                        textFormat: Text.PlainText
+                        text: qsTrId("setup.failed")
+                        color: Theme.danger
+                        font.pixelSize: Theme.fontSmall
+                        font.weight: Font.DemiBold
+                    }
                 }
             }
             Text {
@@ -196,7 +247,8 @@ Rectangle {
                     Layout.fillWidth: true
                     text: card.dep.verification === "sha256" ? qsTrId("verify.card.sha256")
                           : card.dep.verification === "md5" ? qsTrId("verify.card.md5")
-                          : card.dep.verification === "not verifiable" ? qsTrId("verify.card.not_verifiable")
+                          : card.dep.verification === "not verifiable"
+                            ? qsTrId("verify.card.not_verifiable")
                           : qsTrId("verify.card.not_verified")
                     color: card.dep.verified ? Theme.success : Theme.textMuted
                     font.pixelSize: Theme.fontSmall
@@ -265,7 +317,7 @@ Rectangle {
                 value: card.dep.fraction
                 accent: card.accent
                 endOpacity: 0.5
-                duration: 100
+                duration: Theme.durationHover
             }
         }
     }

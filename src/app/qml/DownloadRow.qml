@@ -24,7 +24,9 @@ Rectangle {
     color: isHovered || repeated ? Theme.surfaceHover : Theme.surface
     border.width: repeated ? 2 : 0
     border.color: Theme.accent
-    Behavior on color { ColorAnimation { duration: 120; easing.type: Easing.InOutQuad } }
+    Behavior on color {
+        ColorAnimation { duration: Theme.durationToggle; easing.type: Easing.InOutQuad }
+    }
 
     HoverHandler { id: hover }
     // The buttons that replace Stop take no click for a moment, so that a
@@ -45,7 +47,9 @@ Rectangle {
             objectName: "entryNumber"
             textFormat: Text.PlainText
             visible: row.isEntry
-            text: row.isEntry ? String(row.item.playlistIndex).padStart(row.item.group.indexWidth, "0") : ""
+            text: row.isEntry
+                  ? String(row.item.playlistIndex).padStart(row.item.group.indexWidth, "0")
+                  : ""
             color: Theme.textFaint
             font.pixelSize: Theme.fontSmall
             font.family: Theme.monoFamily
@@ -55,7 +59,7 @@ Rectangle {
             Layout.preferredWidth: 42
             Layout.preferredHeight: 42
             radius: Theme.radius
-            color: Qt.rgba(row.accentColor.r, row.accentColor.g, row.accentColor.b, 0.13)
+            color: Theme.tint(row.accentColor)
             Icon {
                 anchors.centerIn: parent
                 name: row.isAudio ? "music.note" : "play.rectangle.fill"
@@ -86,7 +90,12 @@ Rectangle {
                     objectName: "statusLabel"
                     property color tint: Theme.textDim
                     spacing: 4
-                    Icon { id: statusIcon; size: 10; color: statusLabel.tint; anchors.verticalCenter: parent.verticalCenter }
+                    Icon {
+                        id: statusIcon
+                        size: 10
+                        color: statusLabel.tint
+                        anchors.verticalCenter: parent.verticalCenter
+                    }
                     Text {
                         id: statusText
                         textFormat: Text.PlainText
@@ -116,14 +125,23 @@ Rectangle {
                         },
                         State {
                             name: "downloading"; when: row.status === Download.Downloading
-                            PropertyChanges { target: statusText; text: qsTrId("status.downloading") }
+                            PropertyChanges {
+                                target: statusText
+                                text: qsTrId("status.downloading")
+                            }
                             PropertyChanges { target: statusIcon; name: "arrow.down.circle" }
                             PropertyChanges { target: statusLabel; tint: Theme.accent }
                         },
                         State {
                             name: "converting"; when: row.status === Download.Converting
-                            PropertyChanges { target: statusText; text: qsTrId("status.converting") }
-                            PropertyChanges { target: statusIcon; name: "arrow.triangle.2.circlepath" }
+                            PropertyChanges {
+                                target: statusText
+                                text: qsTrId("status.converting")
+                            }
+                            PropertyChanges {
+                                target: statusIcon
+                                name: "arrow.triangle.2.circlepath"
+                            }
                             PropertyChanges { target: statusLabel; tint: Theme.orange }
                         },
                         State {
@@ -141,7 +159,10 @@ Rectangle {
                         State {
                             name: "error"; when: row.status === Download.Error
                             PropertyChanges { target: statusText; text: qsTrId("status.error") }
-                            PropertyChanges { target: statusIcon; name: "exclamationmark.circle.fill" }
+                            PropertyChanges {
+                                target: statusIcon
+                                name: "exclamationmark.circle.fill"
+                            }
                             PropertyChanges { target: statusLabel; tint: Theme.danger }
                         }
                     ]
@@ -151,11 +172,13 @@ Rectangle {
                     objectName: "detailMessage"
                     textFormat: Text.PlainText
                     // A finished download can carry a note (another height than chosen).
-                    visible: row.status === Download.Downloading || row.status === Download.Converting
+                    visible: row.status === Download.Downloading
+                             || row.status === Download.Converting
                              || row.status === Download.Error
                              || (row.status === Download.Done && row.item.statusMessage.length > 0)
                     Layout.fillWidth: true
-                    text: row.status === Download.Error ? row.item.errorMessage : row.item.statusMessage
+                    text: row.status === Download.Error ? row.item.errorMessage
+                                                         : row.item.statusMessage
                     color: row.status === Download.Error ? Theme.dangerText : Theme.textDim
                     font.pixelSize: Theme.fontSmall
                     elide: Text.ElideRight
@@ -179,12 +202,15 @@ Rectangle {
                     objectName: "entryDuration"
                     textFormat: Text.PlainText
                     visible: row.isEntry && row.item.duration > 0 && row.status !== Download.Error
-                             && row.status !== Download.Downloading && row.status !== Download.Converting
+                             && row.status !== Download.Downloading
+                             && row.status !== Download.Converting
                     text: {
                         const d = row.item.duration
                         const s = String(d % 60).padStart(2, "0")
-                        return d >= 3600 ? Math.floor(d / 3600) + ":" + String(Math.floor(d / 60) % 60).padStart(2, "0") + ":" + s
-                                         : Math.floor(d / 60) + ":" + s
+                        const m = Math.floor(d / 60)
+                        const h = Math.floor(d / 3600)
+                        return h > 0 ? h + ":" + String(m % 60).padStart(2, "0") + ":" + s
+                                     : m + ":" + s
                     }
                     color: Theme.textFaint
                     font.pixelSize: Theme.fontSmall
@@ -203,7 +229,8 @@ Rectangle {
                     objectName: "codecBadge"
                     visible: row.status === Download.Done && row.item.codecInfo.length > 0
                     spacing: 3
-                    readonly property color tint: row.item.needsConversion ? Theme.amber : Theme.textHint
+                    readonly property color tint: row.item.needsConversion ? Theme.amber
+                                                                            : Theme.textHint
                     Icon {
                         objectName: "conversionWarning"
                         visible: row.item.needsConversion
@@ -231,7 +258,12 @@ Rectangle {
                     font.pixelSize: Theme.fontSmall
                     elide: Text.ElideRight
                 }
-                Item { Layout.fillWidth: true; visible: row.status !== Download.Downloading && row.status !== Download.Converting && row.status !== Download.Error }
+                Item {
+                    Layout.fillWidth: true
+                    visible: row.status !== Download.Downloading
+                             && row.status !== Download.Converting
+                             && row.status !== Download.Error
+                }
             }
             ProgressLine {
                 objectName: "progressBar"
@@ -262,7 +294,7 @@ Rectangle {
         }
 
         RowControls {
-            Layout.preferredHeight: 30
+            Layout.preferredHeight: Theme.controlHeight
             download: row.item
             manager: row.manager
             settling: justChanged.running

@@ -127,7 +127,7 @@ Popup {
                     required property string fileName
                     required property url fileUrl
                     width: ListView.view.width
-                    implicitHeight: 30
+                    implicitHeight: Theme.controlHeight
                     text: fileName
                     onClicked: picker.browse(entry.fileUrl)
                     background: Rectangle {

@@ -26,7 +26,10 @@ Rectangle {
     ColumnLayout {
         id: content
         anchors.fill: parent
-        anchors.leftMargin: 8; anchors.rightMargin: 14; anchors.topMargin: 11; anchors.bottomMargin: 11
+        anchors.leftMargin: 8
+        anchors.rightMargin: 14
+        anchors.topMargin: 11
+        anchors.bottomMargin: 11
         spacing: 8
 
         RowLayout {
@@ -42,8 +45,13 @@ Rectangle {
             Rectangle {
                 Layout.preferredWidth: 42; Layout.preferredHeight: 42
                 radius: Theme.radius
-                color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b, 0.13)
-                Icon { anchors.centerIn: parent; name: "list.and.film"; size: 18; color: Theme.accent }
+                color: Theme.tint(Theme.accent)
+                Icon {
+                    anchors.centerIn: parent
+                    name: "list.and.film"
+                    size: 18
+                    color: Theme.accent
+                }
             }
             ColumnLayout {
                 Layout.fillWidth: true
@@ -62,9 +70,12 @@ Rectangle {
                     objectName: "groupCounts"
                     textFormat: Text.PlainText
                     Layout.fillWidth: true
-                    text: header.group ? header.group.site + "  ·  " + qsTrId("playlist.videos", header.group.count)
-                                         + "  ·  " + qsTrId("playlist.counts").arg(header.group.done)
-                                           .arg(header.group.failed).arg(header.group.remaining) : ""
+                    text: header.group
+                          ? header.group.site
+                            + "  ·  " + qsTrId("playlist.videos", header.group.count)
+                            + "  ·  " + qsTrId("playlist.counts").arg(header.group.done)
+                                .arg(header.group.failed).arg(header.group.remaining)
+                          : ""
                     color: Theme.textDim
                     font.pixelSize: Theme.fontSmall
                     elide: Text.ElideRight
@@ -90,7 +101,8 @@ Rectangle {
                     }
                     Text {
                         textFormat: Text.PlainText
-                        text: header.running ? qsTrId("playlist.stop_all") : qsTrId("playlist.download_all")
+                        text: header.running ? qsTrId("playlist.stop_all")
+                                             : qsTrId("playlist.download_all")
                         color: header.running ? Theme.stop : Theme.textBright
                         font.pixelSize: Theme.fontNormal; font.weight: Font.DemiBold
                     }
@@ -122,7 +134,8 @@ Rectangle {
             QualityMenu {
                 objectName: "groupQualityMenu"
                 Layout.preferredWidth: 130
-                enabled: !header.running && header.group !== null && header.group.format === Download.Video
+                enabled: !header.running && header.group !== null
+                         && header.group.format === Download.Video
                 model: [{ label: qsTrId("quality.best"), id: 0 },
                         { label: qsTrId("playlist.quality_cap").arg(1080), id: 1080 },
                         { label: qsTrId("playlist.quality_cap").arg(720), id: 720 }]
@@ -144,7 +157,8 @@ Rectangle {
                     radius: 4
                     color: skipBox.checked ? Theme.accent : Theme.control
                     border.width: skipBox.visualFocus ? Theme.focusRingWidth : 1
-                    border.color: skipBox.visualFocus ? Theme.focusRing : skipBox.checked ? Theme.accent : Theme.outline
+                    border.color: skipBox.visualFocus ? Theme.focusRing
+                                  : skipBox.checked ? Theme.accent : Theme.outline
                     Icon {
                         anchors.centerIn: parent
                         visible: skipBox.checked

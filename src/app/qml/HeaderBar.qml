@@ -29,11 +29,14 @@ Rectangle {
     RowLayout {
         id: header
         anchors.fill: parent
-        anchors.leftMargin: Theme.pageMargin; anchors.rightMargin: Theme.pageMargin; anchors.topMargin: 16; anchors.bottomMargin: 16
+        anchors.leftMargin: Theme.pageMargin
+        anchors.rightMargin: Theme.pageMargin
+        anchors.topMargin: 16
+        anchors.bottomMargin: 16
         spacing: 0
         DiagonalGradient {
             objectName: "logo"
-            width: 30; height: 30; radius: 15
+            width: Theme.controlHeight; height: Theme.controlHeight; radius: Theme.controlHeight / 2
             Icon { anchors.centerIn: parent; name: "arrow.down"; size: 13; font.bold: true }
         }
         Text {
@@ -53,10 +56,18 @@ Rectangle {
             checked: bar.showingHistory
             text: qsTrId("history.title")
             leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
-            background: Rectangle { radius: Theme.radiusSmall; color: historyButton.checked ? Theme.accentMid : Theme.control }
+            background: Rectangle {
+                radius: Theme.radiusSmall
+                color: historyButton.checked ? Theme.accentMid : Theme.control
+            }
             contentItem: Row {
                 spacing: 5
-                Icon { name: "clock.arrow.circlepath"; size: 11; color: Theme.textEmphasis; anchors.verticalCenter: parent.verticalCenter }
+                Icon {
+                    name: "clock.arrow.circlepath"
+                    size: 11
+                    color: Theme.textEmphasis
+                    anchors.verticalCenter: parent.verticalCenter
+                }
                 Text {
                     textFormat: Text.PlainText
                     text: historyButton.text
@@ -73,8 +84,8 @@ Rectangle {
             visible: opacity > 0
             opacity: bar.anyDone ? 1 : 0
             scale: bar.anyDone ? 1 : 0.9
-            Behavior on opacity { NumberAnimation { duration: 200 } }
-            Behavior on scale { NumberAnimation { duration: 200 } }
+            Behavior on opacity { NumberAnimation { duration: Theme.durationFade } }
+            Behavior on scale { NumberAnimation { duration: Theme.durationFade } }
             text: qsTrId("header.clear")
             leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
             background: Rectangle { radius: Theme.radiusSmall; color: Theme.control }
@@ -103,8 +114,10 @@ Rectangle {
                         id: formatButton
                         required property var modelData
                         objectName: "format" + modelData.label
-                        readonly property bool selected: bar.formatMode === formatButton.modelData.mode
-                        readonly property color tint: selected ? Theme.textBright : Theme.textTertiary
+                        readonly property bool selected:
+                            bar.formatMode === formatButton.modelData.mode
+                        readonly property color tint:
+                            selected ? Theme.textBright : Theme.textTertiary
                         leftPadding: 14; rightPadding: 14; topPadding: 6; bottomPadding: 6
                         text: modelData.label
                         checkable: true
@@ -120,7 +133,9 @@ Rectangle {
                         contentItem: Row {
                             spacing: 5
                             Icon {
-                                name: formatButton.modelData.icon; size: 11; font.weight: Font.Medium
+                                name: formatButton.modelData.icon
+                                size: 11
+                                font.weight: Font.Medium
                                 color: formatButton.tint
                                 anchors.verticalCenter: parent.verticalCenter
                             }
@@ -145,7 +160,12 @@ Rectangle {
             background: Rectangle { radius: Theme.radiusSmall; color: Theme.control }
             contentItem: Row {
                 spacing: 5
-                Icon { name: "folder"; size: 11; color: Theme.textSecondary; anchors.verticalCenter: parent.verticalCenter }
+                Icon {
+                    name: "folder"
+                    size: 11
+                    color: Theme.textSecondary
+                    anchors.verticalCenter: parent.verticalCenter
+                }
                 Text {
                     objectName: "folderName"
                     textFormat: Text.PlainText

@@ -67,7 +67,13 @@ Rectangle {
                 text: qsTrId("history.clear_all")
                 leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
                 background: Rectangle { radius: Theme.radiusSmall; color: Theme.control }
-                contentItem: Text { textFormat: Text.PlainText; text: clearAll.text; color: Theme.dangerText; font.pixelSize: Theme.fontNormal; font.weight: Font.Medium }
+                contentItem: Text {
+                    textFormat: Text.PlainText
+                    text: clearAll.text
+                    color: Theme.dangerText
+                    font.pixelSize: Theme.fontNormal
+                    font.weight: Font.Medium
+                }
                 onClicked: view.history.clearAll()
             }
         }
@@ -123,8 +129,11 @@ Rectangle {
                             textFormat: Text.PlainText
                             Layout.fillWidth: true
                             elide: Text.ElideRight
-                            text: entry.site + (entry.size.length > 0 ? "  ·  " + entry.size : "") + "  ·  " + entry.date
-                                  + (entry.fileExists ? "" : "  ·  " + qsTrId("error.file_missing"))
+                            text: entry.site
+                                  + (entry.size.length > 0 ? "  ·  " + entry.size : "")
+                                  + "  ·  " + entry.date
+                                  + (entry.fileExists ? ""
+                                                      : "  ·  " + qsTrId("error.file_missing"))
                             color: entry.fileExists ? Theme.textFaint : Theme.dangerText
                             font.pixelSize: Theme.fontSmall
                         }
@@ -134,7 +143,7 @@ Rectangle {
                         symbol: "arrow.up.forward.square"
                         enabled: entry.fileExists
                         tip: qsTrId("history.open")
-                        onClicked: Qt.openUrlExternally("file://" + entry.filePath.split("/").map(encodeURIComponent).join("/"))
+                        onClicked: Desktop.open(entry.filePath)
                     }
                     IconButton {
                         objectName: "historyReveal"
@@ -174,7 +183,8 @@ Rectangle {
                     objectName: "historyEmpty"
                     textFormat: Text.PlainText
                     anchors.horizontalCenter: parent.horizontalCenter
-                    text: view.history.count === 0 ? qsTrId("history.empty") : qsTrId("history.no_match")
+                    text: view.history.count === 0 ? qsTrId("history.empty")
+                                                    : qsTrId("history.no_match")
                     color: Theme.textMuted
                     font.pixelSize: Theme.fontLarge
                 }

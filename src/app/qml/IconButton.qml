@@ -13,12 +13,16 @@ PlainButton {
     background: Rectangle {
         radius: width / 2
         color: Qt.rgba(button.color.r, button.color.g, button.color.b, button.hovered ? 0.2 : 0)
-        Behavior on color { ColorAnimation { duration: 100; easing.type: Easing.InOutQuad } }
+        Behavior on color {
+            ColorAnimation { duration: Theme.durationHover; easing.type: Easing.InOutQuad }
+        }
     }
     contentItem: Icon {
         name: button.symbol
         size: 12
         color: Qt.rgba(button.color.r, button.color.g, button.color.b, button.hovered ? 1 : 0.6)
-        Behavior on color { ColorAnimation { duration: 100; easing.type: Easing.InOutQuad } }
+        Behavior on color {
+            ColorAnimation { duration: Theme.durationHover; easing.type: Easing.InOutQuad }
+        }
     }
 }

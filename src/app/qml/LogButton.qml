@@ -8,7 +8,17 @@ PlainButton {
     property color tint: Theme.textBright
     contentItem: Row {
         spacing: 4
-        Icon { name: control.symbol; size: 11; color: control.tint; anchors.verticalCenter: parent.verticalCenter }
-        Text { textFormat: Text.PlainText; text: control.text; color: control.tint; font.pixelSize: Theme.fontSmall }
+        Icon {
+            name: control.symbol
+            size: 11
+            color: control.tint
+            anchors.verticalCenter: parent.verticalCenter
+        }
+        Text {
+            textFormat: Text.PlainText
+            text: control.text
+            color: control.tint
+            font.pixelSize: Theme.fontSmall
+        }
     }
 }

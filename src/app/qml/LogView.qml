@@ -29,7 +29,10 @@ Rectangle {
             RowLayout {
                 id: bar
                 anchors.fill: parent
-                anchors.leftMargin: 14; anchors.rightMargin: 14; anchors.topMargin: 10; anchors.bottomMargin: 10
+                anchors.leftMargin: 14
+                anchors.rightMargin: 14
+                anchors.topMargin: 10
+                anchors.bottomMargin: 10
                 spacing: 12
                 Switch {
                     id: toggle
@@ -48,7 +51,7 @@ Rectangle {
                             y: 2
                             width: 16; height: 16; radius: 8
                             color: Theme.textBright
-                            Behavior on x { NumberAnimation { duration: 120 } }
+                            Behavior on x { NumberAnimation { duration: Theme.durationToggle } }
                         }
                     }
                     contentItem: Text {
@@ -96,7 +99,12 @@ Rectangle {
             Column {
                 anchors.centerIn: parent
                 spacing: 10
-                Icon { anchors.horizontalCenter: parent.horizontalCenter; name: "doc.text"; size: 32; color: Theme.iconEmptyLog }
+                Icon {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    name: "doc.text"
+                    size: 32
+                    color: Theme.iconEmptyLog
+                }
                 Text {
                     objectName: "emptyText"
                     textFormat: Text.PlainText

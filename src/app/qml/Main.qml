@@ -34,7 +34,8 @@ ApplicationWindow {
 
     function openPreferences() {
         if (!preferencesWindow)
-            preferencesWindow = preferencesComponent.createObject(null, { manager: window.app.manager })
+            preferencesWindow = preferencesComponent.createObject(null,
+                                                                 { manager: window.app.manager })
         preferencesWindow.show()
         preferencesWindow.raise()
         preferencesWindow.requestActivate()
@@ -154,9 +155,19 @@ ApplicationWindow {
     }
     SequentialAnimation {
         id: switcher
-        NumberAnimation { target: root; property: "opacity"; from: 0; to: 1; duration: 250; easing.type: Easing.InOutQuad }
+        NumberAnimation {
+            target: root
+            property: "opacity"
+            from: 0
+            to: 1
+            duration: Theme.durationSwitch
+            easing.type: Easing.InOutQuad
+        }
     }
-    Behavior on height { enabled: window.app.view === ReelixApp.Setup; NumberAnimation { duration: 250; easing.type: Easing.InOutQuad } }
+    Behavior on height {
+        enabled: window.app.view === ReelixApp.Setup
+        NumberAnimation { duration: Theme.durationSwitch; easing.type: Easing.InOutQuad }
+    }
 
     // Qt 6.4's qmllint does not see the window's ids inside a Component;
     // "pragma ComponentBehavior: Bound" would, but Qt 6.4's Loader refuses
@@ -174,6 +185,7 @@ ApplicationWindow {
         SetupView {
             checker: window.app.checker
             version: window.app.version
+            onFinished: window.app.leaveSetup()
         }
     }
     Component {

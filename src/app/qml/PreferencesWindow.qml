@@ -75,8 +75,18 @@ Window {
                 objectName: "changeFolderButton"
                 text: qsTrId("prefs.folder.change")
                 leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
-                background: Rectangle { radius: Theme.radiusSmall; color: Theme.control; border.color: Theme.outline }
-                contentItem: Text { textFormat: Text.PlainText; text: changeFolder.text; color: Theme.textEmphasis; font.pixelSize: Theme.fontNormal; font.weight: Font.Medium }
+                background: Rectangle {
+                    radius: Theme.radiusSmall
+                    color: Theme.control
+                    border.color: Theme.outline
+                }
+                contentItem: Text {
+                    textFormat: Text.PlainText
+                    text: changeFolder.text
+                    color: Theme.textEmphasis
+                    font.pixelSize: Theme.fontNormal
+                    font.weight: Font.Medium
+                }
                 onClicked: folderDialog.open()
             }
         }
@@ -98,7 +108,7 @@ Window {
                     y: 2
                     width: 16; height: 16; radius: 8
                     color: Theme.textBright
-                    Behavior on x { NumberAnimation { duration: 120 } }
+                    Behavior on x { NumberAnimation { duration: Theme.durationToggle } }
                 }
             }
             contentItem: Text {

@@ -24,7 +24,13 @@ PlainButton {
             anchors.centerIn: parent
             spacing: 8
             Icon { name: control.symbol; size: 13; anchors.verticalCenter: parent.verticalCenter }
-            Text { textFormat: Text.PlainText; text: control.text; color: Theme.textBright; font.pixelSize: Theme.fontLarge; font.weight: Font.DemiBold }
+            Text {
+                textFormat: Text.PlainText
+                text: control.text
+                color: Theme.textBright
+                font.pixelSize: Theme.fontLarge
+                font.weight: Font.DemiBold
+            }
         }
     }
 }

@@ -7,7 +7,7 @@ Item {
     property real value: 0
     property color accent: Theme.accent
     property real endOpacity: 0.6
-    property int duration: 150
+    property int duration: Theme.durationProgress
     implicitHeight: 3
     Rectangle {
         anchors.fill: parent
@@ -23,7 +23,10 @@ Item {
         gradient: Gradient {
             orientation: Gradient.Horizontal
             GradientStop { position: 0; color: bar.accent }
-            GradientStop { position: 1; color: Qt.rgba(bar.accent.r, bar.accent.g, bar.accent.b, bar.endOpacity) }
+            GradientStop {
+                position: 1
+                color: Qt.rgba(bar.accent.r, bar.accent.g, bar.accent.b, bar.endOpacity)
+            }
         }
     }
 }

@@ -53,7 +53,8 @@ ComboBox {
     // A list's entry offers its list's choice first.
     readonly property int listCap: download && download.isGroupEntry
                                    ? download.group.qualityCap : 0
-    model: download ? [{ label: listCap > 0 ? qsTrId("playlist.quality_cap").arg(listCap) : qsTrId("quality.best"),
+    model: download ? [{ label: listCap > 0 ? qsTrId("playlist.quality_cap").arg(listCap)
+                                            : qsTrId("quality.best"),
                          id: "" }, ...download.formats] : []
     currentIndex: {
         const formats = download ? download.formats : []

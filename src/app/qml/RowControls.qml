@@ -13,7 +13,7 @@ Item {
     property bool settling: false
 
     implicitWidth: shown.implicitWidth
-    implicitHeight: 30
+    implicitHeight: Theme.controlHeight
 
     Loader {
         id: shown
@@ -46,11 +46,11 @@ Item {
         id: readyControls
         PlainButton {
             objectName: "startButton"
-            focusRadius: 15
-            width: 30; height: 30
+            focusRadius: Theme.controlHeight / 2
+            width: Theme.controlHeight; height: Theme.controlHeight
             tip: qsTrId("action.start")
             background: Rectangle {
-                radius: 15
+                radius: Theme.controlHeight / 2
                 gradient: Gradient {
                     GradientStop { position: 0; color: Theme.accent }
                     GradientStop { position: 1; color: Theme.accentDeep }
@@ -66,11 +66,11 @@ Item {
             id: stopButton
             objectName: "stopButton"
             readonly property bool converting: controls.download.status === Download.Converting
-            width: 30; height: 30
-            focusRadius: 15
+            width: Theme.controlHeight; height: Theme.controlHeight
+            focusRadius: Theme.controlHeight / 2
             tip: qsTrId("action.stop")
             background: Rectangle {
-                radius: 15
+                radius: Theme.controlHeight / 2
                 color: stopButton.converting ? Theme.stopConvertingWash : Theme.stopWash
             }
             contentItem: Icon {
@@ -105,8 +105,20 @@ Item {
                 }
                 contentItem: Row {
                     spacing: 5
-                    Icon { name: "sparkles"; size: 10; font.bold: true; color: Theme.textOnWarm; anchors.verticalCenter: parent.verticalCenter }
-                    Text { textFormat: Text.PlainText; text: "QuickTime"; font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold; color: Theme.textOnWarm }
+                    Icon {
+                        name: "sparkles"
+                        size: 10
+                        font.bold: true
+                        color: Theme.textOnWarm
+                        anchors.verticalCenter: parent.verticalCenter
+                    }
+                    Text {
+                        textFormat: Text.PlainText
+                        text: "QuickTime"
+                        font.pixelSize: Theme.fontSmall
+                        font.weight: Font.DemiBold
+                        color: Theme.textOnWarm
+                    }
                 }
                 onClicked: controls.manager.convert(controls.download)
             }
@@ -114,7 +126,10 @@ Item {
                 objectName: "revealButton"
                 symbol: "folder"; color: Theme.iconMuted
                 tip: qsTrId("action.show_finder")
-                onClicked: if (controls.download.filePath.length > 0) Desktop.reveal(controls.download.filePath)
+                onClicked: {
+                    if (controls.download.filePath.length > 0)
+                        Desktop.reveal(controls.download.filePath)
+                }
             }
             IconButton {
                 objectName: "removeButton"
@@ -132,7 +147,8 @@ Item {
             spacing: 4
             // Made only at a sign-in wall: the browsers are looked for then.
             Loader {
-                active: controls.download.errorKind === Download.NeedsSignIn && !BrowserCookies.inUse
+                active: controls.download.errorKind === Download.NeedsSignIn
+                        && !BrowserCookies.inUse
                         && BrowserCookies.browsers.length > 0
                 visible: active
                 anchors.verticalCenter: parent.verticalCenter

@@ -10,17 +10,38 @@ Rectangle {
     required property DependencyChecker checker
     property string version
     property bool appeared: false
-    readonly property bool busy: checker.isInstalling || checker.isAnyUpdating
+    readonly property int phase: checker.phase
+    readonly property bool busy: phase === DependencyChecker.Installing
+                                 || phase === DependencyChecker.Updating
+                                 || phase === DependencyChecker.RollingBack
     // Why a run could not reach a distributor, or what the last update left,
     // is said here in words, not only in the log box.
-    readonly property bool offline: !busy && checker.networkProblem.length > 0
-    readonly property string subtitleKey: checker.isCheckingUpdates ? "update.checking"
-                                          : offline ? "setup.offline"
-                                          : !busy && checker.updateFailed && checker.hasFailure ? "update.failed"
-                                          : checker.hasUpdates ? "update.available"
-                                          : checker.hasUnchecked ? "update.unchecked"
-                                          : checker.allReady ? "update.all_uptodate"
-                                          : checker.canUseSystemTools ? "setup.system_subtitle" : "setup.subtitle"
+    readonly property bool offline: !busy && phase !== DependencyChecker.CheckingUpdates
+                                    && checker.networkProblem.length > 0
+    readonly property string subtitleKey: offline ? "setup.offline" : subtitleOf(phase)
+
+    // The user leaves setup and updates: by "open", "skip" or the system's tools.
+    signal finished()
+
+    function subtitleOf(phase: int): string {
+        switch (phase) {
+        case DependencyChecker.Updating:
+        case DependencyChecker.UpdatesAvailable:
+            return "update.available"
+        case DependencyChecker.RollingBack:
+        case DependencyChecker.Ready:
+            return "update.all_uptodate"
+        case DependencyChecker.CheckingUpdates:
+            return "update.checking"
+        case DependencyChecker.UpdateFailed:
+            return "update.failed"
+        case DependencyChecker.Unchecked:
+            return "update.unchecked"
+        case DependencyChecker.SystemToolsFound:
+            return "setup.system_subtitle"
+        }
+        return "setup.subtitle"
+    }
 
     color: Theme.backgroundDeep
     implicitWidth: 420
@@ -32,22 +53,14 @@ Rectangle {
     Component.onCompleted: {
         appeared = true
         if (!checker.allReady)
-            checker.requestInstalledCheck()
+            checker.start(DependencyChecker.CheckInstalled)
     }
 
-    function install() {
-        if (!checker.isInstalling)
-            checker.requestInstall()
-    }
-    function update() {
-        if (!checker.isInstalling)
-            checker.requestUpdate()
-    }
-    function retryUpdate() {
-        if (!checker.isInstalling)
-            checker.requestRetryUpdate()
-    }
-    function leave() { checker.complete() }
+    // The checker ignores a job asked for while another runs.
+    function install() { checker.start(DependencyChecker.InstallAll) }
+    function update() { checker.start(DependencyChecker.Update) }
+    function retryUpdate() { checker.start(DependencyChecker.RetryUpdate) }
+    function leave() { view.finished() }
     function followLogEnd() {
         if (logFlick)
             logFlick.contentY = Math.max(0, logFlick.contentHeight - logFlick.height)
@@ -68,78 +81,14 @@ Rectangle {
         spacing: 0
         Item { Layout.fillHeight: true }
 
-        // Header
-        ColumnLayout {
+        SetupHeader {
             Layout.alignment: Qt.AlignHCenter
-            spacing: 12
-            Item {
-                Layout.alignment: Qt.AlignHCenter
-                width: 64; height: 64
-                scale: view.appeared ? 1 : 0.7
-                opacity: view.appeared ? 1 : 0
-                Behavior on scale { SequentialAnimation { PauseAnimation { duration: 50 } SpringAnimation { spring: 4; damping: 0.3; epsilon: 0.005 } } }
-                Behavior on opacity { SequentialAnimation { PauseAnimation { duration: 50 } NumberAnimation { duration: 350 } } }
-                // A soft blue glow: rings of falling opacity (drawn the same by
-                // every renderer, the software one included).
-                Repeater {
-                    model: 10
-                    Rectangle {
-                        required property int index
-                        anchors.centerIn: parent
-                        width: 64 + (index + 1) * 4
-                        height: width
-                        radius: 16 + (index + 1) * 2
-                        color: Qt.rgba(Theme.accent.r, Theme.accent.g, Theme.accent.b, 0.5 * 0.22 * Math.pow(1 - index / 10, 2))
-                    }
-                }
-                Rectangle {
-                    id: badge
-                    objectName: "badge"
-                    anchors.fill: parent
-                    radius: 16
-                    color: "transparent"
-                    DiagonalGradient { anchors.fill: parent; radius: 16 }
-                    Icon {
-                        objectName: "badgeSymbol"
-                        anchors.centerIn: parent
-                        name: view.checker.allReady || view.checker.updateFailed ? "arrow.triangle.2.circlepath" : "arrow.down"
-                        size: 26; font.bold: true
-                    }
-                }
-            }
-            Text {
-                textFormat: Text.PlainText
-                Layout.alignment: Qt.AlignHCenter
-                text: "Reelix"
-                color: Theme.textBright
-                font.pixelSize: Theme.fontHero; font.bold: true
-                opacity: view.appeared ? 1 : 0
-                Behavior on opacity { SequentialAnimation { PauseAnimation { duration: 150 } NumberAnimation { duration: 400; easing.type: Easing.OutQuad } } }
-            }
-            Text {
-                objectName: "versionLine"
-                textFormat: Text.PlainText
-                Layout.alignment: Qt.AlignHCenter
-                text: "v" + view.version
-                color: Theme.onDarkFaint
-                font.pixelSize: Theme.fontSmall; font.weight: Font.Medium
-                opacity: view.appeared ? 1 : 0
-                Behavior on opacity { SequentialAnimation { PauseAnimation { duration: 180 } NumberAnimation { duration: 400; easing.type: Easing.OutQuad } } }
-            }
-            Text {
-                objectName: "subtitle"
-                textFormat: Text.PlainText
-                Layout.alignment: Qt.AlignHCenter
-                Layout.maximumWidth: 340
-                text: view.offline ? qsTrId("setup.offline").arg(view.checker.networkProblem)
+            appeared: view.appeared
+            version: view.version
+            symbol: view.checker.allReady || view.phase === DependencyChecker.UpdateFailed
+                    ? "arrow.triangle.2.circlepath" : "arrow.down"
+            subtitle: view.offline ? qsTrId("setup.offline").arg(view.checker.networkProblem)
                                    : qsTrId(view.subtitleKey)
-                color: Theme.onDarkHigh
-                font.pixelSize: Theme.fontLarge
-                wrapMode: Text.WordWrap
-                horizontalAlignment: Text.AlignHCenter
-                opacity: view.appeared ? 1 : 0
-                Behavior on opacity { SequentialAnimation { PauseAnimation { duration: 200 } NumberAnimation { duration: 400; easing.type: Easing.OutQuad } } }
-            }
         }
         Item { Layout.preferredHeight: 36 }
 
@@ -147,15 +96,37 @@ Rectangle {
             Layout.fillWidth: true
             Layout.leftMargin: Theme.setupMargin; Layout.rightMargin: Theme.setupMargin
             spacing: 10
-            DepCard { Layout.fillWidth: true; dep: view.checker.ytdlp; accent: Theme.accent; delay: 0.25; appeared: view.appeared
-                      canRollBack: dep.hasPrevious && !view.busy; onRollBack: view.checker.requestRollBack(dep)
-                      canInstall: !view.busy; onInstallOwn: view.checker.requestInstallOf(dep) }
-            DepCard { Layout.fillWidth: true; dep: view.checker.ffmpeg; delay: 0.35; appeared: view.appeared
-                      canRollBack: dep.hasPrevious && !view.busy; onRollBack: view.checker.requestRollBack(dep)
-                      canInstall: !view.busy; onInstallOwn: view.checker.requestInstallOf(dep) }
-            DepCard { Layout.fillWidth: true; dep: view.checker.node; delay: 0.45; appeared: view.appeared
-                      canRollBack: dep.hasPrevious && !view.busy; onRollBack: view.checker.requestRollBack(dep)
-                      canInstall: !view.busy; onInstallOwn: view.checker.requestInstallOf(dep) }
+            DepCard {
+                Layout.fillWidth: true
+                dep: view.checker.ytdlp
+                accent: Theme.accent
+                delay: 0.25
+                appeared: view.appeared
+                canRollBack: dep.hasPrevious && !view.busy
+                onRollBack: view.checker.start(DependencyChecker.RollBack, dep)
+                canInstall: !view.busy
+                onInstallOwn: view.checker.start(DependencyChecker.InstallOne, dep)
+            }
+            DepCard {
+                Layout.fillWidth: true
+                dep: view.checker.ffmpeg
+                delay: 0.35
+                appeared: view.appeared
+                canRollBack: dep.hasPrevious && !view.busy
+                onRollBack: view.checker.start(DependencyChecker.RollBack, dep)
+                canInstall: !view.busy
+                onInstallOwn: view.checker.start(DependencyChecker.InstallOne, dep)
+            }
+            DepCard {
+                Layout.fillWidth: true
+                dep: view.checker.node
+                delay: 0.45
+                appeared: view.appeared
+                canRollBack: dep.hasPrevious && !view.busy
+                onRollBack: view.checker.start(DependencyChecker.RollBack, dep)
+                canInstall: !view.busy
+                onInstallOwn: view.checker.start(DependencyChecker.InstallOne, dep)
+            }
         }
         Item { Layout.preferredHeight: 24 }
 
@@ -163,7 +134,9 @@ Rectangle {
             objectName: "logBox"
             visible: view.checker.logOutput.length > 0
             Layout.fillWidth: true
-            Layout.leftMargin: Theme.setupMargin; Layout.rightMargin: Theme.setupMargin; Layout.bottomMargin: 16
+            Layout.leftMargin: Theme.setupMargin
+            Layout.rightMargin: Theme.setupMargin
+            Layout.bottomMargin: 16
             Layout.preferredHeight: 110
             radius: Theme.radius
             color: Theme.logBox
@@ -207,30 +180,37 @@ Rectangle {
                     PropertyChanges { target: progressRow; visible: true }
                 },
                 State {
-                    name: "checking"; when: view.checker.isCheckingUpdates
+                    name: "checking"; when: view.phase === DependencyChecker.CheckingUpdates
                     PropertyChanges { target: progressRow; visible: true }
                     PropertyChanges { target: progressText; text: qsTrId("update.checking") }
                 },
                 // An update that failed leaves working tools: retry it, or go on without it.
                 State {
-                    name: "updateFailed"; when: view.checker.updateFailed && view.checker.hasFailure
+                    name: "updateFailed"; when: view.phase === DependencyChecker.UpdateFailed
                     PropertyChanges { target: failedUpdateActions; visible: true }
                     PropertyChanges { target: defaultShortcut; button: retryUpdateButton }
                 },
                 State {
-                    name: "updates"; when: view.checker.allReady && view.checker.hasUpdates
+                    name: "updates"; when: view.phase === DependencyChecker.UpdatesAvailable
                     PropertyChanges { target: updateActions; visible: true }
                     PropertyChanges { target: defaultShortcut; button: installUpdatesButton }
                 },
                 State {
-                    name: "open"; when: view.checker.allReady
+                    name: "open"
+                    when: view.phase === DependencyChecker.Ready
+                          || view.phase === DependencyChecker.Unchecked
                     PropertyChanges { target: openButton; visible: true }
                     PropertyChanges { target: defaultShortcut; button: openButton }
                 },
                 State {
-                    name: "install"; when: !view.checker.allReady
+                    name: "install"
+                    when: view.phase === DependencyChecker.Missing
+                          || view.phase === DependencyChecker.SystemToolsFound
                     PropertyChanges { target: installButton; visible: true }
-                    PropertyChanges { target: useSystemButton; visible: view.checker.canUseSystemTools }
+                    PropertyChanges {
+                        target: useSystemButton
+                        visible: view.phase === DependencyChecker.SystemToolsFound
+                    }
                     PropertyChanges { target: noSudoNote; visible: true }
                     PropertyChanges { target: defaultShortcut; button: installButton }
                 }
@@ -246,7 +226,12 @@ Rectangle {
                     Layout.alignment: Qt.AlignHCenter
                     Layout.topMargin: 13; Layout.bottomMargin: 13
                     spacing: 10
-                    Spinner { scaleFactor: 0.75; tint: Theme.iconMuted; implicitWidth: 22; implicitHeight: 22 }
+                    Spinner {
+                        scaleFactor: 0.75
+                        tint: Theme.iconMuted
+                        implicitWidth: 22
+                        implicitHeight: 22
+                    }
                     Text {
                         id: progressText
                         objectName: "progressText"
@@ -318,7 +303,8 @@ Rectangle {
                     objectName: "installButton"
                     visible: false
                     Layout.fillWidth: true
-                    text: view.checker.hasFailure ? qsTrId("action.retry") : qsTrId("setup.download")
+                    text: view.checker.hasFailure ? qsTrId("action.retry")
+                                                   : qsTrId("setup.download")
                     symbol: view.checker.hasFailure ? "arrow.clockwise" : "arrow.down.to.line"
                     onClicked: view.install()
                 }
@@ -328,7 +314,10 @@ Rectangle {
                     visible: false
                     Layout.fillWidth: true
                     text: qsTrId("setup.use_system")
-                    onClicked: view.checker.continueWithSystemTools()
+                    onClicked: {
+                        view.checker.continueWithSystemTools()
+                        view.leave()
+                    }
                 }
                 Text {
                     id: noSudoNote

@@ -32,11 +32,23 @@ Row {
     Pill {
         id: useButton
         objectName: "signInButton"
-        text: offer.browsers.length > 0 ? qsTrId("action.use_cookies_from").arg(offer.browsers[0].label) : ""
+        text: offer.browsers.length > 0
+              ? qsTrId("action.use_cookies_from").arg(offer.browsers[0].label) : ""
         contentItem: Row {
             spacing: 5
-            Icon { name: "person.crop.circle"; size: 10; color: Theme.textBright; anchors.verticalCenter: parent.verticalCenter }
-            Text { textFormat: Text.PlainText; text: useButton.text; font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold; color: Theme.textBright }
+            Icon {
+                name: "person.crop.circle"
+                size: 10
+                color: Theme.textBright
+                anchors.verticalCenter: parent.verticalCenter
+            }
+            Text {
+                textFormat: Text.PlainText
+                text: useButton.text
+                font.pixelSize: Theme.fontSmall
+                font.weight: Font.DemiBold
+                color: Theme.textBright
+            }
         }
         onClicked: offer.use(offer.browsers[0].choice)
     }

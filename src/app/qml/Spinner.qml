@@ -24,7 +24,7 @@ Item {
             ctx.stroke()
         }
         RotationAnimator on rotation {
-            from: 0; to: 360; duration: 900
+            from: 0; to: 360; duration: Theme.durationSpin
             loops: Animation.Infinite
             running: spinner.visible
         }

@@ -15,26 +15,49 @@ RowLayout {
     PlainButton {
         objectName: "stepDown"
         enabled: stepper.value > stepper.from
-        implicitWidth: 30; implicitHeight: Theme.controlHeight
-        background: Rectangle { radius: Theme.radiusSmall; color: Theme.control; border.color: Theme.outline }
-        contentItem: Text { textFormat: Text.PlainText; text: "−"; color: Theme.textBright; font.pixelSize: Theme.fontTitle; horizontalAlignment: Text.AlignHCenter; verticalAlignment: Text.AlignVCenter }
+        implicitWidth: Theme.controlHeight; implicitHeight: Theme.controlHeight
+        background: Rectangle {
+            radius: Theme.radiusSmall
+            color: Theme.control
+            border.color: Theme.outline
+        }
+        contentItem: Text {
+            textFormat: Text.PlainText
+            text: "−"
+            color: Theme.textBright
+            font.pixelSize: Theme.fontTitle
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+        }
         onClicked: stepper.picked(stepper.value - 1)
     }
     Text {
         objectName: "stepValue"
         textFormat: Text.PlainText
-        Layout.preferredWidth: Math.max(implicitWidth, 30)
+        Layout.preferredWidth: Math.max(implicitWidth, Theme.controlHeight)
         horizontalAlignment: Text.AlignHCenter
-        text: stepper.value === 0 && stepper.zeroText.length > 0 ? stepper.zeroText : String(stepper.value)
+        text: stepper.value === 0 && stepper.zeroText.length > 0 ? stepper.zeroText
+                                                                 : String(stepper.value)
         color: Theme.textPrimary
         font.pixelSize: Theme.fontNormal; font.weight: Font.DemiBold
     }
     PlainButton {
         objectName: "stepUp"
         enabled: stepper.value < stepper.to
-        implicitWidth: 30; implicitHeight: Theme.controlHeight
-        background: Rectangle { radius: Theme.radiusSmall; color: Theme.control; border.color: Theme.outline }
-        contentItem: Text { textFormat: Text.PlainText; text: "+"; color: Theme.textBright; font.pixelSize: Theme.fontTitle; horizontalAlignment: Text.AlignHCenter; verticalAlignment: Text.AlignVCenter }
+        implicitWidth: Theme.controlHeight; implicitHeight: Theme.controlHeight
+        background: Rectangle {
+            radius: Theme.radiusSmall
+            color: Theme.control
+            border.color: Theme.outline
+        }
+        contentItem: Text {
+            textFormat: Text.PlainText
+            text: "+"
+            color: Theme.textBright
+            font.pixelSize: Theme.fontTitle
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+        }
         onClicked: stepper.picked(stepper.value + 1)
     }
 }

@@ -108,4 +108,27 @@ QtObject {
     readonly property int controlHeight: 30
     readonly property int tipMaxWidth: 420
     readonly property int setupMargin: 40
+
+    // The wash behind an icon or a header, in the colour it accompanies.
+    readonly property real tintOpacity: 0.13
+    function tint(base: color): color {
+        return Qt.rgba(base.r, base.g, base.b, tintOpacity)
+    }
+
+    // Animation durations in milliseconds, quickest first
+    readonly property int durationHover: 100      // hover colours, a card's progress
+    readonly property int durationToggle: 120     // a row's colour, a switch's knob
+    readonly property int durationProgress: 150   // a progress line's step
+    readonly property int durationFade: 200       // fading out, the header's format badge
+    readonly property int durationSwitch: 250     // changing views, the update banner
+    readonly property int durationAppear: 300     // a new row fading in
+    readonly property int durationMove: 350       // rows sliding into place
+    readonly property int durationEntrance: 400   // the setup view's texts
+    readonly property int durationCardEntrance: 450
+    readonly property int durationSpin: 900       // one turn of a spinner
+    // The setup view's entrance, one part after another
+    readonly property int delayBadge: 50
+    readonly property int delayTitle: 150
+    readonly property int delayVersion: 180
+    readonly property int delaySubtitle: 200
 }

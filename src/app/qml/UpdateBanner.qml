@@ -17,9 +17,17 @@ Rectangle {
     RowLayout {
         id: layout
         anchors.fill: parent
-        anchors.leftMargin: Theme.pageMargin; anchors.rightMargin: Theme.pageMargin; anchors.topMargin: 11; anchors.bottomMargin: 11
+        anchors.leftMargin: Theme.pageMargin
+        anchors.rightMargin: Theme.pageMargin
+        anchors.topMargin: 11
+        anchors.bottomMargin: 11
         spacing: 12
-        Icon { name: "arrow.triangle.2.circlepath.circle.fill"; size: 16; font.weight: Font.Medium; color: Theme.warning }
+        Icon {
+            name: "arrow.triangle.2.circlepath.circle.fill"
+            size: 16
+            font.weight: Font.Medium
+            color: Theme.warning
+        }
         ColumnLayout {
             spacing: 1
             Layout.fillWidth: true

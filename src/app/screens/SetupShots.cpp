@@ -94,7 +94,7 @@ bool setupShots()
         c.ytdlp()->setStatus(DepStatus::installedStatus());
         c.ffmpeg()->setStatus(DepStatus::downloading(0.4));
         c.node()->setStatus(DepStatus::unknown());
-        c.setIsInstalling(true);
+        c.setRun(StagedChecker::Run::Install);
         c.setCurrentStep(qtTrId("setup.step.ffmpeg"));
         c.setLogOutput(QStringLiteral("▶ ") + qtTrId("setup.step.ytdlp") +
                        QStringLiteral("…\n✓ yt-dlp ") + qtTrId("update.ready") +
@@ -137,7 +137,7 @@ bool setupShots()
         for (Dependency *tool : c.tools())
             tool->setStatus(DepStatus::checking());
         c.ytdlp()->setStatus(DepStatus::upToDate(QStringLiteral("2025.01.15")));
-        c.setIsCheckingUpdates(true);
+        c.setCheckingUpdates(true);
     });
     ok &= failureShots();
     ok &= systemToolShots();

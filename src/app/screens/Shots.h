@@ -40,7 +40,7 @@ struct Shell
     {
         if (!started())
             return false;
-        app.checker()->onComplete();
+        app.leaveSetup();
         return QTest::qWaitFor([&] { return app.view() == ReelixApp::View::Main && view(); });
     }
     DownloadManager *manager() const

@@ -9,10 +9,11 @@ class StagedChecker : public DependencyChecker
 {
 public:
     using DependencyChecker::DependencyChecker;
+    using DependencyChecker::Run;
+    using DependencyChecker::setCheckingUpdates;
     using DependencyChecker::setCurrentStep;
-    using DependencyChecker::setIsCheckingUpdates;
-    using DependencyChecker::setIsInstalling;
     using DependencyChecker::setLogOutput;
     using DependencyChecker::setNetworkProblem;
+    using DependencyChecker::setRun;
     using DependencyChecker::setUpdateFailed;
 };

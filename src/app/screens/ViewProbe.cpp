@@ -1,7 +1,7 @@
 #include "screens/ViewProbe.h"
 
+#include "PrepareEngine.h"
 #include "ReelixApp.h"
-#include "Registration.h"
 
 #include <QQmlApplicationEngine>
 #include <QQuickItem>

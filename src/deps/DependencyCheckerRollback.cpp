@@ -46,14 +46,14 @@ QFuture<std::pair<Outcome, ToolRecord::State>> DependencyChecker::startRestoring
 QCoro::Task<bool> DependencyChecker::rollBack(Dependency *target)
 {
     QPointer<Dependency> tool(target);
-    setIsInstalling(true);
+    setRun(Run::RollBack);
     setLogOutput(QString());
     setCurrentStep(qtTrId("rollback.step").arg(tool->name()));
     appendLog(QStringLiteral("▶ ") + m_currentStep + QStringLiteral("…"));
     auto restoring = startRestoring(tool);
     const auto restored = co_await restoring;
     const Outcome failure = restored.first;
-    setIsInstalling(false);
+    setRun(Run::None);
     setCurrentStep(QString());
     if (!tool)
         co_return false;

@@ -25,13 +25,13 @@ ReleaseLookup &DependencyChecker::lookup()
 QCoro::Task<> DependencyChecker::checkForUpdates()
 {
     m_stop.reset();
-    setIsCheckingUpdates(true);
+    setCheckingUpdates(true);
     setUpdateFailed(false);
     setNetworkProblem(QString());
     for (Dependency *tool : tools())
         tool->setStatus(DepStatus::checking());
     co_await allAtOnce(tools(), [this](Dependency *tool) { return checkVersion(tool); });
-    setIsCheckingUpdates(false);
+    setCheckingUpdates(false);
 }
 
 QCoro::Task<> DependencyChecker::checkStatus()
@@ -39,7 +39,7 @@ QCoro::Task<> DependencyChecker::checkStatus()
     co_await checkInstalled();
     if (m_stop.isOn())
         co_return;
-    setIsCheckingUpdates(true);
+    setCheckingUpdates(true);
     setNetworkProblem(QString());
     QList<Dependency *> found;
     for (Dependency *tool : tools()) {
@@ -47,7 +47,7 @@ QCoro::Task<> DependencyChecker::checkStatus()
             found << tool;
     }
     co_await allAtOnce(found, [this](Dependency *tool) { return checkVersion(tool); });
-    setIsCheckingUpdates(false);
+    setCheckingUpdates(false);
 }
 
 // A file that cannot run is broken; a missing one is shown as installed,

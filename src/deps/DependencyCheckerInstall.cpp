@@ -244,7 +244,7 @@ QCoro::Task<> DependencyChecker::installAll()
 QCoro::Task<> DependencyChecker::installTools(QList<Dependency *> chosen)
 {
     m_stop.reset();
-    setIsInstalling(true);
+    setRun(Run::Install);
     setLogOutput(QString());
     setUpdateFailed(false);
     setNetworkProblem(QString());
@@ -253,19 +253,19 @@ QCoro::Task<> DependencyChecker::installTools(QList<Dependency *> chosen)
             continue;
         const std::optional<Source> source = co_await findSource(tool, QString());
         if (!source) {
-            setIsInstalling(false);
+            setRun(Run::None);
             co_return;
         }
         setCurrentStep(qtTrId(source->setupStep));
         appendLog(QStringLiteral("▶ ") + m_currentStep + QStringLiteral("…"));
         const bool installed = co_await installTool(tool, *source);
         if (!installed || m_stop.isOn()) {
-            setIsInstalling(false);
+            setRun(Run::None);
             co_return;
         }
         appendLog(QStringLiteral("✓ ") + tool->name() + QLatin1Char(' ') + qtTrId("update.ready"));
     }
-    setIsInstalling(false);
+    setRun(Run::None);
     setCurrentStep(QString());
 }
 
@@ -282,7 +282,7 @@ QCoro::Task<> DependencyChecker::retryFailedUpdates()
 QCoro::Task<> DependencyChecker::updateTools(bool onlyFailed)
 {
     m_stop.reset();
-    setIsInstalling(true);
+    setRun(Run::Update);
     setLogOutput(QString());
     setUpdateFailed(false);
     setNetworkProblem(QString());
@@ -295,7 +295,7 @@ QCoro::Task<> DependencyChecker::updateTools(bool onlyFailed)
         const std::optional<Source> source = co_await findSource(tool, latest);
         if (!source) {
             setUpdateFailed(!m_stop.isOn());
-            setIsInstalling(false);
+            setRun(Run::None);
             co_return;
         }
         setCurrentStep(qtTrId(source->updateStep));
@@ -304,7 +304,7 @@ QCoro::Task<> DependencyChecker::updateTools(bool onlyFailed)
         const bool installed = co_await installTool(tool, *source);
         if (!installed || m_stop.isOn()) {
             setUpdateFailed(!installed && !m_stop.isOn());
-            setIsInstalling(false);
+            setRun(Run::None);
             co_return;
         }
         if (tool == m_ffmpeg || broken) {
@@ -315,6 +315,6 @@ QCoro::Task<> DependencyChecker::updateTools(bool onlyFailed)
             appendLog(QStringLiteral("✓ ") + tool->name() + QLatin1Char(' ') + latest);
         }
     }
-    setIsInstalling(false);
+    setRun(Run::None);
     setCurrentStep(QString());
 }

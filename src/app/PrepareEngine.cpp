@@ -1,4 +1,4 @@
-#include "Registration.h"
+#include "PrepareEngine.h"
 
 #include <QQmlEngine>
 

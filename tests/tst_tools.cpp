@@ -2,9 +2,7 @@
 #include "fixtures/ToolMirror.h"
 
 #include "deps/DependencyChecker.h"
-#include "deps/ToolInstall.h"
 #include "deps/ToolRecord.h"
-#include "deps/ToolVersions.h"
 #include "i18n/Localization.h"
 #include "platform/PlatformProfile.h"
 #include "platform/ToolPaths.h"
@@ -270,39 +268,6 @@ private slots:
         QCOMPARE(oldToolsChanged(), QStringList());
         QCOMPARE(QDir(previous).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  (QStringList{"ffmpeg", "ffprobe", "yt-dlp"}));
-    }
-
-    // Installed output against the published version; the plain cases run
-    // through the installs above.
-    void versionRules()
-    {
-        // A newer yt-dlp than the published one; one that prints nothing.
-        QCOMPARE(ToolVersions::ytdlpStatus("2025.02.01", QString("2025.01.15")),
-                 DepStatus::updateAvailable("2025.02.01", "2025.01.15"));
-        QCOMPARE(ToolVersions::ytdlpStatus(" \n", QString("x")), DepStatus::installedStatus());
-        QCOMPARE(ToolVersions::ffmpegStatus("ffmpeg version 7.1-custom x\nmore", QString("7.1.1")),
-                 DepStatus::updateAvailable("7.1-custom", "7.1.1"));
-        QCOMPARE(ToolVersions::nodeStatus("22.21.0", QString("v22.21.0")),
-                 DepStatus::upToDate("v22.21.0"));
-    }
-
-    // Published pages that name no version (the good ones are served by the
-    // mirror), and the macOS source's.
-    void unpublishedVersions()
-    {
-        QCOMPARE(
-            ToolVersions::nodeLTSFrom(R"([{"lts":"Jod"},{"version":"v20.1.0","lts":"Iron"}])", 20),
-            std::optional<QString>("v20.1.0"));
-        QCOMPARE(ToolVersions::nodeLTSFrom(R"([{"version":"v25.0.0","lts":false}])", 25),
-                 std::nullopt);
-        QCOMPARE(PlatformProfile::linuxProfile("/h", {}).ffmpegVersionFrom("nothing"),
-                 std::nullopt);
-        const PlatformProfile mac = PlatformProfile::macOSProfile("/h", {});
-        QCOMPARE(mac.ffmpegVersionFrom(R"({"version":7.1})"), std::nullopt);
-        QCOMPARE(mac.ffmpegVersionFrom(R"({"version":"7.1"})"), std::optional<QString>("7.1"));
-        // A name with a dot is not the binary.
-        QCOMPARE(ToolInstall::ffmpegNameIn({"ffmpeg.txt", "ffmpeg-7"}),
-                 std::optional<QString>("ffmpeg-7"));
     }
 
     // The macOS profile on Linux: unzip, tar and xattr are stand-ins that

@@ -12,7 +12,7 @@
 #include <csignal>
 
 using namespace ToolFolder;
-using Routes = QList<std::tuple<QString, QString, QJsonValue>>; // kind, path, value
+using namespace MirrorTexts;
 using Member = ToolMirror::Member;
 using MemberKind = ToolMirror::Member::Kind;
 using Sums = ToolMirror::Sums;
@@ -29,57 +29,8 @@ class TestToolSafety : public QObject
     Q_OBJECT
 
     std::unique_ptr<ToolMirror> m_mirror;
-    static inline const QString api = "/repos/yt-dlp/yt-dlp/releases/latest";
-    static inline const QString page = "/yt-dlp/yt-dlp/releases/latest";
     static inline const QString asset = "/assets/yt-dlp_linux";
     static inline const QString sums = "/yt-dlp/yt-dlp/releases/latest/download/SHA2-256SUMS";
-    static inline const QString idle = "No data for 2 s: the transfer was ended";
-    static inline const QString deadline = "The transfer took more than 4 s: it was ended";
-    static inline const QString tooLarge = "The server sent more than %1: the transfer was ended";
-    static inline const QString http = "the server answered HTTP ";
-    static inline const QString old = "2024.01.01"; // the old yt-dlp
-
-    // Routes on the mirror → a tool's status after a version check.
-    using Lookup = std::tuple<const char *, Routes, QString, DepStatus>;
-    static inline const Lookup lookups[] = {
-        {"API rate limit, the release page names the tag",
-         {{"status", api, 403}, {"redirect", page, "/yt-dlp/yt-dlp/releases/tag/2025.02.01"}},
-         "yt-dlp",
-         DepStatus::updateAvailable(old, "2025.02.01")},
-        {"API rate limit, no release page",
-         {{"status", api, 403}},
-         "yt-dlp",
-         DepStatus::unchecked(old, http + "403")},
-        {"API too many requests, page without a tag",
-         {{"status", api, 429}, {"redirect", page, "/yt-dlp/yt-dlp/releases"}},
-         "yt-dlp",
-         DepStatus::unchecked(old, http + "429")},
-        {"API answers another shape",
-         {{"redirect", api, "/ffmpeg/release-readme.txt"}},
-         "yt-dlp",
-         DepStatus::unchecked(old, "the answer names no version")},
-        {"API goes quiet, the release page is not asked",
-         {{"stall", api, true}, {"redirect", page, "/yt-dlp/yt-dlp/releases/tag/2025.02.01"}},
-         "yt-dlp",
-         DepStatus::unchecked(old, idle)},
-        {"API trickles", {{"trickle", api, true}}, "yt-dlp", DepStatus::unchecked(old, deadline)},
-        {"Node.js index without end",
-         {{"flood", "/dist/index.json", true}},
-         "node",
-         DepStatus::unchecked("v22.20.0", tooLarge.arg("4.2 MB"))},
-        {"ffmpeg distributor down",
-         {{"status", "/ffmpeg/release-readme.txt", 503}},
-         "ffmpeg",
-         DepStatus::unchecked("6.0-old", http + "503")},
-        {"Node.js index down",
-         {{"status", "/dist/index.json", 502}},
-         "node",
-         DepStatus::unchecked("v22.20.0", http + "502")},
-        {"Node.js: the newest of its own line",
-         {},
-         "node",
-         DepStatus::updateAvailable("v22.20.0", "v22.21.0")},
-    };
 
     // A yt-dlp that never answers; it writes its own and its child's ids.
     static QString hangingYtdlp()
@@ -310,22 +261,6 @@ private slots:
         QCOMPARE(tool->status().kind(), DepStatus::Kind::Failed);
         QVERIFY2(tool->status().message().contains(message), qPrintable(tool->status().message()));
         verifyOldToolsAlone();
-    }
-
-    void aFailedLookupIsNeverUpToDate_data() { addCases(lookups); }
-
-    void aFailedLookupIsNeverUpToDate()
-    {
-        const auto &[name, routes, tool, expected] = caseOf(lookups);
-        for (const auto &[kind, path, value] : routes)
-            m_mirror->addRoute(kind, path, value);
-        DependencyChecker checker;
-        await(checker.checkForUpdates());
-        const Dependency *target = tool == "yt-dlp"   ? checker.ytdlp()
-                                   : tool == "ffmpeg" ? checker.ffmpeg()
-                                                      : checker.node();
-        QCOMPARE(target->status(), expected);
-        QVERIFY(checker.allReady());
     }
 
     void aToolThatNeverAnswersEndsTheCheck()

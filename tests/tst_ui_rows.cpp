@@ -93,7 +93,7 @@ private slots:
         // The retry's run goes nowhere: a closed local port.
         auto *failed = new DownloadItem("http://127.0.0.1:9/signin", DownloadFormat::Video);
         failed->setStatus(DownloadStatus::Error);
-        failed->setErrorMessage("signed in", ErrorKind::NeedsSignIn);
+        failed->setErrorMessage("signed in", Failure::Kind::NeedsSignIn);
         auto view = rowView(manager, failed);
         QQuickItem *root = view->rootObject();
         QTRY_VERIFY(shown(root, "signInButton"));

@@ -170,8 +170,8 @@ QString DownloadCommand::lineFor(const DownloadItem *item) const
         item->title().isEmpty() ? Secrets::maskPassword(item->url()) : item->title();
     QString message =
         item->status() == DownloadStatus::Error ? item->errorMessage() : item->statusMessage();
-    if (item->status() == DownloadStatus::Error && item->errorKind() == ErrorKind::NeedsSignIn &&
-        m_manager.cookies().isNone())
+    if (item->status() == DownloadStatus::Error &&
+        item->errorKind() == Failure::Kind::NeedsSignIn && m_manager.cookies().isNone())
         message += QStringLiteral(" (--cookies-from-browser BROWSER or --cookies FILE)");
     if (item->status() == DownloadStatus::Done && item->filePath())
         message =

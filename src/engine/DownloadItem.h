@@ -3,6 +3,7 @@
 #include "DownloadGroup.h"
 #include "DownloadTypes.h"
 #include "SavedInfo.h"
+#include "platform/Failure.h"
 
 #include <QPointer>
 #include <QProcess>
@@ -28,7 +29,7 @@ class DownloadItem : public QObject
     Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
     Q_PROPERTY(QString statusMessage READ statusMessage NOTIFY statusMessageChanged)
     Q_PROPERTY(QString errorMessage READ errorMessage NOTIFY errorMessageChanged)
-    Q_PROPERTY(Download::ErrorKind errorKind READ errorKind NOTIFY errorMessageChanged)
+    Q_PROPERTY(Failure::Kind errorKind READ errorKind NOTIFY errorMessageChanged)
     Q_PROPERTY(QString filePath READ filePathText NOTIFY filePathChanged)
     Q_PROPERTY(QString fileSize READ fileSizeText NOTIFY fileSizeChanged)
     Q_PROPERTY(bool needsConversion READ needsConversion NOTIFY needsConversionChanged)
@@ -59,7 +60,7 @@ public:
     double progress() const { return m_progress; }
     QString statusMessage() const { return m_statusMessage; }
     QString errorMessage() const { return m_errorMessage; }
-    ErrorKind errorKind() const { return m_errorKind; }
+    Failure::Kind errorKind() const { return m_errorKind; }
     std::optional<QString> filePath() const { return m_filePath; }
     QString filePathText() const { return m_filePath.value_or(QString()); }
     std::optional<QString> fileSize() const { return m_fileSize; }
@@ -79,7 +80,8 @@ public:
     void setSelectedFormatID(const QString &value);
     void setProgress(double value);
     void setStatusMessage(const QString &value);
-    void setErrorMessage(const QString &value, ErrorKind kind = ErrorKind::Other);
+    void setErrorMessage(const QString &value, Failure::Kind kind = Failure::Kind::Tool);
+    void setFailure(const Failure &failure) { setErrorMessage(failure.message, failure.kind); }
     void setFilePath(const std::optional<QString> &value);
     void setFileSize(const std::optional<QString> &value);
     void setNeedsConversion(bool value);
@@ -142,7 +144,7 @@ private:
     double m_progress = 0;
     QString m_statusMessage;
     QString m_errorMessage;
-    ErrorKind m_errorKind = ErrorKind::Other;
+    Failure::Kind m_errorKind = Failure::Kind::Tool;
     std::optional<QString> m_filePath;
     std::optional<QString> m_fileSize;
     bool m_needsConversion = false;

@@ -97,6 +97,8 @@ private slots:
         auto view = rowView(manager, failed);
         QQuickItem *root = view->rootObject();
         QTRY_VERIFY(shown(root, "signInButton"));
+        // What to do about the wall reads in full.
+        QCOMPARE(find(root, "detailMessage")->property("maximumLineCount").toInt(), 2);
         QVERIFY(!shown(root, "signInChooser")); // one browser: nothing to choose
         QTRY_VERIFY(find(root, "signInButton")->isEnabled());
         click(*view, find(root, "signInButton"));

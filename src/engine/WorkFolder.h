@@ -7,7 +7,6 @@
 #include <QStringList>
 
 #include <memory>
-#include <optional>
 
 // The hidden folder one run of an item writes into, inside the folder its
 // result goes to (".reelix-work-<item id>"). A name the tools find taken is

@@ -26,13 +26,17 @@ class TestConversion : public EngineTest
         {"converted name taken", "short.webm", "Taken.webm", "Taken_qt (2).mp4"},
     };
 
-    // ffmpeg to use, whether a folder stands at the path → the logged error.
-    // STANDIN: an ffmpeg that "succeeds", but the rename cannot replace a folder.
-    using Failure = std::tuple<const char *, QString, bool, QString>;
-    static inline const Failure failureCases[] = {
-        {"ffmpeg fails", "/usr/bin/ffmpeg", false, "  retagHvc1 ffmpeg exit 1"},
-        {"ffmpeg missing", "/nonexistent/ffmpeg", false, "  retagHvc1 launch error: "},
-        {"replace fails", "STANDIN", true, "  retagHvc1 file replace error: "},
+    // ffmpeg to use, whether a folder stands at the path → the failure's kind,
+    // the logged error. STANDIN: an ffmpeg that "succeeds", but the rename
+    // cannot replace a folder.
+    using FailureCase = std::tuple<const char *, QString, bool, Failure::Kind, QString>;
+    static inline const FailureCase failureCases[] = {
+        {"ffmpeg fails", "/usr/bin/ffmpeg", false, Failure::Kind::Tool,
+         "  retagHvc1 ffmpeg exit 1"},
+        {"ffmpeg missing", "/nonexistent/ffmpeg", false, Failure::Kind::Launch,
+         "  retagHvc1 launch error: "},
+        {"replace fails", "STANDIN", true, Failure::Kind::FileSystem,
+         "  retagHvc1 file replace error: "},
     };
 
     QStringList entries() const
@@ -169,7 +173,7 @@ private slots:
         writeText(retagTemporaryPath(path), "leftover of an earlier attempt");
         QCOMPARE(retagTemporaryPath(path), folder() + "/._retag_Été à Noël.mp4");
         QCOMPARE(videoStream(path, "codec_tag_string"), QString("hev1"));
-        QCOMPARE(await(retagHvc1(path, "/usr/bin/ffmpeg")), std::optional<QString>(path));
+        QCOMPARE(await(retagHvc1(path, "/usr/bin/ffmpeg")), Outcome());
         QCOMPARE(videoStream(path, "codec_tag_string"), QString("hvc1"));
         QVERIFY(!QFileInfo::exists(retagTemporaryPath(path)));
         QCOMPARE(logLines().filter("[INFO ] ").filter("  retagHvc1 success → " + path).size(), 1);
@@ -179,14 +183,16 @@ private slots:
 
     void failuresLeaveTheSourceAlone()
     {
-        auto [name, ffmpeg, pathIsFolder, logged] = caseOf(failureCases);
+        auto [name, ffmpeg, pathIsFolder, kind, logged] = caseOf(failureCases);
         const QString path = folder() + "/broken.mp4";
         const QString kept = pathIsFolder ? path + "/inside.txt" : path;
         writeText(kept, "what was there");
         if (ffmpeg == "STANDIN")
             ffmpeg = writeScript(m_media + "/standin/ffmpeg",
                                  "for last; do :; done\necho copy > \"$last\"");
-        QCOMPARE(await(retagHvc1(path, ffmpeg)), std::nullopt);
+        const Outcome failure = await(retagHvc1(path, ffmpeg));
+        QVERIFY(failure);
+        QCOMPARE(failure->kind, kind);
         QCOMPARE(readText(kept), QString("what was there"));
         QVERIFY(!QFileInfo::exists(retagTemporaryPath(path)));
         QCOMPARE(logLines().filter("[ERROR] ").filter(logged).size(), 1);

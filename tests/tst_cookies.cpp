@@ -203,7 +203,7 @@ private slots:
                     QString("echo '%1' >&2; exit 1").arg(QString(line).replace("'", "'\\''")));
         DownloadItem *item = settled("https://www.youtube.com/watch?v=x");
         QCOMPARE(item->status(), DownloadStatus::Error);
-        QCOMPARE(item->errorKind(), wall ? ErrorKind::NeedsSignIn : ErrorKind::Other);
+        QCOMPARE(item->errorKind(), wall ? Failure::Kind::NeedsSignIn : Failure::Kind::Tool);
         if (wall)
             QCOMPARE(item->errorMessage(), qtTrId("error.sign_in_required"));
         CookieSource::fromBrowser("firefox").save();
@@ -276,8 +276,8 @@ private slots:
                 tag() == "firefox" ? "--cookies-from-browser firefox" : "--cookies " + file));
         } else {
             QCOMPARE(item->status(), DownloadStatus::Error);
-            QCOMPARE(item->errorKind(),
-                     tag() == "no setting" ? ErrorKind::NeedsSignIn : ErrorKind::CookiesUnreadable);
+            QCOMPARE(item->errorKind(), tag() == "no setting" ? Failure::Kind::NeedsSignIn
+                                                              : Failure::Kind::CookiesUnreadable);
             QCOMPARE(item->errorMessage(), errors.value(tag()));
         }
         checkNoValueAnywhere();

@@ -92,10 +92,12 @@ private slots:
         // The retry's run goes nowhere: a closed local port.
         auto *failed = new DownloadItem("http://127.0.0.1:9/signin", DownloadFormat::Video);
         failed->setStatus(DownloadStatus::Error);
-        failed->setErrorMessage("signed in", ErrorKind::NeedsSignIn);
+        failed->setErrorMessage("signed in", Failure::Kind::NeedsSignIn);
         auto view = rowView(manager, failed);
         QQuickItem *root = view->rootObject();
         QTRY_VERIFY(shown(root, "signInButton"));
+        // What to do about the wall reads in full.
+        QCOMPARE(find(root, "detailMessage")->property("maximumLineCount").toInt(), 2);
         QVERIFY(!shown(root, "signInChooser")); // one browser: nothing to choose
         QTRY_VERIFY(find(root, "signInButton")->isEnabled());
         click(*view, find(root, "signInButton"));

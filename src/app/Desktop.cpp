@@ -2,7 +2,7 @@
 
 #include "Icons.h"
 
-#include "engine/Submission.h"
+#include "engine/AddressText.h"
 
 #include <QClipboard>
 #include <QDBusConnection>

@@ -16,6 +16,13 @@ QML_FOREIGN_NAMESPACE(Download)
 QML_NAMED_ELEMENT(Download)
 } // namespace DownloadForeign
 
+// The kinds of a failure, as a row's errorKind gives them.
+namespace FailureForeign {
+Q_NAMESPACE
+QML_FOREIGN_NAMESPACE(Failure)
+QML_NAMED_ELEMENT(Failure)
+} // namespace FailureForeign
+
 namespace DepStateForeign {
 Q_NAMESPACE
 QML_FOREIGN_NAMESPACE(DepState)

@@ -6,7 +6,7 @@
 #include "Terminal.h"
 #include "ToolsCommand.h"
 
-#include "engine/Submission.h"
+#include "engine/AddressText.h"
 #include "i18n/Localization.h"
 #include "platform/StopSignals.h"
 #include "store/QueueStore.h"

@@ -7,6 +7,7 @@
 #include "ProcessRunner.h"
 #include "ToolEnvironment.h"
 #include "WorkFolder.h"
+#include "log/Logger.h"
 #include "platform/ToolPaths.h"
 
 #include <QFile>
@@ -86,9 +87,8 @@ double parseDuration(const QString &stderrText)
     return h * 3600 + m * 60 + s;
 }
 
-QCoro::Task<double> mediaDuration(QString source, QString ffmpegPath, DownloadItem *target)
+QCoro::Task<double> mediaDuration(QString source, QString ffmpegPath, DownloadItem *item)
 {
-    QPointer<DownloadItem> item(target);
     const QString ffprobe = QFileInfo(ffmpegPath).path() + QStringLiteral("/ffprobe");
     const bool viaProbe = ToolPaths::isExecutableFile(ffprobe);
     QProcess process;
@@ -108,11 +108,7 @@ QCoro::Task<double> mediaDuration(QString source, QString ffmpegPath, DownloadIt
         process.setProgram(ffmpegPath);
         process.setArguments(args);
     }
-    if (item)
-        item->run()->hold(process);
-    const ProcessRunResult result = co_await run(process);
-    if (item)
-        item->run()->release(process);
+    const ProcessRunResult result = co_await runForItem(process, item);
     if (!viaProbe)
         co_return parseDuration(result.stderrText);
     bool ok = false;
@@ -156,7 +152,6 @@ QCoro::Task<std::optional<ProcessRunResult>> encode(DownloadItem *target, QStrin
     QProcess process;
     process.setProgram(ffmpeg);
     process.setArguments(Conversion::conversionArguments(source, output));
-    item->run()->hold(process);
     // Lines arrive while the run is under way; none is handled after it ended.
     auto running = std::make_shared<bool>(true);
     RunOptions options;
@@ -164,10 +159,8 @@ QCoro::Task<std::optional<ProcessRunResult>> encode(DownloadItem *target, QStrin
         if (item && *running)
             Conversion::handleConversionProgressLine(line, duration, *item);
     };
-    ProcessRunResult result = co_await run(process, std::move(options));
+    ProcessRunResult result = co_await runForItem(process, item, std::move(options));
     *running = false;
-    if (item)
-        item->run()->release(process);
     co_return result;
 }
 
@@ -190,9 +183,20 @@ void applyConversion(DownloadItem &item, const std::optional<ProcessRunResult> &
         return;
     }
     const QStringList lines = result->stderrText.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    item.setErrorMessage(
-        DownloadRun::diskFullMessage(lines, folder)
-            .value_or(lines.isEmpty() ? QStringLiteral("Conversion failed") : lines.last()));
+    if (const auto full = DownloadRun::diskFull(lines, folder))
+        item.setFailure(*full);
+    else
+        item.setErrorMessage(lines.isEmpty() ? QStringLiteral("Conversion failed") : lines.last());
+}
+
+// The converted file's path beside its source; nothing when it could not be moved there.
+std::optional<QString> placeConverted(const WorkFolder &work, const QString &temporary)
+{
+    const Result<QString> placed = work.place(temporary);
+    if (placed)
+        return *placed;
+    Logger::shared().log(QStringLiteral("  ") + placed.failure().message, LogLevel::Error);
+    return std::nullopt;
 }
 
 } // namespace
@@ -232,7 +236,7 @@ QCoro::Task<> DownloadManager::convertToQuickTime(DownloadItem *target)
     }
     std::optional<QString> output;
     if (!item->run()->cancelled() && result && result->status == 0)
-        output = work.place(temporary);
+        output = placeConverted(work, temporary);
     work.remove();
     if (!output) {
         applyConversion(*item, result, work.parent());

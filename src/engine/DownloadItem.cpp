@@ -61,7 +61,7 @@ void DownloadItem::setStatusMessage(const QString &value)
 {
     assign(m_statusMessage, value, &DownloadItem::statusMessageChanged);
 }
-void DownloadItem::setErrorMessage(const QString &value, ErrorKind kind)
+void DownloadItem::setErrorMessage(const QString &value, Failure::Kind kind)
 {
     assign(m_errorKind, kind, &DownloadItem::errorMessageChanged);
     // A tool's error line can be any length; the row shows a sentence.

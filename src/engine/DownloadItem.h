@@ -4,6 +4,7 @@
 #include "DownloadTypes.h"
 #include "ItemRun.h"
 #include "SavedInfo.h"
+#include "platform/Failure.h"
 
 #include <QPointer>
 #include <QUuid>
@@ -30,7 +31,7 @@ class DownloadItem : public QObject
     Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
     Q_PROPERTY(QString statusMessage READ statusMessage NOTIFY statusMessageChanged)
     Q_PROPERTY(QString errorMessage READ errorMessage NOTIFY errorMessageChanged)
-    Q_PROPERTY(Download::ErrorKind errorKind READ errorKind NOTIFY errorMessageChanged)
+    Q_PROPERTY(Failure::Kind errorKind READ errorKind NOTIFY errorMessageChanged)
     Q_PROPERTY(QString filePath READ filePathText NOTIFY fileChanged)
     Q_PROPERTY(QString fileSize READ fileSizeText NOTIFY fileChanged)
     Q_PROPERTY(bool needsConversion READ needsConversion NOTIFY fileChanged)
@@ -66,7 +67,7 @@ public:
     double progress() const { return m_progress; }
     QString statusMessage() const { return m_statusMessage; }
     QString errorMessage() const { return m_errorMessage; }
-    ErrorKind errorKind() const { return m_errorKind; }
+    Failure::Kind errorKind() const { return m_errorKind; }
     ItemFile file() const { return m_file; }
     std::optional<QString> filePath() const { return m_file.path; }
     DownloadGroup *group() const { return m_group; }
@@ -84,7 +85,8 @@ public:
     void setSelectedFormatID(const QString &value);
     void setProgress(double value);
     void setStatusMessage(const QString &value);
-    void setErrorMessage(const QString &value, ErrorKind kind = ErrorKind::Other);
+    void setErrorMessage(const QString &value, Failure::Kind kind = Failure::Kind::Tool);
+    void setFailure(const Failure &failure) { setErrorMessage(failure.message, failure.kind); }
     void setFile(const ItemFile &value);
     void setFormat(DownloadFormat value);
     // Makes this item the head of `group` (index 0) or its entry number `index`.
@@ -144,7 +146,7 @@ private:
     double m_progress = 0;
     QString m_statusMessage;
     QString m_errorMessage;
-    ErrorKind m_errorKind = ErrorKind::Other;
+    Failure::Kind m_errorKind = Failure::Kind::Tool;
     ItemFile m_file;
     QPointer<DownloadGroup> m_group;
     int m_playlistIndex = 0;

@@ -112,12 +112,12 @@ private:
     void settle(DownloadItem *item);
     void autoStart(DownloadItem *item);
     QCoro::Task<> startDownload(DownloadItem *item);
-    QCoro::Task<std::optional<YtDlpRun::Outcome>>
+    QCoro::Task<std::optional<YtDlpRun::RunRecord>>
     runDownload(DownloadItem *item, QString workFolder, RunQueue::Place &place);
-    QCoro::Task<std::optional<YtDlpRun::Outcome>>
+    QCoro::Task<std::optional<YtDlpRun::RunRecord>>
     runDownloadLadder(DownloadItem *item, QString ytdlp, QString outputTemplatePath,
                       QString workFolder, CookieSource cookies);
-    void reportDownloadFailure(DownloadItem &item, const YtDlpRun::Outcome &outcome,
+    void reportDownloadFailure(DownloadItem &item, const YtDlpRun::RunRecord &outcome,
                                const QString &workFolder, const CookieSource &cookies);
     void withdraw(DownloadItem *item);
     QCoro::Task<> finishDownload(DownloadItem *item, WorkFolder &work);

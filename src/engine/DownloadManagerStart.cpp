@@ -4,8 +4,8 @@
 #include "Retag.h"
 #include "RunLimits.h"
 #include "ToolEnvironment.h"
-#include "VideoInfo.h"
 #include "WorkFolder.h"
+#include "YtDlpErrors.h"
 #include "YtDlpRun.h"
 #include "log/Logger.h"
 
@@ -56,10 +56,8 @@ QCoro::Task<std::pair<QString, ProbeResult>> postProcess(QString path, DownloadI
         Logger::shared().log(
             QStringLiteral("  hev1 detected — auto-retagging to hvc1 (no re-encode)"),
             LogLevel::Info);
-        if (const auto retagged = co_await retagHvc1(path, *ffmpeg, item)) {
-            path = *retagged;
+        if (const Outcome retag = co_await retagHvc1(path, *ffmpeg, item); !retag)
             probe = co_await probeFile(path, ffmpeg, item);
-        }
     }
     co_return std::make_pair(path, probe);
 }
@@ -93,12 +91,12 @@ void markDone(DownloadItem &item, const std::optional<std::pair<QString, ProbeRe
 // from the page: not after a stop, a tool that did not start, a full disk, a
 // DRM refusal, a certificate failure (the ladder already rebuilt the bundle)
 // or a want of file handles (the run waits for another's end instead).
-bool mayDoBetterFromPage(const DownloadItem &item, const YtDlpRun::Outcome &outcome,
+bool mayDoBetterFromPage(const DownloadItem &item, const YtDlpRun::RunRecord &outcome,
                          const QString &workFolder)
 {
     const ProcessRunResult &run = outcome.last;
     return !item.run()->cancelled() && !run.launchError && run.status != 0 &&
-           !DownloadRun::diskFullMessage(outcome.stderrLines, workFolder) &&
+           !DownloadRun::diskFull(outcome.stderrLines, workFolder) &&
            !YtDlpErrors::isDrmProtected(outcome.stderrLines) &&
            !YtDlpErrors::isCertificateFailure(outcome.stderrLines) &&
            !DownloadRun::outOfFileHandles(run, outcome.stderrLines);
@@ -123,7 +121,7 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
         item->setErrorMessage(qtTrId("error.folder_not_writable").arg(work.parent()));
         item->setStatus(DownloadStatus::Error);
     }
-    std::optional<YtDlpRun::Outcome> outcome;
+    std::optional<YtDlpRun::RunRecord> outcome;
     if (work.isReady())
         outcome = co_await runDownload(item, work.path(), place);
     if (!item)
@@ -156,15 +154,16 @@ QCoro::Task<> DownloadManager::finishDownload(DownloadItem *target, WorkFolder &
     if (const auto path = locateFile(*item, work))
         file = co_await postProcess(*path, item);
     if (file) {
-        const auto placed = work.place(file->first);
+        const Result<QString> placed = work.place(file->first);
         if (!placed && item) {
+            Logger::shared().log(QStringLiteral("  ") + placed.failure().message, LogLevel::Error);
             // The finished file stays where it is, and the row says where.
             const QString kept = work.keep(file->first);
             item->setErrorMessage(qtTrId("error.file_kept").arg(work.parent(), kept));
             item->setStatus(DownloadStatus::Error);
             co_return;
         }
-        file->first = placed.value_or(QString());
+        file->first = placed ? *placed : QString();
     }
     if (!item)
         co_return;
@@ -187,13 +186,13 @@ QCoro::Task<> DownloadManager::finishDownload(DownloadItem *target, WorkFolder &
 // or stopped run is reported on the item, a successful one is left to the
 // caller. A run short of file handles waits for another run's end instead.
 // Nothing when yt-dlp is missing.
-QCoro::Task<std::optional<YtDlpRun::Outcome>>
+QCoro::Task<std::optional<YtDlpRun::RunRecord>>
 DownloadManager::runDownload(DownloadItem *target, QString workFolder, RunQueue::Place &place)
 {
     QPointer<DownloadItem> item(target);
     const CookieSource cookies = m_settings.cookieSource();
-    const auto ytdlp = YtDlpRun::findOrFail(*item);
-    if (!ytdlp || !YtDlpRun::cookiesUsable(*item, cookies))
+    const Result<QString> ytdlp = YtDlpRun::ytdlpFor(*item, cookies);
+    if (!ytdlp)
         co_return std::nullopt;
     const QString outputTemplatePath =
         DownloadRun::literalTemplateText(workFolder) + QLatin1Char('/') + outputNameFor(*item);
@@ -213,7 +212,7 @@ DownloadManager::runDownload(DownloadItem *target, QString workFolder, RunQueue:
     co_return outcome;
 }
 
-QCoro::Task<std::optional<YtDlpRun::Outcome>>
+QCoro::Task<std::optional<YtDlpRun::RunRecord>>
 DownloadManager::runDownloadLadder(DownloadItem *target, QString ytdlp, QString outputTemplatePath,
                                    QString workFolder, CookieSource cookies)
 {
@@ -234,7 +233,7 @@ DownloadManager::runDownloadLadder(DownloadItem *target, QString ytdlp, QString 
     request.arguments = [item, outputTemplatePath, source](const YtDlpRun::Attempt &attempt) {
         return DownloadRun::downloadArguments(*item, attempt, outputTemplatePath, *source);
     };
-    request.anotherSource = [item, source, workFolder](const YtDlpRun::Outcome &outcome) {
+    request.anotherSource = [item, source, workFolder](const YtDlpRun::RunRecord &outcome) {
         if (source->infoJson.isEmpty() || !item || !mayDoBetterFromPage(*item, outcome, workFolder))
             return false;
         Logger::shared().log(QStringLiteral("  saved information unusable — extracting anew"),
@@ -252,7 +251,7 @@ DownloadManager::runDownloadLadder(DownloadItem *target, QString ytdlp, QString 
     co_return co_await YtDlpRun::runWithRetries(item, std::move(request));
 }
 
-void DownloadManager::reportDownloadFailure(DownloadItem &item, const YtDlpRun::Outcome &outcome,
+void DownloadManager::reportDownloadFailure(DownloadItem &item, const YtDlpRun::RunRecord &outcome,
                                             const QString &workFolder, const CookieSource &cookies)
 {
     const ProcessRunResult &run = outcome.last;
@@ -260,15 +259,14 @@ void DownloadManager::reportDownloadFailure(DownloadItem &item, const YtDlpRun::
         item.setStatus(DownloadStatus::Cancelled);
         item.setStatusMessage(QString());
     } else if (run.launchError) {
-        item.setErrorMessage(run.launchError->message);
+        item.setFailure(*run.launchError);
         item.setStatus(DownloadStatus::Error);
     } else if (run.status != 0) {
-        RunFailure failure = YtDlpErrors::failure(
-            outcome.stderrLines, ToolEnvironment::isYouTubeURL(item.url()), true, cookies);
-        if (const auto full =
-                DownloadRun::diskFullMessage(outcome.stderrLines, QFileInfo(workFolder).path()))
-            failure = {ErrorKind::Other, *full};
-        item.setErrorMessage(failure.message, failure.kind);
+        const auto full = DownloadRun::diskFull(outcome.stderrLines, QFileInfo(workFolder).path());
+        item.setFailure(full ? *full
+                             : YtDlpErrors::failure(outcome.stderrLines,
+                                                    ToolEnvironment::isYouTubeURL(item.url()), true,
+                                                    cookies));
         item.setStatus(DownloadStatus::Error);
     }
 }

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <unistd.h>
 
 namespace DownloadRun {
@@ -144,10 +145,11 @@ QString freePath(const QString &wanted)
     return candidate;
 }
 
-std::optional<QString> moveToFreeName(const QString &from, const QString &wanted)
+Result<QString> moveToFreeName(const QString &from, const QString &wanted)
 {
     // link() fails when the name is taken, also when it was taken a moment
     // ago by someone else; rename() would replace that file.
+    int code = EEXIST;
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString target = freePath(wanted);
         if (::link(QFile::encodeName(from).constData(), QFile::encodeName(target).constData()) ==
@@ -162,17 +164,21 @@ std::optional<QString> moveToFreeName(const QString &from, const QString &wanted
         if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(target).constData()) ==
             0)
             return target;
+        code = errno;
         break;
     }
-    return std::nullopt;
+    return Failure{Failure::Kind::FileSystem,
+                   QStringLiteral("%1 could not be moved to %2: %3")
+                       .arg(from, wanted, QString::fromLocal8Bit(std::strerror(code)))};
 }
 
-std::optional<QString> diskFullMessage(const QStringList &stderrLines, const QString &folder)
+std::optional<Failure> diskFull(const QStringList &stderrLines, const QString &folder)
 {
     // strerror(ENOSPC) as Python and ffmpeg print it; neither translates it.
     for (const QString &line : stderrLines) {
         if (line.contains(QStringLiteral("No space left on device")))
-            return qtTrId("error.disk_full").arg(QDir::toNativeSeparators(folder));
+            return Failure{Failure::Kind::FileSystem,
+                           qtTrId("error.disk_full").arg(QDir::toNativeSeparators(folder))};
     }
     return std::nullopt;
 }

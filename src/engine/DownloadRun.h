@@ -2,6 +2,7 @@
 
 #include "DownloadTypes.h"
 #include "YtDlpRun.h"
+#include "platform/Failure.h"
 
 #include <QString>
 #include <QStringList>
@@ -37,12 +38,12 @@ QString formattedFileSize(const QString &path);
 // "Name (3).ext" … in the same folder.
 QString freePath(const QString &wanted);
 // Renames `from` to `wanted` or to the first free name after it, never over
-// an existing file; the name it got, or nothing when it could not be moved.
-std::optional<QString> moveToFreeName(const QString &from, const QString &wanted);
-// The item's message when a tool's standard error says the disk is full
+// an existing file; the name it got, or why it could not be moved.
+Result<QString> moveToFreeName(const QString &from, const QString &wanted);
+// The item's failure when a tool's standard error says the disk is full
 // (the line naming the cause comes before the tool's last words); nothing
 // otherwise. `folder` is where space is needed.
-std::optional<QString> diskFullMessage(const QStringList &stderrLines, const QString &folder);
+std::optional<Failure> diskFull(const QStringList &stderrLines, const QString &folder);
 // Whether a run failed for want of file handles, at its start or in the
 // tool (EMFILE, ENFILE): it may go once other runs have ended.
 bool outOfFileHandles(const ProcessRunResult &run, const QStringList &stderrLines);

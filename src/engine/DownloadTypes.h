@@ -30,21 +30,10 @@ enum class DownloadStatus
 };
 Q_ENUM_NS(DownloadStatus)
 
-// What the row can offer after an error: a way past a sign-in wall, or a
-// look at where the cookies come from.
-enum class ErrorKind
-{
-    Other,
-    NeedsSignIn,      // the site wants a signed-in visitor
-    CookiesUnreadable // the chosen browser's or file's cookies could not be read
-};
-Q_ENUM_NS(ErrorKind)
-
 } // namespace Download
 
 using Download::DownloadFormat;
 using Download::DownloadStatus;
-using Download::ErrorKind;
 
 // "waiting", "fetching", … as scripts and logs name the cases.
 QString statusName(DownloadStatus status);

@@ -3,6 +3,7 @@
 #include "DownloadManager.h"
 #include "ToolEnvironment.h"
 #include "VideoInfo.h"
+#include "YtDlpErrors.h"
 
 #include <QPointer>
 #include <QtConcurrent>
@@ -58,7 +59,7 @@ QCoro::Task<bool> parseSuccess(QByteArray json, QStringList stderrLines, bool vi
                 !fallback && YtDlpErrors::isYouTubeJavaScriptRuntime(stderrLines));
 }
 
-void applyInfo(DownloadItem &item, const YtDlpRun::Outcome &outcome,
+void applyInfo(DownloadItem &item, const YtDlpRun::RunRecord &outcome,
                const std::optional<ParsedVideoInfo> &parsed, bool videoOnYouTube,
                const CookieSource &cookies)
 {
@@ -68,11 +69,10 @@ void applyInfo(DownloadItem &item, const YtDlpRun::Outcome &outcome,
         return;
     }
     if (run.launchError)
-        item.setErrorMessage(run.launchError->message);
+        item.setFailure(*run.launchError);
     else if (run.status != 0) {
-        const RunFailure failure = YtDlpErrors::failure(
-            outcome.stderrLines, ToolEnvironment::isYouTubeURL(item.url()), false, cookies);
-        item.setErrorMessage(failure.message, failure.kind);
+        item.setFailure(YtDlpErrors::failure(
+            outcome.stderrLines, ToolEnvironment::isYouTubeURL(item.url()), false, cookies));
     } else if (!parsed)
         item.setErrorMessage(QStringLiteral("Failed to parse video info"));
     else if (parsed->playlist && (item.isGroupEntry() || parsed->playlist->entries.isEmpty()))
@@ -102,8 +102,8 @@ QCoro::Task<> DownloadManager::fetchInfo(DownloadItem *target)
     if (item->isRunning())
         co_return;
     const CookieSource cookies = m_settings.cookieSource();
-    const auto ytdlp = YtDlpRun::findOrFail(*item);
-    if (ytdlp && YtDlpRun::cookiesUsable(*item, cookies)) {
+    const Result<QString> ytdlp = YtDlpRun::ytdlpFor(*item, cookies);
+    if (ytdlp) {
         ItemRun::begin(*item);
         item->setStatus(DownloadStatus::Fetching);
         const QString url = item->url();

@@ -17,7 +17,39 @@ QString retagTemporaryPath(const QString &path)
     return info.path() + QLatin1Char('/') + retagTemporaryPrefix + info.fileName();
 }
 
-QCoro::Task<std::optional<QString>> retagHvc1(QString path, QString ffmpegPath, DownloadItem *item)
+namespace {
+
+// Puts the rewrite in place of the file once ffmpeg made it whole; the
+// rewrite goes when it cannot.
+Outcome replaceWithRewrite(const ProcessRunResult &result, const QString &temporary,
+                           const QString &path)
+{
+    Outcome failure;
+    if (result.launchError) {
+        failure = Failure{Failure::Kind::Launch,
+                          QStringLiteral("launch error: ") + result.launchError->message};
+    } else if (result.status != 0) {
+        failure = Failure{Failure::Kind::Tool,
+                          QStringLiteral("ffmpeg exit ") + QString::number(result.status)};
+    } else if (std::rename(QFile::encodeName(temporary).constData(),
+                           QFile::encodeName(path).constData()) != 0) {
+        // One rename in the same folder replaces the download atomically: at
+        // every moment the user has a complete file under its name.
+        const int code = errno;
+        failure = Failure{Failure::Kind::FileSystem,
+                          QStringLiteral("file replace error: ") +
+                              QStringLiteral("rename(%1 → %2) failed: %3 (errno %4)")
+                                  .arg(temporary, path, QString::fromLocal8Bit(std::strerror(code)))
+                                  .arg(code)};
+    }
+    if (failure)
+        QFile::remove(temporary); // the source is untouched, so the copy is not needed
+    return failure;
+}
+
+} // namespace
+
+QCoro::Task<Outcome> retagHvc1(QString path, QString ffmpegPath, DownloadItem *item)
 {
     const QString temporary = retagTemporaryPath(path);
     QProcess process;
@@ -34,34 +66,10 @@ QCoro::Task<std::optional<QString>> retagHvc1(QString path, QString ffmpegPath, 
                                 temporary};
     process.setArguments(arguments);
     const ProcessRunResult result = co_await runForItem(process, item);
-    if (result.launchError) {
-        Logger::shared().log(QStringLiteral("  retagHvc1 launch error: ") +
-                                 result.launchError->message,
-                             LogLevel::Error);
-        QFile::remove(temporary);
-        co_return std::nullopt;
-    }
-    if (result.status != 0) {
-        Logger::shared().log(QStringLiteral("  retagHvc1 ffmpeg exit ") +
-                                 QString::number(result.status),
-                             LogLevel::Error);
-        QFile::remove(temporary);
-        co_return std::nullopt;
-    }
-    // One rename in the same folder replaces the download atomically: at every
-    // moment the user has a complete file under its name.
-    if (std::rename(QFile::encodeName(temporary).constData(),
-                    QFile::encodeName(path).constData()) != 0) {
-        const int code = errno;
-        Logger::shared().log(
-            QStringLiteral("  retagHvc1 file replace error: ") +
-                QStringLiteral("rename(%1 → %2) failed: %3 (errno %4)")
-                    .arg(temporary, path, QString::fromLocal8Bit(std::strerror(code)))
-                    .arg(code),
-            LogLevel::Error);
-        QFile::remove(temporary); // the source is untouched, so the copy is not needed
-        co_return std::nullopt;
-    }
-    Logger::shared().log(QStringLiteral("  retagHvc1 success → ") + path, LogLevel::Info);
-    co_return path;
+    const Outcome failure = replaceWithRewrite(result, temporary, path);
+    if (failure)
+        Logger::shared().log(QStringLiteral("  retagHvc1 ") + failure->message, LogLevel::Error);
+    else
+        Logger::shared().log(QStringLiteral("  retagHvc1 success → ") + path, LogLevel::Info);
+    co_return failure;
 }

@@ -1,6 +1,6 @@
 #include "RetryLadder.h"
 
-#include "VideoInfo.h"
+#include "YtDlpErrors.h"
 #include "certs/CertificateStore.h"
 #include "log/Logger.h"
 

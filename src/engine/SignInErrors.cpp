@@ -30,24 +30,24 @@ QString sourceName(const CookieSource &cookies)
                                                     : cookies.displayName();
 }
 
-RunFailure troubleFailure(CookieTrouble trouble, const CookieSource &cookies)
+Failure troubleFailure(CookieTrouble trouble, const CookieSource &cookies)
 {
     if (cookies.kind == CookieSource::Kind::File)
         return fileFailure(cookies, CookieFile::Problem::NotNetscape);
     const QString name = sourceName(cookies);
     switch (trouble) {
     case CookieTrouble::NotFound:
-        return {ErrorKind::CookiesUnreadable, qtTrId("error.cookies_not_found").arg(name)};
+        return {Failure::Kind::CookiesUnreadable, qtTrId("error.cookies_not_found").arg(name)};
     case CookieTrouble::Locked:
-        return {ErrorKind::CookiesUnreadable, qtTrId("error.cookies_locked").arg(name)};
+        return {Failure::Kind::CookiesUnreadable, qtTrId("error.cookies_locked").arg(name)};
     case CookieTrouble::Keyring:
-        return {ErrorKind::CookiesUnreadable, qtTrId("error.cookies_keyring").arg(name)};
+        return {Failure::Kind::CookiesUnreadable, qtTrId("error.cookies_keyring").arg(name)};
     case CookieTrouble::BadFile:
     case CookieTrouble::Other:
     case CookieTrouble::None:
         break;
     }
-    return {ErrorKind::CookiesUnreadable, qtTrId("error.cookies_unreadable").arg(name)};
+    return {Failure::Kind::CookiesUnreadable, qtTrId("error.cookies_unreadable").arg(name)};
 }
 
 } // namespace
@@ -89,7 +89,7 @@ CookieTrouble cookieTrouble(const QStringList &lines)
     return CookieTrouble::None;
 }
 
-std::optional<RunFailure> classify(const QStringList &lines, const CookieSource &cookies)
+std::optional<Failure> classify(const QStringList &lines, const CookieSource &cookies)
 {
     if (!cookies.isNone()) {
         const CookieTrouble trouble = cookieTrouble(lines);
@@ -100,28 +100,28 @@ std::optional<RunFailure> classify(const QStringList &lines, const CookieSource 
         return std::nullopt;
     switch (cookies.kind) {
     case CookieSource::Kind::None:
-        return RunFailure{ErrorKind::NeedsSignIn, qtTrId("error.sign_in_required")};
+        return Failure{Failure::Kind::NeedsSignIn, qtTrId("error.sign_in_required")};
     case CookieSource::Kind::Browser:
-        return RunFailure{ErrorKind::NeedsSignIn,
-                          qtTrId("error.sign_in_expired").arg(cookies.displayName())};
+        return Failure{Failure::Kind::NeedsSignIn,
+                       qtTrId("error.sign_in_expired").arg(cookies.displayName())};
     case CookieSource::Kind::File:
         break;
     }
-    return RunFailure{ErrorKind::NeedsSignIn,
-                      qtTrId("error.sign_in_file_expired").arg(sourceName(cookies))};
+    return Failure{Failure::Kind::NeedsSignIn,
+                   qtTrId("error.sign_in_file_expired").arg(sourceName(cookies))};
 }
 
-RunFailure fileFailure(const CookieSource &cookies, CookieFile::Problem problem)
+Failure fileFailure(const CookieSource &cookies, CookieFile::Problem problem)
 {
     const QString name = sourceName(cookies);
     if (problem == CookieFile::Problem::TooLarge)
-        return {ErrorKind::CookiesUnreadable,
+        return {Failure::Kind::CookiesUnreadable,
                 qtTrId("error.cookies_file_too_large")
                     .arg(name, QLocale().formattedDataSize(CookieFile::kLargest, 0,
                                                            QLocale::DataSizeSIFormat))};
     const char *id = problem == CookieFile::Problem::Missing ? "error.cookies_file_missing"
                                                              : "error.cookies_file_unreadable";
-    return {ErrorKind::CookiesUnreadable, qtTrId(id).arg(name)};
+    return {Failure::Kind::CookiesUnreadable, qtTrId(id).arg(name)};
 }
 
 } // namespace SignInErrors

@@ -1,20 +1,12 @@
 #pragma once
 
-#include "DownloadTypes.h"
-
 #include "cookies/CookieFile.h"
 #include "cookies/CookieSource.h"
+#include "platform/Failure.h"
 
 #include <QStringList>
 
 #include <optional>
-
-// A failed run as the row shows it: what to say, and what it can offer.
-struct RunFailure
-{
-    ErrorKind kind = ErrorKind::Other;
-    QString message;
-};
 
 // Sign-in walls and cookie reading failures in yt-dlp's standard error,
 // turned into messages that say what to do.
@@ -36,10 +28,11 @@ enum class CookieTrouble
 bool isSignInWall(const QStringList &lines);
 CookieTrouble cookieTrouble(const QStringList &lines);
 
-// The message for a failed run that a sign-in wall or the cookies explain,
-// given where that run took its cookies from; nothing otherwise.
-std::optional<RunFailure> classify(const QStringList &lines, const CookieSource &cookies);
-// The message for a cookies file Reelix refused before the run.
-RunFailure fileFailure(const CookieSource &cookies, CookieFile::Problem problem);
+// Why a run failed when a sign-in wall or the cookies explain it (kind
+// NeedsSignIn or CookiesUnreadable), given where that run took its cookies
+// from; nothing otherwise.
+std::optional<Failure> classify(const QStringList &lines, const CookieSource &cookies);
+// Why Reelix refused a cookies file before the run.
+Failure fileFailure(const CookieSource &cookies, CookieFile::Problem problem);
 
 } // namespace SignInErrors

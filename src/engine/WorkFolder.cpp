@@ -82,7 +82,7 @@ bool WorkFolder::holds(const QString &file) const
            info.canonicalPath() == QFileInfo(m_path).canonicalFilePath();
 }
 
-std::optional<QString> WorkFolder::place(const QString &file) const
+Result<QString> WorkFolder::place(const QString &file) const
 {
     return DownloadRun::moveToFreeName(file, m_parent + QLatin1Char('/') + shownName(file));
 }

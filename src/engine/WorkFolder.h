@@ -1,12 +1,12 @@
 #pragma once
 
+#include "platform/Failure.h"
 #include "platform/LockClaim.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <memory>
-#include <optional>
 
 // The hidden folder one run of an item writes into, inside the folder its
 // result goes to (".reelix-work-<item id>"). A name the tools find taken is
@@ -29,8 +29,8 @@ public:
     // anywhere else is not this run's file.
     bool holds(const QString &file) const;
     // Moves a finished file into the parent folder under its own name, or
-    // the first free "Name (2).ext" …; the path it got.
-    std::optional<QString> place(const QString &file) const;
+    // the first free "Name (2).ext" …; the path it got, or why it could not.
+    Result<QString> place(const QString &file) const;
     // Removes what a run left in the folder at `path` (its lock stays), so
     // that the next run resumes nothing of it.
     static void clearContents(const QString &path);

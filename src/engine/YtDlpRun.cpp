@@ -26,14 +26,11 @@ QCoro::Task<ProcessRunResult> runOnce(DownloadItem *target, const Request &reque
     process.setProgram(request.ytdlp);
     process.setArguments(arguments);
     ToolEnvironment::configureEnvironment(process, attempt.bundlePath);
-    item->run()->hold(process);
     RunOptions options{request.timeLimit, site, request.onLine};
-    ProcessRunResult result = co_await run(process, std::move(options));
+    ProcessRunResult result = co_await runForItem(process, item, std::move(options));
     // Nothing of a cookie reaches the log or the row.
     if (!attempt.cookies.isNone())
         result.stderrText = CookieFile::withoutCookieValues(result.stderrText);
-    if (item)
-        item->run()->release(process);
     co_return result;
 }
 
@@ -57,39 +54,39 @@ QStringList logRun(const ProcessRunResult &result, StderrLog style, const QStrin
     return lines;
 }
 
-} // namespace
-
-std::optional<QString> findOrFail(DownloadItem &item)
+Result<QString> findYtDlp(const CookieSource &cookies)
 {
     const auto ytdlp = ToolEnvironment::findTool(QStringLiteral("yt-dlp"));
+    if (!ytdlp)
+        return Failure{Failure::Kind::Launch, qtTrId("error.ytdlp_not_found")};
+    if (cookies.kind != CookieSource::Kind::File)
+        return *ytdlp;
+    const CookieFile::Problem problem = CookieFile::problem(cookies.file);
+    if (problem != CookieFile::Problem::None)
+        return SignInErrors::fileFailure(cookies, problem);
+    return *ytdlp;
+}
+
+} // namespace
+
+Result<QString> ytdlpFor(DownloadItem &item, const CookieSource &cookies)
+{
+    Result<QString> ytdlp = findYtDlp(cookies);
     if (!ytdlp) {
+        item.setFailure(ytdlp.failure());
         item.setStatus(DownloadStatus::Error);
-        item.setErrorMessage(qtTrId("error.ytdlp_not_found"));
     }
     return ytdlp;
 }
 
-bool cookiesUsable(DownloadItem &item, const CookieSource &cookies)
-{
-    if (cookies.kind != CookieSource::Kind::File)
-        return true;
-    const CookieFile::Problem problem = CookieFile::problem(cookies.file);
-    if (problem == CookieFile::Problem::None)
-        return true;
-    const RunFailure failure = SignInErrors::fileFailure(cookies, problem);
-    item.setErrorMessage(failure.message, failure.kind);
-    item.setStatus(DownloadStatus::Error);
-    return false;
-}
-
-QCoro::Task<std::optional<Outcome>> runWithRetries(DownloadItem *target, Request request)
+QCoro::Task<std::optional<RunRecord>> runWithRetries(DownloadItem *target, Request request)
 {
     QPointer<DownloadItem> item(target);
     const QString site = DownloadRun::siteName(item->url());
     const bool youTube = ToolEnvironment::isYouTubeURL(item->url());
     RetryLadder ladder(youTube);
     ladder.bundlePath = co_await CertificateStore::bundlePath(false);
-    Outcome outcome;
+    RunRecord outcome;
     for (;;) {
         if (!item)
             co_return std::nullopt;

@@ -3,6 +3,7 @@
 #include "ProcessRunner.h"
 
 #include "cookies/CookieSource.h"
+#include "platform/Failure.h"
 
 #include <QStringList>
 
@@ -32,7 +33,8 @@ enum class StderrLog
     Block  // the whole text in one entry, its level by its content (the download run)
 };
 
-struct Outcome
+// How the ladder's last run ended.
+struct RunRecord
 {
     ProcessRunResult last;   // the last run
     QStringList stderrLines; // its standard error, as the request's log style splits it
@@ -55,15 +57,14 @@ struct Request
     // After a failed run that ends the ladder: true when the caller moved the
     // next run to another source (the download run from the saved information
     // to the page), which then runs within this same ladder.
-    std::function<bool(const Outcome &)> anotherSource;
+    std::function<bool(const RunRecord &)> anotherSource;
 };
 
-// yt-dlp's path, or nothing after putting the item in error.
-std::optional<QString> findOrFail(DownloadItem &item);
-// False after putting the item in error when the cookies file cannot be
-// used as it is (yt-dlp would print its lines, values and all).
-bool cookiesUsable(DownloadItem &item, const CookieSource &cookies);
+// yt-dlp's path for a run with `cookies`, or why it cannot run: yt-dlp is
+// missing, or the cookies file cannot be used as it is (yt-dlp would print
+// its lines, values and all). A failure also puts the item in error.
+Result<QString> ytdlpFor(DownloadItem &item, const CookieSource &cookies);
 // Nothing when the item went away during the runs.
-QCoro::Task<std::optional<Outcome>> runWithRetries(DownloadItem *item, Request request);
+QCoro::Task<std::optional<RunRecord>> runWithRetries(DownloadItem *item, Request request);
 
 } // namespace YtDlpRun

@@ -17,14 +17,16 @@ class Failure
 public:
     enum class Kind
     {
-        Launch,           // a child process could not be started
-        Network,          // the transfer failed (connection, time-out, TLS)
-        HttpStatus,       // the server answered with an error status
-        FileSystem,       // a file or folder could not be written, moved or read
-        MissingDownload,  // a transfer ended without a file
-        MissingInArchive, // an archive did not hold the expected tool
-        Tool,             // a tool ran and reported an error
-        Unverified,       // a download does not match what its distributor publishes
+        Launch,            // a child process could not be started
+        Network,           // the transfer failed (connection, time-out, TLS)
+        HttpStatus,        // the server answered with an error status
+        FileSystem,        // a file or folder could not be written, moved or read
+        MissingDownload,   // a transfer ended without a file
+        MissingInArchive,  // an archive did not hold the expected tool
+        Tool,              // a tool ran and reported an error
+        Unverified,        // a download does not match what its distributor publishes
+        NeedsSignIn,       // the site wants a signed-in visitor
+        CookiesUnreadable, // the chosen browser's or file's cookies could not be read
     };
     Q_ENUM(Kind)
 

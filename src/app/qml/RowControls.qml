@@ -147,7 +147,7 @@ Item {
             spacing: 4
             // Made only at a sign-in wall: the browsers are looked for then.
             Loader {
-                active: controls.download.errorKind === Download.NeedsSignIn
+                active: controls.download.errorKind === Failure.NeedsSignIn
                         && !BrowserCookies.inUse
                         && BrowserCookies.browsers.length > 0
                 visible: active

@@ -83,7 +83,7 @@ void fillList(DownloadManager *manager)
                        "please report this issue if you think it is a mistake"));
     manager->insertItem(failed);
     DownloadItem *signIn = item(QStringLiteral("Age-restricted trailer"), DownloadStatus::Error);
-    signIn->setErrorMessage(qtTrId("error.sign_in_required"), ErrorKind::NeedsSignIn);
+    signIn->setErrorMessage(qtTrId("error.sign_in_required"), Failure::Kind::NeedsSignIn);
     manager->insertItem(signIn);
 }
 

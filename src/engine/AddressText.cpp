@@ -1,4 +1,4 @@
-#include "Submission.h"
+#include "AddressText.h"
 
 #include <QRegularExpression>
 #include <QSet>

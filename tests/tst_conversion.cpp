@@ -124,8 +124,7 @@ private slots:
         m_manager->convert(item);
         qint64 pid = 0;
         if (!corrupt) {
-            QTRY_VERIFY_WITH_TIMEOUT(
-                childOf(item) && (measuring || item->progress() > 0), 60000);
+            QTRY_VERIFY_WITH_TIMEOUT(childOf(item) && (measuring || item->progress() > 0), 60000);
             pid = childOf(item)->processId();
             item->cancelRun();
         }

@@ -174,8 +174,8 @@ QString DownloadCommand::lineFor(const DownloadItem *item) const
         item->title().isEmpty() ? Secrets::maskPassword(item->url()) : item->title();
     QString message =
         item->status() == DownloadStatus::Error ? item->errorMessage() : item->statusMessage();
-    if (item->status() == DownloadStatus::Error && item->errorKind() == Failure::Kind::NeedsSignIn &&
-        runSettings().cookieSource().isNone())
+    if (item->status() == DownloadStatus::Error &&
+        item->errorKind() == Failure::Kind::NeedsSignIn && runSettings().cookieSource().isNone())
         message += QStringLiteral(" (--cookies-from-browser BROWSER or --cookies FILE)");
     if (item->status() == DownloadStatus::Done && item->filePath())
         message =

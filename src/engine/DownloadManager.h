@@ -15,8 +15,8 @@ struct PlaylistListing;
 
 // The engine object the views talk to: the ordered list of downloads (a list
 // model with one row per item) and the destination folder. Its members live
-// in DownloadManager*.cpp (the list, lists of videos, the download run) and
-// in InfoFetch.cpp and Conversion.cpp (those runs).
+// in DownloadManager*.cpp: the list, lists of videos (Groups), the
+// information run (Info), the download run (Start), the conversion (Convert).
 class DownloadManager : public QAbstractListModel
 {
     Q_OBJECT

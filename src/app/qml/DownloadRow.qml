@@ -186,8 +186,9 @@ Rectangle {
                     // The linter of this Qt does not find the cases of a value
                     // type's enum by the type's name; the engine does.
                     // qmllint disable unqualified
-                    readonly property bool saysWhatToDo: row.item.errorKind === Failure.NeedsSignIn
-                                                         || row.item.errorKind === Failure.CookiesUnreadable
+                    readonly property bool saysWhatToDo:
+                        row.item.errorKind === Failure.NeedsSignIn
+                        || row.item.errorKind === Failure.CookiesUnreadable
                     // qmllint enable unqualified
                     wrapMode: saysWhatToDo ? Text.WordWrap : Text.NoWrap
                     maximumLineCount: saysWhatToDo ? 2 : 1

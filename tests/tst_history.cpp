@@ -13,12 +13,7 @@ class TestHistory : public StoreTest
 
 private slots:
     void initTestCase() { Localization::install(QLocale(QLocale::English)); }
-    void init()
-    {
-        QDir(m_dir.path()).removeRecursively();
-        QDir().mkpath(m_dir.path());
-        UserDefaults::setValue("downloadFolderBookmark", m_dir.path());
-    }
+    void init() { emptyFolder(); }
     void cleanup() { waitForChildrenToEnd(); }
 
     void olderFileIsMigrated()

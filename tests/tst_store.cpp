@@ -49,12 +49,7 @@ class TestStore : public StoreTest
 
 private slots:
     void initTestCase() { Localization::install(QLocale(QLocale::English)); }
-    void init()
-    {
-        QDir(m_dir.path()).removeRecursively();
-        QDir().mkpath(m_dir.path());
-        UserDefaults::setValue("downloadFolderBookmark", m_dir.path());
-    }
+    void init() { emptyFolder(); }
     void cleanup() { waitForChildrenToEnd(); }
 
     void unreadableFileIsSetAside_data() { addTags({"not a database", "newer version"}); }

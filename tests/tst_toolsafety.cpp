@@ -76,11 +76,8 @@ class TestToolSafety : public QObject
 private slots:
     void initTestCase()
     {
-        qputenv("REELIX_IDLE_LIMIT_MS", "2000"); // short, yet long enough for a busy machine
-        qputenv("REELIX_TRANSFER_LIMIT_MS", "4000");
-        qputenv("REELIX_TOOL_SIZE_LIMIT", "2000000");
         Localization::install(QLocale(QLocale::English));
-        m_mirror = std::make_unique<ToolMirror>(TestHome::path() + "/mirror");
+        m_mirror = ToolMirror::withShortLimits();
         QVERIFY(m_mirror->isReady());
     }
 

@@ -3,7 +3,6 @@
 
 #include "deps/DependencyChecker.h"
 #include "deps/ToolInstall.h"
-#include "i18n/Localization.h"
 #include "platform/ToolPaths.h"
 
 #include <QJsonObject>
@@ -76,7 +75,6 @@ class TestToolSafety : public QObject
 private slots:
     void initTestCase()
     {
-        Localization::install(QLocale(QLocale::English));
         m_mirror = ToolMirror::withShortLimits();
         QVERIFY(m_mirror->isReady());
     }

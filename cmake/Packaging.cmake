@@ -5,10 +5,11 @@ set(CPACK_PACKAGE_NAME reelix)
 set(CPACK_PACKAGE_VENDOR "The Reelix developers")
 set(CPACK_PACKAGE_CONTACT "The Reelix developers <dev@reelix.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Download video and audio from web pages")
-set(CPACK_PACKAGE_DESCRIPTION "Paste the addresses of web pages, pick video or audio and a \
-quality, and Reelix downloads them with yt-dlp and ffmpeg, with live progress and files that \
-play in the system player. It keeps its own copies of the tools up to date. reelix-cli does the \
-same from a terminal.")
+# The extended description in lines of at most 80 characters.
+set(CPACK_PACKAGE_DESCRIPTION "Paste the addresses of web pages, pick video or audio and a quality,
+and Reelix downloads them with yt-dlp and ffmpeg, with live progress and
+files that play in the system player. It keeps its own copies of the tools
+up to date. reelix-cli does the same from a terminal.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://reelix.org")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -16,8 +16,14 @@ desktop-file-validate "$share/applications/org.reelix.Reelix.desktop"
 appstreamcli validate --no-net --pedantic "$share/metainfo/org.reelix.Reelix.metainfo.xml"
 for f in icons/hicolor/scalable/apps/org.reelix.Reelix.svg \
     icons/hicolor/{48x48,128x128,256x256}/apps/org.reelix.Reelix.png \
-    man/man1/reelix-cli.1 bash-completion/completions/reelix-cli; do
+    man/man1/reelix-cli.1.gz man/man1/reelix.1.gz doc/reelix/copyright doc/reelix/changelog.gz \
+    bash-completion/completions/reelix-cli; do
     [[ -s $share/$f ]] || fail "missing $f"
+done
+# The manual pages render without a warning.
+for page in reelix reelix-cli; do
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share/man/man1/$page.1.gz" 2>&1 >/dev/null)
+    [[ -z $warnings ]] || fail "man $page: $warnings"
 done
 bash -n "$share/bash-completion/completions/reelix-cli"
 
@@ -44,9 +50,13 @@ fi
 deb=$(ls "$work"/package/reelix_*.deb)
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for f in ./usr/bin/reelix ./usr/bin/reelix-cli ./usr/share/applications/org.reelix.Reelix.desktop \
-    ./usr/share/metainfo/org.reelix.Reelix.metainfo.xml ./usr/share/man/man1/reelix-cli.1; do
+    ./usr/share/metainfo/org.reelix.Reelix.metainfo.xml ./usr/share/man/man1/reelix-cli.1.gz \
+    ./usr/share/man/man1/reelix.1.gz; do
     grep -qxF "$f" <<<"$files" || fail "the package lacks $f"
 done
 if grep -v '^\./usr/' <<<"$files" | grep -v '^\./$'; then fail "files outside /usr"; fi
 dpkg-deb -f "$deb" Depends | grep -q "libqt6core6" || fail "no computed dependency on Qt"
+# What a distribution checks before it takes a package: no error, no warning.
+report=$(lintian "$deb" 2>&1 | grep -E '^(E|W): ' || true)
+[[ -z $report ]] || fail "lintian: $report"
 echo "install_check: ok"

@@ -105,6 +105,38 @@ then press Add.</translation>
         <source>Best quality</source>
         <translation>Best quality</translation>
     </message>
+    <message id="a11y.quality_for">
+        <source>Quality for %1</source>
+        <translation>Quality for %1</translation>
+    </message>
+    <message id="a11y.named_value">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="a11y.list_format">
+        <source>Format for every video of %1</source>
+        <translation>Format for every video of %1</translation>
+    </message>
+    <message id="a11y.list_quality">
+        <source>Quality for every video of %1</source>
+        <translation>Quality for every video of %1</translation>
+    </message>
+    <message id="a11y.progress">
+        <source>Progress</source>
+        <translation>Progress</translation>
+    </message>
+    <message id="a11y.progress_of">
+        <source>Progress of %1</source>
+        <translation>Progress of %1</translation>
+    </message>
+    <message id="a11y.step_down">
+        <source>%1: decrease</source>
+        <translation>%1: decrease</translation>
+    </message>
+    <message id="a11y.step_up">
+        <source>%1: increase</source>
+        <translation>%1: increase</translation>
+    </message>
     <message id="action.retry">
         <source>Retry</source>
         <translation>Retry</translation>

@@ -105,6 +105,38 @@ puis appuyez sur Ajouter.</translation>
         <source>Best quality</source>
         <translation>Meilleure qualité</translation>
     </message>
+    <message id="a11y.quality_for">
+        <source>Quality for %1</source>
+        <translation>Qualité pour %1</translation>
+    </message>
+    <message id="a11y.named_value">
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message id="a11y.list_format">
+        <source>Format for every video of %1</source>
+        <translation>Format de toutes les vidéos de %1</translation>
+    </message>
+    <message id="a11y.list_quality">
+        <source>Quality for every video of %1</source>
+        <translation>Qualité de toutes les vidéos de %1</translation>
+    </message>
+    <message id="a11y.progress">
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message id="a11y.progress_of">
+        <source>Progress of %1</source>
+        <translation>Progression de %1</translation>
+    </message>
+    <message id="a11y.step_down">
+        <source>%1: decrease</source>
+        <translation>%1 : diminuer</translation>
+    </message>
+    <message id="a11y.step_up">
+        <source>%1: increase</source>
+        <translation>%1 : augmenter</translation>
+    </message>
     <message id="action.retry">
         <source>Retry</source>
         <translation>Réessayer</translation>

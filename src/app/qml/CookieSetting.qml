@@ -31,6 +31,10 @@ ColumnLayout {
         focusRadius: Theme.radiusSmall
         leftPadding: indented ? 30 : 8
         rightPadding: 8
+        // One of a group of exclusive choices: announced as a radio button.
+        Accessible.role: Accessible.RadioButton
+        Accessible.checkable: true
+        Accessible.checked: chosen
         background: Rectangle {
             radius: Theme.radiusSmall
             color: choice.hovered ? Theme.surfaceHover : "transparent"

@@ -277,6 +277,8 @@ Rectangle {
                 visible: row.status === Download.Downloading || row.status === Download.Converting
                 Layout.fillWidth: true
                 value: row.item.progress
+                //% "Progress of %1"
+                Accessible.name: qsTrId("a11y.progress_of").arg(row.item.title)
                 accent: row.accentColor
             }
         }

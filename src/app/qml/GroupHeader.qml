@@ -125,6 +125,8 @@ Rectangle {
             spacing: 10
             QualityMenu {
                 objectName: "groupFormatMenu"
+                //% "Format for every video of %1"
+                purpose: qsTrId("a11y.list_format").arg(header.item.title)
                 Layout.preferredWidth: 90
                 enabled: !header.running
                 model: [{ label: "MP4", id: Download.Video }, { label: "MP3", id: Download.Audio }]
@@ -133,6 +135,8 @@ Rectangle {
             }
             QualityMenu {
                 objectName: "groupQualityMenu"
+                //% "Quality for every video of %1"
+                purpose: qsTrId("a11y.list_quality").arg(header.item.title)
                 Layout.preferredWidth: 130
                 enabled: !header.running && header.group !== null
                          && header.group.format === Download.Video
@@ -149,6 +153,9 @@ Rectangle {
                 Layout.fillWidth: true
                 checked: header.group ? header.group.skipDownloaded : true
                 onToggled: if (header.group) header.group.skipDownloaded = checked
+                Accessible.name: qsTrId("playlist.skip_downloaded")
+                Accessible.onToggleAction: { toggle(); toggled() }
+                Accessible.onPressAction: { toggle(); toggled() }
                 padding: 0
                 indicator: Rectangle {
                     x: 0

@@ -35,6 +35,7 @@ Rectangle {
                 radius: Theme.radiusSmall
                 color: Theme.field
                 border.color: search.activeFocus ? Theme.focusRing : Theme.outline
+                border.width: search.activeFocus ? Theme.focusRingWidth : 1
                 Icon {
                     id: glass
                     x: 10; anchors.verticalCenter: parent.verticalCenter
@@ -51,6 +52,9 @@ Rectangle {
                     font.pixelSize: Theme.fontNormal
                     clip: true
                     onTextChanged: shown.search = text
+                    activeFocusOnTab: true
+                    Accessible.role: Accessible.EditableText
+                    Accessible.name: qsTrId("history.search")
                     Text {
                         textFormat: Text.PlainText
                         visible: search.text.length === 0

@@ -40,12 +40,16 @@ Rectangle {
                     checked: view.viewer.isEnabled
                     onToggled: view.viewer.isEnabled = checked
                     Accessible.name: qsTrId("log.enable")
+                    Accessible.onToggleAction: { toggle(); toggled() }
+                    Accessible.onPressAction: { toggle(); toggled() }
                     indicator: Rectangle {
                         implicitWidth: 34; implicitHeight: 20
                         x: toggle.leftPadding
                         y: parent.height / 2 - height / 2
                         radius: 10
                         color: toggle.checked ? Theme.success : Theme.switchOff
+                        border.width: toggle.visualFocus ? Theme.focusRingWidth : 0
+                        border.color: Theme.focusRing
                         Rectangle {
                             x: toggle.checked ? parent.width - width - 2 : 2
                             y: 2

@@ -11,6 +11,12 @@ AbstractButton {
     property real focusRadius: Theme.radiusSmall
     hoverEnabled: true
     Accessible.name: tip.length > 0 ? tip : text
+    // A screen reader's "press" does what a click does (Qt 6.4 only toggles).
+    Accessible.onPressAction: {
+        if (control.checkable)
+            control.toggle()
+        control.clicked()
+    }
     opacity: enabled ? 1 : 0.6
     // The tooltip is made on first hover: lists hold many buttons.
     Loader {

@@ -97,12 +97,18 @@ Window {
             leftPadding: 0
             checked: settings.autoStart
             onToggled: settings.autoStart = checked
+            Accessible.name: qsTrId("prefs.auto_start")
+            // A screen reader's toggle is stored like a click (Qt 6.4 only flips the switch).
+            Accessible.onToggleAction: { toggle(); toggled() }
+            Accessible.onPressAction: { toggle(); toggled() }
             indicator: Rectangle {
                 implicitWidth: 34; implicitHeight: 20
                 x: autoStart.leftPadding
                 y: parent.height / 2 - height / 2
                 radius: 10
                 color: autoStart.checked ? Theme.success : Theme.switchOff
+                border.width: autoStart.visualFocus ? Theme.focusRingWidth : 0
+                border.color: Theme.focusRing
                 Rectangle {
                     x: autoStart.checked ? parent.width - width - 2 : 2
                     y: 2
@@ -129,6 +135,7 @@ Window {
             Label { text: qsTrId("prefs.auto_start.choice"); Layout.fillWidth: false }
             QualityMenu {
                 objectName: "autoStartChoice"
+                purpose: qsTrId("prefs.auto_start.choice")
                 Layout.preferredWidth: 200
                 model: [{ label: qsTrId("prefs.choice.best"), id: 0 },
                         { label: qsTrId("prefs.choice.1080"), id: 1 },
@@ -148,6 +155,7 @@ Window {
                 from: 0
                 value: settings.maxDownloads
                 zeroText: qsTrId("prefs.unlimited")
+                name: qsTrId("prefs.max_downloads")
                 onPicked: (v) => settings.maxDownloads = v
             }
         }
@@ -156,6 +164,7 @@ Window {
             Stepper {
                 objectName: "fragments"
                 value: settings.fragments
+                name: qsTrId("prefs.fragments")
                 onPicked: (v) => settings.fragments = v
             }
         }

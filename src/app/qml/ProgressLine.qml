@@ -9,6 +9,14 @@ Item {
     property real endOpacity: 0.6
     property int duration: Theme.durationProgress
     implicitHeight: 3
+    // What a screen reader reads: the value between from and to.
+    readonly property real from: 0
+    readonly property real to: 1
+    Accessible.role: Accessible.ProgressBar
+    //% "Progress"
+    Accessible.name: qsTrId("a11y.progress")
+    // Qt 6.4 gives an item's progress bar no value interface: the percentage is read here.
+    Accessible.description: Math.round(Math.max(0, Math.min(1, value)) * 100) + "%"
     Rectangle {
         anchors.fill: parent
         radius: height / 2

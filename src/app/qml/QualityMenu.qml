@@ -7,6 +7,9 @@ import Reelix
 ComboBox {
     id: menu
     property DownloadItem download
+    // What the menu chooses, read before its value: "Quality for <title>".
+    //% "Quality for %1"
+    property string purpose: download ? qsTrId("a11y.quality_for").arg(download.title) : ""
     implicitHeight: Theme.controlHeight
     font.pixelSize: Theme.fontNormal
     background: Rectangle {
@@ -65,7 +68,9 @@ ComboBox {
         return 0
     }
     onActivated: if (download) download.selectedFormatID = currentValue
-    Accessible.name: qsTrId("quality.best")
+    //% "%1: %2"
+    Accessible.name: purpose.length > 0 ? qsTrId("a11y.named_value").arg(purpose).arg(displayText)
+                                        : displayText
     textRole: "label"
     valueRole: "id"
     delegate: ItemDelegate {

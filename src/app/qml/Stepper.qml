@@ -10,6 +10,10 @@ RowLayout {
     property int from: 1
     property int to: 16
     property string zeroText
+    // What the number is, for a screen reader: "Downloads at the same time".
+    property string name
+    readonly property string valueText: value === 0 && zeroText.length > 0 ? zeroText
+                                                                          : String(value)
     signal picked(int value)
     spacing: 6
     PlainButton {
@@ -29,6 +33,9 @@ RowLayout {
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
         }
+        //% "%1: decrease"
+        Accessible.name: qsTrId("a11y.step_down").arg(stepper.name)
+        Accessible.description: stepper.valueText
         onClicked: stepper.picked(stepper.value - 1)
     }
     Text {
@@ -36,8 +43,7 @@ RowLayout {
         textFormat: Text.PlainText
         Layout.preferredWidth: Math.max(implicitWidth, Theme.controlHeight)
         horizontalAlignment: Text.AlignHCenter
-        text: stepper.value === 0 && stepper.zeroText.length > 0 ? stepper.zeroText
-                                                                 : String(stepper.value)
+        text: stepper.valueText
         color: Theme.textPrimary
         font.pixelSize: Theme.fontNormal; font.weight: Font.DemiBold
     }
@@ -58,6 +64,9 @@ RowLayout {
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
         }
+        //% "%1: increase"
+        Accessible.name: qsTrId("a11y.step_up").arg(stepper.name)
+        Accessible.description: stepper.valueText
         onClicked: stepper.picked(stepper.value + 1)
     }
 }

@@ -86,6 +86,7 @@ Rectangle {
                 id: allButton
                 objectName: "downloadAllButton"
                 focusRadius: Theme.radiusMedium
+                text: header.running ? qsTrId("playlist.stop_all") : qsTrId("playlist.download_all")
                 leftPadding: 12; rightPadding: 12; topPadding: 7; bottomPadding: 7
                 background: Rectangle {
                     radius: Theme.radiusMedium
@@ -101,8 +102,7 @@ Rectangle {
                     }
                     Text {
                         textFormat: Text.PlainText
-                        text: header.running ? qsTrId("playlist.stop_all")
-                                             : qsTrId("playlist.download_all")
+                        text: allButton.text
                         color: header.running ? Theme.stop : Theme.textBright
                         font.pixelSize: Theme.fontNormal; font.weight: Font.DemiBold
                     }

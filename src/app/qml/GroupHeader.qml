@@ -154,8 +154,8 @@ Rectangle {
                 checked: header.group ? header.group.skipDownloaded : true
                 onToggled: if (header.group) header.group.skipDownloaded = checked
                 Accessible.name: qsTrId("playlist.skip_downloaded")
-                Accessible.onToggleAction: { toggle(); toggled() }
-                Accessible.onPressAction: { toggle(); toggled() }
+                Accessible.onToggleAction: { skipBox.toggle(); skipBox.toggled() }
+                Accessible.onPressAction: { skipBox.toggle(); skipBox.toggled() }
                 padding: 0
                 indicator: Rectangle {
                     x: 0

@@ -40,8 +40,8 @@ Rectangle {
                     checked: view.viewer.isEnabled
                     onToggled: view.viewer.isEnabled = checked
                     Accessible.name: qsTrId("log.enable")
-                    Accessible.onToggleAction: { toggle(); toggled() }
-                    Accessible.onPressAction: { toggle(); toggled() }
+                    Accessible.onToggleAction: { toggle.toggle(); toggle.toggled() }
+                    Accessible.onPressAction: { toggle.toggle(); toggle.toggled() }
                     indicator: Rectangle {
                         implicitWidth: 34; implicitHeight: 20
                         x: toggle.leftPadding

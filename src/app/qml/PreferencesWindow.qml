@@ -99,8 +99,8 @@ Window {
             onToggled: settings.autoStart = checked
             Accessible.name: qsTrId("prefs.auto_start")
             // A screen reader's toggle is stored like a click (Qt 6.4 only flips the switch).
-            Accessible.onToggleAction: { toggle(); toggled() }
-            Accessible.onPressAction: { toggle(); toggled() }
+            Accessible.onToggleAction: { autoStart.toggle(); autoStart.toggled() }
+            Accessible.onPressAction: { autoStart.toggle(); autoStart.toggled() }
             indicator: Rectangle {
                 implicitWidth: 34; implicitHeight: 20
                 x: autoStart.leftPadding

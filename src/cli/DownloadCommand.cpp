@@ -118,8 +118,8 @@ void DownloadCommand::onSettled(DownloadItem *item)
                     }
                 }
                 if (!chosen) {
-                    item->setErrorMessage(
-                        QStringLiteral("No format matches \"%1\"").arg(m_options.format));
+                    //% "No format matches \"%1\""
+                    item->setErrorMessage(qtTrId("cli.no_format").arg(m_options.format));
                     item->setStatus(DownloadStatus::Error);
                     checkFinished();
                     return;

@@ -94,7 +94,7 @@ std::optional<qint64> bytesOf(const QString &number, const QString &unit)
 }
 
 // "01:05" or "01:02:03".
-std::optional<qint64> secondsOf(const QString &clock)
+qint64 secondsOf(const QString &clock)
 {
     qint64 seconds = 0;
     for (const QString &part : clock.split(QLatin1Char(':')))

@@ -659,6 +659,10 @@ then press Add.</translation>
         <source>No format matches "%1"</source>
         <translation>No format matches "%1"</translation>
     </message>
+    <message id="cli.no_address">
+        <source>No address was accepted.</source>
+        <translation>No address was accepted.</translation>
+    </message>
     <message id="log.title">
         <source>Reelix Logs</source>
         <translation>Reelix Logs</translation>

@@ -659,6 +659,10 @@ puis appuyez sur Ajouter.</translation>
         <source>No format matches "%1"</source>
         <translation>Aucun format ne correspond à « %1 »</translation>
     </message>
+    <message id="cli.no_address">
+        <source>No address was accepted.</source>
+        <translation>Aucune adresse n'a été acceptée.</translation>
+    </message>
     <message id="log.title">
         <source>Reelix Logs</source>
         <translation>Logs Reelix</translation>

@@ -9,6 +9,7 @@
 #include "ViewProbe.h"
 
 #include "engine/DownloadManager.h"
+#include "engine/DownloadRun.h"
 #include "i18n/Localization.h"
 #include "log/Logger.h"
 #include "platform/PrivateHome.h"
@@ -56,9 +57,8 @@ void fillList(DownloadManager *manager)
     manager->insertItem(ready);
     DownloadItem *downloading =
         item(QStringLiteral("Conference keynote, full session"), DownloadStatus::Downloading);
-    downloading->setProgress(0.42);
-    downloading->setStatusMessage(
-        QStringLiteral("[download]  42.0% of 812.40MiB at 11.52MiB/s ETA 00:41"));
+    DownloadRun::handleProgressLine(
+        QStringLiteral("[download]  42.0% of  774.40MiB at   10.97MiB/s ETA 00:41"), *downloading);
     manager->insertItem(downloading);
     DownloadItem *converting = item(QStringLiteral("Rooftop concert"), DownloadStatus::Converting);
     converting->setProgress(0.63);
@@ -300,6 +300,7 @@ int main(int argc, char *argv[])
     bool ok = true;
     for (const QLocale::Language language : {QLocale::English, QLocale::French}) {
         Localization::install(QLocale(language));
+        QLocale::setDefault(QLocale(language));
         Shots::language = language == QLocale::French ? QStringLiteral("fr") : QStringLiteral("en");
         // Every set is taken even after one failed; a braced list runs them in order.
         for (const bool made : {mainViewShots(), groupShots(), setupShots(), folderPickerShots(),

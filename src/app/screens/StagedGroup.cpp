@@ -1,6 +1,7 @@
 #include "StagedGroup.h"
 
 #include "engine/DownloadManager.h"
+#include "engine/DownloadRun.h"
 #include "engine/Playlist.h"
 
 void stageGroup(DownloadManager &manager)
@@ -39,9 +40,9 @@ void stageGroup(DownloadManager &manager)
     entries[2]->setErrorMessage(
         QStringLiteral("ERROR: [generic] Unable to download webpage: HTTP Error 404: Not Found"));
     entries[3]->setStatus(DownloadStatus::Downloading);
-    entries[3]->setProgress(0.37);
-    entries[3]->setStatusMessage(
-        QStringLiteral("[download]  37.0% of 412.80MiB at 9.12MiB/s ETA 00:29"));
+    DownloadRun::handleProgressLine(
+        QStringLiteral("[download]  37.0% of ~ 412.80MiB at    9.12MiB/s ETA 03:29 (frag 9/40)"),
+        *entries[3]);
     entries[4]->setStatus(DownloadStatus::Fetching);
     entries[5]->setStatus(DownloadStatus::Waiting);
     header->group()->setQualityCap(720);

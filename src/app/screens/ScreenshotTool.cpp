@@ -10,6 +10,7 @@
 
 #include "engine/DownloadManager.h"
 #include "engine/DownloadRun.h"
+#include "engine/SizeText.h"
 #include "i18n/Localization.h"
 #include "log/Logger.h"
 #include "platform/PrivateHome.h"
@@ -66,13 +67,13 @@ void fillList(DownloadManager *manager)
     manager->insertItem(converting);
     DownloadItem *done =
         item(QStringLiteral("Podcast episode 12"), DownloadStatus::Done, DownloadFormat::Audio);
-    done->setFile({QStringLiteral("/home/user/Videos/Reelix/Podcast episode 12.mp3"),
-                   QStringLiteral("48.2 MB")});
+    done->setFile(
+        {QStringLiteral("/home/user/Videos/Reelix/Podcast episode 12.mp3"), sizeText(48'200'000)});
     done->setProgress(1);
     manager->insertItem(done);
     DownloadItem *needs = item(QStringLiteral("Trail running in the Alps"), DownloadStatus::Done);
     needs->setFile({QStringLiteral("/home/user/Videos/Reelix/Trail running in the Alps.webm"),
-                    QStringLiteral("210.7 MB"), true, QStringLiteral("VP9 + Opus")});
+                    sizeText(210'700'000), true, QStringLiteral("VP9 + Opus")});
     needs->setProgress(1);
     manager->insertItem(needs);
     manager->insertItem(item(QStringLiteral("Cooking class"), DownloadStatus::Cancelled));

@@ -3,6 +3,7 @@
 #include "engine/DownloadManager.h"
 #include "engine/DownloadRun.h"
 #include "engine/Playlist.h"
+#include "engine/SizeText.h"
 
 void stageGroup(DownloadManager &manager)
 {
@@ -32,7 +33,7 @@ void stageGroup(DownloadManager &manager)
     for (int i : {0, 1}) {
         entries[i]->setStatus(DownloadStatus::Done);
         entries[i]->setProgress(1);
-        entries[i]->setFile({std::nullopt, QStringLiteral("%1 MB").arg(182.4 - 61 * i), false,
+        entries[i]->setFile({std::nullopt, sizeText(qint64(182.4e6 - 61e6 * i)), false,
                              QStringLiteral("H.264 + AAC")});
     }
     entries[1]->setStatusMessage(qtTrId("playlist.quality_fallback").arg(720).arg(1080));

@@ -26,6 +26,7 @@ qml6-module-qtquick-window, qml6-module-qtquick-templates, qml6-module-qtquick-d
 qml6-module-qt-labs-folderlistmodel, qml6-module-qt-labs-settings, \
 qml6-module-qt5compat-graphicaleffects, fonts-inter, fonts-materialdesignicons-webfont, \
 libqt6sql6-sqlite")
-# Reelix installs its own copies, but uses the system's when they are there.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "yt-dlp, ffmpeg, nodejs, unzip, xz-utils")
+# Reelix installs its own copies, but uses the system's when they are there;
+# Qt's translations put its standard dialogs and messages in French.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "yt-dlp, ffmpeg, nodejs, unzip, xz-utils, qt6-translations-l10n")
 include(CPack)

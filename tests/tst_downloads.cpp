@@ -1,5 +1,7 @@
 #include "fixtures/EngineHarness.h"
 
+#include "i18n/Localization.h"
+
 #include <QScopeGuard>
 
 using namespace Harness;
@@ -24,7 +26,11 @@ class TestDownloads : public EngineTest
     };
 
 private slots:
-    void initTestCase() { startServer(); }
+    void initTestCase()
+    {
+        Localization::install(QLocale(QLocale::English));
+        startServer();
+    }
 
     void init() { resetEngine(); }
 
@@ -79,6 +85,37 @@ private slots:
                  qPrintable(commands[1]));
     }
 
+    // While it runs, the row tells its progress in the user's language and
+    // units (here French: decimal comma, "Mo", "sur"), never in yt-dlp's words.
+    void runningRowSpeaksTheUsersLanguage()
+    {
+        Localization::install(QLocale(QLocale::French));
+        QLocale::setDefault(QLocale(QLocale::French));
+        const auto english = qScopeGuard([] {
+            Localization::install(QLocale(QLocale::English));
+            QLocale::setDefault(QLocale(QLocale::English));
+        });
+        DownloadItem *item = add(m_server->slowUrl("h264.mp4"));
+        WAIT_SETTLED(item, 60000);
+        QStringList lines;
+        connect(item, &DownloadItem::statusMessageChanged, this, [&] {
+            if (item->status() == DownloadStatus::Downloading)
+                lines << item->statusMessage();
+        });
+        m_manager->start(item);
+        QTRY_VERIFY_WITH_TIMEOUT(item->status() != DownloadStatus::Downloading, 90000);
+        QCOMPARE(item->status(), DownloadStatus::Done);
+        QVERIFY(lines.size() > 2);
+        QCOMPARE(lines.takeFirst(), QString("Démarrage…"));
+        const QString size = R"([\d,]+ (octets|ko|Mo))";
+        const QRegularExpression shape("^\\d+\\x{a0}% · " + size + " sur ~?" + size + "( · " +
+                                       size + "/s)?( · encore [\\d\\x{a0} mins]+)?$");
+        for (const QString &line : std::as_const(lines))
+            QVERIFY2(shape.match(line).hasMatch() && !line.contains("[download]"),
+                     qPrintable(line));
+        QVERIFY2(lines.filter(",").size() > 0, qPrintable(lines.join('\n'))); // decimal commas
+    }
+
     void httpsTrustsOnlyTheBundle()
     {
         // The private authority is in the bundle: the page is reached.
@@ -93,7 +130,7 @@ private slots:
         DownloadItem *untrusted = add(m_server->httpsUrl("vp9.webm"));
         WAIT_SETTLED(untrusted, 90000);
         QCOMPARE(untrusted->status(), DownloadStatus::Error);
-        QCOMPARE(untrusted->errorMessage(), QString("error.ssl_certificate"));
+        QCOMPARE(untrusted->errorMessage(), qtTrId("error.ssl_certificate"));
         const QStringList log = logLines();
         QCOMPARE(log.filter("▶ yt-dlp [127.0.0.1]").size(), 2);
         QCOMPARE(log.filter("CertificateStore: bundle régénéré").size(), 2); // first use + forced
@@ -103,7 +140,7 @@ private slots:
         Logger::shared().clear();
         m_manager->start(trusted);
         QTRY_VERIFY_WITH_TIMEOUT(trusted->status() != DownloadStatus::Downloading, 90000);
-        QCOMPARE(trusted->errorMessage(), QString("error.ssl_certificate"));
+        QCOMPARE(trusted->errorMessage(), qtTrId("error.ssl_certificate"));
         QCOMPARE(logLines().filter("▶ yt-dlp [127.0.0.1]").size(), 2);
         QCOMPARE(logLines().filter("CertificateStore: bundle régénéré").size(), 1);
     }

@@ -7,6 +7,8 @@
 #include "engine/VideoInfo.h"
 #include "i18n/Localization.h"
 
+#include <QScopeGuard>
+
 // The engine's pure parts: parsers, classification, argument lists.
 class TestEngineParsing : public QObject
 {
@@ -30,10 +32,32 @@ class TestEngineParsing : public QObject
     using Progress = std::tuple<const char *, const char *, double, const char *, const char *>;
     static inline const Progress progressCases[] = {
         {"percent", "[download]  42.5% of 10MiB at 1MiB/s\r", 0.425,
-         "[download]  42.5% of 10MiB at 1MiB/s", ""},
+         "42% · 4.5 MB of 10.5 MB · 1.0 MB/s", ""},
+        {"percent unknown", "[download]    N/A% of 10MiB at 1MiB/s", 0.0, "", ""},
         {"destination ignored", "[download] Destination: /x.mp4", 0.0, "", ""},
         {"path", "  /home/u/Videos/Clip.mp4 \n", 0.0, "", "/home/u/Videos/Clip.mp4"},
         {"other tool line", "[Merger] Merging 50% things", 0.0, "", ""},
+    };
+
+    // A yt-dlp progress line → the row's line in English and in French.
+    using ProgressLine = std::tuple<const char *, const char *, const char *, const char *>;
+    static inline const ProgressLine progressTexts[] = {
+        {"known total", "[download]  42.0% of  774.40MiB at   10.97MiB/s ETA 00:41",
+         "42% · 341 MB of 812 MB · 11.5 MB/s · 41 s left",
+         "42\u00a0% · 341 Mo sur 812 Mo · 11,5 Mo/s · encore 41\u00a0s"},
+        {"estimated total",
+         "[download]   5.1% of ~   9.61MiB at  143.20KiB/s ETA 01:05 (frag 3/30)",
+         "5% · 514 kB of ~10.1 MB · 147 kB/s · 1 min 05 s left",
+         "5\u00a0% · 514 ko sur ~10,1 Mo · 147 ko/s · encore 1\u00a0min 05\u00a0s"},
+        {"unknown total", "[download]    1.23MiB at  500.00KiB/s (00:00:02)", "1.3 MB · 512 kB/s",
+         "1,3 Mo · 512 ko/s"},
+        {"no speed", "[download]   0.0% of ~   1.00GiB at  Unknown B/s ETA Unknown (frag 0/9)",
+         "0% · 0 bytes of ~1.1 GB", "0\u00a0% · 0 octets sur ~1,1 Go"},
+        {"hours left", "[download]  10.0% of    4.00GiB at    1.00MiB/s ETA 01:02:03",
+         "10% · 429 MB of 4.3 GB · 1.0 MB/s · 1 h 02 min left",
+         "10\u00a0% · 429 Mo sur 4,3 Go · 1,0 Mo/s · encore 1\u00a0h 02\u00a0min"},
+        {"finished", "[download] 100% of    9.61MiB in 00:00:03 at 2.87MiB/s",
+         "100% · 10.1 MB of 10.1 MB · 3.0 MB/s", "100\u00a0% · 10,1 Mo sur 10,1 Mo · 3,0 Mo/s"},
     };
 
     // An ffmpeg progress line and the duration → progress, status message.
@@ -135,6 +159,29 @@ private slots:
         QCOMPARE(item.progress(), progress);
         QCOMPARE(item.statusMessage(), QString(message));
         QCOMPARE(item.run()->reportedFilePath().value_or(QString()), QString(reported));
+    }
+
+    void progressText_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("expected");
+        for (const auto &[name, line, english, french] : progressTexts) {
+            QTest::addRow("%s, en", name) << QLocale(QLocale::English) << line << english;
+            QTest::addRow("%s, fr", name) << QLocale(QLocale::French) << line << french;
+        }
+    }
+
+    void progressText()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, line);
+        QFETCH(QString, expected);
+        Localization::install(locale);
+        const auto english = qScopeGuard([] { Localization::install(QLocale(QLocale::English)); });
+        const std::optional<ProgressFigures> figures = DownloadRun::parseProgressLine(line);
+        QVERIFY(figures);
+        QCOMPARE(ProgressText::line(*figures, locale), expected);
     }
 
     void conversionProgress_data() { addCases(conversionCases); }

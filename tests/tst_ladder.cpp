@@ -285,7 +285,7 @@ private slots:
         QVERIFY(runs[2].contains("bestvideo[vcodec^=avc1]+bestaudio[acodec^=mp4a]/"
                                  "bestvideo[vcodec^=avc1]+bestaudio/bestvideo+bestaudio/best"));
         QVERIFY(runs[3].contains("-f best[ext=mp4]/18/"));
-        QVERIFY(messages.contains("Retrying YouTube fallback..."));
+        QVERIFY(messages.contains("status.retry_fallback"));
         // The stand-in wrote no file: done without a path.
         QCOMPARE(item->status(), DownloadStatus::Done);
         QVERIFY(!item->filePath() && !item->file().size);

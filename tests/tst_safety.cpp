@@ -1,5 +1,6 @@
 #include "engine/ProcessRunner.h"
 #include "fixtures/EngineHarness.h"
+#include "i18n/Localization.h"
 #include "platform/ToolPaths.h"
 
 #include <QJsonObject>
@@ -94,6 +95,7 @@ class TestSafety : public EngineTest
 private slots:
     void initTestCase()
     {
+        Localization::install(QLocale(QLocale::English));
         startServer();
         // Large enough that a slow transfer of it is still going when stopped.
         QVERIFY(makeMedia(60, Codecs::h264 + words("-b:v 2M"), m_server->root() + "/long.mp4"));

@@ -19,15 +19,15 @@ class TestUiSetup : public UiTest
         {"could not check", "unchecked", "update.unchecked", {"openButton"}},
     };
 
-    // The one label a dependency card shows for a status, and its text.
+    // The one label a dependency card shows for a status, and its text in French.
     using CardCase = std::tuple<const char *, DepStatus, const char *, const char *>;
     static inline const CardCase cardCases[] = {
         {"unknown", DepStatus::unknown(), "waitingLabel", ""},
         {"checking", DepStatus::checking(), "checkingSpinner", ""},
-        {"installed", DepStatus::installedStatus(), "versionLabel", "status.ready"},
+        {"installed", DepStatus::installedStatus(), "versionLabel", "Prêt"},
         {"up to date", DepStatus::upToDate("2025.01.15"), "versionLabel", "2025.01.15"},
         {"update", DepStatus::updateAvailable("1", "2"), "versionLabel", "2"},
-        {"downloading", DepStatus::downloading(0.426), "percentLabel", "42%"},
+        {"downloading", DepStatus::downloading(0.426), "percentLabel", "42\u00a0%"},
         {"updating", DepStatus::updating(0.5), "updatingLabel", ""},
         {"failed", DepStatus::failed("boom"), "failedLabel", ""},
         {"could not check", DepStatus::unchecked("1", "HTTP 403"), "uncheckedLabel", ""},
@@ -258,6 +258,7 @@ private slots:
     {
         const auto &[name, status, labelName, textValue] = caseOf(cardCases);
         const QString label = labelName, text = textValue;
+        const auto untranslated = translated(QLocale::French);
         DependencyChecker checker;
         checker.ytdlp()->setStatus(status);
         auto view =

@@ -1,5 +1,6 @@
 #include "LogViewer.h"
 
+#include "engine/SizeText.h"
 #include "log/Logger.h"
 #include "platform/PlatformProfile.h"
 #include "platform/UserDefaults.h"
@@ -59,8 +60,8 @@ QString LogViewer::displayText(const QByteArray &tail, qint64 fileSize, bool *tr
     const QByteArray lines = lineStart >= 0 ? tail.mid(lineStart + 1) : tail;
     if (!lines.isValidUtf8())
         return QString();
-    return qtTrId("log.earlier_lines").arg(QString::number(fileSize / 1e6, 'f', 1)) +
-           QLatin1Char('\n') + QString::fromUtf8(lines);
+    return qtTrId("log.earlier_lines").arg(sizeText(fileSize)) + QLatin1Char('\n') +
+           QString::fromUtf8(lines);
 }
 
 void LogViewer::reloadLog()

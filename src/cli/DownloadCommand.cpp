@@ -118,8 +118,8 @@ void DownloadCommand::onSettled(DownloadItem *item)
                     }
                 }
                 if (!chosen) {
-                    item->setErrorMessage(
-                        QStringLiteral("No format matches \"%1\"").arg(m_options.format));
+                    //% "No format matches \"%1\""
+                    item->setErrorMessage(qtTrId("cli.no_format").arg(m_options.format));
                     item->setStatus(DownloadStatus::Error);
                     checkFinished();
                     return;
@@ -260,7 +260,8 @@ void DownloadCommand::checkFinished()
     QStringList parts;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
         parts << QStringLiteral("%1 %2").arg(it.value()).arg(it.key());
-    m_terminal.print(all.isEmpty() ? QStringLiteral("No address was accepted.")
+    //% "No address was accepted."
+    m_terminal.print(all.isEmpty() ? qtTrId("cli.no_address")
                                    : QStringLiteral("%1 item(s): %2")
                                          .arg(items.size())
                                          .arg(parts.join(QStringLiteral(", "))));

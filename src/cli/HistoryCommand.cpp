@@ -2,6 +2,7 @@
 
 #include "Terminal.h"
 
+#include "engine/SizeText.h"
 #include "platform/EnumNames.h"
 #include "store/QueueStore.h"
 
@@ -35,9 +36,7 @@ int run(const CliOptions &options)
         return 0;
     }
     for (const HistoryRecord &e : entries) {
-        const QString size =
-            e.fileBytes > 0 ? QLocale().formattedDataSize(e.fileBytes, 1, QLocale::DataSizeSIFormat)
-                            : QStringLiteral("-");
+        const QString size = e.fileBytes > 0 ? sizeText(e.fileBytes) : QStringLiteral("-");
         const QString line = e.finished.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")) +
                              QStringLiteral("  ") + size + QStringLiteral("  ") + e.site +
                              QStringLiteral("  ") + Terminal::printable(e.title) +

@@ -61,7 +61,8 @@ void applyConversion(DownloadItem &item, const std::optional<ProcessRunResult> &
     if (const auto full = DownloadRun::diskFull(lines, folder))
         item.setFailure(*full);
     else
-        item.setErrorMessage(lines.isEmpty() ? QStringLiteral("Conversion failed") : lines.last());
+        //% "Conversion failed"
+        item.setErrorMessage(lines.isEmpty() ? qtTrId("error.conversion_failed") : lines.last());
 }
 
 // The converted file's path beside its source; nothing when it could not be moved there.

@@ -46,7 +46,8 @@ void applyInfo(DownloadItem &item, const YtDlpRun::RunRecord &outcome,
         item.setFailure(YtDlpErrors::failure(
             outcome.stderrLines, ToolEnvironment::isYouTubeURL(item.url()), false, cookies));
     } else if (!parsed)
-        item.setErrorMessage(QStringLiteral("Failed to parse video info"));
+        //% "The video's information could not be read."
+        item.setErrorMessage(qtTrId("error.info_unreadable"));
     else if (parsed->playlist && (item.isGroupEntry() || parsed->playlist->entries.isEmpty()))
         item.setErrorMessage(
             qtTrId(parsed->playlist->entries.isEmpty() ? "playlist.empty" : "playlist.nested"));

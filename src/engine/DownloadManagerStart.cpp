@@ -70,9 +70,8 @@ QString heightNotice(const DownloadItem &item, int height)
         return {};
     for (const VideoFormat &f : item.formats()) {
         if (f.id == item.selectedFormatID() && f.height > 0 && f.height != height)
-            return QStringLiteral("Downloaded at %1p: %2p was not available")
-                .arg(height)
-                .arg(f.height);
+            //% "Downloaded at %1p: %2p was not available"
+            return qtTrId("status.height_fallback").arg(height).arg(f.height);
     }
     return {};
 }
@@ -218,7 +217,8 @@ DownloadManager::runDownloadLadder(DownloadItem *target, QString ytdlp, QString 
 {
     QPointer<DownloadItem> item(target);
     item->setStatus(DownloadStatus::Downloading);
-    item->setStatusMessage(QStringLiteral("Starting…"));
+    //% "Starting…"
+    item->setStatusMessage(qtTrId("status.starting"));
     item->setProgress(0);
 
     const auto source = std::make_shared<DownloadRun::Source>(
@@ -247,7 +247,8 @@ DownloadManager::runDownloadLadder(DownloadItem *target, QString ytdlp, QString 
         if (item)
             DownloadRun::handleProgressLine(line, *item);
     };
-    request.fallbackMessage = QStringLiteral("Retrying YouTube fallback...");
+    //% "Trying again another way…"
+    request.fallbackMessage = qtTrId("status.retry_fallback");
     co_return co_await YtDlpRun::runWithRetries(item, std::move(request));
 }
 

@@ -1,18 +1,19 @@
 #include "DownloadRun.h"
 
 #include "DownloadItem.h"
+#include "SizeText.h"
 #include "ToolEnvironment.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QRegularExpression>
 #include <QUrl>
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <unistd.h>
 
@@ -78,27 +79,76 @@ QStringList downloadArguments(const DownloadItem &item, const YtDlpRun::Attempt 
     return args;
 }
 
+namespace {
+
+// "9.61MiB", "512.00B": yt-dlp counts in powers of 1024.
+std::optional<qint64> bytesOf(const QString &number, const QString &unit)
+{
+    bool ok = false;
+    const double value = number.toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    const qsizetype power =
+        unit.size() > 1 ? QStringLiteral("KMGTPEZY").indexOf(unit.at(0)) + 1 : 0;
+    return std::llround(value * std::pow(1024.0, double(power)));
+}
+
+// "01:05" or "01:02:03".
+qint64 secondsOf(const QString &clock)
+{
+    qint64 seconds = 0;
+    for (const QString &part : clock.split(QLatin1Char(':')))
+        seconds = seconds * 60 + part.toLongLong();
+    return seconds;
+}
+
+} // namespace
+
+std::optional<ProgressFigures> parseProgressLine(const QString &line)
+{
+    const QString text = line.trimmed();
+    if (!text.startsWith(QStringLiteral("[download]")))
+        return std::nullopt;
+    const QString rest = text.mid(10).trimmed();
+    static const QString size = QStringLiteral(R"((\d+(?:\.\d+)?)([KMGTPEZY]?i?B))");
+    static const QRegularExpression percent(QStringLiteral(R"(^(\d+(?:\.\d+)?)%)"));
+    static const QRegularExpression done(QLatin1Char('^') + size + QStringLiteral(R"(\s+at\b)"));
+    static const QRegularExpression total(QStringLiteral(R"(\bof\s+(~)?\s*)") + size);
+    static const QRegularExpression speed(QStringLiteral(R"(\bat\s+)") + size +
+                                          QStringLiteral("/s"));
+    static const QRegularExpression eta(QStringLiteral(R"(\bETA\s+(\d+(?::\d+){1,2}))"));
+    ProgressFigures figures;
+    if (const auto m = percent.match(rest); m.hasMatch())
+        figures.percent = m.captured(1).toDouble();
+    else if (const auto d = done.match(rest); d.hasMatch())
+        figures.doneBytes = bytesOf(d.captured(1), d.captured(2));
+    else
+        return std::nullopt;
+    if (const auto m = total.match(rest); m.hasMatch()) {
+        figures.totalEstimated = m.hasCaptured(1);
+        figures.totalBytes = bytesOf(m.captured(2), m.captured(3));
+    }
+    if (const auto m = speed.match(rest); m.hasMatch())
+        figures.bytesPerSecond = bytesOf(m.captured(1), m.captured(2));
+    if (const auto m = eta.match(rest); m.hasMatch())
+        figures.secondsLeft = secondsOf(m.captured(1));
+    return figures;
+}
+
 void handleProgressLine(const QString &line, DownloadItem &item)
 {
     const QString text = line.trimmed();
-    if (text.isEmpty())
-        return;
     if (text.startsWith(QLatin1Char('/'))) {
         if (ItemRun *run = item.run())
             run->setReportedFilePath(text);
         return;
     }
-    if (!text.contains(QStringLiteral("[download]")) || !text.contains(QLatin1Char('%')))
+    const std::optional<ProgressFigures> figures = parseProgressLine(text);
+    if (!figures)
         return;
-    static const QRegularExpression percent(QStringLiteral(R"(\d+\.?\d*(?=%))"));
-    const QRegularExpressionMatch match = percent.match(text);
-    if (match.hasMatch()) {
-        bool ok = false;
-        const double value = match.captured().toDouble(&ok);
-        if (ok)
-            item.setProgress(value / 100.0);
-    }
-    item.setStatusMessage(text);
+    if (figures->percent)
+        item.setProgress(*figures->percent / 100.0);
+    item.setStatusMessage(ProgressText::line(*figures));
 }
 
 std::optional<QString> findLatestFile(const QString &folder, const QString &extension)
@@ -129,8 +179,7 @@ std::optional<QString> findLatestFile(const QString &folder, const QString &exte
 QString formattedFileSize(const QString &path)
 {
     const QFileInfo info(path);
-    const qint64 size = info.exists() ? info.size() : 0;
-    return QLocale().formattedDataSize(size, 1, QLocale::DataSizeSIFormat);
+    return sizeText(info.exists() ? info.size() : 0);
 }
 
 QString freePath(const QString &wanted)

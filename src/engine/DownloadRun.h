@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DownloadTypes.h"
+#include "ProgressText.h"
 #include "YtDlpRun.h"
 #include "platform/Failure.h"
 
@@ -31,6 +32,11 @@ QStringList downloadArguments(const DownloadItem &item, const YtDlpRun::Attempt 
                               const QString &outputTemplatePath, const Source &source);
 QStringList formatArguments(DownloadFormat format, const QString &selectedFormatID, bool youTube,
                             bool allowMissingPOT);
+// The figures of one of yt-dlp's "[download]" progress lines; nothing for
+// its other lines.
+std::optional<ProgressFigures> parseProgressLine(const QString &line);
+// Follows one line of the download run: progress, the row's progress line in
+// the user's language, and the file yt-dlp reports at its end.
 void handleProgressLine(const QString &line, DownloadItem &item);
 std::optional<QString> findLatestFile(const QString &folder, const QString &extension);
 QString formattedFileSize(const QString &path);

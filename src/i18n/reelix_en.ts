@@ -89,6 +89,50 @@ then press Add.</translation>
         <source>QuickTime conversion — %1%</source>
         <translation>QuickTime conversion — %1%</translation>
     </message>
+    <message id="status.starting">
+        <source>Starting…</source>
+        <translation>Starting…</translation>
+    </message>
+    <message id="progress.percent">
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message id="progress.of_total">
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message id="progress.of_estimate">
+        <source>%1 of ~%2</source>
+        <translation>%1 of ~%2</translation>
+    </message>
+    <message id="progress.speed">
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message id="progress.left">
+        <source>%1 left</source>
+        <translation>%1 left</translation>
+    </message>
+    <message id="duration.seconds">
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message id="duration.minutes">
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message id="duration.hours">
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message id="status.height_fallback">
+        <source>Downloaded at %1p: %2p was not available</source>
+        <translation>Downloaded at %1p: %2p was not available</translation>
+    </message>
+    <message id="status.retry_fallback">
+        <source>Trying again another way…</source>
+        <translation>Trying again another way…</translation>
+    </message>
     <message id="status.done">
         <source>Done</source>
         <translation>Done</translation>
@@ -176,6 +220,14 @@ then press Add.</translation>
     <message id="error.folder_not_writable">
         <source>Reelix cannot write in %1: check that the folder exists and can be written to.</source>
         <translation>Reelix cannot write in %1: check that the folder exists and can be written to.</translation>
+    </message>
+    <message id="error.info_unreadable">
+        <source>The video's information could not be read.</source>
+        <translation>The video's information could not be read.</translation>
+    </message>
+    <message id="error.conversion_failed">
+        <source>Conversion failed</source>
+        <translation>Conversion failed</translation>
     </message>
     <message id="tool.ytdlp.desc">
         <source>Finds and downloads the video</source>
@@ -635,6 +687,14 @@ then press Add.</translation>
         <source>using %1 from the system</source>
         <translation>using %1 from the system</translation>
     </message>
+    <message id="cli.no_format">
+        <source>No format matches "%1"</source>
+        <translation>No format matches "%1"</translation>
+    </message>
+    <message id="cli.no_address">
+        <source>No address was accepted.</source>
+        <translation>No address was accepted.</translation>
+    </message>
     <message id="log.title">
         <source>Reelix Logs</source>
         <translation>Reelix Logs</translation>
@@ -668,12 +728,12 @@ then press Add.</translation>
         <translation>Turn on logs above to begin</translation>
     </message>
     <message id="log.earlier_lines">
-        <source>… Earlier lines are in the file (Folder button) — %1 MB in all</source>
-        <translation>… Earlier lines are in the file (Folder button) — %1 MB in all</translation>
+        <source>… Earlier lines are in the file (Folder button) — %1 in all</source>
+        <translation>… Earlier lines are in the file (Folder button) — %1 in all</translation>
     </message>
     <message id="log.fallback_latest_file">
-        <source>after_move:filepath missing — using the newest file of the folder (findLatestFile)</source>
-        <translation>after_move:filepath missing — using the newest file of the folder (findLatestFile)</translation>
+        <source>yt-dlp did not say where it put the file — taking the newest file in the folder</source>
+        <translation>yt-dlp did not say where it put the file — taking the newest file in the folder</translation>
     </message>
     <message id="setup.offline">
         <source>Could not reach the download server: %1. Check your connection, then retry.</source>

@@ -89,6 +89,50 @@ puis appuyez sur Ajouter.</translation>
         <source>QuickTime conversion — %1%</source>
         <translation>Conversion QuickTime — %1 %</translation>
     </message>
+    <message id="status.starting">
+        <source>Starting…</source>
+        <translation>Démarrage…</translation>
+    </message>
+    <message id="progress.percent">
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message id="progress.of_total">
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message id="progress.of_estimate">
+        <source>%1 of ~%2</source>
+        <translation>%1 sur ~%2</translation>
+    </message>
+    <message id="progress.speed">
+        <source>%1/s</source>
+        <translation>%1/s</translation>
+    </message>
+    <message id="progress.left">
+        <source>%1 left</source>
+        <translation>encore %1</translation>
+    </message>
+    <message id="duration.seconds">
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message id="duration.minutes">
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message id="duration.hours">
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message id="status.height_fallback">
+        <source>Downloaded at %1p: %2p was not available</source>
+        <translation>Téléchargé en %1p : %2p n'était pas disponible</translation>
+    </message>
+    <message id="status.retry_fallback">
+        <source>Trying again another way…</source>
+        <translation>Nouvel essai d'une autre façon…</translation>
+    </message>
     <message id="status.done">
         <source>Done</source>
         <translation>Terminé</translation>
@@ -176,6 +220,14 @@ puis appuyez sur Ajouter.</translation>
     <message id="error.folder_not_writable">
         <source>Reelix cannot write in %1: check that the folder exists and can be written to.</source>
         <translation>Reelix ne peut pas écrire dans %1 : vérifiez que le dossier existe et qu'il est accessible en écriture.</translation>
+    </message>
+    <message id="error.info_unreadable">
+        <source>The video's information could not be read.</source>
+        <translation>Les informations de la vidéo n'ont pas pu être lues.</translation>
+    </message>
+    <message id="error.conversion_failed">
+        <source>Conversion failed</source>
+        <translation>La conversion a échoué</translation>
     </message>
     <message id="tool.ytdlp.desc">
         <source>Finds and downloads the video</source>
@@ -635,6 +687,14 @@ puis appuyez sur Ajouter.</translation>
         <source>using %1 from the system</source>
         <translation>utilise %1 du système</translation>
     </message>
+    <message id="cli.no_format">
+        <source>No format matches "%1"</source>
+        <translation>Aucun format ne correspond à « %1 »</translation>
+    </message>
+    <message id="cli.no_address">
+        <source>No address was accepted.</source>
+        <translation>Aucune adresse n'a été acceptée.</translation>
+    </message>
     <message id="log.title">
         <source>Reelix Logs</source>
         <translation>Logs Reelix</translation>
@@ -668,12 +728,12 @@ puis appuyez sur Ajouter.</translation>
         <translation>Activez les logs ci-dessus pour commencer</translation>
     </message>
     <message id="log.earlier_lines">
-        <source>… Earlier lines are in the file (Folder button) — %1 MB in all</source>
-        <translation>… Lignes précédentes dans le fichier (bouton Dossier) — %1 Mo au total</translation>
+        <source>… Earlier lines are in the file (Folder button) — %1 in all</source>
+        <translation>… Lignes précédentes dans le fichier (bouton Dossier) — %1 au total</translation>
     </message>
     <message id="log.fallback_latest_file">
-        <source>after_move:filepath missing — using the newest file of the folder (findLatestFile)</source>
-        <translation>after_move:filepath absent — fallback sur findLatestFile</translation>
+        <source>yt-dlp did not say where it put the file — taking the newest file in the folder</source>
+        <translation>yt-dlp n'a pas dit où il a mis le fichier — le plus récent du dossier est pris</translation>
     </message>
     <message id="setup.offline">
         <source>Could not reach the download server: %1. Check your connection, then retry.</source>

@@ -1,5 +1,7 @@
 #include "HistoryModel.h"
 
+#include "engine/SizeText.h"
+
 #include <QFileInfo>
 #include <QLocale>
 #include <QPointer>
@@ -46,9 +48,7 @@ QVariant HistoryModel::data(const QModelIndex &index, int role) const
     case SiteRole:
         return e.site;
     case SizeRole:
-        return e.fileBytes > 0
-                   ? QLocale().formattedDataSize(e.fileBytes, 1, QLocale::DataSizeSIFormat)
-                   : QString();
+        return e.fileBytes > 0 ? sizeText(e.fileBytes) : QString();
     case DateRole:
         return QLocale().toString(e.finished.toLocalTime(), QLocale::ShortFormat);
     case FilePathRole:

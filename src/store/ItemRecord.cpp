@@ -2,6 +2,7 @@
 
 #include "engine/DownloadItem.h"
 #include "engine/DownloadRun.h"
+#include "engine/SizeText.h"
 #include "engine/WorkFolder.h"
 
 #include <QDir>
@@ -145,7 +146,10 @@ RestoredItem RestoredItem::from(const ItemRecord &r)
     ItemFile file{std::nullopt, std::nullopt, r.needsConversion, r.codecInfo};
     if (!r.filePath.isEmpty())
         file.path = r.filePath;
-    if (!r.fileSize.isEmpty())
+    // The size in the user's language of today; the saved text when the file is gone.
+    if (const QFileInfo info(r.filePath); !r.filePath.isEmpty() && info.isFile())
+        file.size = sizeText(info.size());
+    else if (!r.fileSize.isEmpty())
         file.size = r.fileSize;
     item->setFile(file);
     if (!r.infoPath.isEmpty() && QFileInfo::exists(r.infoPath))

@@ -182,7 +182,7 @@ Rectangle {
                     objectName: "percentLabel"
                     textFormat: Text.PlainText
                     visible: card.kind === DepState.Downloading
-                    text: Math.floor(card.dep.fraction * 100) + "%"
+                    text: qsTrId("progress.percent").arg(Math.floor(card.dep.fraction * 100))
                     color: card.accent
                     font.pixelSize: Theme.fontNormal
                     font.weight: Font.DemiBold
@@ -200,7 +200,7 @@ Rectangle {
                     }
                     Text {
                         textFormat: Text.PlainText
-                        text: Math.floor(card.dep.fraction * 100) + "%"
+                        text: qsTrId("progress.percent").arg(Math.floor(card.dep.fraction * 100))
                         color: Theme.warning
                         font.pixelSize: Theme.fontSmall
                         font.weight: Font.DemiBold

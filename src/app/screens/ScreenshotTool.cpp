@@ -9,6 +9,8 @@
 #include "ViewProbe.h"
 
 #include "engine/DownloadManager.h"
+#include "engine/DownloadRun.h"
+#include "engine/SizeText.h"
 #include "i18n/Localization.h"
 #include "log/Logger.h"
 #include "platform/PrivateHome.h"
@@ -56,9 +58,8 @@ void fillList(DownloadManager *manager)
     manager->insertItem(ready);
     DownloadItem *downloading =
         item(QStringLiteral("Conference keynote, full session"), DownloadStatus::Downloading);
-    downloading->setProgress(0.42);
-    downloading->setStatusMessage(
-        QStringLiteral("[download]  42.0% of 812.40MiB at 11.52MiB/s ETA 00:41"));
+    DownloadRun::handleProgressLine(
+        QStringLiteral("[download]  42.0% of  774.40MiB at   10.97MiB/s ETA 00:41"), *downloading);
     manager->insertItem(downloading);
     DownloadItem *converting = item(QStringLiteral("Rooftop concert"), DownloadStatus::Converting);
     converting->setProgress(0.63);
@@ -66,13 +67,13 @@ void fillList(DownloadManager *manager)
     manager->insertItem(converting);
     DownloadItem *done =
         item(QStringLiteral("Podcast episode 12"), DownloadStatus::Done, DownloadFormat::Audio);
-    done->setFile({QStringLiteral("/home/user/Videos/Reelix/Podcast episode 12.mp3"),
-                   QStringLiteral("48.2 MB")});
+    done->setFile(
+        {QStringLiteral("/home/user/Videos/Reelix/Podcast episode 12.mp3"), sizeText(48'200'000)});
     done->setProgress(1);
     manager->insertItem(done);
     DownloadItem *needs = item(QStringLiteral("Trail running in the Alps"), DownloadStatus::Done);
     needs->setFile({QStringLiteral("/home/user/Videos/Reelix/Trail running in the Alps.webm"),
-                    QStringLiteral("210.7 MB"), true, QStringLiteral("VP9 + Opus")});
+                    sizeText(210'700'000), true, QStringLiteral("VP9 + Opus")});
     needs->setProgress(1);
     manager->insertItem(needs);
     manager->insertItem(item(QStringLiteral("Cooking class"), DownloadStatus::Cancelled));
@@ -300,6 +301,7 @@ int main(int argc, char *argv[])
     bool ok = true;
     for (const QLocale::Language language : {QLocale::English, QLocale::French}) {
         Localization::install(QLocale(language));
+        QLocale::setDefault(QLocale(language));
         Shots::language = language == QLocale::French ? QStringLiteral("fr") : QStringLiteral("en");
         // Every set is taken even after one failed; a braced list runs them in order.
         for (const bool made : {mainViewShots(), groupShots(), setupShots(), folderPickerShots(),

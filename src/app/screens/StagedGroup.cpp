@@ -1,7 +1,9 @@
 #include "StagedGroup.h"
 
 #include "engine/DownloadManager.h"
+#include "engine/DownloadRun.h"
 #include "engine/Playlist.h"
+#include "engine/SizeText.h"
 
 void stageGroup(DownloadManager &manager)
 {
@@ -31,7 +33,7 @@ void stageGroup(DownloadManager &manager)
     for (int i : {0, 1}) {
         entries[i]->setStatus(DownloadStatus::Done);
         entries[i]->setProgress(1);
-        entries[i]->setFile({std::nullopt, QStringLiteral("%1 MB").arg(182.4 - 61 * i), false,
+        entries[i]->setFile({std::nullopt, sizeText(qint64(182.4e6 - 61e6 * i)), false,
                              QStringLiteral("H.264 + AAC")});
     }
     entries[1]->setStatusMessage(qtTrId("playlist.quality_fallback").arg(720).arg(1080));
@@ -39,9 +41,9 @@ void stageGroup(DownloadManager &manager)
     entries[2]->setErrorMessage(
         QStringLiteral("ERROR: [generic] Unable to download webpage: HTTP Error 404: Not Found"));
     entries[3]->setStatus(DownloadStatus::Downloading);
-    entries[3]->setProgress(0.37);
-    entries[3]->setStatusMessage(
-        QStringLiteral("[download]  37.0% of 412.80MiB at 9.12MiB/s ETA 00:29"));
+    DownloadRun::handleProgressLine(
+        QStringLiteral("[download]  37.0% of ~ 412.80MiB at    9.12MiB/s ETA 03:29 (frag 9/40)"),
+        *entries[3]);
     entries[4]->setStatus(DownloadStatus::Fetching);
     entries[5]->setStatus(DownloadStatus::Waiting);
     header->group()->setQualityCap(720);

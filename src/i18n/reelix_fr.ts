@@ -8,11 +8,11 @@
         <translation>Outils</translation>
     </message>
     <message id="menu.check_updates">
-        <source>Check for Updates…</source>
+        <source>Check for updates…</source>
         <translation>Rechercher des mises à jour…</translation>
     </message>
     <message id="menu.debug_logs">
-        <source>Debug Logs</source>
+        <source>Debug logs</source>
         <translation>Journal de débogage</translation>
     </message>
     <message id="update.banner.title">
@@ -134,7 +134,7 @@ puis appuyez sur Ajouter.</translation>
         <translation>YouTube a besoin de Node.js. Installez ou mettez à jour les outils, puis réessayez.</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for Updates to install it.</source>
+        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
         <translation>yt-dlp n'est pas installé. Ouvrez Outils › Rechercher des mises à jour pour l'installer.</translation>
     </message>
     <message id="error.disk_full">
@@ -389,11 +389,11 @@ puis appuyez sur Ajouter.</translation>
         <translation>Afficher dans le dossier</translation>
     </message>
     <message id="menu.notifications">
-        <source>Notify When Downloads End</source>
+        <source>Notify when downloads end</source>
         <translation>Notifier à la fin des téléchargements</translation>
     </message>
     <message id="menu.clipboard_offers">
-        <source>Offer Copied Addresses</source>
+        <source>Offer copied addresses</source>
         <translation>Proposer les adresses copiées</translation>
     </message>
     <message id="clipboard.offer">
@@ -604,7 +604,7 @@ puis appuyez sur Ajouter.</translation>
         <translation>utilise %1 du système</translation>
     </message>
     <message id="log.title">
-        <source>Reelix Logs</source>
+        <source>Reelix logs</source>
         <translation>Logs Reelix</translation>
     </message>
     <message id="log.enable">
@@ -812,7 +812,7 @@ puis appuyez sur Ajouter.</translation>
         <translation>Rechercher par titre</translation>
     </message>
     <message id="history.clear_all">
-        <source>Clear All</source>
+        <source>Clear all</source>
         <translation>Tout effacer</translation>
     </message>
     <message id="history.empty">
@@ -828,7 +828,7 @@ puis appuyez sur Ajouter.</translation>
         <translation>Ouvrir</translation>
     </message>
     <message id="history.download_again">
-        <source>Download Again</source>
+        <source>Download again</source>
         <translation>Télécharger à nouveau</translation>
     </message>
 </context>

@@ -52,10 +52,12 @@
         <translation>No downloads yet</translation>
     </message>
     <message id="empty.subtitle">
-        <source>Paste a video address above, pick MP4 or MP3,
-then press Add.</source>
-        <translation>Paste a video address above, pick MP4 or MP3,
-then press Add.</translation>
+        <source>Paste a video or playlist address above and press Enter, then choose the quality and click Download.</source>
+        <translation>Paste a video or playlist address above and press Enter, then choose the quality and click Download.</translation>
+    </message>
+    <message id="empty.subtitle_auto">
+        <source>Paste a video or playlist address above and press Enter — the download starts by itself.</source>
+        <translation>Paste a video or playlist address above and press Enter — the download starts by itself.</translation>
     </message>
     <message id="folder.picker.title">
         <source>Choose the download folder</source>

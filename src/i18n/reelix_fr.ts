@@ -52,10 +52,12 @@
         <translation>Aucun téléchargement</translation>
     </message>
     <message id="empty.subtitle">
-        <source>Paste a video address above, pick MP4 or MP3,
-then press Add.</source>
-        <translation>Collez une adresse de vidéo ci-dessus, choisissez MP4 ou MP3,
-puis appuyez sur Ajouter.</translation>
+        <source>Paste a video or playlist address above and press Enter, then choose the quality and click Download.</source>
+        <translation>Collez l'adresse d'une vidéo ou d'une playlist ci-dessus et appuyez sur Entrée, puis choisissez la qualité et cliquez sur Télécharger.</translation>
+    </message>
+    <message id="empty.subtitle_auto">
+        <source>Paste a video or playlist address above and press Enter — the download starts by itself.</source>
+        <translation>Collez l'adresse d'une vidéo ou d'une playlist ci-dessus et appuyez sur Entrée : le téléchargement démarre tout seul.</translation>
     </message>
     <message id="folder.picker.title">
         <source>Choose the download folder</source>

@@ -167,6 +167,12 @@ Rectangle {
                         }
                     ]
                 }
+                ReadyInfo {
+                    download: row.item
+                    showDuration: !row.isEntry // the entry's length shows beside it
+                    Layout.fillWidth: true
+                    Layout.maximumWidth: implicitWidth
+                }
                 Text {
                     id: detailMessage
                     objectName: "detailMessage"

@@ -33,11 +33,7 @@ private slots:
             UserDefaults::remove(key);
         QFile::remove(QueueStore::defaultPath());
     }
-    void cleanup()
-    {
-        m_view.reset();
-        waitForChildrenToEnd();
-    }
+    void cleanup() { m_view.reset(); }
 
     // From a fresh profile to a playable file: paste and Enter, no click.
     void pasteAndEnterMakeTheFile()

@@ -170,8 +170,6 @@ Rectangle {
                 ReadyInfo {
                     download: row.item
                     showDuration: !row.isEntry // the entry's length shows beside it
-                    Layout.fillWidth: true
-                    Layout.maximumWidth: implicitWidth
                 }
                 Text {
                     id: detailMessage

@@ -96,6 +96,17 @@ private slots:
                    R"({"format_id":"n","height":480,"vcodec":"none"},)"
                    R"({"height":240,"vcodec":"avc1"}]})")
             << ":240p" << QString("avc1");
+        // Sizes in bytes after "~": a picture without sound gets the best
+        // sound's size added; a size of another type is unknown.
+        QTest::newRow("sizes and duration")
+            << QByteArray(
+                   R"({"duration":754.4,"formats":[)"
+                   R"({"format_id":"a1","vcodec":"none","acodec":"opus","tbr":50,"filesize":100},)"
+                   R"({"format_id":"a2","vcodec":"none","acodec":"mp4a","tbr":130,"filesize":300},)"
+                   R"({"format_id":"v","height":1080,"vcodec":"avc1","acodec":"none","filesize":5000},)"
+                   R"({"format_id":"m","height":720,"vcodec":"avc1","acodec":"mp4a","filesize_approx":2000},)"
+                   R"({"format_id":"s","height":480,"vcodec":"avc1","acodec":"none","filesize":"9"}]})")
+            << "v:1080p~5300 m:720p~2000 s:480p" << QString("avc1");
     }
 
     void videoInfo()
@@ -109,9 +120,10 @@ private slots:
             return;
         QStringList parts;
         for (const VideoFormat &f : parsed->formats)
-            parts << f.id + ":" + f.label;
+            parts << f.id + ":" + f.label + (f.size ? "~" + QString::number(f.size) : "");
         QCOMPARE(parts.join(' '), formats);
         QCOMPARE(parsed->vcodec, vcodec);
+        QCOMPARE(parsed->duration, QString(QTest::currentDataTag()).contains("duration") ? 754 : 0);
     }
 
     void probeClassification_data() { addCases(probeCases); }

@@ -126,19 +126,32 @@ private slots:
     {
         RealWindow w;
         QVERIFY(w.showMain());
+        // Enough rows that the repeated one is shown at the bottom of the list.
+        for (int i = 0; i < 12; ++i)
+            w.app.manager()->insertItem(new DownloadItem("http://127.0.0.1:9/" + QString::number(i),
+                                                         DownloadFormat::Video));
         for (const char *text :
              {"http://127.0.0.1:9/a", "http://127.0.0.1:9/b", "http://127.0.0.1:9/a"}) {
             w.view()->setProperty("urlText", text);
             click(*w.window, w.item("addButton"));
         }
         DownloadManager *manager = w.app.manager();
-        QCOMPARE(manager->rowCount(), 2);
+        QCOMPARE(manager->rowCount(), 14);
         QTRY_VERIFY(shown(w.view(), "repeatedNote"));
         QList<DownloadItem *> outlined;
-        for (QQuickItem *row : ViewProbe::findAll(w.view(), "downloadRow"))
+        QQuickItem *note = w.item("repeatedNote"), *list = w.item("downloadList");
+        // The note covers no row: its final place, once the list made room.
+        QVERIFY(QQuickTest::qWaitForPolish(w.window));
+        QTRY_COMPARE(note->parentItem()->height(), note->height() + 10);
+        const QRectF noteRect = note->mapRectToScene(note->boundingRect());
+        const QRectF listRect = list->mapRectToScene(list->boundingRect());
+        for (QQuickItem *row : ViewProbe::findAll(w.view(), "downloadRow")) {
             if (row->property("repeated").toBool())
                 outlined << row->property("item").value<DownloadItem *>();
-        QCOMPARE(outlined, QList<DownloadItem *>{manager->itemAt(0)});
+            const QRectF seen = row->mapRectToScene(row->boundingRect()) & listRect;
+            QVERIFY(!row->isVisible() || !seen.intersects(noteRect));
+        }
+        QCOMPARE(outlined, QList<DownloadItem *>{manager->itemAt(12)});
         QTRY_VERIFY(!shown(w.view(), "repeatedNote")); // only for a moment
         stopAll(manager);
     }

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeySequence>
+#include <QLocale>
 #include <QMimeData>
 #include <QProcess>
 #include <QUrl>
@@ -85,6 +86,11 @@ void Desktop::open(const QString &path) const
 QString Desktop::shortcutText(const QVariant &sequence) const
 {
     return QKeySequence(sequence.toString()).toString(QKeySequence::NativeText);
+}
+
+QString Desktop::dataSize(double bytes) const
+{
+    return QLocale().formattedDataSize(qint64(bytes), 1, QLocale::DataSizeSIFormat);
 }
 
 void Desktop::copyText(const QString &text) const

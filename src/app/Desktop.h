@@ -34,4 +34,6 @@ public:
     Q_INVOKABLE QString fileName(const QString &path) const;
     // A key sequence as the platform writes it in menus ("Ctrl+Shift+L").
     Q_INVOKABLE QString shortcutText(const QVariant &sequence) const;
+    // A byte count as the views show it ("240.5 MB", in the user's locale).
+    Q_INVOKABLE QString dataSize(double bytes) const;
 };

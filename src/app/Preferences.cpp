@@ -4,7 +4,34 @@
 #include "engine/RunLimits.h"
 #include "platform/UserDefaults.h"
 
+#include <QList>
+
 #include <algorithm>
+
+namespace {
+// GUI thread only, as every QML object.
+QList<Preferences *> &instances()
+{
+    static QList<Preferences *> all;
+    return all;
+}
+} // namespace
+
+Preferences::Preferences(QObject *parent) : QObject(parent)
+{
+    instances().append(this);
+}
+
+Preferences::~Preferences()
+{
+    instances().removeOne(this);
+}
+
+void Preferences::tellAll()
+{
+    for (Preferences *p : std::as_const(instances()))
+        emit p->changed();
+}
 
 bool Preferences::autoStart() const
 {
@@ -14,7 +41,7 @@ bool Preferences::autoStart() const
 void Preferences::setAutoStart(bool on)
 {
     AutoStart::setEnabled(on);
-    emit changed();
+    tellAll();
 }
 
 int Preferences::autoStartChoice() const
@@ -25,7 +52,7 @@ int Preferences::autoStartChoice() const
 void Preferences::setAutoStartChoice(int choice)
 {
     AutoStart::setChoice(AutoStart::Choice(std::clamp(choice, 0, 3)));
-    emit changed();
+    tellAll();
 }
 
 int Preferences::maxDownloads() const
@@ -36,7 +63,7 @@ int Preferences::maxDownloads() const
 void Preferences::setMaxDownloads(int value)
 {
     UserDefaults::setValue(QStringLiteral("maxConcurrentDownloads"), std::clamp(value, 0, 16));
-    emit changed();
+    tellAll();
 }
 
 int Preferences::fragments() const
@@ -48,5 +75,5 @@ void Preferences::setFragments(int value)
 {
     UserDefaults::setValue(QStringLiteral("concurrentFragments"),
                            RunLimits::clampedFragments(value));
-    emit changed();
+    tellAll();
 }

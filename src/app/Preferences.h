@@ -4,6 +4,8 @@
 #include <QtQml/qqmlregistration.h>
 
 // The settings the preferences window edits, each written as it changes.
+// Every instance tells of a change made through any of them, so that the main
+// view's texts follow the preferences window.
 class Preferences : public QObject
 {
     Q_OBJECT
@@ -16,7 +18,8 @@ class Preferences : public QObject
     Q_PROPERTY(int fragments READ fragments WRITE setFragments NOTIFY changed)
 
 public:
-    using QObject::QObject;
+    explicit Preferences(QObject *parent = nullptr);
+    ~Preferences() override;
 
     bool autoStart() const;
     void setAutoStart(bool on);
@@ -29,4 +32,7 @@ public:
 
 signals:
     void changed();
+
+private:
+    static void tellAll();
 };

@@ -11,9 +11,12 @@ const QString kChoiceKey = QStringLiteral("autoStartChoice");
 
 namespace AutoStart {
 
+// On until the user turns it off: a new user's first address becomes a file
+// without a further click.
 bool enabled()
 {
-    return UserDefaults::boolValue(kEnabledKey);
+    const QVariant value = UserDefaults::value(kEnabledKey);
+    return value.isNull() || value.toBool();
 }
 
 void setEnabled(bool on)

@@ -5,7 +5,7 @@
 #include <QString>
 
 // Downloads that start by themselves once their information is known
-// ("autoStart", off unless set), with a default choice ("autoStartChoice").
+// ("autoStart", on unless turned off), with a default choice ("autoStartChoice").
 namespace AutoStart {
 
 enum class Choice

@@ -59,6 +59,7 @@ void DownloadGroup::addEntry(DownloadItem *entry)
     // A thousand entries finishing one after another make one count each
     // time the event loop comes round, not a thousand walks of the list.
     connect(entry, &DownloadItem::statusChanged, this, &DownloadGroup::scheduleRecount);
+    connect(entry, &DownloadItem::progressChanged, this, &DownloadGroup::scheduleRecount);
     scheduleRecount();
 }
 
@@ -124,11 +125,22 @@ void DownloadGroup::recount()
 {
     m_recountPending = false;
     int done = 0, failed = 0;
+    double downloading = 0;
     for (const DownloadItem *entry : std::as_const(m_entries)) {
         done += entry->status() == DownloadStatus::Done;
         failed += entry->status() == DownloadStatus::Error;
+        if (entry->status() == DownloadStatus::Downloading)
+            downloading += entry->progress();
     }
-    m_done = done;
-    m_failed = failed;
-    emit countsChanged();
+    const double progress = m_entries.isEmpty() ? 0 : (done + failed + downloading) / count();
+    if (done != m_done || failed != m_failed || count() != m_counted) {
+        m_done = done;
+        m_failed = failed;
+        m_counted = count();
+        emit countsChanged();
+    }
+    if (!qFuzzyCompare(1 + progress, 1 + m_progress)) {
+        m_progress = progress;
+        emit progressChanged();
+    }
 }

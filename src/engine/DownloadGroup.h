@@ -22,6 +22,8 @@ class DownloadGroup : public QObject
     Q_PROPERTY(int done READ done NOTIFY countsChanged)
     Q_PROPERTY(int failed READ failed NOTIFY countsChanged)
     Q_PROPERTY(int remaining READ remaining NOTIFY countsChanged)
+    // How far the whole list is, 0 to 1: ended entries whole, downloads by their part.
+    Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
     Q_PROPERTY(int indexWidth READ indexWidth CONSTANT)
     Q_PROPERTY(bool expanded READ expanded NOTIFY expandedChanged)
     Q_PROPERTY(bool running READ running NOTIFY runningChanged)
@@ -43,6 +45,7 @@ public:
     int done() const { return m_done; }
     int failed() const { return m_failed; }
     int remaining() const { return count() - m_done - m_failed; }
+    double progress() const { return m_progress; }
     int indexWidth() const { return qMax(2, int(QString::number(m_listed).size())); }
     bool expanded() const { return m_expanded; }
     bool running() const { return !m_pending.empty() || !m_taken.isEmpty(); }
@@ -72,6 +75,7 @@ public:
 
 signals:
     void countsChanged();
+    void progressChanged();
     void expandedChanged();
     void runningChanged();
     void choiceChanged();
@@ -88,6 +92,8 @@ private:
     QSet<DownloadItem *> m_taken; // started from the queue and not ended yet
     int m_done = 0;
     int m_failed = 0;
+    int m_counted = -1; // the entries when the counts were last told
+    double m_progress = 0;
     bool m_recountPending = false;
     bool m_expanded = true;
     DownloadFormat m_format;

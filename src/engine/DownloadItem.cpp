@@ -28,7 +28,8 @@ QVariantList DownloadItem::formatList() const
     for (const VideoFormat &f : m_formats)
         list << QVariantMap{{QStringLiteral("id"), f.id},
                             {QStringLiteral("label"), f.label},
-                            {QStringLiteral("height"), f.height}};
+                            {QStringLiteral("height"), f.height},
+                            {QStringLiteral("size"), f.size}};
     return list;
 }
 
@@ -87,9 +88,17 @@ void DownloadItem::setGroup(DownloadGroup *group, int index, int duration)
 {
     m_group = group;
     m_playlistIndex = index;
+    const bool newDuration = duration != m_duration;
     m_duration = duration;
     emit groupChanged();
+    if (newDuration)
+        emit durationChanged();
     emit changed();
+}
+
+void DownloadItem::setDuration(int seconds)
+{
+    assign(m_duration, seconds, &DownloadItem::durationChanged);
 }
 
 void DownloadItem::cancelRun()

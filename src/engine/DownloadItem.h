@@ -40,7 +40,8 @@ class DownloadItem : public QObject
     // for a single video.
     Q_PROPERTY(DownloadGroup *group READ group NOTIFY groupChanged)
     Q_PROPERTY(int playlistIndex READ playlistIndex NOTIFY groupChanged)
-    Q_PROPERTY(int duration READ duration NOTIFY groupChanged) // seconds, from the listing
+    // Seconds, from the information run or a list's listing; 0 when unknown.
+    Q_PROPERTY(int duration READ duration NOTIFY durationChanged)
     Q_PROPERTY(bool isGroupHeader READ isGroupHeader NOTIFY groupChanged)
     Q_PROPERTY(bool isGroupEntry READ isGroupEntry NOTIFY groupChanged)
     // A run (information, download or conversion) is going for the item.
@@ -91,6 +92,7 @@ public:
     void setFormat(DownloadFormat value);
     // Makes this item the head of `group` (index 0) or its entry number `index`.
     void setGroup(DownloadGroup *group, int index, int duration = 0);
+    void setDuration(int seconds);
 
     // Stops whatever runs for this item; the run itself then reports `cancelled`.
     Q_INVOKABLE void cancelRun();
@@ -116,6 +118,7 @@ signals:
     void fileChanged();
     void formatChanged();
     void groupChanged();
+    void durationChanged();
     void runningChanged();
     // Emitted after any published field changed (the list model listens).
     void changed();

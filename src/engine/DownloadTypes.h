@@ -45,10 +45,14 @@ struct VideoFormat
     Q_PROPERTY(QString id MEMBER id)
     Q_PROPERTY(QString label MEMBER label)
     Q_PROPERTY(int height MEMBER height)
+    Q_PROPERTY(qint64 size MEMBER size)
 public:
     QString id;    // yt-dlp's format_id; may be empty
     QString label; // "1080p"
     int height = 0;
+    // Bytes of the file it makes, as yt-dlp knows or estimates them (with the
+    // best sound for a picture without one); 0 when unknown.
+    qint64 size = 0;
 
     friend bool operator==(const VideoFormat &, const VideoFormat &) = default;
 };

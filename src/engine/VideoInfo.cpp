@@ -20,6 +20,44 @@ double bitrate(const QJsonObject &format)
     return tbr.isDouble() ? tbr.toDouble() : 0.0;
 }
 
+bool hasNoSound(const QJsonObject &format)
+{
+    return format.value(QStringLiteral("acodec")).toString() == QStringLiteral("none");
+}
+
+// yt-dlp's exact size, else its estimate; 0 when it gives neither.
+qint64 bytesOf(const QJsonObject &format)
+{
+    for (const QString &key : {QStringLiteral("filesize"), QStringLiteral("filesize_approx")}) {
+        const QJsonValue value = format.value(key);
+        if (value.isDouble() && value.toDouble() > 0)
+            return qint64(value.toDouble());
+    }
+    return 0;
+}
+
+// The size of the sound yt-dlp adds to a picture without one: its best
+// sound-only format.
+qint64 bestSoundBytes(const QJsonArray &formats)
+{
+    std::optional<QJsonObject> best;
+    for (const QJsonValue &entry : formats) {
+        const QJsonObject format = entry.toObject();
+        if (isVideoStream(format) || hasNoSound(format) ||
+            !format.contains(QStringLiteral("acodec")))
+            continue;
+        if (!best || bitrate(format) > bitrate(*best))
+            best = format;
+    }
+    return best ? bytesOf(*best) : 0;
+}
+
+qint64 downloadBytes(const QJsonObject &format, qint64 soundBytes)
+{
+    const qint64 picture = bytesOf(format);
+    return picture > 0 && hasNoSound(format) ? picture + soundBytes : picture;
+}
+
 } // namespace
 
 std::optional<ParsedVideoInfo> parseVideoInfo(const QByteArray &json)
@@ -57,12 +95,17 @@ std::optional<ParsedVideoInfo> parseVideoInfo(const QByteArray &json)
             byHeight.insert(*height, format);
         }
     }
+    const qint64 sound = bestSoundBytes(formats.toArray());
     for (auto it = byHeight.constEnd(); it != byHeight.constBegin();) {
         --it;
         parsed.formats.append(VideoFormat{JsonFields::text(*it, QStringLiteral("format_id")),
-                                          QString::number(it.key()) + QLatin1Char('p'), it.key()});
+                                          QString::number(it.key()) + QLatin1Char('p'), it.key(),
+                                          downloadBytes(*it, sound)});
     }
     parsed.vcodec = dominantVideoCodec(info);
+    const QJsonValue duration = info.value(QStringLiteral("duration"));
+    if (duration.isDouble() && duration.toDouble() > 0)
+        parsed.duration = qRound(duration.toDouble());
     return parsed;
 }
 

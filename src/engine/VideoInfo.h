@@ -17,6 +17,7 @@ struct ParsedVideoInfo
     QString thumbnail;
     QList<VideoFormat> formats; // one per height, highest first
     QString vcodec;             // lower-cased codec of the highest-bitrate video stream
+    int duration = 0;           // seconds; 0 when unknown
     // Set when the page is a list of videos (the information run lists it flat).
     std::shared_ptr<const PlaylistListing> playlist;
 };

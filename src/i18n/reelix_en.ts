@@ -8,12 +8,12 @@
         <translation>Tools</translation>
     </message>
     <message id="menu.check_updates">
-        <source>Check for Updates…</source>
-        <translation>Check for Updates…</translation>
+        <source>Check for updates…</source>
+        <translation>Check for updates…</translation>
     </message>
     <message id="menu.debug_logs">
-        <source>Debug Logs</source>
-        <translation>Debug Logs</translation>
+        <source>Debug logs</source>
+        <translation>Debug logs</translation>
     </message>
     <message id="update.banner.title">
         <source>Tool updates available</source>
@@ -52,10 +52,12 @@
         <translation>No downloads yet</translation>
     </message>
     <message id="empty.subtitle">
-        <source>Paste a video address above, pick MP4 or MP3,
-then press Add.</source>
-        <translation>Paste a video address above, pick MP4 or MP3,
-then press Add.</translation>
+        <source>Paste a video or playlist address above and press Enter, then choose the quality and click Download.</source>
+        <translation>Paste a video or playlist address above and press Enter, then choose the quality and click Download.</translation>
+    </message>
+    <message id="empty.subtitle_auto">
+        <source>Paste a video or playlist address above and press Enter — the download starts by itself.</source>
+        <translation>Paste a video or playlist address above and press Enter — the download starts by itself.</translation>
     </message>
     <message id="folder.picker.title">
         <source>Choose the download folder</source>
@@ -210,8 +212,8 @@ then press Add.</translation>
         <translation>YouTube needs the Node.js runtime. Install or update the tools, then retry.</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for Updates to install it.</source>
-        <translation>yt-dlp is not installed. Open Tools › Check for Updates to install it.</translation>
+        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
+        <translation>yt-dlp is not installed. Open Tools › Check for updates to install it.</translation>
     </message>
     <message id="error.disk_full">
         <source>The disk is full: free some space in %1 and try again.</source>
@@ -473,12 +475,12 @@ then press Add.</translation>
         <translation>Show in folder</translation>
     </message>
     <message id="menu.notifications">
-        <source>Notify When Downloads End</source>
-        <translation>Notify When Downloads End</translation>
+        <source>Notify when downloads end</source>
+        <translation>Notify when downloads end</translation>
     </message>
     <message id="menu.clipboard_offers">
-        <source>Offer Copied Addresses</source>
-        <translation>Offer Copied Addresses</translation>
+        <source>Offer copied addresses</source>
+        <translation>Offer copied addresses</translation>
     </message>
     <message id="clipboard.offer">
         <source>In the clipboard: %1</source>
@@ -696,8 +698,8 @@ then press Add.</translation>
         <translation>No address was accepted.</translation>
     </message>
     <message id="log.title">
-        <source>Reelix Logs</source>
-        <translation>Reelix Logs</translation>
+        <source>Reelix logs</source>
+        <translation>Reelix logs</translation>
     </message>
     <message id="log.enable">
         <source>Enable logs</source>
@@ -904,8 +906,8 @@ then press Add.</translation>
         <translation>Search by title</translation>
     </message>
     <message id="history.clear_all">
-        <source>Clear All</source>
-        <translation>Clear All</translation>
+        <source>Clear all</source>
+        <translation>Clear all</translation>
     </message>
     <message id="history.empty">
         <source>No finished downloads yet</source>
@@ -920,8 +922,8 @@ then press Add.</translation>
         <translation>Open</translation>
     </message>
     <message id="history.download_again">
-        <source>Download Again</source>
-        <translation>Download Again</translation>
+        <source>Download again</source>
+        <translation>Download again</translation>
     </message>
 </context>
 </TS>

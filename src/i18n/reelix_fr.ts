@@ -8,11 +8,11 @@
         <translation>Outils</translation>
     </message>
     <message id="menu.check_updates">
-        <source>Check for Updates…</source>
+        <source>Check for updates…</source>
         <translation>Rechercher des mises à jour…</translation>
     </message>
     <message id="menu.debug_logs">
-        <source>Debug Logs</source>
+        <source>Debug logs</source>
         <translation>Journal de débogage</translation>
     </message>
     <message id="update.banner.title">
@@ -52,10 +52,12 @@
         <translation>Aucun téléchargement</translation>
     </message>
     <message id="empty.subtitle">
-        <source>Paste a video address above, pick MP4 or MP3,
-then press Add.</source>
-        <translation>Collez une adresse de vidéo ci-dessus, choisissez MP4 ou MP3,
-puis appuyez sur Ajouter.</translation>
+        <source>Paste a video or playlist address above and press Enter, then choose the quality and click Download.</source>
+        <translation>Collez l'adresse d'une vidéo ou d'une playlist ci-dessus et appuyez sur Entrée, puis choisissez la qualité et cliquez sur Télécharger.</translation>
+    </message>
+    <message id="empty.subtitle_auto">
+        <source>Paste a video or playlist address above and press Enter — the download starts by itself.</source>
+        <translation>Collez l'adresse d'une vidéo ou d'une playlist ci-dessus et appuyez sur Entrée : le téléchargement démarre tout seul.</translation>
     </message>
     <message id="folder.picker.title">
         <source>Choose the download folder</source>
@@ -210,7 +212,7 @@ puis appuyez sur Ajouter.</translation>
         <translation>YouTube a besoin de Node.js. Installez ou mettez à jour les outils, puis réessayez.</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for Updates to install it.</source>
+        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
         <translation>yt-dlp n'est pas installé. Ouvrez Outils › Rechercher des mises à jour pour l'installer.</translation>
     </message>
     <message id="error.disk_full">
@@ -473,11 +475,11 @@ puis appuyez sur Ajouter.</translation>
         <translation>Afficher dans le dossier</translation>
     </message>
     <message id="menu.notifications">
-        <source>Notify When Downloads End</source>
+        <source>Notify when downloads end</source>
         <translation>Notifier à la fin des téléchargements</translation>
     </message>
     <message id="menu.clipboard_offers">
-        <source>Offer Copied Addresses</source>
+        <source>Offer copied addresses</source>
         <translation>Proposer les adresses copiées</translation>
     </message>
     <message id="clipboard.offer">
@@ -696,7 +698,7 @@ puis appuyez sur Ajouter.</translation>
         <translation>Aucune adresse n'a été acceptée.</translation>
     </message>
     <message id="log.title">
-        <source>Reelix Logs</source>
+        <source>Reelix logs</source>
         <translation>Logs Reelix</translation>
     </message>
     <message id="log.enable">
@@ -904,7 +906,7 @@ puis appuyez sur Ajouter.</translation>
         <translation>Rechercher par titre</translation>
     </message>
     <message id="history.clear_all">
-        <source>Clear All</source>
+        <source>Clear all</source>
         <translation>Tout effacer</translation>
     </message>
     <message id="history.empty">
@@ -920,7 +922,7 @@ puis appuyez sur Ajouter.</translation>
         <translation>Ouvrir</translation>
     </message>
     <message id="history.download_again">
-        <source>Download Again</source>
+        <source>Download again</source>
         <translation>Télécharger à nouveau</translation>
     </message>
 </context>

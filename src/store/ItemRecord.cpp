@@ -62,7 +62,8 @@ QString ItemRecord::formatsText(const QList<VideoFormat> &formats)
     for (const VideoFormat &f : formats)
         list.append(QJsonObject{{QStringLiteral("id"), f.id},
                                 {QStringLiteral("label"), f.label},
-                                {QStringLiteral("height"), f.height}});
+                                {QStringLiteral("height"), f.height},
+                                {QStringLiteral("size"), f.size}});
     return QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact));
 }
 
@@ -74,7 +75,8 @@ QList<VideoFormat> ItemRecord::formatsFrom(const QString &text)
         const QJsonObject o = value.toObject();
         formats.append({o.value(QStringLiteral("id")).toString(),
                         o.value(QStringLiteral("label")).toString(),
-                        o.value(QStringLiteral("height")).toInt()});
+                        o.value(QStringLiteral("height")).toInt(),
+                        qint64(o.value(QStringLiteral("size")).toDouble())});
     }
     return formats;
 }

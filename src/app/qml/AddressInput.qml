@@ -12,6 +12,17 @@ RowLayout {
     signal submit()
     signal paste()
 
+    function focusEditor() { input.forceActiveFocus() }
+
+    function enterPressed(event: KeyEvent) {
+        if (event.modifiers & Qt.ShiftModifier) {
+            event.accepted = false
+            return
+        }
+        if (row.hasText)
+            row.submit()
+    }
+
     spacing: 12
     Rectangle {
         objectName: "addressInput"
@@ -73,6 +84,9 @@ RowLayout {
                 font.pixelSize: Theme.fontLarge; font.family: Theme.monoFamily
                 wrapMode: TextEdit.NoWrap
                 background: null
+                // Enter adds what was typed or pasted; Shift+Enter starts a new line.
+                Keys.onReturnPressed: (event) => row.enterPressed(event)
+                Keys.onEnterPressed: (event) => row.enterPressed(event)
                 // Tab moves to the next control: a tab is never part of an address.
                 Keys.onTabPressed: {
                     input.nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason)

@@ -32,6 +32,9 @@ Rectangle {
     implicitWidth: 680
     implicitHeight: 520
 
+    // Typing or pasting goes to the address box as soon as the view shows.
+    Component.onCompleted: addressInput.focusEditor()
+
     // A click anywhere outside the address box takes the focus out of it.
     TapHandler {
         onTapped: {
@@ -145,6 +148,8 @@ Rectangle {
 
         ClipboardOffer {
             Layout.fillWidth: true
+            Layout.maximumWidth: Theme.contentMaxWidth
+            Layout.alignment: Qt.AlignHCenter
             Layout.leftMargin: Theme.pageMargin
             Layout.rightMargin: Theme.pageMargin
             Layout.topMargin: visible ? 14 : 0
@@ -159,6 +164,8 @@ Rectangle {
         AddressInput {
             id: addressInput
             Layout.fillWidth: true
+            Layout.maximumWidth: Theme.contentMaxWidth
+            Layout.alignment: Qt.AlignHCenter
             Layout.leftMargin: Theme.pageMargin
             Layout.rightMargin: Theme.pageMargin
             Layout.topMargin: 20
@@ -167,11 +174,44 @@ Rectangle {
             onPaste: view.pasteFromClipboard()
         }
 
+        // The note opens a line of its own under the box: it never covers a row.
+        Item {
+            Layout.fillWidth: true
+            Layout.preferredHeight: view.repeatedRow >= 0 ? repeatedNote.height + 10 : 0
+            Behavior on Layout.preferredHeight {
+                NumberAnimation { duration: Theme.durationFade; easing.type: Easing.InOutQuad }
+            }
+            clip: true
+            Rectangle {
+                id: repeatedNote
+                objectName: "repeatedNote"
+                anchors.horizontalCenter: parent.horizontalCenter
+                visible: opacity > 0
+                opacity: view.repeatedRow >= 0 ? 1 : 0
+                Behavior on opacity { NumberAnimation { duration: Theme.durationFade } }
+                width: note.implicitWidth + 28
+                height: note.implicitHeight + 14
+                radius: height / 2
+                color: Theme.tipBackground
+                border.color: Theme.menuLine
+                Text {
+                    id: note
+                    textFormat: Text.PlainText
+                    anchors.centerIn: parent
+                    text: qsTrId("input.already_listed")
+                    color: Theme.textEmphasis
+                    font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
+                }
+            }
+        }
+
         // The list, or the empty state
         ListView {
             id: list
             objectName: "downloadList"
             Layout.fillWidth: true
+            Layout.maximumWidth: Theme.contentMaxWidth + 32
+            Layout.alignment: Qt.AlignHCenter
             Layout.fillHeight: true
             visible: view.manager.count > 0 && !view.showingHistory
             clip: true
@@ -229,6 +269,8 @@ Rectangle {
             readonly property bool wanted: view.showingHistory && view.store !== null
             visible: wanted
             Layout.fillWidth: true
+            Layout.maximumWidth: Theme.contentMaxWidth + 32
+            Layout.alignment: Qt.AlignHCenter
             Layout.fillHeight: true
             onWantedChanged: {
                 if (wanted)
@@ -237,29 +279,6 @@ Rectangle {
                 else
                     source = ""
             }
-        }
-    }
-
-    Rectangle {
-        objectName: "repeatedNote"
-        anchors.horizontalCenter: parent.horizontalCenter
-        anchors.bottom: parent.bottom
-        anchors.bottomMargin: 20
-        visible: opacity > 0
-        opacity: view.repeatedRow >= 0 ? 1 : 0
-        Behavior on opacity { NumberAnimation { duration: Theme.durationFade } }
-        width: note.implicitWidth + 28
-        height: note.implicitHeight + 14
-        radius: height / 2
-        color: Theme.tipBackground
-        border.color: Theme.menuLine
-        Text {
-            id: note
-            textFormat: Text.PlainText
-            anchors.centerIn: parent
-            text: qsTrId("input.already_listed")
-            color: Theme.textEmphasis
-            font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
         }
     }
 

@@ -167,6 +167,10 @@ Rectangle {
                         }
                     ]
                 }
+                ReadyInfo {
+                    download: row.item
+                    showDuration: !row.isEntry // the entry's length shows beside it
+                }
                 Text {
                     id: detailMessage
                     objectName: "detailMessage"

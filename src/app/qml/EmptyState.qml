@@ -1,9 +1,11 @@
 import QtQuick
 import Reelix
 
-// What the list area shows before the first download is added.
+// What the list area shows before the first download is added: the whole
+// way from an address to a file, as the auto-start setting makes it.
 Item {
     objectName: "emptyState"
+    Preferences { id: settings }
     Column {
         anchors.centerIn: parent
         width: parent.width - 80
@@ -39,7 +41,9 @@ Item {
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
-                text: qsTrId("empty.subtitle")
+                objectName: "emptySubtitle"
+                text: settings.autoStart ? qsTrId("empty.subtitle_auto")
+                                         : qsTrId("empty.subtitle")
                 color: Theme.textMuted
                 font.pixelSize: Theme.fontNormal
             }

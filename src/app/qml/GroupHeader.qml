@@ -118,6 +118,15 @@ Rectangle {
             }
         }
 
+        // A collapsed list shows how far it is as a whole.
+        ProgressLine {
+            objectName: "groupProgress"
+            visible: !header.expanded && header.group !== null
+            Layout.fillWidth: true
+            Layout.leftMargin: 38
+            value: header.group ? header.group.progress : 0
+        }
+
         // The choice for every entry.
         RowLayout {
             Layout.fillWidth: true

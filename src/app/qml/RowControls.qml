@@ -46,9 +46,10 @@ Item {
         id: readyControls
         PlainButton {
             objectName: "startButton"
+            text: qsTrId("action.start")
             focusRadius: Theme.controlHeight / 2
-            width: Theme.controlHeight; height: Theme.controlHeight
-            tip: qsTrId("action.start")
+            height: Theme.controlHeight
+            leftPadding: 12; rightPadding: 14
             background: Rectangle {
                 radius: Theme.controlHeight / 2
                 gradient: Gradient {
@@ -56,7 +57,21 @@ Item {
                     GradientStop { position: 1; color: Theme.accentDeep }
                 }
             }
-            contentItem: Icon { name: "arrow.down"; size: 12; font.bold: true }
+            contentItem: Row {
+                spacing: 6
+                Icon {
+                    name: "arrow.down"; size: 12; font.bold: true
+                    anchors.verticalCenter: parent.verticalCenter
+                }
+                Text {
+                    objectName: "startLabel"
+                    textFormat: Text.PlainText
+                    text: qsTrId("action.start")
+                    color: Theme.textBright
+                    font.pixelSize: Theme.fontNormal; font.weight: Font.DemiBold
+                    anchors.verticalCenter: parent.verticalCenter
+                }
+            }
             onClicked: controls.manager.start(controls.download)
         }
     }

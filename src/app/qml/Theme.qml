@@ -104,6 +104,8 @@ QtObject {
     readonly property int radius: 10
     readonly property int radiusLarge: 12
     readonly property int pageMargin: 24
+    // The address box and the rows stop growing here: a wide window centres them.
+    readonly property int contentMaxWidth: 1040
     // The height of a row's buttons and menus.
     readonly property int controlHeight: 30
     readonly property int tipMaxWidth: 420

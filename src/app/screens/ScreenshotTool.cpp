@@ -52,9 +52,10 @@ void fillList(DownloadManager *manager)
     manager->insertItem(item(QStringLiteral("Fetching clip"), DownloadStatus::Fetching));
     DownloadItem *ready =
         item(QStringLiteral("Northern lights over the fjord"), DownloadStatus::Ready);
-    ready->setFormats({{QStringLiteral("137"), QStringLiteral("1080p"), 1080},
-                       {QStringLiteral("136"), QStringLiteral("720p"), 720},
-                       {QStringLiteral("135"), QStringLiteral("480p"), 480}});
+    ready->setFormats({{QStringLiteral("137"), QStringLiteral("1080p"), 1080, 241'300'000},
+                       {QStringLiteral("136"), QStringLiteral("720p"), 720, 118'700'000},
+                       {QStringLiteral("135"), QStringLiteral("480p"), 480, 61'200'000}});
+    ready->setDuration(754);
     manager->insertItem(ready);
     DownloadItem *downloading =
         item(QStringLiteral("Conference keynote, full session"), DownloadStatus::Downloading);

@@ -91,9 +91,10 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("English") << QLocale::English
                                  << "Could not reach the download server: connection refused.";
+        // Qt's own words for the failure come in French too.
         QTest::newRow("French") << QLocale::French
                                 << "Impossible de joindre le serveur de téléchargement : "
-                                   "connection refused.";
+                                   "connexion refusée.";
     }
 
     void offlineFirstStartSaysWhy()

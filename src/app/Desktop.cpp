@@ -3,6 +3,7 @@
 #include "Icons.h"
 
 #include "engine/AddressText.h"
+#include "engine/SizeText.h"
 
 #include <QClipboard>
 #include <QDBusConnection>
@@ -90,7 +91,7 @@ QString Desktop::shortcutText(const QVariant &sequence) const
 
 QString Desktop::dataSize(double bytes) const
 {
-    return QLocale().formattedDataSize(qint64(bytes), 1, QLocale::DataSizeSIFormat);
+    return sizeText(qint64(bytes));
 }
 
 void Desktop::copyText(const QString &text) const

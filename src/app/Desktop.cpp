@@ -13,7 +13,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeySequence>
-#include <QLocale>
 #include <QMimeData>
 #include <QProcess>
 #include <QUrl>

@@ -61,7 +61,10 @@ void applyConversion(DownloadItem &item, const std::optional<ProcessRunResult> &
     if (const auto full = DownloadRun::diskFull(lines, folder))
         item.setFailure(*full);
     else
-        item.setErrorMessage(lines.isEmpty() ? QStringLiteral("Conversion failed") : lines.last());
+        //% "The conversion failed; the downloaded file is kept as it was. Retry, or play it as it
+        //is."
+        item.setErrorMessage(qtTrId("error.conversion_failed"), Failure::Kind::Tool,
+                             lines.isEmpty() ? QString() : lines.last().trimmed());
 }
 
 // The converted file's path beside its source; nothing when it could not be moved there.

@@ -60,7 +60,7 @@ private slots:
         QCOMPARE(item->status(), DownloadStatus::Error);
         QCOMPARE(item->errorMessage(), QString("error.download_failed"));
         QVERIFY2(item->errorDetail().size() <= 2000, qPrintable(item->errorDetail().left(400)));
-        QVERIFY(item->errorDetail().startsWith("ERROR: xxx"));
+        QVERIFY(item->errorDetail().startsWith("xxx"));
     }
 
     void maskedPasswords_data() { addCases(maskedCases); }

@@ -9,6 +9,7 @@
 #include "ViewProbe.h"
 
 #include "engine/DownloadManager.h"
+#include "engine/YtDlpErrors.h"
 #include "i18n/Localization.h"
 #include "log/Logger.h"
 #include "platform/PrivateHome.h"
@@ -76,11 +77,15 @@ void fillList(DownloadManager *manager)
     needs->setProgress(1);
     manager->insertItem(needs);
     manager->insertItem(item(QStringLiteral("Cooking class"), DownloadStatus::Cancelled));
-    DownloadItem *failed = item(QStringLiteral("Members-only stream"), DownloadStatus::Error);
-    failed->setErrorMessage(
-        QStringLiteral("ERROR: [generic] Unable to download webpage: HTTP Error 403: Forbidden "
-                       "(caused by <HTTPError 403>); "
-                       "please report this issue if you think it is a mistake"));
+    // yt-dlp's line as the engine reads it: the row shows the sentence.
+    DownloadItem *failed = item(QStringLiteral("Concert recording"), DownloadStatus::Error);
+    failed->setFailure(YtDlpErrors::failure(
+        {QStringLiteral("ERROR: [generic] None: Unable to download webpage: HTTP Error 404: Not "
+                        "Found (caused by <HTTPError 404: 'Not Found'>); please report this "
+                        "issue on  https://github.com/yt-dlp/yt-dlp/issues?q= , filling out the "
+                        "appropriate issue template. Confirm you are on the latest version "
+                        "using  yt-dlp -U")},
+        false, true, CookieSource{}));
     manager->insertItem(failed);
     DownloadItem *signIn = item(QStringLiteral("Age-restricted trailer"), DownloadStatus::Error);
     signIn->setErrorMessage(qtTrId("error.sign_in_required"), Failure::Kind::NeedsSignIn);

@@ -2,6 +2,7 @@
 
 #include "engine/DownloadManager.h"
 #include "engine/Playlist.h"
+#include "engine/YtDlpErrors.h"
 
 void stageGroup(DownloadManager &manager)
 {
@@ -36,8 +37,10 @@ void stageGroup(DownloadManager &manager)
     }
     entries[1]->setStatusMessage(qtTrId("playlist.quality_fallback").arg(720).arg(1080));
     entries[2]->setStatus(DownloadStatus::Error);
-    entries[2]->setErrorMessage(
-        QStringLiteral("ERROR: [generic] Unable to download webpage: HTTP Error 404: Not Found"));
+    entries[2]->setFailure(YtDlpErrors::failure(
+        {QStringLiteral("ERROR: [generic] Unable to download webpage: HTTP Error 429: Too Many "
+                        "Requests")},
+        false, true, CookieSource{}));
     entries[3]->setStatus(DownloadStatus::Downloading);
     entries[3]->setProgress(0.37);
     entries[3]->setStatusMessage(

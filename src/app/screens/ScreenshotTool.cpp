@@ -179,6 +179,25 @@ bool cookieShots(Shell &shell)
     return ok;
 }
 
+// A failed row's details opened, and the notice of pasted lines that were
+// not addresses.
+bool errorShots(Shell &shell)
+{
+    QQuickItem *details = shell.find(QStringLiteral("errorDetailsButton"));
+    QQuickItem *notice = shell.find(QStringLiteral("addressNotice"));
+    if (!details || !notice) {
+        std::fprintf(stderr, "no error details or address notice found\n");
+        return false;
+    }
+    QMetaObject::invokeMethod(details, "clicked");
+    bool ok = save(*shell.window, QStringLiteral("main-error-details"));
+    QTest::keyClick(shell.window, Qt::Key_Escape);
+    notice->setProperty("count", 2);
+    ok &= save(*shell.window, QStringLiteral("main-address-notice"));
+    notice->setProperty("count", 0);
+    return ok;
+}
+
 // Feedback over the filled list: keyboard focus, a repeated address, the
 // whole error on hover, the question before updates.
 bool feedbackShots(Shell &shell)
@@ -191,13 +210,14 @@ bool feedbackShots(Shell &shell)
     ok &= save(*shell.window, QStringLiteral("main-repeated-address"));
     for (QQuickItem *text : ViewProbe::findAll(shell.view(), QStringLiteral("detailMessage"))) {
         if (text->isVisible() &&
-            text->property("text").toString().contains(QStringLiteral("403"))) {
+            text->property("text").toString() == qtTrId("error.page_not_found")) {
             const QPointF at = text->mapToScene(QPointF(40, text->height() / 2));
             QTest::mouseMove(shell.window, at.toPoint());
             ok &= save(*shell.window, QStringLiteral("main-error-tooltip"));
         }
     }
     QTest::mouseMove(shell.window, QPoint(5, 300));
+    ok &= errorShots(shell);
     ok &= cookieShots(shell);
     QObject *question = shell.window->findChild<QObject *>(QStringLiteral("stopQuestion"));
     question->setProperty("running", 2);

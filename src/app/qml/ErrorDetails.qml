@@ -44,7 +44,9 @@ Row {
             border.color: Theme.outline
             border.width: 1
         }
-        contentItem: ColumnLayout {
+        // The only child: the popup takes its size.
+        ColumnLayout {
+            width: parent.width
             spacing: 8
             Text {
                 objectName: "errorSentence"

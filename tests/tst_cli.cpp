@@ -32,6 +32,11 @@ class TestCli : public EngineTest
         {"command --help", "download|--audio|--help", "", 0, "--convert re-encodes"},
         {"version", "--version", "", 0, "reelix-cli 0."},
         {"help of no command", "help|explode", "", 2, "help takes one command name"},
+        {"lines that are not addresses", "info|-", "not an address\nnor this one\n", 1,
+         "2 lines were not addresses"},
+        {"sentence, then the tool's line", "info|MISSING", "", 1,
+         "The page was not found. Check the address, then retry.\n    ERROR: [generic] None: "
+         "Unable to download webpage: HTTP Error 404"},
     };
 
 private slots:
@@ -102,7 +107,8 @@ private slots:
             QString(argText)
                 .split('|', Qt::SkipEmptyParts)
                 .replaceInStrings("MARKER", marker)
-                .replaceInStrings("DASH", m_server->httpUrl("dash/manifest.mpd"));
+                .replaceInStrings("DASH", m_server->httpUrl("dash/manifest.mpd"))
+                .replaceInStrings("MISSING", m_server->httpUrl("missing.mp4"));
         const CliRun r = runCli(args, QByteArray(inputText).replace("MARKER", marker.toUtf8()));
         QCOMPARE(r.exitCode, exitCode);
         // Help and the version go to standard output, errors to standard error.

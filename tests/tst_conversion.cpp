@@ -137,8 +137,8 @@ private slots:
         QCOMPARE(readText(folder() + "/Clip_qt.mp4"), QString("the user's"));
         QVERIFY(!QFileInfo::exists(calls));
         if (corrupt)
-            QVERIFY2(item->errorMessage().contains("Invalid data found when processing input"),
-                     qPrintable(item->errorMessage()));
+            QVERIFY2(item->errorDetail().contains("Invalid data found when processing input"),
+                     qPrintable(item->errorDetail()));
     }
 
     void durationWithoutDecoding()

@@ -209,12 +209,13 @@ private slots:
         DownloadItem *item = add(m_server->httpUrl("later.mp4"));
         WAIT_SETTLED(item, 60000);
         QCOMPARE(item->status(), DownloadStatus::Error);
-        QVERIFY2(item->errorMessage().contains("404"), qPrintable(item->errorMessage()));
+        QVERIFY2(item->errorDetail().contains("404"), qPrintable(item->errorDetail()));
         QVERIFY(QFile::copy(m_server->root() + "/h264.mp4", later));
         QList<DownloadStatus> seen;
         connect(item, &DownloadItem::statusChanged, this, [&] { seen << item->status(); });
         m_manager->retry(item);
-        QVERIFY(item->errorMessage().isEmpty() && item->progress() == 0);
+        QVERIFY(item->errorMessage().isEmpty() && item->errorDetail().isEmpty());
+        QCOMPARE(item->progress(), 0);
         WAIT_SETTLED(item, 60000);
         QCOMPARE(seen, (QList<DownloadStatus>{DownloadStatus::Waiting, DownloadStatus::Fetching,
                                               DownloadStatus::Ready}));

@@ -26,7 +26,8 @@ private slots:
             manager.insertItem(item("http://127.0.0.1:9/old", DownloadStatus::Ready));
             store.finish();
         }
-        runSql(path(), {"DROP TABLE history", "PRAGMA user_version = 1"});
+        runSql(path(), {"DROP TABLE history", "ALTER TABLE items DROP COLUMN error_detail",
+                        "PRAGMA user_version = 1"});
         QueueStore store(path());
         DownloadManager manager;
         store.restoreInto(manager);

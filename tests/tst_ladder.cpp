@@ -30,7 +30,7 @@ class TestLadder : public QObject
         {"js runtime both attempts", "js-always", yt, false, "error.youtube_js_runtime", 2},
         {"youtube without formats", "js-empty", yt, false, "error.youtube_js_runtime", 2},
         {"drm first", "drm", site, true, "error.drm_protected", 2},
-        {"last ERROR line", "errors", site, false, "ERROR: second", 1},
+        {"not recognised", "errors", site, false, "error.download_failed", 1},
     };
 
     // The TLS and JavaScript-runtime option groups: "tls | js", with JS the
@@ -308,6 +308,9 @@ private slots:
         QCOMPARE(item->status(), DownloadStatus::Error);
         QCOMPARE(item->errorMessage(), QString(message));
         QCOMPARE(calls().size(), runs);
+        // The detail is the last error line, whatever follows it.
+        if (QString(scenario) == "errors")
+            QCOMPARE(item->errorDetail(), QString("ERROR: second"));
     }
 
     // yt-dlp finishes just as a stop comes: its file is kept all the same.

@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(header->group()->failed(), failed);
         QCOMPARE(header->group()->remaining(), 0);
         if (failed)
-            QVERIFY(m_manager->itemAt(2)->errorMessage().contains("404"));
+            QVERIFY(m_manager->itemAt(2)->errorDetail().contains("404"));
         m_manager->setGroupExpanded(header, false);
         QCOMPARE(m_manager->rowCount(), 1);
         QCOMPARE(m_manager->allItems().size(), 4);

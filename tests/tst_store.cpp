@@ -260,6 +260,43 @@ private slots:
         store.finish();
     }
 
+    // A failure's detail (the tool's own text) comes back with the list; a
+    // list an earlier version saved without it still loads, and keeps the
+    // details given from then on.
+    void errorDetailIsKept_data() { addTags({"this version", "earlier version"}); }
+
+    void errorDetailIsKept()
+    {
+        const QString detail = "ERROR: [generic] None: HTTP Error 404: Not Found";
+        const auto reopen = [&](const std::function<void(DownloadManager &)> &use) {
+            QueueStore store(path());
+            DownloadManager manager;
+            store.restoreInto(manager);
+            use(manager);
+            store.finish();
+        };
+        reopen([&](DownloadManager &manager) {
+            DownloadItem *failed = item("http://127.0.0.1:9/failed", DownloadStatus::Error);
+            failed->setErrorMessage("Not found.", Failure::Kind::Tool, detail);
+            manager.insertItem(failed);
+        });
+        const bool earlier = tag() == "earlier version";
+        if (earlier)
+            runSql(path(),
+                   {"ALTER TABLE items DROP COLUMN error_detail", "PRAGMA user_version = 2"});
+        reopen([&](DownloadManager &manager) {
+            QCOMPARE(manager.rowCount(), 1);
+            DownloadItem *failed = manager.itemAt(0);
+            QCOMPARE(failed->status(), DownloadStatus::Error);
+            QCOMPARE(failed->errorMessage(), QString("Not found."));
+            QCOMPARE(failed->errorDetail(), earlier ? QString() : detail);
+            failed->setErrorMessage("Not found.", Failure::Kind::Tool, "later");
+        });
+        reopen([&](DownloadManager &manager) {
+            QCOMPARE(manager.itemAt(0)->errorDetail(), QString("later"));
+        });
+    }
+
     // A collapsed list's entries are only out of sight: the file keeps them.
     void collapsedListIsKept()
     {

@@ -58,8 +58,9 @@ private slots:
         DownloadItem *item = add(m_server->httpUrl("h264.mp4"));
         WAIT_SETTLED(item, 60000);
         QCOMPARE(item->status(), DownloadStatus::Error);
-        QVERIFY2(item->errorMessage().size() <= 300, qPrintable(item->errorMessage().left(400)));
-        QVERIFY(item->errorMessage().startsWith("xxx"));
+        QCOMPARE(item->errorMessage(), QString("error.download_failed"));
+        QVERIFY2(item->errorDetail().size() <= 2000, qPrintable(item->errorDetail().left(400)));
+        QVERIFY(item->errorDetail().startsWith("xxx"));
     }
 
     void maskedPasswords_data() { addCases(maskedCases); }

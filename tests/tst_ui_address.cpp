@@ -7,15 +7,17 @@ class TestUiAddress : public UiTest
     Q_OBJECT
 
     // What is given (A and B two addresses), how: the Add button, Ctrl+Return or
-    // a drop, after picking MP3 or not → the items added, in order.
-    using Submit = std::tuple<const char *, const char *, const char *, const char *>;
+    // a drop, after picking MP3 or not → the items added, in order, and the
+    // notice of the lines left out (empty: none shown).
+    using Submit = std::tuple<const char *, const char *, const char *, const char *, const char *>;
     static inline const Submit submitCases[] = {
-        {"repeat and blank line", "A\n\nB\nA", "button", "A B"},
-        {"spaces trimmed, same address", "  A  \nA", "keys", "A"},
-        {"rejected lines dropped", "not a url at all\nB\nhttp://[bad", "button mp3", "B"},
-        {"windows line ends", "A\r\nB\r\n", "button", "A B"},
-        {"blanks only", "  \n \t\n", "keys", ""},
-        {"dropped", "A\nnot an address\nB", "drop mp3", "A B"},
+        {"repeat and blank line", "A\n\nB\nA", "button", "A B", ""},
+        {"spaces trimmed, same address", "  A  \nA", "keys", "A", ""},
+        {"rejected lines dropped", "not a url at all\nB\nhttp://[bad", "button mp3", "B",
+         "2 lines were not addresses"},
+        {"windows line ends", "A\r\nB\r\n", "button", "A B", ""},
+        {"blanks only", "  \n \t\n", "keys", "", ""},
+        {"dropped", "A\nnot an address\nB", "drop mp3", "A B", "1 line was not an address"},
     };
 
 private slots:
@@ -26,7 +28,8 @@ private slots:
 
     void submitURLs()
     {
-        const auto &[name, textValue, howValue, added] = caseOf(submitCases);
+        const auto &[name, textValue, howValue, added, notice] = caseOf(submitCases);
+        const auto english = translated(QLocale::English);
         const QString how = howValue;
         const auto expand = [](QString text) {
             return text.replace("A", "http://127.0.0.1:9/a").replace("B", "http://127.0.0.1:9/b");
@@ -55,6 +58,12 @@ private slots:
         QCOMPARE(urls, expand(added).split(' ', Qt::SkipEmptyParts));
         if (*added)
             QTRY_VERIFY(shown(m_root, "placeholder")); // the box is emptied
+        QCOMPARE(shown(m_root, "addressNotice"), *notice != 0);
+        if (*notice) {
+            QCOMPARE(text(m_root, "addressNoticeText"), QString(notice));
+            m_root->setProperty("urlText", "h"); // typing again clears it
+            QVERIFY(!shown(m_root, "addressNotice"));
+        }
         stopAll(m_list);
     }
 

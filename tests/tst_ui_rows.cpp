@@ -161,6 +161,41 @@ private slots:
         QVERIFY(!paths().contains("/hostile" + row + ".png"));
     }
 
+    // A failed row shows its sentence; the tool's own text is one click away,
+    // selectable, and both go to the clipboard together.
+    void errorDetailsOneClickAway()
+    {
+        DownloadManager manager;
+        DownloadItem *failed = item(DownloadStatus::Error);
+        const QString detail = "ERROR: [generic] None: Unable to download webpage: HTTP Error 404";
+        failed->setErrorMessage("The page was not found.", Failure::Kind::Tool, detail);
+        manager.insertItem(failed);
+        auto view = load(
+            "DownloadRow",
+            {{"item", QVariant::fromValue(failed)}, {"manager", QVariant::fromValue(&manager)}},
+            {800, 320});
+        QQuickItem *all = view->contentItem();
+        QCOMPARE(text(all, "detailMessage"), QString("The page was not found."));
+        QTRY_VERIFY(shown(all, "errorDetailsButton"));
+        QVERIFY(!shown(all, "errorDetailText"));
+        click(*view, find(all, "errorDetailsButton"));
+        QTRY_VERIFY(shown(all, "errorDetailText"));
+        QQuickItem *shownDetail = find(all, "errorDetailText");
+        QCOMPARE(shownDetail->property("text").toString(), detail);
+        QVERIFY(shownDetail->property("readOnly").toBool());
+        QVERIFY(shownDetail->property("selectByMouse").toBool());
+        const QString both = "The page was not found.\n" + detail;
+        for (const char *copy : {"copyDetailsButton", "copyErrorButton"}) {
+            QGuiApplication::clipboard()->clear();
+            if (QString(copy) == "copyErrorButton") {
+                QTest::keyClick(view.get(), Qt::Key_Escape);
+                QTRY_VERIFY(!shown(all, "errorDetailText"));
+            }
+            click(*view, find(all, copy));
+            QCOMPARE(QGuiApplication::clipboard()->text(), both);
+        }
+    }
+
     void clearKeepsUnfinishedItemsInOrder()
     {
         openContentView();

@@ -48,6 +48,11 @@ QStringList Desktop::addresses(const QString &text) const
     return addressesFromText(text);
 }
 
+int Desktop::nonAddressLines(const QString &text) const
+{
+    return ::nonAddressLines(text);
+}
+
 QString Desktop::fileName(const QString &path) const
 {
     return QFileInfo(path).fileName();

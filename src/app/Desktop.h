@@ -26,6 +26,8 @@ public:
     Q_INVOKABLE QString clipboardAddress() const;
     Q_INVOKABLE void copyText(const QString &text) const;
     Q_INVOKABLE QStringList addresses(const QString &text) const;
+    // How many lines of the text hold something other than an address.
+    Q_INVOKABLE int nonAddressLines(const QString &text) const;
     // Shows the file selected in the file manager (Linux: FileManager1 over
     // D-Bus, else the folder is opened; macOS: `open -R`).
     Q_INVOKABLE void reveal(const QString &path) const;

@@ -33,7 +33,8 @@ QJsonArray items(const QList<DownloadItem *> &items)
                            {"fileSize", optionalText(item->file().size)},
                            {"codecInfo", item->file().codecInfo},
                            {"needsConversion", item->file().needsConversion},
-                           {"errorMessage", Secrets::maskPasswordsInText(item->errorMessage())}};
+                           {"errorMessage", Secrets::maskPasswordsInText(item->errorMessage())},
+                           {"errorDetail", Secrets::maskPasswordsInText(item->errorDetail())}};
         // An entry of a list says which list and where in it.
         if (item->isGroupEntry())
             object.insert("playlist", QJsonObject{{"title", item->group()->title()},

@@ -222,6 +222,12 @@ void DownloadCommand::redraw()
     for (const DownloadItem *item : m_manager.allItems()) {
         lines << lineFor(item);
         keys << keyFor(item);
+        // The tool's own text, indented under the sentence.
+        if ((item->status() == DownloadStatus::Error || item->status() == DownloadStatus::Done) &&
+            !item->errorMessage().isEmpty() && !item->errorDetail().isEmpty()) {
+            lines << QStringLiteral("    ") + Secrets::maskPasswordsInText(item->errorDetail());
+            keys << keys.last() + QStringLiteral("/detail");
+        }
     }
     m_terminal.show(lines, keys);
 }

@@ -27,8 +27,12 @@ QString readStandardInput()
 // Downloads or describes the addresses given, until every one has ended.
 int runDownloads(const CliOptions &options, StopSignals &stopSignals)
 {
-    const QStringList addresses = addressesFromText(
-        options.readStdin ? readStandardInput() : options.addresses.join(QLatin1Char('\n')));
+    const QString text =
+        options.readStdin ? readStandardInput() : options.addresses.join(QLatin1Char('\n'));
+    const QStringList addresses = addressesFromText(text);
+    if (const int left = nonAddressLines(text); left > 0)
+        std::fprintf(stderr, "reelix-cli: %s\n",
+                     qPrintable(Terminal::printable(qtTrId("input.not_addresses", left))));
     // A download the app was making when it ended is the app's to resume.
     QueueStore::claimSavedWork();
     DownloadCommand command(options);

@@ -11,15 +11,20 @@ bool isAddress(const QString &line)
     return !line.isEmpty() && QUrl(line, QUrl::StrictMode).isValid();
 }
 
+QStringList linesOf(const QString &text)
+{
+    static const QRegularExpression lineBreaks(
+        QStringLiteral("[\\n\\r\\x{2028}\\x{2029}\\v\\f\\x{85}]"));
+    return text.split(lineBreaks);
+}
+
 } // namespace
 
 QStringList addressesFromText(const QString &text)
 {
-    static const QRegularExpression lineBreaks(
-        QStringLiteral("[\\n\\r\\x{2028}\\x{2029}\\v\\f\\x{85}]"));
     QStringList addresses;
     QSet<QString> seen;
-    for (const QString &piece : text.split(lineBreaks)) {
+    for (const QString &piece : linesOf(text)) {
         const QString line = piece.trimmed();
         if (!isAddress(line) || seen.contains(line))
             continue;
@@ -27,6 +32,15 @@ QStringList addressesFromText(const QString &text)
         addresses << line;
     }
     return addresses;
+}
+
+int nonAddressLines(const QString &text)
+{
+    const QStringList lines = linesOf(text);
+    return int(std::count_if(lines.cbegin(), lines.cend(), [](const QString &piece) {
+        const QString line = piece.trimmed();
+        return !line.isEmpty() && !isAddress(line);
+    }));
 }
 
 QString firstWebAddress(const QString &text, qsizetype scanned)

@@ -6,6 +6,9 @@
 // Turns typed or pasted text into addresses: one per line, trimmed, kept when
 // the URL parser accepts it, repeats dropped (first occurrence wins, in order).
 QStringList addressesFromText(const QString &text);
+// How many lines of `text` hold something that is not an address (blank
+// lines and repeats do not count).
+int nonAddressLines(const QString &text);
 
 // The first word of `text` that is a web address (http or https) as
 // addressesFromText accepts it, or an empty string. Only the first

@@ -62,17 +62,15 @@ void DownloadItem::setStatusMessage(const QString &value)
 {
     assign(m_statusMessage, value, &DownloadItem::statusMessageChanged);
 }
-void DownloadItem::setErrorMessage(const QString &value, Failure::Kind kind)
+void DownloadItem::setErrorMessage(const QString &value, Failure::Kind kind, const QString &detail)
 {
+    // A tool's text can be any length; the row shows a sentence, its details a few lines.
+    const auto bounded = [](const QString &text, qsizetype longest) {
+        return text.size() <= longest ? text : text.left(longest - 1) + QChar(0x2026);
+    };
     assign(m_errorKind, kind, &DownloadItem::errorMessageChanged);
-    // A tool's error line can be any length; the row shows a sentence.
-    constexpr qsizetype longest = 300;
-    if (value.size() <= longest) {
-        assign(m_errorMessage, value, &DownloadItem::errorMessageChanged);
-        return;
-    }
-    assign(m_errorMessage, value.left(longest - 1) + QChar(0x2026),
-           &DownloadItem::errorMessageChanged);
+    assign(m_errorDetail, bounded(detail, 2000), &DownloadItem::errorMessageChanged);
+    assign(m_errorMessage, bounded(value, 300), &DownloadItem::errorMessageChanged);
 }
 void DownloadItem::setFile(const ItemFile &value)
 {

@@ -32,6 +32,8 @@ class DownloadItem : public QObject
     Q_PROPERTY(QString statusMessage READ statusMessage NOTIFY statusMessageChanged)
     Q_PROPERTY(QString errorMessage READ errorMessage NOTIFY errorMessageChanged)
     Q_PROPERTY(Failure::Kind errorKind READ errorKind NOTIFY errorMessageChanged)
+    // The tool's own text behind errorMessage (may be empty).
+    Q_PROPERTY(QString errorDetail READ errorDetail NOTIFY errorMessageChanged)
     Q_PROPERTY(QString filePath READ filePathText NOTIFY fileChanged)
     Q_PROPERTY(QString fileSize READ fileSizeText NOTIFY fileChanged)
     Q_PROPERTY(bool needsConversion READ needsConversion NOTIFY fileChanged)
@@ -69,6 +71,7 @@ public:
     QString statusMessage() const { return m_statusMessage; }
     QString errorMessage() const { return m_errorMessage; }
     Failure::Kind errorKind() const { return m_errorKind; }
+    QString errorDetail() const { return m_errorDetail; }
     ItemFile file() const { return m_file; }
     std::optional<QString> filePath() const { return m_file.path; }
     DownloadGroup *group() const { return m_group; }
@@ -86,8 +89,13 @@ public:
     void setSelectedFormatID(const QString &value);
     void setProgress(double value);
     void setStatusMessage(const QString &value);
-    void setErrorMessage(const QString &value, Failure::Kind kind = Failure::Kind::Tool);
-    void setFailure(const Failure &failure) { setErrorMessage(failure.message, failure.kind); }
+    // Also replaces the detail (none unless given).
+    void setErrorMessage(const QString &value, Failure::Kind kind = Failure::Kind::Tool,
+                         const QString &detail = {});
+    void setFailure(const Failure &failure)
+    {
+        setErrorMessage(failure.message, failure.kind, failure.detail);
+    }
     void setFile(const ItemFile &value);
     void setFormat(DownloadFormat value);
     // Makes this item the head of `group` (index 0) or its entry number `index`.
@@ -150,6 +158,7 @@ private:
     QString m_statusMessage;
     QString m_errorMessage;
     Failure::Kind m_errorKind = Failure::Kind::Tool;
+    QString m_errorDetail;
     ItemFile m_file;
     QPointer<DownloadGroup> m_group;
     int m_playlistIndex = 0;

@@ -58,11 +58,14 @@ void applyConversion(DownloadItem &item, const std::optional<ProcessRunResult> &
         return;
     }
     const QStringList lines = result->stderrText.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    if (const auto full = DownloadRun::diskFull(lines, folder))
+    if (const auto full = DownloadRun::diskFull(lines, folder)) {
         item.setFailure(*full);
-    else
-        //% "Conversion failed"
-        item.setErrorMessage(lines.isEmpty() ? qtTrId("error.conversion_failed") : lines.last());
+        return;
+    }
+    //% "The conversion failed; the downloaded file is kept as it was. "
+    //% "Retry, or play it as it is."
+    item.setErrorMessage(qtTrId("error.conversion_failed"), Failure::Kind::Tool,
+                         lines.isEmpty() ? QString() : lines.last().trimmed());
 }
 
 // The converted file's path beside its source; nothing when it could not be moved there.

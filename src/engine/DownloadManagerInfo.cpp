@@ -41,13 +41,14 @@ void applyInfo(DownloadItem &item, const YtDlpRun::RunRecord &outcome,
         return;
     }
     if (run.launchError)
-        item.setFailure(*run.launchError);
+        item.setFailure(YtDlpErrors::launchFailure(*run.launchError, QStringLiteral("yt-dlp")));
     else if (run.status != 0) {
         item.setFailure(YtDlpErrors::failure(
             outcome.stderrLines, ToolEnvironment::isYouTubeURL(item.url()), false, cookies));
     } else if (!parsed)
         //% "The video's information could not be read."
-        item.setErrorMessage(qtTrId("error.info_unreadable"));
+        item.setErrorMessage(qtTrId("error.info_unreadable"), Failure::Kind::Tool,
+                             QStringLiteral("yt-dlp's video information could not be read"));
     else if (parsed->playlist && (item.isGroupEntry() || parsed->playlist->entries.isEmpty()))
         item.setErrorMessage(
             qtTrId(parsed->playlist->entries.isEmpty() ? "playlist.empty" : "playlist.nested"));

@@ -260,7 +260,7 @@ void DownloadManager::reportDownloadFailure(DownloadItem &item, const YtDlpRun::
         item.setStatus(DownloadStatus::Cancelled);
         item.setStatusMessage(QString());
     } else if (run.launchError) {
-        item.setFailure(*run.launchError);
+        item.setFailure(YtDlpErrors::launchFailure(*run.launchError, QStringLiteral("yt-dlp")));
         item.setStatus(DownloadStatus::Error);
     } else if (run.status != 0) {
         const auto full = DownloadRun::diskFull(outcome.stderrLines, QFileInfo(workFolder).path());

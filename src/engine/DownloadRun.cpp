@@ -227,7 +227,8 @@ std::optional<Failure> diskFull(const QStringList &stderrLines, const QString &f
     for (const QString &line : stderrLines) {
         if (line.contains(QStringLiteral("No space left on device")))
             return Failure{Failure::Kind::FileSystem,
-                           qtTrId("error.disk_full").arg(QDir::toNativeSeparators(folder))};
+                           qtTrId("error.disk_full").arg(QDir::toNativeSeparators(folder)),
+                           line.trimmed()};
     }
     return std::nullopt;
 }

@@ -35,6 +35,13 @@
         <source>This address is already in the list</source>
         <translation>This address is already in the list</translation>
     </message>
+    <message id="input.not_addresses" numerus="yes">
+        <source>%n lines were not addresses</source>
+        <translation>
+            <numerusform>%n line was not an address</numerusform>
+            <numerusform>%n lines were not addresses</numerusform>
+        </translation>
+    </message>
     <message id="action.copy_error">
         <source>Copy the error</source>
         <translation>Copy the error</translation>
@@ -227,9 +234,81 @@
         <source>The video's information could not be read.</source>
         <translation>The video's information could not be read.</translation>
     </message>
+    <message id="error.live_not_started">
+        <source>This live stream or premiere has not started yet. Retry once it has begun.</source>
+        <translation>This live stream or premiere has not started yet. Retry once it has begun.</translation>
+    </message>
+    <message id="error.geo_restricted">
+        <source>This video is not offered in your country, so it cannot be downloaded here.</source>
+        <translation>This video is not offered in your country, so it cannot be downloaded here.</translation>
+    </message>
+    <message id="error.video_unavailable">
+        <source>This video is private, removed or unavailable. Check the address in your browser.</source>
+        <translation>This video is private, removed or unavailable. Check the address in your browser.</translation>
+    </message>
+    <message id="error.too_many_requests">
+        <source>The site is limiting requests. Try again later.</source>
+        <translation>The site is limiting requests. Try again later.</translation>
+    </message>
+    <message id="error.page_not_found">
+        <source>The page was not found. Check the address, then retry.</source>
+        <translation>The page was not found. Check the address, then retry.</translation>
+    </message>
+    <message id="error.forbidden">
+        <source>The site refused access. Try again later, or use a browser where you are signed in (Tools ▸ Cookies…).</source>
+        <translation>The site refused access. Try again later, or use a browser where you are signed in (Tools ▸ Cookies…).</translation>
+    </message>
+    <message id="error.unsupported_address">
+        <source>Reelix found no video at this address. Check that it points to a video's page.</source>
+        <translation>Reelix found no video at this address. Check that it points to a video's page.</translation>
+    </message>
+    <message id="error.name_not_resolved">
+        <source>The site's name could not be found. Check the address and your internet connection.</source>
+        <translation>The site's name could not be found. Check the address and your internet connection.</translation>
+    </message>
+    <message id="error.connection_refused">
+        <source>The site refused the connection. Check the address, or try again later.</source>
+        <translation>The site refused the connection. Check the address, or try again later.</translation>
+    </message>
+    <message id="error.timed_out">
+        <source>The site did not answer in time. Check your internet connection, then retry.</source>
+        <translation>The site did not answer in time. Check your internet connection, then retry.</translation>
+    </message>
+    <message id="error.no_network">
+        <source>Reelix could not reach the site. Check your internet connection, then retry.</source>
+        <translation>Reelix could not reach the site. Check your internet connection, then retry.</translation>
+    </message>
+    <message id="error.site_changed">
+        <source>yt-dlp could not read this page: the site may have changed. Reelix can update yt-dlp in Tools ▸ Check for updates, then retry.</source>
+        <translation>yt-dlp could not read this page: the site may have changed. Reelix can update yt-dlp in Tools ▸ Check for updates, then retry.</translation>
+    </message>
+    <message id="error.download_failed">
+        <source>The download failed. Check the address and your connection, then retry.</source>
+        <translation>The download failed. Check the address and your connection, then retry.</translation>
+    </message>
+    <message id="error.tool_not_runnable">
+        <source>%1 could not be started. Reelix can install a working copy in Tools ▸ Check for updates.</source>
+        <translation>%1 could not be started. Reelix can install a working copy in Tools ▸ Check for updates.</translation>
+    </message>
     <message id="error.conversion_failed">
-        <source>Conversion failed</source>
-        <translation>Conversion failed</translation>
+        <source>The conversion failed; the downloaded file is kept as it was. Retry, or play it as it is.</source>
+        <translation>The conversion failed; the downloaded file is kept as it was. Retry, or play it as it is.</translation>
+    </message>
+    <message id="error.details">
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message id="error.details_title">
+        <source>What the tool said</source>
+        <translation>What the tool said</translation>
+    </message>
+    <message id="error.no_detail">
+        <source>The tool said nothing more.</source>
+        <translation>The tool said nothing more.</translation>
+    </message>
+    <message id="error.copy">
+        <source>Copy</source>
+        <translation>Copy</translation>
     </message>
     <message id="tool.ytdlp.desc">
         <source>Finds and downloads the video</source>

@@ -35,6 +35,13 @@
         <source>This address is already in the list</source>
         <translation>Cette adresse est déjà dans la liste</translation>
     </message>
+    <message id="input.not_addresses" numerus="yes">
+        <source>%n lines were not addresses</source>
+        <translation>
+            <numerusform>%n ligne n'était pas une adresse</numerusform>
+            <numerusform>%n lignes n'étaient pas des adresses</numerusform>
+        </translation>
+    </message>
     <message id="action.copy_error">
         <source>Copy the error</source>
         <translation>Copier l'erreur</translation>
@@ -227,9 +234,81 @@
         <source>The video's information could not be read.</source>
         <translation>Les informations de la vidéo n'ont pas pu être lues.</translation>
     </message>
+    <message id="error.live_not_started">
+        <source>This live stream or premiere has not started yet. Retry once it has begun.</source>
+        <translation>Ce direct ou cette première n'a pas encore commencé. Réessayez quand il aura débuté.</translation>
+    </message>
+    <message id="error.geo_restricted">
+        <source>This video is not offered in your country, so it cannot be downloaded here.</source>
+        <translation>Cette vidéo n'est pas proposée dans votre pays : elle ne peut pas être téléchargée ici.</translation>
+    </message>
+    <message id="error.video_unavailable">
+        <source>This video is private, removed or unavailable. Check the address in your browser.</source>
+        <translation>Cette vidéo est privée, supprimée ou indisponible. Vérifiez l'adresse dans votre navigateur.</translation>
+    </message>
+    <message id="error.too_many_requests">
+        <source>The site is limiting requests. Try again later.</source>
+        <translation>Le site limite les requêtes. Réessayez plus tard.</translation>
+    </message>
+    <message id="error.page_not_found">
+        <source>The page was not found. Check the address, then retry.</source>
+        <translation>La page est introuvable. Vérifiez l'adresse, puis réessayez.</translation>
+    </message>
+    <message id="error.forbidden">
+        <source>The site refused access. Try again later, or use a browser where you are signed in (Tools ▸ Cookies…).</source>
+        <translation>Le site a refusé l'accès. Réessayez plus tard, ou utilisez un navigateur où vous êtes connecté (Outils ▸ Cookies…).</translation>
+    </message>
+    <message id="error.unsupported_address">
+        <source>Reelix found no video at this address. Check that it points to a video's page.</source>
+        <translation>Reelix n'a trouvé aucune vidéo à cette adresse. Vérifiez qu'elle mène à la page d'une vidéo.</translation>
+    </message>
+    <message id="error.name_not_resolved">
+        <source>The site's name could not be found. Check the address and your internet connection.</source>
+        <translation>Le nom du site est introuvable. Vérifiez l'adresse et votre connexion Internet.</translation>
+    </message>
+    <message id="error.connection_refused">
+        <source>The site refused the connection. Check the address, or try again later.</source>
+        <translation>Le site a refusé la connexion. Vérifiez l'adresse, ou réessayez plus tard.</translation>
+    </message>
+    <message id="error.timed_out">
+        <source>The site did not answer in time. Check your internet connection, then retry.</source>
+        <translation>Le site n'a pas répondu à temps. Vérifiez votre connexion Internet, puis réessayez.</translation>
+    </message>
+    <message id="error.no_network">
+        <source>Reelix could not reach the site. Check your internet connection, then retry.</source>
+        <translation>Reelix n'a pas pu joindre le site. Vérifiez votre connexion Internet, puis réessayez.</translation>
+    </message>
+    <message id="error.site_changed">
+        <source>yt-dlp could not read this page: the site may have changed. Reelix can update yt-dlp in Tools ▸ Check for updates, then retry.</source>
+        <translation>yt-dlp n'a pas pu lire cette page : le site a peut-être changé. Mettez yt-dlp à jour avec Reelix dans Outils ▸ Rechercher des mises à jour, puis réessayez.</translation>
+    </message>
+    <message id="error.download_failed">
+        <source>The download failed. Check the address and your connection, then retry.</source>
+        <translation>Le téléchargement a échoué. Vérifiez l'adresse et votre connexion, puis réessayez.</translation>
+    </message>
+    <message id="error.tool_not_runnable">
+        <source>%1 could not be started. Reelix can install a working copy in Tools ▸ Check for updates.</source>
+        <translation>%1 n'a pas pu être lancé. Reelix peut en installer une copie qui fonctionne dans Outils ▸ Rechercher des mises à jour.</translation>
+    </message>
     <message id="error.conversion_failed">
-        <source>Conversion failed</source>
-        <translation>La conversion a échoué</translation>
+        <source>The conversion failed; the downloaded file is kept as it was. Retry, or play it as it is.</source>
+        <translation>La conversion a échoué ; le fichier téléchargé est conservé tel quel. Réessayez, ou lisez-le tel quel.</translation>
+    </message>
+    <message id="error.details">
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message id="error.details_title">
+        <source>What the tool said</source>
+        <translation>Ce qu'a dit l'outil</translation>
+    </message>
+    <message id="error.no_detail">
+        <source>The tool said nothing more.</source>
+        <translation>L'outil n'en a pas dit plus.</translation>
+    </message>
+    <message id="error.copy">
+        <source>Copy</source>
+        <translation>Copier</translation>
     </message>
     <message id="tool.ytdlp.desc">
         <source>Finds and downloads the video</source>

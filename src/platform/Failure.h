@@ -6,13 +6,16 @@
 #include <optional>
 #include <utility>
 
-// Why something did not work: a named kind that code can act on, and a
-// message for people. Every operation that can fail reports this one type.
+// Why something did not work: a named kind that code can act on, a message
+// for people (one sentence: what happened and what to do) and the tool's own
+// text as its detail (may be empty). Every operation that can fail reports
+// this one type.
 class Failure
 {
     Q_GADGET
     Q_PROPERTY(Kind kind MEMBER kind)
     Q_PROPERTY(QString message MEMBER message)
+    Q_PROPERTY(QString detail MEMBER detail)
 
 public:
     enum class Kind
@@ -32,6 +35,7 @@ public:
 
     Kind kind = Kind::Tool;
     QString message;
+    QString detail{};
 
     friend bool operator==(const Failure &, const Failure &) = default;
 };

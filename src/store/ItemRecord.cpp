@@ -45,6 +45,7 @@ ItemRecord ItemRecord::of(const DownloadItem &item, const QString &downloadFolde
     r.progress = item.progress();
     r.statusMessage = item.statusMessage();
     r.errorMessage = item.errorMessage();
+    r.errorDetail = item.errorDetail();
     r.filePath = item.filePath().value_or(QString());
     r.fileSize = item.file().size.value_or(QString());
     r.needsConversion = item.file().needsConversion;
@@ -144,7 +145,7 @@ RestoredItem RestoredItem::from(const ItemRecord &r)
     item->setSelectedFormatID(r.selectedFormatID);
     item->setProgress(r.progress);
     item->setStatusMessage(r.statusMessage);
-    item->setErrorMessage(r.errorMessage);
+    item->setErrorMessage(r.errorMessage, Failure::Kind::Tool, r.errorDetail);
     ItemFile file{std::nullopt, std::nullopt, r.needsConversion, r.codecInfo};
     if (!r.filePath.isEmpty())
         file.path = r.filePath;

@@ -24,6 +24,7 @@ struct ItemRecord
     double progress = 0;
     QString statusMessage;
     QString errorMessage;
+    QString errorDetail; // the tool's own text behind errorMessage
     QString filePath;
     QString fileSize;
     qint64 fileBytes = 0;

@@ -25,6 +25,7 @@ const QStringList kMigrations[] = {
                     "format TEXT NOT NULL, title TEXT, site TEXT, file_path TEXT, "
                     "file_bytes INTEGER, finished TEXT)"),
      QStringLiteral("CREATE INDEX history_finished ON history (finished)")},
+    {QStringLiteral("ALTER TABLE items ADD COLUMN error_detail TEXT")},
 };
 static_assert(std::size(kMigrations) == QueueDatabase::schemaVersion);
 
@@ -207,8 +208,8 @@ QList<ItemRecord> QueueDatabase::items()
     if (!q.exec(QStringLiteral(
             "SELECT id, position, url, format, title, site, thumbnail, formats, selected_format, "
             "status, progress, status_message, error, file_path, file_size, file_bytes, "
-            "needs_conversion, codec_info, vcodec, work_folder, info_path, added, updated "
-            "FROM items ORDER BY position")))
+            "needs_conversion, codec_info, vcodec, work_folder, info_path, added, updated, "
+            "error_detail FROM items ORDER BY position")))
         return list;
     while (q.next()) {
         ItemRecord r;
@@ -235,6 +236,7 @@ QList<ItemRecord> QueueDatabase::items()
         r.infoPath = q.value(20).toString();
         r.added = QDateTime::fromString(q.value(21).toString(), Qt::ISODateWithMs);
         r.updated = QDateTime::fromString(q.value(22).toString(), Qt::ISODateWithMs);
+        r.errorDetail = q.value(23).toString();
         list.append(r);
     }
     return list;
@@ -270,8 +272,9 @@ bool QueueDatabase::writeItem(const ItemRecord &r)
     q.prepare(QStringLiteral(
         "INSERT INTO items (id, position, url, format, title, site, thumbnail, formats, "
         "selected_format, status, progress, status_message, error, file_path, file_size, "
-        "file_bytes, needs_conversion, codec_info, vcodec, work_folder, info_path, added, updated) "
-        "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?) ON CONFLICT(id) DO UPDATE SET "
+        "file_bytes, needs_conversion, codec_info, vcodec, work_folder, info_path, added, updated, "
+        "error_detail) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?) "
+        "ON CONFLICT(id) DO UPDATE SET "
         "title=excluded.title, site=excluded.site, thumbnail=excluded.thumbnail, "
         "formats=excluded.formats, selected_format=excluded.selected_format, "
         "status=excluded.status, progress=excluded.progress, "
@@ -280,7 +283,7 @@ bool QueueDatabase::writeItem(const ItemRecord &r)
         "file_bytes=excluded.file_bytes, needs_conversion=excluded.needs_conversion, "
         "codec_info=excluded.codec_info, vcodec=excluded.vcodec, "
         "work_folder=excluded.work_folder, info_path=excluded.info_path, "
-        "updated=excluded.updated"));
+        "updated=excluded.updated, error_detail=excluded.error_detail"));
     const QVariantList values{r.id,
                               r.position,
                               r.url,
@@ -303,7 +306,8 @@ bool QueueDatabase::writeItem(const ItemRecord &r)
                               r.workFolder,
                               r.infoPath,
                               timeText(r.added.isValid() ? r.added : r.updated),
-                              timeText(r.updated)};
+                              timeText(r.updated),
+                              r.errorDetail};
     for (const QVariant &value : values)
         q.addBindValue(value);
     return exec(q, QStringLiteral("write item"));

@@ -46,12 +46,19 @@ Rectangle {
 
     function submitURLs() {
         view.manager.addDownloads(Desktop.addresses(urlText), formatMode)
+        addressNotice.count = Desktop.nonAddressLines(urlText)
         urlText = ""
     }
 
     // Addresses dropped on the window are added as the Add button does.
     function addDropped(text: string) {
         view.manager.addDownloads(Desktop.addresses(text), formatMode)
+        addressNotice.count = Desktop.nonAddressLines(text)
+    }
+    // The notice about lines left out stays until the next text is typed.
+    onUrlTextChanged: {
+        if (urlText.length > 0)
+            addressNotice.count = 0
     }
 
     function offerClipboard() {
@@ -203,6 +210,17 @@ Rectangle {
                     font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
                 }
             }
+        }
+
+        AddressNotice {
+            id: addressNotice
+            Layout.fillWidth: true
+            Layout.maximumWidth: Theme.contentMaxWidth
+            Layout.alignment: Qt.AlignHCenter
+            Layout.leftMargin: Theme.pageMargin
+            Layout.rightMargin: Theme.pageMargin
+            Layout.topMargin: visible ? -8 : 0
+            Layout.bottomMargin: visible ? 12 : 0
         }
 
         // The list, or the empty state

@@ -186,14 +186,8 @@ Rectangle {
                     color: row.status === Download.Error ? Theme.dangerText : Theme.textDim
                     font.pixelSize: Theme.fontSmall
                     elide: Text.ElideRight
-                    // What to do about a sign-in wall or the cookies reads in full.
-                    // The linter of this Qt does not find the cases of a value
-                    // type's enum by the type's name; the engine does.
-                    // qmllint disable unqualified
-                    readonly property bool saysWhatToDo:
-                        row.item.errorKind === Failure.NeedsSignIn
-                        || row.item.errorKind === Failure.CookiesUnreadable
-                    // qmllint enable unqualified
+                    // A failure's sentence says what to do: it reads in full.
+                    readonly property bool saysWhatToDo: row.status === Download.Error
                     wrapMode: saysWhatToDo ? Text.WordWrap : Text.NoWrap
                     maximumLineCount: saysWhatToDo ? 2 : 1
                     // The whole error, however long, on hover.

@@ -174,12 +174,10 @@ Item {
                     offer.manager = controls.manager
                 }
             }
-            IconButton {
-                objectName: "copyErrorButton"
+            ErrorDetails {
                 visible: controls.download.status === Download.Error
-                symbol: "doc.on.clipboard"; color: Theme.textMuted
-                tip: qsTrId("action.copy_error")
-                onClicked: Desktop.copyText(controls.download.errorMessage)
+                anchors.verticalCenter: parent.verticalCenter
+                download: controls.download
             }
             IconButton {
                 objectName: "retryButton"

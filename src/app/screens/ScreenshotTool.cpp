@@ -11,6 +11,7 @@
 #include "engine/DownloadManager.h"
 #include "engine/DownloadRun.h"
 #include "engine/SizeText.h"
+#include "engine/YtDlpErrors.h"
 #include "i18n/Localization.h"
 #include "log/Logger.h"
 #include "platform/PrivateHome.h"
@@ -78,11 +79,15 @@ void fillList(DownloadManager *manager)
     needs->setProgress(1);
     manager->insertItem(needs);
     manager->insertItem(item(QStringLiteral("Cooking class"), DownloadStatus::Cancelled));
-    DownloadItem *failed = item(QStringLiteral("Members-only stream"), DownloadStatus::Error);
-    failed->setErrorMessage(
-        QStringLiteral("ERROR: [generic] Unable to download webpage: HTTP Error 403: Forbidden "
-                       "(caused by <HTTPError 403>); "
-                       "please report this issue if you think it is a mistake"));
+    // yt-dlp's line as the engine reads it: the row shows the sentence.
+    DownloadItem *failed = item(QStringLiteral("Concert recording"), DownloadStatus::Error);
+    failed->setFailure(YtDlpErrors::failure(
+        {QStringLiteral("ERROR: [generic] None: Unable to download webpage: HTTP Error 404: Not "
+                        "Found (caused by <HTTPError 404: 'Not Found'>); please report this "
+                        "issue on  https://github.com/yt-dlp/yt-dlp/issues?q= , filling out the "
+                        "appropriate issue template. Confirm you are on the latest version "
+                        "using  yt-dlp -U")},
+        false, true, CookieSource{}));
     manager->insertItem(failed);
     DownloadItem *signIn = item(QStringLiteral("Age-restricted trailer"), DownloadStatus::Error);
     signIn->setErrorMessage(qtTrId("error.sign_in_required"), Failure::Kind::NeedsSignIn);
@@ -176,6 +181,25 @@ bool cookieShots(Shell &shell)
     return ok;
 }
 
+// A failed row's details opened, and the notice of pasted lines that were
+// not addresses.
+bool errorShots(Shell &shell)
+{
+    QQuickItem *details = shell.find(QStringLiteral("errorDetailsButton"));
+    QQuickItem *notice = shell.find(QStringLiteral("addressNotice"));
+    if (!details || !notice) {
+        std::fprintf(stderr, "no error details or address notice found\n");
+        return false;
+    }
+    QMetaObject::invokeMethod(details, "clicked");
+    bool ok = save(*shell.window, QStringLiteral("main-error-details"));
+    QTest::keyClick(shell.window, Qt::Key_Escape);
+    notice->setProperty("count", 2);
+    ok &= save(*shell.window, QStringLiteral("main-address-notice"));
+    notice->setProperty("count", 0);
+    return ok;
+}
+
 // Feedback over the filled list: keyboard focus, a repeated address, the
 // whole error on hover, the question before updates.
 bool feedbackShots(Shell &shell)
@@ -188,13 +212,14 @@ bool feedbackShots(Shell &shell)
     ok &= save(*shell.window, QStringLiteral("main-repeated-address"));
     for (QQuickItem *text : ViewProbe::findAll(shell.view(), QStringLiteral("detailMessage"))) {
         if (text->isVisible() &&
-            text->property("text").toString().contains(QStringLiteral("403"))) {
+            text->property("text").toString() == qtTrId("error.page_not_found")) {
             const QPointF at = text->mapToScene(QPointF(40, text->height() / 2));
             QTest::mouseMove(shell.window, at.toPoint());
             ok &= save(*shell.window, QStringLiteral("main-error-tooltip"));
         }
     }
     QTest::mouseMove(shell.window, QPoint(5, 300));
+    ok &= errorShots(shell);
     ok &= cookieShots(shell);
     QObject *question = shell.window->findChild<QObject *>(QStringLiteral("stopQuestion"));
     question->setProperty("running", 2);

@@ -4,6 +4,7 @@
 #include "engine/DownloadRun.h"
 #include "engine/Playlist.h"
 #include "engine/SizeText.h"
+#include "engine/YtDlpErrors.h"
 
 void stageGroup(DownloadManager &manager)
 {
@@ -38,8 +39,10 @@ void stageGroup(DownloadManager &manager)
     }
     entries[1]->setStatusMessage(qtTrId("playlist.quality_fallback").arg(720).arg(1080));
     entries[2]->setStatus(DownloadStatus::Error);
-    entries[2]->setErrorMessage(
-        QStringLiteral("ERROR: [generic] Unable to download webpage: HTTP Error 404: Not Found"));
+    entries[2]->setFailure(YtDlpErrors::failure(
+        {QStringLiteral("ERROR: [generic] Unable to download webpage: HTTP Error 429: Too Many "
+                        "Requests")},
+        false, true, CookieSource{}));
     entries[3]->setStatus(DownloadStatus::Downloading);
     DownloadRun::handleProgressLine(
         QStringLiteral("[download]  37.0% of ~ 412.80MiB at    9.12MiB/s ETA 03:29 (frag 9/40)"),

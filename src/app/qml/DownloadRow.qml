@@ -29,6 +29,13 @@ Rectangle {
     }
 
     HoverHandler { id: hover }
+    // A finished download opens on a double click, as a file does.
+    TapHandler {
+        onDoubleTapped: {
+            if (row.status === Download.Done && row.item.filePath.length > 0)
+                Desktop.open(row.item.filePath)
+        }
+    }
     // The buttons that replace Stop take no click for a moment, so that a
     // double click on Stop never removes or restarts the download.
     onStatusChanged: justChanged.restart()

@@ -122,21 +122,11 @@ Item {
                 }
                 onClicked: controls.manager.convert(controls.download)
             }
-            IconButton {
-                objectName: "revealButton"
-                symbol: "folder"; color: Theme.iconMuted
-                tip: qsTrId("action.show_finder")
-                onClicked: {
-                    if (controls.download.filePath.length > 0)
-                        Desktop.reveal(controls.download.filePath)
-                }
-            }
-            IconButton {
-                objectName: "removeButton"
-                enabled: !controls.settling
-                symbol: "xmark"; color: Theme.textMuted
-                tip: qsTrId("action.remove")
-                onClicked: controls.manager.remove(controls.download)
+            DoneActions {
+                anchors.verticalCenter: parent.verticalCenter
+                download: controls.download
+                manager: controls.manager
+                settling: controls.settling
             }
         }
     }

@@ -14,6 +14,7 @@ Dialog {
     anchors.centerIn: parent
     width: Math.min(440, parent ? parent.width - 48 : 440)
     modal: true
+    onOpened: keepButton.forceActiveFocus()
     padding: 22
     background: Rectangle {
         radius: Theme.radiusLarge
@@ -35,13 +36,7 @@ Dialog {
         RowLayout {
             Layout.alignment: Qt.AlignRight
             spacing: 10
-            SecondaryButton {
-                objectName: "keepDownloadsButton"
-                topPadding: 9; bottomPadding: 9
-                text: qsTrId("update.skip")
-                onClicked: dialog.close()
-            }
-            PrimaryButton {
+            DestructiveButton {
                 objectName: "stopAndCheckButton"
                 topPadding: 9; bottomPadding: 9
                 text: qsTrId("updates.stop_and_check")
@@ -50,6 +45,14 @@ Dialog {
                     dialog.close()
                     dialog.stopAndCheck()
                 }
+            }
+            // Keeping the downloads is the safe answer, and the default one.
+            PrimaryButton {
+                id: keepButton
+                objectName: "keepDownloadsButton"
+                topPadding: 9; bottomPadding: 9
+                text: qsTrId("update.skip")
+                onClicked: dialog.close()
             }
         }
     }

@@ -56,8 +56,8 @@
         <translation>Version %1</translation>
     </message>
     <message id="about.licence">
-        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later).</source>
-        <translation>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later).</translation>
+        <source>Free software under the GNU General Public License v3 or later (GPL-3.0-or-later).</source>
+        <translation>Free software under the GNU General Public License v3 or later (GPL-3.0-or-later).</translation>
     </message>
     <message id="about.installed">
         <source>Installed</source>
@@ -145,6 +145,10 @@ then press Add.</translation>
         <source>QuickTime conversion — %1%</source>
         <translation>QuickTime conversion — %1%</translation>
     </message>
+    <message id="status.converting_playable">
+        <source>Making playable everywhere — %1%</source>
+        <translation>Making playable everywhere — %1%</translation>
+    </message>
     <message id="status.done">
         <source>Done</source>
         <translation>Done</translation>
@@ -204,6 +208,14 @@ then press Add.</translation>
     <message id="action.convert_qt">
         <source>Convert for playback</source>
         <translation>Convert for playback</translation>
+    </message>
+    <message id="action.convert_playable">
+        <source>Make playable everywhere</source>
+        <translation>Make playable everywhere</translation>
+    </message>
+    <message id="action.convert_playable.tip">
+        <source>Convert to H.264 and AAC, which every player and device plays</source>
+        <translation>Convert to H.264 and AAC, which every player and device plays</translation>
     </message>
     <message id="error.ssl_certificate">
         <source>The site's certificate could not be verified. Check your network or proxy, then retry.</source>

@@ -56,7 +56,7 @@
         <translation>Version %1</translation>
     </message>
     <message id="about.licence">
-        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later).</source>
+        <source>Free software under the GNU General Public License v3 or later (GPL-3.0-or-later).</source>
         <translation>Logiciel libre sous licence publique générale GNU, version 3 ou ultérieure (GPL-3.0-or-later).</translation>
     </message>
     <message id="about.installed">
@@ -145,6 +145,10 @@ puis appuyez sur Ajouter.</translation>
         <source>QuickTime conversion — %1%</source>
         <translation>Conversion QuickTime — %1 %</translation>
     </message>
+    <message id="status.converting_playable">
+        <source>Making playable everywhere — %1%</source>
+        <translation>Conversion pour une lecture partout — %1 %</translation>
+    </message>
     <message id="status.done">
         <source>Done</source>
         <translation>Terminé</translation>
@@ -204,6 +208,14 @@ puis appuyez sur Ajouter.</translation>
     <message id="action.convert_qt">
         <source>Convert for playback</source>
         <translation>Convertir pour la lecture</translation>
+    </message>
+    <message id="action.convert_playable">
+        <source>Make playable everywhere</source>
+        <translation>Rendre lisible partout</translation>
+    </message>
+    <message id="action.convert_playable.tip">
+        <source>Convert to H.264 and AAC, which every player and device plays</source>
+        <translation>Convertir en H.264 et AAC, que tous les lecteurs et appareils lisent</translation>
     </message>
     <message id="error.ssl_certificate">
         <source>The site's certificate could not be verified. Check your network or proxy, then retry.</source>

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
@@ -34,7 +35,8 @@ Dialog {
         border.color: Theme.menuLine
         border.width: 1
     }
-    contentItem: ColumnLayout {
+    // The ids inside make it immediate, which a dialog made once can afford.
+    contentItem: ColumnLayout { // qmllint disable deferred-property-id
         spacing: 10
         DiagonalGradient {
             Layout.alignment: Qt.AlignHCenter
@@ -64,7 +66,7 @@ Dialog {
             Layout.fillWidth: true
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
-            //% "Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later)."
+            //% "Free software under the GNU General Public License v3 or later (GPL-3.0-or-later)."
             text: qsTrId("about.licence")
             color: Theme.textDim
             font.pixelSize: Theme.fontSmall

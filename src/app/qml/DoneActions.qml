@@ -76,7 +76,8 @@ Row {
                 border.color: Theme.menuLine
                 border.width: 1
             }
-            contentItem: ColumnLayout {
+            // The ids inside make it immediate; the dialog is made when asked.
+            contentItem: ColumnLayout { // qmllint disable deferred-property-id
                 spacing: 18
                 Text {
                     objectName: "deleteQuestionText"

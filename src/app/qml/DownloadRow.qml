@@ -243,11 +243,11 @@ Rectangle {
                     objectName: "codecBadge"
                     visible: row.status === Download.Done && row.item.codecInfo.length > 0
                     spacing: 3
-                    readonly property color tint: row.item.needsConversion ? Theme.amber
-                                                                            : Theme.textHint
+                    readonly property color tint: row.item.conversionAdvised ? Theme.amber
+                                                                              : Theme.textHint
                     Icon {
                         objectName: "conversionWarning"
-                        visible: row.item.needsConversion
+                        visible: row.item.conversionAdvised
                         name: "exclamationmark.triangle.fill"
                         size: 9
                         color: Theme.amber

@@ -101,7 +101,7 @@ ApplicationWindow {
     // F10 opens the first menu; the arrow keys go on from there.
     Shortcut {
         sequence: "F10"
-        onActivated: (window.menuBar as MenuBar).itemAt(0).triggered()
+        onActivated: ((window.menuBar as MenuBar).itemAt(0) as MenuBarItem).triggered()
     }
 
     Connections {

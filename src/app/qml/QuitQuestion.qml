@@ -22,7 +22,8 @@ Dialog {
         border.color: Theme.menuLine
         border.width: 1
     }
-    contentItem: ColumnLayout {
+    // The ids inside make it immediate, which a dialog made once can afford.
+    contentItem: ColumnLayout { // qmllint disable deferred-property-id
         spacing: 18
         Text {
             objectName: "quitQuestionText"

@@ -18,13 +18,14 @@ Dialog {
 
     // Each entry: the key sequences, and the id of what they do.
     readonly property var entries: [
-        { keys: ["Ctrl+Return"], what: "shortcuts.add" },
+        { keys: ["Ctrl+Return", "Ctrl+Enter"], what: "shortcuts.add" },
         { keys: ["Ctrl+,"], what: "menu.preferences" },
         { keys: ["Ctrl+Shift+,"], what: "menu.check_updates" },
         { keys: ["Ctrl+Shift+L"], what: "menu.debug_logs" },
         { keys: ["F1", "Ctrl+?"], what: "menu.shortcuts" },
         { keys: ["F10"], what: "shortcuts.menu_bar" },
-        { keys: ["menu.file", "menu.tools", "menu.help"].map(dialog.mnemonic),
+        { keys: [dialog.mnemonic("menu.file"), dialog.mnemonic("menu.tools"),
+                 dialog.mnemonic("menu.help")],
           what: "shortcuts.menus" },
         { keys: ["Esc", "Ctrl+W"], what: "shortcuts.close" },
         { keys: ["Ctrl+Q"], what: "menu.quit" }
@@ -41,7 +42,8 @@ Dialog {
         border.color: Theme.menuLine
         border.width: 1
     }
-    contentItem: ColumnLayout {
+    // The ids inside make it immediate, which a dialog made once can afford.
+    contentItem: ColumnLayout { // qmllint disable deferred-property-id
         spacing: 12
         Text {
             textFormat: Text.PlainText

@@ -200,7 +200,8 @@ private slots:
         }
         click(*in,
               find(in->contentItem(), tag() == "header" ? "folderButton" : "changeFolderButton"));
-        QObject *picker = in->contentItem()->findChild<QObject *>("folderPicker");
+        QObject *picker = (in == w.window ? static_cast<QObject *>(w.view()) : in)
+                              ->findChild<QObject *>("folderPicker");
         QVERIFY(picker);
         QTRY_VERIFY(picker->property("opened").toBool());
         QMetaObject::invokeMethod(picker, "close");

@@ -101,7 +101,10 @@ ApplicationWindow {
     // F10 opens the first menu; the arrow keys go on from there.
     Shortcut {
         sequence: "F10"
-        onActivated: ((window.menuBar as MenuBar).itemAt(0) as MenuBarItem).triggered()
+        onActivated: {
+            const first = (window.menuBar as MenuBar).itemAt(0) as MenuBarItem
+            first.menu.popup(first, 0, first.height)
+        }
     }
 
     Connections {

@@ -2,6 +2,8 @@
 
 #include "engine/DownloadManager.h"
 
+#include <cstdio>
+
 namespace Shots {
 
 namespace {
@@ -43,11 +45,6 @@ bool desktopShots()
     Shell shell;
     if (!shell.showMain())
         return false;
-    DependencyChecker &checker = *shell.app.checker();
-    checker.ytdlp()->setStatus(DepStatus::upToDate(QStringLiteral("2025.10.22")));
-    checker.ffmpeg()->setSystemTool(
-        {QStringLiteral("/usr/bin/ffmpeg"), QStringLiteral("5.1.7-0+deb12u1"), false});
-    checker.node()->setStatus(DepStatus::upToDate(QStringLiteral("v22.21.0")));
     DownloadManager *manager = shell.manager();
     manager->insertItem(finished(QStringLiteral("Northern lights over the fjord"),
                                  QStringLiteral("84.1 MB"), false, QStringLiteral("H.264 + AAC")));
@@ -56,9 +53,12 @@ bool desktopShots()
     manager->insertItem(finished(QStringLiteral("Archive footage, 1998"), QStringLiteral("1.2 GB"),
                                  true, QStringLiteral("MPEG2VIDEO + MP2")));
     shell.window->resize(1024, 700);
+    settle();
     QQuickItem *open = shell.find(QStringLiteral("openButton"));
-    if (!open)
+    if (!open) {
+        std::fprintf(stderr, "no finished row found\n");
         return false;
+    }
     QTest::mouseMove(shell.window, open->mapToScene(QPointF(14, 14)).toPoint());
     bool ok = save(*shell.window, QStringLiteral("main-finished-rows"));
     QMetaObject::invokeMethod(shell.find(QStringLiteral("deleteFileButton")), "clicked");
@@ -70,6 +70,12 @@ bool desktopShots()
     if (quit)
         quit->setProperty("running", 2);
     ok &= popupShot(shell, QStringLiteral("quitQuestion"), QStringLiteral("main-quit-question"));
+    // After the start-up check, which would set them again.
+    DependencyChecker &checker = *shell.app.checker();
+    checker.ytdlp()->setStatus(DepStatus::upToDate(QStringLiteral("2025.10.22")));
+    checker.ffmpeg()->setSystemTool(
+        {QStringLiteral("/usr/bin/ffmpeg"), QStringLiteral("5.1.7-0+deb12u1"), false});
+    checker.node()->setStatus(DepStatus::upToDate(QStringLiteral("v22.21.0")));
     ok &= popupShot(shell, QStringLiteral("aboutDialog"), QStringLiteral("main-about"));
     ok &= popupShot(shell, QStringLiteral("shortcutsDialog"), QStringLiteral("main-shortcuts"));
     ok &= popupShot(shell, QStringLiteral("helpMenu"), QStringLiteral("main-help-menu-open"));

@@ -2,7 +2,9 @@
 #include "platform/ToolPaths.h"
 
 #include "engine/Conversion.h"
+#include "engine/Probe.h"
 #include "engine/Retag.h"
+#include "platform/PlatformProfile.h"
 
 using namespace Harness;
 
@@ -54,6 +56,10 @@ private slots:
         QVERIFY(makeMedia(40, Codecs::vp9, m_media + "/long.webm"));
         QVERIFY(makeMedia(2, Codecs::h264, m_media + "/short.mp4"));
         QVERIFY(makeMedia(1, Codecs::hev1, m_media + "/hev1.mp4"));
+        QVERIFY(makeMedia(1, Codecs::vp9, m_media + "/vp9.mp4"));
+        QVERIFY(makeMedia(1, words("-c:v libaom-av1 -cpu-used 8 -b:v 100k -c:a libopus"),
+                          m_media + "/av1.mp4"));
+        QVERIFY(makeMedia(1, words("-c:v mpeg2video -c:a mp2"), m_media + "/mpeg2.mpg"));
         writeText(m_media + "/broken.webm", "this is not a media file at all");
     }
 
@@ -176,6 +182,42 @@ private slots:
         QCOMPARE(videoStream(path, "codec_tag_string"), QString("hvc1"));
         QVERIFY(!QFileInfo::exists(retagTemporaryPath(path)));
         QCOMPARE(logLines().filter("[INFO ] ").filter("  retagHvc1 success → " + path).size(), 1);
+    }
+
+    // A real file through the real probe, on each platform's players: whether
+    // it is offered for conversion to H.264/AAC, and whether the row warns.
+    void conversionRule_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("mac");
+        QTest::addColumn<bool>("needsConversion");
+        QTest::addColumn<bool>("warns");
+        for (const bool mac : {false, true}) {
+            const QString on = mac ? ", macOS" : ", Linux";
+            QTest::newRow(qPrintable("H.264/AAC MP4" + on)) << "short.mp4" << mac << false << false;
+            QTest::newRow(qPrintable("VP9/Opus MP4" + on)) << "vp9.mp4" << mac << true << mac;
+            QTest::newRow(qPrintable("VP9/Opus WebM" + on)) << "short.webm" << mac << true << mac;
+            QTest::newRow(qPrintable("AV1/Opus MP4" + on)) << "av1.mp4" << mac << true << mac;
+            QTest::newRow(qPrintable("MPEG-2/MP2" + on)) << "mpeg2.mpg" << mac << true << true;
+        }
+    }
+
+    void conversionRule()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, mac);
+        QFETCH(bool, needsConversion);
+        QFETCH(bool, warns);
+        const PlatformProfile kept = PlatformProfile::current();
+        const auto restore = qScopeGuard([kept] { PlatformProfile::setCurrent(kept); });
+        PlatformProfile::setCurrent(mac ? PlatformProfile::macOSProfile(TestHome::path(), {})
+                                        : PlatformProfile::linuxProfile(TestHome::path(), {}));
+        const ProbeResult probe = await(probeFile(m_media + "/" + file, "/usr/bin/ffmpeg"));
+        QVERIFY(!probe.codecInfo.isEmpty());
+        DownloadItem item("https://example.org/v", DownloadFormat::Video);
+        item.setFile({.needsConversion = !probe.quickTimeOK, .codecInfo = probe.codecInfo});
+        QCOMPARE(item.file().needsConversion, needsConversion);
+        QCOMPARE(item.property("conversionAdvised").toBool(), warns);
     }
 
     void failuresLeaveTheSourceAlone_data() { addCases(failureCases); }

@@ -63,9 +63,9 @@ class TestEngineParsing : public QObject
     // An ffmpeg progress line and the duration → progress, status message.
     using ConversionLine = std::tuple<const char *, const char *, double, double, const char *>;
     static inline const ConversionLine conversionCases[] = {
-        {"99.9 shows 99", "out_time_ms=9990000\n", 10.0, 0.999, "QuickTime conversion — 99%"},
-        {"capped", "out_time_ms=12000000", 10.0, 1.0, "QuickTime conversion — 100%"},
-        {"unknown duration", "out_time_ms=5000000", 0.0, 0.0, "QuickTime conversion — 0%"},
+        {"99.9 shows 99", "out_time_ms=9990000\n", 10.0, 0.999, "Making playable everywhere — 99%"},
+        {"capped", "out_time_ms=12000000", 10.0, 1.0, "Making playable everywhere — 100%"},
+        {"unknown duration", "out_time_ms=5000000", 0.0, 0.0, "Making playable everywhere — 0%"},
         {"N/A ignored", "out_time_ms=N/A", 10.0, -1.0, ""},
     };
 

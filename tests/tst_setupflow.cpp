@@ -59,7 +59,10 @@ private slots:
         QTRY_VERIFY(ViewProbe::currentView(window));
         QQuickItem *root = window->contentItem();
         refuseYtdlp();
-        click(*window, find(root, "installUpdatesButton"));
+        QQuickItem *install = find(root, "installUpdatesButton");
+        install->forceActiveFocus(Qt::TabFocusReason); // the view scrolls it into sight
+        QTRY_VERIFY(install->mapToScene({0, install->height()}).y() <= window->height());
+        click(*window, install);
         QTRY_COMPARE(checker.phase(), Phase::UpdateFailed);
         QCOMPARE(checker.ytdlp()->status().kind(), DepStatus::Kind::Failed);
         QTRY_VERIFY(shown(root, "retryUpdateButton") && shown(root, "notNowButton"));

@@ -1,25 +1,30 @@
 #include "fixtures/uiWindow.h"
 
+#include "Desktop.h"
+
 // A download row per state of its item: what it shows and what its buttons do.
 class TestUiRows : public UiTest
 {
     Q_OBJECT
 
     using S = DownloadStatus;
-    // The controls a row shows for each state of its item.
-    using RowCase = std::tuple<const char *, DownloadStatus, bool, bool, const char *>;
+    // The controls a row shows for each state of its item, and the codecs of a
+    // finished file that needs conversion ("" when it plays as it is).
+    using RowCase = std::tuple<const char *, DownloadStatus, bool, const char *, const char *>;
     static inline const RowCase rowCases[] = {
-        {"waiting", S::Waiting, false, false, "spinner"},
-        {"fetching", S::Fetching, false, false, "spinner"},
-        {"ready without formats", S::Ready, false, false, "startButton"},
-        {"ready with formats", S::Ready, true, false, "startButton formatMenu"},
-        {"downloading", S::Downloading, false, false, "stopButton progressBar"},
-        {"converting", S::Converting, false, false, "stopButton progressBar"},
-        {"done", S::Done, false, false, "doneControls codecBadge"},
-        {"done needing conversion", S::Done, false, true,
+        {"waiting", S::Waiting, false, "", "spinner"},
+        {"fetching", S::Fetching, false, "", "spinner"},
+        {"ready without formats", S::Ready, false, "", "startButton"},
+        {"ready with formats", S::Ready, true, "", "startButton formatMenu"},
+        {"downloading", S::Downloading, false, "", "stopButton progressBar"},
+        {"converting", S::Converting, false, "", "stopButton progressBar"},
+        {"done", S::Done, false, "", "doneControls codecBadge"},
+        // The system's players play it: it converts, with no warning.
+        {"done, VP9 + Opus", S::Done, false, "VP9 + Opus", "doneControls convertButton codecBadge"},
+        {"done, MPEG2VIDEO + MP2", S::Done, false, "MPEG2VIDEO + MP2",
          "doneControls convertButton codecBadge conversionWarning"},
-        {"cancelled", S::Cancelled, false, false, "failedControls"},
-        {"error", S::Error, false, false, "failedControls"},
+        {"cancelled", S::Cancelled, false, "", "failedControls"},
+        {"error", S::Error, false, "", "failedControls"},
     };
 
 private slots:
@@ -30,10 +35,12 @@ private slots:
 
     void rowControlsPerStatus()
     {
-        const auto &[name, status, formats, needsConversion, visible] = caseOf(rowCases);
+        const auto &[name, status, formats, converting, visible] = caseOf(rowCases);
+        const QString codecs = converting;
         DownloadManager manager;
         DownloadItem *it = item(status);
-        it->setFile({.needsConversion = needsConversion, .codecInfo = "VP9 + Opus"});
+        it->setFile({.needsConversion = !codecs.isEmpty(),
+                     .codecInfo = codecs.isEmpty() ? "H.264 + AAC" : codecs});
         if (formats)
             it->setFormats({{"137", "1080p", 1080}});
         auto view = rowView(manager, it);
@@ -76,6 +83,79 @@ private slots:
         QTRY_VERIFY(find(root, "removeFailedButton")->isEnabled());
         click(*view, find(root, "removeFailedButton"));
         QTRY_COMPARE(manager.rowCount(), 0);
+    }
+
+    // A finished row opens its file by its button or a double click and shows
+    // it in its folder; the desktop is a stand-in that records the call.
+    void finishedRowOpensItsFile_data() { addTags({"open", "double click", "show in folder"}); }
+
+    void finishedRowOpensItsFile()
+    {
+        QStringList calls;
+        Desktop::setHandler([&](const QString &action, const QString &path) {
+            calls << action + " " + path;
+            return true;
+        });
+        const auto restore = qScopeGuard([] { Desktop::setHandler({}); });
+        DownloadManager manager;
+        auto view = rowView(manager, finished(TestHome::path() + "/Clip.mp4"));
+        QQuickItem *root = view->rootObject();
+        QTRY_VERIFY(shown(root, "openButton"));
+        if (tag() == "double click") {
+            QVERIFY(QQuickTest::qWaitForPolish(view.get()));
+            QQuickItem *title = find(root, "title");
+            QTest::mouseDClick(view.get(), Qt::LeftButton, {},
+                               title->mapToScene({4, title->height() / 2}).toPoint());
+        } else {
+            click(*view, find(root, tag() == "open" ? "openButton" : "revealButton"));
+        }
+        const QString action = tag() == "show in folder" ? "reveal " : "open ";
+        QTRY_COMPARE(calls, QStringList{action + TestHome::path() + "/Clip.mp4"});
+        QCOMPARE(manager.rowCount(), 1);
+    }
+
+    // Remove takes the row off the list and keeps the file; Delete file asks
+    // first, naming the file, and only a yes deletes it and the row.
+    void removeKeepsDeleteAsks_data() { addTags({"remove", "delete, no", "delete, yes"}); }
+
+    void removeKeepsDeleteAsks()
+    {
+        const auto english = translated(QLocale::English);
+        const QString path = TestHome::path() + "/Concert " + tag() + ".mp4";
+        DownloadManager manager;
+        auto view = rowView(manager, finished(path));
+        QQuickItem *root = view->rootObject();
+        QTRY_VERIFY(shown(root, "removeButton") && find(root, "removeButton")->isEnabled());
+        const bool remove = tag() == "remove", yes = tag() == "delete, yes";
+        click(*view, find(root, remove ? "removeButton" : "deleteFileButton"));
+        if (!remove) {
+            QQuickItem *window = view->contentItem();
+            QTRY_VERIFY(shown(window, "deleteQuestionText"));
+            QVERIFY(text(window, "deleteQuestionText").contains("Concert " + tag() + ".mp4"));
+            QVERIFY(QFileInfo::exists(path));
+            QCOMPARE(manager.rowCount(), 1);
+            click(*view, find(window, yes ? "confirmDeleteButton" : "keepFileButton"));
+            QTRY_VERIFY(!shown(window, "deleteQuestionText"));
+        }
+        QTRY_COMPARE(manager.rowCount(), yes || remove ? 0 : 1);
+        QCOMPARE(QFileInfo::exists(path), !yes);
+    }
+
+    // Nothing on the desktop can open or show the file: the window says so.
+    void desktopFailureIsTold_data() { addTags({"openButton", "revealButton"}); }
+
+    void desktopFailureIsTold()
+    {
+        const auto english = translated(QLocale::English);
+        Desktop::setHandler([](const QString &, const QString &) { return false; });
+        const auto restore = qScopeGuard([] { Desktop::setHandler({}); });
+        RealWindow w;
+        QVERIFY(w.showMain());
+        w.app.manager()->insertItem(finished(TestHome::path() + "/Lecture.mp4"));
+        QTRY_VERIFY(w.item(tag()) && w.item(tag())->isEnabled());
+        click(*w.window, w.item(tag()));
+        QTRY_VERIFY(shown(w.window->contentItem(), "desktopNoticeText"));
+        QVERIFY(text(w.window->contentItem(), "desktopNoticeText").contains("Lecture.mp4"));
     }
 
     // A browser found in the home folder: the setting lists it, and a row at a
@@ -194,6 +274,15 @@ private slots:
             click(*view, find(all, copy));
             QCOMPARE(QGuiApplication::clipboard()->text(), both);
         }
+    }
+
+    // A finished download whose file exists at `path`.
+    static DownloadItem *finished(const QString &path)
+    {
+        writeText(path, "video");
+        DownloadItem *done = item(DownloadStatus::Done);
+        done->setFile({.path = path, .codecInfo = "H.264 + AAC"});
+        return done;
     }
 
     void clearKeepsUnfinishedItemsInOrder()

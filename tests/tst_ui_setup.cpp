@@ -22,7 +22,7 @@ class TestUiSetup : public UiTest
     // The one label a dependency card shows for a status, and its text in French.
     using CardCase = std::tuple<const char *, DepStatus, const char *, const char *>;
     static inline const CardCase cardCases[] = {
-        {"unknown", DepStatus::unknown(), "waitingLabel", ""},
+        {"unknown", DepStatus::unknown(), "waitingLabel", "setup.not_installed"},
         {"checking", DepStatus::checking(), "checkingSpinner", ""},
         {"installed", DepStatus::installedStatus(), "versionLabel", "Prêt"},
         {"up to date", DepStatus::upToDate("2025.01.15"), "versionLabel", "2025.01.15"},
@@ -175,6 +175,51 @@ private slots:
                                           : QStringList{"installButton", "noSudoNote"};
         for (const QString &name : names)
             QTRY_VERIFY2(w.whole(name), qPrintable(name));
+    }
+
+    // A failed install with working system tools, in the real window: it fits a
+    // 1024×768 screen with its panel and title bar, the view scrolls where the
+    // content is taller, the keyboard brings the button to go on with the
+    // system tools into sight, and that button is the default.
+    void setupFitsAndScrolls_data() { addTags({"English", "French"}); }
+
+    void setupFitsAndScrolls()
+    {
+        const auto untranslated =
+            translated(tag() == "French" ? QLocale::French : QLocale::English);
+        RealWindow w;
+        QTRY_VERIFY(w.app.view() == ReelixApp::View::Setup && w.view());
+        auto &checker = static_cast<StagedChecker &>(*w.app.checker());
+        for (Dependency *tool : checker.tools())
+            QTRY_VERIFY(tool->status().kind() != DepStatus::Kind::Checking);
+        checker.ytdlp()->setStatus(DepStatus::installedStatus());
+        checker.ffmpeg()->setSystemTool({"/usr/bin/ffmpeg", "5.1.7-0+deb12u1", false});
+        checker.ffmpeg()->setStatus(DepStatus::failed("HTTP 404 Not Found"));
+        checker.node()->setSystemTool({"/usr/bin/node", "v18.20.4", false});
+        checker.setLogOutput("▶ ffmpeg…\n✗ HTTP 404 Not Found\n");
+        QTRY_COMPARE(checker.phase(), DependencyChecker::Phase::SystemToolsFound);
+        QVERIFY(QQuickTest::qWaitForPolish(w.window));
+        QVERIFY(w.window->height() <= 768 - 72);
+        QQuickItem *flick = w.item("setupFlick");
+        const bool scrolls = flick->property("contentHeight").toReal() > flick->height() + 1;
+        QCOMPARE(shown(w.window->contentItem(), "setupScrollBar"), scrolls);
+        QCOMPARE(w.item("useSystemButton")->property("highlighted").toBool(), true);
+        QCOMPARE(w.item("installButton")->property("highlighted").toBool(), false);
+        for (const QString name : {"useSystemButton", "installButton"}) {
+            QQuickItem *button = w.item(name);
+            button->forceActiveFocus(Qt::TabFocusReason);
+            const auto inSight = [&] {
+                const QRectF r = button->mapRectToScene(button->boundingRect());
+                return r.top() >= flick->mapToScene({0, 0}).y() - 0.5 &&
+                       r.bottom() <= w.window->height() + 0.5;
+            };
+            QTRY_VERIFY2(inSight(), qPrintable(name));
+        }
+        QVERIFY(w.whole("noSudoNote") || scrolls);
+        const auto forget = qScopeGuard([] { UserDefaults::remove("useSystemTools"); });
+        QTest::keyClick(w.window, Qt::Key_Return, Qt::ControlModifier);
+        QTRY_COMPARE(w.app.view(), ReelixApp::View::Main);
+        QVERIFY(UserDefaults::value("useSystemTools").toBool());
     }
 
     void setupStates_data() { addCases(setupCases); }

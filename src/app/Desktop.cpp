@@ -10,6 +10,7 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeySequence>
@@ -58,12 +59,35 @@ QString Desktop::fileName(const QString &path) const
     return QFileInfo(path).fileName();
 }
 
-void Desktop::reveal(const QString &path) const
+namespace {
+
+Desktop::Handler &handler()
+{
+    static Desktop::Handler h;
+    return h;
+}
+
+} // namespace
+
+void Desktop::setHandler(Handler h)
+{
+    handler() = std::move(h);
+}
+
+void Desktop::reveal(const QString &path)
 {
     if (path.isEmpty())
         return;
+    const auto tell = [this, path](bool ok) {
+        if (!ok)
+            emit failed(QStringLiteral("reveal"), path);
+    };
+    if (handler()) {
+        tell(handler()(QStringLiteral("reveal"), path));
+        return;
+    }
 #ifdef Q_OS_MACOS
-    QProcess::startDetached(QStringLiteral("/usr/bin/open"), {QStringLiteral("-R"), path});
+    tell(QProcess::startDetached(QStringLiteral("/usr/bin/open"), {QStringLiteral("-R"), path}));
 #else
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.FileManager1"),
@@ -72,20 +96,35 @@ void Desktop::reveal(const QString &path) const
     call << QStringList{QUrl::fromLocalFile(path).toString()} << QString();
     // Asynchronous: a file manager that is slow to answer never blocks the window.
     auto *watcher =
-        new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call, 3000));
+        new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call, 3000), this);
     const QString folder = QFileInfo(path).path();
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [watcher, folder] {
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, this, [watcher, folder, tell] {
         if (watcher->isError())
-            QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+            tell(QDesktopServices::openUrl(QUrl::fromLocalFile(folder)));
         watcher->deleteLater();
     });
 #endif
 }
 
-void Desktop::open(const QString &path) const
+bool Desktop::open(const QString &path)
 {
-    if (!path.isEmpty())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    if (path.isEmpty())
+        return false;
+    const bool ok = handler() ? handler()(QStringLiteral("open"), path)
+                              : QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    if (!ok)
+        emit failed(QStringLiteral("open"), path);
+    return ok;
+}
+
+bool Desktop::deleteFile(const QString &path)
+{
+    // A rename into the trash folder: quick, and the user can take it back.
+    QFile file(path);
+    const bool ok = !path.isEmpty() && (file.moveToTrash() || file.remove());
+    if (!ok)
+        emit failed(QStringLiteral("delete"), path);
+    return ok;
 }
 
 QString Desktop::shortcutText(const QVariant &sequence) const

@@ -3,6 +3,7 @@
 #include "DownloadItem.h"
 #include "ProcessRunner.h"
 #include "ToolEnvironment.h"
+#include "platform/PlatformProfile.h"
 #include "platform/ToolPaths.h"
 
 #include <QFile>
@@ -128,7 +129,12 @@ void handleConversionProgressLine(const QString &line, double durationSeconds, D
     if (!fraction)
         return;
     item.setProgress(*fraction);
-    item.setStatusMessage(qtTrId("status.converting_progress").arg(int(*fraction * 100)));
+    // Named for what it does; on a Mac, for the player it is for.
+    const int percent = int(*fraction * 100);
+    //% "Making playable everywhere — %1%"
+    item.setStatusMessage(PlatformProfile::current().isMacOS()
+                              ? qtTrId("status.converting_progress").arg(percent)
+                              : qtTrId("status.converting_playable").arg(percent));
 }
 
 } // namespace Conversion

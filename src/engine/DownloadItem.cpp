@@ -1,5 +1,8 @@
 #include "DownloadItem.h"
 
+#include "Probe.h"
+#include "platform/PlatformProfile.h"
+
 DownloadItem::DownloadItem(const QString &url, DownloadFormat format, QObject *parent)
     : QObject(parent), m_id(QUuid::createUuid()), m_url(url), m_format(format)
 {}
@@ -104,4 +107,10 @@ void DownloadItem::cancelRun()
     if (m_run)
         m_run->cancel();
     emit stopRequested();
+}
+
+bool DownloadItem::conversionAdvised() const
+{
+    return m_file.needsConversion &&
+           !systemPlayersPlay(m_file.codecInfo, PlatformProfile::current().playersTakeWebCodecs);
 }

@@ -37,6 +37,8 @@ class DownloadItem : public QObject
     Q_PROPERTY(QString filePath READ filePathText NOTIFY fileChanged)
     Q_PROPERTY(QString fileSize READ fileSizeText NOTIFY fileChanged)
     Q_PROPERTY(bool needsConversion READ needsConversion NOTIFY fileChanged)
+    // Needs conversion, and the system's players do not play it either: warn.
+    Q_PROPERTY(bool conversionAdvised READ conversionAdvised NOTIFY fileChanged)
     Q_PROPERTY(QString codecInfo READ codecInfo NOTIFY fileChanged)
     // The list this item heads (playlistIndex 0) or belongs to (from 1); null
     // for a single video.
@@ -141,6 +143,7 @@ private:
     QString filePathText() const { return m_file.path.value_or(QString()); }
     QString fileSizeText() const { return m_file.size.value_or(QString()); }
     bool needsConversion() const { return m_file.needsConversion; }
+    bool conversionAdvised() const;
     QString codecInfo() const { return m_file.codecInfo; }
     int duration() const { return m_duration; }
 

@@ -11,7 +11,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
+
+#include <algorithm>
 
 namespace {
 
@@ -170,6 +173,22 @@ ProbeResult classifyCodecs(const QString &videoCodec, const QString &codecTag,
         labels << audioCodecLabel(audio, audioProfile, audioBits);
     result.codecInfo = labels.join(QStringLiteral(" + "));
     return result;
+}
+
+bool systemPlayersPlay(const QString &codecInfo, bool playersTakeWebCodecs)
+{
+    static const QSet<QString> playable{
+        QStringLiteral("H.264"), QStringLiteral("HEVC"),   QStringLiteral("HEVC (hev1)"),
+        QStringLiteral("AV1"),   QStringLiteral("VP9"),    QStringLiteral("VP8"),
+        QStringLiteral("AAC"),   QStringLiteral("HE-AAC"), QStringLiteral("HE-AAC v2"),
+        QStringLiteral("MP3"),   QStringLiteral("Opus"),   QStringLiteral("Vorbis"),
+        QStringLiteral("FLAC")};
+    if (!playersTakeWebCodecs || codecInfo.isEmpty())
+        return false;
+    static const QRegularExpression bits(QStringLiteral(" \\d+bit$"));
+    const QStringList labels = codecInfo.split(QStringLiteral(" + "));
+    return std::all_of(labels.cbegin(), labels.cend(),
+                       [](QString label) { return playable.contains(label.remove(bits)); });
 }
 
 QString videoCodecLabel(const QString &codec, const QString &tag)

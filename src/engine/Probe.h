@@ -41,5 +41,8 @@ StreamFacts streamFactsFromFfmpegText(const QString &stderrText);
 
 ProbeResult classifyCodecs(const QString &videoCodec, const QString &codecTag,
                            const QString &audioCodec, const QString &audioProfile, int audioBits);
+// Whether the system's players play a file of these codecs ("VP9 + Opus", as
+// classifyCodecs labels them) as it is, though not every player does.
+bool systemPlayersPlay(const QString &codecInfo, bool playersTakeWebCodecs);
 QString videoCodecLabel(const QString &codec, const QString &tag);
 QString audioCodecLabel(const QString &codec, const QString &profile, int bits);

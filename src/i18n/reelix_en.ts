@@ -4,8 +4,16 @@
 <context>
     <name>Reelix</name>
     <message id="menu.tools">
-        <source>Tools</source>
-        <translation>Tools</translation>
+        <source>&amp;Tools</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message id="menu.file">
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message id="menu.quit">
+        <source>Quit</source>
+        <translation>Quit</translation>
     </message>
     <message id="menu.check_updates">
         <source>Check for updates…</source>
@@ -14,6 +22,50 @@
     <message id="menu.debug_logs">
         <source>Debug logs</source>
         <translation>Debug logs</translation>
+    </message>
+    <message id="menu.help">
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message id="menu.shortcuts">
+        <source>Keyboard shortcuts</source>
+        <translation>Keyboard shortcuts</translation>
+    </message>
+    <message id="menu.about">
+        <source>About Reelix</source>
+        <translation>About Reelix</translation>
+    </message>
+    <message id="shortcuts.add">
+        <source>Add the addresses typed, or press the highlighted button</source>
+        <translation>Add the addresses typed, or press the highlighted button</translation>
+    </message>
+    <message id="shortcuts.menu_bar">
+        <source>Open the menu bar</source>
+        <translation>Open the menu bar</translation>
+    </message>
+    <message id="shortcuts.menus">
+        <source>Open a menu</source>
+        <translation>Open a menu</translation>
+    </message>
+    <message id="shortcuts.close">
+        <source>Close a dialog, the preferences or the log</source>
+        <translation>Close a dialog, the preferences or the log</translation>
+    </message>
+    <message id="about.version">
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message id="about.licence">
+        <source>Free software under the GNU General Public License v3 or later (GPL-3.0-or-later).</source>
+        <translation>Free software under the GNU General Public License v3 or later (GPL-3.0-or-later).</translation>
+    </message>
+    <message id="about.installed">
+        <source>Installed</source>
+        <translation>Installed</translation>
+    </message>
+    <message id="about.close">
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
     <message id="update.banner.title">
         <source>Tool updates available</source>
@@ -77,6 +129,10 @@
     <message id="status.waiting">
         <source>Waiting</source>
         <translation>Waiting</translation>
+    </message>
+    <message id="setup.not_installed">
+        <source>Not installed</source>
+        <translation>Not installed</translation>
     </message>
     <message id="status.fetching">
         <source>Fetching info…</source>
@@ -142,6 +198,10 @@
         <source>Trying again another way…</source>
         <translation>Trying again another way…</translation>
     </message>
+    <message id="status.converting_playable">
+        <source>Making playable everywhere — %1%</source>
+        <translation>Making playable everywhere — %1%</translation>
+    </message>
     <message id="status.done">
         <source>Done</source>
         <translation>Done</translation>
@@ -198,13 +258,49 @@
         <source>Remove</source>
         <translation>Remove</translation>
     </message>
+    <message id="action.remove_keep_file">
+        <source>Remove from list (keeps the file)</source>
+        <translation>Remove from list (keeps the file)</translation>
+    </message>
+    <message id="action.delete_file">
+        <source>Delete file…</source>
+        <translation>Delete file…</translation>
+    </message>
+    <message id="delete.question">
+        <source>Delete “%1”? It goes to the trash, and the row leaves the list.</source>
+        <translation>Delete “%1”? It goes to the trash, and the row leaves the list.</translation>
+    </message>
+    <message id="delete.confirm">
+        <source>Delete file</source>
+        <translation>Delete file</translation>
+    </message>
     <message id="action.show_finder">
         <source>Show in folder</source>
         <translation>Show in folder</translation>
     </message>
+    <message id="desktop.open_failed">
+        <source>No application could open “%1”.</source>
+        <translation>No application could open “%1”.</translation>
+    </message>
+    <message id="desktop.reveal_failed">
+        <source>No file manager could show “%1”.</source>
+        <translation>No file manager could show “%1”.</translation>
+    </message>
+    <message id="desktop.delete_failed">
+        <source>“%1” could not be deleted.</source>
+        <translation>“%1” could not be deleted.</translation>
+    </message>
     <message id="action.convert_qt">
         <source>Convert for playback</source>
         <translation>Convert for playback</translation>
+    </message>
+    <message id="action.convert_playable">
+        <source>Make playable everywhere</source>
+        <translation>Make playable everywhere</translation>
+    </message>
+    <message id="action.convert_playable.tip">
+        <source>Convert to H.264 and AAC, which every player and device plays</source>
+        <translation>Convert to H.264 and AAC, which every player and device plays</translation>
     </message>
     <message id="error.ssl_certificate">
         <source>The site's certificate could not be verified. Check your network or proxy, then retry.</source>
@@ -452,6 +548,21 @@
     <message id="updates.stop_and_check">
         <source>Stop and check</source>
         <translation>Stop and check</translation>
+    </message>
+    <message id="quit.question" numerus="yes">
+        <source>%n downloads are running. Quit anyway? They will resume next time Reelix starts.</source>
+        <translation>
+            <numerusform>%n download is running. Quit anyway? It will resume next time Reelix starts.</numerusform>
+            <numerusform>%n downloads are running. Quit anyway? They will resume next time Reelix starts.</numerusform>
+        </translation>
+    </message>
+    <message id="quit.quit">
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message id="quit.cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
     <message id="update.updating">
         <source>Updating…</source>

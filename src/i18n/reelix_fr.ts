@@ -4,8 +4,16 @@
 <context>
     <name>Reelix</name>
     <message id="menu.tools">
-        <source>Tools</source>
-        <translation>Outils</translation>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message id="menu.file">
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message id="menu.quit">
+        <source>Quit</source>
+        <translation>Quitter</translation>
     </message>
     <message id="menu.check_updates">
         <source>Check for updates…</source>
@@ -14,6 +22,50 @@
     <message id="menu.debug_logs">
         <source>Debug logs</source>
         <translation>Journal de débogage</translation>
+    </message>
+    <message id="menu.help">
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message id="menu.shortcuts">
+        <source>Keyboard shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message id="menu.about">
+        <source>About Reelix</source>
+        <translation>À propos de Reelix</translation>
+    </message>
+    <message id="shortcuts.add">
+        <source>Add the addresses typed, or press the highlighted button</source>
+        <translation>Ajouter les adresses saisies, ou appuyer sur le bouton mis en avant</translation>
+    </message>
+    <message id="shortcuts.menu_bar">
+        <source>Open the menu bar</source>
+        <translation>Ouvrir la barre de menus</translation>
+    </message>
+    <message id="shortcuts.menus">
+        <source>Open a menu</source>
+        <translation>Ouvrir un menu</translation>
+    </message>
+    <message id="shortcuts.close">
+        <source>Close a dialog, the preferences or the log</source>
+        <translation>Fermer une boîte de dialogue, les préférences ou le journal</translation>
+    </message>
+    <message id="about.version">
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message id="about.licence">
+        <source>Free software under the GNU General Public License v3 or later (GPL-3.0-or-later).</source>
+        <translation>Logiciel libre sous licence publique générale GNU, version 3 ou ultérieure (GPL-3.0-or-later).</translation>
+    </message>
+    <message id="about.installed">
+        <source>Installed</source>
+        <translation>Installé</translation>
+    </message>
+    <message id="about.close">
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
     <message id="update.banner.title">
         <source>Tool updates available</source>
@@ -77,6 +129,10 @@
     <message id="status.waiting">
         <source>Waiting</source>
         <translation>En attente</translation>
+    </message>
+    <message id="setup.not_installed">
+        <source>Not installed</source>
+        <translation>Non installé</translation>
     </message>
     <message id="status.fetching">
         <source>Fetching info…</source>
@@ -142,6 +198,10 @@
         <source>Trying again another way…</source>
         <translation>Nouvel essai d'une autre façon…</translation>
     </message>
+    <message id="status.converting_playable">
+        <source>Making playable everywhere — %1%</source>
+        <translation>Conversion pour une lecture partout — %1 %</translation>
+    </message>
     <message id="status.done">
         <source>Done</source>
         <translation>Terminé</translation>
@@ -198,13 +258,49 @@
         <source>Remove</source>
         <translation>Retirer</translation>
     </message>
+    <message id="action.remove_keep_file">
+        <source>Remove from list (keeps the file)</source>
+        <translation>Retirer de la liste (le fichier reste)</translation>
+    </message>
+    <message id="action.delete_file">
+        <source>Delete file…</source>
+        <translation>Supprimer le fichier…</translation>
+    </message>
+    <message id="delete.question">
+        <source>Delete “%1”? It goes to the trash, and the row leaves the list.</source>
+        <translation>Supprimer « %1 » ? Il part à la corbeille et sa ligne quitte la liste.</translation>
+    </message>
+    <message id="delete.confirm">
+        <source>Delete file</source>
+        <translation>Supprimer le fichier</translation>
+    </message>
     <message id="action.show_finder">
         <source>Show in folder</source>
         <translation>Afficher dans le dossier</translation>
     </message>
+    <message id="desktop.open_failed">
+        <source>No application could open “%1”.</source>
+        <translation>Aucune application n'a pu ouvrir « %1 ».</translation>
+    </message>
+    <message id="desktop.reveal_failed">
+        <source>No file manager could show “%1”.</source>
+        <translation>Aucun gestionnaire de fichiers n'a pu afficher « %1 ».</translation>
+    </message>
+    <message id="desktop.delete_failed">
+        <source>“%1” could not be deleted.</source>
+        <translation>« %1 » n'a pas pu être supprimé.</translation>
+    </message>
     <message id="action.convert_qt">
         <source>Convert for playback</source>
         <translation>Convertir pour la lecture</translation>
+    </message>
+    <message id="action.convert_playable">
+        <source>Make playable everywhere</source>
+        <translation>Rendre lisible partout</translation>
+    </message>
+    <message id="action.convert_playable.tip">
+        <source>Convert to H.264 and AAC, which every player and device plays</source>
+        <translation>Convertir en H.264 et AAC, que tous les lecteurs et appareils lisent</translation>
     </message>
     <message id="error.ssl_certificate">
         <source>The site's certificate could not be verified. Check your network or proxy, then retry.</source>
@@ -452,6 +548,21 @@
     <message id="updates.stop_and_check">
         <source>Stop and check</source>
         <translation>Arrêter et rechercher</translation>
+    </message>
+    <message id="quit.question" numerus="yes">
+        <source>%n downloads are running. Quit anyway? They will resume next time Reelix starts.</source>
+        <translation>
+            <numerusform>%n téléchargement est en cours. Quitter quand même ? Il reprendra au prochain démarrage de Reelix.</numerusform>
+            <numerusform>%n téléchargements sont en cours. Quitter quand même ? Ils reprendront au prochain démarrage de Reelix.</numerusform>
+        </translation>
+    </message>
+    <message id="quit.quit">
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message id="quit.cancel">
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
     <message id="update.updating">
         <source>Updating…</source>

@@ -255,6 +255,7 @@ PlatformProfile PlatformProfile::macOSProfile(const QString &home, const QProces
 {
     PlatformProfile p;
     p.kind = Kind::MacOS;
+    p.playersTakeWebCodecs = false;
     const QString support = home + QStringLiteral("/Library/Application Support/Reelix");
     p.toolDirectory = support + QStringLiteral("/bin");
     p.systemToolFolders =

@@ -57,6 +57,9 @@ struct PlatformProfile
     // The Node.js LTS line installed and kept up to date (22 = v22.x); a
     // newer line is a deliberate change of the program, not an update.
     int nodeLTSLine = 22;
+    // The system's players (GStreamer, ffmpeg and VLC based on Linux) play
+    // VP9, AV1, Opus and Vorbis; QuickTime on macOS does not.
+    bool playersTakeWebCodecs = true;
 
     QString logDirectory() const;
     // "arm64" or "x86_64".

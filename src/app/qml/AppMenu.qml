@@ -46,9 +46,11 @@ Menu {
                 font.pixelSize: Theme.fontNormal
             }
         }
+        // A disabled entry is dimmed and never lights up.
+        opacity: enabled ? 1 : 0.45
         background: Rectangle {
             radius: Theme.radiusSmall
-            color: entry.highlighted ? Theme.accent : "transparent"
+            color: entry.highlighted && entry.enabled ? Theme.accent : "transparent"
         }
     }
 }

@@ -77,13 +77,9 @@ Rectangle {
             urlText = Desktop.clipboardText()
     }
 
-    FolderPicker {
+    FolderChooser {
         id: folderDialog
-        objectName: "folderPicker"
-        title: qsTrId("folder.picker.title")
-        acceptLabel: qsTrId("folder.picker.choose")
-        currentFolder: view.manager.downloadFolderURL
-        onAccepted: view.manager.chooseFolder(selectedFolder)
+        manager: view.manager
     }
 
     Connections {

@@ -19,6 +19,8 @@ Rectangle {
     signal rollBack()
     // Our own copy of a tool whose system copy is old; not while a run goes on.
     property bool canInstall: true
+    // An installation runs: a missing tool waits for its turn.
+    property bool queued: false
     signal installOwn()
     readonly property bool onSystem: dep.systemPath.length > 0
 
@@ -92,7 +94,9 @@ Rectangle {
                     objectName: "waitingLabel"
                     textFormat: Text.PlainText
                     visible: card.kind === DepState.Unknown && !card.onSystem
-                    text: qsTrId("status.waiting")
+                    text: card.queued ? qsTrId("status.waiting")
+                                      //% "Not installed"
+                                      : qsTrId("setup.not_installed")
                     color: Theme.textMuted
                     font.pixelSize: Theme.fontSmall
                 }

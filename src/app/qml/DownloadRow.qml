@@ -29,6 +29,13 @@ Rectangle {
     }
 
     HoverHandler { id: hover }
+    // A finished download opens on a double click, as a file does.
+    TapHandler {
+        onDoubleTapped: {
+            if (row.status === Download.Done && row.item.filePath.length > 0)
+                Desktop.open(row.item.filePath)
+        }
+    }
     // The buttons that replace Stop take no click for a moment, so that a
     // double click on Stop never removes or restarts the download.
     onStatusChanged: justChanged.restart()
@@ -234,11 +241,11 @@ Rectangle {
                     objectName: "codecBadge"
                     visible: row.status === Download.Done && row.item.codecInfo.length > 0
                     spacing: 3
-                    readonly property color tint: row.item.needsConversion ? Theme.amber
-                                                                            : Theme.textHint
+                    readonly property color tint: row.item.conversionAdvised ? Theme.amber
+                                                                              : Theme.textHint
                     Icon {
                         objectName: "conversionWarning"
-                        visible: row.item.needsConversion
+                        visible: row.item.conversionAdvised
                         name: "exclamationmark.triangle.fill"
                         size: 9
                         color: Theme.amber

@@ -19,6 +19,8 @@ ApplicationWindow {
     height: 640
     minimumWidth: app.view === ReelixApp.Main ? 680 : 420
     minimumHeight: app.view === ReelixApp.Main ? 520 : 500
+    readonly property int setupMaxHeight:
+        Math.max(minimumHeight, Math.min(660, Screen.desktopAvailableHeight - 72))
 
     // Downloads that end while the window is behind are told on the desktop;
     // coming to front offers a web address copied meanwhile.
@@ -62,6 +64,49 @@ ApplicationWindow {
         }
     }
 
+    // Leaving: closing the window or Quit asks first while downloads run;
+    // the other windows go with this one.
+    property bool quitConfirmed: false
+    onClosing: close => {
+        const running = window.app.runningDownloads()
+        if (running > 0 && !window.quitConfirmed) {
+            close.accepted = false
+            quitQuestion.running = running
+            quitQuestion.open()
+            return
+        }
+        if (window.logWindow)
+            window.logWindow.close()
+        if (window.preferencesWindow)
+            window.preferencesWindow.close()
+    }
+    QuitQuestion {
+        id: quitQuestion
+        onQuit: {
+            window.quitConfirmed = true
+            window.close()
+        }
+    }
+    AboutDialog {
+        id: aboutDialog
+        checker: window.app.checker
+        version: window.app.version
+    }
+    ShortcutsDialog { id: shortcutsDialog }
+    DesktopNotice {}
+    Shortcut {
+        sequence: "Ctrl+?"
+        onActivated: shortcutsDialog.open()
+    }
+    // F10 opens the first menu; the arrow keys go on from there.
+    Shortcut {
+        sequence: "F10"
+        onActivated: {
+            const first = (window.menuBar as MenuBar).itemAt(0) as MenuBarItem
+            first.menu.popup(first, 0, first.height)
+        }
+    }
+
     Connections {
         target: window.app
         function onLogWindowRequested() { window.openLogs() }
@@ -89,6 +134,18 @@ ApplicationWindow {
         delegate: MenuBarItem {
             id: barEntry
             Accessible.onPressAction: barEntry.triggered()
+        }
+        AppMenu {
+            objectName: "fileMenu"
+            //% "&File"
+            title: qsTrId("menu.file")
+            Action {
+                objectName: "quitAction"
+                //% "Quit"
+                text: qsTrId("menu.quit")
+                shortcut: "Ctrl+Q"
+                onTriggered: window.close()
+            }
         }
         AppMenu {
             objectName: "toolsMenu"
@@ -137,6 +194,23 @@ ApplicationWindow {
                 onTriggered: window.openLogs()
             }
         }
+        AppMenu {
+            objectName: "helpMenu"
+            //% "&Help"
+            title: qsTrId("menu.help")
+            Action {
+                objectName: "shortcutsAction"
+                text: qsTrId("menu.shortcuts")
+                shortcut: "F1"
+                onTriggered: shortcutsDialog.open()
+            }
+            Action {
+                objectName: "aboutAction"
+                //% "About Reelix"
+                text: qsTrId("menu.about")
+                onTriggered: aboutDialog.open()
+            }
+        }
     }
 
     // The root view, switched with a 0.25 s ease-in-out cross-fade.
@@ -149,9 +223,12 @@ ApplicationWindow {
         onLoaded: {
             if (window.app.view === ReelixApp.Setup) {
                 window.width = 420
-                // The window's height holds the menu bar too.
-                window.height = Qt.binding(() => (item ? item.implicitHeight : 500)
-                                                 + (window.menuBar ? window.menuBar.height : 0))
+                // The window's height holds the menu bar too, and stays inside a
+                // 1024×768 screen with its panel and title bar: the view scrolls.
+                window.height = Qt.binding(() => Math.min(window.setupMaxHeight,
+                                                          (item ? item.implicitHeight : 500)
+                                                          + (window.menuBar ? window.menuBar.height
+                                                                            : 0)))
             } else if (window.app.view === ReelixApp.Main) {
                 window.height = Math.max(window.height, 640)
                 window.width = Math.max(window.width, 900)

@@ -1,7 +1,6 @@
 pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
-import QtQuick.Dialogs
 import QtQuick.Layouts
 import QtQuick.Window
 import Reelix
@@ -23,12 +22,9 @@ Window {
 
     Preferences { id: settings }
 
-    FolderDialog {
+    FolderChooser {
         id: folderDialog
-        title: qsTrId("folder.picker.title")
-        acceptLabel: qsTrId("folder.picker.choose")
-        currentFolder: prefs.manager.downloadFolderURL
-        onAccepted: prefs.manager.chooseFolder(selectedFolder)
+        manager: prefs.manager
     }
 
     Shortcut {

@@ -1,15 +1,23 @@
 import QtQuick
 import Reelix
 
-// The full-width blue button of the setup view.
+// The full-width blue button of the setup view; not highlighted, it takes
+// the outlined grey look of a second choice.
 PlainButton {
     id: control
     property string symbol
+    property bool highlighted: true
     topPadding: 13; bottomPadding: 13; leftPadding: 16; rightPadding: 16
     focusRadius: Theme.radiusLarge
-    background: Rectangle {
+    // The gradient's id makes the background immediate; it costs nothing here.
+    background: Rectangle { // qmllint disable deferred-property-id
         radius: Theme.radiusLarge
-        gradient: Gradient {
+        color: Theme.surface
+        border.color: Theme.outline
+        border.width: control.highlighted ? 0 : 1
+        gradient: control.highlighted ? fill : null
+        Gradient {
+            id: fill
             GradientStop { position: 0; color: Theme.accent }
             GradientStop { position: 1; color: Theme.accentDeep }
         }
@@ -23,13 +31,17 @@ PlainButton {
             id: label
             anchors.centerIn: parent
             spacing: 8
-            Icon { name: control.symbol; size: 13; anchors.verticalCenter: parent.verticalCenter }
+            Icon {
+                name: control.symbol; size: 13
+                color: control.highlighted ? Theme.textBright : Theme.onDarkMedium
+                anchors.verticalCenter: parent.verticalCenter
+            }
             Text {
                 textFormat: Text.PlainText
                 text: control.text
-                color: Theme.textBright
+                color: control.highlighted ? Theme.textBright : Theme.onDarkMedium
                 font.pixelSize: Theme.fontLarge
-                font.weight: Font.DemiBold
+                font.weight: control.highlighted ? Font.DemiBold : Font.Medium
             }
         }
     }

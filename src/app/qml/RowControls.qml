@@ -109,7 +109,10 @@ Item {
                 Behavior on opacity { SpringAnimation { spring: 3; damping: 0.35; epsilon: 0.01 } }
                 Behavior on scale { SpringAnimation { spring: 3; damping: 0.35; epsilon: 0.01 } }
                 anchors.verticalCenter: parent.verticalCenter
-                tip: qsTrId("action.convert_qt")
+                // Named for what it does; on a Mac, for the player it is for.
+                readonly property bool mac: Qt.platform.os === "osx"
+                //% "Convert to H.264 and AAC, which every player and device plays"
+                tip: mac ? qsTrId("action.convert_qt") : qsTrId("action.convert_playable.tip")
                 leftPadding: 10; rightPadding: 10; topPadding: 5; bottomPadding: 5
                 background: Rectangle {
                     radius: height / 2
@@ -129,7 +132,8 @@ Item {
                     }
                     Text {
                         textFormat: Text.PlainText
-                        text: "QuickTime"
+                        //% "Make playable everywhere"
+                        text: convertButton.mac ? "QuickTime" : qsTrId("action.convert_playable")
                         font.pixelSize: Theme.fontSmall
                         font.weight: Font.DemiBold
                         color: Theme.textOnWarm
@@ -137,21 +141,11 @@ Item {
                 }
                 onClicked: controls.manager.convert(controls.download)
             }
-            IconButton {
-                objectName: "revealButton"
-                symbol: "folder"; color: Theme.iconMuted
-                tip: qsTrId("action.show_finder")
-                onClicked: {
-                    if (controls.download.filePath.length > 0)
-                        Desktop.reveal(controls.download.filePath)
-                }
-            }
-            IconButton {
-                objectName: "removeButton"
-                enabled: !controls.settling
-                symbol: "xmark"; color: Theme.textMuted
-                tip: qsTrId("action.remove")
-                onClicked: controls.manager.remove(controls.download)
+            DoneActions {
+                anchors.verticalCenter: parent.verticalCenter
+                download: controls.download
+                manager: controls.manager
+                settling: controls.settling
             }
         }
     }

@@ -75,9 +75,47 @@ Rectangle {
         onActivated: defaultShortcut.button.clicked()
     }
 
+    // Keyboard focus that moves to a control out of sight brings it into view.
+    function bringIntoView(item: Item) {
+        let p = item
+        while (p && p !== flick.contentItem)
+            p = p.parent
+        if (!p)
+            return
+        const top = item.mapToItem(flick.contentItem, 0, 0).y - 12
+        const bottom = top + item.height + 24
+        if (top < flick.contentY)
+            flick.contentY = Math.max(0, top)
+        else if (bottom > flick.contentY + flick.height)
+            flick.contentY = Math.min(flick.contentHeight - flick.height, bottom - flick.height)
+    }
+    Connections {
+        target: view.Window.window
+        function onActiveFocusItemChanged() {
+            if (view.Window.activeFocusItem)
+                view.bringIntoView(view.Window.activeFocusItem)
+        }
+    }
+
+    // A window smaller than the content (a small screen, a long translation)
+    // scrolls, with its scroll bar in sight.
+    Flickable {
+        id: flick
+        objectName: "setupFlick"
+        anchors.fill: parent
+        contentWidth: width
+        contentHeight: Math.max(height, layout.implicitHeight + 48)
+        boundsBehavior: Flickable.StopAtBounds
+        clip: true
+        ScrollBar.vertical: ScrollBar {
+            objectName: "setupScrollBar"
+            policy: flick.contentHeight > flick.height + 1 ? ScrollBar.AlwaysOn
+                                                           : ScrollBar.AsNeeded
+        }
     ColumnLayout {
         id: layout
-        anchors.fill: parent
+        width: flick.width
+        height: flick.contentHeight
         spacing: 0
         Item { Layout.fillHeight: true }
 
@@ -105,6 +143,7 @@ Rectangle {
                 canRollBack: dep.hasPrevious && !view.busy
                 onRollBack: view.checker.start(DependencyChecker.RollBack, dep)
                 canInstall: !view.busy
+                queued: view.busy
                 onInstallOwn: view.checker.start(DependencyChecker.InstallOne, dep)
             }
             DepCard {
@@ -115,6 +154,7 @@ Rectangle {
                 canRollBack: dep.hasPrevious && !view.busy
                 onRollBack: view.checker.start(DependencyChecker.RollBack, dep)
                 canInstall: !view.busy
+                queued: view.busy
                 onInstallOwn: view.checker.start(DependencyChecker.InstallOne, dep)
             }
             DepCard {
@@ -125,6 +165,7 @@ Rectangle {
                 canRollBack: dep.hasPrevious && !view.busy
                 onRollBack: view.checker.start(DependencyChecker.RollBack, dep)
                 canInstall: !view.busy
+                queued: view.busy
                 onInstallOwn: view.checker.start(DependencyChecker.InstallOne, dep)
             }
         }
@@ -202,15 +243,17 @@ Rectangle {
                     PropertyChanges { target: openButton; visible: true }
                     PropertyChanges { target: defaultShortcut; button: openButton }
                 },
+                // Working tools were found: going on with them is the default.
                 State {
-                    name: "install"
-                    when: view.phase === DependencyChecker.Missing
-                          || view.phase === DependencyChecker.SystemToolsFound
+                    name: "system"; when: view.phase === DependencyChecker.SystemToolsFound
+                    PropertyChanges { target: useSystemButton; visible: true }
+                    PropertyChanges { target: installButton; visible: true; highlighted: false }
+                    PropertyChanges { target: noSudoNote; visible: true }
+                    PropertyChanges { target: defaultShortcut; button: useSystemButton }
+                },
+                State {
+                    name: "install"; when: view.phase === DependencyChecker.Missing
                     PropertyChanges { target: installButton; visible: true }
-                    PropertyChanges {
-                        target: useSystemButton
-                        visible: view.phase === DependencyChecker.SystemToolsFound
-                    }
                     PropertyChanges { target: noSudoNote; visible: true }
                     PropertyChanges { target: defaultShortcut; button: installButton }
                 }
@@ -299,6 +342,18 @@ Rectangle {
                     onClicked: view.leave()
                 }
                 PrimaryButton {
+                    id: useSystemButton
+                    objectName: "useSystemButton"
+                    visible: false
+                    Layout.fillWidth: true
+                    text: qsTrId("setup.use_system")
+                    symbol: "checkmark.circle.fill"
+                    onClicked: {
+                        view.checker.continueWithSystemTools()
+                        view.leave()
+                    }
+                }
+                PrimaryButton {
                     id: installButton
                     objectName: "installButton"
                     visible: false
@@ -307,17 +362,6 @@ Rectangle {
                                                    : qsTrId("setup.download")
                     symbol: view.checker.hasFailure ? "arrow.clockwise" : "arrow.down.to.line"
                     onClicked: view.install()
-                }
-                SecondaryButton {
-                    id: useSystemButton
-                    objectName: "useSystemButton"
-                    visible: false
-                    Layout.fillWidth: true
-                    text: qsTrId("setup.use_system")
-                    onClicked: {
-                        view.checker.continueWithSystemTools()
-                        view.leave()
-                    }
                 }
                 Text {
                     id: noSudoNote
@@ -332,5 +376,6 @@ Rectangle {
             }
         }
         Item { Layout.fillHeight: true }
+    }
     }
 }

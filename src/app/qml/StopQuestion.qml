@@ -14,6 +14,7 @@ Dialog {
     anchors.centerIn: parent
     width: Math.min(440, parent ? parent.width - 48 : 440)
     modal: true
+    onOpened: keepButton.forceActiveFocus()
     padding: 22
     background: Rectangle {
         radius: Theme.radiusLarge
@@ -21,7 +22,8 @@ Dialog {
         border.color: Theme.menuLine
         border.width: 1
     }
-    contentItem: ColumnLayout {
+    // The ids inside make it immediate, which a dialog made once can afford.
+    contentItem: ColumnLayout { // qmllint disable deferred-property-id
         spacing: 18
         Text {
             objectName: "stopQuestionText"
@@ -35,13 +37,7 @@ Dialog {
         RowLayout {
             Layout.alignment: Qt.AlignRight
             spacing: 10
-            SecondaryButton {
-                objectName: "keepDownloadsButton"
-                topPadding: 9; bottomPadding: 9
-                text: qsTrId("update.skip")
-                onClicked: dialog.close()
-            }
-            PrimaryButton {
+            DestructiveButton {
                 objectName: "stopAndCheckButton"
                 topPadding: 9; bottomPadding: 9
                 text: qsTrId("updates.stop_and_check")
@@ -50,6 +46,14 @@ Dialog {
                     dialog.close()
                     dialog.stopAndCheck()
                 }
+            }
+            // Keeping the downloads is the safe answer, and the default one.
+            PrimaryButton {
+                id: keepButton
+                objectName: "keepDownloadsButton"
+                topPadding: 9; bottomPadding: 9
+                text: qsTrId("update.skip")
+                onClicked: dialog.close()
             }
         }
     }

@@ -65,7 +65,7 @@ void fillList(DownloadManager *manager)
     manager->insertItem(downloading);
     DownloadItem *converting = item(QStringLiteral("Rooftop concert"), DownloadStatus::Converting);
     converting->setProgress(0.63);
-    converting->setStatusMessage(qtTrId("status.converting_progress").arg(63));
+    converting->setStatusMessage(qtTrId("status.converting_playable").arg(63));
     manager->insertItem(converting);
     DownloadItem *done =
         item(QStringLiteral("Podcast episode 12"), DownloadStatus::Done, DownloadFormat::Audio);
@@ -331,7 +331,7 @@ int main(int argc, char *argv[])
         Shots::language = language == QLocale::French ? QStringLiteral("fr") : QStringLiteral("en");
         // Every set is taken even after one failed; a braced list runs them in order.
         for (const bool made : {mainViewShots(), groupShots(), setupShots(), folderPickerShots(),
-                                logShots(), storeShots()})
+                                logShots(), storeShots(), desktopShots()})
             ok = ok && made;
     }
     return ok ? 0 : 1;

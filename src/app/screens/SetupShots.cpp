@@ -82,6 +82,16 @@ static bool systemToolShots()
                         [&](StagedChecker &c) { found(c, QStringLiteral("2025.10.22"), false); });
     ok &= setupShot(QStringLiteral("setup-system-old-ytdlp"),
                     [&](StagedChecker &c) { found(c, QStringLiteral("2023.03.04"), true); });
+    // Our ffmpeg failed to install; the system's tools are there to go on with.
+    ok &= setupShot(QStringLiteral("setup-failed-system-tools"), [&](StagedChecker &c) {
+        found(c, QStringLiteral("2025.10.22"), false);
+        c.ytdlp()->setStatus(DepStatus::installedStatus());
+        c.ffmpeg()->setStatus(DepStatus::failed(notFound()));
+        c.setLogOutput(QStringLiteral("▶ ") + qtTrId("setup.step.ytdlp") +
+                       QStringLiteral("…\n✓ yt-dlp ") + qtTrId("update.ready") +
+                       QStringLiteral("\n▶ ") + qtTrId("setup.step.ffmpeg") +
+                       QStringLiteral("…\n✗ ") + notFound() + QLatin1Char('\n'));
+    });
     return ok;
 }
 

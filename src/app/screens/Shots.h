@@ -55,5 +55,7 @@ bool setupShots();
 bool folderPickerShots();
 // The history, the preferences window, a saved list set aside.
 bool storeShots();
+// Finished rows and their actions, the quit question, About, the shortcuts.
+bool desktopShots();
 
 } // namespace Shots

@@ -28,21 +28,22 @@ Menu {
                 text: entry.checked ? "✓" : ""
                 Layout.preferredWidth: 12
                 Layout.rightMargin: -16
-                color: Theme.textBright
+                color: entry.highlighted ? Theme.textOnAccent : Theme.textBright
                 font.pixelSize: Theme.fontNormal
             }
             Text {
                 textFormat: Text.PlainText
                 Layout.fillWidth: true
                 text: entry.text
-                color: entry.enabled ? Theme.textBright : Theme.textMuted
+                color: entry.highlighted ? Theme.textOnAccent
+                       : entry.enabled ? Theme.textBright : Theme.textMuted
                 font.pixelSize: Theme.fontNormal
             }
             Text {
                 objectName: "shortcutText"
                 textFormat: Text.PlainText
                 text: entry.action ? Desktop.shortcutText(entry.action.shortcut) : ""
-                color: entry.highlighted ? Theme.textBright : Theme.textFaint
+                color: entry.highlighted ? Theme.textOnAccent : Theme.textFaint
                 font.pixelSize: Theme.fontNormal
             }
         }

@@ -96,14 +96,14 @@ Rectangle {
                     Icon {
                         name: header.running ? "stop.fill" : "arrow.down"
                         size: 11; font.bold: true
-                        color: header.running ? Theme.stop : Theme.textBright
+                        color: header.running ? Theme.stop : Theme.textOnAccent
                         anchors.verticalCenter: parent.verticalCenter
                     }
                     Text {
                         textFormat: Text.PlainText
                         text: header.running ? qsTrId("playlist.stop_all")
                                              : qsTrId("playlist.download_all")
-                        color: header.running ? Theme.stop : Theme.textBright
+                        color: header.running ? Theme.stop : Theme.textOnAccent
                         font.pixelSize: Theme.fontNormal; font.weight: Font.DemiBold
                     }
                 }
@@ -163,7 +163,7 @@ Rectangle {
                         anchors.centerIn: parent
                         visible: skipBox.checked
                         name: "checkmark"; size: 11; font.bold: true
-                        color: Theme.textBright
+                        color: Theme.textOnAccent
                     }
                 }
                 contentItem: Text {

@@ -82,7 +82,7 @@ ApplicationWindow {
         palette.button: Theme.menuBar
         palette.buttonText: Theme.textBright
         palette.highlight: Theme.accent
-        palette.highlightedText: Theme.textBright
+        palette.highlightedText: Theme.textOnAccent
         palette.light: Theme.menuLine
         palette.mid: Theme.menuLine
         AppMenu {

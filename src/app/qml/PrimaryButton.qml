@@ -27,7 +27,7 @@ PlainButton {
             Text {
                 textFormat: Text.PlainText
                 text: control.text
-                color: Theme.textBright
+                color: Theme.textOnAccent
                 font.pixelSize: Theme.fontLarge
                 font.weight: Font.DemiBold
             }

@@ -79,7 +79,7 @@ ComboBox {
         contentItem: Text {
             textFormat: Text.PlainText
             text: entry.modelData.label
-            color: Theme.textBright
+            color: entry.highlighted ? Theme.textOnAccent : Theme.textBright
             font.pixelSize: Theme.fontNormal
             elide: Text.ElideRight
             verticalAlignment: Text.AlignVCenter

@@ -118,7 +118,10 @@ const Pair pairs[] = {
     {"row video icon", "accent", "surface", nullptr, graphic},
     // A finished row's folder and remove buttons, at rest
     {"row folder button", "iconMuted", "surface", nullptr, graphic, true},
-    {"row remove button", "textBright", "surfaceHover", nullptr, graphic, true},
+    {"row remove button", "textMuted", "surfaceHover", nullptr, graphic, true},
+    {"row retry button", "info", "surface", nullptr, graphic, true},
+    {"list close button", "textTertiary", "surface", nullptr, graphic, true},
+    {"history remove button", "danger", "card", nullptr, graphic, true},
     // White on the accent: Add, download, Paste, Download all, menu highlight
     {"on accent", "textOnAccent", "accent", nullptr, text},
     {"on accent hovered", "textOnAccent", "accentMid", nullptr, text},
@@ -174,9 +177,31 @@ class TestTheme : public QObject
     QProcess m_daemon;
     std::optional<QDBusConnection> m_bus;
 
+    bool publish(OldPortal *service)
+    {
+        return m_bus->registerObject(portalPath, service, QDBusConnection::ExportAllSlots) &&
+               m_bus->registerService(portalService);
+    }
+
+    void unpublish()
+    {
+        m_bus->unregisterService(portalService);
+        m_bus->unregisterObject(portalPath);
+    }
+
+    // The desktop's setting changes.
+    bool announce(uint scheme)
+    {
+        return m_bus->send(QDBusMessage::createSignal(portalPath, portalInterface, "SettingChanged")
+                           << QString("org.freedesktop.appearance") << QString("color-scheme")
+                           << QVariant::fromValue(QDBusVariant(scheme)));
+    }
+
+    // The Theme singleton of a new engine; `scheme` null: the portal decides.
     static std::unique_ptr<QQmlEngine> themeEngine(const char *scheme, QObject **theme)
     {
-        qputenv("REELIX_COLOR_SCHEME", scheme);
+        if (scheme)
+            qputenv("REELIX_COLOR_SCHEME", scheme);
         auto engine = std::make_unique<QQmlEngine>();
         prepareEngine(*engine);
         QQmlComponent component(engine.get());
@@ -200,6 +225,8 @@ private slots:
         m_bus = QDBusConnection::connectToBus(address, "service");
         QVERIFY(m_bus->isConnected());
         QVERIFY(QDBusConnection::connectToBus(address, "app").isConnected());
+        // The app's own ColorScheme uses the session bus: this one.
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
     }
 
     void cleanupTestCase() { m_daemon.kill(), m_daemon.waitForFinished(); }
@@ -268,16 +295,9 @@ private slots:
         OldPortal old;
         OldPortal *service = portal == "old" ? &old : &current;
         service->scheme = answer;
-        const auto publish = [&] {
-            QVERIFY(m_bus->registerObject(portalPath, service, QDBusConnection::ExportAllSlots));
-            QVERIFY(m_bus->registerService(portalService));
-        };
         if (portal != "none")
-            publish();
-        const auto unpublish = qScopeGuard([&] {
-            m_bus->unregisterService(portalService);
-            m_bus->unregisterObject(portalPath);
-        });
+            QVERIFY(publish(service));
+        const auto cleanup = qScopeGuard([&] { unpublish(); });
 
         ColorScheme scheme(QDBusConnection("app"));
         // Asked once, and the answer (or the failure) taken.
@@ -286,16 +306,27 @@ private slots:
         QCOMPARE(scheme.dark(), dark);
 
         if (portal == "none")
-            publish();
+            QVERIFY(publish(service));
         // The desktop changes to the other scheme. The signal is sent again
         // until the app's subscription to it has reached the bus.
-        const auto change = [&] {
-            return m_bus->send(
-                QDBusMessage::createSignal(portalPath, portalInterface, "SettingChanged")
-                << QString("org.freedesktop.appearance") << QString("color-scheme")
-                << QVariant::fromValue(QDBusVariant(dark ? 2u : 1u)));
-        };
-        QTRY_VERIFY(scheme.dark() != dark || !change());
+        QTRY_VERIFY(scheme.dark() != dark || !announce(dark ? 2u : 1u));
+    }
+
+    // The views' colours follow a change while the app runs.
+    void themeFollowsChange()
+    {
+        Portal service;
+        service.scheme = 1;
+        QVERIFY(publish(&service));
+        const auto cleanup = qScopeGuard([&] { unpublish(); });
+        QObject *light = nullptr, *theme = nullptr;
+        const auto lightEngine = themeEngine("light", &light);
+        const auto engine = themeEngine(nullptr, &theme);
+        QTRY_COMPARE(service.asked, 1);
+        QVERIFY(theme->property("dark").toBool());
+        QTRY_VERIFY(!theme->property("dark").toBool() || !announce(2));
+        for (const char *role : {"background", "surface", "textPrimary", "textMuted", "focusRing"})
+            QCOMPARE(theme->property(role), light->property(role));
     }
 
     // REELIX_COLOR_SCHEME decides over the portal, for screenshots and tests.
@@ -303,16 +334,14 @@ private slots:
     {
         Portal service;
         service.scheme = 1;
-        QVERIFY(m_bus->registerObject(portalPath, &service, QDBusConnection::ExportAllSlots));
-        QVERIFY(m_bus->registerService(portalService));
+        QVERIFY(publish(&service));
+        const auto cleanup = qScopeGuard([&] { unpublish(); });
         qputenv("REELIX_COLOR_SCHEME", "light");
         ColorScheme scheme(QDBusConnection("app"));
         qunsetenv("REELIX_COLOR_SCHEME");
         QVERIFY(!scheme.dark());
         QVERIFY(scheme.findChildren<QDBusPendingCallWatcher *>().isEmpty());
         QCOMPARE(service.asked, 0);
-        m_bus->unregisterService(portalService);
-        m_bus->unregisterObject(portalPath);
     }
 };
 

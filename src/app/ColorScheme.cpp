@@ -38,7 +38,9 @@ ColorScheme::ColorScheme(const QDBusConnection &bus, QObject *parent) : QObject(
     }
     if (!m_bus.isConnected())
         return;
-    m_bus.connect(service, path, interface, QStringLiteral("SettingChanged"), this,
+    // Any sender on the portal's path: naming the service would make QtDBus
+    // look up its owner with a call that waits.
+    m_bus.connect(QString(), path, interface, QStringLiteral("SettingChanged"), this,
                   SLOT(settingChanged(QDBusMessage)));
     ask(readOne);
 }

@@ -4,7 +4,7 @@ import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Reelix
 
-// A menu of the menu bar, dark, each entry with its shortcut.
+// A menu of the menu bar, each entry with its shortcut.
 Menu {
     id: menu
     padding: 4
@@ -19,6 +19,9 @@ Menu {
         id: entry
         implicitHeight: Theme.controlHeight
         leftPadding: 10; rightPadding: 10
+        // The check is drawn below; the style's own, in the default palette,
+        // would show beside it over a light menu.
+        indicator: null
         contentItem: RowLayout {
             spacing: 24
             Text {

@@ -156,6 +156,7 @@ const Pair pairs[] = {
     {"setup version", "onDarkFaint", "backgroundDeep", nullptr, text},
     {"setup note", "onDarkLow", "backgroundDeep", nullptr, text},
     {"tool card detail", "onDarkSoft", "card", nullptr, text},
+    {"secondary button, clipboard offer", "onDarkMedium", "surface", nullptr, text},
     {"tool card ready", "success", "card", nullptr, graphic},
     {"tool card failed", "danger", "card", nullptr, graphic},
     {"tool card warning", "warning", "card", nullptr, text},

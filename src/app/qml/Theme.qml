@@ -65,7 +65,7 @@ QtObject {
     readonly property int focusRingWidth: 2
     readonly property int focusRingGap: 2
 
-    // Surfaces, darkest first
+    // Surfaces, the deepest first
     readonly property color logBox: dark ? Qt.rgba(0.1, 0.1, 0.1, 1) : Qt.rgba(0.97, 0.97, 0.975, 1)
     readonly property color card: dark ? Qt.rgba(0.12, 0.12, 0.12, 1) : Qt.rgba(1, 1, 1, 1)
     readonly property color well: dark ? Qt.rgba(0.13, 0.13, 0.13, 1)
@@ -87,7 +87,7 @@ QtObject {
     // The quality menu's background, slightly blue
     readonly property color popup: dark ? Qt.rgba(0.16, 0.16, 0.18, 1) : Qt.rgba(1, 1, 1, 1)
 
-    // Text and icon shades, brightest first
+    // Text and icon shades, the strongest first
     readonly property color textBright: dark ? "white" : Qt.rgba(0.07, 0.08, 0.1, 1)
     readonly property color textPrimary: dark ? Qt.rgba(0.97, 0.97, 0.97, 1)
                                               : Qt.rgba(0.1, 0.11, 0.13, 1)

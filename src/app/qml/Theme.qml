@@ -80,7 +80,8 @@ QtObject {
                                                : Qt.rgba(0.93, 0.935, 0.945, 1)
     readonly property color outline: dark ? Qt.rgba(0.22, 0.22, 0.22, 1)
                                           : Qt.rgba(0.78, 0.79, 0.82, 1)
-    readonly property color switchOn: dark ? Qt.rgba(0.16, 0.56, 0.33, 1) : Qt.rgba(0.1, 0.5, 0.27, 1)
+    readonly property color switchOn: dark ? Qt.rgba(0.16, 0.56, 0.33, 1)
+                                           : Qt.rgba(0.1, 0.5, 0.27, 1)
     readonly property color switchOff: dark ? Qt.rgba(0.3, 0.3, 0.3, 1)
                                             : Qt.rgba(0.55, 0.56, 0.58, 1)
 

@@ -264,7 +264,7 @@ Rectangle {
                     contentItem: Text {
                         textFormat: Text.PlainText
                         text: rollbackButton.text
-                        color: Theme.accent
+                        color: Theme.accentText
                         font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold
                     }
                 }
@@ -304,7 +304,7 @@ Rectangle {
                     contentItem: Text {
                         textFormat: Text.PlainText
                         text: installOwnButton.text
-                        color: Theme.accent
+                        color: Theme.accentText
                         font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold
                     }
                 }

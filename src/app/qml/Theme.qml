@@ -13,6 +13,9 @@ QtObject {
     readonly property color accent: Qt.rgba(0.18, 0.42, 0.93, 1)
     readonly property color accentMid: Qt.rgba(0.15, 0.37, 0.85, 1)
     readonly property color accentDeep: Qt.rgba(0.14, 0.35, 0.8, 1)
+    // The accent as text (links, a download's status): lighter over the dark scheme.
+    readonly property color accentText: dark ? Qt.rgba(0.42, 0.62, 1.0, 1)
+                                             : Qt.rgba(0.1, 0.36, 0.85, 1)
     readonly property color accentSelection: dark ? Qt.rgba(0.24, 0.51, 1.0, 0.6)
                                                   : Qt.rgba(0.18, 0.42, 0.93, 0.3)
     readonly property color violet: Qt.rgba(0.48, 0.27, 0.98, 1)

@@ -125,12 +125,13 @@ RowLayout {
                     name: "plus"
                     size: 14
                     font.weight: Font.DemiBold
+                    color: row.hasText ? Theme.textOnAccent : Theme.textBright
                     anchors.horizontalCenter: parent.horizontalCenter
                 }
                 Text {
                     textFormat: Text.PlainText
                     text: qsTrId("input.add")
-                    color: Theme.textBright
+                    color: row.hasText ? Theme.textOnAccent : Theme.textBright
                     font.pixelSize: Theme.fontSmall
                     font.weight: Font.Medium
                     anchors.horizontalCenter: parent.horizontalCenter

@@ -4,7 +4,7 @@ import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Reelix
 
-// A menu of the menu bar, dark, each entry with its shortcut.
+// A menu of the menu bar, each entry with its shortcut.
 Menu {
     id: menu
     padding: 4
@@ -19,6 +19,9 @@ Menu {
         id: entry
         implicitHeight: Theme.controlHeight
         leftPadding: 10; rightPadding: 10
+        // The check is drawn below; the style's own, in the default palette,
+        // would show beside it over a light menu.
+        indicator: null
         contentItem: RowLayout {
             spacing: 24
             Text {
@@ -28,21 +31,22 @@ Menu {
                 text: entry.checked ? "✓" : ""
                 Layout.preferredWidth: 12
                 Layout.rightMargin: -16
-                color: Theme.textBright
+                color: entry.highlighted ? Theme.textOnAccent : Theme.textBright
                 font.pixelSize: Theme.fontNormal
             }
             Text {
                 textFormat: Text.PlainText
                 Layout.fillWidth: true
                 text: entry.text
-                color: entry.enabled ? Theme.textBright : Theme.textMuted
+                color: entry.highlighted ? Theme.textOnAccent
+                       : entry.enabled ? Theme.textBright : Theme.textMuted
                 font.pixelSize: Theme.fontNormal
             }
             Text {
                 objectName: "shortcutText"
                 textFormat: Text.PlainText
                 text: entry.action ? Desktop.shortcutText(entry.action.shortcut) : ""
-                color: entry.highlighted ? Theme.textBright : Theme.textFaint
+                color: entry.highlighted ? Theme.textOnAccent : Theme.textFaint
                 font.pixelSize: Theme.fontNormal
             }
         }

@@ -40,7 +40,7 @@ Rectangle {
             contentItem: Text {
                 textFormat: Text.PlainText
                 text: pasteButton.text
-                color: Theme.textBright
+                color: Theme.textOnAccent
                 font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
                 verticalAlignment: Text.AlignVCenter
             }

@@ -3,7 +3,7 @@ import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Reelix
 
-// The Tools menu's "Cookies…": the cookie setting in a small dark dialog.
+// The Tools menu's "Cookies…": the cookie setting in a small dialog.
 Dialog {
     id: dialog
     objectName: "cookieDialog"

@@ -268,7 +268,7 @@ Rectangle {
                     contentItem: Text {
                         textFormat: Text.PlainText
                         text: rollbackButton.text
-                        color: Theme.accent
+                        color: Theme.accentText
                         font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold
                     }
                 }
@@ -308,7 +308,7 @@ Rectangle {
                     contentItem: Text {
                         textFormat: Text.PlainText
                         text: installOwnButton.text
-                        color: Theme.accent
+                        color: Theme.accentText
                         font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold
                     }
                 }

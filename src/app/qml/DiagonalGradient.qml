@@ -11,6 +11,8 @@ Canvas {
     onWidthChanged: requestPaint()
     onHeightChanged: requestPaint()
     onRadiusChanged: requestPaint()
+    onFromChanged: requestPaint()
+    onToChanged: requestPaint()
     onPaint: {
         const ctx = getContext("2d")
         ctx.reset()

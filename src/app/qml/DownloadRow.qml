@@ -137,7 +137,7 @@ Rectangle {
                                 text: qsTrId("status.downloading")
                             }
                             PropertyChanges { target: statusIcon; name: "arrow.down.circle" }
-                            PropertyChanges { target: statusLabel; tint: Theme.accent }
+                            PropertyChanges { target: statusLabel; tint: Theme.accentText }
                         },
                         State {
                             name: "converting"; when: row.status === Download.Converting

@@ -249,7 +249,7 @@ Popup {
             Text {
                 textFormat: Text.PlainText
                 text: small.text
-                color: small.primary ? Theme.textBright : Theme.textSecondary
+                color: small.primary ? Theme.textOnAccent : Theme.textSecondary
                 font.pixelSize: Theme.fontNormal; font.weight: Font.DemiBold
             }
         }

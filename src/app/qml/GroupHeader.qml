@@ -97,13 +97,13 @@ Rectangle {
                     Icon {
                         name: header.running ? "stop.fill" : "arrow.down"
                         size: 11; font.bold: true
-                        color: header.running ? Theme.stop : Theme.textBright
+                        color: header.running ? Theme.stop : Theme.textOnAccent
                         anchors.verticalCenter: parent.verticalCenter
                     }
                     Text {
                         textFormat: Text.PlainText
                         text: allButton.text
-                        color: header.running ? Theme.stop : Theme.textBright
+                        color: header.running ? Theme.stop : Theme.textOnAccent
                         font.pixelSize: Theme.fontNormal; font.weight: Font.DemiBold
                     }
                 }
@@ -179,7 +179,7 @@ Rectangle {
                         anchors.centerIn: parent
                         visible: skipBox.checked
                         name: "checkmark"; size: 11; font.bold: true
-                        color: Theme.textBright
+                        color: Theme.textOnAccent
                     }
                 }
                 contentItem: Text {

@@ -117,7 +117,7 @@ Rectangle {
                         readonly property bool selected:
                             bar.formatMode === formatButton.modelData.mode
                         readonly property color tint:
-                            selected ? Theme.textBright : Theme.textTertiary
+                            selected ? Theme.textOnAccent : Theme.textTertiary
                         leftPadding: 14; rightPadding: 14; topPadding: 6; bottomPadding: 6
                         text: modelData.label
                         checkable: true

@@ -10,7 +10,7 @@ Text {
     text: Desktop.glyph(name)
     font.family: Desktop.iconFont
     font.pixelSize: Math.round(size * 1.25)
-    color: Theme.textBright
+    color: Theme.textOnAccent
     horizontalAlignment: Text.AlignHCenter
     verticalAlignment: Text.AlignVCenter
 }

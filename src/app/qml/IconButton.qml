@@ -20,7 +20,8 @@ PlainButton {
     contentItem: Icon {
         name: button.symbol
         size: 12
-        color: Qt.rgba(button.color.r, button.color.g, button.color.b, button.hovered ? 1 : 0.6)
+        color: Qt.rgba(button.color.r, button.color.g, button.color.b, button.hovered ? 1
+                                                                   : Theme.iconRestOpacity)
         Behavior on color {
             ColorAnimation { duration: Theme.durationHover; easing.type: Easing.InOutQuad }
         }

@@ -47,14 +47,14 @@ Rectangle {
                         x: toggle.leftPadding
                         y: parent.height / 2 - height / 2
                         radius: 10
-                        color: toggle.checked ? Theme.success : Theme.switchOff
+                        color: toggle.checked ? Theme.switchOn : Theme.switchOff
                         border.width: toggle.visualFocus ? Theme.focusRingWidth : 0
                         border.color: Theme.focusRing
                         Rectangle {
                             x: toggle.checked ? parent.width - width - 2 : 2
                             y: 2
                             width: 16; height: 16; radius: 8
-                            color: Theme.textBright
+                            color: Theme.textOnAccent
                             Behavior on x { NumberAnimation { duration: Theme.durationToggle } }
                         }
                     }

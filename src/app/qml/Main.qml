@@ -127,7 +127,7 @@ ApplicationWindow {
         palette.button: Theme.menuBar
         palette.buttonText: Theme.textBright
         palette.highlight: Theme.accent
-        palette.highlightedText: Theme.textBright
+        palette.highlightedText: Theme.textOnAccent
         palette.light: Theme.menuLine
         palette.mid: Theme.menuLine
         // Qt 6.4 gives a menu bar's entries no press: a screen reader could not open them.

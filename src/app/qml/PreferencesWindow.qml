@@ -102,14 +102,14 @@ Window {
                 x: autoStart.leftPadding
                 y: parent.height / 2 - height / 2
                 radius: 10
-                color: autoStart.checked ? Theme.success : Theme.switchOff
+                color: autoStart.checked ? Theme.switchOn : Theme.switchOff
                 border.width: autoStart.visualFocus ? Theme.focusRingWidth : 0
                 border.color: Theme.focusRing
                 Rectangle {
                     x: autoStart.checked ? parent.width - width - 2 : 2
                     y: 2
                     width: 16; height: 16; radius: 8
-                    color: Theme.textBright
+                    color: Theme.textOnAccent
                     Behavior on x { NumberAnimation { duration: Theme.durationToggle } }
                 }
             }

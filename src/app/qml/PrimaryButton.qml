@@ -33,13 +33,13 @@ PlainButton {
             spacing: 8
             Icon {
                 name: control.symbol; size: 13
-                color: control.highlighted ? Theme.textBright : Theme.onDarkMedium
+                color: control.highlighted ? Theme.textOnAccent : Theme.onDarkMedium
                 anchors.verticalCenter: parent.verticalCenter
             }
             Text {
                 textFormat: Text.PlainText
                 text: control.text
-                color: control.highlighted ? Theme.textBright : Theme.onDarkMedium
+                color: control.highlighted ? Theme.textOnAccent : Theme.onDarkMedium
                 font.pixelSize: Theme.fontLarge
                 font.weight: control.highlighted ? Font.DemiBold : Font.Medium
             }

@@ -3,7 +3,7 @@ import QtQuick.Controls.Basic
 import Reelix
 
 // A row's quality menu, drawn like the row's buttons: as high, rounded, with
-// a chevron and a dark list: "best", then the download's formats.
+// a chevron and a list: "best", then the download's formats.
 ComboBox {
     id: menu
     property DownloadItem download
@@ -84,7 +84,7 @@ ComboBox {
         contentItem: Text {
             textFormat: Text.PlainText
             text: entry.modelData.label
-            color: Theme.textBright
+            color: entry.highlighted ? Theme.textOnAccent : Theme.textBright
             font.pixelSize: Theme.fontNormal
             elide: Text.ElideRight
             verticalAlignment: Text.AlignVCenter

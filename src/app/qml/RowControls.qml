@@ -176,7 +176,7 @@ Item {
             IconButton {
                 objectName: "retryButton"
                 enabled: !controls.settling
-                symbol: "arrow.clockwise"; color: Theme.accent
+                symbol: "arrow.clockwise"; color: Theme.info
                 tip: qsTrId("action.retry")
                 onClicked: controls.manager.retry(controls.download)
             }

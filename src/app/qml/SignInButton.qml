@@ -39,7 +39,7 @@ Row {
             Icon {
                 name: "person.crop.circle"
                 size: 10
-                color: Theme.textBright
+                color: Theme.textOnAccent
                 anchors.verticalCenter: parent.verticalCenter
             }
             Text {
@@ -47,7 +47,7 @@ Row {
                 text: useButton.text
                 font.pixelSize: Theme.fontSmall
                 font.weight: Font.DemiBold
-                color: Theme.textBright
+                color: Theme.textOnAccent
             }
         }
         onClicked: offer.use(offer.browsers[0].choice)
@@ -57,7 +57,7 @@ Row {
         objectName: "signInChooser"
         visible: offer.browsers.length > 1
         tip: qsTrId("action.use_cookies")
-        contentItem: Icon { name: "chevron.down"; size: 9; color: Theme.textBright }
+        contentItem: Icon { name: "chevron.down"; size: 9; color: Theme.textOnAccent }
         onClicked: chooser.popup(more, 0, more.height + 4)
     }
     AppMenu {

@@ -6,6 +6,8 @@ Item {
     id: spinner
     property real scaleFactor: 0.55
     property color tint: Theme.textDim
+    // A canvas keeps its picture: a new colour (the scheme changed) is drawn again.
+    onTintChanged: arc.requestPaint()
     implicitWidth: 28
     implicitHeight: 28
     Canvas {

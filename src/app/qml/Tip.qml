@@ -2,7 +2,7 @@ import QtQuick
 import QtQuick.Controls.Basic
 import Reelix
 
-// The app's tooltip: dark like the rest, long texts wrapped.
+// The app's tooltip, in the app's colours, long texts wrapped.
 ToolTip {
     id: tip
     delay: 500

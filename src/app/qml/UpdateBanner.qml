@@ -55,14 +55,14 @@ Rectangle {
             background: Rectangle {
                 radius: Theme.radiusMedium
                 gradient: Gradient {
-                    GradientStop { position: 0; color: Theme.orange }
-                    GradientStop { position: 1; color: Theme.orangeDeep }
+                    GradientStop { position: 0; color: Theme.convertTop }
+                    GradientStop { position: 1; color: Theme.convertBottom }
                 }
             }
             contentItem: Text {
                 textFormat: Text.PlainText
                 text: actionButton.text
-                color: Theme.textBright
+                color: Theme.textOnWarm
                 font.pixelSize: Theme.fontNormal; font.weight: Font.DemiBold
                 horizontalAlignment: Text.AlignHCenter
             }

@@ -1,6 +1,7 @@
 // reelix-screens OUTDIR: renders every screen state of the app offscreen
 // through the real window (Main.qml, its menu bar, the app's font) with models
 // filled here, one PNG per state and language (name-en.png, name-fr.png).
+// Dark unless REELIX_COLOR_SCHEME=light, whose shots are name-light-en.png.
 #include "Appearance.h"
 #include "ReelixApp.h"
 #include "Shots.h"
@@ -314,6 +315,11 @@ int main(int argc, char *argv[])
     // No system folders: the machine's own tools would turn every first-start
     // shot into the found-on-the-system one, which is staged by itself.
     qputenv("REELIX_TOOL_SEARCH_PATH", QByteArray());
+    // The machine's desktop setting does not change the shots.
+    if (qgetenv("REELIX_COLOR_SCHEME") != "light")
+        qputenv("REELIX_COLOR_SCHEME", "dark");
+    Shots::scheme =
+        qgetenv("REELIX_COLOR_SCHEME") == "light" ? QStringLiteral("-light") : QString();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

@@ -24,8 +24,8 @@ bool save(QQuickWindow &window, const QString &name)
 {
     settle();
     const QImage image = window.grabWindow();
-    const QString path =
-        out + QLatin1Char('/') + name + QLatin1Char('-') + language + QStringLiteral(".png");
+    const QString path = out + QLatin1Char('/') + name + scheme + QLatin1Char('-') + language +
+                         QStringLiteral(".png");
     const bool ok = image.save(path);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
     return ok;

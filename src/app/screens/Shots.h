@@ -15,6 +15,7 @@ namespace Shots {
 
 inline QString out;
 inline QString language; // "en" or "fr", the suffix of every file
+inline QString scheme;   // "-light" in the light colour scheme, else empty
 
 void settle(int ms = 900); // entrance animations and transitions finish
 bool save(QQuickWindow &window, const QString &name);

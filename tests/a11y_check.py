@@ -137,8 +137,8 @@ def wait_for(what, predicate, seconds=60):
 
 
 def named(name, role=None):
-    """Matches a node by its English name, whatever its capitals."""
-    return lambda n: (n.name.lower() == name.lower()
+    """Matches a node by its English name, whatever its capitals and mnemonic mark."""
+    return lambda n: (n.name.replace("&", "").lower() == name.lower()
                       and (role is None or n.getRole() == role))
 
 

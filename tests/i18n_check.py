@@ -34,6 +34,12 @@ QML_ALLOWED = {
     ("app/qml/DepCard.qml", "· "): "the separator before a tool's note",
     ("app/qml/DownloadRow.qml", "0"): "the zero that pads a number",
     ("app/qml/DownloadRow.qml", ":"): "the separator of a duration shown as a clock",
+    ("app/qml/AboutDialog.qml", "Reelix"): "the program's name",
+    ("app/qml/ReadyInfo.qml", " · "): "the separator between the figures of a ready row",
+    ("app/qml/ReadyInfo.qml", "~"): "the sign of an estimated size",
+    ("app/qml/ShortcutsDialog.qml", ", "): "the separator between two keys of one action",
+    ("app/qml/ShortcutsDialog.qml", "&"): "the mnemonic mark taken out of a menu text",
+    ("app/qml/ShortcutsDialog.qml", "…"): "the ellipsis taken out of a menu text",
 }
 # Folders whose texts are sample data: the screenshot tool's stand-ins for
 # what pages and tools say.

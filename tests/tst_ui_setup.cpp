@@ -22,7 +22,7 @@ class TestUiSetup : public UiTest
     // The one label a dependency card shows for a status, and its text in French.
     using CardCase = std::tuple<const char *, DepStatus, const char *, const char *>;
     static inline const CardCase cardCases[] = {
-        {"unknown", DepStatus::unknown(), "waitingLabel", "setup.not_installed"},
+        {"unknown", DepStatus::unknown(), "waitingLabel", "Non installé"},
         {"checking", DepStatus::checking(), "checkingSpinner", ""},
         {"installed", DepStatus::installedStatus(), "versionLabel", "Prêt"},
         {"up to date", DepStatus::upToDate("2025.01.15"), "versionLabel", "2025.01.15"},

@@ -90,8 +90,10 @@ int main(int argc, char *argv[])
         [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
     engine.load(QUrl(QStringLiteral("qrc:/Reelix/qml/Main.qml")));
     // Ctrl+C in a terminal or the end of the session closes the app the normal
-    // way, so its downloads' tools are stopped with it.
+    // way, so its downloads' tools are stopped with it. A signal is not the
+    // user: it ends the app without the quit question that closing a window
+    // asks while downloads run (quit() would ask the windows first).
     StopSignals stopSignals;
-    QObject::connect(&stopSignals, &StopSignals::received, &app, &QCoreApplication::quit);
+    QObject::connect(&stopSignals, &StopSignals::received, &app, [] { QCoreApplication::exit(0); });
     return app.exec();
 }

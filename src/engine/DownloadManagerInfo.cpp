@@ -47,8 +47,7 @@ void applyInfo(DownloadItem &item, const YtDlpRun::RunRecord &outcome,
             outcome.stderrLines, ToolEnvironment::isYouTubeURL(item.url()), false, cookies));
     } else if (!parsed)
         //% "The video's information could not be read."
-        item.setErrorMessage(qtTrId("error.info_unreadable"), Failure::Kind::Tool,
-                             QStringLiteral("yt-dlp's video information could not be read"));
+        item.setErrorMessage(qtTrId("error.info_unreadable"));
     else if (parsed->playlist && (item.isGroupEntry() || parsed->playlist->entries.isEmpty()))
         item.setErrorMessage(
             qtTrId(parsed->playlist->entries.isEmpty() ? "playlist.empty" : "playlist.nested"));

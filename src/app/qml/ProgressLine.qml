@@ -16,7 +16,8 @@ Item {
     //% "Progress"
     Accessible.name: qsTrId("a11y.progress")
     // Qt 6.4 gives an item's progress bar no value interface: the percentage is read here.
-    Accessible.description: Math.round(Math.max(0, Math.min(1, value)) * 100) + "%"
+    Accessible.description: qsTrId("progress.percent")
+                                .arg(Math.round(Math.max(0, Math.min(1, value)) * 100))
     Rectangle {
         anchors.fill: parent
         radius: height / 2

@@ -113,7 +113,7 @@ private slots:
         for (const QString &line : std::as_const(lines))
             QVERIFY2(shape.match(line).hasMatch() && !line.contains("[download]"),
                      qPrintable(line));
-        QVERIFY2(lines.filter(",").size() > 0, qPrintable(lines.join('\n'))); // decimal commas
+        QVERIFY2(!lines.filter(",").isEmpty(), qPrintable(lines.join('\n'))); // decimal commas
     }
 
     void httpsTrustsOnlyTheBundle()

@@ -51,6 +51,10 @@ private slots:
                                     "doneControls", "convertButton", "failedControls",
                                     "progressBar", "codecBadge", "conversionWarning"}),
                      words(visible));
+        // The warm, urgent look goes with the warning only.
+        if (shown(root, "convertButton"))
+            QCOMPARE(find(root, "convertButton")->property("advised").toBool(),
+                     shown(root, "conversionWarning"));
         // An item without a title shows its address.
         QCOMPARE(text(root, "title"), it->url());
     }

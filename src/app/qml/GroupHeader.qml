@@ -146,7 +146,7 @@ Rectangle {
                 objectName: "groupQualityMenu"
                 //% "Quality for every video of %1"
                 purpose: qsTrId("a11y.list_quality").arg(header.item.title)
-                Layout.preferredWidth: 130
+                Layout.preferredWidth: 150
                 enabled: !header.running && header.group !== null
                          && header.group.format === Download.Video
                 model: [{ label: qsTrId("quality.best"), id: 0 },

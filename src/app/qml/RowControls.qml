@@ -114,11 +114,22 @@ Item {
                 //% "Convert to H.264 and AAC, which every player and device plays"
                 tip: mac ? qsTrId("action.convert_qt") : qsTrId("action.convert_playable.tip")
                 leftPadding: 10; rightPadding: 10; topPadding: 5; bottomPadding: 5
+                // Warm only where players may refuse the file; else a quiet offer.
+                readonly property bool advised: controls.download.conversionAdvised
+                readonly property color ink: advised ? Theme.textOnWarm : Theme.textPrimary
                 background: Rectangle {
                     radius: height / 2
+                    border.width: convertButton.advised ? 0 : 1
+                    border.color: Theme.outline
                     gradient: Gradient {
-                        GradientStop { position: 0; color: Theme.convertTop }
-                        GradientStop { position: 1; color: Theme.convertBottom }
+                        GradientStop {
+                            position: 0
+                            color: convertButton.advised ? Theme.convertTop : Theme.surface
+                        }
+                        GradientStop {
+                            position: 1
+                            color: convertButton.advised ? Theme.convertBottom : Theme.surface
+                        }
                     }
                 }
                 contentItem: Row {
@@ -127,7 +138,7 @@ Item {
                         name: "sparkles"
                         size: 10
                         font.bold: true
-                        color: Theme.textOnWarm
+                        color: convertButton.ink
                         anchors.verticalCenter: parent.verticalCenter
                     }
                     Text {
@@ -136,7 +147,7 @@ Item {
                         text: convertButton.mac ? "QuickTime" : qsTrId("action.convert_playable")
                         font.pixelSize: Theme.fontSmall
                         font.weight: Font.DemiBold
-                        color: Theme.textOnWarm
+                        color: convertButton.ink
                     }
                 }
                 onClicked: controls.manager.convert(controls.download)

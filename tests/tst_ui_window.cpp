@@ -154,10 +154,12 @@ private slots:
     {
         RealWindow w;
         QVERIFY(w.showMain());
+        QVERIFY(QTest::qWaitForWindowExposed(w.window));
         QTest::keyClick(w.window, tag() == "F1" ? Qt::Key_F1 : Qt::Key_Question,
                         tag() == "F1" ? Qt::NoModifier : Qt::ControlModifier);
         QQuickItem *content = w.window->contentItem();
-        QTRY_VERIFY(shown(content, "shortcutKeys"));
+        // The dialog is made on first use, which a busy machine makes slow.
+        QTRY_VERIFY_WITH_TIMEOUT(shown(content, "shortcutKeys"), 30000);
         QStringList listed;
         for (QQuickItem *i : ViewProbe::findAll(content, "shortcutKeys"))
             for (const QVariant &s : i->property("sequences").toList())

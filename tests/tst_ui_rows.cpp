@@ -143,6 +143,9 @@ private slots:
         }
         QTRY_COMPARE(manager.rowCount(), yes || remove ? 0 : 1);
         QCOMPARE(QFileInfo::exists(path), !yes);
+        // Never a trash of Qt's making in the working folder.
+        QVERIFY(!QFileInfo::exists(QDir::current().filePath("files")));
+        QVERIFY(!QFileInfo::exists(QDir::current().filePath("info")));
     }
 
     // Nothing on the desktop can open or show the file: the window says so.

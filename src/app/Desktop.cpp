@@ -10,6 +10,7 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -117,11 +118,44 @@ bool Desktop::open(const QString &path)
     return ok;
 }
 
+namespace {
+
+// Whether `trashed` lies in a trash's "files" folder ("…/Trash/files/NAME" or
+// "…/.Trash-UID/files/NAME").
+bool inTrash(const QString &trashed)
+{
+    const QDir files = QFileInfo(trashed).dir();
+    const QString trash = QFileInfo(files.absolutePath()).dir().dirName();
+    return files.dirName() == QLatin1String("files") &&
+           (trash == QLatin1String("Trash") || trash.startsWith(QLatin1String(".Trash")));
+}
+
+// Qt may "trash" a file into a files/ and info/ pair in the current folder
+// when it finds no trash: such a file is deleted for good, and the pair removed.
+bool trashOrRemove(const QString &path)
+{
+    QFile file(path);
+    if (!file.moveToTrash())
+        return QFile::remove(path);
+    const QString trashed = file.fileName();
+    if (inTrash(trashed))
+        return true;
+    const QDir files = QFileInfo(trashed).dir();
+    const QString info = QDir::cleanPath(files.absoluteFilePath(QStringLiteral("../info")));
+    QFile::remove(info + QLatin1Char('/') + QFileInfo(trashed).fileName() +
+                  QStringLiteral(".trashinfo"));
+    const bool removed = QFile::remove(trashed);
+    QDir().rmdir(info);
+    QDir().rmdir(files.absolutePath());
+    return removed;
+}
+
+} // namespace
+
 bool Desktop::deleteFile(const QString &path)
 {
     // A rename into the trash folder: quick, and the user can take it back.
-    QFile file(path);
-    const bool ok = !path.isEmpty() && (file.moveToTrash() || file.remove());
+    const bool ok = !path.isEmpty() && trashOrRemove(path);
     if (!ok)
         emit failed(QStringLiteral("delete"), path);
     return ok;

@@ -260,14 +260,19 @@ private slots:
         store.finish();
     }
 
-    // A failure's detail (the tool's own text) comes back with the list; a
-    // list an earlier version saved without it still loads, and keeps the
-    // details given from then on.
+    // A failure's detail (the tool's own text) and the file's choices come
+    // back with the list; a list an earlier version saved without them still
+    // loads, and keeps what is given from then on.
     void errorDetailIsKept_data() { addTags({"this version", "earlier version"}); }
 
     void errorDetailIsKept()
     {
         const QString detail = "ERROR: [generic] None: HTTP Error 404: Not Found";
+        MediaChoices choices;
+        choices.container = Media::Container::Mkv;
+        choices.audioLanguage = "de";
+        choices.subtitleLanguages = {"en", "fr"};
+        choices.embedMetadata = false;
         const auto reopen = [&](const std::function<void(DownloadManager &)> &use) {
             QueueStore store(path());
             DownloadManager manager;
@@ -278,22 +283,31 @@ private slots:
         reopen([&](DownloadManager &manager) {
             DownloadItem *failed = item("http://127.0.0.1:9/failed", DownloadStatus::Error);
             failed->setErrorMessage("Not found.", Failure::Kind::Tool, detail);
+            failed->setChoices(choices);
+            failed->setTracks({{"251", "de", "Deutsch <b>", true, false, "opus", 130}},
+                              {{"en", "English", true, false}});
             manager.insertItem(failed);
         });
         const bool earlier = tag() == "earlier version";
         if (earlier)
-            runSql(path(),
-                   {"ALTER TABLE items DROP COLUMN error_detail", "PRAGMA user_version = 2"});
+            runSql(path(), {"ALTER TABLE items DROP COLUMN error_detail",
+                            "ALTER TABLE items DROP COLUMN media", "PRAGMA user_version = 2"});
         reopen([&](DownloadManager &manager) {
             QCOMPARE(manager.rowCount(), 1);
             DownloadItem *failed = manager.itemAt(0);
             QCOMPARE(failed->status(), DownloadStatus::Error);
             QCOMPARE(failed->errorMessage(), QString("Not found."));
             QCOMPARE(failed->errorDetail(), earlier ? QString() : detail);
+            QCOMPARE(failed->choices(), earlier ? MediaChoices() : choices);
+            QCOMPARE(failed->audioTracks().size(), earlier ? 0 : 1);
+            if (!earlier)
+                QCOMPARE(failed->audioTracks().first().label, QString("Deutsch <b>"));
             failed->setErrorMessage("Not found.", Failure::Kind::Tool, "later");
+            failed->setChoices(choices);
         });
         reopen([&](DownloadManager &manager) {
             QCOMPARE(manager.itemAt(0)->errorDetail(), QString("later"));
+            QCOMPARE(manager.itemAt(0)->choices(), choices);
         });
     }
 

@@ -16,6 +16,20 @@ QML_FOREIGN_NAMESPACE(Download)
 QML_NAMED_ELEMENT(Download)
 } // namespace DownloadForeign
 
+// Audio formats and containers, as an item's choices give them.
+namespace MediaForeign {
+Q_NAMESPACE
+QML_FOREIGN_NAMESPACE(Media)
+QML_NAMED_ELEMENT(Media)
+} // namespace MediaForeign
+
+struct MediaChoicesForeign
+{
+    Q_GADGET
+    QML_FOREIGN(MediaChoices)
+    QML_VALUE_TYPE(mediaChoices)
+};
+
 // The kinds of a failure, as a row's errorKind gives them.
 namespace FailureForeign {
 Q_NAMESPACE

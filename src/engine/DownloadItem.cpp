@@ -36,6 +36,41 @@ QVariantList DownloadItem::formatList() const
     return list;
 }
 
+namespace {
+
+template <typename T> QVariantList gadgetMaps(const QList<T> &list)
+{
+    QVariantList maps;
+    for (const T &entry : list)
+        maps << entry.toJson().toVariantMap();
+    return maps;
+}
+
+} // namespace
+
+QVariantList DownloadItem::audioTrackList() const
+{
+    return gadgetMaps(m_media.audioTracks);
+}
+QVariantList DownloadItem::subtitleTrackList() const
+{
+    return gadgetMaps(m_media.subtitles);
+}
+
+void DownloadItem::setChoices(const MediaChoices &value)
+{
+    assign(m_media.choices, value, &DownloadItem::choicesChanged);
+}
+void DownloadItem::setTracks(const QList<AudioTrack> &audio, const QList<SubtitleTrack> &subtitles)
+{
+    if (m_media.audioTracks == audio && m_media.subtitles == subtitles)
+        return;
+    m_media.audioTracks = audio;
+    m_media.subtitles = subtitles;
+    emit tracksChanged();
+    emit changed();
+}
+
 void DownloadItem::setStatus(DownloadStatus value)
 {
     assign(m_status, value, &DownloadItem::statusChanged);

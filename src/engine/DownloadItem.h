@@ -3,6 +3,7 @@
 #include "DownloadGroup.h"
 #include "DownloadTypes.h"
 #include "ItemRun.h"
+#include "MediaChoices.h"
 #include "SavedInfo.h"
 #include "platform/Failure.h"
 
@@ -50,6 +51,11 @@ class DownloadItem : public QObject
     Q_PROPERTY(bool isGroupEntry READ isGroupEntry NOTIFY groupChanged)
     // A run (information, download or conversion) is going for the item.
     Q_PROPERTY(bool running READ isRunning NOTIFY runningChanged)
+    // Container, audio format, track and subtitle choices for its file.
+    Q_PROPERTY(MediaChoices choices READ choices WRITE setChoices NOTIFY choicesChanged)
+    // The audio tracks and subtitle languages the page offers (plain maps).
+    Q_PROPERTY(QVariantList audioTracks READ audioTrackList NOTIFY tracksChanged)
+    Q_PROPERTY(QVariantList subtitleTracks READ subtitleTrackList NOTIFY tracksChanged)
 
 public:
     DownloadItem(const QString &url, DownloadFormat format, QObject *parent = nullptr);
@@ -69,6 +75,10 @@ public:
     // The codec of the video formats the information run found, lower case.
     QString vcodec() const { return m_vcodec; }
     QString selectedFormatID() const { return m_selectedFormatID; }
+    MediaChoices choices() const { return m_media.choices; }
+    QList<AudioTrack> audioTracks() const { return m_media.audioTracks; }
+    QList<SubtitleTrack> subtitleTracks() const { return m_media.subtitles; }
+    const ItemMedia &media() const { return m_media; }
     double progress() const { return m_progress; }
     QString statusMessage() const { return m_statusMessage; }
     QString errorMessage() const { return m_errorMessage; }
@@ -89,6 +99,8 @@ public:
     void setThumbnailURL(const QString &value);
     void setFormats(const QList<VideoFormat> &value, const QString &vcodec = QString());
     void setSelectedFormatID(const QString &value);
+    void setChoices(const MediaChoices &value);
+    void setTracks(const QList<AudioTrack> &audio, const QList<SubtitleTrack> &subtitles);
     void setProgress(double value);
     void setStatusMessage(const QString &value);
     // Also replaces the detail (none unless given).
@@ -122,6 +134,8 @@ signals:
     void thumbnailURLChanged();
     void formatsChanged();
     void selectedFormatIDChanged();
+    void choicesChanged();
+    void tracksChanged();
     void progressChanged();
     void statusMessageChanged();
     void errorMessageChanged();
@@ -140,6 +154,8 @@ private:
 
     // Read by the views only.
     QVariantList formatList() const;
+    QVariantList audioTrackList() const;
+    QVariantList subtitleTrackList() const;
     QString filePathText() const { return m_file.path.value_or(QString()); }
     QString fileSizeText() const { return m_file.size.value_or(QString()); }
     bool needsConversion() const { return m_file.needsConversion; }
@@ -157,6 +173,7 @@ private:
     QString m_thumbnailURL;
     QList<VideoFormat> m_formats;
     QString m_selectedFormatID;
+    ItemMedia m_media;
     double m_progress = 0;
     QString m_statusMessage;
     QString m_errorMessage;

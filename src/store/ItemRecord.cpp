@@ -41,6 +41,7 @@ ItemRecord ItemRecord::of(const DownloadItem &item, const QString &downloadFolde
     r.thumbnailURL = item.thumbnailURL();
     r.formats = item.formats();
     r.selectedFormatID = item.selectedFormatID();
+    r.media = item.media();
     r.status = item.status();
     r.progress = item.progress();
     r.statusMessage = item.statusMessage();
@@ -143,6 +144,8 @@ RestoredItem RestoredItem::from(const ItemRecord &r)
     item->setThumbnailURL(r.thumbnailURL);
     item->setFormats(r.formats, r.vcodec);
     item->setSelectedFormatID(r.selectedFormatID);
+    item->setChoices(r.media.choices);
+    item->setTracks(r.media.audioTracks, r.media.subtitles);
     item->setProgress(r.progress);
     item->setStatusMessage(r.statusMessage);
     item->setErrorMessage(r.errorMessage, Failure::Kind::Tool, r.errorDetail);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/DownloadTypes.h"
+#include "engine/MediaChoices.h"
 
 #include <QDateTime>
 #include <QList>
@@ -20,6 +21,7 @@ struct ItemRecord
     QString thumbnailURL;
     QList<VideoFormat> formats;
     QString selectedFormatID;
+    ItemMedia media; // the file's choices and the tracks the page offers
     DownloadStatus status = DownloadStatus::Waiting;
     double progress = 0;
     QString statusMessage;

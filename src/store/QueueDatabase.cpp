@@ -26,6 +26,7 @@ const QStringList kMigrations[] = {
                     "file_bytes INTEGER, finished TEXT)"),
      QStringLiteral("CREATE INDEX history_finished ON history (finished)")},
     {QStringLiteral("ALTER TABLE items ADD COLUMN error_detail TEXT")},
+    {QStringLiteral("ALTER TABLE items ADD COLUMN media TEXT")},
 };
 static_assert(std::size(kMigrations) == QueueDatabase::schemaVersion);
 
@@ -209,7 +210,7 @@ QList<ItemRecord> QueueDatabase::items()
             "SELECT id, position, url, format, title, site, thumbnail, formats, selected_format, "
             "status, progress, status_message, error, file_path, file_size, file_bytes, "
             "needs_conversion, codec_info, vcodec, work_folder, info_path, added, updated, "
-            "error_detail FROM items ORDER BY position")))
+            "error_detail, media FROM items ORDER BY position")))
         return list;
     while (q.next()) {
         ItemRecord r;
@@ -237,6 +238,7 @@ QList<ItemRecord> QueueDatabase::items()
         r.added = QDateTime::fromString(q.value(21).toString(), Qt::ISODateWithMs);
         r.updated = QDateTime::fromString(q.value(22).toString(), Qt::ISODateWithMs);
         r.errorDetail = q.value(23).toString();
+        r.media = ItemMedia::fromText(q.value(24).toString());
         list.append(r);
     }
     return list;
@@ -273,7 +275,7 @@ bool QueueDatabase::writeItem(const ItemRecord &r)
         "INSERT INTO items (id, position, url, format, title, site, thumbnail, formats, "
         "selected_format, status, progress, status_message, error, file_path, file_size, "
         "file_bytes, needs_conversion, codec_info, vcodec, work_folder, info_path, added, updated, "
-        "error_detail) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?) "
+        "error_detail, media) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?) "
         "ON CONFLICT(id) DO UPDATE SET "
         "title=excluded.title, site=excluded.site, thumbnail=excluded.thumbnail, "
         "formats=excluded.formats, selected_format=excluded.selected_format, "
@@ -283,7 +285,7 @@ bool QueueDatabase::writeItem(const ItemRecord &r)
         "file_bytes=excluded.file_bytes, needs_conversion=excluded.needs_conversion, "
         "codec_info=excluded.codec_info, vcodec=excluded.vcodec, "
         "work_folder=excluded.work_folder, info_path=excluded.info_path, "
-        "updated=excluded.updated, error_detail=excluded.error_detail"));
+        "updated=excluded.updated, error_detail=excluded.error_detail, media=excluded.media"));
     const QVariantList values{r.id,
                               r.position,
                               r.url,
@@ -307,7 +309,8 @@ bool QueueDatabase::writeItem(const ItemRecord &r)
                               r.infoPath,
                               timeText(r.added.isValid() ? r.added : r.updated),
                               timeText(r.updated),
-                              r.errorDetail};
+                              r.errorDetail,
+                              r.media.toText()};
     for (const QVariant &value : values)
         q.addBindValue(value);
     return exec(q, QStringLiteral("write item"));

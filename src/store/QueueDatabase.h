@@ -28,7 +28,7 @@ class QueueDatabase
 {
 public:
     // The schema this program writes; older files are migrated step by step.
-    static constexpr int schemaVersion = 3;
+    static constexpr int schemaVersion = 4;
 
     explicit QueueDatabase(QString path);
     ~QueueDatabase();

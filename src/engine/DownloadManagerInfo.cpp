@@ -59,6 +59,7 @@ void applyInfo(DownloadItem &item, const YtDlpRun::RunRecord &outcome,
             item.setTitle(parsed->title);
         item.setThumbnailURL(parsed->thumbnail);
         item.setFormats(parsed->formats, parsed->vcodec);
+        item.setTracks(parsed->audioTracks, parsed->subtitles);
         if (parsed->duration > 0) // an entry's listing may have told it already
             item.setDuration(parsed->duration);
         item.setStatus(DownloadStatus::Ready);

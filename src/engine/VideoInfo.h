@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DownloadTypes.h"
+#include "MediaChoices.h"
 #include "Playlist.h"
 
 #include <QByteArray>
@@ -15,9 +16,11 @@ struct ParsedVideoInfo
 {
     QString title;
     QString thumbnail;
-    QList<VideoFormat> formats; // one per height, highest first
-    QString vcodec;             // lower-cased codec of the highest-bitrate video stream
-    int duration = 0;           // seconds; 0 when unknown
+    QList<VideoFormat> formats;     // one per height, highest first
+    QString vcodec;                 // lower-cased codec of the highest-bitrate video stream
+    int duration = 0;               // seconds; 0 when unknown
+    QList<AudioTrack> audioTracks;  // when the page offers more than one
+    QList<SubtitleTrack> subtitles; // the uploader's, then automatic captions
     // Set when the page is a list of videos (the information run lists it flat).
     std::shared_ptr<const PlaylistListing> playlist;
 };

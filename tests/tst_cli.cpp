@@ -1,6 +1,8 @@
 #include "fixtures/EngineHarness.h"
 #include "fixtures/ToolMirror.h"
 
+#include "engine/MediaPresets.h"
+
 #include <QJsonObject>
 
 using namespace Harness;
@@ -37,6 +39,19 @@ class TestCli : public EngineTest
         {"sentence, then the tool's line", "info|MISSING", "", 1,
          "The page was not found. Check the address, then retry.\n    ERROR: [generic] None: "
          "Unable to download webpage: HTTP Error 404"},
+    };
+
+    // A preset named on the command line (any case), else the app's defaults,
+    // gives the items their file choices; an unknown name lists the names.
+    using PresetCase = std::tuple<const char *, const char *, int, const char *, int>;
+    static inline const PresetCase presetCases[] = {
+        {"shipped preset", "PODCAST", 0, "opus", 96},
+        {"preset saved in the app", "my talks", 0, "flac", 0},
+        {"no preset: the defaults", "", 0, "wav", 0},
+        {"unknown preset", "nope", 2,
+         "unknown preset: nope; the presets are podcast, music, "
+         "archive, My talks",
+         0},
     };
 
 private slots:
@@ -95,6 +110,31 @@ private slots:
                  QString("360p"));
         QCOMPARE(items[0].toObject()["formats"].toArray()[0].toObject()["height"].toInt(), 360);
         QCOMPARE(items[1].toObject()["filePath"], QJsonValue(QJsonValue::Null));
+    }
+
+    void presets_data() { addCases(presetCases); }
+
+    void presets()
+    {
+        const auto &[name, preset, exitCode, codecOrError, kbps] = caseOf(presetCases);
+        MediaChoices talks;
+        talks.audioCodec = Media::AudioCodec::Flac;
+        QVERIFY(MediaPresets::save("My talks", talks));
+        MediaChoices defaults;
+        defaults.audioCodec = Media::AudioCodec::Wav;
+        MediaPresets::setDefaultChoices(defaults);
+        QStringList args{"download", "--audio", "--json", "--folder", m_out};
+        if (*preset)
+            args << "--preset" << preset;
+        const CliRun r = runCli(args << m_server->httpUrl("h264.mp4"));
+        QCOMPARE(r.exitCode, exitCode);
+        if (exitCode != 0) {
+            QVERIFY2(r.err.contains(codecOrError), qPrintable(r.err));
+            return;
+        }
+        const QJsonObject choices = r.json().first().toObject()["choices"].toObject();
+        QCOMPARE(choices["audioCodec"].toString(), QString(codecOrError));
+        QCOMPARE(choices["audioKbps"].toInt(), kbps);
     }
 
     void failuresAndUsage_data() { addCases(usageCases); }

@@ -1,6 +1,7 @@
 #include "Preferences.h"
 
 #include "engine/AutoStart.h"
+#include "engine/MediaPresets.h"
 #include "engine/RunLimits.h"
 #include "platform/UserDefaults.h"
 
@@ -75,5 +76,53 @@ void Preferences::setFragments(int value)
 {
     UserDefaults::setValue(QStringLiteral("concurrentFragments"),
                            RunLimits::clampedFragments(value));
+    tellAll();
+}
+
+MediaChoices Preferences::defaultChoices() const
+{
+    return MediaPresets::defaultChoices();
+}
+
+void Preferences::setDefaultChoices(const MediaChoices &choices)
+{
+    MediaPresets::setDefaultChoices(choices);
+    tellAll();
+}
+
+QVariantList Preferences::presets() const
+{
+    QVariantList list;
+    for (const MediaPreset &p : MediaPresets::all())
+        list.append(QVariantMap{{QStringLiteral("key"), p.key},
+                                {QStringLiteral("name"), p.name},
+                                {QStringLiteral("shipped"), p.shipped}});
+    return list;
+}
+
+MediaChoices Preferences::presetChoices(const QString &key) const
+{
+    const std::optional<MediaPreset> preset = MediaPresets::find(key);
+    return preset ? preset->choices : MediaPresets::defaultChoices();
+}
+
+void Preferences::useDefaultPreset(const QString &key)
+{
+    if (MediaPresets::useAsDefault(key))
+        tellAll();
+}
+
+bool Preferences::saveDefaultsAs(const QString &name)
+{
+    if (!MediaPresets::save(name, MediaPresets::defaultChoices()))
+        return false;
+    MediaPresets::useAsDefault(name.simplified());
+    tellAll();
+    return true;
+}
+
+void Preferences::removePreset(const QString &key)
+{
+    MediaPresets::remove(key);
     tellAll();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "engine/MediaChoices.h"
+
 #include <QObject>
+#include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
 // The settings the preferences window edits, each written as it changes.
@@ -16,6 +19,11 @@ class Preferences : public QObject
     // 0 for no limit, else 1–16.
     Q_PROPERTY(int maxDownloads READ maxDownloads WRITE setMaxDownloads NOTIFY changed)
     Q_PROPERTY(int fragments READ fragments WRITE setFragments NOTIFY changed)
+    // The file choices new items start from.
+    Q_PROPERTY(
+        MediaChoices defaultChoices READ defaultChoices WRITE setDefaultChoices NOTIFY changed)
+    // Every preset as {key, name, shipped}, the shipped ones first.
+    Q_PROPERTY(QVariantList presets READ presets NOTIFY changed)
 
 public:
     explicit Preferences(QObject *parent = nullptr);
@@ -29,6 +37,17 @@ public:
     void setMaxDownloads(int value);
     int fragments() const;
     void setFragments(int value);
+    MediaChoices defaultChoices() const;
+    void setDefaultChoices(const MediaChoices &choices);
+    QVariantList presets() const;
+
+    // A preset's choices (the defaults for an unknown key).
+    Q_INVOKABLE MediaChoices presetChoices(const QString &key) const;
+    Q_INVOKABLE void useDefaultPreset(const QString &key);
+    // Keeps the defaults as a preset of that name, which they then come from;
+    // false for an empty name or a shipped preset's.
+    Q_INVOKABLE bool saveDefaultsAs(const QString &name);
+    Q_INVOKABLE void removePreset(const QString &key);
 
 signals:
     void changed();

@@ -40,6 +40,7 @@ QJsonArray items(const QList<DownloadItem *> &items)
             object.insert("playlist", QJsonObject{{"title", item->group()->title()},
                                                   {"index", item->playlistIndex()},
                                                   {"count", item->group()->listed()}});
+        object.insert("choices", item->choices().toJson());
         array.append(object);
     }
     return array;

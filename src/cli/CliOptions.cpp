@@ -1,5 +1,6 @@
 #include "CliOptions.h"
 
+#include "engine/MediaPresets.h"
 #include "engine/Playlist.h"
 
 namespace {
@@ -50,6 +51,19 @@ bool takeCookies(CliOptions &o, const QString &arg, const QString &value)
     return o.cookies.has_value();
 }
 
+bool takePreset(CliOptions &o, const QString &value)
+{
+    const std::optional<MediaPreset> preset = MediaPresets::find(value);
+    if (!preset) {
+        o.error = QStringLiteral("unknown preset: ") + value +
+                  QStringLiteral("; the presets are ") +
+                  MediaPresets::keys().join(QStringLiteral(", "));
+        return false;
+    }
+    o.preset = preset->key;
+    return true;
+}
+
 // Takes the option at `i` (and its value, moving `i` past it); false with
 // `o.error` set when it is not one of the command's options.
 bool takeOption(CliOptions &o, const QStringList &arguments, qsizetype &i)
@@ -84,6 +98,12 @@ bool takeOption(CliOptions &o, const QStringList &arguments, qsizetype &i)
             return false;
         }
         o.items = arguments.at(++i);
+    } else if (download && arg == QStringLiteral("--preset")) {
+        if (i + 1 >= arguments.size()) {
+            o.error = arg + QStringLiteral(" needs a value");
+            return false;
+        }
+        return takePreset(o, arguments.at(++i));
     } else if (download &&
                (arg == QStringLiteral("--format") || arg == QStringLiteral("--folder") ||
                 arg == QStringLiteral("--fragments"))) {
@@ -199,7 +219,8 @@ struct CommandHelp
 const CommandHelp commandHelp[] = {
     {"download",
      "reelix-cli download [--audio] [--format ID|LABEL] [--convert] [--folder DIR] "
-     "[--fragments N] [--items LIST] [--no-archive] [COOKIES] [--json] ADDRESS... | -",
+     "[--fragments N] [--items LIST] [--no-archive] [--preset NAME] [COOKIES] [--json] "
+     "ADDRESS... | -",
      "Downloads each address into the download folder (or DIR): the best video, or with --audio\n"
      "an MP3; --format picks a quality by format id or label (\"720p\"); --convert re-encodes\n"
      "a file the system player cannot play; --fragments fetches N pieces of a fragmented\n"
@@ -207,7 +228,9 @@ const CommandHelp commandHelp[] = {
      "An address that lists several videos (a playlist, a channel, a feed) downloads each\n"
      "into a folder named after the list, numbered in its order; --items takes only some\n"
      "(\"1-5,8\", \"1:3,-2\", as yt-dlp's --playlist-items). Videos the folder's archive\n"
-     "records as downloaded are skipped, unless --no-archive.\n" COOKIES_HELP},
+     "records as downloaded are skipped, unless --no-archive. --preset takes the file\n"
+     "choices of a preset (podcast, music, archive, or one saved in the app) instead of\n"
+     "the defaults set in the app.\n" COOKIES_HELP},
     {"info", "reelix-cli info [--items LIST] [COOKIES] [--json] ADDRESS... | -",
      "Prints each address's title and formats without downloading; a list prints each\n"
      "entry, with its place in the list.\n" COOKIES_HELP},

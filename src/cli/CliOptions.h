@@ -35,6 +35,7 @@ struct CliOptions
     std::optional<CookieSource> cookies;
     QString items;       // --items LIST: the entries of a list to take
     bool archive = true; // --no-archive: lists do not skip what was downloaded
+    QString preset;      // --preset NAME: the file choices of a preset, not the defaults
     QString toolsAction = QStringLiteral("status");
     QString toolName;  // tools rollback NAME
     QString helpTopic; // help COMMAND, or COMMAND --help

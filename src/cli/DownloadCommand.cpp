@@ -2,6 +2,7 @@
 
 #include "CliJson.h"
 
+#include "engine/MediaPresets.h"
 #include "engine/WorkFolder.h"
 #include "platform/ProcessWait.h"
 #include "platform/Secrets.h"
@@ -54,6 +55,9 @@ RunSettings DownloadCommand::runSettings() const
     settings.cookies = m_options.cookies;
     settings.items = m_options.items;
     settings.archive = m_options.archive;
+    if (const auto preset = MediaPresets::find(m_options.preset);
+        preset && !m_options.preset.isEmpty())
+        settings.choices = preset->choices;
     return settings;
 }
 

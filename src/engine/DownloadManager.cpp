@@ -1,6 +1,7 @@
 #include "DownloadManager.h"
 
 #include "AutoStart.h"
+#include "MediaPresets.h"
 #include "Playlist.h"
 #include "RunLimits.h"
 #include "WorkFolder.h"
@@ -172,6 +173,7 @@ void DownloadManager::addDownload(const QString &url, Download::DownloadFormat f
 void DownloadManager::addNew(const QString &url, Download::DownloadFormat format)
 {
     auto *item = new DownloadItem(url, format);
+    item->setChoices(m_settings.choices.value_or(MediaPresets::defaultChoices()));
     append(item);
     m_infoQueue.submit(item);
 }

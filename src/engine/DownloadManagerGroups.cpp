@@ -66,12 +66,19 @@ void DownloadManager::listGroup(DownloadItem *header, const PlaylistListing &lis
             continue;
         auto *entry = new DownloadItem(e.address, header->format());
         entry->setTitle(e.title);
+        entry->setChoices(header->choices()); // the list's choice is each entry's
         entry->setGroup(group, e.index, e.duration);
         entry->setStatus(DownloadStatus::Ready); // listed: its details come when it starts
         group->addEntry(entry);
         entries << entry;
     }
     header->setGroup(group, 0);
+    // A choice made on the list's row reaches the entries that have not started.
+    connect(header, &DownloadItem::choicesChanged, group, [group, header] {
+        for (DownloadItem *entry : group->entries())
+            if (entry->status() == DownloadStatus::Ready)
+                entry->setChoices(header->choices());
+    });
     const int row = int(m_downloads.indexOf(header)) + 1;
     if (row <= 0 || entries.isEmpty())
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MediaChoices.h"
 #include "cookies/CookieSource.h"
 
 #include <QString>
@@ -25,6 +26,8 @@ struct RunSettings
     // Items that become ready start by themselves while the "autoStart"
     // setting is on (the app does so; the command line starts its own).
     bool autoStart = false;
+    // The file choices new items start from; unset: the defaults in preferences.
+    std::optional<MediaChoices> choices = {};
 
     // The cookies a run takes: these, else the setting.
     CookieSource cookieSource() const { return cookies.value_or(CookieSource::fromSettings()); }

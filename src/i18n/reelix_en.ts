@@ -226,6 +226,102 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message id="media.format.m4a">
+        <source>M4A (AAC)</source>
+        <translation>M4A (AAC)</translation>
+    </message>
+    <message id="media.format.mkv">
+        <source>MKV, keeps everything</source>
+        <translation>MKV, keeps everything</translation>
+    </message>
+    <message id="media.quality.source">
+        <source>Same as source</source>
+        <translation>Same as source</translation>
+    </message>
+    <message id="media.kbps">
+        <source>%1 kbit/s</source>
+        <translation>%1 kbit/s</translation>
+    </message>
+    <message id="media.track.number">
+        <source>Track %1</source>
+        <translation>Track %1</translation>
+    </message>
+    <message id="media.track.original">
+        <source>%1 (original)</source>
+        <translation>%1 (original)</translation>
+    </message>
+    <message id="media.track.descriptive">
+        <source>%1, audio description</source>
+        <translation>%1, audio description</translation>
+    </message>
+    <message id="media.subs.uploader">
+        <source>From the uploader</source>
+        <translation>From the uploader</translation>
+    </message>
+    <message id="media.subs.automatic">
+        <source>Automatic captions</source>
+        <translation>Automatic captions</translation>
+    </message>
+    <message id="media.subs.translated">
+        <source>Automatic translations</source>
+        <translation>Automatic translations</translation>
+    </message>
+    <message id="media.subs.none">
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message id="media.subs.all">
+        <source>All</source>
+        <translation>All</translation>
+    </message>
+    <message id="media.subs.summary">
+        <source>Subtitles: %1</source>
+        <translation>Subtitles: %1</translation>
+    </message>
+    <message id="media.subs.inside">
+        <source>Inside the file</source>
+        <translation>Inside the file</translation>
+    </message>
+    <message id="media.subs.beside">
+        <source>Beside the file (SRT)</source>
+        <translation>Beside the file (SRT)</translation>
+    </message>
+    <message id="media.preset.none">
+        <source>No preset</source>
+        <translation>No preset</translation>
+    </message>
+    <message id="preset.podcast">
+        <source>Podcast: Opus 96 kbit/s</source>
+        <translation>Podcast: Opus 96 kbit/s</translation>
+    </message>
+    <message id="preset.music">
+        <source>Music: M4A, as the source</source>
+        <translation>Music: M4A, as the source</translation>
+    </message>
+    <message id="preset.archive">
+        <source>Archive: MKV, all tracks and subtitles</source>
+        <translation>Archive: MKV, all tracks and subtitles</translation>
+    </message>
+    <message id="a11y.file_format_for">
+        <source>File format for %1</source>
+        <translation>File format for %1</translation>
+    </message>
+    <message id="a11y.audio_quality_for">
+        <source>Audio quality for %1</source>
+        <translation>Audio quality for %1</translation>
+    </message>
+    <message id="a11y.audio_track_for">
+        <source>Audio track for %1</source>
+        <translation>Audio track for %1</translation>
+    </message>
+    <message id="a11y.subtitles_for">
+        <source>Subtitles for %1</source>
+        <translation>Subtitles for %1</translation>
+    </message>
+    <message id="a11y.preset_for">
+        <source>Preset for %1</source>
+        <translation>Preset for %1</translation>
+    </message>
     <message id="a11y.list_format">
         <source>Format for every video of %1</source>
         <translation>Format for every video of %1</translation>
@@ -1066,6 +1162,50 @@
     <message id="prefs.choice.mp3">
         <source>MP3 (audio only)</source>
         <translation>MP3 (audio only)</translation>
+    </message>
+    <message id="prefs.section.files">
+        <source>Files</source>
+        <translation>Files</translation>
+    </message>
+    <message id="prefs.media.preset">
+        <source>Preset</source>
+        <translation>Preset</translation>
+    </message>
+    <message id="prefs.media.preset.purpose">
+        <source>Preset of new downloads</source>
+        <translation>Preset of new downloads</translation>
+    </message>
+    <message id="prefs.media.preset.delete">
+        <source>Delete this preset</source>
+        <translation>Delete this preset</translation>
+    </message>
+    <message id="prefs.media.video">
+        <source>Videos</source>
+        <translation>Videos</translation>
+    </message>
+    <message id="prefs.media.video.purpose">
+        <source>File format of new videos</source>
+        <translation>File format of new videos</translation>
+    </message>
+    <message id="prefs.media.audio">
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message id="prefs.media.audio.purpose">
+        <source>File format of new audio downloads</source>
+        <translation>File format of new audio downloads</translation>
+    </message>
+    <message id="prefs.media.metadata">
+        <source>Write the title, uploader, date, description, cover and chapters into the file</source>
+        <translation>Write the title, uploader, date, description, cover and chapters into the file</translation>
+    </message>
+    <message id="prefs.media.preset.name">
+        <source>Name of a new preset</source>
+        <translation>Name of a new preset</translation>
+    </message>
+    <message id="prefs.media.preset.save">
+        <source>Save as preset</source>
+        <translation>Save as preset</translation>
     </message>
     <message id="prefs.section.speed">
         <source>Speed</source>

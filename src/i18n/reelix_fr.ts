@@ -226,6 +226,102 @@
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
+    <message id="media.format.m4a">
+        <source>M4A (AAC)</source>
+        <translation>M4A (AAC)</translation>
+    </message>
+    <message id="media.format.mkv">
+        <source>MKV, keeps everything</source>
+        <translation>MKV, garde tout</translation>
+    </message>
+    <message id="media.quality.source">
+        <source>Same as source</source>
+        <translation>Comme la source</translation>
+    </message>
+    <message id="media.kbps">
+        <source>%1 kbit/s</source>
+        <translation>%1 kbit/s</translation>
+    </message>
+    <message id="media.track.number">
+        <source>Track %1</source>
+        <translation>Piste %1</translation>
+    </message>
+    <message id="media.track.original">
+        <source>%1 (original)</source>
+        <translation>%1 (originale)</translation>
+    </message>
+    <message id="media.track.descriptive">
+        <source>%1, audio description</source>
+        <translation>%1, audiodescription</translation>
+    </message>
+    <message id="media.subs.uploader">
+        <source>From the uploader</source>
+        <translation>De l’auteur</translation>
+    </message>
+    <message id="media.subs.automatic">
+        <source>Automatic captions</source>
+        <translation>Sous-titres automatiques</translation>
+    </message>
+    <message id="media.subs.translated">
+        <source>Automatic translations</source>
+        <translation>Traductions automatiques</translation>
+    </message>
+    <message id="media.subs.none">
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message id="media.subs.all">
+        <source>All</source>
+        <translation>Tous</translation>
+    </message>
+    <message id="media.subs.summary">
+        <source>Subtitles: %1</source>
+        <translation>Sous-titres : %1</translation>
+    </message>
+    <message id="media.subs.inside">
+        <source>Inside the file</source>
+        <translation>Dans le fichier</translation>
+    </message>
+    <message id="media.subs.beside">
+        <source>Beside the file (SRT)</source>
+        <translation>À côté du fichier (SRT)</translation>
+    </message>
+    <message id="media.preset.none">
+        <source>No preset</source>
+        <translation>Aucun préréglage</translation>
+    </message>
+    <message id="preset.podcast">
+        <source>Podcast: Opus 96 kbit/s</source>
+        <translation>Podcast : Opus 96 kbit/s</translation>
+    </message>
+    <message id="preset.music">
+        <source>Music: M4A, as the source</source>
+        <translation>Musique : M4A, comme la source</translation>
+    </message>
+    <message id="preset.archive">
+        <source>Archive: MKV, all tracks and subtitles</source>
+        <translation>Archive : MKV, toutes les pistes et sous-titres</translation>
+    </message>
+    <message id="a11y.file_format_for">
+        <source>File format for %1</source>
+        <translation>Format de fichier pour %1</translation>
+    </message>
+    <message id="a11y.audio_quality_for">
+        <source>Audio quality for %1</source>
+        <translation>Qualité audio pour %1</translation>
+    </message>
+    <message id="a11y.audio_track_for">
+        <source>Audio track for %1</source>
+        <translation>Piste audio pour %1</translation>
+    </message>
+    <message id="a11y.subtitles_for">
+        <source>Subtitles for %1</source>
+        <translation>Sous-titres pour %1</translation>
+    </message>
+    <message id="a11y.preset_for">
+        <source>Preset for %1</source>
+        <translation>Préréglage pour %1</translation>
+    </message>
     <message id="a11y.list_format">
         <source>Format for every video of %1</source>
         <translation>Format de toutes les vidéos de %1</translation>
@@ -1066,6 +1162,50 @@
     <message id="prefs.choice.mp3">
         <source>MP3 (audio only)</source>
         <translation>MP3 (audio seul)</translation>
+    </message>
+    <message id="prefs.section.files">
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message id="prefs.media.preset">
+        <source>Preset</source>
+        <translation>Préréglage</translation>
+    </message>
+    <message id="prefs.media.preset.purpose">
+        <source>Preset of new downloads</source>
+        <translation>Préréglage des nouveaux téléchargements</translation>
+    </message>
+    <message id="prefs.media.preset.delete">
+        <source>Delete this preset</source>
+        <translation>Supprimer ce préréglage</translation>
+    </message>
+    <message id="prefs.media.video">
+        <source>Videos</source>
+        <translation>Vidéos</translation>
+    </message>
+    <message id="prefs.media.video.purpose">
+        <source>File format of new videos</source>
+        <translation>Format de fichier des nouvelles vidéos</translation>
+    </message>
+    <message id="prefs.media.audio">
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message id="prefs.media.audio.purpose">
+        <source>File format of new audio downloads</source>
+        <translation>Format de fichier des nouveaux téléchargements audio</translation>
+    </message>
+    <message id="prefs.media.metadata">
+        <source>Write the title, uploader, date, description, cover and chapters into the file</source>
+        <translation>Écrire le titre, l’auteur, la date, la description, la pochette et les chapitres dans le fichier</translation>
+    </message>
+    <message id="prefs.media.preset.name">
+        <source>Name of a new preset</source>
+        <translation>Nom d’un nouveau préréglage</translation>
+    </message>
+    <message id="prefs.media.preset.save">
+        <source>Save as preset</source>
+        <translation>Enregistrer comme préréglage</translation>
     </message>
     <message id="prefs.section.speed">
         <source>Speed</source>

@@ -277,6 +277,14 @@ Rectangle {
                              && row.status !== Download.Error
                 }
             }
+            // Made while the file's choices can still change; a list's entries
+            // take the choices made on the list's row.
+            Loader {
+                active: row.status === Download.Ready && !row.isEntry
+                visible: active
+                Layout.fillWidth: true
+                sourceComponent: MediaChoicesBar { download: row.item }
+            }
             ProgressLine {
                 objectName: "progressBar"
                 visible: row.status === Download.Downloading || row.status === Download.Converting

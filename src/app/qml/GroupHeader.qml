@@ -156,6 +156,11 @@ Rectangle {
                               : header.group.qualityCap === 720 ? 2 : 0
                 onActivated: if (header.group) header.group.qualityCap = currentValue
             }
+            MediaChoicesBar {
+                download: header.item
+                audio: header.group !== null && header.group.format === Download.Audio
+                enabled: !header.running
+            }
             CheckBox {
                 id: skipBox
                 objectName: "skipDownloadedBox"

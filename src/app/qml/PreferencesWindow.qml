@@ -5,8 +5,8 @@ import QtQuick.Layouts
 import QtQuick.Window
 import Reelix
 
-// The preferences: where files go, downloads that start by themselves, how
-// much runs at once, and whose cookies yt-dlp uses.
+// The preferences: where files go, downloads that start by themselves, the
+// files' format and presets, how much runs at once, and whose cookies yt-dlp uses.
 Window {
     id: prefs
     objectName: "preferencesWindow"
@@ -14,7 +14,7 @@ Window {
     readonly property string folderPath: String(manager.downloadFolderURL).replace(/^file:\/\//, "")
 
     title: qsTrId("prefs.title")
-    width: 560
+    width: 620
     height: content.implicitHeight + 48
     minimumWidth: 480
     minimumHeight: height
@@ -142,6 +142,10 @@ Window {
             }
             Item { Layout.fillWidth: true }
         }
+
+        //% "Files"
+        SectionTitle { text: qsTrId("prefs.section.files") }
+        MediaDefaults { Layout.fillWidth: true }
 
         SectionTitle { text: qsTrId("prefs.section.speed") }
         RowLayout {

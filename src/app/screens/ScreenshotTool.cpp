@@ -337,7 +337,7 @@ int main(int argc, char *argv[])
         Shots::language = language == QLocale::French ? QStringLiteral("fr") : QStringLiteral("en");
         // Every set is taken even after one failed; a braced list runs them in order.
         for (const bool made : {mainViewShots(), groupShots(), setupShots(), folderPickerShots(),
-                                logShots(), storeShots(), desktopShots()})
+                                logShots(), storeShots(), desktopShots(), mediaShots()})
             ok = ok && made;
     }
     return ok ? 0 : 1;

@@ -58,5 +58,7 @@ bool folderPickerShots();
 bool storeShots();
 // Finished rows and their actions, the quit question, About, the shortcuts.
 bool desktopShots();
+// A ready row's format, track, subtitle and preset menus; the presets in the preferences.
+bool mediaShots();
 
 } // namespace Shots

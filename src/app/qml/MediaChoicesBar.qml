@@ -1,0 +1,137 @@
+import QtQuick
+import Reelix
+
+// The file choices of a download waiting for its start: a video's container
+// or an audio file's format and quality, the audio track where the page
+// offers several, the subtitles and a preset. Each writes a changed copy of
+// the item's choices; a choice made by hand no longer names a preset.
+Row {
+    id: bar
+    objectName: "mediaChoices"
+    required property DownloadItem download
+    // A list's row chooses for its entries; its kind is the list's.
+    property bool audio: download.format === Download.Audio
+    readonly property var choices: download.choices
+    spacing: 8
+
+    Preferences { id: prefs }
+
+    function change(edit: var) {
+        const c = bar.download.choices
+        edit(c)
+        c.preset = ""
+        bar.download.choices = c
+    }
+
+    // "English (original)", "Deutsch, audio description": the language's own
+    // name, else the site's label, else its place in the list.
+    function trackName(track: var, index: int): string {
+        const code = track.language
+        const locale = code.length > 0 ? Qt.locale(code.replace("-", "_")) : null
+        let name = locale && locale.name !== "C" && locale.nativeLanguageName.length > 0
+                   ? locale.nativeLanguageName : track.label.length > 0 ? track.label : code
+        if (name.length === 0)
+            //% "Track %1"
+            name = qsTrId("media.track.number").arg(index + 1)
+        name = name.charAt(0).toUpperCase() + name.slice(1)
+        //% "%1 (original)"
+        if (track.original) name = qsTrId("media.track.original").arg(name)
+        //% "%1, audio description"
+        if (track.descriptive) name = qsTrId("media.track.descriptive").arg(name)
+        return name
+    }
+
+    readonly property bool lossy: choices.audioCodec === Media.Mp3
+                                  || choices.audioCodec === Media.M4a
+                                  || choices.audioCodec === Media.Opus
+
+    QualityMenu {
+        objectName: "fileFormatMenu"
+        //% "File format for %1"
+        purpose: qsTrId("a11y.file_format_for").arg(bar.download.title)
+        width: bar.audio ? 120 : 190
+        model: bar.audio
+               ? [{ label: "MP3", id: Media.Mp3 },
+                  //% "M4A (AAC)"
+                  { label: qsTrId("media.format.m4a"), id: Media.M4a },
+                  { label: "Opus", id: Media.Opus },
+                  { label: "FLAC", id: Media.Flac },
+                  { label: "WAV", id: Media.Wav }]
+               : [{ label: "MP4", id: Media.Mp4 },
+                  //% "MKV, keeps everything"
+                  { label: qsTrId("media.format.mkv"), id: Media.Mkv },
+                  { label: "WebM", id: Media.Webm }]
+        currentIndex: {
+            const value = bar.audio ? bar.choices.audioCodec : bar.choices.container
+            return model.findIndex(e => e.id === value)
+        }
+        onActivated: {
+            const value = currentValue
+            bar.change(c => { if (bar.audio) c.audioCodec = value; else c.container = value })
+        }
+    }
+    QualityMenu {
+        objectName: "audioQualityMenu"
+        visible: bar.audio && bar.lossy
+        //% "Audio quality for %1"
+        purpose: qsTrId("a11y.audio_quality_for").arg(bar.download.title)
+        width: 150
+        model: {
+            const rates = [128, 192, 256, 320]
+            const kbps = bar.choices.audioKbps
+            if (kbps > 0 && !rates.includes(kbps))
+                rates.push(kbps)
+            //% "Same as source"
+            return [{ label: qsTrId("media.quality.source"), id: 0 },
+                    //% "%1 kbit/s"
+                    ...rates.sort((a, b) => a - b).map(r => ({ label: qsTrId("media.kbps").arg(r),
+                                                              id: r }))]
+        }
+        currentIndex: model.findIndex(e => e[valueRole] === bar.choices.audioKbps)
+        onActivated: {
+            const value = currentValue
+            bar.change(c => { c.audioKbps = value })
+        }
+    }
+    // Shown only where there is a choice: most pages carry one track.
+    QualityMenu {
+        objectName: "audioTrackMenu"
+        visible: bar.download.audioTracks.length > 1
+        //% "Audio track for %1"
+        purpose: qsTrId("a11y.audio_track_for").arg(bar.download.title)
+        width: 190
+        // The original track is the empty choice, as new items have it.
+        model: bar.download.audioTracks.map((t, i) => ({
+            label: bar.trackName(t, i), id: t.original ? "" : t.language
+        }))
+        currentIndex: Math.max(0, model.findIndex(e => e[valueRole] === bar.choices.audioLanguage))
+        onActivated: {
+            const value = currentValue
+            bar.change(c => { c.audioLanguage = value })
+        }
+    }
+    SubtitleMenu {
+        visible: bar.download.subtitleTracks.length > 0
+        download: bar.download
+        width: 170
+        onPicked: (languages, inside) => bar.change(c => {
+            c.subtitleLanguages = languages
+            c.embedSubtitles = inside
+        })
+    }
+    QualityMenu {
+        objectName: "presetMenu"
+        //% "Preset for %1"
+        purpose: qsTrId("a11y.preset_for").arg(bar.download.title)
+        width: 210
+        //% "No preset"
+        model: [{ label: qsTrId("media.preset.none"), key: "" },
+                ...prefs.presets.map(p => ({ label: p.name, key: p.key }))]
+        valueRole: "key"
+        currentIndex: Math.max(0, model.findIndex(e => e[valueRole] === bar.choices.preset))
+        onActivated: {
+            if (currentValue.length > 0)
+                bar.download.choices = prefs.presetChoices(currentValue)
+        }
+    }
+}

@@ -1,0 +1,151 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Reelix
+
+// The preferences' file choices: what new items start from, the preset they
+// come from, saving them as a preset of one's own and deleting such presets.
+ColumnLayout {
+    id: section
+    objectName: "mediaDefaults"
+    spacing: 10
+
+    Preferences { id: settings }
+    readonly property var choices: settings.defaultChoices
+
+    function change(edit: var) {
+        const c = settings.defaultChoices
+        edit(c)
+        c.preset = ""
+        settings.defaultChoices = c
+    }
+
+    component Label: Text {
+        textFormat: Text.PlainText
+        color: Theme.textSecondary
+        font.pixelSize: Theme.fontNormal
+    }
+
+    RowLayout {
+        spacing: 10
+        //% "Preset"
+        Label { text: qsTrId("prefs.media.preset") }
+        QualityMenu {
+            objectName: "defaultPresetMenu"
+            //% "Preset of new downloads"
+            purpose: qsTrId("prefs.media.preset.purpose")
+            Layout.preferredWidth: 260
+            model: [{ label: qsTrId("media.preset.none"), key: "" },
+                    ...settings.presets.map(p => ({ label: p.name, key: p.key }))]
+            valueRole: "key"
+            currentIndex: Math.max(0, model.findIndex(e => e[valueRole] === section.choices.preset))
+            onActivated: if (currentValue.length > 0) settings.useDefaultPreset(currentValue)
+        }
+        IconButton {
+            objectName: "deletePresetButton"
+            visible: settings.presets.some(p => !p.shipped && p.key === section.choices.preset)
+            symbol: "trash"; color: Theme.textMuted
+            //% "Delete this preset"
+            tip: qsTrId("prefs.media.preset.delete")
+            onClicked: settings.removePreset(section.choices.preset)
+        }
+    }
+    RowLayout {
+        spacing: 10
+        //% "Videos"
+        Label { text: qsTrId("prefs.media.video") }
+        QualityMenu {
+            objectName: "defaultContainerMenu"
+            //% "File format of new videos"
+            purpose: qsTrId("prefs.media.video.purpose")
+            Layout.preferredWidth: 190
+            model: [{ label: "MP4", id: Media.Mp4 },
+                    { label: qsTrId("media.format.mkv"), id: Media.Mkv },
+                    { label: "WebM", id: Media.Webm }]
+            currentIndex: model.findIndex(e => e[valueRole] === section.choices.container)
+            onActivated: {
+                const value = currentValue
+                section.change(c => { c.container = value })
+            }
+        }
+        //% "Audio"
+        Label { text: qsTrId("prefs.media.audio"); Layout.leftMargin: 8 }
+        QualityMenu {
+            objectName: "defaultAudioMenu"
+            //% "File format of new audio downloads"
+            purpose: qsTrId("prefs.media.audio.purpose")
+            Layout.preferredWidth: 120
+            model: [{ label: "MP3", id: Media.Mp3 },
+                    { label: qsTrId("media.format.m4a"), id: Media.M4a },
+                    { label: "Opus", id: Media.Opus },
+                    { label: "FLAC", id: Media.Flac },
+                    { label: "WAV", id: Media.Wav }]
+            currentIndex: model.findIndex(e => e[valueRole] === section.choices.audioCodec)
+            onActivated: {
+                const value = currentValue
+                section.change(c => { c.audioCodec = value })
+            }
+        }
+        Item { Layout.fillWidth: true }
+    }
+    CheckBox {
+        id: metadataBox
+        objectName: "embedMetadataBox"
+        Layout.fillWidth: true
+        padding: 0
+        //% "Write the title, uploader, date, description, cover and chapters into the file"
+        text: qsTrId("prefs.media.metadata")
+        checked: section.choices.embedMetadata
+        onToggled: {
+            const on = checked
+            section.change(c => { c.embedMetadata = on })
+        }
+        Accessible.name: text
+        Accessible.onToggleAction: { metadataBox.toggle(); metadataBox.toggled() }
+        Accessible.onPressAction: { metadataBox.toggle(); metadataBox.toggled() }
+        contentItem: Text {
+            textFormat: Text.PlainText
+            leftPadding: metadataBox.indicator.width + 8
+            text: metadataBox.text
+            color: Theme.textSecondary
+            font.pixelSize: Theme.fontNormal
+            wrapMode: Text.WordWrap
+            verticalAlignment: Text.AlignVCenter
+        }
+    }
+    RowLayout {
+        spacing: 10
+        TextField {
+            id: presetName
+            objectName: "presetNameField"
+            Layout.preferredWidth: 220
+            //% "Name of a new preset"
+            placeholderText: qsTrId("prefs.media.preset.name")
+            Accessible.name: placeholderText
+            color: Theme.textPrimary
+            placeholderTextColor: Theme.textFaint
+            font.pixelSize: Theme.fontNormal
+            background: Rectangle {
+                radius: Theme.radiusSmall
+                color: Theme.control
+                border.width: presetName.activeFocus ? Theme.focusRingWidth : 1
+                border.color: presetName.activeFocus ? Theme.focusRing : Theme.outline
+            }
+            onAccepted: saveButton.clicked()
+        }
+        SecondaryButton {
+            id: saveButton
+            objectName: "savePresetButton"
+            //% "Save as preset"
+            text: qsTrId("prefs.media.preset.save")
+            topPadding: 6; bottomPadding: 6
+            enabled: presetName.text.trim().length > 0
+            onClicked: {
+                if (settings.saveDefaultsAs(presetName.text))
+                    presetName.clear()
+            }
+        }
+        Item { Layout.fillWidth: true }
+    }
+}

@@ -1,0 +1,41 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import Reelix
+
+// A line of a menu that is checked on or off, drawn like the menus' entries.
+CheckDelegate {
+    id: line
+    implicitHeight: 28
+    font.pixelSize: Theme.fontNormal
+    Accessible.name: text
+    Accessible.onToggleAction: { line.toggle(); line.toggled() }
+    Accessible.onPressAction: { line.toggle(); line.toggled() }
+    contentItem: Text {
+        textFormat: Text.PlainText
+        leftPadding: line.indicator.width + 8
+        text: line.text
+        color: Theme.textBright
+        font: line.font
+        elide: Text.ElideRight
+        verticalAlignment: Text.AlignVCenter
+    }
+    indicator: Rectangle {
+        x: line.leftPadding
+        y: (line.height - height) / 2
+        implicitWidth: 14; implicitHeight: 14
+        radius: line.autoExclusive ? 7 : 3
+        color: line.checked ? Theme.accent : "transparent"
+        border.width: line.visualFocus ? Theme.focusRingWidth : 1
+        border.color: line.visualFocus ? Theme.focusRing : Theme.outline
+        Icon {
+            anchors.centerIn: parent
+            visible: line.checked
+            name: "checkmark"; size: 9
+            color: Theme.textOnAccent
+        }
+    }
+    background: Rectangle {
+        radius: Theme.radiusSmall
+        color: line.hovered || line.visualFocus ? Theme.surfaceHover : "transparent"
+    }
+}

@@ -1,0 +1,187 @@
+#include "fixtures/uiWindow.h"
+
+#include "engine/MediaPresets.h"
+
+// The file choices of a ready row and of the preferences: what each menu
+// offers and that a choice lands in the item's choices or the defaults.
+class TestUiMedia : public UiTest
+{
+    Q_OBJECT
+
+    // A row tall enough for its menus' popups.
+    std::unique_ptr<QQuickView> row(DownloadManager &manager, DownloadItem *item)
+    {
+        manager.insertItem(item);
+        return load(
+            "DownloadRow",
+            {{"item", QVariant::fromValue(item)}, {"manager", QVariant::fromValue(&manager)}},
+            {1000, 600});
+    }
+
+    // Chooses the menu's entry at `index` as a click on it does.
+    static void choose(QQuickItem *menu, int index)
+    {
+        QVERIFY(menu);
+        menu->setProperty("currentIndex", index);
+        QMetaObject::invokeMethod(menu, "activated", Q_ARG(int, index));
+    }
+
+    static QStringList labels(QQuickItem *menu)
+    {
+        QStringList all;
+        for (int i = 0; i < menu->property("count").toInt(); ++i) {
+            QString label;
+            QMetaObject::invokeMethod(menu, "textAt", Q_RETURN_ARG(QString, label), Q_ARG(int, i));
+            all << label;
+        }
+        return all;
+    }
+
+    static AudioTrack track(const QString &language, bool original = false, bool described = false)
+    {
+        return {"a-" + language, language, "", original, described, "opus", 128};
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Localization::install(QLocale(QLocale::English));
+        prepareWindowTests();
+    }
+    void init() { UserDefaults::remove("mediaDefaults"); }
+
+    // The track menu shows only where there is a choice; its names are the
+    // languages', the original marked, and a choice is the item's.
+    void audioTrackMenu_data()
+    {
+        QTest::addColumn<QList<AudioTrack>>("tracks");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("none") << QList<AudioTrack>() << QStringList();
+        QTest::newRow("one") << QList<AudioTrack>{track("en", true)} << QStringList();
+        QTest::newRow("dubbed") << QList<AudioTrack>{track("de"), track("en", true),
+                                                     track("en", false, true)}
+                                << QStringList{"Deutsch", "American English (original)",
+                                               "American English, audio description"};
+    }
+
+    void audioTrackMenu()
+    {
+        QFETCH(QList<AudioTrack>, tracks);
+        QFETCH(QStringList, names);
+        DownloadManager manager;
+        DownloadItem *it = item(DownloadStatus::Ready);
+        it->setTracks(tracks, {});
+        auto view = row(manager, it);
+        QVERIFY(view);
+        QQuickItem *menu = find(view->rootObject(), "audioTrackMenu");
+        QVERIFY(menu);
+        QCOMPARE(menu->isVisible(), !names.isEmpty());
+        if (names.isEmpty())
+            return;
+        QCOMPARE(labels(menu), names);
+        QCOMPARE(menu->property("currentIndex").toInt(), 1); // the original, as new items take
+        choose(menu, 0);
+        QCOMPARE(it->choices().audioLanguage, QString("de"));
+        choose(menu, 1);
+        QCOMPARE(it->choices().audioLanguage, QString());
+    }
+
+    // The uploader's subtitles come first under their heading, then the
+    // automatic captions, then their translations; checks and the place land
+    // in the item's choices.
+    void subtitleMenu()
+    {
+        DownloadManager manager;
+        DownloadItem *it = item(DownloadStatus::Ready);
+        it->setTracks({}, {{"fr", "Français", false, false},
+                           {"en", "English", true, false},
+                           {"de", "German", true, true},
+                           {"en", "English", false, false}});
+        auto view = row(manager, it);
+        QVERIFY(view);
+        QQuickItem *root = view->rootObject();
+        click(*view, find(root, "subtitleMenu"));
+        const QStringList order{"subtitleHeading.uploader", "subtitle.uploader.fr",
+                                "subtitle.uploader.en",     "subtitleHeading.automatic",
+                                "subtitle.automatic.en",    "subtitleHeading.translated",
+                                "subtitle.translated.de"};
+        QTRY_VERIFY(find(view->contentItem(), order.last()));
+        qreal above = -1;
+        for (const QString &name : order) {
+            QQuickItem *line = find(view->contentItem(), name);
+            QVERIFY2(line, qPrintable(name));
+            const qreal y = line->mapToScene({0, 0}).y();
+            QVERIFY2(y > above, qPrintable(name));
+            above = y;
+        }
+        click(*view, find(view->contentItem(), "subtitle.automatic.en"));
+        QCOMPARE(it->choices().subtitleLanguages, QStringList{"en"});
+        click(*view, find(view->contentItem(), "subtitlesInside"));
+        QCOMPARE(it->choices().subtitleLanguages, QStringList{"en"});
+        QVERIFY(it->choices().embedSubtitles);
+        QTRY_COMPARE(find(root, "subtitleMenu")->property("text").toString(),
+                     QString("Subtitles: en"));
+    }
+
+    // A preset gives the item its choices; a choice made by hand after it
+    // no longer names it.
+    void presetSetsChoices()
+    {
+        DownloadManager manager;
+        DownloadItem *it = item(DownloadStatus::Ready, DownloadFormat::Audio);
+        auto view = row(manager, it);
+        QVERIFY(view);
+        QQuickItem *root = view->rootObject();
+        QQuickItem *presets = find(root, "presetMenu");
+        QVERIFY(presets);
+        QCOMPARE(labels(presets).mid(1, 3),
+                 (QStringList{"Podcast: Opus 96 kbit/s", "Music: M4A, as the source",
+                              "Archive: MKV, all tracks and subtitles"}));
+        choose(presets, 1);
+        QCOMPARE(it->choices(), MediaPresets::find("podcast")->choices);
+        QCOMPARE(find(root, "fileFormatMenu")->property("currentText").toString(), QString("Opus"));
+        QTRY_COMPARE(find(root, "audioQualityMenu")->property("currentText").toString(),
+                     QString("96 kbit/s"));
+        choose(find(root, "fileFormatMenu"), 3); // FLAC, which has no bitrate
+        QCOMPARE(it->choices().audioCodec, Media::AudioCodec::Flac);
+        QCOMPARE(it->choices().preset, QString());
+        QTRY_VERIFY(!find(root, "audioQualityMenu")->isVisible());
+        QCOMPARE(presets->property("currentIndex").toInt(), 0);
+    }
+
+    // The preferences' choices, a preset chosen there or saved from them,
+    // reach the next item added; a saved preset can be deleted.
+    void defaultsReachNewItems()
+    {
+        auto view = load("MediaDefaults", {}, {700, 300});
+        QVERIFY(view);
+        QQuickItem *root = view->rootObject();
+        DownloadManager manager;
+        const auto added = [&] {
+            manager.addDownload("https://example.org/v/" +
+                                    QString::number(manager.downloads().size()),
+                                DownloadFormat::Video);
+            stopAll(&manager);
+            return manager.downloads().last()->choices();
+        };
+        choose(find(root, "defaultPresetMenu"), 3);
+        QCOMPARE(added(), MediaPresets::find("archive")->choices);
+        choose(find(root, "defaultContainerMenu"), 2);
+        QCOMPARE(added().container, Media::Container::Webm);
+        QVERIFY(added().allAudioTracks); // the rest of the preset stays
+        QCOMPARE(added().preset, QString());
+
+        QQuickItem *name = find(root, "presetNameField");
+        name->setProperty("text", "Web archive");
+        click(*view, find(root, "savePresetButton"));
+        QCOMPARE(added().preset, QString("Web archive"));
+        QCOMPARE(MediaPresets::find("web archive")->choices.container, Media::Container::Webm);
+        click(*view, find(root, "deletePresetButton"));
+        QVERIFY(!MediaPresets::find("Web archive"));
+        QCOMPARE(added().preset, QString());
+        QCOMPARE(added().container, Media::Container::Webm);
+    }
+};
+
+REELIX_GUI_TEST_MAIN(TestUiMedia)
+#include "tst_ui_media.moc"

@@ -283,6 +283,7 @@ Rectangle {
                 active: row.status === Download.Ready && !row.isEntry
                 visible: active
                 Layout.fillWidth: true
+                Layout.preferredWidth: 0 // the row's width, not the menus' sum
                 sourceComponent: MediaChoicesBar { download: row.item }
             }
             ProgressLine {

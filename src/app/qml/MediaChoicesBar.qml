@@ -4,8 +4,9 @@ import Reelix
 // The file choices of a download waiting for its start: a video's container
 // or an audio file's format and quality, the audio track where the page
 // offers several, the subtitles and a preset. Each writes a changed copy of
-// the item's choices; a choice made by hand no longer names a preset.
-Row {
+// the item's choices; a choice made by hand no longer names a preset. The
+// menus wrap onto a second line where the row is narrow.
+Flow {
     id: bar
     objectName: "mediaChoices"
     required property DownloadItem download

@@ -42,6 +42,15 @@ Flow {
         return name
     }
 
+    // "No preset", then every preset by its name.
+    function presetEntries(presets: var): var {
+        //% "No preset"
+        const entries = [{ label: qsTrId("media.preset.none"), key: "" }]
+        for (let i = 0; i < presets.length; ++i)
+            entries.push({ label: presets[i].name, key: presets[i].key })
+        return entries
+    }
+
     readonly property bool lossy: choices.audioCodec === Media.Mp3
                                   || choices.audioCodec === Media.M4a
                                   || choices.audioCodec === Media.Opus
@@ -102,9 +111,14 @@ Flow {
         purpose: qsTrId("a11y.audio_track_for").arg(bar.download.title)
         width: 190
         // The original track is the empty choice, as new items have it.
-        model: bar.download.audioTracks.map((t, i) => ({
-            label: bar.trackName(t, i), id: t.original ? "" : t.language
-        }))
+        model: {
+            const tracks = bar.download.audioTracks
+            const entries = []
+            for (let i = 0; i < tracks.length; ++i)
+                entries.push({ label: bar.trackName(tracks[i], i),
+                               id: tracks[i].original ? "" : tracks[i].language })
+            return entries
+        }
         currentIndex: Math.max(0, model.findIndex(e => e[valueRole] === bar.choices.audioLanguage))
         onActivated: {
             const value = currentValue
@@ -125,9 +139,7 @@ Flow {
         //% "Preset for %1"
         purpose: qsTrId("a11y.preset_for").arg(bar.download.title)
         width: 210
-        //% "No preset"
-        model: [{ label: qsTrId("media.preset.none"), key: "" },
-                ...prefs.presets.map(p => ({ label: p.name, key: p.key }))]
+        model: bar.presetEntries(prefs.presets)
         valueRole: "key"
         currentIndex: Math.max(0, model.findIndex(e => e[valueRole] === bar.choices.preset))
         onActivated: {

@@ -36,15 +36,26 @@ ColumnLayout {
             //% "Preset of new downloads"
             purpose: qsTrId("prefs.media.preset.purpose")
             Layout.preferredWidth: 260
-            model: [{ label: qsTrId("media.preset.none"), key: "" },
-                    ...settings.presets.map(p => ({ label: p.name, key: p.key }))]
+            model: {
+                const entries = [{ label: qsTrId("media.preset.none"), key: "" }]
+                for (let i = 0; i < settings.presets.length; ++i)
+                    entries.push({ label: settings.presets[i].name, key: settings.presets[i].key })
+                return entries
+            }
             valueRole: "key"
             currentIndex: Math.max(0, model.findIndex(e => e[valueRole] === section.choices.preset))
             onActivated: if (currentValue.length > 0) settings.useDefaultPreset(currentValue)
         }
         IconButton {
             objectName: "deletePresetButton"
-            visible: settings.presets.some(p => !p.shipped && p.key === section.choices.preset)
+            visible: {
+                for (let i = 0; i < settings.presets.length; ++i) {
+                    const p = settings.presets[i]
+                    if (!p.shipped && p.key === section.choices.preset)
+                        return true
+                }
+                return false
+            }
             symbol: "trash"; color: Theme.textMuted
             //% "Delete this preset"
             tip: qsTrId("prefs.media.preset.delete")

@@ -103,7 +103,8 @@ PlainButton {
             border.color: Theme.menuLine
             border.width: 1
         }
-        contentItem: Column {
+        Column {
+            width: popup.availableWidth
             spacing: 2
             ListView {
                 objectName: "subtitleList"

@@ -1,5 +1,9 @@
 #include "fixtures/EngineHarness.h"
 
+#include "engine/MediaArguments.h"
+#include "engine/Probe.h"
+#include "engine/SubtitleTracks.h"
+#include "engine/VideoInfo.h"
 #include "i18n/Localization.h"
 
 #include <QScopeGuard>
@@ -67,6 +71,128 @@ private slots:
     {
         m_manager.reset();
         QFile::remove(m_server->root() + "/routes.json");
+    }
+
+    // The information run's subtitle lists → "key:name:a(utomatic)t(ranslated)".
+    void subtitleTracks_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("tracks");
+        // JSON written with ' for ".
+        const auto json = [](QString text) { return text.replace('\'', '"').toUtf8(); };
+        QTest::newRow("none") << json("{}") << "";
+        QTest::newRow("uploaded first, live chat left out")
+            << json("{'automatic_captions':{'de':[{'url':'https://s/a'}]},"
+                    "'subtitles':{'live_chat':[{'url':'https://s/c'}],"
+                    "'en':[{'url':'https://s/e','name':'English'}]}}")
+            << "en:English: de::a";
+        // yt-dlp's YouTube lists: the spoken language twice (once "-orig"),
+        // every other language a translation the site makes of it.
+        QTest::newRow("original and translations")
+            << json("{'automatic_captions':{'en':[{'url':'https://s/t?lang=en'}],"
+                    "'en-orig':[{'url':'https://s/t?lang=en','name':'English (Original)'}],"
+                    "'fr':[{'url':'https://s/t?lang=en&tlang=fr','name':'French'}],"
+                    "'fr-en':[{'url':'https://s/t?lang=en&tlang=fr'}]}}")
+            << "en-orig:English (Original):a fr:French:at fr-en::at";
+        QTest::newRow("translation told by its address")
+            << json("{'automatic_captions':{'en':[{'url':'https://s/t'}],"
+                    "'es':[{'url':'https://s/t?tlang=es'}]}}")
+            << "en::a es::at";
+        QTest::newRow("hostile keys and names")
+            << json("{'subtitles':{'':[{'url':'u'}],'x\\u202e':[{'url':'u'}],'no':[],"
+                    "'ok':[{'url':'u','name':'Evil\\u202e\\n name   here'}],"
+                    "'long':[{'url':'u','name':'" +
+                    QString(200, 'n') + "'}]}}")
+            << "long:" + QString(80, 'n') + ": ok:Evil name here:";
+    }
+
+    void subtitleTracks()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, tracks);
+        const auto parsed = parseVideoInfo(json);
+        QVERIFY(parsed);
+        QStringList shown;
+        for (const SubtitleTrack &t : parsed->subtitles)
+            shown << t.language + ":" + t.name + ":" + (t.automatic ? "a" : "") +
+                         (t.translated ? "t" : "");
+        QCOMPARE(shown.join(' '), tracks);
+    }
+
+    void refusedSubtitles()
+    {
+        const QStringList lines{
+            "WARNING: Unable to download video subtitles for 'fr': HTTP Error 429: Too Many",
+            "ERROR: Unable to download video subtitles for \"it's\": HTTP Error 403",
+            "WARNING: Unable to download video subtitles for 'fr': again",
+            "WARNING: Skipping embedding de subtitle because the file is missing"};
+        QCOMPARE(SubtitleTracks::refusedLanguages(lines), (QStringList{"fr", "it's"}));
+    }
+
+    // Choices → the download run's options for subtitles and the video's data.
+    void fileDataArguments_data()
+    {
+        QTest::addColumn<QString>("languages");
+        QTest::addColumn<bool>("embed");
+        QTest::addColumn<bool>("audio");
+        QTest::addColumn<QString>("arguments");
+        const QString ignore = " --ignore-errors";
+        QTest::newRow("none") << "" << true << false << "";
+        QTest::newRow("uploaded, beside")
+            << "en" << false << false << "--write-subs --sub-langs en --convert-subs srt" + ignore;
+        QTest::newRow("automatic, inside")
+            << "fr-orig" << true << false
+            << "--write-auto-subs --sub-langs fr\\-orig --embed-subs" + ignore;
+        QTest::newRow("not listed: asked as both, read literally")
+            << "zh.* all a,b en" << true << false
+            << "--write-subs --write-auto-subs --sub-langs zh\\.\\*,al[l],en --embed-subs" + ignore;
+        QTest::newRow("audio keeps them beside")
+            << "en" << true << true << "--write-subs --sub-langs en --convert-subs srt" + ignore;
+    }
+
+    void fileDataArguments()
+    {
+        QFETCH(QString, languages);
+        QFETCH(bool, embed);
+        QFETCH(bool, audio);
+        QFETCH(QString, arguments);
+        MediaChoices choices;
+        choices.subtitleLanguages = words(languages);
+        choices.embedSubtitles = embed;
+        const QList<SubtitleTrack> offered{{"en", "", false, false}, {"fr-orig", "", true, false}};
+        QCOMPARE(MediaArguments::subtitleArguments(
+                     choices, offered, audio ? DownloadFormat::Audio : DownloadFormat::Video)
+                     .join(' '),
+                 arguments);
+    }
+
+    // The cover goes wherever yt-dlp can put one; asked elsewhere it fails the run.
+    void coverWhereItFits()
+    {
+        MediaChoices choices;
+        const auto cover = [&](DownloadFormat format) {
+            return MediaArguments::metadataArguments(choices, format).contains("--embed-thumbnail");
+        };
+        QVERIFY(cover(DownloadFormat::Video) && cover(DownloadFormat::Audio));
+        choices.container = Media::Container::Webm;
+        choices.audioCodec = Media::AudioCodec::Wav;
+        QVERIFY(!cover(DownloadFormat::Video) && !cover(DownloadFormat::Audio));
+        choices.embedMetadata = false;
+        QVERIFY(MediaArguments::metadataArguments(choices, DownloadFormat::Video).isEmpty());
+    }
+
+    // A cover listed before the picture is not taken for it.
+    void probeSkipsTheCover()
+    {
+        const auto facts = streamFactsFromJson(
+            R"({"streams":[{"codec_type":"video","codec_name":"mjpeg","disposition":{"attached_pic":1}},)"
+            R"({"codec_type":"video","codec_name":"h264","height":360},{"codec_type":"audio","codec_name":"aac"}]})");
+        QVERIFY(facts);
+        QCOMPARE(facts->videoCodec + "/" + QString::number(facts->videoHeight), "h264/360");
+        const StreamFacts text = streamFactsFromFfmpegText(
+            "  Stream #0:0: Video: png, rgb24(pc), 320x180 (attached pic)\n"
+            "  Stream #0:1: Video: h264 (avc1 / 0x31637661), yuv420p, 640x360\n");
+        QCOMPARE(text.videoCodec, "h264");
     }
 
     void subtitles_data()

@@ -268,7 +268,7 @@ Rectangle {
                     Layout.fillWidth: true
                     //% "Subtitles not downloaded: %1"
                     text: qsTrId("status.subtitles_missing")
-                              .arg(row.item.missingSubtitles.join(", "))
+                              .arg(Array.from(row.item.missingSubtitles).join(", "))
                     color: Theme.amber
                     font.pixelSize: Theme.fontSmall
                     elide: Text.ElideRight

@@ -28,13 +28,14 @@ QStringList conversionArguments(const QString &source, const QString &output)
 {
     // What the system player plays whatever the source: the first video and
     // audio streams only (either may be missing; subtitles, data and
-    // attachments do not fit in MP4), 8-bit 4:2:0, even dimensions (at most
+    // attachments do not fit in MP4; "V" passes over a cover picture, which
+    // may come first), 8-bit 4:2:0, even dimensions (at most
     // one pixel less). The output is named by the caller, so its format is given.
     return {QStringLiteral("-y"),
             QStringLiteral("-i"),
             source,
             QStringLiteral("-map"),
-            QStringLiteral("0:v:0?"),
+            QStringLiteral("0:V:0?"),
             QStringLiteral("-map"),
             QStringLiteral("0:a:0?"),
             QStringLiteral("-vcodec"),

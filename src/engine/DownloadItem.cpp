@@ -70,6 +70,10 @@ void DownloadItem::setTracks(const QList<AudioTrack> &audio, const QList<Subtitl
     emit tracksChanged();
     emit changed();
 }
+void DownloadItem::setMissingSubtitles(const QStringList &languages)
+{
+    assign(m_media.missingSubtitles, languages, &DownloadItem::missingSubtitlesChanged);
+}
 
 void DownloadItem::setStatus(DownloadStatus value)
 {

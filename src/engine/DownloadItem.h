@@ -56,6 +56,8 @@ class DownloadItem : public QObject
     // The audio tracks and subtitle languages the page offers (plain maps).
     Q_PROPERTY(QVariantList audioTracks READ audioTrackList NOTIFY tracksChanged)
     Q_PROPERTY(QVariantList subtitleTracks READ subtitleTrackList NOTIFY tracksChanged)
+    // Chosen subtitle languages a finished file came without.
+    Q_PROPERTY(QStringList missingSubtitles READ missingSubtitles NOTIFY missingSubtitlesChanged)
 
 public:
     DownloadItem(const QString &url, DownloadFormat format, QObject *parent = nullptr);
@@ -78,6 +80,7 @@ public:
     MediaChoices choices() const { return m_media.choices; }
     QList<AudioTrack> audioTracks() const { return m_media.audioTracks; }
     QList<SubtitleTrack> subtitleTracks() const { return m_media.subtitles; }
+    QStringList missingSubtitles() const { return m_media.missingSubtitles; }
     const ItemMedia &media() const { return m_media; }
     double progress() const { return m_progress; }
     QString statusMessage() const { return m_statusMessage; }
@@ -101,6 +104,7 @@ public:
     void setSelectedFormatID(const QString &value);
     void setChoices(const MediaChoices &value);
     void setTracks(const QList<AudioTrack> &audio, const QList<SubtitleTrack> &subtitles);
+    void setMissingSubtitles(const QStringList &languages);
     void setProgress(double value);
     void setStatusMessage(const QString &value);
     // Also replaces the detail (none unless given).
@@ -136,6 +140,7 @@ signals:
     void selectedFormatIDChanged();
     void choicesChanged();
     void tracksChanged();
+    void missingSubtitlesChanged();
     void progressChanged();
     void statusMessageChanged();
     void errorMessageChanged();

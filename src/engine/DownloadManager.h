@@ -120,7 +120,7 @@ private:
     void reportDownloadFailure(DownloadItem &item, const YtDlpRun::RunRecord &outcome,
                                const QString &workFolder, const CookieSource &cookies);
     void withdraw(DownloadItem *item);
-    QCoro::Task<> finishDownload(DownloadItem *item, WorkFolder &work);
+    QCoro::Task<> finishDownload(DownloadItem *item, WorkFolder &work, QStringList toolLines);
     void addNew(const QString &url, Download::DownloadFormat format);
     void append(DownloadItem *item);
     // Out of the list: deleted a moment later, or with the list.

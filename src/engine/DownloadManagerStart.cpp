@@ -3,6 +3,8 @@
 #include "Probe.h"
 #include "Retag.h"
 #include "RunLimits.h"
+#include "SubtitleFiles.h"
+#include "SubtitleTracks.h"
 #include "ToolEnvironment.h"
 #include "WorkFolder.h"
 #include "YtDlpErrors.h"
@@ -128,7 +130,7 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
     // yt-dlp ended its work: the file is kept, even when a stop came just then.
     const bool finished = outcome && outcome->last.started() && outcome->last.status == 0;
     if (finished)
-        co_await finishDownload(item, work);
+        co_await finishDownload(item, work, outcome->stderrLines);
     if (!item)
         co_return;
     item->run()->end(); // before the item settles, which may start the next run
@@ -146,9 +148,12 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
 
 // Probes and retags the file in the working folder, then moves it into the
 // download folder; a stop meanwhile keeps the file all the same.
-QCoro::Task<> DownloadManager::finishDownload(DownloadItem *target, WorkFolder &work)
+QCoro::Task<> DownloadManager::finishDownload(DownloadItem *target, WorkFolder &work,
+                                              QStringList toolLines)
 {
     QPointer<DownloadItem> item(target);
+    const MediaChoices choices = item->choices();
+    QStringList subtitlesBeside;
     std::optional<std::pair<QString, ProbeResult>> file;
     if (const auto path = locateFile(*item, work))
         file = co_await postProcess(*path, item);
@@ -162,6 +167,9 @@ QCoro::Task<> DownloadManager::finishDownload(DownloadItem *target, WorkFolder &
             item->setStatus(DownloadStatus::Error);
             co_return;
         }
+        if (placed)
+            subtitlesBeside =
+                SubtitleFiles::placeBeside(file->first, *placed, choices.subtitleLanguages);
         file->first = placed ? *placed : QString();
     }
     if (!item)
@@ -176,6 +184,8 @@ QCoro::Task<> DownloadManager::finishDownload(DownloadItem *target, WorkFolder &
         }
     } else {
         markDone(*item, file);
+        item->setMissingSubtitles(SubtitleFiles::missing(
+            choices, item->format(), SubtitleTracks::refusedLanguages(toolLines), subtitlesBeside));
     }
 }
 

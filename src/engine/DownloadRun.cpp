@@ -1,6 +1,7 @@
 #include "DownloadRun.h"
 
 #include "DownloadItem.h"
+#include "MediaArguments.h"
 #include "SizeText.h"
 #include "ToolEnvironment.h"
 
@@ -64,7 +65,8 @@ QStringList downloadArguments(const DownloadItem &item, const YtDlpRun::Attempt 
          << ToolEnvironment::javaScriptRuntimeArguments(item.url(), allowMissingPOT)
          << formatArguments(item.format(), item.selectedFormatID(),
                             ToolEnvironment::isYouTubeURL(item.url()), allowMissingPOT)
-         << ToolEnvironment::ffmpegLocationArguments() << attempt.cookies.arguments();
+         << MediaArguments::arguments(item) << ToolEnvironment::ffmpegLocationArguments()
+         << attempt.cookies.arguments();
     if (!source.archive.isEmpty()) {
         // yt-dlp writes one line per id: an id with a line break in it (a
         // page's or a feed's own text) would add lines of its choosing.

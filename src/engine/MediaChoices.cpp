@@ -119,9 +119,11 @@ SubtitleTrack SubtitleTrack::fromJson(const QJsonObject &json)
 
 QString ItemMedia::toText() const
 {
-    const QJsonObject json{{QStringLiteral("choices"), choices.toJson()},
-                           {QStringLiteral("audioTracks"), arrayOf(audioTracks)},
-                           {QStringLiteral("subtitles"), arrayOf(subtitles)}};
+    const QJsonObject json{
+        {QStringLiteral("choices"), choices.toJson()},
+        {QStringLiteral("audioTracks"), arrayOf(audioTracks)},
+        {QStringLiteral("subtitles"), arrayOf(subtitles)},
+        {QStringLiteral("missingSubtitles"), QJsonArray::fromStringList(missingSubtitles)}};
     return QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Compact));
 }
 
@@ -130,5 +132,6 @@ ItemMedia ItemMedia::fromText(const QString &text)
     const QJsonObject json = QJsonDocument::fromJson(text.toUtf8()).object();
     return {MediaChoices::fromJson(json.value(QLatin1String("choices")).toObject()),
             listOf<AudioTrack>(json.value(QLatin1String("audioTracks"))),
-            listOf<SubtitleTrack>(json.value(QLatin1String("subtitles")))};
+            listOf<SubtitleTrack>(json.value(QLatin1String("subtitles"))),
+            json.value(QLatin1String("missingSubtitles")).toVariant().toStringList()};
 }

@@ -118,6 +118,9 @@ struct ItemMedia
     MediaChoices choices;
     QList<AudioTrack> audioTracks;
     QList<SubtitleTrack> subtitles;
+    // Chosen subtitle languages the finished file came without (the site
+    // refused them): the row says so.
+    QStringList missingSubtitles;
 
     QString toText() const;
     static ItemMedia fromText(const QString &text);

@@ -63,7 +63,12 @@ std::optional<StreamFacts> streamFactsFromJson(const QByteArray &json)
         const QJsonObject stream = entry.toObject();
         const QString name = JsonFields::text(stream, QStringLiteral("codec_name")).toLower();
         const QString type = JsonFields::text(stream, QStringLiteral("codec_type")).toLower();
-        if (type == QStringLiteral("video") && facts.videoCodec.isEmpty()) {
+        // A cover picture is a video stream of one frame: not the picture that plays.
+        const bool cover = JsonFields::integer(stream.value(QStringLiteral("disposition"))
+                                                   .toObject()
+                                                   .value(QStringLiteral("attached_pic")))
+                               .value_or(0) != 0;
+        if (type == QStringLiteral("video") && !cover && facts.videoCodec.isEmpty()) {
             facts.videoCodec = name;
             facts.codecTag = JsonFields::text(stream, QStringLiteral("codec_tag_string")).toLower();
             facts.videoHeight =
@@ -90,7 +95,7 @@ StreamFacts streamFactsFromFfmpegText(const QString &stderrText)
     for (const QString &line : stderrText.split(QLatin1Char('\n'))) {
         const QString l = line.toLower();
         if (l.contains(QStringLiteral("video:")) && facts.videoCodec.isEmpty() &&
-            l.contains(videoMarker)) {
+            l.contains(videoMarker) && !l.contains(QStringLiteral("(attached pic)"))) {
             const QString after = l.mid(l.indexOf(videoMarker) + videoMarker.size());
             facts.videoCodec = firstToken(after);
             const qsizetype tagEnd = after.indexOf(tagMarker);

@@ -54,12 +54,19 @@ QCoro::Task<Outcome> retagHvc1(QString path, QString ffmpegPath, DownloadItem *i
     const QString temporary = retagTemporaryPath(path);
     QProcess process;
     process.setProgram(ffmpegPath);
+    // Every stream kept (subtitles, the cover, more audio tracks), the
+    // chapter track excepted: the muxer writes it anew from the chapters.
+    // Only the first video stream is the picture; a cover is another.
     const QStringList arguments{QStringLiteral("-y"),
                                 QStringLiteral("-i"),
                                 path,
+                                QStringLiteral("-map"),
+                                QStringLiteral("0"),
+                                QStringLiteral("-map"),
+                                QStringLiteral("-0:d?"),
                                 QStringLiteral("-c"),
                                 QStringLiteral("copy"),
-                                QStringLiteral("-tag:v"),
+                                QStringLiteral("-tag:v:0"),
                                 QStringLiteral("hvc1"),
                                 QStringLiteral("-movflags"),
                                 QStringLiteral("+faststart"),

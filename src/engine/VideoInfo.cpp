@@ -1,6 +1,7 @@
 #include "VideoInfo.h"
 
 #include "JsonFields.h"
+#include "SubtitleTracks.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -106,6 +107,7 @@ std::optional<ParsedVideoInfo> parseVideoInfo(const QByteArray &json)
     const QJsonValue duration = info.value(QStringLiteral("duration"));
     if (duration.isDouble() && duration.toDouble() > 0)
         parsed.duration = qRound(duration.toDouble());
+    parsed.subtitles = SubtitleTracks::fromInfo(info);
     return parsed;
 }
 

@@ -194,6 +194,10 @@
         <source>Downloaded at %1p: %2p was not available</source>
         <translation>Downloaded at %1p: %2p was not available</translation>
     </message>
+    <message id="status.subtitles_missing">
+        <source>Subtitles not downloaded: %1</source>
+        <translation>Subtitles not downloaded: %1</translation>
+    </message>
     <message id="status.retry_fallback">
         <source>Trying again another way…</source>
         <translation>Trying again another way…</translation>

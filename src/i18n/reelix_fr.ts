@@ -194,6 +194,10 @@
         <source>Downloaded at %1p: %2p was not available</source>
         <translation>Téléchargé en %1p : %2p n'était pas disponible</translation>
     </message>
+    <message id="status.subtitles_missing">
+        <source>Subtitles not downloaded: %1</source>
+        <translation>Sous-titres non téléchargés : %1</translation>
+    </message>
     <message id="status.retry_fallback">
         <source>Trying again another way…</source>
         <translation>Nouvel essai d'une autre façon…</translation>

@@ -146,6 +146,7 @@ RestoredItem RestoredItem::from(const ItemRecord &r)
     item->setSelectedFormatID(r.selectedFormatID);
     item->setChoices(r.media.choices);
     item->setTracks(r.media.audioTracks, r.media.subtitles);
+    item->setMissingSubtitles(r.media.missingSubtitles);
     item->setProgress(r.progress);
     item->setStatusMessage(r.statusMessage);
     item->setErrorMessage(r.errorMessage, Failure::Kind::Tool, r.errorDetail);

@@ -261,6 +261,19 @@ Rectangle {
                     }
                 }
                 Text {
+                    // The file is kept; the site would not give these.
+                    objectName: "subtitlesMissing"
+                    textFormat: Text.PlainText
+                    visible: row.status === Download.Done && row.item.missingSubtitles.length > 0
+                    Layout.fillWidth: true
+                    //% "Subtitles not downloaded: %1"
+                    text: qsTrId("status.subtitles_missing")
+                              .arg(Array.from(row.item.missingSubtitles).join(", "))
+                    color: Theme.amber
+                    font.pixelSize: Theme.fontSmall
+                    elide: Text.ElideRight
+                }
+                Text {
                     objectName: "doneError"
                     textFormat: Text.PlainText
                     visible: row.status === Download.Done && row.item.errorMessage.length > 0

@@ -73,6 +73,7 @@ void fillList(DownloadManager *manager)
     done->setFile(
         {QStringLiteral("/home/user/Videos/Reelix/Podcast episode 12.mp3"), sizeText(48'200'000)});
     done->setProgress(1);
+    done->setMissingSubtitles({QStringLiteral("fr")}); // the site refused them
     manager->insertItem(done);
     DownloadItem *needs = item(QStringLiteral("Trail running in the Alps"), DownloadStatus::Done);
     needs->setFile({QStringLiteral("/home/user/Videos/Reelix/Trail running in the Alps.webm"),

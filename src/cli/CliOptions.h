@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cookies/CookieSource.h"
+#include "engine/MediaChoices.h"
 
 #include <QString>
 #include <QStringList>
@@ -33,6 +34,9 @@ struct CliOptions
     // --cookies-from-browser BROWSER[:PROFILE], --cookies FILE, --no-cookies;
     // nothing: the setting the desktop app saved.
     std::optional<CookieSource> cookies;
+    // --audio-format, --audio-quality, --container, --audio-lang,
+    // --audio-multistreams, --sub-langs, --embed-subs, --no-embed-metadata
+    MediaChoices choices;
     QString items;       // --items LIST: the entries of a list to take
     bool archive = true; // --no-archive: lists do not skip what was downloaded
     QString toolsAction = QStringLiteral("status");

@@ -40,8 +40,11 @@ void DownloadCommand::start(const QStringList &addresses)
     const qsizetype before = m_manager.downloads().size();
     m_manager.addDownloads(addresses, format);
     // What changed while the batch went in shows in the redraw below.
-    for (DownloadItem *item : m_manager.downloads().mid(before))
+    for (DownloadItem *item : m_manager.downloads().mid(before)) {
+        // Before its information run ends: a list hands them on to its entries.
+        item->setChoices(m_options.choices);
         connect(item, &DownloadItem::changed, this, &DownloadCommand::scheduleRedraw);
+    }
     redraw();
     checkFinished();
 }

@@ -1,6 +1,8 @@
 #include "DownloadRun.h"
 
+#include "AudioTracks.h"
 #include "DownloadItem.h"
+#include "MediaArguments.h"
 #include "SizeText.h"
 #include "ToolEnvironment.h"
 
@@ -20,10 +22,14 @@
 namespace DownloadRun {
 
 QStringList formatArguments(DownloadFormat format, const QString &selectedFormatID, bool youTube,
-                            bool allowMissingPOT)
+                            bool allowMissingPOT, const MediaChoices &choices,
+                            const QList<AudioTrack> &tracks)
 {
+    const QString audioFilter = MediaArguments::audioFilter(choices, tracks);
     if (format == DownloadFormat::Audio)
-        return {QStringLiteral("-x"), QStringLiteral("--audio-format"), QStringLiteral("mp3")};
+        return MediaArguments::audioArguments(choices, audioFilter);
+    if (choices.container != Media::Container::Mp4)
+        return MediaArguments::containerArguments(choices, tracks, selectedFormatID);
     QString selector;
     if (!selectedFormatID.isEmpty())
         // A format with its own audio (a muxed HLS variant) has no separate
@@ -39,8 +45,11 @@ QStringList formatArguments(DownloadFormat format, const QString &selectedFormat
         selector =
             QStringLiteral("best[ext=mp4]/18/bestvideo[vcodec^=avc1]+bestaudio[acodec^=mp4a]/"
                            "bestvideo[vcodec^=avc1]+bestaudio/best");
-    return {QStringLiteral("-f"), selector, QStringLiteral("--merge-output-format"),
-            QStringLiteral("mp4")};
+    QStringList args{QStringLiteral("-f"), MediaArguments::preferAudio(selector, audioFilter),
+                     QStringLiteral("--merge-output-format"), QStringLiteral("mp4")};
+    if (const auto track = AudioTracks::wanted(tracks, choices.audioLanguage))
+        args << MediaArguments::languageTags({track->language});
+    return args;
 }
 
 QString literalTemplateText(QString text)
@@ -63,7 +72,8 @@ QStringList downloadArguments(const DownloadItem &item, const YtDlpRun::Attempt 
     args << ToolEnvironment::tlsArguments(attempt.bundlePath)
          << ToolEnvironment::javaScriptRuntimeArguments(item.url(), allowMissingPOT)
          << formatArguments(item.format(), item.selectedFormatID(),
-                            ToolEnvironment::isYouTubeURL(item.url()), allowMissingPOT)
+                            ToolEnvironment::isYouTubeURL(item.url()), allowMissingPOT,
+                            item.choices(), item.audioTracks())
          << ToolEnvironment::ffmpegLocationArguments() << attempt.cookies.arguments();
     if (!source.archive.isEmpty()) {
         // yt-dlp writes one line per id: an id with a line break in it (a

@@ -1,5 +1,6 @@
 #include "VideoInfo.h"
 
+#include "AudioTracks.h"
 #include "JsonFields.h"
 
 #include <QJsonArray>
@@ -103,6 +104,7 @@ std::optional<ParsedVideoInfo> parseVideoInfo(const QByteArray &json)
                                           downloadBytes(*it, sound)});
     }
     parsed.vcodec = dominantVideoCodec(info);
+    parsed.audioTracks = AudioTracks::read(info);
     const QJsonValue duration = info.value(QStringLiteral("duration"));
     if (duration.isDouble() && duration.toDouble() > 0)
         parsed.duration = qRound(duration.toDouble());

@@ -105,6 +105,7 @@ std::optional<ParsedVideoInfo> parseVideoInfo(const QByteArray &json)
     }
     parsed.vcodec = dominantVideoCodec(info);
     parsed.audioTracks = AudioTracks::read(info);
+    parsed.audioManifest = AudioManifest::sourceOf(info, parsed.audioTracks);
     const QJsonValue duration = info.value(QStringLiteral("duration"));
     if (duration.isDouble() && duration.toDouble() > 0)
         parsed.duration = qRound(duration.toDouble());

@@ -71,11 +71,14 @@ std::optional<QString> singledOut(const QList<AudioManifest::Mark> &marks)
 {
     QStringList originals;
     QStringList others;
-    for (const AudioManifest::Mark &m : marks)
-        (m.original ? originals : others) << AudioTracks::isoLanguage(m.language);
+    for (const AudioManifest::Mark &m : marks) {
+        if (m.original)
+            originals << AudioTracks::isoLanguage(m.language);
+        else if (!m.descriptive) // audio description beside the original is no rival
+            others << AudioTracks::isoLanguage(m.language);
+    }
     originals.removeDuplicates();
-    if (originals.size() != 1 || originals.first().isEmpty() || others.isEmpty() ||
-        others.contains(originals.first()))
+    if (originals.size() != 1 || originals.first().isEmpty() || others.contains(originals.first()))
         return std::nullopt;
     return originals.first();
 }

@@ -16,16 +16,19 @@ QByteArray audioPackets(const QString &path)
     return p.readAllStandardOutput().trimmed();
 }
 
-// Case name, page, chosen language ("" the original), MKV with every track →
-// each audio stream of the file as "sample rate|language tag".
-const std::tuple<const char *, QString, const char *, bool, const char *> trackCases[] = {
-    {"DASH: the original by default", DubbedMedia::dash, "", false, "eng"},
-    {"HLS: the original by default", DubbedMedia::hls, "", false, "eng"},
-    {"DASH: a dub chosen by another code", DubbedMedia::dash, "fr", false, "fre"},
-    {"HLS: a dub chosen", DubbedMedia::hls, "de", false, "ger"},
-    {"DASH: MKV keeps every track, the original first", DubbedMedia::dash, "", true, "eng fre ger"},
-    {"HLS: MKV keeps every track, the chosen one first", DubbedMedia::hls, "fr", true,
+// Case name, page, chosen language ("" the original), the file (MP4, MKV
+// with every track, M4A) → each audio stream's language tag, in order.
+const std::tuple<const char *, QString, const char *, const char *, const char *> trackCases[] = {
+    {"DASH: the original by default", DubbedMedia::dash, "", "mp4", "eng"},
+    {"HLS: the original by default", DubbedMedia::hls, "", "mp4", "eng"},
+    {"DASH: a dub chosen by another code", DubbedMedia::dash, "fr", "mp4", "fre"},
+    {"HLS: a dub chosen", DubbedMedia::hls, "de", "mp4", "ger"},
+    {"DASH: MKV keeps every track, the original first", DubbedMedia::dash, "", "mkv",
+     "eng fre ger"},
+    {"HLS: MKV keeps every track, the chosen one first", DubbedMedia::hls, "fr", "mkv",
      "fre ger eng"},
+    {"DASH: audio of the original", DubbedMedia::dash, "", "m4a", "eng"},
+    {"DASH: audio of a dub", DubbedMedia::dash, "deu", "m4a", "ger"},
 };
 
 // Case name, source, codec, kbit/s → extension, codec in the file, whether
@@ -90,12 +93,14 @@ private slots:
     void audioTrack_data() { addCases(trackCases); }
     void audioTrack()
     {
-        const auto &[name, path, language, everyTrack, tags] = caseOf(trackCases);
+        const auto &[name, path, language, file, tags] = caseOf(trackCases);
         MediaChoices choices;
         choices.audioLanguage = language;
-        choices.allAudioTracks = everyTrack;
-        choices.container = everyTrack ? Media::Container::Mkv : Media::Container::Mp4;
-        DownloadItem *item = downloaded(path, DownloadFormat::Video, choices);
+        choices.allAudioTracks = QString(file) == "mkv";
+        choices.container = choices.allAudioTracks ? Media::Container::Mkv : Media::Container::Mp4;
+        choices.audioCodec = Media::AudioCodec::M4a;
+        DownloadItem *item = downloaded(
+            path, QString(file) == "m4a" ? DownloadFormat::Audio : DownloadFormat::Video, choices);
         QVERIFY(item);
         // The page's tracks, English marked the original by its manifest.
         QCOMPARE(item->audioTracks().size(), 3);
@@ -105,10 +110,16 @@ private slots:
                 originals << track.language.left(2);
         }
         QCOMPARE(originals, QStringList{"en"});
+        // An audio file of a DASH track carries no language of its own: its
+        // sample rate tells the track.
+        const bool audio = QString(file) == "m4a";
         QStringList expected;
         for (const QString &tag : words(tags))
-            expected << QString("%1|%2").arg(DubbedMedia::sampleRate(tag)).arg(tag);
-        QCOMPARE(streams(*item->filePath(), "sample_rate:stream_tags=language", "a"), expected);
+            expected << QString::number(DubbedMedia::sampleRate(tag)) + (audio ? "" : "|" + tag);
+        QCOMPARE(streams(*item->filePath(),
+                         audio ? "sample_rate" : "sample_rate:stream_tags=language", "a"),
+                 expected);
+        QCOMPARE(QFileInfo(*item->filePath()).suffix(), QString(file));
         QCOMPARE(item->file().needsConversion, false);
     }
 

@@ -25,7 +25,10 @@ QStringList formatArguments(DownloadFormat format, const QString &selectedFormat
                             bool allowMissingPOT, const MediaChoices &choices,
                             const QList<AudioTrack> &tracks)
 {
-    const QString audioFilter = MediaArguments::audioFilter(choices, tracks);
+    // YouTube's fallback without a proof-of-origin token takes the muxed
+    // formats, each with one audio track: no track is asked for there.
+    const QString audioFilter =
+        youTube && allowMissingPOT ? QString() : MediaArguments::audioFilter(choices, tracks);
     if (format == DownloadFormat::Audio)
         return MediaArguments::audioArguments(choices, audioFilter);
     if (choices.container != Media::Container::Mp4)

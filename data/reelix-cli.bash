@@ -20,6 +20,21 @@ _reelix_cli()
             COMPREPLY=($(compgen -W "2160p 1440p 1080p 720p 480p 360p" -- "$cur"))
             return
             ;;
+        --audio-format)
+            COMPREPLY=($(compgen -W "mp3 m4a opus flac wav" -- "$cur"))
+            return
+            ;;
+        --container)
+            COMPREPLY=($(compgen -W "mp4 mkv webm" -- "$cur"))
+            return
+            ;;
+        --audio-quality)
+            COMPREPLY=($(compgen -W "0 96 128 192 256 320" -- "$cur"))
+            return
+            ;;
+        --audio-lang | --sub-langs)
+            return
+            ;;
         esac
         ;;&
     download | info)
@@ -34,7 +49,7 @@ _reelix_cli()
             ;;
         esac
         local options="--cookies-from-browser --cookies --no-cookies --items --json --help"
-        [[ ${words[1]} == download ]] && options+=" --audio --format --convert --folder --fragments --no-archive"
+        [[ ${words[1]} == download ]] && options+=" --audio --format --convert --folder --fragments --no-archive --audio-format --audio-quality --container --audio-lang --audio-multistreams --sub-langs --embed-subs --no-embed-metadata"
         COMPREPLY=($(compgen -W "$options" -- "$cur"))
         ;;
     tools)

@@ -1,3 +1,4 @@
+#include "fixtures/DubbedMedia.h"
 #include "fixtures/EngineHarness.h"
 #include "fixtures/ToolMirror.h"
 
@@ -29,6 +30,14 @@ class TestCli : public EngineTest
         {"entry number beyond any index", "info|--items|999999999999|DASH", "", 2,
          "--items takes entry numbers"},
         {"bad tools action", "tools|explode", "", 2, "unknown tools action"},
+        {"unknown audio format", "download|--audio-format|aiff|DASH", "", 2,
+         "--audio-format takes mp3, m4a, opus, flac or wav"},
+        {"audio quality out of range", "download|--audio-quality|9000|DASH", "", 2,
+         "--audio-quality takes kbit/s"},
+        {"unknown container", "download|--container|avi|DASH", "", 2, "--container takes"},
+        {"audio language that is selector text", "download|--audio-lang|en]/best[|DASH", "", 2,
+         "--audio-lang takes a language code"},
+        {"container without a value", "download|--container", "", 2, "--container needs a value"},
         {"help", "--help", "", 0, "usage: reelix-cli download"},
         {"help of a command", "help|tools", "", 0, "Shows, installs or updates"},
         {"command --help", "download|--audio|--help", "", 0, "--convert re-encodes"},
@@ -61,6 +70,8 @@ private slots:
         m_mirror = std::make_unique<ToolMirror>(TestHome::path() + "/mirror");
         QVERIFY(m_mirror->isReady());
         m_out = TestHome::path() + "/out";
+        QString error;
+        QVERIFY2(DubbedMedia::make(m_server->root(), &error), qPrintable(error));
     }
 
     void init() { QDir(m_out).removeRecursively(); }
@@ -92,6 +103,49 @@ private slots:
         QCOMPARE(item["filePath"].toString(), m_out + "/" + file);
         QVERIFY(!item["needsConversion"].toBool());
         QCOMPARE(QDir(m_out).entryList(QDir::Files), QStringList{file});
+    }
+
+    // The file's choices from the command line → the file, its audio streams
+    // ("codec|sample rate|language").
+    void fileChoices_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("audio");
+        QTest::newRow("M4A at a bitrate, copied from AAC")
+            << QStringList{"--audio-format", "m4a", "--audio-quality", "192k"} << "h264.mp4"
+            << "h264.m4a" << QStringList{"aac|44100|und"};
+        QTest::newRow("MKV with every track, a dub first")
+            << QStringList{"--container", "mkv", "--audio-multistreams", "--audio-lang", "fr"}
+            << DubbedMedia::dash << "manifest.mkv"
+            << QStringList{"aac|32000|fre", "aac|44100|eng", "aac|48000|ger"};
+    }
+
+    void fileChoices()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, page);
+        QFETCH(QString, file);
+        QFETCH(QStringList, audio);
+        const CliRun r = runCli(QStringList{"download", "--json", "--folder", m_out} + args +
+                                QStringList{m_server->httpUrl(page)});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.json().first().toObject()["filePath"].toString(), m_out + "/" + file);
+        QCOMPARE(streams(m_out + "/" + file, "codec_name,sample_rate:stream_tags=language", "a"),
+                 audio);
+    }
+
+    void infoListsAudioTracks()
+    {
+        const CliRun r = runCli({"info", "--json", m_server->httpUrl(DubbedMedia::hls)});
+        QCOMPARE(r.exitCode, 0);
+        const QJsonObject item = r.json().first().toObject();
+        QStringList tracks;
+        for (const QJsonValue &track : item["audioTracks"].toArray())
+            tracks << track["language"].toString() + (track["original"].toBool() ? "*" : "");
+        QCOMPARE(tracks, (QStringList{"de", "en*", "fr"}));
+        QCOMPARE(item["subtitles"], QJsonValue(QJsonArray()));
     }
 
     void infoFromStandardInput()

@@ -1,6 +1,6 @@
 #include "fixtures/EngineHarness.h"
 
-#include "engine/MediaArguments.h"
+#include "engine/FileDataArguments.h"
 #include "engine/Probe.h"
 #include "engine/SubtitleTracks.h"
 #include "engine/VideoInfo.h"
@@ -160,7 +160,7 @@ private slots:
         choices.subtitleLanguages = words(languages);
         choices.embedSubtitles = embed;
         const QList<SubtitleTrack> offered{{"en", "", false, false}, {"fr-orig", "", true, false}};
-        QCOMPARE(MediaArguments::subtitleArguments(
+        QCOMPARE(FileDataArguments::subtitleArguments(
                      choices, offered, audio ? DownloadFormat::Audio : DownloadFormat::Video)
                      .join(' '),
                  arguments);
@@ -171,14 +171,15 @@ private slots:
     {
         MediaChoices choices;
         const auto cover = [&](DownloadFormat format) {
-            return MediaArguments::metadataArguments(choices, format).contains("--embed-thumbnail");
+            return FileDataArguments::metadataArguments(choices, format)
+                .contains("--embed-thumbnail");
         };
         QVERIFY(cover(DownloadFormat::Video) && cover(DownloadFormat::Audio));
         choices.container = Media::Container::Webm;
         choices.audioCodec = Media::AudioCodec::Wav;
         QVERIFY(!cover(DownloadFormat::Video) && !cover(DownloadFormat::Audio));
         choices.embedMetadata = false;
-        QVERIFY(MediaArguments::metadataArguments(choices, DownloadFormat::Video).isEmpty());
+        QVERIFY(FileDataArguments::metadataArguments(choices, DownloadFormat::Video).isEmpty());
     }
 
     // A cover listed before the picture is not taken for it.

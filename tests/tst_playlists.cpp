@@ -124,6 +124,31 @@ private slots:
         QCOMPARE(m_manager->itemAt(3)->playlistIndex(), 3);
     }
 
+    // The list's audio format or container, chosen after it was listed,
+    // reaches every entry.
+    void entriesTakeTheListsFile_data()
+    {
+        QTest::addColumn<bool>("audio");
+        QTest::addColumn<QString>("extension");
+        QTest::newRow("audio as Opus") << true << "opus";
+        QTest::newRow("video as MKV") << false << "mkv";
+    }
+    void entriesTakeTheListsFile()
+    {
+        QFETCH(bool, audio);
+        QFETCH(QString, extension);
+        DownloadItem *header = listed(listUrl("list/feed.xml", "&n=2&media=vp9.webm"));
+        QVERIFY(header);
+        MediaChoices choices;
+        choices.audioCodec = Media::AudioCodec::Opus;
+        choices.container = Media::Container::Mkv;
+        header->setChoices(choices);
+        header->group()->setFormat(audio ? DownloadFormat::Audio : DownloadFormat::Video);
+        QVERIFY(downloadAll(header));
+        QCOMPARE(QDir(folder() + "/" + kFolder).entryList(QDir::Files, QDir::Name),
+                 (QStringList{"01 - Clip 1." + extension, "02 - Clip 2." + extension}));
+    }
+
     void qualityCapPerEntry_data() { addCases(capCases); }
     void qualityCapPerEntry()
     {

@@ -35,6 +35,14 @@ QJsonArray items(const QList<DownloadItem *> &items)
                            {"needsConversion", item->file().needsConversion},
                            {"errorMessage", Secrets::maskPasswordsInText(item->errorMessage())},
                            {"errorDetail", Secrets::maskPasswordsInText(item->errorDetail())}};
+        QJsonArray audioTracks;
+        for (const AudioTrack &track : item->audioTracks())
+            audioTracks.append(track.toJson());
+        QJsonArray subtitles;
+        for (const SubtitleTrack &track : item->subtitleTracks())
+            subtitles.append(track.toJson());
+        object.insert("audioTracks", audioTracks);
+        object.insert("subtitles", subtitles);
         // An entry of a list says which list and where in it.
         if (item->isGroupEntry())
             object.insert("playlist", QJsonObject{{"title", item->group()->title()},

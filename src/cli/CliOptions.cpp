@@ -3,6 +3,8 @@
 #include "engine/MediaPresets.h"
 #include "engine/Playlist.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 std::optional<CliOptions::Command> commandNamed(const QString &name)
@@ -64,6 +66,73 @@ bool takePreset(CliOptions &o, const QString &value)
     return true;
 }
 
+// yt-dlp's language codes: "en", "pt-BR", "en-orig"; "all" for every one.
+bool isLanguageCode(const QString &code)
+{
+    static const QRegularExpression shape(QStringLiteral("^[A-Za-z0-9][A-Za-z0-9_.-]{0,31}$"));
+    return shape.match(code).hasMatch();
+}
+
+// A choice of the file's formats and tracks, with its value when it takes
+// one; false with `o.error` set on a bad value.
+bool takeMediaValue(CliOptions &o, const QString &arg, const QString &value)
+{
+    MediaChoices &c = o.choices;
+    const QString v = value.toLower();
+    if (arg == QStringLiteral("--audio-format")) {
+        const QStringList names{"mp3", "m4a", "opus", "flac", "wav"};
+        if (!names.contains(v))
+            o.error = QStringLiteral("--audio-format takes mp3, m4a, opus, flac or wav");
+        c.audioCodec = Media::AudioCodec(qMax(0, int(names.indexOf(v))));
+        o.audio = true;
+    } else if (arg == QStringLiteral("--audio-quality")) {
+        bool ok = false;
+        c.audioKbps = (v.endsWith(QLatin1Char('k')) ? v.chopped(1) : v).toInt(&ok);
+        if (!ok || (c.audioKbps != 0 && c.audioKbps < 8) || c.audioKbps > 512)
+            o.error = QStringLiteral("--audio-quality takes kbit/s from 8 to 512, or 0 for "
+                                     "the source's");
+    } else if (arg == QStringLiteral("--container")) {
+        const QStringList names{"mp4", "mkv", "webm"};
+        if (!names.contains(v))
+            o.error = QStringLiteral("--container takes mp4, mkv or webm");
+        c.container = Media::Container(qMax(0, int(names.indexOf(v))));
+    } else if (arg == QStringLiteral("--audio-lang")) {
+        if (!isLanguageCode(value))
+            o.error = QStringLiteral("--audio-lang takes a language code: en, pt-BR");
+        c.audioLanguage = value;
+    } else { // --sub-langs
+        c.subtitleLanguages = value.split(QLatin1Char(','), Qt::SkipEmptyParts);
+        for (const QString &code : std::as_const(c.subtitleLanguages)) {
+            if (!isLanguageCode(code))
+                o.error = QStringLiteral("--sub-langs takes language codes: en,fr");
+        }
+    }
+    return o.error.isEmpty();
+}
+
+// Whether `arg` is a choice of the file's formats and tracks; the flags are
+// set here, a value is taken (moving `i` past it).
+std::optional<bool> takeMediaOption(CliOptions &o, const QStringList &arguments, qsizetype &i)
+{
+    const QString &arg = arguments.at(i);
+    if (arg == QStringLiteral("--audio-multistreams"))
+        o.choices.allAudioTracks = true;
+    else if (arg == QStringLiteral("--embed-subs"))
+        o.choices.embedSubtitles = true;
+    else if (arg == QStringLiteral("--no-embed-metadata"))
+        o.choices.embedMetadata = false;
+    else if (!QStringList{"--audio-format", "--audio-quality", "--container", "--audio-lang",
+                          "--sub-langs"}
+                  .contains(arg))
+        return std::nullopt;
+    else if (i + 1 >= arguments.size()) {
+        o.error = arg + QStringLiteral(" needs a value");
+        return false;
+    } else
+        return takeMediaValue(o, arg, arguments.at(++i));
+    return true;
+}
+
 // Takes the option at `i` (and its value, moving `i` past it); false with
 // `o.error` set when it is not one of the command's options.
 bool takeOption(CliOptions &o, const QStringList &arguments, qsizetype &i)
@@ -78,6 +147,13 @@ bool takeOption(CliOptions &o, const QStringList &arguments, qsizetype &i)
             return false;
         }
         return takeCookies(o, arg, arguments.at(++i));
+    }
+    if (download) {
+        const qsizetype at = i;
+        if (const std::optional<bool> taken = takeMediaOption(o, arguments, i)) {
+            o.choiceFlags << arguments.mid(at, i - at + 1);
+            return *taken;
+        }
     }
     if (pages && arg == QStringLiteral("--no-cookies"))
         o.cookies = CookieSource::none();
@@ -170,6 +246,18 @@ void takePositional(CliOptions &o, const QStringList &positional)
 
 } // namespace
 
+MediaChoices CliOptions::fileChoices() const
+{
+    CliOptions o;
+    const std::optional<MediaPreset> chosen = MediaPresets::find(preset);
+    o.choices = chosen && !preset.isEmpty() ? chosen->choices : MediaPresets::defaultChoices();
+    if (!choiceFlags.isEmpty())
+        o.choices.preset.clear(); // changed by hand: no longer the preset's
+    for (qsizetype i = 0; i < choiceFlags.size(); ++i)
+        takeMediaOption(o, choiceFlags, i);
+    return o.choices;
+}
+
 CliOptions CliOptions::parse(const QStringList &arguments)
 {
     CliOptions o;
@@ -209,6 +297,14 @@ namespace {
     "(firefox, chrome, chromium, brave, edge, opera, vivaldi, safari), --cookies FILE a\n"         \
     "Netscape cookies.txt, --no-cookies none; without them, the desktop app's setting.\n"
 
+#define FILE_HELP                                                                                  \
+    "FILE: --audio-format mp3|m4a|opus|flac|wav an audio file (an AAC or Opus source is\n"         \
+    "copied into M4A or Opus as it is), --audio-quality N its kbit/s (lossy formats; 0 as\n"       \
+    "the source), --container mp4|mkv|webm the video's file (MKV keeps the streams as they\n"      \
+    "come), --audio-lang LANG the audio track (default: the original), --audio-multistreams\n"     \
+    "every audio track (MKV), --sub-langs LANG,... --embed-subs the subtitles, beside the\n"       \
+    "file or inside it, --no-embed-metadata no title, cover or chapters in the file.\n"
+
 struct CommandHelp
 {
     const char *name;
@@ -219,7 +315,7 @@ struct CommandHelp
 const CommandHelp commandHelp[] = {
     {"download",
      "reelix-cli download [--audio] [--format ID|LABEL] [--convert] [--folder DIR] "
-     "[--fragments N] [--items LIST] [--no-archive] [--preset NAME] [COOKIES] [--json] "
+     "[--fragments N] [--items LIST] [--no-archive] [FILE] [--preset NAME] [COOKIES] [--json] "
      "ADDRESS... | -",
      "Downloads each address into the download folder (or DIR): the best video, or with --audio\n"
      "an MP3; --format picks a quality by format id or label (\"720p\"); --convert re-encodes\n"
@@ -230,7 +326,7 @@ const CommandHelp commandHelp[] = {
      "(\"1-5,8\", \"1:3,-2\", as yt-dlp's --playlist-items). Videos the folder's archive\n"
      "records as downloaded are skipped, unless --no-archive. --preset takes the file\n"
      "choices of a preset (podcast, music, archive, or one saved in the app) instead of\n"
-     "the defaults set in the app.\n" COOKIES_HELP},
+     "the defaults set in the app; the FILE options below change them.\n" FILE_HELP COOKIES_HELP},
     {"info", "reelix-cli info [--items LIST] [COOKIES] [--json] ADDRESS... | -",
      "Prints each address's title and formats without downloading; a list prints each\n"
      "entry, with its place in the list.\n" COOKIES_HELP},

@@ -41,8 +41,9 @@ void DownloadCommand::start(const QStringList &addresses)
     const qsizetype before = m_manager.downloads().size();
     m_manager.addDownloads(addresses, format);
     // What changed while the batch went in shows in the redraw below.
-    for (DownloadItem *item : m_manager.downloads().mid(before))
+    for (DownloadItem *item : m_manager.downloads().mid(before)) {
         connect(item, &DownloadItem::changed, this, &DownloadCommand::scheduleRedraw);
+    }
     redraw();
     checkFinished();
 }
@@ -55,9 +56,7 @@ RunSettings DownloadCommand::runSettings() const
     settings.cookies = m_options.cookies;
     settings.items = m_options.items;
     settings.archive = m_options.archive;
-    if (const auto preset = MediaPresets::find(m_options.preset);
-        preset && !m_options.preset.isEmpty())
-        settings.choices = preset->choices;
+    settings.choices = m_options.fileChoices();
     return settings;
 }
 

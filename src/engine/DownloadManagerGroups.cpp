@@ -35,6 +35,13 @@ QString applyChoice(DownloadItem &entry, const DownloadGroup &group)
     return qtTrId("playlist.quality_fallback").arg(group.qualityCap()).arg(pick.height);
 }
 
+// The list's file choices, as its header row has them when the entry starts.
+void takeListChoices(DownloadItem &entry, const DownloadGroup &group)
+{
+    if (const auto *header = qobject_cast<const DownloadItem *>(group.parent()))
+        entry.setChoices(header->choices());
+}
+
 } // namespace
 
 QList<DownloadItem *> DownloadManager::allItems() const
@@ -65,6 +72,7 @@ void DownloadManager::listGroup(DownloadItem *header, const PlaylistListing &lis
         if (!m_settings.items.isEmpty() && !wanted.contains(e.index))
             continue;
         auto *entry = new DownloadItem(e.address, header->format());
+        entry->setChoices(header->choices());
         entry->setTitle(e.title);
         entry->setChoices(header->choices()); // the list's choice is each entry's
         entry->setGroup(group, e.index, e.duration);
@@ -139,6 +147,7 @@ bool DownloadManager::startEntry(DownloadItem *entry)
         return false;
     DownloadGroup *group = entry->group();
     entry->setFormat(group->format());
+    takeListChoices(*entry, *group);
     if (entry->status() == DownloadStatus::Ready && !entry->savedInfo().usablePath().isEmpty()) {
         if (refuseUnsafeArchive(*entry))
             return false;

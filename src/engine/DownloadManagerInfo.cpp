@@ -27,6 +27,9 @@ QCoro::Task<bool> parseSuccess(QByteArray json, QStringList stderrLines, bool vi
         return info;
     });
     parsed = co_await parsing;
+    if (parsed && parsed->audioManifest)
+        parsed->audioTracks =
+            co_await AudioManifest::refine(*parsed->audioManifest, parsed->audioTracks);
     co_return !(videoOnYouTube && (!parsed || (parsed->formats.isEmpty() && !parsed->playlist)) &&
                 !fallback && YtDlpErrors::isYouTubeJavaScriptRuntime(stderrLines));
 }

@@ -1,5 +1,6 @@
 #include "DownloadManager.h"
 #include "DownloadRun.h"
+#include "MediaArguments.h"
 #include "Probe.h"
 #include "Retag.h"
 #include "RunLimits.h"
@@ -31,9 +32,8 @@ std::optional<QString> locateFile(const DownloadItem &item, const WorkFolder &wo
     const std::optional<QString> reported = item.run()->reportedFilePath();
     if (reported && work.holds(*reported))
         return reported;
-    const bool audio = item.format() == DownloadFormat::Audio;
-    const auto path = DownloadRun::findLatestFile(work.path(), audio ? QStringLiteral("mp3")
-                                                                     : QStringLiteral("mp4"));
+    const auto path = DownloadRun::findLatestFile(
+        work.path(), MediaArguments::extension(item.format(), item.choices()));
     if (path)
         Logger::shared().log(QStringLiteral("  ") + qtTrId("log.fallback_latest_file"),
                              LogLevel::Warning);
@@ -49,6 +49,12 @@ QCoro::Task<std::pair<QString, ProbeResult>> postProcess(QString path, DownloadI
     ProbeResult probe;
     if (!audio)
         probe = co_await probeFile(path, ffmpeg, item);
+    // An MKV or WebM is what the user chose over the MP4 every player takes:
+    // it is probed for the row, never offered a conversion or a retag.
+    if (item->choices().container != Media::Container::Mp4) {
+        probe.quickTimeOK = true;
+        probe.needsRetag = false;
+    }
     Logger::shared().log(QStringLiteral("  probe result: quickTimeOK=") +
                              boolText(probe.quickTimeOK) + QStringLiteral(" needsRetag=") +
                              boolText(probe.needsRetag) + QStringLiteral(" info=") +

@@ -1,6 +1,8 @@
 #include "DownloadRun.h"
 
+#include "AudioTracks.h"
 #include "DownloadItem.h"
+#include "FileDataArguments.h"
 #include "MediaArguments.h"
 #include "SizeText.h"
 #include "ToolEnvironment.h"
@@ -21,10 +23,17 @@
 namespace DownloadRun {
 
 QStringList formatArguments(DownloadFormat format, const QString &selectedFormatID, bool youTube,
-                            bool allowMissingPOT)
+                            bool allowMissingPOT, const MediaChoices &choices,
+                            const QList<AudioTrack> &tracks)
 {
+    // YouTube's fallback without a proof-of-origin token takes the muxed
+    // formats, each with one audio track: no track is asked for there.
+    const QString audioFilter =
+        youTube && allowMissingPOT ? QString() : MediaArguments::audioFilter(choices, tracks);
     if (format == DownloadFormat::Audio)
-        return {QStringLiteral("-x"), QStringLiteral("--audio-format"), QStringLiteral("mp3")};
+        return MediaArguments::audioArguments(choices, audioFilter);
+    if (choices.container != Media::Container::Mp4)
+        return MediaArguments::containerArguments(choices, tracks, selectedFormatID);
     QString selector;
     if (!selectedFormatID.isEmpty())
         // A format with its own audio (a muxed HLS variant) has no separate
@@ -40,8 +49,11 @@ QStringList formatArguments(DownloadFormat format, const QString &selectedFormat
         selector =
             QStringLiteral("best[ext=mp4]/18/bestvideo[vcodec^=avc1]+bestaudio[acodec^=mp4a]/"
                            "bestvideo[vcodec^=avc1]+bestaudio/best");
-    return {QStringLiteral("-f"), selector, QStringLiteral("--merge-output-format"),
-            QStringLiteral("mp4")};
+    QStringList args{QStringLiteral("-f"), MediaArguments::preferAudio(selector, audioFilter),
+                     QStringLiteral("--merge-output-format"), QStringLiteral("mp4")};
+    if (const auto track = AudioTracks::wanted(tracks, choices.audioLanguage))
+        args << MediaArguments::languageTags({track->language});
+    return args;
 }
 
 QString literalTemplateText(QString text)
@@ -64,8 +76,9 @@ QStringList downloadArguments(const DownloadItem &item, const YtDlpRun::Attempt 
     args << ToolEnvironment::tlsArguments(attempt.bundlePath)
          << ToolEnvironment::javaScriptRuntimeArguments(item.url(), allowMissingPOT)
          << formatArguments(item.format(), item.selectedFormatID(),
-                            ToolEnvironment::isYouTubeURL(item.url()), allowMissingPOT)
-         << MediaArguments::arguments(item) << ToolEnvironment::ffmpegLocationArguments()
+                            ToolEnvironment::isYouTubeURL(item.url()), allowMissingPOT,
+                            item.choices(), item.audioTracks())
+         << FileDataArguments::arguments(item) << ToolEnvironment::ffmpegLocationArguments()
          << attempt.cookies.arguments();
     if (!source.archive.isEmpty()) {
         // yt-dlp writes one line per id: an id with a line break in it (a

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DownloadTypes.h"
+#include "MediaChoices.h"
 #include "ProgressText.h"
 #include "YtDlpRun.h"
 #include "platform/Failure.h"
@@ -30,8 +31,10 @@ struct Source
 
 QStringList downloadArguments(const DownloadItem &item, const YtDlpRun::Attempt &attempt,
                               const QString &outputTemplatePath, const Source &source);
+// The format selection and conversion the item's choices ask for.
 QStringList formatArguments(DownloadFormat format, const QString &selectedFormatID, bool youTube,
-                            bool allowMissingPOT);
+                            bool allowMissingPOT, const MediaChoices &choices = {},
+                            const QList<AudioTrack> &tracks = {});
 // The figures of one of yt-dlp's "[download]" progress lines; nothing for
 // its other lines.
 std::optional<ProgressFigures> parseProgressLine(const QString &line);

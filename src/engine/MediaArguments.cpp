@@ -1,88 +1,188 @@
 #include "MediaArguments.h"
 
-#include "DownloadItem.h"
+#include "AudioTracks.h"
 
-#include <algorithm>
+#include <QRegularExpression>
+
+namespace {
+
+// Only plain codes reach a format filter: a site's or a user's text never
+// becomes selector syntax.
+bool isPlainCode(const QString &text)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9][A-Za-z0-9_.-]{0,63}$"));
+    return plain.match(text).hasMatch();
+}
+
+// The source format an audio codec copies from, when a site offers it.
+QString sourceFilter(Media::AudioCodec codec)
+{
+    switch (codec) {
+    case Media::AudioCodec::M4a:
+        return QStringLiteral("[acodec^=mp4a]");
+    case Media::AudioCodec::Opus:
+        return QStringLiteral("[acodec=opus]");
+    default:
+        return {};
+    }
+}
+
+bool isLossy(Media::AudioCodec codec)
+{
+    return codec != Media::AudioCodec::Flac && codec != Media::AudioCodec::Wav;
+}
+
+// The audio formats of every track, the wanted one first, and their languages.
+std::pair<QStringList, QStringList> everyTrack(const MediaChoices &choices,
+                                               const QList<AudioTrack> &tracks)
+{
+    QList<AudioTrack> ordered = tracks;
+    if (const auto first = AudioTracks::wanted(tracks, choices.audioLanguage)) {
+        ordered.removeOne(*first);
+        ordered.prepend(*first);
+    }
+    QStringList ids;
+    QStringList languages;
+    for (const AudioTrack &track : std::as_const(ordered)) {
+        if (!isPlainCode(track.formatId))
+            continue;
+        ids << track.formatId;
+        languages << track.language;
+    }
+    return {ids, languages};
+}
+
+} // namespace
 
 namespace MediaArguments {
 
-QString languagePattern(const QString &language)
+QString audioFilter(const MediaChoices &choices, const QList<AudioTrack> &tracks)
 {
-    // yt-dlp splits its list at commas before it reads any pattern.
-    if (language.isEmpty() || language.contains(QLatin1Char(',')))
-        return {};
-    // "all" is yt-dlp's word for every language.
-    if (language == QStringLiteral("all"))
-        return QStringLiteral("al[l]");
-    QString pattern;
-    for (const QChar c : language) {
-        const bool plain = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') ||
-                           (c >= u'0' && c <= u'9') || c == u'_';
-        if (!plain)
-            pattern += QLatin1Char('\\');
-        pattern += c;
+    const std::optional<AudioTrack> track = AudioTracks::wanted(tracks, choices.audioLanguage);
+    if (track && isPlainCode(track->language))
+        return QStringLiteral("[language=%1]").arg(track->language);
+    if (track && isPlainCode(track->formatId))
+        return QStringLiteral("[format_id=%1]").arg(track->formatId);
+    // Not known yet (a list's entry, a run before any information): asked
+    // for by its language all the same.
+    if (!track && isPlainCode(choices.audioLanguage))
+        return QStringLiteral("[language=%1]").arg(choices.audioLanguage);
+    return {};
+}
+
+QString preferAudio(const QString &selector, const QString &filter)
+{
+    if (filter.isEmpty())
+        return selector;
+    QStringList restricted;
+    for (const QString &alternative : selector.split(QLatin1Char('/'))) {
+        if (alternative.contains(QStringLiteral("+bestaudio")))
+            restricted << alternative + filter;
     }
-    return pattern;
+    return (restricted << selector).join(QLatin1Char('/'));
 }
 
-QStringList subtitleArguments(const MediaChoices &choices, const QList<SubtitleTrack> &offered,
-                              DownloadFormat format)
+QStringList audioArguments(const MediaChoices &choices, const QString &filter)
 {
-    QStringList patterns;
-    bool uploaded = false;
-    bool automatic = false;
-    for (const QString &language : choices.subtitleLanguages) {
-        const QString pattern = languagePattern(language);
-        if (pattern.isEmpty() || patterns.contains(pattern))
-            continue;
-        patterns << pattern;
-        const auto track =
-            std::find_if(offered.cbegin(), offered.cend(),
-                         [&](const SubtitleTrack &t) { return t.language == language; });
-        uploaded = uploaded || track == offered.cend() || !track->automatic;
-        automatic = automatic || track == offered.cend() || track->automatic;
+    QStringList args{QStringLiteral("-x"), QStringLiteral("--audio-format"),
+                     codecName(choices.audioCodec)};
+    if (isLossy(choices.audioCodec) && choices.audioKbps > 0)
+        args << QStringLiteral("--audio-quality") << QString::number(choices.audioKbps) + 'k';
+    const QString source = sourceFilter(choices.audioCodec);
+    if (source.isEmpty() && filter.isEmpty())
+        return args; // yt-dlp's own choice: the best audio
+    QStringList alternatives;
+    const QStringList restrictions =
+        filter.isEmpty() ? QStringList{QString()} : QStringList{filter, QString()};
+    for (const QString &restriction : restrictions) {
+        if (!source.isEmpty())
+            alternatives << QStringLiteral("bestaudio") + source + restriction;
+        alternatives << QStringLiteral("bestaudio") + restriction;
     }
-    if (patterns.isEmpty())
-        return {};
-    QStringList args;
-    if (uploaded)
-        args << QStringLiteral("--write-subs");
-    if (automatic)
-        args << QStringLiteral("--write-auto-subs");
-    args << QStringLiteral("--sub-langs") << patterns.join(QLatin1Char(','));
-    // yt-dlp makes them mov_text in an MP4 and keeps them as they come in an
-    // MKV; the files it leaves go with the working folder.
-    if (choices.embedSubtitles && format == DownloadFormat::Video)
-        args << QStringLiteral("--embed-subs");
-    else
-        args << QStringLiteral("--convert-subs") << QStringLiteral("srt");
-    // Without it, a site refusing one subtitle file (HTTP 429) fails the
-    // whole video; with it yt-dlp warns and goes on. Other failures still
-    // end the run with an error.
-    args << QStringLiteral("--ignore-errors");
-    return args;
+    alternatives << QStringLiteral("best");
+    return QStringList{QStringLiteral("-f"), alternatives.join(QLatin1Char('/'))} + args;
 }
 
-QStringList metadataArguments(const MediaChoices &choices, DownloadFormat format)
+QStringList containerArguments(const MediaChoices &choices, const QList<AudioTrack> &tracks,
+                               const QString &formatId)
 {
-    if (!choices.embedMetadata)
-        return {};
-    QStringList args{QStringLiteral("--embed-metadata"), QStringLiteral("--embed-chapters")};
-    // yt-dlp fails the run when asked to put a cover where it cannot (WAV, WebM).
-    const bool coverFits = format == DownloadFormat::Audio
-                               ? choices.audioCodec != Media::AudioCodec::Wav
-                               : choices.container != Media::Container::Webm;
-    if (coverFits)
-        // JPEG: the cover every player shows (sites often serve WebP).
-        args << QStringLiteral("--embed-thumbnail") << QStringLiteral("--convert-thumbnails")
-             << QStringLiteral("jpg");
-    return args;
+    const bool webm = choices.container == Media::Container::Webm;
+    const QString video = formatId.isEmpty() ? QStringLiteral("bestvideo") : formatId;
+    QStringList alternatives;
+    QStringList languages;
+    if (!webm && choices.allAudioTracks && tracks.size() > 1) {
+        const auto [ids, tags] = everyTrack(choices, tracks);
+        alternatives << video + QLatin1Char('+') + ids.join(QLatin1Char('+'));
+        languages = tags;
+    }
+    QString selector = video + QStringLiteral("+bestaudio");
+    if (webm)
+        selector.prepend((formatId.isEmpty() ? QStringLiteral("bestvideo[ext=webm]") : formatId) +
+                         QStringLiteral("+bestaudio[ext=webm]/"));
+    alternatives << preferAudio(selector, audioFilter(choices, tracks));
+    if (!formatId.isEmpty())
+        alternatives << formatId;
+    alternatives << QStringLiteral("best");
+    QStringList args{QStringLiteral("-f"), alternatives.join(QLatin1Char('/'))};
+    if (!languages.isEmpty())
+        args << QStringLiteral("--audio-multistreams") << languageTags(languages);
+    // MKV takes any codec as it comes; WebM only VP8, VP9 or AV1 with Opus or
+    // Vorbis, so another source is re-encoded into it (never a WebM merge).
+    if (webm)
+        return args << QStringLiteral("--merge-output-format") << QStringLiteral("webm/mkv")
+                    << QStringLiteral("--recode-video") << QStringLiteral("webm");
+    return args << QStringLiteral("--merge-output-format") << QStringLiteral("mkv")
+                << QStringLiteral("--remux-video") << QStringLiteral("mkv");
 }
 
-QStringList arguments(const DownloadItem &item)
+QStringList languageTags(const QStringList &languages)
 {
-    return subtitleArguments(item.choices(), item.subtitleTracks(), item.format()) +
-           metadataArguments(item.choices(), item.format());
+    QStringList metadata;
+    for (qsizetype i = 0; i < languages.size(); ++i) {
+        const QString code = AudioTracks::isoLanguage(languages.at(i));
+        if (!code.isEmpty())
+            metadata << QStringLiteral("-metadata:s:a:%1 language=%2").arg(i).arg(code);
+    }
+    if (metadata.isEmpty())
+        return {};
+    return {QStringLiteral("--postprocessor-args"),
+            QStringLiteral("Merger+ffmpeg_o:") + metadata.join(QLatin1Char(' '))};
+}
+
+QString extension(Download::DownloadFormat format, const MediaChoices &choices)
+{
+    return format == Download::DownloadFormat::Audio ? codecName(choices.audioCodec)
+                                                     : containerName(choices.container);
+}
+
+QString codecName(Media::AudioCodec codec)
+{
+    switch (codec) {
+    case Media::AudioCodec::M4a:
+        return QStringLiteral("m4a");
+    case Media::AudioCodec::Opus:
+        return QStringLiteral("opus");
+    case Media::AudioCodec::Flac:
+        return QStringLiteral("flac");
+    case Media::AudioCodec::Wav:
+        return QStringLiteral("wav");
+    case Media::AudioCodec::Mp3:
+        break;
+    }
+    return QStringLiteral("mp3");
+}
+
+QString containerName(Media::Container container)
+{
+    switch (container) {
+    case Media::Container::Mkv:
+        return QStringLiteral("mkv");
+    case Media::Container::Webm:
+        return QStringLiteral("webm");
+    case Media::Container::Mp4:
+        break;
+    }
+    return QStringLiteral("mp4");
 }
 
 } // namespace MediaArguments

@@ -4,26 +4,39 @@
 #include "MediaChoices.h"
 
 #include <QList>
+#include <QString>
 #include <QStringList>
 
-class DownloadItem;
-
-// The download run's yt-dlp options for what goes with the picture and
-// sound: subtitles, and the video's own data (tags, cover, chapters).
+// yt-dlp's arguments for the file the user chose: the audio format and its
+// quality, the container, and which audio track.
 namespace MediaArguments {
 
-// All of them, for the item's choices and the tracks its page offers.
-QStringList arguments(const DownloadItem &item);
+// The format filter that picks the wanted audio track ("[language=en]"):
+// the chosen language, else the original track when the page marks one;
+// empty when yt-dlp's own order decides (it ranks a site's original first).
+QString audioFilter(const MediaChoices &choices, const QList<AudioTrack> &tracks);
 
-// The chosen subtitles, inside a video file or beside it as SRT (an audio
-// file keeps them beside it). `offered` tells uploaded subtitles from
-// automatic captions; a language it does not list is asked for as both.
-QStringList subtitleArguments(const MediaChoices &choices, const QList<SubtitleTrack> &offered,
-                              DownloadFormat format);
-QStringList metadataArguments(const MediaChoices &choices, DownloadFormat format);
+// `selector` with, ahead of it, each of its "video+bestaudio…" alternatives
+// restricted by `filter`: the wanted track when there is one, any otherwise.
+QString preferAudio(const QString &selector, const QString &filter);
 
-// A language key as a pattern that matches that key alone (yt-dlp reads
-// each one as a regular expression); empty for a key it cannot be given.
-QString languagePattern(const QString &language);
+// An audio download: the source in the chosen codec first when there is one,
+// so that yt-dlp copies it instead of encoding.
+QStringList audioArguments(const MediaChoices &choices, const QString &filter);
+
+// An MKV or WebM download; `formatId` is the chosen height's format, if any.
+QStringList containerArguments(const MediaChoices &choices, const QList<AudioTrack> &tracks,
+                               const QString &formatId);
+
+// The merged file's audio streams labelled with their languages, in the
+// order the selector asked for them.
+QStringList languageTags(const QStringList &languages);
+
+// The extension of the finished file.
+QString extension(Download::DownloadFormat format, const MediaChoices &choices);
+
+// yt-dlp's name of the codec ("mp3", "m4a", …) and of the container.
+QString codecName(Media::AudioCodec codec);
+QString containerName(Media::Container container);
 
 } // namespace MediaArguments

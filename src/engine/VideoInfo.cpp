@@ -1,5 +1,6 @@
 #include "VideoInfo.h"
 
+#include "AudioTracks.h"
 #include "JsonFields.h"
 #include "SubtitleTracks.h"
 
@@ -104,6 +105,8 @@ std::optional<ParsedVideoInfo> parseVideoInfo(const QByteArray &json)
                                           downloadBytes(*it, sound)});
     }
     parsed.vcodec = dominantVideoCodec(info);
+    parsed.audioTracks = AudioTracks::read(info);
+    parsed.audioManifest = AudioManifest::sourceOf(info, parsed.audioTracks);
     const QJsonValue duration = info.value(QStringLiteral("duration"));
     if (duration.isDouble() && duration.toDouble() > 0)
         parsed.duration = qRound(duration.toDouble());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AudioManifest.h"
 #include "DownloadTypes.h"
 #include "MediaChoices.h"
 #include "Playlist.h"
@@ -21,6 +22,9 @@ struct ParsedVideoInfo
     int duration = 0;               // seconds; 0 when unknown
     QList<AudioTrack> audioTracks;  // when the page offers more than one
     QList<SubtitleTrack> subtitles; // the uploader's, then automatic captions
+    // The manifest that tells which audio track is the original, when the
+    // JSON does not.
+    std::optional<AudioManifest::Source> audioManifest;
     // Set when the page is a list of videos (the information run lists it flat).
     std::shared_ptr<const PlaylistListing> playlist;
 };

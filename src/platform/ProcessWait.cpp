@@ -2,6 +2,7 @@
 
 #include "ToolPaths.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
 #include <QVariant>
@@ -160,7 +161,13 @@ QCoro::Task<ProcessRunResult> startAndWait(QProcess &process, StartOptions optio
     // Its own process group, so that a stop also reaches what the tool starts
     // itself (yt-dlp's ffmpeg).
     const pid_t parent = ::getpid();
-    process.setChildProcessModifier([parent] {
+    std::optional<Sandbox::Ruleset> ruleset;
+    if (options.sandbox) {
+        options.sandbox->readable << QFileInfo(process.program()).absolutePath();
+        ruleset.emplace(*options.sandbox);
+    }
+    const int rules = ruleset ? ruleset->descriptor() : -1;
+    process.setChildProcessModifier([parent, rules] {
         ::setpgid(0, 0);
 #ifdef __linux__
         // The tool dies with Reelix, even after kill -9; a parent that died
@@ -169,10 +176,14 @@ QCoro::Task<ProcessRunResult> startAndWait(QProcess &process, StartOptions optio
         if (::getppid() != parent)
             ::_exit(127);
 #endif
+        // A kernel that refuses leaves the tool as it was: a download never
+        // fails for want of the sandbox.
+        Sandbox::restrictInChild(rules);
     });
     if (process.workingDirectory().isEmpty())
         process.setWorkingDirectory(ToolPaths::runDirectory());
     process.start();
+    ruleset.reset(); // the child holds its own copy
     if (!signal.ended) {
         if (options.timeLimit) {
             limit.setInterval(*options.timeLimit);

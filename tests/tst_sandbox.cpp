@@ -1,5 +1,6 @@
 #include "fixtures/TestMain.h"
 
+#include "deps/ToolInstall.h"
 #include "engine/ProcessRunner.h"
 #include "engine/ToolSandbox.h"
 #include "platform/Sandbox.h"
@@ -19,7 +20,8 @@ class TestSandbox : public QObject
     enum class Kind
     {
         YtDlp,
-        Media
+        Media,
+        Unpack
     };
     // name, kind of run, the stand-in's shell command, whether the sandbox stops it
     using Attempt = std::tuple<const char *, Kind, const char *, bool>;
@@ -37,6 +39,10 @@ class TestSandbox : public QObject
         {"ffmpeg opens a connection", Kind::Media, "exec 3<>/dev/tcp/127.0.0.1/$PORT", true},
         {"ffmpeg reads its input", Kind::Media, "cat \"$IN\"", false},
         {"ffmpeg writes its output", Kind::Media, "cat \"$IN\" > \"$OUT/out.mp4\"", false},
+        {"tar writes ~/.bashrc", Kind::Unpack, "echo owned >> \"$HOME/.bashrc\"", true},
+        {"tar writes beside its folder", Kind::Unpack, "echo x > \"$OUT/../stray\"", true},
+        {"tar opens a connection", Kind::Unpack, "exec 3<>/dev/tcp/127.0.0.1/$PORT", true},
+        {"tar unpacks into its folder", Kind::Unpack, "cat \"$IN\" > \"$OUT/node\"", false},
     };
 
     QString m_home;
@@ -45,21 +51,22 @@ class TestSandbox : public QObject
     QString m_tool;
     QTcpServer m_listener;
 
-    ProcessRunResult runStandIn(Kind kind, const QString &command)
+    // Whether the stand-in's command succeeded, and what it printed.
+    std::pair<bool, QByteArray> runStandIn(Kind kind, const QString &command)
     {
+        if (kind == Kind::Unpack)
+            return {!ToolInstall::unpackAndWait(m_tool, {command},
+                                                ToolInstall::unpackRules(m_input, m_output)),
+                    {}};
         QProcess process;
         process.setProgram(m_tool);
         process.setArguments({command});
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("OUT", m_output);
-        env.insert("IN", m_input);
-        env.insert("PORT", QString::number(m_listener.serverPort()));
-        process.setProcessEnvironment(env);
         RunOptions options;
         options.sandbox = kind == Kind::YtDlp
                               ? ToolSandbox::forYtDlp({m_output}, {}, CookieSource::none())
                               : ToolSandbox::forMedia({m_input}, m_output);
-        return await(run(process, std::move(options)));
+        const ProcessRunResult result = await(run(process, std::move(options)));
+        return {result.started() && result.status == 0, result.stdoutData};
     }
 
 private slots:
@@ -77,6 +84,9 @@ private slots:
         // Outside the run's folders, as the tools are.
         m_tool = writeScript(m_home + "/standin/tool", "exec /bin/bash -c \"$1\"");
         QVERIFY(m_listener.listen(QHostAddress::LocalHost));
+        qputenv("OUT", m_output.toUtf8());
+        qputenv("IN", m_input.toUtf8());
+        qputenv("PORT", QByteArray::number(m_listener.serverPort()));
     }
 
     void init()
@@ -108,16 +118,15 @@ private slots:
             QSKIP("this kernel's Landlock cannot forbid a connection");
         if (!sandboxOn)
             qputenv("REELIX_SANDBOX", "off");
-        const ProcessRunResult result = runStandIn(kind, command);
-        QVERIFY(result.started());
+        const auto [succeeded, printed] = runStandIn(kind, command);
         const bool refused = sandboxOn && stopped;
-        QCOMPARE(result.status != 0, refused);
+        QCOMPARE(succeeded, !refused);
         if (refused) {
             QCOMPARE(readText(m_home + "/.bashrc"), "# the user's\n");
             QVERIFY(QFile::exists(m_home + "/Videos/mine.mp4"));
             QVERIFY(!QFile::exists(m_home + "/Videos/stray"));
-            QVERIFY(!result.stdoutData.contains("PRIVATE KEY"));
-            QVERIFY(!result.stdoutData.contains("the user's video"));
+            QVERIFY(!printed.contains("PRIVATE KEY"));
+            QVERIFY(!printed.contains("the user's video"));
         }
     }
 };

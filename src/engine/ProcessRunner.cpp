@@ -11,6 +11,7 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <mutex>
 
 #include "platform/TemporaryNames.h"
 
@@ -34,13 +35,12 @@ void logTimeout(std::chrono::milliseconds limit, const QString &siteName)
 // Says once per process whether the tools run in a sandbox, and with what.
 void logSandboxOnce()
 {
-    static bool said = false;
-    if (said)
-        return;
-    said = true;
-    const bool full = Sandbox::enabled() && Sandbox::limitsNetwork();
-    Logger::shared().log(QStringLiteral("  ") + Sandbox::summary(),
-                         full ? LogLevel::Info : LogLevel::Warning);
+    static std::once_flag said;
+    std::call_once(said, [] {
+        const bool full = Sandbox::enabled() && Sandbox::limitsNetwork();
+        Logger::shared().log(QStringLiteral("  ") + Sandbox::summary(),
+                             full ? LogLevel::Info : LogLevel::Warning);
+    });
 }
 
 std::optional<QString> decodeUtf8(QByteArrayView bytes)

@@ -5,11 +5,13 @@
 #include "engine/Conversion.h"
 #include "engine/DownloadItem.h"
 #include "engine/DownloadRun.h"
+#include "engine/JsonFields.h"
 #include "engine/Probe.h"
 #include "engine/VideoInfo.h"
 #include "i18n/Localization.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QScopeGuard>
 
 // The engine's pure parts: parsers, classification, argument lists.
@@ -259,6 +261,65 @@ private slots:
         QCOMPARE(r.quickTimeOK, ok);
         QCOMPARE(r.codecInfo, QString(info));
         QCOMPARE(r.needsRetag, retag);
+    }
+
+    // A tool's JSON number, and the whole number read from it (-1: absent).
+    void wholeNumbersOnly_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<int>("read");
+        QTest::newRow("height") << QByteArray("720") << 720;
+        QTest::newRow("negative") << QByteArray("-12") << -12;
+        QTest::newRow("fraction") << QByteArray("2.5") << -1;
+        QTest::newRow("beyond int") << QByteArray("3000000000") << -1;
+        QTest::newRow("below int") << QByteArray("-3000000000") << -1;
+        QTest::newRow("beyond 64 bits") << QByteArray("7.6e83") << -1;
+        QTest::newRow("largest double") << QByteArray("1.7e308") << -1;
+        QTest::newRow("text") << QByteArray("\"720\"") << -1;
+    }
+
+    void wholeNumbersOnly()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(int, read);
+        const QJsonValue value = QJsonDocument::fromJson("[" + json + "]").array().at(0);
+        QCOMPARE(JsonFields::integer(value).value_or(-1), read);
+        const auto facts = streamFactsFromJson(
+            R"({"streams":[{"codec_type":"video","codec_name":"h264","height":)" + json + "}]}");
+        QVERIFY(facts);
+        QCOMPARE(facts->videoHeight, read == -1 ? 0 : read);
+    }
+
+    // A page's number of any size: what no integer holds is unknown (0).
+    void pageNumbersOfAnySize_data()
+    {
+        QTest::addColumn<QByteArray>("number");
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<qint64>("bytes");
+        QTest::newRow("ordinary") << QByteArray("62.5") << 63 << qint64(1000);
+        QTest::newRow("beyond 64 bits") << QByteArray("7.7e79") << 0 << qint64(0);
+        QTest::newRow("largest double") << QByteArray("1.7e308") << 0 << qint64(0);
+        QTest::newRow("negative") << QByteArray("-4e30") << 0 << qint64(0);
+    }
+
+    void pageNumbersOfAnySize()
+    {
+        QFETCH(QByteArray, number);
+        QFETCH(int, seconds);
+        QFETCH(qint64, bytes);
+        const QByteArray size = bytes ? QByteArray("1000") : number;
+        const auto video = parseVideoInfo(
+            R"({"duration":)" + number +
+            R"(,"formats":[{"format_id":"18","height":360,"vcodec":"avc1","acodec":"mp4a","filesize":)" +
+            size + "}]}");
+        QVERIFY(video);
+        QCOMPARE(video->duration, seconds);
+        QCOMPARE(video->formats.value(0).size, bytes);
+        const auto list = parseVideoInfo(
+            R"({"_type":"playlist","entries":[{"url":"http://127.0.0.1/a","duration":)" + number +
+            "}]}");
+        QVERIFY(list && list->playlist);
+        QCOMPARE(list->playlist->entries.value(0).duration, int(seconds ? 62 : 0));
     }
 
     void streamFacts()

@@ -55,7 +55,7 @@ class TestProcessRunner : public QObject
             if (process.state() == QProcess::Running)
                 outcome.linesWhileRunning << line;
         };
-        RunOptions options{limit, "example.org", onLine};
+        RunOptions options{limit, "example.org", onLine, {}};
         outcome.result = await(run(process, std::move(options)));
         return outcome;
     }

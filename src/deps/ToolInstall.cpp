@@ -97,16 +97,35 @@ Outcome runProcessAndWait(const QString &program, const QStringList &arguments)
     return waitForExit(process, program, arguments);
 }
 
-Outcome unpackAndWait(const QString &program, const QStringList &arguments)
+Sandbox::Rules unpackRules(const QString &archive, const QString &folder)
+{
+    Sandbox::Rules rules = Sandbox::baseRules();
+    rules.readable << archive;
+    rules.writable << folder;
+    rules.network = false;
+    return rules;
+}
+
+Outcome unpackAndWait(const QString &program, const QStringList &arguments,
+                      const std::optional<Sandbox::Rules> &sandbox)
 {
     const rlim_t limit = rlim_t(TransferLimits::toolBytes());
     QProcess process;
+    // A member named to climb out of the folder meets the sandbox as well.
+    std::optional<Sandbox::Ruleset> ruleset;
+    if (sandbox) {
+        Sandbox::Rules rules = *sandbox;
+        rules.readable << QFileInfo(program).absolutePath();
+        ruleset.emplace(rules);
+    }
+    const int rules = ruleset ? ruleset->descriptor() : -1;
     // The kernel stops the unpacker with SIGXFSZ at the limit, before the
     // disk fills.
-    process.setChildProcessModifier([limit] {
+    process.setChildProcessModifier([limit, rules] {
         const rlimit fileSize{limit, limit};
         ::setrlimit(RLIMIT_FSIZE, &fileSize);
         ::signal(SIGXFSZ, SIG_DFL);
+        Sandbox::restrictInChild(rules);
     });
     const Outcome result = waitForExit(process, program, arguments);
     if (result && process.exitStatus() == QProcess::CrashExit && process.exitCode() == SIGXFSZ)
@@ -272,15 +291,20 @@ Outcome extractFfmpeg(const QStringList &downloads, const QString &destination,
         return error;
     }
     Outcome unpackError =
-        zip ? unpackAndWait(profile.unzipTool, {QStringLiteral("-o"), unpack->archive,
-                                                QStringLiteral("-d"), unpack->folder})
+        zip ? unpackAndWait(
+                  profile.unzipTool,
+                  {QStringLiteral("-o"), unpack->archive, QStringLiteral("-d"), unpack->folder},
+                  unpackRules(unpack->archive, unpack->folder))
             : unpackAndWait(profile.tarTool,
-                            profile.ffmpegTarArguments(unpack->archive, unpack->folder));
+                            profile.ffmpegTarArguments(unpack->archive, unpack->folder),
+                            unpackRules(unpack->archive, unpack->folder));
     // macOS: ffprobe is a zip of its own, unpacked into the same folder.
     for (const QString &more : downloads.mid(1)) {
         if (!unpackError)
-            unpackError = unpackAndWait(profile.unzipTool, {QStringLiteral("-o"), more,
-                                                            QStringLiteral("-d"), unpack->folder});
+            unpackError =
+                unpackAndWait(profile.unzipTool,
+                              {QStringLiteral("-o"), more, QStringLiteral("-d"), unpack->folder},
+                              unpackRules(more, unpack->folder));
         QFile::remove(more);
     }
     if (unpackError && unpackError->kind == Failure::Kind::Launch) {
@@ -321,7 +345,8 @@ Outcome extractNode(const QString &download, const QString &destination,
     if (!unpack)
         return error;
     const Outcome unpackError =
-        unpackAndWait(profile.tarTool, profile.nodeTarArguments(unpack->archive, unpack->folder));
+        unpackAndWait(profile.tarTool, profile.nodeTarArguments(unpack->archive, unpack->folder),
+                      unpackRules(unpack->archive, unpack->folder));
     const QString node = unpack->folder + QStringLiteral("/node");
     // A link is refused when placed; a failed start or a missing member first.
     if (!unpackError || unpackError->kind != Failure::Kind::Launch) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Failure.h"
+#include "platform/Sandbox.h"
 
 #include <QString>
 #include <QStringList>
@@ -37,8 +38,11 @@ void removeQuarantine(const QString &path, const PlatformProfile &profile);
 Outcome runProcessAndWait(const QString &program, const QStringList &arguments);
 // Runs tar or unzip to its end; a failure as above, or when it would write a
 // file larger than the largest tool download (a small archive can unpack to
-// gigabytes).
-Outcome unpackAndWait(const QString &program, const QStringList &arguments);
+// gigabytes). With `sandbox` it reads and writes only what the rules allow.
+Outcome unpackAndWait(const QString &program, const QStringList &arguments,
+                      const std::optional<Sandbox::Rules> &sandbox = std::nullopt);
+// An unpacker's rules: read `archive`, write only in `folder`, no network.
+Sandbox::Rules unpackRules(const QString &archive, const QString &folder);
 // Only a regular file (not a link, folder or device) is ever placed.
 Outcome requireRegularFile(const QString &path);
 // Places ffmpeg and, where its folder has it, ffprobe beside it (the static

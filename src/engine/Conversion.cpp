@@ -3,6 +3,7 @@
 #include "DownloadItem.h"
 #include "ProcessRunner.h"
 #include "ToolEnvironment.h"
+#include "ToolSandbox.h"
 #include "platform/PlatformProfile.h"
 #include "platform/ToolPaths.h"
 
@@ -102,7 +103,9 @@ QCoro::Task<double> mediaDuration(QString source, QString ffmpegPath, DownloadIt
         process.setProgram(ffmpegPath);
         process.setArguments(args);
     }
-    const ProcessRunResult result = co_await runForItem(process, item);
+    RunOptions options;
+    options.sandbox = ToolSandbox::forMedia({source});
+    const ProcessRunResult result = co_await runForItem(process, item, std::move(options));
     if (!viaProbe)
         co_return parseDuration(result.stderrText);
     bool ok = false;

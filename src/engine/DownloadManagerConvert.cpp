@@ -5,6 +5,7 @@
 #include "Probe.h"
 #include "ProcessRunner.h"
 #include "ToolEnvironment.h"
+#include "ToolSandbox.h"
 #include "WorkFolder.h"
 #include "log/Logger.h"
 #include "platform/ToolPaths.h"
@@ -30,6 +31,7 @@ QCoro::Task<std::optional<ProcessRunResult>> encode(DownloadItem *target, QStrin
     // Lines arrive while the run is under way; none is handled after it ended.
     auto running = std::make_shared<bool>(true);
     RunOptions options;
+    options.sandbox = ToolSandbox::forMedia({source}, QFileInfo(output).absolutePath());
     options.onStdoutLine = [item, duration, running](const QString &line) {
         if (item && *running)
             Conversion::handleConversionProgressLine(line, duration, *item);

@@ -12,6 +12,7 @@
 #include "YtDlpRun.h"
 #include "log/Logger.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 
@@ -246,6 +247,16 @@ DownloadManager::runDownloadLadder(DownloadItem *target, QString ytdlp, QString 
     YtDlpRun::Request request;
     request.ytdlp = ytdlp;
     request.cookies = cookies;
+    request.writable = {workFolder};
+    if (!source->archive.isEmpty()) {
+        // yt-dlp appends to the archive: it gets that one file, made
+        // beforehand, and not the folder around it.
+        QFile archive(source->archive);
+        if (archive.open(QIODevice::Append))
+            archive.close();
+        request.writable << source->archive;
+    }
+    request.readable = {source->infoJson};
     request.arguments = [item, outputTemplatePath, source](const YtDlpRun::Attempt &attempt) {
         return DownloadRun::downloadArguments(*item, attempt, outputTemplatePath, *source);
     };

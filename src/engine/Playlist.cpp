@@ -129,7 +129,9 @@ std::optional<PlaylistListing> parse(const QJsonObject &info)
         if (e.address.isEmpty())
             continue;
         e.title = JsonFields::text(entry, QStringLiteral("title"));
-        e.duration = int(entry.value(QStringLiteral("duration")).toDouble());
+        e.duration = int(
+            JsonFields::bounded(entry.value(QStringLiteral("duration")), JsonFields::longestSeconds)
+                .value_or(0));
         e.index = index;
         listing.entries.append(std::move(e));
     }

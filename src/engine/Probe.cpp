@@ -3,6 +3,7 @@
 #include "JsonFields.h"
 #include "ProcessRunner.h"
 #include "ToolEnvironment.h"
+#include "ToolSandbox.h"
 #include "log/Logger.h"
 #include "platform/ToolPaths.h"
 
@@ -129,7 +130,9 @@ QCoro::Task<ProbeResult> probeFile(QString path, std::optional<QString> ffmpegPa
         QStringLiteral("-v"),   QStringLiteral("quiet"),         QStringLiteral("-print_format"),
         QStringLiteral("json"), QStringLiteral("-show_streams"), path};
     process.setArguments(arguments);
-    const ProcessRunResult result = co_await runForItem(process, item);
+    RunOptions options;
+    options.sandbox = ToolSandbox::forMedia({path});
+    const ProcessRunResult result = co_await runForItem(process, item, std::move(options));
     const auto facts = streamFactsFromJson(result.stdoutData);
     if (!facts)
         co_return ProbeResult{};
@@ -149,7 +152,9 @@ QCoro::Task<ProbeResult> probeViaFfmpeg(QString path, QString ffmpegPath, Downlo
         QStringLiteral("-t"), QStringLiteral("0"),    QStringLiteral("-f"), QStringLiteral("null"),
         QStringLiteral("-")};
     process.setArguments(arguments);
-    const ProcessRunResult result = co_await runForItem(process, item);
+    RunOptions options;
+    options.sandbox = ToolSandbox::forMedia({path});
+    const ProcessRunResult result = co_await runForItem(process, item, std::move(options));
     Logger::shared().log(QStringLiteral("  probeViaFfmpeg raw: ") + result.stderrText.left(400),
                          LogLevel::Debug);
     const StreamFacts facts = streamFactsFromFfmpegText(result.stderrText);

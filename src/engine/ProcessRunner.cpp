@@ -11,6 +11,7 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <mutex>
 
 #include "platform/TemporaryNames.h"
 
@@ -29,6 +30,17 @@ void logTimeout(std::chrono::milliseconds limit, const QString &siteName)
     if (!siteName.isEmpty())
         message += QStringLiteral(" pour ") + siteName;
     Logger::shared().log(message, LogLevel::Warning);
+}
+
+// Says once per process whether the tools run in a sandbox, and with what.
+void logSandboxOnce()
+{
+    static std::once_flag said;
+    std::call_once(said, [] {
+        const bool full = Sandbox::enabled() && Sandbox::limitsNetwork();
+        Logger::shared().log(QStringLiteral("  ") + Sandbox::summary(),
+                             full ? LogLevel::Info : LogLevel::Warning);
+    });
 }
 
 std::optional<QString> decodeUtf8(QByteArrayView bytes)
@@ -138,6 +150,10 @@ QCoro::Task<ProcessRunResult> run(QProcess &process, RunOptions options)
 
     StartOptions start;
     start.timeLimit = options.timeLimit;
+    if (options.sandbox) {
+        logSandboxOnce();
+        start.sandbox = std::move(options.sandbox);
+    }
     // Tools run below the app, so that with many downloads at once the window
     // still gets the processor first. Set from here rather than in the child
     // before it starts the tool: the app waits until the child has started

@@ -42,6 +42,8 @@ struct RunOptions
     std::optional<std::chrono::milliseconds> timeLimit;
     QString siteName; // names the run in the time-out warning
     LineCallback onStdoutLine;
+    // What the child may touch (ToolSandbox); everything when unset.
+    std::optional<Sandbox::Rules> sandbox;
 };
 
 // Runs a prepared child (program, arguments and environment already set) to

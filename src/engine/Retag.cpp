@@ -1,6 +1,7 @@
 #include "Retag.h"
 
 #include "ProcessRunner.h"
+#include "ToolSandbox.h"
 #include "log/Logger.h"
 
 #include <QFile>
@@ -72,7 +73,9 @@ QCoro::Task<Outcome> retagHvc1(QString path, QString ffmpegPath, DownloadItem *i
                                 QStringLiteral("+faststart"),
                                 temporary};
     process.setArguments(arguments);
-    const ProcessRunResult result = co_await runForItem(process, item);
+    RunOptions options;
+    options.sandbox = ToolSandbox::forMedia({path}, QFileInfo(temporary).absolutePath());
+    const ProcessRunResult result = co_await runForItem(process, item, std::move(options));
     const Outcome failure = replaceWithRewrite(result, temporary, path);
     if (failure)
         Logger::shared().log(QStringLiteral("  retagHvc1 ") + failure->message, LogLevel::Error);

@@ -31,9 +31,10 @@ bool hasNoSound(const QJsonObject &format)
 qint64 bytesOf(const QJsonObject &format)
 {
     for (const QString &key : {QStringLiteral("filesize"), QStringLiteral("filesize_approx")}) {
-        const QJsonValue value = format.value(key);
-        if (value.isDouble() && value.toDouble() > 0)
-            return qint64(value.toDouble());
+        const double size =
+            JsonFields::bounded(format.value(key), JsonFields::largestBytes).value_or(0);
+        if (size > 0)
+            return qint64(size);
     }
     return 0;
 }
@@ -107,9 +108,11 @@ std::optional<ParsedVideoInfo> parseVideoInfo(const QByteArray &json)
     parsed.vcodec = dominantVideoCodec(info);
     parsed.audioTracks = AudioTracks::read(info);
     parsed.audioManifest = AudioManifest::sourceOf(info, parsed.audioTracks);
-    const QJsonValue duration = info.value(QStringLiteral("duration"));
-    if (duration.isDouble() && duration.toDouble() > 0)
-        parsed.duration = qRound(duration.toDouble());
+    const double duration =
+        JsonFields::bounded(info.value(QStringLiteral("duration")), JsonFields::longestSeconds)
+            .value_or(0);
+    if (duration > 0)
+        parsed.duration = qRound(duration);
     parsed.subtitles = SubtitleTracks::fromInfo(info);
     return parsed;
 }

@@ -5,6 +5,7 @@
 #include "RetryLadder.h"
 #include "SignInErrors.h"
 #include "ToolEnvironment.h"
+#include "ToolSandbox.h"
 #include "certs/CertificateStore.h"
 #include "cookies/CookieFile.h"
 #include "log/Logger.h"
@@ -26,7 +27,11 @@ QCoro::Task<ProcessRunResult> runOnce(DownloadItem *target, const Request &reque
     process.setProgram(request.ytdlp);
     process.setArguments(arguments);
     ToolEnvironment::configureEnvironment(process, attempt.bundlePath);
-    RunOptions options{request.timeLimit, site, request.onLine};
+    RunOptions options{request.timeLimit, site, request.onLine, {}};
+    QStringList readable = request.readable;
+    if (attempt.bundlePath)
+        readable << *attempt.bundlePath;
+    options.sandbox = ToolSandbox::forYtDlp(request.writable, readable, attempt.cookies);
     ProcessRunResult result = co_await runForItem(process, item, std::move(options));
     // Nothing of a cookie reaches the log or the row.
     if (!attempt.cookies.isNone())

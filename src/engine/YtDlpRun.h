@@ -43,6 +43,10 @@ struct RunRecord
 struct Request
 {
     QString ytdlp; // the program
+    // What the run may write besides its cache and the temporary folder, and
+    // read besides the system and the tools (ToolSandbox).
+    QStringList writable;
+    QStringList readable;
     CookieSource cookies;
     std::function<QStringList(const Attempt &)> arguments;
     std::optional<std::chrono::milliseconds> timeLimit;

@@ -2,6 +2,7 @@
 
 #include "ToolPaths.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
 #include <QVariant>
@@ -14,6 +15,7 @@
 #include <cstring>
 #include <deque>
 #include <fcntl.h>
+#include <memory>
 #include <unistd.h>
 #ifdef __linux__
 #include <sys/prctl.h>
@@ -129,6 +131,38 @@ signals:
     void done();
 };
 
+// What the child does between fork and exec. Its own process group, so that
+// a stop also reaches what the tool starts itself (yt-dlp's ffmpeg); its end
+// with Reelix; its sandbox (`rules`, -1 for none).
+void setUpChild(QProcess &process, int rules)
+{
+    const pid_t parent = ::getpid();
+    process.setChildProcessModifier([parent, rules] {
+        ::setpgid(0, 0);
+#ifdef __linux__
+        // The tool dies with Reelix, even after kill -9; a parent that died
+        // before this line would never send the signal.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent)
+            ::_exit(127);
+#endif
+        // A kernel that refuses leaves the tool as it was: a download never
+        // fails for want of the sandbox.
+        Sandbox::restrictInChild(rules);
+    });
+}
+
+// The child's sandbox, built before it starts, with the program's own folder
+// readable; nothing without rules.
+std::unique_ptr<Sandbox::Ruleset> rulesetFor(const QProcess &process,
+                                             std::optional<Sandbox::Rules> rules)
+{
+    if (!rules)
+        return nullptr;
+    rules->readable << QFileInfo(process.program()).absolutePath();
+    return std::make_unique<Sandbox::Ruleset>(*rules);
+}
+
 } // namespace
 
 QCoro::Task<ProcessRunResult> startAndWait(QProcess &process, StartOptions options)
@@ -157,22 +191,12 @@ QCoro::Task<ProcessRunResult> startAndWait(QProcess &process, StartOptions optio
         stopped.status = SIGTERM;
         co_return stopped;
     }
-    // Its own process group, so that a stop also reaches what the tool starts
-    // itself (yt-dlp's ffmpeg).
-    const pid_t parent = ::getpid();
-    process.setChildProcessModifier([parent] {
-        ::setpgid(0, 0);
-#ifdef __linux__
-        // The tool dies with Reelix, even after kill -9; a parent that died
-        // before this line would never send the signal.
-        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (::getppid() != parent)
-            ::_exit(127);
-#endif
-    });
+    std::unique_ptr<Sandbox::Ruleset> ruleset = rulesetFor(process, std::move(options.sandbox));
+    setUpChild(process, ruleset ? ruleset->descriptor() : -1);
     if (process.workingDirectory().isEmpty())
         process.setWorkingDirectory(ToolPaths::runDirectory());
     process.start();
+    ruleset.reset(); // the child holds its own copy
     if (!signal.ended) {
         if (options.timeLimit) {
             limit.setInterval(*options.timeLimit);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Failure.h"
+#include "Sandbox.h"
 
 #include <QByteArray>
 #include <QString>
@@ -35,6 +36,9 @@ struct StartOptions
     std::optional<std::chrono::milliseconds> timeLimit;
     // Runs once the start was accepted (not when it failed at once).
     std::function<void()> onStarted;
+    // What the child may touch (when the sandbox is on); all the user may
+    // when unset. The program's own folder is added.
+    std::optional<Sandbox::Rules> sandbox;
 };
 
 // Starts a prepared child and resumes when it has ended, without blocking

@@ -168,12 +168,13 @@ CheckResult cookieVerdict(const CookieSource &source, const QString &setting)
 
 } // namespace
 
-QCoro::Task<CheckResult> cookies(DoctorSettings)
+QCoro::Task<CheckResult> cookies([[maybe_unused]] DoctorSettings settings)
 {
     const CookieSource source = CookieSource::fromSettings();
     const QString setting = source.isNone() ? QStringLiteral("never") : QStringLiteral("always");
-    co_return co_await QtConcurrent::run(
-        [source, setting] { return cookieVerdict(source, setting); });
+    // Named first: GCC 12 destroys a co_await operand's temporaries twice.
+    auto reading = QtConcurrent::run([source, setting] { return cookieVerdict(source, setting); });
+    co_return co_await reading;
 }
 
 } // namespace Doctor

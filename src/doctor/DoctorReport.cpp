@@ -81,10 +81,11 @@ QString clean(const QString &text)
     static const QRegularExpression cookie(QStringLiteral("\\b((?:set-)?cookie:\\s*)[^\\n]+"),
                                            QRegularExpression::CaseInsensitiveOption);
     out.replace(cookie, QStringLiteral("\\1***"));
-    static const QRegularExpression address(QStringLiteral("\\b([a-z][a-z0-9+.-]*://[^/\\s?#]+)"
-                                                           "[^\\s\"')]*"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    out.replace(address, QStringLiteral("\\1"));
+    // An address keeps its scheme and host: no account, path or query.
+    static const QRegularExpression address(
+        QStringLiteral("\\b([a-z][a-z0-9+.-]*://)(?:[^/\\s?#@]*@)?([^/\\s?#]+)[^\\s\"')]*"),
+        QRegularExpression::CaseInsensitiveOption);
+    out.replace(address, QStringLiteral("\\1\\2"));
     const QString home = QDir::homePath();
     if (home.size() > 1)
         out.replace(home, QStringLiteral("~"));

@@ -112,10 +112,12 @@ CheckResult folderVerdict(const QString &folder, qint64 lowSpace)
 
 } // namespace
 
-QCoro::Task<CheckResult> certificates(DoctorSettings)
+QCoro::Task<CheckResult> certificates([[maybe_unused]] DoctorSettings settings)
 {
-    co_return co_await QtConcurrent::run(
-        [] { return certificateVerdict(CertificateStore::bundleFile()); });
+    // Named first: GCC 12 destroys a co_await operand's temporaries twice.
+    auto reading =
+        QtConcurrent::run([] { return certificateVerdict(CertificateStore::bundleFile()); });
+    co_return co_await reading;
 }
 
 QCoro::Task<CheckResult> folder(DoctorSettings settings)

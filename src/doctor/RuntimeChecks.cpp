@@ -133,10 +133,10 @@ QCoro::Task<CheckResult> impersonation(DoctorSettings settings)
                        Level::Warning,
                        rejectsOption(answer)
                            //% "This yt-dlp cannot pass for a browser: sites that check (Cloudflare
-                           //and the like) may refuse it."
+                           // and the like) may refuse it."
                            ? qtTrId("doctor.impersonation.too_old")
                            //% "yt-dlp cannot pass for a browser (its impersonation library is
-                           //missing): sites that check may refuse it."
+                           // missing): sites that check may refuse it."
                            : qtTrId("doctor.impersonation.missing"),
                        ytdlp->system
                            //% "Use Reelix's own yt-dlp, which carries it."

@@ -86,6 +86,9 @@ QString clean(const QString &text)
         QStringLiteral("\\b([a-z][a-z0-9+.-]*://)(?:[^/\\s?#@]*@)?([^/\\s?#]+)[^\\s\"')]*"),
         QRegularExpression::CaseInsensitiveOption);
     out.replace(address, QStringLiteral("\\1\\2"));
+    // A proxy value without a scheme ("ann:secret@proxy:3128") keeps its account's name.
+    static const QRegularExpression account(QStringLiteral("([^\\s:/@=]+):[^\\s@/]+@"));
+    out.replace(account, QStringLiteral("\\1:***@"));
     const QString home = QDir::homePath();
     if (home.size() > 1)
         out.replace(home, QStringLiteral("~"));

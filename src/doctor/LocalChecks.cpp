@@ -123,9 +123,11 @@ QCoro::Task<CheckResult> certificates([[maybe_unused]] DoctorSettings settings)
 QCoro::Task<CheckResult> folder(DoctorSettings settings)
 {
     // A folder on a network share may take long to answer: off the GUI thread.
-    co_return co_await QtConcurrent::run([folder = settings.folder, low = settings.lowSpaceBytes] {
-        return folderVerdict(folder, low);
-    });
+    // Named first: GCC 12 destroys a co_await operand's temporaries twice.
+    const QString path = settings.folder;
+    const qint64 low = settings.lowSpaceBytes;
+    auto reading = QtConcurrent::run([path, low] { return folderVerdict(path, low); });
+    co_return co_await reading;
 }
 
 } // namespace Doctor

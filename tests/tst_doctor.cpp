@@ -52,11 +52,6 @@ QString closedPort()
     return QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort());
 }
 
-QByteArray releaseTag(const char *tag)
-{
-    return QByteArray("{\"tag_name\": \"") + tag + "\"}";
-}
-
 } // namespace
 
 class TestDoctor : public QObject
@@ -118,7 +113,7 @@ void TestDoctor::init()
     profile.certificatesDirectory = dir() + "/certs";
     QDir().mkpath(dir() + "/system");
     // The newest yt-dlp is the one on this machine unless a row says otherwise.
-    m_api = std::make_unique<LocalPort>(releaseTag("2023.03.04"));
+    m_api = std::make_unique<LocalPort>(QByteArray("{\"tag_name\": \"2023.03.04\"}"));
     profile.githubApiURL = m_api->url();
     profile.githubURL = m_api->url();
     PlatformProfile::setCurrent(profile);
@@ -211,7 +206,7 @@ const QList<TestDoctor::Case> &TestDoctor::cases()
     const auto newest = [](const char *tag) {
         return [tag](TestDoctor &t) {
             t.useTools({"yt-dlp"});
-            t.m_api = std::make_unique<LocalPort>(releaseTag(tag));
+            t.m_api = std::make_unique<LocalPort>(QByteArray("{\"tag_name\": \"") + tag + "\"}");
             PlatformProfile profile = PlatformProfile::current();
             profile.githubApiURL = profile.githubURL = t.m_api->url();
             PlatformProfile::setCurrent(profile);
@@ -265,7 +260,6 @@ const QList<TestDoctor::Case> &TestDoctor::cases()
         {"writable folder", "folder", tools({}), "ok", "", "writable=true"},
         {"folder missing", "folder", [](TestDoctor &t) { t.m_settings.folder += "/gone"; },
          "problem", "choose-folder", ""},
-        // Not even root may create a file there.
         {"read-only folder", "folder", [](TestDoctor &t) { t.m_settings.folder = "/proc"; },
          "problem", "choose-folder", "writable=false"},
         {"little space", "folder",
@@ -320,7 +314,6 @@ void TestDoctor::eachCheck()
     QCOMPARE(result.id, QString(c.check));
     QVERIFY2(CheckResult::levelName(result.level) == c.level, qPrintable(shown));
     QCOMPARE(CheckResult::actionName(result.action), QString(c.action));
-    // A line with something to do says what; a button alone does not.
     QCOMPARE(result.todo.isEmpty(), result.level == CheckResult::Level::Ok);
     if (*c.fact) {
         const QString key = QString(c.fact).section('=', 0, 0);
@@ -362,7 +355,6 @@ void TestDoctor::impersonationTargets_data()
     QTest::addColumn<int>("available");
     const QString head = "[info] Available impersonate targets\nClient      OS        Source\n"
                          "---------------------------------------\n";
-    QTest::newRow("none listed") << head << 0;
     QTest::newRow("library missing") << head + "Chrome      -         curl_cffi (unavailable)\n"
                                                "Safari      -         curl_cffi (unavailable)\n"
                                      << 0;
@@ -383,13 +375,11 @@ void TestDoctor::commandLinePrintsEveryCheckAsJson()
 {
     QProcess cli;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("REELIX_DOCTOR_SERVERS", closedPort());
-    env.insert("REELIX_GITHUB_API_URL", closedPort());
-    env.insert("REELIX_GITHUB_URL", closedPort());
+    for (const char *name : {"REELIX_DOCTOR_SERVERS", "REELIX_GITHUB_API_URL", "REELIX_GITHUB_URL"})
+        env.insert(name, closedPort());
     cli.setProcessEnvironment(env);
     cli.start(REELIX_CLI_PATH, {"doctor", "--json"});
     QVERIFY(cli.waitForFinished(60000));
-    // Nothing answers: a problem, so the exit status says so.
     QCOMPARE(cli.exitCode(), 1);
     const QJsonObject root = QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
     QCOMPARE(root.value("version").toInt(), 1);

@@ -19,6 +19,8 @@ std::optional<CliOptions::Command> commandNamed(const QString &name)
         return CliOptions::Command::Certs;
     if (name == QStringLiteral("history"))
         return CliOptions::Command::History;
+    if (name == QStringLiteral("doctor"))
+        return CliOptions::Command::Doctor;
     if (name == QStringLiteral("help") || name == QStringLiteral("--help") ||
         name == QStringLiteral("-h"))
         return CliOptions::Command::Help;
@@ -159,6 +161,8 @@ bool takeOption(CliOptions &o, const QStringList &arguments, qsizetype &i)
         o.cookies = CookieSource::none();
     else if (arg == QStringLiteral("--json") && o.command != CliOptions::Command::Certs)
         o.json = true;
+    else if (arg == QStringLiteral("--report") && o.command == CliOptions::Command::Doctor)
+        o.report = true;
     else if (arg == QStringLiteral("--refresh") && o.command == CliOptions::Command::Certs)
         o.refresh = true;
     else if (download && arg == QStringLiteral("--audio"))
@@ -239,6 +243,7 @@ void takePositional(CliOptions &o, const QStringList &positional)
     } else if (!positional.isEmpty()) {
         o.error = (o.command == CliOptions::Command::Certs     ? QStringLiteral("certs")
                    : o.command == CliOptions::Command::History ? QStringLiteral("history")
+                   : o.command == CliOptions::Command::Doctor  ? QStringLiteral("doctor")
                                                                : QStringLiteral("version")) +
                   QStringLiteral(" takes no argument");
     }
@@ -339,6 +344,12 @@ const CommandHelp commandHelp[] = {
      "Prints the certificate bundle handed to the tools; --refresh rebuilds it.\n"},
     {"history", "reelix-cli history [--json]",
      "Lists the finished downloads the app keeps in its history, newest first.\n"},
+    {"doctor", "reelix-cli doctor [--json | --report]",
+     "Checks the setup: yt-dlp, the JavaScript runtime, browser impersonation, ffmpeg,\n"
+     "cookies, certificates, the download folder and the network, each with what to do.\n"
+     "--json prints the results as JSON; --report prints a report to paste into a bug\n"
+     "report (home folder as ~, passwords, cookie values and addresses' paths hidden).\n"
+     "Exits 1 when a check found a problem.\n"},
     {"help", "reelix-cli help [COMMAND]", "Prints this help, or a command's.\n"},
     {"version", "reelix-cli --version", "Prints the version.\n"},
 };

@@ -18,6 +18,7 @@ struct CliOptions
         Tools,
         Certs,
         History,
+        Doctor,
         Help,
         Version
     };
@@ -28,6 +29,7 @@ struct CliOptions
     bool json = false;
     bool refresh = false;
     bool readStdin = false;
+    bool report = false;          // doctor --report
     QString format;               // --format ID|LABEL
     QString folder;               // --folder DIR
     std::optional<int> fragments; // --fragments N, 1–16

@@ -1,6 +1,7 @@
 // reelix-cli: the download engine from a terminal, for machines without a
 // display and for scripts.
 #include "CliOptions.h"
+#include "DoctorCommand.h"
 #include "DownloadCommand.h"
 #include "HistoryCommand.h"
 #include "Terminal.h"
@@ -85,6 +86,15 @@ int main(int argc, char *argv[])
         return runDownloads(options, stopSignals);
 
     int exitCode = 0;
+    if (options.command == CliOptions::Command::Doctor) {
+        bool ended = false;
+        DoctorCommand::run(options).then([&](int code) {
+            exitCode = code;
+            ended = true;
+            QCoreApplication::exit(code);
+        });
+        return ended ? exitCode : app.exec();
+    }
     const bool tools = options.command == CliOptions::Command::Tools;
     auto task = tools ? ToolsCommand::run(options, stopSignals) : ToolsCommand::certs(options);
     if (!tools)

@@ -1,5 +1,6 @@
 #include "BrowserFinder.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -193,4 +194,56 @@ std::optional<FoundBrowser> BrowserFinder::findSafari() const
                 QStringLiteral("Safari"), CookieSource::fromBrowser(QStringLiteral("safari")), {}};
     }
     return std::nullopt;
+}
+
+namespace {
+
+// The most recently written cookies.sqlite under `root`, as yt-dlp picks it.
+QString newestFirefoxDatabase(const QString &root)
+{
+    QString newest;
+    QDateTime newestTime;
+    for (const FirefoxProfile &p : firefoxProfiles(root)) {
+        const QFileInfo file(p.folder + QStringLiteral("/cookies.sqlite"));
+        if (newest.isEmpty() || file.lastModified() > newestTime) {
+            newest = file.filePath();
+            newestTime = file.lastModified();
+        }
+    }
+    return newest;
+}
+
+} // namespace
+
+QString BrowserFinder::cookieDatabase(const CookieSource &source) const
+{
+    if (source.kind != CookieSource::Kind::Browser)
+        return {};
+    const bool libreWolf = source.browser == QStringLiteral("librewolf");
+    if (libreWolf || source.browser == QStringLiteral("firefox")) {
+        const QString &profile = source.profile;
+        if (QDir::isAbsolutePath(profile)) {
+            const QString direct = profile + QStringLiteral("/cookies.sqlite");
+            return QFileInfo::exists(direct) ? direct : newestFirefoxDatabase(profile);
+        }
+        for (const QString &root : firefoxFolders(libreWolf)) {
+            const QString file = profile.isEmpty() ? newestFirefoxDatabase(root)
+                                                   : root + QLatin1Char('/') + profile +
+                                                         QStringLiteral("/cookies.sqlite");
+            if (!file.isEmpty() && QFileInfo::exists(file))
+                return file;
+        }
+        return {};
+    }
+    if (source.browser == QStringLiteral("safari"))
+        return {};
+    const QString root = chromiumFolder(source.browser);
+    const QString folder = source.browser == QStringLiteral("opera") ? root
+                           : source.profile.isEmpty() ? root + QStringLiteral("/Default")
+                                                      : root + QLatin1Char('/') + source.profile;
+    for (const QString &name : {QStringLiteral("/Network/Cookies"), QStringLiteral("/Cookies")}) {
+        if (QFileInfo::exists(folder + name))
+            return folder + name;
+    }
+    return {};
 }

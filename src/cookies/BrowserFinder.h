@@ -36,6 +36,10 @@ public:
     // Firefox first, then LibreWolf, Chrome, Chromium, Brave, Edge, Opera,
     // Vivaldi, Safari.
     QList<FoundBrowser> find() const;
+    // The cookie database yt-dlp reads for `source` (for a whole browser, its
+    // most recently used profile's); empty when there is none or it is not
+    // a database of this system's browsers.
+    QString cookieDatabase(const CookieSource &source) const;
 
 private:
     QStringList firefoxFolders(bool libreWolf) const;

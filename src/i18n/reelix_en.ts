@@ -736,6 +736,251 @@
         <source>Could not check</source>
         <translation>Could not check</translation>
     </message>
+    <message id="doctor.action.browser">
+        <source>Choose browser</source>
+        <translation>Choose browser</translation>
+    </message>
+    <message id="doctor.action.folder">
+        <source>Choose folder</source>
+        <translation>Choose folder</translation>
+    </message>
+    <message id="doctor.action.install">
+        <source>Install</source>
+        <translation>Install</translation>
+    </message>
+    <message id="doctor.action.preferences">
+        <source>Open preferences</source>
+        <translation>Open preferences</translation>
+    </message>
+    <message id="doctor.action.update">
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message id="doctor.certs.few" numerus="yes">
+        <source>The certificate bundle holds only %n certificate(s): secure sites may fail.</source>
+        <translation>
+            <numerusform>The certificate bundle holds only %n certificate: secure sites may fail.</numerusform>
+            <numerusform>The certificate bundle holds only %n certificates: secure sites may fail.</numerusform>
+        </translation>
+    </message>
+    <message id="doctor.certs.install">
+        <source>Install the system's certificates (the ca-certificates package).</source>
+        <translation>Install the system's certificates (the ca-certificates package).</translation>
+    </message>
+    <message id="doctor.certs.no_source">
+        <source>The system trusts no certificates: secure sites cannot be checked.</source>
+        <translation>The system trusts no certificates: secure sites cannot be checked.</translation>
+    </message>
+    <message id="doctor.certs.not_yet">
+        <source>The certificate bundle is not made yet; the next download makes it.</source>
+        <translation>The certificate bundle is not made yet; the next download makes it.</translation>
+    </message>
+    <message id="doctor.certs.ok">
+        <source>The certificate bundle holds %1 certificates, made %2 day(s) ago.</source>
+        <translation>The certificate bundle holds %1 certificates, made %2 day(s) ago.</translation>
+    </message>
+    <message id="doctor.cookies.choose">
+        <source>Choose the browser you are signed in with.</source>
+        <translation>Choose the browser you are signed in with.</translation>
+    </message>
+    <message id="doctor.cookies.close">
+        <source>If signed-in downloads fail, close the browser and try again.</source>
+        <translation>If signed-in downloads fail, close the browser and try again.</translation>
+    </message>
+    <message id="doctor.cookies.expired">
+        <source>The YouTube sign-in in %1 has expired.</source>
+        <translation>The YouTube sign-in in %1 has expired.</translation>
+    </message>
+    <message id="doctor.cookies.file">
+        <source>Cookies come from the file %1.</source>
+        <translation>Cookies come from the file %1.</translation>
+    </message>
+    <message id="doctor.cookies.locked">
+        <source>%1's cookie store is locked, most likely because %1 is open.</source>
+        <translation>%1's cookie store is locked, most likely because %1 is open.</translation>
+    </message>
+    <message id="doctor.cookies.no_browser">
+        <source>%1 was not found on this computer.</source>
+        <translation>%1 was not found on this computer.</translation>
+    </message>
+    <message id="doctor.cookies.no_file">
+        <source>The cookie file %1 cannot be read.</source>
+        <translation>The cookie file %1 cannot be read.</translation>
+    </message>
+    <message id="doctor.cookies.no_sign_in">
+        <source>Cookies come from %1, which is not signed in to YouTube.</source>
+        <translation>Cookies come from %1, which is not signed in to YouTube.</translation>
+    </message>
+    <message id="doctor.cookies.none">
+        <source>No cookies are used: sites that ask you to sign in will refuse.</source>
+        <translation>No cookies are used: sites that ask you to sign in will refuse.</translation>
+    </message>
+    <message id="doctor.cookies.ok" numerus="yes">
+        <source>Cookies come from %1; its YouTube sign-in is %n day(s) old.</source>
+        <translation>
+            <numerusform>Cookies come from %1; its YouTube sign-in is %n day old.</numerusform>
+            <numerusform>Cookies come from %1; its YouTube sign-in is %n days old.</numerusform>
+        </translation>
+    </message>
+    <message id="doctor.cookies.sign_in">
+        <source>Sign in to YouTube again in the browser.</source>
+        <translation>Sign in to YouTube again in the browser.</translation>
+    </message>
+    <message id="doctor.cookies.unreadable">
+        <source>%1's cookie store cannot be read.</source>
+        <translation>%1's cookie store cannot be read.</translation>
+    </message>
+    <message id="doctor.ffmpeg.install">
+        <source>Install Reelix's own ffmpeg, which has them.</source>
+        <translation>Install Reelix's own ffmpeg, which has them.</translation>
+    </message>
+    <message id="doctor.ffmpeg.lacks">
+        <source>ffmpeg %1 lacks what Reelix uses: %2.</source>
+        <translation>ffmpeg %1 lacks what Reelix uses: %2.</translation>
+    </message>
+    <message id="doctor.ffmpeg.ok">
+        <source>ffmpeg and ffprobe %1 run and have what Reelix uses.</source>
+        <translation>ffmpeg and ffprobe %1 run and have what Reelix uses.</translation>
+    </message>
+    <message id="doctor.folder.choose">
+        <source>Choose another download folder.</source>
+        <translation>Choose another download folder.</translation>
+    </message>
+    <message id="doctor.folder.free">
+        <source>Free some space, or choose a folder on another disk.</source>
+        <translation>Free some space, or choose a folder on another disk.</translation>
+    </message>
+    <message id="doctor.folder.low">
+        <source>Only %1 free in the download folder: downloads may not fit.</source>
+        <translation>Only %1 free in the download folder: downloads may not fit.</translation>
+    </message>
+    <message id="doctor.folder.missing">
+        <source>The download folder %1 does not exist.</source>
+        <translation>The download folder %1 does not exist.</translation>
+    </message>
+    <message id="doctor.folder.ok">
+        <source>The download folder is writable and has %1 free.</source>
+        <translation>The download folder is writable and has %1 free.</translation>
+    </message>
+    <message id="doctor.folder.read_only">
+        <source>Reelix cannot write in the download folder %1.</source>
+        <translation>Reelix cannot write in the download folder %1.</translation>
+    </message>
+    <message id="doctor.impersonation.missing">
+        <source>yt-dlp cannot pass for a browser (its impersonation library is missing): sites that check may refuse it.</source>
+        <translation>yt-dlp cannot pass for a browser (its impersonation library is missing): sites that check may refuse it.</translation>
+    </message>
+    <message id="doctor.impersonation.no_ytdlp">
+        <source>Browser impersonation cannot be checked without yt-dlp.</source>
+        <translation>Browser impersonation cannot be checked without yt-dlp.</translation>
+    </message>
+    <message id="doctor.impersonation.ok" numerus="yes">
+        <source>yt-dlp can pass for %n browser(s) on sites that check.</source>
+        <translation>
+            <numerusform>yt-dlp can pass for %n browser on sites that check.</numerusform>
+            <numerusform>yt-dlp can pass for %n browsers on sites that check.</numerusform>
+        </translation>
+    </message>
+    <message id="doctor.impersonation.todo">
+        <source>Use Reelix's own yt-dlp, which carries it.</source>
+        <translation>Use Reelix's own yt-dlp, which carries it.</translation>
+    </message>
+    <message id="doctor.impersonation.too_old">
+        <source>This yt-dlp cannot pass for a browser: sites that check (Cloudflare and the like) may refuse it.</source>
+        <translation>This yt-dlp cannot pass for a browser: sites that check (Cloudflare and the like) may refuse it.</translation>
+    </message>
+    <message id="doctor.network.offline">
+        <source>This computer has no internet connection: no server's name could be looked up.</source>
+        <translation>This computer has no internet connection: no server's name could be looked up.</translation>
+    </message>
+    <message id="doctor.network.ok">
+        <source>Every server the tools and updates need answers.</source>
+        <translation>Every server the tools and updates need answers.</translation>
+    </message>
+    <message id="doctor.network.silent">
+        <source>no answer</source>
+        <translation>no answer</translation>
+    </message>
+    <message id="doctor.network.todo">
+        <source>Check the network connection and the proxy settings.</source>
+        <translation>Check the network connection and the proxy settings.</translation>
+    </message>
+    <message id="doctor.network.unreachable">
+        <source>These servers cannot be reached: %1.</source>
+        <translation>These servers cannot be reached: %1.</translation>
+    </message>
+    <message id="doctor.node.broken">
+        <source>Node.js does not run.</source>
+        <translation>Node.js does not run.</translation>
+    </message>
+    <message id="doctor.node.install">
+        <source>Install Reelix's own Node.js.</source>
+        <translation>Install Reelix's own Node.js.</translation>
+    </message>
+    <message id="doctor.node.missing">
+        <source>No JavaScript runtime: YouTube needs Node.js to solve its challenges.</source>
+        <translation>No JavaScript runtime: YouTube needs Node.js to solve its challenges.</translation>
+    </message>
+    <message id="doctor.node.newer_ytdlp">
+        <source>Get a newer yt-dlp.</source>
+        <translation>Get a newer yt-dlp.</translation>
+    </message>
+    <message id="doctor.node.ok">
+        <source>Node.js %1 solves YouTube's challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
+        <translation>Node.js %1 solves YouTube's challenges; yt-dlp fetches its challenge scripts from GitHub.</translation>
+    </message>
+    <message id="doctor.node.old">
+        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube's challenges.</source>
+        <translation>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube's challenges.</translation>
+    </message>
+    <message id="doctor.node.system">
+        <source>Node.js %1 is the system's; Reelix hands yt-dlp only its own copy.</source>
+        <translation>Node.js %1 is the system's; Reelix hands yt-dlp only its own copy.</translation>
+    </message>
+    <message id="doctor.node.ytdlp_old">
+        <source>This yt-dlp is too old to use a JavaScript runtime: YouTube videos may fail.</source>
+        <translation>This yt-dlp is too old to use a JavaScript runtime: YouTube videos may fail.</translation>
+    </message>
+    <message id="doctor.tool.broken">
+        <source>%1 does not run: %2.</source>
+        <translation>%1 does not run: %2.</translation>
+    </message>
+    <message id="doctor.tool.install">
+        <source>Install it from the setup view.</source>
+        <translation>Install it from the setup view.</translation>
+    </message>
+    <message id="doctor.tool.missing">
+        <source>%1 is not installed.</source>
+        <translation>%1 is not installed.</translation>
+    </message>
+    <message id="doctor.tool.reinstall">
+        <source>Install it again from the setup view.</source>
+        <translation>Install it again from the setup view.</translation>
+    </message>
+    <message id="doctor.tool.silent">
+        <source>it gave no answer in time</source>
+        <translation>it gave no answer in time</translation>
+    </message>
+    <message id="doctor.ytdlp.ok">
+        <source>yt-dlp %1 works and is recent.</source>
+        <translation>yt-dlp %1 works and is recent.</translation>
+    </message>
+    <message id="doctor.ytdlp.old">
+        <source>yt-dlp %1 is old: sites change often and an old yt-dlp fails on them.</source>
+        <translation>yt-dlp %1 is old: sites change often and an old yt-dlp fails on them.</translation>
+    </message>
+    <message id="doctor.ytdlp.own">
+        <source>This copy comes with the system; install Reelix's own, which stays up to date.</source>
+        <translation>This copy comes with the system; install Reelix's own, which stays up to date.</translation>
+    </message>
+    <message id="doctor.ytdlp.unchecked">
+        <source>yt-dlp %1 works; the newest version could not be checked.</source>
+        <translation>yt-dlp %1 works; the newest version could not be checked.</translation>
+    </message>
+    <message id="doctor.ytdlp.update">
+        <source>Update it.</source>
+        <translation>Update it.</translation>
+    </message>
     <message id="update.unchecked">
         <source>Some versions could not be checked</source>
         <translation>Some versions could not be checked</translation>

@@ -736,6 +736,251 @@
         <source>Could not check</source>
         <translation>Vérification impossible</translation>
     </message>
+    <message id="doctor.action.browser">
+        <source>Choose browser</source>
+        <translation>Choisir le navigateur</translation>
+    </message>
+    <message id="doctor.action.folder">
+        <source>Choose folder</source>
+        <translation>Choisir le dossier</translation>
+    </message>
+    <message id="doctor.action.install">
+        <source>Install</source>
+        <translation>Installer</translation>
+    </message>
+    <message id="doctor.action.preferences">
+        <source>Open preferences</source>
+        <translation>Ouvrir les préférences</translation>
+    </message>
+    <message id="doctor.action.update">
+        <source>Update</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message id="doctor.certs.few" numerus="yes">
+        <source>The certificate bundle holds only %n certificate(s): secure sites may fail.</source>
+        <translation>
+            <numerusform>Le paquet de certificats n'en contient que %n : les sites sécurisés risquent d'échouer.</numerusform>
+            <numerusform>Le paquet de certificats n'en contient que %n : les sites sécurisés risquent d'échouer.</numerusform>
+        </translation>
+    </message>
+    <message id="doctor.certs.install">
+        <source>Install the system's certificates (the ca-certificates package).</source>
+        <translation>Installez les certificats du système (le paquet ca-certificates).</translation>
+    </message>
+    <message id="doctor.certs.no_source">
+        <source>The system trusts no certificates: secure sites cannot be checked.</source>
+        <translation>Le système ne fait confiance à aucun certificat : les sites sécurisés ne peuvent pas être vérifiés.</translation>
+    </message>
+    <message id="doctor.certs.not_yet">
+        <source>The certificate bundle is not made yet; the next download makes it.</source>
+        <translation>Le paquet de certificats n'est pas encore créé ; le prochain téléchargement le créera.</translation>
+    </message>
+    <message id="doctor.certs.ok">
+        <source>The certificate bundle holds %1 certificates, made %2 day(s) ago.</source>
+        <translation>Le paquet contient %1 certificats, créé il y a %2 jour(s).</translation>
+    </message>
+    <message id="doctor.cookies.choose">
+        <source>Choose the browser you are signed in with.</source>
+        <translation>Choisissez le navigateur avec lequel vous êtes connecté.</translation>
+    </message>
+    <message id="doctor.cookies.close">
+        <source>If signed-in downloads fail, close the browser and try again.</source>
+        <translation>Si les téléchargements connectés échouent, fermez le navigateur et réessayez.</translation>
+    </message>
+    <message id="doctor.cookies.expired">
+        <source>The YouTube sign-in in %1 has expired.</source>
+        <translation>La connexion à YouTube dans %1 a expiré.</translation>
+    </message>
+    <message id="doctor.cookies.file">
+        <source>Cookies come from the file %1.</source>
+        <translation>Les cookies viennent du fichier %1.</translation>
+    </message>
+    <message id="doctor.cookies.locked">
+        <source>%1's cookie store is locked, most likely because %1 is open.</source>
+        <translation>Le magasin de cookies de %1 est verrouillé, sans doute parce que %1 est ouvert.</translation>
+    </message>
+    <message id="doctor.cookies.no_browser">
+        <source>%1 was not found on this computer.</source>
+        <translation>%1 est introuvable sur cet ordinateur.</translation>
+    </message>
+    <message id="doctor.cookies.no_file">
+        <source>The cookie file %1 cannot be read.</source>
+        <translation>Le fichier de cookies %1 est illisible.</translation>
+    </message>
+    <message id="doctor.cookies.no_sign_in">
+        <source>Cookies come from %1, which is not signed in to YouTube.</source>
+        <translation>Les cookies viennent de %1, qui n'est pas connecté à YouTube.</translation>
+    </message>
+    <message id="doctor.cookies.none">
+        <source>No cookies are used: sites that ask you to sign in will refuse.</source>
+        <translation>Aucun cookie n'est utilisé : les sites qui demandent une connexion refuseront.</translation>
+    </message>
+    <message id="doctor.cookies.ok" numerus="yes">
+        <source>Cookies come from %1; its YouTube sign-in is %n day(s) old.</source>
+        <translation>
+            <numerusform>Les cookies viennent de %1 ; sa connexion à YouTube date de %n jour.</numerusform>
+            <numerusform>Les cookies viennent de %1 ; sa connexion à YouTube date de %n jours.</numerusform>
+        </translation>
+    </message>
+    <message id="doctor.cookies.sign_in">
+        <source>Sign in to YouTube again in the browser.</source>
+        <translation>Reconnectez-vous à YouTube dans le navigateur.</translation>
+    </message>
+    <message id="doctor.cookies.unreadable">
+        <source>%1's cookie store cannot be read.</source>
+        <translation>Le magasin de cookies de %1 est illisible.</translation>
+    </message>
+    <message id="doctor.ffmpeg.install">
+        <source>Install Reelix's own ffmpeg, which has them.</source>
+        <translation>Installez le ffmpeg de Reelix, qui les fournit.</translation>
+    </message>
+    <message id="doctor.ffmpeg.lacks">
+        <source>ffmpeg %1 lacks what Reelix uses: %2.</source>
+        <translation>Il manque à ffmpeg %1 ce qu'utilise Reelix : %2.</translation>
+    </message>
+    <message id="doctor.ffmpeg.ok">
+        <source>ffmpeg and ffprobe %1 run and have what Reelix uses.</source>
+        <translation>ffmpeg et ffprobe %1 fonctionnent et ont tout ce qu'utilise Reelix.</translation>
+    </message>
+    <message id="doctor.folder.choose">
+        <source>Choose another download folder.</source>
+        <translation>Choisissez un autre dossier de téléchargement.</translation>
+    </message>
+    <message id="doctor.folder.free">
+        <source>Free some space, or choose a folder on another disk.</source>
+        <translation>Libérez de l'espace, ou choisissez un dossier sur un autre disque.</translation>
+    </message>
+    <message id="doctor.folder.low">
+        <source>Only %1 free in the download folder: downloads may not fit.</source>
+        <translation>Seulement %1 libres dans le dossier de téléchargement : les téléchargements risquent de ne pas tenir.</translation>
+    </message>
+    <message id="doctor.folder.missing">
+        <source>The download folder %1 does not exist.</source>
+        <translation>Le dossier de téléchargement %1 n'existe pas.</translation>
+    </message>
+    <message id="doctor.folder.ok">
+        <source>The download folder is writable and has %1 free.</source>
+        <translation>Le dossier de téléchargement est accessible en écriture et dispose de %1 libres.</translation>
+    </message>
+    <message id="doctor.folder.read_only">
+        <source>Reelix cannot write in the download folder %1.</source>
+        <translation>Reelix ne peut pas écrire dans le dossier de téléchargement %1.</translation>
+    </message>
+    <message id="doctor.impersonation.missing">
+        <source>yt-dlp cannot pass for a browser (its impersonation library is missing): sites that check may refuse it.</source>
+        <translation>yt-dlp ne peut pas se faire passer pour un navigateur (sa bibliothèque d'imitation manque) : les sites qui vérifient risquent de le refuser.</translation>
+    </message>
+    <message id="doctor.impersonation.no_ytdlp">
+        <source>Browser impersonation cannot be checked without yt-dlp.</source>
+        <translation>L'imitation de navigateur ne peut pas être vérifiée sans yt-dlp.</translation>
+    </message>
+    <message id="doctor.impersonation.ok" numerus="yes">
+        <source>yt-dlp can pass for %n browser(s) on sites that check.</source>
+        <translation>
+            <numerusform>yt-dlp peut se faire passer pour %n navigateur sur les sites qui vérifient.</numerusform>
+            <numerusform>yt-dlp peut se faire passer pour %n navigateurs sur les sites qui vérifient.</numerusform>
+        </translation>
+    </message>
+    <message id="doctor.impersonation.todo">
+        <source>Use Reelix's own yt-dlp, which carries it.</source>
+        <translation>Utilisez le yt-dlp de Reelix, qui la fournit.</translation>
+    </message>
+    <message id="doctor.impersonation.too_old">
+        <source>This yt-dlp cannot pass for a browser: sites that check (Cloudflare and the like) may refuse it.</source>
+        <translation>Ce yt-dlp ne peut pas se faire passer pour un navigateur : les sites qui vérifient (Cloudflare et autres) risquent de le refuser.</translation>
+    </message>
+    <message id="doctor.network.offline">
+        <source>This computer has no internet connection: no server's name could be looked up.</source>
+        <translation>Cet ordinateur n'a pas de connexion à Internet : aucun nom de serveur n'a pu être résolu.</translation>
+    </message>
+    <message id="doctor.network.ok">
+        <source>Every server the tools and updates need answers.</source>
+        <translation>Tous les serveurs dont ont besoin les outils et les mises à jour répondent.</translation>
+    </message>
+    <message id="doctor.network.silent">
+        <source>no answer</source>
+        <translation>aucune réponse</translation>
+    </message>
+    <message id="doctor.network.todo">
+        <source>Check the network connection and the proxy settings.</source>
+        <translation>Vérifiez la connexion réseau et les réglages du proxy.</translation>
+    </message>
+    <message id="doctor.network.unreachable">
+        <source>These servers cannot be reached: %1.</source>
+        <translation>Ces serveurs sont injoignables : %1.</translation>
+    </message>
+    <message id="doctor.node.broken">
+        <source>Node.js does not run.</source>
+        <translation>Node.js ne fonctionne pas.</translation>
+    </message>
+    <message id="doctor.node.install">
+        <source>Install Reelix's own Node.js.</source>
+        <translation>Installez le Node.js de Reelix.</translation>
+    </message>
+    <message id="doctor.node.missing">
+        <source>No JavaScript runtime: YouTube needs Node.js to solve its challenges.</source>
+        <translation>Aucun moteur JavaScript : YouTube a besoin de Node.js pour résoudre ses défis.</translation>
+    </message>
+    <message id="doctor.node.newer_ytdlp">
+        <source>Get a newer yt-dlp.</source>
+        <translation>Procurez-vous un yt-dlp plus récent.</translation>
+    </message>
+    <message id="doctor.node.ok">
+        <source>Node.js %1 solves YouTube's challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
+        <translation>Node.js %1 résout les défis de YouTube ; yt-dlp récupère ses scripts de défi sur GitHub.</translation>
+    </message>
+    <message id="doctor.node.old">
+        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube's challenges.</source>
+        <translation>Node.js %1 est trop ancien : yt-dlp a besoin de la version %2 ou plus récente pour résoudre les défis de YouTube.</translation>
+    </message>
+    <message id="doctor.node.system">
+        <source>Node.js %1 is the system's; Reelix hands yt-dlp only its own copy.</source>
+        <translation>Node.js %1 est celui du système ; Reelix ne fournit à yt-dlp que sa propre copie.</translation>
+    </message>
+    <message id="doctor.node.ytdlp_old">
+        <source>This yt-dlp is too old to use a JavaScript runtime: YouTube videos may fail.</source>
+        <translation>Ce yt-dlp est trop ancien pour utiliser un moteur JavaScript : les vidéos YouTube risquent d'échouer.</translation>
+    </message>
+    <message id="doctor.tool.broken">
+        <source>%1 does not run: %2.</source>
+        <translation>%1 ne fonctionne pas : %2.</translation>
+    </message>
+    <message id="doctor.tool.install">
+        <source>Install it from the setup view.</source>
+        <translation>Installez-le depuis la vue d'installation.</translation>
+    </message>
+    <message id="doctor.tool.missing">
+        <source>%1 is not installed.</source>
+        <translation>%1 n'est pas installé.</translation>
+    </message>
+    <message id="doctor.tool.reinstall">
+        <source>Install it again from the setup view.</source>
+        <translation>Réinstallez-le depuis la vue d'installation.</translation>
+    </message>
+    <message id="doctor.tool.silent">
+        <source>it gave no answer in time</source>
+        <translation>il n'a pas répondu à temps</translation>
+    </message>
+    <message id="doctor.ytdlp.ok">
+        <source>yt-dlp %1 works and is recent.</source>
+        <translation>yt-dlp %1 fonctionne et est récent.</translation>
+    </message>
+    <message id="doctor.ytdlp.old">
+        <source>yt-dlp %1 is old: sites change often and an old yt-dlp fails on them.</source>
+        <translation>yt-dlp %1 est ancien : les sites changent souvent et un vieux yt-dlp échoue sur eux.</translation>
+    </message>
+    <message id="doctor.ytdlp.own">
+        <source>This copy comes with the system; install Reelix's own, which stays up to date.</source>
+        <translation>Cette copie vient du système ; installez celle de Reelix, qui reste à jour.</translation>
+    </message>
+    <message id="doctor.ytdlp.unchecked">
+        <source>yt-dlp %1 works; the newest version could not be checked.</source>
+        <translation>yt-dlp %1 fonctionne ; la dernière version n'a pas pu être vérifiée.</translation>
+    </message>
+    <message id="doctor.ytdlp.update">
+        <source>Update it.</source>
+        <translation>Mettez-le à jour.</translation>
+    </message>
     <message id="update.unchecked">
         <source>Some versions could not be checked</source>
         <translation>Certaines versions n'ont pas pu être vérifiées</translation>

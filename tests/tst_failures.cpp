@@ -125,8 +125,9 @@ class TestFailures : public EngineTest
         if (how == "refused")
             return QString("http://127.0.0.1:%1/clip.mp4").arg(closedPort());
         if (how == "says") {
-            writeText(TestHome::path() + "/says.txt", QString(what).replace('|', '\n') + "\n");
-            writeScript(ownYtDlp(), "cat '" + TestHome::path() + "/says.txt' >&2; exit 1");
+            // The words are in the script: the tool sandbox keeps it out of the home.
+            writeScript(ownYtDlp(),
+                        "cat >&2 <<'SAID'\n" + QString(what).replace('|', '\n') + "\nSAID\nexit 1");
         }
         if (how == "tool")
             breakTool(what);

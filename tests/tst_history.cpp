@@ -27,7 +27,7 @@ private slots:
             store.finish();
         }
         runSql(path(), {"DROP TABLE history", "ALTER TABLE items DROP COLUMN error_detail",
-                        "PRAGMA user_version = 1"});
+                        "ALTER TABLE items DROP COLUMN media", "PRAGMA user_version = 1"});
         QueueStore store(path());
         DownloadManager manager;
         store.restoreInto(manager);

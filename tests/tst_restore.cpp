@@ -4,7 +4,6 @@
 #include "i18n/Localization.h"
 #include "store/QueueStore.h"
 
-#include <QCryptographicHash>
 #include <QUuid>
 
 #include <csignal>
@@ -18,13 +17,6 @@ class TestRestore : public EngineTest
 {
     Q_OBJECT
 
-    static QByteArray digest(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly)
-                   ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
-                   : QByteArray();
-    }
     static qint64 partialBytes(const QString &folder)
     {
         QDirIterator it(folder, {"*.part"}, QDir::Files | QDir::Hidden,
@@ -111,7 +103,8 @@ private slots:
         const auto saved = savedItems();
         QCOMPARE(saved.size(), 1);
         QCOMPARE(saved.first().status, DownloadStatus::Done);
-        QCOMPARE(digest(saved.first().filePath), digest(m_server->root() + "/big.mp4"));
+        // What it plays: the page's tags are written into the file.
+        QCOMPARE(mediaDigest(saved.first().filePath), mediaDigest(m_server->root() + "/big.mp4"));
         // The media only, no page visit, from where the killed run stopped.
         QList<MediaServer::Request> later = m_server->requests();
         later.removeIf([&](const MediaServer::Request &r) { return r.start < restart; });

@@ -2,6 +2,7 @@
 
 #include "engine/AudioManifest.h"
 #include "engine/AudioTracks.h"
+#include "engine/VideoInfo.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

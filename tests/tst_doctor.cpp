@@ -1,3 +1,4 @@
+#include "fixtures/LocalPort.h"
 #include "fixtures/TestMain.h"
 
 #include "cookies/CookieSource.h"
@@ -9,50 +10,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QStorageInfo>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 
 #include <functional>
-
-namespace {
-
-// A port on 127.0.0.1 that answers every request with `body`, or accepts
-// and never answers (`silent`).
-class LocalPort : public QTcpServer
-{
-public:
-    explicit LocalPort(QByteArray body, bool silent = false) : m_body(std::move(body))
-    {
-        listen(QHostAddress::LocalHost);
-        connect(this, &QTcpServer::newConnection, this, [this, silent] {
-            while (QTcpSocket *socket = nextPendingConnection()) {
-                if (silent)
-                    continue; // held open until the server goes
-                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                    socket->readAll();
-                    socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/json\r\n"
-                                  "Content-Length: " +
-                                  QByteArray::number(m_body.size()) + "\r\n\r\n" + m_body);
-                });
-            }
-        });
-    }
-    QString url() const { return QStringLiteral("http://127.0.0.1:%1").arg(serverPort()); }
-
-private:
-    QByteArray m_body;
-};
-
-// An address where nothing listens.
-QString closedPort()
-{
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost);
-    return QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort());
-}
-
-} // namespace
 
 class TestDoctor : public QObject
 {
@@ -84,6 +44,8 @@ class TestDoctor : public QObject
         const char *fact; // a fact the verdict must hold ("key=value"), or empty
     };
     static const QList<Case> &cases();
+    static QList<Case> toolCases();
+    static QList<Case> settingCases();
 
 private slots:
     void initTestCase();
@@ -200,6 +162,12 @@ void TestDoctor::lockFirefoxStore()
 
 const QList<TestDoctor::Case> &TestDoctor::cases()
 {
+    static const QList<Case> all = toolCases() + settingCases();
+    return all;
+}
+
+QList<TestDoctor::Case> TestDoctor::toolCases()
+{
     const auto tools = [](QStringList names) {
         return [names](TestDoctor &t) { t.useTools(names); };
     };
@@ -212,13 +180,7 @@ const QList<TestDoctor::Case> &TestDoctor::cases()
             PlatformProfile::setCurrent(profile);
         };
     };
-    const auto bundle = [](int count) {
-        return [count](TestDoctor &t) {
-            QDir().mkpath(t.dir() + "/certs");
-            writeText(t.dir() + "/certs/ca-bundle.pem", pemBlocks(0, count));
-        };
-    };
-    static const QList<Case> all{
+    return {
         {"yt-dlp is the newest", "ytdlp", newest("2023.03.04"), "ok", "", "source=system"},
         {"yt-dlp years behind", "ytdlp", newest("2026.11.01"), "warning", "install",
          "daysBehind=1338"},
@@ -241,6 +203,21 @@ const QList<TestDoctor::Case> &TestDoctor::cases()
          "ytdlpKnowsIt=false"},
         {"ffmpeg and ffprobe", "ffmpeg", tools({"ffmpeg", "ffprobe"}), "ok", "", "missing="},
         {"ffprobe missing", "ffmpeg", tools({"ffmpeg"}), "problem", "install", ""},
+    };
+}
+
+QList<TestDoctor::Case> TestDoctor::settingCases()
+{
+    const auto tools = [](QStringList names) {
+        return [names](TestDoctor &t) { t.useTools(names); };
+    };
+    const auto bundle = [](int count) {
+        return [count](TestDoctor &t) {
+            QDir().mkpath(t.dir() + "/certs");
+            writeText(t.dir() + "/certs/ca-bundle.pem", pemBlocks(0, count));
+        };
+    };
+    return {
         {"no cookies", "cookies", tools({}), "ok", "choose-browser", "setting=never"},
         {"Firefox signed in", "cookies", [](TestDoctor &t) { t.makeFirefox(12, 300); }, "ok", "",
          "signInAgeDays=12"},
@@ -281,7 +258,6 @@ const QList<TestDoctor::Case> &TestDoctor::cases()
          },
          "warning", "", ""},
     };
-    return all;
 }
 
 void TestDoctor::eachCheck_data()

@@ -135,6 +135,16 @@ std::optional<bool> takeMediaOption(CliOptions &o, const QStringList &arguments,
     return true;
 }
 
+// A file option as takeMediaOption takes it, kept as given for fileChoices.
+std::optional<bool> takeFileOption(CliOptions &o, const QStringList &arguments, qsizetype &i)
+{
+    const qsizetype at = i;
+    const std::optional<bool> taken = takeMediaOption(o, arguments, i);
+    if (taken)
+        o.choiceFlags << arguments.mid(at, i - at + 1);
+    return taken;
+}
+
 // Takes the option at `i` (and its value, moving `i` past it); false with
 // `o.error` set when it is not one of the command's options.
 bool takeOption(CliOptions &o, const QStringList &arguments, qsizetype &i)
@@ -150,13 +160,8 @@ bool takeOption(CliOptions &o, const QStringList &arguments, qsizetype &i)
         }
         return takeCookies(o, arg, arguments.at(++i));
     }
-    if (download) {
-        const qsizetype at = i;
-        if (const std::optional<bool> taken = takeMediaOption(o, arguments, i)) {
-            o.choiceFlags << arguments.mid(at, i - at + 1);
-            return *taken;
-        }
-    }
+    if (const auto taken = download ? takeFileOption(o, arguments, i) : std::nullopt)
+        return *taken;
     if (pages && arg == QStringLiteral("--no-cookies"))
         o.cookies = CookieSource::none();
     else if (arg == QStringLiteral("--json") && o.command != CliOptions::Command::Certs)

@@ -54,6 +54,8 @@ RunSettings DownloadCommand::runSettings() const
     settings.cookies = m_options.cookies;
     settings.items = m_options.items;
     settings.archive = m_options.archive;
+    settings.startAtOnce =
+        m_options.command == CliOptions::Command::Download && m_options.format.isEmpty();
     return settings;
 }
 

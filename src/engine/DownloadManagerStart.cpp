@@ -1,5 +1,8 @@
+#include "AutoStart.h"
 #include "DownloadManager.h"
 #include "DownloadRun.h"
+#include "Playlist.h"
+#include "PrintedInfo.h"
 #include "Probe.h"
 #include "Retag.h"
 #include "RunLimits.h"
@@ -101,6 +104,17 @@ bool mayDoBetterFromPage(const DownloadItem &item, const YtDlpRun::RunRecord &ou
            !DownloadRun::outOfFileHandles(run, outcome.stderrLines);
 }
 
+// The highest height a run from the page takes when no format is chosen:
+// its list's, the automatic start's, or none (yt-dlp's usual choice).
+int heightCapFor(const DownloadItem &item, const RunSettings &settings)
+{
+    if (item.isGroupEntry())
+        return item.group()->qualityCap();
+    if (settings.autoStart && AutoStart::enabled())
+        return AutoStart::qualityCap(AutoStart::choice());
+    return 0;
+}
+
 } // namespace
 
 QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
@@ -120,14 +134,25 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
         item->setErrorMessage(qtTrId("error.folder_not_writable").arg(work.parent()));
         item->setStatus(DownloadStatus::Error);
     }
+    // Without saved information the one run tells and fetches.
+    std::shared_ptr<PrintedInfo> printed;
+    if (work.isReady() && item->savedInfo().usablePath().isEmpty()) {
+        printed = std::make_shared<PrintedInfo>(*item, item->savedInfo().renew());
+        item->run()->setPrintedInfo(printed);
+    }
     std::optional<YtDlpRun::RunRecord> outcome;
     if (work.isReady())
         outcome = co_await runDownload(item, work.path(), place);
+    std::optional<ParsedVideoInfo> listing;
+    if (item && printed)
+        listing = co_await printed->settled();
     if (!item)
         co_return;
     // yt-dlp ended its work: the file is kept, even when a stop came just then.
     const bool finished = outcome && outcome->last.started() && outcome->last.status == 0;
-    if (finished)
+    if (finished && listing)
+        takeListing(item, *outcome, listing);
+    else if (finished)
         co_await finishDownload(item, work);
     if (!item)
         co_return;
@@ -149,6 +174,12 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
 QCoro::Task<> DownloadManager::finishDownload(DownloadItem *target, WorkFolder &work)
 {
     QPointer<DownloadItem> item(target);
+    if (item->isGroupEntry())
+        noteEntryChoice(item);
+    else if (const int cap = heightCapFor(*item, m_settings);
+             cap > 0 && item->format() == DownloadFormat::Video &&
+             item->selectedFormatID().isEmpty())
+        item->setSelectedFormatID(Playlist::pickFormat(item->formats(), cap).id);
     std::optional<std::pair<QString, ProbeResult>> file;
     if (const auto path = locateFile(*item, work))
         file = co_await postProcess(*path, item);
@@ -224,6 +255,8 @@ DownloadManager::runDownloadLadder(DownloadItem *target, QString ytdlp, QString 
     const auto source = std::make_shared<DownloadRun::Source>(
         DownloadRun::Source{m_settings.fragments.value_or(RunLimits::concurrentFragments()),
                             item->savedInfo().usablePath(), archiveFor(*item)});
+    source->printInfo = item->run()->printedInfo() != nullptr;
+    source->heightCap = source->printInfo ? heightCapFor(*item, m_settings) : 0;
     // A part fetched from another address is not resumed from the page's.
     if (source->infoJson.isEmpty())
         WorkFolder::clearContents(workFolder);

@@ -1,6 +1,7 @@
 #include "DownloadRun.h"
 
 #include "DownloadItem.h"
+#include "PrintedInfo.h"
 #include "SizeText.h"
 #include "ToolEnvironment.h"
 
@@ -15,6 +16,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <unistd.h>
 
 namespace DownloadRun {
@@ -41,6 +43,15 @@ QStringList formatArguments(DownloadFormat format, const QString &selectedFormat
                            "bestvideo[vcodec^=avc1]+bestaudio/best");
     return {QStringLiteral("-f"), selector, QStringLiteral("--merge-output-format"),
             QStringLiteral("mp4")};
+}
+
+QString cappedSelector(int cap)
+{
+    // "<=?": a format of unknown height is taken as within the cap.
+    const QString within = cap == std::numeric_limits<int>::max()
+                               ? QString()
+                               : QStringLiteral("[height<=?%1]").arg(cap);
+    return QStringLiteral("bv*%1+ba/bv*%1/wv*+ba/wv*/b").arg(within);
 }
 
 QString literalTemplateText(QString text)
@@ -74,6 +85,12 @@ QStringList downloadArguments(const DownloadItem &item, const YtDlpRun::Attempt 
     }
     if (!source.infoJson.isEmpty())
         return args << QStringLiteral("--load-info-json") << source.infoJson;
+    if (source.printInfo)
+        args << PrintedInfo::printArguments();
+    // The last -f is yt-dlp's choice; the fallback attempt keeps its own.
+    if (source.heightCap > 0 && item.format() == DownloadFormat::Video &&
+        item.selectedFormatID().isEmpty() && !allowMissingPOT)
+        args << QStringLiteral("-f") << cappedSelector(source.heightCap);
     // "--" ends the options: an address that starts with "-" stays an address.
     args << QStringLiteral("--") << item.url();
     return args;
@@ -143,6 +160,9 @@ void handleProgressLine(const QString &line, DownloadItem &item)
             run->setReportedFilePath(text);
         return;
     }
+    if (PrintedInfo *info = item.run() ? item.run()->printedInfo() : nullptr;
+        info && info->take(text))
+        return;
     const std::optional<ProgressFigures> figures = parseProgressLine(text);
     if (!figures)
         return;

@@ -1,6 +1,7 @@
 #include "ItemRun.h"
 
 #include "DownloadItem.h"
+#include "PrintedInfo.h"
 #include "WorkFolder.h"
 
 #include "platform/ProcessWait.h"

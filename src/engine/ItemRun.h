@@ -8,6 +8,7 @@
 #include <optional>
 
 class DownloadItem;
+class PrintedInfo;
 class WorkFolder;
 
 // One run for an item — its information, its download or its conversion —
@@ -44,6 +45,10 @@ public:
     std::optional<QString> reportedFilePath() const { return m_reportedFilePath; }
     void setReportedFilePath(const QString &path) { m_reportedFilePath = path; }
 
+    // What a run from the page prints of the page's information, if it does.
+    PrintedInfo *printedInfo() const { return m_printedInfo.get(); }
+    void setPrintedInfo(std::shared_ptr<PrintedInfo> info) { m_printedInfo = std::move(info); }
+
     // The run's working folder in `parent`, made now. The coroutine that
     // runs the tools shares it: a file still being finished when the item
     // goes is placed all the same, and the folder goes with the last owner.
@@ -56,5 +61,6 @@ private:
     bool m_cancelled = false;
     QPointer<QProcess> m_process;
     std::optional<QString> m_reportedFilePath;
+    std::shared_ptr<PrintedInfo> m_printedInfo;
     std::shared_ptr<WorkFolder> m_workFolder;
 };

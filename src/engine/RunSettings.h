@@ -25,6 +25,9 @@ struct RunSettings
     // Items that become ready start by themselves while the "autoStart"
     // setting is on (the app does so; the command line starts its own).
     bool autoStart = false;
+    // New items download at once with the usual choice (the command line's
+    // download without a format of its own).
+    bool startAtOnce = false;
 
     // The cookies a run takes: these, else the setting.
     CookieSource cookieSource() const { return cookies.value_or(CookieSource::fromSettings()); }

@@ -27,6 +27,8 @@ namespace {
 const std::tuple<const char *, Path, const char *, int, int> startCases[] = {
     {"command line", Path::Cli, "dash/manifest.mpd", 1, 1},
     {"command line, list of three", Path::Cli, "list/feed.xml", 4, 3},
+    // Stopped at its first entry, then listed by the information run.
+    {"command line, page of three videos", Path::Cli, "list/page.html", 5, 3},
     {"automatic start", Path::AutoStart, "hls/master.m3u8", 1, 1},
     {"automatic start, audio", Path::AutoStart, "vp9.webm", 1, 1},
     {"download all of three", Path::DownloadAll, "list/feed.xml", 4, 3},

@@ -150,6 +150,8 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
         co_return;
     // yt-dlp ended its work: the file is kept, even when a stop came just then.
     const bool finished = outcome && outcome->last.started() && outcome->last.status == 0;
+    const bool pageOfVideos =
+        !finished && printed && outcome && printed->stoppedAtList(outcome->last);
     if (finished && listing)
         takeListing(item, *outcome, listing);
     else if (finished)
@@ -165,7 +167,9 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
         item->setResumeFolder(work.parent());
     }
     work.remove();
-    if (self && !waiting)
+    if (self && pageOfVideos)
+        m_infoQueue.submit(item);
+    else if (self && !waiting)
         settle(item);
 }
 
@@ -238,6 +242,10 @@ DownloadManager::runDownload(DownloadItem *target, QString workFolder, RunQueue:
                              LogLevel::Warning);
         co_return outcome;
     }
+    // A page of several videos is no failure: the caller lists it.
+    if (const PrintedInfo *printed = item->run()->printedInfo();
+        printed && printed->stoppedAtList(outcome->last))
+        co_return outcome;
     reportDownloadFailure(*item, *outcome, workFolder, cookies);
     co_return outcome;
 }

@@ -17,9 +17,20 @@ QStringList PrintedInfo::printArguments()
 {
     // A list's entries are listed, not visited: the list becomes a header
     // row with its entries, as from the information run.
+    // An entry listed flat passes; one that is a whole video would be
+    // fetched into the list's own working folder, so the run stops there.
     return {QStringLiteral("--flat-playlist"), QStringLiteral("--print"),
-            QStringLiteral("video:%()j"), QStringLiteral("--print"),
-            QStringLiteral("playlist:%()j")};
+            QStringLiteral("video:%()j"),      QStringLiteral("--print"),
+            QStringLiteral("playlist:%()j"),   QStringLiteral("--match-filter"),
+            QStringLiteral("!playlist_index"), QStringLiteral("--match-filter"),
+            QStringLiteral("_type^=url"),      QStringLiteral("--break-on-reject")};
+}
+
+bool PrintedInfo::stoppedAtList(const ProcessRunResult &run) const
+{
+    // yt-dlp's exit status when --break-on-reject stops it.
+    constexpr int rejected = 101;
+    return run.started() && run.status == rejected && !m_parsed && !m_list;
 }
 
 bool PrintedInfo::take(const QString &line)

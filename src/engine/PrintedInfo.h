@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ProcessRunner.h"
 #include "VideoInfo.h"
 
 #include <QByteArray>
@@ -35,6 +36,9 @@ public:
     QCoro::Task<std::optional<ParsedVideoInfo>> settled();
     // Whether the video's information was read and shown.
     bool shown() const { return m_shown; }
+    // Whether the run stopped, nothing fetched, at a list whose entries are
+    // whole videos (a page of several players): the information run lists it.
+    bool stoppedAtList(const ProcessRunResult &run) const;
 
 private:
     void show();

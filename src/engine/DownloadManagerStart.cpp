@@ -198,6 +198,8 @@ QCoro::Task<> DownloadManager::finishDownload(DownloadItem *target, WorkFolder &
             co_return;
         }
         file->first = placed ? *placed : QString();
+        Logger::shared().log(QStringLiteral("  file placed in the download folder"),
+                             LogLevel::Debug);
     }
     if (!item)
         co_return;

@@ -124,6 +124,8 @@ QCoro::Task<ProbeResult> probeFile(QString path, std::optional<QString> ffmpegPa
         QStringLiteral("-v"),   QStringLiteral("quiet"),         QStringLiteral("-print_format"),
         QStringLiteral("json"), QStringLiteral("-show_streams"), path};
     process.setArguments(arguments);
+    // Its time in the debug log shows nothing waits between the download and the probe.
+    Logger::shared().log(QStringLiteral("  probe: ffprobe started"), LogLevel::Debug);
     const ProcessRunResult result = co_await runForItem(process, item);
     const auto facts = streamFactsFromJson(result.stdoutData);
     if (!facts)

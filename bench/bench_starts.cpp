@@ -108,7 +108,7 @@ int main(int argc, char *argv[])
     const QString fast = home.path() + "/www", slow = home.path() + "/www-20";
     QDir().mkpath(fast);
     QDir().mkpath(slow);
-    if (!makeVideo(fast + "/big.mp4", "3.2", "1280x720") ||
+    if (!makeVideo(fast + "/big.mp4", "2.8", "1280x720") ||
         !makeVideo(fast + "/h264.mp4", "1", "320x240") ||
         !QFile::link(fast + "/big.mp4", slow + "/big.mp4"))
         return 1;

@@ -90,8 +90,10 @@ QCoro::Task<std::optional<ParsedVideoInfo>> PrintedInfo::settled()
     }
     if (!m_list || m_last.isEmpty())
         co_return std::nullopt;
-    const QByteArray json = m_last;
-    auto parsed = co_await QtConcurrent::run([json] { return parseVideoInfo(json); });
+    // Named, not a temporary of the co_await: g++ 12 destroys such a
+    // temporary twice, and the JSON it shares with m_last with it.
+    auto parsing = QtConcurrent::run([json = m_last] { return parseVideoInfo(json); });
+    auto parsed = co_await parsing;
     if (parsed && !parsed->playlist)
         co_return std::nullopt;
     co_return parsed;

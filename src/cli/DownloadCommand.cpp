@@ -57,6 +57,8 @@ RunSettings DownloadCommand::runSettings() const
     settings.items = m_options.items;
     settings.archive = m_options.archive;
     settings.choices = m_options.fileChoices();
+    settings.startAtOnce =
+        m_options.command == CliOptions::Command::Download && m_options.format.isEmpty();
     return settings;
 }
 

@@ -175,7 +175,11 @@ void DownloadManager::addNew(const QString &url, Download::DownloadFormat format
     auto *item = new DownloadItem(url, format);
     item->setChoices(m_settings.choices.value_or(MediaPresets::defaultChoices()));
     append(item);
-    m_infoQueue.submit(item);
+    // Where nothing waits for the user's choice, one run tells and fetches.
+    if (m_settings.startAtOnce || (m_settings.autoStart && AutoStart::enabled()))
+        m_downloadQueue.submit(item);
+    else
+        m_infoQueue.submit(item);
 }
 
 void DownloadManager::addDownloads(const QStringList &urls, Download::DownloadFormat format)

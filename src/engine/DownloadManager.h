@@ -3,6 +3,7 @@
 #include "DownloadItem.h"
 #include "RunQueue.h"
 #include "RunSettings.h"
+#include "VideoInfo.h"
 #include "YtDlpRun.h"
 
 #include <QAbstractListModel>
@@ -121,6 +122,9 @@ private:
                                const QString &workFolder, const CookieSource &cookies);
     void withdraw(DownloadItem *item);
     QCoro::Task<> finishDownload(DownloadItem *item, WorkFolder &work, QStringList toolLines);
+    // A download run from the page that found a list lists it instead.
+    void takeListing(DownloadItem *item, const YtDlpRun::RunRecord &outcome,
+                     const std::optional<ParsedVideoInfo> &listing);
     void addNew(const QString &url, Download::DownloadFormat format);
     void append(DownloadItem *item);
     // Out of the list: deleted a moment later, or with the list.
@@ -135,6 +139,8 @@ private:
     void continueGroup(DownloadItem *item);
     void pumpGroup(DownloadGroup *group);
     bool startEntry(DownloadItem *entry);
+    // The list's quality as the entry's choice, once its formats are known.
+    void noteEntryChoice(DownloadItem *entry);
     void removeGroup(DownloadItem *header);
     void removeEntryRows(DownloadItem *header, bool forget);
     void clearCompletedGroups();

@@ -155,9 +155,22 @@ bool DownloadManager::startEntry(DownloadItem *entry)
         m_downloadQueue.submit(entry);
         return true;
     }
-    m_entryPlans[entry].downloadWhenReady = true;
-    retry(entry);
+    if (refuseUnsafeArchive(*entry))
+        return false;
+    // Its details and its file come from one run.
+    entry->setStatus(DownloadStatus::Waiting);
+    entry->setErrorMessage(QString());
+    entry->setStatusMessage(QString());
+    entry->setProgress(0);
+    m_downloadQueue.submit(entry);
     return true;
+}
+
+void DownloadManager::noteEntryChoice(DownloadItem *entry)
+{
+    // An entry whose choice was made before its run keeps its note.
+    if (const QString note = applyChoice(*entry, *entry->group()); !note.isEmpty())
+        m_entryPlans[entry].choiceNote = note;
 }
 
 void DownloadManager::fetchDetails(DownloadItem *entry)

@@ -117,3 +117,12 @@ QCoro::Task<> DownloadManager::fetchInfo(DownloadItem *target)
     if (self)
         settle(item);
 }
+
+void DownloadManager::takeListing(DownloadItem *item, const YtDlpRun::RunRecord &outcome,
+                                  const std::optional<ParsedVideoInfo> &listing)
+{
+    applyInfo(*item, outcome, listing, false, m_settings.cookieSource());
+    item->savedInfo().drop();
+    if (item->status() == DownloadStatus::Ready && listing && listing->playlist)
+        listGroup(item, *listing->playlist);
+}

@@ -1,6 +1,9 @@
+#include "AutoStart.h"
 #include "DownloadManager.h"
 #include "DownloadRun.h"
 #include "MediaArguments.h"
+#include "Playlist.h"
+#include "PrintedInfo.h"
 #include "Probe.h"
 #include "Retag.h"
 #include "RunLimits.h"
@@ -110,6 +113,17 @@ bool mayDoBetterFromPage(const DownloadItem &item, const YtDlpRun::RunRecord &ou
            !DownloadRun::outOfFileHandles(run, outcome.stderrLines);
 }
 
+// The highest height a run from the page takes when no format is chosen:
+// its list's, the automatic start's, or none (yt-dlp's usual choice).
+int heightCapFor(const DownloadItem &item, const RunSettings &settings)
+{
+    if (item.isGroupEntry())
+        return item.group()->qualityCap();
+    if (settings.autoStart && AutoStart::enabled())
+        return AutoStart::qualityCap(AutoStart::choice());
+    return 0;
+}
+
 } // namespace
 
 QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
@@ -129,14 +143,26 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
         item->setErrorMessage(qtTrId("error.folder_not_writable").arg(work.parent()));
         item->setStatus(DownloadStatus::Error);
     }
+    // Without saved information the one run tells and fetches.
+    std::shared_ptr<PrintedInfo> printed;
+    if (work.isReady() && item->savedInfo().usablePath().isEmpty()) {
+        printed = std::make_shared<PrintedInfo>(*item, item->savedInfo().renew());
+        item->run()->setPrintedInfo(printed);
+    }
     std::optional<YtDlpRun::RunRecord> outcome;
     if (work.isReady())
         outcome = co_await runDownload(item, work.path(), place);
+    std::optional<ParsedVideoInfo> listing;
+    if (item && printed)
+        listing = co_await printed->settled();
     if (!item)
         co_return;
     // yt-dlp ended its work: the file is kept, even when a stop came just then.
     const bool finished = outcome && outcome->last.started() && outcome->last.status == 0;
-    if (finished)
+    const bool pageOfVideos = !finished && printed && outcome && printed->handedOver(outcome->last);
+    if (finished && listing)
+        takeListing(item, *outcome, listing);
+    else if (finished)
         co_await finishDownload(item, work, outcome->stderrLines);
     if (!item)
         co_return;
@@ -149,7 +175,9 @@ QCoro::Task<> DownloadManager::startDownload(DownloadItem *target)
         item->setResumeFolder(work.parent());
     }
     work.remove();
-    if (self && !waiting)
+    if (self && pageOfVideos)
+        m_infoQueue.submit(item);
+    else if (self && !waiting)
         settle(item);
 }
 
@@ -161,6 +189,12 @@ QCoro::Task<> DownloadManager::finishDownload(DownloadItem *target, WorkFolder &
     QPointer<DownloadItem> item(target);
     const MediaChoices choices = item->choices();
     QStringList subtitlesBeside;
+    if (item->isGroupEntry())
+        noteEntryChoice(item);
+    else if (const int cap = heightCapFor(*item, m_settings);
+             cap > 0 && item->format() == DownloadFormat::Video &&
+             item->selectedFormatID().isEmpty())
+        item->setSelectedFormatID(Playlist::pickFormat(item->formats(), cap).id);
     std::optional<std::pair<QString, ProbeResult>> file;
     if (const auto path = locateFile(*item, work))
         file = co_await postProcess(*path, item);
@@ -178,6 +212,8 @@ QCoro::Task<> DownloadManager::finishDownload(DownloadItem *target, WorkFolder &
             subtitlesBeside =
                 SubtitleFiles::placeBeside(file->first, *placed, choices.subtitleLanguages);
         file->first = placed ? *placed : QString();
+        Logger::shared().log(QStringLiteral("  file placed in the download folder"),
+                             LogLevel::Debug);
     }
     if (!item)
         co_return;
@@ -224,6 +260,11 @@ DownloadManager::runDownload(DownloadItem *target, QString workFolder, RunQueue:
                              LogLevel::Warning);
         co_return outcome;
     }
+    // A page of several videos, or of several audio tracks none marked as the
+    // original, is no failure: the information run takes it.
+    if (const PrintedInfo *printed = item->run()->printedInfo();
+        printed && printed->handedOver(outcome->last))
+        co_return outcome;
     reportDownloadFailure(*item, *outcome, workFolder, cookies);
     co_return outcome;
 }
@@ -241,6 +282,8 @@ DownloadManager::runDownloadLadder(DownloadItem *target, QString ytdlp, QString 
     const auto source = std::make_shared<DownloadRun::Source>(
         DownloadRun::Source{m_settings.fragments.value_or(RunLimits::concurrentFragments()),
                             item->savedInfo().usablePath(), archiveFor(*item)});
+    source->printInfo = item->run()->printedInfo() != nullptr;
+    source->heightCap = source->printInfo ? heightCapFor(*item, m_settings) : 0;
     // A part fetched from another address is not resumed from the page's.
     if (source->infoJson.isEmpty())
         WorkFolder::clearContents(workFolder);

@@ -4,6 +4,7 @@
 #include "DownloadItem.h"
 #include "FileDataArguments.h"
 #include "MediaArguments.h"
+#include "PrintedInfo.h"
 #include "SizeText.h"
 #include "ToolEnvironment.h"
 
@@ -18,6 +19,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <unistd.h>
 
 namespace DownloadRun {
@@ -56,6 +58,15 @@ QStringList formatArguments(DownloadFormat format, const QString &selectedFormat
     return args;
 }
 
+QString cappedSelector(int cap)
+{
+    // "<=?": a format of unknown height is taken as within the cap.
+    const QString within = cap == std::numeric_limits<int>::max()
+                               ? QString()
+                               : QStringLiteral("[height<=?%1]").arg(cap);
+    return QStringLiteral("bv*%1+bestaudio/bv*%1/wv*+bestaudio/wv*/b").arg(within);
+}
+
 QString literalTemplateText(QString text)
 {
     return text.replace(QLatin1Char('%'), QStringLiteral("%%"));
@@ -89,6 +100,15 @@ QStringList downloadArguments(const DownloadItem &item, const YtDlpRun::Attempt 
     }
     if (!source.infoJson.isEmpty())
         return args << QStringLiteral("--load-info-json") << source.infoJson;
+    if (source.printInfo)
+        args << PrintedInfo::printArguments();
+    // The last -f is yt-dlp's choice; the fallback attempt keeps its own.
+    if (source.heightCap > 0 && item.format() == DownloadFormat::Video &&
+        item.selectedFormatID().isEmpty() && !allowMissingPOT)
+        args << QStringLiteral("-f")
+             << MediaArguments::preferAudio(
+                    cappedSelector(source.heightCap),
+                    MediaArguments::audioFilter(item.choices(), item.audioTracks()));
     // "--" ends the options: an address that starts with "-" stays an address.
     args << QStringLiteral("--") << item.url();
     return args;
@@ -158,6 +178,9 @@ void handleProgressLine(const QString &line, DownloadItem &item)
             run->setReportedFilePath(text);
         return;
     }
+    if (PrintedInfo *info = item.run() ? item.run()->printedInfo() : nullptr;
+        info && info->take(text))
+        return;
     const std::optional<ProgressFigures> figures = parseProgressLine(text);
     if (!figures)
         return;

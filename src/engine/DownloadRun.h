@@ -27,10 +27,18 @@ struct Source
     int fragments = 1;
     QString infoJson; // the saved information run's JSON; empty: the page itself
     QString archive;  // yt-dlp's download archive to skip and record in; empty: none
+    // From the page only: the run prints the page's information as it goes
+    // (see PrintedInfo), and takes the highest format at or below this
+    // height when none is chosen (0: the usual choice; audio: none).
+    bool printInfo = false;
+    int heightCap = 0;
 };
 
 QStringList downloadArguments(const DownloadItem &item, const YtDlpRun::Attempt &attempt,
                               const QString &outputTemplatePath, const Source &source);
+// yt-dlp's choice of the highest format at or below `cap`, else the lowest
+// one: what Playlist::pickFormat picks once the formats are known.
+QString cappedSelector(int cap);
 // The format selection and conversion the item's choices ask for.
 QStringList formatArguments(DownloadFormat format, const QString &selectedFormatID, bool youTube,
                             bool allowMissingPOT, const MediaChoices &choices = {},

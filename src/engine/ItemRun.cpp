@@ -1,6 +1,7 @@
 #include "ItemRun.h"
 
 #include "DownloadItem.h"
+#include "PrintedInfo.h"
 #include "WorkFolder.h"
 
 #include "platform/ProcessWait.h"
@@ -33,6 +34,13 @@ ItemRun::~ItemRun()
 void ItemRun::cancel()
 {
     m_cancelled = true;
+    if (m_process)
+        stopChild(*m_process);
+}
+
+void ItemRun::interrupt()
+{
+    m_interrupted = true;
     if (m_process)
         stopChild(*m_process);
 }

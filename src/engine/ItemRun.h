@@ -8,6 +8,7 @@
 #include <optional>
 
 class DownloadItem;
+class PrintedInfo;
 class WorkFolder;
 
 // One run for an item — its information, its download or its conversion —
@@ -32,6 +33,10 @@ public:
     bool cancelled() const { return m_cancelled; }
     // Asks the run to stop: its child now, a child it starts later at once.
     void cancel();
+    // Stops the child without a stop of the run: the item goes on another
+    // way (the information run, when the one download run cannot choose).
+    void interrupt();
+    bool interrupted() const { return m_interrupted; }
 
     // The child running for the run, if any.
     QProcess *process() const { return m_process; }
@@ -44,6 +49,10 @@ public:
     std::optional<QString> reportedFilePath() const { return m_reportedFilePath; }
     void setReportedFilePath(const QString &path) { m_reportedFilePath = path; }
 
+    // What a run from the page prints of the page's information, if it does.
+    PrintedInfo *printedInfo() const { return m_printedInfo.get(); }
+    void setPrintedInfo(std::shared_ptr<PrintedInfo> info) { m_printedInfo = std::move(info); }
+
     // The run's working folder in `parent`, made now. The coroutine that
     // runs the tools shares it: a file still being finished when the item
     // goes is placed all the same, and the folder goes with the last owner.
@@ -54,7 +63,9 @@ private:
 
     DownloadItem &m_item;
     bool m_cancelled = false;
+    bool m_interrupted = false;
     QPointer<QProcess> m_process;
     std::optional<QString> m_reportedFilePath;
+    std::shared_ptr<PrintedInfo> m_printedInfo;
     std::shared_ptr<WorkFolder> m_workFolder;
 };

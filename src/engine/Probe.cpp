@@ -132,6 +132,8 @@ QCoro::Task<ProbeResult> probeFile(QString path, std::optional<QString> ffmpegPa
     process.setArguments(arguments);
     RunOptions options;
     options.sandbox = ToolSandbox::forMedia({path});
+    // Its time in the debug log shows nothing waits between the download and the probe.
+    Logger::shared().log(QStringLiteral("  probe: ffprobe started"), LogLevel::Debug);
     const ProcessRunResult result = co_await runForItem(process, item, std::move(options));
     const auto facts = streamFactsFromJson(result.stdoutData);
     if (!facts)

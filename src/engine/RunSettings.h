@@ -28,6 +28,9 @@ struct RunSettings
     bool autoStart = false;
     // The file choices new items start from; unset: the defaults in preferences.
     std::optional<MediaChoices> choices = {};
+    // New items download at once with the usual choice (the command line's
+    // download without a format of its own).
+    bool startAtOnce = false;
 
     // The cookies a run takes: these, else the setting.
     CookieSource cookieSource() const { return cookies.value_or(CookieSource::fromSettings()); }

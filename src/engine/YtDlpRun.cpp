@@ -110,7 +110,7 @@ QCoro::Task<std::optional<RunRecord>> runWithRetries(DownloadItem *target, Reque
         if (!item)
             co_return std::nullopt;
         outcome.stderrLines = logRun(outcome.last, request.stderrLog, site);
-        if (item->run()->cancelled() || !outcome.last.started())
+        if (item->run()->cancelled() || item->run()->interrupted() || !outcome.last.started())
             break;
         RetryLadder::Next next = RetryLadder::Next::Finish;
         if (outcome.last.status != 0)

@@ -8,6 +8,20 @@
 
 #include <QCoro/QCoroFuture>
 
+namespace {
+
+// Whether the format to take depends on the page's audio tracks as only the
+// information run reads them: every track, in their order, or the original
+// when yt-dlp marked none and the page's manifest tells it.
+bool needsTheTracks(const ParsedVideoInfo &info, const MediaChoices &choices)
+{
+    if (choices.allAudioTracks)
+        return info.audioTracks.size() > 1;
+    return info.audioManifest && choices.audioLanguage.isEmpty();
+}
+
+} // namespace
+
 PrintedInfo::PrintedInfo(DownloadItem &item, QString savePath)
     : m_item(&item), m_savePath(std::move(savePath))
 {
@@ -78,9 +92,7 @@ void PrintedInfo::show()
     item.setTracks(info->audioTracks, info->subtitles);
     if (info->duration > 0)
         item.setDuration(info->duration);
-    const MediaChoices choices = item.choices();
-    if (info->audioManifest && choices.audioLanguage.isEmpty() && !choices.allAudioTracks &&
-        item.run()) {
+    if (needsTheTracks(*info, item.choices()) && item.run()) {
         m_stoppedForTracks = true;
         item.run()->interrupt();
     }

@@ -39,9 +39,9 @@ public:
     // Whether the run stopped, nothing fetched, at a list whose entries are
     // whole videos (a page of several players): the information run lists it.
     bool stoppedAtList(const ProcessRunResult &run) const;
-    // Whether the run was stopped because the page has several audio tracks,
-    // none marked as the original, and the user wants the original: the
-    // information run reads the page's manifest to tell which it is.
+    // Whether the run was stopped because the choice depends on the page's
+    // several audio tracks (every one of them, or the original that only the
+    // page's manifest marks): the information run reads them first.
     bool stoppedForTracks() const { return m_stoppedForTracks; }
     // Either of the two: the item goes to the information run instead.
     bool handedOver(const ProcessRunResult &run) const

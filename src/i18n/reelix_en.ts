@@ -35,6 +35,10 @@
         <source>About Reelix</source>
         <translation>About Reelix</translation>
     </message>
+    <message id="menu.setup_check">
+        <source>Check my setup</source>
+        <translation>Check my setup</translation>
+    </message>
     <message id="shortcuts.add">
         <source>Add the addresses typed, or press the highlighted button</source>
         <translation>Add the addresses typed, or press the highlighted button</translation>
@@ -755,6 +759,48 @@
     <message id="doctor.action.update">
         <source>Update</source>
         <translation>Update</translation>
+    </message>
+    <message id="doctor.level.ok">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="doctor.level.problem">
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message id="doctor.level.warning">
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message id="doctor.ui.again">
+        <source>Check again</source>
+        <translation>Check again</translation>
+    </message>
+    <message id="doctor.ui.copy_report">
+        <source>Copy report</source>
+        <translation>Copy report</translation>
+    </message>
+    <message id="doctor.ui.healthy">
+        <source>Everything Reelix needs is in place.</source>
+        <translation>Everything Reelix needs is in place.</translation>
+    </message>
+    <message id="doctor.ui.problems" numerus="yes">
+        <source>%n problem(s) stop downloads. Each line says what to do.</source>
+        <translation>
+            <numerusform>%n problem stops downloads. Its line says what to do.</numerusform>
+            <numerusform>%n problems stop downloads. Each line says what to do.</numerusform>
+        </translation>
+    </message>
+    <message id="doctor.ui.running">
+        <source>Checking the tools, cookies, folder and network…</source>
+        <translation>Checking the tools, cookies, folder and network…</translation>
+    </message>
+    <message id="doctor.ui.warnings" numerus="yes">
+        <source>Downloads should work; %n line(s) could be better.</source>
+        <translation>
+            <numerusform>Downloads should work; %n line could be better.</numerusform>
+            <numerusform>Downloads should work; %n lines could be better.</numerusform>
+        </translation>
     </message>
     <message id="doctor.certs.few" numerus="yes">
         <source>The certificate bundle holds only %n certificate(s): secure sites may fail.</source>

@@ -35,6 +35,10 @@
         <source>About Reelix</source>
         <translation>À propos de Reelix</translation>
     </message>
+    <message id="menu.setup_check">
+        <source>Check my setup</source>
+        <translation>Vérifier ma configuration</translation>
+    </message>
     <message id="shortcuts.add">
         <source>Add the addresses typed, or press the highlighted button</source>
         <translation>Ajouter les adresses saisies, ou appuyer sur le bouton mis en avant</translation>
@@ -755,6 +759,48 @@
     <message id="doctor.action.update">
         <source>Update</source>
         <translation>Mettre à jour</translation>
+    </message>
+    <message id="doctor.level.ok">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="doctor.level.problem">
+        <source>Problem</source>
+        <translation>Problème</translation>
+    </message>
+    <message id="doctor.level.warning">
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message id="doctor.ui.again">
+        <source>Check again</source>
+        <translation>Vérifier à nouveau</translation>
+    </message>
+    <message id="doctor.ui.copy_report">
+        <source>Copy report</source>
+        <translation>Copier le rapport</translation>
+    </message>
+    <message id="doctor.ui.healthy">
+        <source>Everything Reelix needs is in place.</source>
+        <translation>Tout ce dont Reelix a besoin est en place.</translation>
+    </message>
+    <message id="doctor.ui.problems" numerus="yes">
+        <source>%n problem(s) stop downloads. Each line says what to do.</source>
+        <translation>
+            <numerusform>%n problème empêche les téléchargements. Sa ligne dit quoi faire.</numerusform>
+            <numerusform>%n problèmes empêchent les téléchargements. Chaque ligne dit quoi faire.</numerusform>
+        </translation>
+    </message>
+    <message id="doctor.ui.running">
+        <source>Checking the tools, cookies, folder and network…</source>
+        <translation>Vérification des outils, des cookies, du dossier et du réseau…</translation>
+    </message>
+    <message id="doctor.ui.warnings" numerus="yes">
+        <source>Downloads should work; %n line(s) could be better.</source>
+        <translation>
+            <numerusform>Les téléchargements devraient fonctionner ; %n ligne pourrait être améliorée.</numerusform>
+            <numerusform>Les téléchargements devraient fonctionner ; %n lignes pourraient être améliorées.</numerusform>
+        </translation>
     </message>
     <message id="doctor.certs.few" numerus="yes">
         <source>The certificate bundle holds only %n certificate(s): secure sites may fail.</source>

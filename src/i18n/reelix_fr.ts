@@ -206,6 +206,10 @@
         <source>Trying again another way…</source>
         <translation>Nouvel essai d'une autre façon…</translation>
     </message>
+    <message id="status.sign_in_retry">
+        <source>This site asks you to sign in: trying again with the cookies of %1. What you download with them is tied to your account.</source>
+        <translation>Ce site demande de vous connecter : nouvel essai avec les cookies de %1. Ce que vous téléchargez avec eux est lié à votre compte.</translation>
+    </message>
     <message id="status.converting_playable">
         <source>Making playable everywhere — %1%</source>
         <translation>Conversion pour une lecture partout — %1 %</translation>
@@ -1120,8 +1124,8 @@
         <translation>Utiliser les cookies de…</translation>
     </message>
     <message id="error.sign_in_required">
-        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser's cookies.</source>
-        <translation>Cette page demande d'être connecté. Connectez-vous au site dans votre navigateur, puis laissez Reelix utiliser ses cookies.</translation>
+        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser's cookies: what you download with them is tied to your account.</source>
+        <translation>Cette page demande d'être connecté. Connectez-vous au site dans votre navigateur, puis laissez Reelix utiliser ses cookies : ce que vous téléchargez avec eux est lié à votre compte.</translation>
     </message>
     <message id="error.sign_in_expired">
         <source>Your %1 session may have expired — open the site in %1, sign in, then retry.</source>

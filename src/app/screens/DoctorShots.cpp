@@ -25,7 +25,9 @@ CheckResults healthy()
         line("ffmpeg", Level::Ok, qtTrId("doctor.ffmpeg.ok").arg(QStringLiteral("7.1"))),
         line("cookies", Level::Ok, qtTrId("doctor.cookies.ok", 9).arg(QStringLiteral("Firefox"))),
         line("certificates", Level::Ok, qtTrId("doctor.certs.ok").arg(146).arg(3)),
-        line("folder", Level::Ok, qtTrId("doctor.folder.ok").arg(QStringLiteral("212.4 GB"))),
+        line("folder", Level::Ok,
+             qtTrId("doctor.folder.ok")
+                 .arg(QLocale().formattedDataSize(212'400'000'000, 1, QLocale::DataSizeSIFormat))),
         line("network", Level::Ok, qtTrId("doctor.network.ok"))};
 }
 

@@ -362,6 +362,10 @@
         <source>Retry</source>
         <translation>Retry</translation>
     </message>
+    <message id="action.open_site">
+        <source>Open the site in the browser to sign in again</source>
+        <translation>Open the site in the browser to sign in again</translation>
+    </message>
     <message id="action.remove">
         <source>Remove</source>
         <translation>Remove</translation>
@@ -1102,6 +1106,18 @@
     <message id="cookies.file_title">
         <source>Choose a cookies.txt file</source>
         <translation>Choose a cookies.txt file</translation>
+    </message>
+    <message id="cookies.when">
+        <source>Use them:</source>
+        <translation>Use them:</translation>
+    </message>
+    <message id="cookies.when_always">
+        <source>For every download</source>
+        <translation>For every download</translation>
+    </message>
+    <message id="cookies.when_asked">
+        <source>Only when a site asks me to sign in</source>
+        <translation>Only when a site asks me to sign in</translation>
     </message>
     <message id="cookies.explain">
         <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser's name or the file's path, never a cookie.</source>

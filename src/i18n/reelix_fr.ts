@@ -362,6 +362,10 @@
         <source>Retry</source>
         <translation>Réessayer</translation>
     </message>
+    <message id="action.open_site">
+        <source>Open the site in the browser to sign in again</source>
+        <translation>Ouvrir le site dans le navigateur pour se reconnecter</translation>
+    </message>
     <message id="action.remove">
         <source>Remove</source>
         <translation>Retirer</translation>
@@ -1102,6 +1106,18 @@
     <message id="cookies.file_title">
         <source>Choose a cookies.txt file</source>
         <translation>Choisir un fichier cookies.txt</translation>
+    </message>
+    <message id="cookies.when">
+        <source>Use them:</source>
+        <translation>Les utiliser :</translation>
+    </message>
+    <message id="cookies.when_always">
+        <source>For every download</source>
+        <translation>Pour chaque téléchargement</translation>
+    </message>
+    <message id="cookies.when_asked">
+        <source>Only when a site asks me to sign in</source>
+        <translation>Seulement quand un site me demande de me connecter</translation>
     </message>
     <message id="cookies.explain">
         <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser's name or the file's path, never a cookie.</source>

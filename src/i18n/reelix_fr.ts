@@ -792,6 +792,10 @@
         <source>Everything Reelix needs is in place.</source>
         <translation>Tout ce dont Reelix a besoin est en place.</translation>
     </message>
+    <message id="doctor.ui.line">
+        <source>%1: %2 %3</source>
+        <translation>%1 : %2 %3</translation>
+    </message>
     <message id="doctor.ui.problems" numerus="yes">
         <source>%n problem(s) stop downloads. Each line says what to do.</source>
         <translation>

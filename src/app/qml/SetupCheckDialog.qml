@@ -69,7 +69,9 @@ Dialog {
             id: list
             objectName: "setupCheckLines"
             Layout.fillWidth: true
-            Layout.preferredHeight: Math.min(contentHeight, 420)
+            // As tall as the window allows beside the title and the buttons; it scrolls beyond.
+            Layout.preferredHeight: Math.min(contentHeight,
+                                             dialog.parent ? dialog.parent.height - 240 : 420)
             visible: !dialog.check.running
             clip: true
             spacing: 10

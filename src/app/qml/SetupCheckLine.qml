@@ -23,8 +23,10 @@ RowLayout {
     signal actionRequested(string action)
     spacing: 10
     Accessible.role: Accessible.StaticText
-    Accessible.name: mark.text + ". " + modelData.summary
-                     + (modelData.todo.length > 0 ? " " + modelData.todo : "")
+    // The mark, what was found and what to do, read as one.
+    //% "%1: %2 %3"
+    Accessible.name: qsTrId("doctor.ui.line").arg(mark.text).arg(modelData.summary)
+                                             .arg(modelData.todo)
 
     Icon {
         Layout.alignment: Qt.AlignTop

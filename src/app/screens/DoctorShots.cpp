@@ -75,7 +75,7 @@ bool doctorShots()
     Shell shell;
     if (!shell.showMain())
         return false;
-    shell.window->resize(1024, 700);
+    shell.window->resize(1024, 768);
     settle();
     bool ok = checkShot(shell, healthy(), QStringLiteral("main-setup-check-healthy"));
     ok &= checkShot(shell, broken(), QStringLiteral("main-setup-check-broken"));

@@ -87,6 +87,10 @@ private slots:
         QQuickItem *action = find(row, "setupCheckAction");
         QVERIFY(shown(row, "setupCheckAction"));
         QCOMPARE(action->property("text").toString(), button);
+        // Scrolled into view, as a user would, when the window is short.
+        QQuickItem *lines = find(content, "setupCheckLines");
+        lines->setProperty("contentY", qMin(row->y(), lines->property("contentHeight").toReal() -
+                                                          lines->height()));
         click(*w.window, action);
         if (opened == "setupView") {
             QTRY_COMPARE(w.app.view(), ReelixApp::View::Setup);

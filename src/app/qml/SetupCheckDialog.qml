@@ -65,22 +65,30 @@ Dialog {
             Accessible.role: Accessible.Animation
             Accessible.name: qsTrId("doctor.ui.running")
         }
-        ListView {
+        // Eight lines at most: all made at once, scrolled when the window is short.
+        Flickable {
             id: list
             objectName: "setupCheckLines"
             Layout.fillWidth: true
-            // As tall as the window allows beside the title and the buttons; it scrolls beyond.
+            // As tall as the window allows beside the title and the buttons.
             Layout.preferredHeight: Math.min(contentHeight,
-                                             dialog.parent ? dialog.parent.height - 240 : 420)
+                                             dialog.parent ? dialog.parent.height - 220 : 420)
             visible: !dialog.check.running
             clip: true
-            spacing: 10
+            contentHeight: lines.implicitHeight
             boundsBehavior: Flickable.StopAtBounds
-            model: dialog.check.lines
             ScrollBar.vertical: ScrollBar {}
-            delegate: SetupCheckLine {
+            ColumnLayout {
+                id: lines
                 width: list.width - 12
-                onActionRequested: action => dialog.actionRequested(action)
+                spacing: 10
+                Repeater {
+                    model: dialog.check.lines
+                    delegate: SetupCheckLine {
+                        Layout.fillWidth: true
+                        onActionRequested: action => dialog.actionRequested(action)
+                    }
+                }
             }
         }
         RowLayout {

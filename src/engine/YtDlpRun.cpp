@@ -84,8 +84,8 @@ bool signInWithCookies(DownloadItem &item, const Request &request, CookieSource 
     Logger::shared().log(QStringLiteral("  Sign-in wall: trying again with the cookies of ") +
                              cookies.displayName(),
                          LogLevel::Warning);
-    //% "This site asks you to sign in: trying again with the cookies of %1. What you download with
-    //them is tied to your account."
+    //% "This site asks you to sign in: trying again with the cookies of %1. "
+    //% "What you download with them is tied to your account."
     item.setStatusMessage(qtTrId("status.sign_in_retry").arg(cookies.displayName()));
     return true;
 }

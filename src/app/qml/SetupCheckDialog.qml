@@ -72,7 +72,7 @@ Dialog {
             Layout.fillWidth: true
             // As tall as the window allows beside the title and the buttons.
             Layout.preferredHeight: Math.min(contentHeight,
-                                             dialog.parent ? dialog.parent.height - 220 : 420)
+                                             dialog.parent ? dialog.parent.height - 190 : 420)
             visible: !dialog.check.running
             clip: true
             contentHeight: lines.implicitHeight
@@ -81,7 +81,7 @@ Dialog {
             ColumnLayout {
                 id: lines
                 width: list.width - 12
-                spacing: 10
+                spacing: 6
                 Repeater {
                     model: dialog.check.lines
                     delegate: SetupCheckLine {

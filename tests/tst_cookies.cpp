@@ -132,7 +132,8 @@ private slots:
                   "src=\"clip.mp4\"></video></body></html>");
         writeText(m_server->root() + "/routes.json",
                   "{\"cookie\": {\"/private/page.html\": \"session=" + kValue +
-                      "\", \"/private/clip.mp4\": \"session=" + kValue + "\"}}");
+                      "\", \"/private/clip.mp4\": \"session=" + kValue +
+                      "\"}, \"status\": {\"/private/broken.html\": 500}}");
         m_firefox = TestHome::path() + "/.mozilla/firefox";
     }
 
@@ -274,6 +275,66 @@ private slots:
                                                               : Failure::Kind::CookiesUnreadable);
             QCOMPARE(item->errorMessage(), errors.value(tag()));
         }
+        checkNoValueAnywhere();
+    }
+
+    // Cookies "when a site asks": a run goes without them and, at a sign-in
+    // wall only, once more with them.
+    void whenASiteAsks_data()
+    {
+        QTest::addColumn<QString>("address");    // under the local server
+        QTest::addColumn<QString>("cookieHost"); // of the Firefox cookie; empty: no setting
+        QTest::addColumn<QString>("error");      // empty: the video downloads
+        QTest::addColumn<int>("retries");        // runs that went again with cookies
+        QTest::newRow("wall, signed in") << "private/page.html"
+                                         << "127.0.0.1"
+                                         << "" << 1;
+        QTest::newRow("wall, session expired") << "private/page.html"
+                                               << "other.example"
+                                               << "error.sign_in_expired" << 1;
+        QTest::newRow("not found") << "private/gone.html"
+                                   << "127.0.0.1"
+                                   << "*" << 0;
+        QTest::newRow("server error") << "private/broken.html"
+                                      << "127.0.0.1"
+                                      << "*" << 0;
+        QTest::newRow("never") << "private/page.html"
+                               << ""
+                               << "error.sign_in_required" << 0;
+    }
+
+    void whenASiteAsks()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, cookieHost);
+        QFETCH(QString, error);
+        QFETCH(int, retries);
+        if (!cookieHost.isEmpty()) {
+            makeFirefoxProfile(m_firefox, "abc.default-release", cookieHost);
+            CookieSource source = CookieSource::fromBrowser("firefox");
+            source.onlyWhenAsked = true;
+            source.save();
+            QCOMPARE(CookieSource::fromSettings(), source);
+        }
+        DownloadItem *item = settled(m_server->httpUrl(address));
+        QVERIFY(item);
+        if (error.isEmpty()) {
+            QCOMPARE(item->status(), DownloadStatus::Ready);
+            QVERIFY(finish(item));
+            QCOMPARE(item->status(), DownloadStatus::Done);
+            QCOMPARE(mediaDigest(*item->filePath()), mediaDigest(served()));
+        } else {
+            QCOMPARE(item->status(), DownloadStatus::Error);
+            const QString expected = qtTrId(qPrintable(error));
+            if (error != "*")
+                QCOMPARE(item->errorMessage(),
+                         expected.contains("%1") ? expected.arg("Firefox") : expected);
+        }
+        const QString log = logLines().join('\n');
+        // The information run went again once; the download run may too.
+        QVERIFY(log.count("Sign-in wall: trying again") >= retries);
+        QCOMPARE(log.count("Sign-in wall: trying again") > 0, retries > 0);
+        QCOMPARE(log.contains("--cookies-from-browser"), retries > 0);
         checkNoValueAnywhere();
     }
 

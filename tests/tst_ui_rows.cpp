@@ -193,6 +193,60 @@ private slots:
         stopAll(&manager);
     }
 
+    // At a sign-in wall, a row whose run took no cookies offers a browser's;
+    // one whose cookies met the wall again offers the site, to sign in anew.
+    void signInWallOffersByCookies_data()
+    {
+        QTest::addColumn<QString>("browser"); // the setting; empty: none
+        QTest::addColumn<bool>("onlyWhenAsked");
+        QTest::addColumn<QString>("offered");
+        QTest::newRow("no cookies") << "" << false << "signInButton";
+        QTest::newRow("always") << "firefox" << false << "openSiteButton";
+        QTest::newRow("when a site asks") << "firefox" << true << "openSiteButton";
+    }
+
+    void signInWallOffersByCookies()
+    {
+        QFETCH(QString, browser);
+        QFETCH(bool, onlyWhenAsked);
+        QFETCH(QString, offered);
+        writeText(TestHome::path() + "/.mozilla/firefox/a.default/cookies.sqlite", "");
+        CookieSource source =
+            browser.isEmpty() ? CookieSource::none() : CookieSource::fromBrowser(browser);
+        source.onlyWhenAsked = onlyWhenAsked;
+        source.save();
+        const auto forget = qScopeGuard([] { CookieSource::none().save(); });
+        QStringList opened;
+        Desktop::setHandler([&](const QString &action, const QString &address) {
+            opened << action + " " + address;
+            return true;
+        });
+        const auto restore = qScopeGuard([] { Desktop::setHandler({}); });
+        // The setting's view reads the setting again, as the preferences do.
+        auto setting = load("CookieSetting", {}, {460, 400});
+        QQuickItem *choices = setting->rootObject();
+        const QString when = onlyWhenAsked ? "cookiesWhenAskedChoice" : "cookiesAlwaysChoice";
+        QTRY_COMPARE(shown(choices, when), !browser.isEmpty());
+        DownloadManager manager;
+        auto *failed =
+            new DownloadItem("https://videos.example.org/watch?v=1", DownloadFormat::Video);
+        failed->setStatus(DownloadStatus::Error);
+        failed->setErrorMessage("signed in", Failure::Kind::NeedsSignIn);
+        auto view = rowView(manager, failed);
+        QQuickItem *root = view->rootObject();
+        QTRY_COMPARE(shownOf(root, {"signInButton", "openSiteButton"}), QStringList{offered});
+        if (offered == "openSiteButton") {
+            click(*view, find(root, offered));
+            QCOMPARE(opened, QStringList{"site https://videos.example.org/watch?v=1"});
+            QVERIFY(find(choices, when)->property("chosen").toBool());
+            // The other choice is saved, and the browser stays.
+            click(*setting,
+                  find(choices, onlyWhenAsked ? "cookiesAlwaysChoice" : "cookiesWhenAskedChoice"));
+            QCOMPARE(CookieSource::fromSettings().onlyWhenAsked, !onlyWhenAsked);
+            QCOMPARE(CookieSource::fromSettings().browser, browser);
+        }
+    }
+
     // Texts from a page or a tool are shown as written: markup in them is
     // neither rendered nor followed to an address.
     void hostileTextIsPlain_data() { addTags({"failed", "done with a note", "downloading"}); }

@@ -34,6 +34,8 @@ void BrowserCookies::refresh()
             m_choices << Choice{p.name, p.source, true};
     }
     m_setting = CookieSource::fromSettings();
+    if (!m_setting.isNone())
+        m_onlyWhenAsked = m_setting.onlyWhenAsked;
     updateCurrent();
     emit changed();
 }
@@ -42,7 +44,9 @@ void BrowserCookies::updateCurrent()
 {
     m_current = -1;
     for (int i = 0; i < m_choices.size(); ++i) {
-        if (m_choices.at(i).source == m_setting)
+        CookieSource choice = m_choices.at(i).source;
+        choice.onlyWhenAsked = m_setting.onlyWhenAsked;
+        if (choice == m_setting)
             m_current = i;
     }
     // A browser saved earlier and not found now stays shown as chosen.
@@ -52,8 +56,9 @@ void BrowserCookies::updateCurrent()
     }
 }
 
-void BrowserCookies::apply(const CookieSource &source)
+void BrowserCookies::apply(CookieSource source)
 {
+    source.onlyWhenAsked = !source.isNone() && m_onlyWhenAsked;
     source.save();
     m_setting = source;
     updateCurrent();
@@ -70,4 +75,10 @@ void BrowserCookies::chooseFile(const QUrl &file)
 {
     if (file.isLocalFile())
         apply(CookieSource::fromFile(file.toLocalFile()));
+}
+
+void BrowserCookies::setOnlyWhenAsked(bool value)
+{
+    m_onlyWhenAsked = value;
+    apply(m_setting);
 }

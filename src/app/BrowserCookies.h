@@ -24,6 +24,9 @@ class BrowserCookies : public QObject
     // {label, choice (an index into `choices`)}.
     Q_PROPERTY(QVariantList browsers READ browsers NOTIFY changed)
     Q_PROPERTY(bool inUse READ inUse NOTIFY changed)
+    // Whether the runs take the cookies only after a site asked for a
+    // signed-in visitor, rather than every time.
+    Q_PROPERTY(bool onlyWhenAsked READ onlyWhenAsked WRITE setOnlyWhenAsked NOTIFY changed)
 
 public:
     explicit BrowserCookies(QObject *parent = nullptr);
@@ -33,6 +36,8 @@ public:
     QString file() const { return m_setting.file; }
     QVariantList browsers() const;
     bool inUse() const { return !m_setting.isNone(); }
+    bool onlyWhenAsked() const { return m_onlyWhenAsked; }
+    void setOnlyWhenAsked(bool value);
 
     // Looks for the browsers again and reads the setting again.
     Q_INVOKABLE void refresh();
@@ -43,7 +48,7 @@ signals:
     void changed();
 
 private:
-    void apply(const CookieSource &source);
+    void apply(CookieSource source);
     void updateCurrent();
 
     struct Choice
@@ -56,4 +61,5 @@ private:
     QList<int> m_browsers; // the whole-browser entries of m_choices
     CookieSource m_setting;
     int m_current = 0;
+    bool m_onlyWhenAsked = false; // kept while "None" is chosen
 };

@@ -118,6 +118,17 @@ bool Desktop::open(const QString &path)
     return ok;
 }
 
+bool Desktop::openSite(const QString &address)
+{
+    // The address came from a page or the user: nothing but a web page is opened.
+    const QUrl url(address, QUrl::StrictMode);
+    if (!url.isValid() ||
+        (url.scheme() != QLatin1String("https") && url.scheme() != QLatin1String("http")))
+        return false;
+    return handler() ? handler()(QStringLiteral("site"), url.toString())
+                     : QDesktopServices::openUrl(url);
+}
+
 namespace {
 
 // Whether `trashed` lies in a trash's "files" folder ("…/Trash/files/NAME" or

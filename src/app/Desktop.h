@@ -37,6 +37,8 @@ public:
     // Opens the file in the application the desktop chooses for it; false
     // (and failed()) when none could.
     Q_INVOKABLE bool open(const QString &path);
+    // Opens a web page (http or https only) in the desktop's browser.
+    Q_INVOKABLE bool openSite(const QString &address);
     // Moves a finished download to the trash, or deletes it where there is
     // no trash; false (and failed()) when the file stays.
     Q_INVOKABLE bool deleteFile(const QString &path);
@@ -47,7 +49,7 @@ public:
     Q_INVOKABLE QString dataSize(double bytes) const;
 
     // Stands in for the desktop's file manager and applications: takes
-    // "open" or "reveal" and the path, answers whether it worked.
+    // "open", "reveal" or "site" and the path or address, answers whether it worked.
     using Handler = std::function<bool(const QString &action, const QString &path)>;
     static void setHandler(Handler handler);
 

@@ -9,6 +9,9 @@ namespace {
 const QString kBrowserKey = QStringLiteral("cookiesBrowser");
 const QString kProfileKey = QStringLiteral("cookiesProfile");
 const QString kFileKey = QStringLiteral("cookiesFile");
+// "asked" for cookies only when a site asks; absent (older settings): always.
+const QString kWhenKey = QStringLiteral("cookiesWhen");
+const QString kWhenAsked = QStringLiteral("asked");
 
 struct BrowserName
 {
@@ -70,18 +73,22 @@ QString CookieSource::displayName() const
 CookieSource CookieSource::fromSettings()
 {
     const QString file = UserDefaults::value(kFileKey).toString();
-    if (!file.isEmpty())
-        return fromFile(file);
     const QString browser = UserDefaults::value(kBrowserKey).toString();
-    if (browser.isEmpty())
-        return none();
-    return fromBrowser(browser, UserDefaults::value(kProfileKey).toString());
+    CookieSource source = !file.isEmpty() ? fromFile(file)
+                          : browser.isEmpty()
+                              ? none()
+                              : fromBrowser(browser, UserDefaults::value(kProfileKey).toString());
+    source.onlyWhenAsked =
+        !source.isNone() && UserDefaults::value(kWhenKey).toString() == kWhenAsked;
+    return source;
 }
 
 void CookieSource::save() const
 {
-    for (const QString &key : {kBrowserKey, kProfileKey, kFileKey})
+    for (const QString &key : {kBrowserKey, kProfileKey, kFileKey, kWhenKey})
         UserDefaults::remove(key);
+    if (!isNone() && onlyWhenAsked)
+        UserDefaults::setValue(kWhenKey, kWhenAsked);
     if (kind == Kind::Browser) {
         UserDefaults::setValue(kBrowserKey, browser);
         if (!profile.isEmpty())

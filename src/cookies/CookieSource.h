@@ -25,6 +25,9 @@ struct CookieSource
     // name, or an absolute folder.
     QString profile;
     QString file; // the cookies.txt
+    // Runs go without cookies and take these only after a site asked for a
+    // signed-in visitor; false: every run takes them.
+    bool onlyWhenAsked = false;
 
     static CookieSource none() { return {}; }
     static CookieSource fromBrowser(const QString &browser, const QString &profile = {});

@@ -72,6 +72,24 @@ Result<QString> findYtDlp(const CookieSource &cookies)
     return *ytdlp;
 }
 
+// With cookies "when a site asks", a run that met a sign-in wall without
+// cookies goes again, once, with them; the row says so.
+bool signInWithCookies(DownloadItem &item, const Request &request, CookieSource &cookies,
+                       const RunRecord &outcome)
+{
+    if (!request.cookies.onlyWhenAsked || !cookies.isNone() || outcome.last.status == 0 ||
+        !SignInErrors::isSignInWall(outcome.stderrLines))
+        return false;
+    cookies = request.cookies;
+    Logger::shared().log(QStringLiteral("  Sign-in wall: trying again with the cookies of ") +
+                             cookies.displayName(),
+                         LogLevel::Warning);
+    //% "This site asks you to sign in: trying again with the cookies of %1. "
+    //% "What you download with them is tied to your account."
+    item.setStatusMessage(qtTrId("status.sign_in_retry").arg(cookies.displayName()));
+    return true;
+}
+
 } // namespace
 
 Result<QString> ytdlpFor(DownloadItem &item, const CookieSource &cookies)
@@ -92,13 +110,14 @@ QCoro::Task<std::optional<RunRecord>> runWithRetries(DownloadItem *target, Reque
     RetryLadder ladder(youTube);
     ladder.bundlePath = co_await CertificateStore::bundlePath(false);
     RunRecord outcome;
+    CookieSource cookies = request.cookies.onlyWhenAsked ? CookieSource::none() : request.cookies;
     for (;;) {
         if (!item)
             co_return std::nullopt;
         // A stop pressed between two runs (while the bundle is rebuilt) still counts.
         if (item->run()->cancelled())
             break;
-        const Attempt attempt{ladder.allowMissingPOT(), ladder.bundlePath, request.cookies};
+        const Attempt attempt{ladder.allowMissingPOT(), ladder.bundlePath, cookies};
         if (attempt.allowMissingPOT) {
             Logger::shared().log(
                 QStringLiteral("  YouTube retry with missing PO-token formats enabled"),
@@ -120,6 +139,9 @@ QCoro::Task<std::optional<RunRecord>> runWithRetries(DownloadItem *target, Reque
             next = RetryLadder::Next::NextAttempt;
         if (next == RetryLadder::Next::Finish && outcome.last.status != 0 &&
             request.anotherSource && request.anotherSource(outcome))
+            next = RetryLadder::Next::SameAttempt;
+        if (next == RetryLadder::Next::Finish &&
+            signInWithCookies(*item, request, cookies, outcome))
             next = RetryLadder::Next::SameAttempt;
         if (!ladder.advance(next))
             break;

@@ -35,6 +35,10 @@
         <source>About Reelix</source>
         <translation>About Reelix</translation>
     </message>
+    <message id="menu.setup_check">
+        <source>Check my setup</source>
+        <translation>Check my setup</translation>
+    </message>
     <message id="shortcuts.add">
         <source>Add the addresses typed, or press the highlighted button</source>
         <translation>Add the addresses typed, or press the highlighted button</translation>
@@ -202,6 +206,10 @@
         <source>Trying again another way…</source>
         <translation>Trying again another way…</translation>
     </message>
+    <message id="status.sign_in_retry">
+        <source>This site asks you to sign in: trying again with the cookies of %1. What you download with them is tied to your account.</source>
+        <translation>This site asks you to sign in: trying again with the cookies of %1. What you download with them is tied to your account.</translation>
+    </message>
     <message id="status.converting_playable">
         <source>Making playable everywhere — %1%</source>
         <translation>Making playable everywhere — %1%</translation>
@@ -353,6 +361,10 @@
     <message id="action.retry">
         <source>Retry</source>
         <translation>Retry</translation>
+    </message>
+    <message id="action.open_site">
+        <source>Open the site in the browser to sign in again</source>
+        <translation>Open the site in the browser to sign in again</translation>
     </message>
     <message id="action.remove">
         <source>Remove</source>
@@ -756,6 +768,52 @@
         <source>Update</source>
         <translation>Update</translation>
     </message>
+    <message id="doctor.level.ok">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="doctor.level.problem">
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message id="doctor.level.warning">
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message id="doctor.ui.again">
+        <source>Check again</source>
+        <translation>Check again</translation>
+    </message>
+    <message id="doctor.ui.copy_report">
+        <source>Copy report</source>
+        <translation>Copy report</translation>
+    </message>
+    <message id="doctor.ui.healthy">
+        <source>Everything Reelix needs is in place.</source>
+        <translation>Everything Reelix needs is in place.</translation>
+    </message>
+    <message id="doctor.ui.line">
+        <source>%1: %2 %3</source>
+        <translation>%1: %2 %3</translation>
+    </message>
+    <message id="doctor.ui.problems" numerus="yes">
+        <source>%n problem(s) stop downloads. Each line says what to do.</source>
+        <translation>
+            <numerusform>%n problem stops downloads. Its line says what to do.</numerusform>
+            <numerusform>%n problems stop downloads. Each line says what to do.</numerusform>
+        </translation>
+    </message>
+    <message id="doctor.ui.running">
+        <source>Checking the tools, cookies, folder and network…</source>
+        <translation>Checking the tools, cookies, folder and network…</translation>
+    </message>
+    <message id="doctor.ui.warnings" numerus="yes">
+        <source>Downloads should work; %n line(s) could be better.</source>
+        <translation>
+            <numerusform>Downloads should work; %n line could be better.</numerusform>
+            <numerusform>Downloads should work; %n lines could be better.</numerusform>
+        </translation>
+    </message>
     <message id="doctor.certs.few" numerus="yes">
         <source>The certificate bundle holds only %n certificate(s): secure sites may fail.</source>
         <translation>
@@ -1053,6 +1111,18 @@
         <source>Choose a cookies.txt file</source>
         <translation>Choose a cookies.txt file</translation>
     </message>
+    <message id="cookies.when">
+        <source>Use them:</source>
+        <translation>Use them:</translation>
+    </message>
+    <message id="cookies.when_always">
+        <source>For every download</source>
+        <translation>For every download</translation>
+    </message>
+    <message id="cookies.when_asked">
+        <source>Only when a site asks me to sign in</source>
+        <translation>Only when a site asks me to sign in</translation>
+    </message>
     <message id="cookies.explain">
         <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser's name or the file's path, never a cookie.</source>
         <translation>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser's name or the file's path, never a cookie.</translation>
@@ -1074,8 +1144,8 @@
         <translation>Use cookies from…</translation>
     </message>
     <message id="error.sign_in_required">
-        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser's cookies.</source>
-        <translation>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser's cookies.</translation>
+        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser's cookies: what you download with them is tied to your account.</source>
+        <translation>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser's cookies: what you download with them is tied to your account.</translation>
     </message>
     <message id="error.sign_in_expired">
         <source>Your %1 session may have expired — open the site in %1, sign in, then retry.</source>

@@ -35,6 +35,10 @@
         <source>About Reelix</source>
         <translation>À propos de Reelix</translation>
     </message>
+    <message id="menu.setup_check">
+        <source>Check my setup</source>
+        <translation>Vérifier ma configuration</translation>
+    </message>
     <message id="shortcuts.add">
         <source>Add the addresses typed, or press the highlighted button</source>
         <translation>Ajouter les adresses saisies, ou appuyer sur le bouton mis en avant</translation>
@@ -202,6 +206,10 @@
         <source>Trying again another way…</source>
         <translation>Nouvel essai d'une autre façon…</translation>
     </message>
+    <message id="status.sign_in_retry">
+        <source>This site asks you to sign in: trying again with the cookies of %1. What you download with them is tied to your account.</source>
+        <translation>Ce site demande de vous connecter : nouvel essai avec les cookies de %1. Ce que vous téléchargez avec eux est lié à votre compte.</translation>
+    </message>
     <message id="status.converting_playable">
         <source>Making playable everywhere — %1%</source>
         <translation>Conversion pour une lecture partout — %1 %</translation>
@@ -353,6 +361,10 @@
     <message id="action.retry">
         <source>Retry</source>
         <translation>Réessayer</translation>
+    </message>
+    <message id="action.open_site">
+        <source>Open the site in the browser to sign in again</source>
+        <translation>Ouvrir le site dans le navigateur pour se reconnecter</translation>
     </message>
     <message id="action.remove">
         <source>Remove</source>
@@ -756,6 +768,52 @@
         <source>Update</source>
         <translation>Mettre à jour</translation>
     </message>
+    <message id="doctor.level.ok">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="doctor.level.problem">
+        <source>Problem</source>
+        <translation>Problème</translation>
+    </message>
+    <message id="doctor.level.warning">
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message id="doctor.ui.again">
+        <source>Check again</source>
+        <translation>Vérifier à nouveau</translation>
+    </message>
+    <message id="doctor.ui.copy_report">
+        <source>Copy report</source>
+        <translation>Copier le rapport</translation>
+    </message>
+    <message id="doctor.ui.healthy">
+        <source>Everything Reelix needs is in place.</source>
+        <translation>Tout ce dont Reelix a besoin est en place.</translation>
+    </message>
+    <message id="doctor.ui.line">
+        <source>%1: %2 %3</source>
+        <translation>%1 : %2 %3</translation>
+    </message>
+    <message id="doctor.ui.problems" numerus="yes">
+        <source>%n problem(s) stop downloads. Each line says what to do.</source>
+        <translation>
+            <numerusform>%n problème empêche les téléchargements. Sa ligne dit quoi faire.</numerusform>
+            <numerusform>%n problèmes empêchent les téléchargements. Chaque ligne dit quoi faire.</numerusform>
+        </translation>
+    </message>
+    <message id="doctor.ui.running">
+        <source>Checking the tools, cookies, folder and network…</source>
+        <translation>Vérification des outils, des cookies, du dossier et du réseau…</translation>
+    </message>
+    <message id="doctor.ui.warnings" numerus="yes">
+        <source>Downloads should work; %n line(s) could be better.</source>
+        <translation>
+            <numerusform>Les téléchargements devraient fonctionner ; %n ligne pourrait être améliorée.</numerusform>
+            <numerusform>Les téléchargements devraient fonctionner ; %n lignes pourraient être améliorées.</numerusform>
+        </translation>
+    </message>
     <message id="doctor.certs.few" numerus="yes">
         <source>The certificate bundle holds only %n certificate(s): secure sites may fail.</source>
         <translation>
@@ -1053,6 +1111,18 @@
         <source>Choose a cookies.txt file</source>
         <translation>Choisir un fichier cookies.txt</translation>
     </message>
+    <message id="cookies.when">
+        <source>Use them:</source>
+        <translation>Les utiliser :</translation>
+    </message>
+    <message id="cookies.when_always">
+        <source>For every download</source>
+        <translation>Pour chaque téléchargement</translation>
+    </message>
+    <message id="cookies.when_asked">
+        <source>Only when a site asks me to sign in</source>
+        <translation>Seulement quand un site me demande de me connecter</translation>
+    </message>
     <message id="cookies.explain">
         <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser's name or the file's path, never a cookie.</source>
         <translation>Les sites qui demandent d'être connecté (vérification de l'âge, vidéos réservées aux membres, « pas un robot ») laissent entrer Reelix avec les cookies d'un navigateur où vous êtes connecté. Reelix ne garde que le nom du navigateur ou le chemin du fichier, jamais un cookie.</translation>
@@ -1074,8 +1144,8 @@
         <translation>Utiliser les cookies de…</translation>
     </message>
     <message id="error.sign_in_required">
-        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser's cookies.</source>
-        <translation>Cette page demande d'être connecté. Connectez-vous au site dans votre navigateur, puis laissez Reelix utiliser ses cookies.</translation>
+        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser's cookies: what you download with them is tied to your account.</source>
+        <translation>Cette page demande d'être connecté. Connectez-vous au site dans votre navigateur, puis laissez Reelix utiliser ses cookies : ce que vous téléchargez avec eux est lié à votre compte.</translation>
     </message>
     <message id="error.sign_in_expired">
         <source>Your %1 session may have expired — open the site in %1, sign in, then retry.</source>

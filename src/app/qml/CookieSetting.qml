@@ -89,6 +89,35 @@ ColumnLayout {
         chosen: BrowserCookies.current < 0
         onClicked: fileDialog.open()
     }
+    // When the chosen cookies go with a download: every time, or only
+    // after a site asked for a signed-in visitor.
+    Text {
+        textFormat: Text.PlainText
+        visible: BrowserCookies.inUse
+        Layout.topMargin: 10
+        Layout.bottomMargin: 2
+        //% "Use them:"
+        text: qsTrId("cookies.when")
+        color: Theme.textPrimary
+        font.pixelSize: Theme.fontNormal
+        font.weight: Font.DemiBold
+    }
+    Choice {
+        objectName: "cookiesAlwaysChoice"
+        visible: BrowserCookies.inUse
+        //% "For every download"
+        text: qsTrId("cookies.when_always")
+        chosen: !BrowserCookies.onlyWhenAsked
+        onClicked: BrowserCookies.onlyWhenAsked = false
+    }
+    Choice {
+        objectName: "cookiesWhenAskedChoice"
+        visible: BrowserCookies.inUse
+        //% "Only when a site asks me to sign in"
+        text: qsTrId("cookies.when_asked")
+        chosen: BrowserCookies.onlyWhenAsked
+        onClicked: BrowserCookies.onlyWhenAsked = true
+    }
     Text {
         textFormat: Text.PlainText
         Layout.fillWidth: true

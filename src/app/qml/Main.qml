@@ -93,6 +93,25 @@ ApplicationWindow {
         version: window.app.version
     }
     ShortcutsDialog { id: shortcutsDialog }
+    SetupCheckDialog {
+        id: setupCheckDialog
+        check: SetupCheck {}
+        onActionRequested: action => {
+            setupCheckDialog.close()
+            if (action === "install" || action === "update")
+                window.openUpdates()
+            else if (action === "choose-browser")
+                cookieDialog.open()
+            else if (action === "choose-folder")
+                folderChooser.open()
+            else if (action === "open-preferences")
+                window.openPreferences()
+        }
+    }
+    FolderChooser {
+        id: folderChooser
+        manager: window.app.manager
+    }
     DesktopNotice {}
     Shortcut {
         sequence: "Ctrl+?"
@@ -203,6 +222,11 @@ ApplicationWindow {
                 text: qsTrId("menu.shortcuts")
                 shortcut: "F1"
                 onTriggered: shortcutsDialog.open()
+            }
+            Action {
+                objectName: "setupCheckAction"
+                text: qsTrId("menu.setup_check")
+                onTriggered: setupCheckDialog.open()
             }
             Action {
                 objectName: "aboutAction"

@@ -179,6 +179,18 @@ Item {
                     offer.manager = controls.manager
                 }
             }
+            // The cookies in use met the wall again: the site's session may
+            // have ended; signing in again happens in the browser.
+            IconButton {
+                objectName: "openSiteButton"
+                visible: controls.download.errorKind === Failure.NeedsSignIn
+                         && BrowserCookies.inUse
+                anchors.verticalCenter: parent.verticalCenter
+                symbol: "arrow.up.forward.square"; color: Theme.info
+                //% "Open the site in the browser to sign in again"
+                tip: qsTrId("action.open_site")
+                onClicked: Desktop.openSite(controls.download.url)
+            }
             ErrorDetails {
                 visible: controls.download.status === Download.Error
                 anchors.verticalCenter: parent.verticalCenter

@@ -1224,6 +1224,64 @@
         <source>using %1 from the system</source>
         <translation>using %1 from the system</translation>
     </message>
+    <message id="follow.cli.added">
+        <source>Following %1. New entries download at each check.</source>
+        <translation>Following %1. New entries download at each check.</translation>
+    </message>
+    <message id="follow.cli.imported" numerus="yes">
+        <source>%n new follows from the file.</source>
+        <translation>
+            <numerusform>%n new follow from the file.</numerusform>
+            <numerusform>%n new follows from the file.</numerusform>
+        </translation>
+    </message>
+    <message id="follow.cli.new" numerus="yes">
+        <source>%1: %n new</source>
+        <translation>
+            <numerusform>%1: %n new</numerusform>
+            <numerusform>%1: %n new</numerusform>
+        </translation>
+    </message>
+    <message id="follow.cli.failed">
+        <source>%1: not read (%2)</source>
+        <translation>%1: not read (%2)</translation>
+    </message>
+    <message id="follow.cli.waiting">
+        <source>%1: the site asked to wait; read again after %2</source>
+        <translation>%1: the site asked to wait; read again after %2</translation>
+    </message>
+    <message id="follow.cli.busy">
+        <source>%1: another check is reading it</source>
+        <translation>%1: another check is reading it</translation>
+    </message>
+    <message id="follow.cli.paused">
+        <source>%1: paused</source>
+        <translation>%1: paused</translation>
+    </message>
+    <message id="follow.error.write">
+        <source>The list of follows could not be written.</source>
+        <translation>The list of follows could not be written.</translation>
+    </message>
+    <message id="follow.error.held">
+        <source>Another Reelix is changing the list of follows; try again.</source>
+        <translation>Another Reelix is changing the list of follows; try again.</translation>
+    </message>
+    <message id="follow.error.not_opml">
+        <source>The file is not an OPML list of feeds.</source>
+        <translation>The file is not an OPML list of feeds.</translation>
+    </message>
+    <message id="follow.error.not_list">
+        <source>This address is one video, not a list.</source>
+        <translation>This address is one video, not a list.</translation>
+    </message>
+    <message id="follow.error.unread">
+        <source>yt-dlp could not read the list.</source>
+        <translation>yt-dlp could not read the list.</translation>
+    </message>
+    <message id="follow.error.no_ytdlp">
+        <source>yt-dlp is not installed.</source>
+        <translation>yt-dlp is not installed.</translation>
+    </message>
     <message id="cli.no_format">
         <source>No format matches "%1"</source>
         <translation>No format matches "%1"</translation>

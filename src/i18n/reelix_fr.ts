@@ -1224,6 +1224,64 @@
         <source>using %1 from the system</source>
         <translation>utilise %1 du système</translation>
     </message>
+    <message id="follow.cli.added">
+        <source>Following %1. New entries download at each check.</source>
+        <translation>%1 est suivie. Les nouveautés se téléchargent à chaque vérification.</translation>
+    </message>
+    <message id="follow.cli.imported" numerus="yes">
+        <source>%n new follows from the file.</source>
+        <translation>
+            <numerusform>%n nouvel abonnement tiré du fichier.</numerusform>
+            <numerusform>%n nouveaux abonnements tirés du fichier.</numerusform>
+        </translation>
+    </message>
+    <message id="follow.cli.new" numerus="yes">
+        <source>%1: %n new</source>
+        <translation>
+            <numerusform>%1 : %n nouveauté</numerusform>
+            <numerusform>%1 : %n nouveautés</numerusform>
+        </translation>
+    </message>
+    <message id="follow.cli.failed">
+        <source>%1: not read (%2)</source>
+        <translation>%1 : non lue (%2)</translation>
+    </message>
+    <message id="follow.cli.waiting">
+        <source>%1: the site asked to wait; read again after %2</source>
+        <translation>%1 : le site demande d'attendre ; nouvelle lecture après %2</translation>
+    </message>
+    <message id="follow.cli.busy">
+        <source>%1: another check is reading it</source>
+        <translation>%1 : une autre vérification la lit déjà</translation>
+    </message>
+    <message id="follow.cli.paused">
+        <source>%1: paused</source>
+        <translation>%1 : en pause</translation>
+    </message>
+    <message id="follow.error.write">
+        <source>The list of follows could not be written.</source>
+        <translation>La liste des abonnements n'a pas pu être enregistrée.</translation>
+    </message>
+    <message id="follow.error.held">
+        <source>Another Reelix is changing the list of follows; try again.</source>
+        <translation>Un autre Reelix modifie la liste des abonnements ; réessayez.</translation>
+    </message>
+    <message id="follow.error.not_opml">
+        <source>The file is not an OPML list of feeds.</source>
+        <translation>Ce fichier n'est pas une liste de flux OPML.</translation>
+    </message>
+    <message id="follow.error.not_list">
+        <source>This address is one video, not a list.</source>
+        <translation>Cette adresse mène à une seule vidéo, pas à une liste.</translation>
+    </message>
+    <message id="follow.error.unread">
+        <source>yt-dlp could not read the list.</source>
+        <translation>yt-dlp n'a pas pu lire la liste.</translation>
+    </message>
+    <message id="follow.error.no_ytdlp">
+        <source>yt-dlp is not installed.</source>
+        <translation>yt-dlp n'est pas installé.</translation>
+    </message>
     <message id="cli.no_format">
         <source>No format matches "%1"</source>
         <translation>Aucun format ne correspond à « %1 »</translation>

@@ -4,12 +4,12 @@
 
 #include "log/Logger.h"
 #include "platform/PlatformProfile.h"
+#include "platform/UserDefaults.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QHash>
 #include <QSet>
-#include <QSettings>
 
 #include <QCoro/QCoroTimer>
 
@@ -61,7 +61,8 @@ QCoro::Task<> spaceOut(QHash<QString, steady_clock::time_point> &lastRequest, co
 
 milliseconds pauseSetting()
 {
-    const int seconds = QSettings().value(QStringLiteral("followPauseSeconds"), 2).toInt();
+    const QVariant set = UserDefaults::value(QStringLiteral("followPauseSeconds"));
+    const int seconds = set.isValid() ? set.toInt() : 2;
     return milliseconds(qBound(0, seconds, 600) * 1000);
 }
 
@@ -108,8 +109,13 @@ QCoro::Task<QList<FollowFinding>> run(Settings settings)
 {
     QList<FollowFinding> findings;
     QHash<QString, steady_clock::time_point> lastRequest;
-    QSet<QString> waitingHosts; // sites that asked to be left alone during this check
     const QList<Follow> follows = FollowList::load();
+    // A site that asked one of its lists to wait is left alone for all of them.
+    QHash<QString, QDateTime> waitingHosts;
+    for (const Follow &follow : follows) {
+        if (follow.notBefore.isValid() && follow.notBefore > waitingHosts.value(follow.host()))
+            waitingHosts.insert(follow.host(), follow.notBefore);
+    }
     for (const Follow &follow : follows) {
         if (!settings.only.isEmpty() && !settings.only.contains(follow.address))
             continue;
@@ -119,9 +125,9 @@ QCoro::Task<QList<FollowFinding>> run(Settings settings)
         bool elsewhere = false;
         if (follow.paused) {
             finding.state = FollowFinding::State::Paused;
-        } else if (waitingHosts.contains(follow.host()) ||
-                   (follow.notBefore.isValid() && follow.notBefore > now)) {
+        } else if (waitingHosts.value(follow.host()) > now) {
             finding.state = FollowFinding::State::Waiting;
+            finding.follow.notBefore = waitingHosts.value(follow.host());
         } else if (finding.claim = LockClaim::take(lockPath(follow.address), &elsewhere);
                    !finding.claim) {
             finding.state = FollowFinding::State::Busy;
@@ -131,7 +137,7 @@ QCoro::Task<QList<FollowFinding>> run(Settings settings)
             record(finding.follow, result, QDateTime::currentDateTimeUtc());
             if (result.tooManyRequests()) {
                 finding.state = FollowFinding::State::Waiting;
-                waitingHosts.insert(follow.host());
+                waitingHosts.insert(follow.host(), finding.follow.notBefore);
             } else if (result.listing) {
                 finding.fresh = freshEntries(follow, *result.listing);
             } else {

@@ -1282,6 +1282,65 @@
         <source>yt-dlp is not installed.</source>
         <translation>yt-dlp is not installed.</translation>
     </message>
+    <message id="follow.following">
+        <source>Following</source>
+        <translation>Following</translation>
+    </message>
+    <message id="follow.follow">
+        <source>Follow</source>
+        <translation>Follow</translation>
+    </message>
+    <message id="follow.first.newest">
+        <source>Follow, and take the newest 5 now</source>
+        <translation>Follow, and take the newest 5 now</translation>
+    </message>
+    <message id="follow.first.next">
+        <source>Follow, only what comes next</source>
+        <translation>Follow, only what comes next</translation>
+    </message>
+    <message id="follow.view.intro">
+        <source>New entries of these lists download by themselves at each check.</source>
+        <translation>New entries of these lists download by themselves at each check.</translation>
+    </message>
+    <message id="follow.view.empty">
+        <source>Nothing followed yet. Follow a channel, a playlist or a feed from its row in the list.</source>
+        <translation>Nothing followed yet. Follow a channel, a playlist or a feed from its row in the list.</translation>
+    </message>
+    <message id="follow.check_all">
+        <source>Check all now</source>
+        <translation>Check all now</translation>
+    </message>
+    <message id="follow.check_now">
+        <source>Check now</source>
+        <translation>Check now</translation>
+    </message>
+    <message id="follow.not_checked">
+        <source>Not checked yet</source>
+        <translation>Not checked yet</translation>
+    </message>
+    <message id="follow.checked">
+        <source>Checked %1</source>
+        <translation>Checked %1</translation>
+    </message>
+    <message id="follow.new_count" numerus="yes">
+        <source>%n new</source>
+        <translation>
+            <numerusform>%n new</numerusform>
+            <numerusform>%n new</numerusform>
+        </translation>
+    </message>
+    <message id="follow.paused_title">
+        <source>%1 (paused)</source>
+        <translation>%1 (paused)</translation>
+    </message>
+    <message id="follow.pause">
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message id="follow.resume">
+        <source>Resume</source>
+        <translation>Resume</translation>
+    </message>
     <message id="cli.no_format">
         <source>No format matches "%1"</source>
         <translation>No format matches "%1"</translation>
@@ -1529,6 +1588,18 @@
     <message id="prefs.fragments">
         <source>Fragments fetched at once per download</source>
         <translation>Fragments fetched at once per download</translation>
+    </message>
+    <message id="prefs.follow.hours">
+        <source>Check followed lists every (hours)</source>
+        <translation>Check followed lists every (hours)</translation>
+    </message>
+    <message id="prefs.follow.never">
+        <source>Never</source>
+        <translation>Never</translation>
+    </message>
+    <message id="prefs.follow.pause">
+        <source>Seconds between two requests to one site</source>
+        <translation>Seconds between two requests to one site</translation>
     </message>
     <message id="prefs.section.cookies">
         <source>Cookies</source>

@@ -1282,6 +1282,65 @@
         <source>yt-dlp is not installed.</source>
         <translation>yt-dlp n'est pas installé.</translation>
     </message>
+    <message id="follow.following">
+        <source>Following</source>
+        <translation>Abonnements</translation>
+    </message>
+    <message id="follow.follow">
+        <source>Follow</source>
+        <translation>Suivre</translation>
+    </message>
+    <message id="follow.first.newest">
+        <source>Follow, and take the newest 5 now</source>
+        <translation>Suivre et prendre les 5 plus récentes maintenant</translation>
+    </message>
+    <message id="follow.first.next">
+        <source>Follow, only what comes next</source>
+        <translation>Suivre, seulement les prochaines</translation>
+    </message>
+    <message id="follow.view.intro">
+        <source>New entries of these lists download by themselves at each check.</source>
+        <translation>Les nouveautés de ces listes se téléchargent d'elles-mêmes à chaque vérification.</translation>
+    </message>
+    <message id="follow.view.empty">
+        <source>Nothing followed yet. Follow a channel, a playlist or a feed from its row in the list.</source>
+        <translation>Aucun abonnement pour l'instant. Suivez une chaîne, une playlist ou un flux depuis sa ligne dans la liste.</translation>
+    </message>
+    <message id="follow.check_all">
+        <source>Check all now</source>
+        <translation>Tout vérifier maintenant</translation>
+    </message>
+    <message id="follow.check_now">
+        <source>Check now</source>
+        <translation>Vérifier maintenant</translation>
+    </message>
+    <message id="follow.not_checked">
+        <source>Not checked yet</source>
+        <translation>Pas encore vérifiée</translation>
+    </message>
+    <message id="follow.checked">
+        <source>Checked %1</source>
+        <translation>Vérifiée le %1</translation>
+    </message>
+    <message id="follow.new_count" numerus="yes">
+        <source>%n new</source>
+        <translation>
+            <numerusform>%n nouveauté</numerusform>
+            <numerusform>%n nouveautés</numerusform>
+        </translation>
+    </message>
+    <message id="follow.paused_title">
+        <source>%1 (paused)</source>
+        <translation>%1 (en pause)</translation>
+    </message>
+    <message id="follow.pause">
+        <source>Pause</source>
+        <translation>Mettre en pause</translation>
+    </message>
+    <message id="follow.resume">
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
     <message id="cli.no_format">
         <source>No format matches "%1"</source>
         <translation>Aucun format ne correspond à « %1 »</translation>
@@ -1529,6 +1588,18 @@
     <message id="prefs.fragments">
         <source>Fragments fetched at once per download</source>
         <translation>Fragments récupérés en même temps par téléchargement</translation>
+    </message>
+    <message id="prefs.follow.hours">
+        <source>Check followed lists every (hours)</source>
+        <translation>Vérifier les abonnements toutes les (heures)</translation>
+    </message>
+    <message id="prefs.follow.never">
+        <source>Never</source>
+        <translation>Jamais</translation>
+    </message>
+    <message id="prefs.follow.pause">
+        <source>Seconds between two requests to one site</source>
+        <translation>Secondes entre deux requêtes à un même site</translation>
     </message>
     <message id="prefs.section.cookies">
         <source>Cookies</source>

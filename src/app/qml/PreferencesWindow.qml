@@ -169,6 +169,34 @@ Window {
             }
         }
 
+        SectionTitle { text: qsTrId("follow.following") }
+        RowLayout {
+            //% "Check followed lists every (hours)"
+            Label { text: qsTrId("prefs.follow.hours") }
+            Stepper {
+                objectName: "followCheckHours"
+                from: 0
+                to: 168
+                value: Follows.checkHours
+                //% "Never"
+                zeroText: qsTrId("prefs.follow.never")
+                name: qsTrId("prefs.follow.hours")
+                onPicked: (v) => Follows.checkHours = v
+            }
+        }
+        RowLayout {
+            //% "Seconds between two requests to one site"
+            Label { text: qsTrId("prefs.follow.pause") }
+            Stepper {
+                objectName: "followPauseSeconds"
+                from: 0
+                to: 600
+                value: Follows.pauseSeconds
+                name: qsTrId("prefs.follow.pause")
+                onPicked: (v) => Follows.pauseSeconds = v
+            }
+        }
+
         SectionTitle { text: qsTrId("prefs.section.cookies") }
         CookieSetting {
             objectName: "cookiesSection"

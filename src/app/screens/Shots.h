@@ -60,5 +60,7 @@ bool storeShots();
 bool desktopShots();
 // A ready row's format, track, subtitle and preset menus; the presets in the preferences.
 bool mediaShots();
+// The followed lists.
+bool followShots();
 
 } // namespace Shots

@@ -362,7 +362,7 @@ const CommandHelp commandHelp[] = {
      "report (home folder as ~, passwords, cookie values and addresses' paths hidden).\n"
      "Exits 1 when a check found a problem.\n"},
     {"follow",
-     "reelix-cli follow [--newest N] [--media-server-files] [DOWNLOAD OPTIONS] ADDRESS\n"
+     "reelix-cli follow [--newest N] [DOWNLOAD OPTIONS] ADDRESS\n"
      "       reelix-cli follow list [--json] | check [ADDRESS...] | remove|pause|resume ADDRESS\n"
      "       reelix-cli follow import|export FILE | --timer on|off",
      "Follows a list: each check reads it once and downloads its new entries with the\n"

@@ -40,7 +40,6 @@ int add(QStringList args)
             return usageError(QStringLiteral("--newest takes a number of entries"));
         args.remove(newest, 2);
     }
-    follow.mediaServerFiles = args.removeAll(QStringLiteral("--media-server-files")) > 0;
     const qsizetype end = args.indexOf(QStringLiteral("--"));
     follow.address = end >= 0 ? args.value(end + 1) : args.value(args.size() - 1);
     follow.options = args.mid(0, end >= 0 ? end : args.size() - 1);

@@ -18,7 +18,6 @@ struct Follow
     // comes after it.
     int firstNewest = 0;
     bool paused = false;
-    bool mediaServerFiles = false; // .nfo and thumbnails beside each file
 
     QDateTime lastCheck; // when a check last read the list
     int newCount = 0;    // entries the last check found new

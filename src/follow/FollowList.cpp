@@ -93,7 +93,6 @@ void put(QList<Follow> &follows, const Follow &follow)
     }
     known->options = follow.options;
     known->firstNewest = follow.firstNewest;
-    known->mediaServerFiles = follow.mediaServerFiles;
     known->paused = false;
 }
 

@@ -1590,8 +1590,8 @@
         <translation>Fragments fetched at once per download</translation>
     </message>
     <message id="prefs.follow.hours">
-        <source>Check followed lists every (hours)</source>
-        <translation>Check followed lists every (hours)</translation>
+        <source>Hours between two checks of the followed lists</source>
+        <translation>Hours between two checks of the followed lists</translation>
     </message>
     <message id="prefs.follow.never">
         <source>Never</source>

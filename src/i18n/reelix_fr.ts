@@ -1590,8 +1590,8 @@
         <translation>Fragments récupérés en même temps par téléchargement</translation>
     </message>
     <message id="prefs.follow.hours">
-        <source>Check followed lists every (hours)</source>
-        <translation>Vérifier les abonnements toutes les (heures)</translation>
+        <source>Hours between two checks of the followed lists</source>
+        <translation>Heures entre deux vérifications des abonnements</translation>
     </message>
     <message id="prefs.follow.never">
         <source>Never</source>

@@ -72,7 +72,7 @@ Rectangle {
         }
         IconButton {
             objectName: "followPause"
-            symbol: row.paused ? "play.rectangle.fill" : "stop.fill"
+            symbol: row.paused ? "play.fill" : "pause.fill"
             //% "Resume"
             tip: row.paused ? qsTrId("follow.resume")
                               //% "Pause"

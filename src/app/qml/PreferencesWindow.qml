@@ -171,7 +171,7 @@ Window {
 
         SectionTitle { text: qsTrId("follow.following") }
         RowLayout {
-            //% "Check followed lists every (hours)"
+            //% "Hours between two checks of the followed lists"
             Label { text: qsTrId("prefs.follow.hours") }
             Stepper {
                 objectName: "followCheckHours"

@@ -25,6 +25,9 @@ class Follows : public QAbstractListModel
     Q_PROPERTY(int checkHours READ checkHours WRITE setCheckHours NOTIFY settingsChanged)
     // Seconds between two requests to one site.
     Q_PROPERTY(int pauseSeconds READ pauseSeconds WRITE setPauseSeconds NOTIFY settingsChanged)
+    // The systemd user timer that checks while Reelix is not running, as
+    // systemctl last said (refreshTimer asks again).
+    Q_PROPERTY(bool timerOn READ timerOn WRITE setTimerOn NOTIFY timerChanged)
 
 public:
     enum Role
@@ -48,6 +51,9 @@ public:
     void setCheckHours(int hours);
     int pauseSeconds() const;
     void setPauseSeconds(int seconds);
+    bool timerOn() const { return m_timerOn; }
+    void setTimerOn(bool on);
+    Q_INVOKABLE void refreshTimer();
 
     // Follows a list with the download folder and kind given; its first
     // check takes the newest `newest` entries (0: only what comes after).
@@ -68,13 +74,18 @@ signals:
     void countChanged();
     void checkingChanged();
     void settingsChanged();
+    void timerChanged();
 
 private:
     void change(const std::function<void(QList<Follow> &)> &edit);
     void scheduleChecks();
+    // Runs a short child, then `done` with its exit status (-1: it did not start).
+    void runChild(const QString &program, const QStringList &args,
+                  const std::function<void(int)> &done);
 
     QList<Follow> m_follows;
     QPointer<QProcess> m_check;
     bool m_checkedOnce = false;
+    bool m_timerOn = false;
     QTimer m_timer;
 };

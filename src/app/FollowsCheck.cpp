@@ -61,3 +61,44 @@ void Follows::scheduleChecks()
     m_timer.start(m_checkedOnce ? std::chrono::milliseconds(std::chrono::hours(checkHours()))
                                 : std::chrono::milliseconds(30s));
 }
+
+void Follows::runChild(const QString &program, const QStringList &args,
+                       const std::function<void(int)> &done)
+{
+    auto *process = new QProcess(this);
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    connect(process, &QProcess::finished, this, [process, done](int status) {
+        process->deleteLater();
+        done(status);
+    });
+    connect(process, &QProcess::errorOccurred, this, [process, done](QProcess::ProcessError e) {
+        if (e != QProcess::FailedToStart)
+            return;
+        process->deleteLater();
+        done(-1);
+    });
+    process->start(program, args);
+}
+
+void Follows::refreshTimer()
+{
+    runChild(QStringLiteral("systemctl"),
+             {QStringLiteral("--user"), QStringLiteral("is-enabled"),
+              QStringLiteral("reelix-follow.timer")},
+             [this](int status) {
+                 if (m_timerOn != (status == 0)) {
+                     m_timerOn = status == 0;
+                     emit timerChanged();
+                 }
+             });
+}
+
+void Follows::setTimerOn(bool on)
+{
+    // reelix-cli enables or disables the timer through systemctl, as a user would.
+    runChild(commandLineProgram(),
+             {QStringLiteral("follow"), QStringLiteral("--timer"),
+              on ? QStringLiteral("on") : QStringLiteral("off")},
+             [this](int) { refreshTimer(); });
+}

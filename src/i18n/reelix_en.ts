@@ -1601,6 +1601,10 @@
         <source>Seconds between two requests to one site</source>
         <translation>Seconds between two requests to one site</translation>
     </message>
+    <message id="prefs.follow.timer">
+        <source>Check also while Reelix is not running (a systemd user timer)</source>
+        <translation>Check also while Reelix is not running (a systemd user timer)</translation>
+    </message>
     <message id="prefs.section.cookies">
         <source>Cookies</source>
         <translation>Cookies</translation>

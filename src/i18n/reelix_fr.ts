@@ -1601,6 +1601,10 @@
         <source>Seconds between two requests to one site</source>
         <translation>Secondes entre deux requêtes à un même site</translation>
     </message>
+    <message id="prefs.follow.timer">
+        <source>Check also while Reelix is not running (a systemd user timer)</source>
+        <translation>Vérifier aussi quand Reelix n'est pas ouvert (un minuteur utilisateur systemd)</translation>
+    </message>
     <message id="prefs.section.cookies">
         <source>Cookies</source>
         <translation>Cookies</translation>

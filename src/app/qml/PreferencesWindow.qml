@@ -197,6 +197,18 @@ Window {
             }
         }
 
+        CheckBox {
+            objectName: "followTimerBox"
+            Layout.fillWidth: true
+            padding: 0
+            //% "Check also while Reelix is not running (a systemd user timer)"
+            text: qsTrId("prefs.follow.timer")
+            checked: Follows.timerOn
+            onToggled: Follows.timerOn = checked
+            Component.onCompleted: Follows.refreshTimer()
+            Accessible.name: text
+        }
+
         SectionTitle { text: qsTrId("prefs.section.cookies") }
         CookieSetting {
             objectName: "cookiesSection"

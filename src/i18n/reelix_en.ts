@@ -1303,8 +1303,8 @@
         <translation>New entries of these lists download by themselves at each check.</translation>
     </message>
     <message id="follow.view.empty">
-        <source>Nothing followed yet. Follow a channel, a playlist or a feed from its row in the list.</source>
-        <translation>Nothing followed yet. Follow a channel, a playlist or a feed from its row in the list.</translation>
+        <source>Nothing followed yet. Follow a list from its header row.</source>
+        <translation>Nothing followed yet. Follow a list from its header row.</translation>
     </message>
     <message id="follow.check_all">
         <source>Check all now</source>

@@ -1303,8 +1303,8 @@
         <translation>Les nouveautés de ces listes se téléchargent d'elles-mêmes à chaque vérification.</translation>
     </message>
     <message id="follow.view.empty">
-        <source>Nothing followed yet. Follow a channel, a playlist or a feed from its row in the list.</source>
-        <translation>Aucun abonnement pour l'instant. Suivez une chaîne, une playlist ou un flux depuis sa ligne dans la liste.</translation>
+        <source>Nothing followed yet. Follow a list from its header row.</source>
+        <translation>Aucun abonnement pour l'instant. Suivez une liste depuis sa ligne d'en-tête.</translation>
     </message>
     <message id="follow.check_all">
         <source>Check all now</source>

@@ -82,7 +82,7 @@ Rectangle {
                     horizontalAlignment: Text.AlignHCenter
                     width: Math.min(view.width - 40, 420)
                     wrapMode: Text.WordWrap
-                    //% "Nothing followed yet. Follow a channel, a playlist or a feed from its row in the list."
+                    //% "Nothing followed yet. Follow a list from its header row."
                     text: qsTrId("follow.view.empty")
                     color: Theme.textMuted
                     font.pixelSize: Theme.fontLarge

@@ -51,7 +51,8 @@ deb=$(ls "$work"/package/reelix_*.deb)
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for f in ./usr/bin/reelix ./usr/bin/reelix-cli ./usr/share/applications/org.reelix.Reelix.desktop \
     ./usr/share/metainfo/org.reelix.Reelix.metainfo.xml ./usr/share/man/man1/reelix-cli.1.gz \
-    ./usr/share/man/man1/reelix.1.gz; do
+    ./usr/share/man/man1/reelix.1.gz ./usr/lib/systemd/user/reelix-follow.service \
+    ./usr/lib/systemd/user/reelix-follow.timer; do
     grep -qxF "$f" <<<"$files" || fail "the package lacks $f"
 done
 if grep -v '^\./usr/' <<<"$files" | grep -v '^\./$'; then fail "files outside /usr"; fi

@@ -1,10 +1,12 @@
 #include "fixtures/uiWindow.h"
 
+#include "follow/FollowList.h"
 #include "store/HistoryModel.h"
 
 #include <QScopeGuard>
 
-// The history view over the real history model and its filter.
+// The history view over the real history model and its filter; the
+// followed lists over the list kept on disk.
 class TestUiHistory : public UiTest
 {
     Q_OBJECT
@@ -53,6 +55,36 @@ private slots:
         QTRY_VERIFY(shown(m_root, "historyEmpty"));
         QCOMPARE(text(m_root, "historyEmpty"), qtTrId("history.no_match"));
         QVERIFY(shown(m_root, "clearHistoryButton"));
+    }
+
+    // The Following view shows the lists kept on disk, each with its last
+    // error or what its last check found; pause and remove change the file
+    // that the command line's checks read.
+    void followingViewPausesAndRemoves()
+    {
+        QList<Follow> staged(2);
+        staged[0].address = "http://127.0.0.1:9/feed.xml";
+        staged[0].title = "Garden hour";
+        staged[0].lastCheck = QDateTime::currentDateTime();
+        staged[0].newCount = 3;
+        staged[1].address = "http://127.0.0.1:9/page.html";
+        staged[1].lastError = "ERROR: HTTP Error 500";
+        QVERIFY(!FollowList::modify([&](QList<Follow> &list) { list = staged; }));
+        m_view = load("FollowingView", {});
+        QVERIFY(m_view);
+        m_root = m_view->rootObject();
+        QTRY_COMPARE(ViewProbe::findAll(m_root, "followRow").size(), 2);
+        const auto row = [this](int i) { return ViewProbe::findAll(m_root, "followRow").at(i); };
+        QVERIFY(text(row(0), "followSummary").endsWith(qtTrId("follow.new_count", 3)));
+        QCOMPARE(text(row(1), "followSummary"), QString("ERROR: HTTP Error 500"));
+        click(*m_view, find(row(0), "followPause"));
+        QTRY_VERIFY(FollowList::load().value(0).paused);
+        QVERIFY(row(0)->property("paused").toBool());
+        click(*m_view, find(row(1), "followRemove"));
+        QTRY_COMPARE(FollowList::load().size(), 1);
+        QCOMPARE(FollowList::load().first().address, staged[0].address);
+        click(*m_view, find(row(0), "followRemove"));
+        QTRY_VERIFY(shown(m_root, "followEmpty"));
     }
 };
 

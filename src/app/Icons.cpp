@@ -44,6 +44,8 @@ QString glyph(const QString &symbol)
         {QStringLiteral("arrow.up.forward.square"), 0xF3CC},                 // open-in-new
         {QStringLiteral("chevron.right"), 0xF142},                           // chevron-right
         {QStringLiteral("list.and.film"), 0xF411},                           // playlist-play
+        {QStringLiteral("pause.fill"), 0xF3E4},                              // pause
+        {QStringLiteral("play.fill"), 0xF40A},                               // play
     };
     const auto it = table.constFind(symbol);
     if (it == table.constEnd())

@@ -21,6 +21,8 @@ std::optional<CliOptions::Command> commandNamed(const QString &name)
         return CliOptions::Command::History;
     if (name == QStringLiteral("doctor"))
         return CliOptions::Command::Doctor;
+    if (name == QStringLiteral("follow"))
+        return CliOptions::Command::Follow;
     if (name == QStringLiteral("help") || name == QStringLiteral("--help") ||
         name == QStringLiteral("-h"))
         return CliOptions::Command::Help;
@@ -281,6 +283,10 @@ CliOptions CliOptions::parse(const QStringList &arguments)
         return o;
     }
     o.command = *command;
+    if (o.command == Command::Follow) { // its actions read their own arguments
+        o.addresses = arguments.mid(1);
+        return o;
+    }
     bool optionsEnded = false;
     QStringList positional;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -355,6 +361,14 @@ const CommandHelp commandHelp[] = {
      "--json prints the results as JSON; --report prints a report to paste into a bug\n"
      "report (home folder as ~, passwords, cookie values and addresses' paths hidden).\n"
      "Exits 1 when a check found a problem.\n"},
+    {"follow",
+     "reelix-cli follow [--newest N] [DOWNLOAD OPTIONS] ADDRESS\n"
+     "       reelix-cli follow list [--json] | check [ADDRESS...] | remove|pause|resume ADDRESS\n"
+     "       reelix-cli follow import|export FILE | --timer on|off",
+     "Follows a list: each check reads it once and downloads its new entries with the\n"
+     "download options given; the first check takes the newest N (else none). check skips\n"
+     "a list another process is checking and a site that asked to wait; import and export\n"
+     "read and write OPML (\"-\": standard output); --timer: a systemd user timer.\n"},
     {"help", "reelix-cli help [COMMAND]", "Prints this help, or a command's.\n"},
     {"version", "reelix-cli --version", "Prints the version.\n"},
 };

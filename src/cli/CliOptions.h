@@ -19,6 +19,7 @@ struct CliOptions
         Certs,
         History,
         Doctor,
+        Follow,
         Help,
         Version
     };
@@ -45,9 +46,9 @@ struct CliOptions
     bool archive = true; // --no-archive: lists do not skip what was downloaded
     QString preset;      // --preset NAME: the file choices of a preset, not the defaults
     QString toolsAction = QStringLiteral("status");
-    QString toolName;  // tools rollback NAME
-    QString helpTopic; // help COMMAND, or COMMAND --help
-    QStringList addresses;
+    QString toolName;      // tools rollback NAME
+    QString helpTopic;     // help COMMAND, or COMMAND --help
+    QStringList addresses; // follow: its arguments, as given
     QString error;
 
     static CliOptions parse(const QStringList &arguments);

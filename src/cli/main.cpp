@@ -3,6 +3,7 @@
 #include "CliOptions.h"
 #include "DoctorCommand.h"
 #include "DownloadCommand.h"
+#include "FollowCommand.h"
 #include "HistoryCommand.h"
 #include "Terminal.h"
 #include "ToolsCommand.h"
@@ -96,8 +97,11 @@ int main(int argc, char *argv[])
         return ended ? exitCode : app.exec();
     }
     const bool tools = options.command == CliOptions::Command::Tools;
-    auto task = tools ? ToolsCommand::run(options, stopSignals) : ToolsCommand::certs(options);
-    if (!tools)
+    const bool follow = options.command == CliOptions::Command::Follow;
+    auto task = follow  ? FollowCommand::run(options, stopSignals)
+                : tools ? ToolsCommand::run(options, stopSignals)
+                        : ToolsCommand::certs(options);
+    if (!tools && !follow)
         QObject::connect(&stopSignals, &StopSignals::received, &app,
                          [] { QCoreApplication::exit(130); });
     bool finished = false;

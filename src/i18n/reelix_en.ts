@@ -1294,6 +1294,123 @@
         <source>using %1 from the system</source>
         <translation>using %1 from the system</translation>
     </message>
+    <message id="follow.cli.added">
+        <source>Following %1. New entries download at each check.</source>
+        <translation>Following %1. New entries download at each check.</translation>
+    </message>
+    <message id="follow.cli.imported" numerus="yes">
+        <source>%n new follows from the file.</source>
+        <translation>
+            <numerusform>%n new follow from the file.</numerusform>
+            <numerusform>%n new follows from the file.</numerusform>
+        </translation>
+    </message>
+    <message id="follow.cli.new" numerus="yes">
+        <source>%1: %n new</source>
+        <translation>
+            <numerusform>%1: %n new</numerusform>
+            <numerusform>%1: %n new</numerusform>
+        </translation>
+    </message>
+    <message id="follow.cli.failed">
+        <source>%1: not read (%2)</source>
+        <translation>%1: not read (%2)</translation>
+    </message>
+    <message id="follow.cli.waiting">
+        <source>%1: the site asked to wait; read again after %2</source>
+        <translation>%1: the site asked to wait; read again after %2</translation>
+    </message>
+    <message id="follow.cli.busy">
+        <source>%1: another check is reading it</source>
+        <translation>%1: another check is reading it</translation>
+    </message>
+    <message id="follow.cli.paused">
+        <source>%1: paused</source>
+        <translation>%1: paused</translation>
+    </message>
+    <message id="follow.error.write">
+        <source>The list of follows could not be written.</source>
+        <translation>The list of follows could not be written.</translation>
+    </message>
+    <message id="follow.error.held">
+        <source>Another Reelix is changing the list of follows; try again.</source>
+        <translation>Another Reelix is changing the list of follows; try again.</translation>
+    </message>
+    <message id="follow.error.not_opml">
+        <source>The file is not an OPML list of feeds.</source>
+        <translation>The file is not an OPML list of feeds.</translation>
+    </message>
+    <message id="follow.error.not_list">
+        <source>This address is one video, not a list.</source>
+        <translation>This address is one video, not a list.</translation>
+    </message>
+    <message id="follow.error.unread">
+        <source>yt-dlp could not read the list.</source>
+        <translation>yt-dlp could not read the list.</translation>
+    </message>
+    <message id="follow.error.no_ytdlp">
+        <source>yt-dlp is not installed.</source>
+        <translation>yt-dlp is not installed.</translation>
+    </message>
+    <message id="follow.following">
+        <source>Following</source>
+        <translation>Following</translation>
+    </message>
+    <message id="follow.follow">
+        <source>Follow</source>
+        <translation>Follow</translation>
+    </message>
+    <message id="follow.first.newest">
+        <source>Follow, and take the newest 5 now</source>
+        <translation>Follow, and take the newest 5 now</translation>
+    </message>
+    <message id="follow.first.next">
+        <source>Follow, only what comes next</source>
+        <translation>Follow, only what comes next</translation>
+    </message>
+    <message id="follow.view.intro">
+        <source>New entries of these lists download by themselves at each check.</source>
+        <translation>New entries of these lists download by themselves at each check.</translation>
+    </message>
+    <message id="follow.view.empty">
+        <source>Nothing followed yet. Follow a list from its header row.</source>
+        <translation>Nothing followed yet. Follow a list from its header row.</translation>
+    </message>
+    <message id="follow.check_all">
+        <source>Check all now</source>
+        <translation>Check all now</translation>
+    </message>
+    <message id="follow.check_now">
+        <source>Check now</source>
+        <translation>Check now</translation>
+    </message>
+    <message id="follow.not_checked">
+        <source>Not checked yet</source>
+        <translation>Not checked yet</translation>
+    </message>
+    <message id="follow.checked">
+        <source>Checked %1</source>
+        <translation>Checked %1</translation>
+    </message>
+    <message id="follow.new_count" numerus="yes">
+        <source>%n new</source>
+        <translation>
+            <numerusform>%n new</numerusform>
+            <numerusform>%n new</numerusform>
+        </translation>
+    </message>
+    <message id="follow.paused_title">
+        <source>%1 (paused)</source>
+        <translation>%1 (paused)</translation>
+    </message>
+    <message id="follow.pause">
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message id="follow.resume">
+        <source>Resume</source>
+        <translation>Resume</translation>
+    </message>
     <message id="cli.no_format">
         <source>No format matches "%1"</source>
         <translation>No format matches "%1"</translation>
@@ -1541,6 +1658,22 @@
     <message id="prefs.fragments">
         <source>Fragments fetched at once per download</source>
         <translation>Fragments fetched at once per download</translation>
+    </message>
+    <message id="prefs.follow.hours">
+        <source>Hours between two checks of the followed lists</source>
+        <translation>Hours between two checks of the followed lists</translation>
+    </message>
+    <message id="prefs.follow.never">
+        <source>Never</source>
+        <translation>Never</translation>
+    </message>
+    <message id="prefs.follow.pause">
+        <source>Seconds between two requests to one site</source>
+        <translation>Seconds between two requests to one site</translation>
+    </message>
+    <message id="prefs.follow.timer">
+        <source>Check also while Reelix is not running (a systemd user timer)</source>
+        <translation>Check also while Reelix is not running (a systemd user timer)</translation>
     </message>
     <message id="prefs.section.cookies">
         <source>Cookies</source>

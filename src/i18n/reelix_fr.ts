@@ -1294,6 +1294,123 @@
         <source>using %1 from the system</source>
         <translation>utilise %1 du système</translation>
     </message>
+    <message id="follow.cli.added">
+        <source>Following %1. New entries download at each check.</source>
+        <translation>%1 est suivie. Les nouveautés se téléchargent à chaque vérification.</translation>
+    </message>
+    <message id="follow.cli.imported" numerus="yes">
+        <source>%n new follows from the file.</source>
+        <translation>
+            <numerusform>%n nouvel abonnement tiré du fichier.</numerusform>
+            <numerusform>%n nouveaux abonnements tirés du fichier.</numerusform>
+        </translation>
+    </message>
+    <message id="follow.cli.new" numerus="yes">
+        <source>%1: %n new</source>
+        <translation>
+            <numerusform>%1 : %n nouveauté</numerusform>
+            <numerusform>%1 : %n nouveautés</numerusform>
+        </translation>
+    </message>
+    <message id="follow.cli.failed">
+        <source>%1: not read (%2)</source>
+        <translation>%1 : non lue (%2)</translation>
+    </message>
+    <message id="follow.cli.waiting">
+        <source>%1: the site asked to wait; read again after %2</source>
+        <translation>%1 : le site demande d'attendre ; nouvelle lecture après %2</translation>
+    </message>
+    <message id="follow.cli.busy">
+        <source>%1: another check is reading it</source>
+        <translation>%1 : une autre vérification la lit déjà</translation>
+    </message>
+    <message id="follow.cli.paused">
+        <source>%1: paused</source>
+        <translation>%1 : en pause</translation>
+    </message>
+    <message id="follow.error.write">
+        <source>The list of follows could not be written.</source>
+        <translation>La liste des abonnements n'a pas pu être enregistrée.</translation>
+    </message>
+    <message id="follow.error.held">
+        <source>Another Reelix is changing the list of follows; try again.</source>
+        <translation>Un autre Reelix modifie la liste des abonnements ; réessayez.</translation>
+    </message>
+    <message id="follow.error.not_opml">
+        <source>The file is not an OPML list of feeds.</source>
+        <translation>Ce fichier n'est pas une liste de flux OPML.</translation>
+    </message>
+    <message id="follow.error.not_list">
+        <source>This address is one video, not a list.</source>
+        <translation>Cette adresse mène à une seule vidéo, pas à une liste.</translation>
+    </message>
+    <message id="follow.error.unread">
+        <source>yt-dlp could not read the list.</source>
+        <translation>yt-dlp n'a pas pu lire la liste.</translation>
+    </message>
+    <message id="follow.error.no_ytdlp">
+        <source>yt-dlp is not installed.</source>
+        <translation>yt-dlp n'est pas installé.</translation>
+    </message>
+    <message id="follow.following">
+        <source>Following</source>
+        <translation>Abonnements</translation>
+    </message>
+    <message id="follow.follow">
+        <source>Follow</source>
+        <translation>Suivre</translation>
+    </message>
+    <message id="follow.first.newest">
+        <source>Follow, and take the newest 5 now</source>
+        <translation>Suivre et prendre les 5 plus récentes maintenant</translation>
+    </message>
+    <message id="follow.first.next">
+        <source>Follow, only what comes next</source>
+        <translation>Suivre, seulement les prochaines</translation>
+    </message>
+    <message id="follow.view.intro">
+        <source>New entries of these lists download by themselves at each check.</source>
+        <translation>Les nouveautés de ces listes se téléchargent d'elles-mêmes à chaque vérification.</translation>
+    </message>
+    <message id="follow.view.empty">
+        <source>Nothing followed yet. Follow a list from its header row.</source>
+        <translation>Aucun abonnement pour l'instant. Suivez une liste depuis sa ligne d'en-tête.</translation>
+    </message>
+    <message id="follow.check_all">
+        <source>Check all now</source>
+        <translation>Tout vérifier maintenant</translation>
+    </message>
+    <message id="follow.check_now">
+        <source>Check now</source>
+        <translation>Vérifier maintenant</translation>
+    </message>
+    <message id="follow.not_checked">
+        <source>Not checked yet</source>
+        <translation>Pas encore vérifiée</translation>
+    </message>
+    <message id="follow.checked">
+        <source>Checked %1</source>
+        <translation>Vérifiée le %1</translation>
+    </message>
+    <message id="follow.new_count" numerus="yes">
+        <source>%n new</source>
+        <translation>
+            <numerusform>%n nouveauté</numerusform>
+            <numerusform>%n nouveautés</numerusform>
+        </translation>
+    </message>
+    <message id="follow.paused_title">
+        <source>%1 (paused)</source>
+        <translation>%1 (en pause)</translation>
+    </message>
+    <message id="follow.pause">
+        <source>Pause</source>
+        <translation>Mettre en pause</translation>
+    </message>
+    <message id="follow.resume">
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
     <message id="cli.no_format">
         <source>No format matches "%1"</source>
         <translation>Aucun format ne correspond à « %1 »</translation>
@@ -1541,6 +1658,22 @@
     <message id="prefs.fragments">
         <source>Fragments fetched at once per download</source>
         <translation>Fragments récupérés en même temps par téléchargement</translation>
+    </message>
+    <message id="prefs.follow.hours">
+        <source>Hours between two checks of the followed lists</source>
+        <translation>Heures entre deux vérifications des abonnements</translation>
+    </message>
+    <message id="prefs.follow.never">
+        <source>Never</source>
+        <translation>Jamais</translation>
+    </message>
+    <message id="prefs.follow.pause">
+        <source>Seconds between two requests to one site</source>
+        <translation>Secondes entre deux requêtes à un même site</translation>
+    </message>
+    <message id="prefs.follow.timer">
+        <source>Check also while Reelix is not running (a systemd user timer)</source>
+        <translation>Vérifier aussi quand Reelix n'est pas ouvert (un minuteur utilisateur systemd)</translation>
     </message>
     <message id="prefs.section.cookies">
         <source>Cookies</source>

@@ -13,6 +13,8 @@ Rectangle {
     // The saved list's history and notices; null when the list is not kept.
     property QueueStore store: null
     property bool showingHistory: false
+    property bool showingFollows: false
+    readonly property bool showingList: !showingHistory && !showingFollows
     property string updateSummary
     property alias urlText: addressInput.text
     property int formatMode: Download.Video
@@ -114,7 +116,15 @@ Rectangle {
             onChooseFolder: folderDialog.open()
             hasHistory: view.store !== null
             showingHistory: view.showingHistory
-            onHistoryToggled: view.showingHistory = !view.showingHistory
+            onHistoryToggled: {
+                view.showingHistory = !view.showingHistory
+                view.showingFollows = false
+            }
+            showingFollows: view.showingFollows
+            onFollowsToggled: {
+                view.showingFollows = !view.showingFollows
+                view.showingHistory = false
+            }
         }
 
         StoreNotice {
@@ -227,7 +237,7 @@ Rectangle {
             Layout.maximumWidth: Theme.contentMaxWidth + 32
             Layout.alignment: Qt.AlignHCenter
             Layout.fillHeight: true
-            visible: view.manager.count > 0 && !view.showingHistory
+            visible: view.manager.count > 0 && view.showingList
             clip: true
             spacing: 2
             leftMargin: 16; rightMargin: 16; topMargin: 10; bottomMargin: 10
@@ -272,7 +282,7 @@ Rectangle {
             }
         }
         EmptyState {
-            visible: view.manager.count === 0 && !view.showingHistory
+            visible: view.manager.count === 0 && view.showingList
             Layout.fillWidth: true
             Layout.fillHeight: true
         }
@@ -293,6 +303,16 @@ Rectangle {
                 else
                     source = ""
             }
+        }
+        Loader {
+            objectName: "followingView"
+            active: view.showingFollows
+            visible: active
+            source: "FollowingView.qml"
+            Layout.fillWidth: true
+            Layout.maximumWidth: Theme.contentMaxWidth + 32
+            Layout.alignment: Qt.AlignHCenter
+            Layout.fillHeight: true
         }
     }
 

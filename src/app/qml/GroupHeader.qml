@@ -23,6 +23,13 @@ Rectangle {
     border.color: Theme.outline
     HoverHandler { id: hover }
 
+    // New entries of the list then download by themselves, into the
+    // download folder, as video or audio as the list is set now.
+    function follow(newest: int) {
+        Follows.follow(header.item.url, header.item.title, header.manager.downloadFolderURL,
+                       header.item.format === Download.Audio, newest)
+    }
+
     ColumnLayout {
         id: content
         anchors.fill: parent
@@ -80,6 +87,43 @@ Rectangle {
                     font.pixelSize: Theme.fontSmall
                     elide: Text.ElideRight
                     maximumLineCount: 1
+                }
+            }
+            PlainButton {
+                id: followButton
+                objectName: "followButton"
+                readonly property bool followed: Follows.count >= 0
+                                                 && Follows.isFollowed(header.item.url)
+                focusRadius: Theme.radiusMedium
+                enabled: !followed
+                //% "Following"
+                text: followed ? qsTrId("follow.following")
+                               //% "Follow"
+                               : qsTrId("follow.follow")
+                leftPadding: 12; rightPadding: 12; topPadding: 7; bottomPadding: 7
+                background: Rectangle { radius: Theme.radiusMedium; color: Theme.control }
+                contentItem: Text {
+                    textFormat: Text.PlainText
+                    text: followButton.text
+                    color: followButton.followed ? Theme.textMuted : Theme.textEmphasis
+                    font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
+                }
+                onClicked: followMenu.popup(followButton, 0, followButton.height + 4)
+                Menu {
+                    id: followMenu
+                    objectName: "followMenu"
+                    MenuItem {
+                        objectName: "followNewest"
+                        //% "Follow, and take the newest 5 now"
+                        text: qsTrId("follow.first.newest")
+                        onTriggered: header.follow(5)
+                    }
+                    MenuItem {
+                        objectName: "followNext"
+                        //% "Follow, only what comes next"
+                        text: qsTrId("follow.first.next")
+                        onTriggered: header.follow(0)
+                    }
                 }
             }
             PlainButton {

@@ -16,6 +16,8 @@ Rectangle {
     property bool hasHistory: false
     property bool showingHistory: false
     signal historyToggled()
+    property bool showingFollows: false
+    signal followsToggled()
 
     readonly property bool anyDone: manager.hasCompleted
     readonly property string folderPath: String(manager.downloadFolderURL).replace(/^file:\/\//, "")
@@ -47,6 +49,35 @@ Rectangle {
             font.pixelSize: Theme.fontBrand; font.weight: Font.DemiBold
         }
         Item { Layout.fillWidth: true }
+        PlainButton {
+            id: followsButton
+            objectName: "followsButton"
+            Layout.rightMargin: 10
+            checkable: true
+            checked: bar.showingFollows
+            text: qsTrId("follow.following")
+            leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
+            background: Rectangle {
+                radius: Theme.radiusSmall
+                color: followsButton.checked ? Theme.accentMid : Theme.control
+            }
+            contentItem: Row {
+                spacing: 5
+                Icon {
+                    name: "list.and.film"
+                    size: 11
+                    color: Theme.textEmphasis
+                    anchors.verticalCenter: parent.verticalCenter
+                }
+                Text {
+                    textFormat: Text.PlainText
+                    text: followsButton.text
+                    color: Theme.textEmphasis
+                    font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
+                }
+            }
+            onClicked: bar.followsToggled()
+        }
         PlainButton {
             id: historyButton
             objectName: "historyButton"

@@ -169,6 +169,46 @@ Window {
             }
         }
 
+        SectionTitle { text: qsTrId("follow.following") }
+        RowLayout {
+            //% "Hours between two checks of the followed lists"
+            Label { text: qsTrId("prefs.follow.hours") }
+            Stepper {
+                objectName: "followCheckHours"
+                from: 0
+                to: 168
+                value: Follows.checkHours
+                //% "Never"
+                zeroText: qsTrId("prefs.follow.never")
+                name: qsTrId("prefs.follow.hours")
+                onPicked: (v) => Follows.checkHours = v
+            }
+        }
+        RowLayout {
+            //% "Seconds between two requests to one site"
+            Label { text: qsTrId("prefs.follow.pause") }
+            Stepper {
+                objectName: "followPauseSeconds"
+                from: 0
+                to: 600
+                value: Follows.pauseSeconds
+                name: qsTrId("prefs.follow.pause")
+                onPicked: (v) => Follows.pauseSeconds = v
+            }
+        }
+
+        CheckBox {
+            objectName: "followTimerBox"
+            Layout.fillWidth: true
+            padding: 0
+            //% "Check also while Reelix is not running (a systemd user timer)"
+            text: qsTrId("prefs.follow.timer")
+            checked: Follows.timerOn
+            onToggled: Follows.timerOn = checked
+            Component.onCompleted: Follows.refreshTimer()
+            Accessible.name: text
+        }
+
         SectionTitle { text: qsTrId("prefs.section.cookies") }
         CookieSetting {
             objectName: "cookiesSection"

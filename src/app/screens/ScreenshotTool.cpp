@@ -339,7 +339,7 @@ int main(int argc, char *argv[])
         // Every set is taken even after one failed; a braced list runs them in order.
         for (const bool made :
              {mainViewShots(), groupShots(), setupShots(), folderPickerShots(), logShots(),
-              storeShots(), desktopShots(), mediaShots(), doctorShots()})
+              storeShots(), desktopShots(), mediaShots(), doctorShots(), followShots()})
             ok = ok && made;
     }
     return ok ? 0 : 1;

@@ -62,5 +62,7 @@ bool desktopShots();
 bool mediaShots();
 // Help ▸ "Check my setup", healthy and broken.
 bool doctorShots();
+// The followed lists.
+bool followShots();
 
 } // namespace Shots

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "follow/Follow.h"
+
+#include <QAbstractListModel>
+#include <QPointer>
+#include <QProcess>
+#include <QTimer>
+#include <QtQml/qqmlregistration.h>
+
+// The followed lists for the window: the "Following" view's rows, the
+// "Follow" action of a list's header, and the checks while Reelix runs (at
+// start and every few hours, a setting). A check is `reelix-cli follow
+// check` in a child process, the same run as the user timer's: the new
+// entries download with each follow's own choices, a list is never read by
+// two checks at once, and the window never waits on the network.
+class Follows : public QAbstractListModel
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+    Q_PROPERTY(int count READ rowCount NOTIFY countChanged)
+    Q_PROPERTY(bool checking READ checking NOTIFY checkingChanged)
+    // Hours between checks while Reelix runs; 0: only when asked.
+    Q_PROPERTY(int checkHours READ checkHours WRITE setCheckHours NOTIFY settingsChanged)
+    // Seconds between two requests to one site.
+    Q_PROPERTY(int pauseSeconds READ pauseSeconds WRITE setPauseSeconds NOTIFY settingsChanged)
+    // The systemd user timer that checks while Reelix is not running, as
+    // systemctl last said (refreshTimer asks again).
+    Q_PROPERTY(bool timerOn READ timerOn WRITE setTimerOn NOTIFY timerChanged)
+
+public:
+    enum Role
+    {
+        AddressRole = Qt::UserRole + 1,
+        TitleRole,
+        LastCheckRole,
+        NewCountRole,
+        LastErrorRole,
+        PausedRole
+    };
+
+    explicit Follows(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    bool checking() const { return m_check != nullptr; }
+    int checkHours() const;
+    void setCheckHours(int hours);
+    int pauseSeconds() const;
+    void setPauseSeconds(int seconds);
+    bool timerOn() const { return m_timerOn; }
+    void setTimerOn(bool on);
+    Q_INVOKABLE void refreshTimer();
+
+    // Follows a list with the download folder and kind given; its first
+    // check takes the newest `newest` entries (0: only what comes after).
+    Q_INVOKABLE bool follow(const QString &address, const QString &title, const QUrl &folder,
+                            bool audio, int newest);
+    Q_INVOKABLE bool isFollowed(const QString &address) const;
+    Q_INVOKABLE void setPaused(int row, bool paused);
+    Q_INVOKABLE void remove(int row);
+    // One list (row), or every one (-1).
+    Q_INVOKABLE void checkNow(int row = -1);
+    // Reads the list again (another process may have changed it).
+    Q_INVOKABLE void reload();
+
+    // reelix-cli beside this program (installed, or in the build tree).
+    static QString commandLineProgram();
+
+signals:
+    void countChanged();
+    void checkingChanged();
+    void settingsChanged();
+    void timerChanged();
+
+private:
+    void change(const std::function<void(QList<Follow> &)> &edit);
+    void scheduleChecks();
+    // Runs a short child, then `done` with its exit status (-1: it did not start).
+    void runChild(const QString &program, const QStringList &args,
+                  const std::function<void(int)> &done);
+
+    QList<Follow> m_follows;
+    QPointer<QProcess> m_check;
+    bool m_checkedOnce = false;
+    bool m_timerOn = false;
+    QTimer m_timer;
+};

@@ -294,6 +294,82 @@
         <source>No preset</source>
         <translation>No preset</translation>
     </message>
+    <message id="media.trim">
+        <source>Trim…</source>
+        <translation>Trim…</translation>
+    </message>
+    <message id="media.trim.tip">
+        <source>Download part of %1: a time range or chapters</source>
+        <translation>Download part of %1: a time range or chapters</translation>
+    </message>
+    <message id="trim.title">
+        <source>Trim “%1”</source>
+        <translation>Trim “%1”</translation>
+    </message>
+    <message id="trim.duration">
+        <source>Duration: %1</source>
+        <translation>Duration: %1</translation>
+    </message>
+    <message id="trim.from">
+        <source>From</source>
+        <translation>From</translation>
+    </message>
+    <message id="trim.to">
+        <source>to</source>
+        <translation>to</translation>
+    </message>
+    <message id="trim.start">
+        <source>Start of the clip</source>
+        <translation>Start of the clip</translation>
+    </message>
+    <message id="trim.end">
+        <source>End of the clip</source>
+        <translation>End of the clip</translation>
+    </message>
+    <message id="trim.bad_start">
+        <source>Type the start as h:mm:ss, for example 10:00</source>
+        <translation>Type the start as h:mm:ss, for example 10:00</translation>
+    </message>
+    <message id="trim.bad_end">
+        <source>Type the end as h:mm:ss, for example 12:30</source>
+        <translation>Type the end as h:mm:ss, for example 12:30</translation>
+    </message>
+    <message id="trim.end_before_start">
+        <source>The end must come after the start</source>
+        <translation>The end must come after the start</translation>
+    </message>
+    <message id="trim.past_end">
+        <source>The video ends at %1</source>
+        <translation>The video ends at %1</translation>
+    </message>
+    <message id="trim.file">
+        <source>File: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message id="trim.chapters">
+        <source>Or pick chapters: each run of chapters becomes a clip of its own.</source>
+        <translation>Or pick chapters: each run of chapters becomes a clip of its own.</translation>
+    </message>
+    <message id="trim.split">
+        <source>Whole video, one file per chapter in a folder named after it</source>
+        <translation>Whole video, one file per chapter in a folder named after it</translation>
+    </message>
+    <message id="trim.precise">
+        <source>Precise cut</source>
+        <translation>Precise cut</translation>
+    </message>
+    <message id="trim.precise.note">
+        <source>Re-encodes at the cut points: exact to the frame, but slower.</source>
+        <translation>Re-encodes at the cut points: exact to the frame, but slower.</translation>
+    </message>
+    <message id="trim.cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="trim.action">
+        <source>Trim</source>
+        <translation>Trim</translation>
+    </message>
     <message id="preset.podcast">
         <source>Podcast: Opus 96 kbit/s</source>
         <translation>Podcast: Opus 96 kbit/s</translation>

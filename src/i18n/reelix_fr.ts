@@ -294,6 +294,82 @@
         <source>No preset</source>
         <translation>Aucun préréglage</translation>
     </message>
+    <message id="media.trim">
+        <source>Trim…</source>
+        <translation>Découper…</translation>
+    </message>
+    <message id="media.trim.tip">
+        <source>Download part of %1: a time range or chapters</source>
+        <translation>Télécharger une partie de %1 : un intervalle ou des chapitres</translation>
+    </message>
+    <message id="trim.title">
+        <source>Trim “%1”</source>
+        <translation>Découper « %1 »</translation>
+    </message>
+    <message id="trim.duration">
+        <source>Duration: %1</source>
+        <translation>Durée : %1</translation>
+    </message>
+    <message id="trim.from">
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message id="trim.to">
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message id="trim.start">
+        <source>Start of the clip</source>
+        <translation>Début de l’extrait</translation>
+    </message>
+    <message id="trim.end">
+        <source>End of the clip</source>
+        <translation>Fin de l’extrait</translation>
+    </message>
+    <message id="trim.bad_start">
+        <source>Type the start as h:mm:ss, for example 10:00</source>
+        <translation>Saisissez le début sous la forme h:mm:ss, par exemple 10:00</translation>
+    </message>
+    <message id="trim.bad_end">
+        <source>Type the end as h:mm:ss, for example 12:30</source>
+        <translation>Saisissez la fin sous la forme h:mm:ss, par exemple 12:30</translation>
+    </message>
+    <message id="trim.end_before_start">
+        <source>The end must come after the start</source>
+        <translation>La fin doit venir après le début</translation>
+    </message>
+    <message id="trim.past_end">
+        <source>The video ends at %1</source>
+        <translation>La vidéo se termine à %1</translation>
+    </message>
+    <message id="trim.file">
+        <source>File: %1</source>
+        <translation>Fichier : %1</translation>
+    </message>
+    <message id="trim.chapters">
+        <source>Or pick chapters: each run of chapters becomes a clip of its own.</source>
+        <translation>Ou choisissez des chapitres : chaque suite de chapitres devient un extrait à part.</translation>
+    </message>
+    <message id="trim.split">
+        <source>Whole video, one file per chapter in a folder named after it</source>
+        <translation>Vidéo entière, un fichier par chapitre dans un dossier à son nom</translation>
+    </message>
+    <message id="trim.precise">
+        <source>Precise cut</source>
+        <translation>Coupe précise</translation>
+    </message>
+    <message id="trim.precise.note">
+        <source>Re-encodes at the cut points: exact to the frame, but slower.</source>
+        <translation>Réencode aux points de coupe : exact à l’image près, mais plus lent.</translation>
+    </message>
+    <message id="trim.cancel">
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="trim.action">
+        <source>Trim</source>
+        <translation>Découper</translation>
+    </message>
     <message id="preset.podcast">
         <source>Podcast: Opus 96 kbit/s</source>
         <translation>Podcast : Opus 96 kbit/s</translation>

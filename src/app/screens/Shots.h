@@ -60,5 +60,7 @@ bool storeShots();
 bool desktopShots();
 // A ready row's format, track, subtitle and preset menus; the presets in the preferences.
 bool mediaShots();
+// The trim dialog, with and without chapters.
+bool trimShots();
 
 } // namespace Shots

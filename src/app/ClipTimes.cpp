@@ -1,0 +1,50 @@
+#include "ClipTimes.h"
+
+#include "engine/Clips.h"
+#include "engine/Playlist.h"
+
+#include <QVariantMap>
+
+double ClipTimes::seconds(const QString &text) const
+{
+    return Clips::parseTime(text).value_or(-1);
+}
+
+QString ClipTimes::text(double seconds) const
+{
+    return Clips::timeText(seconds);
+}
+
+QString ClipTimes::range(double start, double end) const
+{
+    return Clips::rangeText({start, end});
+}
+
+QString ClipTimes::fileName(const QString &title, double start, double end,
+                            const QString &extension) const
+{
+    // As yt-dlp cuts the title (50 characters) and cleans it for the file system.
+    const QString name = Playlist::safeName(title, 50, QStringLiteral("video"));
+    return name + QStringLiteral(" (") + Clips::label({start, end}) + QStringLiteral(").") +
+           extension;
+}
+
+QStringList ClipTimes::chapterRanges(const QVariantList &chapters) const
+{
+    QList<Clips::Range> ranges;
+    for (const QVariant &entry : chapters) {
+        const QVariantMap chapter = entry.toMap();
+        const Clips::Range range{chapter.value(QStringLiteral("start")).toDouble(),
+                                 chapter.value(QStringLiteral("end")).toDouble()};
+        if (range.end <= range.start)
+            continue;
+        if (!ranges.isEmpty() && qAbs(ranges.last().end - range.start) < 0.01)
+            ranges.last().end = range.end;
+        else
+            ranges << range;
+    }
+    QStringList texts;
+    for (const Clips::Range &range : std::as_const(ranges))
+        texts << Clips::rangeText(range);
+    return texts;
+}

@@ -23,7 +23,7 @@ QString ClipTimes::range(double start, double end) const
 QString ClipTimes::fileName(const QString &title, double start, double end,
                             const QString &extension) const
 {
-    // As yt-dlp cuts the title (50 characters) and cleans it for the file system.
+    // As the engine names the file.
     const QString name = Playlist::safeName(title, 50, QStringLiteral("video"));
     return name + QStringLiteral(" (") + Clips::label({start, end}) + QStringLiteral(").") +
            extension;

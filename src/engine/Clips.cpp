@@ -1,6 +1,7 @@
 #include "Clips.h"
 
 #include "DownloadRun.h"
+#include "Playlist.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -68,7 +69,13 @@ QString label(const Range &range)
            timeText(range.end).replace(QLatin1Char(':'), QLatin1Char('.'));
 }
 
-QString outputName(const MediaChoices &choices)
+QString titleTemplate(const QString &title)
+{
+    const QString name = Playlist::safeName(title, 50, QString());
+    return name.isEmpty() ? QStringLiteral("%(title).50s") : DownloadRun::literalTemplateText(name);
+}
+
+QString outputName(const MediaChoices &choices, const QString &title)
 {
     QStringList labels;
     for (const QString &section : choices.sections) {
@@ -82,7 +89,7 @@ QString outputName(const MediaChoices &choices)
                              : QString();
     if (part.isEmpty())
         return {};
-    return QStringLiteral("%(title).50s (") + part + QStringLiteral(").%(ext)s");
+    return titleTemplate(title) + QStringLiteral(" (") + part + QStringLiteral(").%(ext)s");
 }
 
 namespace {
@@ -141,14 +148,14 @@ QString chaptersIn(const QString &work)
 }
 } // namespace
 
-QStringList chapterArguments(const MediaChoices &choices, const QString &work)
+QStringList chapterArguments(const MediaChoices &choices, const QString &work, const QString &title)
 {
     if (!choices.splitChapters || work.isEmpty())
         return {};
-    return {
-        QStringLiteral("-o"),
-        QStringLiteral("chapter:") + DownloadRun::literalTemplateText(chaptersIn(work)) +
-            QStringLiteral("/%(title).50s/%(section_number)02d - %(section_title).60s.%(ext)s")};
+    return {QStringLiteral("-o"),
+            QStringLiteral("chapter:") + DownloadRun::literalTemplateText(chaptersIn(work)) +
+                QLatin1Char('/') + titleTemplate(title) +
+                QStringLiteral("/%(section_number)02d - %(section_title).60s.%(ext)s")};
 }
 
 std::optional<QString> placeChapters(const QString &work, const QString &parent)

@@ -30,15 +30,21 @@ QString rangeText(const Range &range);
 // some file systems refuse).
 QString label(const Range &range);
 
-// The output name's template for an item with a clip; empty for a whole video.
-QString outputName(const MediaChoices &choices);
+// The output name's template for an item with a clip; empty for a whole
+// video. `title` is the video's, made safe for the file system here; empty:
+// the title yt-dlp finds.
+QString outputName(const MediaChoices &choices, const QString &title);
+// The name a file or folder takes after the title: cleaned as list entries'
+// names are, at most 50 characters; yt-dlp's own title when there is none.
+QString titleTemplate(const QString &title);
 
 // yt-dlp's options for the parts, the cuts, the chapters and the segments.
 QStringList arguments(const MediaChoices &choices);
 
 // With one file per chapter, the template of the chapters' files inside the
 // run's working folder `work`; nothing otherwise.
-QStringList chapterArguments(const MediaChoices &choices, const QString &work);
+QStringList chapterArguments(const MediaChoices &choices, const QString &work,
+                             const QString &title);
 // Moves the folder of chapter files a run left in `work` into `parent`,
 // under the first free name ("Title", "Title (2)"…); the first chapter's
 // file, or nothing when the video had no chapters.

@@ -284,7 +284,7 @@ QString DownloadManager::folderFor(const DownloadItem &item) const
 
 QString DownloadManager::outputNameFor(const DownloadItem &item) const
 {
-    if (const QString clip = Clips::outputName(item.choices()); !clip.isEmpty())
+    if (const QString clip = Clips::outputName(item.choices(), item.title()); !clip.isEmpty())
         return clip;
     if (!item.isGroupEntry())
         return DownloadRun::outputTemplate;

@@ -84,8 +84,8 @@ QStringList arguments(const DownloadItem &item)
 {
     return subtitleArguments(item.choices(), item.subtitleTracks(), item.format()) +
            metadataArguments(item.choices(), item.format()) + Clips::arguments(item.choices()) +
-           Clips::chapterArguments(item.choices(),
-                                   item.run() ? item.run()->workFolderPath() : QString());
+           Clips::chapterArguments(
+               item.choices(), item.run() ? item.run()->workFolderPath() : QString(), item.title());
 }
 
 } // namespace FileDataArguments

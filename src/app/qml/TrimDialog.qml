@@ -179,6 +179,7 @@ Dialog {
             delegate: MenuCheck {
                 required property var modelData
                 required property int index
+                objectName: "trimChapter." + index
                 width: ListView.view.width
                 text: modelData.title + "   " + ClipTimes.text(modelData.start) + "–"
                       + ClipTimes.text(modelData.end)
@@ -222,7 +223,7 @@ Dialog {
                 onClicked: dialog.close()
             }
             PrimaryButton {
-                objectName: "trimButton"
+                objectName: "trimConfirmButton"
                 topPadding: 9; bottomPadding: 9
                 enabled: dialog.problem.length === 0
                          && (!splitBox.checked || dialog.chapters.length > 0)

@@ -1,12 +1,14 @@
 #include "fixtures/EngineHarness.h"
 
 #include "engine/Clips.h"
+#include "engine/MediaPresets.h"
 #include "engine/SavedInfo.h"
 #include "i18n/Localization.h"
 
 #include <QDirIterator>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QScopeGuard>
 
 using namespace Harness;
 
@@ -136,6 +138,22 @@ private slots:
         QCOMPARE(ItemMedia::fromText(media.toText()), media);
     }
 
+    // The sponsor segment setting reaches new downloads whatever preset
+    // they take, and is off until set.
+    void sponsorSettingReachesNewDownloads()
+    {
+        QCOMPARE(add(m_server->httpUrl("parts.html"))->choices().sponsorAction,
+                 Media::SponsorAction::Keep);
+        Clips::setSponsorSetting({Media::SponsorAction::Mark, {"intro"}, "http://127.0.0.1:9"});
+        const auto restore = qScopeGuard([] { Clips::setSponsorSetting({}); });
+        for (const MediaChoices &choices : {add(m_server->httpUrl("parts.mp4"))->choices(),
+                                            MediaPresets::find("podcast")->choices}) {
+            QCOMPARE(choices.sponsorAction, Media::SponsorAction::Mark);
+            QCOMPARE(choices.sponsorCategories, QStringList{"intro"});
+            QCOMPARE(choices.sponsorApi, QString("http://127.0.0.1:9"));
+        }
+    }
+
     // Parts downloaded with reelix-cli: each clip a file named after the
     // title and its range, as long as asked for; a fragmented format fetches
     // only the pieces the range needs.
@@ -156,8 +174,8 @@ private slots:
             << QStringList{"long (0.02–0.06).mp4", "long (0.20–0.25).mp4"} << QList<double>{4, 5}
             << 1.0;
         QTest::newRow("chapter") << QStringList{"--section-chapter", "^Middle$"} << "parts.html"
-                                 << QStringList{"Three_parts_ one (Middle).mp4"}
-                                 << QList<double>{7} << 1.0;
+                                 << QStringList{"Three_parts_ one (Middle).mp4"} << QList<double>{7}
+                                 << 1.0;
     }
     void partsOfAVideo()
     {

@@ -2,9 +2,11 @@
 
 #include "DownloadRun.h"
 #include "Playlist.h"
+#include "platform/UserDefaults.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonDocument>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -176,6 +178,38 @@ std::optional<QString> placeChapters(const QString &work, const QString &parent)
     if (QFileInfo::exists(target) || !QDir().rename(chapters.filePath(name), target))
         return std::nullopt;
     return target + QLatin1Char('/') + files.first();
+}
+
+namespace {
+const QString kSponsorKey = QStringLiteral("sponsorSegments");
+} // namespace
+
+SponsorSetting sponsorSetting()
+{
+    // Kept in the choices' own form, so that it reads as they do.
+    const MediaChoices stored = MediaChoices::fromJson(
+        QJsonDocument::fromJson(UserDefaults::value(kSponsorKey).toString().toUtf8()).object());
+    return {stored.sponsorAction, stored.sponsorCategories, stored.sponsorApi};
+}
+
+void setSponsorSetting(const SponsorSetting &setting)
+{
+    MediaChoices stored;
+    stored.sponsorAction = setting.action;
+    stored.sponsorCategories = setting.categories;
+    stored.sponsorApi = setting.api;
+    UserDefaults::setValue(
+        kSponsorKey,
+        QString::fromUtf8(QJsonDocument(stored.toJson()).toJson(QJsonDocument::Compact)));
+}
+
+MediaChoices withSponsorSetting(MediaChoices choices)
+{
+    const SponsorSetting setting = sponsorSetting();
+    choices.sponsorAction = setting.action;
+    choices.sponsorCategories = setting.categories;
+    choices.sponsorApi = setting.api;
+    return choices;
 }
 
 QStringList sponsorCategories()

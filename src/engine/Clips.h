@@ -50,6 +50,19 @@ QStringList chapterArguments(const MediaChoices &choices, const QString &work,
 // file, or nothing when the video had no chapters.
 std::optional<QString> placeChapters(const QString &work, const QString &parent);
 
+// The sponsor segment setting (what becomes of them, which categories, the
+// database's address): off until set.
+struct SponsorSetting
+{
+    Media::SponsorAction action = Media::SponsorAction::Keep;
+    QStringList categories;
+    QString api;
+};
+SponsorSetting sponsorSetting();
+void setSponsorSetting(const SponsorSetting &setting);
+// `choices` with the setting's sponsor segment choices.
+MediaChoices withSponsorSetting(MediaChoices choices);
+
 // The database's categories, in the order the settings list them.
 QStringList sponsorCategories();
 

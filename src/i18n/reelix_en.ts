@@ -1524,6 +1524,70 @@
         <source>Write the title, uploader, date, description, cover and chapters into the file</source>
         <translation>Write the title, uploader, date, description, cover and chapters into the file</translation>
     </message>
+    <message id="prefs.sponsor">
+        <source>Sponsor segments</source>
+        <translation>Sponsor segments</translation>
+    </message>
+    <message id="prefs.sponsor.purpose">
+        <source>What becomes of sponsor segments</source>
+        <translation>What becomes of sponsor segments</translation>
+    </message>
+    <message id="prefs.sponsor.keep">
+        <source>Keep them</source>
+        <translation>Keep them</translation>
+    </message>
+    <message id="prefs.sponsor.remove">
+        <source>Remove them</source>
+        <translation>Remove them</translation>
+    </message>
+    <message id="prefs.sponsor.mark">
+        <source>Mark them as chapters</source>
+        <translation>Mark them as chapters</translation>
+    </message>
+    <message id="prefs.sponsor.note">
+        <source>Segments listed by the community database, for the videos of the sites it covers.</source>
+        <translation>Segments listed by the community database, for the videos of the sites it covers.</translation>
+    </message>
+    <message id="prefs.sponsor.api">
+        <source>Database address</source>
+        <translation>Database address</translation>
+    </message>
+    <message id="prefs.sponsor.api.default">
+        <source>The public database</source>
+        <translation>The public database</translation>
+    </message>
+    <message id="sponsor.sponsor">
+        <source>Sponsor</source>
+        <translation>Sponsor</translation>
+    </message>
+    <message id="sponsor.selfpromo">
+        <source>Self-promotion</source>
+        <translation>Self-promotion</translation>
+    </message>
+    <message id="sponsor.interaction">
+        <source>Interaction reminder</source>
+        <translation>Interaction reminder</translation>
+    </message>
+    <message id="sponsor.intro">
+        <source>Intro</source>
+        <translation>Intro</translation>
+    </message>
+    <message id="sponsor.outro">
+        <source>Outro</source>
+        <translation>Outro</translation>
+    </message>
+    <message id="sponsor.preview">
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message id="sponsor.music_offtopic">
+        <source>Off-topic music</source>
+        <translation>Off-topic music</translation>
+    </message>
+    <message id="sponsor.filler">
+        <source>Filler</source>
+        <translation>Filler</translation>
+    </message>
     <message id="prefs.media.preset.name">
         <source>Name of a new preset</source>
         <translation>Name of a new preset</translation>

@@ -1524,6 +1524,70 @@
         <source>Write the title, uploader, date, description, cover and chapters into the file</source>
         <translation>Écrire le titre, l’auteur, la date, la description, la pochette et les chapitres dans le fichier</translation>
     </message>
+    <message id="prefs.sponsor">
+        <source>Sponsor segments</source>
+        <translation>Segments sponsorisés</translation>
+    </message>
+    <message id="prefs.sponsor.purpose">
+        <source>What becomes of sponsor segments</source>
+        <translation>Ce que deviennent les segments sponsorisés</translation>
+    </message>
+    <message id="prefs.sponsor.keep">
+        <source>Keep them</source>
+        <translation>Les garder</translation>
+    </message>
+    <message id="prefs.sponsor.remove">
+        <source>Remove them</source>
+        <translation>Les retirer</translation>
+    </message>
+    <message id="prefs.sponsor.mark">
+        <source>Mark them as chapters</source>
+        <translation>Les marquer comme chapitres</translation>
+    </message>
+    <message id="prefs.sponsor.note">
+        <source>Segments listed by the community database, for the videos of the sites it covers.</source>
+        <translation>Segments répertoriés par la base de données communautaire, pour les vidéos des sites qu’elle couvre.</translation>
+    </message>
+    <message id="prefs.sponsor.api">
+        <source>Database address</source>
+        <translation>Adresse de la base</translation>
+    </message>
+    <message id="prefs.sponsor.api.default">
+        <source>The public database</source>
+        <translation>La base publique</translation>
+    </message>
+    <message id="sponsor.sponsor">
+        <source>Sponsor</source>
+        <translation>Sponsor</translation>
+    </message>
+    <message id="sponsor.selfpromo">
+        <source>Self-promotion</source>
+        <translation>Autopromotion</translation>
+    </message>
+    <message id="sponsor.interaction">
+        <source>Interaction reminder</source>
+        <translation>Rappel d’interaction</translation>
+    </message>
+    <message id="sponsor.intro">
+        <source>Intro</source>
+        <translation>Introduction</translation>
+    </message>
+    <message id="sponsor.outro">
+        <source>Outro</source>
+        <translation>Conclusion</translation>
+    </message>
+    <message id="sponsor.preview">
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message id="sponsor.music_offtopic">
+        <source>Off-topic music</source>
+        <translation>Musique hors sujet</translation>
+    </message>
+    <message id="sponsor.filler">
+        <source>Filler</source>
+        <translation>Remplissage</translation>
+    </message>
     <message id="prefs.media.preset.name">
         <source>Name of a new preset</source>
         <translation>Nom d’un nouveau préréglage</translation>

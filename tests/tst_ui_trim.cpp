@@ -91,6 +91,9 @@ private slots:
         QTRY_COMPARE(manager.downloads().size(), clips.size());
         for (qsizetype i = 0; i < clips.size(); ++i)
             QCOMPARE(manager.downloads().at(i)->choices().sections, QStringList{clips.at(i)});
+        // The row shows its clip where it offered to trim.
+        if (clips.size() == 1)
+            QTRY_COMPARE(text(view->rootObject(), "trimButton"), QString("Clip 10:00–12:30"));
         stopAll(&manager);
     }
 };

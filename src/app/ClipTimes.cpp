@@ -20,6 +20,13 @@ QString ClipTimes::range(double start, double end) const
     return Clips::rangeText({start, end});
 }
 
+QString ClipTimes::shown(const QString &range) const
+{
+    const auto parsed = Clips::parseRange(range);
+    return parsed ? Clips::timeText(parsed->start) + QChar(0x2013) + Clips::timeText(parsed->end)
+                  : QString();
+}
+
 QString ClipTimes::fileName(const QString &title, double start, double end,
                             const QString &extension) const
 {

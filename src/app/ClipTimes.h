@@ -22,6 +22,8 @@ public:
     Q_INVOKABLE QString text(double seconds) const;
     // The saved form of a range ("600-750"), as addClips takes it.
     Q_INVOKABLE QString range(double start, double end) const;
+    // A saved range as the row shows it: "10:00–12:30"; empty for other text.
+    Q_INVOKABLE QString shown(const QString &range) const;
     // The file a clip of `title` becomes: "Title (10.00–12.30).mp4".
     Q_INVOKABLE QString fileName(const QString &title, double start, double end,
                                  const QString &extension) const;

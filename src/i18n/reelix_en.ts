@@ -298,6 +298,14 @@
         <source>Trim…</source>
         <translation>Trim…</translation>
     </message>
+    <message id="media.trim.clip">
+        <source>Clip %1</source>
+        <translation>Clip %1</translation>
+    </message>
+    <message id="media.trim.split">
+        <source>One file per chapter</source>
+        <translation>One file per chapter</translation>
+    </message>
     <message id="media.trim.tip">
         <source>Download part of %1: a time range or chapters</source>
         <translation>Download part of %1: a time range or chapters</translation>

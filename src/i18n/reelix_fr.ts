@@ -298,6 +298,14 @@
         <source>Trim…</source>
         <translation>Découper…</translation>
     </message>
+    <message id="media.trim.clip">
+        <source>Clip %1</source>
+        <translation>Extrait %1</translation>
+    </message>
+    <message id="media.trim.split">
+        <source>One file per chapter</source>
+        <translation>Un fichier par chapitre</translation>
+    </message>
     <message id="media.trim.tip">
         <source>Download part of %1: a time range or chapters</source>
         <translation>Télécharger une partie de %1 : un intervalle ou des chapitres</translation>

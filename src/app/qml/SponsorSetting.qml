@@ -85,10 +85,10 @@ ColumnLayout {
                 objectName: "sponsor." + modelData
                 Layout.fillWidth: true
                 text: section.categoryName(modelData)
-                checked: settings.sponsorCategories.includes(modelData)
+                checked: Array.from(settings.sponsorCategories).includes(modelData)
                 onToggled: {
                     const key = modelData
-                    const chosen = settings.sponsorCategories.filter(c => c !== key)
+                    const chosen = Array.from(settings.sponsorCategories).filter(c => c !== key)
                     if (checked)
                         chosen.push(key)
                     settings.sponsorCategories = chosen

@@ -11,7 +11,9 @@ namespace {
 qint64 bytesServed(const QString &log, const QString &root, qsizetype from, qsizetype *lines)
 {
     QFile file(log);
-    file.open(QIODevice::ReadOnly);
+    *lines = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        return 0; // nothing asked for yet
     const QStringList all = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
     qint64 bytes = 0;
     for (const QString &line : all.mid(from)) {

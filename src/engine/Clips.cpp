@@ -166,7 +166,7 @@ std::optional<QString> placeChapters(const QString &work, const QString &parent)
     const QStringList folders = chapters.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     if (folders.size() != 1)
         return std::nullopt;
-    const QString name = folders.first();
+    const QString &name = folders.first();
     const QStringList files = QDir(chapters.filePath(name)).entryList(QDir::Files, QDir::Name);
     if (files.isEmpty())
         return std::nullopt;

@@ -181,7 +181,8 @@ Flow {
         }
         onClicked: {
             trimLoader.active = true
-            (trimLoader.item as TrimDialog).open()
+            const dialog = trimLoader.item as TrimDialog
+            dialog.open()
         }
     }
     // Made on the first click: a dialog in every ready row would slow a long list.

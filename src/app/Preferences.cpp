@@ -1,6 +1,7 @@
 #include "Preferences.h"
 
 #include "engine/AutoStart.h"
+#include "engine/Clips.h"
 #include "engine/MediaPresets.h"
 #include "engine/RunLimits.h"
 #include "platform/UserDefaults.h"
@@ -125,4 +126,55 @@ void Preferences::removePreset(const QString &key)
 {
     MediaPresets::remove(key);
     tellAll();
+}
+
+int Preferences::sponsorAction() const
+{
+    return int(Clips::sponsorSetting().action);
+}
+
+void Preferences::setSponsorAction(int action)
+{
+    Clips::SponsorSetting setting = Clips::sponsorSetting();
+    setting.action = Media::SponsorAction(qBound(0, action, 2));
+    // Turned on with nothing chosen: the usual ones, not an empty list.
+    if (setting.action != Media::SponsorAction::Keep && setting.categories.isEmpty())
+        setting.categories = {QStringLiteral("sponsor"), QStringLiteral("selfpromo"),
+                              QStringLiteral("interaction")};
+    Clips::setSponsorSetting(setting);
+    tellAll();
+}
+
+QStringList Preferences::sponsorCategories() const
+{
+    return Clips::sponsorSetting().categories;
+}
+
+void Preferences::setSponsorCategories(const QStringList &categories)
+{
+    Clips::SponsorSetting setting = Clips::sponsorSetting();
+    setting.categories.clear();
+    for (const QString &name : Clips::sponsorCategories())
+        if (categories.contains(name))
+            setting.categories << name;
+    Clips::setSponsorSetting(setting);
+    tellAll();
+}
+
+QString Preferences::sponsorApi() const
+{
+    return Clips::sponsorSetting().api;
+}
+
+void Preferences::setSponsorApi(const QString &address)
+{
+    Clips::SponsorSetting setting = Clips::sponsorSetting();
+    setting.api = address.trimmed();
+    Clips::setSponsorSetting(setting);
+    tellAll();
+}
+
+QStringList Preferences::sponsorCategoryNames() const
+{
+    return Clips::sponsorCategories();
 }

@@ -22,6 +22,15 @@ class Preferences : public QObject
     // The file choices new items start from.
     Q_PROPERTY(
         MediaChoices defaultChoices READ defaultChoices WRITE setDefaultChoices NOTIFY changed)
+    // What becomes of the segments the community database lists (Media::
+    // SponsorAction), of which categories, and the database's address (empty:
+    // yt-dlp's own).
+    Q_PROPERTY(int sponsorAction READ sponsorAction WRITE setSponsorAction NOTIFY changed)
+    Q_PROPERTY(QStringList sponsorCategories READ sponsorCategories WRITE setSponsorCategories
+                   NOTIFY changed)
+    Q_PROPERTY(QString sponsorApi READ sponsorApi WRITE setSponsorApi NOTIFY changed)
+    // The database's category names, in the order the preferences list them.
+    Q_PROPERTY(QStringList sponsorCategoryNames READ sponsorCategoryNames CONSTANT)
     // Every preset as {key, name, shipped}, the shipped ones first.
     Q_PROPERTY(QVariantList presets READ presets NOTIFY changed)
 
@@ -40,6 +49,13 @@ public:
     MediaChoices defaultChoices() const;
     void setDefaultChoices(const MediaChoices &choices);
     QVariantList presets() const;
+    int sponsorAction() const;
+    void setSponsorAction(int action);
+    QStringList sponsorCategories() const;
+    void setSponsorCategories(const QStringList &categories);
+    QString sponsorApi() const;
+    void setSponsorApi(const QString &address);
+    QStringList sponsorCategoryNames() const;
 
     // A preset's choices (the defaults for an unknown key).
     Q_INVOKABLE MediaChoices presetChoices(const QString &key) const;

@@ -1,5 +1,7 @@
 #include "CliOptions.h"
 
+#include "ClipOptions.h"
+
 #include "engine/MediaPresets.h"
 #include "engine/Playlist.h"
 
@@ -119,6 +121,8 @@ bool takeMediaValue(CliOptions &o, const QString &arg, const QString &value)
 std::optional<bool> takeMediaOption(CliOptions &o, const QStringList &arguments, qsizetype &i)
 {
     const QString &arg = arguments.at(i);
+    if (const auto clip = ClipOptions::take(o.choices, o.error, arguments, i))
+        return clip;
     if (arg == QStringLiteral("--audio-multistreams"))
         o.choices.allAudioTracks = true;
     else if (arg == QStringLiteral("--embed-subs"))
@@ -319,7 +323,13 @@ namespace {
     "the source), --container mp4|mkv|webm the video's file (MKV keeps the streams as they\n"      \
     "come), --audio-lang LANG the audio track (default: the original), --audio-multistreams\n"     \
     "every audio track (MKV), --sub-langs LANG,... --embed-subs the subtitles, beside the\n"       \
-    "file or inside it, --no-embed-metadata no title, cover or chapters in the file.\n"
+    "file or inside it, --no-embed-metadata no title, cover or chapters in the file.\n"            \
+    "PART: --section START-END a clip (1:30-2:45; repeat it for several clips, one file\n"         \
+    "each), --section-chapter REGEX the chapters whose titles match, --precise-cuts re-encode\n"   \
+    "at the cuts (exact, slower), --split-chapters one file per chapter in a folder named\n"       \
+    "after the video, --sponsorblock remove|mark[:CATEGORY,...] the sponsor segments the\n"        \
+    "community database lists (sponsor, selfpromo, interaction, intro, outro, preview,\n"          \
+    "music_offtopic, filler; all by default), --sponsorblock-api URL that database.\n"
 
 struct CommandHelp
 {
@@ -331,7 +341,8 @@ struct CommandHelp
 const CommandHelp commandHelp[] = {
     {"download",
      "reelix-cli download [--audio] [--format ID|LABEL] [--convert] [--folder DIR] "
-     "[--fragments N] [--items LIST] [--no-archive] [FILE] [--preset NAME] [COOKIES] [--json] "
+     "[--fragments N] [--items LIST] [--no-archive] [FILE] [PART] [--preset NAME] [COOKIES] "
+     "[--json] "
      "ADDRESS... | -",
      "Downloads each address into the download folder (or DIR): the best video, or with --audio\n"
      "an MP3; --format picks a quality by format id or label (\"720p\"); --convert re-encodes\n"
@@ -342,7 +353,8 @@ const CommandHelp commandHelp[] = {
      "(\"1-5,8\", \"1:3,-2\", as yt-dlp's --playlist-items). Videos the folder's archive\n"
      "records as downloaded are skipped, unless --no-archive. --preset takes the file\n"
      "choices of a preset (podcast, music, archive, or one saved in the app) instead of\n"
-     "the defaults set in the app; the FILE options below change them.\n" FILE_HELP COOKIES_HELP},
+     "the defaults set in the app; the FILE and PART options below change them.\n" FILE_HELP
+         COOKIES_HELP},
     {"info", "reelix-cli info [--items LIST] [COOKIES] [--json] ADDRESS... | -",
      "Prints each address's title and formats without downloading; a list prints each\n"
      "entry, with its place in the list.\n" COOKIES_HELP},

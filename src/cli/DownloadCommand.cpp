@@ -48,6 +48,18 @@ void DownloadCommand::start(const QStringList &addresses)
     checkFinished();
 }
 
+// Several --section ranges are several files, each an item of its own.
+void DownloadCommand::startClips(DownloadItem *item)
+{
+    const MediaChoices choices = item->choices();
+    if (choices.sections.size() < 2)
+        return;
+    const qsizetype before = m_manager.downloads().size();
+    m_manager.addClips(item, choices.sections, choices.preciseCuts);
+    for (DownloadItem *clip : m_manager.downloads().mid(before))
+        connect(clip, &DownloadItem::changed, this, &DownloadCommand::scheduleRedraw);
+}
+
 RunSettings DownloadCommand::runSettings() const
 {
     RunSettings settings;
@@ -131,6 +143,7 @@ void DownloadCommand::onSettled(DownloadItem *item)
                 }
                 item->setSelectedFormatID(chosen->id);
             }
+            startClips(item);
             m_manager.start(item);
             return;
         }

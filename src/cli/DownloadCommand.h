@@ -32,6 +32,7 @@ private:
     void checkFinished();
     // The options that change how the list runs, for the manager.
     RunSettings runSettings() const;
+    void startClips(DownloadItem *item);
     QString lineFor(const DownloadItem *item) const;
     QString keyFor(const DownloadItem *item) const;
 

@@ -57,6 +57,16 @@ QVariantList DownloadItem::subtitleTrackList() const
     return gadgetMaps(m_media.subtitles);
 }
 
+QVariantList DownloadItem::chapterList() const
+{
+    return gadgetMaps(m_media.chapters);
+}
+
+void DownloadItem::setChapters(const QList<Chapter> &chapters)
+{
+    assign(m_media.chapters, chapters, &DownloadItem::tracksChanged);
+}
+
 void DownloadItem::setChoices(const MediaChoices &value)
 {
     assign(m_media.choices, value, &DownloadItem::choicesChanged);

@@ -56,6 +56,8 @@ class DownloadItem : public QObject
     // The audio tracks and subtitle languages the page offers (plain maps).
     Q_PROPERTY(QVariantList audioTracks READ audioTrackList NOTIFY tracksChanged)
     Q_PROPERTY(QVariantList subtitleTracks READ subtitleTrackList NOTIFY tracksChanged)
+    // The video's chapters (plain maps: title, start, end in seconds).
+    Q_PROPERTY(QVariantList chapters READ chapterList NOTIFY tracksChanged)
     // Chosen subtitle languages a finished file came without.
     Q_PROPERTY(QStringList missingSubtitles READ missingSubtitles NOTIFY missingSubtitlesChanged)
 
@@ -105,6 +107,7 @@ public:
     void setChoices(const MediaChoices &value);
     void setTracks(const QList<AudioTrack> &audio, const QList<SubtitleTrack> &subtitles);
     void setMissingSubtitles(const QStringList &languages);
+    void setChapters(const QList<Chapter> &chapters);
     void setProgress(double value);
     void setStatusMessage(const QString &value);
     // Also replaces the detail (none unless given).
@@ -161,6 +164,7 @@ private:
     QVariantList formatList() const;
     QVariantList audioTrackList() const;
     QVariantList subtitleTrackList() const;
+    QVariantList chapterList() const;
     QString filePathText() const { return m_file.path.value_or(QString()); }
     QString fileSizeText() const { return m_file.size.value_or(QString()); }
     bool needsConversion() const { return m_file.needsConversion; }

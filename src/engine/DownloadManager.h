@@ -76,6 +76,10 @@ public:
     Q_INVOKABLE void setGroupExpanded(DownloadItem *header, bool expanded);
     // An entry's own information run, for its quality menu.
     Q_INVOKABLE void fetchDetails(DownloadItem *entry);
+    // Clips of a ready video, one item each: the item takes the first of
+    // `sections` (saved ranges, "600-750"), new items at the end the others.
+    // Nothing when the item is not a single video ready to download.
+    Q_INVOKABLE void addClips(DownloadItem *item, const QStringList &sections, bool preciseCuts);
     // Makes a listed item the header of `listing`'s entries, which follow it.
     void listGroup(DownloadItem *header, const PlaylistListing &listing);
     // Every item, with the entries of collapsed lists: what any operation on

@@ -1,6 +1,7 @@
 // The download list's side of lists of videos: listing the entries under
 // their header, "Download all" a few at a time, collapsing, removing, and
 // where the entries' files go.
+#include "Clips.h"
 #include "DownloadManager.h"
 #include "DownloadRun.h"
 #include "Playlist.h"
@@ -296,6 +297,8 @@ QString DownloadManager::folderFor(const DownloadItem &item) const
 
 QString DownloadManager::outputNameFor(const DownloadItem &item) const
 {
+    if (const QString clip = Clips::outputName(item.choices(), item.title()); !clip.isEmpty())
+        return clip;
     if (!item.isGroupEntry())
         return DownloadRun::outputTemplate;
     const QString title = Playlist::safeName(item.title(), 60, QString());

@@ -63,6 +63,7 @@ void applyInfo(DownloadItem &item, const YtDlpRun::RunRecord &outcome,
         item.setThumbnailURL(parsed->thumbnail);
         item.setFormats(parsed->formats, parsed->vcodec);
         item.setTracks(parsed->audioTracks, parsed->subtitles);
+        item.setChapters(parsed->chapters);
         if (parsed->duration > 0) // an entry's listing may have told it already
             item.setDuration(parsed->duration);
         item.setStatus(DownloadStatus::Ready);

@@ -1,4 +1,5 @@
 #include "AutoStart.h"
+#include "Clips.h"
 #include "DownloadManager.h"
 #include "DownloadRun.h"
 #include "MediaArguments.h"
@@ -196,9 +197,12 @@ QCoro::Task<> DownloadManager::finishDownload(DownloadItem *target, WorkFolder &
              item->selectedFormatID().isEmpty())
         item->setSelectedFormatID(Playlist::pickFormat(item->formats(), cap).id);
     std::optional<std::pair<QString, ProbeResult>> file;
-    if (const auto path = locateFile(*item, work))
+    // One file per chapter: their folder goes out as it is, the whole video with the work folder.
+    const auto chapter =
+        choices.splitChapters ? Clips::placeChapters(work.path(), work.parent()) : std::nullopt;
+    if (const auto path = chapter ? chapter : locateFile(*item, work))
         file = co_await postProcess(*path, item);
-    if (file) {
+    if (file && !chapter) {
         const Result<QString> placed = work.place(file->first);
         if (!placed && item) {
             Logger::shared().log(QStringLiteral("  ") + placed.failure().message, LogLevel::Error);

@@ -1,5 +1,6 @@
 #include "FileDataArguments.h"
 
+#include "Clips.h"
 #include "DownloadItem.h"
 
 #include <algorithm>
@@ -82,7 +83,9 @@ QStringList metadataArguments(const MediaChoices &choices, DownloadFormat format
 QStringList arguments(const DownloadItem &item)
 {
     return subtitleArguments(item.choices(), item.subtitleTracks(), item.format()) +
-           metadataArguments(item.choices(), item.format());
+           metadataArguments(item.choices(), item.format()) + Clips::arguments(item.choices()) +
+           Clips::chapterArguments(
+               item.choices(), item.run() ? item.run()->workFolderPath() : QString(), item.title());
 }
 
 } // namespace FileDataArguments

@@ -58,6 +58,11 @@ void ItemRun::release(const QProcess &process)
         m_process = nullptr;
 }
 
+QString ItemRun::workFolderPath() const
+{
+    return m_workFolder ? m_workFolder->path() : QString();
+}
+
 std::shared_ptr<WorkFolder> ItemRun::openWorkFolder(const QString &parent)
 {
     m_workFolder = std::make_shared<WorkFolder>(parent, m_item.idText());

@@ -57,6 +57,8 @@ public:
     // runs the tools shares it: a file still being finished when the item
     // goes is placed all the same, and the folder goes with the last owner.
     std::shared_ptr<WorkFolder> openWorkFolder(const QString &parent);
+    // That folder's path; empty before it is opened.
+    QString workFolderPath() const;
 
 private:
     explicit ItemRun(DownloadItem &item) : m_item(item) {}

@@ -65,7 +65,14 @@ QJsonObject MediaChoices::toJson() const
             {QStringLiteral("subtitleLanguages"), QJsonArray::fromStringList(subtitleLanguages)},
             {QStringLiteral("embedSubtitles"), embedSubtitles},
             {QStringLiteral("embedMetadata"), embedMetadata},
-            {QStringLiteral("preset"), preset}};
+            {QStringLiteral("preset"), preset},
+            {QStringLiteral("sections"), QJsonArray::fromStringList(sections)},
+            {QStringLiteral("sectionChapters"), sectionChapters},
+            {QStringLiteral("preciseCuts"), preciseCuts},
+            {QStringLiteral("splitChapters"), splitChapters},
+            {QStringLiteral("sponsorAction"), keyOf(sponsorAction)},
+            {QStringLiteral("sponsorCategories"), QJsonArray::fromStringList(sponsorCategories)},
+            {QStringLiteral("sponsorApi"), sponsorApi}};
 }
 
 MediaChoices MediaChoices::fromJson(const QJsonObject &json)
@@ -82,6 +89,13 @@ MediaChoices MediaChoices::fromJson(const QJsonObject &json)
     c.embedSubtitles = flag(json, "embedSubtitles");
     c.embedMetadata = flag(json, "embedMetadata", true);
     c.preset = text(json, "preset");
+    c.sections = json.value(QLatin1String("sections")).toVariant().toStringList();
+    c.sectionChapters = text(json, "sectionChapters");
+    c.preciseCuts = flag(json, "preciseCuts");
+    c.splitChapters = flag(json, "splitChapters");
+    c.sponsorAction = enumOf(json.value(QLatin1String("sponsorAction")), c.sponsorAction);
+    c.sponsorCategories = json.value(QLatin1String("sponsorCategories")).toVariant().toStringList();
+    c.sponsorApi = text(json, "sponsorApi");
     return c;
 }
 
@@ -117,13 +131,27 @@ SubtitleTrack SubtitleTrack::fromJson(const QJsonObject &json)
             flag(json, "translated")};
 }
 
+QJsonObject Chapter::toJson() const
+{
+    return {{QStringLiteral("title"), title},
+            {QStringLiteral("start"), start},
+            {QStringLiteral("end"), end}};
+}
+
+Chapter Chapter::fromJson(const QJsonObject &json)
+{
+    return {text(json, "title"), json.value(QLatin1String("start")).toDouble(),
+            json.value(QLatin1String("end")).toDouble()};
+}
+
 QString ItemMedia::toText() const
 {
     const QJsonObject json{
         {QStringLiteral("choices"), choices.toJson()},
         {QStringLiteral("audioTracks"), arrayOf(audioTracks)},
         {QStringLiteral("subtitles"), arrayOf(subtitles)},
-        {QStringLiteral("missingSubtitles"), QJsonArray::fromStringList(missingSubtitles)}};
+        {QStringLiteral("missingSubtitles"), QJsonArray::fromStringList(missingSubtitles)},
+        {QStringLiteral("chapters"), arrayOf(chapters)}};
     return QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Compact));
 }
 
@@ -133,5 +161,6 @@ ItemMedia ItemMedia::fromText(const QString &text)
     return {MediaChoices::fromJson(json.value(QLatin1String("choices")).toObject()),
             listOf<AudioTrack>(json.value(QLatin1String("audioTracks"))),
             listOf<SubtitleTrack>(json.value(QLatin1String("subtitles"))),
-            json.value(QLatin1String("missingSubtitles")).toVariant().toStringList()};
+            json.value(QLatin1String("missingSubtitles")).toVariant().toStringList(),
+            listOf<Chapter>(json.value(QLatin1String("chapters")))};
 }

@@ -30,6 +30,16 @@ enum class Container
 };
 Q_ENUM_NS(Container)
 
+// What becomes of the segments the community database lists for a video
+// (sponsors, intros, reminders to subscribe…).
+enum class SponsorAction
+{
+    Keep,
+    Remove,
+    Mark
+};
+Q_ENUM_NS(SponsorAction)
+
 } // namespace Media
 
 // What the user chose for the file beyond video or audio and the resolution.
@@ -46,6 +56,13 @@ struct MediaChoices
     Q_PROPERTY(bool embedSubtitles MEMBER embedSubtitles)
     Q_PROPERTY(bool embedMetadata MEMBER embedMetadata)
     Q_PROPERTY(QString preset MEMBER preset)
+    Q_PROPERTY(QStringList sections MEMBER sections)
+    Q_PROPERTY(QString sectionChapters MEMBER sectionChapters)
+    Q_PROPERTY(bool preciseCuts MEMBER preciseCuts)
+    Q_PROPERTY(bool splitChapters MEMBER splitChapters)
+    Q_PROPERTY(Media::SponsorAction sponsorAction MEMBER sponsorAction)
+    Q_PROPERTY(QStringList sponsorCategories MEMBER sponsorCategories)
+    Q_PROPERTY(QString sponsorApi MEMBER sponsorApi)
 public:
     Media::AudioCodec audioCodec = Media::AudioCodec::Mp3;
     int audioKbps = 0; // lossy audio's bitrate; 0: as the source (or the codec's default)
@@ -56,6 +73,15 @@ public:
     bool embedSubtitles = false;   // inside the file, else beside it as SRT
     bool embedMetadata = true;     // title, uploader, date, description, cover, chapters
     QString preset;                // the preset these came from; empty: none
+    // Only part of the video: time ranges in seconds ("600-750.5"), or the
+    // chapters whose titles match a pattern. Empty: all of it.
+    QStringList sections;
+    QString sectionChapters;
+    bool preciseCuts = false;   // re-encode at the cuts instead of cutting at keyframes
+    bool splitChapters = false; // one file per chapter, in a folder named after the video
+    Media::SponsorAction sponsorAction = Media::SponsorAction::Keep;
+    QStringList sponsorCategories; // the database's names: "sponsor", "intro", …
+    QString sponsorApi;            // the database's address; empty: yt-dlp's own
 
     QJsonObject toJson() const;
     // Unknown or missing keys keep their defaults.
@@ -111,6 +137,24 @@ public:
 };
 Q_DECLARE_METATYPE(SubtitleTrack)
 
+// One chapter of a video, as its page or file lists it.
+struct Chapter
+{
+    Q_GADGET
+    Q_PROPERTY(QString title MEMBER title)
+    Q_PROPERTY(double start MEMBER start)
+    Q_PROPERTY(double end MEMBER end)
+public:
+    QString title; // as hostile text
+    double start = 0;
+    double end = 0;
+
+    QJsonObject toJson() const;
+    static Chapter fromJson(const QJsonObject &json);
+    friend bool operator==(const Chapter &, const Chapter &) = default;
+};
+Q_DECLARE_METATYPE(Chapter)
+
 // What the saved list keeps of an item's choices and the tracks its page
 // offers, as one JSON text, and back (defaults for text it cannot read).
 struct ItemMedia
@@ -121,6 +165,7 @@ struct ItemMedia
     // Chosen subtitle languages the finished file came without (the site
     // refused them): the row says so.
     QStringList missingSubtitles;
+    QList<Chapter> chapters;
 
     QString toText() const;
     static ItemMedia fromText(const QString &text);

@@ -1,5 +1,7 @@
 #include "MediaPresets.h"
 
+#include "Clips.h"
+
 #include "platform/UserDefaults.h"
 
 #include <QJsonArray>
@@ -94,9 +96,12 @@ QStringList keys()
 
 std::optional<MediaPreset> find(const QString &key)
 {
-    for (const MediaPreset &p : all()) {
-        if (sameKey(p.key, key))
+    for (MediaPreset p : all()) {
+        if (sameKey(p.key, key)) {
+            // Sponsor segments are a setting of their own, not a preset's.
+            p.choices = Clips::withSponsorSetting(p.choices);
             return p;
+        }
     }
     return std::nullopt;
 }
@@ -138,7 +143,8 @@ void remove(const QString &key)
 MediaChoices defaultChoices()
 {
     const QString text = UserDefaults::value(kDefaultsKey).toString();
-    return MediaChoices::fromJson(QJsonDocument::fromJson(text.toUtf8()).object());
+    return Clips::withSponsorSetting(
+        MediaChoices::fromJson(QJsonDocument::fromJson(text.toUtf8()).object()));
 }
 
 void setDefaultChoices(const MediaChoices &choices)

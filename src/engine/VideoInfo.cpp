@@ -63,6 +63,22 @@ qint64 downloadBytes(const QJsonObject &format, qint64 soundBytes)
 
 } // namespace
 
+QList<Chapter> chaptersOf(const QJsonObject &info)
+{
+    QList<Chapter> chapters;
+    for (const QJsonValue &entry : info.value(QStringLiteral("chapters")).toArray()) {
+        const QJsonObject chapter = entry.toObject();
+        const auto start = JsonFields::bounded(chapter.value(QStringLiteral("start_time")),
+                                               JsonFields::longestSeconds);
+        const auto end = JsonFields::bounded(chapter.value(QStringLiteral("end_time")),
+                                             JsonFields::longestSeconds);
+        if (start && end && *end > *start && chapters.size() < 1000)
+            chapters.append(
+                {JsonFields::text(chapter, QStringLiteral("title")).left(200), *start, *end});
+    }
+    return chapters;
+}
+
 std::optional<ParsedVideoInfo> parseVideoInfo(const QByteArray &json)
 {
     QJsonParseError error{};
@@ -114,6 +130,7 @@ std::optional<ParsedVideoInfo> parseVideoInfo(const QByteArray &json)
     if (duration > 0)
         parsed.duration = qRound(duration);
     parsed.subtitles = SubtitleTracks::fromInfo(info);
+    parsed.chapters = chaptersOf(info);
     return parsed;
 }
 

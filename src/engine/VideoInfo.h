@@ -22,6 +22,7 @@ struct ParsedVideoInfo
     int duration = 0;               // seconds; 0 when unknown
     QList<AudioTrack> audioTracks;  // when the page offers more than one
     QList<SubtitleTrack> subtitles; // the uploader's, then automatic captions
+    QList<Chapter> chapters;        // in the video's order
     // The manifest that tells which audio track is the original, when the
     // JSON does not.
     std::optional<AudioManifest::Source> audioManifest;
@@ -31,3 +32,5 @@ struct ParsedVideoInfo
 
 std::optional<ParsedVideoInfo> parseVideoInfo(const QByteArray &json);
 QString dominantVideoCodec(const QJsonObject &info);
+// The chapters the information lists, in order; those without times left out.
+QList<Chapter> chaptersOf(const QJsonObject &info);

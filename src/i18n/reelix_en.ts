@@ -302,6 +302,90 @@
         <source>No preset</source>
         <translation>No preset</translation>
     </message>
+    <message id="media.trim">
+        <source>Trim…</source>
+        <translation>Trim…</translation>
+    </message>
+    <message id="media.trim.clip">
+        <source>Clip %1</source>
+        <translation>Clip %1</translation>
+    </message>
+    <message id="media.trim.split">
+        <source>One file per chapter</source>
+        <translation>One file per chapter</translation>
+    </message>
+    <message id="media.trim.tip">
+        <source>Download part of %1: a time range or chapters</source>
+        <translation>Download part of %1: a time range or chapters</translation>
+    </message>
+    <message id="trim.title">
+        <source>Trim “%1”</source>
+        <translation>Trim “%1”</translation>
+    </message>
+    <message id="trim.duration">
+        <source>Duration: %1</source>
+        <translation>Duration: %1</translation>
+    </message>
+    <message id="trim.from">
+        <source>From</source>
+        <translation>From</translation>
+    </message>
+    <message id="trim.to">
+        <source>to</source>
+        <translation>to</translation>
+    </message>
+    <message id="trim.start">
+        <source>Start of the clip</source>
+        <translation>Start of the clip</translation>
+    </message>
+    <message id="trim.end">
+        <source>End of the clip</source>
+        <translation>End of the clip</translation>
+    </message>
+    <message id="trim.bad_start">
+        <source>Type the start as h:mm:ss, for example 10:00</source>
+        <translation>Type the start as h:mm:ss, for example 10:00</translation>
+    </message>
+    <message id="trim.bad_end">
+        <source>Type the end as h:mm:ss, for example 12:30</source>
+        <translation>Type the end as h:mm:ss, for example 12:30</translation>
+    </message>
+    <message id="trim.end_before_start">
+        <source>The end must come after the start</source>
+        <translation>The end must come after the start</translation>
+    </message>
+    <message id="trim.past_end">
+        <source>The video ends at %1</source>
+        <translation>The video ends at %1</translation>
+    </message>
+    <message id="trim.file">
+        <source>File: %1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message id="trim.chapters">
+        <source>Or pick chapters: each run of chapters becomes a clip of its own.</source>
+        <translation>Or pick chapters: each run of chapters becomes a clip of its own.</translation>
+    </message>
+    <message id="trim.split">
+        <source>Whole video, one file per chapter in a folder named after it</source>
+        <translation>Whole video, one file per chapter in a folder named after it</translation>
+    </message>
+    <message id="trim.precise">
+        <source>Precise cut</source>
+        <translation>Precise cut</translation>
+    </message>
+    <message id="trim.precise.note">
+        <source>Re-encodes at the cut points: exact to the frame, but slower.</source>
+        <translation>Re-encodes at the cut points: exact to the frame, but slower.</translation>
+    </message>
+    <message id="trim.cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="trim.action">
+        <source>Trim</source>
+        <translation>Trim</translation>
+    </message>
     <message id="preset.podcast">
         <source>Podcast: Opus 96 kbit/s</source>
         <translation>Podcast: Opus 96 kbit/s</translation>
@@ -1634,6 +1718,70 @@
     <message id="prefs.media.metadata">
         <source>Write the title, uploader, date, description, cover and chapters into the file</source>
         <translation>Write the title, uploader, date, description, cover and chapters into the file</translation>
+    </message>
+    <message id="prefs.sponsor">
+        <source>Sponsor segments</source>
+        <translation>Sponsor segments</translation>
+    </message>
+    <message id="prefs.sponsor.purpose">
+        <source>What becomes of sponsor segments</source>
+        <translation>What becomes of sponsor segments</translation>
+    </message>
+    <message id="prefs.sponsor.keep">
+        <source>Keep them</source>
+        <translation>Keep them</translation>
+    </message>
+    <message id="prefs.sponsor.remove">
+        <source>Remove them</source>
+        <translation>Remove them</translation>
+    </message>
+    <message id="prefs.sponsor.mark">
+        <source>Mark them as chapters</source>
+        <translation>Mark them as chapters</translation>
+    </message>
+    <message id="prefs.sponsor.note">
+        <source>Segments listed by the community database, for the videos of the sites it covers.</source>
+        <translation>Segments listed by the community database, for the videos of the sites it covers.</translation>
+    </message>
+    <message id="prefs.sponsor.api">
+        <source>Database address</source>
+        <translation>Database address</translation>
+    </message>
+    <message id="prefs.sponsor.api.default">
+        <source>The public database</source>
+        <translation>The public database</translation>
+    </message>
+    <message id="sponsor.sponsor">
+        <source>Sponsor</source>
+        <translation>Sponsor</translation>
+    </message>
+    <message id="sponsor.selfpromo">
+        <source>Self-promotion</source>
+        <translation>Self-promotion</translation>
+    </message>
+    <message id="sponsor.interaction">
+        <source>Interaction reminder</source>
+        <translation>Interaction reminder</translation>
+    </message>
+    <message id="sponsor.intro">
+        <source>Intro</source>
+        <translation>Intro</translation>
+    </message>
+    <message id="sponsor.outro">
+        <source>Outro</source>
+        <translation>Outro</translation>
+    </message>
+    <message id="sponsor.preview">
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message id="sponsor.music_offtopic">
+        <source>Off-topic music</source>
+        <translation>Off-topic music</translation>
+    </message>
+    <message id="sponsor.filler">
+        <source>Filler</source>
+        <translation>Filler</translation>
     </message>
     <message id="prefs.media.preset.name">
         <source>Name of a new preset</source>

@@ -302,6 +302,90 @@
         <source>No preset</source>
         <translation>Aucun préréglage</translation>
     </message>
+    <message id="media.trim">
+        <source>Trim…</source>
+        <translation>Découper…</translation>
+    </message>
+    <message id="media.trim.clip">
+        <source>Clip %1</source>
+        <translation>Extrait %1</translation>
+    </message>
+    <message id="media.trim.split">
+        <source>One file per chapter</source>
+        <translation>Un fichier par chapitre</translation>
+    </message>
+    <message id="media.trim.tip">
+        <source>Download part of %1: a time range or chapters</source>
+        <translation>Télécharger une partie de %1 : un intervalle ou des chapitres</translation>
+    </message>
+    <message id="trim.title">
+        <source>Trim “%1”</source>
+        <translation>Découper « %1 »</translation>
+    </message>
+    <message id="trim.duration">
+        <source>Duration: %1</source>
+        <translation>Durée : %1</translation>
+    </message>
+    <message id="trim.from">
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message id="trim.to">
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message id="trim.start">
+        <source>Start of the clip</source>
+        <translation>Début de l’extrait</translation>
+    </message>
+    <message id="trim.end">
+        <source>End of the clip</source>
+        <translation>Fin de l’extrait</translation>
+    </message>
+    <message id="trim.bad_start">
+        <source>Type the start as h:mm:ss, for example 10:00</source>
+        <translation>Saisissez le début sous la forme h:mm:ss, par exemple 10:00</translation>
+    </message>
+    <message id="trim.bad_end">
+        <source>Type the end as h:mm:ss, for example 12:30</source>
+        <translation>Saisissez la fin sous la forme h:mm:ss, par exemple 12:30</translation>
+    </message>
+    <message id="trim.end_before_start">
+        <source>The end must come after the start</source>
+        <translation>La fin doit venir après le début</translation>
+    </message>
+    <message id="trim.past_end">
+        <source>The video ends at %1</source>
+        <translation>La vidéo se termine à %1</translation>
+    </message>
+    <message id="trim.file">
+        <source>File: %1</source>
+        <translation>Fichier : %1</translation>
+    </message>
+    <message id="trim.chapters">
+        <source>Or pick chapters: each run of chapters becomes a clip of its own.</source>
+        <translation>Ou choisissez des chapitres : chaque suite de chapitres devient un extrait à part.</translation>
+    </message>
+    <message id="trim.split">
+        <source>Whole video, one file per chapter in a folder named after it</source>
+        <translation>Vidéo entière, un fichier par chapitre dans un dossier à son nom</translation>
+    </message>
+    <message id="trim.precise">
+        <source>Precise cut</source>
+        <translation>Coupe précise</translation>
+    </message>
+    <message id="trim.precise.note">
+        <source>Re-encodes at the cut points: exact to the frame, but slower.</source>
+        <translation>Réencode aux points de coupe : exact à l’image près, mais plus lent.</translation>
+    </message>
+    <message id="trim.cancel">
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="trim.action">
+        <source>Trim</source>
+        <translation>Découper</translation>
+    </message>
     <message id="preset.podcast">
         <source>Podcast: Opus 96 kbit/s</source>
         <translation>Podcast : Opus 96 kbit/s</translation>
@@ -1634,6 +1718,70 @@
     <message id="prefs.media.metadata">
         <source>Write the title, uploader, date, description, cover and chapters into the file</source>
         <translation>Écrire le titre, l’auteur, la date, la description, la pochette et les chapitres dans le fichier</translation>
+    </message>
+    <message id="prefs.sponsor">
+        <source>Sponsor segments</source>
+        <translation>Segments sponsorisés</translation>
+    </message>
+    <message id="prefs.sponsor.purpose">
+        <source>What becomes of sponsor segments</source>
+        <translation>Ce que deviennent les segments sponsorisés</translation>
+    </message>
+    <message id="prefs.sponsor.keep">
+        <source>Keep them</source>
+        <translation>Les garder</translation>
+    </message>
+    <message id="prefs.sponsor.remove">
+        <source>Remove them</source>
+        <translation>Les retirer</translation>
+    </message>
+    <message id="prefs.sponsor.mark">
+        <source>Mark them as chapters</source>
+        <translation>Les marquer comme chapitres</translation>
+    </message>
+    <message id="prefs.sponsor.note">
+        <source>Segments listed by the community database, for the videos of the sites it covers.</source>
+        <translation>Segments répertoriés par la base de données communautaire, pour les vidéos des sites qu’elle couvre.</translation>
+    </message>
+    <message id="prefs.sponsor.api">
+        <source>Database address</source>
+        <translation>Adresse de la base</translation>
+    </message>
+    <message id="prefs.sponsor.api.default">
+        <source>The public database</source>
+        <translation>La base publique</translation>
+    </message>
+    <message id="sponsor.sponsor">
+        <source>Sponsor</source>
+        <translation>Sponsor</translation>
+    </message>
+    <message id="sponsor.selfpromo">
+        <source>Self-promotion</source>
+        <translation>Autopromotion</translation>
+    </message>
+    <message id="sponsor.interaction">
+        <source>Interaction reminder</source>
+        <translation>Rappel d’interaction</translation>
+    </message>
+    <message id="sponsor.intro">
+        <source>Intro</source>
+        <translation>Introduction</translation>
+    </message>
+    <message id="sponsor.outro">
+        <source>Outro</source>
+        <translation>Conclusion</translation>
+    </message>
+    <message id="sponsor.preview">
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message id="sponsor.music_offtopic">
+        <source>Off-topic music</source>
+        <translation>Musique hors sujet</translation>
+    </message>
+    <message id="sponsor.filler">
+        <source>Filler</source>
+        <translation>Remplissage</translation>
     </message>
     <message id="prefs.media.preset.name">
         <source>Name of a new preset</source>

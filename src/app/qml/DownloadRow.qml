@@ -300,7 +300,7 @@ Rectangle {
                 visible: active
                 Layout.fillWidth: true
                 Layout.preferredWidth: 0 // the row's width, not the menus' sum
-                sourceComponent: MediaChoicesBar { download: row.item }
+                sourceComponent: MediaChoicesBar { download: row.item; manager: row.manager }
             }
             // qmllint enable unqualified
             ProgressLine {

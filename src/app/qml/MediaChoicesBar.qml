@@ -10,6 +10,8 @@ Flow {
     id: bar
     objectName: "mediaChoices"
     required property DownloadItem download
+    // Where a single video's clips go; a list's row has none and no trimming.
+    property DownloadManager manager: null
     // A list's row chooses for its entries; its kind is the list's.
     property bool audio: download.format === Download.Audio
     readonly property var choices: download.choices
@@ -147,4 +149,52 @@ Flow {
                 bar.download.choices = prefs.presetChoices(currentValue)
         }
     }
+    PlainButton {
+        id: trimButton
+        objectName: "trimButton"
+        visible: bar.manager !== null && !bar.download.isGroupHeader
+        // The clip chosen, else the offer to choose one.
+        text: bar.choices.sections.length > 0
+              //% "Clip %1"
+              ? qsTrId("media.trim.clip").arg(ClipTimes.shown(bar.choices.sections[0]))
+              //% "One file per chapter"
+              : bar.choices.splitChapters ? qsTrId("media.trim.split")
+              //% "Trim…"
+              : qsTrId("media.trim")
+        //% "Download part of %1: a time range or chapters"
+        tip: qsTrId("media.trim.tip").arg(bar.download.title)
+        height: 26
+        leftPadding: 12; rightPadding: 12
+        focusRadius: height / 2
+        background: Rectangle {
+            radius: trimButton.height / 2
+            color: trimButton.hovered ? Theme.surfaceHover : Theme.surface
+            border.color: Theme.outline
+            border.width: 1
+        }
+        contentItem: Text {
+            textFormat: Text.PlainText
+            text: trimButton.text
+            color: Theme.textPrimary
+            font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold
+            verticalAlignment: Text.AlignVCenter
+        }
+        onClicked: {
+            trimLoader.active = true
+            const dialog = trimLoader.item as TrimDialog
+            dialog.open()
+        }
+    }
+    // Made on the first click: a dialog in every ready row would slow a long list.
+    // This Qt's linter does not see the bar's id from the component.
+    // qmllint disable unqualified
+    Loader {
+        id: trimLoader
+        active: false
+        sourceComponent: TrimDialog {
+            download: bar.download
+            manager: bar.manager
+        }
+    }
+    // qmllint enable unqualified
 }

@@ -146,6 +146,7 @@ Window {
         //% "Files"
         SectionTitle { text: qsTrId("prefs.section.files") }
         MediaDefaults { Layout.fillWidth: true }
+        SponsorSetting { Layout.fillWidth: true }
 
         SectionTitle { text: qsTrId("prefs.section.speed") }
         RowLayout {

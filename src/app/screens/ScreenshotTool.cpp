@@ -337,9 +337,9 @@ int main(int argc, char *argv[])
         QLocale::setDefault(QLocale(language));
         Shots::language = language == QLocale::French ? QStringLiteral("fr") : QStringLiteral("en");
         // Every set is taken even after one failed; a braced list runs them in order.
-        for (const bool made :
-             {mainViewShots(), groupShots(), setupShots(), folderPickerShots(), logShots(),
-              storeShots(), desktopShots(), mediaShots(), doctorShots(), followShots()})
+        for (const bool made : {mainViewShots(), groupShots(), setupShots(), folderPickerShots(),
+                                logShots(), storeShots(), desktopShots(), mediaShots(),
+                                doctorShots(), followShots(), trimShots()})
             ok = ok && made;
     }
     return ok ? 0 : 1;

@@ -64,5 +64,7 @@ bool mediaShots();
 bool doctorShots();
 // The followed lists.
 bool followShots();
+// The trim dialog, with and without chapters.
+bool trimShots();
 
 } // namespace Shots

@@ -175,8 +175,12 @@ void DownloadManager::addNew(const QString &url, Download::DownloadFormat format
     auto *item = new DownloadItem(url, format);
     item->setChoices(m_settings.choices.value_or(MediaPresets::defaultChoices()));
     append(item);
-    // Where nothing waits for the user's choice, one run tells and fetches.
-    if (m_settings.startAtOnce || (m_settings.autoStart && AutoStart::enabled()))
+    // Where nothing waits for the user's choice, one run tells and fetches;
+    // a clip's or a chapter folder's name needs the title before the run.
+    const MediaChoices &choices = item->choices();
+    const bool namedFirst =
+        !choices.sections.isEmpty() || !choices.sectionChapters.isEmpty() || choices.splitChapters;
+    if (!namedFirst && (m_settings.startAtOnce || (m_settings.autoStart && AutoStart::enabled())))
         m_downloadQueue.submit(item);
     else
         m_infoQueue.submit(item);

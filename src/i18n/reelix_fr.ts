@@ -362,6 +362,10 @@
         <source>File: %1</source>
         <translation>Fichier : %1</translation>
     </message>
+    <message id="trim.chapter_times">
+        <source>   %1–%2</source>
+        <translation>   %1–%2</translation>
+    </message>
     <message id="trim.chapters">
         <source>Or pick chapters: each run of chapters becomes a clip of its own.</source>
         <translation>Ou choisissez des chapitres : chaque suite de chapitres devient un extrait à part.</translation>

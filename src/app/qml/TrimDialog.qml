@@ -181,8 +181,10 @@ Dialog {
                 required property int index
                 objectName: "trimChapter." + index
                 width: ListView.view.width
-                text: modelData.title + "   " + ClipTimes.text(modelData.start) + "–"
-                      + ClipTimes.text(modelData.end)
+                // The title is the page's text: never put through arg().
+                //% "   %1–%2"
+                text: modelData.title + qsTrId("trim.chapter_times")
+                      .arg(ClipTimes.text(modelData.start)).arg(ClipTimes.text(modelData.end))
                 checked: dialog.picked.includes(index)
                 onToggled: dialog.toggle(index)
             }

@@ -118,8 +118,8 @@ Failure siteChangedFailure(const QStringList &lines)
                 qtTrId("error.site_changed_old_own").arg(age.version, age.newest), detail(lines)};
     }
     //% "yt-dlp could not read this page: the site may have changed, and the system's yt-dlp "
-    //% "%1 is older than the newest, %2. Update it with the system's package manager, or let "
-    //% "Reelix install its own in Tools ▸ Check for updates, then retry."
+    //% "%1 is older than the newest, %2. Update it with the package manager, or install "
+    //% "Reelix's own in Tools ▸ Check for updates."
     return {Failure::Kind::Tool,
             qtTrId("error.site_changed_old_system").arg(age.version, age.newest), detail(lines)};
 }

@@ -503,8 +503,8 @@
         <translation>yt-dlp could not read this page: the site may have changed, and yt-dlp %1 is older than the newest, %2. Update it, then retry.</translation>
     </message>
     <message id="error.site_changed_old_system">
-        <source>yt-dlp could not read this page: the site may have changed, and the system's yt-dlp %1 is older than the newest, %2. Update it with the system's package manager, or let Reelix install its own in Tools ▸ Check for updates, then retry.</source>
-        <translation>yt-dlp could not read this page: the site may have changed, and the system's yt-dlp %1 is older than the newest, %2. Update it with the system's package manager, or let Reelix install its own in Tools ▸ Check for updates, then retry.</translation>
+        <source>yt-dlp could not read this page: the site may have changed, and the system's yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix's own in Tools ▸ Check for updates.</source>
+        <translation>yt-dlp could not read this page: the site may have changed, and the system's yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix's own in Tools ▸ Check for updates.</translation>
     </message>
     <message id="error.download_failed">
         <source>The download failed. Check the address and your connection, then retry.</source>

@@ -503,8 +503,8 @@
         <translation>yt-dlp n'a pas pu lire cette page : le site a peut-être changé, et yt-dlp %1 est plus ancien que la dernière version, %2. Mettez-le à jour, puis réessayez.</translation>
     </message>
     <message id="error.site_changed_old_system">
-        <source>yt-dlp could not read this page: the site may have changed, and the system's yt-dlp %1 is older than the newest, %2. Update it with the system's package manager, or let Reelix install its own in Tools ▸ Check for updates, then retry.</source>
-        <translation>yt-dlp n'a pas pu lire cette page : le site a peut-être changé, et le yt-dlp du système (%1) est plus ancien que la dernière version, %2. Mettez-le à jour avec le gestionnaire de paquets du système, ou laissez Reelix installer le sien dans Outils ▸ Rechercher des mises à jour, puis réessayez.</translation>
+        <source>yt-dlp could not read this page: the site may have changed, and the system's yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix's own in Tools ▸ Check for updates.</source>
+        <translation>yt-dlp n'a pas pu lire cette page : le site a peut-être changé, et le yt-dlp du système (%1) précède la dernière version (%2). Mettez-le à jour avec le gestionnaire de paquets, ou installez celui de Reelix dans Outils ▸ Rechercher des mises à jour.</translation>
     </message>
     <message id="error.download_failed">
         <source>The download failed. Check the address and your connection, then retry.</source>

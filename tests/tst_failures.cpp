@@ -1,5 +1,7 @@
 #include "fixtures/EngineHarness.h"
 
+#include "engine/YtDlpAge.h"
+#include "i18n/Localization.h"
 #include "platform/ToolPaths.h"
 
 #include <QScopeGuard>
@@ -188,6 +190,65 @@ private slots:
         }
         if (QString(name) == "page not found" || QString(name) == "site changed")
             QVERIFY(!logLines().filter("please report this issue").isEmpty());
+    }
+
+    // A page yt-dlp could not read names an old yt-dlp, six weeks or more
+    // behind its newest release, with both versions: Reelix's own copy
+    // offers its update, the system's says how to get a newer one.
+    void oldYtDlpIsNamed_data()
+    {
+        QTest::addColumn<bool>("own");
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<QString>("newest"); // empty: not known
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<Failure::Kind>("kind");
+        const auto own = Failure::Kind::OutdatedTool;
+        const auto tool = Failure::Kind::Tool;
+        QTest::newRow("own copy, old") << true << "2024.01.02"
+                                       << "2024.03.01"
+                                       << "error.site_changed_old_own" << own;
+        QTest::newRow("system copy, old") << false << "2024.01.02"
+                                          << "2024.03.01"
+                                          << "error.site_changed_old_system" << tool;
+        QTest::newRow("own copy, recent") << true << "2024.02.20"
+                                          << "2024.03.01"
+                                          << "error.site_changed" << tool;
+        QTest::newRow("six weeks behind") << false << "2024.01.19"
+                                          << "2024.03.01"
+                                          << "error.site_changed" << tool;
+        QTest::newRow("newest not known") << true << "2024.01.02"
+                                          << ""
+                                          << "error.site_changed" << tool;
+        QTest::newRow("not a date") << true << "nightly"
+                                    << "2024.03.01"
+                                    << "error.site_changed" << tool;
+    }
+
+    void oldYtDlpIsNamed()
+    {
+        QFETCH(bool, own);
+        QFETCH(QString, version);
+        QFETCH(QString, newest);
+        QFETCH(QString, sentence);
+        QFETCH(Failure::Kind, kind);
+        // The sentences with their versions; this runs after the cases above,
+        // which compare ids.
+        QVERIFY(Localization::install(QLocale(QLocale::English)));
+        YtDlpAge::set({version, newest, own});
+        const auto forget = qScopeGuard([] { YtDlpAge::set({}); });
+        bool download = false;
+        const QString said = "ERROR: [generic] abc: Unable to extract video url; please report "
+                             "this issue on  https://github.com/yt-dlp/yt-dlp/issues?q= , "
+                             "filling out the appropriate issue template.";
+        DownloadItem *item = add(prepare("says", said, download));
+        WAIT_SETTLED(item, 90000);
+        QCOMPARE(item->status(), DownloadStatus::Error);
+        QCOMPARE(item->errorKind(), kind);
+        const bool named = sentence != "error.site_changed";
+        const QString text = qtTrId(qPrintable(sentence));
+        QCOMPARE(item->errorMessage(), named ? text.arg(version, newest) : text);
+        QCOMPARE(item->errorMessage().contains(version), named);
+        QCOMPARE(item->errorDetail(), "ERROR: [generic] abc: Unable to extract video url");
     }
 };
 

@@ -2,6 +2,8 @@
 
 #include "cookies/CookieSource.h"
 #include "engine/RunSettings.h"
+#include "engine/YtDlpAge.h"
+#include "engine/YtDlpErrors.h"
 
 #include <QStorageInfo>
 
@@ -150,6 +152,44 @@ private slots:
         const QString report = QGuiApplication::clipboard()->text();
         QVERIFY(report.contains("~/Checked"));
         QVERIFY(!report.contains(TestHome::path()));
+    }
+
+    // A page an old yt-dlp could not read: the row names the copy the tools
+    // view found with both versions. Reelix's own offers Update, which opens
+    // the updates; the system's says how to get a newer one.
+    void oldYtDlpRowOffersItsUpdate_data()
+    {
+        QTest::addColumn<bool>("own");
+        QTest::newRow("own copy") << true;
+        QTest::newRow("system copy") << false;
+    }
+
+    void oldYtDlpRowOffersItsUpdate()
+    {
+        QFETCH(bool, own);
+        const auto english = translated(QLocale::English);
+        const auto forget = qScopeGuard([] { YtDlpAge::set({}); });
+        RealWindow w;
+        QVERIFY(w.showMain());
+        Dependency *ytdlp = w.app.checker()->ytdlp();
+        ytdlp->setStatus(DepStatus::updateAvailable("2024.01.02", "2024.03.01"));
+        if (!own)
+            ytdlp->setSystemTool({"/usr/bin/yt-dlp", "2024.01.02", false});
+        auto *failed = new DownloadItem("https://videos.example.org/w/2", DownloadFormat::Video);
+        failed->setStatus(DownloadStatus::Error);
+        const QStringList said{"ERROR: [generic] abc: Unable to extract video url"};
+        failed->setFailure(YtDlpErrors::failure(said, false, false, CookieSource::none()));
+        w.app.manager()->insertItem(failed);
+        QTRY_VERIFY(w.item("failedControls"));
+        const QString sentence =
+            own ? "error.site_changed_old_own" : "error.site_changed_old_system";
+        QCOMPARE(text(w.view(), "detailMessage"),
+                 qtTrId(qPrintable(sentence)).arg("2024.01.02", "2024.03.01"));
+        QCOMPARE(shown(w.view(), "updateOffer"), own);
+        if (own) {
+            click(*w.window, w.item("updateOffer"));
+            QTRY_COMPARE(w.app.view(), ReelixApp::View::Setup);
+        }
     }
 };
 

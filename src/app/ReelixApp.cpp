@@ -1,5 +1,6 @@
 #include "ReelixApp.h"
 #include "Desktop.h"
+#include "YtDlpAgeSource.h"
 
 #include "certs/CertificateStore.h"
 #include "engine/AutoStart.h"
@@ -34,6 +35,12 @@ ReelixApp::ReelixApp(std::unique_ptr<DependencyChecker> checker, QueueStore *sto
     m_manager.useSettings({.autoStart = true});
     connect(m_checker.get(), &DependencyChecker::statusesChanged, this,
             &ReelixApp::updateSummaryChanged);
+    // A page yt-dlp could not read names an old yt-dlp: the engine learns its age here.
+    const auto learnAge = [this] {
+        YtDlpAge::set(YtDlpAgeSource::fromDependency(*m_checker->ytdlp(), YtDlpAge::current()));
+    };
+    connect(m_checker->ytdlp(), &Dependency::statusChanged, this, learnAge);
+    connect(m_checker->ytdlp(), &Dependency::systemToolChanged, this, learnAge);
     connect(&m_manager, &DownloadManager::itemSettled, this, &ReelixApp::tellIfEnded);
     connect(&m_notifier, &Notifier::openRequested, this,
             [](const QString &path) { Desktop().open(path); });

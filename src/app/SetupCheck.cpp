@@ -1,4 +1,5 @@
 #include "SetupCheck.h"
+#include "YtDlpAgeSource.h"
 
 #include "doctor/Doctor.h"
 #include "doctor/DoctorReport.h"
@@ -50,6 +51,7 @@ QCoro::Task<> SetupCheck::run()
     if (!self)
         co_return;
     m_running = false;
+    YtDlpAge::set(YtDlpAgeSource::fromSetupCheck(results, YtDlpAge::current()));
     showResults(results, QDateTime::currentMSecsSinceEpoch() - start);
     emit runningChanged();
 }

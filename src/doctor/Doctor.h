@@ -3,6 +3,8 @@
 #include "CheckResult.h"
 #include "DoctorSettings.h"
 
+#include "engine/YtDlpAge.h"
+
 #include <QCoro/QCoroTask>
 
 // The setup check: every check at once, each within its own time limit,
@@ -24,7 +26,7 @@ QCoro::Task<CheckResult> network(DoctorSettings settings);
 // The oldest Node.js yt-dlp's challenge scripts run on.
 constexpr int minimumNodeMajor = 20;
 // How many days behind the newest a yt-dlp may be before sites are likely to fail.
-constexpr int ytdlpStaleDays = 42;
+constexpr int ytdlpStaleDays = YtDlpAge::staleDays;
 
 // The targets `yt-dlp --list-impersonate-targets` lists as usable.
 int availableImpersonateTargets(const QString &listing);

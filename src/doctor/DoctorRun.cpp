@@ -3,7 +3,6 @@
 #include "platform/ProcessWait.h"
 #include "platform/ToolPaths.h"
 
-#include <QDate>
 #include <QDateTime>
 #include <QDir>
 #include <QProcess>
@@ -31,18 +30,6 @@ QCoro::Task<ToolAnswer> tool(QString path, QStringList arguments, std::chrono::m
     answer.out = QString::fromUtf8(process.readAllStandardOutput());
     answer.err = QString::fromUtf8(process.readAllStandardError());
     co_return answer;
-}
-
-std::optional<int> daysBetween(const QString &olderVersion, const QString &newerVersion)
-{
-    const auto date = [](const QString &version) {
-        return QDate::fromString(version.left(10), QStringLiteral("yyyy.MM.dd"));
-    };
-    const QDate older = date(olderVersion);
-    const QDate newer = date(newerVersion);
-    if (!older.isValid() || !newer.isValid())
-        return std::nullopt;
-    return int(older.daysTo(newer));
 }
 
 QString tildePath(const QString &path)

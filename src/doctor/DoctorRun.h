@@ -9,7 +9,6 @@
 #include <QCoro/QCoroTask>
 
 #include <chrono>
-#include <optional>
 
 // One tool run of the setup check: both outputs, or why it gave none.
 struct ToolAnswer
@@ -26,8 +25,6 @@ namespace DoctorRun {
 
 // Runs `path` with `arguments` in the tool folder, ended after `limit`.
 QCoro::Task<ToolAnswer> tool(QString path, QStringList arguments, std::chrono::milliseconds limit);
-// "2023.03.04" → its date; a yt-dlp version is its release date.
-std::optional<int> daysBetween(const QString &olderVersion, const QString &newerVersion);
 // Replaces the home folder's path by "~" for what is shown.
 QString tildePath(const QString &path);
 // Milliseconds since `start` (QDateTime's clock).

@@ -72,7 +72,7 @@ CheckResult ytdlpVerdict(const ToolPaths::Located &found, const QString &version
                       {QStringLiteral("path"), DoctorRun::tildePath(found.path)},
                       {QStringLiteral("verification"),
                        found.system ? QString() : ToolRecord::verificationName(verification)}};
-    const auto behind = DoctorRun::daysBetween(version, latest);
+    const auto behind = YtDlpAge::daysBetween(version, latest);
     if (behind)
         facts.insert(QStringLiteral("daysBehind"), *behind);
     const bool stale = behind ? *behind > ytdlpStaleDays

@@ -1,6 +1,7 @@
 #include "YtDlpErrors.h"
 
 #include "SignInErrors.h"
+#include "YtDlpAge.h"
 
 #include <QRegularExpression>
 
@@ -103,6 +104,26 @@ Failure toolFailure(Cause cause, const QStringList &lines)
     return {Failure::Kind::Tool, qtTrId(textOf(cause).id), detail(lines)};
 }
 
+// A page yt-dlp could not read is most likely its own age when it is well
+// behind the newest release: the row then names both versions.
+Failure siteChangedFailure(const QStringList &lines)
+{
+    const YtDlpAge::Known age = YtDlpAge::current();
+    if (!YtDlpAge::isStale(age))
+        return toolFailure(Cause::SiteChanged, lines);
+    if (age.ownCopy) {
+        //% "yt-dlp could not read this page: the site may have changed, and yt-dlp %1 is "
+        //% "older than the newest, %2. Update it, then retry."
+        return {Failure::Kind::OutdatedTool,
+                qtTrId("error.site_changed_old_own").arg(age.version, age.newest), detail(lines)};
+    }
+    //% "yt-dlp could not read this page: the site may have changed, and the system's yt-dlp "
+    //% "%1 is older than the newest, %2. Update it with the package manager, or install "
+    //% "Reelix's own in Tools ▸ Check for updates."
+    return {Failure::Kind::Tool,
+            qtTrId("error.site_changed_old_system").arg(age.version, age.newest), detail(lines)};
+}
+
 } // namespace
 
 bool isUnknownOption(const QStringList &lines)
@@ -190,6 +211,8 @@ Failure failure(const QStringList &lines, bool youTube, bool checkDrm, const Coo
     if (youTube && isYouTubeJavaScriptRuntime(lines))
         return {Failure::Kind::Tool, qtTrId("error.youtube_js_runtime"), detail(lines)};
     const std::optional<Cause> found = cause(lines);
+    if (found == Cause::SiteChanged)
+        return siteChangedFailure(lines);
     if (found && (*found != Cause::Drm || checkDrm))
         return toolFailure(*found, lines);
     //% "The download failed. Check the address and your connection, then retry."

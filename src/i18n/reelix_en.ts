@@ -454,6 +454,14 @@
         <source>Open the site in the browser to sign in again</source>
         <translation>Open the site in the browser to sign in again</translation>
     </message>
+    <message id="action.update_ytdlp">
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message id="action.update_ytdlp.tip">
+        <source>Update yt-dlp in Tools ▸ Check for updates</source>
+        <translation>Update yt-dlp in Tools ▸ Check for updates</translation>
+    </message>
     <message id="action.remove">
         <source>Remove</source>
         <translation>Remove</translation>
@@ -577,6 +585,14 @@
     <message id="error.site_changed">
         <source>yt-dlp could not read this page: the site may have changed. Reelix can update yt-dlp in Tools ▸ Check for updates, then retry.</source>
         <translation>yt-dlp could not read this page: the site may have changed. Reelix can update yt-dlp in Tools ▸ Check for updates, then retry.</translation>
+    </message>
+    <message id="error.site_changed_old_own">
+        <source>yt-dlp could not read this page: the site may have changed, and yt-dlp %1 is older than the newest, %2. Update it, then retry.</source>
+        <translation>yt-dlp could not read this page: the site may have changed, and yt-dlp %1 is older than the newest, %2. Update it, then retry.</translation>
+    </message>
+    <message id="error.site_changed_old_system">
+        <source>yt-dlp could not read this page: the site may have changed, and the system's yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix's own in Tools ▸ Check for updates.</source>
+        <translation>yt-dlp could not read this page: the site may have changed, and the system's yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix's own in Tools ▸ Check for updates.</translation>
     </message>
     <message id="error.download_failed">
         <source>The download failed. Check the address and your connection, then retry.</source>

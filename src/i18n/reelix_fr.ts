@@ -454,6 +454,14 @@
         <source>Open the site in the browser to sign in again</source>
         <translation>Ouvrir le site dans le navigateur pour se reconnecter</translation>
     </message>
+    <message id="action.update_ytdlp">
+        <source>Update</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message id="action.update_ytdlp.tip">
+        <source>Update yt-dlp in Tools ▸ Check for updates</source>
+        <translation>Mettre à jour yt-dlp dans Outils ▸ Rechercher des mises à jour</translation>
+    </message>
     <message id="action.remove">
         <source>Remove</source>
         <translation>Retirer</translation>
@@ -577,6 +585,14 @@
     <message id="error.site_changed">
         <source>yt-dlp could not read this page: the site may have changed. Reelix can update yt-dlp in Tools ▸ Check for updates, then retry.</source>
         <translation>yt-dlp n'a pas pu lire cette page : le site a peut-être changé. Mettez yt-dlp à jour avec Reelix dans Outils ▸ Rechercher des mises à jour, puis réessayez.</translation>
+    </message>
+    <message id="error.site_changed_old_own">
+        <source>yt-dlp could not read this page: the site may have changed, and yt-dlp %1 is older than the newest, %2. Update it, then retry.</source>
+        <translation>yt-dlp n'a pas pu lire cette page : le site a peut-être changé, et yt-dlp %1 est plus ancien que la dernière version, %2. Mettez-le à jour, puis réessayez.</translation>
+    </message>
+    <message id="error.site_changed_old_system">
+        <source>yt-dlp could not read this page: the site may have changed, and the system's yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix's own in Tools ▸ Check for updates.</source>
+        <translation>yt-dlp n'a pas pu lire cette page : le site a peut-être changé, et le yt-dlp du système (%1) précède la dernière version (%2). Mettez-le à jour avec le gestionnaire de paquets, ou installez celui de Reelix dans Outils ▸ Rechercher des mises à jour.</translation>
     </message>
     <message id="error.download_failed">
         <source>The download failed. Check the address and your connection, then retry.</source>

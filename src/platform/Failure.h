@@ -30,6 +30,7 @@ public:
         Unverified,        // a download does not match what its distributor publishes
         NeedsSignIn,       // the site wants a signed-in visitor
         CookiesUnreadable, // the chosen browser's or file's cookies could not be read
+        OutdatedTool,      // our own copy of a tool is too old for what it met: update it
     };
     Q_ENUM(Kind)
 

@@ -253,6 +253,7 @@ Rectangle {
                 item: model.item
                 repeated: index === view.repeatedRow
                 manager: view.manager
+                onShowUpdates: view.showUpdates()
             }
             add: Transition {
                 ParallelAnimation {

@@ -8,6 +8,7 @@ Loader {
     required property DownloadItem item
     required property DownloadManager manager
     property bool repeated: false
+    signal showUpdates()
     sourceComponent: item.isGroupHeader ? headerRow : downloadRow
 
     // A Loader cannot make bound components in Qt 6.4, so these reach the
@@ -29,6 +30,7 @@ Loader {
                 item: slot.item
                 manager: slot.manager
                 repeated: slot.repeated
+                onShowUpdates: slot.showUpdates()
             }
         }
     }

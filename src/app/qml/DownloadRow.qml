@@ -11,6 +11,8 @@ Rectangle {
     property bool isHovered: hover.hovered
     // Its address was just given again: the row is outlined for a moment.
     property bool repeated: false
+    // The row's Update asks the window for the updates view.
+    signal showUpdates()
 
     readonly property int status: item.status
     // An entry of a list: its number in the list and its length come first.
@@ -338,6 +340,7 @@ Rectangle {
             download: row.item
             manager: row.manager
             settling: justChanged.running
+            onShowUpdates: row.showUpdates()
         }
     }
 }

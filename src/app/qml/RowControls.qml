@@ -11,6 +11,8 @@ Item {
     // The status just changed: the buttons that replace Stop take no click
     // yet, so that a double click on Stop never removes or restarts.
     property bool settling: false
+    // A failed row's Update: the window opens the updates.
+    signal showUpdates()
 
     implicitWidth: shown.implicitWidth
     implicitHeight: Theme.controlHeight
@@ -190,6 +192,12 @@ Item {
                 //% "Open the site in the browser to sign in again"
                 tip: qsTrId("action.open_site")
                 onClicked: Desktop.openSite(controls.download.url)
+            }
+            // Our own yt-dlp, well behind, could not read the page.
+            UpdateOffer {
+                visible: controls.download.errorKind === Failure.OutdatedTool
+                anchors.verticalCenter: parent.verticalCenter
+                onClicked: controls.showUpdates()
             }
             ErrorDetails {
                 visible: controls.download.status === Download.Error

@@ -2,6 +2,9 @@
 
 #include "SetupCheck.h"
 
+#include "engine/YtDlpAge.h"
+#include "engine/YtDlpErrors.h"
+
 namespace Shots {
 
 namespace {
@@ -67,9 +70,31 @@ bool checkShot(Shell &shell, const CheckResults &results, const QString &name)
     return ok;
 }
 
+// Pages an old yt-dlp could not read: Reelix's own copy offers its update,
+// the system's says how to get a newer one.
+bool oldToolShot(Shell &shell)
+{
+    const QStringList said{QStringLiteral("ERROR: [generic] abc: Unable to extract video url")};
+    const QList<std::pair<QString, bool>> rows{{QStringLiteral("Street food tour"), true},
+                                               {QStringLiteral("Harbour at dawn"), false}};
+    for (const auto &[title, own] : rows) {
+        YtDlpAge::set({QStringLiteral("2026.09.01"), QStringLiteral("2026.11.20"), own});
+        auto *failed = new DownloadItem(QStringLiteral("https://videos.example.org/") + title,
+                                        DownloadFormat::Video);
+        failed->setTitle(title);
+        failed->setStatus(DownloadStatus::Error);
+        failed->setFailure(YtDlpErrors::failure(said, false, false, CookieSource{}));
+        shell.app.manager()->insertItem(failed);
+    }
+    YtDlpAge::set({});
+    settle();
+    return save(*shell.window, QStringLiteral("main-failed-old-ytdlp"));
+}
+
 } // namespace
 
-// Help ▸ "Check my setup" on a healthy machine and on a broken one.
+// Help ▸ "Check my setup" on a healthy machine and on a broken one; rows
+// failed by an old yt-dlp.
 bool doctorShots()
 {
     Shell shell;
@@ -79,6 +104,7 @@ bool doctorShots()
     settle();
     bool ok = checkShot(shell, healthy(), QStringLiteral("main-setup-check-healthy"));
     ok &= checkShot(shell, broken(), QStringLiteral("main-setup-check-broken"));
+    ok &= oldToolShot(shell);
     return ok;
 }
 

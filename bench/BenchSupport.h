@@ -47,22 +47,29 @@ inline double timedRun(const QString &program, const QStringList &args,
     return clock.nsecsElapsed() / 1e9;
 }
 
-// A ~100 MB H.264/AAC file: noise keeps the picture from compressing.
-inline bool makeLargeVideo(const QString &path)
+// An H.264/AAC file of `seconds` at `size`: noise keeps the picture from
+// compressing, so that 4 s at 720p make ~100 MB.
+inline bool makeNoisyVideo(const QString &path, const QString &seconds, const QString &size)
 {
     return timedRun(QStringLiteral("ffmpeg"),
                     {"-hide_banner", "-loglevel",
                      "error",        "-y",
                      "-f",           "lavfi",
-                     "-i",           "testsrc2=size=1280x720:rate=25:duration=4",
+                     "-i",           "testsrc2=size=" + size + ":rate=25:duration=" + seconds,
                      "-f",           "lavfi",
-                     "-i",           "sine=duration=4",
+                     "-i",           "sine=duration=" + seconds,
                      "-vf",          "noise=alls=60:allf=t",
                      "-c:v",         "libx264",
                      "-preset",      "ultrafast",
                      "-qp",          "14",
                      "-c:a",         "aac",
                      "-shortest",    path}) >= 0;
+}
+
+// A ~100 MB H.264/AAC file.
+inline bool makeLargeVideo(const QString &path)
+{
+    return makeNoisyVideo(path, QStringLiteral("4"), QStringLiteral("1280x720"));
 }
 
 // Serves `root` from 127.0.0.1 with the tests' media server; returns its

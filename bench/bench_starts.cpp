@@ -39,23 +39,6 @@ QString installWrapper(const QString &ytdlp)
     return path;
 }
 
-bool makeVideo(const QString &path, const QString &duration, const QString &size)
-{
-    return timedRun("ffmpeg",
-                    {"-hide_banner", "-loglevel",
-                     "error",        "-y",
-                     "-f",           "lavfi",
-                     "-i",           "testsrc2=size=" + size + ":rate=25:duration=" + duration,
-                     "-f",           "lavfi",
-                     "-i",           "sine=duration=" + duration,
-                     "-vf",          "noise=alls=60:allf=t",
-                     "-c:v",         "libx264",
-                     "-preset",      "ultrafast",
-                     "-qp",          "14",
-                     "-c:a",         "aac",
-                     "-shortest",    path}) >= 0;
-}
-
 // The bare run: yt-dlp with the choice reelix-cli makes when given none.
 QStringList bareArguments(const QString &folder, const QString &url)
 {
@@ -115,8 +98,8 @@ int main(int argc, char *argv[])
     const QString fast = home.path() + "/www", slow = home.path() + "/www-20";
     QDir().mkpath(fast);
     QDir().mkpath(slow);
-    if (!makeVideo(fast + "/big.mp4", "2.8", "1280x720") ||
-        !makeVideo(fast + "/h264.mp4", "1", "320x240") ||
+    if (!makeNoisyVideo(fast + "/big.mp4", "2.8", "1280x720") ||
+        !makeNoisyVideo(fast + "/h264.mp4", "1", "320x240") ||
         !QFile::link(fast + "/big.mp4", slow + "/big.mp4"))
         return 1;
     QFile routes(slow + "/routes.json");

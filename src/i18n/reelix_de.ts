@@ -1301,7 +1301,7 @@
     </message>
     <message id="playlist.archive_unsafe">
         <source>%1 is a link or not a plain file: Reelix does not write the list’s archive through it. Remove it, then try again.</source>
-        <translation>%1 ist ein Link oder keine normale Datei: Reelix schreibt das Archiv der Liste nicht darüber. Entfernen Sie es und versuchen Sie es dann erneut.</translation>
+        <translation>%1 ist ein Link oder keine normale Datei: Reelix schreibt das Download-Archiv der Liste nicht darüber. Entfernen Sie es und versuchen Sie es dann erneut.</translation>
     </message>
     <message id="playlist.skipped">
         <source>Already downloaded to this folder: skipped</source>

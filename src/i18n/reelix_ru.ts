@@ -957,7 +957,7 @@
     </message>
     <message id="doctor.cookies.expired">
         <source>The YouTube sign-in in %1 has expired.</source>
-        <translation>Вход в YouTube в браузере %1 устарел.</translation>
+        <translation>Срок входа в YouTube в браузере %1 истёк.</translation>
     </message>
     <message id="doctor.cookies.file">
         <source>Cookies come from the file %1.</source>
@@ -1309,7 +1309,7 @@
     </message>
     <message id="playlist.archive_unsafe">
         <source>%1 is a link or not a plain file: Reelix does not write the list’s archive through it. Remove it, then try again.</source>
-        <translation>%1 — ссылка или не обычный файл: Reelix не записывает через него архив списка. Удалите его и повторите попытку.</translation>
+        <translation>%1 — ссылка или не обычный файл: Reelix не будет записывать в него архив списка. Удалите его и повторите попытку.</translation>
     </message>
     <message id="playlist.skipped">
         <source>Already downloaded to this folder: skipped</source>

@@ -141,7 +141,7 @@
     </message>
     <message id="status.fetching">
         <source>Fetching info…</source>
-        <translation>Pobieranie informacji…</translation>
+        <translation>Odczytywanie informacji…</translation>
     </message>
     <message id="status.ready">
         <source>Ready</source>

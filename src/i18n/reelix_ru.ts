@@ -741,7 +741,7 @@
     </message>
     <message id="update.all_uptodate">
         <source>All tools are up to date</source>
-        <translation>Все инструменты обновлены</translation>
+        <translation>Все инструменты актуальны</translation>
     </message>
     <message id="update.checking">
         <source>Checking for updates…</source>
@@ -1089,7 +1089,7 @@
     </message>
     <message id="doctor.node.missing">
         <source>No JavaScript runtime: YouTube needs Node.js to solve its challenges.</source>
-        <translation>Нет среды выполнения JavaScript: YouTube нужен Node.js, чтобы проходить его проверки.</translation>
+        <translation>Нет среды выполнения JavaScript: без Node.js не пройти проверки YouTube.</translation>
     </message>
     <message id="doctor.node.newer_ytdlp">
         <source>Get a newer yt-dlp.</source>

@@ -463,11 +463,11 @@
     </message>
     <message id="action.remove">
         <source>Remove</source>
-        <translation>削除</translation>
+        <translation>取り除く</translation>
     </message>
     <message id="action.remove_keep_file">
         <source>Remove from list (keeps the file)</source>
-        <translation>リストから削除（ファイルは残ります）</translation>
+        <translation>リストから取り除く（ファイルは残ります）</translation>
     </message>
     <message id="action.delete_file">
         <source>Delete file…</source>
@@ -1329,7 +1329,7 @@
     </message>
     <message id="playlist.remove">
         <source>Remove the list</source>
-        <translation>リストを削除</translation>
+        <translation>リストを取り除く</translation>
     </message>
     <message id="playlist.videos" numerus="yes">
         <source>%n videos</source>

@@ -122,7 +122,11 @@ Rectangle {
                         },
                         State {
                             name: "fetching"; when: row.status === Download.Fetching
-                            PropertyChanges { target: statusText; text: qsTrId("status.fetching") }
+                            PropertyChanges {
+                                target: statusText
+                                //% "Fetching info…"
+                                text: qsTrId("status.fetching")
+                            }
                             PropertyChanges { target: statusIcon; name: "network" }
                             PropertyChanges { target: statusLabel; tint: Theme.info }
                         },
@@ -136,6 +140,7 @@ Rectangle {
                             name: "downloading"; when: row.status === Download.Downloading
                             PropertyChanges {
                                 target: statusText
+                                //% "Downloading"
                                 text: qsTrId("status.downloading")
                             }
                             PropertyChanges { target: statusIcon; name: "arrow.down.circle" }
@@ -145,6 +150,7 @@ Rectangle {
                             name: "converting"; when: row.status === Download.Converting
                             PropertyChanges {
                                 target: statusText
+                                //% "Converting"
                                 text: qsTrId("status.converting")
                             }
                             PropertyChanges {
@@ -155,19 +161,31 @@ Rectangle {
                         },
                         State {
                             name: "done"; when: row.status === Download.Done
-                            PropertyChanges { target: statusText; text: qsTrId("status.done") }
+                            PropertyChanges {
+                                target: statusText
+                                //% "Done"
+                                text: qsTrId("status.done")
+                            }
                             PropertyChanges { target: statusIcon; name: "checkmark.circle.fill" }
                             PropertyChanges { target: statusLabel; tint: Theme.success }
                         },
                         State {
                             name: "cancelled"; when: row.status === Download.Cancelled
-                            PropertyChanges { target: statusText; text: qsTrId("status.cancelled") }
+                            PropertyChanges {
+                                target: statusText
+                                //% "Cancelled"
+                                text: qsTrId("status.cancelled")
+                            }
                             PropertyChanges { target: statusIcon; name: "xmark.circle" }
                             PropertyChanges { target: statusLabel; tint: Theme.textMuted }
                         },
                         State {
                             name: "error"; when: row.status === Download.Error
-                            PropertyChanges { target: statusText; text: qsTrId("status.error") }
+                            PropertyChanges {
+                                target: statusText
+                                //% "Error"
+                                text: qsTrId("status.error")
+                            }
                             PropertyChanges {
                                 target: statusIcon
                                 name: "exclamationmark.circle.fill"

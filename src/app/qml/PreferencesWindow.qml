@@ -13,6 +13,9 @@ Window {
     required property DownloadManager manager
     readonly property string folderPath: String(manager.downloadFolderURL).replace(/^file:\/\//, "")
 
+    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.childrenInherit: true
+    //% "Preferences"
     title: qsTrId("prefs.title")
     width: 620
     height: content.implicitHeight + 48
@@ -53,9 +56,11 @@ Window {
         anchors.margins: Theme.pageMargin
         spacing: 12
 
+        //% "Downloads"
         SectionTitle { text: qsTrId("prefs.section.downloads") }
         RowLayout {
             spacing: 10
+            //% "Download folder"
             Label { text: qsTrId("prefs.folder"); Layout.fillWidth: false }
             Text {
                 objectName: "folderPath"
@@ -69,6 +74,7 @@ Window {
             PlainButton {
                 id: changeFolder
                 objectName: "changeFolderButton"
+                //% "Change…"
                 text: qsTrId("prefs.folder.change")
                 leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
                 background: Rectangle {
@@ -93,6 +99,7 @@ Window {
             leftPadding: 0
             checked: settings.autoStart
             onToggled: settings.autoStart = checked
+            //% "Start downloads as soon as they are ready"
             Accessible.name: qsTrId("prefs.auto_start")
             // A screen reader's toggle is stored like a click (Qt 6.4 only flips the switch).
             Accessible.onToggleAction: { autoStart.toggle(); autoStart.toggled() }
@@ -128,14 +135,19 @@ Window {
             spacing: 10
             enabled: settings.autoStart
             opacity: enabled ? 1 : 0.5
+            //% "Download as"
             Label { text: qsTrId("prefs.auto_start.choice"); Layout.fillWidth: false }
             QualityMenu {
                 objectName: "autoStartChoice"
                 purpose: qsTrId("prefs.auto_start.choice")
                 Layout.preferredWidth: 200
+                //% "MP4, best quality"
                 model: [{ label: qsTrId("prefs.choice.best"), id: 0 },
+                        //% "MP4 up to 1080p"
                         { label: qsTrId("prefs.choice.1080"), id: 1 },
+                        //% "MP4 up to 720p"
                         { label: qsTrId("prefs.choice.720"), id: 2 },
+                        //% "MP3 (audio only)"
                         { label: qsTrId("prefs.choice.mp3"), id: 3 }]
                 currentIndex: settings.autoStartChoice
                 onActivated: (index) => settings.autoStartChoice = index
@@ -143,24 +155,47 @@ Window {
             Item { Layout.fillWidth: true }
         }
 
+        //% "Language"
+        SectionTitle { text: qsTrId("prefs.section.language") }
+        RowLayout {
+            spacing: 10
+            //% "Interface language"
+            Label { text: qsTrId("prefs.language"); Layout.fillWidth: false }
+            QualityMenu {
+                objectName: "languageChoice"
+                purpose: qsTrId("prefs.language")
+                Layout.preferredWidth: 200
+                model: settings.languages
+                currentIndex: Math.max(0, settings.languages.findIndex(
+                                              l => l.code === settings.language))
+                onActivated: (index) => settings.language = settings.languages[index].code
+            }
+            //% "Applied the next time Reelix starts"
+            Label { text: qsTrId("prefs.language.next_start"); color: Theme.textMuted }
+        }
+
         //% "Files"
         SectionTitle { text: qsTrId("prefs.section.files") }
         MediaDefaults { Layout.fillWidth: true }
         SponsorSetting { Layout.fillWidth: true }
 
+        //% "Speed"
         SectionTitle { text: qsTrId("prefs.section.speed") }
         RowLayout {
+            //% "Most downloads at once"
             Label { text: qsTrId("prefs.max_downloads") }
             Stepper {
                 objectName: "maxDownloads"
                 from: 0
                 value: settings.maxDownloads
+                //% "Unlimited"
                 zeroText: qsTrId("prefs.unlimited")
                 name: qsTrId("prefs.max_downloads")
                 onPicked: (v) => settings.maxDownloads = v
             }
         }
         RowLayout {
+            //% "Fragments fetched at once per download"
             Label { text: qsTrId("prefs.fragments") }
             Stepper {
                 objectName: "fragments"
@@ -210,6 +245,7 @@ Window {
             Accessible.name: text
         }
 
+        //% "Cookies"
         SectionTitle { text: qsTrId("prefs.section.cookies") }
         CookieSetting {
             objectName: "cookiesSection"

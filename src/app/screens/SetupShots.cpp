@@ -10,6 +10,7 @@ namespace {
 
 QString notFound()
 {
+    //% "The server answered HTTP %1 (%2)"
     return qtTrId("tools.http_status_reason").arg(404).arg(QStringLiteral("Not Found"));
 }
 
@@ -55,6 +56,7 @@ static bool failureShots()
         c.node()->setStatus(
             DepStatus::updateAvailable(QStringLiteral("v22.20.0"), QStringLiteral("v22.21.0")));
         c.setUpdateFailed(true);
+        //% "Updating yt-dlp"
         c.setLogOutput(QStringLiteral("▶ ") + qtTrId("update.step.ytdlp") +
                        QStringLiteral("…\n✗ ") + notFound() + QLatin1Char('\n'));
     });
@@ -62,6 +64,7 @@ static bool failureShots()
         const QString refused = QStringLiteral("Connection refused");
         c.ytdlp()->setStatus(DepStatus::failed(refused));
         c.setNetworkProblem(refused);
+        //% "Downloading yt-dlp"
         c.setLogOutput(QStringLiteral("▶ ") + qtTrId("setup.step.ytdlp") + QStringLiteral("…\n✗ ") +
                        refused + QLatin1Char('\n'));
     });

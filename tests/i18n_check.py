@@ -39,6 +39,7 @@ QML_ALLOWED = {
     ("app/qml/DepCard.qml", "· "): "the separator before a tool's note",
     ("app/qml/DownloadRow.qml", "0"): "the zero that pads a number",
     ("app/qml/DownloadRow.qml", ":"): "the separator of a duration shown as a clock",
+    ("app/qml/DownloadRow.qml", "f"): "the fixed-point format of a number in the locale's digits",
     ("app/qml/DownloadRow.qml", ", "): "the separator between the languages of a note",
     ("app/qml/AboutDialog.qml", "Reelix"): "the program's name",
     ("app/qml/ReadyInfo.qml", " · "): "the separator between the figures of a ready row",

@@ -82,6 +82,27 @@ private slots:
         QVERIFY(!qtTrId("menu.quit").isEmpty());
     }
 
+    void rightToLeftIsolatesValues_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("isolated");
+        QTest::newRow("Arabic") << "ar_EG" << true;
+        QTest::newRow("Hebrew, no table") << "he_IL" << true;
+        QTest::newRow("French") << "fr_FR" << false;
+    }
+
+    void rightToLeftIsolatesValues()
+    {
+        QFETCH(QString, locale);
+        QFETCH(bool, isolated);
+        QVERIFY(Localization::install(QLocale(locale)));
+        const QString path = "/home/a/clip.mp4";
+        const QString text = qtTrId("trim.file").arg(path);
+        const QString inside = QString(QChar(0x2068)) + path + QChar(0x2069);
+        QVERIFY2(text.contains(inside) == isolated, qPrintable(text));
+        QVERIFY2(text.contains(path), qPrintable(text));
+    }
+
     void chosenLanguage_data()
     {
         QTest::addColumn<QString>("chosen");

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QRegularExpression>
 #include <QTranslator>
 
 #include <memory>
@@ -30,6 +31,26 @@ void replace(QTranslator *&current, std::unique_ptr<QTranslator> next)
     current->setParent(QCoreApplication::instance());
     QCoreApplication::installTranslator(current);
 }
+
+// In a right-to-left language, what fills a placeholder (an address, a file
+// name, a number) keeps its own direction: each %1 is isolated (U+2068 …
+// U+2069), so "/home/a" is not shown as "home/a/" inside Arabic text.
+class IsolatingTranslator : public QTranslator
+{
+public:
+    explicit IsolatingTranslator(std::unique_ptr<QTranslator> table) : m_table(std::move(table)) {}
+    QString translate(const char *context, const char *sourceText, const char *disambiguation,
+                      int n) const override
+    {
+        static const QRegularExpression placeholder(QStringLiteral("(%L?\\d+)"));
+        QString text = m_table->translate(context, sourceText, disambiguation, n);
+        return text.replace(placeholder, QStringLiteral("\u2068\\1\u2069"));
+    }
+    bool isEmpty() const override { return m_table->isEmpty(); }
+
+private:
+    std::unique_ptr<QTranslator> m_table;
+};
 
 QTranslator *ours = nullptr;
 QTranslator *qts = nullptr;
@@ -77,6 +98,8 @@ bool install(const QLocale &locale)
     if (!table)
         return false;
     const QString language = table->language().section(u'_', 0, 0);
+    if (locale.textDirection() == Qt::RightToLeft)
+        table = std::make_unique<IsolatingTranslator>(std::move(table));
     replace(ours, std::move(table));
     // Qt's own texts (standard dialogs, file errors) in the same language; its
     // English is the source text, and a system without Qt's tables keeps it.

@@ -237,12 +237,14 @@ Rectangle {
                              && row.status !== Download.Downloading
                              && row.status !== Download.Converting
                     text: {
+                        // In the locale's digits, as the sizes beside it are.
+                        const n = v => Number(v).toLocaleString(Qt.locale(), "f", 0)
+                        const two = v => (v < 10 ? n(0) : "") + n(v)
                         const d = row.item.duration
-                        const s = String(d % 60).padStart(2, "0")
                         const m = Math.floor(d / 60)
                         const h = Math.floor(d / 3600)
-                        return h > 0 ? h + ":" + String(m % 60).padStart(2, "0") + ":" + s
-                                     : m + ":" + s
+                        return h > 0 ? n(h) + ":" + two(m % 60) + ":" + two(d % 60)
+                                     : n(m) + ":" + two(d % 60)
                     }
                     color: Theme.textFaint
                     font.pixelSize: Theme.fontSmall
@@ -320,6 +322,8 @@ Rectangle {
                 visible: active
                 Layout.fillWidth: true
                 Layout.preferredWidth: 0 // the row's width, not the menus' sum
+                // The menus' height once they wrap: the Loader alone keeps the first.
+                Layout.preferredHeight: item ? item.childrenRect.height : 0
                 sourceComponent: MediaChoicesBar { download: row.item; manager: row.manager }
             }
             // qmllint enable unqualified

@@ -44,7 +44,9 @@ Rectangle {
             spacing: 10
             IconButton {
                 objectName: "expandButton"
-                symbol: header.expanded ? "chevron.down" : "chevron.right"
+                // A closed list points to where its row reads on: left in Arabic.
+                symbol: header.expanded ? "chevron.down"
+                        : LayoutMirroring.enabled ? "chevron.left" : "chevron.right"
                 color: Theme.textTertiary
                 tip: header.expanded
                      //% "Hide the videos"

@@ -170,9 +170,10 @@ Window {
                                               l => l.code === settings.language))
                 onActivated: (index) => settings.language = settings.languages[index].code
             }
-            //% "Applied the next time Reelix starts"
-            Label { text: qsTrId("prefs.language.next_start"); color: Theme.textMuted }
+            Item { Layout.fillWidth: true }
         }
+        //% "Applied the next time Reelix starts"
+        Label { text: qsTrId("prefs.language.next_start"); color: Theme.textMuted }
 
         //% "Files"
         SectionTitle { text: qsTrId("prefs.section.files") }

@@ -124,7 +124,7 @@ QVariantList Preferences::languages()
         list << choice(name, code);
     }
     if (Localization::pseudoOffered())
-        //% "Pseudo-language (to check layouts)"
+        //% "Pseudo-language"
         list << choice(qtTrId("prefs.language.pseudo"), Localization::kPseudo);
     return list;
 }

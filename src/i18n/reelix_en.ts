@@ -1719,8 +1719,8 @@
         <translation>System language</translation>
     </message>
     <message id="prefs.language.pseudo">
-        <source>Pseudo-language (to check layouts)</source>
-        <translation>Pseudo-language (to check layouts)</translation>
+        <source>Pseudo-language</source>
+        <translation>Pseudo-language</translation>
     </message>
     <message id="prefs.language.next_start">
         <source>Applied the next time Reelix starts</source>

@@ -1719,8 +1719,8 @@
         <translation>Langue du système</translation>
     </message>
     <message id="prefs.language.pseudo">
-        <source>Pseudo-language (to check layouts)</source>
-        <translation>Pseudo-langue (pour vérifier la mise en page)</translation>
+        <source>Pseudo-language</source>
+        <translation>Pseudo-langue</translation>
     </message>
     <message id="prefs.language.next_start">
         <source>Applied the next time Reelix starts</source>

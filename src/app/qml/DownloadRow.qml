@@ -322,8 +322,6 @@ Rectangle {
                 visible: active
                 Layout.fillWidth: true
                 Layout.preferredWidth: 0 // the row's width, not the menus' sum
-                // The menus' height once they wrap: the Loader alone keeps the first.
-                Layout.preferredHeight: item ? item.childrenRect.height : 0
                 sourceComponent: MediaChoicesBar { download: row.item; manager: row.manager }
             }
             // qmllint enable unqualified

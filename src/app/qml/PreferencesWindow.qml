@@ -18,9 +18,10 @@ Window {
     //% "Preferences"
     title: qsTrId("prefs.title")
     width: 620
-    height: content.implicitHeight + 48
+    // All of it where the screen is tall enough; else it scrolls.
+    height: Math.min(content.implicitHeight + 48, Math.max(Screen.desktopAvailableHeight - 48, 360))
     minimumWidth: 480
-    minimumHeight: height
+    minimumHeight: Math.min(height, 360)
     color: Theme.background
 
     Preferences { id: settings }
@@ -50,10 +51,20 @@ Window {
         Layout.fillWidth: true
     }
 
+    Flickable {
+        id: scroller
+        objectName: "preferencesScroller"
+        anchors.fill: parent
+        contentHeight: content.implicitHeight + 2 * Theme.pageMargin
+        boundsBehavior: Flickable.StopAtBounds
+        clip: true
+        ScrollBar.vertical: ScrollBar {}
+    }
     ColumnLayout {
         id: content
-        anchors.fill: parent
-        anchors.margins: Theme.pageMargin
+        parent: scroller.contentItem
+        x: Theme.pageMargin; y: Theme.pageMargin
+        width: scroller.width - 2 * Theme.pageMargin
         spacing: 12
 
         //% "Downloads"
@@ -164,7 +175,7 @@ Window {
             QualityMenu {
                 objectName: "languageChoice"
                 purpose: qsTrId("prefs.language")
-                Layout.preferredWidth: 200
+                Layout.preferredWidth: 280
                 model: settings.languages
                 currentIndex: Math.max(0, settings.languages.findIndex(
                                               l => l.code === settings.language))

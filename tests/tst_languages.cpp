@@ -205,7 +205,10 @@ private slots:
         auto *manager = w.view()->property("manager").value<DownloadManager *>();
         QVERIFY(manager);
         manager->insertItem(item(DownloadStatus::Ready));
-        QTRY_VERIFY(w.item("thumbnail") && w.item("title"));
+        DownloadItem *running = item(DownloadStatus::Downloading);
+        running->setProgress(0.3);
+        manager->insertItem(running);
+        QTRY_VERIFY(w.item("thumbnail") && w.item("title") && w.item("progressFill"));
         const auto middle = [&](const QString &name) {
             QQuickItem *i = w.item(name);
             return i->mapToScene(QPointF(i->width() / 2, i->height() / 2)).x();
@@ -213,6 +216,13 @@ private slots:
         // The row reads from the right: its picture first, then its title.
         QTRY_COMPARE(middle("thumbnail") > middle("title"), rightToLeft);
         QCOMPARE(middle("thumbnail") > w.window->width() / 2.0, rightToLeft);
+        // Progress fills from the leading edge.
+        QQuickItem *fill = w.item("progressFill");
+        QTRY_VERIFY(fill->width() > 0);
+        const QRectF track = fill->parentItem()->mapRectToScene(fill->parentItem()->boundingRect());
+        const QRectF filled = fill->mapRectToScene(fill->boundingRect());
+        QCOMPARE(qAbs(filled.right() - track.right()) < 0.5, rightToLeft);
+        QCOMPARE(qAbs(filled.left() - track.left()) < 0.5, !rightToLeft);
         // An address reads left to right whatever the language.
         QQuickItem *editor = w.item("addressEditor");
         QCOMPARE(editor->property("effectiveHorizontalAlignment").toInt(), int(Qt::AlignLeft));

@@ -274,9 +274,8 @@ QCoro::Task<> DependencyChecker::installTools(QList<Dependency *> chosen)
             setRun(Run::None);
             co_return;
         }
-        //% "ready"
-        const QString ready = qtTrId("update.ready");
-        appendLog(QStringLiteral("✓ ") + tool->name() + QLatin1Char(' ') + ready);
+        //% "%1 ready"
+        appendLog(QStringLiteral("✓ ") + qtTrId("update.tool_ready").arg(tool->name()));
     }
     setRun(Run::None);
     setCurrentStep(QString());
@@ -321,9 +320,8 @@ QCoro::Task<> DependencyChecker::updateTools(bool onlyFailed)
             co_return;
         }
         if (tool == m_ffmpeg || broken) {
-            //% "updated"
-            const QString updated = qtTrId("update.done");
-            appendLog(QStringLiteral("✓ ") + tool->name() + QLatin1Char(' ') + updated);
+            //% "%1 updated"
+            appendLog(QStringLiteral("✓ ") + qtTrId("update.tool_updated").arg(tool->name()));
         } else {
             tool->setStatus(DepStatus::upToDate(latest));
             appendLog(QStringLiteral("✓ ") + tool->name() + QLatin1Char(' ') + latest);

@@ -784,13 +784,13 @@
         <source>Updating…</source>
         <translation>Updating…</translation>
     </message>
-    <message id="update.ready">
-        <source>ready</source>
-        <translation>ready</translation>
+    <message id="update.tool_ready">
+        <source>%1 ready</source>
+        <translation>%1 ready</translation>
     </message>
-    <message id="update.done">
-        <source>updated</source>
-        <translation>updated</translation>
+    <message id="update.tool_updated">
+        <source>%1 updated</source>
+        <translation>%1 updated</translation>
     </message>
     <message id="update.step.ytdlp">
         <source>Updating yt-dlp</source>

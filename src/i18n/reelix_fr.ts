@@ -784,13 +784,13 @@
         <source>Updating…</source>
         <translation>Mise à jour…</translation>
     </message>
-    <message id="update.ready">
-        <source>ready</source>
-        <translation>prêt</translation>
+    <message id="update.tool_ready">
+        <source>%1 ready</source>
+        <translation>%1 prêt</translation>
     </message>
-    <message id="update.done">
-        <source>updated</source>
-        <translation>mis à jour</translation>
+    <message id="update.tool_updated">
+        <source>%1 updated</source>
+        <translation>%1 mis à jour</translation>
     </message>
     <message id="update.step.ytdlp">
         <source>Updating yt-dlp</source>

@@ -90,8 +90,8 @@ static bool systemToolShots()
         found(c, QStringLiteral("2025.10.22"), false);
         c.ytdlp()->setStatus(DepStatus::installedStatus());
         c.ffmpeg()->setStatus(DepStatus::failed(notFound()));
-        c.setLogOutput(QStringLiteral("▶ ") + qtTrId("setup.step.ytdlp") +
-                       QStringLiteral("…\n✓ yt-dlp ") + qtTrId("update.ready") +
+        c.setLogOutput(QStringLiteral("▶ ") + qtTrId("setup.step.ytdlp") + QStringLiteral("…\n✓ ") +
+                       qtTrId("update.tool_ready").arg(QStringLiteral("yt-dlp")) +
                        QStringLiteral("\n▶ ") + qtTrId("setup.step.ffmpeg") +
                        QStringLiteral("…\n✗ ") + notFound() + QLatin1Char('\n'));
     });
@@ -109,8 +109,8 @@ bool setupShots()
         c.node()->setStatus(DepStatus::unknown());
         c.setRun(StagedChecker::Run::Install);
         c.setCurrentStep(qtTrId("setup.step.ffmpeg"));
-        c.setLogOutput(QStringLiteral("▶ ") + qtTrId("setup.step.ytdlp") +
-                       QStringLiteral("…\n✓ yt-dlp ") + qtTrId("update.ready") +
+        c.setLogOutput(QStringLiteral("▶ ") + qtTrId("setup.step.ytdlp") + QStringLiteral("…\n✓ ") +
+                       qtTrId("update.tool_ready").arg(QStringLiteral("yt-dlp")) +
                        QStringLiteral("\n▶ ") + qtTrId("setup.step.ffmpeg") +
                        QStringLiteral("…\n"));
     });
@@ -118,8 +118,8 @@ bool setupShots()
         c.ytdlp()->setStatus(DepStatus::installedStatus());
         c.ffmpeg()->setStatus(DepStatus::failed(notFound()));
         c.node()->setStatus(DepStatus::unknown());
-        c.setLogOutput(QStringLiteral("▶ ") + qtTrId("setup.step.ytdlp") +
-                       QStringLiteral("…\n✓ yt-dlp ") + qtTrId("update.ready") +
+        c.setLogOutput(QStringLiteral("▶ ") + qtTrId("setup.step.ytdlp") + QStringLiteral("…\n✓ ") +
+                       qtTrId("update.tool_ready").arg(QStringLiteral("yt-dlp")) +
                        QStringLiteral("\n▶ ") + qtTrId("setup.step.ffmpeg") +
                        QStringLiteral("…\n✗ ") + notFound() + QLatin1Char('\n'));
     });

@@ -199,7 +199,7 @@ private slots:
     {
         QFETCH(bool, rightToLeft);
         const auto english = translated(QLocale::English);
-        QGuiApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        QLocale::setDefault(QLocale(rightToLeft ? "ar_EG" : "en_US"));
         RealWindow w;
         QVERIFY(w.showMain());
         auto *manager = w.view()->property("manager").value<DownloadManager *>();

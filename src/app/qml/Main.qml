@@ -13,7 +13,7 @@ ApplicationWindow {
 
     visible: true
     // Right-to-left languages mirror the whole window, its menus and popups.
-    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.enabled: Qt.locale().textDirection === Qt.RightToLeft
     LayoutMirroring.childrenInherit: true
     title: "Reelix"
     color: app.view === ReelixApp.Main ? Theme.background : Theme.backgroundDeep
@@ -334,7 +334,7 @@ ApplicationWindow {
             id: logWin
             objectName: "logWindow"
             property LogViewer viewer: LogViewer { active: logWin.visible }
-            LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+            LayoutMirroring.enabled: Qt.locale().textDirection === Qt.RightToLeft
             LayoutMirroring.childrenInherit: true
             //% "Reelix logs"
             title: qsTrId("log.title")

@@ -13,7 +13,7 @@ Window {
     required property DownloadManager manager
     readonly property string folderPath: String(manager.downloadFolderURL).replace(/^file:\/\//, "")
 
-    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.enabled: Qt.locale().textDirection === Qt.RightToLeft
     LayoutMirroring.childrenInherit: true
     //% "Preferences"
     title: qsTrId("prefs.title")
@@ -177,8 +177,14 @@ Window {
                 purpose: qsTrId("prefs.language")
                 Layout.preferredWidth: 280
                 model: settings.languages
-                currentIndex: Math.max(0, settings.languages.findIndex(
-                                              l => l.code === settings.language))
+                currentIndex: {
+                    const choices = settings.languages
+                    for (let i = 0; i < choices.length; ++i) {
+                        if (choices[i].code === settings.language)
+                            return i
+                    }
+                    return 0
+                }
                 onActivated: (index) => settings.language = settings.languages[index].code
             }
             Item { Layout.fillWidth: true }

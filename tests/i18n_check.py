@@ -1,11 +1,13 @@
 #!/usr/bin/python3
 """Fails when a text the user reads has no English or French translation.
 
-Usage: i18n_check.py SOURCE_ROOT
+Usage: i18n_check.py SOURCE_ROOT [LUPDATE]
 
-- every id given to qtTrId/qsTrId in src/ has a finished, non-empty
-  translation in src/i18n/reelix_en.ts and reelix_fr.ts, with the same
-  %1, %2 … as its English; both files are well-formed and hold the same ids;
+- every id given to qtTrId/qsTrId in src/ has a non-empty translation in
+  every src/i18n/reelix_*.ts, with the same %1, %n, %L1 … as its English;
+  the files are well-formed and hold the same ids; English and French are
+  finished, the other languages may mark some unfinished (they are counted);
+- given lupdate, every table is as the lupdate target leaves it;
 - a QML text property (text, title, placeholderText, ToolTip.text,
   Accessible.name, Accessible.description) holds no string literal outside
   qsTrId, apart from the few symbols and names listed below;
@@ -14,7 +16,10 @@ Usage: i18n_check.py SOURCE_ROOT
   plain literal with words in it.
 """
 import re
+import shutil
+import subprocess
 import sys
+import tempfile
 import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
@@ -34,6 +39,7 @@ QML_ALLOWED = {
     ("app/qml/DepCard.qml", "· "): "the separator before a tool's note",
     ("app/qml/DownloadRow.qml", "0"): "the zero that pads a number",
     ("app/qml/DownloadRow.qml", ":"): "the separator of a duration shown as a clock",
+    ("app/qml/DownloadRow.qml", "f"): "the fixed-point format of a number in the locale's digits",
     ("app/qml/DownloadRow.qml", ", "): "the separator between the languages of a note",
     ("app/qml/AboutDialog.qml", "Reelix"): "the program's name",
     ("app/qml/ReadyInfo.qml", " · "): "the separator between the figures of a ready row",
@@ -62,7 +68,7 @@ CPP_CALL = re.compile(
     r"(?<![\w.])(?:\w+(?:\.|->))?(setStatusMessage|setErrorMessage|notify|DepStatus::failed"
     r"|DepStatus::unchecked)\s*\(|(?<!struct )(?<!class )\bFailure\s*\{")
 TR_CALL = re.compile(r"\bq[ts]TrId\(")
-PLACEHOLDER = re.compile(r"%(\d+)")
+PLACEHOLDER = re.compile(r"%L?(\d+|n)")
 
 
 def literals(code):
@@ -142,24 +148,61 @@ def read_ts(path, errors):
     return table
 
 
+def placeholders(text):
+    """The %1, %n, %L1 … of a text, %L1 counted as %1."""
+    return sorted(set(PLACEHOLDER.findall(text)))
+
+
 def check_tables(src, used, errors):
+    """Every language holds every id with a filled translation using the
+    English placeholders; English and French are finished. Returns the count
+    of unfinished translations per other language."""
     english = read_ts(src / "i18n/reelix_en.ts", errors)
-    french = read_ts(src / "i18n/reelix_fr.ts", errors)
-    for mid in sorted(set(english) ^ set(french)):
-        errors.append(f"{mid} is in only one of reelix_en.ts and reelix_fr.ts")
-    for mid, where in sorted(used.items()):
-        for name, table in (("en", english), ("fr", french)):
+    unfinished = {}
+    for path in sorted((src / "i18n").glob("reelix_*.ts")):
+        name = path.stem.split("_", 1)[1]
+        table = english if name == "en" else read_ts(path, errors)
+        finished_only = name in ("en", "fr")
+        for mid in sorted(set(english) ^ set(table)):
+            errors.append(f"{mid} is in only one of reelix_en.ts and {path.name}")
+        for mid, where in sorted(used.items()):
             if mid not in table:
                 errors.append(f"{where}: {mid} has no {name} entry")
                 continue
             _, text, kind = table[mid]
-            if not text.strip() or kind in ("unfinished", "obsolete", "vanished", "missing"):
-                errors.append(f"{where}: {mid} has no finished {name} translation")
-    for mid in sorted(set(english) & set(french)):
-        wanted = sorted(set(PLACEHOLDER.findall(english[mid][0])))
-        for name, table in (("en", english), ("fr", french)):
-            if sorted(set(PLACEHOLDER.findall(table[mid][1]))) != wanted:
-                errors.append(f"{mid}: the {name} translation does not use {wanted}")
+            if not text.strip() or kind in ("obsolete", "vanished", "missing"):
+                errors.append(f"{where}: {mid} has no {name} translation")
+            elif kind == "unfinished":
+                if finished_only:
+                    errors.append(f"{where}: {mid} has no finished {name} translation")
+                unfinished[name] = unfinished.get(name, 0) + 1
+        for mid in sorted(set(english) & set(table)):
+            wanted = placeholders(english[mid][0])
+            found = placeholders(table[mid][1])
+            if table[mid][1].strip() and found != wanted:
+                errors.append(f"{mid}: the {name} translation uses [{' '.join(found)}] where "
+                              f"the English uses [{' '.join(wanted)}]")
+    return unfinished
+
+
+def check_up_to_date(src, lupdate, errors):
+    """Fails when a table differs from what the lupdate target makes of it."""
+    tables = sorted((src / "i18n").glob("reelix_*.ts"))
+    with tempfile.TemporaryDirectory() as temp:
+        copies = []
+        for table in tables:
+            copies.append(Path(temp) / table.name)
+            shutil.copyfile(table, copies[-1])
+        run = subprocess.run([sys.executable, str(src / "i18n/update_translations.py"), lupdate,
+                              str(src), *map(str, copies)], capture_output=True, text=True,
+                             check=False)
+        if run.returncode != 0:
+            errors.append(f"lupdate failed: {run.stderr.strip()}")
+            return
+        for table, copy in zip(tables, copies):
+            if table.read_bytes() != copy.read_bytes():
+                errors.append(f"{table.name} is out of date with the code: run "
+                              "cmake --build build --target lupdate")
 
 
 def qml_binding(lines, index, first):
@@ -230,11 +273,15 @@ def main():
             for offset, text in literals(head):
                 if not re.match(r"\s*\+", head[offset + len(text) + 2:]):
                     used.setdefault(text, f"{path.relative_to(src).as_posix()}:{line}")
-    check_tables(src, used, errors)
+    unfinished = check_tables(src, used, errors)
+    if len(sys.argv) > 2:
+        check_up_to_date(src, sys.argv[2], errors)
     check_qml(src, used, errors)
     check_cpp(src, errors)
     for error in errors:
         print(error)
+    for name, count in sorted(unfinished.items()):
+        print(f"{name}: {count} translations marked unfinished")
     print(f"{len(used)} ids checked, {len(errors)} problems")
     return 1 if errors else 0
 

@@ -73,7 +73,7 @@ private slots:
         m_mirror->resetRoutes();
         click(*window, find(root, "retryUpdateButton"));
         QTRY_COMPARE(checker.phase(), Phase::UpdatesAvailable);
-        QCOMPARE(checker.logOutput(), QString("▶ update.step.ytdlp…\n✓ yt-dlp update.done\n"));
+        QCOMPARE(checker.logOutput(), QString("▶ update.step.ytdlp…\n✓ update.tool_updated\n"));
         QCOMPARE(checker.ytdlp()->status().kind(), DepStatus::Kind::Installed);
         QCOMPARE(checker.node()->status().kind(), DepStatus::Kind::UpdateAvailable);
         QTRY_VERIFY(shown(root, "installUpdatesButton"));

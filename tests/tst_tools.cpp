@@ -75,11 +75,11 @@ private slots:
         QCOMPARE(checker.phase(), DependencyChecker::Phase::Ready);
         QCOMPARE(checker.currentStep(), QString());
         QCOMPARE(checker.logOutput(),
-                 QString("▶ setup.step.ytdlp…\n✓ yt-dlp update.ready\n"
+                 QString("▶ setup.step.ytdlp…\n✓ update.tool_ready\n"
                          "▶ setup.step.ffmpeg…\n"
                          "ffmpeg-release-amd64-static.tar.xz: tools.verify.md5_only\n"
-                         "✓ ffmpeg update.ready\n"
-                         "▶ setup.step.node…\n✓ Node.js update.ready\n"));
+                         "✓ update.tool_ready\n"
+                         "▶ setup.step.node…\n✓ update.tool_ready\n"));
         for (const QString name : {"yt-dlp", "ffmpeg", "ffprobe", "node"}) {
             QFileInfo info(bin(name));
             QVERIFY2(info.isFile(), qPrintable(name));

@@ -25,6 +25,7 @@ QVariantList BrowserCookies::browsers() const
 
 void BrowserCookies::refresh()
 {
+    //% "None"
     m_choices = {Choice{qtTrId("cookies.none"), CookieSource::none(), false}};
     m_browsers.clear();
     for (const FoundBrowser &browser : BrowserFinder::forThisSystem().find()) {

@@ -49,12 +49,16 @@ QString FolderMaker::problemWith(const QString &parent, const QString &name)
 {
     const QString trimmed = name.trimmed();
     if (trimmed.isEmpty())
+        //% "Type a name for the new folder."
         return qtTrId("folder.error.empty");
     if (trimmed.contains(QLatin1Char('/')))
+        //% "A folder name cannot contain “/”."
         return qtTrId("folder.error.slash");
     if (trimmed == QStringLiteral(".") || trimmed == QStringLiteral(".."))
+        //% "“%1” cannot be used as a folder name."
         return qtTrId("folder.error.dots").arg(trimmed);
     if (QFileInfo::exists(QDir(parent).filePath(trimmed)))
+        //% "There is already an item named “%1” here."
         return qtTrId("folder.error.exists").arg(trimmed);
     return QString();
 }
@@ -68,6 +72,7 @@ QString FolderMaker::create(const QUrl &parent, const QString &name) const
     // permission, read-only disk, name too long).
     const QByteArray path = QFile::encodeName(QDir(folder).filePath(name.trimmed()));
     if (::mkdir(path.constData(), 0755) != 0)
+        //% "The folder could not be created: %1"
         return qtTrId("folder.error.failed").arg(QString::fromLocal8Bit(std::strerror(errno)));
     return QString();
 }

@@ -43,6 +43,7 @@ QString glyph(const QString &symbol)
         {QStringLiteral("gearshape"), 0xF493},                               // settings
         {QStringLiteral("arrow.up.forward.square"), 0xF3CC},                 // open-in-new
         {QStringLiteral("chevron.right"), 0xF142},                           // chevron-right
+        {QStringLiteral("chevron.left"), 0xF141},                            // chevron-left
         {QStringLiteral("list.and.film"), 0xF411},                           // playlist-play
         {QStringLiteral("pause.fill"), 0xF3E4},                              // pause
         {QStringLiteral("play.fill"), 0xF40A},                               // play

@@ -60,6 +60,7 @@ QString LogViewer::displayText(const QByteArray &tail, qint64 fileSize, bool *tr
     const QByteArray lines = lineStart >= 0 ? tail.mid(lineStart + 1) : tail;
     if (!lines.isValidUtf8())
         return QString();
+    //% "… Earlier lines are in the file (Folder button) — %1 in all"
     return qtTrId("log.earlier_lines").arg(sizeText(fileSize)) + QLatin1Char('\n') +
            QString::fromUtf8(lines);
 }

@@ -67,8 +67,10 @@ void Notifier::tell()
     if (ended.size() == 1) {
         const Ended &e = ended.first();
         if (e.error.isEmpty())
+            //% "Download finished"
             notify(qtTrId("notify.done"), e.title, e.filePath);
         else
+            //% "Download failed"
             notify(qtTrId("notify.failed"), e.title + QStringLiteral("\n") + e.error, QString());
         return;
     }
@@ -79,7 +81,9 @@ void Notifier::tell()
         titles << e.title;
     }
     const QString summary =
+        //% "%1 downloads finished"
         failed == 0 ? qtTrId("notify.many_done").arg(ended.size())
+                    //% "%1 downloads finished, %2 failed"
                     : qtTrId("notify.many_ended").arg(ended.size() - failed).arg(failed);
     // "Show in folder" then shows the last file that was saved.
     QString lastFile;
@@ -93,7 +97,10 @@ void Notifier::notify(const QString &summary, const QString &body, const QString
 {
     QStringList actions;
     if (!filePath.isEmpty())
-        actions << QStringLiteral("open") << qtTrId("notify.open") << QStringLiteral("reveal")
+        //% "Open"
+        actions << QStringLiteral("open") << qtTrId("notify.open")
+                << QStringLiteral("reveal")
+                //% "Show in folder"
                 << qtTrId("notify.reveal");
     QDBusMessage call =
         QDBusMessage::createMethodCall(service, path, service, QStringLiteral("Notify"));

@@ -4,6 +4,7 @@
 #include "engine/Clips.h"
 #include "engine/MediaPresets.h"
 #include "engine/RunLimits.h"
+#include "i18n/Localization.h"
 #include "platform/UserDefaults.h"
 
 #include <QList>
@@ -89,6 +90,43 @@ void Preferences::setDefaultChoices(const MediaChoices &choices)
 {
     MediaPresets::setDefaultChoices(choices);
     tellAll();
+}
+
+QString Preferences::language() const
+{
+    return UserDefaults::value(QStringLiteral("language")).toString();
+}
+
+void Preferences::setLanguage(const QString &code)
+{
+    if (code.isEmpty())
+        UserDefaults::remove(QStringLiteral("language"));
+    else
+        UserDefaults::setValue(QStringLiteral("language"), code);
+    tellAll();
+}
+
+QVariantList Preferences::languages()
+{
+    const auto choice = [](const QString &label, const QString &code) {
+        return QVariantMap{{QStringLiteral("label"), label}, {QStringLiteral("code"), code}};
+    };
+    //% "System language"
+    QVariantList list{choice(qtTrId("prefs.language.system"), {})};
+    for (const QString &code : Localization::available()) {
+        const QLocale locale(code);
+        QString name = locale.nativeLanguageName();
+        // pt_BR and zh_CN name their country, as a language may have several.
+        if (code.contains(u'_'))
+            name += QStringLiteral(" (%1)").arg(locale.nativeTerritoryName());
+        if (!name.isEmpty())
+            name[0] = name.at(0).toUpper();
+        list << choice(name, code);
+    }
+    if (Localization::pseudoOffered())
+        //% "Pseudo-language"
+        list << choice(qtTrId("prefs.language.pseudo"), Localization::kPseudo);
+    return list;
 }
 
 QVariantList Preferences::presets() const

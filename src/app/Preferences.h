@@ -33,6 +33,11 @@ class Preferences : public QObject
     Q_PROPERTY(QStringList sponsorCategoryNames READ sponsorCategoryNames CONSTANT)
     // Every preset as {key, name, shipped}, the shipped ones first.
     Q_PROPERTY(QVariantList presets READ presets NOTIFY changed)
+    // The interface language chosen ("" follows the system), read at start,
+    // and the choices as {label, code}: the system's first, each language in
+    // its own name.
+    Q_PROPERTY(QString language READ language WRITE setLanguage NOTIFY changed)
+    Q_PROPERTY(QVariantList languages READ languages CONSTANT)
 
 public:
     explicit Preferences(QObject *parent = nullptr);
@@ -56,6 +61,9 @@ public:
     QString sponsorApi() const;
     void setSponsorApi(const QString &address);
     QStringList sponsorCategoryNames() const;
+    QString language() const;
+    void setLanguage(const QString &code);
+    static QVariantList languages();
 
     // A preset's choices (the defaults for an unknown key).
     Q_INVOKABLE MediaChoices presetChoices(const QString &key) const;

@@ -6,6 +6,7 @@
 
 #include "i18n/Localization.h"
 #include "platform/StopSignals.h"
+#include "platform/UserDefaults.h"
 
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
@@ -67,7 +68,9 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationVersion(QStringLiteral(REELIX_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.reelix.Reelix"));
     Appearance::apply();
-    Localization::install();
+    // The language chosen in the preferences takes effect here, at start.
+    Localization::installChosen(UserDefaults::value(QStringLiteral("language")).toString());
+    QGuiApplication::setLayoutDirection(QLocale().textDirection());
 
     const QStringList addresses = commandLineAddresses();
     InstanceGate gate;

@@ -30,12 +30,14 @@ QString describe(const Dependency *tool)
         break;
     case DepStatus::Kind::Unchecked:
         text += QLatin1Char(' ') + s.version() + QStringLiteral(" — ") +
+                //% "could not check (%1)"
                 qtTrId("tools.unchecked").arg(s.message());
         break;
     default:
         break;
     }
     if (const auto found = DependencyChecker::located(tool); found && found->system)
+        //% "using %1 from the system"
         text += QStringLiteral(" — ") + qtTrId("tools.cli.system").arg(found->path);
     return text;
 }
@@ -48,6 +50,7 @@ QCoro::Task<int> rollBack(DependencyChecker &checker, Terminal &terminal, QStrin
         if (tool->fileName() != fileName)
             continue;
         if (!tool->hasPrevious()) {
+            //% "%1: no previous version is kept, there is nothing to roll back to."
             terminal.print(qtTrId("rollback.nothing").arg(tool->name()));
             co_return 1;
         }

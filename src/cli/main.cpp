@@ -11,6 +11,7 @@
 #include "engine/AddressText.h"
 #include "i18n/Localization.h"
 #include "platform/StopSignals.h"
+#include "platform/UserDefaults.h"
 #include "store/QueueStore.h"
 
 #include <QCoreApplication>
@@ -58,7 +59,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("reelix-cli"));
-    Localization::install();
+    Localization::installChosen(UserDefaults::value(QStringLiteral("language")).toString());
 
     const CliOptions options = CliOptions::parse(app.arguments().mid(1));
     if (!options.error.isEmpty()) {

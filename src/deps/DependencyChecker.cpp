@@ -15,10 +15,13 @@
 
 DependencyChecker::DependencyChecker(QObject *parent)
     : QObject(parent),
+      //% "Finds and downloads the video"
       m_ytdlp(new Dependency(QStringLiteral("yt-dlp"), qtTrId("tool.ytdlp.desc"),
                              QStringLiteral("arrow.down.circle"), QStringLiteral("yt-dlp"), this)),
+      //% "Merges, probes and converts media"
       m_ffmpeg(new Dependency(QStringLiteral("ffmpeg"), qtTrId("tool.ffmpeg.desc"),
                               QStringLiteral("waveform"), QStringLiteral("ffmpeg"), this)),
+      //% "JavaScript runtime needed for YouTube"
       m_node(new Dependency(QStringLiteral("Node.js"), qtTrId("tool.node.desc"),
                             QStringLiteral("curlybraces"), QStringLiteral("node"), this))
 {

@@ -26,12 +26,17 @@ DependencyChecker::Source DependencyChecker::sourceFor(const Dependency *tool,
                 "setup.step.ytdlp",
                 "update.step.ytdlp"};
     if (tool == m_ffmpeg)
-        return {profile.ffmpegSources(), Placement::FfmpegArchive, "setup.step.ffmpeg",
-                "update.step.ffmpeg"};
+        return {profile.ffmpegSources(), Placement::FfmpegArchive,
+                //% "Downloading ffmpeg"
+                QT_TRID_NOOP("setup.step.ffmpeg"),
+                //% "Updating ffmpeg"
+                QT_TRID_NOOP("update.step.ffmpeg")};
     return {{profile.nodeSource(nodeVersion)},
             Placement::NodeArchive,
-            "setup.step.node",
-            "update.step.node"};
+            //% "Downloading Node.js"
+            QT_TRID_NOOP("setup.step.node"),
+            //% "Updating Node.js"
+            QT_TRID_NOOP("update.step.node")};
 }
 
 QCoro::Task<std::optional<DependencyChecker::Source>>
@@ -41,6 +46,7 @@ DependencyChecker::findSource(Dependency *tool, QString nodeVersion)
         const Result<QString> newest = co_await lookup().latestNodeLTSVersion();
         if (!newest) {
             fail(tool,
+                 //% "No Node.js %1 release found: %2"
                  qtTrId("tools.node.no_release")
                      .arg(PlatformProfile::current().nodeLTSLine)
                      .arg(newest.failure().message),
@@ -101,6 +107,7 @@ QCoro::Task<Result<QString>> DependencyChecker::downloadChecked(Dependency *tool
     if (!file)
         co_return file.failure();
     if (source.sumsAddress.isEmpty()) {
+        //% "its source publishes no checksum, so this download cannot be verified"
         appendLog(source.assetName() + QStringLiteral(": ") + qtTrId("tools.verify.unverifiable"));
         co_return file;
     }
@@ -116,6 +123,8 @@ QCoro::Task<Result<QString>> DependencyChecker::downloadChecked(Dependency *tool
         co_return *refused;
     }
     if (source.md5)
+        //% "matches its published MD5 sum (MD5 only: it catches a damaged download, not a"
+        //% " deliberate change)"
         appendLog(source.assetName() + QStringLiteral(": ") + qtTrId("tools.verify.md5_only"));
     co_return file;
 }
@@ -209,6 +218,8 @@ Outcome DependencyChecker::processorCheck()
     const QString architecture = PlatformProfile::current().processorArchitecture();
     if (PlatformProfile::isSupportedArchitecture(architecture))
         return std::nullopt;
+    //% "This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64,"
+    //% " arm64). Nothing was downloaded."
     return Failure{Failure::Kind::Launch, qtTrId("tools.unsupported_processor").arg(architecture)};
 }
 
@@ -263,7 +274,8 @@ QCoro::Task<> DependencyChecker::installTools(QList<Dependency *> chosen)
             setRun(Run::None);
             co_return;
         }
-        appendLog(QStringLiteral("✓ ") + tool->name() + QLatin1Char(' ') + qtTrId("update.ready"));
+        //% "%1 ready"
+        appendLog(QStringLiteral("✓ ") + qtTrId("update.tool_ready").arg(tool->name()));
     }
     setRun(Run::None);
     setCurrentStep(QString());
@@ -308,8 +320,8 @@ QCoro::Task<> DependencyChecker::updateTools(bool onlyFailed)
             co_return;
         }
         if (tool == m_ffmpeg || broken) {
-            appendLog(QStringLiteral("✓ ") + tool->name() + QLatin1Char(' ') +
-                      qtTrId("update.done"));
+            //% "%1 updated"
+            appendLog(QStringLiteral("✓ ") + qtTrId("update.tool_updated").arg(tool->name()));
         } else {
             tool->setStatus(DepStatus::upToDate(latest));
             appendLog(QStringLiteral("✓ ") + tool->name() + QLatin1Char(' ') + latest);

@@ -28,6 +28,7 @@ QFuture<std::pair<Outcome, ToolRecord::State>> DependencyChecker::startRestoring
         Outcome result;
         if (links.isEmpty())
             result = Failure{Failure::Kind::FileSystem,
+                             //% "Cannot create the folder %1"
                              qtTrId("tools.install.no_folder").arg(ToolRecord::previousFolder())};
         else if (fileName == QStringLiteral("ffmpeg"))
             result = ToolInstall::placeFfmpegPair(previous, destination, profile);
@@ -48,6 +49,7 @@ QCoro::Task<bool> DependencyChecker::rollBack(Dependency *target)
     QPointer<Dependency> tool(target);
     setRun(Run::RollBack);
     setLogOutput(QString());
+    //% "Rolling back %1"
     setCurrentStep(qtTrId("rollback.step").arg(tool->name()));
     appendLog(QStringLiteral("▶ ") + m_currentStep + QStringLiteral("…"));
     auto restoring = startRestoring(tool);
@@ -62,6 +64,7 @@ QCoro::Task<bool> DependencyChecker::rollBack(Dependency *target)
         appendLog(QStringLiteral("✗ ") + failure->message);
         co_return false;
     }
+    //% "%1 is back to its previous version"
     appendLog(QStringLiteral("✓ ") + qtTrId("rollback.done").arg(tool->name()));
     co_await checkVersion(tool);
     co_return true;

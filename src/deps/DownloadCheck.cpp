@@ -30,11 +30,13 @@ Result<QByteArray> digestFor(const QByteArray &sumsFile, const QString &assetNam
         if (QString::fromUtf8(name) != assetName)
             continue;
         if (found && *found != parts[0].toLower())
-            //% "The sums file lists %1 more than once with different sums"
+            //% "The published checksums list %1 more than once, with different sums;"
+            //% " nothing was installed."
             return unverified(qtTrId("tools.verify.listed_twice").arg(assetName));
         found = parts[0].toLower();
     }
     if (!found)
+        //% "The published checksums do not list %1; nothing was installed."
         return unverified(qtTrId("tools.verify.not_listed").arg(assetName));
     return *found;
 }
@@ -46,6 +48,7 @@ QCoro::Task<Result<QByteArray>> publishedDigest(QNetworkAccessManager &network, 
         network, QUrl(source.sumsAddress), {}, stop, TransferLimits::forDocument());
     if (!file)
         co_return unverified(
+            //% "The checksums published for %1 could not be read (%2); nothing was installed."
             qtTrId("tools.verify.no_sums").arg(source.assetName(), file.failure().message));
     QFile sums(*file);
     // No larger than the transfer's limit allowed.
@@ -65,6 +68,7 @@ Outcome matches(const QString &path, const QByteArray &digest, const ToolSource 
     if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
         return Failure{Failure::Kind::FileSystem, file.errorString()};
     if (hash.result().toHex() != digest)
+        //% "%1 does not match the checksum its distributor publishes; nothing was installed."
         return unverified(qtTrId("tools.verify.mismatch").arg(source.assetName()));
     return std::nullopt;
 }

@@ -17,6 +17,7 @@ Result<QString> versionOrReason(const std::optional<QString> &version)
 {
     if (version)
         return *version;
+    //% "the answer names no version"
     return Failure{Failure::Kind::Tool, qtTrId("tools.check.unreadable")};
 }
 
@@ -29,6 +30,7 @@ QCoro::Task<Result<ReleaseLookup::Answer>> ReleaseLookup::ask(QNetworkRequest re
     TransferWatch watch(reply.get(), m_stop, TransferLimits::forDocument());
     co_await qCoro(reply.get(), &QNetworkReply::finished);
     if (!reply)
+        //% "Stopped"
         co_return Failure{Failure::Kind::Network, qtTrId("tools.stopped")};
     reply->deleteLater();
     if (const Outcome ended = watch.failure())
@@ -50,6 +52,7 @@ QCoro::Task<Result<QByteArray>> ReleaseLookup::fetch(QUrl url, QByteArray accept
         co_return answer.failure();
     if (answer->status < 200 || answer->status > 299)
         co_return Failure{Failure::Kind::HttpStatus,
+                          //% "the server answered HTTP %1"
                           qtTrId("tools.check.http").arg(answer->status)};
     co_return answer->body;
 }

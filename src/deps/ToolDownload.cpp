@@ -27,13 +27,14 @@ std::optional<Failure> statusFailure(const QNetworkReply &reply)
     // Every redirect that is allowed has been followed by now.
     if (status.toInt() >= 300 && status.toInt() <= 399)
         return Failure{Failure::Kind::Network,
-                       //% "The server sent the download on to an address that is not safe
-                       //% to follow (not a web address, or unencrypted after encrypted): it
-                       //% was refused"
+                       //% "The server sent the download on to an address that is not safe"
+                       //% " to follow (not a web address, or unencrypted after encrypted): it"
+                       //% " was refused"
                        qtTrId("tools.redirect_refused")};
     const QString reason = reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
     return Failure{Failure::Kind::HttpStatus,
                    reason.isEmpty()
+                       //% "The server answered HTTP %1"
                        ? qtTrId("tools.http_status").arg(status.toInt())
                        : qtTrId("tools.http_status_reason").arg(status.toInt()).arg(reason)};
 }
@@ -86,6 +87,7 @@ QCoro::Task<Result<QString>> toTemporaryFile(QNetworkAccessManager &network, QUr
         co_return *failure;
     }
     if (!QFileInfo::exists(path))
+        //% "The downloaded file is missing"
         co_return Failure{Failure::Kind::MissingDownload, qtTrId("tools.download.missing")};
     co_return path;
 }

@@ -59,6 +59,7 @@ std::optional<Unpacked> prepareUnpack(const QString &download, const QString &su
 Failure missingInArchive(const char *tool)
 {
     return {Failure::Kind::MissingInArchive,
+            //% "No %1 executable in the archive"
             qtTrId("tools.install.missing_binary").arg(QLatin1String(tool))};
 }
 
@@ -83,6 +84,7 @@ Outcome waitForExit(QProcess &process, const QString &program, const QStringList
     process.waitForFinished(-1);
     // A damaged archive can still leave complete-looking members behind.
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        //% "%1 failed (code %2)"
         return Failure{Failure::Kind::Tool, qtTrId("tools.install.process_failed")
                                                 .arg(QFileInfo(program).fileName())
                                                 .arg(process.exitCode())};
@@ -147,6 +149,7 @@ Outcome requireRegularFile(const QString &path)
     // A link could point at any file of the user's; chmod would follow it.
     if (!S_ISREG(info.st_mode))
         return Failure{Failure::Kind::MissingInArchive,
+                       //% "%1 is not a regular file"
                        qtTrId("tools.install.not_regular").arg(QFileInfo(path).fileName())};
     return std::nullopt;
 }
@@ -161,16 +164,19 @@ void removeQuarantine(const QString &path, const PlatformProfile &profile)
 
 Failure cannotStart(const QString &error)
 {
+    //% "The tool does not start: %1"
     return {Failure::Kind::Launch, qtTrId("tools.install.cannot_start").arg(error)};
 }
 
 Failure noAnswer(const QString &versionArgument)
 {
+    //% "The tool does not answer %1"
     return {Failure::Kind::Tool, qtTrId("tools.install.no_answer").arg(versionArgument)};
 }
 
 Failure noVersion(const QString &versionArgument)
 {
+    //% "The tool shows no version (%1)"
     return {Failure::Kind::Tool, qtTrId("tools.install.no_version").arg(versionArgument)};
 }
 
@@ -332,6 +338,9 @@ Outcome extractFfmpeg(const QStringList &downloads, const QString &destination,
     // Rosetta: a staged ffmpeg that does not start or answer says so.
     if (result && (result->kind == Failure::Kind::Launch || result->kind == Failure::Kind::Tool) &&
         profile.ffmpegNeedsRosetta())
+        //% "This ffmpeg is built for Intel Macs and cannot run on this Mac without Rosetta."
+        //% " Install Rosetta (run softwareupdate --install-rosetta in Terminal) and try again, or"
+        //% " install ffmpeg with Homebrew (brew install ffmpeg): Reelix then uses that one. (%1)"
         result->message = qtTrId("tools.ffmpeg.rosetta").arg(result->message);
     return result;
 }

@@ -59,10 +59,10 @@ CheckResult certificateVerdict(const QString &path)
         return {QStringLiteral("certificates"), Level::Problem, qtTrId("doctor.certs.few", count),
                 qtTrId("doctor.certs.install"), Action::None,   facts};
     }
-    //% "The certificate bundle holds %1 certificates, made %2 day(s) ago."
+    //% "The certificate bundle holds %L1 certificates, made %n day(s) ago."
     return {QStringLiteral("certificates"),
             Level::Ok,
-            qtTrId("doctor.certs.ok").arg(count).arg(ageDays),
+            qtTrId("doctor.certs.ok", ageDays).arg(count),
             {},
             Action::None,
             facts};

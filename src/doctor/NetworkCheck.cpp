@@ -56,10 +56,11 @@ QCoro::Task<Reach> reach(QNetworkAccessManager &network, QUrl url, std::chrono::
     // Any answer, even an error status, shows the server can be reached.
     result.reached = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
     result.noName = reply->error() == QNetworkReply::HostNotFoundError;
+    //% "no answer"
+    const QString silent = qtTrId("doctor.network.silent");
     result.why = reply->error() == QNetworkReply::OperationCanceledError ||
                          reply->error() == QNetworkReply::TimeoutError
-                     //% "no answer"
-                     ? qtTrId("doctor.network.silent")
+                     ? silent
                      : reply->errorString();
     co_return result;
 }

@@ -129,15 +129,16 @@ QCoro::Task<CheckResult> impersonation(DoctorSettings settings)
                               Action::None,
                               facts};
     }
+    //% "yt-dlp cannot pass for a browser (its impersonation library is missing): sites that"
+    //% " check may refuse it."
+    const QString missing = qtTrId("doctor.impersonation.missing");
     CheckResult result{QStringLiteral("impersonation"),
                        Level::Warning,
                        rejectsOption(answer)
-                           //% "This yt-dlp cannot pass for a browser: sites that check (Cloudflare
-                           // and the like) may refuse it."
+                           //% "This yt-dlp cannot pass for a browser: sites that check"
+                           //% " (Cloudflare and the like) may refuse it."
                            ? qtTrId("doctor.impersonation.too_old")
-                           //% "yt-dlp cannot pass for a browser (its impersonation library is
-                           // missing): sites that check may refuse it."
-                           : qtTrId("doctor.impersonation.missing"),
+                           : missing,
                        ytdlp->system
                            //% "Use Reelix's own yt-dlp, which carries it."
                            ? qtTrId("doctor.impersonation.todo")

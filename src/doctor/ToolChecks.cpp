@@ -35,11 +35,11 @@ CheckResult missingTool(const QString &id, const QString &tool)
 
 CheckResult brokenTool(const QString &id, const QString &tool, const ToolAnswer &answer)
 {
-    const QString why =
-        answer.timedOut
-            //% "it gave no answer in time"
-            ? qtTrId("doctor.tool.silent")
-            : !answer.reason.isEmpty() ? answer.reason : answer.err.trimmed().section(u'\n', -1);
+    //% "it gave no answer in time"
+    const QString silent = qtTrId("doctor.tool.silent");
+    const QString why = answer.timedOut            ? silent
+                        : !answer.reason.isEmpty() ? answer.reason
+                                                   : answer.err.trimmed().section(u'\n', -1);
     //% "%1 does not run: %2."
     return {id,
             Level::Problem,

@@ -135,10 +135,13 @@ void handleConversionProgressLine(const QString &line, double durationSeconds, D
     item.setProgress(*fraction);
     // Named for what it does; on a Mac, for the player it is for.
     const int percent = int(*fraction * 100);
-    //% "Making playable everywhere — %1%"
-    item.setStatusMessage(PlatformProfile::current().isMacOS()
-                              ? qtTrId("status.converting_progress").arg(percent)
-                              : qtTrId("status.converting_playable").arg(percent));
+    //% "QuickTime conversion — %1%"
+    const QString quickTime = qtTrId("status.converting_progress");
+    item.setStatusMessage(
+        PlatformProfile::current().isMacOS()
+            ? quickTime.arg(QLocale().toString(percent))
+            //% "Making playable everywhere — %1%"
+            : qtTrId("status.converting_playable").arg(QLocale().toString(percent)));
 }
 
 } // namespace Conversion

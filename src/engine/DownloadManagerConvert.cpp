@@ -56,6 +56,7 @@ void applyConversion(DownloadItem &item, const std::optional<ProcessRunResult> &
     }
     // Nothing ran for want of a working folder, or the whole file could not be put in place.
     if (!result || result->status == 0) {
+        //% "Reelix cannot write in %1: check that the folder exists and can be written to."
         item.setErrorMessage(qtTrId("error.folder_not_writable").arg(folder));
         return;
     }

@@ -201,6 +201,7 @@ void DownloadManager::continueGroup(DownloadItem *item)
     if (item->status() == DownloadStatus::Done && item->statusMessage().isEmpty()) {
         // A run that left no file while the archive was on found it listed there.
         if (!item->filePath() && !archiveFor(*item).isEmpty())
+            //% "Already downloaded to this folder: skipped"
             item->setStatusMessage(qtTrId("playlist.skipped"));
         else
             item->setStatusMessage(plan.choiceNote);
@@ -328,6 +329,8 @@ bool DownloadManager::refuseUnsafeArchive(DownloadItem &entry) const
         return false; // none yet: the run makes it
     if (S_ISREG(info.st_mode) && info.st_nlink == 1)
         return false;
+    //% "%1 is a link or not a plain file: Reelix does not write the list’s archive through it."
+    //% " Remove it, then try again."
     entry.setErrorMessage(qtTrId("playlist.archive_unsafe").arg(archive));
     entry.setStatus(DownloadStatus::Error);
     return true;

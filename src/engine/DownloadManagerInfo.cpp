@@ -51,10 +51,13 @@ void applyInfo(DownloadItem &item, const YtDlpRun::RunRecord &outcome,
     } else if (!parsed)
         //% "The video's information could not be read."
         item.setErrorMessage(qtTrId("error.info_unreadable"));
-    else if (parsed->playlist && (item.isGroupEntry() || parsed->playlist->entries.isEmpty()))
-        item.setErrorMessage(
-            qtTrId(parsed->playlist->entries.isEmpty() ? "playlist.empty" : "playlist.nested"));
-    else if (videoOnYouTube && parsed->formats.isEmpty() && !parsed->playlist)
+    else if (parsed->playlist && (item.isGroupEntry() || parsed->playlist->entries.isEmpty())) {
+        //% "This address lists no videos"
+        const QString empty = qtTrId("playlist.empty");
+        //% "This entry is a list itself: add its address on its own"
+        const QString nested = qtTrId("playlist.nested");
+        item.setErrorMessage(parsed->playlist->entries.isEmpty() ? empty : nested);
+    } else if (videoOnYouTube && parsed->formats.isEmpty() && !parsed->playlist)
         item.setErrorMessage(qtTrId("error.youtube_js_runtime"));
     else {
         // An entry keeps the title its list gave it.

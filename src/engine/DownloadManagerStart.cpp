@@ -40,6 +40,7 @@ std::optional<QString> locateFile(const DownloadItem &item, const WorkFolder &wo
     const auto path = DownloadRun::findLatestFile(
         work.path(), MediaArguments::extension(item.format(), item.choices()));
     if (path)
+        //% "yt-dlp did not say where it put the file — taking the newest file in the folder"
         Logger::shared().log(QStringLiteral("  ") + qtTrId("log.fallback_latest_file"),
                              LogLevel::Warning);
     return path;
@@ -208,6 +209,7 @@ QCoro::Task<> DownloadManager::finishDownload(DownloadItem *target, WorkFolder &
             Logger::shared().log(QStringLiteral("  ") + placed.failure().message, LogLevel::Error);
             // The finished file stays where it is, and the row says where.
             const QString kept = work.keep(file->first);
+            //% "The download could not be moved into %1: it is kept at %2"
             item->setErrorMessage(qtTrId("error.file_kept").arg(work.parent(), kept));
             item->setStatus(DownloadStatus::Error);
             co_return;

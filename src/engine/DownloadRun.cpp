@@ -265,6 +265,7 @@ std::optional<Failure> diskFull(const QStringList &stderrLines, const QString &f
     for (const QString &line : stderrLines) {
         if (line.contains(QStringLiteral("No space left on device")))
             return Failure{Failure::Kind::FileSystem,
+                           //% "The disk is full: free some space in %1 and try again."
                            qtTrId("error.disk_full").arg(QDir::toNativeSeparators(folder)),
                            line.trimmed()};
     }

@@ -37,16 +37,23 @@ Failure troubleFailure(CookieTrouble trouble, const CookieSource &cookies)
     const QString name = sourceName(cookies);
     switch (trouble) {
     case CookieTrouble::NotFound:
+        //% "No %1 cookies were found: the browser or its profile is gone. Choose another one in"
+        //% " Tools ▸ Cookies…, then retry."
         return {Failure::Kind::CookiesUnreadable, qtTrId("error.cookies_not_found").arg(name)};
     case CookieTrouble::Locked:
+        //% "%1 keeps its cookies locked while it runs. Close %1, then retry."
         return {Failure::Kind::CookiesUnreadable, qtTrId("error.cookies_locked").arg(name)};
     case CookieTrouble::Keyring:
+        //% "%1's cookies could not be decrypted: the system keyring is not available. Unlock it"
+        //% " (sign in to your desktop session) or use a cookies.txt file, then retry."
         return {Failure::Kind::CookiesUnreadable, qtTrId("error.cookies_keyring").arg(name)};
     case CookieTrouble::BadFile:
     case CookieTrouble::Other:
     case CookieTrouble::None:
         break;
     }
+    //% "Reelix could not read %1's cookies. Close %1 and retry, or choose another source in Tools"
+    //% " ▸ Cookies…."
     return {Failure::Kind::CookiesUnreadable, qtTrId("error.cookies_unreadable").arg(name)};
 }
 
@@ -102,12 +109,16 @@ std::optional<Failure> classify(const QStringList &lines, const CookieSource &co
     case CookieSource::Kind::None:
         return Failure{Failure::Kind::NeedsSignIn, qtTrId("error.sign_in_required")};
     case CookieSource::Kind::Browser:
-        return Failure{Failure::Kind::NeedsSignIn,
-                       qtTrId("error.sign_in_expired").arg(cookies.displayName())};
+        return Failure{
+            Failure::Kind::NeedsSignIn,
+            //% "Your %1 session may have expired — open the site in %1, sign in, then retry."
+            qtTrId("error.sign_in_expired").arg(cookies.displayName())};
     case CookieSource::Kind::File:
         break;
     }
     return Failure{Failure::Kind::NeedsSignIn,
+                   //% "The cookies in %1 may have expired — sign in to the site in your browser,"
+                   //% " export the cookies again, then retry."
                    qtTrId("error.sign_in_file_expired").arg(sourceName(cookies))};
 }
 
@@ -116,12 +127,20 @@ Failure fileFailure(const CookieSource &cookies, CookieFile::Problem problem)
     const QString name = sourceName(cookies);
     if (problem == CookieFile::Problem::TooLarge)
         return {Failure::Kind::CookiesUnreadable,
+                //% "The cookies file %1 is larger than %2, far more than a browser keeps: export"
+                //% " your browser’s cookies again in the Netscape cookies.txt format, then retry."
                 qtTrId("error.cookies_file_too_large")
                     .arg(name, QLocale().formattedDataSize(CookieFile::kLargest, 0,
                                                            QLocale::DataSizeSIFormat))};
-    const char *id = problem == CookieFile::Problem::Missing ? "error.cookies_file_missing"
-                                                             : "error.cookies_file_unreadable";
-    return {Failure::Kind::CookiesUnreadable, qtTrId(id).arg(name)};
+    if (problem == CookieFile::Problem::Missing)
+        return {Failure::Kind::CookiesUnreadable,
+                //% "The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…,"
+                //% " then retry."
+                qtTrId("error.cookies_file_missing").arg(name)};
+    return {Failure::Kind::CookiesUnreadable,
+            //% "The cookies file %1 cannot be read: export it again from your browser in the"
+            //% " Netscape cookies.txt format, then retry."
+            qtTrId("error.cookies_file_unreadable").arg(name)};
 }
 
 } // namespace SignInErrors

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
-    <name>Reelix</name>
+    <name></name>
     <message id="menu.tools">
         <source>&amp;Tools</source>
         <translation>&amp;Tools</translation>
@@ -511,8 +511,8 @@
         <translation>Convert to H.264 and AAC, which every player and device plays</translation>
     </message>
     <message id="error.ssl_certificate">
-        <source>The site's certificate could not be verified. Check your network or proxy, then retry.</source>
-        <translation>The site's certificate could not be verified. Check your network or proxy, then retry.</translation>
+        <source>The site&apos;s certificate could not be verified. Check your network or proxy, then retry.</source>
+        <translation>The site&apos;s certificate could not be verified. Check your network or proxy, then retry.</translation>
     </message>
     <message id="error.drm_protected">
         <source>This video is DRM-protected and cannot be downloaded.</source>
@@ -535,8 +535,8 @@
         <translation>Reelix cannot write in %1: check that the folder exists and can be written to.</translation>
     </message>
     <message id="error.info_unreadable">
-        <source>The video's information could not be read.</source>
-        <translation>The video's information could not be read.</translation>
+        <source>The video&apos;s information could not be read.</source>
+        <translation>The video&apos;s information could not be read.</translation>
     </message>
     <message id="error.live_not_started">
         <source>This live stream or premiere has not started yet. Retry once it has begun.</source>
@@ -563,12 +563,12 @@
         <translation>The site refused access. Try again later, or use a browser where you are signed in (Tools ▸ Cookies…).</translation>
     </message>
     <message id="error.unsupported_address">
-        <source>Reelix found no video at this address. Check that it points to a video's page.</source>
-        <translation>Reelix found no video at this address. Check that it points to a video's page.</translation>
+        <source>Reelix found no video at this address. Check that it points to a video&apos;s page.</source>
+        <translation>Reelix found no video at this address. Check that it points to a video&apos;s page.</translation>
     </message>
     <message id="error.name_not_resolved">
-        <source>The site's name could not be found. Check the address and your internet connection.</source>
-        <translation>The site's name could not be found. Check the address and your internet connection.</translation>
+        <source>The site&apos;s name could not be found. Check the address and your internet connection.</source>
+        <translation>The site&apos;s name could not be found. Check the address and your internet connection.</translation>
     </message>
     <message id="error.connection_refused">
         <source>The site refused the connection. Check the address, or try again later.</source>
@@ -591,8 +591,8 @@
         <translation>yt-dlp could not read this page: the site may have changed, and yt-dlp %1 is older than the newest, %2. Update it, then retry.</translation>
     </message>
     <message id="error.site_changed_old_system">
-        <source>yt-dlp could not read this page: the site may have changed, and the system's yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix's own in Tools ▸ Check for updates.</source>
-        <translation>yt-dlp could not read this page: the site may have changed, and the system's yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix's own in Tools ▸ Check for updates.</translation>
+        <source>yt-dlp could not read this page: the site may have changed, and the system&apos;s yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix&apos;s own in Tools ▸ Check for updates.</source>
+        <translation>yt-dlp could not read this page: the site may have changed, and the system&apos;s yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix&apos;s own in Tools ▸ Check for updates.</translation>
     </message>
     <message id="error.download_failed">
         <source>The download failed. Check the address and your connection, then retry.</source>
@@ -784,13 +784,13 @@
         <source>Updating…</source>
         <translation>Updating…</translation>
     </message>
-    <message id="update.ready">
-        <source>ready</source>
-        <translation>ready</translation>
+    <message id="update.tool_ready">
+        <source>%1 ready</source>
+        <translation>%1 ready</translation>
     </message>
-    <message id="update.done">
-        <source>updated</source>
-        <translation>updated</translation>
+    <message id="update.tool_updated">
+        <source>%1 updated</source>
+        <translation>%1 updated</translation>
     </message>
     <message id="update.step.ytdlp">
         <source>Updating yt-dlp</source>
@@ -926,8 +926,8 @@
         </translation>
     </message>
     <message id="doctor.certs.install">
-        <source>Install the system's certificates (the ca-certificates package).</source>
-        <translation>Install the system's certificates (the ca-certificates package).</translation>
+        <source>Install the system&apos;s certificates (the ca-certificates package).</source>
+        <translation>Install the system&apos;s certificates (the ca-certificates package).</translation>
     </message>
     <message id="doctor.certs.no_source">
         <source>The system trusts no certificates: secure sites cannot be checked.</source>
@@ -937,9 +937,12 @@
         <source>The certificate bundle is not made yet; the next download makes it.</source>
         <translation>The certificate bundle is not made yet; the next download makes it.</translation>
     </message>
-    <message id="doctor.certs.ok">
-        <source>The certificate bundle holds %1 certificates, made %2 day(s) ago.</source>
-        <translation>The certificate bundle holds %1 certificates, made %2 day(s) ago.</translation>
+    <message id="doctor.certs.ok" numerus="yes">
+        <source>The certificate bundle holds %L1 certificates, made %n day(s) ago.</source>
+        <translation>
+            <numerusform>The certificate bundle holds %L1 certificates, made %n day ago.</numerusform>
+            <numerusform>The certificate bundle holds %L1 certificates, made %n days ago.</numerusform>
+        </translation>
     </message>
     <message id="doctor.cookies.choose">
         <source>Choose the browser you are signed in with.</source>
@@ -958,8 +961,8 @@
         <translation>Cookies come from the file %1.</translation>
     </message>
     <message id="doctor.cookies.locked">
-        <source>%1's cookie store is locked, most likely because %1 is open.</source>
-        <translation>%1's cookie store is locked, most likely because %1 is open.</translation>
+        <source>%1&apos;s cookie store is locked, most likely because %1 is open.</source>
+        <translation>%1&apos;s cookie store is locked, most likely because %1 is open.</translation>
     </message>
     <message id="doctor.cookies.no_browser">
         <source>%1 was not found on this computer.</source>
@@ -989,12 +992,12 @@
         <translation>Sign in to YouTube again in the browser.</translation>
     </message>
     <message id="doctor.cookies.unreadable">
-        <source>%1's cookie store cannot be read.</source>
-        <translation>%1's cookie store cannot be read.</translation>
+        <source>%1&apos;s cookie store cannot be read.</source>
+        <translation>%1&apos;s cookie store cannot be read.</translation>
     </message>
     <message id="doctor.ffmpeg.install">
-        <source>Install Reelix's own ffmpeg, which has them.</source>
-        <translation>Install Reelix's own ffmpeg, which has them.</translation>
+        <source>Install Reelix&apos;s own ffmpeg, which has them.</source>
+        <translation>Install Reelix&apos;s own ffmpeg, which has them.</translation>
     </message>
     <message id="doctor.ffmpeg.lacks">
         <source>ffmpeg %1 lacks what Reelix uses: %2.</source>
@@ -1044,16 +1047,16 @@
         </translation>
     </message>
     <message id="doctor.impersonation.todo">
-        <source>Use Reelix's own yt-dlp, which carries it.</source>
-        <translation>Use Reelix's own yt-dlp, which carries it.</translation>
+        <source>Use Reelix&apos;s own yt-dlp, which carries it.</source>
+        <translation>Use Reelix&apos;s own yt-dlp, which carries it.</translation>
     </message>
     <message id="doctor.impersonation.too_old">
         <source>This yt-dlp cannot pass for a browser: sites that check (Cloudflare and the like) may refuse it.</source>
         <translation>This yt-dlp cannot pass for a browser: sites that check (Cloudflare and the like) may refuse it.</translation>
     </message>
     <message id="doctor.network.offline">
-        <source>This computer has no internet connection: no server's name could be looked up.</source>
-        <translation>This computer has no internet connection: no server's name could be looked up.</translation>
+        <source>This computer has no internet connection: no server&apos;s name could be looked up.</source>
+        <translation>This computer has no internet connection: no server&apos;s name could be looked up.</translation>
     </message>
     <message id="doctor.network.ok">
         <source>Every server the tools and updates need answers.</source>
@@ -1076,8 +1079,8 @@
         <translation>Node.js does not run.</translation>
     </message>
     <message id="doctor.node.install">
-        <source>Install Reelix's own Node.js.</source>
-        <translation>Install Reelix's own Node.js.</translation>
+        <source>Install Reelix&apos;s own Node.js.</source>
+        <translation>Install Reelix&apos;s own Node.js.</translation>
     </message>
     <message id="doctor.node.missing">
         <source>No JavaScript runtime: YouTube needs Node.js to solve its challenges.</source>
@@ -1088,16 +1091,16 @@
         <translation>Get a newer yt-dlp.</translation>
     </message>
     <message id="doctor.node.ok">
-        <source>Node.js %1 solves YouTube's challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
-        <translation>Node.js %1 solves YouTube's challenges; yt-dlp fetches its challenge scripts from GitHub.</translation>
+        <source>Node.js %1 solves YouTube&apos;s challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
+        <translation>Node.js %1 solves YouTube&apos;s challenges; yt-dlp fetches its challenge scripts from GitHub.</translation>
     </message>
     <message id="doctor.node.old">
-        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube's challenges.</source>
-        <translation>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube's challenges.</translation>
+        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube&apos;s challenges.</source>
+        <translation>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube&apos;s challenges.</translation>
     </message>
     <message id="doctor.node.system">
-        <source>Node.js %1 is the system's; Reelix hands yt-dlp only its own copy.</source>
-        <translation>Node.js %1 is the system's; Reelix hands yt-dlp only its own copy.</translation>
+        <source>Node.js %1 is the system&apos;s; Reelix hands yt-dlp only its own copy.</source>
+        <translation>Node.js %1 is the system&apos;s; Reelix hands yt-dlp only its own copy.</translation>
     </message>
     <message id="doctor.node.ytdlp_old">
         <source>This yt-dlp is too old to use a JavaScript runtime: YouTube videos may fail.</source>
@@ -1132,8 +1135,8 @@
         <translation>yt-dlp %1 is old: sites change often and an old yt-dlp fails on them.</translation>
     </message>
     <message id="doctor.ytdlp.own">
-        <source>This copy comes with the system; install Reelix's own, which stays up to date.</source>
-        <translation>This copy comes with the system; install Reelix's own, which stays up to date.</translation>
+        <source>This copy comes with the system; install Reelix&apos;s own, which stays up to date.</source>
+        <translation>This copy comes with the system; install Reelix&apos;s own, which stays up to date.</translation>
     </message>
     <message id="doctor.ytdlp.unchecked">
         <source>yt-dlp %1 works; the newest version could not be checked.</source>
@@ -1228,8 +1231,8 @@
         <translation>Only when a site asks me to sign in</translation>
     </message>
     <message id="cookies.explain">
-        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser's name or the file's path, never a cookie.</source>
-        <translation>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser's name or the file's path, never a cookie.</translation>
+        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser&apos;s name or the file&apos;s path, never a cookie.</source>
+        <translation>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser&apos;s name or the file&apos;s path, never a cookie.</translation>
     </message>
     <message id="cookies.none_found">
         <source>No browser found on this machine: use a cookies.txt file exported from your browser.</source>
@@ -1248,8 +1251,8 @@
         <translation>Use cookies from…</translation>
     </message>
     <message id="error.sign_in_required">
-        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser's cookies: what you download with them is tied to your account.</source>
-        <translation>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser's cookies: what you download with them is tied to your account.</translation>
+        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser&apos;s cookies: what you download with them is tied to your account.</source>
+        <translation>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser&apos;s cookies: what you download with them is tied to your account.</translation>
     </message>
     <message id="error.sign_in_expired">
         <source>Your %1 session may have expired — open the site in %1, sign in, then retry.</source>
@@ -1268,12 +1271,12 @@
         <translation>%1 keeps its cookies locked while it runs. Close %1, then retry.</translation>
     </message>
     <message id="error.cookies_keyring">
-        <source>%1's cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
-        <translation>%1's cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</translation>
+        <source>%1&apos;s cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
+        <translation>%1&apos;s cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1's cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
-        <translation>Reelix could not read %1's cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</translation>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
+        <translation>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</translation>
     </message>
     <message id="error.cookies_file_missing">
         <source>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</source>
@@ -1516,8 +1519,8 @@
         <translation>Resume</translation>
     </message>
     <message id="cli.no_format">
-        <source>No format matches "%1"</source>
-        <translation>No format matches "%1"</translation>
+        <source>No format matches &quot;%1&quot;</source>
+        <translation>No format matches &quot;%1&quot;</translation>
     </message>
     <message id="cli.no_address">
         <source>No address was accepted.</source>
@@ -1572,8 +1575,8 @@
         <translation>The update did not finish. The tools you have still work.</translation>
     </message>
     <message id="setup.system_subtitle">
-        <source>Tools were found on this computer. Continue with them, or download Reelix's own copies.</source>
-        <translation>Tools were found on this computer. Continue with them, or download Reelix's own copies.</translation>
+        <source>Tools were found on this computer. Continue with them, or download Reelix&apos;s own copies.</source>
+        <translation>Tools were found on this computer. Continue with them, or download Reelix&apos;s own copies.</translation>
     </message>
     <message id="setup.system_found">
         <source>On this computer: %1</source>
@@ -1588,8 +1591,8 @@
         <translation>Install</translation>
     </message>
     <message id="setup.install_one.tip">
-        <source>Download Reelix's own, current copy; it is used in place of this one</source>
-        <translation>Download Reelix's own, current copy; it is used in place of this one</translation>
+        <source>Download Reelix&apos;s own, current copy; it is used in place of this one</source>
+        <translation>Download Reelix&apos;s own, current copy; it is used in place of this one</translation>
     </message>
     <message id="setup.use_system">
         <source>Continue with the system tools</source>
@@ -1702,6 +1705,26 @@
     <message id="prefs.choice.mp3">
         <source>MP3 (audio only)</source>
         <translation>MP3 (audio only)</translation>
+    </message>
+    <message id="prefs.section.language">
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message id="prefs.language">
+        <source>Interface language</source>
+        <translation>Interface language</translation>
+    </message>
+    <message id="prefs.language.system">
+        <source>System language</source>
+        <translation>System language</translation>
+    </message>
+    <message id="prefs.language.pseudo">
+        <source>Pseudo-language</source>
+        <translation>Pseudo-language</translation>
+    </message>
+    <message id="prefs.language.next_start">
+        <source>Applied the next time Reelix starts</source>
+        <translation>Applied the next time Reelix starts</translation>
     </message>
     <message id="prefs.section.files">
         <source>Files</source>

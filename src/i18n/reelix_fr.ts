@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>Reelix</name>
+    <name></name>
     <message id="menu.tools">
         <source>&amp;Tools</source>
         <translation>&amp;Outils</translation>
@@ -94,13 +94,13 @@
     <message id="input.not_addresses" numerus="yes">
         <source>%n lines were not addresses</source>
         <translation>
-            <numerusform>%n ligne n'était pas une adresse</numerusform>
-            <numerusform>%n lignes n'étaient pas des adresses</numerusform>
+            <numerusform>%n ligne n&apos;était pas une adresse</numerusform>
+            <numerusform>%n lignes n&apos;étaient pas des adresses</numerusform>
         </translation>
     </message>
     <message id="action.copy_error">
         <source>Copy the error</source>
-        <translation>Copier l'erreur</translation>
+        <translation>Copier l&apos;erreur</translation>
     </message>
     <message id="input.paste">
         <source>Paste</source>
@@ -116,11 +116,11 @@
     </message>
     <message id="empty.subtitle">
         <source>Paste a video or playlist address above and press Enter, then choose the quality and click Download.</source>
-        <translation>Collez l'adresse d'une vidéo ou d'une playlist ci-dessus et appuyez sur Entrée, puis choisissez la qualité et cliquez sur Télécharger.</translation>
+        <translation>Collez l&apos;adresse d&apos;une vidéo ou d&apos;une playlist ci-dessus et appuyez sur Entrée, puis choisissez la qualité et cliquez sur Télécharger.</translation>
     </message>
     <message id="empty.subtitle_auto">
         <source>Paste a video or playlist address above and press Enter — the download starts by itself.</source>
-        <translation>Collez l'adresse d'une vidéo ou d'une playlist ci-dessus et appuyez sur Entrée : le téléchargement démarre tout seul.</translation>
+        <translation>Collez l&apos;adresse d&apos;une vidéo ou d&apos;une playlist ci-dessus et appuyez sur Entrée&#xa0;: le téléchargement démarre tout seul.</translation>
     </message>
     <message id="folder.picker.title">
         <source>Choose the download folder</source>
@@ -156,7 +156,7 @@
     </message>
     <message id="status.converting_progress">
         <source>QuickTime conversion — %1%</source>
-        <translation>Conversion QuickTime — %1 %</translation>
+        <translation>Conversion QuickTime — %1&#xa0;%</translation>
     </message>
     <message id="status.starting">
         <source>Starting…</source>
@@ -164,7 +164,7 @@
     </message>
     <message id="progress.percent">
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message id="progress.of_total">
         <source>%1 of %2</source>
@@ -184,35 +184,35 @@
     </message>
     <message id="duration.seconds">
         <source>%1 s</source>
-        <translation>%1 s</translation>
+        <translation>%1&#xa0;s</translation>
     </message>
     <message id="duration.minutes">
         <source>%1 min %2 s</source>
-        <translation>%1 min %2 s</translation>
+        <translation>%1&#xa0;min %2&#xa0;s</translation>
     </message>
     <message id="duration.hours">
         <source>%1 h %2 min</source>
-        <translation>%1 h %2 min</translation>
+        <translation>%1&#xa0;h %2&#xa0;min</translation>
     </message>
     <message id="status.height_fallback">
         <source>Downloaded at %1p: %2p was not available</source>
-        <translation>Téléchargé en %1p : %2p n'était pas disponible</translation>
+        <translation>Téléchargé en %1p&#xa0;: %2p n&apos;était pas disponible</translation>
     </message>
     <message id="status.subtitles_missing">
         <source>Subtitles not downloaded: %1</source>
-        <translation>Sous-titres non téléchargés : %1</translation>
+        <translation>Sous-titres non téléchargés&#xa0;: %1</translation>
     </message>
     <message id="status.retry_fallback">
         <source>Trying again another way…</source>
-        <translation>Nouvel essai d'une autre façon…</translation>
+        <translation>Nouvel essai d&apos;une autre façon…</translation>
     </message>
     <message id="status.sign_in_retry">
         <source>This site asks you to sign in: trying again with the cookies of %1. What you download with them is tied to your account.</source>
-        <translation>Ce site demande de vous connecter : nouvel essai avec les cookies de %1. Ce que vous téléchargez avec eux est lié à votre compte.</translation>
+        <translation>Ce site demande de vous connecter&#xa0;: nouvel essai avec les cookies de %1. Ce que vous téléchargez avec eux est lié à votre compte.</translation>
     </message>
     <message id="status.converting_playable">
         <source>Making playable everywhere — %1%</source>
-        <translation>Conversion pour une lecture partout — %1 %</translation>
+        <translation>Conversion pour une lecture partout — %1&#xa0;%</translation>
     </message>
     <message id="status.done">
         <source>Done</source>
@@ -252,7 +252,7 @@
     </message>
     <message id="media.kbps">
         <source>%1 kbit/s</source>
-        <translation>%1 kbit/s</translation>
+        <translation>%1&#xa0;kbit/s</translation>
     </message>
     <message id="media.track.number">
         <source>Track %1</source>
@@ -288,7 +288,7 @@
     </message>
     <message id="media.subs.summary">
         <source>Subtitles: %1</source>
-        <translation>Sous-titres : %1</translation>
+        <translation>Sous-titres&#xa0;: %1</translation>
     </message>
     <message id="media.subs.inside">
         <source>Inside the file</source>
@@ -316,15 +316,15 @@
     </message>
     <message id="media.trim.tip">
         <source>Download part of %1: a time range or chapters</source>
-        <translation>Télécharger une partie de %1 : un intervalle ou des chapitres</translation>
+        <translation>Télécharger une partie de %1&#xa0;: un intervalle ou des chapitres</translation>
     </message>
     <message id="trim.title">
         <source>Trim “%1”</source>
-        <translation>Découper « %1 »</translation>
+        <translation>Découper «&#xa0;%1&#xa0;»</translation>
     </message>
     <message id="trim.duration">
         <source>Duration: %1</source>
-        <translation>Durée : %1</translation>
+        <translation>Durée&#xa0;: %1</translation>
     </message>
     <message id="trim.from">
         <source>From</source>
@@ -360,7 +360,7 @@
     </message>
     <message id="trim.file">
         <source>File: %1</source>
-        <translation>Fichier : %1</translation>
+        <translation>Fichier&#xa0;: %1</translation>
     </message>
     <message id="trim.chapter_times">
         <source>   %1–%2</source>
@@ -368,7 +368,7 @@
     </message>
     <message id="trim.chapters">
         <source>Or pick chapters: each run of chapters becomes a clip of its own.</source>
-        <translation>Ou choisissez des chapitres : chaque suite de chapitres devient un extrait à part.</translation>
+        <translation>Ou choisissez des chapitres&#xa0;: chaque suite de chapitres devient un extrait à part.</translation>
     </message>
     <message id="trim.split">
         <source>Whole video, one file per chapter in a folder named after it</source>
@@ -380,7 +380,7 @@
     </message>
     <message id="trim.precise.note">
         <source>Re-encodes at the cut points: exact to the frame, but slower.</source>
-        <translation>Réencode aux points de coupe : exact à l’image près, mais plus lent.</translation>
+        <translation>Réencode aux points de coupe&#xa0;: exact à l’image près, mais plus lent.</translation>
     </message>
     <message id="trim.cancel">
         <source>Cancel</source>
@@ -392,15 +392,15 @@
     </message>
     <message id="preset.podcast">
         <source>Podcast: Opus 96 kbit/s</source>
-        <translation>Podcast : Opus 96 kbit/s</translation>
+        <translation>Podcast&#xa0;: Opus 96&#xa0;kbit/s</translation>
     </message>
     <message id="preset.music">
         <source>Music: M4A, as the source</source>
-        <translation>Musique : M4A, comme la source</translation>
+        <translation>Musique&#xa0;: M4A, comme la source</translation>
     </message>
     <message id="preset.archive">
         <source>Archive: MKV, all tracks and subtitles</source>
-        <translation>Archive : MKV, toutes les pistes et sous-titres</translation>
+        <translation>Archive&#xa0;: MKV, toutes les pistes et sous-titres</translation>
     </message>
     <message id="a11y.file_format_for">
         <source>File format for %1</source>
@@ -476,7 +476,7 @@
     </message>
     <message id="delete.question">
         <source>Delete “%1”? It goes to the trash, and the row leaves the list.</source>
-        <translation>Supprimer « %1 » ? Il part à la corbeille et sa ligne quitte la liste.</translation>
+        <translation>Supprimer «&#xa0;%1&#xa0;»&#xa0;? Il part à la corbeille et sa ligne quitte la liste.</translation>
     </message>
     <message id="delete.confirm">
         <source>Delete file</source>
@@ -488,15 +488,15 @@
     </message>
     <message id="desktop.open_failed">
         <source>No application could open “%1”.</source>
-        <translation>Aucune application n'a pu ouvrir « %1 ».</translation>
+        <translation>Aucune application n&apos;a pu ouvrir «&#xa0;%1&#xa0;».</translation>
     </message>
     <message id="desktop.reveal_failed">
         <source>No file manager could show “%1”.</source>
-        <translation>Aucun gestionnaire de fichiers n'a pu afficher « %1 ».</translation>
+        <translation>Aucun gestionnaire de fichiers n&apos;a pu afficher «&#xa0;%1&#xa0;».</translation>
     </message>
     <message id="desktop.delete_failed">
         <source>“%1” could not be deleted.</source>
-        <translation>« %1 » n'a pas pu être supprimé.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;a pas pu être supprimé.</translation>
     </message>
     <message id="action.convert_qt">
         <source>Convert for playback</source>
@@ -511,8 +511,8 @@
         <translation>Convertir en H.264 et AAC, que tous les lecteurs et appareils lisent</translation>
     </message>
     <message id="error.ssl_certificate">
-        <source>The site's certificate could not be verified. Check your network or proxy, then retry.</source>
-        <translation>Le certificat du site n'a pas pu être vérifié. Vérifiez votre réseau ou votre proxy, puis réessayez.</translation>
+        <source>The site&apos;s certificate could not be verified. Check your network or proxy, then retry.</source>
+        <translation>Le certificat du site n&apos;a pas pu être vérifié. Vérifiez votre réseau ou votre proxy, puis réessayez.</translation>
     </message>
     <message id="error.drm_protected">
         <source>This video is DRM-protected and cannot be downloaded.</source>
@@ -524,7 +524,7 @@
     </message>
     <message id="error.ytdlp_not_found">
         <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
-        <translation>yt-dlp n'est pas installé. Ouvrez Outils › Rechercher des mises à jour pour l'installer.</translation>
+        <translation>yt-dlp n&apos;est pas installé. Ouvrez Outils › Rechercher des mises à jour pour l&apos;installer.</translation>
     </message>
     <message id="error.disk_full">
         <source>The disk is full: free some space in %1 and try again.</source>
@@ -532,23 +532,23 @@
     </message>
     <message id="error.folder_not_writable">
         <source>Reelix cannot write in %1: check that the folder exists and can be written to.</source>
-        <translation>Reelix ne peut pas écrire dans %1 : vérifiez que le dossier existe et qu'il est accessible en écriture.</translation>
+        <translation>Reelix ne peut pas écrire dans %1 : vérifiez que le dossier existe et qu&apos;il est accessible en écriture.</translation>
     </message>
     <message id="error.info_unreadable">
-        <source>The video's information could not be read.</source>
-        <translation>Les informations de la vidéo n'ont pas pu être lues.</translation>
+        <source>The video&apos;s information could not be read.</source>
+        <translation>Les informations de la vidéo n&apos;ont pas pu être lues.</translation>
     </message>
     <message id="error.live_not_started">
         <source>This live stream or premiere has not started yet. Retry once it has begun.</source>
-        <translation>Ce direct ou cette première n'a pas encore commencé. Réessayez quand il aura débuté.</translation>
+        <translation>Ce direct ou cette première n&apos;a pas encore commencé. Réessayez quand il aura débuté.</translation>
     </message>
     <message id="error.geo_restricted">
         <source>This video is not offered in your country, so it cannot be downloaded here.</source>
-        <translation>Cette vidéo n'est pas proposée dans votre pays : elle ne peut pas être téléchargée ici.</translation>
+        <translation>Cette vidéo n&apos;est pas proposée dans votre pays&#xa0;: elle ne peut pas être téléchargée ici.</translation>
     </message>
     <message id="error.video_unavailable">
         <source>This video is private, removed or unavailable. Check the address in your browser.</source>
-        <translation>Cette vidéo est privée, supprimée ou indisponible. Vérifiez l'adresse dans votre navigateur.</translation>
+        <translation>Cette vidéo est privée, supprimée ou indisponible. Vérifiez l&apos;adresse dans votre navigateur.</translation>
     </message>
     <message id="error.too_many_requests">
         <source>The site is limiting requests. Try again later.</source>
@@ -556,55 +556,55 @@
     </message>
     <message id="error.page_not_found">
         <source>The page was not found. Check the address, then retry.</source>
-        <translation>La page est introuvable. Vérifiez l'adresse, puis réessayez.</translation>
+        <translation>La page est introuvable. Vérifiez l&apos;adresse, puis réessayez.</translation>
     </message>
     <message id="error.forbidden">
         <source>The site refused access. Try again later, or use a browser where you are signed in (Tools ▸ Cookies…).</source>
-        <translation>Le site a refusé l'accès. Réessayez plus tard, ou utilisez un navigateur où vous êtes connecté (Outils ▸ Cookies…).</translation>
+        <translation>Le site a refusé l&apos;accès. Réessayez plus tard, ou utilisez un navigateur où vous êtes connecté (Outils ▸ Cookies…).</translation>
     </message>
     <message id="error.unsupported_address">
-        <source>Reelix found no video at this address. Check that it points to a video's page.</source>
-        <translation>Reelix n'a trouvé aucune vidéo à cette adresse. Vérifiez qu'elle mène à la page d'une vidéo.</translation>
+        <source>Reelix found no video at this address. Check that it points to a video&apos;s page.</source>
+        <translation>Reelix n&apos;a trouvé aucune vidéo à cette adresse. Vérifiez qu&apos;elle mène à la page d&apos;une vidéo.</translation>
     </message>
     <message id="error.name_not_resolved">
-        <source>The site's name could not be found. Check the address and your internet connection.</source>
-        <translation>Le nom du site est introuvable. Vérifiez l'adresse et votre connexion Internet.</translation>
+        <source>The site&apos;s name could not be found. Check the address and your internet connection.</source>
+        <translation>Le nom du site est introuvable. Vérifiez l&apos;adresse et votre connexion Internet.</translation>
     </message>
     <message id="error.connection_refused">
         <source>The site refused the connection. Check the address, or try again later.</source>
-        <translation>Le site a refusé la connexion. Vérifiez l'adresse, ou réessayez plus tard.</translation>
+        <translation>Le site a refusé la connexion. Vérifiez l&apos;adresse, ou réessayez plus tard.</translation>
     </message>
     <message id="error.timed_out">
         <source>The site did not answer in time. Check your internet connection, then retry.</source>
-        <translation>Le site n'a pas répondu à temps. Vérifiez votre connexion Internet, puis réessayez.</translation>
+        <translation>Le site n&apos;a pas répondu à temps. Vérifiez votre connexion Internet, puis réessayez.</translation>
     </message>
     <message id="error.no_network">
         <source>Reelix could not reach the site. Check your internet connection, then retry.</source>
-        <translation>Reelix n'a pas pu joindre le site. Vérifiez votre connexion Internet, puis réessayez.</translation>
+        <translation>Reelix n&apos;a pas pu joindre le site. Vérifiez votre connexion Internet, puis réessayez.</translation>
     </message>
     <message id="error.site_changed">
         <source>yt-dlp could not read this page: the site may have changed. Reelix can update yt-dlp in Tools ▸ Check for updates, then retry.</source>
-        <translation>yt-dlp n'a pas pu lire cette page : le site a peut-être changé. Mettez yt-dlp à jour avec Reelix dans Outils ▸ Rechercher des mises à jour, puis réessayez.</translation>
+        <translation>yt-dlp n&apos;a pas pu lire cette page&#xa0;: le site a peut-être changé. Mettez yt-dlp à jour avec Reelix dans Outils ▸ Rechercher des mises à jour, puis réessayez.</translation>
     </message>
     <message id="error.site_changed_old_own">
         <source>yt-dlp could not read this page: the site may have changed, and yt-dlp %1 is older than the newest, %2. Update it, then retry.</source>
-        <translation>yt-dlp n'a pas pu lire cette page : le site a peut-être changé, et yt-dlp %1 est plus ancien que la dernière version, %2. Mettez-le à jour, puis réessayez.</translation>
+        <translation>yt-dlp n&apos;a pas pu lire cette page&#xa0;: le site a peut-être changé, et yt-dlp %1 est plus ancien que la dernière version, %2. Mettez-le à jour, puis réessayez.</translation>
     </message>
     <message id="error.site_changed_old_system">
-        <source>yt-dlp could not read this page: the site may have changed, and the system's yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix's own in Tools ▸ Check for updates.</source>
-        <translation>yt-dlp n'a pas pu lire cette page : le site a peut-être changé, et le yt-dlp du système (%1) précède la dernière version (%2). Mettez-le à jour avec le gestionnaire de paquets, ou installez celui de Reelix dans Outils ▸ Rechercher des mises à jour.</translation>
+        <source>yt-dlp could not read this page: the site may have changed, and the system&apos;s yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix&apos;s own in Tools ▸ Check for updates.</source>
+        <translation>yt-dlp n&apos;a pas pu lire cette page&#xa0;: le site a peut-être changé, et le yt-dlp du système (%1) précède la dernière version (%2). Mettez-le à jour avec le gestionnaire de paquets, ou installez celui de Reelix dans Outils ▸ Rechercher des mises à jour.</translation>
     </message>
     <message id="error.download_failed">
         <source>The download failed. Check the address and your connection, then retry.</source>
-        <translation>Le téléchargement a échoué. Vérifiez l'adresse et votre connexion, puis réessayez.</translation>
+        <translation>Le téléchargement a échoué. Vérifiez l&apos;adresse et votre connexion, puis réessayez.</translation>
     </message>
     <message id="error.tool_not_runnable">
         <source>%1 could not be started. Reelix can install a working copy in Tools ▸ Check for updates.</source>
-        <translation>%1 n'a pas pu être lancé. Reelix peut en installer une copie qui fonctionne dans Outils ▸ Rechercher des mises à jour.</translation>
+        <translation>%1 n&apos;a pas pu être lancé. Reelix peut en installer une copie qui fonctionne dans Outils ▸ Rechercher des mises à jour.</translation>
     </message>
     <message id="error.conversion_failed">
         <source>The conversion failed; the downloaded file is kept as it was. Retry, or play it as it is.</source>
-        <translation>La conversion a échoué ; le fichier téléchargé est conservé tel quel. Réessayez, ou lisez-le tel quel.</translation>
+        <translation>La conversion a échoué&#xa0;; le fichier téléchargé est conservé tel quel. Réessayez, ou lisez-le tel quel.</translation>
     </message>
     <message id="error.details">
         <source>Details</source>
@@ -612,11 +612,11 @@
     </message>
     <message id="error.details_title">
         <source>What the tool said</source>
-        <translation>Ce qu'a dit l'outil</translation>
+        <translation>Ce qu&apos;a dit l&apos;outil</translation>
     </message>
     <message id="error.no_detail">
         <source>The tool said nothing more.</source>
-        <translation>L'outil n'en a pas dit plus.</translation>
+        <translation>L&apos;outil n&apos;en a pas dit plus.</translation>
     </message>
     <message id="error.copy">
         <source>Copy</source>
@@ -652,19 +652,19 @@
     </message>
     <message id="tools.verify.no_sums">
         <source>The checksums published for %1 could not be read (%2); nothing was installed.</source>
-        <translation>Les sommes de contrôle publiées pour %1 sont illisibles (%2) ; rien n'a été installé.</translation>
+        <translation>Les sommes de contrôle publiées pour %1 sont illisibles (%2) ; rien n&apos;a été installé.</translation>
     </message>
     <message id="tools.verify.not_listed">
         <source>The published checksums do not list %1; nothing was installed.</source>
-        <translation>Les sommes de contrôle publiées ne mentionnent pas %1 ; rien n'a été installé.</translation>
+        <translation>Les sommes de contrôle publiées ne mentionnent pas %1 ; rien n&apos;a été installé.</translation>
     </message>
     <message id="tools.verify.listed_twice">
         <source>The published checksums list %1 more than once, with different sums; nothing was installed.</source>
-        <translation>Les sommes de contrôle publiées mentionnent %1 plusieurs fois, avec des sommes différentes ; rien n'a été installé.</translation>
+        <translation>Les sommes de contrôle publiées mentionnent %1 plusieurs fois, avec des sommes différentes ; rien n&apos;a été installé.</translation>
     </message>
     <message id="tools.verify.mismatch">
         <source>%1 does not match the checksum its distributor publishes; nothing was installed.</source>
-        <translation>%1 ne correspond pas à la somme de contrôle publiée par son distributeur ; rien n'a été installé.</translation>
+        <translation>%1 ne correspond pas à la somme de contrôle publiée par son distributeur ; rien n&apos;a été installé.</translation>
     </message>
     <message id="tools.verify.md5_only">
         <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
@@ -676,7 +676,7 @@
     </message>
     <message id="tools.unsupported_processor">
         <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>
-        <translation>Ce processeur (%1) n'est pas pris en charge : les outils n'existent que pour les processeurs 64 bits (x86_64, arm64). Rien n'a été téléchargé.</translation>
+        <translation>Ce processeur (%1) n&apos;est pas pris en charge : les outils n&apos;existent que pour les processeurs 64 bits (x86_64, arm64). Rien n&apos;a été téléchargé.</translation>
     </message>
     <message id="tools.ffmpeg.rosetta">
         <source>This ffmpeg is built for Intel Macs and cannot run on this Mac without Rosetta. Install Rosetta (run softwareupdate --install-rosetta in Terminal) and try again, or install ffmpeg with Homebrew (brew install ffmpeg): Reelix then uses that one. (%1)</source>
@@ -716,7 +716,7 @@
     </message>
     <message id="rollback.nothing">
         <source>%1: no previous version is kept, there is nothing to roll back to.</source>
-        <translation>%1 : aucune version précédente n'est conservée, impossible de revenir en arrière.</translation>
+        <translation>%1 : aucune version précédente n&apos;est conservée, impossible de revenir en arrière.</translation>
     </message>
     <message id="setup.download">
         <source>Install the tools</source>
@@ -757,7 +757,7 @@
     <message id="updates.stop_question" numerus="yes">
         <source>%n downloads are running. Stop them and check for updates?</source>
         <translation>
-            <numerusform>%n téléchargement est en cours. L'arrêter et rechercher des mises à jour ?</numerusform>
+            <numerusform>%n téléchargement est en cours. L&apos;arrêter et rechercher des mises à jour ?</numerusform>
             <numerusform>%n téléchargements sont en cours. Les arrêter et rechercher des mises à jour ?</numerusform>
         </translation>
     </message>
@@ -768,8 +768,8 @@
     <message id="quit.question" numerus="yes">
         <source>%n downloads are running. Quit anyway? They will resume next time Reelix starts.</source>
         <translation>
-            <numerusform>%n téléchargement est en cours. Quitter quand même ? Il reprendra au prochain démarrage de Reelix.</numerusform>
-            <numerusform>%n téléchargements sont en cours. Quitter quand même ? Ils reprendront au prochain démarrage de Reelix.</numerusform>
+            <numerusform>%n téléchargement est en cours. Quitter quand même&#xa0;? Il reprendra au prochain démarrage de Reelix.</numerusform>
+            <numerusform>%n téléchargements sont en cours. Quitter quand même&#xa0;? Ils reprendront au prochain démarrage de Reelix.</numerusform>
         </translation>
     </message>
     <message id="quit.quit">
@@ -784,13 +784,13 @@
         <source>Updating…</source>
         <translation>Mise à jour…</translation>
     </message>
-    <message id="update.ready">
-        <source>ready</source>
-        <translation>prêt</translation>
+    <message id="update.tool_ready">
+        <source>%1 ready</source>
+        <translation>%1 prêt</translation>
     </message>
-    <message id="update.done">
-        <source>updated</source>
-        <translation>mis à jour</translation>
+    <message id="update.tool_updated">
+        <source>%1 updated</source>
+        <translation>%1 mis à jour</translation>
     </message>
     <message id="update.step.ytdlp">
         <source>Updating yt-dlp</source>
@@ -814,7 +814,7 @@
     </message>
     <message id="error.file_kept">
         <source>The download could not be moved into %1: it is kept at %2</source>
-        <translation>Le téléchargement n'a pas pu être déplacé dans %1 : il est conservé ici : %2</translation>
+        <translation>Le téléchargement n&apos;a pas pu être déplacé dans %1 : il est conservé ici : %2</translation>
     </message>
     <message id="tools.idle">
         <source>No data for %1 s: the transfer was ended</source>
@@ -838,7 +838,7 @@
     </message>
     <message id="tools.check.unreadable">
         <source>the answer names no version</source>
-        <translation>la réponse n'indique aucune version</translation>
+        <translation>la réponse n&apos;indique aucune version</translation>
     </message>
     <message id="tools.node.no_release">
         <source>No Node.js %1 release found: %2</source>
@@ -898,7 +898,7 @@
     </message>
     <message id="doctor.ui.line">
         <source>%1: %2 %3</source>
-        <translation>%1 : %2 %3</translation>
+        <translation>%1&#xa0;: %2 %3</translation>
     </message>
     <message id="doctor.ui.problems" numerus="yes">
         <source>%n problem(s) stop downloads. Each line says what to do.</source>
@@ -914,32 +914,35 @@
     <message id="doctor.ui.warnings" numerus="yes">
         <source>Downloads should work; %n line(s) could be better.</source>
         <translation>
-            <numerusform>Les téléchargements devraient fonctionner ; %n ligne pourrait être améliorée.</numerusform>
-            <numerusform>Les téléchargements devraient fonctionner ; %n lignes pourraient être améliorées.</numerusform>
+            <numerusform>Les téléchargements devraient fonctionner&#xa0;; %n ligne pourrait être améliorée.</numerusform>
+            <numerusform>Les téléchargements devraient fonctionner&#xa0;; %n lignes pourraient être améliorées.</numerusform>
         </translation>
     </message>
     <message id="doctor.certs.few" numerus="yes">
         <source>The certificate bundle holds only %n certificate(s): secure sites may fail.</source>
         <translation>
-            <numerusform>Le paquet de certificats n'en contient que %n : les sites sécurisés risquent d'échouer.</numerusform>
-            <numerusform>Le paquet de certificats n'en contient que %n : les sites sécurisés risquent d'échouer.</numerusform>
+            <numerusform>Le paquet de certificats n&apos;en contient que %n&#xa0;: les sites sécurisés risquent d&apos;échouer.</numerusform>
+            <numerusform>Le paquet de certificats n&apos;en contient que %n&#xa0;: les sites sécurisés risquent d&apos;échouer.</numerusform>
         </translation>
     </message>
     <message id="doctor.certs.install">
-        <source>Install the system's certificates (the ca-certificates package).</source>
+        <source>Install the system&apos;s certificates (the ca-certificates package).</source>
         <translation>Installez les certificats du système (le paquet ca-certificates).</translation>
     </message>
     <message id="doctor.certs.no_source">
         <source>The system trusts no certificates: secure sites cannot be checked.</source>
-        <translation>Le système ne fait confiance à aucun certificat : les sites sécurisés ne peuvent pas être vérifiés.</translation>
+        <translation>Le système ne fait confiance à aucun certificat&#xa0;: les sites sécurisés ne peuvent pas être vérifiés.</translation>
     </message>
     <message id="doctor.certs.not_yet">
         <source>The certificate bundle is not made yet; the next download makes it.</source>
-        <translation>Le paquet de certificats n'est pas encore créé ; le prochain téléchargement le créera.</translation>
+        <translation>Le paquet de certificats n&apos;est pas encore créé&#xa0;; le prochain téléchargement le créera.</translation>
     </message>
-    <message id="doctor.certs.ok">
-        <source>The certificate bundle holds %1 certificates, made %2 day(s) ago.</source>
-        <translation>Le paquet contient %1 certificats, créé il y a %2 jour(s).</translation>
+    <message id="doctor.certs.ok" numerus="yes">
+        <source>The certificate bundle holds %L1 certificates, made %n day(s) ago.</source>
+        <translation>
+            <numerusform>Le paquet contient %L1&#xa0;certificats, créé il y a %n&#xa0;jour.</numerusform>
+            <numerusform>Le paquet contient %L1&#xa0;certificats, créé il y a %n&#xa0;jours.</numerusform>
+        </translation>
     </message>
     <message id="doctor.cookies.choose">
         <source>Choose the browser you are signed in with.</source>
@@ -958,7 +961,7 @@
         <translation>Les cookies viennent du fichier %1.</translation>
     </message>
     <message id="doctor.cookies.locked">
-        <source>%1's cookie store is locked, most likely because %1 is open.</source>
+        <source>%1&apos;s cookie store is locked, most likely because %1 is open.</source>
         <translation>Le magasin de cookies de %1 est verrouillé, sans doute parce que %1 est ouvert.</translation>
     </message>
     <message id="doctor.cookies.no_browser">
@@ -971,17 +974,17 @@
     </message>
     <message id="doctor.cookies.no_sign_in">
         <source>Cookies come from %1, which is not signed in to YouTube.</source>
-        <translation>Les cookies viennent de %1, qui n'est pas connecté à YouTube.</translation>
+        <translation>Les cookies viennent de %1, qui n&apos;est pas connecté à YouTube.</translation>
     </message>
     <message id="doctor.cookies.none">
         <source>No cookies are used: sites that ask you to sign in will refuse.</source>
-        <translation>Aucun cookie n'est utilisé : les sites qui demandent une connexion refuseront.</translation>
+        <translation>Aucun cookie n&apos;est utilisé&#xa0;: les sites qui demandent une connexion refuseront.</translation>
     </message>
     <message id="doctor.cookies.ok" numerus="yes">
         <source>Cookies come from %1; its YouTube sign-in is %n day(s) old.</source>
         <translation>
-            <numerusform>Les cookies viennent de %1 ; sa connexion à YouTube date de %n jour.</numerusform>
-            <numerusform>Les cookies viennent de %1 ; sa connexion à YouTube date de %n jours.</numerusform>
+            <numerusform>Les cookies viennent de %1&#xa0;; sa connexion à YouTube date de %n&#xa0;jour.</numerusform>
+            <numerusform>Les cookies viennent de %1&#xa0;; sa connexion à YouTube date de %n&#xa0;jours.</numerusform>
         </translation>
     </message>
     <message id="doctor.cookies.sign_in">
@@ -989,20 +992,20 @@
         <translation>Reconnectez-vous à YouTube dans le navigateur.</translation>
     </message>
     <message id="doctor.cookies.unreadable">
-        <source>%1's cookie store cannot be read.</source>
+        <source>%1&apos;s cookie store cannot be read.</source>
         <translation>Le magasin de cookies de %1 est illisible.</translation>
     </message>
     <message id="doctor.ffmpeg.install">
-        <source>Install Reelix's own ffmpeg, which has them.</source>
+        <source>Install Reelix&apos;s own ffmpeg, which has them.</source>
         <translation>Installez le ffmpeg de Reelix, qui les fournit.</translation>
     </message>
     <message id="doctor.ffmpeg.lacks">
         <source>ffmpeg %1 lacks what Reelix uses: %2.</source>
-        <translation>Il manque à ffmpeg %1 ce qu'utilise Reelix : %2.</translation>
+        <translation>Il manque à ffmpeg %1 ce qu&apos;utilise Reelix&#xa0;: %2.</translation>
     </message>
     <message id="doctor.ffmpeg.ok">
         <source>ffmpeg and ffprobe %1 run and have what Reelix uses.</source>
-        <translation>ffmpeg et ffprobe %1 fonctionnent et ont tout ce qu'utilise Reelix.</translation>
+        <translation>ffmpeg et ffprobe %1 fonctionnent et ont tout ce qu&apos;utilise Reelix.</translation>
     </message>
     <message id="doctor.folder.choose">
         <source>Choose another download folder.</source>
@@ -1010,15 +1013,15 @@
     </message>
     <message id="doctor.folder.free">
         <source>Free some space, or choose a folder on another disk.</source>
-        <translation>Libérez de l'espace, ou choisissez un dossier sur un autre disque.</translation>
+        <translation>Libérez de l&apos;espace, ou choisissez un dossier sur un autre disque.</translation>
     </message>
     <message id="doctor.folder.low">
         <source>Only %1 free in the download folder: downloads may not fit.</source>
-        <translation>Seulement %1 libres dans le dossier de téléchargement : les téléchargements risquent de ne pas tenir.</translation>
+        <translation>Seulement %1 libres dans le dossier de téléchargement&#xa0;: les téléchargements risquent de ne pas tenir.</translation>
     </message>
     <message id="doctor.folder.missing">
         <source>The download folder %1 does not exist.</source>
-        <translation>Le dossier de téléchargement %1 n'existe pas.</translation>
+        <translation>Le dossier de téléchargement %1 n&apos;existe pas.</translation>
     </message>
     <message id="doctor.folder.ok">
         <source>The download folder is writable and has %1 free.</source>
@@ -1030,30 +1033,30 @@
     </message>
     <message id="doctor.impersonation.missing">
         <source>yt-dlp cannot pass for a browser (its impersonation library is missing): sites that check may refuse it.</source>
-        <translation>yt-dlp ne peut pas se faire passer pour un navigateur (sa bibliothèque d'imitation manque) : les sites qui vérifient risquent de le refuser.</translation>
+        <translation>yt-dlp ne peut pas se faire passer pour un navigateur (sa bibliothèque d&apos;imitation manque)&#xa0;: les sites qui vérifient risquent de le refuser.</translation>
     </message>
     <message id="doctor.impersonation.no_ytdlp">
         <source>Browser impersonation cannot be checked without yt-dlp.</source>
-        <translation>L'imitation de navigateur ne peut pas être vérifiée sans yt-dlp.</translation>
+        <translation>L&apos;imitation de navigateur ne peut pas être vérifiée sans yt-dlp.</translation>
     </message>
     <message id="doctor.impersonation.ok" numerus="yes">
         <source>yt-dlp can pass for %n browser(s) on sites that check.</source>
         <translation>
-            <numerusform>yt-dlp peut se faire passer pour %n navigateur sur les sites qui vérifient.</numerusform>
-            <numerusform>yt-dlp peut se faire passer pour %n navigateurs sur les sites qui vérifient.</numerusform>
+            <numerusform>yt-dlp peut se faire passer pour %n&#xa0;navigateur sur les sites qui vérifient.</numerusform>
+            <numerusform>yt-dlp peut se faire passer pour %n&#xa0;navigateurs sur les sites qui vérifient.</numerusform>
         </translation>
     </message>
     <message id="doctor.impersonation.todo">
-        <source>Use Reelix's own yt-dlp, which carries it.</source>
+        <source>Use Reelix&apos;s own yt-dlp, which carries it.</source>
         <translation>Utilisez le yt-dlp de Reelix, qui la fournit.</translation>
     </message>
     <message id="doctor.impersonation.too_old">
         <source>This yt-dlp cannot pass for a browser: sites that check (Cloudflare and the like) may refuse it.</source>
-        <translation>Ce yt-dlp ne peut pas se faire passer pour un navigateur : les sites qui vérifient (Cloudflare et autres) risquent de le refuser.</translation>
+        <translation>Ce yt-dlp ne peut pas se faire passer pour un navigateur&#xa0;: les sites qui vérifient (Cloudflare et autres) risquent de le refuser.</translation>
     </message>
     <message id="doctor.network.offline">
-        <source>This computer has no internet connection: no server's name could be looked up.</source>
-        <translation>Cet ordinateur n'a pas de connexion à Internet : aucun nom de serveur n'a pu être résolu.</translation>
+        <source>This computer has no internet connection: no server&apos;s name could be looked up.</source>
+        <translation>Cet ordinateur n&apos;a pas de connexion à Internet&#xa0;: aucun nom de serveur n&apos;a pu être résolu.</translation>
     </message>
     <message id="doctor.network.ok">
         <source>Every server the tools and updates need answers.</source>
@@ -1069,59 +1072,59 @@
     </message>
     <message id="doctor.network.unreachable">
         <source>These servers cannot be reached: %1.</source>
-        <translation>Ces serveurs sont injoignables : %1.</translation>
+        <translation>Ces serveurs sont injoignables&#xa0;: %1.</translation>
     </message>
     <message id="doctor.node.broken">
         <source>Node.js does not run.</source>
         <translation>Node.js ne fonctionne pas.</translation>
     </message>
     <message id="doctor.node.install">
-        <source>Install Reelix's own Node.js.</source>
+        <source>Install Reelix&apos;s own Node.js.</source>
         <translation>Installez le Node.js de Reelix.</translation>
     </message>
     <message id="doctor.node.missing">
         <source>No JavaScript runtime: YouTube needs Node.js to solve its challenges.</source>
-        <translation>Aucun moteur JavaScript : YouTube a besoin de Node.js pour résoudre ses défis.</translation>
+        <translation>Aucun moteur JavaScript&#xa0;: YouTube a besoin de Node.js pour résoudre ses défis.</translation>
     </message>
     <message id="doctor.node.newer_ytdlp">
         <source>Get a newer yt-dlp.</source>
         <translation>Procurez-vous un yt-dlp plus récent.</translation>
     </message>
     <message id="doctor.node.ok">
-        <source>Node.js %1 solves YouTube's challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
-        <translation>Node.js %1 résout les défis de YouTube ; yt-dlp récupère ses scripts de défi sur GitHub.</translation>
+        <source>Node.js %1 solves YouTube&apos;s challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
+        <translation>Node.js %1 résout les défis de YouTube&#xa0;; yt-dlp récupère ses scripts de défi sur GitHub.</translation>
     </message>
     <message id="doctor.node.old">
-        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube's challenges.</source>
-        <translation>Node.js %1 est trop ancien : yt-dlp a besoin de la version %2 ou plus récente pour résoudre les défis de YouTube.</translation>
+        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube&apos;s challenges.</source>
+        <translation>Node.js %1 est trop ancien&#xa0;: yt-dlp a besoin de la version %2 ou plus récente pour résoudre les défis de YouTube.</translation>
     </message>
     <message id="doctor.node.system">
-        <source>Node.js %1 is the system's; Reelix hands yt-dlp only its own copy.</source>
-        <translation>Node.js %1 est celui du système ; Reelix ne fournit à yt-dlp que sa propre copie.</translation>
+        <source>Node.js %1 is the system&apos;s; Reelix hands yt-dlp only its own copy.</source>
+        <translation>Node.js %1 est celui du système&#xa0;; Reelix ne fournit à yt-dlp que sa propre copie.</translation>
     </message>
     <message id="doctor.node.ytdlp_old">
         <source>This yt-dlp is too old to use a JavaScript runtime: YouTube videos may fail.</source>
-        <translation>Ce yt-dlp est trop ancien pour utiliser un moteur JavaScript : les vidéos YouTube risquent d'échouer.</translation>
+        <translation>Ce yt-dlp est trop ancien pour utiliser un moteur JavaScript&#xa0;: les vidéos YouTube risquent d&apos;échouer.</translation>
     </message>
     <message id="doctor.tool.broken">
         <source>%1 does not run: %2.</source>
-        <translation>%1 ne fonctionne pas : %2.</translation>
+        <translation>%1 ne fonctionne pas&#xa0;: %2.</translation>
     </message>
     <message id="doctor.tool.install">
         <source>Install it from the setup view.</source>
-        <translation>Installez-le depuis la vue d'installation.</translation>
+        <translation>Installez-le depuis la vue d&apos;installation.</translation>
     </message>
     <message id="doctor.tool.missing">
         <source>%1 is not installed.</source>
-        <translation>%1 n'est pas installé.</translation>
+        <translation>%1 n&apos;est pas installé.</translation>
     </message>
     <message id="doctor.tool.reinstall">
         <source>Install it again from the setup view.</source>
-        <translation>Réinstallez-le depuis la vue d'installation.</translation>
+        <translation>Réinstallez-le depuis la vue d&apos;installation.</translation>
     </message>
     <message id="doctor.tool.silent">
         <source>it gave no answer in time</source>
-        <translation>il n'a pas répondu à temps</translation>
+        <translation>il n&apos;a pas répondu à temps</translation>
     </message>
     <message id="doctor.ytdlp.ok">
         <source>yt-dlp %1 works and is recent.</source>
@@ -1129,15 +1132,15 @@
     </message>
     <message id="doctor.ytdlp.old">
         <source>yt-dlp %1 is old: sites change often and an old yt-dlp fails on them.</source>
-        <translation>yt-dlp %1 est ancien : les sites changent souvent et un vieux yt-dlp échoue sur eux.</translation>
+        <translation>yt-dlp %1 est ancien&#xa0;: les sites changent souvent et un vieux yt-dlp échoue sur eux.</translation>
     </message>
     <message id="doctor.ytdlp.own">
-        <source>This copy comes with the system; install Reelix's own, which stays up to date.</source>
-        <translation>Cette copie vient du système ; installez celle de Reelix, qui reste à jour.</translation>
+        <source>This copy comes with the system; install Reelix&apos;s own, which stays up to date.</source>
+        <translation>Cette copie vient du système&#xa0;; installez celle de Reelix, qui reste à jour.</translation>
     </message>
     <message id="doctor.ytdlp.unchecked">
         <source>yt-dlp %1 works; the newest version could not be checked.</source>
-        <translation>yt-dlp %1 fonctionne ; la dernière version n'a pas pu être vérifiée.</translation>
+        <translation>yt-dlp %1 fonctionne&#xa0;; la dernière version n&apos;a pas pu être vérifiée.</translation>
     </message>
     <message id="doctor.ytdlp.update">
         <source>Update it.</source>
@@ -1145,7 +1148,7 @@
     </message>
     <message id="update.unchecked">
         <source>Some versions could not be checked</source>
-        <translation>Certaines versions n'ont pas pu être vérifiées</translation>
+        <translation>Certaines versions n&apos;ont pas pu être vérifiées</translation>
     </message>
     <message id="notify.done">
         <source>Download finished</source>
@@ -1217,7 +1220,7 @@
     </message>
     <message id="cookies.when">
         <source>Use them:</source>
-        <translation>Les utiliser :</translation>
+        <translation>Les utiliser&#xa0;:</translation>
     </message>
     <message id="cookies.when_always">
         <source>For every download</source>
@@ -1228,8 +1231,8 @@
         <translation>Seulement quand un site me demande de me connecter</translation>
     </message>
     <message id="cookies.explain">
-        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser's name or the file's path, never a cookie.</source>
-        <translation>Les sites qui demandent d'être connecté (vérification de l'âge, vidéos réservées aux membres, « pas un robot ») laissent entrer Reelix avec les cookies d'un navigateur où vous êtes connecté. Reelix ne garde que le nom du navigateur ou le chemin du fichier, jamais un cookie.</translation>
+        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser&apos;s name or the file&apos;s path, never a cookie.</source>
+        <translation>Les sites qui demandent d&apos;être connecté (vérification de l&apos;âge, vidéos réservées aux membres, «&#xa0;pas un robot&#xa0;») laissent entrer Reelix avec les cookies d&apos;un navigateur où vous êtes connecté. Reelix ne garde que le nom du navigateur ou le chemin du fichier, jamais un cookie.</translation>
     </message>
     <message id="cookies.none_found">
         <source>No browser found on this machine: use a cookies.txt file exported from your browser.</source>
@@ -1248,8 +1251,8 @@
         <translation>Utiliser les cookies de…</translation>
     </message>
     <message id="error.sign_in_required">
-        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser's cookies: what you download with them is tied to your account.</source>
-        <translation>Cette page demande d'être connecté. Connectez-vous au site dans votre navigateur, puis laissez Reelix utiliser ses cookies : ce que vous téléchargez avec eux est lié à votre compte.</translation>
+        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser&apos;s cookies: what you download with them is tied to your account.</source>
+        <translation>Cette page demande d&apos;être connecté. Connectez-vous au site dans votre navigateur, puis laissez Reelix utiliser ses cookies&#xa0;: ce que vous téléchargez avec eux est lié à votre compte.</translation>
     </message>
     <message id="error.sign_in_expired">
         <source>Your %1 session may have expired — open the site in %1, sign in, then retry.</source>
@@ -1261,23 +1264,23 @@
     </message>
     <message id="error.cookies_not_found">
         <source>No %1 cookies were found: the browser or its profile is gone. Choose another one in Tools ▸ Cookies…, then retry.</source>
-        <translation>Aucun cookie de %1 trouvé : le navigateur ou son profil n'existe plus. Choisissez-en un autre dans Outils ▸ Cookies…, puis réessayez.</translation>
+        <translation>Aucun cookie de %1 trouvé : le navigateur ou son profil n&apos;existe plus. Choisissez-en un autre dans Outils ▸ Cookies…, puis réessayez.</translation>
     </message>
     <message id="error.cookies_locked">
         <source>%1 keeps its cookies locked while it runs. Close %1, then retry.</source>
-        <translation>%1 verrouille ses cookies tant qu'il est ouvert. Fermez %1, puis réessayez.</translation>
+        <translation>%1 verrouille ses cookies tant qu&apos;il est ouvert. Fermez %1, puis réessayez.</translation>
     </message>
     <message id="error.cookies_keyring">
-        <source>%1's cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
-        <translation>Les cookies de %1 n'ont pas pu être déchiffrés : le trousseau du système n'est pas disponible. Déverrouillez-le (ouvrez votre session) ou utilisez un fichier cookies.txt, puis réessayez.</translation>
+        <source>%1&apos;s cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
+        <translation>Les cookies de %1 n&apos;ont pas pu être déchiffrés : le trousseau du système n&apos;est pas disponible. Déverrouillez-le (ouvrez votre session) ou utilisez un fichier cookies.txt, puis réessayez.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1's cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
-        <translation>Reelix n'a pas pu lire les cookies de %1. Fermez %1 et réessayez, ou choisissez une autre source dans Outils ▸ Cookies….</translation>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
+        <translation>Reelix n&apos;a pas pu lire les cookies de %1. Fermez %1 et réessayez, ou choisissez une autre source dans Outils ▸ Cookies….</translation>
     </message>
     <message id="error.cookies_file_missing">
         <source>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</source>
-        <translation>Le fichier de cookies %1 n'existe plus. Choisissez-le à nouveau dans Outils ▸ Cookies…, puis réessayez.</translation>
+        <translation>Le fichier de cookies %1 n&apos;existe plus. Choisissez-le à nouveau dans Outils ▸ Cookies…, puis réessayez.</translation>
     </message>
     <message id="error.cookies_file_too_large">
         <source>The cookies file %1 is larger than %2, far more than a browser keeps: export your browser’s cookies again in the Netscape cookies.txt format, then retry.</source>
@@ -1356,7 +1359,7 @@
     </message>
     <message id="tools.redirect_refused">
         <source>The server sent the download on to an address that is not safe to follow (not a web address, or unencrypted after encrypted): it was refused</source>
-        <translation>Le serveur a renvoyé le téléchargement vers une adresse qu'il n'est pas sûr de suivre (pas une adresse web, ou non chiffrée après une adresse chiffrée) : elle a été refusée</translation>
+        <translation>Le serveur a renvoyé le téléchargement vers une adresse qu&apos;il n&apos;est pas sûr de suivre (pas une adresse web, ou non chiffrée après une adresse chiffrée) : elle a été refusée</translation>
     </message>
     <message id="tools.download.missing">
         <source>The downloaded file is missing</source>
@@ -1368,7 +1371,7 @@
     </message>
     <message id="tools.install.missing_binary">
         <source>No %1 executable in the archive</source>
-        <translation>Binaire %1 introuvable dans l'archive</translation>
+        <translation>Binaire %1 introuvable dans l&apos;archive</translation>
     </message>
     <message id="tools.install.process_failed">
         <source>%1 failed (code %2)</source>
@@ -1376,23 +1379,23 @@
     </message>
     <message id="tools.install.not_regular">
         <source>%1 is not a regular file</source>
-        <translation>%1 n'est pas un fichier ordinaire</translation>
+        <translation>%1 n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message id="tools.install.member_too_large">
         <source>A file in the archive is larger than %1: the archive was refused</source>
-        <translation>Un fichier de l'archive dépasse %1 : l'archive a été refusée</translation>
+        <translation>Un fichier de l&apos;archive dépasse %1 : l&apos;archive a été refusée</translation>
     </message>
     <message id="tools.install.cannot_start">
         <source>The tool does not start: %1</source>
-        <translation>L'outil ne démarre pas : %1</translation>
+        <translation>L&apos;outil ne démarre pas : %1</translation>
     </message>
     <message id="tools.install.no_answer">
         <source>The tool does not answer %1</source>
-        <translation>L'outil ne répond pas à %1</translation>
+        <translation>L&apos;outil ne répond pas à %1</translation>
     </message>
     <message id="tools.install.no_version">
         <source>The tool shows no version (%1)</source>
-        <translation>L'outil n'affiche pas de version (%1)</translation>
+        <translation>L&apos;outil n&apos;affiche pas de version (%1)</translation>
     </message>
     <message id="tools.cli.system">
         <source>using %1 from the system</source>
@@ -1412,37 +1415,37 @@
     <message id="follow.cli.new" numerus="yes">
         <source>%1: %n new</source>
         <translation>
-            <numerusform>%1 : %n nouveauté</numerusform>
-            <numerusform>%1 : %n nouveautés</numerusform>
+            <numerusform>%1&#xa0;: %n nouveauté</numerusform>
+            <numerusform>%1&#xa0;: %n nouveautés</numerusform>
         </translation>
     </message>
     <message id="follow.cli.failed">
         <source>%1: not read (%2)</source>
-        <translation>%1 : non lue (%2)</translation>
+        <translation>%1&#xa0;: non lue (%2)</translation>
     </message>
     <message id="follow.cli.waiting">
         <source>%1: the site asked to wait; read again after %2</source>
-        <translation>%1 : le site demande d'attendre ; nouvelle lecture après %2</translation>
+        <translation>%1&#xa0;: le site demande d&apos;attendre&#xa0;; nouvelle lecture après %2</translation>
     </message>
     <message id="follow.cli.busy">
         <source>%1: another check is reading it</source>
-        <translation>%1 : une autre vérification la lit déjà</translation>
+        <translation>%1&#xa0;: une autre vérification la lit déjà</translation>
     </message>
     <message id="follow.cli.paused">
         <source>%1: paused</source>
-        <translation>%1 : en pause</translation>
+        <translation>%1&#xa0;: en pause</translation>
     </message>
     <message id="follow.error.write">
         <source>The list of follows could not be written.</source>
-        <translation>La liste des abonnements n'a pas pu être enregistrée.</translation>
+        <translation>La liste des abonnements n&apos;a pas pu être enregistrée.</translation>
     </message>
     <message id="follow.error.held">
         <source>Another Reelix is changing the list of follows; try again.</source>
-        <translation>Un autre Reelix modifie la liste des abonnements ; réessayez.</translation>
+        <translation>Un autre Reelix modifie la liste des abonnements&#xa0;; réessayez.</translation>
     </message>
     <message id="follow.error.not_opml">
         <source>The file is not an OPML list of feeds.</source>
-        <translation>Ce fichier n'est pas une liste de flux OPML.</translation>
+        <translation>Ce fichier n&apos;est pas une liste de flux OPML.</translation>
     </message>
     <message id="follow.error.not_list">
         <source>This address is one video, not a list.</source>
@@ -1450,11 +1453,11 @@
     </message>
     <message id="follow.error.unread">
         <source>yt-dlp could not read the list.</source>
-        <translation>yt-dlp n'a pas pu lire la liste.</translation>
+        <translation>yt-dlp n&apos;a pas pu lire la liste.</translation>
     </message>
     <message id="follow.error.no_ytdlp">
         <source>yt-dlp is not installed.</source>
-        <translation>yt-dlp n'est pas installé.</translation>
+        <translation>yt-dlp n&apos;est pas installé.</translation>
     </message>
     <message id="follow.following">
         <source>Following</source>
@@ -1474,11 +1477,11 @@
     </message>
     <message id="follow.view.intro">
         <source>New entries of these lists download by themselves at each check.</source>
-        <translation>Les nouveautés de ces listes se téléchargent d'elles-mêmes à chaque vérification.</translation>
+        <translation>Les nouveautés de ces listes se téléchargent d&apos;elles-mêmes à chaque vérification.</translation>
     </message>
     <message id="follow.view.empty">
         <source>Nothing followed yet. Follow a list from its header row.</source>
-        <translation>Aucun abonnement pour l'instant. Suivez une liste depuis sa ligne d'en-tête.</translation>
+        <translation>Aucun abonnement pour l&apos;instant. Suivez une liste depuis sa ligne d&apos;en-tête.</translation>
     </message>
     <message id="follow.check_all">
         <source>Check all now</source>
@@ -1516,12 +1519,12 @@
         <translation>Reprendre</translation>
     </message>
     <message id="cli.no_format">
-        <source>No format matches "%1"</source>
-        <translation>Aucun format ne correspond à « %1 »</translation>
+        <source>No format matches &quot;%1&quot;</source>
+        <translation>Aucun format ne correspond à «&#xa0;%1&#xa0;»</translation>
     </message>
     <message id="cli.no_address">
         <source>No address was accepted.</source>
-        <translation>Aucune adresse n'a été acceptée.</translation>
+        <translation>Aucune adresse n&apos;a été acceptée.</translation>
     </message>
     <message id="log.title">
         <source>Reelix logs</source>
@@ -1549,7 +1552,7 @@
     </message>
     <message id="log.empty">
         <source>No logs yet</source>
-        <translation>Aucun log pour l'instant</translation>
+        <translation>Aucun log pour l&apos;instant</translation>
     </message>
     <message id="log.enable_hint">
         <source>Turn on logs above to begin</source>
@@ -1561,7 +1564,7 @@
     </message>
     <message id="log.fallback_latest_file">
         <source>yt-dlp did not say where it put the file — taking the newest file in the folder</source>
-        <translation>yt-dlp n'a pas dit où il a mis le fichier — le plus récent du dossier est pris</translation>
+        <translation>yt-dlp n&apos;a pas dit où il a mis le fichier — le plus récent du dossier est pris</translation>
     </message>
     <message id="setup.offline">
         <source>Could not reach the download server: %1. Check your connection, then retry.</source>
@@ -1569,10 +1572,10 @@
     </message>
     <message id="update.failed">
         <source>The update did not finish. The tools you have still work.</source>
-        <translation>La mise à jour n'a pas abouti. Vos outils actuels fonctionnent toujours.</translation>
+        <translation>La mise à jour n&apos;a pas abouti. Vos outils actuels fonctionnent toujours.</translation>
     </message>
     <message id="setup.system_subtitle">
-        <source>Tools were found on this computer. Continue with them, or download Reelix's own copies.</source>
+        <source>Tools were found on this computer. Continue with them, or download Reelix&apos;s own copies.</source>
         <translation>Des outils ont été trouvés sur cet ordinateur. Continuez avec eux, ou téléchargez les copies de Reelix.</translation>
     </message>
     <message id="setup.system_found">
@@ -1588,7 +1591,7 @@
         <translation>Installer</translation>
     </message>
     <message id="setup.install_one.tip">
-        <source>Download Reelix's own, current copy; it is used in place of this one</source>
+        <source>Download Reelix&apos;s own, current copy; it is used in place of this one</source>
         <translation>Télécharger la copie à jour de Reelix ; elle remplace celle-ci</translation>
     </message>
     <message id="setup.use_system">
@@ -1637,11 +1640,11 @@
     </message>
     <message id="folder.error.failed">
         <source>The folder could not be created: %1</source>
-        <translation>Le dossier n'a pas pu être créé : %1</translation>
+        <translation>Le dossier n&apos;a pas pu être créé : %1</translation>
     </message>
     <message id="store.set_aside">
         <source>The saved download list could not be read. It was kept as %1 and the list starts empty.</source>
-        <translation>La liste de téléchargements enregistrée n'a pas pu être lue. Elle a été conservée sous %1 et la liste repart vide.</translation>
+        <translation>La liste de téléchargements enregistrée n&apos;a pas pu être lue. Elle a été conservée sous %1 et la liste repart vide.</translation>
     </message>
     <message id="store.left_as_is">
         <source>The saved download list (%1) is in use by another program and was left as it is. The list starts empty, and what you add now is not kept after Reelix quits.</source>
@@ -1649,7 +1652,7 @@
     </message>
     <message id="store.not_saved">
         <source>Changes to the download list cannot be saved in %1 (the file is read-only or the disk refused them). The list stays as it is until Reelix quits.</source>
-        <translation>Les modifications de la liste de téléchargements ne peuvent pas être enregistrées dans %1 (le fichier est en lecture seule ou le disque les a refusées). La liste reste telle quelle jusqu'à la fermeture de Reelix.</translation>
+        <translation>Les modifications de la liste de téléchargements ne peuvent pas être enregistrées dans %1 (le fichier est en lecture seule ou le disque les a refusées). La liste reste telle quelle jusqu&apos;à la fermeture de Reelix.</translation>
     </message>
     <message id="error.file_missing">
         <source>File missing</source>
@@ -1681,7 +1684,7 @@
     </message>
     <message id="prefs.auto_start">
         <source>Start downloads as soon as they are ready</source>
-        <translation>Lancer les téléchargements dès qu'ils sont prêts</translation>
+        <translation>Lancer les téléchargements dès qu&apos;ils sont prêts</translation>
     </message>
     <message id="prefs.auto_start.choice">
         <source>Download as</source>
@@ -1693,15 +1696,35 @@
     </message>
     <message id="prefs.choice.1080">
         <source>MP4 up to 1080p</source>
-        <translation>MP4 jusqu'à 1080p</translation>
+        <translation>MP4 jusqu&apos;à 1080p</translation>
     </message>
     <message id="prefs.choice.720">
         <source>MP4 up to 720p</source>
-        <translation>MP4 jusqu'à 720p</translation>
+        <translation>MP4 jusqu&apos;à 720p</translation>
     </message>
     <message id="prefs.choice.mp3">
         <source>MP3 (audio only)</source>
         <translation>MP3 (audio seul)</translation>
+    </message>
+    <message id="prefs.section.language">
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message id="prefs.language">
+        <source>Interface language</source>
+        <translation>Langue de l&apos;interface</translation>
+    </message>
+    <message id="prefs.language.system">
+        <source>System language</source>
+        <translation>Langue du système</translation>
+    </message>
+    <message id="prefs.language.pseudo">
+        <source>Pseudo-language</source>
+        <translation>Pseudo-langue</translation>
+    </message>
+    <message id="prefs.language.next_start">
+        <source>Applied the next time Reelix starts</source>
+        <translation>Appliquée au prochain démarrage de Reelix</translation>
     </message>
     <message id="prefs.section.files">
         <source>Files</source>
@@ -1841,7 +1864,7 @@
     </message>
     <message id="prefs.follow.timer">
         <source>Check also while Reelix is not running (a systemd user timer)</source>
-        <translation>Vérifier aussi quand Reelix n'est pas ouvert (un minuteur utilisateur systemd)</translation>
+        <translation>Vérifier aussi quand Reelix n&apos;est pas ouvert (un minuteur utilisateur systemd)</translation>
     </message>
     <message id="prefs.section.cookies">
         <source>Cookies</source>
@@ -1861,7 +1884,7 @@
     </message>
     <message id="history.empty">
         <source>No finished downloads yet</source>
-        <translation>Aucun téléchargement terminé pour l'instant</translation>
+        <translation>Aucun téléchargement terminé pour l&apos;instant</translation>
     </message>
     <message id="history.no_match">
         <source>No download matches this search</source>

@@ -103,6 +103,8 @@ void QueueStore::readSaved()
         //% "The list starts empty, and what you add now is not kept after Reelix quits."
         m_notice = qtTrId("store.left_as_is").arg(m_path);
     } else if (!setAside.isEmpty()) {
+        //% "The saved download list could not be read. It was kept as %1 and the list starts"
+        //% " empty."
         m_notice = qtTrId("store.set_aside").arg(setAside);
     }
     QStringList ids;

@@ -63,6 +63,7 @@ RowLayout {
             visible: input.text.length === 0
             anchors.left: parent.left; anchors.top: parent.top; anchors.right: parent.right
             anchors.leftMargin: 14; anchors.rightMargin: 14; anchors.topMargin: 12
+            //% "Paste one or more video addresses, one per line"
             text: qsTrId("input.placeholder")
             color: Theme.textMuted
             font.pixelSize: Theme.fontLarge; font.family: Theme.monoFamily
@@ -77,6 +78,9 @@ RowLayout {
             TextArea {
                 id: input
                 objectName: "addressEditor"
+                // Addresses read left to right in every language.
+                LayoutMirroring.enabled: false
+                horizontalAlignment: TextEdit.AlignLeft
                 Accessible.name: qsTrId("input.placeholder")
                 leftPadding: 10; rightPadding: 10; topPadding: 8; bottomPadding: 8
                 color: Theme.textPrimary
@@ -102,6 +106,7 @@ RowLayout {
         PlainButton {
             objectName: "addButton"
             enabled: row.hasText
+            //% "Add"
             text: qsTrId("input.add")
             implicitWidth: 72; implicitHeight: 46
             focusRadius: Theme.radius
@@ -141,6 +146,7 @@ RowLayout {
         }
         PlainButton {
             objectName: "pasteButton"
+            //% "Paste"
             text: qsTrId("input.paste")
             implicitWidth: 72; implicitHeight: 46
             focusRadius: Theme.radius

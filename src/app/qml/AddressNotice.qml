@@ -20,6 +20,7 @@ RowLayout {
         objectName: "addressNoticeText"
         textFormat: Text.PlainText
         Layout.fillWidth: true
+        //% "%n lines were not addresses"
         text: qsTrId("input.not_addresses", notice.count)
         color: Theme.textDim
         font.pixelSize: Theme.fontSmall
@@ -32,6 +33,7 @@ RowLayout {
         symbol: "xmark"
         color: Theme.textMuted
         implicitWidth: 20; implicitHeight: 20
+        //% "Dismiss"
         tip: qsTrId("notice.dismiss")
         onClicked: notice.count = 0
     }

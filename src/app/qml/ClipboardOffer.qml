@@ -25,6 +25,7 @@ Rectangle {
         Text {
             textFormat: Text.PlainText
             Layout.fillWidth: true
+            //% "In the clipboard: %1"
             text: qsTrId("clipboard.offer").arg(offer.address)
             color: Theme.onDarkMedium
             font.pixelSize: Theme.fontNormal
@@ -33,6 +34,7 @@ Rectangle {
         PlainButton {
             id: pasteButton
             objectName: "clipboardOfferButton"
+            //% "Paste"
             text: qsTrId("clipboard.paste")
             implicitHeight: 26
             leftPadding: 10; rightPadding: 10
@@ -49,6 +51,7 @@ Rectangle {
         PlainButton {
             id: dismissButton
             objectName: "clipboardOfferDismiss"
+            //% "Not this one"
             tip: qsTrId("clipboard.dismiss")
             text: "×"
             implicitWidth: 26; implicitHeight: 26

@@ -211,6 +211,7 @@ Rectangle {
                     id: note
                     textFormat: Text.PlainText
                     anchors.centerIn: parent
+                    //% "This address is already in the list"
                     text: qsTrId("input.already_listed")
                     color: Theme.textEmphasis
                     font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
@@ -340,6 +341,7 @@ Rectangle {
         Text {
             textFormat: Text.PlainText
             anchors.centerIn: parent
+            //% "Drop to add to the list"
             text: qsTrId("drop.hint")
             color: Theme.textBright
             font.pixelSize: Theme.fontLarge; font.weight: Font.Medium

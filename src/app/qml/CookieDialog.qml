@@ -26,6 +26,7 @@ Dialog {
             objectName: "cookiesDoneButton"
             Layout.alignment: Qt.AlignRight
             topPadding: 9; bottomPadding: 9
+            //% "Done"
             text: qsTrId("cookies.done")
             onClicked: dialog.close()
         }

@@ -16,6 +16,7 @@ ColumnLayout {
     Text {
         textFormat: Text.PlainText
         Layout.bottomMargin: 6
+        //% "Use cookies from:"
         text: qsTrId("cookies.use_from")
         color: Theme.textPrimary
         font.pixelSize: Theme.fontLarge
@@ -78,6 +79,7 @@ ColumnLayout {
         visible: BrowserCookies.choices.length <= 1
         Layout.fillWidth: true
         Layout.leftMargin: 8
+        //% "No browser found on this machine: use a cookies.txt file exported from your browser."
         text: qsTrId("cookies.none_found")
         color: Theme.textDim
         font.pixelSize: Theme.fontSmall
@@ -85,6 +87,7 @@ ColumnLayout {
     }
     Choice {
         objectName: "cookieFileChoice"
+        //% "A cookies.txt file…"
         text: BrowserCookies.file.length > 0 ? BrowserCookies.file : qsTrId("cookies.file")
         chosen: BrowserCookies.current < 0
         onClicked: fileDialog.open()
@@ -122,6 +125,9 @@ ColumnLayout {
         textFormat: Text.PlainText
         Layout.fillWidth: true
         Layout.topMargin: 10
+        //% "Sites that want you signed in (age checks, members-only videos, “not a bot” checks)"
+        //% " let Reelix in with the cookies of a browser where you are signed in. Reelix keeps"
+        //% " only the browser's name or the file's path, never a cookie."
         text: qsTrId("cookies.explain")
         color: Theme.textFaint
         font.pixelSize: Theme.fontSmall
@@ -130,6 +136,7 @@ ColumnLayout {
 
     FileDialog {
         id: fileDialog
+        //% "Choose a cookies.txt file"
         title: qsTrId("cookies.file_title")
         nameFilters: ["cookies.txt (*.txt)", "* (*)"]
         onAccepted: BrowserCookies.chooseFile(selectedFile)

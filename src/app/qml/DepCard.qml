@@ -94,6 +94,7 @@ Rectangle {
                     objectName: "waitingLabel"
                     textFormat: Text.PlainText
                     visible: card.kind === DepState.Unknown && !card.onSystem
+                    //% "Waiting"
                     text: card.queued ? qsTrId("status.waiting")
                                       //% "Not installed"
                                       : qsTrId("setup.not_installed")
@@ -145,6 +146,7 @@ Rectangle {
                         objectName: "versionText"
                         textFormat: Text.PlainText
                         width: Math.min(implicitWidth, 130)
+                        //% "Ready"
                         text: card.kind === DepState.Installed ? qsTrId("status.ready")
                               : card.kind === DepState.UpToDate ? card.dep.version
                               : card.dep.latestVersion
@@ -177,6 +179,7 @@ Rectangle {
                     }
                     Text {
                         textFormat: Text.PlainText
+                        //% "Could not check"
                         text: "· " + qsTrId("setup.unchecked")
                         color: Theme.warning
                         font.pixelSize: Theme.fontSmall
@@ -198,6 +201,7 @@ Rectangle {
                     spacing: 4
                     Text {
                         textFormat: Text.PlainText
+                        //% "Updating…"
                         text: qsTrId("update.updating")
                         color: Theme.warning
                         font.pixelSize: Theme.fontSmall
@@ -225,6 +229,7 @@ Rectangle {
                     }
                     Text {
                         textFormat: Text.PlainText
+                        //% "Failed"
                         text: qsTrId("setup.failed")
                         color: Theme.danger
                         font.pixelSize: Theme.fontSmall
@@ -249,10 +254,14 @@ Rectangle {
                     objectName: "verificationLabel"
                     textFormat: Text.PlainText
                     Layout.fillWidth: true
+                    //% "Verified (SHA-256)"
                     text: card.dep.verification === "sha256" ? qsTrId("verify.card.sha256")
+                          //% "Verified (MD5 only)"
                           : card.dep.verification === "md5" ? qsTrId("verify.card.md5")
                           : card.dep.verification === "not verifiable"
+                            //% "Not verifiable: the source publishes no checksum"
                             ? qsTrId("verify.card.not_verifiable")
+                          //% "Not verified"
                           : qsTrId("verify.card.not_verified")
                     color: card.dep.verified ? Theme.success : Theme.textMuted
                     font.pixelSize: Theme.fontSmall
@@ -262,7 +271,9 @@ Rectangle {
                     id: rollbackButton
                     objectName: "rollbackButton"
                     visible: card.canRollBack
+                    //% "Roll back"
                     text: qsTrId("rollback.button")
+                    //% "Put back the version this update replaced"
                     tip: qsTrId("rollback.tip")
                     onClicked: card.rollBack()
                     contentItem: Text {
@@ -279,6 +290,7 @@ Rectangle {
                 textFormat: Text.PlainText
                 visible: card.onSystem
                 Layout.fillWidth: true
+                //% "On this computer: %1"
                 text: card.onSystem ? qsTrId("setup.system_found").arg(card.dep.systemPath) : ""
                 color: Theme.onDarkSoft
                 font.pixelSize: Theme.fontSmall
@@ -293,6 +305,7 @@ Rectangle {
                     objectName: "tooOldText"
                     textFormat: Text.PlainText
                     Layout.fillWidth: true
+                    //% "May be too old for some sites"
                     text: qsTrId("setup.system_too_old")
                     color: Theme.warning
                     font.pixelSize: Theme.fontSmall
@@ -302,7 +315,9 @@ Rectangle {
                     id: installOwnButton
                     objectName: "installOwnButton"
                     visible: card.canInstall
+                    //% "Install"
                     text: qsTrId("setup.install_one")
+                    //% "Download Reelix's own, current copy; it is used in place of this one"
                     tip: qsTrId("setup.install_one.tip")
                     onClicked: card.installOwn()
                     contentItem: Text {

@@ -30,12 +30,14 @@ Row {
     IconButton {
         objectName: "openButton"
         symbol: "arrow.up.forward.square"; color: Theme.accent
+        //% "Open"
         tip: qsTrId("history.open")
         onClicked: actions.openFile()
     }
     IconButton {
         objectName: "revealButton"
         symbol: "folder"; color: Theme.iconMuted
+        //% "Show in folder"
         tip: qsTrId("action.show_finder")
         onClicked: {
             if (actions.path.length > 0)

@@ -122,7 +122,11 @@ Rectangle {
                         },
                         State {
                             name: "fetching"; when: row.status === Download.Fetching
-                            PropertyChanges { target: statusText; text: qsTrId("status.fetching") }
+                            PropertyChanges {
+                                target: statusText
+                                //% "Fetching info…"
+                                text: qsTrId("status.fetching")
+                            }
                             PropertyChanges { target: statusIcon; name: "network" }
                             PropertyChanges { target: statusLabel; tint: Theme.info }
                         },
@@ -136,6 +140,7 @@ Rectangle {
                             name: "downloading"; when: row.status === Download.Downloading
                             PropertyChanges {
                                 target: statusText
+                                //% "Downloading"
                                 text: qsTrId("status.downloading")
                             }
                             PropertyChanges { target: statusIcon; name: "arrow.down.circle" }
@@ -145,6 +150,7 @@ Rectangle {
                             name: "converting"; when: row.status === Download.Converting
                             PropertyChanges {
                                 target: statusText
+                                //% "Converting"
                                 text: qsTrId("status.converting")
                             }
                             PropertyChanges {
@@ -155,19 +161,31 @@ Rectangle {
                         },
                         State {
                             name: "done"; when: row.status === Download.Done
-                            PropertyChanges { target: statusText; text: qsTrId("status.done") }
+                            PropertyChanges {
+                                target: statusText
+                                //% "Done"
+                                text: qsTrId("status.done")
+                            }
                             PropertyChanges { target: statusIcon; name: "checkmark.circle.fill" }
                             PropertyChanges { target: statusLabel; tint: Theme.success }
                         },
                         State {
                             name: "cancelled"; when: row.status === Download.Cancelled
-                            PropertyChanges { target: statusText; text: qsTrId("status.cancelled") }
+                            PropertyChanges {
+                                target: statusText
+                                //% "Cancelled"
+                                text: qsTrId("status.cancelled")
+                            }
                             PropertyChanges { target: statusIcon; name: "xmark.circle" }
                             PropertyChanges { target: statusLabel; tint: Theme.textMuted }
                         },
                         State {
                             name: "error"; when: row.status === Download.Error
-                            PropertyChanges { target: statusText; text: qsTrId("status.error") }
+                            PropertyChanges {
+                                target: statusText
+                                //% "Error"
+                                text: qsTrId("status.error")
+                            }
                             PropertyChanges {
                                 target: statusIcon
                                 name: "exclamationmark.circle.fill"
@@ -219,12 +237,14 @@ Rectangle {
                              && row.status !== Download.Downloading
                              && row.status !== Download.Converting
                     text: {
+                        // In the locale's digits, as the sizes beside it are.
+                        const n = v => Number(v).toLocaleString(Qt.locale(), "f", 0)
+                        const two = v => (v < 10 ? n(0) : "") + n(v)
                         const d = row.item.duration
-                        const s = String(d % 60).padStart(2, "0")
                         const m = Math.floor(d / 60)
                         const h = Math.floor(d / 3600)
-                        return h > 0 ? h + ":" + String(m % 60).padStart(2, "0") + ":" + s
-                                     : m + ":" + s
+                        return h > 0 ? n(h) + ":" + two(m % 60) + ":" + two(d % 60)
+                                     : n(m) + ":" + two(d % 60)
                     }
                     color: Theme.textFaint
                     font.pixelSize: Theme.fontSmall

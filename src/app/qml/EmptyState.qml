@@ -31,6 +31,7 @@ Item {
                 textFormat: Text.PlainText
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
+                //% "No downloads yet"
                 text: qsTrId("empty.title")
                 color: Theme.textEmphasis
                 font.pixelSize: Theme.fontHeading
@@ -42,7 +43,11 @@ Item {
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 objectName: "emptySubtitle"
+                //% "Paste a video or playlist address above and press Enter — the download starts"
+                //% " by itself."
                 text: settings.autoStart ? qsTrId("empty.subtitle_auto")
+                                         //% "Paste a video or playlist address above and press"
+                                         //% " Enter, then choose the quality and click Download."
                                          : qsTrId("empty.subtitle")
                 color: Theme.textMuted
                 font.pixelSize: Theme.fontNormal

@@ -24,6 +24,7 @@ Row {
     IconButton {
         objectName: "copyErrorButton"
         symbol: "doc.on.clipboard"; color: Theme.textMuted
+        //% "Copy the error"
         tip: qsTrId("action.copy_error")
         onClicked: Desktop.copyText(details.fullText)
     }

@@ -11,7 +11,10 @@ Item {
     anchors.fill: parent
 
     function open() {
-        portal.choose(qsTrId("folder.picker.title"), qsTrId("folder.picker.choose"),
+        //% "Choose the download folder"
+        portal.choose(qsTrId("folder.picker.title"),
+                      //% "Choose"
+                      qsTrId("folder.picker.choose"),
                       chooser.manager.downloadFolderURL)
     }
 

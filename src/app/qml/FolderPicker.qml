@@ -93,6 +93,7 @@ Popup {
             IconButton {
                 objectName: "upButton"
                 symbol: "arrow.up"
+                //% "Up one folder"
                 tip: qsTrId("folder.up")
                 enabled: !FolderMaker.isRoot(picker.folder)
                 onClicked: picker.browse(FolderMaker.parentOf(picker.folder))
@@ -152,6 +153,7 @@ Popup {
                 textFormat: Text.PlainText
                 anchors.centerIn: parent
                 visible: folders.status === FolderListModel.Ready && folders.count === 0
+                //% "No folders here"
                 text: qsTrId("folder.empty")
                 color: Theme.textMuted
                 font.pixelSize: Theme.fontNormal
@@ -167,6 +169,7 @@ Popup {
                 id: nameField
                 objectName: "newFolderName"
                 Layout.fillWidth: true
+                //% "Name of the new folder"
                 placeholderText: qsTrId("folder.new.placeholder")
                 placeholderTextColor: Theme.textHint
                 color: Theme.textPrimary
@@ -184,6 +187,7 @@ Popup {
             }
             SmallButton {
                 objectName: "createFolderButton"
+                //% "Create"
                 text: qsTrId("folder.new.create")
                 primary: true
                 onClicked: picker.createFolder()
@@ -205,6 +209,7 @@ Popup {
             SmallButton {
                 objectName: "newFolderButton"
                 symbol: "folder.badge.plus"
+                //% "New folder"
                 text: qsTrId("folder.new")
                 visible: !picker.naming
                 onClicked: picker.startNaming()
@@ -212,6 +217,7 @@ Popup {
             Item { Layout.fillWidth: true }
             SmallButton {
                 objectName: "cancelFolderButton"
+                //% "Cancel"
                 text: qsTrId("folder.cancel")
                 onClicked: picker.close()
             }

@@ -83,6 +83,7 @@ Rectangle {
             objectName: "followRemove"
             symbol: "trash"
             color: Theme.danger
+            //% "Remove"
             tip: qsTrId("action.remove")
             onClicked: Follows.remove(row.index)
         }

@@ -44,9 +44,15 @@ Rectangle {
             spacing: 10
             IconButton {
                 objectName: "expandButton"
-                symbol: header.expanded ? "chevron.down" : "chevron.right"
+                // A closed list points to where its row reads on: left in Arabic.
+                symbol: header.expanded ? "chevron.down"
+                        : LayoutMirroring.enabled ? "chevron.left" : "chevron.right"
                 color: Theme.textTertiary
-                tip: header.expanded ? qsTrId("playlist.collapse") : qsTrId("playlist.expand")
+                tip: header.expanded
+                     //% "Hide the videos"
+                     ? qsTrId("playlist.collapse")
+                     //% "Show the videos"
+                     : qsTrId("playlist.expand")
                 onClicked: header.manager.setGroupExpanded(header.item, !header.expanded)
             }
             Rectangle {
@@ -79,7 +85,9 @@ Rectangle {
                     Layout.fillWidth: true
                     text: header.group
                           ? header.group.site
+                            //% "%n videos"
                             + "  ·  " + qsTrId("playlist.videos", header.group.count)
+                            //% "%1 done · %2 failed · %3 remaining"
                             + "  ·  " + qsTrId("playlist.counts").arg(header.group.done)
                                 .arg(header.group.failed).arg(header.group.remaining)
                           : ""
@@ -130,7 +138,11 @@ Rectangle {
                 id: allButton
                 objectName: "downloadAllButton"
                 focusRadius: Theme.radiusMedium
-                text: header.running ? qsTrId("playlist.stop_all") : qsTrId("playlist.download_all")
+                text: header.running
+                      //% "Stop all"
+                      ? qsTrId("playlist.stop_all")
+                      //% "Download all"
+                      : qsTrId("playlist.download_all")
                 leftPadding: 12; rightPadding: 12; topPadding: 7; bottomPadding: 7
                 background: Rectangle {
                     radius: Theme.radiusMedium
@@ -157,6 +169,7 @@ Rectangle {
             IconButton {
                 objectName: "removeGroupButton"
                 symbol: "xmark"; color: Theme.textMuted
+                //% "Remove the list"
                 tip: qsTrId("playlist.remove")
                 onClicked: header.manager.remove(header.item)
             }
@@ -193,7 +206,9 @@ Rectangle {
                 Layout.preferredWidth: 150
                 enabled: !header.running && header.group !== null
                          && header.group.format === Download.Video
+                //% "Best quality"
                 model: [{ label: qsTrId("quality.best"), id: 0 },
+                        //% "Up to %1p"
                         { label: qsTrId("playlist.quality_cap").arg(1080), id: 1080 },
                         { label: qsTrId("playlist.quality_cap").arg(720), id: 720 }]
                 currentIndex: !header.group ? 0 : header.group.qualityCap === 1080 ? 1
@@ -211,6 +226,7 @@ Rectangle {
                 Layout.fillWidth: true
                 checked: header.group ? header.group.skipDownloaded : true
                 onToggled: if (header.group) header.group.skipDownloaded = checked
+                //% "Skip videos already downloaded to this folder"
                 Accessible.name: qsTrId("playlist.skip_downloaded")
                 Accessible.onToggleAction: { skipBox.toggle(); skipBox.toggled() }
                 Accessible.onPressAction: { skipBox.toggle(); skipBox.toggled() }

@@ -85,6 +85,7 @@ Rectangle {
             Layout.rightMargin: 10
             checkable: true
             checked: bar.showingHistory
+            //% "History"
             text: qsTrId("history.title")
             leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
             background: Rectangle {
@@ -117,6 +118,7 @@ Rectangle {
             scale: bar.anyDone ? 1 : 0.9
             Behavior on opacity { NumberAnimation { duration: Theme.durationFade } }
             Behavior on scale { NumberAnimation { duration: Theme.durationFade } }
+            //% "Clear finished"
             text: qsTrId("header.clear")
             leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
             background: Rectangle { radius: Theme.radiusSmall; color: Theme.control }

@@ -54,6 +54,7 @@ Rectangle {
                     onTextChanged: shown.search = text
                     activeFocusOnTab: true
                     Accessible.role: Accessible.EditableText
+                    //% "Search by title"
                     Accessible.name: qsTrId("history.search")
                     Text {
                         textFormat: Text.PlainText
@@ -68,6 +69,7 @@ Rectangle {
                 id: clearAll
                 objectName: "clearHistoryButton"
                 visible: view.history.count > 0
+                //% "Clear all"
                 text: qsTrId("history.clear_all")
                 leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
                 background: Rectangle { radius: Theme.radiusSmall; color: Theme.control }
@@ -137,6 +139,7 @@ Rectangle {
                                   + (entry.size.length > 0 ? "  ·  " + entry.size : "")
                                   + "  ·  " + entry.date
                                   + (entry.fileExists ? ""
+                                                      //% "File missing"
                                                       : "  ·  " + qsTrId("error.file_missing"))
                             color: entry.fileExists ? Theme.textFaint : Theme.dangerText
                             font.pixelSize: Theme.fontSmall
@@ -159,6 +162,7 @@ Rectangle {
                     IconButton {
                         objectName: "historyAgain"
                         symbol: "arrow.down.to.line"
+                        //% "Download again"
                         tip: qsTrId("history.download_again")
                         onClicked: view.manager.addDownload(entry.url, entry.format)
                     }
@@ -187,7 +191,9 @@ Rectangle {
                     objectName: "historyEmpty"
                     textFormat: Text.PlainText
                     anchors.horizontalCenter: parent.horizontalCenter
+                    //% "No finished downloads yet"
                     text: view.history.count === 0 ? qsTrId("history.empty")
+                                                    //% "No download matches this search"
                                                     : qsTrId("history.no_match")
                     color: Theme.textMuted
                     font.pixelSize: Theme.fontLarge

@@ -39,6 +39,7 @@ Rectangle {
                     objectName: "loggingSwitch"
                     checked: view.viewer.isEnabled
                     onToggled: view.viewer.isEnabled = checked
+                    //% "Enable logs"
                     Accessible.name: qsTrId("log.enable")
                     Accessible.onToggleAction: { toggle.toggle(); toggle.toggled() }
                     Accessible.onPressAction: { toggle.toggle(); toggle.toggled() }
@@ -72,7 +73,11 @@ Rectangle {
                     objectName: "copyButton"
                     visible: view.viewer.logText.length > 0
                     symbol: view.viewer.copied ? "checkmark" : "doc.on.clipboard"
-                    text: view.viewer.copied ? qsTrId("log.copied") : qsTrId("log.copy")
+                    text: view.viewer.copied
+                          //% "Copied!"
+                          ? qsTrId("log.copied")
+                          //% "Copy"
+                          : qsTrId("log.copy")
                     tint: view.viewer.copied ? Theme.success : Theme.textFaint
                     onClicked: view.viewer.copyLog()
                 }
@@ -80,6 +85,7 @@ Rectangle {
                     objectName: "clearButton"
                     visible: view.viewer.logText.length > 0
                     symbol: "trash"
+                    //% "Clear"
                     text: qsTrId("log.clear")
                     tint: Theme.danger
                     onClicked: view.viewer.clearLog()
@@ -87,6 +93,7 @@ Rectangle {
                 LogButton {
                     objectName: "folderButton"
                     symbol: "folder"
+                    //% "Folder"
                     text: qsTrId("log.folder")
                     tint: Theme.iconMuted
                     onClicked: view.viewer.openLogFolder()
@@ -113,7 +120,11 @@ Rectangle {
                     objectName: "emptyText"
                     textFormat: Text.PlainText
                     anchors.horizontalCenter: parent.horizontalCenter
-                    text: view.viewer.isEnabled ? qsTrId("log.empty") : qsTrId("log.enable_hint")
+                    text: view.viewer.isEnabled
+                          //% "No logs yet"
+                          ? qsTrId("log.empty")
+                          //% "Turn on logs above to begin"
+                          : qsTrId("log.enable_hint")
                     color: Theme.textEmptyLog
                     font.pixelSize: Theme.fontNormal
                 }

@@ -12,6 +12,9 @@ ApplicationWindow {
     property Window preferencesWindow: null
 
     visible: true
+    // Right-to-left languages mirror the whole window, its menus and popups.
+    LayoutMirroring.enabled: Qt.locale().textDirection === Qt.RightToLeft
+    LayoutMirroring.childrenInherit: true
     title: "Reelix"
     color: app.view === ReelixApp.Main ? Theme.background : Theme.backgroundDeep
     font.family: Theme.fontFamily
@@ -168,15 +171,18 @@ ApplicationWindow {
         }
         AppMenu {
             objectName: "toolsMenu"
+            //% "&Tools"
             title: qsTrId("menu.tools")
             Action {
                 objectName: "checkUpdatesAction"
+                //% "Check for updates…"
                 text: qsTrId("menu.check_updates")
                 shortcut: "Ctrl+Shift+,"
                 onTriggered: window.openUpdates()
             }
             Action {
                 objectName: "preferencesAction"
+                //% "Preferences…"
                 text: qsTrId("menu.preferences")
                 shortcut: "Ctrl+,"
                 onTriggered: window.openPreferences()
@@ -186,6 +192,7 @@ ApplicationWindow {
             }
             Action {
                 objectName: "notificationsAction"
+                //% "Notify when downloads end"
                 text: qsTrId("menu.notifications")
                 checkable: true
                 checked: window.app.notificationsEnabled
@@ -193,6 +200,7 @@ ApplicationWindow {
             }
             Action {
                 objectName: "clipboardOffersAction"
+                //% "Offer copied addresses"
                 text: qsTrId("menu.clipboard_offers")
                 checkable: true
                 checked: window.app.clipboardOffers
@@ -200,6 +208,7 @@ ApplicationWindow {
             }
             Action {
                 objectName: "cookiesAction"
+                //% "Cookies…"
                 text: qsTrId("menu.cookies")
                 onTriggered: cookieDialog.open()
             }
@@ -208,6 +217,7 @@ ApplicationWindow {
             }
             Action {
                 objectName: "debugLogsAction"
+                //% "Debug logs"
                 text: qsTrId("menu.debug_logs")
                 shortcut: "Ctrl+Shift+L"
                 onTriggered: window.openLogs()
@@ -324,6 +334,9 @@ ApplicationWindow {
             id: logWin
             objectName: "logWindow"
             property LogViewer viewer: LogViewer { active: logWin.visible }
+            LayoutMirroring.enabled: Qt.locale().textDirection === Qt.RightToLeft
+            LayoutMirroring.childrenInherit: true
+            //% "Reelix logs"
             title: qsTrId("log.title")
             width: 720
             height: 440

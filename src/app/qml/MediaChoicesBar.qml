@@ -95,9 +95,10 @@ Flow {
                 rates.push(kbps)
             //% "Same as source"
             return [{ label: qsTrId("media.quality.source"), id: 0 },
-                    //% "%1 kbit/s"
-                    ...rates.sort((a, b) => a - b).map(r => ({ label: qsTrId("media.kbps").arg(r),
-                                                              id: r }))]
+                    ...rates.sort((a, b) => a - b).map(r => ({
+                        //% "%1 kbit/s"
+                        label: qsTrId("media.kbps").arg(r),
+                        id: r }))]
         }
         currentIndex: model.findIndex(e => e[valueRole] === bar.choices.audioKbps)
         onActivated: {

@@ -13,11 +13,15 @@ Window {
     required property DownloadManager manager
     readonly property string folderPath: String(manager.downloadFolderURL).replace(/^file:\/\//, "")
 
+    LayoutMirroring.enabled: Qt.locale().textDirection === Qt.RightToLeft
+    LayoutMirroring.childrenInherit: true
+    //% "Preferences"
     title: qsTrId("prefs.title")
     width: 620
-    height: content.implicitHeight + 48
+    // All of it where the screen is tall enough; else it scrolls.
+    height: Math.min(content.implicitHeight + 48, Math.max(Screen.desktopAvailableHeight - 48, 360))
     minimumWidth: 480
-    minimumHeight: height
+    minimumHeight: Math.min(height, 360)
     color: Theme.background
 
     Preferences { id: settings }
@@ -47,15 +51,27 @@ Window {
         Layout.fillWidth: true
     }
 
+    Flickable {
+        id: scroller
+        objectName: "preferencesScroller"
+        anchors.fill: parent
+        contentHeight: content.implicitHeight + 2 * Theme.pageMargin
+        boundsBehavior: Flickable.StopAtBounds
+        clip: true
+        ScrollBar.vertical: ScrollBar {}
+    }
     ColumnLayout {
         id: content
-        anchors.fill: parent
-        anchors.margins: Theme.pageMargin
+        parent: scroller.contentItem
+        x: Theme.pageMargin; y: Theme.pageMargin
+        width: scroller.width - 2 * Theme.pageMargin
         spacing: 12
 
+        //% "Downloads"
         SectionTitle { text: qsTrId("prefs.section.downloads") }
         RowLayout {
             spacing: 10
+            //% "Download folder"
             Label { text: qsTrId("prefs.folder"); Layout.fillWidth: false }
             Text {
                 objectName: "folderPath"
@@ -69,6 +85,7 @@ Window {
             PlainButton {
                 id: changeFolder
                 objectName: "changeFolderButton"
+                //% "Change…"
                 text: qsTrId("prefs.folder.change")
                 leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
                 background: Rectangle {
@@ -93,6 +110,7 @@ Window {
             leftPadding: 0
             checked: settings.autoStart
             onToggled: settings.autoStart = checked
+            //% "Start downloads as soon as they are ready"
             Accessible.name: qsTrId("prefs.auto_start")
             // A screen reader's toggle is stored like a click (Qt 6.4 only flips the switch).
             Accessible.onToggleAction: { autoStart.toggle(); autoStart.toggled() }
@@ -128,14 +146,19 @@ Window {
             spacing: 10
             enabled: settings.autoStart
             opacity: enabled ? 1 : 0.5
+            //% "Download as"
             Label { text: qsTrId("prefs.auto_start.choice"); Layout.fillWidth: false }
             QualityMenu {
                 objectName: "autoStartChoice"
                 purpose: qsTrId("prefs.auto_start.choice")
                 Layout.preferredWidth: 200
+                //% "MP4, best quality"
                 model: [{ label: qsTrId("prefs.choice.best"), id: 0 },
+                        //% "MP4 up to 1080p"
                         { label: qsTrId("prefs.choice.1080"), id: 1 },
+                        //% "MP4 up to 720p"
                         { label: qsTrId("prefs.choice.720"), id: 2 },
+                        //% "MP3 (audio only)"
                         { label: qsTrId("prefs.choice.mp3"), id: 3 }]
                 currentIndex: settings.autoStartChoice
                 onActivated: (index) => settings.autoStartChoice = index
@@ -143,24 +166,54 @@ Window {
             Item { Layout.fillWidth: true }
         }
 
+        //% "Language"
+        SectionTitle { text: qsTrId("prefs.section.language") }
+        RowLayout {
+            spacing: 10
+            //% "Interface language"
+            Label { text: qsTrId("prefs.language"); Layout.fillWidth: false }
+            QualityMenu {
+                objectName: "languageChoice"
+                purpose: qsTrId("prefs.language")
+                Layout.preferredWidth: 280
+                model: settings.languages
+                currentIndex: {
+                    const choices = settings.languages
+                    for (let i = 0; i < choices.length; ++i) {
+                        if (choices[i].code === settings.language)
+                            return i
+                    }
+                    return 0
+                }
+                onActivated: (index) => settings.language = settings.languages[index].code
+            }
+            Item { Layout.fillWidth: true }
+        }
+        //% "Applied the next time Reelix starts"
+        Label { text: qsTrId("prefs.language.next_start"); color: Theme.textMuted }
+
         //% "Files"
         SectionTitle { text: qsTrId("prefs.section.files") }
         MediaDefaults { Layout.fillWidth: true }
         SponsorSetting { Layout.fillWidth: true }
 
+        //% "Speed"
         SectionTitle { text: qsTrId("prefs.section.speed") }
         RowLayout {
+            //% "Most downloads at once"
             Label { text: qsTrId("prefs.max_downloads") }
             Stepper {
                 objectName: "maxDownloads"
                 from: 0
                 value: settings.maxDownloads
+                //% "Unlimited"
                 zeroText: qsTrId("prefs.unlimited")
                 name: qsTrId("prefs.max_downloads")
                 onPicked: (v) => settings.maxDownloads = v
             }
         }
         RowLayout {
+            //% "Fragments fetched at once per download"
             Label { text: qsTrId("prefs.fragments") }
             Stepper {
                 objectName: "fragments"
@@ -210,6 +263,7 @@ Window {
             Accessible.name: text
         }
 
+        //% "Cookies"
         SectionTitle { text: qsTrId("prefs.section.cookies") }
         CookieSetting {
             objectName: "cookiesSection"

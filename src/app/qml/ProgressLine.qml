@@ -25,15 +25,17 @@ Item {
     }
     Rectangle {
         objectName: "progressFill"
+        // From the leading edge: the right one in a right-to-left language.
+        anchors.left: parent.left
         height: parent.height
         radius: height / 2
         width: Math.max(0, parent.width * bar.value)
         Behavior on width { NumberAnimation { duration: bar.duration; easing.type: Easing.Linear } }
         gradient: Gradient {
             orientation: Gradient.Horizontal
-            GradientStop { position: 0; color: bar.accent }
+            GradientStop { position: bar.LayoutMirroring.enabled ? 1 : 0; color: bar.accent }
             GradientStop {
-                position: 1
+                position: bar.LayoutMirroring.enabled ? 0 : 1
                 color: Qt.rgba(bar.accent.r, bar.accent.g, bar.accent.b, bar.endOpacity)
             }
         }

@@ -22,11 +22,14 @@ Text {
         return null
     }
 
+    // In the locale's digits, as the sizes beside it are.
     function clock(seconds: int): string {
-        const s = String(seconds % 60).padStart(2, "0")
+        const n = v => Number(v).toLocaleString(Qt.locale(), "f", 0)
+        const two = v => (v < 10 ? n(0) : "") + n(v)
         const m = Math.floor(seconds / 60)
         const h = Math.floor(seconds / 3600)
-        return h > 0 ? h + ":" + String(m % 60).padStart(2, "0") + ":" + s : m + ":" + s
+        return h > 0 ? n(h) + ":" + two(m % 60) + ":" + two(seconds % 60)
+                     : n(m) + ":" + two(seconds % 60)
     }
 
     visible: download.status === Download.Ready && text.length > 0

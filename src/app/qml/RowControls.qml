@@ -48,6 +48,7 @@ Item {
         id: readyControls
         PlainButton {
             objectName: "startButton"
+            //% "Download"
             text: qsTrId("action.start")
             focusRadius: Theme.controlHeight / 2
             height: Theme.controlHeight
@@ -85,6 +86,7 @@ Item {
             readonly property bool converting: controls.download.status === Download.Converting
             width: Theme.controlHeight; height: Theme.controlHeight
             focusRadius: Theme.controlHeight / 2
+            //% "Stop"
             tip: qsTrId("action.stop")
             background: Rectangle {
                 radius: Theme.controlHeight / 2
@@ -113,8 +115,11 @@ Item {
                 anchors.verticalCenter: parent.verticalCenter
                 // Named for what it does; on a Mac, for the player it is for.
                 readonly property bool mac: Qt.platform.os === "osx"
-                //% "Convert to H.264 and AAC, which every player and device plays"
-                tip: mac ? qsTrId("action.convert_qt") : qsTrId("action.convert_playable.tip")
+                tip: mac
+                     //% "Convert for playback"
+                     ? qsTrId("action.convert_qt")
+                     //% "Convert to H.264 and AAC, which every player and device plays"
+                     : qsTrId("action.convert_playable.tip")
                 leftPadding: 10; rightPadding: 10; topPadding: 5; bottomPadding: 5
                 // Warm only where players may refuse the file; else a quiet offer.
                 readonly property bool advised: controls.download.conversionAdvised
@@ -208,6 +213,7 @@ Item {
                 objectName: "retryButton"
                 enabled: !controls.settling
                 symbol: "arrow.clockwise"; color: Theme.info
+                //% "Retry"
                 tip: qsTrId("action.retry")
                 onClicked: controls.manager.retry(controls.download)
             }

@@ -18,7 +18,10 @@ Rectangle {
     // is said here in words, not only in the log box.
     readonly property bool offline: !busy && phase !== DependencyChecker.CheckingUpdates
                                     && checker.networkProblem.length > 0
-    readonly property string subtitleKey: offline ? "setup.offline" : subtitleOf(phase)
+    readonly property string subtitleKey: offline
+        //% "Could not reach the download server: %1. Check your connection, then retry."
+        ? QT_TRID_NOOP("setup.offline")
+        : subtitleOf(phase)
 
     // The user leaves setup and updates: by "open", "skip" or the system's tools.
     signal finished()
@@ -27,20 +30,28 @@ Rectangle {
         switch (phase) {
         case DependencyChecker.Updating:
         case DependencyChecker.UpdatesAvailable:
-            return "update.available"
+            //% "Updates are available"
+            return QT_TRID_NOOP("update.available")
         case DependencyChecker.RollingBack:
         case DependencyChecker.Ready:
-            return "update.all_uptodate"
+            //% "All tools are up to date"
+            return QT_TRID_NOOP("update.all_uptodate")
         case DependencyChecker.CheckingUpdates:
-            return "update.checking"
+            //% "Checking for updates…"
+            return QT_TRID_NOOP("update.checking")
         case DependencyChecker.UpdateFailed:
-            return "update.failed"
+            //% "The update did not finish. The tools you have still work."
+            return QT_TRID_NOOP("update.failed")
         case DependencyChecker.Unchecked:
-            return "update.unchecked"
+            //% "Some versions could not be checked"
+            return QT_TRID_NOOP("update.unchecked")
         case DependencyChecker.SystemToolsFound:
-            return "setup.system_subtitle"
+            //% "Tools were found on this computer. Continue with them, or download Reelix's own"
+            //% " copies."
+            return QT_TRID_NOOP("setup.system_subtitle")
         }
-        return "setup.subtitle"
+        //% "Reelix needs three free tools to work."
+        return QT_TRID_NOOP("setup.subtitle")
     }
 
     color: Theme.backgroundDeep
@@ -295,6 +306,7 @@ Rectangle {
                         Layout.fillWidth: true
                         Layout.preferredWidth: 1
                         Layout.minimumWidth: implicitWidth
+                        //% "Install updates"
                         text: qsTrId("update.install")
                         symbol: "arrow.triangle.2.circlepath"
                         onClicked: view.update()
@@ -304,6 +316,7 @@ Rectangle {
                         Layout.fillWidth: true
                         Layout.preferredWidth: 1
                         Layout.minimumWidth: implicitWidth
+                        //% "Not now"
                         text: qsTrId("update.skip")
                         onClicked: view.leave()
                     }
@@ -337,6 +350,7 @@ Rectangle {
                     objectName: "openButton"
                     visible: false
                     Layout.fillWidth: true
+                    //% "Open Reelix"
                     text: qsTrId("setup.open")
                     symbol: "checkmark.circle.fill"
                     onClicked: view.leave()
@@ -346,6 +360,7 @@ Rectangle {
                     objectName: "useSystemButton"
                     visible: false
                     Layout.fillWidth: true
+                    //% "Continue with the system tools"
                     text: qsTrId("setup.use_system")
                     symbol: "checkmark.circle.fill"
                     onClicked: {
@@ -359,6 +374,7 @@ Rectangle {
                     visible: false
                     Layout.fillWidth: true
                     text: view.checker.hasFailure ? qsTrId("action.retry")
+                                                   //% "Install the tools"
                                                    : qsTrId("setup.download")
                     symbol: view.checker.hasFailure ? "arrow.clockwise" : "arrow.down.to.line"
                     onClicked: view.install()
@@ -369,6 +385,7 @@ Rectangle {
                     textFormat: Text.PlainText
                     visible: false
                     Layout.alignment: Qt.AlignHCenter
+                    //% "No administrator password needed"
                     text: qsTrId("setup.no_sudo")
                     color: Theme.onDarkLow
                     font.pixelSize: Theme.fontSmall

@@ -18,16 +18,20 @@ Dialog {
 
     // Each entry: the key sequences, and the id of what they do.
     readonly property var entries: [
-        { keys: ["Ctrl+Return", "Ctrl+Enter"], what: "shortcuts.add" },
+        //% "Add the addresses typed, or press the highlighted button"
+        { keys: ["Ctrl+Return", "Ctrl+Enter"], what: QT_TRID_NOOP("shortcuts.add") },
         { keys: ["Ctrl+,"], what: "menu.preferences" },
         { keys: ["Ctrl+Shift+,"], what: "menu.check_updates" },
         { keys: ["Ctrl+Shift+L"], what: "menu.debug_logs" },
         { keys: ["F1", "Ctrl+?"], what: "menu.shortcuts" },
-        { keys: ["F10"], what: "shortcuts.menu_bar" },
+        //% "Open the menu bar"
+        { keys: ["F10"], what: QT_TRID_NOOP("shortcuts.menu_bar") },
         { keys: [dialog.mnemonic("menu.file"), dialog.mnemonic("menu.tools"),
                  dialog.mnemonic("menu.help")],
-          what: "shortcuts.menus" },
-        { keys: ["Esc", "Ctrl+W"], what: "shortcuts.close" },
+          //% "Open a menu"
+          what: QT_TRID_NOOP("shortcuts.menus") },
+        //% "Close a dialog, the preferences or the log"
+        { keys: ["Esc", "Ctrl+W"], what: QT_TRID_NOOP("shortcuts.close") },
         { keys: ["Ctrl+Q"], what: "menu.quit" }
     ]
 

@@ -33,6 +33,7 @@ Row {
         id: useButton
         objectName: "signInButton"
         text: offer.browsers.length > 0
+              //% "Use cookies from %1"
               ? qsTrId("action.use_cookies_from").arg(offer.browsers[0].label) : ""
         contentItem: Row {
             spacing: 5
@@ -56,6 +57,7 @@ Row {
         id: more
         objectName: "signInChooser"
         visible: offer.browsers.length > 1
+        //% "Use cookies from…"
         tip: qsTrId("action.use_cookies")
         contentItem: Icon { name: "chevron.down"; size: 9; color: Theme.textOnAccent }
         onClicked: chooser.popup(more, 0, more.height + 4)

@@ -29,6 +29,7 @@ Dialog {
             objectName: "stopQuestionText"
             textFormat: Text.PlainText
             Layout.fillWidth: true
+            //% "%n downloads are running. Stop them and check for updates?"
             text: qsTrId("updates.stop_question", dialog.running)
             color: Theme.textPrimary
             font.pixelSize: Theme.fontLarge
@@ -40,6 +41,7 @@ Dialog {
             DestructiveButton {
                 objectName: "stopAndCheckButton"
                 topPadding: 9; bottomPadding: 9
+                //% "Stop and check"
                 text: qsTrId("updates.stop_and_check")
                 symbol: "stop.fill"
                 onClicked: {

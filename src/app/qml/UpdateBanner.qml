@@ -33,6 +33,7 @@ Rectangle {
             Layout.fillWidth: true
             Text {
                 textFormat: Text.PlainText
+                //% "Tool updates available"
                 text: qsTrId("update.banner.title")
                 color: Theme.textHeading
                 font.pixelSize: Theme.fontLarge; font.weight: Font.DemiBold
@@ -50,6 +51,7 @@ Rectangle {
         PlainButton {
             id: actionButton
             objectName: "bannerAction"
+            //% "Update"
             text: qsTrId("update.banner.action")
             leftPadding: 14; rightPadding: 14; topPadding: 7; bottomPadding: 7
             background: Rectangle {

@@ -27,7 +27,7 @@ CheckResults healthy()
         line("impersonation", Level::Ok, qtTrId("doctor.impersonation.ok", 12)),
         line("ffmpeg", Level::Ok, qtTrId("doctor.ffmpeg.ok").arg(QStringLiteral("7.1"))),
         line("cookies", Level::Ok, qtTrId("doctor.cookies.ok", 9).arg(QStringLiteral("Firefox"))),
-        line("certificates", Level::Ok, qtTrId("doctor.certs.ok").arg(146).arg(3)),
+        line("certificates", Level::Ok, qtTrId("doctor.certs.ok", 3).arg(146)),
         line("folder", Level::Ok,
              qtTrId("doctor.folder.ok")
                  .arg(QLocale().formattedDataSize(212'400'000'000, 1, QLocale::DataSizeSIFormat))),
@@ -44,6 +44,7 @@ CheckResults broken()
             line("javascript", Level::Problem, qtTrId("doctor.node.missing"),
                  qtTrId("doctor.node.install"), Action::Install),
             line("impersonation", Level::Warning, qtTrId("doctor.impersonation.too_old"),
+                 //% "Use Reelix's own yt-dlp, which carries it."
                  qtTrId("doctor.impersonation.todo"), Action::Install),
             line("ffmpeg", Level::Ok, qtTrId("doctor.ffmpeg.ok").arg(QStringLiteral("5.1.7"))),
             line("cookies", Level::Warning,

@@ -66,6 +66,7 @@ void fillList(DownloadManager *manager)
     manager->insertItem(downloading);
     DownloadItem *converting = item(QStringLiteral("Rooftop concert"), DownloadStatus::Converting);
     converting->setProgress(0.63);
+    //% "Making playable everywhere — %1%"
     converting->setStatusMessage(qtTrId("status.converting_playable").arg(63));
     manager->insertItem(converting);
     DownloadItem *done =
@@ -92,6 +93,8 @@ void fillList(DownloadManager *manager)
         false, true, CookieSource{}));
     manager->insertItem(failed);
     DownloadItem *signIn = item(QStringLiteral("Age-restricted trailer"), DownloadStatus::Error);
+    //% "This page wants you signed in. Sign in to the site in your web browser, then let Reelix"
+    //% " use that browser's cookies: what you download with them is tied to your account."
     signIn->setErrorMessage(qtTrId("error.sign_in_required"), Failure::Kind::NeedsSignIn);
     manager->insertItem(signIn);
 }
@@ -324,18 +327,32 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: reelix-screens OUTDIR\n");
+    // English and French unless --language names one (a table's code,
+    // "pseudo", or a locale such as ar_EG that has no table yet).
+    QStringList languages{QStringLiteral("en"), QStringLiteral("fr")};
+    const QStringList arguments = QCoreApplication::arguments();
+    const qsizetype option = arguments.indexOf(QStringLiteral("--language"));
+    if (option > 0 && option + 1 < arguments.size())
+        languages = {arguments.at(option + 1)};
+    const QString outDir = arguments.size() > 1 ? arguments.last() : QString();
+    if (arguments.size() < 2 || (option > 0 && arguments.size() != 4)) {
+        std::fprintf(stderr, "usage: reelix-screens [--language CODE] OUTDIR\n");
         return 2;
     }
-    Shots::out = QString::fromLocal8Bit(argv[1]);
+    Shots::out = outDir;
     QDir().mkpath(Shots::out);
     Appearance::apply();
     bool ok = true;
-    for (const QLocale::Language language : {QLocale::English, QLocale::French}) {
-        Localization::install(QLocale(language));
-        QLocale::setDefault(QLocale(language));
-        Shots::language = language == QLocale::French ? QStringLiteral("fr") : QStringLiteral("en");
+    for (const QString &language : languages) {
+        const bool pseudo = language == Localization::kPseudo;
+        const QLocale locale = pseudo ? QLocale(QLocale::English) : QLocale(language);
+        if (pseudo)
+            Localization::installChosen(language);
+        else
+            Localization::install(locale);
+        QLocale::setDefault(locale);
+        QGuiApplication::setLayoutDirection(locale.textDirection());
+        Shots::language = language;
         // Every set is taken even after one failed; a braced list runs them in order.
         for (const bool made : {mainViewShots(), groupShots(), setupShots(), folderPickerShots(),
                                 logShots(), storeShots(), desktopShots(), mediaShots(),

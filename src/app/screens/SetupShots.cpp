@@ -10,6 +10,7 @@ namespace {
 
 QString notFound()
 {
+    //% "The server answered HTTP %1 (%2)"
     return qtTrId("tools.http_status_reason").arg(404).arg(QStringLiteral("Not Found"));
 }
 
@@ -55,6 +56,7 @@ static bool failureShots()
         c.node()->setStatus(
             DepStatus::updateAvailable(QStringLiteral("v22.20.0"), QStringLiteral("v22.21.0")));
         c.setUpdateFailed(true);
+        //% "Updating yt-dlp"
         c.setLogOutput(QStringLiteral("▶ ") + qtTrId("update.step.ytdlp") +
                        QStringLiteral("…\n✗ ") + notFound() + QLatin1Char('\n'));
     });
@@ -62,6 +64,7 @@ static bool failureShots()
         const QString refused = QStringLiteral("Connection refused");
         c.ytdlp()->setStatus(DepStatus::failed(refused));
         c.setNetworkProblem(refused);
+        //% "Downloading yt-dlp"
         c.setLogOutput(QStringLiteral("▶ ") + qtTrId("setup.step.ytdlp") + QStringLiteral("…\n✗ ") +
                        refused + QLatin1Char('\n'));
     });
@@ -87,8 +90,8 @@ static bool systemToolShots()
         found(c, QStringLiteral("2025.10.22"), false);
         c.ytdlp()->setStatus(DepStatus::installedStatus());
         c.ffmpeg()->setStatus(DepStatus::failed(notFound()));
-        c.setLogOutput(QStringLiteral("▶ ") + qtTrId("setup.step.ytdlp") +
-                       QStringLiteral("…\n✓ yt-dlp ") + qtTrId("update.ready") +
+        c.setLogOutput(QStringLiteral("▶ ") + qtTrId("setup.step.ytdlp") + QStringLiteral("…\n✓ ") +
+                       qtTrId("update.tool_ready").arg(QStringLiteral("yt-dlp")) +
                        QStringLiteral("\n▶ ") + qtTrId("setup.step.ffmpeg") +
                        QStringLiteral("…\n✗ ") + notFound() + QLatin1Char('\n'));
     });
@@ -106,8 +109,8 @@ bool setupShots()
         c.node()->setStatus(DepStatus::unknown());
         c.setRun(StagedChecker::Run::Install);
         c.setCurrentStep(qtTrId("setup.step.ffmpeg"));
-        c.setLogOutput(QStringLiteral("▶ ") + qtTrId("setup.step.ytdlp") +
-                       QStringLiteral("…\n✓ yt-dlp ") + qtTrId("update.ready") +
+        c.setLogOutput(QStringLiteral("▶ ") + qtTrId("setup.step.ytdlp") + QStringLiteral("…\n✓ ") +
+                       qtTrId("update.tool_ready").arg(QStringLiteral("yt-dlp")) +
                        QStringLiteral("\n▶ ") + qtTrId("setup.step.ffmpeg") +
                        QStringLiteral("…\n"));
     });
@@ -115,8 +118,8 @@ bool setupShots()
         c.ytdlp()->setStatus(DepStatus::installedStatus());
         c.ffmpeg()->setStatus(DepStatus::failed(notFound()));
         c.node()->setStatus(DepStatus::unknown());
-        c.setLogOutput(QStringLiteral("▶ ") + qtTrId("setup.step.ytdlp") +
-                       QStringLiteral("…\n✓ yt-dlp ") + qtTrId("update.ready") +
+        c.setLogOutput(QStringLiteral("▶ ") + qtTrId("setup.step.ytdlp") + QStringLiteral("…\n✓ ") +
+                       qtTrId("update.tool_ready").arg(QStringLiteral("yt-dlp")) +
                        QStringLiteral("\n▶ ") + qtTrId("setup.step.ffmpeg") +
                        QStringLiteral("…\n✗ ") + notFound() + QLatin1Char('\n'));
     });

@@ -37,6 +37,7 @@ void stageGroup(DownloadManager &manager)
         entries[i]->setFile({std::nullopt, sizeText(qint64(182.4e6 - 61e6 * i)), false,
                              QStringLiteral("H.264 + AAC")});
     }
+    //% "Nothing at %1p or lower: downloaded at %2p"
     entries[1]->setStatusMessage(qtTrId("playlist.quality_fallback").arg(720).arg(1080));
     entries[2]->setStatus(DownloadStatus::Error);
     entries[2]->setFailure(YtDlpErrors::failure(

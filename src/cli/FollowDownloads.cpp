@@ -4,6 +4,7 @@
 #include "Terminal.h"
 
 #include "follow/FollowCheck.h"
+#include "follow/MediaServerWatch.h"
 #include "platform/StopSignals.h"
 #include "store/QueueStore.h"
 
@@ -75,9 +76,13 @@ QCoro::Task<int> download(const FollowFinding &finding, StopSignals &stopSignals
     QObject::connect(&stopSignals, &StopSignals::received, &command, [&] { command.interrupt(); });
     std::optional<int> code;
     QObject::connect(&command, &DownloadCommand::finished, &command, [&](int c) { code = c; });
+    MediaServerWatch mediaFiles(command.manager());
+    mediaFiles.add(finding);
     command.start(options.addresses);
     if (!code)
         co_await qCoro(&command, &DownloadCommand::finished);
+    if (mediaFiles.busy())
+        co_await qCoro(&mediaFiles, &MediaServerWatch::idle);
     co_return code.value_or(1);
 }
 

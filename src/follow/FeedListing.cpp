@@ -57,6 +57,8 @@ FeedListing FeedListing::read(const QByteArray &out, const QString &err, const Q
         } else if (line.startsWith(QLatin1Char('{'))) {
             const QJsonObject info = QJsonDocument::fromJson(raw).object();
             result.listing = Playlist::parse(info);
+            if (result.listing)
+                result.info = info;
             if (!result.listing && !info.isEmpty())
                 //% "This address is one video, not a list."
                 result.error = qtTrId("follow.error.not_list");

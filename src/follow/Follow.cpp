@@ -34,6 +34,7 @@ QJsonObject Follow::toJson() const
             {QStringLiteral("options"), toArray(options)},
             {QStringLiteral("firstNewest"), firstNewest},
             {QStringLiteral("paused"), paused},
+            {QStringLiteral("mediaServer"), mediaServer},
             {QStringLiteral("lastCheck"), lastCheck.toString(Qt::ISODateWithMs)},
             {QStringLiteral("newCount"), newCount},
             {QStringLiteral("lastError"), lastError},
@@ -49,6 +50,7 @@ Follow Follow::fromJson(const QJsonObject &json)
     f.options = toStrings(json.value(QStringLiteral("options")));
     f.firstNewest = qMax(0, json.value(QStringLiteral("firstNewest")).toInt());
     f.paused = json.value(QStringLiteral("paused")).toBool();
+    f.mediaServer = json.value(QStringLiteral("mediaServer")).toBool();
     f.lastCheck = QDateTime::fromString(json.value(QStringLiteral("lastCheck")).toString(),
                                         Qt::ISODateWithMs);
     f.newCount = qMax(0, json.value(QStringLiteral("newCount")).toInt());

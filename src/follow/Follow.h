@@ -18,6 +18,8 @@ struct Follow
     // comes after it.
     int firstNewest = 0;
     bool paused = false;
+    // Each new file gets what media servers read beside it (MediaServerFiles).
+    bool mediaServer = false;
 
     QDateTime lastCheck; // when a check last read the list
     int newCount = 0;    // entries the last check found new

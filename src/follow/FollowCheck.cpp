@@ -9,6 +9,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QHash>
+#include <QJsonArray>
 #include <QSet>
 
 #include <QCoro/QCoroTimer>
@@ -79,6 +80,21 @@ QList<PlaylistEntry> freshEntries(const Follow &follow, const PlaylistListing &l
     return fresh;
 }
 
+void describeEpisodes(FollowFinding &finding, const QJsonObject &list)
+{
+    // Entries keep their place in the JSON's list even when the listing leaves them out.
+    const QJsonArray entries = list.value(QStringLiteral("entries")).toArray();
+    const QString show = finding.follow.title;
+    for (const PlaylistEntry &entry : std::as_const(finding.fresh)) {
+        MediaServerFiles::Episode episode =
+            MediaServerFiles::episodeOf(entries.at(entry.index - 1).toObject(), show);
+        if (episode.title.isEmpty())
+            episode.title = entry.title;
+        finding.episodes.insert(entry.address, episode);
+    }
+    finding.poster = MediaServerFiles::listPicture(list);
+}
+
 void record(Follow &follow, const FeedListing &result, const QDateTime &now)
 {
     if (result.tooManyRequests()) {
@@ -140,6 +156,8 @@ QCoro::Task<QList<FollowFinding>> run(Settings settings)
                 waitingHosts.insert(follow.host(), finding.follow.notBefore);
             } else if (result.listing) {
                 finding.fresh = freshEntries(follow, *result.listing);
+                if (follow.mediaServer)
+                    describeEpisodes(finding, result.info);
             } else {
                 finding.state = FollowFinding::State::Failed;
                 finding.error = result.error;

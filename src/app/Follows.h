@@ -37,7 +37,8 @@ public:
         LastCheckRole,
         NewCountRole,
         LastErrorRole,
-        PausedRole
+        PausedRole,
+        MediaServerRole
     };
 
     explicit Follows(QObject *parent = nullptr);
@@ -61,6 +62,8 @@ public:
                             bool audio, int newest);
     Q_INVOKABLE bool isFollowed(const QString &address) const;
     Q_INVOKABLE void setPaused(int row, bool paused);
+    // Whether the list's new files get what media servers read beside them.
+    Q_INVOKABLE void setMediaServer(int row, bool on);
     Q_INVOKABLE void remove(int row);
     // One list (row), or every one (-1).
     Q_INVOKABLE void checkNow(int row = -1);

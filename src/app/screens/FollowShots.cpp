@@ -36,6 +36,7 @@ bool followShots()
     follows[2].lastError =
         QStringLiteral("ERROR: [youtube:tab] PLrecipes: The playlist does not exist.");
     follows[1].paused = true;
+    follows[0].mediaServer = true;
     const bool written = !FollowList::modify([&](QList<Follow> &list) { list = follows; });
     bool ok = written;
     {

@@ -164,12 +164,21 @@ private slots:
                  0);
         const CliRun failed = check();
         QCOMPARE(failed.exitCode, 1);
-        QVERIFY2(follow(0).value("lastError").toString().contains("500"),
+        // Explained in a sentence, as a download row would; yt-dlp's line as the detail.
+        QVERIFY2(follow(0)
+                     .value("lastError")
+                     .toString()
+                     .startsWith("yt-dlp could not read this "
+                                 "page"),
                  qPrintable(follow(0).value("lastError").toString()));
+        QVERIFY2(follow(0).value("lastErrorDetail").toString().contains("HTTP Error 500"),
+                 qPrintable(follow(0).value("lastErrorDetail").toString()));
+        QVERIFY(failed.out.contains("HTTP Error 500"));
         setRoutes("{}");
         QCOMPARE(check().exitCode, 0);
         QCOMPARE(files(), QStringList{"01 - Clip 1.mp4"});
         QVERIFY(follow(0).value("lastError").toString().isEmpty());
+        QVERIFY(follow(0).value("lastErrorDetail").toString().isEmpty());
     }
 
     // Two checks started at once (the timer's and a user's): the list is

@@ -55,6 +55,8 @@ QVariant Follows::data(const QModelIndex &index, int role) const
         return f.paused;
     case MediaServerRole:
         return f.mediaServer;
+    case LastErrorDetailRole:
+        return f.lastErrorDetail;
     default:
         return {};
     }
@@ -62,9 +64,10 @@ QVariant Follows::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> Follows::roleNames() const
 {
-    return {{AddressRole, "address"},   {TitleRole, "title"},         {LastCheckRole, "lastCheck"},
-            {NewCountRole, "newCount"}, {LastErrorRole, "lastError"}, {PausedRole, "paused"},
-            {MediaServerRole, "mediaServer"}};
+    return {{AddressRole, "address"},         {TitleRole, "title"},
+            {LastCheckRole, "lastCheck"},     {NewCountRole, "newCount"},
+            {LastErrorRole, "lastError"},     {PausedRole, "paused"},
+            {MediaServerRole, "mediaServer"}, {LastErrorDetailRole, "lastErrorDetail"}};
 }
 
 int Follows::checkHours() const

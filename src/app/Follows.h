@@ -38,7 +38,8 @@ public:
         NewCountRole,
         LastErrorRole,
         PausedRole,
-        MediaServerRole
+        MediaServerRole,
+        LastErrorDetailRole
     };
 
     explicit Follows(QObject *parent = nullptr);

@@ -35,6 +35,8 @@ void report(const FollowFinding &finding)
     case FollowFinding::State::Failed:
         //% "%1: not read (%2)"
         say(qtTrId("follow.cli.failed").arg(name, finding.error));
+        if (!finding.follow.lastErrorDetail.isEmpty())
+            say(QStringLiteral("    ") + finding.follow.lastErrorDetail);
         break;
     case FollowFinding::State::Waiting:
         //% "%1: the site asked to wait; read again after %2"

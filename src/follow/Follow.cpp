@@ -38,6 +38,7 @@ QJsonObject Follow::toJson() const
             {QStringLiteral("lastCheck"), lastCheck.toString(Qt::ISODateWithMs)},
             {QStringLiteral("newCount"), newCount},
             {QStringLiteral("lastError"), lastError},
+            {QStringLiteral("lastErrorDetail"), lastErrorDetail},
             {QStringLiteral("seen"), toArray(seen)},
             {QStringLiteral("notBefore"), notBefore.toString(Qt::ISODateWithMs)}};
 }
@@ -55,6 +56,7 @@ Follow Follow::fromJson(const QJsonObject &json)
                                         Qt::ISODateWithMs);
     f.newCount = qMax(0, json.value(QStringLiteral("newCount")).toInt());
     f.lastError = json.value(QStringLiteral("lastError")).toString();
+    f.lastErrorDetail = json.value(QStringLiteral("lastErrorDetail")).toString();
     f.seen = toStrings(json.value(QStringLiteral("seen")));
     f.notBefore = QDateTime::fromString(json.value(QStringLiteral("notBefore")).toString(),
                                         Qt::ISODateWithMs);

@@ -106,11 +106,13 @@ void record(Follow &follow, const FeedListing &result, const QDateTime &now)
     }
     if (!result.listing) {
         follow.lastError = result.error;
+        follow.lastErrorDetail = result.errorDetail;
         return;
     }
     follow.newCount = int(freshEntries(follow, *result.listing).size());
     follow.title = result.listing->title;
     follow.lastError.clear();
+    follow.lastErrorDetail.clear();
     follow.lastCheck = now;
     follow.notBefore = {};
     for (const PlaylistEntry &entry : result.listing->entries) {

@@ -14,6 +14,7 @@ Rectangle {
     required property string lastError
     required property bool paused
     required property bool mediaServer
+    required property string lastErrorDetail
     objectName: "followRow"
     implicitHeight: 58
     radius: Theme.radius
@@ -62,6 +63,12 @@ Rectangle {
                 text: row.summary
                 color: row.lastError.length > 0 ? Theme.dangerText : Theme.textFaint
                 font.pixelSize: Theme.fontSmall
+                // The tool's own line behind the explanation.
+                HoverHandler { id: summaryHover }
+                Tip {
+                    visible: summaryHover.hovered && row.lastErrorDetail.length > 0
+                    text: row.lastErrorDetail
+                }
             }
         }
         CheckBox {

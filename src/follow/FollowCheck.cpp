@@ -10,7 +10,10 @@
 #include <QDir>
 #include <QHash>
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QRegularExpression>
 #include <QSet>
+#include <QUrl>
 
 #include <QCoro/QCoroTimer>
 
@@ -58,6 +61,26 @@ QCoro::Task<> spaceOut(QHash<QString, steady_clock::time_point> &lastRequest, co
     lastRequest.insert(host, steady_clock::now());
 }
 
+// The address an earlier Reelix gave a page's player, known by its place on
+// the page then: a follow saved by it still knows the entries it has seen.
+QString formerAddress(const PlaylistEntry &entry)
+{
+    static const QString mark = QStringLiteral("#__youtubedl_smuggle=");
+    static const QRegularExpression hashed(QStringLiteral("^(.+)-[0-9a-f]{12}$"));
+    const qsizetype at = entry.address.indexOf(mark);
+    if (at < 0)
+        return {};
+    const QJsonObject smuggled =
+        QJsonDocument::fromJson(
+            QUrl::fromPercentEncoding(entry.address.mid(at + mark.size()).toLatin1()).toUtf8())
+            .object();
+    const auto m = hashed.match(smuggled.value(QStringLiteral("force_videoid")).toString());
+    if (!m.hasMatch())
+        return {};
+    return Playlist::withVideoId(entry.address.left(at),
+                                 m.captured(1) + QLatin1Char('-') + QString::number(entry.index));
+}
+
 } // namespace
 
 milliseconds pauseSetting()
@@ -72,7 +95,7 @@ QList<PlaylistEntry> freshEntries(const Follow &follow, const PlaylistListing &l
     const QSet<QString> seen(follow.seen.cbegin(), follow.seen.cend());
     QList<PlaylistEntry> fresh;
     for (const PlaylistEntry &entry : listing.entries) {
-        if (!seen.contains(entry.address))
+        if (!seen.contains(entry.address) && !seen.contains(formerAddress(entry)))
             fresh << entry;
     }
     if (!follow.checkedOnce())

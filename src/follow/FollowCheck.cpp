@@ -181,6 +181,7 @@ QCoro::Task<QList<FollowFinding>> run(Settings settings)
                 waitingHosts.insert(follow.host(), finding.follow.notBefore);
             } else if (result.listing) {
                 finding.fresh = freshEntries(follow, *result.listing);
+                finding.listed = result.listing->count;
                 if (follow.mediaServer)
                     describeEpisodes(finding, result.info);
             } else {

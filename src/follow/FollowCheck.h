@@ -26,6 +26,7 @@ struct FollowFinding
     Follow follow; // as saved after this check
     State state = State::Read;
     QList<PlaylistEntry> fresh;
+    int listed = 0; // entries the list showed, those left out counted
     // For a follow that writes media servers' files: each fresh entry's
     // episode by its address, and the list's own picture.
     QHash<QString, MediaServerFiles::Episode> episodes;

@@ -126,7 +126,7 @@ private slots:
     void pageAddsAtTheTop()
     {
         QFETCH(bool, placeIds);
-        const auto media = [this](int i) { return QStringLiteral("/list/%1/h264.mp4").arg(i); };
+        const auto media = [](int i) { return QStringLiteral("/list/%1/h264.mp4").arg(i); };
         setRoutes(R"({"entries": {"/list/page.html": 2}, "newest_first": ["/list/page.html"]})");
         QCOMPARE(runCli({"follow", "--newest", "2", "--folder", m_out,
                          m_server->httpUrl("list/page.html")})

@@ -4,13 +4,34 @@ _reelix_cli()
     local cur prev words cword
     _init_completion || return
 
-    local commands="download info tools certs help"
+    local commands="download info tools certs history doctor follow help"
     if ((cword == 1)); then
         COMPREPLY=($(compgen -W "$commands --help --version" -- "$cur"))
         return
     fi
     case ${words[1]} in
-    download)
+    follow)
+        case $prev in
+        --timer)
+            COMPREPLY=($(compgen -W "on off" -- "$cur"))
+            return
+            ;;
+        import | export)
+            ((cword == 3)) && _filedir
+            return
+            ;;
+        --newest)
+            return
+            ;;
+        esac
+        if ((cword == 2)); then
+            COMPREPLY=($(compgen -W "list check remove pause resume import export --timer --newest --media-server --help" -- "$cur"))
+            return
+        fi
+        [[ ${words[2]} == list ]] && COMPREPLY=($(compgen -W "--json" -- "$cur"))
+        [[ ${words[2]} == -* ]] || return
+        ;;&
+    download | follow)
         case $prev in
         --folder)
             _filedir -d
@@ -37,7 +58,7 @@ _reelix_cli()
             ;;
         esac
         ;;&
-    download | info)
+    download | info | follow)
         case $prev in
         --cookies)
             _filedir
@@ -49,7 +70,8 @@ _reelix_cli()
             ;;
         esac
         local options="--cookies-from-browser --cookies --no-cookies --items --json --help"
-        [[ ${words[1]} == download ]] && options+=" --audio --format --convert --folder --fragments --no-archive --audio-format --audio-quality --container --audio-lang --audio-multistreams --sub-langs --embed-subs --no-embed-metadata"
+        [[ ${words[1]} == follow ]] && options="--cookies-from-browser --cookies --no-cookies --newest --media-server"
+        [[ ${words[1]} != info ]] && options+=" --audio --format --convert --folder --fragments --no-archive --audio-format --audio-quality --container --audio-lang --audio-multistreams --sub-langs --embed-subs --no-embed-metadata"
         COMPREPLY=($(compgen -W "$options" -- "$cur"))
         ;;
     tools)
@@ -60,7 +82,9 @@ _reelix_cli()
         fi
         ;;
     certs) COMPREPLY=($(compgen -W "--refresh --help" -- "$cur")) ;;
-    help) ((cword == 2)) && COMPREPLY=($(compgen -W "download info tools certs" -- "$cur")) ;;
+    history) COMPREPLY=($(compgen -W "--json --help" -- "$cur")) ;;
+    doctor) COMPREPLY=($(compgen -W "--json --report --help" -- "$cur")) ;;
+    help) ((cword == 2)) && COMPREPLY=($(compgen -W "download info tools certs history doctor follow" -- "$cur")) ;;
     esac
 } &&
     complete -F _reelix_cli reelix-cli

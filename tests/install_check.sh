@@ -27,6 +27,13 @@ for page in reelix reelix-cli; do
 done
 bash -n "$share/bash-completion/completions/reelix-cli"
 
+# The user timer's service starts the reelix-cli of the prefix, as systemd reads it.
+units=$prefix/lib/systemd/user
+grep -qxF "ExecStart=$prefix/bin/reelix-cli follow check" "$units/reelix-follow.service" ||
+    fail "the service does not start $prefix/bin/reelix-cli"
+systemd-analyze verify --man=no "$units/reelix-follow.service" "$units/reelix-follow.timer" ||
+    fail "systemd refuses the installed timer"
+
 # Started from the prefix, with a home of its own.
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
 export XDG_STATE_HOME=$work/home/.local/state
@@ -56,6 +63,8 @@ for f in ./usr/bin/reelix ./usr/bin/reelix-cli ./usr/share/applications/org.reel
     grep -qxF "$f" <<<"$files" || fail "the package lacks $f"
 done
 if grep -v '^\./usr/' <<<"$files" | grep -v '^\./$'; then fail "files outside /usr"; fi
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/lib/systemd/user/reelix-follow.service |
+    grep -qxF "ExecStart=/usr/bin/reelix-cli follow check" || fail "the packaged service"
 dpkg-deb -f "$deb" Depends | grep -q "libqt6core6" || fail "no computed dependency on Qt"
 # What a distribution checks before it takes a package: no error, no warning.
 report=$(lintian "$deb" 2>&1 | grep -E '^(E|W): ' || true)

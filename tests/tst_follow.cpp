@@ -4,6 +4,7 @@
 #include "follow/FollowCheck.h"
 
 #include <QDirIterator>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QXmlStreamReader>
 
@@ -112,6 +113,54 @@ private slots:
         QVERIFY(read > before);
     }
 
+    void pageAddsAtTheTop_data()
+    {
+        QTest::addColumn<bool>("placeIds"); // the follow was saved knowing entries by place
+        QTest::newRow("entries known by their media") << false;
+        QTest::newRow("follow saved by an earlier version") << true;
+    }
+
+    // A page that puts its new player above the others: its players are
+    // known by their media, not their place, so only the new one is fetched.
+    // A follow saved when they were known by their place keeps what it saw.
+    void pageAddsAtTheTop()
+    {
+        QFETCH(bool, placeIds);
+        const auto media = [](int i) { return QStringLiteral("/list/%1/h264.mp4").arg(i); };
+        setRoutes(R"({"entries": {"/list/page.html": 2}, "newest_first": ["/list/page.html"]})");
+        QCOMPARE(runCli({"follow", "--newest", "2", "--folder", m_out,
+                         m_server->httpUrl("list/page.html")})
+                     .exitCode,
+                 0);
+        QCOMPARE(check().exitCode, 0);
+        QCOMPARE(files().size(), 2);
+        if (placeIds) {
+            const QString path = PlatformProfile::current().dataDirectory + "/follows.json";
+            QJsonArray follows = QJsonDocument::fromJson(readText(path).toUtf8()).array();
+            QJsonObject saved = follows.at(0).toObject();
+            saved["seen"] =
+                QJsonArray{Playlist::withVideoId(m_server->httpUrl(media(2).mid(1)), "page-1"),
+                           Playlist::withVideoId(m_server->httpUrl(media(1).mid(1)), "page-2")};
+            follows[0] = saved;
+            writeText(path, QString::fromUtf8(QJsonDocument(follows).toJson()));
+            // The first check since then still knows what it has seen, and
+            // from then on knows the players by their media.
+            const int fetched = requestsTo(media(1));
+            const CliRun same = check();
+            QVERIFY2(same.out.contains(": 0 new"), same.out.constData());
+            QCOMPARE(requestsTo(media(1)), fetched);
+        }
+        setRoutes(R"({"entries": {"/list/page.html": 3}, "newest_first": ["/list/page.html"]})");
+        const QList<int> before{requestsTo(media(1)), requestsTo(media(2)), requestsTo(media(3))};
+        const CliRun second = check();
+        QCOMPARE(second.exitCode, 0);
+        QVERIFY2(second.out.contains(": 1 new"), second.out.constData());
+        QCOMPARE(requestsTo(media(1)), before.at(0));
+        QCOMPARE(requestsTo(media(2)), before.at(1));
+        QVERIFY(requestsTo(media(3)) > before.at(2));
+        QCOMPARE(files().size(), 3);
+    }
+
     void siteAsksToWait_data()
     {
         QTest::addColumn<QString>("retryAfter");
@@ -164,12 +213,21 @@ private slots:
                  0);
         const CliRun failed = check();
         QCOMPARE(failed.exitCode, 1);
-        QVERIFY2(follow(0).value("lastError").toString().contains("500"),
+        // Explained in a sentence, as a download row would; yt-dlp's line as the detail.
+        QVERIFY2(follow(0)
+                     .value("lastError")
+                     .toString()
+                     .startsWith("yt-dlp could not read this "
+                                 "page"),
                  qPrintable(follow(0).value("lastError").toString()));
+        QVERIFY2(follow(0).value("lastErrorDetail").toString().contains("HTTP Error 500"),
+                 qPrintable(follow(0).value("lastErrorDetail").toString()));
+        QVERIFY(failed.out.contains("HTTP Error 500"));
         setRoutes("{}");
         QCOMPARE(check().exitCode, 0);
         QCOMPARE(files(), QStringList{"01 - Clip 1.mp4"});
         QVERIFY(follow(0).value("lastError").toString().isEmpty());
+        QVERIFY(follow(0).value("lastErrorDetail").toString().isEmpty());
     }
 
     // Two checks started at once (the timer's and a user's): the list is

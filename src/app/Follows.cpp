@@ -53,6 +53,10 @@ QVariant Follows::data(const QModelIndex &index, int role) const
         return f.lastError;
     case PausedRole:
         return f.paused;
+    case MediaServerRole:
+        return f.mediaServer;
+    case LastErrorDetailRole:
+        return f.lastErrorDetail;
     default:
         return {};
     }
@@ -60,8 +64,10 @@ QVariant Follows::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> Follows::roleNames() const
 {
-    return {{AddressRole, "address"},   {TitleRole, "title"},         {LastCheckRole, "lastCheck"},
-            {NewCountRole, "newCount"}, {LastErrorRole, "lastError"}, {PausedRole, "paused"}};
+    return {{AddressRole, "address"},         {TitleRole, "title"},
+            {LastCheckRole, "lastCheck"},     {NewCountRole, "newCount"},
+            {LastErrorRole, "lastError"},     {PausedRole, "paused"},
+            {MediaServerRole, "mediaServer"}, {LastErrorDetailRole, "lastErrorDetail"}};
 }
 
 int Follows::checkHours() const
@@ -117,6 +123,15 @@ void Follows::setPaused(int row, bool paused)
     change([&](QList<Follow> &follows) {
         if (Follow *f = FollowList::find(follows, address))
             f->paused = paused;
+    });
+}
+
+void Follows::setMediaServer(int row, bool on)
+{
+    const QString address = m_follows.value(row).address;
+    change([&](QList<Follow> &follows) {
+        if (Follow *f = FollowList::find(follows, address))
+            f->mediaServer = on;
     });
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "follow/Follow.h"
+#include "follow/FollowCheck.h"
 
 #include <QAbstractListModel>
+#include <QCoro/QCoroTask>
 #include <QPointer>
 #include <QProcess>
 #include <QTimer>
@@ -10,10 +12,16 @@
 
 // The followed lists for the window: the "Following" view's rows, the
 // "Follow" action of a list's header, and the checks while Reelix runs (at
-// start and every few hours, a setting). A check is `reelix-cli follow
-// check` in a child process, the same run as the user timer's: the new
-// entries download with each follow's own choices, a list is never read by
-// two checks at once, and the window never waits on the network.
+// start and every few hours, a setting). A check reads the lists as the
+// user timer's `reelix-cli follow check` does, and hands their new entries
+// to the window's download list as a list row each, with the follow's own
+// choices: the user sees them download, can stop them and finds them in the
+// history. A list is never read by two checks at once, even from two
+// processes, and the window never waits on the network.
+class DownloadGroup;
+class DownloadManager;
+class MediaServerWatch;
+
 class Follows : public QAbstractListModel
 {
     Q_OBJECT
@@ -37,7 +45,9 @@ public:
         LastCheckRole,
         NewCountRole,
         LastErrorRole,
-        PausedRole
+        PausedRole,
+        MediaServerRole,
+        LastErrorDetailRole
     };
 
     explicit Follows(QObject *parent = nullptr);
@@ -46,7 +56,7 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    bool checking() const { return m_check != nullptr; }
+    bool checking() const { return m_check != nullptr || m_checkingHere; }
     int checkHours() const;
     void setCheckHours(int hours);
     int pauseSeconds() const;
@@ -61,6 +71,8 @@ public:
                             bool audio, int newest);
     Q_INVOKABLE bool isFollowed(const QString &address) const;
     Q_INVOKABLE void setPaused(int row, bool paused);
+    // Whether the list's new files get what media servers read beside them.
+    Q_INVOKABLE void setMediaServer(int row, bool on);
     Q_INVOKABLE void remove(int row);
     // One list (row), or every one (-1).
     Q_INVOKABLE void checkNow(int row = -1);
@@ -69,6 +81,9 @@ public:
 
     // reelix-cli beside this program (installed, or in the build tree).
     static QString commandLineProgram();
+    // The download list that checks hand new entries to; without one, a
+    // check is reelix-cli's, downloading by itself.
+    static void useDownloads(DownloadManager *manager);
 
 signals:
     void countChanged();
@@ -79,12 +94,20 @@ signals:
 private:
     void change(const std::function<void(QList<Follow> &)> &edit);
     void scheduleChecks();
+    QCoro::Task<> checkHere(QStringList only);
+    void checkEnded();
+    // The new entries of `finding` as a list row of the download list.
+    void hand(const FollowFinding &finding);
     // Runs a short child, then `done` with its exit status (-1: it did not start).
     void runChild(const QString &program, const QStringList &args,
                   const std::function<void(int)> &done);
 
     QList<Follow> m_follows;
     QPointer<QProcess> m_check;
+    bool m_checkingHere = false;
+    // Held while a list's entries download, so that no other check starts them again.
+    QHash<const DownloadGroup *, std::shared_ptr<LockClaim>> m_claims;
+    QPointer<MediaServerWatch> m_mediaFiles;
     bool m_checkedOnce = false;
     bool m_timerOn = false;
     QTimer m_timer;

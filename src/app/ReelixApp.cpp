@@ -1,5 +1,6 @@
 #include "ReelixApp.h"
 #include "Desktop.h"
+#include "Follows.h"
 #include "YtDlpAgeSource.h"
 
 #include "certs/CertificateStore.h"
@@ -33,6 +34,8 @@ ReelixApp::ReelixApp(std::unique_ptr<DependencyChecker> checker, QueueStore *sto
     if (m_store)
         m_store->restoreInto(m_manager);
     m_manager.useSettings({.autoStart = true});
+    // Followed lists' new entries join this list, where the user sees them.
+    Follows::useDownloads(&m_manager);
     connect(m_checker.get(), &DependencyChecker::statusesChanged, this,
             &ReelixApp::updateSummaryChanged);
     // A page yt-dlp could not read names an old yt-dlp: the engine learns its age here.

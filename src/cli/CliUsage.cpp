@@ -66,13 +66,15 @@ const CommandHelp commandHelp[] = {
      "report (home folder as ~, passwords, cookie values and addresses' paths hidden).\n"
      "Exits 1 when a check found a problem.\n"},
     {"follow",
-     "reelix-cli follow [--newest N] [DOWNLOAD OPTIONS] ADDRESS\n"
+     "reelix-cli follow [--newest N] [--media-server] [DOWNLOAD OPTIONS] ADDRESS\n"
      "       reelix-cli follow list [--json] | check [ADDRESS...] | remove|pause|resume ADDRESS\n"
      "       reelix-cli follow import|export FILE | --timer on|off",
      "Follows a list: each check reads it once and downloads its new entries with the\n"
      "download options given; the first check takes the newest N (else none). check skips\n"
      "a list another process is checking and a site that asked to wait; import and export\n"
-     "read and write OPML (\"-\": standard output); --timer: a systemd user timer.\n"},
+     "read and write OPML (\"-\": standard output); --timer: a systemd user timer.\n"
+     "--media-server writes beside each file what Kodi, Jellyfin and Plex read: NAME.nfo,\n"
+     "NAME-thumb.jpg, and poster.jpg for the folder.\n"},
     {"help", "reelix-cli help [COMMAND]", "Prints this help, or a command's.\n"},
     {"version", "reelix-cli --version", "Prints the version.\n"},
 };

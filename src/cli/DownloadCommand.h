@@ -19,6 +19,7 @@ public:
     // SIGINT/SIGTERM: stop every run; the command then finishes with 130.
     // A second one stops at once.
     void interrupt();
+    DownloadManager &manager() { return m_manager; }
 
 signals:
     void finished(int exitCode);

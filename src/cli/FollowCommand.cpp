@@ -28,10 +28,11 @@ int usageError(const QString &message)
     return 2;
 }
 
-// `follow ADDRESS [--newest N] [download options]`.
+// `follow ADDRESS [--newest N] [--media-server] [download options]`.
 int add(QStringList args)
 {
     Follow follow;
+    follow.mediaServer = args.removeAll(QStringLiteral("--media-server")) > 0;
     const qsizetype newest = args.indexOf(QStringLiteral("--newest"));
     if (newest >= 0) {
         bool ok = false;

@@ -4,6 +4,7 @@
 #include "Terminal.h"
 
 #include "follow/FollowCheck.h"
+#include "follow/MediaServerWatch.h"
 #include "platform/StopSignals.h"
 #include "store/QueueStore.h"
 
@@ -34,6 +35,8 @@ void report(const FollowFinding &finding)
     case FollowFinding::State::Failed:
         //% "%1: not read (%2)"
         say(qtTrId("follow.cli.failed").arg(name, finding.error));
+        if (!finding.follow.lastErrorDetail.isEmpty())
+            say(QStringLiteral("    ") + finding.follow.lastErrorDetail);
         break;
     case FollowFinding::State::Waiting:
         //% "%1: the site asked to wait; read again after %2"
@@ -75,9 +78,13 @@ QCoro::Task<int> download(const FollowFinding &finding, StopSignals &stopSignals
     QObject::connect(&stopSignals, &StopSignals::received, &command, [&] { command.interrupt(); });
     std::optional<int> code;
     QObject::connect(&command, &DownloadCommand::finished, &command, [&](int c) { code = c; });
+    MediaServerWatch mediaFiles(command.manager());
+    mediaFiles.add(finding);
     command.start(options.addresses);
     if (!code)
         co_await qCoro(&command, &DownloadCommand::finished);
+    if (mediaFiles.busy())
+        co_await qCoro(&mediaFiles, &MediaServerWatch::idle);
     co_return code.value_or(1);
 }
 

@@ -54,6 +54,10 @@ public:
     bool skipDownloaded() const { return m_skipDownloaded; }
     // The folder inside the download folder that the entries' files go to.
     QString folderName() const;
+    // The folder that folder is made in, for a list with a folder of its own
+    // (a followed list); empty: the download folder.
+    QString baseFolder() const { return m_baseFolder; }
+    void setBaseFolder(const QString &folder) { m_baseFolder = folder; }
 
     void setFormat(DownloadFormat value);
     void setQualityCap(int value);
@@ -99,4 +103,5 @@ private:
     DownloadFormat m_format;
     int m_qualityCap = 0;
     bool m_skipDownloaded = true;
+    QString m_baseFolder;
 };

@@ -82,6 +82,10 @@ public:
     Q_INVOKABLE void addClips(DownloadItem *item, const QStringList &sections, bool preciseCuts);
     // Makes a listed item the header of `listing`'s entries, which follow it.
     void listGroup(DownloadItem *header, const PlaylistListing &listing);
+    // A list read elsewhere (a followed list's check), as a header row at the
+    // end and its entries: only those `listing` holds, numbered as listed.
+    DownloadItem *addListing(const QString &url, Download::DownloadFormat format,
+                             const PlaylistListing &listing);
     // Every item, with the entries of collapsed lists: what any operation on
     // all the downloads (stop, save, count) goes through.
     QList<DownloadItem *> allItems() const;

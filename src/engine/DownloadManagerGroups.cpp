@@ -57,6 +57,17 @@ QList<DownloadItem *> DownloadManager::allItems() const
     return all;
 }
 
+DownloadItem *DownloadManager::addListing(const QString &url, DownloadFormat format,
+                                          const PlaylistListing &listing)
+{
+    auto *header = new DownloadItem(url, format);
+    header->setTitle(listing.title);
+    header->setStatus(DownloadStatus::Ready);
+    append(header);
+    listGroup(header, listing);
+    return header;
+}
+
 void DownloadManager::listGroup(DownloadItem *header, const PlaylistListing &listing)
 {
     auto *group = new DownloadGroup(listing.title, DownloadRun::siteName(header->url()),
@@ -291,7 +302,9 @@ QString DownloadManager::folderFor(const DownloadItem &item) const
 {
     if (!item.isGroupEntry())
         return ensureDownloadFolder();
-    const QString folder = downloadFolder() + QLatin1Char('/') + item.group()->folderName();
+    const QString base = item.group()->baseFolder();
+    const QString folder =
+        (base.isEmpty() ? downloadFolder() : base) + QLatin1Char('/') + item.group()->folderName();
     QDir().mkpath(folder);
     return folder;
 }
@@ -315,8 +328,9 @@ QString DownloadManager::archiveFor(const DownloadItem &item) const
 {
     if (!item.isGroupEntry() || !item.group()->skipDownloaded())
         return {};
-    return downloadFolder() + QLatin1Char('/') + item.group()->folderName() +
-           QStringLiteral("/.reelix-archive");
+    const QString base = item.group()->baseFolder();
+    return (base.isEmpty() ? downloadFolder() : base) + QLatin1Char('/') +
+           item.group()->folderName() + QStringLiteral("/.reelix-archive");
 }
 
 // yt-dlp appends to whatever the archive's name leads to: a link (or a second

@@ -4,6 +4,7 @@
 
 #include "platform/PlainText.h"
 
+#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
@@ -12,11 +13,23 @@
 
 namespace {
 
+// The id yt-dlp gives the players of a page is their place on it ("page-2"),
+// which a page that adds a video above them changes: such an entry is known
+// by its media's address instead, kept in the same form ("page-" and a hash).
+QString stableId(const QString &id, const QString &media, const QString &listId, int index)
+{
+    if (listId.isEmpty() || id != listId + QLatin1Char('-') + QString::number(index))
+        return id;
+    const QByteArray hash = QCryptographicHash::hash(media.toUtf8(), QCryptographicHash::Sha1);
+    return listId + QLatin1Char('-') + QString::fromLatin1(hash.toHex().left(12));
+}
+
 // Where an entry's own information run goes: the address a flat listing gives
 // for it, or, for an entry the listing resolved already (a page's players),
 // its own page, else its media.
-QString entryAddress(const QJsonObject &entry, const QString &listPage)
+QString entryAddress(const QJsonObject &entry, const QJsonObject &list, int index)
 {
+    const QString listPage = JsonFields::text(list, QStringLiteral("webpage_url"));
     const QString type = JsonFields::text(entry, QStringLiteral("_type"));
     const QString url = JsonFields::text(entry, QStringLiteral("url"));
     const QString page = JsonFields::text(entry, QStringLiteral("webpage_url"));
@@ -29,10 +42,8 @@ QString entryAddress(const QJsonObject &entry, const QString &listPage)
     const QString id = JsonFields::text(entry, QStringLiteral("id"));
     if (url.isEmpty() || id.isEmpty() || url.contains(QLatin1Char('#')))
         return url;
-    const QByteArray data = QJsonDocument(QJsonObject{{QStringLiteral("force_videoid"), id}})
-                                .toJson(QJsonDocument::Compact);
-    return url + QStringLiteral("#__youtubedl_smuggle=") +
-           QString::fromLatin1(QUrl::toPercentEncoding(QString::fromUtf8(data)));
+    return Playlist::withVideoId(
+        url, stableId(id, url, JsonFields::text(list, QStringLiteral("id")), index));
 }
 
 struct Range
@@ -116,7 +127,6 @@ std::optional<PlaylistListing> parse(const QJsonObject &info)
     listing.title = JsonFields::text(info, QStringLiteral("title"));
     if (listing.title.isEmpty())
         listing.title = JsonFields::text(info, QStringLiteral("id"));
-    const QString page = JsonFields::text(info, QStringLiteral("webpage_url"));
     const QJsonArray entries = info.value(QStringLiteral("entries")).toArray();
     listing.count = int(entries.size());
     listing.entries.reserve(entries.size());
@@ -125,7 +135,7 @@ std::optional<PlaylistListing> parse(const QJsonObject &info)
         ++index;
         const QJsonObject entry = value.toObject();
         PlaylistEntry e;
-        e.address = entryAddress(entry, page);
+        e.address = entryAddress(entry, info, index);
         if (e.address.isEmpty())
             continue;
         e.title = JsonFields::text(entry, QStringLiteral("title"));
@@ -136,6 +146,14 @@ std::optional<PlaylistListing> parse(const QJsonObject &info)
         listing.entries.append(std::move(e));
     }
     return listing;
+}
+
+QString withVideoId(const QString &media, const QString &id)
+{
+    const QByteArray data = QJsonDocument(QJsonObject{{QStringLiteral("force_videoid"), id}})
+                                .toJson(QJsonDocument::Compact);
+    return media + QStringLiteral("#__youtubedl_smuggle=") +
+           QString::fromLatin1(QUrl::toPercentEncoding(QString::fromUtf8(data)));
 }
 
 QString safeName(const QString &text, int longest, const QString &fallback)

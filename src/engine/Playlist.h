@@ -40,6 +40,10 @@ namespace Playlist {
 // without an address are left out (their numbers stay).
 std::optional<PlaylistListing> parse(const QJsonObject &info);
 
+// The address of a media file that yt-dlp downloads under the id given (for
+// its download archive), as its own feed entries carry one.
+QString withVideoId(const QString &media, const QString &id);
+
 // `text` as one file or folder name on any system: no separators or
 // characters Windows or macOS refuse, no control characters, no leading or
 // trailing dots and blanks, at most `longest` characters; `fallback` when

@@ -57,6 +57,8 @@ FeedListing FeedListing::read(const QByteArray &out, const QString &err, const Q
         } else if (line.startsWith(QLatin1Char('{'))) {
             const QJsonObject info = QJsonDocument::fromJson(raw).object();
             result.listing = Playlist::parse(info);
+            if (result.listing)
+                result.info = info;
             if (!result.listing && !info.isEmpty())
                 //% "This address is one video, not a list."
                 result.error = qtTrId("follow.error.not_list");
@@ -64,9 +66,16 @@ FeedListing FeedListing::read(const QByteArray &out, const QString &err, const Q
     }
     if (!result.listing && result.error.isEmpty()) {
         const QStringList lines = err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        result.error = PlainText::withoutHidden(YtDlpErrors::lastErrorLine(lines).value_or(
+        if (lines.isEmpty()) {
             //% "yt-dlp could not read the list."
-            qtTrId("follow.error.unread")));
+            result.error = qtTrId("follow.error.unread");
+        } else {
+            // Explained as a download row explains it, yt-dlp's line kept as the detail.
+            const Failure failure =
+                YtDlpErrors::failure(lines, false, false, CookieSource::fromSettings());
+            result.error = failure.message;
+            result.errorDetail = PlainText::withoutHidden(failure.detail);
+        }
     }
     return result;
 }

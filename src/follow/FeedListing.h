@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QJsonObject>
 #include <QString>
 
 #include <QCoro/QCoroTask>
@@ -16,9 +17,11 @@
 struct FeedListing
 {
     std::optional<PlaylistListing> listing; // set when the list was read
+    QJsonObject info;                       // yt-dlp's JSON of the list, when read
     int httpStatus = 0;                     // the last answer's status; 0 when none came
     QDateTime retryAt;                      // from a 429's Retry-After; invalid when none
-    QString error;                          // why there is no listing (yt-dlp's line)
+    QString error;                          // why there is no listing, in one sentence
+    QString errorDetail;                    // yt-dlp's own line about it; may be empty
 
     bool tooManyRequests() const { return httpStatus == 429; }
 

@@ -34,9 +34,11 @@ QJsonObject Follow::toJson() const
             {QStringLiteral("options"), toArray(options)},
             {QStringLiteral("firstNewest"), firstNewest},
             {QStringLiteral("paused"), paused},
+            {QStringLiteral("mediaServer"), mediaServer},
             {QStringLiteral("lastCheck"), lastCheck.toString(Qt::ISODateWithMs)},
             {QStringLiteral("newCount"), newCount},
             {QStringLiteral("lastError"), lastError},
+            {QStringLiteral("lastErrorDetail"), lastErrorDetail},
             {QStringLiteral("seen"), toArray(seen)},
             {QStringLiteral("notBefore"), notBefore.toString(Qt::ISODateWithMs)}};
 }
@@ -49,10 +51,12 @@ Follow Follow::fromJson(const QJsonObject &json)
     f.options = toStrings(json.value(QStringLiteral("options")));
     f.firstNewest = qMax(0, json.value(QStringLiteral("firstNewest")).toInt());
     f.paused = json.value(QStringLiteral("paused")).toBool();
+    f.mediaServer = json.value(QStringLiteral("mediaServer")).toBool();
     f.lastCheck = QDateTime::fromString(json.value(QStringLiteral("lastCheck")).toString(),
                                         Qt::ISODateWithMs);
     f.newCount = qMax(0, json.value(QStringLiteral("newCount")).toInt());
     f.lastError = json.value(QStringLiteral("lastError")).toString();
+    f.lastErrorDetail = json.value(QStringLiteral("lastErrorDetail")).toString();
     f.seen = toStrings(json.value(QStringLiteral("seen")));
     f.notBefore = QDateTime::fromString(json.value(QStringLiteral("notBefore")).toString(),
                                         Qt::ISODateWithMs);

@@ -18,12 +18,15 @@ struct Follow
     // comes after it.
     int firstNewest = 0;
     bool paused = false;
+    // Each new file gets what media servers read beside it (MediaServerFiles).
+    bool mediaServer = false;
 
-    QDateTime lastCheck; // when a check last read the list
-    int newCount = 0;    // entries the last check found new
-    QString lastError;   // why the last check failed; empty when it did not
-    QStringList seen;    // entry addresses already listed by a check
-    QDateTime notBefore; // the site asked to be left alone until then
+    QDateTime lastCheck;     // when a check last read the list
+    int newCount = 0;        // entries the last check found new
+    QString lastError;       // why the last check failed; empty when it did not
+    QString lastErrorDetail; // the tool's own line about it
+    QStringList seen;        // entry addresses already listed by a check
+    QDateTime notBefore;     // the site asked to be left alone until then
 
     bool checkedOnce() const { return lastCheck.isValid(); }
     // The host the list is on: requests to one host are spaced out.

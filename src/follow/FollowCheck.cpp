@@ -9,7 +9,11 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QRegularExpression>
 #include <QSet>
+#include <QUrl>
 
 #include <QCoro/QCoroTimer>
 
@@ -57,6 +61,26 @@ QCoro::Task<> spaceOut(QHash<QString, steady_clock::time_point> &lastRequest, co
     lastRequest.insert(host, steady_clock::now());
 }
 
+// The address an earlier Reelix gave a page's player, known by its place on
+// the page then: a follow saved by it still knows the entries it has seen.
+QString formerAddress(const PlaylistEntry &entry)
+{
+    static const QString mark = QStringLiteral("#__youtubedl_smuggle=");
+    static const QRegularExpression hashed(QStringLiteral("^(.+)-[0-9a-f]{12}$"));
+    const qsizetype at = entry.address.indexOf(mark);
+    if (at < 0)
+        return {};
+    const QJsonObject smuggled =
+        QJsonDocument::fromJson(
+            QUrl::fromPercentEncoding(entry.address.mid(at + mark.size()).toLatin1()).toUtf8())
+            .object();
+    const auto m = hashed.match(smuggled.value(QStringLiteral("force_videoid")).toString());
+    if (!m.hasMatch())
+        return {};
+    return Playlist::withVideoId(entry.address.left(at),
+                                 m.captured(1) + QLatin1Char('-') + QString::number(entry.index));
+}
+
 } // namespace
 
 milliseconds pauseSetting()
@@ -71,12 +95,27 @@ QList<PlaylistEntry> freshEntries(const Follow &follow, const PlaylistListing &l
     const QSet<QString> seen(follow.seen.cbegin(), follow.seen.cend());
     QList<PlaylistEntry> fresh;
     for (const PlaylistEntry &entry : listing.entries) {
-        if (!seen.contains(entry.address))
+        if (!seen.contains(entry.address) && !seen.contains(formerAddress(entry)))
             fresh << entry;
     }
     if (!follow.checkedOnce())
         fresh = fresh.mid(0, follow.firstNewest);
     return fresh;
+}
+
+void describeEpisodes(FollowFinding &finding, const QJsonObject &list)
+{
+    // Entries keep their place in the JSON's list even when the listing leaves them out.
+    const QJsonArray entries = list.value(QStringLiteral("entries")).toArray();
+    const QString show = finding.follow.title;
+    for (const PlaylistEntry &entry : std::as_const(finding.fresh)) {
+        MediaServerFiles::Episode episode =
+            MediaServerFiles::episodeOf(entries.at(entry.index - 1).toObject(), show);
+        if (episode.title.isEmpty())
+            episode.title = entry.title;
+        finding.episodes.insert(entry.address, episode);
+    }
+    finding.poster = MediaServerFiles::listPicture(list);
 }
 
 void record(Follow &follow, const FeedListing &result, const QDateTime &now)
@@ -90,11 +129,13 @@ void record(Follow &follow, const FeedListing &result, const QDateTime &now)
     }
     if (!result.listing) {
         follow.lastError = result.error;
+        follow.lastErrorDetail = result.errorDetail;
         return;
     }
     follow.newCount = int(freshEntries(follow, *result.listing).size());
     follow.title = result.listing->title;
     follow.lastError.clear();
+    follow.lastErrorDetail.clear();
     follow.lastCheck = now;
     follow.notBefore = {};
     for (const PlaylistEntry &entry : result.listing->entries) {
@@ -140,6 +181,9 @@ QCoro::Task<QList<FollowFinding>> run(Settings settings)
                 waitingHosts.insert(follow.host(), finding.follow.notBefore);
             } else if (result.listing) {
                 finding.fresh = freshEntries(follow, *result.listing);
+                finding.listed = result.listing->count;
+                if (follow.mediaServer)
+                    describeEpisodes(finding, result.info);
             } else {
                 finding.state = FollowFinding::State::Failed;
                 finding.error = result.error;

@@ -2,6 +2,7 @@
 
 #include "FeedListing.h"
 #include "Follow.h"
+#include "MediaServerFiles.h"
 
 #include "platform/LockClaim.h"
 
@@ -25,6 +26,11 @@ struct FollowFinding
     Follow follow; // as saved after this check
     State state = State::Read;
     QList<PlaylistEntry> fresh;
+    int listed = 0; // entries the list showed, those left out counted
+    // For a follow that writes media servers' files: each fresh entry's
+    // episode by its address, and the list's own picture.
+    QHash<QString, MediaServerFiles::Episode> episodes;
+    QString poster;
     QString error;
     // Held while the new entries download, so that no other check starts
     // runs of the same source meanwhile.
@@ -55,6 +61,8 @@ constexpr std::chrono::seconds defaultBackOff{3600};
 // The entries of `listing` that `follow` has not seen: on its first check
 // the newest `firstNewest` (lists put the newest first), nothing when 0.
 QList<PlaylistEntry> freshEntries(const Follow &follow, const PlaylistListing &listing);
+// What media servers read about the fresh entries of `finding`, from the list's JSON.
+void describeEpisodes(FollowFinding &finding, const QJsonObject &list);
 // `follow` after a visit that gave `result` at `now`.
 void record(Follow &follow, const FeedListing &result, const QDateTime &now);
 

@@ -1510,6 +1510,14 @@
         <source>%1 (paused)</source>
         <translation>%1 (paused)</translation>
     </message>
+    <message id="follow.media_server">
+        <source>Files for media servers</source>
+        <translation>Files for media servers</translation>
+    </message>
+    <message id="follow.media_server.tip">
+        <source>Writes beside each new file what Kodi, Jellyfin and Plex read: an .nfo, the thumbnail, and a poster for the folder</source>
+        <translation>Writes beside each new file what Kodi, Jellyfin and Plex read: an .nfo, the thumbnail, and a poster for the folder</translation>
+    </message>
     <message id="follow.pause">
         <source>Pause</source>
         <translation>Pause</translation>

@@ -1510,6 +1510,14 @@
         <source>%1 (paused)</source>
         <translation>%1 (en pause)</translation>
     </message>
+    <message id="follow.media_server">
+        <source>Files for media servers</source>
+        <translation>Fichiers pour serveurs multimédias</translation>
+    </message>
+    <message id="follow.media_server.tip">
+        <source>Writes beside each new file what Kodi, Jellyfin and Plex read: an .nfo, the thumbnail, and a poster for the folder</source>
+        <translation>Écrit à côté de chaque nouveau fichier ce que lisent Kodi, Jellyfin et Plex : un .nfo, la miniature et une affiche pour le dossier</translation>
+    </message>
     <message id="follow.pause">
         <source>Pause</source>
         <translation>Mettre en pause</translation>

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Reelix
 
@@ -12,6 +13,8 @@ Rectangle {
     required property int newCount
     required property string lastError
     required property bool paused
+    required property bool mediaServer
+    required property string lastErrorDetail
     objectName: "followRow"
     implicitHeight: 58
     radius: Theme.radius
@@ -60,6 +63,53 @@ Rectangle {
                 text: row.summary
                 color: row.lastError.length > 0 ? Theme.dangerText : Theme.textFaint
                 font.pixelSize: Theme.fontSmall
+                // The tool's own line behind the explanation.
+                HoverHandler { id: summaryHover }
+                Tip {
+                    visible: summaryHover.hovered && row.lastErrorDetail.length > 0
+                    text: row.lastErrorDetail
+                }
+            }
+        }
+        CheckBox {
+            id: mediaBox
+            objectName: "followMediaServer"
+            checked: row.mediaServer
+            onToggled: Follows.setMediaServer(row.index, checked)
+            //% "Files for media servers"
+            Accessible.name: qsTrId("follow.media_server")
+            Accessible.onToggleAction: { mediaBox.toggle(); mediaBox.toggled() }
+            Accessible.onPressAction: { mediaBox.toggle(); mediaBox.toggled() }
+            Tip {
+                visible: mediaBox.hovered
+                //% "Writes beside each new file what Kodi, Jellyfin and Plex read: an .nfo, "
+                //% "the thumbnail, and a poster for the folder"
+                text: qsTrId("follow.media_server.tip")
+            }
+            padding: 0
+            indicator: Rectangle {
+                x: 0
+                y: (mediaBox.height - height) / 2
+                width: 16; height: 16
+                radius: 4
+                color: mediaBox.checked ? Theme.accent : Theme.control
+                border.width: mediaBox.visualFocus ? Theme.focusRingWidth : 1
+                border.color: mediaBox.visualFocus ? Theme.focusRing
+                              : mediaBox.checked ? Theme.accent : Theme.outline
+                Icon {
+                    anchors.centerIn: parent
+                    visible: mediaBox.checked
+                    name: "checkmark"; size: 11; font.bold: true
+                    color: Theme.textOnAccent
+                }
+            }
+            contentItem: Text {
+                textFormat: Text.PlainText
+                leftPadding: 24
+                text: qsTrId("follow.media_server")
+                color: Theme.textStatus
+                font.pixelSize: Theme.fontSmall
+                verticalAlignment: Text.AlignVCenter
             }
         }
         IconButton {

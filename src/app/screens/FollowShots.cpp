@@ -33,9 +33,11 @@ bool followShots()
         staged(QStringLiteral("https://www.youtube.com/playlist?list=PLrecipes"),
                QStringLiteral("Weeknight recipes"), 26, 0),
         staged(QStringLiteral("https://video.example.net/c/science/videos"), QString(), -1, 0)};
-    follows[2].lastError =
+    follows[2].lastError = qtTrId("error.download_failed");
+    follows[2].lastErrorDetail =
         QStringLiteral("ERROR: [youtube:tab] PLrecipes: The playlist does not exist.");
     follows[1].paused = true;
+    follows[0].mediaServer = true;
     const bool written = !FollowList::modify([&](QList<Follow> &list) { list = follows; });
     bool ok = written;
     {

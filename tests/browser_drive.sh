@@ -40,16 +40,13 @@ PY
 # Everything but 127.0.0.1 goes to a closed local port: the browsers' own
 # update, telemetry and safe-browsing requests never leave the machine.
 closed=127.0.0.1:9
+# The browsers find the host through the user's manifests, as the host writes them.
+"$host" --for-user >/dev/null || fail "reelix-native-host --for-user"
 case $browser in
 chromium)
-    profile=$work/chromium
-    mkdir -p "$profile/NativeMessagingHosts"
-    sed "s|\"path\": \".*\"|\"path\": \"$host\"|" \
-        "$build/src/nativehost/chromium/org.reelix.reelix.json" \
-        >"$profile/NativeMessagingHosts/org.reelix.reelix.json"
     sandbox=()
     (($(id -u) != 0)) || sandbox=(--no-sandbox)
-    chromium "${sandbox[@]}" --user-data-dir="$profile" --no-first-run --no-default-browser-check \
+    chromium "${sandbox[@]}" --no-first-run --no-default-browser-check \
         --disable-features=DisableLoadExtensionCommandLineSwitch --test-type \
         --load-extension="$build/browser/chromium" --proxy-server="http://$closed" \
         --disable-background-networking --disable-component-update --disable-sync \
@@ -63,10 +60,7 @@ chromium)
     ;;
 firefox)
     profile=$work/firefox
-    mkdir -p "$profile/extensions" "$HOME/.mozilla/native-messaging-hosts"
-    sed "s|\"path\": \".*\"|\"path\": \"$host\"|" \
-        "$build/src/nativehost/firefox/org.reelix.reelix.json" \
-        >"$HOME/.mozilla/native-messaging-hosts/org.reelix.reelix.json"
+    mkdir -p "$profile/extensions"
     # The unpacked extension, found through a file named after its id; ESR
     # loads it unsigned when the profile says so.
     printf '%s' "$build/browser/firefox" >"$profile/extensions/browser@reelix.org"

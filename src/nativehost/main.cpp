@@ -2,9 +2,11 @@
 // starts it and speaks the native messaging protocol on its standard input
 // and output: each message a 4-byte length in this machine's byte order,
 // then that many bytes of UTF-8 JSON. It passes checked addresses to the
-// window and runs nothing else.
+// window and runs nothing else. "reelix-native-host --for-user" writes the
+// user's own manifests, for the browsers to find it.
 #include "HostMessage.h"
 #include "ReelixBus.h"
+#include "UserManifests.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
@@ -54,6 +56,13 @@ Read readMessage(QByteArray &body)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // The browsers give an origin or a manifest's path and an id, never this.
+    if (argc == 2 && std::strcmp(argv[1], "--for-user") == 0) {
+        const QStringList written = UserManifests::write();
+        for (const QString &path : written)
+            std::printf("%s\n", qPrintable(path));
+        return written.isEmpty() ? 1 : 0;
+    }
     QByteArray body;
     for (;;) {
         const Read read = readMessage(body);

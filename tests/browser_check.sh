@@ -6,6 +6,8 @@
 # reelix window, which the first one starts through the native messaging
 # host. Everything it starts it stops.
 #   browser_check.sh chromium|firefox BUILD_DIR [SHOT_DIR]
+# With SHOT_DIR it keeps pictures of the menus and the button there, in the
+# language of BROWSER_CHECK_LANGUAGE (en when unset: fr, for instance).
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -39,7 +41,8 @@ base="http://127.0.0.1:$(head -n 1 "$work/port")"
 
 # Nothing leaves the machine: the update checks go to a closed local port.
 closed=http://127.0.0.1:9
-env -i PATH="$PATH" HOME="$work/home" DISPLAY=":$display" LANGUAGE=en LANG=C.UTF-8 \
+language=${BROWSER_CHECK_LANGUAGE:-en}
+env -i PATH="$PATH" HOME="$work/home" DISPLAY=":$display" LANGUAGE="$language" LANG=C.UTF-8 \
     XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share" \
     XDG_STATE_HOME="$work/home/.local/state" XDG_CACHE_HOME="$work/home/.cache" \
     XDG_RUNTIME_DIR="$work/home/run" \

@@ -50,7 +50,7 @@ chromium)
         --disable-features=DisableLoadExtensionCommandLineSwitch --test-type \
         --load-extension="$build/browser/chromium" --proxy-server="http://$closed" \
         --disable-background-networking --disable-component-update --disable-sync \
-        --password-store=basic --window-position=0,0 --window-size=1280,800 \
+        --password-store=basic --lang="$LANGUAGE" --window-position=0,0 --window-size=1280,800 \
         "$base/watch.html?toolbar" >"$work/browser.log" 2>&1 &
     pids+=($!)
     # Reelix's entries sit in a "Reelix" submenu above "Inspect", and on a
@@ -65,6 +65,7 @@ firefox)
     # loads it unsigned when the profile says so.
     printf '%s' "$build/browser/firefox" >"$profile/extensions/browser@reelix.org"
     cat >"$profile/user.js" <<PREFS
+user_pref("intl.locale.requested", "$LANGUAGE");
 user_pref("xpinstall.signatures.required", false);
 user_pref("extensions.autoDisableScopes", 0);
 user_pref("extensions.enabledScopes", 15);

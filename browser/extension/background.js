@@ -49,12 +49,12 @@ function addressOf(info) {
     return info.pageUrl ?? info.frameUrl;
 }
 
-api.runtime.onInstalled.addListener(() => {
+// Made again on each install and update, as both browsers keep them between.
+api.runtime.onInstalled.addListener(async () => {
     const contexts = ["page", "link", "video", "audio"];
-    api.contextMenus.removeAll(() => {
-        api.contextMenus.create({ id: "reelix-video", title: text("menuVideo"), contexts });
-        api.contextMenus.create({ id: "reelix-audio", title: text("menuAudio"), contexts });
-    });
+    await api.contextMenus.removeAll();
+    api.contextMenus.create({ id: "reelix-video", title: text("menuVideo"), contexts });
+    api.contextMenus.create({ id: "reelix-audio", title: text("menuAudio"), contexts });
 });
 
 api.contextMenus.onClicked.addListener((info, tab) => {

@@ -38,11 +38,11 @@ class TestNativeHost : public QObject
             if (host.bytesAvailable() < 4)
                 return false;
             std::memcpy(&length, host.peek(4).constData(), sizeof length);
-            return host.bytesAvailable() >= qint64(4 + length);
+            return host.bytesAvailable() >= 4 + qint64(length);
         };
         if (!QTest::qWaitFor(complete, 60000))
             return {};
-        return QJsonDocument::fromJson(host.read(4 + length).mid(4)).object();
+        return QJsonDocument::fromJson(host.read(4 + qint64(length)).mid(4)).object();
     }
     static bool ended(QProcess &host)
     {

@@ -29,4 +29,8 @@ libqt6sql6-sqlite")
 # Reelix installs its own copies, but uses the system's when they are there;
 # Qt's translations put its standard dialogs and messages in French.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "yt-dlp, ffmpeg, nodejs, unzip, xz-utils, qt6-translations-l10n")
+# The browser's host manifest in /etc is the package's one configuration file.
+file(WRITE ${CMAKE_BINARY_DIR}/package/conffiles
+     "/etc/chromium/native-messaging-hosts/org.reelix.reelix.json\n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/package/conffiles)
 include(CPack)

@@ -26,6 +26,13 @@ for page in reelix reelix-cli; do
     [[ -z $warnings ]] || fail "man $page: $warnings"
 done
 bash -n "$share/bash-completion/completions/reelix-cli"
+# The browsers' manifests name the host where it is installed.
+host=$prefix/libexec/reelix/reelix-native-host
+[[ -x $host ]] || fail "no native messaging host"
+for f in etc/chromium/native-messaging-hosts etc/opt/chrome/native-messaging-hosts \
+    lib/mozilla/native-messaging-hosts; do
+    grep -qF "\"path\": \"$host\"" "$prefix/$f/org.reelix.reelix.json" || fail "$f: not $host"
+done
 
 # The user timer's service starts the reelix-cli of the prefix, as systemd reads it.
 units=$prefix/lib/systemd/user
@@ -42,6 +49,11 @@ cd "$work"
 [[ $("$prefix/bin/reelix-cli" --version) == "reelix-cli "* ]] || fail "reelix-cli --version"
 [[ $("$prefix/bin/reelix" --version) == "reelix "* ]] || fail "reelix --version"
 "$prefix/bin/reelix-cli" --help | grep -q "^usage: reelix-cli download" || fail "reelix-cli --help"
+"$host" --for-user >/dev/null || fail "reelix-native-host --for-user"
+for f in .config/chromium/NativeMessagingHosts .config/google-chrome/NativeMessagingHosts \
+    .mozilla/native-messaging-hosts; do
+    grep -qF "\"path\": \"$host\"" "$HOME/$f/org.reelix.reelix.json" || fail "~/$f: not $host"
+done
 xvfb-run -a "$prefix/bin/reelix" >"$work/reelix.log" 2>&1 &
 app=$!
 sleep 4
@@ -59,10 +71,17 @@ files=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for f in ./usr/bin/reelix ./usr/bin/reelix-cli ./usr/share/applications/org.reelix.Reelix.desktop \
     ./usr/share/metainfo/org.reelix.Reelix.metainfo.xml ./usr/share/man/man1/reelix-cli.1.gz \
     ./usr/share/man/man1/reelix.1.gz ./usr/lib/systemd/user/reelix-follow.service \
-    ./usr/lib/systemd/user/reelix-follow.timer; do
+    ./usr/lib/systemd/user/reelix-follow.timer ./usr/libexec/reelix/reelix-native-host \
+    ./usr/lib/mozilla/native-messaging-hosts/org.reelix.reelix.json \
+    ./etc/chromium/native-messaging-hosts/org.reelix.reelix.json; do
     grep -qxF "$f" <<<"$files" || fail "the package lacks $f"
 done
-if grep -v '^\./usr/' <<<"$files" | grep -v '^\./$'; then fail "files outside /usr"; fi
+# Outside /usr only the Chromium manifest, a configuration file.
+if grep -v -e '^\./usr/' -e '^\./etc/$' -e '^\./etc/chromium/' <<<"$files" | grep -v '^\./$'; then
+    fail "files outside /usr"
+fi
+dpkg-deb -I "$deb" conffiles | grep -qx /etc/chromium/native-messaging-hosts/org.reelix.reelix.json ||
+    fail "the Chromium manifest is not a configuration file"
 dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/lib/systemd/user/reelix-follow.service |
     grep -qxF "ExecStart=/usr/bin/reelix-cli follow check" || fail "the packaged service"
 dpkg-deb -f "$deb" Depends | grep -q "libqt6core6" || fail "no computed dependency on Qt"

@@ -84,3 +84,8 @@ void InstanceGate::HandOver(const QString &handOverId, const QStringList &addres
     m_handedOver.insert(handOverId);
     emit addressesReceived(addresses);
 }
+
+void InstanceGate::AddAddressesAs(const QString &format, const QStringList &addresses)
+{
+    emit addressesReceivedAs(addresses, format);
+}

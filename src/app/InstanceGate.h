@@ -35,9 +35,12 @@ public:
 public slots:
     Q_SCRIPTABLE void AddAddresses(const QStringList &addresses);
     Q_SCRIPTABLE void HandOver(const QString &handOverId, const QStringList &addresses);
+    // From the browser: `format` is "video", "audio" or "" for the default choice.
+    Q_SCRIPTABLE void AddAddressesAs(const QString &format, const QStringList &addresses);
 
 signals:
     void addressesReceived(const QStringList &addresses);
+    void addressesReceivedAs(const QStringList &addresses, const QString &format);
 
 private:
     QSet<QString> m_handedOver;

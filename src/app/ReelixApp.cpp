@@ -58,10 +58,14 @@ ReelixApp::~ReelixApp()
         m_store->finish();
 }
 
-void ReelixApp::addAddresses(const QStringList &addresses)
+void ReelixApp::addAddresses(const QStringList &addresses, const QString &format)
 {
-    const DownloadFormat format = AutoStart::formatFor(AutoStart::choice());
-    m_manager.addDownloads(Desktop().addresses(addresses.join(QLatin1Char('\n'))), format);
+    DownloadFormat chosen = AutoStart::formatFor(AutoStart::choice());
+    if (format == QLatin1String("audio"))
+        chosen = DownloadFormat::Audio;
+    else if (format == QLatin1String("video"))
+        chosen = DownloadFormat::Video;
+    m_manager.addDownloads(Desktop().addresses(addresses.join(QLatin1Char('\n'))), chosen);
 }
 
 // A download or conversion that ended while the window was behind others is

@@ -55,8 +55,9 @@ public:
     DependencyChecker *checker() { return m_checker.get(); }
     DownloadManager *manager() { return &m_manager; }
     QueueStore *store() { return m_store; }
-    // Addresses from the command line or another instance, added as the Add button does.
-    Q_INVOKABLE void addAddresses(const QStringList &addresses);
+    // Addresses from the command line or another instance, added as the Add button does;
+    // `format` "video" or "audio" overrides the default choice (from the browser).
+    Q_INVOKABLE void addAddresses(const QStringList &addresses, const QString &format = {});
     View view() const { return m_view; }
     QString version() const;
     QString updateSummary() const { return updateSummary(*m_checker); }

@@ -85,6 +85,11 @@ int main(int argc, char *argv[])
                          shell.addAddresses(a);
                          emit shell.raiseRequested();
                      });
+    QObject::connect(&gate, &InstanceGate::addressesReceivedAs, &shell,
+                     [&shell](const QStringList &a, const QString &format) {
+                         shell.addAddresses(a, format);
+                         emit shell.raiseRequested();
+                     });
     QQmlApplicationEngine engine;
     prepareEngine(engine);
     engine.setInitialProperties({{QStringLiteral("app"), QVariant::fromValue(&shell)}});

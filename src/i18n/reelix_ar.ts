@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
-    <name>Reelix</name>
+    <name></name>
     <message id="menu.tools">
         <source>&amp;Tools</source>
         <translation>أدوات (&amp;T)</translation>
@@ -515,7 +515,7 @@
         <translation>التحويل إلى H.264 وAAC، اللذين يشغّلهما كل مشغّل وجهاز</translation>
     </message>
     <message id="error.ssl_certificate">
-        <source>The site's certificate could not be verified. Check your network or proxy, then retry.</source>
+        <source>The site&apos;s certificate could not be verified. Check your network or proxy, then retry.</source>
         <translation>تعذّر التحقق من شهادة الموقع. تحقق من الشبكة أو الوسيط (proxy)، ثم أعد المحاولة.</translation>
     </message>
     <message id="error.drm_protected">
@@ -539,7 +539,7 @@
         <translation>لا يستطيع Reelix الكتابة في %1: تأكد من أن المجلد موجود وقابل للكتابة.</translation>
     </message>
     <message id="error.info_unreadable">
-        <source>The video's information could not be read.</source>
+        <source>The video&apos;s information could not be read.</source>
         <translation>تعذّرت قراءة معلومات الفيديو.</translation>
     </message>
     <message id="error.live_not_started">
@@ -567,11 +567,11 @@
         <translation>رفض الموقع الوصول. أعد المحاولة لاحقًا، أو استخدم متصفحًا سجّلت الدخول فيه (أدوات ◂ ملفات تعريف الارتباط…).</translation>
     </message>
     <message id="error.unsupported_address">
-        <source>Reelix found no video at this address. Check that it points to a video's page.</source>
+        <source>Reelix found no video at this address. Check that it points to a video&apos;s page.</source>
         <translation>لم يجد Reelix أي فيديو في هذا العنوان. تأكد من أنه يشير إلى صفحة فيديو.</translation>
     </message>
     <message id="error.name_not_resolved">
-        <source>The site's name could not be found. Check the address and your internet connection.</source>
+        <source>The site&apos;s name could not be found. Check the address and your internet connection.</source>
         <translation>تعذّر العثور على اسم الموقع. تحقق من العنوان ومن اتصالك بالإنترنت.</translation>
     </message>
     <message id="error.connection_refused">
@@ -595,7 +595,7 @@
         <translation>تعذّر على yt-dlp قراءة هذه الصفحة: ربما تغيّر الموقع، والإصدار %1 من yt-dlp أقدم من أحدث إصدار، %2. حدّثه، ثم أعد المحاولة.</translation>
     </message>
     <message id="error.site_changed_old_system">
-        <source>yt-dlp could not read this page: the site may have changed, and the system's yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix's own in Tools ▸ Check for updates.</source>
+        <source>yt-dlp could not read this page: the site may have changed, and the system&apos;s yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix&apos;s own in Tools ▸ Check for updates.</source>
         <translation>تعذّر على yt-dlp قراءة هذه الصفحة: ربما تغيّر الموقع، وyt-dlp النظام (%1) أقدم من أحدث إصدار، %2. حدّثه بمدير الحزم، أو ثبّت النسخة الخاصة بـ Reelix من أدوات ◂ التحقق من التحديثات.</translation>
     </message>
     <message id="error.download_failed">
@@ -796,14 +796,6 @@
         <source>Updating…</source>
         <translation>جارٍ التحديث…</translation>
     </message>
-    <message id="update.ready">
-        <source>ready</source>
-        <translation>جاهز</translation>
-    </message>
-    <message id="update.done">
-        <source>updated</source>
-        <translation>حُدِّث</translation>
-    </message>
     <message id="update.step.ytdlp">
         <source>Updating yt-dlp</source>
         <translation>جارٍ تحديث yt-dlp</translation>
@@ -950,7 +942,7 @@
         </translation>
     </message>
     <message id="doctor.certs.install">
-        <source>Install the system's certificates (the ca-certificates package).</source>
+        <source>Install the system&apos;s certificates (the ca-certificates package).</source>
         <translation>ثبّت شهادات النظام (الحزمة ca-certificates).</translation>
     </message>
     <message id="doctor.certs.no_source">
@@ -961,9 +953,16 @@
         <source>The certificate bundle is not made yet; the next download makes it.</source>
         <translation>لم تُنشأ حزمة الشهادات بعد؛ سيُنشئها التنزيل التالي.</translation>
     </message>
-    <message id="doctor.certs.ok">
-        <source>The certificate bundle holds %1 certificates, made %2 day(s) ago.</source>
-        <translation>تحتوي حزمة الشهادات على %1 شهادة، أُنشئت قبل %2 يوم.</translation>
+    <message id="doctor.certs.ok" numerus="yes">
+        <source>The certificate bundle holds %L1 certificates, made %n day(s) ago.</source>
+        <translation>
+            <numerusform>تحتوي حزمة الشهادات على %L1 شهادة، أُنشئت قبل %n يوم.</numerusform>
+            <numerusform>تحتوي حزمة الشهادات على %L1 شهادة، أُنشئت قبل %n يوم.</numerusform>
+            <numerusform>تحتوي حزمة الشهادات على %L1 شهادة، أُنشئت قبل %n يومين.</numerusform>
+            <numerusform>تحتوي حزمة الشهادات على %L1 شهادة، أُنشئت قبل %n أيام.</numerusform>
+            <numerusform>تحتوي حزمة الشهادات على %L1 شهادة، أُنشئت قبل %n يومًا.</numerusform>
+            <numerusform>تحتوي حزمة الشهادات على %L1 شهادة، أُنشئت قبل %n يوم.</numerusform>
+        </translation>
     </message>
     <message id="doctor.cookies.choose">
         <source>Choose the browser you are signed in with.</source>
@@ -982,7 +981,7 @@
         <translation>ملفات تعريف الارتباط مأخوذة من الملف %1.</translation>
     </message>
     <message id="doctor.cookies.locked">
-        <source>%1's cookie store is locked, most likely because %1 is open.</source>
+        <source>%1&apos;s cookie store is locked, most likely because %1 is open.</source>
         <translation>مخزن ملفات تعريف الارتباط في %1 مقفل، والأرجح أن السبب هو أن %1 مفتوح.</translation>
     </message>
     <message id="doctor.cookies.no_browser">
@@ -1017,11 +1016,11 @@
         <translation>سجّل الدخول إلى YouTube مجددًا في المتصفح.</translation>
     </message>
     <message id="doctor.cookies.unreadable">
-        <source>%1's cookie store cannot be read.</source>
+        <source>%1&apos;s cookie store cannot be read.</source>
         <translation>تتعذر قراءة مخزن ملفات تعريف الارتباط في %1.</translation>
     </message>
     <message id="doctor.ffmpeg.install">
-        <source>Install Reelix's own ffmpeg, which has them.</source>
+        <source>Install Reelix&apos;s own ffmpeg, which has them.</source>
         <translation>ثبّت نسخة ffmpeg الخاصة بـ Reelix، ففيها ما يلزم.</translation>
     </message>
     <message id="doctor.ffmpeg.lacks">
@@ -1076,7 +1075,7 @@
         </translation>
     </message>
     <message id="doctor.impersonation.todo">
-        <source>Use Reelix's own yt-dlp, which carries it.</source>
+        <source>Use Reelix&apos;s own yt-dlp, which carries it.</source>
         <translation>استخدم نسخة yt-dlp الخاصة بـ Reelix، ففيها هذه المكتبة.</translation>
     </message>
     <message id="doctor.impersonation.too_old">
@@ -1084,7 +1083,7 @@
         <translation>لا يستطيع yt-dlp هذا التظاهر بأنه متصفح: قد ترفضه المواقع التي تتحقق من ذلك (مثل Cloudflare).</translation>
     </message>
     <message id="doctor.network.offline">
-        <source>This computer has no internet connection: no server's name could be looked up.</source>
+        <source>This computer has no internet connection: no server&apos;s name could be looked up.</source>
         <translation>هذا الحاسوب غير متصل بالإنترنت: تعذّر تحليل اسم أي خادم.</translation>
     </message>
     <message id="doctor.network.ok">
@@ -1108,7 +1107,7 @@
         <translation>لا يعمل Node.js.</translation>
     </message>
     <message id="doctor.node.install">
-        <source>Install Reelix's own Node.js.</source>
+        <source>Install Reelix&apos;s own Node.js.</source>
         <translation>ثبّت نسخة Node.js الخاصة بـ Reelix.</translation>
     </message>
     <message id="doctor.node.missing">
@@ -1120,15 +1119,15 @@
         <translation>احصل على إصدار أحدث من yt-dlp.</translation>
     </message>
     <message id="doctor.node.ok">
-        <source>Node.js %1 solves YouTube's challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
+        <source>Node.js %1 solves YouTube&apos;s challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
         <translation>يحل Node.js %1 تحديات YouTube؛ ويجلب yt-dlp سكربتات التحديات من GitHub.</translation>
     </message>
     <message id="doctor.node.old">
-        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube's challenges.</source>
+        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube&apos;s challenges.</source>
         <translation>Node.js %1 قديم جدًا: يحتاج yt-dlp إلى الإصدار %2 أو أحدث لحل تحديات YouTube.</translation>
     </message>
     <message id="doctor.node.system">
-        <source>Node.js %1 is the system's; Reelix hands yt-dlp only its own copy.</source>
+        <source>Node.js %1 is the system&apos;s; Reelix hands yt-dlp only its own copy.</source>
         <translation>Node.js %1 هو نسخة النظام؛ لا يمرّر Reelix إلى yt-dlp إلا نسخته الخاصة.</translation>
     </message>
     <message id="doctor.node.ytdlp_old">
@@ -1164,7 +1163,7 @@
         <translation>yt-dlp %1 قديم: تتغير المواقع كثيرًا ويفشل معها yt-dlp القديم.</translation>
     </message>
     <message id="doctor.ytdlp.own">
-        <source>This copy comes with the system; install Reelix's own, which stays up to date.</source>
+        <source>This copy comes with the system; install Reelix&apos;s own, which stays up to date.</source>
         <translation>هذه النسخة تأتي مع النظام؛ ثبّت النسخة الخاصة بـ Reelix، فهي تبقى محدّثة.</translation>
     </message>
     <message id="doctor.ytdlp.unchecked">
@@ -1260,7 +1259,7 @@
         <translation>فقط عندما يطلب مني موقع تسجيل الدخول</translation>
     </message>
     <message id="cookies.explain">
-        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser's name or the file's path, never a cookie.</source>
+        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser&apos;s name or the file&apos;s path, never a cookie.</source>
         <translation>المواقع التي تريدك مسجّل الدخول (التحقق من العمر، الفيديوهات المخصصة للأعضاء، التحقق من أنك «لست روبوتًا») تسمح لـ Reelix بالدخول باستخدام ملفات تعريف الارتباط من متصفح سجّلت الدخول فيه. لا يحتفظ Reelix إلا باسم المتصفح أو مسار الملف، ولا يحتفظ أبدًا بأي ملف تعريف ارتباط.</translation>
     </message>
     <message id="cookies.none_found">
@@ -1280,7 +1279,7 @@
         <translation>استخدام ملفات تعريف الارتباط من…</translation>
     </message>
     <message id="error.sign_in_required">
-        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser's cookies: what you download with them is tied to your account.</source>
+        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser&apos;s cookies: what you download with them is tied to your account.</source>
         <translation>تريدك هذه الصفحة أن تسجّل الدخول. سجّل الدخول إلى الموقع في متصفح الويب، ثم دع Reelix يستخدم ملفات تعريف الارتباط لهذا المتصفح: ما تنزّله بها يرتبط بحسابك.</translation>
     </message>
     <message id="error.sign_in_expired">
@@ -1300,11 +1299,11 @@
         <translation>يُبقي %1 ملفات تعريف الارتباط مقفلة أثناء تشغيله. أغلق %1، ثم أعد المحاولة.</translation>
     </message>
     <message id="error.cookies_keyring">
-        <source>%1's cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
+        <source>%1&apos;s cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
         <translation>تعذّر فك تشفير ملفات تعريف الارتباط في %1: حلقة مفاتيح النظام غير متاحة. افتح قفلها (سجّل الدخول إلى جلسة سطح المكتب) أو استخدم ملف cookies.txt، ثم أعد المحاولة.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1's cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
         <translation>تعذّر على Reelix قراءة ملفات تعريف الارتباط في %1. أغلق %1 وأعد المحاولة، أو اختر مصدرًا آخر من أدوات ◂ ملفات تعريف الارتباط….</translation>
     </message>
     <message id="error.cookies_file_missing">
@@ -1564,7 +1563,7 @@
         <translation>استئناف</translation>
     </message>
     <message id="cli.no_format">
-        <source>No format matches "%1"</source>
+        <source>No format matches &quot;%1&quot;</source>
         <translation>لا توجد صيغة تطابق «%1»</translation>
     </message>
     <message id="cli.no_address">
@@ -1620,7 +1619,7 @@
         <translation>لم يكتمل التحديث. لا تزال أدواتك الحالية تعمل.</translation>
     </message>
     <message id="setup.system_subtitle">
-        <source>Tools were found on this computer. Continue with them, or download Reelix's own copies.</source>
+        <source>Tools were found on this computer. Continue with them, or download Reelix&apos;s own copies.</source>
         <translation>عُثر على أدوات في هذا الحاسوب. تابع باستخدامها، أو نزّل النسخ الخاصة بـ Reelix.</translation>
     </message>
     <message id="setup.system_found">
@@ -1636,7 +1635,7 @@
         <translation>تثبيت</translation>
     </message>
     <message id="setup.install_one.tip">
-        <source>Download Reelix's own, current copy; it is used in place of this one</source>
+        <source>Download Reelix&apos;s own, current copy; it is used in place of this one</source>
         <translation>تنزيل نسخة Reelix الخاصة والحديثة؛ تُستخدم بدلًا من هذه</translation>
     </message>
     <message id="setup.use_system">
@@ -1922,6 +1921,42 @@
     <message id="history.download_again">
         <source>Download again</source>
         <translation>التنزيل مجددًا</translation>
+    </message>
+    <message id="follow.media_server">
+        <source>Files for media servers</source>
+        <translation>ملفات لخوادم الوسائط</translation>
+    </message>
+    <message id="follow.media_server.tip">
+        <source>Writes beside each new file what Kodi, Jellyfin and Plex read: an .nfo, the thumbnail, and a poster for the folder</source>
+        <translation>يكتب بجوار كل ملف جديد ما تقرؤه Kodi وJellyfin وPlex: ملف ‎.nfo والصورة المصغّرة وملصقًا للمجلد</translation>
+    </message>
+    <message id="prefs.section.language">
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
+    <message id="prefs.language">
+        <source>Interface language</source>
+        <translation>لغة الواجهة</translation>
+    </message>
+    <message id="prefs.language.next_start">
+        <source>Applied the next time Reelix starts</source>
+        <translation>يُطبَّق عند تشغيل Reelix في المرة القادمة</translation>
+    </message>
+    <message id="prefs.language.system">
+        <source>System language</source>
+        <translation>لغة النظام</translation>
+    </message>
+    <message id="prefs.language.pseudo">
+        <source>Pseudo-language</source>
+        <translation>لغة زائفة</translation>
+    </message>
+    <message id="update.tool_ready">
+        <source>%1 ready</source>
+        <translation>%1 جاهز</translation>
+    </message>
+    <message id="update.tool_updated">
+        <source>%1 updated</source>
+        <translation>تم تحديث %1</translation>
     </message>
 </context>
 </TS>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>Reelix</name>
+    <name></name>
     <message id="menu.tools">
         <source>&amp;Tools</source>
         <translation>&amp;Extras</translation>
@@ -156,7 +156,7 @@
     </message>
     <message id="status.converting_progress">
         <source>QuickTime conversion — %1%</source>
-        <translation>QuickTime-Umwandlung – %1 %</translation>
+        <translation>QuickTime-Umwandlung – %1&#xa0;%</translation>
     </message>
     <message id="status.starting">
         <source>Starting…</source>
@@ -164,7 +164,7 @@
     </message>
     <message id="progress.percent">
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message id="progress.of_total">
         <source>%1 of %2</source>
@@ -184,15 +184,15 @@
     </message>
     <message id="duration.seconds">
         <source>%1 s</source>
-        <translation>%1 s</translation>
+        <translation>%1&#xa0;s</translation>
     </message>
     <message id="duration.minutes">
         <source>%1 min %2 s</source>
-        <translation>%1 min %2 s</translation>
+        <translation>%1&#xa0;min %2&#xa0;s</translation>
     </message>
     <message id="duration.hours">
         <source>%1 h %2 min</source>
-        <translation>%1 h %2 min</translation>
+        <translation>%1&#xa0;h %2&#xa0;min</translation>
     </message>
     <message id="status.height_fallback">
         <source>Downloaded at %1p: %2p was not available</source>
@@ -212,7 +212,7 @@
     </message>
     <message id="status.converting_playable">
         <source>Making playable everywhere — %1%</source>
-        <translation>Wird überall abspielbar gemacht – %1 %</translation>
+        <translation>Wird überall abspielbar gemacht – %1&#xa0;%</translation>
     </message>
     <message id="status.done">
         <source>Done</source>
@@ -252,7 +252,7 @@
     </message>
     <message id="media.kbps">
         <source>%1 kbit/s</source>
-        <translation>%1 kbit/s</translation>
+        <translation>%1&#xa0;kbit/s</translation>
     </message>
     <message id="media.track.number">
         <source>Track %1</source>
@@ -392,7 +392,7 @@
     </message>
     <message id="preset.podcast">
         <source>Podcast: Opus 96 kbit/s</source>
-        <translation>Podcast: Opus 96 kbit/s</translation>
+        <translation>Podcast: Opus 96&#xa0;kbit/s</translation>
     </message>
     <message id="preset.music">
         <source>Music: M4A, as the source</source>
@@ -511,7 +511,7 @@
         <translation>In H.264 und AAC umwandeln, die jeder Player und jedes Gerät abspielt</translation>
     </message>
     <message id="error.ssl_certificate">
-        <source>The site's certificate could not be verified. Check your network or proxy, then retry.</source>
+        <source>The site&apos;s certificate could not be verified. Check your network or proxy, then retry.</source>
         <translation>Das Zertifikat der Website konnte nicht überprüft werden. Prüfen Sie Ihr Netzwerk oder Ihren Proxy und versuchen Sie es dann erneut.</translation>
     </message>
     <message id="error.drm_protected">
@@ -535,7 +535,7 @@
         <translation>Reelix kann nicht in %1 schreiben: Prüfen Sie, ob der Ordner existiert und beschreibbar ist.</translation>
     </message>
     <message id="error.info_unreadable">
-        <source>The video's information could not be read.</source>
+        <source>The video&apos;s information could not be read.</source>
         <translation>Die Informationen zum Video konnten nicht gelesen werden.</translation>
     </message>
     <message id="error.live_not_started">
@@ -563,11 +563,11 @@
         <translation>Die Website hat den Zugriff verweigert. Versuchen Sie es später erneut oder verwenden Sie einen Browser, in dem Sie angemeldet sind (Extras ▸ Cookies…).</translation>
     </message>
     <message id="error.unsupported_address">
-        <source>Reelix found no video at this address. Check that it points to a video's page.</source>
+        <source>Reelix found no video at this address. Check that it points to a video&apos;s page.</source>
         <translation>Reelix hat unter dieser Adresse kein Video gefunden. Prüfen Sie, ob sie auf die Seite eines Videos führt.</translation>
     </message>
     <message id="error.name_not_resolved">
-        <source>The site's name could not be found. Check the address and your internet connection.</source>
+        <source>The site&apos;s name could not be found. Check the address and your internet connection.</source>
         <translation>Der Name der Website wurde nicht gefunden. Prüfen Sie die Adresse und Ihre Internetverbindung.</translation>
     </message>
     <message id="error.connection_refused">
@@ -591,7 +591,7 @@
         <translation>yt-dlp konnte diese Seite nicht lesen: Die Website hat sich vielleicht geändert, und yt-dlp %1 ist älter als die neueste Version %2. Aktualisieren Sie es und versuchen Sie es dann erneut.</translation>
     </message>
     <message id="error.site_changed_old_system">
-        <source>yt-dlp could not read this page: the site may have changed, and the system's yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix's own in Tools ▸ Check for updates.</source>
+        <source>yt-dlp could not read this page: the site may have changed, and the system&apos;s yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix&apos;s own in Tools ▸ Check for updates.</source>
         <translation>yt-dlp konnte diese Seite nicht lesen: Die Website hat sich vielleicht geändert, und das yt-dlp des Systems (%1) ist älter als die neueste Version %2. Aktualisieren Sie es mit der Paketverwaltung oder installieren Sie das von Reelix unter Extras ▸ Nach Updates suchen.</translation>
     </message>
     <message id="error.download_failed">
@@ -784,14 +784,6 @@
         <source>Updating…</source>
         <translation>Wird aktualisiert…</translation>
     </message>
-    <message id="update.ready">
-        <source>ready</source>
-        <translation>bereit</translation>
-    </message>
-    <message id="update.done">
-        <source>updated</source>
-        <translation>aktualisiert</translation>
-    </message>
     <message id="update.step.ytdlp">
         <source>Updating yt-dlp</source>
         <translation>yt-dlp wird aktualisiert</translation>
@@ -818,11 +810,11 @@
     </message>
     <message id="tools.idle">
         <source>No data for %1 s: the transfer was ended</source>
-        <translation>Seit %1 s keine Daten: Die Übertragung wurde beendet</translation>
+        <translation>Seit %1&#xa0;s keine Daten: Die Übertragung wurde beendet</translation>
     </message>
     <message id="tools.deadline">
         <source>The transfer took more than %1 s: it was ended</source>
-        <translation>Die Übertragung dauerte länger als %1 s: Sie wurde beendet</translation>
+        <translation>Die Übertragung dauerte länger als %1&#xa0;s: Sie wurde beendet</translation>
     </message>
     <message id="tools.too_large">
         <source>The server sent more than %1: the transfer was ended</source>
@@ -926,7 +918,7 @@
         </translation>
     </message>
     <message id="doctor.certs.install">
-        <source>Install the system's certificates (the ca-certificates package).</source>
+        <source>Install the system&apos;s certificates (the ca-certificates package).</source>
         <translation>Installieren Sie die Zertifikate des Systems (Paket ca-certificates).</translation>
     </message>
     <message id="doctor.certs.no_source">
@@ -937,9 +929,12 @@
         <source>The certificate bundle is not made yet; the next download makes it.</source>
         <translation>Das Zertifikatsbündel ist noch nicht erstellt; der nächste Download erstellt es.</translation>
     </message>
-    <message id="doctor.certs.ok">
-        <source>The certificate bundle holds %1 certificates, made %2 day(s) ago.</source>
-        <translation>Das Zertifikatsbündel enthält %1 Zertifikate, erstellt vor %2 Tag(en).</translation>
+    <message id="doctor.certs.ok" numerus="yes">
+        <source>The certificate bundle holds %L1 certificates, made %n day(s) ago.</source>
+        <translation>
+            <numerusform>Das Zertifikatsbündel enthält %L1 Zertifikate, erstellt vor %n Tag.</numerusform>
+            <numerusform>Das Zertifikatsbündel enthält %L1 Zertifikate, erstellt vor %n Tagen.</numerusform>
+        </translation>
     </message>
     <message id="doctor.cookies.choose">
         <source>Choose the browser you are signed in with.</source>
@@ -958,7 +953,7 @@
         <translation>Die Cookies stammen aus der Datei %1.</translation>
     </message>
     <message id="doctor.cookies.locked">
-        <source>%1's cookie store is locked, most likely because %1 is open.</source>
+        <source>%1&apos;s cookie store is locked, most likely because %1 is open.</source>
         <translation>Der Cookie-Speicher von %1 ist gesperrt, vermutlich weil %1 geöffnet ist.</translation>
     </message>
     <message id="doctor.cookies.no_browser">
@@ -989,11 +984,11 @@
         <translation>Melden Sie sich im Browser erneut bei YouTube an.</translation>
     </message>
     <message id="doctor.cookies.unreadable">
-        <source>%1's cookie store cannot be read.</source>
+        <source>%1&apos;s cookie store cannot be read.</source>
         <translation>Der Cookie-Speicher von %1 kann nicht gelesen werden.</translation>
     </message>
     <message id="doctor.ffmpeg.install">
-        <source>Install Reelix's own ffmpeg, which has them.</source>
+        <source>Install Reelix&apos;s own ffmpeg, which has them.</source>
         <translation>Installieren Sie das ffmpeg von Reelix, das diese mitbringt.</translation>
     </message>
     <message id="doctor.ffmpeg.lacks">
@@ -1044,7 +1039,7 @@
         </translation>
     </message>
     <message id="doctor.impersonation.todo">
-        <source>Use Reelix's own yt-dlp, which carries it.</source>
+        <source>Use Reelix&apos;s own yt-dlp, which carries it.</source>
         <translation>Verwenden Sie das yt-dlp von Reelix, das sie mitbringt.</translation>
     </message>
     <message id="doctor.impersonation.too_old">
@@ -1052,7 +1047,7 @@
         <translation>Dieses yt-dlp kann sich nicht als Browser ausgeben: Websites, die das prüfen (Cloudflare und ähnliche), könnten es ablehnen.</translation>
     </message>
     <message id="doctor.network.offline">
-        <source>This computer has no internet connection: no server's name could be looked up.</source>
+        <source>This computer has no internet connection: no server&apos;s name could be looked up.</source>
         <translation>Dieser Computer hat keine Internetverbindung: Kein Servername konnte aufgelöst werden.</translation>
     </message>
     <message id="doctor.network.ok">
@@ -1076,7 +1071,7 @@
         <translation>Node.js läuft nicht.</translation>
     </message>
     <message id="doctor.node.install">
-        <source>Install Reelix's own Node.js.</source>
+        <source>Install Reelix&apos;s own Node.js.</source>
         <translation>Installieren Sie das Node.js von Reelix.</translation>
     </message>
     <message id="doctor.node.missing">
@@ -1088,15 +1083,15 @@
         <translation>Besorgen Sie ein neueres yt-dlp.</translation>
     </message>
     <message id="doctor.node.ok">
-        <source>Node.js %1 solves YouTube's challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
+        <source>Node.js %1 solves YouTube&apos;s challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
         <translation>Node.js %1 löst die Prüfaufgaben von YouTube; yt-dlp lädt die dafür nötigen Skripte von GitHub.</translation>
     </message>
     <message id="doctor.node.old">
-        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube's challenges.</source>
+        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube&apos;s challenges.</source>
         <translation>Node.js %1 ist zu alt: yt-dlp braucht Version %2 oder neuer, um die Prüfaufgaben von YouTube zu lösen.</translation>
     </message>
     <message id="doctor.node.system">
-        <source>Node.js %1 is the system's; Reelix hands yt-dlp only its own copy.</source>
+        <source>Node.js %1 is the system&apos;s; Reelix hands yt-dlp only its own copy.</source>
         <translation>Node.js %1 ist das des Systems; Reelix gibt yt-dlp nur seine eigene Kopie.</translation>
     </message>
     <message id="doctor.node.ytdlp_old">
@@ -1132,7 +1127,7 @@
         <translation>yt-dlp %1 ist alt: Websites ändern sich oft, und ein altes yt-dlp scheitert daran.</translation>
     </message>
     <message id="doctor.ytdlp.own">
-        <source>This copy comes with the system; install Reelix's own, which stays up to date.</source>
+        <source>This copy comes with the system; install Reelix&apos;s own, which stays up to date.</source>
         <translation>Diese Kopie gehört zum System; installieren Sie die von Reelix, die aktuell bleibt.</translation>
     </message>
     <message id="doctor.ytdlp.unchecked">
@@ -1228,7 +1223,7 @@
         <translation>Nur wenn eine Website eine Anmeldung verlangt</translation>
     </message>
     <message id="cookies.explain">
-        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser's name or the file's path, never a cookie.</source>
+        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser&apos;s name or the file&apos;s path, never a cookie.</source>
         <translation>Websites, die eine Anmeldung verlangen (Altersprüfung, Videos nur für Mitglieder, „Kein Bot“-Prüfungen), lassen Reelix mit den Cookies eines Browsers herein, in dem Sie angemeldet sind. Reelix speichert nur den Namen des Browsers oder den Pfad der Datei, niemals ein Cookie.</translation>
     </message>
     <message id="cookies.none_found">
@@ -1248,7 +1243,7 @@
         <translation>Cookies verwenden aus…</translation>
     </message>
     <message id="error.sign_in_required">
-        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser's cookies: what you download with them is tied to your account.</source>
+        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser&apos;s cookies: what you download with them is tied to your account.</source>
         <translation>Diese Seite verlangt eine Anmeldung. Melden Sie sich in Ihrem Webbrowser bei der Website an und lassen Sie Reelix dann die Cookies dieses Browsers verwenden: Was Sie damit herunterladen, ist mit Ihrem Konto verknüpft.</translation>
     </message>
     <message id="error.sign_in_expired">
@@ -1268,11 +1263,11 @@
         <translation>%1 sperrt seine Cookies, solange es läuft. Schließen Sie %1 und versuchen Sie es dann erneut.</translation>
     </message>
     <message id="error.cookies_keyring">
-        <source>%1's cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
+        <source>%1&apos;s cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
         <translation>Die Cookies von %1 konnten nicht entschlüsselt werden: Der Schlüsselbund des Systems ist nicht verfügbar. Entsperren Sie ihn (melden Sie sich an Ihrer Desktop-Sitzung an) oder verwenden Sie eine cookies.txt-Datei und versuchen Sie es dann erneut.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1's cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
         <translation>Reelix konnte die Cookies von %1 nicht lesen. Schließen Sie %1 und versuchen Sie es erneut, oder wählen Sie unter Extras ▸ Cookies… eine andere Quelle.</translation>
     </message>
     <message id="error.cookies_file_missing">
@@ -1516,7 +1511,7 @@
         <translation>Fortsetzen</translation>
     </message>
     <message id="cli.no_format">
-        <source>No format matches "%1"</source>
+        <source>No format matches &quot;%1&quot;</source>
         <translation>Kein Format passt zu „%1“</translation>
     </message>
     <message id="cli.no_address">
@@ -1572,7 +1567,7 @@
         <translation>Das Update wurde nicht abgeschlossen. Ihre vorhandenen Werkzeuge funktionieren weiterhin.</translation>
     </message>
     <message id="setup.system_subtitle">
-        <source>Tools were found on this computer. Continue with them, or download Reelix's own copies.</source>
+        <source>Tools were found on this computer. Continue with them, or download Reelix&apos;s own copies.</source>
         <translation>Auf diesem Computer wurden Werkzeuge gefunden. Fahren Sie mit ihnen fort oder laden Sie die Kopien von Reelix herunter.</translation>
     </message>
     <message id="setup.system_found">
@@ -1588,7 +1583,7 @@
         <translation>Installieren</translation>
     </message>
     <message id="setup.install_one.tip">
-        <source>Download Reelix's own, current copy; it is used in place of this one</source>
+        <source>Download Reelix&apos;s own, current copy; it is used in place of this one</source>
         <translation>Die aktuelle Kopie von Reelix herunterladen; sie wird anstelle dieser verwendet</translation>
     </message>
     <message id="setup.use_system">
@@ -1874,6 +1869,42 @@
     <message id="history.download_again">
         <source>Download again</source>
         <translation>Erneut herunterladen</translation>
+    </message>
+    <message id="follow.media_server">
+        <source>Files for media servers</source>
+        <translation>Dateien für Medienserver</translation>
+    </message>
+    <message id="follow.media_server.tip">
+        <source>Writes beside each new file what Kodi, Jellyfin and Plex read: an .nfo, the thumbnail, and a poster for the folder</source>
+        <translation>Legt neben jeder neuen Datei ab, was Kodi, Jellyfin und Plex lesen: eine .nfo-Datei, das Vorschaubild und ein Poster für den Ordner</translation>
+    </message>
+    <message id="prefs.section.language">
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message id="prefs.language">
+        <source>Interface language</source>
+        <translation>Sprache der Oberfläche</translation>
+    </message>
+    <message id="prefs.language.next_start">
+        <source>Applied the next time Reelix starts</source>
+        <translation>Wird beim nächsten Start von Reelix übernommen</translation>
+    </message>
+    <message id="prefs.language.system">
+        <source>System language</source>
+        <translation>Systemsprache</translation>
+    </message>
+    <message id="prefs.language.pseudo">
+        <source>Pseudo-language</source>
+        <translation>Pseudosprache</translation>
+    </message>
+    <message id="update.tool_ready">
+        <source>%1 ready</source>
+        <translation>%1 bereit</translation>
+    </message>
+    <message id="update.tool_updated">
+        <source>%1 updated</source>
+        <translation>%1 aktualisiert</translation>
     </message>
 </context>
 </TS>

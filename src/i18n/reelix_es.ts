@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>Reelix</name>
+    <name></name>
     <message id="menu.tools">
         <source>&amp;Tools</source>
         <translation>&amp;Herramientas</translation>
@@ -156,7 +156,7 @@
     </message>
     <message id="status.converting_progress">
         <source>QuickTime conversion — %1%</source>
-        <translation>Conversión a QuickTime — %1 %</translation>
+        <translation>Conversión a QuickTime — %1&#xa0;%</translation>
     </message>
     <message id="status.starting">
         <source>Starting…</source>
@@ -164,7 +164,7 @@
     </message>
     <message id="progress.percent">
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message id="progress.of_total">
         <source>%1 of %2</source>
@@ -184,15 +184,15 @@
     </message>
     <message id="duration.seconds">
         <source>%1 s</source>
-        <translation>%1 s</translation>
+        <translation>%1&#xa0;s</translation>
     </message>
     <message id="duration.minutes">
         <source>%1 min %2 s</source>
-        <translation>%1 min %2 s</translation>
+        <translation>%1&#xa0;min %2&#xa0;s</translation>
     </message>
     <message id="duration.hours">
         <source>%1 h %2 min</source>
-        <translation>%1 h %2 min</translation>
+        <translation>%1&#xa0;h %2&#xa0;min</translation>
     </message>
     <message id="status.height_fallback">
         <source>Downloaded at %1p: %2p was not available</source>
@@ -212,7 +212,7 @@
     </message>
     <message id="status.converting_playable">
         <source>Making playable everywhere — %1%</source>
-        <translation>Haciéndolo reproducible en todas partes — %1 %</translation>
+        <translation>Haciéndolo reproducible en todas partes — %1&#xa0;%</translation>
     </message>
     <message id="status.done">
         <source>Done</source>
@@ -252,7 +252,7 @@
     </message>
     <message id="media.kbps">
         <source>%1 kbit/s</source>
-        <translation>%1 kbit/s</translation>
+        <translation>%1&#xa0;kbit/s</translation>
     </message>
     <message id="media.track.number">
         <source>Track %1</source>
@@ -392,7 +392,7 @@
     </message>
     <message id="preset.podcast">
         <source>Podcast: Opus 96 kbit/s</source>
-        <translation>Pódcast: Opus 96 kbit/s</translation>
+        <translation>Pódcast: Opus 96&#xa0;kbit/s</translation>
     </message>
     <message id="preset.music">
         <source>Music: M4A, as the source</source>
@@ -511,7 +511,7 @@
         <translation>Convertir a H.264 y AAC, que cualquier reproductor o dispositivo puede reproducir</translation>
     </message>
     <message id="error.ssl_certificate">
-        <source>The site's certificate could not be verified. Check your network or proxy, then retry.</source>
+        <source>The site&apos;s certificate could not be verified. Check your network or proxy, then retry.</source>
         <translation>No se pudo verificar el certificado del sitio. Compruebe su red o su proxy y vuelva a intentarlo.</translation>
     </message>
     <message id="error.drm_protected">
@@ -535,7 +535,7 @@
         <translation>Reelix no puede escribir en %1: compruebe que la carpeta existe y que se puede escribir en ella.</translation>
     </message>
     <message id="error.info_unreadable">
-        <source>The video's information could not be read.</source>
+        <source>The video&apos;s information could not be read.</source>
         <translation>No se pudo leer la información del vídeo.</translation>
     </message>
     <message id="error.live_not_started">
@@ -563,11 +563,11 @@
         <translation>El sitio denegó el acceso. Vuelva a intentarlo más tarde o use un navegador en el que haya iniciado sesión (Herramientas ▸ Cookies…).</translation>
     </message>
     <message id="error.unsupported_address">
-        <source>Reelix found no video at this address. Check that it points to a video's page.</source>
+        <source>Reelix found no video at this address. Check that it points to a video&apos;s page.</source>
         <translation>Reelix no encontró ningún vídeo en esta dirección. Compruebe que lleva a la página de un vídeo.</translation>
     </message>
     <message id="error.name_not_resolved">
-        <source>The site's name could not be found. Check the address and your internet connection.</source>
+        <source>The site&apos;s name could not be found. Check the address and your internet connection.</source>
         <translation>No se encontró el nombre del sitio. Compruebe la dirección y su conexión a Internet.</translation>
     </message>
     <message id="error.connection_refused">
@@ -591,7 +591,7 @@
         <translation>yt-dlp no pudo leer esta página: puede que el sitio haya cambiado, y yt-dlp %1 es anterior a la versión más reciente, %2. Actualícelo y vuelva a intentarlo.</translation>
     </message>
     <message id="error.site_changed_old_system">
-        <source>yt-dlp could not read this page: the site may have changed, and the system's yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix's own in Tools ▸ Check for updates.</source>
+        <source>yt-dlp could not read this page: the site may have changed, and the system&apos;s yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix&apos;s own in Tools ▸ Check for updates.</source>
         <translation>yt-dlp no pudo leer esta página: puede que el sitio haya cambiado, y el yt-dlp del sistema (%1) es anterior a la versión más reciente, %2. Actualícelo con el gestor de paquetes o instale el de Reelix en Herramientas ▸ Buscar actualizaciones.</translation>
     </message>
     <message id="error.download_failed">
@@ -784,14 +784,6 @@
         <source>Updating…</source>
         <translation>Actualizando…</translation>
     </message>
-    <message id="update.ready">
-        <source>ready</source>
-        <translation>listo</translation>
-    </message>
-    <message id="update.done">
-        <source>updated</source>
-        <translation>actualizado</translation>
-    </message>
     <message id="update.step.ytdlp">
         <source>Updating yt-dlp</source>
         <translation>Actualizando yt-dlp</translation>
@@ -818,11 +810,11 @@
     </message>
     <message id="tools.idle">
         <source>No data for %1 s: the transfer was ended</source>
-        <translation>Sin datos durante %1 s: se interrumpió la transferencia</translation>
+        <translation>Sin datos durante %1&#xa0;s: se interrumpió la transferencia</translation>
     </message>
     <message id="tools.deadline">
         <source>The transfer took more than %1 s: it was ended</source>
-        <translation>La transferencia duró más de %1 s: se interrumpió</translation>
+        <translation>La transferencia duró más de %1&#xa0;s: se interrumpió</translation>
     </message>
     <message id="tools.too_large">
         <source>The server sent more than %1: the transfer was ended</source>
@@ -926,7 +918,7 @@
         </translation>
     </message>
     <message id="doctor.certs.install">
-        <source>Install the system's certificates (the ca-certificates package).</source>
+        <source>Install the system&apos;s certificates (the ca-certificates package).</source>
         <translation>Instale los certificados del sistema (el paquete ca-certificates).</translation>
     </message>
     <message id="doctor.certs.no_source">
@@ -937,9 +929,12 @@
         <source>The certificate bundle is not made yet; the next download makes it.</source>
         <translation>El paquete de certificados aún no se ha creado; la próxima descarga lo creará.</translation>
     </message>
-    <message id="doctor.certs.ok">
-        <source>The certificate bundle holds %1 certificates, made %2 day(s) ago.</source>
-        <translation>El paquete de certificados, creado hace %2 día(s), contiene %1 certificados.</translation>
+    <message id="doctor.certs.ok" numerus="yes">
+        <source>The certificate bundle holds %L1 certificates, made %n day(s) ago.</source>
+        <translation>
+            <numerusform>El paquete de certificados contiene %L1 certificados, creado hace %n día.</numerusform>
+            <numerusform>El paquete de certificados contiene %L1 certificados, creado hace %n días.</numerusform>
+        </translation>
     </message>
     <message id="doctor.cookies.choose">
         <source>Choose the browser you are signed in with.</source>
@@ -958,7 +953,7 @@
         <translation>Las cookies proceden del archivo %1.</translation>
     </message>
     <message id="doctor.cookies.locked">
-        <source>%1's cookie store is locked, most likely because %1 is open.</source>
+        <source>%1&apos;s cookie store is locked, most likely because %1 is open.</source>
         <translation>El almacén de cookies de %1 está bloqueado, probablemente porque %1 está abierto.</translation>
     </message>
     <message id="doctor.cookies.no_browser">
@@ -989,11 +984,11 @@
         <translation>Vuelva a iniciar sesión en YouTube en el navegador.</translation>
     </message>
     <message id="doctor.cookies.unreadable">
-        <source>%1's cookie store cannot be read.</source>
+        <source>%1&apos;s cookie store cannot be read.</source>
         <translation>No se puede leer el almacén de cookies de %1.</translation>
     </message>
     <message id="doctor.ffmpeg.install">
-        <source>Install Reelix's own ffmpeg, which has them.</source>
+        <source>Install Reelix&apos;s own ffmpeg, which has them.</source>
         <translation>Instale el ffmpeg de Reelix, que las incluye.</translation>
     </message>
     <message id="doctor.ffmpeg.lacks">
@@ -1044,7 +1039,7 @@
         </translation>
     </message>
     <message id="doctor.impersonation.todo">
-        <source>Use Reelix's own yt-dlp, which carries it.</source>
+        <source>Use Reelix&apos;s own yt-dlp, which carries it.</source>
         <translation>Use el yt-dlp de Reelix, que la incluye.</translation>
     </message>
     <message id="doctor.impersonation.too_old">
@@ -1052,7 +1047,7 @@
         <translation>Este yt-dlp no puede hacerse pasar por un navegador: los sitios que lo comprueban (Cloudflare y similares) pueden rechazarlo.</translation>
     </message>
     <message id="doctor.network.offline">
-        <source>This computer has no internet connection: no server's name could be looked up.</source>
+        <source>This computer has no internet connection: no server&apos;s name could be looked up.</source>
         <translation>Este equipo no tiene conexión a Internet: no se pudo resolver el nombre de ningún servidor.</translation>
     </message>
     <message id="doctor.network.ok">
@@ -1076,7 +1071,7 @@
         <translation>Node.js no funciona.</translation>
     </message>
     <message id="doctor.node.install">
-        <source>Install Reelix's own Node.js.</source>
+        <source>Install Reelix&apos;s own Node.js.</source>
         <translation>Instale el Node.js de Reelix.</translation>
     </message>
     <message id="doctor.node.missing">
@@ -1088,15 +1083,15 @@
         <translation>Consiga un yt-dlp más reciente.</translation>
     </message>
     <message id="doctor.node.ok">
-        <source>Node.js %1 solves YouTube's challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
+        <source>Node.js %1 solves YouTube&apos;s challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
         <translation>Node.js %1 resuelve los desafíos de YouTube; yt-dlp obtiene sus scripts de desafío de GitHub.</translation>
     </message>
     <message id="doctor.node.old">
-        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube's challenges.</source>
+        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube&apos;s challenges.</source>
         <translation>Node.js %1 es demasiado antiguo: yt-dlp necesita la versión %2 o posterior para resolver los desafíos de YouTube.</translation>
     </message>
     <message id="doctor.node.system">
-        <source>Node.js %1 is the system's; Reelix hands yt-dlp only its own copy.</source>
+        <source>Node.js %1 is the system&apos;s; Reelix hands yt-dlp only its own copy.</source>
         <translation>Node.js %1 es el del sistema; Reelix solo proporciona a yt-dlp su propia copia.</translation>
     </message>
     <message id="doctor.node.ytdlp_old">
@@ -1132,7 +1127,7 @@
         <translation>yt-dlp %1 es antiguo: los sitios cambian a menudo y un yt-dlp antiguo falla con ellos.</translation>
     </message>
     <message id="doctor.ytdlp.own">
-        <source>This copy comes with the system; install Reelix's own, which stays up to date.</source>
+        <source>This copy comes with the system; install Reelix&apos;s own, which stays up to date.</source>
         <translation>Esta copia viene con el sistema; instale la de Reelix, que se mantiene actualizada.</translation>
     </message>
     <message id="doctor.ytdlp.unchecked">
@@ -1228,7 +1223,7 @@
         <translation>Solo cuando un sitio me pida iniciar sesión</translation>
     </message>
     <message id="cookies.explain">
-        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser's name or the file's path, never a cookie.</source>
+        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser&apos;s name or the file&apos;s path, never a cookie.</source>
         <translation>Los sitios que exigen iniciar sesión (verificación de edad, vídeos solo para miembros, comprobaciones de «no soy un robot») dejan pasar a Reelix con las cookies de un navegador en el que haya iniciado sesión. Reelix solo guarda el nombre del navegador o la ruta del archivo, nunca una cookie.</translation>
     </message>
     <message id="cookies.none_found">
@@ -1248,7 +1243,7 @@
         <translation>Usar las cookies de…</translation>
     </message>
     <message id="error.sign_in_required">
-        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser's cookies: what you download with them is tied to your account.</source>
+        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser&apos;s cookies: what you download with them is tied to your account.</source>
         <translation>Esta página exige iniciar sesión. Inicie sesión en el sitio desde su navegador web y deje que Reelix use las cookies de ese navegador: lo que descargue con ellas queda vinculado a su cuenta.</translation>
     </message>
     <message id="error.sign_in_expired">
@@ -1268,11 +1263,11 @@
         <translation>%1 mantiene sus cookies bloqueadas mientras está abierto. Cierre %1 y vuelva a intentarlo.</translation>
     </message>
     <message id="error.cookies_keyring">
-        <source>%1's cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
+        <source>%1&apos;s cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
         <translation>No se pudieron descifrar las cookies de %1: el depósito de claves del sistema no está disponible. Desbloquéelo (inicie sesión en su escritorio) o use un archivo cookies.txt y vuelva a intentarlo.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1's cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
         <translation>Reelix no pudo leer las cookies de %1. Cierre %1 y vuelva a intentarlo, o elija otro origen en Herramientas ▸ Cookies….</translation>
     </message>
     <message id="error.cookies_file_missing">
@@ -1516,7 +1511,7 @@
         <translation>Reanudar</translation>
     </message>
     <message id="cli.no_format">
-        <source>No format matches "%1"</source>
+        <source>No format matches &quot;%1&quot;</source>
         <translation>Ningún formato coincide con «%1»</translation>
     </message>
     <message id="cli.no_address">
@@ -1572,7 +1567,7 @@
         <translation>La actualización no terminó. Las herramientas que tiene siguen funcionando.</translation>
     </message>
     <message id="setup.system_subtitle">
-        <source>Tools were found on this computer. Continue with them, or download Reelix's own copies.</source>
+        <source>Tools were found on this computer. Continue with them, or download Reelix&apos;s own copies.</source>
         <translation>Se encontraron herramientas en este equipo. Continúe con ellas o descargue las copias propias de Reelix.</translation>
     </message>
     <message id="setup.system_found">
@@ -1588,7 +1583,7 @@
         <translation>Instalar</translation>
     </message>
     <message id="setup.install_one.tip">
-        <source>Download Reelix's own, current copy; it is used in place of this one</source>
+        <source>Download Reelix&apos;s own, current copy; it is used in place of this one</source>
         <translation>Descargar la copia propia y actual de Reelix; se usará en lugar de esta</translation>
     </message>
     <message id="setup.use_system">
@@ -1874,6 +1869,42 @@
     <message id="history.download_again">
         <source>Download again</source>
         <translation>Descargar de nuevo</translation>
+    </message>
+    <message id="follow.media_server">
+        <source>Files for media servers</source>
+        <translation>Archivos para servidores multimedia</translation>
+    </message>
+    <message id="follow.media_server.tip">
+        <source>Writes beside each new file what Kodi, Jellyfin and Plex read: an .nfo, the thumbnail, and a poster for the folder</source>
+        <translation>Escribe junto a cada archivo nuevo lo que leen Kodi, Jellyfin y Plex: un .nfo, la miniatura y un póster para la carpeta</translation>
+    </message>
+    <message id="prefs.section.language">
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message id="prefs.language">
+        <source>Interface language</source>
+        <translation>Idioma de la interfaz</translation>
+    </message>
+    <message id="prefs.language.next_start">
+        <source>Applied the next time Reelix starts</source>
+        <translation>Se aplica la próxima vez que se inicie Reelix</translation>
+    </message>
+    <message id="prefs.language.system">
+        <source>System language</source>
+        <translation>Idioma del sistema</translation>
+    </message>
+    <message id="prefs.language.pseudo">
+        <source>Pseudo-language</source>
+        <translation>Pseudoidioma</translation>
+    </message>
+    <message id="update.tool_ready">
+        <source>%1 ready</source>
+        <translation>%1 listo</translation>
+    </message>
+    <message id="update.tool_updated">
+        <source>%1 updated</source>
+        <translation>%1 actualizado</translation>
     </message>
 </context>
 </TS>

@@ -1516,7 +1516,7 @@
     </message>
     <message id="follow.media_server.tip">
         <source>Writes beside each new file what Kodi, Jellyfin and Plex read: an .nfo, the thumbnail, and a poster for the folder</source>
-        <translation>Écrit à côté de chaque nouveau fichier ce que lisent Kodi, Jellyfin et Plex : un .nfo, la miniature et une affiche pour le dossier</translation>
+        <translation>Écrit à côté de chaque nouveau fichier ce que lisent Kodi, Jellyfin et Plex&#xa0;: un .nfo, la miniature et une affiche pour le dossier</translation>
     </message>
     <message id="follow.pause">
         <source>Pause</source>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
-    <name>Reelix</name>
+    <name></name>
     <message id="menu.tools">
         <source>&amp;Tools</source>
         <translation>&amp;Strumenti</translation>
@@ -89,7 +89,7 @@
     </message>
     <message id="input.already_listed">
         <source>This address is already in the list</source>
-        <translation>Questo indirizzo è già nell'elenco</translation>
+        <translation>Questo indirizzo è già nell&apos;elenco</translation>
     </message>
     <message id="input.not_addresses" numerus="yes">
         <source>%n lines were not addresses</source>
@@ -100,7 +100,7 @@
     </message>
     <message id="action.copy_error">
         <source>Copy the error</source>
-        <translation>Copia l'errore</translation>
+        <translation>Copia l&apos;errore</translation>
     </message>
     <message id="input.paste">
         <source>Paste</source>
@@ -116,11 +116,11 @@
     </message>
     <message id="empty.subtitle">
         <source>Paste a video or playlist address above and press Enter, then choose the quality and click Download.</source>
-        <translation>Incolla qui sopra l'indirizzo di un video o di una playlist e premi Invio, poi scegli la qualità e fai clic su Scarica.</translation>
+        <translation>Incolla qui sopra l&apos;indirizzo di un video o di una playlist e premi Invio, poi scegli la qualità e fai clic su Scarica.</translation>
     </message>
     <message id="empty.subtitle_auto">
         <source>Paste a video or playlist address above and press Enter — the download starts by itself.</source>
-        <translation>Incolla qui sopra l'indirizzo di un video o di una playlist e premi Invio: il download parte da solo.</translation>
+        <translation>Incolla qui sopra l&apos;indirizzo di un video o di una playlist e premi Invio: il download parte da solo.</translation>
     </message>
     <message id="folder.picker.title">
         <source>Choose the download folder</source>
@@ -184,15 +184,15 @@
     </message>
     <message id="duration.seconds">
         <source>%1 s</source>
-        <translation>%1 s</translation>
+        <translation>%1&#xa0;s</translation>
     </message>
     <message id="duration.minutes">
         <source>%1 min %2 s</source>
-        <translation>%1 min %2 s</translation>
+        <translation>%1&#xa0;min %2&#xa0;s</translation>
     </message>
     <message id="duration.hours">
         <source>%1 h %2 min</source>
-        <translation>%1 h %2 min</translation>
+        <translation>%1&#xa0;h %2&#xa0;min</translation>
     </message>
     <message id="status.height_fallback">
         <source>Downloaded at %1p: %2p was not available</source>
@@ -248,11 +248,11 @@
     </message>
     <message id="media.quality.source">
         <source>Same as source</source>
-        <translation>Come l'originale</translation>
+        <translation>Come l&apos;originale</translation>
     </message>
     <message id="media.kbps">
         <source>%1 kbit/s</source>
-        <translation>%1 kbit/s</translation>
+        <translation>%1&#xa0;kbit/s</translation>
     </message>
     <message id="media.track.number">
         <source>Track %1</source>
@@ -268,7 +268,7 @@
     </message>
     <message id="media.subs.uploader">
         <source>From the uploader</source>
-        <translation>Dall'autore</translation>
+        <translation>Dall&apos;autore</translation>
     </message>
     <message id="media.subs.automatic">
         <source>Automatic captions</source>
@@ -344,7 +344,7 @@
     </message>
     <message id="trim.bad_start">
         <source>Type the start as h:mm:ss, for example 10:00</source>
-        <translation>Scrivi l'inizio nel formato h:mm:ss, per esempio 10:00</translation>
+        <translation>Scrivi l&apos;inizio nel formato h:mm:ss, per esempio 10:00</translation>
     </message>
     <message id="trim.bad_end">
         <source>Type the end as h:mm:ss, for example 12:30</source>
@@ -352,7 +352,7 @@
     </message>
     <message id="trim.end_before_start">
         <source>The end must come after the start</source>
-        <translation>La fine deve venire dopo l'inizio</translation>
+        <translation>La fine deve venire dopo l&apos;inizio</translation>
     </message>
     <message id="trim.past_end">
         <source>The video ends at %1</source>
@@ -392,11 +392,11 @@
     </message>
     <message id="preset.podcast">
         <source>Podcast: Opus 96 kbit/s</source>
-        <translation>Podcast: Opus 96 kbit/s</translation>
+        <translation>Podcast: Opus 96&#xa0;kbit/s</translation>
     </message>
     <message id="preset.music">
         <source>Music: M4A, as the source</source>
-        <translation>Musica: M4A, come l'originale</translation>
+        <translation>Musica: M4A, come l&apos;originale</translation>
     </message>
     <message id="preset.archive">
         <source>Archive: MKV, all tracks and subtitles</source>
@@ -468,7 +468,7 @@
     </message>
     <message id="action.remove_keep_file">
         <source>Remove from list (keeps the file)</source>
-        <translation>Rimuovi dall'elenco (il file resta)</translation>
+        <translation>Rimuovi dall&apos;elenco (il file resta)</translation>
     </message>
     <message id="action.delete_file">
         <source>Delete file…</source>
@@ -476,7 +476,7 @@
     </message>
     <message id="delete.question">
         <source>Delete “%1”? It goes to the trash, and the row leaves the list.</source>
-        <translation>Eliminare «%1»? Finisce nel cestino e la riga esce dall'elenco.</translation>
+        <translation>Eliminare «%1»? Finisce nel cestino e la riga esce dall&apos;elenco.</translation>
     </message>
     <message id="delete.confirm">
         <source>Delete file</source>
@@ -511,7 +511,7 @@
         <translation>Converti in H.264 e AAC, riproducibili da qualsiasi lettore e dispositivo</translation>
     </message>
     <message id="error.ssl_certificate">
-        <source>The site's certificate could not be verified. Check your network or proxy, then retry.</source>
+        <source>The site&apos;s certificate could not be verified. Check your network or proxy, then retry.</source>
         <translation>Impossibile verificare il certificato del sito. Controlla la rete o il proxy, poi riprova.</translation>
     </message>
     <message id="error.drm_protected">
@@ -535,7 +535,7 @@
         <translation>Reelix non può scrivere in %1: controlla che la cartella esista e sia scrivibile.</translation>
     </message>
     <message id="error.info_unreadable">
-        <source>The video's information could not be read.</source>
+        <source>The video&apos;s information could not be read.</source>
         <translation>Impossibile leggere le informazioni del video.</translation>
     </message>
     <message id="error.live_not_started">
@@ -548,7 +548,7 @@
     </message>
     <message id="error.video_unavailable">
         <source>This video is private, removed or unavailable. Check the address in your browser.</source>
-        <translation>Questo video è privato, rimosso o non disponibile. Controlla l'indirizzo nel browser.</translation>
+        <translation>Questo video è privato, rimosso o non disponibile. Controlla l&apos;indirizzo nel browser.</translation>
     </message>
     <message id="error.too_many_requests">
         <source>The site is limiting requests. Try again later.</source>
@@ -556,23 +556,23 @@
     </message>
     <message id="error.page_not_found">
         <source>The page was not found. Check the address, then retry.</source>
-        <translation>Pagina non trovata. Controlla l'indirizzo, poi riprova.</translation>
+        <translation>Pagina non trovata. Controlla l&apos;indirizzo, poi riprova.</translation>
     </message>
     <message id="error.forbidden">
         <source>The site refused access. Try again later, or use a browser where you are signed in (Tools ▸ Cookies…).</source>
-        <translation>Il sito ha negato l'accesso. Riprova più tardi o usa un browser in cui hai effettuato l'accesso (Strumenti ▸ Cookie…).</translation>
+        <translation>Il sito ha negato l&apos;accesso. Riprova più tardi o usa un browser in cui hai effettuato l&apos;accesso (Strumenti ▸ Cookie…).</translation>
     </message>
     <message id="error.unsupported_address">
-        <source>Reelix found no video at this address. Check that it points to a video's page.</source>
+        <source>Reelix found no video at this address. Check that it points to a video&apos;s page.</source>
         <translation>Reelix non ha trovato alcun video a questo indirizzo. Controlla che porti alla pagina di un video.</translation>
     </message>
     <message id="error.name_not_resolved">
-        <source>The site's name could not be found. Check the address and your internet connection.</source>
-        <translation>Impossibile trovare il nome del sito. Controlla l'indirizzo e la connessione a Internet.</translation>
+        <source>The site&apos;s name could not be found. Check the address and your internet connection.</source>
+        <translation>Impossibile trovare il nome del sito. Controlla l&apos;indirizzo e la connessione a Internet.</translation>
     </message>
     <message id="error.connection_refused">
         <source>The site refused the connection. Check the address, or try again later.</source>
-        <translation>Il sito ha rifiutato la connessione. Controlla l'indirizzo o riprova più tardi.</translation>
+        <translation>Il sito ha rifiutato la connessione. Controlla l&apos;indirizzo o riprova più tardi.</translation>
     </message>
     <message id="error.timed_out">
         <source>The site did not answer in time. Check your internet connection, then retry.</source>
@@ -588,15 +588,15 @@
     </message>
     <message id="error.site_changed_old_own">
         <source>yt-dlp could not read this page: the site may have changed, and yt-dlp %1 is older than the newest, %2. Update it, then retry.</source>
-        <translation>yt-dlp non è riuscito a leggere questa pagina: il sito potrebbe essere cambiato, e yt-dlp %1 è più vecchio dell'ultima versione, la %2. Aggiornalo, poi riprova.</translation>
+        <translation>yt-dlp non è riuscito a leggere questa pagina: il sito potrebbe essere cambiato, e yt-dlp %1 è più vecchio dell&apos;ultima versione, la %2. Aggiornalo, poi riprova.</translation>
     </message>
     <message id="error.site_changed_old_system">
-        <source>yt-dlp could not read this page: the site may have changed, and the system's yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix's own in Tools ▸ Check for updates.</source>
-        <translation>yt-dlp non è riuscito a leggere questa pagina: il sito potrebbe essere cambiato, e lo yt-dlp di sistema (%1) è più vecchio dell'ultima versione, la %2. Aggiornalo con il gestore dei pacchetti o installa quello di Reelix da Strumenti ▸ Cerca aggiornamenti.</translation>
+        <source>yt-dlp could not read this page: the site may have changed, and the system&apos;s yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix&apos;s own in Tools ▸ Check for updates.</source>
+        <translation>yt-dlp non è riuscito a leggere questa pagina: il sito potrebbe essere cambiato, e lo yt-dlp di sistema (%1) è più vecchio dell&apos;ultima versione, la %2. Aggiornalo con il gestore dei pacchetti o installa quello di Reelix da Strumenti ▸ Cerca aggiornamenti.</translation>
     </message>
     <message id="error.download_failed">
         <source>The download failed. Check the address and your connection, then retry.</source>
-        <translation>Download non riuscito. Controlla l'indirizzo e la connessione, poi riprova.</translation>
+        <translation>Download non riuscito. Controlla l&apos;indirizzo e la connessione, poi riprova.</translation>
     </message>
     <message id="error.tool_not_runnable">
         <source>%1 could not be started. Reelix can install a working copy in Tools ▸ Check for updates.</source>
@@ -604,7 +604,7 @@
     </message>
     <message id="error.conversion_failed">
         <source>The conversion failed; the downloaded file is kept as it was. Retry, or play it as it is.</source>
-        <translation>Conversione non riuscita; il file scaricato resta com'era. Riprova o riproducilo così com'è.</translation>
+        <translation>Conversione non riuscita; il file scaricato resta com&apos;era. Riprova o riproducilo così com&apos;è.</translation>
     </message>
     <message id="error.details">
         <source>Details</source>
@@ -716,7 +716,7 @@
     </message>
     <message id="rollback.nothing">
         <source>%1: no previous version is kept, there is nothing to roll back to.</source>
-        <translation>%1: non è conservata alcuna versione precedente, non c'è nulla da ripristinare.</translation>
+        <translation>%1: non è conservata alcuna versione precedente, non c&apos;è nulla da ripristinare.</translation>
     </message>
     <message id="setup.download">
         <source>Install the tools</source>
@@ -784,14 +784,6 @@
         <source>Updating…</source>
         <translation>Aggiornamento…</translation>
     </message>
-    <message id="update.ready">
-        <source>ready</source>
-        <translation>pronto</translation>
-    </message>
-    <message id="update.done">
-        <source>updated</source>
-        <translation>aggiornato</translation>
-    </message>
     <message id="update.step.ytdlp">
         <source>Updating yt-dlp</source>
         <translation>Aggiornamento di yt-dlp</translation>
@@ -818,11 +810,11 @@
     </message>
     <message id="tools.idle">
         <source>No data for %1 s: the transfer was ended</source>
-        <translation>Nessun dato da %1 s: il trasferimento è stato interrotto</translation>
+        <translation>Nessun dato da %1&#xa0;s: il trasferimento è stato interrotto</translation>
     </message>
     <message id="tools.deadline">
         <source>The transfer took more than %1 s: it was ended</source>
-        <translation>Il trasferimento ha richiesto più di %1 s: è stato interrotto</translation>
+        <translation>Il trasferimento ha richiesto più di %1&#xa0;s: è stato interrotto</translation>
     </message>
     <message id="tools.too_large">
         <source>The server sent more than %1: the transfer was ended</source>
@@ -926,7 +918,7 @@
         </translation>
     </message>
     <message id="doctor.certs.install">
-        <source>Install the system's certificates (the ca-certificates package).</source>
+        <source>Install the system&apos;s certificates (the ca-certificates package).</source>
         <translation>Installa i certificati di sistema (il pacchetto ca-certificates).</translation>
     </message>
     <message id="doctor.certs.no_source">
@@ -937,13 +929,16 @@
         <source>The certificate bundle is not made yet; the next download makes it.</source>
         <translation>Il pacchetto dei certificati non è ancora stato creato; lo creerà il prossimo download.</translation>
     </message>
-    <message id="doctor.certs.ok">
-        <source>The certificate bundle holds %1 certificates, made %2 day(s) ago.</source>
-        <translation>Il pacchetto dei certificati, creato %2 giorno/i fa, contiene %1 certificati.</translation>
+    <message id="doctor.certs.ok" numerus="yes">
+        <source>The certificate bundle holds %L1 certificates, made %n day(s) ago.</source>
+        <translation>
+            <numerusform>Il pacchetto dei certificati contiene %L1 certificati, creato %n giorno fa.</numerusform>
+            <numerusform>Il pacchetto dei certificati contiene %L1 certificati, creato %n giorni fa.</numerusform>
+        </translation>
     </message>
     <message id="doctor.cookies.choose">
         <source>Choose the browser you are signed in with.</source>
-        <translation>Scegli il browser con cui hai effettuato l'accesso.</translation>
+        <translation>Scegli il browser con cui hai effettuato l&apos;accesso.</translation>
     </message>
     <message id="doctor.cookies.close">
         <source>If signed-in downloads fail, close the browser and try again.</source>
@@ -951,15 +946,15 @@
     </message>
     <message id="doctor.cookies.expired">
         <source>The YouTube sign-in in %1 has expired.</source>
-        <translation>L'accesso a YouTube in %1 è scaduto.</translation>
+        <translation>L&apos;accesso a YouTube in %1 è scaduto.</translation>
     </message>
     <message id="doctor.cookies.file">
         <source>Cookies come from the file %1.</source>
         <translation>I cookie provengono dal file %1.</translation>
     </message>
     <message id="doctor.cookies.locked">
-        <source>%1's cookie store is locked, most likely because %1 is open.</source>
-        <translation>L'archivio dei cookie di %1 è bloccato, probabilmente perché %1 è aperto.</translation>
+        <source>%1&apos;s cookie store is locked, most likely because %1 is open.</source>
+        <translation>L&apos;archivio dei cookie di %1 è bloccato, probabilmente perché %1 è aperto.</translation>
     </message>
     <message id="doctor.cookies.no_browser">
         <source>%1 was not found on this computer.</source>
@@ -971,7 +966,7 @@
     </message>
     <message id="doctor.cookies.no_sign_in">
         <source>Cookies come from %1, which is not signed in to YouTube.</source>
-        <translation>I cookie provengono da %1, che non ha effettuato l'accesso a YouTube.</translation>
+        <translation>I cookie provengono da %1, che non ha effettuato l&apos;accesso a YouTube.</translation>
     </message>
     <message id="doctor.cookies.none">
         <source>No cookies are used: sites that ask you to sign in will refuse.</source>
@@ -989,12 +984,12 @@
         <translation>Accedi di nuovo a YouTube nel browser.</translation>
     </message>
     <message id="doctor.cookies.unreadable">
-        <source>%1's cookie store cannot be read.</source>
-        <translation>L'archivio dei cookie di %1 non è leggibile.</translation>
+        <source>%1&apos;s cookie store cannot be read.</source>
+        <translation>L&apos;archivio dei cookie di %1 non è leggibile.</translation>
     </message>
     <message id="doctor.ffmpeg.install">
-        <source>Install Reelix's own ffmpeg, which has them.</source>
-        <translation>Installa l'ffmpeg di Reelix, che le include.</translation>
+        <source>Install Reelix&apos;s own ffmpeg, which has them.</source>
+        <translation>Installa l&apos;ffmpeg di Reelix, che le include.</translation>
     </message>
     <message id="doctor.ffmpeg.lacks">
         <source>ffmpeg %1 lacks what Reelix uses: %2.</source>
@@ -1006,7 +1001,7 @@
     </message>
     <message id="doctor.folder.choose">
         <source>Choose another download folder.</source>
-        <translation>Scegli un'altra cartella dei download.</translation>
+        <translation>Scegli un&apos;altra cartella dei download.</translation>
     </message>
     <message id="doctor.folder.free">
         <source>Free some space, or choose a folder on another disk.</source>
@@ -1034,7 +1029,7 @@
     </message>
     <message id="doctor.impersonation.no_ytdlp">
         <source>Browser impersonation cannot be checked without yt-dlp.</source>
-        <translation>Senza yt-dlp non è possibile controllare l'impersonificazione del browser.</translation>
+        <translation>Senza yt-dlp non è possibile controllare l&apos;impersonificazione del browser.</translation>
     </message>
     <message id="doctor.impersonation.ok" numerus="yes">
         <source>yt-dlp can pass for %n browser(s) on sites that check.</source>
@@ -1044,7 +1039,7 @@
         </translation>
     </message>
     <message id="doctor.impersonation.todo">
-        <source>Use Reelix's own yt-dlp, which carries it.</source>
+        <source>Use Reelix&apos;s own yt-dlp, which carries it.</source>
         <translation>Usa lo yt-dlp di Reelix, che la include.</translation>
     </message>
     <message id="doctor.impersonation.too_old">
@@ -1052,7 +1047,7 @@
         <translation>Questo yt-dlp non può farsi passare per un browser: i siti che controllano (Cloudflare e simili) potrebbero rifiutarlo.</translation>
     </message>
     <message id="doctor.network.offline">
-        <source>This computer has no internet connection: no server's name could be looked up.</source>
+        <source>This computer has no internet connection: no server&apos;s name could be looked up.</source>
         <translation>Questo computer non ha una connessione a Internet: non è stato possibile risolvere il nome di alcun server.</translation>
     </message>
     <message id="doctor.network.ok">
@@ -1076,7 +1071,7 @@
         <translation>Node.js non funziona.</translation>
     </message>
     <message id="doctor.node.install">
-        <source>Install Reelix's own Node.js.</source>
+        <source>Install Reelix&apos;s own Node.js.</source>
         <translation>Installa il Node.js di Reelix.</translation>
     </message>
     <message id="doctor.node.missing">
@@ -1088,15 +1083,15 @@
         <translation>Procurati uno yt-dlp più recente.</translation>
     </message>
     <message id="doctor.node.ok">
-        <source>Node.js %1 solves YouTube's challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
+        <source>Node.js %1 solves YouTube&apos;s challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
         <translation>Node.js %1 risolve le verifiche di YouTube; yt-dlp scarica da GitHub i suoi script per le verifiche.</translation>
     </message>
     <message id="doctor.node.old">
-        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube's challenges.</source>
+        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube&apos;s challenges.</source>
         <translation>Node.js %1 è troppo vecchio: yt-dlp richiede la versione %2 o successiva per risolvere le verifiche di YouTube.</translation>
     </message>
     <message id="doctor.node.system">
-        <source>Node.js %1 is the system's; Reelix hands yt-dlp only its own copy.</source>
+        <source>Node.js %1 is the system&apos;s; Reelix hands yt-dlp only its own copy.</source>
         <translation>Node.js %1 è quello di sistema; Reelix fornisce a yt-dlp solo la propria copia.</translation>
     </message>
     <message id="doctor.node.ytdlp_old">
@@ -1132,12 +1127,12 @@
         <translation>yt-dlp %1 è vecchio: i siti cambiano spesso e uno yt-dlp vecchio non riesce a leggerli.</translation>
     </message>
     <message id="doctor.ytdlp.own">
-        <source>This copy comes with the system; install Reelix's own, which stays up to date.</source>
+        <source>This copy comes with the system; install Reelix&apos;s own, which stays up to date.</source>
         <translation>Questa copia viene dal sistema; installa quella di Reelix, che resta aggiornata.</translation>
     </message>
     <message id="doctor.ytdlp.unchecked">
         <source>yt-dlp %1 works; the newest version could not be checked.</source>
-        <translation>yt-dlp %1 funziona; non è stato possibile controllare l'ultima versione.</translation>
+        <translation>yt-dlp %1 funziona; non è stato possibile controllare l&apos;ultima versione.</translation>
     </message>
     <message id="doctor.ytdlp.update">
         <source>Update it.</source>
@@ -1193,7 +1188,7 @@
     </message>
     <message id="drop.hint">
         <source>Drop to add to the list</source>
-        <translation>Rilascia per aggiungere all'elenco</translation>
+        <translation>Rilascia per aggiungere all&apos;elenco</translation>
     </message>
     <message id="menu.cookies">
         <source>Cookies…</source>
@@ -1228,8 +1223,8 @@
         <translation>Solo quando un sito mi chiede di accedere</translation>
     </message>
     <message id="cookies.explain">
-        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser's name or the file's path, never a cookie.</source>
-        <translation>I siti che richiedono l'accesso (verifica dell'età, video riservati agli iscritti, controlli «non sono un robot») fanno entrare Reelix con i cookie di un browser in cui hai effettuato l'accesso. Reelix conserva solo il nome del browser o il percorso del file, mai un cookie.</translation>
+        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser&apos;s name or the file&apos;s path, never a cookie.</source>
+        <translation>I siti che richiedono l&apos;accesso (verifica dell&apos;età, video riservati agli iscritti, controlli «non sono un robot») fanno entrare Reelix con i cookie di un browser in cui hai effettuato l&apos;accesso. Reelix conserva solo il nome del browser o il percorso del file, mai un cookie.</translation>
     </message>
     <message id="cookies.none_found">
         <source>No browser found on this machine: use a cookies.txt file exported from your browser.</source>
@@ -1248,8 +1243,8 @@
         <translation>Usa i cookie di…</translation>
     </message>
     <message id="error.sign_in_required">
-        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser's cookies: what you download with them is tied to your account.</source>
-        <translation>Questa pagina richiede l'accesso. Accedi al sito nel tuo browser, poi lascia che Reelix usi i cookie di quel browser: ciò che scarichi con essi è legato al tuo account.</translation>
+        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser&apos;s cookies: what you download with them is tied to your account.</source>
+        <translation>Questa pagina richiede l&apos;accesso. Accedi al sito nel tuo browser, poi lascia che Reelix usi i cookie di quel browser: ciò che scarichi con essi è legato al tuo account.</translation>
     </message>
     <message id="error.sign_in_expired">
         <source>Your %1 session may have expired — open the site in %1, sign in, then retry.</source>
@@ -1268,16 +1263,16 @@
         <translation>%1 tiene bloccati i suoi cookie mentre è in esecuzione. Chiudi %1, poi riprova.</translation>
     </message>
     <message id="error.cookies_keyring">
-        <source>%1's cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
+        <source>%1&apos;s cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
         <translation>Impossibile decifrare i cookie di %1: il portachiavi di sistema non è disponibile. Sbloccalo (accedi alla sessione desktop) o usa un file cookies.txt, poi riprova.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1's cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
-        <translation>Reelix non è riuscito a leggere i cookie di %1. Chiudi %1 e riprova, oppure scegli un'altra fonte in Strumenti ▸ Cookie….</translation>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
+        <translation>Reelix non è riuscito a leggere i cookie di %1. Chiudi %1 e riprova, oppure scegli un&apos;altra fonte in Strumenti ▸ Cookie….</translation>
     </message>
     <message id="error.cookies_file_missing">
         <source>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</source>
-        <translation>Il file dei cookie %1 non c'è più. Sceglilo di nuovo in Strumenti ▸ Cookie…, poi riprova.</translation>
+        <translation>Il file dei cookie %1 non c&apos;è più. Sceglilo di nuovo in Strumenti ▸ Cookie…, poi riprova.</translation>
     </message>
     <message id="error.cookies_file_too_large">
         <source>The cookies file %1 is larger than %2, far more than a browser keeps: export your browser’s cookies again in the Netscape cookies.txt format, then retry.</source>
@@ -1301,7 +1296,7 @@
     </message>
     <message id="playlist.archive_unsafe">
         <source>%1 is a link or not a plain file: Reelix does not write the list’s archive through it. Remove it, then try again.</source>
-        <translation>%1 è un collegamento o non è un file normale: Reelix non vi scrive l'archivio dei download dell'elenco. Rimuovilo, poi riprova.</translation>
+        <translation>%1 è un collegamento o non è un file normale: Reelix non vi scrive l&apos;archivio dei download dell&apos;elenco. Rimuovilo, poi riprova.</translation>
     </message>
     <message id="playlist.skipped">
         <source>Already downloaded to this folder: skipped</source>
@@ -1337,7 +1332,7 @@
     </message>
     <message id="playlist.remove">
         <source>Remove the list</source>
-        <translation>Rimuovi l'elenco</translation>
+        <translation>Rimuovi l&apos;elenco</translation>
     </message>
     <message id="playlist.videos" numerus="yes">
         <source>%n videos</source>
@@ -1360,7 +1355,7 @@
     </message>
     <message id="tools.download.missing">
         <source>The downloaded file is missing</source>
-        <translation>Il file scaricato non c'è</translation>
+        <translation>Il file scaricato non c&apos;è</translation>
     </message>
     <message id="tools.install.no_folder">
         <source>Cannot create the folder %1</source>
@@ -1368,7 +1363,7 @@
     </message>
     <message id="tools.install.missing_binary">
         <source>No %1 executable in the archive</source>
-        <translation>Nessun eseguibile %1 nell'archivio</translation>
+        <translation>Nessun eseguibile %1 nell&apos;archivio</translation>
     </message>
     <message id="tools.install.process_failed">
         <source>%1 failed (code %2)</source>
@@ -1380,7 +1375,7 @@
     </message>
     <message id="tools.install.member_too_large">
         <source>A file in the archive is larger than %1: the archive was refused</source>
-        <translation>Un file dell'archivio supera %1: l'archivio è stato rifiutato</translation>
+        <translation>Un file dell&apos;archivio supera %1: l&apos;archivio è stato rifiutato</translation>
     </message>
     <message id="tools.install.cannot_start">
         <source>The tool does not start: %1</source>
@@ -1434,11 +1429,11 @@
     </message>
     <message id="follow.error.write">
         <source>The list of follows could not be written.</source>
-        <translation>Impossibile salvare l'elenco dei seguiti.</translation>
+        <translation>Impossibile salvare l&apos;elenco dei seguiti.</translation>
     </message>
     <message id="follow.error.held">
         <source>Another Reelix is changing the list of follows; try again.</source>
-        <translation>Un'altra istanza di Reelix sta modificando l'elenco dei seguiti; riprova.</translation>
+        <translation>Un&apos;altra istanza di Reelix sta modificando l&apos;elenco dei seguiti; riprova.</translation>
     </message>
     <message id="follow.error.not_opml">
         <source>The file is not an OPML list of feeds.</source>
@@ -1450,7 +1445,7 @@
     </message>
     <message id="follow.error.unread">
         <source>yt-dlp could not read the list.</source>
-        <translation>yt-dlp non è riuscito a leggere l'elenco.</translation>
+        <translation>yt-dlp non è riuscito a leggere l&apos;elenco.</translation>
     </message>
     <message id="follow.error.no_ytdlp">
         <source>yt-dlp is not installed.</source>
@@ -1516,7 +1511,7 @@
         <translation>Riprendi</translation>
     </message>
     <message id="cli.no_format">
-        <source>No format matches "%1"</source>
+        <source>No format matches &quot;%1&quot;</source>
         <translation>Nessun formato corrisponde a «%1»</translation>
     </message>
     <message id="cli.no_address">
@@ -1569,10 +1564,10 @@
     </message>
     <message id="update.failed">
         <source>The update did not finish. The tools you have still work.</source>
-        <translation>L'aggiornamento non è stato completato. Gli strumenti che hai funzionano ancora.</translation>
+        <translation>L&apos;aggiornamento non è stato completato. Gli strumenti che hai funzionano ancora.</translation>
     </message>
     <message id="setup.system_subtitle">
-        <source>Tools were found on this computer. Continue with them, or download Reelix's own copies.</source>
+        <source>Tools were found on this computer. Continue with them, or download Reelix&apos;s own copies.</source>
         <translation>Su questo computer sono stati trovati degli strumenti. Continua con questi o scarica le copie di Reelix.</translation>
     </message>
     <message id="setup.system_found">
@@ -1588,7 +1583,7 @@
         <translation>Installa</translation>
     </message>
     <message id="setup.install_one.tip">
-        <source>Download Reelix's own, current copy; it is used in place of this one</source>
+        <source>Download Reelix&apos;s own, current copy; it is used in place of this one</source>
         <translation>Scarica la copia aggiornata di Reelix; verrà usata al posto di questa</translation>
     </message>
     <message id="setup.use_system">
@@ -1641,15 +1636,15 @@
     </message>
     <message id="store.set_aside">
         <source>The saved download list could not be read. It was kept as %1 and the list starts empty.</source>
-        <translation>Impossibile leggere l'elenco dei download salvato. È stato conservato come %1 e l'elenco riparte vuoto.</translation>
+        <translation>Impossibile leggere l&apos;elenco dei download salvato. È stato conservato come %1 e l&apos;elenco riparte vuoto.</translation>
     </message>
     <message id="store.left_as_is">
         <source>The saved download list (%1) is in use by another program and was left as it is. The list starts empty, and what you add now is not kept after Reelix quits.</source>
-        <translation>L'elenco dei download salvato (%1) è in uso da parte di un altro programma ed è stato lasciato com'è. L'elenco riparte vuoto, e ciò che aggiungi ora non verrà conservato dopo la chiusura di Reelix.</translation>
+        <translation>L&apos;elenco dei download salvato (%1) è in uso da parte di un altro programma ed è stato lasciato com&apos;è. L&apos;elenco riparte vuoto, e ciò che aggiungi ora non verrà conservato dopo la chiusura di Reelix.</translation>
     </message>
     <message id="store.not_saved">
         <source>Changes to the download list cannot be saved in %1 (the file is read-only or the disk refused them). The list stays as it is until Reelix quits.</source>
-        <translation>Le modifiche all'elenco dei download non possono essere salvate in %1 (il file è di sola lettura o il disco le ha rifiutate). L'elenco resta così fino alla chiusura di Reelix.</translation>
+        <translation>Le modifiche all&apos;elenco dei download non possono essere salvate in %1 (il file è di sola lettura o il disco le ha rifiutate). L&apos;elenco resta così fino alla chiusura di Reelix.</translation>
     </message>
     <message id="error.file_missing">
         <source>File missing</source>
@@ -1874,6 +1869,42 @@
     <message id="history.download_again">
         <source>Download again</source>
         <translation>Scarica di nuovo</translation>
+    </message>
+    <message id="follow.media_server">
+        <source>Files for media servers</source>
+        <translation>File per media server</translation>
+    </message>
+    <message id="follow.media_server.tip">
+        <source>Writes beside each new file what Kodi, Jellyfin and Plex read: an .nfo, the thumbnail, and a poster for the folder</source>
+        <translation>Scrive accanto a ogni nuovo file ciò che leggono Kodi, Jellyfin e Plex: un .nfo, la miniatura e un poster per la cartella</translation>
+    </message>
+    <message id="prefs.section.language">
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message id="prefs.language">
+        <source>Interface language</source>
+        <translation>Lingua dell’interfaccia</translation>
+    </message>
+    <message id="prefs.language.next_start">
+        <source>Applied the next time Reelix starts</source>
+        <translation>Applicata al prossimo avvio di Reelix</translation>
+    </message>
+    <message id="prefs.language.system">
+        <source>System language</source>
+        <translation>Lingua di sistema</translation>
+    </message>
+    <message id="prefs.language.pseudo">
+        <source>Pseudo-language</source>
+        <translation>Pseudolingua</translation>
+    </message>
+    <message id="update.tool_ready">
+        <source>%1 ready</source>
+        <translation>%1 pronto</translation>
+    </message>
+    <message id="update.tool_updated">
+        <source>%1 updated</source>
+        <translation>%1 aggiornato</translation>
     </message>
 </context>
 </TS>

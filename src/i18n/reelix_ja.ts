@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
-    <name>Reelix</name>
+    <name></name>
     <message id="menu.tools">
         <source>&amp;Tools</source>
         <translation>ツール(&amp;T)</translation>
@@ -510,7 +510,7 @@
         <translation>どのプレーヤーやデバイスでも再生できる H.264 と AAC に変換します</translation>
     </message>
     <message id="error.ssl_certificate">
-        <source>The site's certificate could not be verified. Check your network or proxy, then retry.</source>
+        <source>The site&apos;s certificate could not be verified. Check your network or proxy, then retry.</source>
         <translation>サイトの証明書を検証できませんでした。ネットワークまたはプロキシを確認してから再試行してください。</translation>
     </message>
     <message id="error.drm_protected">
@@ -534,7 +534,7 @@
         <translation>Reelix は %1 に書き込めません。フォルダーが存在し、書き込み可能か確認してください。</translation>
     </message>
     <message id="error.info_unreadable">
-        <source>The video's information could not be read.</source>
+        <source>The video&apos;s information could not be read.</source>
         <translation>動画の情報を読み取れませんでした。</translation>
     </message>
     <message id="error.live_not_started">
@@ -562,11 +562,11 @@
         <translation>サイトがアクセスを拒否しました。しばらくしてから再試行するか、ログイン済みのブラウザーを使ってください（［ツール］▸［Cookie…］）。</translation>
     </message>
     <message id="error.unsupported_address">
-        <source>Reelix found no video at this address. Check that it points to a video's page.</source>
+        <source>Reelix found no video at this address. Check that it points to a video&apos;s page.</source>
         <translation>Reelix はこのアドレスで動画を見つけられませんでした。アドレスが動画のページを指しているか確認してください。</translation>
     </message>
     <message id="error.name_not_resolved">
-        <source>The site's name could not be found. Check the address and your internet connection.</source>
+        <source>The site&apos;s name could not be found. Check the address and your internet connection.</source>
         <translation>サイトの名前が見つかりませんでした。アドレスとインターネット接続を確認してください。</translation>
     </message>
     <message id="error.connection_refused">
@@ -590,7 +590,7 @@
         <translation>yt-dlp はこのページを読み取れませんでした。サイトの仕様が変わった可能性があり、yt-dlp %1 は最新版の %2 より古くなっています。アップデートしてから再試行してください。</translation>
     </message>
     <message id="error.site_changed_old_system">
-        <source>yt-dlp could not read this page: the site may have changed, and the system's yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix's own in Tools ▸ Check for updates.</source>
+        <source>yt-dlp could not read this page: the site may have changed, and the system&apos;s yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix&apos;s own in Tools ▸ Check for updates.</source>
         <translation>yt-dlp はこのページを読み取れませんでした。サイトの仕様が変わった可能性があり、システムの yt-dlp %1 は最新版の %2 より古くなっています。パッケージマネージャーでアップデートするか、［ツール］▸［アップデートを確認］で Reelix 専用のものをインストールしてください。</translation>
     </message>
     <message id="error.download_failed">
@@ -781,14 +781,6 @@
         <source>Updating…</source>
         <translation>アップデート中…</translation>
     </message>
-    <message id="update.ready">
-        <source>ready</source>
-        <translation>準備完了</translation>
-    </message>
-    <message id="update.done">
-        <source>updated</source>
-        <translation>アップデート済み</translation>
-    </message>
     <message id="update.step.ytdlp">
         <source>Updating yt-dlp</source>
         <translation>yt-dlp をアップデート中</translation>
@@ -920,7 +912,7 @@
         </translation>
     </message>
     <message id="doctor.certs.install">
-        <source>Install the system's certificates (the ca-certificates package).</source>
+        <source>Install the system&apos;s certificates (the ca-certificates package).</source>
         <translation>システムの証明書（ca-certificates パッケージ）をインストールしてください。</translation>
     </message>
     <message id="doctor.certs.no_source">
@@ -931,9 +923,11 @@
         <source>The certificate bundle is not made yet; the next download makes it.</source>
         <translation>証明書バンドルはまだ作成されていません。次回のダウンロード時に作成されます。</translation>
     </message>
-    <message id="doctor.certs.ok">
-        <source>The certificate bundle holds %1 certificates, made %2 day(s) ago.</source>
-        <translation>証明書バンドルには %1 件の証明書があり、%2 日前に作成されました。</translation>
+    <message id="doctor.certs.ok" numerus="yes">
+        <source>The certificate bundle holds %L1 certificates, made %n day(s) ago.</source>
+        <translation>
+            <numerusform>証明書バンドルには %L1 件の証明書があり、%n 日前に作成されました。</numerusform>
+        </translation>
     </message>
     <message id="doctor.cookies.choose">
         <source>Choose the browser you are signed in with.</source>
@@ -952,7 +946,7 @@
         <translation>Cookie はファイル %1 から読み込みます。</translation>
     </message>
     <message id="doctor.cookies.locked">
-        <source>%1's cookie store is locked, most likely because %1 is open.</source>
+        <source>%1&apos;s cookie store is locked, most likely because %1 is open.</source>
         <translation>%1 の Cookie ストアがロックされています。おそらく %1 が開いているためです。</translation>
     </message>
     <message id="doctor.cookies.no_browser">
@@ -982,11 +976,11 @@
         <translation>ブラウザーで YouTube にログインし直してください。</translation>
     </message>
     <message id="doctor.cookies.unreadable">
-        <source>%1's cookie store cannot be read.</source>
+        <source>%1&apos;s cookie store cannot be read.</source>
         <translation>%1 の Cookie ストアを読み取れません。</translation>
     </message>
     <message id="doctor.ffmpeg.install">
-        <source>Install Reelix's own ffmpeg, which has them.</source>
+        <source>Install Reelix&apos;s own ffmpeg, which has them.</source>
         <translation>必要な機能を備えた Reelix 専用の ffmpeg をインストールしてください。</translation>
     </message>
     <message id="doctor.ffmpeg.lacks">
@@ -1036,7 +1030,7 @@
         </translation>
     </message>
     <message id="doctor.impersonation.todo">
-        <source>Use Reelix's own yt-dlp, which carries it.</source>
+        <source>Use Reelix&apos;s own yt-dlp, which carries it.</source>
         <translation>なりすまし機能を備えた Reelix 専用の yt-dlp を使用してください。</translation>
     </message>
     <message id="doctor.impersonation.too_old">
@@ -1044,7 +1038,7 @@
         <translation>この yt-dlp はブラウザーになりすませません。チェックするサイト（Cloudflare など）では拒否される可能性があります。</translation>
     </message>
     <message id="doctor.network.offline">
-        <source>This computer has no internet connection: no server's name could be looked up.</source>
+        <source>This computer has no internet connection: no server&apos;s name could be looked up.</source>
         <translation>このコンピューターはインターネットに接続されていません。どのサーバー名も解決できませんでした。</translation>
     </message>
     <message id="doctor.network.ok">
@@ -1068,7 +1062,7 @@
         <translation>Node.js が動作しません。</translation>
     </message>
     <message id="doctor.node.install">
-        <source>Install Reelix's own Node.js.</source>
+        <source>Install Reelix&apos;s own Node.js.</source>
         <translation>Reelix 専用の Node.js をインストールしてください。</translation>
     </message>
     <message id="doctor.node.missing">
@@ -1080,15 +1074,15 @@
         <translation>新しい yt-dlp を入手してください。</translation>
     </message>
     <message id="doctor.node.ok">
-        <source>Node.js %1 solves YouTube's challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
+        <source>Node.js %1 solves YouTube&apos;s challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
         <translation>Node.js %1 で YouTube のチャレンジを解きます。yt-dlp はチャレンジ用スクリプトを GitHub から取得します。</translation>
     </message>
     <message id="doctor.node.old">
-        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube's challenges.</source>
+        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube&apos;s challenges.</source>
         <translation>Node.js %1 は古すぎます。YouTube のチャレンジを解くには、yt-dlp はバージョン %2 以降を必要とします。</translation>
     </message>
     <message id="doctor.node.system">
-        <source>Node.js %1 is the system's; Reelix hands yt-dlp only its own copy.</source>
+        <source>Node.js %1 is the system&apos;s; Reelix hands yt-dlp only its own copy.</source>
         <translation>Node.js %1 はシステムのものです。Reelix は yt-dlp に自身のコピーしか渡しません。</translation>
     </message>
     <message id="doctor.node.ytdlp_old">
@@ -1124,7 +1118,7 @@
         <translation>yt-dlp %1 は古くなっています。サイトは頻繁に変わるため、古い yt-dlp では失敗します。</translation>
     </message>
     <message id="doctor.ytdlp.own">
-        <source>This copy comes with the system; install Reelix's own, which stays up to date.</source>
+        <source>This copy comes with the system; install Reelix&apos;s own, which stays up to date.</source>
         <translation>このコピーはシステム付属のものです。常に最新に保たれる Reelix 専用のものをインストールしてください。</translation>
     </message>
     <message id="doctor.ytdlp.unchecked">
@@ -1220,7 +1214,7 @@
         <translation>サイトからログインを求められたときのみ</translation>
     </message>
     <message id="cookies.explain">
-        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser's name or the file's path, never a cookie.</source>
+        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser&apos;s name or the file&apos;s path, never a cookie.</source>
         <translation>ログインを求めるサイト（年齢確認、メンバー限定動画、「ボットではない」ことの確認）でも、ログイン済みのブラウザーの Cookie を使えば Reelix はアクセスできます。Reelix が保存するのはブラウザーの名前またはファイルのパスだけで、Cookie そのものは保存しません。</translation>
     </message>
     <message id="cookies.none_found">
@@ -1240,7 +1234,7 @@
         <translation>Cookie の取得元を選ぶ…</translation>
     </message>
     <message id="error.sign_in_required">
-        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser's cookies: what you download with them is tied to your account.</source>
+        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser&apos;s cookies: what you download with them is tied to your account.</source>
         <translation>このページはログインを求めています。Web ブラウザーでサイトにログインしてから、Reelix にそのブラウザーの Cookie を使わせてください。Cookie を使ってダウンロードしたものはあなたのアカウントに結び付きます。</translation>
     </message>
     <message id="error.sign_in_expired">
@@ -1260,11 +1254,11 @@
         <translation>%1 は実行中、Cookie をロックしています。%1 を閉じてから再試行してください。</translation>
     </message>
     <message id="error.cookies_keyring">
-        <source>%1's cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
+        <source>%1&apos;s cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
         <translation>%1 の Cookie を復号できませんでした。システムのキーリングが利用できません。キーリングのロックを解除する（デスクトップにログインする）か、cookies.txt ファイルを使ってから再試行してください。</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1's cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
         <translation>Reelix は %1 の Cookie を読み取れませんでした。%1 を閉じて再試行するか、［ツール］▸［Cookie…］で別の取得元を選んでください。</translation>
     </message>
     <message id="error.cookies_file_missing">
@@ -1504,7 +1498,7 @@
         <translation>再開</translation>
     </message>
     <message id="cli.no_format">
-        <source>No format matches "%1"</source>
+        <source>No format matches &quot;%1&quot;</source>
         <translation>「%1」に一致する形式がありません</translation>
     </message>
     <message id="cli.no_address">
@@ -1560,7 +1554,7 @@
         <translation>アップデートが完了しませんでした。現在のツールはそのまま使えます。</translation>
     </message>
     <message id="setup.system_subtitle">
-        <source>Tools were found on this computer. Continue with them, or download Reelix's own copies.</source>
+        <source>Tools were found on this computer. Continue with them, or download Reelix&apos;s own copies.</source>
         <translation>このコンピューターでツールが見つかりました。そのまま使うか、Reelix 専用のコピーをダウンロードしてください。</translation>
     </message>
     <message id="setup.system_found">
@@ -1576,7 +1570,7 @@
         <translation>インストール</translation>
     </message>
     <message id="setup.install_one.tip">
-        <source>Download Reelix's own, current copy; it is used in place of this one</source>
+        <source>Download Reelix&apos;s own, current copy; it is used in place of this one</source>
         <translation>Reelix 専用の最新コピーをダウンロードし、こちらの代わりに使います</translation>
     </message>
     <message id="setup.use_system">
@@ -1862,6 +1856,42 @@
     <message id="history.download_again">
         <source>Download again</source>
         <translation>もう一度ダウンロード</translation>
+    </message>
+    <message id="follow.media_server">
+        <source>Files for media servers</source>
+        <translation>メディアサーバー用ファイル</translation>
+    </message>
+    <message id="follow.media_server.tip">
+        <source>Writes beside each new file what Kodi, Jellyfin and Plex read: an .nfo, the thumbnail, and a poster for the folder</source>
+        <translation>新しいファイルごとに、Kodi、Jellyfin、Plex が読み取るものを横に書き出します：.nfo、サムネイル、フォルダーのポスター</translation>
+    </message>
+    <message id="prefs.section.language">
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message id="prefs.language">
+        <source>Interface language</source>
+        <translation>表示言語</translation>
+    </message>
+    <message id="prefs.language.next_start">
+        <source>Applied the next time Reelix starts</source>
+        <translation>次回 Reelix の起動時に適用されます</translation>
+    </message>
+    <message id="prefs.language.system">
+        <source>System language</source>
+        <translation>システムの言語</translation>
+    </message>
+    <message id="prefs.language.pseudo">
+        <source>Pseudo-language</source>
+        <translation>疑似言語</translation>
+    </message>
+    <message id="update.tool_ready">
+        <source>%1 ready</source>
+        <translation>%1 の準備完了</translation>
+    </message>
+    <message id="update.tool_updated">
+        <source>%1 updated</source>
+        <translation>%1 を更新しました</translation>
     </message>
 </context>
 </TS>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
-    <name>Reelix</name>
+    <name></name>
     <message id="menu.tools">
         <source>&amp;Tools</source>
         <translation>&amp;Narzędzia</translation>
@@ -512,7 +512,7 @@
         <translation>Konwertuj do H.264 i AAC, które odtworzy każdy odtwarzacz i urządzenie</translation>
     </message>
     <message id="error.ssl_certificate">
-        <source>The site's certificate could not be verified. Check your network or proxy, then retry.</source>
+        <source>The site&apos;s certificate could not be verified. Check your network or proxy, then retry.</source>
         <translation>Nie można zweryfikować certyfikatu witryny. Sprawdź sieć lub serwer proxy i spróbuj ponownie.</translation>
     </message>
     <message id="error.drm_protected">
@@ -536,7 +536,7 @@
         <translation>Reelix nie może zapisywać w %1: sprawdź, czy katalog istnieje i czy można w nim zapisywać.</translation>
     </message>
     <message id="error.info_unreadable">
-        <source>The video's information could not be read.</source>
+        <source>The video&apos;s information could not be read.</source>
         <translation>Nie można odczytać informacji o filmie.</translation>
     </message>
     <message id="error.live_not_started">
@@ -564,11 +564,11 @@
         <translation>Witryna odmówiła dostępu. Spróbuj ponownie później lub użyj przeglądarki, w której się logujesz (Narzędzia ▸ Ciasteczka…).</translation>
     </message>
     <message id="error.unsupported_address">
-        <source>Reelix found no video at this address. Check that it points to a video's page.</source>
+        <source>Reelix found no video at this address. Check that it points to a video&apos;s page.</source>
         <translation>Reelix nie znalazł filmu pod tym adresem. Sprawdź, czy prowadzi on do strony filmu.</translation>
     </message>
     <message id="error.name_not_resolved">
-        <source>The site's name could not be found. Check the address and your internet connection.</source>
+        <source>The site&apos;s name could not be found. Check the address and your internet connection.</source>
         <translation>Nie można odnaleźć nazwy witryny. Sprawdź adres i połączenie z internetem.</translation>
     </message>
     <message id="error.connection_refused">
@@ -592,7 +592,7 @@
         <translation>yt-dlp nie mógł odczytać tej strony: witryna mogła się zmienić, a yt-dlp %1 jest starszy od najnowszej wersji %2. Zaktualizuj go i spróbuj ponownie.</translation>
     </message>
     <message id="error.site_changed_old_system">
-        <source>yt-dlp could not read this page: the site may have changed, and the system's yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix's own in Tools ▸ Check for updates.</source>
+        <source>yt-dlp could not read this page: the site may have changed, and the system&apos;s yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix&apos;s own in Tools ▸ Check for updates.</source>
         <translation>yt-dlp nie mógł odczytać tej strony: witryna mogła się zmienić, a systemowy yt-dlp %1 jest starszy od najnowszej wersji %2. Zaktualizuj go menedżerem pakietów lub zainstaluj własny yt-dlp Reelix w menu Narzędzia ▸ Sprawdź aktualizacje.</translation>
     </message>
     <message id="error.download_failed">
@@ -787,14 +787,6 @@
         <source>Updating…</source>
         <translation>Aktualizowanie…</translation>
     </message>
-    <message id="update.ready">
-        <source>ready</source>
-        <translation>gotowy</translation>
-    </message>
-    <message id="update.done">
-        <source>updated</source>
-        <translation>zaktualizowany</translation>
-    </message>
     <message id="update.step.ytdlp">
         <source>Updating yt-dlp</source>
         <translation>Aktualizowanie yt-dlp</translation>
@@ -932,7 +924,7 @@
         </translation>
     </message>
     <message id="doctor.certs.install">
-        <source>Install the system's certificates (the ca-certificates package).</source>
+        <source>Install the system&apos;s certificates (the ca-certificates package).</source>
         <translation>Zainstaluj certyfikaty systemowe (pakiet ca-certificates).</translation>
     </message>
     <message id="doctor.certs.no_source">
@@ -943,9 +935,13 @@
         <source>The certificate bundle is not made yet; the next download makes it.</source>
         <translation>Pakiet certyfikatów nie został jeszcze utworzony; utworzy go następne pobieranie.</translation>
     </message>
-    <message id="doctor.certs.ok">
-        <source>The certificate bundle holds %1 certificates, made %2 day(s) ago.</source>
-        <translation>Liczba certyfikatów w pakiecie: %1; wiek pakietu (dni): %2.</translation>
+    <message id="doctor.certs.ok" numerus="yes">
+        <source>The certificate bundle holds %L1 certificates, made %n day(s) ago.</source>
+        <translation>
+            <numerusform>Certyfikaty w pakiecie: %L1; pakiet utworzono %n dzień temu.</numerusform>
+            <numerusform>Certyfikaty w pakiecie: %L1; pakiet utworzono %n dni temu.</numerusform>
+            <numerusform>Certyfikaty w pakiecie: %L1; pakiet utworzono %n dni temu.</numerusform>
+        </translation>
     </message>
     <message id="doctor.cookies.choose">
         <source>Choose the browser you are signed in with.</source>
@@ -964,7 +960,7 @@
         <translation>Ciasteczka pochodzą z pliku %1.</translation>
     </message>
     <message id="doctor.cookies.locked">
-        <source>%1's cookie store is locked, most likely because %1 is open.</source>
+        <source>%1&apos;s cookie store is locked, most likely because %1 is open.</source>
         <translation>Magazyn ciasteczek przeglądarki %1 jest zablokowany, najpewniej dlatego, że %1 działa.</translation>
     </message>
     <message id="doctor.cookies.no_browser">
@@ -996,11 +992,11 @@
         <translation>Zaloguj się ponownie do YouTube w przeglądarce.</translation>
     </message>
     <message id="doctor.cookies.unreadable">
-        <source>%1's cookie store cannot be read.</source>
+        <source>%1&apos;s cookie store cannot be read.</source>
         <translation>Nie można odczytać magazynu ciasteczek przeglądarki %1.</translation>
     </message>
     <message id="doctor.ffmpeg.install">
-        <source>Install Reelix's own ffmpeg, which has them.</source>
+        <source>Install Reelix&apos;s own ffmpeg, which has them.</source>
         <translation>Zainstaluj własny ffmpeg Reelix, który to wszystko ma.</translation>
     </message>
     <message id="doctor.ffmpeg.lacks">
@@ -1052,7 +1048,7 @@
         </translation>
     </message>
     <message id="doctor.impersonation.todo">
-        <source>Use Reelix's own yt-dlp, which carries it.</source>
+        <source>Use Reelix&apos;s own yt-dlp, which carries it.</source>
         <translation>Użyj własnego yt-dlp Reelix, który ją zawiera.</translation>
     </message>
     <message id="doctor.impersonation.too_old">
@@ -1060,7 +1056,7 @@
         <translation>Ten yt-dlp nie potrafi podszywać się pod przeglądarkę: witryny, które to sprawdzają (Cloudflare i podobne), mogą go odrzucić.</translation>
     </message>
     <message id="doctor.network.offline">
-        <source>This computer has no internet connection: no server's name could be looked up.</source>
+        <source>This computer has no internet connection: no server&apos;s name could be looked up.</source>
         <translation>Ten komputer nie ma połączenia z internetem: nie udało się ustalić adresu żadnego serwera.</translation>
     </message>
     <message id="doctor.network.ok">
@@ -1084,7 +1080,7 @@
         <translation>Node.js nie działa.</translation>
     </message>
     <message id="doctor.node.install">
-        <source>Install Reelix's own Node.js.</source>
+        <source>Install Reelix&apos;s own Node.js.</source>
         <translation>Zainstaluj własny Node.js Reelix.</translation>
     </message>
     <message id="doctor.node.missing">
@@ -1096,15 +1092,15 @@
         <translation>Zainstaluj nowszy yt-dlp.</translation>
     </message>
     <message id="doctor.node.ok">
-        <source>Node.js %1 solves YouTube's challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
+        <source>Node.js %1 solves YouTube&apos;s challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
         <translation>Node.js %1 rozwiązuje wyzwania YouTube; yt-dlp pobiera skrypty wyzwań z GitHuba.</translation>
     </message>
     <message id="doctor.node.old">
-        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube's challenges.</source>
+        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube&apos;s challenges.</source>
         <translation>Node.js %1 jest za stary: yt-dlp potrzebuje wersji %2 lub nowszej, aby rozwiązywać wyzwania YouTube.</translation>
     </message>
     <message id="doctor.node.system">
-        <source>Node.js %1 is the system's; Reelix hands yt-dlp only its own copy.</source>
+        <source>Node.js %1 is the system&apos;s; Reelix hands yt-dlp only its own copy.</source>
         <translation>Node.js %1 pochodzi z systemu; Reelix przekazuje yt-dlp tylko własną kopię.</translation>
     </message>
     <message id="doctor.node.ytdlp_old">
@@ -1140,7 +1136,7 @@
         <translation>yt-dlp %1 jest stary: witryny często się zmieniają, a stary yt-dlp sobie z nimi nie radzi.</translation>
     </message>
     <message id="doctor.ytdlp.own">
-        <source>This copy comes with the system; install Reelix's own, which stays up to date.</source>
+        <source>This copy comes with the system; install Reelix&apos;s own, which stays up to date.</source>
         <translation>Ta kopia pochodzi z systemu; zainstaluj własną kopię Reelix, która jest na bieżąco aktualizowana.</translation>
     </message>
     <message id="doctor.ytdlp.unchecked">
@@ -1236,7 +1232,7 @@
         <translation>Tylko gdy witryna prosi o zalogowanie</translation>
     </message>
     <message id="cookies.explain">
-        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser's name or the file's path, never a cookie.</source>
+        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser&apos;s name or the file&apos;s path, never a cookie.</source>
         <translation>Witryny, które wymagają zalogowania (weryfikacja wieku, filmy tylko dla członków, sprawdzanie „czy nie jesteś robotem”), wpuszczają Reelix z ciasteczkami przeglądarki, w której się logujesz. Reelix zapamiętuje tylko nazwę przeglądarki lub ścieżkę pliku, nigdy ciasteczka.</translation>
     </message>
     <message id="cookies.none_found">
@@ -1256,7 +1252,7 @@
         <translation>Użyj ciasteczek z…</translation>
     </message>
     <message id="error.sign_in_required">
-        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser's cookies: what you download with them is tied to your account.</source>
+        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser&apos;s cookies: what you download with them is tied to your account.</source>
         <translation>Ta strona wymaga zalogowania. Zaloguj się do witryny w przeglądarce, a potem pozwól Reelix używać jej ciasteczek: to, co z nimi pobierasz, jest powiązane z twoim kontem.</translation>
     </message>
     <message id="error.sign_in_expired">
@@ -1276,11 +1272,11 @@
         <translation>%1 blokuje swoje ciasteczka podczas działania. Zamknij %1 i spróbuj ponownie.</translation>
     </message>
     <message id="error.cookies_keyring">
-        <source>%1's cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
+        <source>%1&apos;s cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
         <translation>Nie można odszyfrować ciasteczek przeglądarki %1: systemowa baza kluczy jest niedostępna. Odblokuj ją (zaloguj się do sesji pulpitu) lub użyj pliku cookies.txt, a potem spróbuj ponownie.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1's cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
         <translation>Reelix nie może odczytać ciasteczek przeglądarki %1. Zamknij %1 i spróbuj ponownie albo wybierz inne źródło w menu Narzędzia ▸ Ciasteczka….</translation>
     </message>
     <message id="error.cookies_file_missing">
@@ -1528,7 +1524,7 @@
         <translation>Wznów</translation>
     </message>
     <message id="cli.no_format">
-        <source>No format matches "%1"</source>
+        <source>No format matches &quot;%1&quot;</source>
         <translation>Żaden format nie pasuje do „%1”</translation>
     </message>
     <message id="cli.no_address">
@@ -1584,7 +1580,7 @@
         <translation>Aktualizacja nie została ukończona. Obecne narzędzia nadal działają.</translation>
     </message>
     <message id="setup.system_subtitle">
-        <source>Tools were found on this computer. Continue with them, or download Reelix's own copies.</source>
+        <source>Tools were found on this computer. Continue with them, or download Reelix&apos;s own copies.</source>
         <translation>Na tym komputerze znaleziono narzędzia. Kontynuuj z nimi lub pobierz własne kopie Reelix.</translation>
     </message>
     <message id="setup.system_found">
@@ -1600,7 +1596,7 @@
         <translation>Zainstaluj</translation>
     </message>
     <message id="setup.install_one.tip">
-        <source>Download Reelix's own, current copy; it is used in place of this one</source>
+        <source>Download Reelix&apos;s own, current copy; it is used in place of this one</source>
         <translation>Pobierz własną, aktualną kopię Reelix; zostanie użyta zamiast tej</translation>
     </message>
     <message id="setup.use_system">
@@ -1886,6 +1882,42 @@
     <message id="history.download_again">
         <source>Download again</source>
         <translation>Pobierz ponownie</translation>
+    </message>
+    <message id="follow.media_server">
+        <source>Files for media servers</source>
+        <translation>Pliki dla serwerów multimediów</translation>
+    </message>
+    <message id="follow.media_server.tip">
+        <source>Writes beside each new file what Kodi, Jellyfin and Plex read: an .nfo, the thumbnail, and a poster for the folder</source>
+        <translation>Zapisuje obok każdego nowego pliku to, co czytają Kodi, Jellyfin i Plex: plik .nfo, miniaturę i plakat katalogu</translation>
+    </message>
+    <message id="prefs.section.language">
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message id="prefs.language">
+        <source>Interface language</source>
+        <translation>Język interfejsu</translation>
+    </message>
+    <message id="prefs.language.next_start">
+        <source>Applied the next time Reelix starts</source>
+        <translation>Zostanie zastosowany przy następnym uruchomieniu Reelix</translation>
+    </message>
+    <message id="prefs.language.system">
+        <source>System language</source>
+        <translation>Język systemu</translation>
+    </message>
+    <message id="prefs.language.pseudo">
+        <source>Pseudo-language</source>
+        <translation>Pseudojęzyk</translation>
+    </message>
+    <message id="update.tool_ready">
+        <source>%1 ready</source>
+        <translation>%1 gotowy</translation>
+    </message>
+    <message id="update.tool_updated">
+        <source>%1 updated</source>
+        <translation>%1 zaktualizowany</translation>
     </message>
 </context>
 </TS>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
-    <name>Reelix</name>
+    <name></name>
     <message id="menu.tools">
         <source>&amp;Tools</source>
         <translation>&amp;Ferramentas</translation>
@@ -184,15 +184,15 @@
     </message>
     <message id="duration.seconds">
         <source>%1 s</source>
-        <translation>%1 s</translation>
+        <translation>%1&#xa0;s</translation>
     </message>
     <message id="duration.minutes">
         <source>%1 min %2 s</source>
-        <translation>%1 min %2 s</translation>
+        <translation>%1&#xa0;min %2&#xa0;s</translation>
     </message>
     <message id="duration.hours">
         <source>%1 h %2 min</source>
-        <translation>%1 h %2 min</translation>
+        <translation>%1&#xa0;h %2&#xa0;min</translation>
     </message>
     <message id="status.height_fallback">
         <source>Downloaded at %1p: %2p was not available</source>
@@ -252,7 +252,7 @@
     </message>
     <message id="media.kbps">
         <source>%1 kbit/s</source>
-        <translation>%1 kbit/s</translation>
+        <translation>%1&#xa0;kbit/s</translation>
     </message>
     <message id="media.track.number">
         <source>Track %1</source>
@@ -392,7 +392,7 @@
     </message>
     <message id="preset.podcast">
         <source>Podcast: Opus 96 kbit/s</source>
-        <translation>Podcast: Opus 96 kbit/s</translation>
+        <translation>Podcast: Opus 96&#xa0;kbit/s</translation>
     </message>
     <message id="preset.music">
         <source>Music: M4A, as the source</source>
@@ -511,7 +511,7 @@
         <translation>Converter para H.264 e AAC, que qualquer player e dispositivo reproduz</translation>
     </message>
     <message id="error.ssl_certificate">
-        <source>The site's certificate could not be verified. Check your network or proxy, then retry.</source>
+        <source>The site&apos;s certificate could not be verified. Check your network or proxy, then retry.</source>
         <translation>Não foi possível verificar o certificado do site. Verifique sua rede ou proxy e tente novamente.</translation>
     </message>
     <message id="error.drm_protected">
@@ -535,7 +535,7 @@
         <translation>O Reelix não consegue gravar em %1: verifique se a pasta existe e permite gravação.</translation>
     </message>
     <message id="error.info_unreadable">
-        <source>The video's information could not be read.</source>
+        <source>The video&apos;s information could not be read.</source>
         <translation>Não foi possível ler as informações do vídeo.</translation>
     </message>
     <message id="error.live_not_started">
@@ -563,11 +563,11 @@
         <translation>O site recusou o acesso. Tente novamente mais tarde ou use um navegador em que você esteja logado (Ferramentas ▸ Cookies…).</translation>
     </message>
     <message id="error.unsupported_address">
-        <source>Reelix found no video at this address. Check that it points to a video's page.</source>
+        <source>Reelix found no video at this address. Check that it points to a video&apos;s page.</source>
         <translation>O Reelix não encontrou nenhum vídeo neste endereço. Verifique se ele leva à página de um vídeo.</translation>
     </message>
     <message id="error.name_not_resolved">
-        <source>The site's name could not be found. Check the address and your internet connection.</source>
+        <source>The site&apos;s name could not be found. Check the address and your internet connection.</source>
         <translation>O nome do site não foi encontrado. Verifique o endereço e sua conexão com a internet.</translation>
     </message>
     <message id="error.connection_refused">
@@ -591,7 +591,7 @@
         <translation>O yt-dlp não conseguiu ler esta página: o site pode ter mudado, e o yt-dlp %1 é mais antigo que a versão mais recente, %2. Atualize-o e tente novamente.</translation>
     </message>
     <message id="error.site_changed_old_system">
-        <source>yt-dlp could not read this page: the site may have changed, and the system's yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix's own in Tools ▸ Check for updates.</source>
+        <source>yt-dlp could not read this page: the site may have changed, and the system&apos;s yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix&apos;s own in Tools ▸ Check for updates.</source>
         <translation>O yt-dlp não conseguiu ler esta página: o site pode ter mudado, e o yt-dlp do sistema (%1) é mais antigo que a versão mais recente, %2. Atualize-o com o gerenciador de pacotes ou instale o do Reelix em Ferramentas ▸ Verificar atualizações.</translation>
     </message>
     <message id="error.download_failed">
@@ -784,14 +784,6 @@
         <source>Updating…</source>
         <translation>Atualizando…</translation>
     </message>
-    <message id="update.ready">
-        <source>ready</source>
-        <translation>pronto</translation>
-    </message>
-    <message id="update.done">
-        <source>updated</source>
-        <translation>atualizado</translation>
-    </message>
     <message id="update.step.ytdlp">
         <source>Updating yt-dlp</source>
         <translation>Atualizando o yt-dlp</translation>
@@ -818,11 +810,11 @@
     </message>
     <message id="tools.idle">
         <source>No data for %1 s: the transfer was ended</source>
-        <translation>Nenhum dado por %1 s: a transferência foi encerrada</translation>
+        <translation>Nenhum dado por %1&#xa0;s: a transferência foi encerrada</translation>
     </message>
     <message id="tools.deadline">
         <source>The transfer took more than %1 s: it was ended</source>
-        <translation>A transferência levou mais de %1 s: ela foi encerrada</translation>
+        <translation>A transferência levou mais de %1&#xa0;s: ela foi encerrada</translation>
     </message>
     <message id="tools.too_large">
         <source>The server sent more than %1: the transfer was ended</source>
@@ -926,7 +918,7 @@
         </translation>
     </message>
     <message id="doctor.certs.install">
-        <source>Install the system's certificates (the ca-certificates package).</source>
+        <source>Install the system&apos;s certificates (the ca-certificates package).</source>
         <translation>Instale os certificados do sistema (o pacote ca-certificates).</translation>
     </message>
     <message id="doctor.certs.no_source">
@@ -937,9 +929,12 @@
         <source>The certificate bundle is not made yet; the next download makes it.</source>
         <translation>O pacote de certificados ainda não foi criado; o próximo download vai criá-lo.</translation>
     </message>
-    <message id="doctor.certs.ok">
-        <source>The certificate bundle holds %1 certificates, made %2 day(s) ago.</source>
-        <translation>O pacote de certificados, criado há %2 dia(s), contém %1 certificados.</translation>
+    <message id="doctor.certs.ok" numerus="yes">
+        <source>The certificate bundle holds %L1 certificates, made %n day(s) ago.</source>
+        <translation>
+            <numerusform>O pacote de certificados contém %L1 certificados, criado há %n dia.</numerusform>
+            <numerusform>O pacote de certificados contém %L1 certificados, criado há %n dias.</numerusform>
+        </translation>
     </message>
     <message id="doctor.cookies.choose">
         <source>Choose the browser you are signed in with.</source>
@@ -958,7 +953,7 @@
         <translation>Os cookies vêm do arquivo %1.</translation>
     </message>
     <message id="doctor.cookies.locked">
-        <source>%1's cookie store is locked, most likely because %1 is open.</source>
+        <source>%1&apos;s cookie store is locked, most likely because %1 is open.</source>
         <translation>O armazenamento de cookies do %1 está bloqueado, provavelmente porque o %1 está aberto.</translation>
     </message>
     <message id="doctor.cookies.no_browser">
@@ -989,11 +984,11 @@
         <translation>Faça login no YouTube de novo no navegador.</translation>
     </message>
     <message id="doctor.cookies.unreadable">
-        <source>%1's cookie store cannot be read.</source>
+        <source>%1&apos;s cookie store cannot be read.</source>
         <translation>Não é possível ler o armazenamento de cookies do %1.</translation>
     </message>
     <message id="doctor.ffmpeg.install">
-        <source>Install Reelix's own ffmpeg, which has them.</source>
+        <source>Install Reelix&apos;s own ffmpeg, which has them.</source>
         <translation>Instale o ffmpeg do Reelix, que tem esses recursos.</translation>
     </message>
     <message id="doctor.ffmpeg.lacks">
@@ -1044,7 +1039,7 @@
         </translation>
     </message>
     <message id="doctor.impersonation.todo">
-        <source>Use Reelix's own yt-dlp, which carries it.</source>
+        <source>Use Reelix&apos;s own yt-dlp, which carries it.</source>
         <translation>Use o yt-dlp do Reelix, que a inclui.</translation>
     </message>
     <message id="doctor.impersonation.too_old">
@@ -1052,7 +1047,7 @@
         <translation>Este yt-dlp não consegue se passar por um navegador: os sites que verificam (Cloudflare e similares) podem recusá-lo.</translation>
     </message>
     <message id="doctor.network.offline">
-        <source>This computer has no internet connection: no server's name could be looked up.</source>
+        <source>This computer has no internet connection: no server&apos;s name could be looked up.</source>
         <translation>Este computador está sem conexão com a internet: não foi possível resolver o nome de nenhum servidor.</translation>
     </message>
     <message id="doctor.network.ok">
@@ -1076,7 +1071,7 @@
         <translation>O Node.js não funciona.</translation>
     </message>
     <message id="doctor.node.install">
-        <source>Install Reelix's own Node.js.</source>
+        <source>Install Reelix&apos;s own Node.js.</source>
         <translation>Instale o Node.js do Reelix.</translation>
     </message>
     <message id="doctor.node.missing">
@@ -1088,15 +1083,15 @@
         <translation>Obtenha um yt-dlp mais recente.</translation>
     </message>
     <message id="doctor.node.ok">
-        <source>Node.js %1 solves YouTube's challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
+        <source>Node.js %1 solves YouTube&apos;s challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
         <translation>O Node.js %1 resolve os desafios do YouTube; o yt-dlp busca os scripts de desafio no GitHub.</translation>
     </message>
     <message id="doctor.node.old">
-        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube's challenges.</source>
+        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube&apos;s challenges.</source>
         <translation>O Node.js %1 é antigo demais: o yt-dlp precisa da versão %2 ou mais recente para resolver os desafios do YouTube.</translation>
     </message>
     <message id="doctor.node.system">
-        <source>Node.js %1 is the system's; Reelix hands yt-dlp only its own copy.</source>
+        <source>Node.js %1 is the system&apos;s; Reelix hands yt-dlp only its own copy.</source>
         <translation>O Node.js %1 é o do sistema; o Reelix só fornece ao yt-dlp a própria cópia.</translation>
     </message>
     <message id="doctor.node.ytdlp_old">
@@ -1132,7 +1127,7 @@
         <translation>O yt-dlp %1 é antigo: os sites mudam com frequência e um yt-dlp antigo falha neles.</translation>
     </message>
     <message id="doctor.ytdlp.own">
-        <source>This copy comes with the system; install Reelix's own, which stays up to date.</source>
+        <source>This copy comes with the system; install Reelix&apos;s own, which stays up to date.</source>
         <translation>Esta cópia vem com o sistema; instale a do Reelix, que se mantém atualizada.</translation>
     </message>
     <message id="doctor.ytdlp.unchecked">
@@ -1228,7 +1223,7 @@
         <translation>Só quando um site pedir que eu faça login</translation>
     </message>
     <message id="cookies.explain">
-        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser's name or the file's path, never a cookie.</source>
+        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser&apos;s name or the file&apos;s path, never a cookie.</source>
         <translation>Sites que exigem login (verificação de idade, vídeos só para membros, verificações de “não sou um robô”) deixam o Reelix entrar com os cookies de um navegador em que você está logado. O Reelix guarda só o nome do navegador ou o caminho do arquivo, nunca um cookie.</translation>
     </message>
     <message id="cookies.none_found">
@@ -1248,7 +1243,7 @@
         <translation>Usar os cookies de…</translation>
     </message>
     <message id="error.sign_in_required">
-        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser's cookies: what you download with them is tied to your account.</source>
+        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser&apos;s cookies: what you download with them is tied to your account.</source>
         <translation>Esta página exige login. Faça login no site no seu navegador e deixe o Reelix usar os cookies desse navegador: o que você baixar com eles fica vinculado à sua conta.</translation>
     </message>
     <message id="error.sign_in_expired">
@@ -1268,11 +1263,11 @@
         <translation>O %1 mantém os cookies bloqueados enquanto está aberto. Feche o %1 e tente novamente.</translation>
     </message>
     <message id="error.cookies_keyring">
-        <source>%1's cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
+        <source>%1&apos;s cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
         <translation>Não foi possível descriptografar os cookies do %1: o chaveiro do sistema não está disponível. Desbloqueie-o (entre na sua sessão da área de trabalho) ou use um arquivo cookies.txt e tente novamente.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1's cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
         <translation>O Reelix não conseguiu ler os cookies do %1. Feche o %1 e tente novamente, ou escolha outra origem em Ferramentas ▸ Cookies….</translation>
     </message>
     <message id="error.cookies_file_missing">
@@ -1516,7 +1511,7 @@
         <translation>Retomar</translation>
     </message>
     <message id="cli.no_format">
-        <source>No format matches "%1"</source>
+        <source>No format matches &quot;%1&quot;</source>
         <translation>Nenhum formato corresponde a “%1”</translation>
     </message>
     <message id="cli.no_address">
@@ -1572,7 +1567,7 @@
         <translation>A atualização não terminou. As ferramentas que você tem continuam funcionando.</translation>
     </message>
     <message id="setup.system_subtitle">
-        <source>Tools were found on this computer. Continue with them, or download Reelix's own copies.</source>
+        <source>Tools were found on this computer. Continue with them, or download Reelix&apos;s own copies.</source>
         <translation>Foram encontradas ferramentas neste computador. Continue com elas ou baixe as cópias do próprio Reelix.</translation>
     </message>
     <message id="setup.system_found">
@@ -1588,7 +1583,7 @@
         <translation>Instalar</translation>
     </message>
     <message id="setup.install_one.tip">
-        <source>Download Reelix's own, current copy; it is used in place of this one</source>
+        <source>Download Reelix&apos;s own, current copy; it is used in place of this one</source>
         <translation>Baixar a cópia atual do próprio Reelix; ela será usada no lugar desta</translation>
     </message>
     <message id="setup.use_system">
@@ -1874,6 +1869,42 @@
     <message id="history.download_again">
         <source>Download again</source>
         <translation>Baixar de novo</translation>
+    </message>
+    <message id="follow.media_server">
+        <source>Files for media servers</source>
+        <translation>Arquivos para servidores de mídia</translation>
+    </message>
+    <message id="follow.media_server.tip">
+        <source>Writes beside each new file what Kodi, Jellyfin and Plex read: an .nfo, the thumbnail, and a poster for the folder</source>
+        <translation>Grava ao lado de cada arquivo novo o que Kodi, Jellyfin e Plex leem: um .nfo, a miniatura e um pôster para a pasta</translation>
+    </message>
+    <message id="prefs.section.language">
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message id="prefs.language">
+        <source>Interface language</source>
+        <translation>Idioma da interface</translation>
+    </message>
+    <message id="prefs.language.next_start">
+        <source>Applied the next time Reelix starts</source>
+        <translation>Aplicado na próxima vez que o Reelix iniciar</translation>
+    </message>
+    <message id="prefs.language.system">
+        <source>System language</source>
+        <translation>Idioma do sistema</translation>
+    </message>
+    <message id="prefs.language.pseudo">
+        <source>Pseudo-language</source>
+        <translation>Pseudoidioma</translation>
+    </message>
+    <message id="update.tool_ready">
+        <source>%1 ready</source>
+        <translation>%1 pronto</translation>
+    </message>
+    <message id="update.tool_updated">
+        <source>%1 updated</source>
+        <translation>%1 atualizado</translation>
     </message>
 </context>
 </TS>

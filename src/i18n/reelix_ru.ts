@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
-    <name>Reelix</name>
+    <name></name>
     <message id="menu.tools">
         <source>&amp;Tools</source>
         <translation>&amp;Инструменты</translation>
@@ -512,7 +512,7 @@
         <translation>Преобразовать в H.264 и AAC, которые воспроизводит любой плеер и любое устройство</translation>
     </message>
     <message id="error.ssl_certificate">
-        <source>The site's certificate could not be verified. Check your network or proxy, then retry.</source>
+        <source>The site&apos;s certificate could not be verified. Check your network or proxy, then retry.</source>
         <translation>Не удалось проверить сертификат сайта. Проверьте сеть или прокси и повторите попытку.</translation>
     </message>
     <message id="error.drm_protected">
@@ -536,7 +536,7 @@
         <translation>Reelix не может записывать в %1: проверьте, что папка существует и доступна для записи.</translation>
     </message>
     <message id="error.info_unreadable">
-        <source>The video's information could not be read.</source>
+        <source>The video&apos;s information could not be read.</source>
         <translation>Не удалось прочитать сведения о видео.</translation>
     </message>
     <message id="error.live_not_started">
@@ -564,11 +564,11 @@
         <translation>Сайт отказал в доступе. Повторите попытку позже или используйте браузер, в котором вы вошли на сайт (Инструменты ▸ Файлы cookie…).</translation>
     </message>
     <message id="error.unsupported_address">
-        <source>Reelix found no video at this address. Check that it points to a video's page.</source>
+        <source>Reelix found no video at this address. Check that it points to a video&apos;s page.</source>
         <translation>Reelix не нашёл видео по этому адресу. Проверьте, что он ведёт на страницу видео.</translation>
     </message>
     <message id="error.name_not_resolved">
-        <source>The site's name could not be found. Check the address and your internet connection.</source>
+        <source>The site&apos;s name could not be found. Check the address and your internet connection.</source>
         <translation>Не удалось найти имя сайта. Проверьте адрес и подключение к интернету.</translation>
     </message>
     <message id="error.connection_refused">
@@ -592,7 +592,7 @@
         <translation>yt-dlp не удалось прочитать эту страницу: возможно, сайт изменился, а yt-dlp %1 старше новейшей версии %2. Обновите его и повторите попытку.</translation>
     </message>
     <message id="error.site_changed_old_system">
-        <source>yt-dlp could not read this page: the site may have changed, and the system's yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix's own in Tools ▸ Check for updates.</source>
+        <source>yt-dlp could not read this page: the site may have changed, and the system&apos;s yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix&apos;s own in Tools ▸ Check for updates.</source>
         <translation>yt-dlp не удалось прочитать эту страницу: возможно, сайт изменился, а системный yt-dlp %1 старше новейшей версии %2. Обновите его через менеджер пакетов или установите собственный yt-dlp Reelix в меню Инструменты ▸ Проверить обновления.</translation>
     </message>
     <message id="error.download_failed">
@@ -787,14 +787,6 @@
         <source>Updating…</source>
         <translation>Обновление…</translation>
     </message>
-    <message id="update.ready">
-        <source>ready</source>
-        <translation>готов</translation>
-    </message>
-    <message id="update.done">
-        <source>updated</source>
-        <translation>обновлён</translation>
-    </message>
     <message id="update.step.ytdlp">
         <source>Updating yt-dlp</source>
         <translation>Обновление yt-dlp</translation>
@@ -932,7 +924,7 @@
         </translation>
     </message>
     <message id="doctor.certs.install">
-        <source>Install the system's certificates (the ca-certificates package).</source>
+        <source>Install the system&apos;s certificates (the ca-certificates package).</source>
         <translation>Установите системные сертификаты (пакет ca-certificates).</translation>
     </message>
     <message id="doctor.certs.no_source">
@@ -943,9 +935,13 @@
         <source>The certificate bundle is not made yet; the next download makes it.</source>
         <translation>Набор сертификатов ещё не создан; его создаст следующая загрузка.</translation>
     </message>
-    <message id="doctor.certs.ok">
-        <source>The certificate bundle holds %1 certificates, made %2 day(s) ago.</source>
-        <translation>Сертификатов в наборе: %1; создан %2 дн. назад.</translation>
+    <message id="doctor.certs.ok" numerus="yes">
+        <source>The certificate bundle holds %L1 certificates, made %n day(s) ago.</source>
+        <translation>
+            <numerusform>Сертификатов в пакете: %L1; пакет создан %n день назад.</numerusform>
+            <numerusform>Сертификатов в пакете: %L1; пакет создан %n дня назад.</numerusform>
+            <numerusform>Сертификатов в пакете: %L1; пакет создан %n дней назад.</numerusform>
+        </translation>
     </message>
     <message id="doctor.cookies.choose">
         <source>Choose the browser you are signed in with.</source>
@@ -964,7 +960,7 @@
         <translation>Файлы cookie берутся из файла %1.</translation>
     </message>
     <message id="doctor.cookies.locked">
-        <source>%1's cookie store is locked, most likely because %1 is open.</source>
+        <source>%1&apos;s cookie store is locked, most likely because %1 is open.</source>
         <translation>Хранилище файлов cookie браузера %1 заблокировано — скорее всего, потому что %1 работает.</translation>
     </message>
     <message id="doctor.cookies.no_browser">
@@ -996,11 +992,11 @@
         <translation>Снова войдите в YouTube в браузере.</translation>
     </message>
     <message id="doctor.cookies.unreadable">
-        <source>%1's cookie store cannot be read.</source>
+        <source>%1&apos;s cookie store cannot be read.</source>
         <translation>Не удаётся прочитать хранилище файлов cookie браузера %1.</translation>
     </message>
     <message id="doctor.ffmpeg.install">
-        <source>Install Reelix's own ffmpeg, which has them.</source>
+        <source>Install Reelix&apos;s own ffmpeg, which has them.</source>
         <translation>Установите собственный ffmpeg Reelix, в котором всё это есть.</translation>
     </message>
     <message id="doctor.ffmpeg.lacks">
@@ -1052,7 +1048,7 @@
         </translation>
     </message>
     <message id="doctor.impersonation.todo">
-        <source>Use Reelix's own yt-dlp, which carries it.</source>
+        <source>Use Reelix&apos;s own yt-dlp, which carries it.</source>
         <translation>Используйте собственный yt-dlp Reelix, в котором она есть.</translation>
     </message>
     <message id="doctor.impersonation.too_old">
@@ -1060,7 +1056,7 @@
         <translation>Этот yt-dlp не умеет выдавать себя за браузер: сайты с проверкой (Cloudflare и подобные) могут ему отказать.</translation>
     </message>
     <message id="doctor.network.offline">
-        <source>This computer has no internet connection: no server's name could be looked up.</source>
+        <source>This computer has no internet connection: no server&apos;s name could be looked up.</source>
         <translation>У этого компьютера нет подключения к интернету: не удалось разрешить ни одно имя сервера.</translation>
     </message>
     <message id="doctor.network.ok">
@@ -1084,7 +1080,7 @@
         <translation>Node.js не запускается.</translation>
     </message>
     <message id="doctor.node.install">
-        <source>Install Reelix's own Node.js.</source>
+        <source>Install Reelix&apos;s own Node.js.</source>
         <translation>Установите собственный Node.js Reelix.</translation>
     </message>
     <message id="doctor.node.missing">
@@ -1096,15 +1092,15 @@
         <translation>Установите более новый yt-dlp.</translation>
     </message>
     <message id="doctor.node.ok">
-        <source>Node.js %1 solves YouTube's challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
+        <source>Node.js %1 solves YouTube&apos;s challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
         <translation>Node.js %1 проходит проверки YouTube; yt-dlp загружает скрипты проверок с GitHub.</translation>
     </message>
     <message id="doctor.node.old">
-        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube's challenges.</source>
+        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube&apos;s challenges.</source>
         <translation>Node.js %1 слишком старый: чтобы проходить проверки YouTube, yt-dlp нужна версия %2 или новее.</translation>
     </message>
     <message id="doctor.node.system">
-        <source>Node.js %1 is the system's; Reelix hands yt-dlp only its own copy.</source>
+        <source>Node.js %1 is the system&apos;s; Reelix hands yt-dlp only its own copy.</source>
         <translation>Node.js %1 — системный; Reelix передаёт yt-dlp только собственную копию.</translation>
     </message>
     <message id="doctor.node.ytdlp_old">
@@ -1140,7 +1136,7 @@
         <translation>yt-dlp %1 устарел: сайты часто меняются, и старый yt-dlp с ними не справляется.</translation>
     </message>
     <message id="doctor.ytdlp.own">
-        <source>This copy comes with the system; install Reelix's own, which stays up to date.</source>
+        <source>This copy comes with the system; install Reelix&apos;s own, which stays up to date.</source>
         <translation>Эта копия из системы; установите собственную копию Reelix, которая своевременно обновляется.</translation>
     </message>
     <message id="doctor.ytdlp.unchecked">
@@ -1236,7 +1232,7 @@
         <translation>Только когда сайт просит войти</translation>
     </message>
     <message id="cookies.explain">
-        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser's name or the file's path, never a cookie.</source>
+        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser&apos;s name or the file&apos;s path, never a cookie.</source>
         <translation>Сайты, требующие входа (проверка возраста, видео только для участников, проверки «я не робот»), пускают Reelix с файлами cookie браузера, в котором вы вошли. Reelix хранит только название браузера или путь к файлу, но никогда сами файлы cookie.</translation>
     </message>
     <message id="cookies.none_found">
@@ -1256,7 +1252,7 @@
         <translation>Использовать файлы cookie из…</translation>
     </message>
     <message id="error.sign_in_required">
-        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser's cookies: what you download with them is tied to your account.</source>
+        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser&apos;s cookies: what you download with them is tied to your account.</source>
         <translation>Эта страница требует входа. Войдите на сайт в браузере, затем разрешите Reelix использовать файлы cookie этого браузера: то, что вы загружаете с ними, связано с вашей учётной записью.</translation>
     </message>
     <message id="error.sign_in_expired">
@@ -1276,11 +1272,11 @@
         <translation>%1 блокирует свои файлы cookie, пока работает. Закройте %1 и повторите попытку.</translation>
     </message>
     <message id="error.cookies_keyring">
-        <source>%1's cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
+        <source>%1&apos;s cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
         <translation>Не удалось расшифровать файлы cookie браузера %1: системная связка ключей недоступна. Разблокируйте её (войдите в сеанс рабочего стола) или используйте файл cookies.txt, затем повторите попытку.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1's cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
         <translation>Reelix не удалось прочитать файлы cookie браузера %1. Закройте %1 и повторите попытку или выберите другой источник в меню Инструменты ▸ Файлы cookie….</translation>
     </message>
     <message id="error.cookies_file_missing">
@@ -1528,7 +1524,7 @@
         <translation>Возобновить</translation>
     </message>
     <message id="cli.no_format">
-        <source>No format matches "%1"</source>
+        <source>No format matches &quot;%1&quot;</source>
         <translation>Ни один формат не соответствует «%1»</translation>
     </message>
     <message id="cli.no_address">
@@ -1584,7 +1580,7 @@
         <translation>Обновление не завершилось. Имеющиеся инструменты по-прежнему работают.</translation>
     </message>
     <message id="setup.system_subtitle">
-        <source>Tools were found on this computer. Continue with them, or download Reelix's own copies.</source>
+        <source>Tools were found on this computer. Continue with them, or download Reelix&apos;s own copies.</source>
         <translation>На этом компьютере найдены инструменты. Продолжите с ними или загрузите собственные копии Reelix.</translation>
     </message>
     <message id="setup.system_found">
@@ -1600,7 +1596,7 @@
         <translation>Установить</translation>
     </message>
     <message id="setup.install_one.tip">
-        <source>Download Reelix's own, current copy; it is used in place of this one</source>
+        <source>Download Reelix&apos;s own, current copy; it is used in place of this one</source>
         <translation>Загрузить собственную актуальную копию Reelix; она будет использоваться вместо этой</translation>
     </message>
     <message id="setup.use_system">
@@ -1886,6 +1882,42 @@
     <message id="history.download_again">
         <source>Download again</source>
         <translation>Загрузить снова</translation>
+    </message>
+    <message id="follow.media_server">
+        <source>Files for media servers</source>
+        <translation>Файлы для медиасерверов</translation>
+    </message>
+    <message id="follow.media_server.tip">
+        <source>Writes beside each new file what Kodi, Jellyfin and Plex read: an .nfo, the thumbnail, and a poster for the folder</source>
+        <translation>Записывает рядом с каждым новым файлом то, что читают Kodi, Jellyfin и Plex: файл .nfo, миниатюру и постер для папки</translation>
+    </message>
+    <message id="prefs.section.language">
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message id="prefs.language">
+        <source>Interface language</source>
+        <translation>Язык интерфейса</translation>
+    </message>
+    <message id="prefs.language.next_start">
+        <source>Applied the next time Reelix starts</source>
+        <translation>Применяется при следующем запуске Reelix</translation>
+    </message>
+    <message id="prefs.language.system">
+        <source>System language</source>
+        <translation>Язык системы</translation>
+    </message>
+    <message id="prefs.language.pseudo">
+        <source>Pseudo-language</source>
+        <translation>Псевдоязык</translation>
+    </message>
+    <message id="update.tool_ready">
+        <source>%1 ready</source>
+        <translation>%1 готов</translation>
+    </message>
+    <message id="update.tool_updated">
+        <source>%1 updated</source>
+        <translation>%1 обновлён</translation>
     </message>
 </context>
 </TS>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>Reelix</name>
+    <name></name>
     <message id="menu.tools">
         <source>&amp;Tools</source>
         <translation>工具(&amp;T)</translation>
@@ -510,7 +510,7 @@
         <translation>转换为 H.264 和 AAC，所有播放器和设备都能播放</translation>
     </message>
     <message id="error.ssl_certificate">
-        <source>The site's certificate could not be verified. Check your network or proxy, then retry.</source>
+        <source>The site&apos;s certificate could not be verified. Check your network or proxy, then retry.</source>
         <translation>无法验证网站的证书。请检查网络或代理，然后重试。</translation>
     </message>
     <message id="error.drm_protected">
@@ -534,7 +534,7 @@
         <translation>Reelix 无法写入 %1：请检查该文件夹是否存在且可写。</translation>
     </message>
     <message id="error.info_unreadable">
-        <source>The video's information could not be read.</source>
+        <source>The video&apos;s information could not be read.</source>
         <translation>无法读取视频信息。</translation>
     </message>
     <message id="error.live_not_started">
@@ -562,11 +562,11 @@
         <translation>网站拒绝访问。请稍后重试，或使用已登录的浏览器（工具 ▸ Cookie…）。</translation>
     </message>
     <message id="error.unsupported_address">
-        <source>Reelix found no video at this address. Check that it points to a video's page.</source>
+        <source>Reelix found no video at this address. Check that it points to a video&apos;s page.</source>
         <translation>Reelix 在此地址找不到视频。请检查它是否指向视频页面。</translation>
     </message>
     <message id="error.name_not_resolved">
-        <source>The site's name could not be found. Check the address and your internet connection.</source>
+        <source>The site&apos;s name could not be found. Check the address and your internet connection.</source>
         <translation>找不到网站的域名。请检查地址和网络连接。</translation>
     </message>
     <message id="error.connection_refused">
@@ -590,7 +590,7 @@
         <translation>yt-dlp 无法读取此页面：网站可能已更改，而 yt-dlp %1 早于最新版本 %2。请更新后重试。</translation>
     </message>
     <message id="error.site_changed_old_system">
-        <source>yt-dlp could not read this page: the site may have changed, and the system's yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix's own in Tools ▸ Check for updates.</source>
+        <source>yt-dlp could not read this page: the site may have changed, and the system&apos;s yt-dlp %1 is older than the newest, %2. Update it with the package manager, or install Reelix&apos;s own in Tools ▸ Check for updates.</source>
         <translation>yt-dlp 无法读取此页面：网站可能已更改，而系统的 yt-dlp %1 早于最新版本 %2。请用软件包管理器更新，或在“工具 ▸ 检查更新”中安装 Reelix 自带的版本。</translation>
     </message>
     <message id="error.download_failed">
@@ -781,14 +781,6 @@
         <source>Updating…</source>
         <translation>正在更新…</translation>
     </message>
-    <message id="update.ready">
-        <source>ready</source>
-        <translation>就绪</translation>
-    </message>
-    <message id="update.done">
-        <source>updated</source>
-        <translation>已更新</translation>
-    </message>
     <message id="update.step.ytdlp">
         <source>Updating yt-dlp</source>
         <translation>正在更新 yt-dlp</translation>
@@ -920,7 +912,7 @@
         </translation>
     </message>
     <message id="doctor.certs.install">
-        <source>Install the system's certificates (the ca-certificates package).</source>
+        <source>Install the system&apos;s certificates (the ca-certificates package).</source>
         <translation>请安装系统证书（ca-certificates 软件包）。</translation>
     </message>
     <message id="doctor.certs.no_source">
@@ -931,9 +923,11 @@
         <source>The certificate bundle is not made yet; the next download makes it.</source>
         <translation>证书包尚未生成；下次下载时会生成。</translation>
     </message>
-    <message id="doctor.certs.ok">
-        <source>The certificate bundle holds %1 certificates, made %2 day(s) ago.</source>
-        <translation>证书包中有 %1 个证书，生成于 %2 天前。</translation>
+    <message id="doctor.certs.ok" numerus="yes">
+        <source>The certificate bundle holds %L1 certificates, made %n day(s) ago.</source>
+        <translation>
+            <numerusform>证书包中有 %L1 个证书，创建于 %n 天前。</numerusform>
+        </translation>
     </message>
     <message id="doctor.cookies.choose">
         <source>Choose the browser you are signed in with.</source>
@@ -952,7 +946,7 @@
         <translation>Cookie 来自文件 %1。</translation>
     </message>
     <message id="doctor.cookies.locked">
-        <source>%1's cookie store is locked, most likely because %1 is open.</source>
+        <source>%1&apos;s cookie store is locked, most likely because %1 is open.</source>
         <translation>%1 的 Cookie 存储已锁定，很可能是因为 %1 正在运行。</translation>
     </message>
     <message id="doctor.cookies.no_browser">
@@ -982,11 +976,11 @@
         <translation>请在浏览器中重新登录 YouTube。</translation>
     </message>
     <message id="doctor.cookies.unreadable">
-        <source>%1's cookie store cannot be read.</source>
+        <source>%1&apos;s cookie store cannot be read.</source>
         <translation>无法读取 %1 的 Cookie 存储。</translation>
     </message>
     <message id="doctor.ffmpeg.install">
-        <source>Install Reelix's own ffmpeg, which has them.</source>
+        <source>Install Reelix&apos;s own ffmpeg, which has them.</source>
         <translation>请安装 Reelix 自带的 ffmpeg，它具备这些功能。</translation>
     </message>
     <message id="doctor.ffmpeg.lacks">
@@ -1036,7 +1030,7 @@
         </translation>
     </message>
     <message id="doctor.impersonation.todo">
-        <source>Use Reelix's own yt-dlp, which carries it.</source>
+        <source>Use Reelix&apos;s own yt-dlp, which carries it.</source>
         <translation>请使用 Reelix 自带的 yt-dlp，它包含伪装库。</translation>
     </message>
     <message id="doctor.impersonation.too_old">
@@ -1044,7 +1038,7 @@
         <translation>此 yt-dlp 无法伪装成浏览器：进行检查的网站（如 Cloudflare）可能会拒绝它。</translation>
     </message>
     <message id="doctor.network.offline">
-        <source>This computer has no internet connection: no server's name could be looked up.</source>
+        <source>This computer has no internet connection: no server&apos;s name could be looked up.</source>
         <translation>这台计算机没有连接到互联网：无法解析任何服务器名称。</translation>
     </message>
     <message id="doctor.network.ok">
@@ -1068,7 +1062,7 @@
         <translation>Node.js 无法运行。</translation>
     </message>
     <message id="doctor.node.install">
-        <source>Install Reelix's own Node.js.</source>
+        <source>Install Reelix&apos;s own Node.js.</source>
         <translation>请安装 Reelix 自带的 Node.js。</translation>
     </message>
     <message id="doctor.node.missing">
@@ -1080,15 +1074,15 @@
         <translation>请获取更新版本的 yt-dlp。</translation>
     </message>
     <message id="doctor.node.ok">
-        <source>Node.js %1 solves YouTube's challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
+        <source>Node.js %1 solves YouTube&apos;s challenges; yt-dlp fetches its challenge scripts from GitHub.</source>
         <translation>Node.js %1 可完成 YouTube 的验证挑战；yt-dlp 从 GitHub 获取挑战脚本。</translation>
     </message>
     <message id="doctor.node.old">
-        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube's challenges.</source>
+        <source>Node.js %1 is too old: yt-dlp needs version %2 or newer to solve YouTube&apos;s challenges.</source>
         <translation>Node.js %1 太旧：yt-dlp 需要 %2 或更高版本才能完成 YouTube 的验证挑战。</translation>
     </message>
     <message id="doctor.node.system">
-        <source>Node.js %1 is the system's; Reelix hands yt-dlp only its own copy.</source>
+        <source>Node.js %1 is the system&apos;s; Reelix hands yt-dlp only its own copy.</source>
         <translation>Node.js %1 来自系统；Reelix 只向 yt-dlp 提供自带的副本。</translation>
     </message>
     <message id="doctor.node.ytdlp_old">
@@ -1124,7 +1118,7 @@
         <translation>yt-dlp %1 已过旧：网站经常变化，旧版 yt-dlp 会失败。</translation>
     </message>
     <message id="doctor.ytdlp.own">
-        <source>This copy comes with the system; install Reelix's own, which stays up to date.</source>
+        <source>This copy comes with the system; install Reelix&apos;s own, which stays up to date.</source>
         <translation>此副本来自系统；请安装 Reelix 自带的副本，它会保持最新。</translation>
     </message>
     <message id="doctor.ytdlp.unchecked">
@@ -1220,7 +1214,7 @@
         <translation>仅在网站要求我登录时</translation>
     </message>
     <message id="cookies.explain">
-        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser's name or the file's path, never a cookie.</source>
+        <source>Sites that want you signed in (age checks, members-only videos, “not a bot” checks) let Reelix in with the cookies of a browser where you are signed in. Reelix keeps only the browser&apos;s name or the file&apos;s path, never a cookie.</source>
         <translation>要求登录的网站（年龄验证、会员专享视频、“不是机器人”验证）会允许 Reelix 使用您已登录的浏览器的 Cookie 进入。Reelix 只保存浏览器名称或文件路径，从不保存 Cookie。</translation>
     </message>
     <message id="cookies.none_found">
@@ -1240,7 +1234,7 @@
         <translation>使用 Cookie 来源…</translation>
     </message>
     <message id="error.sign_in_required">
-        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser's cookies: what you download with them is tied to your account.</source>
+        <source>This page wants you signed in. Sign in to the site in your web browser, then let Reelix use that browser&apos;s cookies: what you download with them is tied to your account.</source>
         <translation>此页面要求登录。请在网页浏览器中登录该网站，然后让 Reelix 使用该浏览器的 Cookie：用这些 Cookie 下载的内容会与您的账号关联。</translation>
     </message>
     <message id="error.sign_in_expired">
@@ -1260,11 +1254,11 @@
         <translation>%1 在运行时会锁定其 Cookie。请关闭 %1，然后重试。</translation>
     </message>
     <message id="error.cookies_keyring">
-        <source>%1's cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
+        <source>%1&apos;s cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</source>
         <translation>无法解密 %1 的 Cookie：系统密钥环不可用。请解锁密钥环（登录桌面会话）或使用 cookies.txt 文件，然后重试。</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1's cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
         <translation>Reelix 无法读取 %1 的 Cookie。请关闭 %1 后重试，或在“工具 ▸ Cookie…”中选择其他来源。</translation>
     </message>
     <message id="error.cookies_file_missing">
@@ -1504,7 +1498,7 @@
         <translation>继续</translation>
     </message>
     <message id="cli.no_format">
-        <source>No format matches "%1"</source>
+        <source>No format matches &quot;%1&quot;</source>
         <translation>没有与“%1”匹配的格式</translation>
     </message>
     <message id="cli.no_address">
@@ -1560,7 +1554,7 @@
         <translation>更新未完成。现有的工具仍可使用。</translation>
     </message>
     <message id="setup.system_subtitle">
-        <source>Tools were found on this computer. Continue with them, or download Reelix's own copies.</source>
+        <source>Tools were found on this computer. Continue with them, or download Reelix&apos;s own copies.</source>
         <translation>在这台计算机上找到了工具。可以继续使用它们，或下载 Reelix 自带的副本。</translation>
     </message>
     <message id="setup.system_found">
@@ -1576,7 +1570,7 @@
         <translation>安装</translation>
     </message>
     <message id="setup.install_one.tip">
-        <source>Download Reelix's own, current copy; it is used in place of this one</source>
+        <source>Download Reelix&apos;s own, current copy; it is used in place of this one</source>
         <translation>下载 Reelix 自带的最新副本，用它代替此副本</translation>
     </message>
     <message id="setup.use_system">
@@ -1862,6 +1856,42 @@
     <message id="history.download_again">
         <source>Download again</source>
         <translation>重新下载</translation>
+    </message>
+    <message id="follow.media_server">
+        <source>Files for media servers</source>
+        <translation>媒体服务器文件</translation>
+    </message>
+    <message id="follow.media_server.tip">
+        <source>Writes beside each new file what Kodi, Jellyfin and Plex read: an .nfo, the thumbnail, and a poster for the folder</source>
+        <translation>在每个新文件旁写入 Kodi、Jellyfin 和 Plex 读取的内容：.nfo 文件、缩略图和文件夹海报</translation>
+    </message>
+    <message id="prefs.section.language">
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message id="prefs.language">
+        <source>Interface language</source>
+        <translation>界面语言</translation>
+    </message>
+    <message id="prefs.language.next_start">
+        <source>Applied the next time Reelix starts</source>
+        <translation>下次启动 Reelix 时生效</translation>
+    </message>
+    <message id="prefs.language.system">
+        <source>System language</source>
+        <translation>系统语言</translation>
+    </message>
+    <message id="prefs.language.pseudo">
+        <source>Pseudo-language</source>
+        <translation>伪语言</translation>
+    </message>
+    <message id="update.tool_ready">
+        <source>%1 ready</source>
+        <translation>%1 已就绪</translation>
+    </message>
+    <message id="update.tool_updated">
+        <source>%1 updated</source>
+        <translation>%1 已更新</translation>
     </message>
 </context>
 </TS>

@@ -23,17 +23,7 @@ if [[ "${1:-}" == "--inside" ]]; then
 fi
 
 app=$(realpath "$1")
-work=$(mktemp -d)
-pids=()
-trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait; rm -rf "$work"' EXIT
-
-# A free display of our own: Xvfb picks one and writes its number.
-exec {displayfd}>"$work/display"
-Xvfb -displayfd "$displayfd" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-exec {displayfd}>&-
-for _ in $(seq 200); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-display=$(head -n 1 "$work/display")
+source "$here/xserver.sh"
 
 # A short clip, a slow copy that stays in progress, a missing one, a feed.
 mkdir -p "$work/www" "$work/home/.config/Reelix"

@@ -19,16 +19,7 @@ fi
 browser=${1:?usage: browser_check.sh chromium|firefox BUILD_DIR [SHOT_DIR]}
 build=$(realpath "${2:?usage: browser_check.sh chromium|firefox BUILD_DIR [SHOT_DIR]}")
 shots=${3:+$(realpath -m "$3")}
-work=$(mktemp -d)
-pids=()
-trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait; rm -rf "$work"' EXIT
-
-exec {displayfd}>"$work/display"
-Xvfb -displayfd "$displayfd" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-exec {displayfd}>&-
-for _ in $(seq 200); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-display=$(head -n 1 "$work/display")
+source "$here/xserver.sh"
 
 mkdir -p "$work/www" "$work/home"
 cp "$here/data/browser/watch.html" "$work/www/"

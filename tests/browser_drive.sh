@@ -124,14 +124,15 @@ front() {
 focused() { [[ $(xdotool getwindowfocus) == "$window" ]]; }
 # Typed into the address bar; again when the keys went elsewhere, as to a
 # Reelix window that came to the front meanwhile.
+# A menu or a suggestion list left open takes the keys: Escape closes it.
 open_page() { # query
-    for _ in 1 2 3; do
+    for _ in 1 2 3 4 5; do
         front
         within 10 focused || continue
-        xdotool key ctrl+l
+        xdotool key Escape ctrl+l
         xdotool type --delay 20 "$base/watch.html?$1"
         xdotool key Return
-        spot "$1" 20 && return 0
+        spot "$1" 30 && return 0
     done
     fail "the page for $1 did not open"
 }

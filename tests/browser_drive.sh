@@ -8,6 +8,13 @@ pids=()
 trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait' EXIT
 fail() {
     echo "browser_check ($browser): $*" >&2
+    # What had the keyboard and what was on screen, for whoever reads the log.
+    local w
+    w=$(xdotool getwindowfocus 2>/dev/null) &&
+        echo "focused: $w '$(xdotool getwindowname "$w" 2>/dev/null)' (expected $window)" >&2
+    for w in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+        echo "visible: $w '$(xdotool getwindowname "$w" 2>/dev/null)'" >&2
+    done
     [[ -z $shots ]] || { mkdir -p "$shots" && import -window root "$shots/$browser-failed.png"; } || true
     exit 1
 }
@@ -103,15 +110,16 @@ on_bus && fail "a Reelix is running before the browser asked for one"
 
 # The page's title says where its video, its link and a blank spot are.
 window=
-spot() { # query: waits for the page and sets video, link and page to "x y"
-    local title
+spot() { # query: waits for the page and sets window, video, link and page
+    local title found=
     title_is() {
-        window=$(xdotool search --onlyvisible --name "^A clip $1 @[0-9]+,[0-9]+ " 2>/dev/null |
+        found=$(xdotool search --onlyvisible --name "^A clip $1 @[0-9]+,[0-9]+ " 2>/dev/null |
             head -n 1)
-        [[ -n $window ]]
+        [[ -n $found ]]
     }
     front
     within "${2:-60}" title_is "$1" || return 1
+    window=$found
     title=$(xdotool getwindowname "$window")
     read -r video link page _ <<<"${title##*@}"
     video=${video/,/ } link=${link/,/ } page=${page/,/ }
@@ -122,19 +130,23 @@ front() {
     xdotool windowfocus "$window"
 }
 focused() { [[ $(xdotool getwindowfocus) == "$window" ]]; }
-# Typed into the address bar; again when the keys went elsewhere, as to a
-# Reelix window that came to the front meanwhile.
-# A menu or a suggestion list left open takes the keys: Escape closes it.
+# The open page moves on to the query written in next.txt (see watch.html).
 open_page() { # query
-    for _ in 1 2 3 4 5; do
-        front
-        within 10 focused || continue
-        xdotool key Escape ctrl+l
-        xdotool type --delay 20 "$base/watch.html?$1"
-        xdotool key Return
-        spot "$1" 30 && return 0
-    done
-    fail "the page for $1 did not open"
+    printf '%s\n' "$1" >"$work/www/next.tmp"
+    mv "$work/www/next.tmp" "$work/www/next.txt"
+    spot "$1" 60 || fail "the page for $1 did not open"
+}
+# Opens the context menu at $where, then Reelix's submenu in it.
+reelix_menu() {
+    local before keys=("${to_reelix[@]}")
+    [[ $where != page ]] || keys=("${to_reelix_page[@]}")
+    before=$(visible)
+    # shellcheck disable=SC2086 # "x y"
+    xdotool mousemove --window "$window" ${!where} click 3
+    within 20 more_than "$before" || return 1
+    before=$(visible)
+    xdotool key "${keys[@]}"
+    within 20 more_than "$before"
 }
 shot() { [[ -z $shots ]] || { mkdir -p "$shots" && import -window root "$shots/$browser-$1.png"; }; }
 
@@ -164,13 +176,15 @@ for entry in "${cases[@]}"; do
             within 30 listed "$base/$file?$name" "$format" && break
         done
     else
-        before=$(visible)
-        # shellcheck disable=SC2086 # "x y"
-        xdotool mousemove --window "$window" ${!where} click 3
-        within 20 more_than "$before" || fail "$name: no context menu"
-        before=$(visible)
-        if [[ $where == page ]]; then xdotool key "${to_reelix_page[@]}"; else xdotool key "${to_reelix[@]}"; fi
-        within 20 more_than "$before" || fail "$name: no Reelix submenu"
+        # A Reelix window raised by the last address may take the keys
+        # meanwhile: the menu is closed and opened again.
+        opened=
+        for _ in 1 2 3; do
+            front
+            if within 10 focused && reelix_menu; then opened=1 && break; fi
+            xdotool key Escape Escape Escape
+        done
+        [[ -n $opened ]] || fail "$name: no Reelix submenu"
         ((item == 0)) || xdotool key Down
         shot "$name"
         xdotool key Return

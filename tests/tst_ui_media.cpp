@@ -181,6 +181,45 @@ private slots:
         QCOMPARE(added().preset, QString());
         QCOMPARE(added().container, Media::Container::Webm);
     }
+
+    // Rows whose menus wrap to a second line, added to the list of a narrow
+    // window one after the other: each row takes its whole height, so none
+    // covers another's menus, and each ends fully shown.
+    void wrappedRowsKeepTheirHeight()
+    {
+        RealWindow w;
+        QVERIFY(w.showMain());
+        w.window->resize(760, 700);
+        for (const int n : {1, 2, 3}) {
+            auto *ready = new DownloadItem("https://example.org/v/" + QString::number(n),
+                                           DownloadFormat::Video);
+            ready->setStatus(DownloadStatus::Ready);
+            ready->setTracks({track("de"), track("en", true)}, {});
+            w.app.manager()->insertItem(ready);
+        }
+        QQuickItem *list = w.item("downloadList");
+        QVERIFY(list);
+        const auto rows = [&] { return ViewProbe::findAll(list, "downloadRow"); };
+        QTRY_COMPARE(rows().size(), 3);
+        const auto settled = [&] {
+            QList<QRectF> boxes;
+            for (QQuickItem *r : rows()) {
+                if (r->parentItem()->parentItem()->opacity() < 1) // the list's slot
+                    return false;
+                boxes << r->mapRectToScene(r->boundingRect());
+            }
+            std::sort(boxes.begin(), boxes.end(),
+                      [](const QRectF &a, const QRectF &b) { return a.top() < b.top(); });
+            for (qsizetype i = 1; i < boxes.size(); ++i)
+                if (boxes[i].top() < boxes[i - 1].bottom())
+                    return false;
+            return true;
+        };
+        // Two lines of menus: the row is taller than one line of them.
+        QQuickItem *bar = find(list, "mediaChoices");
+        QTRY_VERIFY(bar && bar->height() > 2 * find(bar, "presetMenu")->height());
+        QTRY_VERIFY(settled());
+    }
 };
 
 REELIX_GUI_TEST_MAIN(TestUiMedia)

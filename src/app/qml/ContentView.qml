@@ -256,22 +256,6 @@ Rectangle {
                 manager: view.manager
                 onShowUpdates: view.showUpdates()
             }
-            add: Transition {
-                ParallelAnimation {
-                    NumberAnimation {
-                        property: "opacity"
-                        from: 0
-                        to: 1
-                        duration: Theme.durationAppear
-                    }
-                    NumberAnimation {
-                        property: "y"
-                        from: -20
-                        duration: Theme.durationMove
-                        easing.type: Easing.OutBack
-                    }
-                }
-            }
             remove: Transition {
                 NumberAnimation { property: "opacity"; to: 0; duration: Theme.durationFade }
             }

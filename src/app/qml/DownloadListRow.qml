@@ -11,6 +11,23 @@ Loader {
     signal showUpdates()
     sourceComponent: item.isGroupHeader ? headerRow : downloadRow
 
+    // A new row fades in and drops into place. It moves itself rather than
+    // through the list's add transition: a list does not place its rows again
+    // when its first row grows while that transition runs (its menus wrapping
+    // to a second line), and the next row would cover it.
+    transform: Translate { id: drop }
+    ListView.onAdd: appear.restart()
+    ParallelAnimation {
+        id: appear
+        NumberAnimation {
+            target: slot; property: "opacity"; from: 0; to: 1; duration: Theme.durationAppear
+        }
+        NumberAnimation {
+            target: drop; property: "y"; from: -20; to: 0
+            duration: Theme.durationMove; easing.type: Easing.OutBack
+        }
+    }
+
     // A Loader cannot make bound components in Qt 6.4, so these reach the
     // slot by its id.
     // qmllint disable unqualified

@@ -184,7 +184,7 @@ private slots:
         QQuickItem *root = view->rootObject();
         QTRY_VERIFY(shown(root, "signInButton"));
         // What to do about the wall reads in full.
-        QCOMPARE(find(root, "detailMessage")->property("maximumLineCount").toInt(), 2);
+        QVERIFY(find(root, "detailMessage")->property("maximumLineCount").toInt() > 1);
         QVERIFY(!shown(root, "signInChooser")); // one browser: nothing to choose
         QTRY_VERIFY(find(root, "signInButton")->isEnabled());
         click(*view, find(root, "signInButton"));

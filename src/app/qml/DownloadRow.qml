@@ -213,10 +213,12 @@ Rectangle {
                     color: row.status === Download.Error ? Theme.dangerText : Theme.textDim
                     font.pixelSize: Theme.fontSmall
                     elide: Text.ElideRight
-                    // A failure's sentence says what to do: it reads in full.
+                    // A failure's sentence says what to do, and a finished
+                    // download's note what changed: they read in full.
                     readonly property bool saysWhatToDo: row.status === Download.Error
+                                                         || row.status === Download.Done
                     wrapMode: saysWhatToDo ? Text.WordWrap : Text.NoWrap
-                    maximumLineCount: saysWhatToDo ? 2 : 1
+                    maximumLineCount: saysWhatToDo ? 3 : 1
                     // The whole error, however long, on hover.
                     HoverHandler { id: errorHover }
                     // Made on first hover: a tooltip in every row costs the list its speed.
@@ -294,6 +296,8 @@ Rectangle {
                     color: Theme.amber
                     font.pixelSize: Theme.fontSmall
                     elide: Text.ElideRight
+                    wrapMode: Text.WordWrap
+                    maximumLineCount: 3
                 }
                 Text {
                     objectName: "doneError"
@@ -304,6 +308,8 @@ Rectangle {
                     color: Theme.dangerText
                     font.pixelSize: Theme.fontSmall
                     elide: Text.ElideRight
+                    wrapMode: Text.WordWrap
+                    maximumLineCount: 3
                 }
                 Item {
                     Layout.fillWidth: true
@@ -343,7 +349,8 @@ Rectangle {
             active: row.status === Download.Ready && (row.item.formats.length > 0
                     || (row.isEntry && row.item.format === Download.Video))
             visible: active
-            Layout.preferredWidth: 150
+            Layout.preferredWidth: item ? Math.max(150, Math.min(240, menuWidth)) : 150
+            readonly property real menuWidth: item ? (item as QualityMenu).neededWidth : 0
             sourceComponent: QualityMenu { objectName: "formatMenu" }
             onLoaded: {
                 const menu = item as QualityMenu

@@ -203,7 +203,7 @@ Rectangle {
                 objectName: "groupQualityMenu"
                 //% "Quality for every video of %1"
                 purpose: qsTrId("a11y.list_quality").arg(header.item.title)
-                Layout.preferredWidth: 150
+                Layout.preferredWidth: Math.max(150, Math.min(240, neededWidth))
                 enabled: !header.running && header.group !== null
                          && header.group.format === Download.Video
                 //% "Best quality"
@@ -215,47 +215,52 @@ Rectangle {
                               : header.group.qualityCap === 720 ? 2 : 0
                 onActivated: if (header.group) header.group.qualityCap = currentValue
             }
+            // The list's file choices wrap under its menus where the row is narrow.
             MediaChoicesBar {
                 download: header.item
                 audio: header.group !== null && header.group.format === Download.Audio
                 enabled: !header.running
-            }
-            CheckBox {
-                id: skipBox
-                objectName: "skipDownloadedBox"
                 Layout.fillWidth: true
-                checked: header.group ? header.group.skipDownloaded : true
-                onToggled: if (header.group) header.group.skipDownloaded = checked
-                //% "Skip videos already downloaded to this folder"
-                Accessible.name: qsTrId("playlist.skip_downloaded")
-                Accessible.onToggleAction: { skipBox.toggle(); skipBox.toggled() }
-                Accessible.onPressAction: { skipBox.toggle(); skipBox.toggled() }
-                padding: 0
-                indicator: Rectangle {
-                    x: 0
-                    y: (skipBox.height - height) / 2
-                    width: 16; height: 16
-                    radius: 4
-                    color: skipBox.checked ? Theme.accent : Theme.control
-                    border.width: skipBox.visualFocus ? Theme.focusRingWidth : 1
-                    border.color: skipBox.visualFocus ? Theme.focusRing
-                                  : skipBox.checked ? Theme.accent : Theme.outline
-                    Icon {
-                        anchors.centerIn: parent
-                        visible: skipBox.checked
-                        name: "checkmark"; size: 11; font.bold: true
-                        color: Theme.textOnAccent
-                    }
+                Layout.preferredWidth: 0
+            }
+        }
+        CheckBox {
+            id: skipBox
+            objectName: "skipDownloadedBox"
+            Layout.fillWidth: true
+            Layout.leftMargin: 38
+            checked: header.group ? header.group.skipDownloaded : true
+            onToggled: if (header.group) header.group.skipDownloaded = checked
+            //% "Skip videos already downloaded to this folder"
+            Accessible.name: qsTrId("playlist.skip_downloaded")
+            Accessible.onToggleAction: { skipBox.toggle(); skipBox.toggled() }
+            Accessible.onPressAction: { skipBox.toggle(); skipBox.toggled() }
+            padding: 0
+            indicator: Rectangle {
+                x: skipBox.mirrored ? skipBox.width - width : 0
+                y: (skipBox.height - height) / 2
+                width: 16; height: 16
+                radius: 4
+                color: skipBox.checked ? Theme.accent : Theme.control
+                border.width: skipBox.visualFocus ? Theme.focusRingWidth : 1
+                border.color: skipBox.visualFocus ? Theme.focusRing
+                              : skipBox.checked ? Theme.accent : Theme.outline
+                Icon {
+                    anchors.centerIn: parent
+                    visible: skipBox.checked
+                    name: "checkmark"; size: 11; font.bold: true
+                    color: Theme.textOnAccent
                 }
-                contentItem: Text {
-                    textFormat: Text.PlainText
-                    leftPadding: 24
-                    text: qsTrId("playlist.skip_downloaded")
-                    color: Theme.textStatus
-                    font.pixelSize: Theme.fontSmall
-                    elide: Text.ElideRight
-                    verticalAlignment: Text.AlignVCenter
-                }
+            }
+            contentItem: Text {
+                textFormat: Text.PlainText
+                leftPadding: skipBox.mirrored ? 0 : 24
+                rightPadding: skipBox.mirrored ? 24 : 0
+                text: qsTrId("playlist.skip_downloaded")
+                color: Theme.textStatus
+                font.pixelSize: Theme.fontSmall
+                wrapMode: Text.Wrap
+                verticalAlignment: Text.AlignVCenter
             }
         }
     }

@@ -53,6 +53,12 @@ Flow {
         return entries
     }
 
+    // A menu is as wide as its choice's name, within bounds: a long name in
+    // a long language is not cut, and the bar wraps instead.
+    function fitting(least: real, needed: real): real {
+        return Math.max(least, Math.min(320, needed))
+    }
+
     readonly property bool lossy: choices.audioCodec === Media.Mp3
                                   || choices.audioCodec === Media.M4a
                                   || choices.audioCodec === Media.Opus
@@ -61,7 +67,7 @@ Flow {
         objectName: "fileFormatMenu"
         //% "File format for %1"
         purpose: qsTrId("a11y.file_format_for").arg(bar.download.title)
-        width: bar.audio ? 120 : 190
+        width: bar.fitting(bar.audio ? 120 : 190, neededWidth)
         model: bar.audio
                ? [{ label: "MP3", id: Media.Mp3 },
                   //% "M4A (AAC)"
@@ -87,7 +93,7 @@ Flow {
         visible: bar.audio && bar.lossy
         //% "Audio quality for %1"
         purpose: qsTrId("a11y.audio_quality_for").arg(bar.download.title)
-        width: 150
+        width: bar.fitting(150, neededWidth)
         model: {
             const rates = [128, 192, 256, 320]
             const kbps = bar.choices.audioKbps
@@ -112,7 +118,7 @@ Flow {
         visible: bar.download.audioTracks.length > 1
         //% "Audio track for %1"
         purpose: qsTrId("a11y.audio_track_for").arg(bar.download.title)
-        width: 190
+        width: bar.fitting(190, neededWidth)
         // The original track is the empty choice, as new items have it.
         model: {
             const tracks = bar.download.audioTracks
@@ -131,7 +137,7 @@ Flow {
     SubtitleMenu {
         visible: bar.download.subtitleTracks.length > 0
         download: bar.download
-        width: 170
+        width: bar.fitting(170, implicitContentWidth + leftPadding + rightPadding)
         onPicked: (languages, inside) => bar.change(c => {
             c.subtitleLanguages = languages
             c.embedSubtitles = inside
@@ -141,7 +147,7 @@ Flow {
         objectName: "presetMenu"
         //% "Preset for %1"
         purpose: qsTrId("a11y.preset_for").arg(bar.download.title)
-        width: 210
+        width: bar.fitting(210, neededWidth)
         model: bar.presetEntries(prefs.presets)
         valueRole: "key"
         currentIndex: Math.max(0, model.findIndex(e => e[valueRole] === bar.choices.preset))

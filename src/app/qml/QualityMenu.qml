@@ -11,6 +11,8 @@ ComboBox {
     //% "Quality for %1"
     property string purpose: download ? qsTrId("a11y.quality_for").arg(download.title) : ""
     implicitHeight: Theme.controlHeight
+    // How wide the menu must be to show its choice whole.
+    readonly property real neededWidth: implicitContentWidth + leftPadding + rightPadding
     font.pixelSize: Theme.fontNormal
     background: Rectangle {
         radius: Theme.radiusSmall

@@ -216,6 +216,9 @@ private slots:
         // The row reads from the right: its picture first, then its title.
         QTRY_COMPARE(middle("thumbnail") > middle("title"), rightToLeft);
         QCOMPARE(middle("thumbnail") > w.window->width() / 2.0, rightToLeft);
+        // An English title starts at the window's leading edge too.
+        QCOMPARE(w.item("title")->property("effectiveHorizontalAlignment").toInt(),
+                 int(rightToLeft ? Qt::AlignRight : Qt::AlignLeft));
         // Progress fills from the leading edge.
         QQuickItem *fill = w.item("progressFill");
         QTRY_VERIFY(fill->width() > 0);

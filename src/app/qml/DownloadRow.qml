@@ -85,6 +85,8 @@ Rectangle {
                 textFormat: Text.PlainText
                 Layout.fillWidth: true
                 text: row.item.title.length > 0 ? row.item.title : row.item.url
+                // At the window's leading edge, whatever the title's own script.
+                horizontalAlignment: Text.AlignLeft
                 color: Theme.textPrimary
                 font.pixelSize: Theme.fontLarge
                 font.weight: Font.Medium

@@ -74,6 +74,8 @@ Rectangle {
                     textFormat: Text.PlainText
                     Layout.fillWidth: true
                     text: header.item.title
+                    // At the window's leading edge, whatever the title's own script.
+                    horizontalAlignment: Text.AlignLeft
                     color: Theme.textPrimary
                     font.pixelSize: Theme.fontLarge; font.weight: Font.DemiBold
                     elide: Text.ElideRight

@@ -101,6 +101,10 @@ private slots:
         const QString inside = QString(QChar(0x2068)) + path + QChar(0x2069);
         QVERIFY2(text.contains(inside) == isolated, qPrintable(text));
         QVERIFY2(text.contains(path), qPrintable(text));
+        // A unit written onto the number stays with it: "720p", not "p720".
+        const QString height = qtTrId("playlist.quality_cap").arg(720);
+        const QString whole = QString(QChar(0x2068)) + "720p" + QChar(0x2069);
+        QVERIFY2(height.contains(whole) == isolated, qPrintable(height));
     }
 
     void chosenLanguage_data()

@@ -34,7 +34,9 @@ void replace(QTranslator *&current, std::unique_ptr<QTranslator> next)
 
 // In a right-to-left language, what fills a placeholder (an address, a file
 // name, a number) keeps its own direction: each %1 is isolated (U+2068 …
-// U+2069), so "/home/a" is not shown as "home/a/" inside Arabic text.
+// U+2069), so "/home/a" is not shown as "home/a/" inside Arabic text. A
+// unit written onto the number ("%1p") goes inside with it: "720p" stays
+// whole rather than showing as "p720".
 class IsolatingTranslator : public QTranslator
 {
 public:
@@ -42,7 +44,7 @@ public:
     QString translate(const char *context, const char *sourceText, const char *disambiguation,
                       int n) const override
     {
-        static const QRegularExpression placeholder(QStringLiteral("(%L?\\d+)"));
+        static const QRegularExpression placeholder(QStringLiteral("(%L?\\d+\\p{L}*)"));
         QString text = m_table->translate(context, sourceText, disambiguation, n);
         return text.replace(placeholder, QStringLiteral("\u2068\\1\u2069"));
     }

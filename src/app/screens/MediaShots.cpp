@@ -91,7 +91,7 @@ bool mediaShots()
     DownloadManager *manager = shell.manager();
     manager->insertItem(ready(QStringLiteral("A conference talk, dubbed"), DownloadFormat::Video));
     manager->insertItem(ready(QStringLiteral("Morning radio show"), DownloadFormat::Audio));
-    shell.window->resize(1100, 760);
+    shell.window->resize(1024, 768);
     settle();
     bool ok = save(*shell.window, QStringLiteral("main-media-choices"));
     ok &= menuShot(shell, QStringLiteral("fileFormatMenu"), QStringLiteral("main-media-format"));

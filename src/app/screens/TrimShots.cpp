@@ -57,7 +57,7 @@ bool trimShots()
         Shell shell;
         if (!shell.showMain())
             return false;
-        shell.window->resize(1100, 760);
+        shell.window->resize(1024, 768);
         shell.manager()->insertItem(
             readyClipSource(QStringLiteral("A long interview, in parts"),
                             {{QStringLiteral("Welcome"), 0, 95},
@@ -71,7 +71,7 @@ bool trimShots()
     Shell shell;
     if (!shell.showMain())
         return false;
-    shell.window->resize(1100, 760);
+    shell.window->resize(1024, 768);
     shell.manager()->insertItem(readyClipSource(QStringLiteral("A conference talk"), {}));
     settle();
     ok &= save(*shell.window, QStringLiteral("main-trim-button"));

@@ -40,10 +40,13 @@ Loader {
         Item {
             readonly property int indent: slot.item.isGroupEntry ? 28 : 0
             implicitHeight: row.implicitHeight
+            // Anchored, so that the indent is on the leading side in a
+            // right-to-left language too.
             DownloadRow {
                 id: row
-                x: parent.indent
-                width: parent.width - parent.indent
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.leftMargin: parent.indent
                 item: slot.item
                 manager: slot.manager
                 repeated: slot.repeated

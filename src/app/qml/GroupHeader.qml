@@ -46,7 +46,8 @@ Rectangle {
                 objectName: "expandButton"
                 // A closed list points to where its row reads on: left in Arabic.
                 symbol: header.expanded ? "chevron.down"
-                        : LayoutMirroring.enabled ? "chevron.left" : "chevron.right"
+                        : Qt.locale().textDirection === Qt.RightToLeft ? "chevron.left"
+                        : "chevron.right"
                 color: Theme.textTertiary
                 tip: header.expanded
                      //% "Hide the videos"

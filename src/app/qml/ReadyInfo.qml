@@ -43,7 +43,7 @@ Text {
             if (chosen.size > 0)
                 parts.push("~" + Desktop.dataSize(chosen.size))
         }
-        return parts.join(" · ")
+        return Theme.line(parts, " · ")
     }
     color: Theme.textDim
     font.pixelSize: Theme.fontSmall

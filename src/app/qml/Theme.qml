@@ -167,6 +167,15 @@ QtObject {
         return Qt.rgba(base.r, base.g, base.b, tintOpacity)
     }
 
+    // The parts of a line of facts ("12:34 · 1080p · ~240 MB"), joined by a
+    // dot. In a right-to-left language the line reads from the right, each
+    // part kept whole in its own direction ("1080p", "~240 MB").
+    function line(parts: list<string>, separator: string): string {
+        if (Qt.locale().textDirection !== Qt.RightToLeft)
+            return parts.join(separator)
+        return "\u200f" + parts.map(p => "\u2068" + p + "\u2069").join(separator)
+    }
+
     // Animation durations in milliseconds, quickest first
     readonly property int durationHover: 100      // hover colours, a card's progress
     readonly property int durationToggle: 120     // a row's colour, a switch's knob

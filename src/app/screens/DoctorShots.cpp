@@ -50,7 +50,7 @@ CheckResults broken()
             line("cookies", Level::Warning,
                  qtTrId("doctor.cookies.locked").arg(QStringLiteral("Firefox")),
                  qtTrId("doctor.cookies.close")),
-            line("certificates", Level::Ok, qtTrId("doctor.certs.ok").arg(146).arg(3)),
+            line("certificates", Level::Ok, qtTrId("doctor.certs.ok", 3).arg(146)),
             line("folder", Level::Problem,
                  qtTrId("doctor.folder.read_only").arg(QStringLiteral("~/Videos/Reelix")),
                  qtTrId("doctor.folder.choose"), Action::ChooseFolder),

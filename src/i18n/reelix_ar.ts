@@ -1501,7 +1501,13 @@
     </message>
     <message id="follow.following">
         <source>Following</source>
+        <extracomment>The button&apos;s state: this list is followed (not the Following view&apos;s name)</extracomment>
         <translation>قيد المتابعة</translation>
+    </message>
+    <message id="follow.view_title">
+        <source>Following</source>
+        <extracomment>The name of the view that lists the followed channels, playlists and feeds</extracomment>
+        <translation>القوائم المتابَعة</translation>
     </message>
     <message id="follow.follow">
         <source>Follow</source>

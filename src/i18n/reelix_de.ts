@@ -1453,7 +1453,13 @@
     </message>
     <message id="follow.following">
         <source>Following</source>
+        <extracomment>The button&apos;s state: this list is followed (not the Following view&apos;s name)</extracomment>
         <translation>Abonniert</translation>
+    </message>
+    <message id="follow.view_title">
+        <source>Following</source>
+        <extracomment>The name of the view that lists the followed channels, playlists and feeds</extracomment>
+        <translation>Abonnements</translation>
     </message>
     <message id="follow.follow">
         <source>Follow</source>

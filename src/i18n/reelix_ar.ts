@@ -1186,13 +1186,27 @@
         <source>Download failed</source>
         <translation>فشل التنزيل</translation>
     </message>
-    <message id="notify.many_done">
-        <source>%1 downloads finished</source>
-        <translation>اكتملت التنزيلات: %1</translation>
+    <message id="notify.many_done" numerus="yes">
+        <source>%n downloads finished</source>
+        <translation>
+            <numerusform>اكتمل %n تنزيلات</numerusform>
+            <numerusform>اكتمل %n تنزيل</numerusform>
+            <numerusform>اكتمل %n تنزيلان</numerusform>
+            <numerusform>اكتمل %n تنزيلات</numerusform>
+            <numerusform>اكتمل %n تنزيلًا</numerusform>
+            <numerusform>اكتمل %n تنزيل</numerusform>
+        </translation>
     </message>
-    <message id="notify.many_ended">
-        <source>%1 downloads finished, %2 failed</source>
-        <translation>اكتملت التنزيلات: %1، وفشل: %2</translation>
+    <message id="notify.many_ended" numerus="yes">
+        <source>%n downloads finished, %L1 failed</source>
+        <translation>
+            <numerusform>اكتمل %n تنزيلات، وفشل: %L1</numerusform>
+            <numerusform>اكتمل %n تنزيل، وفشل: %L1</numerusform>
+            <numerusform>اكتمل %n تنزيلان، وفشل: %L1</numerusform>
+            <numerusform>اكتمل %n تنزيلات، وفشل: %L1</numerusform>
+            <numerusform>اكتمل %n تنزيلًا، وفشل: %L1</numerusform>
+            <numerusform>اكتمل %n تنزيل، وفشل: %L1</numerusform>
+        </translation>
     </message>
     <message id="notify.open">
         <source>Open</source>
@@ -1338,9 +1352,38 @@
         <source>Already downloaded to this folder: skipped</source>
         <translation>نُزّل في هذا المجلد من قبل: تم تخطيه</translation>
     </message>
-    <message id="playlist.counts">
-        <source>%1 done · %2 failed · %3 remaining</source>
-        <translation>مكتمل: %1 · فاشل: %2 · متبقٍّ: %3</translation>
+    <message id="playlist.done" numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>مكتمل: %n</numerusform>
+            <numerusform>مكتمل: %n</numerusform>
+            <numerusform>مكتمل: %n</numerusform>
+            <numerusform>مكتمل: %n</numerusform>
+            <numerusform>مكتمل: %n</numerusform>
+            <numerusform>مكتمل: %n</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.failed" numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>فاشل: %n</numerusform>
+            <numerusform>فاشل: %n</numerusform>
+            <numerusform>فاشل: %n</numerusform>
+            <numerusform>فاشل: %n</numerusform>
+            <numerusform>فاشل: %n</numerusform>
+            <numerusform>فاشل: %n</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.remaining" numerus="yes">
+        <source>%n remaining</source>
+        <translation>
+            <numerusform>متبقٍّ: %n</numerusform>
+            <numerusform>متبقٍّ: %n</numerusform>
+            <numerusform>متبقٍّ: %n</numerusform>
+            <numerusform>متبقٍّ: %n</numerusform>
+            <numerusform>متبقٍّ: %n</numerusform>
+            <numerusform>متبقٍّ: %n</numerusform>
+        </translation>
     </message>
     <message id="playlist.download_all">
         <source>Download all</source>

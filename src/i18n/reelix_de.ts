@@ -1150,13 +1150,19 @@
         <source>Download failed</source>
         <translation>Download fehlgeschlagen</translation>
     </message>
-    <message id="notify.many_done">
-        <source>%1 downloads finished</source>
-        <translation>%1 Downloads abgeschlossen</translation>
+    <message id="notify.many_done" numerus="yes">
+        <source>%n downloads finished</source>
+        <translation>
+            <numerusform>%n Download abgeschlossen</numerusform>
+            <numerusform>%n Downloads abgeschlossen</numerusform>
+        </translation>
     </message>
-    <message id="notify.many_ended">
-        <source>%1 downloads finished, %2 failed</source>
-        <translation>%1 Downloads abgeschlossen, %2 fehlgeschlagen</translation>
+    <message id="notify.many_ended" numerus="yes">
+        <source>%n downloads finished, %L1 failed</source>
+        <translation>
+            <numerusform>%n Download abgeschlossen, %L1 fehlgeschlagen</numerusform>
+            <numerusform>%n Downloads abgeschlossen, %L1 fehlgeschlagen</numerusform>
+        </translation>
     </message>
     <message id="notify.open">
         <source>Open</source>
@@ -1302,9 +1308,26 @@
         <source>Already downloaded to this folder: skipped</source>
         <translation>Bereits in diesen Ordner heruntergeladen: übersprungen</translation>
     </message>
-    <message id="playlist.counts">
-        <source>%1 done · %2 failed · %3 remaining</source>
-        <translation>%1 fertig · %2 fehlgeschlagen · %3 ausstehend</translation>
+    <message id="playlist.done" numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>%n fertig</numerusform>
+            <numerusform>%n fertig</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.failed" numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fehlgeschlagen</numerusform>
+            <numerusform>%n fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.remaining" numerus="yes">
+        <source>%n remaining</source>
+        <translation>
+            <numerusform>%n ausstehend</numerusform>
+            <numerusform>%n ausstehend</numerusform>
+        </translation>
     </message>
     <message id="playlist.download_all">
         <source>Download all</source>

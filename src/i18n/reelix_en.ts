@@ -1158,13 +1158,19 @@
         <source>Download failed</source>
         <translation>Download failed</translation>
     </message>
-    <message id="notify.many_done">
-        <source>%1 downloads finished</source>
-        <translation>%1 downloads finished</translation>
+    <message id="notify.many_done" numerus="yes">
+        <source>%n downloads finished</source>
+        <translation>
+            <numerusform>%n download finished</numerusform>
+            <numerusform>%n downloads finished</numerusform>
+        </translation>
     </message>
-    <message id="notify.many_ended">
-        <source>%1 downloads finished, %2 failed</source>
-        <translation>%1 downloads finished, %2 failed</translation>
+    <message id="notify.many_ended" numerus="yes">
+        <source>%n downloads finished, %L1 failed</source>
+        <translation>
+            <numerusform>%n download finished, %L1 failed</numerusform>
+            <numerusform>%n downloads finished, %L1 failed</numerusform>
+        </translation>
     </message>
     <message id="notify.open">
         <source>Open</source>
@@ -1310,9 +1316,26 @@
         <source>Already downloaded to this folder: skipped</source>
         <translation>Already downloaded to this folder: skipped</translation>
     </message>
-    <message id="playlist.counts">
-        <source>%1 done · %2 failed · %3 remaining</source>
-        <translation>%1 done · %2 failed · %3 remaining</translation>
+    <message id="playlist.done" numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>%n done</numerusform>
+            <numerusform>%n done</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.failed" numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n failed</numerusform>
+            <numerusform>%n failed</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.remaining" numerus="yes">
+        <source>%n remaining</source>
+        <translation>
+            <numerusform>%n remaining</numerusform>
+            <numerusform>%n remaining</numerusform>
+        </translation>
     </message>
     <message id="playlist.download_all">
         <source>Download all</source>

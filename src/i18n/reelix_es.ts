@@ -1150,13 +1150,19 @@
         <source>Download failed</source>
         <translation>La descarga falló</translation>
     </message>
-    <message id="notify.many_done">
-        <source>%1 downloads finished</source>
-        <translation>%1 descargas terminadas</translation>
+    <message id="notify.many_done" numerus="yes">
+        <source>%n downloads finished</source>
+        <translation>
+            <numerusform>%n descarga terminada</numerusform>
+            <numerusform>%n descargas terminadas</numerusform>
+        </translation>
     </message>
-    <message id="notify.many_ended">
-        <source>%1 downloads finished, %2 failed</source>
-        <translation>%1 descargas terminadas, %2 fallidas</translation>
+    <message id="notify.many_ended" numerus="yes">
+        <source>%n downloads finished, %L1 failed</source>
+        <translation>
+            <numerusform>%n descarga terminada, %L1 con error</numerusform>
+            <numerusform>%n descargas terminadas, %L1 con error</numerusform>
+        </translation>
     </message>
     <message id="notify.open">
         <source>Open</source>
@@ -1302,9 +1308,26 @@
         <source>Already downloaded to this folder: skipped</source>
         <translation>Ya descargado en esta carpeta: omitido</translation>
     </message>
-    <message id="playlist.counts">
-        <source>%1 done · %2 failed · %3 remaining</source>
-        <translation>%1 terminados · %2 fallidos · %3 pendientes</translation>
+    <message id="playlist.done" numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>%n terminado</numerusform>
+            <numerusform>%n terminados</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.failed" numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fallido</numerusform>
+            <numerusform>%n fallidos</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.remaining" numerus="yes">
+        <source>%n remaining</source>
+        <translation>
+            <numerusform>%n pendiente</numerusform>
+            <numerusform>%n pendientes</numerusform>
+        </translation>
     </message>
     <message id="playlist.download_all">
         <source>Download all</source>

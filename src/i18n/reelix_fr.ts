@@ -1158,13 +1158,19 @@
         <source>Download failed</source>
         <translation>Échec du téléchargement</translation>
     </message>
-    <message id="notify.many_done">
-        <source>%1 downloads finished</source>
-        <translation>%1 téléchargements terminés</translation>
+    <message id="notify.many_done" numerus="yes">
+        <source>%n downloads finished</source>
+        <translation>
+            <numerusform>%n téléchargement terminé</numerusform>
+            <numerusform>%n téléchargements terminés</numerusform>
+        </translation>
     </message>
-    <message id="notify.many_ended">
-        <source>%1 downloads finished, %2 failed</source>
-        <translation>%1 téléchargements terminés, %2 en échec</translation>
+    <message id="notify.many_ended" numerus="yes">
+        <source>%n downloads finished, %L1 failed</source>
+        <translation>
+            <numerusform>%n téléchargement terminé, %L1 en échec</numerusform>
+            <numerusform>%n téléchargements terminés, %L1 en échec</numerusform>
+        </translation>
     </message>
     <message id="notify.open">
         <source>Open</source>
@@ -1310,9 +1316,26 @@
         <source>Already downloaded to this folder: skipped</source>
         <translation>Déjà téléchargée dans ce dossier : ignorée</translation>
     </message>
-    <message id="playlist.counts">
-        <source>%1 done · %2 failed · %3 remaining</source>
-        <translation>%1 terminées · %2 en échec · %3 restantes</translation>
+    <message id="playlist.done" numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>%n terminée</numerusform>
+            <numerusform>%n terminées</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.failed" numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n en échec</numerusform>
+            <numerusform>%n en échec</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.remaining" numerus="yes">
+        <source>%n remaining</source>
+        <translation>
+            <numerusform>%n restante</numerusform>
+            <numerusform>%n restantes</numerusform>
+        </translation>
     </message>
     <message id="playlist.download_all">
         <source>Download all</source>

@@ -1150,13 +1150,19 @@
         <source>Download failed</source>
         <translation>Download non riuscito</translation>
     </message>
-    <message id="notify.many_done">
-        <source>%1 downloads finished</source>
-        <translation>%1 download completati</translation>
+    <message id="notify.many_done" numerus="yes">
+        <source>%n downloads finished</source>
+        <translation>
+            <numerusform>%n download completato</numerusform>
+            <numerusform>%n download completati</numerusform>
+        </translation>
     </message>
-    <message id="notify.many_ended">
-        <source>%1 downloads finished, %2 failed</source>
-        <translation>%1 download completati, %2 non riusciti</translation>
+    <message id="notify.many_ended" numerus="yes">
+        <source>%n downloads finished, %L1 failed</source>
+        <translation>
+            <numerusform>%n download completato, non riusciti: %L1</numerusform>
+            <numerusform>%n download completati, non riusciti: %L1</numerusform>
+        </translation>
     </message>
     <message id="notify.open">
         <source>Open</source>
@@ -1302,9 +1308,26 @@
         <source>Already downloaded to this folder: skipped</source>
         <translation>Già scaricato in questa cartella: saltato</translation>
     </message>
-    <message id="playlist.counts">
-        <source>%1 done · %2 failed · %3 remaining</source>
-        <translation>%1 completati · %2 non riusciti · %3 rimanenti</translation>
+    <message id="playlist.done" numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>%n completato</numerusform>
+            <numerusform>%n completati</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.failed" numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n non riuscito</numerusform>
+            <numerusform>%n non riusciti</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.remaining" numerus="yes">
+        <source>%n remaining</source>
+        <translation>
+            <numerusform>%n rimanente</numerusform>
+            <numerusform>%n rimanenti</numerusform>
+        </translation>
     </message>
     <message id="playlist.download_all">
         <source>Download all</source>

@@ -1141,13 +1141,17 @@
         <source>Download failed</source>
         <translation>ダウンロードに失敗しました</translation>
     </message>
-    <message id="notify.many_done">
-        <source>%1 downloads finished</source>
-        <translation>%1 件のダウンロードが完了しました</translation>
+    <message id="notify.many_done" numerus="yes">
+        <source>%n downloads finished</source>
+        <translation>
+            <numerusform>%n 件のダウンロードが完了しました</numerusform>
+        </translation>
     </message>
-    <message id="notify.many_ended">
-        <source>%1 downloads finished, %2 failed</source>
-        <translation>%1 件のダウンロードが完了、%2 件が失敗しました</translation>
+    <message id="notify.many_ended" numerus="yes">
+        <source>%n downloads finished, %L1 failed</source>
+        <translation>
+            <numerusform>%n 件のダウンロードが完了、%L1 件が失敗しました</numerusform>
+        </translation>
     </message>
     <message id="notify.open">
         <source>Open</source>
@@ -1293,9 +1297,23 @@
         <source>Already downloaded to this folder: skipped</source>
         <translation>このフォルダーにダウンロード済みのためスキップしました</translation>
     </message>
-    <message id="playlist.counts">
-        <source>%1 done · %2 failed · %3 remaining</source>
-        <translation>%1 件完了 · %2 件失敗 · 残り %3 件</translation>
+    <message id="playlist.done" numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>%n 件完了</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.failed" numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n 件失敗</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.remaining" numerus="yes">
+        <source>%n remaining</source>
+        <translation>
+            <numerusform>残り %n 件</numerusform>
+        </translation>
     </message>
     <message id="playlist.download_all">
         <source>Download all</source>

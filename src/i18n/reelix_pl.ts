@@ -1159,13 +1159,21 @@
         <source>Download failed</source>
         <translation>Pobieranie nie powiodło się</translation>
     </message>
-    <message id="notify.many_done">
-        <source>%1 downloads finished</source>
-        <translation>Ukończone pobierania: %1</translation>
+    <message id="notify.many_done" numerus="yes">
+        <source>%n downloads finished</source>
+        <translation>
+            <numerusform>Ukończono %n pobieranie</numerusform>
+            <numerusform>Ukończono %n pobierania</numerusform>
+            <numerusform>Ukończono %n pobierań</numerusform>
+        </translation>
     </message>
-    <message id="notify.many_ended">
-        <source>%1 downloads finished, %2 failed</source>
-        <translation>Ukończone pobierania: %1, nieudane: %2</translation>
+    <message id="notify.many_ended" numerus="yes">
+        <source>%n downloads finished, %L1 failed</source>
+        <translation>
+            <numerusform>Ukończono %n pobieranie, nieudane: %L1</numerusform>
+            <numerusform>Ukończono %n pobierania, nieudane: %L1</numerusform>
+            <numerusform>Ukończono %n pobierań, nieudane: %L1</numerusform>
+        </translation>
     </message>
     <message id="notify.open">
         <source>Open</source>
@@ -1311,9 +1319,29 @@
         <source>Already downloaded to this folder: skipped</source>
         <translation>Już pobrany do tego katalogu: pominięto</translation>
     </message>
-    <message id="playlist.counts">
-        <source>%1 done · %2 failed · %3 remaining</source>
-        <translation>Ukończone: %1 · nieudane: %2 · pozostało: %3</translation>
+    <message id="playlist.done" numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>ukończone: %n</numerusform>
+            <numerusform>ukończone: %n</numerusform>
+            <numerusform>ukończone: %n</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.failed" numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>nieudane: %n</numerusform>
+            <numerusform>nieudane: %n</numerusform>
+            <numerusform>nieudane: %n</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.remaining" numerus="yes">
+        <source>%n remaining</source>
+        <translation>
+            <numerusform>pozostało: %n</numerusform>
+            <numerusform>pozostało: %n</numerusform>
+            <numerusform>pozostało: %n</numerusform>
+        </translation>
     </message>
     <message id="playlist.download_all">
         <source>Download all</source>

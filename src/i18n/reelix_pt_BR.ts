@@ -1150,13 +1150,19 @@
         <source>Download failed</source>
         <translation>O download falhou</translation>
     </message>
-    <message id="notify.many_done">
-        <source>%1 downloads finished</source>
-        <translation>%1 downloads concluídos</translation>
+    <message id="notify.many_done" numerus="yes">
+        <source>%n downloads finished</source>
+        <translation>
+            <numerusform>%n download concluído</numerusform>
+            <numerusform>%n downloads concluídos</numerusform>
+        </translation>
     </message>
-    <message id="notify.many_ended">
-        <source>%1 downloads finished, %2 failed</source>
-        <translation>%1 downloads concluídos, %2 falharam</translation>
+    <message id="notify.many_ended" numerus="yes">
+        <source>%n downloads finished, %L1 failed</source>
+        <translation>
+            <numerusform>%n download concluído, %L1 com falha</numerusform>
+            <numerusform>%n downloads concluídos, %L1 com falha</numerusform>
+        </translation>
     </message>
     <message id="notify.open">
         <source>Open</source>
@@ -1302,9 +1308,26 @@
         <source>Already downloaded to this folder: skipped</source>
         <translation>Já baixado nesta pasta: ignorado</translation>
     </message>
-    <message id="playlist.counts">
-        <source>%1 done · %2 failed · %3 remaining</source>
-        <translation>%1 concluídos · %2 com falha · %3 restantes</translation>
+    <message id="playlist.done" numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>%n concluído</numerusform>
+            <numerusform>%n concluídos</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.failed" numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n com falha</numerusform>
+            <numerusform>%n com falha</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.remaining" numerus="yes">
+        <source>%n remaining</source>
+        <translation>
+            <numerusform>%n restante</numerusform>
+            <numerusform>%n restantes</numerusform>
+        </translation>
     </message>
     <message id="playlist.download_all">
         <source>Download all</source>

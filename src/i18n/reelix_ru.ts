@@ -1159,13 +1159,21 @@
         <source>Download failed</source>
         <translation>Ошибка загрузки</translation>
     </message>
-    <message id="notify.many_done">
-        <source>%1 downloads finished</source>
-        <translation>Завершено загрузок: %1</translation>
+    <message id="notify.many_done" numerus="yes">
+        <source>%n downloads finished</source>
+        <translation>
+            <numerusform>Завершена %n загрузка</numerusform>
+            <numerusform>Завершены %n загрузки</numerusform>
+            <numerusform>Завершено %n загрузок</numerusform>
+        </translation>
     </message>
-    <message id="notify.many_ended">
-        <source>%1 downloads finished, %2 failed</source>
-        <translation>Завершено загрузок: %1, с ошибкой: %2</translation>
+    <message id="notify.many_ended" numerus="yes">
+        <source>%n downloads finished, %L1 failed</source>
+        <translation>
+            <numerusform>Завершена %n загрузка, с ошибкой: %L1</numerusform>
+            <numerusform>Завершены %n загрузки, с ошибкой: %L1</numerusform>
+            <numerusform>Завершено %n загрузок, с ошибкой: %L1</numerusform>
+        </translation>
     </message>
     <message id="notify.open">
         <source>Open</source>
@@ -1311,9 +1319,29 @@
         <source>Already downloaded to this folder: skipped</source>
         <translation>Уже загружено в эту папку: пропущено</translation>
     </message>
-    <message id="playlist.counts">
-        <source>%1 done · %2 failed · %3 remaining</source>
-        <translation>Готово: %1 · ошибок: %2 · осталось: %3</translation>
+    <message id="playlist.done" numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>готово: %n</numerusform>
+            <numerusform>готово: %n</numerusform>
+            <numerusform>готово: %n</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.failed" numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>с ошибкой: %n</numerusform>
+            <numerusform>с ошибкой: %n</numerusform>
+            <numerusform>с ошибкой: %n</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.remaining" numerus="yes">
+        <source>%n remaining</source>
+        <translation>
+            <numerusform>осталось: %n</numerusform>
+            <numerusform>осталось: %n</numerusform>
+            <numerusform>осталось: %n</numerusform>
+        </translation>
     </message>
     <message id="playlist.download_all">
         <source>Download all</source>

@@ -527,7 +527,7 @@
         <translation>يحتاج YouTube إلى بيئة تشغيل Node.js. ثبّت الأدوات أو حدّثها، ثم أعد المحاولة.</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
+        <source>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</source>
         <translation>yt-dlp غير مثبّت. افتح أدوات ◂ التحقق من التحديثات لتثبيته.</translation>
     </message>
     <message id="error.disk_full">

@@ -523,8 +523,8 @@
         <translation>YouTube benötigt die Node.js-Laufzeitumgebung. Installieren oder aktualisieren Sie die Werkzeuge und versuchen Sie es dann erneut.</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
-        <translation>yt-dlp ist nicht installiert. Öffnen Sie Extras › Nach Updates suchen, um es zu installieren.</translation>
+        <source>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</source>
+        <translation>yt-dlp ist nicht installiert. Öffnen Sie Extras ▸ Nach Updates suchen, um es zu installieren.</translation>
     </message>
     <message id="error.disk_full">
         <source>The disk is full: free some space in %1 and try again.</source>

@@ -523,8 +523,8 @@
         <translation>YouTube needs the Node.js runtime. Install or update the tools, then retry.</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
-        <translation>yt-dlp is not installed. Open Tools › Check for updates to install it.</translation>
+        <source>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</source>
+        <translation>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</translation>
     </message>
     <message id="error.disk_full">
         <source>The disk is full: free some space in %1 and try again.</source>

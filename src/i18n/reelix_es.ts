@@ -523,8 +523,8 @@
         <translation>YouTube necesita el entorno de ejecución Node.js. Instale o actualice las herramientas y vuelva a intentarlo.</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
-        <translation>yt-dlp no está instalado. Abra Herramientas › Buscar actualizaciones para instalarlo.</translation>
+        <source>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</source>
+        <translation>yt-dlp no está instalado. Abra Herramientas ▸ Buscar actualizaciones para instalarlo.</translation>
     </message>
     <message id="error.disk_full">
         <source>The disk is full: free some space in %1 and try again.</source>

@@ -523,8 +523,8 @@
         <translation>YouTube a besoin de Node.js. Installez ou mettez à jour les outils, puis réessayez.</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
-        <translation>yt-dlp n&apos;est pas installé. Ouvrez Outils › Rechercher des mises à jour pour l&apos;installer.</translation>
+        <source>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</source>
+        <translation>yt-dlp n&apos;est pas installé. Ouvrez Outils ▸ Rechercher des mises à jour pour l&apos;installer.</translation>
     </message>
     <message id="error.disk_full">
         <source>The disk is full: free some space in %1 and try again.</source>

@@ -523,8 +523,8 @@
         <translation>YouTube richiede il runtime Node.js. Installa o aggiorna gli strumenti, poi riprova.</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
-        <translation>yt-dlp non è installato. Apri Strumenti › Cerca aggiornamenti per installarlo.</translation>
+        <source>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</source>
+        <translation>yt-dlp non è installato. Apri Strumenti ▸ Cerca aggiornamenti per installarlo.</translation>
     </message>
     <message id="error.disk_full">
         <source>The disk is full: free some space in %1 and try again.</source>

@@ -522,8 +522,8 @@
         <translation>YouTube には Node.js ランタイムが必要です。ツールをインストールまたはアップデートしてから再試行してください。</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
-        <translation>yt-dlp がインストールされていません。［ツール］›［アップデートを確認］を開いてインストールしてください。</translation>
+        <source>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</source>
+        <translation>yt-dlp がインストールされていません。［ツール］▸［アップデートを確認］を開いてインストールしてください。</translation>
     </message>
     <message id="error.disk_full">
         <source>The disk is full: free some space in %1 and try again.</source>

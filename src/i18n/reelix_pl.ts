@@ -524,8 +524,8 @@
         <translation>YouTube wymaga środowiska Node.js. Zainstaluj lub zaktualizuj narzędzia i spróbuj ponownie.</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
-        <translation>yt-dlp nie jest zainstalowany. Otwórz Narzędzia › Sprawdź aktualizacje, aby go zainstalować.</translation>
+        <source>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</source>
+        <translation>yt-dlp nie jest zainstalowany. Otwórz Narzędzia ▸ Sprawdź aktualizacje, aby go zainstalować.</translation>
     </message>
     <message id="error.disk_full">
         <source>The disk is full: free some space in %1 and try again.</source>

@@ -523,8 +523,8 @@
         <translation>O YouTube precisa do ambiente de execução Node.js. Instale ou atualize as ferramentas e tente novamente.</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
-        <translation>O yt-dlp não está instalado. Abra Ferramentas › Verificar atualizações para instalá-lo.</translation>
+        <source>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</source>
+        <translation>O yt-dlp não está instalado. Abra Ferramentas ▸ Verificar atualizações para instalá-lo.</translation>
     </message>
     <message id="error.disk_full">
         <source>The disk is full: free some space in %1 and try again.</source>

@@ -524,8 +524,8 @@
         <translation>YouTube требуется среда выполнения Node.js. Установите или обновите инструменты и повторите попытку.</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
-        <translation>yt-dlp не установлен. Откройте Инструменты › Проверить обновления, чтобы установить его.</translation>
+        <source>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</source>
+        <translation>yt-dlp не установлен. Откройте Инструменты ▸ Проверить обновления, чтобы установить его.</translation>
     </message>
     <message id="error.disk_full">
         <source>The disk is full: free some space in %1 and try again.</source>

@@ -522,8 +522,8 @@
         <translation>YouTube 需要 Node.js 运行时。请安装或更新工具，然后重试。</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
-        <translation>未安装 yt-dlp。请打开“工具 › 检查更新”进行安装。</translation>
+        <source>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</source>
+        <translation>未安装 yt-dlp。请打开“工具 ▸ 检查更新”进行安装。</translation>
     </message>
     <message id="error.disk_full">
         <source>The disk is full: free some space in %1 and try again.</source>

@@ -1317,8 +1317,8 @@
         <translation>تعذّر فك تشفير ملفات تعريف الارتباط في %1: حلقة مفاتيح النظام غير متاحة. افتح قفلها (سجّل الدخول إلى جلسة سطح المكتب) أو استخدم ملف cookies.txt، ثم أعد المحاولة.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
-        <translation>تعذّر على Reelix قراءة ملفات تعريف الارتباط في %1. أغلق %1 وأعد المحاولة، أو اختر مصدرًا آخر من أدوات ◂ ملفات تعريف الارتباط….</translation>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</source>
+        <translation>تعذّر على Reelix قراءة ملفات تعريف الارتباط في %1. أغلق %1 وأعد المحاولة، أو افتح أدوات ◂ ملفات تعريف الارتباط… واختر مصدرًا آخر.</translation>
     </message>
     <message id="error.cookies_file_missing">
         <source>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</source>

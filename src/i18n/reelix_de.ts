@@ -1273,7 +1273,7 @@
         <translation>Die Cookies von %1 konnten nicht entschlüsselt werden: Der Schlüsselbund des Systems ist nicht verfügbar. Entsperren Sie ihn (melden Sie sich an Ihrer Desktop-Sitzung an) oder verwenden Sie eine cookies.txt-Datei und versuchen Sie es dann erneut.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</source>
         <translation>Reelix konnte die Cookies von %1 nicht lesen. Schließen Sie %1 und versuchen Sie es erneut, oder wählen Sie unter Extras ▸ Cookies… eine andere Quelle.</translation>
     </message>
     <message id="error.cookies_file_missing">

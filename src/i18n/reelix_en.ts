@@ -1281,8 +1281,8 @@
         <translation>%1&apos;s cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
-        <translation>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</translation>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</source>
+        <translation>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</translation>
     </message>
     <message id="error.cookies_file_missing">
         <source>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</source>

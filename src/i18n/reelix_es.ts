@@ -1273,8 +1273,8 @@
         <translation>No se pudieron descifrar las cookies de %1: el depósito de claves del sistema no está disponible. Desbloquéelo (inicie sesión en su escritorio) o use un archivo cookies.txt y vuelva a intentarlo.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
-        <translation>Reelix no pudo leer las cookies de %1. Cierre %1 y vuelva a intentarlo, o elija otro origen en Herramientas ▸ Cookies….</translation>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</source>
+        <translation>Reelix no pudo leer las cookies de %1. Cierre %1 y vuelva a intentarlo, o use Herramientas ▸ Cookies… para elegir otro origen.</translation>
     </message>
     <message id="error.cookies_file_missing">
         <source>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</source>

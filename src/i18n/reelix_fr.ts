@@ -1281,8 +1281,8 @@
         <translation>Les cookies de %1 n&apos;ont pas pu être déchiffrés : le trousseau du système n&apos;est pas disponible. Déverrouillez-le (ouvrez votre session) ou utilisez un fichier cookies.txt, puis réessayez.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
-        <translation>Reelix n&apos;a pas pu lire les cookies de %1. Fermez %1 et réessayez, ou choisissez une autre source dans Outils ▸ Cookies….</translation>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</source>
+        <translation>Reelix n&apos;a pas pu lire les cookies de %1. Fermez %1 et réessayez, ou utilisez Outils ▸ Cookies… pour choisir une autre source.</translation>
     </message>
     <message id="error.cookies_file_missing">
         <source>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</source>

@@ -1273,8 +1273,8 @@
         <translation>Impossibile decifrare i cookie di %1: il portachiavi di sistema non è disponibile. Sbloccalo (accedi alla sessione desktop) o usa un file cookies.txt, poi riprova.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
-        <translation>Reelix non è riuscito a leggere i cookie di %1. Chiudi %1 e riprova, oppure scegli un&apos;altra fonte in Strumenti ▸ Cookie….</translation>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</source>
+        <translation>Reelix non è riuscito a leggere i cookie di %1. Chiudi %1 e riprova, oppure usa Strumenti ▸ Cookie… per scegliere un&apos;altra fonte.</translation>
     </message>
     <message id="error.cookies_file_missing">
         <source>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</source>

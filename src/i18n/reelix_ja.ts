@@ -1262,7 +1262,7 @@
         <translation>%1 の Cookie を復号できませんでした。システムのキーリングが利用できません。キーリングのロックを解除する（デスクトップにログインする）か、cookies.txt ファイルを使ってから再試行してください。</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</source>
         <translation>Reelix は %1 の Cookie を読み取れませんでした。%1 を閉じて再試行するか、［ツール］▸［Cookie…］で別の取得元を選んでください。</translation>
     </message>
     <message id="error.cookies_file_missing">

@@ -1284,8 +1284,8 @@
         <translation>Nie można odszyfrować ciasteczek przeglądarki %1: systemowa baza kluczy jest niedostępna. Odblokuj ją (zaloguj się do sesji pulpitu) lub użyj pliku cookies.txt, a potem spróbuj ponownie.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
-        <translation>Reelix nie może odczytać ciasteczek przeglądarki %1. Zamknij %1 i spróbuj ponownie albo wybierz inne źródło w menu Narzędzia ▸ Ciasteczka….</translation>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</source>
+        <translation>Reelix nie może odczytać ciasteczek przeglądarki %1. Zamknij %1 i spróbuj ponownie albo otwórz menu Narzędzia ▸ Ciasteczka… i wybierz inne źródło.</translation>
     </message>
     <message id="error.cookies_file_missing">
         <source>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</source>

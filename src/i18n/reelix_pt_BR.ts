@@ -1273,8 +1273,8 @@
         <translation>Não foi possível descriptografar os cookies do %1: o chaveiro do sistema não está disponível. Desbloqueie-o (entre na sua sessão da área de trabalho) ou use um arquivo cookies.txt e tente novamente.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
-        <translation>O Reelix não conseguiu ler os cookies do %1. Feche o %1 e tente novamente, ou escolha outra origem em Ferramentas ▸ Cookies….</translation>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</source>
+        <translation>O Reelix não conseguiu ler os cookies do %1. Feche o %1 e tente novamente, ou use Ferramentas ▸ Cookies… para escolher outra origem.</translation>
     </message>
     <message id="error.cookies_file_missing">
         <source>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</source>

@@ -1284,8 +1284,8 @@
         <translation>Не удалось расшифровать файлы cookie браузера %1: системная связка ключей недоступна. Разблокируйте её (войдите в сеанс рабочего стола) или используйте файл cookies.txt, затем повторите попытку.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
-        <translation>Reelix не удалось прочитать файлы cookie браузера %1. Закройте %1 и повторите попытку или выберите другой источник в меню Инструменты ▸ Файлы cookie….</translation>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</source>
+        <translation>Reelix не удалось прочитать файлы cookie браузера %1. Закройте %1 и повторите попытку или откройте меню Инструменты ▸ Файлы cookie… и выберите другой источник.</translation>
     </message>
     <message id="error.cookies_file_missing">
         <source>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</source>

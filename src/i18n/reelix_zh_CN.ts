@@ -1262,7 +1262,7 @@
         <translation>无法解密 %1 的 Cookie：系统密钥环不可用。请解锁密钥环（登录桌面会话）或使用 cookies.txt 文件，然后重试。</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</source>
         <translation>Reelix 无法读取 %1 的 Cookie。请关闭 %1 后重试，或在“工具 ▸ Cookie…”中选择其他来源。</translation>
     </message>
     <message id="error.cookies_file_missing">

@@ -1892,7 +1892,7 @@
         <translation>معاينة</translation>
     </message>
     <message id="sponsor.music_offtopic">
-        <source>Off-topic music</source>
+        <source>Non-music section</source>
         <translation>جزء غير موسيقي</translation>
     </message>
     <message id="sponsor.filler">

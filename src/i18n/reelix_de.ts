@@ -1820,8 +1820,8 @@
         <translation>Vorschau</translation>
     </message>
     <message id="sponsor.music_offtopic">
-        <source>Off-topic music</source>
-        <translation>Themenfremde Musik</translation>
+        <source>Non-music section</source>
+        <translation>Abschnitt ohne Musik</translation>
     </message>
     <message id="sponsor.filler">
         <source>Filler</source>

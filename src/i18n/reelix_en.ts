@@ -1856,8 +1856,8 @@
         <translation>Preview</translation>
     </message>
     <message id="sponsor.music_offtopic">
-        <source>Off-topic music</source>
-        <translation>Off-topic music</translation>
+        <source>Non-music section</source>
+        <translation>Non-music section</translation>
     </message>
     <message id="sponsor.filler">
         <source>Filler</source>

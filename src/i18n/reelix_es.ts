@@ -1820,8 +1820,8 @@
         <translation>Avance</translation>
     </message>
     <message id="sponsor.music_offtopic">
-        <source>Off-topic music</source>
-        <translation>Música fuera de tema</translation>
+        <source>Non-music section</source>
+        <translation>Sección sin música</translation>
     </message>
     <message id="sponsor.filler">
         <source>Filler</source>

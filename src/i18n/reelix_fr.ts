@@ -1856,8 +1856,8 @@
         <translation>Aperçu</translation>
     </message>
     <message id="sponsor.music_offtopic">
-        <source>Off-topic music</source>
-        <translation>Musique hors sujet</translation>
+        <source>Non-music section</source>
+        <translation>Passage sans musique</translation>
     </message>
     <message id="sponsor.filler">
         <source>Filler</source>

@@ -1820,8 +1820,8 @@
         <translation>Anteprima</translation>
     </message>
     <message id="sponsor.music_offtopic">
-        <source>Off-topic music</source>
-        <translation>Musica fuori tema</translation>
+        <source>Non-music section</source>
+        <translation>Sezione senza musica</translation>
     </message>
     <message id="sponsor.filler">
         <source>Filler</source>

@@ -1802,7 +1802,7 @@
         <translation>プレビュー</translation>
     </message>
     <message id="sponsor.music_offtopic">
-        <source>Off-topic music</source>
+        <source>Non-music section</source>
         <translation>音楽以外の部分</translation>
     </message>
     <message id="sponsor.filler">

@@ -1838,7 +1838,7 @@
         <translation>Zapowiedź</translation>
     </message>
     <message id="sponsor.music_offtopic">
-        <source>Off-topic music</source>
+        <source>Non-music section</source>
         <translation>Część niemuzyczna</translation>
     </message>
     <message id="sponsor.filler">

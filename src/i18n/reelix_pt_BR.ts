@@ -1820,8 +1820,8 @@
         <translation>Prévia</translation>
     </message>
     <message id="sponsor.music_offtopic">
-        <source>Off-topic music</source>
-        <translation>Música fora do tema</translation>
+        <source>Non-music section</source>
+        <translation>Trecho sem música</translation>
     </message>
     <message id="sponsor.filler">
         <source>Filler</source>

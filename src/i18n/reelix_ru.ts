@@ -1838,7 +1838,7 @@
         <translation>Анонс</translation>
     </message>
     <message id="sponsor.music_offtopic">
-        <source>Off-topic music</source>
+        <source>Non-music section</source>
         <translation>Немузыкальная часть</translation>
     </message>
     <message id="sponsor.filler">

@@ -1802,7 +1802,7 @@
         <translation>预览</translation>
     </message>
     <message id="sponsor.music_offtopic">
-        <source>Off-topic music</source>
+        <source>Non-music section</source>
         <translation>非音乐部分</translation>
     </message>
     <message id="sponsor.filler">

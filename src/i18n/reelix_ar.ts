@@ -1619,6 +1619,17 @@
         <source>No address was accepted.</source>
         <translation>لم يُقبل أي عنوان.</translation>
     </message>
+    <message id="cli.items_summary" numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n عناصر: %1</numerusform>
+            <numerusform>%n عنصر: %1</numerusform>
+            <numerusform>%n عنصران: %1</numerusform>
+            <numerusform>%n عناصر: %1</numerusform>
+            <numerusform>%n عنصرًا: %1</numerusform>
+            <numerusform>%n عنصر: %1</numerusform>
+        </translation>
+    </message>
     <message id="log.title">
         <source>Reelix logs</source>
         <translation>سجلات Reelix</translation>

@@ -1547,6 +1547,13 @@
         <source>No address was accepted.</source>
         <translation>Es wurde keine Adresse akzeptiert.</translation>
     </message>
+    <message id="cli.items_summary" numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n Element: %1</numerusform>
+            <numerusform>%n Elemente: %1</numerusform>
+        </translation>
+    </message>
     <message id="log.title">
         <source>Reelix logs</source>
         <translation>Reelix-Protokolle</translation>

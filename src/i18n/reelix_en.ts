@@ -1563,6 +1563,13 @@
         <source>No address was accepted.</source>
         <translation>No address was accepted.</translation>
     </message>
+    <message id="cli.items_summary" numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n item: %1</numerusform>
+            <numerusform>%n items: %1</numerusform>
+        </translation>
+    </message>
     <message id="log.title">
         <source>Reelix logs</source>
         <translation>Reelix logs</translation>

@@ -1563,6 +1563,13 @@
         <source>No address was accepted.</source>
         <translation>Aucune adresse n&apos;a été acceptée.</translation>
     </message>
+    <message id="cli.items_summary" numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n élément&#xa0;: %1</numerusform>
+            <numerusform>%n éléments&#xa0;: %1</numerusform>
+        </translation>
+    </message>
     <message id="log.title">
         <source>Reelix logs</source>
         <translation>Logs Reelix</translation>

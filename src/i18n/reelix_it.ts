@@ -1547,6 +1547,13 @@
         <source>No address was accepted.</source>
         <translation>Nessun indirizzo è stato accettato.</translation>
     </message>
+    <message id="cli.items_summary" numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n elemento: %1</numerusform>
+            <numerusform>%n elementi: %1</numerusform>
+        </translation>
+    </message>
     <message id="log.title">
         <source>Reelix logs</source>
         <translation>Log di Reelix</translation>

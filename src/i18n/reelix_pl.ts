@@ -1565,6 +1565,14 @@
         <source>No address was accepted.</source>
         <translation>Nie przyjęto żadnego adresu.</translation>
     </message>
+    <message id="cli.items_summary" numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n element: %1</numerusform>
+            <numerusform>%n elementy: %1</numerusform>
+            <numerusform>%n elementów: %1</numerusform>
+        </translation>
+    </message>
     <message id="log.title">
         <source>Reelix logs</source>
         <translation>Dziennik Reelix</translation>

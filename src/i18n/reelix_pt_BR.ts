@@ -1547,6 +1547,13 @@
         <source>No address was accepted.</source>
         <translation>Nenhum endereço foi aceito.</translation>
     </message>
+    <message id="cli.items_summary" numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n item: %1</numerusform>
+            <numerusform>%n itens: %1</numerusform>
+        </translation>
+    </message>
     <message id="log.title">
         <source>Reelix logs</source>
         <translation>Logs do Reelix</translation>

@@ -1565,6 +1565,14 @@
         <source>No address was accepted.</source>
         <translation>Не принят ни один адрес.</translation>
     </message>
+    <message id="cli.items_summary" numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n элемент: %1</numerusform>
+            <numerusform>%n элемента: %1</numerusform>
+            <numerusform>%n элементов: %1</numerusform>
+        </translation>
+    </message>
     <message id="log.title">
         <source>Reelix logs</source>
         <translation>Журнал Reelix</translation>

@@ -1529,6 +1529,12 @@
         <source>No address was accepted.</source>
         <translation>没有接受任何地址。</translation>
     </message>
+    <message id="cli.items_summary" numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n 项：%1</numerusform>
+        </translation>
+    </message>
     <message id="log.title">
         <source>Reelix logs</source>
         <translation>Reelix 日志</translation>

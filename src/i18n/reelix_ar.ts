@@ -671,12 +671,12 @@
         <translation>لا يطابق %1 المجموع الاختباري الذي ينشره موزّعه؛ لم يُثبَّت شيء.</translation>
     </message>
     <message id="tools.verify.md5_only">
-        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
-        <translation>يطابق مجموع MD5 المنشور له (MD5 فقط: يكشف التنزيل التالف، لا التعديل المتعمَّد)</translation>
+        <source>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>%1 يطابق مجموع MD5 المنشور له (MD5 فقط: يكشف التنزيل التالف، لا التعديل المتعمَّد)</translation>
     </message>
     <message id="tools.verify.unverifiable">
-        <source>its source publishes no checksum, so this download cannot be verified</source>
-        <translation>لا ينشر مصدره أي مجموع اختباري، لذا لا يمكن التحقق من هذا التنزيل</translation>
+        <source>%1 cannot be verified: its source publishes no checksum</source>
+        <translation>لا يمكن التحقق من %1: لا ينشر مصدره أي مجموع اختباري</translation>
     </message>
     <message id="tools.unsupported_processor">
         <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>

@@ -667,12 +667,12 @@
         <translation>%1 stimmt nicht mit der Prüfsumme überein, die sein Anbieter veröffentlicht; es wurde nichts installiert.</translation>
     </message>
     <message id="tools.verify.md5_only">
-        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
-        <translation>stimmt mit der veröffentlichten MD5-Summe überein (nur MD5: erkennt einen beschädigten Download, aber keine absichtliche Änderung)</translation>
+        <source>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>%1 stimmt mit der veröffentlichten MD5-Summe überein (nur MD5: erkennt einen beschädigten Download, aber keine absichtliche Änderung)</translation>
     </message>
     <message id="tools.verify.unverifiable">
-        <source>its source publishes no checksum, so this download cannot be verified</source>
-        <translation>die Quelle veröffentlicht keine Prüfsumme, daher kann dieser Download nicht überprüft werden</translation>
+        <source>%1 cannot be verified: its source publishes no checksum</source>
+        <translation>%1 kann nicht überprüft werden: Die Quelle veröffentlicht keine Prüfsumme</translation>
     </message>
     <message id="tools.unsupported_processor">
         <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>

@@ -667,12 +667,12 @@
         <translation>%1 does not match the checksum its distributor publishes; nothing was installed.</translation>
     </message>
     <message id="tools.verify.md5_only">
-        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
-        <translation>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</translation>
+        <source>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</translation>
     </message>
     <message id="tools.verify.unverifiable">
-        <source>its source publishes no checksum, so this download cannot be verified</source>
-        <translation>its source publishes no checksum, so this download cannot be verified</translation>
+        <source>%1 cannot be verified: its source publishes no checksum</source>
+        <translation>%1 cannot be verified: its source publishes no checksum</translation>
     </message>
     <message id="tools.unsupported_processor">
         <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>

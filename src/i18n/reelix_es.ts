@@ -667,12 +667,12 @@
         <translation>%1 no coincide con la suma de verificación que publica su distribuidor; no se instaló nada.</translation>
     </message>
     <message id="tools.verify.md5_only">
-        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
-        <translation>coincide con su suma MD5 publicada (solo MD5: detecta una descarga dañada, no una modificación deliberada)</translation>
+        <source>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>%1 coincide con su suma MD5 publicada (solo MD5: detecta una descarga dañada, no una modificación deliberada)</translation>
     </message>
     <message id="tools.verify.unverifiable">
-        <source>its source publishes no checksum, so this download cannot be verified</source>
-        <translation>su origen no publica ninguna suma de verificación, así que esta descarga no se puede verificar</translation>
+        <source>%1 cannot be verified: its source publishes no checksum</source>
+        <translation>%1 no se puede verificar: su origen no publica ninguna suma de verificación</translation>
     </message>
     <message id="tools.unsupported_processor">
         <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>

@@ -667,12 +667,12 @@
         <translation>%1 ne correspond pas à la somme de contrôle publiée par son distributeur ; rien n&apos;a été installé.</translation>
     </message>
     <message id="tools.verify.md5_only">
-        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
-        <translation>correspond à sa somme MD5 publiée (MD5 seulement : elle détecte un téléchargement abîmé, pas une modification délibérée)</translation>
+        <source>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>%1 correspond à sa somme MD5 publiée (MD5 seulement&#xa0;: elle détecte un téléchargement abîmé, pas une modification délibérée)</translation>
     </message>
     <message id="tools.verify.unverifiable">
-        <source>its source publishes no checksum, so this download cannot be verified</source>
-        <translation>sa source ne publie aucune somme de contrôle, ce téléchargement ne peut pas être vérifié</translation>
+        <source>%1 cannot be verified: its source publishes no checksum</source>
+        <translation>%1 ne peut pas être vérifié&#xa0;: sa source ne publie aucune somme de contrôle</translation>
     </message>
     <message id="tools.unsupported_processor">
         <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>

@@ -667,12 +667,12 @@
         <translation>%1 non corrisponde al checksum pubblicato dal suo distributore; non è stato installato nulla.</translation>
     </message>
     <message id="tools.verify.md5_only">
-        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
-        <translation>corrisponde alla somma MD5 pubblicata (solo MD5: rileva un download danneggiato, non una modifica intenzionale)</translation>
+        <source>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>%1 corrisponde alla somma MD5 pubblicata (solo MD5: rileva un download danneggiato, non una modifica intenzionale)</translation>
     </message>
     <message id="tools.verify.unverifiable">
-        <source>its source publishes no checksum, so this download cannot be verified</source>
-        <translation>la sua fonte non pubblica alcun checksum, quindi questo download non può essere verificato</translation>
+        <source>%1 cannot be verified: its source publishes no checksum</source>
+        <translation>%1 non può essere verificato: la sua fonte non pubblica alcun checksum</translation>
     </message>
     <message id="tools.unsupported_processor">
         <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>

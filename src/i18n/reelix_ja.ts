@@ -666,12 +666,12 @@
         <translation>%1 が配布元の公開するチェックサムと一致しません。何もインストールしていません。</translation>
     </message>
     <message id="tools.verify.md5_only">
-        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
-        <translation>公開されている MD5 と一致しました（MD5 のみ：ダウンロードの破損は検出できますが、意図的な改ざんは検出できません）</translation>
+        <source>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>%1 は公開されている MD5 と一致しました（MD5 のみ：ダウンロードの破損は検出できますが、意図的な改ざんは検出できません）</translation>
     </message>
     <message id="tools.verify.unverifiable">
-        <source>its source publishes no checksum, so this download cannot be verified</source>
-        <translation>配布元がチェックサムを公開していないため、このダウンロードは検証できません</translation>
+        <source>%1 cannot be verified: its source publishes no checksum</source>
+        <translation>%1 は検証できません：配布元がチェックサムを公開していません</translation>
     </message>
     <message id="tools.unsupported_processor">
         <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>

@@ -668,12 +668,12 @@
         <translation>%1 nie zgadza się z sumą kontrolną publikowaną przez dystrybutora; niczego nie zainstalowano.</translation>
     </message>
     <message id="tools.verify.md5_only">
-        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
-        <translation>zgadza się z opublikowaną sumą MD5 (tylko MD5: wykrywa uszkodzone pobranie, ale nie celową zmianę)</translation>
+        <source>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>%1 zgadza się z opublikowaną sumą MD5 (tylko MD5: wykrywa uszkodzone pobranie, ale nie celową zmianę)</translation>
     </message>
     <message id="tools.verify.unverifiable">
-        <source>its source publishes no checksum, so this download cannot be verified</source>
-        <translation>źródło nie publikuje sumy kontrolnej, więc tego pobrania nie można zweryfikować</translation>
+        <source>%1 cannot be verified: its source publishes no checksum</source>
+        <translation>Nie można zweryfikować %1: źródło nie publikuje sumy kontrolnej</translation>
     </message>
     <message id="tools.unsupported_processor">
         <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>

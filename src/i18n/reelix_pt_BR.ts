@@ -667,12 +667,12 @@
         <translation>%1 não corresponde à soma de verificação publicada por seu distribuidor; nada foi instalado.</translation>
     </message>
     <message id="tools.verify.md5_only">
-        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
-        <translation>corresponde à soma MD5 publicada (só MD5: detecta um download corrompido, não uma alteração proposital)</translation>
+        <source>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>%1 corresponde à soma MD5 publicada (só MD5: detecta um download corrompido, não uma alteração proposital)</translation>
     </message>
     <message id="tools.verify.unverifiable">
-        <source>its source publishes no checksum, so this download cannot be verified</source>
-        <translation>a origem não publica nenhuma soma de verificação, então este download não pode ser verificado</translation>
+        <source>%1 cannot be verified: its source publishes no checksum</source>
+        <translation>%1 não pode ser verificado: a origem não publica nenhuma soma de verificação</translation>
     </message>
     <message id="tools.unsupported_processor">
         <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>

@@ -668,12 +668,12 @@
         <translation>%1 не совпадает с контрольной суммой, которую публикует распространитель; ничего не установлено.</translation>
     </message>
     <message id="tools.verify.md5_only">
-        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
-        <translation>совпадает с опубликованной суммой MD5 (только MD5: она выявляет повреждённую загрузку, но не намеренное изменение)</translation>
+        <source>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>%1 совпадает с опубликованной суммой MD5 (только MD5: она выявляет повреждённую загрузку, но не намеренное изменение)</translation>
     </message>
     <message id="tools.verify.unverifiable">
-        <source>its source publishes no checksum, so this download cannot be verified</source>
-        <translation>источник не публикует контрольную сумму, поэтому эту загрузку нельзя проверить</translation>
+        <source>%1 cannot be verified: its source publishes no checksum</source>
+        <translation>%1 нельзя проверить: источник не публикует контрольную сумму</translation>
     </message>
     <message id="tools.unsupported_processor">
         <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>

@@ -666,12 +666,12 @@
         <translation>%1 与其分发者发布的校验和不匹配；未安装任何内容。</translation>
     </message>
     <message id="tools.verify.md5_only">
-        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
-        <translation>与发布的 MD5 校验和一致（仅 MD5：能发现下载损坏，但无法发现蓄意篡改）</translation>
+        <source>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>%1 与发布的 MD5 校验和一致（仅 MD5：能发现下载损坏，但无法发现蓄意篡改）</translation>
     </message>
     <message id="tools.verify.unverifiable">
-        <source>its source publishes no checksum, so this download cannot be verified</source>
-        <translation>其来源未发布校验和，因此无法验证此下载</translation>
+        <source>%1 cannot be verified: its source publishes no checksum</source>
+        <translation>无法验证 %1：其来源未发布校验和</translation>
     </message>
     <message id="tools.unsupported_processor">
         <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>

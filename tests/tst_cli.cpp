@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(item["codecInfo"].toString(), QString("HEVC + AAC"));
         QVERIFY(item["filePath"].toString().startsWith(m_out + "/"));
         QCOMPARE(videoStream(item["filePath"].toString(), "height"), QString("180"));
-        QVERIFY(r.err.contains("1 item(s): 1 done"));
+        QVERIFY(r.err.contains("1 item: 1 done"));
         // The remembered folder is not changed by --folder.
         QVERIFY(UserDefaults::value("downloadFolderBookmark").isNull());
     }

@@ -9,6 +9,7 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 
 // A notification service of the test's own on a private session bus: it
@@ -98,6 +99,38 @@ private slots:
         Notifier::setEnabled(true);
         notifier.itemEnded("D", {}, "gone");
         QTRY_COMPARE(m_service.shown, (QStringList{one, several, "Download failed | D\ngone | "}));
+    }
+
+    // Several ends are told with each count in the plural its language takes.
+    void summaryCountsInItsLanguage_data()
+    {
+        QTest::addColumn<QLocale::Language>("language");
+        QTest::addColumn<int>("finished");
+        QTest::addColumn<int>("failed");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("en 1 + 1") << QLocale::English << 1 << 1 << "1 download finished, 1 failed";
+        QTest::newRow("en 3") << QLocale::English << 3 << 0 << "3 downloads finished";
+        QTest::newRow("fr 1 + 2") << QLocale::French << 1 << 2
+                                  << "1 téléchargement terminé, 2 en échec";
+        QTest::newRow("ru 2") << QLocale::Russian << 2 << 0 << "Завершены 2 загрузки";
+        QTest::newRow("ru 5 + 1") << QLocale::Russian << 5 << 1
+                                  << "Завершено 5 загрузок, с ошибкой: 1";
+    }
+
+    void summaryCountsInItsLanguage()
+    {
+        QFETCH(QLocale::Language, language);
+        QFETCH(int, finished);
+        QFETCH(int, failed);
+        QFETCH(QString, summary);
+        Localization::install(QLocale(language));
+        const auto english = qScopeGuard([] { Localization::install(QLocale(QLocale::English)); });
+        Notifier notifier(QDBusConnection("app"));
+        notifier.setGatherTime(std::chrono::milliseconds(0));
+        for (int i = 0; i < finished + failed; ++i)
+            notifier.itemEnded(QString::number(i), {}, i < failed ? "gone" : QString());
+        QTRY_COMPARE(m_service.shown.size(), 1);
+        QCOMPARE(m_service.shown.first().section(" | ", 0, 0), summary);
     }
 
     // The body is markup to the notification service: what a page or a tool

@@ -153,7 +153,7 @@ private slots:
         interruptCli("h264.mp4", pidFile, 2, &err);
         if (QTest::currentTestFailed())
             return;
-        QVERIFY2(err.contains("1 item(s): 1 cancelled"), qPrintable(err));
+        QVERIFY2(err.contains("1 item: 1 cancelled"), qPrintable(err));
         QTRY_VERIFY_WITH_TIMEOUT(!processAlive(pidIn(pidFile)), 10000);
     }
 

@@ -164,9 +164,11 @@ private slots:
         stopAll(w.app.manager());
     }
 
-    // A collapsed list tells how far it is as a whole.
+    // A collapsed list tells how far it is as a whole; each count takes its
+    // own plural (French: "1 terminée", "2 vidéos").
     void collapsedListShowsItsProgress()
     {
+        const auto french = translated(QLocale::French);
         DownloadManager manager;
         auto *header = new DownloadItem("http://127.0.0.1:9/list", DownloadFormat::Video);
         manager.insertItem(header);
@@ -187,6 +189,9 @@ private slots:
         entries[1]->setStatus(DownloadStatus::Downloading);
         entries[1]->setProgress(0.5);
         QTRY_COMPARE(find(root, "groupProgress")->property("value").toDouble(), 0.75);
+        QTRY_VERIFY2(text(root, "groupCounts")
+                         .endsWith("  ·  2 vidéos  ·  1 terminée  ·  0 en échec  ·  1 restante"),
+                     qPrintable(text(root, "groupCounts")));
     }
 };
 

@@ -80,11 +80,12 @@ void Notifier::tell()
         failed += !e.error.isEmpty();
         titles << e.title;
     }
+    const int finished = int(ended.size() - failed);
     const QString summary =
-        //% "%1 downloads finished"
-        failed == 0 ? qtTrId("notify.many_done").arg(ended.size())
-                    //% "%1 downloads finished, %2 failed"
-                    : qtTrId("notify.many_ended").arg(ended.size() - failed).arg(failed);
+        //% "%n downloads finished"
+        failed == 0 ? qtTrId("notify.many_done", finished)
+                    //% "%n downloads finished, %L1 failed"
+                    : qtTrId("notify.many_ended", finished).arg(failed);
     // "Show in folder" then shows the last file that was saved.
     QString lastFile;
     for (const Ended &e : ended)

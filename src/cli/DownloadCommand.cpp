@@ -284,11 +284,11 @@ void DownloadCommand::checkFinished()
     QStringList parts;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
         parts << QStringLiteral("%1 %2").arg(it.value()).arg(it.key());
+    //% "%n item(s): %1"
+    const QString summary =
+        qtTrId("cli.items_summary", int(items.size())).arg(parts.join(QStringLiteral(", ")));
     //% "No address was accepted."
-    m_terminal.print(all.isEmpty() ? qtTrId("cli.no_address")
-                                   : QStringLiteral("%1 item(s): %2")
-                                         .arg(items.size())
-                                         .arg(parts.join(QStringLiteral(", "))));
+    m_terminal.print(all.isEmpty() ? qtTrId("cli.no_address") : summary);
     if (m_options.json) {
         std::fputs(CliJson::line(CliJson::items(items)).constData(), stdout);
         std::fputc('\n', stdout);

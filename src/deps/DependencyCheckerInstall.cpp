@@ -107,8 +107,8 @@ QCoro::Task<Result<QString>> DependencyChecker::downloadChecked(Dependency *tool
     if (!file)
         co_return file.failure();
     if (source.sumsAddress.isEmpty()) {
-        //% "its source publishes no checksum, so this download cannot be verified"
-        appendLog(source.assetName() + QStringLiteral(": ") + qtTrId("tools.verify.unverifiable"));
+        //% "%1 cannot be verified: its source publishes no checksum"
+        appendLog(qtTrId("tools.verify.unverifiable").arg(source.assetName()));
         co_return file;
     }
     const Result<QByteArray> published =
@@ -123,9 +123,9 @@ QCoro::Task<Result<QString>> DependencyChecker::downloadChecked(Dependency *tool
         co_return *refused;
     }
     if (source.md5)
-        //% "matches its published MD5 sum (MD5 only: it catches a damaged download, not a"
+        //% "%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a"
         //% " deliberate change)"
-        appendLog(source.assetName() + QStringLiteral(": ") + qtTrId("tools.verify.md5_only"));
+        appendLog(qtTrId("tools.verify.md5_only").arg(source.assetName()));
     co_return file;
 }
 

@@ -52,8 +52,8 @@ Failure troubleFailure(CookieTrouble trouble, const CookieSource &cookies)
     case CookieTrouble::None:
         break;
     }
-    //% "Reelix could not read %1's cookies. Close %1 and retry, or choose another source in Tools"
-    //% " ▸ Cookies…."
+    //% "Reelix could not read %1's cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose"
+    //% " another source."
     return {Failure::Kind::CookiesUnreadable, qtTrId("error.cookies_unreadable").arg(name)};
 }
 

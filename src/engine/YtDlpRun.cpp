@@ -63,7 +63,7 @@ Result<QString> findYtDlp(const CookieSource &cookies)
 {
     const auto ytdlp = ToolEnvironment::findTool(QStringLiteral("yt-dlp"));
     if (!ytdlp)
-        //% "yt-dlp is not installed. Open Tools › Check for updates to install it."
+        //% "yt-dlp is not installed. Open Tools ▸ Check for updates to install it."
         return Failure{Failure::Kind::Launch, qtTrId("error.ytdlp_not_found")};
     if (cookies.kind != CookieSource::Kind::File)
         return *ytdlp;

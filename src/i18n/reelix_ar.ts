@@ -527,7 +527,7 @@
         <translation>يحتاج YouTube إلى بيئة تشغيل Node.js. ثبّت الأدوات أو حدّثها، ثم أعد المحاولة.</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
+        <source>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</source>
         <translation>yt-dlp غير مثبّت. افتح أدوات ◂ التحقق من التحديثات لتثبيته.</translation>
     </message>
     <message id="error.disk_full">
@@ -671,12 +671,12 @@
         <translation>لا يطابق %1 المجموع الاختباري الذي ينشره موزّعه؛ لم يُثبَّت شيء.</translation>
     </message>
     <message id="tools.verify.md5_only">
-        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
-        <translation>يطابق مجموع MD5 المنشور له (MD5 فقط: يكشف التنزيل التالف، لا التعديل المتعمَّد)</translation>
+        <source>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>%1 يطابق مجموع MD5 المنشور له (MD5 فقط: يكشف التنزيل التالف، لا التعديل المتعمَّد)</translation>
     </message>
     <message id="tools.verify.unverifiable">
-        <source>its source publishes no checksum, so this download cannot be verified</source>
-        <translation>لا ينشر مصدره أي مجموع اختباري، لذا لا يمكن التحقق من هذا التنزيل</translation>
+        <source>%1 cannot be verified: its source publishes no checksum</source>
+        <translation>لا يمكن التحقق من %1: لا ينشر مصدره أي مجموع اختباري</translation>
     </message>
     <message id="tools.unsupported_processor">
         <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>
@@ -1186,13 +1186,27 @@
         <source>Download failed</source>
         <translation>فشل التنزيل</translation>
     </message>
-    <message id="notify.many_done">
-        <source>%1 downloads finished</source>
-        <translation>اكتملت التنزيلات: %1</translation>
+    <message id="notify.many_done" numerus="yes">
+        <source>%n downloads finished</source>
+        <translation>
+            <numerusform>اكتمل %n تنزيلات</numerusform>
+            <numerusform>اكتمل %n تنزيل</numerusform>
+            <numerusform>اكتمل %n تنزيلان</numerusform>
+            <numerusform>اكتمل %n تنزيلات</numerusform>
+            <numerusform>اكتمل %n تنزيلًا</numerusform>
+            <numerusform>اكتمل %n تنزيل</numerusform>
+        </translation>
     </message>
-    <message id="notify.many_ended">
-        <source>%1 downloads finished, %2 failed</source>
-        <translation>اكتملت التنزيلات: %1، وفشل: %2</translation>
+    <message id="notify.many_ended" numerus="yes">
+        <source>%n downloads finished, %L1 failed</source>
+        <translation>
+            <numerusform>اكتمل %n تنزيلات، وفشل: %L1</numerusform>
+            <numerusform>اكتمل %n تنزيل، وفشل: %L1</numerusform>
+            <numerusform>اكتمل %n تنزيلان، وفشل: %L1</numerusform>
+            <numerusform>اكتمل %n تنزيلات، وفشل: %L1</numerusform>
+            <numerusform>اكتمل %n تنزيلًا، وفشل: %L1</numerusform>
+            <numerusform>اكتمل %n تنزيل، وفشل: %L1</numerusform>
+        </translation>
     </message>
     <message id="notify.open">
         <source>Open</source>
@@ -1303,8 +1317,8 @@
         <translation>تعذّر فك تشفير ملفات تعريف الارتباط في %1: حلقة مفاتيح النظام غير متاحة. افتح قفلها (سجّل الدخول إلى جلسة سطح المكتب) أو استخدم ملف cookies.txt، ثم أعد المحاولة.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
-        <translation>تعذّر على Reelix قراءة ملفات تعريف الارتباط في %1. أغلق %1 وأعد المحاولة، أو اختر مصدرًا آخر من أدوات ◂ ملفات تعريف الارتباط….</translation>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</source>
+        <translation>تعذّر على Reelix قراءة ملفات تعريف الارتباط في %1. أغلق %1 وأعد المحاولة، أو افتح أدوات ◂ ملفات تعريف الارتباط… واختر مصدرًا آخر.</translation>
     </message>
     <message id="error.cookies_file_missing">
         <source>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</source>
@@ -1338,9 +1352,38 @@
         <source>Already downloaded to this folder: skipped</source>
         <translation>نُزّل في هذا المجلد من قبل: تم تخطيه</translation>
     </message>
-    <message id="playlist.counts">
-        <source>%1 done · %2 failed · %3 remaining</source>
-        <translation>مكتمل: %1 · فاشل: %2 · متبقٍّ: %3</translation>
+    <message id="playlist.done" numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>مكتمل: %n</numerusform>
+            <numerusform>مكتمل: %n</numerusform>
+            <numerusform>مكتمل: %n</numerusform>
+            <numerusform>مكتمل: %n</numerusform>
+            <numerusform>مكتمل: %n</numerusform>
+            <numerusform>مكتمل: %n</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.failed" numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>فاشل: %n</numerusform>
+            <numerusform>فاشل: %n</numerusform>
+            <numerusform>فاشل: %n</numerusform>
+            <numerusform>فاشل: %n</numerusform>
+            <numerusform>فاشل: %n</numerusform>
+            <numerusform>فاشل: %n</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.remaining" numerus="yes">
+        <source>%n remaining</source>
+        <translation>
+            <numerusform>متبقٍّ: %n</numerusform>
+            <numerusform>متبقٍّ: %n</numerusform>
+            <numerusform>متبقٍّ: %n</numerusform>
+            <numerusform>متبقٍّ: %n</numerusform>
+            <numerusform>متبقٍّ: %n</numerusform>
+            <numerusform>متبقٍّ: %n</numerusform>
+        </translation>
     </message>
     <message id="playlist.download_all">
         <source>Download all</source>
@@ -1501,7 +1544,13 @@
     </message>
     <message id="follow.following">
         <source>Following</source>
+        <extracomment>The button&apos;s state: this list is followed (not the Following view&apos;s name)</extracomment>
         <translation>قيد المتابعة</translation>
+    </message>
+    <message id="follow.view_title">
+        <source>Following</source>
+        <extracomment>The name of the view that lists the followed channels, playlists and feeds</extracomment>
+        <translation>القوائم المتابَعة</translation>
     </message>
     <message id="follow.follow">
         <source>Follow</source>
@@ -1569,6 +1618,17 @@
     <message id="cli.no_address">
         <source>No address was accepted.</source>
         <translation>لم يُقبل أي عنوان.</translation>
+    </message>
+    <message id="cli.items_summary" numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n عناصر: %1</numerusform>
+            <numerusform>%n عنصر: %1</numerusform>
+            <numerusform>%n عنصران: %1</numerusform>
+            <numerusform>%n عناصر: %1</numerusform>
+            <numerusform>%n عنصرًا: %1</numerusform>
+            <numerusform>%n عنصر: %1</numerusform>
+        </translation>
     </message>
     <message id="log.title">
         <source>Reelix logs</source>
@@ -1843,7 +1903,7 @@
         <translation>معاينة</translation>
     </message>
     <message id="sponsor.music_offtopic">
-        <source>Off-topic music</source>
+        <source>Non-music section</source>
         <translation>جزء غير موسيقي</translation>
     </message>
     <message id="sponsor.filler">

@@ -523,8 +523,8 @@
         <translation>YouTube benötigt die Node.js-Laufzeitumgebung. Installieren oder aktualisieren Sie die Werkzeuge und versuchen Sie es dann erneut.</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
-        <translation>yt-dlp ist nicht installiert. Öffnen Sie Extras › Nach Updates suchen, um es zu installieren.</translation>
+        <source>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</source>
+        <translation>yt-dlp ist nicht installiert. Öffnen Sie Extras ▸ Nach Updates suchen, um es zu installieren.</translation>
     </message>
     <message id="error.disk_full">
         <source>The disk is full: free some space in %1 and try again.</source>
@@ -667,12 +667,12 @@
         <translation>%1 stimmt nicht mit der Prüfsumme überein, die sein Anbieter veröffentlicht; es wurde nichts installiert.</translation>
     </message>
     <message id="tools.verify.md5_only">
-        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
-        <translation>stimmt mit der veröffentlichten MD5-Summe überein (nur MD5: erkennt einen beschädigten Download, aber keine absichtliche Änderung)</translation>
+        <source>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>%1 stimmt mit der veröffentlichten MD5-Summe überein (nur MD5: erkennt einen beschädigten Download, aber keine absichtliche Änderung)</translation>
     </message>
     <message id="tools.verify.unverifiable">
-        <source>its source publishes no checksum, so this download cannot be verified</source>
-        <translation>die Quelle veröffentlicht keine Prüfsumme, daher kann dieser Download nicht überprüft werden</translation>
+        <source>%1 cannot be verified: its source publishes no checksum</source>
+        <translation>%1 kann nicht überprüft werden: Die Quelle veröffentlicht keine Prüfsumme</translation>
     </message>
     <message id="tools.unsupported_processor">
         <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>
@@ -1150,13 +1150,19 @@
         <source>Download failed</source>
         <translation>Download fehlgeschlagen</translation>
     </message>
-    <message id="notify.many_done">
-        <source>%1 downloads finished</source>
-        <translation>%1 Downloads abgeschlossen</translation>
+    <message id="notify.many_done" numerus="yes">
+        <source>%n downloads finished</source>
+        <translation>
+            <numerusform>%n Download abgeschlossen</numerusform>
+            <numerusform>%n Downloads abgeschlossen</numerusform>
+        </translation>
     </message>
-    <message id="notify.many_ended">
-        <source>%1 downloads finished, %2 failed</source>
-        <translation>%1 Downloads abgeschlossen, %2 fehlgeschlagen</translation>
+    <message id="notify.many_ended" numerus="yes">
+        <source>%n downloads finished, %L1 failed</source>
+        <translation>
+            <numerusform>%n Download abgeschlossen, %L1 fehlgeschlagen</numerusform>
+            <numerusform>%n Downloads abgeschlossen, %L1 fehlgeschlagen</numerusform>
+        </translation>
     </message>
     <message id="notify.open">
         <source>Open</source>
@@ -1267,7 +1273,7 @@
         <translation>Die Cookies von %1 konnten nicht entschlüsselt werden: Der Schlüsselbund des Systems ist nicht verfügbar. Entsperren Sie ihn (melden Sie sich an Ihrer Desktop-Sitzung an) oder verwenden Sie eine cookies.txt-Datei und versuchen Sie es dann erneut.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</source>
         <translation>Reelix konnte die Cookies von %1 nicht lesen. Schließen Sie %1 und versuchen Sie es erneut, oder wählen Sie unter Extras ▸ Cookies… eine andere Quelle.</translation>
     </message>
     <message id="error.cookies_file_missing">
@@ -1302,9 +1308,26 @@
         <source>Already downloaded to this folder: skipped</source>
         <translation>Bereits in diesen Ordner heruntergeladen: übersprungen</translation>
     </message>
-    <message id="playlist.counts">
-        <source>%1 done · %2 failed · %3 remaining</source>
-        <translation>%1 fertig · %2 fehlgeschlagen · %3 ausstehend</translation>
+    <message id="playlist.done" numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>%n fertig</numerusform>
+            <numerusform>%n fertig</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.failed" numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fehlgeschlagen</numerusform>
+            <numerusform>%n fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.remaining" numerus="yes">
+        <source>%n remaining</source>
+        <translation>
+            <numerusform>%n ausstehend</numerusform>
+            <numerusform>%n ausstehend</numerusform>
+        </translation>
     </message>
     <message id="playlist.download_all">
         <source>Download all</source>
@@ -1453,7 +1476,13 @@
     </message>
     <message id="follow.following">
         <source>Following</source>
+        <extracomment>The button&apos;s state: this list is followed (not the Following view&apos;s name)</extracomment>
         <translation>Abonniert</translation>
+    </message>
+    <message id="follow.view_title">
+        <source>Following</source>
+        <extracomment>The name of the view that lists the followed channels, playlists and feeds</extracomment>
+        <translation>Abonnements</translation>
     </message>
     <message id="follow.follow">
         <source>Follow</source>
@@ -1517,6 +1546,13 @@
     <message id="cli.no_address">
         <source>No address was accepted.</source>
         <translation>Es wurde keine Adresse akzeptiert.</translation>
+    </message>
+    <message id="cli.items_summary" numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n Element: %1</numerusform>
+            <numerusform>%n Elemente: %1</numerusform>
+        </translation>
     </message>
     <message id="log.title">
         <source>Reelix logs</source>
@@ -1791,8 +1827,8 @@
         <translation>Vorschau</translation>
     </message>
     <message id="sponsor.music_offtopic">
-        <source>Off-topic music</source>
-        <translation>Themenfremde Musik</translation>
+        <source>Non-music section</source>
+        <translation>Abschnitt ohne Musik</translation>
     </message>
     <message id="sponsor.filler">
         <source>Filler</source>

@@ -523,8 +523,8 @@
         <translation>YouTube needs the Node.js runtime. Install or update the tools, then retry.</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
-        <translation>yt-dlp is not installed. Open Tools › Check for updates to install it.</translation>
+        <source>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</source>
+        <translation>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</translation>
     </message>
     <message id="error.disk_full">
         <source>The disk is full: free some space in %1 and try again.</source>
@@ -667,12 +667,12 @@
         <translation>%1 does not match the checksum its distributor publishes; nothing was installed.</translation>
     </message>
     <message id="tools.verify.md5_only">
-        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
-        <translation>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</translation>
+        <source>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</translation>
     </message>
     <message id="tools.verify.unverifiable">
-        <source>its source publishes no checksum, so this download cannot be verified</source>
-        <translation>its source publishes no checksum, so this download cannot be verified</translation>
+        <source>%1 cannot be verified: its source publishes no checksum</source>
+        <translation>%1 cannot be verified: its source publishes no checksum</translation>
     </message>
     <message id="tools.unsupported_processor">
         <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>
@@ -1158,13 +1158,19 @@
         <source>Download failed</source>
         <translation>Download failed</translation>
     </message>
-    <message id="notify.many_done">
-        <source>%1 downloads finished</source>
-        <translation>%1 downloads finished</translation>
+    <message id="notify.many_done" numerus="yes">
+        <source>%n downloads finished</source>
+        <translation>
+            <numerusform>%n download finished</numerusform>
+            <numerusform>%n downloads finished</numerusform>
+        </translation>
     </message>
-    <message id="notify.many_ended">
-        <source>%1 downloads finished, %2 failed</source>
-        <translation>%1 downloads finished, %2 failed</translation>
+    <message id="notify.many_ended" numerus="yes">
+        <source>%n downloads finished, %L1 failed</source>
+        <translation>
+            <numerusform>%n download finished, %L1 failed</numerusform>
+            <numerusform>%n downloads finished, %L1 failed</numerusform>
+        </translation>
     </message>
     <message id="notify.open">
         <source>Open</source>
@@ -1275,8 +1281,8 @@
         <translation>%1&apos;s cookies could not be decrypted: the system keyring is not available. Unlock it (sign in to your desktop session) or use a cookies.txt file, then retry.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
-        <translation>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</translation>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</source>
+        <translation>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</translation>
     </message>
     <message id="error.cookies_file_missing">
         <source>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</source>
@@ -1310,9 +1316,26 @@
         <source>Already downloaded to this folder: skipped</source>
         <translation>Already downloaded to this folder: skipped</translation>
     </message>
-    <message id="playlist.counts">
-        <source>%1 done · %2 failed · %3 remaining</source>
-        <translation>%1 done · %2 failed · %3 remaining</translation>
+    <message id="playlist.done" numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>%n done</numerusform>
+            <numerusform>%n done</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.failed" numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n failed</numerusform>
+            <numerusform>%n failed</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.remaining" numerus="yes">
+        <source>%n remaining</source>
+        <translation>
+            <numerusform>%n remaining</numerusform>
+            <numerusform>%n remaining</numerusform>
+        </translation>
     </message>
     <message id="playlist.download_all">
         <source>Download all</source>
@@ -1461,6 +1484,12 @@
     </message>
     <message id="follow.following">
         <source>Following</source>
+        <extracomment>The button&apos;s state: this list is followed (not the Following view&apos;s name)</extracomment>
+        <translation>Following</translation>
+    </message>
+    <message id="follow.view_title">
+        <source>Following</source>
+        <extracomment>The name of the view that lists the followed channels, playlists and feeds</extracomment>
         <translation>Following</translation>
     </message>
     <message id="follow.follow">
@@ -1533,6 +1562,13 @@
     <message id="cli.no_address">
         <source>No address was accepted.</source>
         <translation>No address was accepted.</translation>
+    </message>
+    <message id="cli.items_summary" numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n item: %1</numerusform>
+            <numerusform>%n items: %1</numerusform>
+        </translation>
     </message>
     <message id="log.title">
         <source>Reelix logs</source>
@@ -1827,8 +1863,8 @@
         <translation>Preview</translation>
     </message>
     <message id="sponsor.music_offtopic">
-        <source>Off-topic music</source>
-        <translation>Off-topic music</translation>
+        <source>Non-music section</source>
+        <translation>Non-music section</translation>
     </message>
     <message id="sponsor.filler">
         <source>Filler</source>

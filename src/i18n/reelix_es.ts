@@ -523,8 +523,8 @@
         <translation>YouTube necesita el entorno de ejecución Node.js. Instale o actualice las herramientas y vuelva a intentarlo.</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
-        <translation>yt-dlp no está instalado. Abra Herramientas › Buscar actualizaciones para instalarlo.</translation>
+        <source>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</source>
+        <translation>yt-dlp no está instalado. Abra Herramientas ▸ Buscar actualizaciones para instalarlo.</translation>
     </message>
     <message id="error.disk_full">
         <source>The disk is full: free some space in %1 and try again.</source>
@@ -667,12 +667,12 @@
         <translation>%1 no coincide con la suma de verificación que publica su distribuidor; no se instaló nada.</translation>
     </message>
     <message id="tools.verify.md5_only">
-        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
-        <translation>coincide con su suma MD5 publicada (solo MD5: detecta una descarga dañada, no una modificación deliberada)</translation>
+        <source>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>%1 coincide con su suma MD5 publicada (solo MD5: detecta una descarga dañada, no una modificación deliberada)</translation>
     </message>
     <message id="tools.verify.unverifiable">
-        <source>its source publishes no checksum, so this download cannot be verified</source>
-        <translation>su origen no publica ninguna suma de verificación, así que esta descarga no se puede verificar</translation>
+        <source>%1 cannot be verified: its source publishes no checksum</source>
+        <translation>%1 no se puede verificar: su origen no publica ninguna suma de verificación</translation>
     </message>
     <message id="tools.unsupported_processor">
         <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>
@@ -1150,13 +1150,19 @@
         <source>Download failed</source>
         <translation>La descarga falló</translation>
     </message>
-    <message id="notify.many_done">
-        <source>%1 downloads finished</source>
-        <translation>%1 descargas terminadas</translation>
+    <message id="notify.many_done" numerus="yes">
+        <source>%n downloads finished</source>
+        <translation>
+            <numerusform>%n descarga terminada</numerusform>
+            <numerusform>%n descargas terminadas</numerusform>
+        </translation>
     </message>
-    <message id="notify.many_ended">
-        <source>%1 downloads finished, %2 failed</source>
-        <translation>%1 descargas terminadas, %2 fallidas</translation>
+    <message id="notify.many_ended" numerus="yes">
+        <source>%n downloads finished, %L1 failed</source>
+        <translation>
+            <numerusform>%n descarga terminada, %L1 con error</numerusform>
+            <numerusform>%n descargas terminadas, %L1 con error</numerusform>
+        </translation>
     </message>
     <message id="notify.open">
         <source>Open</source>
@@ -1267,8 +1273,8 @@
         <translation>No se pudieron descifrar las cookies de %1: el depósito de claves del sistema no está disponible. Desbloquéelo (inicie sesión en su escritorio) o use un archivo cookies.txt y vuelva a intentarlo.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
-        <translation>Reelix no pudo leer las cookies de %1. Cierre %1 y vuelva a intentarlo, o elija otro origen en Herramientas ▸ Cookies….</translation>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</source>
+        <translation>Reelix no pudo leer las cookies de %1. Cierre %1 y vuelva a intentarlo, o use Herramientas ▸ Cookies… para elegir otro origen.</translation>
     </message>
     <message id="error.cookies_file_missing">
         <source>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</source>
@@ -1302,9 +1308,26 @@
         <source>Already downloaded to this folder: skipped</source>
         <translation>Ya descargado en esta carpeta: omitido</translation>
     </message>
-    <message id="playlist.counts">
-        <source>%1 done · %2 failed · %3 remaining</source>
-        <translation>%1 terminados · %2 fallidos · %3 pendientes</translation>
+    <message id="playlist.done" numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>%n terminado</numerusform>
+            <numerusform>%n terminados</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.failed" numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fallido</numerusform>
+            <numerusform>%n fallidos</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.remaining" numerus="yes">
+        <source>%n remaining</source>
+        <translation>
+            <numerusform>%n pendiente</numerusform>
+            <numerusform>%n pendientes</numerusform>
+        </translation>
     </message>
     <message id="playlist.download_all">
         <source>Download all</source>
@@ -1453,7 +1476,13 @@
     </message>
     <message id="follow.following">
         <source>Following</source>
+        <extracomment>The button&apos;s state: this list is followed (not the Following view&apos;s name)</extracomment>
         <translation>Siguiendo</translation>
+    </message>
+    <message id="follow.view_title">
+        <source>Following</source>
+        <extracomment>The name of the view that lists the followed channels, playlists and feeds</extracomment>
+        <translation>Seguidos</translation>
     </message>
     <message id="follow.follow">
         <source>Follow</source>
@@ -1517,6 +1546,13 @@
     <message id="cli.no_address">
         <source>No address was accepted.</source>
         <translation>No se aceptó ninguna dirección.</translation>
+    </message>
+    <message id="cli.items_summary" numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n elemento: %1</numerusform>
+            <numerusform>%n elementos: %1</numerusform>
+        </translation>
     </message>
     <message id="log.title">
         <source>Reelix logs</source>
@@ -1791,8 +1827,8 @@
         <translation>Avance</translation>
     </message>
     <message id="sponsor.music_offtopic">
-        <source>Off-topic music</source>
-        <translation>Música fuera de tema</translation>
+        <source>Non-music section</source>
+        <translation>Sección sin música</translation>
     </message>
     <message id="sponsor.filler">
         <source>Filler</source>

@@ -523,8 +523,8 @@
         <translation>YouTube a besoin de Node.js. Installez ou mettez à jour les outils, puis réessayez.</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
-        <translation>yt-dlp n&apos;est pas installé. Ouvrez Outils › Rechercher des mises à jour pour l&apos;installer.</translation>
+        <source>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</source>
+        <translation>yt-dlp n&apos;est pas installé. Ouvrez Outils ▸ Rechercher des mises à jour pour l&apos;installer.</translation>
     </message>
     <message id="error.disk_full">
         <source>The disk is full: free some space in %1 and try again.</source>
@@ -667,12 +667,12 @@
         <translation>%1 ne correspond pas à la somme de contrôle publiée par son distributeur ; rien n&apos;a été installé.</translation>
     </message>
     <message id="tools.verify.md5_only">
-        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
-        <translation>correspond à sa somme MD5 publiée (MD5 seulement : elle détecte un téléchargement abîmé, pas une modification délibérée)</translation>
+        <source>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>%1 correspond à sa somme MD5 publiée (MD5 seulement&#xa0;: elle détecte un téléchargement abîmé, pas une modification délibérée)</translation>
     </message>
     <message id="tools.verify.unverifiable">
-        <source>its source publishes no checksum, so this download cannot be verified</source>
-        <translation>sa source ne publie aucune somme de contrôle, ce téléchargement ne peut pas être vérifié</translation>
+        <source>%1 cannot be verified: its source publishes no checksum</source>
+        <translation>%1 ne peut pas être vérifié&#xa0;: sa source ne publie aucune somme de contrôle</translation>
     </message>
     <message id="tools.unsupported_processor">
         <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>
@@ -1158,13 +1158,19 @@
         <source>Download failed</source>
         <translation>Échec du téléchargement</translation>
     </message>
-    <message id="notify.many_done">
-        <source>%1 downloads finished</source>
-        <translation>%1 téléchargements terminés</translation>
+    <message id="notify.many_done" numerus="yes">
+        <source>%n downloads finished</source>
+        <translation>
+            <numerusform>%n téléchargement terminé</numerusform>
+            <numerusform>%n téléchargements terminés</numerusform>
+        </translation>
     </message>
-    <message id="notify.many_ended">
-        <source>%1 downloads finished, %2 failed</source>
-        <translation>%1 téléchargements terminés, %2 en échec</translation>
+    <message id="notify.many_ended" numerus="yes">
+        <source>%n downloads finished, %L1 failed</source>
+        <translation>
+            <numerusform>%n téléchargement terminé, %L1 en échec</numerusform>
+            <numerusform>%n téléchargements terminés, %L1 en échec</numerusform>
+        </translation>
     </message>
     <message id="notify.open">
         <source>Open</source>
@@ -1275,8 +1281,8 @@
         <translation>Les cookies de %1 n&apos;ont pas pu être déchiffrés : le trousseau du système n&apos;est pas disponible. Déverrouillez-le (ouvrez votre session) ou utilisez un fichier cookies.txt, puis réessayez.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
-        <translation>Reelix n&apos;a pas pu lire les cookies de %1. Fermez %1 et réessayez, ou choisissez une autre source dans Outils ▸ Cookies….</translation>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</source>
+        <translation>Reelix n&apos;a pas pu lire les cookies de %1. Fermez %1 et réessayez, ou utilisez Outils ▸ Cookies… pour choisir une autre source.</translation>
     </message>
     <message id="error.cookies_file_missing">
         <source>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</source>
@@ -1310,9 +1316,26 @@
         <source>Already downloaded to this folder: skipped</source>
         <translation>Déjà téléchargée dans ce dossier : ignorée</translation>
     </message>
-    <message id="playlist.counts">
-        <source>%1 done · %2 failed · %3 remaining</source>
-        <translation>%1 terminées · %2 en échec · %3 restantes</translation>
+    <message id="playlist.done" numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>%n terminée</numerusform>
+            <numerusform>%n terminées</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.failed" numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n en échec</numerusform>
+            <numerusform>%n en échec</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.remaining" numerus="yes">
+        <source>%n remaining</source>
+        <translation>
+            <numerusform>%n restante</numerusform>
+            <numerusform>%n restantes</numerusform>
+        </translation>
     </message>
     <message id="playlist.download_all">
         <source>Download all</source>
@@ -1461,6 +1484,12 @@
     </message>
     <message id="follow.following">
         <source>Following</source>
+        <extracomment>The button&apos;s state: this list is followed (not the Following view&apos;s name)</extracomment>
+        <translation>Suivi</translation>
+    </message>
+    <message id="follow.view_title">
+        <source>Following</source>
+        <extracomment>The name of the view that lists the followed channels, playlists and feeds</extracomment>
         <translation>Abonnements</translation>
     </message>
     <message id="follow.follow">
@@ -1533,6 +1562,13 @@
     <message id="cli.no_address">
         <source>No address was accepted.</source>
         <translation>Aucune adresse n&apos;a été acceptée.</translation>
+    </message>
+    <message id="cli.items_summary" numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n élément&#xa0;: %1</numerusform>
+            <numerusform>%n éléments&#xa0;: %1</numerusform>
+        </translation>
     </message>
     <message id="log.title">
         <source>Reelix logs</source>
@@ -1827,8 +1863,8 @@
         <translation>Aperçu</translation>
     </message>
     <message id="sponsor.music_offtopic">
-        <source>Off-topic music</source>
-        <translation>Musique hors sujet</translation>
+        <source>Non-music section</source>
+        <translation>Passage sans musique</translation>
     </message>
     <message id="sponsor.filler">
         <source>Filler</source>

@@ -523,8 +523,8 @@
         <translation>YouTube richiede il runtime Node.js. Installa o aggiorna gli strumenti, poi riprova.</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
-        <translation>yt-dlp non è installato. Apri Strumenti › Cerca aggiornamenti per installarlo.</translation>
+        <source>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</source>
+        <translation>yt-dlp non è installato. Apri Strumenti ▸ Cerca aggiornamenti per installarlo.</translation>
     </message>
     <message id="error.disk_full">
         <source>The disk is full: free some space in %1 and try again.</source>
@@ -667,12 +667,12 @@
         <translation>%1 non corrisponde al checksum pubblicato dal suo distributore; non è stato installato nulla.</translation>
     </message>
     <message id="tools.verify.md5_only">
-        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
-        <translation>corrisponde alla somma MD5 pubblicata (solo MD5: rileva un download danneggiato, non una modifica intenzionale)</translation>
+        <source>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>%1 corrisponde alla somma MD5 pubblicata (solo MD5: rileva un download danneggiato, non una modifica intenzionale)</translation>
     </message>
     <message id="tools.verify.unverifiable">
-        <source>its source publishes no checksum, so this download cannot be verified</source>
-        <translation>la sua fonte non pubblica alcun checksum, quindi questo download non può essere verificato</translation>
+        <source>%1 cannot be verified: its source publishes no checksum</source>
+        <translation>%1 non può essere verificato: la sua fonte non pubblica alcun checksum</translation>
     </message>
     <message id="tools.unsupported_processor">
         <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>
@@ -1150,13 +1150,19 @@
         <source>Download failed</source>
         <translation>Download non riuscito</translation>
     </message>
-    <message id="notify.many_done">
-        <source>%1 downloads finished</source>
-        <translation>%1 download completati</translation>
+    <message id="notify.many_done" numerus="yes">
+        <source>%n downloads finished</source>
+        <translation>
+            <numerusform>%n download completato</numerusform>
+            <numerusform>%n download completati</numerusform>
+        </translation>
     </message>
-    <message id="notify.many_ended">
-        <source>%1 downloads finished, %2 failed</source>
-        <translation>%1 download completati, %2 non riusciti</translation>
+    <message id="notify.many_ended" numerus="yes">
+        <source>%n downloads finished, %L1 failed</source>
+        <translation>
+            <numerusform>%n download completato, non riusciti: %L1</numerusform>
+            <numerusform>%n download completati, non riusciti: %L1</numerusform>
+        </translation>
     </message>
     <message id="notify.open">
         <source>Open</source>
@@ -1267,8 +1273,8 @@
         <translation>Impossibile decifrare i cookie di %1: il portachiavi di sistema non è disponibile. Sbloccalo (accedi alla sessione desktop) o usa un file cookies.txt, poi riprova.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
-        <translation>Reelix non è riuscito a leggere i cookie di %1. Chiudi %1 e riprova, oppure scegli un&apos;altra fonte in Strumenti ▸ Cookie….</translation>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</source>
+        <translation>Reelix non è riuscito a leggere i cookie di %1. Chiudi %1 e riprova, oppure usa Strumenti ▸ Cookie… per scegliere un&apos;altra fonte.</translation>
     </message>
     <message id="error.cookies_file_missing">
         <source>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</source>
@@ -1302,9 +1308,26 @@
         <source>Already downloaded to this folder: skipped</source>
         <translation>Già scaricato in questa cartella: saltato</translation>
     </message>
-    <message id="playlist.counts">
-        <source>%1 done · %2 failed · %3 remaining</source>
-        <translation>%1 completati · %2 non riusciti · %3 rimanenti</translation>
+    <message id="playlist.done" numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>%n completato</numerusform>
+            <numerusform>%n completati</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.failed" numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n non riuscito</numerusform>
+            <numerusform>%n non riusciti</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.remaining" numerus="yes">
+        <source>%n remaining</source>
+        <translation>
+            <numerusform>%n rimanente</numerusform>
+            <numerusform>%n rimanenti</numerusform>
+        </translation>
     </message>
     <message id="playlist.download_all">
         <source>Download all</source>
@@ -1453,6 +1476,12 @@
     </message>
     <message id="follow.following">
         <source>Following</source>
+        <extracomment>The button&apos;s state: this list is followed (not the Following view&apos;s name)</extracomment>
+        <translation>Segui già</translation>
+    </message>
+    <message id="follow.view_title">
+        <source>Following</source>
+        <extracomment>The name of the view that lists the followed channels, playlists and feeds</extracomment>
         <translation>Seguiti</translation>
     </message>
     <message id="follow.follow">
@@ -1517,6 +1546,13 @@
     <message id="cli.no_address">
         <source>No address was accepted.</source>
         <translation>Nessun indirizzo è stato accettato.</translation>
+    </message>
+    <message id="cli.items_summary" numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n elemento: %1</numerusform>
+            <numerusform>%n elementi: %1</numerusform>
+        </translation>
     </message>
     <message id="log.title">
         <source>Reelix logs</source>
@@ -1791,8 +1827,8 @@
         <translation>Anteprima</translation>
     </message>
     <message id="sponsor.music_offtopic">
-        <source>Off-topic music</source>
-        <translation>Musica fuori tema</translation>
+        <source>Non-music section</source>
+        <translation>Sezione senza musica</translation>
     </message>
     <message id="sponsor.filler">
         <source>Filler</source>

@@ -522,8 +522,8 @@
         <translation>YouTube には Node.js ランタイムが必要です。ツールをインストールまたはアップデートしてから再試行してください。</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
-        <translation>yt-dlp がインストールされていません。［ツール］›［アップデートを確認］を開いてインストールしてください。</translation>
+        <source>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</source>
+        <translation>yt-dlp がインストールされていません。［ツール］▸［アップデートを確認］を開いてインストールしてください。</translation>
     </message>
     <message id="error.disk_full">
         <source>The disk is full: free some space in %1 and try again.</source>
@@ -666,12 +666,12 @@
         <translation>%1 が配布元の公開するチェックサムと一致しません。何もインストールしていません。</translation>
     </message>
     <message id="tools.verify.md5_only">
-        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
-        <translation>公開されている MD5 と一致しました（MD5 のみ：ダウンロードの破損は検出できますが、意図的な改ざんは検出できません）</translation>
+        <source>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>%1 は公開されている MD5 と一致しました（MD5 のみ：ダウンロードの破損は検出できますが、意図的な改ざんは検出できません）</translation>
     </message>
     <message id="tools.verify.unverifiable">
-        <source>its source publishes no checksum, so this download cannot be verified</source>
-        <translation>配布元がチェックサムを公開していないため、このダウンロードは検証できません</translation>
+        <source>%1 cannot be verified: its source publishes no checksum</source>
+        <translation>%1 は検証できません：配布元がチェックサムを公開していません</translation>
     </message>
     <message id="tools.unsupported_processor">
         <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>
@@ -1141,13 +1141,17 @@
         <source>Download failed</source>
         <translation>ダウンロードに失敗しました</translation>
     </message>
-    <message id="notify.many_done">
-        <source>%1 downloads finished</source>
-        <translation>%1 件のダウンロードが完了しました</translation>
+    <message id="notify.many_done" numerus="yes">
+        <source>%n downloads finished</source>
+        <translation>
+            <numerusform>%n 件のダウンロードが完了しました</numerusform>
+        </translation>
     </message>
-    <message id="notify.many_ended">
-        <source>%1 downloads finished, %2 failed</source>
-        <translation>%1 件のダウンロードが完了、%2 件が失敗しました</translation>
+    <message id="notify.many_ended" numerus="yes">
+        <source>%n downloads finished, %L1 failed</source>
+        <translation>
+            <numerusform>%n 件のダウンロードが完了、%L1 件が失敗しました</numerusform>
+        </translation>
     </message>
     <message id="notify.open">
         <source>Open</source>
@@ -1258,7 +1262,7 @@
         <translation>%1 の Cookie を復号できませんでした。システムのキーリングが利用できません。キーリングのロックを解除する（デスクトップにログインする）か、cookies.txt ファイルを使ってから再試行してください。</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</source>
         <translation>Reelix は %1 の Cookie を読み取れませんでした。%1 を閉じて再試行するか、［ツール］▸［Cookie…］で別の取得元を選んでください。</translation>
     </message>
     <message id="error.cookies_file_missing">
@@ -1293,9 +1297,23 @@
         <source>Already downloaded to this folder: skipped</source>
         <translation>このフォルダーにダウンロード済みのためスキップしました</translation>
     </message>
-    <message id="playlist.counts">
-        <source>%1 done · %2 failed · %3 remaining</source>
-        <translation>%1 件完了 · %2 件失敗 · 残り %3 件</translation>
+    <message id="playlist.done" numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>%n 件完了</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.failed" numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n 件失敗</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.remaining" numerus="yes">
+        <source>%n remaining</source>
+        <translation>
+            <numerusform>残り %n 件</numerusform>
+        </translation>
     </message>
     <message id="playlist.download_all">
         <source>Download all</source>
@@ -1441,6 +1459,12 @@
     </message>
     <message id="follow.following">
         <source>Following</source>
+        <extracomment>The button&apos;s state: this list is followed (not the Following view&apos;s name)</extracomment>
+        <translation>フォロー中</translation>
+    </message>
+    <message id="follow.view_title">
+        <source>Following</source>
+        <extracomment>The name of the view that lists the followed channels, playlists and feeds</extracomment>
         <translation>フォロー中</translation>
     </message>
     <message id="follow.follow">
@@ -1504,6 +1528,12 @@
     <message id="cli.no_address">
         <source>No address was accepted.</source>
         <translation>受け付けられたアドレスはありません。</translation>
+    </message>
+    <message id="cli.items_summary" numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n 件：%1</numerusform>
+        </translation>
     </message>
     <message id="log.title">
         <source>Reelix logs</source>
@@ -1778,7 +1808,7 @@
         <translation>プレビュー</translation>
     </message>
     <message id="sponsor.music_offtopic">
-        <source>Off-topic music</source>
+        <source>Non-music section</source>
         <translation>音楽以外の部分</translation>
     </message>
     <message id="sponsor.filler">

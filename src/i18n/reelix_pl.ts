@@ -524,8 +524,8 @@
         <translation>YouTube wymaga środowiska Node.js. Zainstaluj lub zaktualizuj narzędzia i spróbuj ponownie.</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
-        <translation>yt-dlp nie jest zainstalowany. Otwórz Narzędzia › Sprawdź aktualizacje, aby go zainstalować.</translation>
+        <source>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</source>
+        <translation>yt-dlp nie jest zainstalowany. Otwórz Narzędzia ▸ Sprawdź aktualizacje, aby go zainstalować.</translation>
     </message>
     <message id="error.disk_full">
         <source>The disk is full: free some space in %1 and try again.</source>
@@ -668,12 +668,12 @@
         <translation>%1 nie zgadza się z sumą kontrolną publikowaną przez dystrybutora; niczego nie zainstalowano.</translation>
     </message>
     <message id="tools.verify.md5_only">
-        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
-        <translation>zgadza się z opublikowaną sumą MD5 (tylko MD5: wykrywa uszkodzone pobranie, ale nie celową zmianę)</translation>
+        <source>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>%1 zgadza się z opublikowaną sumą MD5 (tylko MD5: wykrywa uszkodzone pobranie, ale nie celową zmianę)</translation>
     </message>
     <message id="tools.verify.unverifiable">
-        <source>its source publishes no checksum, so this download cannot be verified</source>
-        <translation>źródło nie publikuje sumy kontrolnej, więc tego pobrania nie można zweryfikować</translation>
+        <source>%1 cannot be verified: its source publishes no checksum</source>
+        <translation>Nie można zweryfikować %1: źródło nie publikuje sumy kontrolnej</translation>
     </message>
     <message id="tools.unsupported_processor">
         <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>
@@ -1159,13 +1159,21 @@
         <source>Download failed</source>
         <translation>Pobieranie nie powiodło się</translation>
     </message>
-    <message id="notify.many_done">
-        <source>%1 downloads finished</source>
-        <translation>Ukończone pobierania: %1</translation>
+    <message id="notify.many_done" numerus="yes">
+        <source>%n downloads finished</source>
+        <translation>
+            <numerusform>Ukończono %n pobieranie</numerusform>
+            <numerusform>Ukończono %n pobierania</numerusform>
+            <numerusform>Ukończono %n pobierań</numerusform>
+        </translation>
     </message>
-    <message id="notify.many_ended">
-        <source>%1 downloads finished, %2 failed</source>
-        <translation>Ukończone pobierania: %1, nieudane: %2</translation>
+    <message id="notify.many_ended" numerus="yes">
+        <source>%n downloads finished, %L1 failed</source>
+        <translation>
+            <numerusform>Ukończono %n pobieranie, nieudane: %L1</numerusform>
+            <numerusform>Ukończono %n pobierania, nieudane: %L1</numerusform>
+            <numerusform>Ukończono %n pobierań, nieudane: %L1</numerusform>
+        </translation>
     </message>
     <message id="notify.open">
         <source>Open</source>
@@ -1276,8 +1284,8 @@
         <translation>Nie można odszyfrować ciasteczek przeglądarki %1: systemowa baza kluczy jest niedostępna. Odblokuj ją (zaloguj się do sesji pulpitu) lub użyj pliku cookies.txt, a potem spróbuj ponownie.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
-        <translation>Reelix nie może odczytać ciasteczek przeglądarki %1. Zamknij %1 i spróbuj ponownie albo wybierz inne źródło w menu Narzędzia ▸ Ciasteczka….</translation>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</source>
+        <translation>Reelix nie może odczytać ciasteczek przeglądarki %1. Zamknij %1 i spróbuj ponownie albo otwórz menu Narzędzia ▸ Ciasteczka… i wybierz inne źródło.</translation>
     </message>
     <message id="error.cookies_file_missing">
         <source>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</source>
@@ -1311,9 +1319,29 @@
         <source>Already downloaded to this folder: skipped</source>
         <translation>Już pobrany do tego katalogu: pominięto</translation>
     </message>
-    <message id="playlist.counts">
-        <source>%1 done · %2 failed · %3 remaining</source>
-        <translation>Ukończone: %1 · nieudane: %2 · pozostało: %3</translation>
+    <message id="playlist.done" numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>ukończone: %n</numerusform>
+            <numerusform>ukończone: %n</numerusform>
+            <numerusform>ukończone: %n</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.failed" numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>nieudane: %n</numerusform>
+            <numerusform>nieudane: %n</numerusform>
+            <numerusform>nieudane: %n</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.remaining" numerus="yes">
+        <source>%n remaining</source>
+        <translation>
+            <numerusform>pozostało: %n</numerusform>
+            <numerusform>pozostało: %n</numerusform>
+            <numerusform>pozostało: %n</numerusform>
+        </translation>
     </message>
     <message id="playlist.download_all">
         <source>Download all</source>
@@ -1465,6 +1493,12 @@
     </message>
     <message id="follow.following">
         <source>Following</source>
+        <extracomment>The button&apos;s state: this list is followed (not the Following view&apos;s name)</extracomment>
+        <translation>Obserwujesz</translation>
+    </message>
+    <message id="follow.view_title">
+        <source>Following</source>
+        <extracomment>The name of the view that lists the followed channels, playlists and feeds</extracomment>
         <translation>Obserwowane</translation>
     </message>
     <message id="follow.follow">
@@ -1530,6 +1564,14 @@
     <message id="cli.no_address">
         <source>No address was accepted.</source>
         <translation>Nie przyjęto żadnego adresu.</translation>
+    </message>
+    <message id="cli.items_summary" numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n element: %1</numerusform>
+            <numerusform>%n elementy: %1</numerusform>
+            <numerusform>%n elementów: %1</numerusform>
+        </translation>
     </message>
     <message id="log.title">
         <source>Reelix logs</source>
@@ -1804,7 +1846,7 @@
         <translation>Zapowiedź</translation>
     </message>
     <message id="sponsor.music_offtopic">
-        <source>Off-topic music</source>
+        <source>Non-music section</source>
         <translation>Część niemuzyczna</translation>
     </message>
     <message id="sponsor.filler">

@@ -523,8 +523,8 @@
         <translation>O YouTube precisa do ambiente de execução Node.js. Instale ou atualize as ferramentas e tente novamente.</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
-        <translation>O yt-dlp não está instalado. Abra Ferramentas › Verificar atualizações para instalá-lo.</translation>
+        <source>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</source>
+        <translation>O yt-dlp não está instalado. Abra Ferramentas ▸ Verificar atualizações para instalá-lo.</translation>
     </message>
     <message id="error.disk_full">
         <source>The disk is full: free some space in %1 and try again.</source>
@@ -667,12 +667,12 @@
         <translation>%1 não corresponde à soma de verificação publicada por seu distribuidor; nada foi instalado.</translation>
     </message>
     <message id="tools.verify.md5_only">
-        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
-        <translation>corresponde à soma MD5 publicada (só MD5: detecta um download corrompido, não uma alteração proposital)</translation>
+        <source>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>%1 corresponde à soma MD5 publicada (só MD5: detecta um download corrompido, não uma alteração proposital)</translation>
     </message>
     <message id="tools.verify.unverifiable">
-        <source>its source publishes no checksum, so this download cannot be verified</source>
-        <translation>a origem não publica nenhuma soma de verificação, então este download não pode ser verificado</translation>
+        <source>%1 cannot be verified: its source publishes no checksum</source>
+        <translation>%1 não pode ser verificado: a origem não publica nenhuma soma de verificação</translation>
     </message>
     <message id="tools.unsupported_processor">
         <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>
@@ -1150,13 +1150,19 @@
         <source>Download failed</source>
         <translation>O download falhou</translation>
     </message>
-    <message id="notify.many_done">
-        <source>%1 downloads finished</source>
-        <translation>%1 downloads concluídos</translation>
+    <message id="notify.many_done" numerus="yes">
+        <source>%n downloads finished</source>
+        <translation>
+            <numerusform>%n download concluído</numerusform>
+            <numerusform>%n downloads concluídos</numerusform>
+        </translation>
     </message>
-    <message id="notify.many_ended">
-        <source>%1 downloads finished, %2 failed</source>
-        <translation>%1 downloads concluídos, %2 falharam</translation>
+    <message id="notify.many_ended" numerus="yes">
+        <source>%n downloads finished, %L1 failed</source>
+        <translation>
+            <numerusform>%n download concluído, %L1 com falha</numerusform>
+            <numerusform>%n downloads concluídos, %L1 com falha</numerusform>
+        </translation>
     </message>
     <message id="notify.open">
         <source>Open</source>
@@ -1267,8 +1273,8 @@
         <translation>Não foi possível descriptografar os cookies do %1: o chaveiro do sistema não está disponível. Desbloqueie-o (entre na sua sessão da área de trabalho) ou use um arquivo cookies.txt e tente novamente.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
-        <translation>O Reelix não conseguiu ler os cookies do %1. Feche o %1 e tente novamente, ou escolha outra origem em Ferramentas ▸ Cookies….</translation>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</source>
+        <translation>O Reelix não conseguiu ler os cookies do %1. Feche o %1 e tente novamente, ou use Ferramentas ▸ Cookies… para escolher outra origem.</translation>
     </message>
     <message id="error.cookies_file_missing">
         <source>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</source>
@@ -1302,9 +1308,26 @@
         <source>Already downloaded to this folder: skipped</source>
         <translation>Já baixado nesta pasta: ignorado</translation>
     </message>
-    <message id="playlist.counts">
-        <source>%1 done · %2 failed · %3 remaining</source>
-        <translation>%1 concluídos · %2 com falha · %3 restantes</translation>
+    <message id="playlist.done" numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>%n concluído</numerusform>
+            <numerusform>%n concluídos</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.failed" numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n com falha</numerusform>
+            <numerusform>%n com falha</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.remaining" numerus="yes">
+        <source>%n remaining</source>
+        <translation>
+            <numerusform>%n restante</numerusform>
+            <numerusform>%n restantes</numerusform>
+        </translation>
     </message>
     <message id="playlist.download_all">
         <source>Download all</source>
@@ -1453,7 +1476,13 @@
     </message>
     <message id="follow.following">
         <source>Following</source>
+        <extracomment>The button&apos;s state: this list is followed (not the Following view&apos;s name)</extracomment>
         <translation>Seguindo</translation>
+    </message>
+    <message id="follow.view_title">
+        <source>Following</source>
+        <extracomment>The name of the view that lists the followed channels, playlists and feeds</extracomment>
+        <translation>Seguidos</translation>
     </message>
     <message id="follow.follow">
         <source>Follow</source>
@@ -1517,6 +1546,13 @@
     <message id="cli.no_address">
         <source>No address was accepted.</source>
         <translation>Nenhum endereço foi aceito.</translation>
+    </message>
+    <message id="cli.items_summary" numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n item: %1</numerusform>
+            <numerusform>%n itens: %1</numerusform>
+        </translation>
     </message>
     <message id="log.title">
         <source>Reelix logs</source>
@@ -1791,8 +1827,8 @@
         <translation>Prévia</translation>
     </message>
     <message id="sponsor.music_offtopic">
-        <source>Off-topic music</source>
-        <translation>Música fora do tema</translation>
+        <source>Non-music section</source>
+        <translation>Trecho sem música</translation>
     </message>
     <message id="sponsor.filler">
         <source>Filler</source>

@@ -524,8 +524,8 @@
         <translation>YouTube требуется среда выполнения Node.js. Установите или обновите инструменты и повторите попытку.</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
-        <translation>yt-dlp не установлен. Откройте Инструменты › Проверить обновления, чтобы установить его.</translation>
+        <source>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</source>
+        <translation>yt-dlp не установлен. Откройте Инструменты ▸ Проверить обновления, чтобы установить его.</translation>
     </message>
     <message id="error.disk_full">
         <source>The disk is full: free some space in %1 and try again.</source>
@@ -668,12 +668,12 @@
         <translation>%1 не совпадает с контрольной суммой, которую публикует распространитель; ничего не установлено.</translation>
     </message>
     <message id="tools.verify.md5_only">
-        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
-        <translation>совпадает с опубликованной суммой MD5 (только MD5: она выявляет повреждённую загрузку, но не намеренное изменение)</translation>
+        <source>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>%1 совпадает с опубликованной суммой MD5 (только MD5: она выявляет повреждённую загрузку, но не намеренное изменение)</translation>
     </message>
     <message id="tools.verify.unverifiable">
-        <source>its source publishes no checksum, so this download cannot be verified</source>
-        <translation>источник не публикует контрольную сумму, поэтому эту загрузку нельзя проверить</translation>
+        <source>%1 cannot be verified: its source publishes no checksum</source>
+        <translation>%1 нельзя проверить: источник не публикует контрольную сумму</translation>
     </message>
     <message id="tools.unsupported_processor">
         <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>
@@ -1159,13 +1159,21 @@
         <source>Download failed</source>
         <translation>Ошибка загрузки</translation>
     </message>
-    <message id="notify.many_done">
-        <source>%1 downloads finished</source>
-        <translation>Завершено загрузок: %1</translation>
+    <message id="notify.many_done" numerus="yes">
+        <source>%n downloads finished</source>
+        <translation>
+            <numerusform>Завершена %n загрузка</numerusform>
+            <numerusform>Завершены %n загрузки</numerusform>
+            <numerusform>Завершено %n загрузок</numerusform>
+        </translation>
     </message>
-    <message id="notify.many_ended">
-        <source>%1 downloads finished, %2 failed</source>
-        <translation>Завершено загрузок: %1, с ошибкой: %2</translation>
+    <message id="notify.many_ended" numerus="yes">
+        <source>%n downloads finished, %L1 failed</source>
+        <translation>
+            <numerusform>Завершена %n загрузка, с ошибкой: %L1</numerusform>
+            <numerusform>Завершены %n загрузки, с ошибкой: %L1</numerusform>
+            <numerusform>Завершено %n загрузок, с ошибкой: %L1</numerusform>
+        </translation>
     </message>
     <message id="notify.open">
         <source>Open</source>
@@ -1276,8 +1284,8 @@
         <translation>Не удалось расшифровать файлы cookie браузера %1: системная связка ключей недоступна. Разблокируйте её (войдите в сеанс рабочего стола) или используйте файл cookies.txt, затем повторите попытку.</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
-        <translation>Reelix не удалось прочитать файлы cookie браузера %1. Закройте %1 и повторите попытку или выберите другой источник в меню Инструменты ▸ Файлы cookie….</translation>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</source>
+        <translation>Reelix не удалось прочитать файлы cookie браузера %1. Закройте %1 и повторите попытку или откройте меню Инструменты ▸ Файлы cookie… и выберите другой источник.</translation>
     </message>
     <message id="error.cookies_file_missing">
         <source>The cookies file %1 is no longer there. Choose it again in Tools ▸ Cookies…, then retry.</source>
@@ -1311,9 +1319,29 @@
         <source>Already downloaded to this folder: skipped</source>
         <translation>Уже загружено в эту папку: пропущено</translation>
     </message>
-    <message id="playlist.counts">
-        <source>%1 done · %2 failed · %3 remaining</source>
-        <translation>Готово: %1 · ошибок: %2 · осталось: %3</translation>
+    <message id="playlist.done" numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>готово: %n</numerusform>
+            <numerusform>готово: %n</numerusform>
+            <numerusform>готово: %n</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.failed" numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>с ошибкой: %n</numerusform>
+            <numerusform>с ошибкой: %n</numerusform>
+            <numerusform>с ошибкой: %n</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.remaining" numerus="yes">
+        <source>%n remaining</source>
+        <translation>
+            <numerusform>осталось: %n</numerusform>
+            <numerusform>осталось: %n</numerusform>
+            <numerusform>осталось: %n</numerusform>
+        </translation>
     </message>
     <message id="playlist.download_all">
         <source>Download all</source>
@@ -1465,6 +1493,12 @@
     </message>
     <message id="follow.following">
         <source>Following</source>
+        <extracomment>The button&apos;s state: this list is followed (not the Following view&apos;s name)</extracomment>
+        <translation>Вы подписаны</translation>
+    </message>
+    <message id="follow.view_title">
+        <source>Following</source>
+        <extracomment>The name of the view that lists the followed channels, playlists and feeds</extracomment>
         <translation>Подписки</translation>
     </message>
     <message id="follow.follow">
@@ -1530,6 +1564,14 @@
     <message id="cli.no_address">
         <source>No address was accepted.</source>
         <translation>Не принят ни один адрес.</translation>
+    </message>
+    <message id="cli.items_summary" numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n элемент: %1</numerusform>
+            <numerusform>%n элемента: %1</numerusform>
+            <numerusform>%n элементов: %1</numerusform>
+        </translation>
     </message>
     <message id="log.title">
         <source>Reelix logs</source>
@@ -1804,7 +1846,7 @@
         <translation>Анонс</translation>
     </message>
     <message id="sponsor.music_offtopic">
-        <source>Off-topic music</source>
+        <source>Non-music section</source>
         <translation>Немузыкальная часть</translation>
     </message>
     <message id="sponsor.filler">

@@ -522,8 +522,8 @@
         <translation>YouTube 需要 Node.js 运行时。请安装或更新工具，然后重试。</translation>
     </message>
     <message id="error.ytdlp_not_found">
-        <source>yt-dlp is not installed. Open Tools › Check for updates to install it.</source>
-        <translation>未安装 yt-dlp。请打开“工具 › 检查更新”进行安装。</translation>
+        <source>yt-dlp is not installed. Open Tools ▸ Check for updates to install it.</source>
+        <translation>未安装 yt-dlp。请打开“工具 ▸ 检查更新”进行安装。</translation>
     </message>
     <message id="error.disk_full">
         <source>The disk is full: free some space in %1 and try again.</source>
@@ -666,12 +666,12 @@
         <translation>%1 与其分发者发布的校验和不匹配；未安装任何内容。</translation>
     </message>
     <message id="tools.verify.md5_only">
-        <source>matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
-        <translation>与发布的 MD5 校验和一致（仅 MD5：能发现下载损坏，但无法发现蓄意篡改）</translation>
+        <source>%1 matches its published MD5 sum (MD5 only: it catches a damaged download, not a deliberate change)</source>
+        <translation>%1 与发布的 MD5 校验和一致（仅 MD5：能发现下载损坏，但无法发现蓄意篡改）</translation>
     </message>
     <message id="tools.verify.unverifiable">
-        <source>its source publishes no checksum, so this download cannot be verified</source>
-        <translation>其来源未发布校验和，因此无法验证此下载</translation>
+        <source>%1 cannot be verified: its source publishes no checksum</source>
+        <translation>无法验证 %1：其来源未发布校验和</translation>
     </message>
     <message id="tools.unsupported_processor">
         <source>This processor (%1) is not supported: the tools exist for 64-bit processors only (x86_64, arm64). Nothing was downloaded.</source>
@@ -1141,13 +1141,17 @@
         <source>Download failed</source>
         <translation>下载失败</translation>
     </message>
-    <message id="notify.many_done">
-        <source>%1 downloads finished</source>
-        <translation>%1 个下载已完成</translation>
+    <message id="notify.many_done" numerus="yes">
+        <source>%n downloads finished</source>
+        <translation>
+            <numerusform>%n 个下载已完成</numerusform>
+        </translation>
     </message>
-    <message id="notify.many_ended">
-        <source>%1 downloads finished, %2 failed</source>
-        <translation>%1 个下载已完成，%2 个失败</translation>
+    <message id="notify.many_ended" numerus="yes">
+        <source>%n downloads finished, %L1 failed</source>
+        <translation>
+            <numerusform>%n 个下载已完成，%L1 个失败</numerusform>
+        </translation>
     </message>
     <message id="notify.open">
         <source>Open</source>
@@ -1258,7 +1262,7 @@
         <translation>无法解密 %1 的 Cookie：系统密钥环不可用。请解锁密钥环（登录桌面会话）或使用 cookies.txt 文件，然后重试。</translation>
     </message>
     <message id="error.cookies_unreadable">
-        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or choose another source in Tools ▸ Cookies….</source>
+        <source>Reelix could not read %1&apos;s cookies. Close %1 and retry, or use Tools ▸ Cookies… to choose another source.</source>
         <translation>Reelix 无法读取 %1 的 Cookie。请关闭 %1 后重试，或在“工具 ▸ Cookie…”中选择其他来源。</translation>
     </message>
     <message id="error.cookies_file_missing">
@@ -1293,9 +1297,23 @@
         <source>Already downloaded to this folder: skipped</source>
         <translation>已下载到此文件夹：已跳过</translation>
     </message>
-    <message id="playlist.counts">
-        <source>%1 done · %2 failed · %3 remaining</source>
-        <translation>%1 个已完成 · %2 个失败 · %3 个剩余</translation>
+    <message id="playlist.done" numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>%n 个已完成</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.failed" numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n 个失败</numerusform>
+        </translation>
+    </message>
+    <message id="playlist.remaining" numerus="yes">
+        <source>%n remaining</source>
+        <translation>
+            <numerusform>剩余 %n 个</numerusform>
+        </translation>
     </message>
     <message id="playlist.download_all">
         <source>Download all</source>
@@ -1441,7 +1459,13 @@
     </message>
     <message id="follow.following">
         <source>Following</source>
+        <extracomment>The button&apos;s state: this list is followed (not the Following view&apos;s name)</extracomment>
         <translation>已关注</translation>
+    </message>
+    <message id="follow.view_title">
+        <source>Following</source>
+        <extracomment>The name of the view that lists the followed channels, playlists and feeds</extracomment>
+        <translation>关注列表</translation>
     </message>
     <message id="follow.follow">
         <source>Follow</source>
@@ -1504,6 +1528,12 @@
     <message id="cli.no_address">
         <source>No address was accepted.</source>
         <translation>没有接受任何地址。</translation>
+    </message>
+    <message id="cli.items_summary" numerus="yes">
+        <source>%n item(s): %1</source>
+        <translation>
+            <numerusform>%n 项：%1</numerusform>
+        </translation>
     </message>
     <message id="log.title">
         <source>Reelix logs</source>
@@ -1778,7 +1808,7 @@
         <translation>预览</translation>
     </message>
     <message id="sponsor.music_offtopic">
-        <source>Off-topic music</source>
+        <source>Non-music section</source>
         <translation>非音乐部分</translation>
     </message>
     <message id="sponsor.filler">

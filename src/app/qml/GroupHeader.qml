@@ -90,9 +90,14 @@ Rectangle {
                           ? header.group.site
                             //% "%n videos"
                             + "  ·  " + qsTrId("playlist.videos", header.group.count)
-                            //% "%1 done · %2 failed · %3 remaining"
-                            + "  ·  " + qsTrId("playlist.counts").arg(header.group.done)
-                                .arg(header.group.failed).arg(header.group.remaining)
+                            // Each count has its own text: the word after it agrees
+                            // with that count.
+                            //% "%n done"
+                            + "  ·  " + qsTrId("playlist.done", header.group.done)
+                            //% "%n failed"
+                            + "  ·  " + qsTrId("playlist.failed", header.group.failed)
+                            //% "%n remaining"
+                            + "  ·  " + qsTrId("playlist.remaining", header.group.remaining)
                           : ""
                     color: Theme.textDim
                     font.pixelSize: Theme.fontSmall
@@ -107,6 +112,7 @@ Rectangle {
                                                  && Follows.isFollowed(header.item.url)
                 focusRadius: Theme.radiusMedium
                 enabled: !followed
+                //: The button's state: this list is followed (not the Following view's name)
                 //% "Following"
                 text: followed ? qsTrId("follow.following")
                                //% "Follow"

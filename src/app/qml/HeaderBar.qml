@@ -55,7 +55,9 @@ Rectangle {
             Layout.rightMargin: 10
             checkable: true
             checked: bar.showingFollows
-            text: qsTrId("follow.following")
+            //: The name of the view that lists the followed channels, playlists and feeds
+            //% "Following"
+            text: qsTrId("follow.view_title")
             leftPadding: 12; rightPadding: 12; topPadding: 6; bottomPadding: 6
             background: Rectangle {
                 radius: Theme.radiusSmall

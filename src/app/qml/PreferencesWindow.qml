@@ -223,7 +223,7 @@ Window {
             }
         }
 
-        SectionTitle { text: qsTrId("follow.following") }
+        SectionTitle { text: qsTrId("follow.view_title") }
         RowLayout {
             //% "Hours between two checks of the followed lists"
             Label { text: qsTrId("prefs.follow.hours") }

@@ -36,7 +36,7 @@ ColumnLayout {
         case "outro": return qsTrId("sponsor.outro")
         //% "Preview"
         case "preview": return qsTrId("sponsor.preview")
-        //% "Off-topic music"
+        //% "Non-music section"
         case "music_offtopic": return qsTrId("sponsor.music_offtopic")
         //% "Filler"
         case "filler": return qsTrId("sponsor.filler")

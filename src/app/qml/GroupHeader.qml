@@ -87,17 +87,18 @@ Rectangle {
                     textFormat: Text.PlainText
                     Layout.fillWidth: true
                     text: header.group
-                          ? header.group.site
-                            //% "%n videos"
-                            + "  ·  " + qsTrId("playlist.videos", header.group.count)
-                            // Each count has its own text: the word after it agrees
-                            // with that count.
-                            //% "%n done"
-                            + "  ·  " + qsTrId("playlist.done", header.group.done)
-                            //% "%n failed"
-                            + "  ·  " + qsTrId("playlist.failed", header.group.failed)
-                            //% "%n remaining"
-                            + "  ·  " + qsTrId("playlist.remaining", header.group.remaining)
+                          ? Theme.line([header.group.site,
+                                        //% "%n videos"
+                                        qsTrId("playlist.videos", header.group.count),
+                                        // Each count has its own text: the word after
+                                        // it agrees with that count.
+                                        //% "%n done"
+                                        qsTrId("playlist.done", header.group.done),
+                                        //% "%n failed"
+                                        qsTrId("playlist.failed", header.group.failed),
+                                        //% "%n remaining"
+                                        qsTrId("playlist.remaining", header.group.remaining)],
+                                       "  ·  ")
                           : ""
                     color: Theme.textDim
                     font.pixelSize: Theme.fontSmall

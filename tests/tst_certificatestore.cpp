@@ -111,8 +111,8 @@ private slots:
         const auto path = await(CertificateStore::bundlePath(false));
         const QStringList lines = logLines();
         if (!written) {
-            const QString warning = QString("  CertificateStore: system export too small (%1 "
-                                            "certificates) — not used for the bundle")
+            const QString warning = QString("  CertificateStore: export insuffisant (%1 "
+                                            "certificats) — bundle système ignoré")
                                         .arg(distinct);
             QCOMPARE(lines.filter("[WARN ] ").filter(warning).size(), 1);
             QCOMPARE(path.has_value(), oldBundle);
@@ -223,7 +223,7 @@ esac)")
         QCOMPARE(readText(bundle), QString("old"));
         QCOMPARE(logLines()
                      .filter("[ERROR] ")
-                     .filter("  CertificateStore: cannot write the bundle — ")
+                     .filter("  CertificateStore: écriture impossible — ")
                      .size(),
                  1);
         QCOMPARE(QDir(CertificateStore::certificatesDirectory()).entryList(QDir::Files),

@@ -187,9 +187,9 @@ QCoro::Task<std::optional<QString>> CertificateStore::bundlePath(bool forceRefre
     const QString text = co_await exportSystemCertificates();
     const int count = countCertificates(text);
     if (count < minimumCertificateCount) {
-        Logger::shared().log(QStringLiteral("  CertificateStore: system export too small (") +
+        Logger::shared().log(QStringLiteral("  CertificateStore: export insuffisant (") +
                                  QString::number(count) +
-                                 QStringLiteral(" certificates) — not used for the bundle"),
+                                 QStringLiteral(" certificats) — bundle système ignoré"),
                              LogLevel::Warning);
         co_return existingFile(bundle);
     }
@@ -198,13 +198,13 @@ QCoro::Task<std::optional<QString>> CertificateStore::bundlePath(bool forceRefre
     auto writing = QtConcurrent::run(writeAndReplace, bundle, bytes);
     const Outcome failure = co_await writing;
     if (failure) {
-        Logger::shared().log(QStringLiteral("  CertificateStore: cannot write the bundle — ") +
+        Logger::shared().log(QStringLiteral("  CertificateStore: écriture impossible — ") +
                                  failure->message,
                              LogLevel::Error);
         co_return existingFile(bundle);
     }
-    Logger::shared().log(QStringLiteral("  CertificateStore: bundle rebuilt — ") +
-                             QString::number(count) + QStringLiteral(" certificates → ") + bundle,
+    Logger::shared().log(QStringLiteral("  CertificateStore: bundle régénéré — ") +
+                             QString::number(count) + QStringLiteral(" certificats → ") + bundle,
                          LogLevel::Info);
     co_return bundle;
 }

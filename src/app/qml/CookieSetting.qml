@@ -30,8 +30,9 @@ ColumnLayout {
         Layout.fillWidth: true
         implicitHeight: Theme.controlHeight
         focusRadius: Theme.radiusSmall
-        leftPadding: indented ? 30 : 8
-        rightPadding: 8
+        // A profile stands in under its browser, from the leading edge.
+        leftPadding: choice.indented && !choice.mirrored ? 30 : 8
+        rightPadding: choice.indented && choice.mirrored ? 30 : 8
         // One of a group of exclusive choices: announced as a radio button.
         Accessible.role: Accessible.RadioButton
         Accessible.checkable: true
@@ -54,6 +55,8 @@ ColumnLayout {
                 textFormat: Text.PlainText
                 Layout.fillWidth: true
                 text: choice.text
+                // Beside its circle even when a browser's name reads the other way.
+                horizontalAlignment: Text.AlignLeft
                 color: choice.chosen ? Theme.textBright : Theme.textSecondary
                 font.pixelSize: Theme.fontNormal
                 elide: Text.ElideMiddle
@@ -131,7 +134,8 @@ ColumnLayout {
         text: qsTrId("cookies.explain")
         color: Theme.textFaint
         font.pixelSize: Theme.fontSmall
-        wrapMode: Text.WordWrap
+        // A word longer than the line (an address) is broken rather than cut.
+        wrapMode: Text.Wrap
     }
 
     FileDialog {

@@ -117,7 +117,9 @@ ColumnLayout {
         Accessible.onPressAction: { metadataBox.toggle(); metadataBox.toggled() }
         contentItem: Text {
             textFormat: Text.PlainText
-            leftPadding: metadataBox.indicator.width + 8
+            // The box stands at the leading edge: at the right in Arabic.
+            leftPadding: metadataBox.mirrored ? 0 : metadataBox.indicator.width + 8
+            rightPadding: metadataBox.mirrored ? metadataBox.indicator.width + 8 : 0
             text: metadataBox.text
             color: Theme.textSecondary
             font.pixelSize: Theme.fontNormal

@@ -107,7 +107,7 @@ Window {
             id: autoStart
             objectName: "autoStartSwitch"
             Layout.fillWidth: true
-            leftPadding: 0
+            leftPadding: 0; rightPadding: 0
             checked: settings.autoStart
             onToggled: settings.autoStart = checked
             //% "Start downloads as soon as they are ready"
@@ -117,14 +117,16 @@ Window {
             Accessible.onPressAction: { autoStart.toggle(); autoStart.toggled() }
             indicator: Rectangle {
                 implicitWidth: 34; implicitHeight: 20
-                x: autoStart.leftPadding
+                // At the leading edge, and on to the trailing one: mirrored in Arabic.
+                x: autoStart.mirrored ? autoStart.width - width - autoStart.rightPadding
+                                      : autoStart.leftPadding
                 y: parent.height / 2 - height / 2
                 radius: 10
                 color: autoStart.checked ? Theme.switchOn : Theme.switchOff
                 border.width: autoStart.visualFocus ? Theme.focusRingWidth : 0
                 border.color: Theme.focusRing
                 Rectangle {
-                    x: autoStart.checked ? parent.width - width - 2 : 2
+                    x: autoStart.visualPosition > 0.5 ? parent.width - width - 2 : 2
                     y: 2
                     width: 16; height: 16; radius: 8
                     color: Theme.textOnAccent
@@ -133,7 +135,8 @@ Window {
             }
             contentItem: Text {
                 textFormat: Text.PlainText
-                leftPadding: autoStart.indicator.width + 10
+                leftPadding: autoStart.mirrored ? 0 : autoStart.indicator.width + 10
+                rightPadding: autoStart.mirrored ? autoStart.indicator.width + 10 : 0
                 text: qsTrId("prefs.auto_start")
                 color: Theme.textSecondary
                 font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
@@ -252,6 +255,7 @@ Window {
         }
 
         CheckBox {
+            id: timerBox
             objectName: "followTimerBox"
             Layout.fillWidth: true
             padding: 0
@@ -261,6 +265,13 @@ Window {
             onToggled: Follows.timerOn = checked
             Component.onCompleted: Follows.refreshTimer()
             Accessible.name: text
+            // The whole sentence, on two lines if it takes them.
+            contentItem: Label {
+                leftPadding: timerBox.mirrored ? 0 : timerBox.indicator.width + timerBox.spacing
+                rightPadding: timerBox.mirrored ? timerBox.indicator.width + timerBox.spacing : 0
+                text: timerBox.text
+                verticalAlignment: Text.AlignVCenter
+            }
         }
 
         //% "Cookies"

@@ -71,11 +71,14 @@ ColumnLayout {
         //% "Segments listed by the community database, for the videos of the sites it covers."
         text: qsTrId("prefs.sponsor.note")
     }
+    // Two even columns leave room for the longer names of other languages;
+    // a name still too long wraps rather than being cut.
     GridLayout {
         objectName: "sponsorCategories"
+        Layout.fillWidth: true
         enabled: settings.sponsorAction !== Media.Keep
         opacity: enabled ? 1 : 0.5
-        columns: 4
+        columns: 2
         columnSpacing: 6
         rowSpacing: 0
         Repeater {
@@ -84,6 +87,8 @@ ColumnLayout {
                 required property string modelData
                 objectName: "sponsor." + modelData
                 Layout.fillWidth: true
+                Layout.preferredWidth: 1
+                wraps: true
                 text: section.categoryName(modelData)
                 checked: Array.from(settings.sponsorCategories).includes(modelData)
                 onToggled: {

@@ -1,5 +1,5 @@
 // The saved list's screens: the history, searched and with nothing found,
-// the preferences window, and a saved list that could not be read.
+// the preferences window at its top and end, and a saved list that could not be read.
 #include "Shots.h"
 
 #include "platform/UserDefaults.h"
@@ -47,6 +47,20 @@ void fillHistory(HistoryModel &history, const QString &folder)
     }
 }
 
+// The preferences window at its top, and scrolled to its end.
+bool preferencesShots(QQuickWindow &window)
+{
+    bool ok = save(window, QStringLiteral("preferences"));
+    QQuickItem *scroller =
+        ViewProbe::find(window.contentItem(), QStringLiteral("preferencesScroller"));
+    if (!scroller)
+        return false;
+    const qreal end =
+        scroller->property("contentHeight").toReal() - scroller->property("height").toReal();
+    scroller->setProperty("contentY", qMax(0.0, end));
+    return save(window, QStringLiteral("preferences-end")) && ok;
+}
+
 } // namespace
 
 // The history view, searched, and the preferences window; a list that could
@@ -79,7 +93,7 @@ bool storeShots()
         QMetaObject::invokeMethod(shell.window, "openPreferences");
         for (QWindow *w : QGuiApplication::topLevelWindows()) {
             if (w->objectName() == QStringLiteral("preferencesWindow") && w->isVisible()) {
-                ok &= save(*qobject_cast<QQuickWindow *>(w), QStringLiteral("preferences"));
+                ok &= preferencesShots(*qobject_cast<QQuickWindow *>(w));
                 w->close();
             }
         }

@@ -36,9 +36,12 @@ Rectangle {
                 color: Theme.field
                 border.color: search.activeFocus ? Theme.focusRing : Theme.outline
                 border.width: search.activeFocus ? Theme.focusRingWidth : 1
+                // Anchored, not placed, so the field mirrors in Arabic.
                 Icon {
                     id: glass
-                    x: 10; anchors.verticalCenter: parent.verticalCenter
+                    objectName: "historySearchIcon"
+                    anchors.left: parent.left; anchors.leftMargin: 10
+                    anchors.verticalCenter: parent.verticalCenter
                     name: "magnifyingglass"; size: 12; color: Theme.textMuted
                 }
                 TextInput {
@@ -47,6 +50,8 @@ Rectangle {
                     anchors.left: glass.right; anchors.leftMargin: 8
                     anchors.right: parent.right; anchors.rightMargin: 10
                     anchors.verticalCenter: parent.verticalCenter
+                    // Starts at the leading edge whatever the script typed.
+                    horizontalAlignment: TextInput.AlignLeft
                     color: Theme.textPrimary
                     selectionColor: Theme.accentSelection
                     font.pixelSize: Theme.fontNormal
@@ -57,7 +62,11 @@ Rectangle {
                     //% "Search by title"
                     Accessible.name: qsTrId("history.search")
                     Text {
+                        objectName: "historySearchHint"
                         textFormat: Text.PlainText
+                        width: search.width
+                        horizontalAlignment: Text.AlignLeft
+                        elide: Text.ElideRight
                         visible: search.text.length === 0
                         text: qsTrId("history.search")
                         color: Theme.textHint
@@ -128,6 +137,8 @@ Rectangle {
                             Layout.fillWidth: true
                             text: entry.title
                             elide: Text.ElideRight
+                            // From the leading edge, whatever script the title is in.
+                            horizontalAlignment: Text.AlignLeft
                             color: Theme.textPrimary
                             font.pixelSize: Theme.fontLarge; font.weight: Font.Medium
                         }
@@ -135,6 +146,7 @@ Rectangle {
                             textFormat: Text.PlainText
                             Layout.fillWidth: true
                             elide: Text.ElideRight
+                            horizontalAlignment: Text.AlignLeft
                             text: entry.site
                                   + (entry.size.length > 0 ? "  ·  " + entry.size : "")
                                   + "  ·  " + entry.date

@@ -155,6 +155,8 @@ private slots:
         QTest::newRow("first start, French") << false << QLocale::French;
         QTest::newRow("updates, English") << true << QLocale::English;
         QTest::newRow("updates, French") << true << QLocale::French;
+        QTest::newRow("first start, German") << false << QLocale::German;
+        QTest::newRow("first start, Russian") << false << QLocale::Russian;
     }
 
     void setupNeverClipped()
@@ -175,6 +177,13 @@ private slots:
                                           : QStringList{"installButton", "noSudoNote"};
         for (const QString &name : names)
             QTRY_VERIFY2(w.whole(name), qPrintable(name));
+        // What each tool is for reads whole, on as many lines as it takes.
+        const QList<QQuickItem *> descriptions = ViewProbe::findAll(w.view(), "descriptionText");
+        QCOMPARE(descriptions.size(), w.app.checker()->tools().size());
+        for (QQuickItem *d : descriptions)
+            QTRY_VERIFY2(!d->property("truncated").toBool() &&
+                             d->property("contentWidth").toReal() <= d->width() + 0.5,
+                         qPrintable(d->property("text").toString()));
     }
 
     // A failed install with working system tools, in the real window: it fits a

@@ -240,10 +240,11 @@ Rectangle {
             Text {
                 textFormat: Text.PlainText
                 Layout.fillWidth: true
+                objectName: "descriptionText"
                 text: card.dep.description
                 color: Theme.onDarkSoft
                 font.pixelSize: Theme.fontSmall
-                elide: Text.ElideRight
+                wrapMode: Text.WordWrap
             }
             RowLayout {
                 visible: card.hasVersion

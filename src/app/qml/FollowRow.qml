@@ -52,6 +52,8 @@ Rectangle {
                 //% "%1 (paused)"
                 text: row.paused ? qsTrId("follow.paused_title").arg(row.title) : row.title
                 elide: Text.ElideRight
+                // From the leading edge, whatever script the title is in.
+                horizontalAlignment: Text.AlignLeft
                 color: row.paused ? Theme.textMuted : Theme.textPrimary
                 font.pixelSize: Theme.fontLarge; font.weight: Font.Medium
             }
@@ -61,6 +63,7 @@ Rectangle {
                 Layout.fillWidth: true
                 elide: Text.ElideRight
                 text: row.summary
+                horizontalAlignment: Text.AlignLeft
                 color: row.lastError.length > 0 ? Theme.dangerText : Theme.textFaint
                 font.pixelSize: Theme.fontSmall
                 // The tool's own line behind the explanation.
@@ -88,7 +91,8 @@ Rectangle {
             }
             padding: 0
             indicator: Rectangle {
-                x: 0
+                // At the leading edge: at the right in Arabic.
+                x: mediaBox.mirrored ? mediaBox.width - width : 0
                 y: (mediaBox.height - height) / 2
                 width: 16; height: 16
                 radius: 4
@@ -105,7 +109,8 @@ Rectangle {
             }
             contentItem: Text {
                 textFormat: Text.PlainText
-                leftPadding: 24
+                leftPadding: mediaBox.mirrored ? 0 : 24
+                rightPadding: mediaBox.mirrored ? 24 : 0
                 text: qsTrId("follow.media_server")
                 color: Theme.textStatus
                 font.pixelSize: Theme.fontSmall

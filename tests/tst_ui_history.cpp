@@ -68,7 +68,10 @@ private slots:
         staged[0].lastCheck = QDateTime::currentDateTime();
         staged[0].newCount = 3;
         staged[1].address = "http://127.0.0.1:9/page.html";
-        staged[1].lastError = "ERROR: HTTP Error 500";
+        // Longer than a line: it wraps, whole.
+        const QString error = "ERROR: HTTP Error 500: the server could not answer for this feed "
+                              "and said so at some length, which the row shows whole";
+        staged[1].lastError = error;
         QVERIFY(!FollowList::modify([&](QList<Follow> &list) { list = staged; }));
         m_view = load("FollowingView", {});
         QVERIFY(m_view);
@@ -76,7 +79,8 @@ private slots:
         QTRY_COMPARE(ViewProbe::findAll(m_root, "followRow").size(), 2);
         const auto row = [this](int i) { return ViewProbe::findAll(m_root, "followRow").at(i); };
         QVERIFY(text(row(0), "followSummary").endsWith(qtTrId("follow.new_count", 3)));
-        QCOMPARE(text(row(1), "followSummary"), QString("ERROR: HTTP Error 500"));
+        QCOMPARE(text(row(1), "followSummary"), error);
+        QTRY_VERIFY(!find(row(1), "followSummary")->property("truncated").toBool());
         click(*m_view, find(row(0), "followPause"));
         QTRY_VERIFY(FollowList::load().value(0).paused);
         QVERIFY(row(0)->property("paused").toBool());

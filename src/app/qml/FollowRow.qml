@@ -16,7 +16,8 @@ Rectangle {
     required property bool mediaServer
     required property string lastErrorDetail
     objectName: "followRow"
-    implicitHeight: 58
+    // Taller when why the last check failed takes more than a line.
+    implicitHeight: Math.max(58, line.implicitHeight + 20)
     radius: Theme.radius
     color: hover.hovered ? Theme.surface : Theme.card
     HoverHandler { id: hover }
@@ -35,6 +36,7 @@ Rectangle {
     }
 
     RowLayout {
+        id: line
         anchors.fill: parent
         anchors.leftMargin: 14; anchors.rightMargin: 10
         spacing: 12
@@ -61,6 +63,8 @@ Rectangle {
                 objectName: "followSummary"
                 textFormat: Text.PlainText
                 Layout.fillWidth: true
+                wrapMode: Text.WordWrap
+                maximumLineCount: 3
                 elide: Text.ElideRight
                 text: row.summary
                 horizontalAlignment: Text.AlignLeft

@@ -132,7 +132,14 @@ ColumnLayout {
         TextField {
             id: presetName
             objectName: "presetNameField"
-            Layout.preferredWidth: 220
+            // Wide enough for its hint in every language.
+            Layout.preferredWidth: Math.max(220, Math.ceil(hintSize.advanceWidth)
+                                                 + leftPadding + rightPadding + 2)
+            TextMetrics {
+                id: hintSize
+                font: presetName.font
+                text: presetName.placeholderText
+            }
             //% "Name of a new preset"
             placeholderText: qsTrId("prefs.media.preset.name")
             Accessible.name: placeholderText

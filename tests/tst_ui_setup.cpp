@@ -157,6 +157,7 @@ private slots:
         QTest::newRow("updates, French") << true << QLocale::French;
         QTest::newRow("first start, German") << false << QLocale::German;
         QTest::newRow("first start, Russian") << false << QLocale::Russian;
+        QTest::newRow("updates, German") << true << QLocale::German;
     }
 
     void setupNeverClipped()
@@ -180,10 +181,16 @@ private slots:
         // What each tool is for reads whole, on as many lines as it takes.
         const QList<QQuickItem *> descriptions = ViewProbe::findAll(w.view(), "descriptionText");
         QCOMPARE(descriptions.size(), w.app.checker()->tools().size());
-        for (QQuickItem *d : descriptions)
+        for (QQuickItem *d : descriptions) {
             QTRY_VERIFY2(!d->property("truncated").toBool() &&
                              d->property("contentWidth").toReal() <= d->width() + 0.5,
                          qPrintable(d->property("text").toString()));
+            // What follows it in its card starts below its last line.
+            const QList<QQuickItem *> lines = d->parentItem()->childItems();
+            for (qsizetype i = lines.indexOf(d) + 1; i < lines.size(); ++i)
+                if (lines.at(i)->isVisible())
+                    QTRY_VERIFY(lines.at(i)->y() >= d->y() + d->height() - 0.5);
+        }
     }
 
     // A failed install with working system tools, in the real window: it fits a

@@ -76,11 +76,13 @@ Rectangle {
                 color: card.accent
             }
         }
-        ColumnLayout {
+        // A column, not a layout: a description that wraps moves what follows it down
+        // at once, where nested layouts could leave it drawn over the next line.
+        Column {
             Layout.fillWidth: true
             spacing: 4
             RowLayout {
-                Layout.fillWidth: true
+                width: parent.width
                 spacing: 8
                 Text {
                     textFormat: Text.PlainText
@@ -239,7 +241,7 @@ Rectangle {
             }
             Text {
                 textFormat: Text.PlainText
-                Layout.fillWidth: true
+                width: parent.width
                 objectName: "descriptionText"
                 text: card.dep.description
                 color: Theme.onDarkSoft
@@ -248,7 +250,7 @@ Rectangle {
             }
             RowLayout {
                 visible: card.hasVersion
-                Layout.fillWidth: true
+                width: parent.width
                 spacing: 8
                 // How the installed download was checked against what its distributor publishes.
                 Text {
@@ -290,7 +292,7 @@ Rectangle {
                 objectName: "systemText"
                 textFormat: Text.PlainText
                 visible: card.onSystem
-                Layout.fillWidth: true
+                width: parent.width
                 //% "On this computer: %1"
                 text: card.onSystem ? qsTrId("setup.system_found").arg(card.dep.systemPath) : ""
                 color: Theme.onDarkSoft
@@ -300,7 +302,7 @@ Rectangle {
             RowLayout {
                 objectName: "tooOldLine"
                 visible: card.onSystem && card.dep.systemTooOld
-                Layout.fillWidth: true
+                width: parent.width
                 spacing: 8
                 Text {
                     objectName: "tooOldText"
@@ -332,8 +334,7 @@ Rectangle {
             ProgressLine {
                 objectName: "cardProgress"
                 visible: card.transferring
-                Layout.fillWidth: true
-                Layout.topMargin: 2
+                width: parent.width
                 value: card.dep.fraction
                 accent: card.accent
                 endOpacity: 0.5

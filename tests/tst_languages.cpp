@@ -43,6 +43,16 @@ class TestLanguages : public UiTest
         return Localization::available().contains(code) ? code : QStringLiteral("en");
     }
 
+    // Opens a popup and gives the item that draws it, once it is open.
+    static QQuickItem *openPopup(QObject *popup)
+    {
+        if (!popup || !QMetaObject::invokeMethod(popup, "open") ||
+            !QTest::qWaitFor([&] { return popup->property("opened").toBool(); }))
+            return nullptr;
+        auto *content = popup->property("contentItem").value<QQuickItem *>();
+        return content ? content->parentItem() : nullptr;
+    }
+
     void removeTranslators()
     {
         for (QTranslator *t : qApp->findChildren<QTranslator *>())
@@ -234,6 +244,55 @@ private slots:
         QQuickItem *editor = w.item("addressEditor");
         QCOMPARE(editor->property("effectiveHorizontalAlignment").toInt(), int(Qt::AlignLeft));
         stopAll(manager);
+    }
+
+    // The menus of a ready row mirror: the chevron at the trailing end, the
+    // popups on the menu's leading edge, every entry and check line starting
+    // at the leading edge whatever the script of its text.
+    void rightToLeftMenus_data() { rightToLeftMirrors_data(); }
+
+    void rightToLeftMenus()
+    {
+        QFETCH(bool, rightToLeft);
+        const auto english = translated(QLocale::English);
+        QLocale::setDefault(QLocale(rightToLeft ? "ar_EG" : "en_US"));
+        RealWindow w;
+        QVERIFY(w.showMain());
+        DownloadItem *ready = item(DownloadStatus::Ready);
+        ready->setFormats({{"137", "1080p", 1080, 0}});
+        ready->setTracks({}, {{"fr", "Français", false, false}});
+        w.app.manager()->insertItem(ready);
+        QTRY_VERIFY(w.item("formatMenu") && w.item("subtitleMenu"));
+        const auto middle = [](QQuickItem *i) { return i->mapToScene({i->width() / 2, 0}).x(); };
+        const int leading = int(rightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+        for (const QString name : {"formatMenu", "subtitleMenu"}) {
+            QQuickItem *menu = w.item(name);
+            QCOMPARE(middle(find(menu, "menuChevron")) < middle(menu), rightToLeft);
+        }
+        QQuickItem *menu = w.item("formatMenu");
+        QQuickItem *box = openPopup(menu->property("popup").value<QObject *>());
+        QVERIFY(box);
+        const QRectF m = menu->mapRectToScene(menu->boundingRect());
+        const QRectF p = box->mapRectToScene(box->boundingRect());
+        QVERIFY(qAbs(rightToLeft ? p.right() - m.right() : p.left() - m.left()) < 0.5);
+        QTRY_COMPARE(ViewProbe::findAll(box, "menuEntryText").size(), 2); // best, 1080p
+        for (QQuickItem *entry : ViewProbe::findAll(box, "menuEntryText"))
+            QCOMPARE(entry->property("effectiveHorizontalAlignment").toInt(), leading);
+        QMetaObject::invokeMethod(menu->property("popup").value<QObject *>(), "close");
+
+        click(*w.window, w.item("subtitleMenu"));
+        QTRY_VERIFY(w.item("subtitlesInside") && w.item("subtitle.uploader.fr"));
+        const auto alignment = [](QQuickItem *i) {
+            return i->property("effectiveHorizontalAlignment").toInt();
+        };
+        QCOMPARE(alignment(w.item("subtitleHeading.uploader")), leading);
+        for (const QString name : {"subtitlesInside", "subtitle.uploader.fr"}) {
+            QQuickItem *check = w.item(name);
+            QQuickItem *square = check->property("indicator").value<QQuickItem *>();
+            QCOMPARE(middle(square) > middle(check), rightToLeft);
+            QCOMPARE(alignment(check->property("contentItem").value<QQuickItem *>()), leading);
+        }
+        stopAll(w.app.manager());
     }
 
     void commandLineFollowsTheChoice_data()

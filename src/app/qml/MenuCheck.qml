@@ -10,9 +10,13 @@ CheckDelegate {
     Accessible.name: text
     Accessible.onToggleAction: { line.toggle(); line.toggled() }
     Accessible.onPressAction: { line.toggle(); line.toggled() }
+    // The box on the leading side, the text after it starting there too,
+    // whatever its own script; both mirror in a right-to-left layout.
     contentItem: Text {
         textFormat: Text.PlainText
-        leftPadding: line.indicator.width + 8
+        leftPadding: line.mirrored ? 0 : line.indicator.width + 8
+        rightPadding: line.mirrored ? line.indicator.width + 8 : 0
+        horizontalAlignment: Text.AlignLeft
         text: line.text
         color: Theme.textBright
         font: line.font
@@ -20,7 +24,7 @@ CheckDelegate {
         verticalAlignment: Text.AlignVCenter
     }
     indicator: Rectangle {
-        x: line.leftPadding
+        x: line.mirrored ? line.width - width - line.rightPadding : line.leftPadding
         y: (line.height - height) / 2
         implicitWidth: 14; implicitHeight: 14
         radius: line.autoExclusive ? 7 : 3

@@ -95,15 +95,21 @@ private slots:
     {
         QTest::addColumn<QString>("menu");
         QTest::addColumn<int>("windowWidth");
-        QTest::newRow("presets") << "presetMenu" << 1000;
-        QTest::newRow("presets, narrow window") << "presetMenu" << 240;
-        QTest::newRow("audio tracks") << "audioTrackMenu" << 1000;
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("presets") << "presetMenu" << 1000 << "en_US";
+        QTest::newRow("presets, narrow window") << "presetMenu" << 240 << "en_US";
+        QTest::newRow("audio tracks") << "audioTrackMenu" << 1000 << "en_US";
+        // Arabic around a language's English name.
+        QTest::newRow("audio tracks, Arabic") << "audioTrackMenu" << 1000 << "ar_EG";
     }
 
     void popupShowsEveryEntryWhole()
     {
         QFETCH(QString, menu);
         QFETCH(int, windowWidth);
+        QFETCH(QString, locale);
+        Localization::install(QLocale(locale));
+        const auto english = qScopeGuard([] { Localization::install(QLocale(QLocale::English)); });
         DownloadManager manager;
         DownloadItem *it = item(DownloadStatus::Ready);
         it->setTracks({track("en", true), track("de"), track("en", false, true)}, {});

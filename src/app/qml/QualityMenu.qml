@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import Reelix
@@ -45,21 +46,26 @@ ComboBox {
     // entry, at least the menu's width and never wider than the window, where
     // an entry wraps instead of being cut.
     readonly property int entryPadding: 12
-    FontMetrics {
-        id: entryMetrics
+    // Measures as the entries lay out, a text mixing scripts included.
+    Text {
+        id: ruler
+        visible: false
+        textFormat: Text.PlainText
         font.pixelSize: Theme.fontNormal
     }
     function widestEntry(): real {
         let widest = 0
-        for (let i = 0; i < count; ++i)
-            widest = Math.max(widest, entryMetrics.advanceWidth(textAt(i)))
+        for (let i = 0; i < count; ++i) {
+            ruler.text = textAt(i)
+            widest = Math.max(widest, ruler.implicitWidth)
+        }
         return Math.ceil(widest) + 2 * entryPadding
     }
     popup: Popup {
         // Measured when shown, so that a closed menu in every row costs nothing.
         readonly property real widest: visible && menu.model ? menu.widestEntry() : 0
         readonly property real room: menu.Window.width > 0 ? menu.Window.width - 2 * margins
-                                                           : Number.POSITIVE_INFINITY
+                                                           : Infinity
         x: menu.mirrored ? menu.width - width : 0
         y: menu.height + 4
         width: Math.min(room, Math.max(menu.width, widest + leftPadding + rightPadding))

@@ -93,16 +93,21 @@ PlainButton {
     }
     onClicked: popup.open()
 
-    // The widest line's text; a check line adds its box and paddings.
-    FontMetrics {
-        id: lineMetrics
+    // The widest line's text, measured as the lines lay out; a check line
+    // adds its box and paddings.
+    Text {
+        id: ruler
+        visible: false
+        textFormat: Text.PlainText
         font.pixelSize: Theme.fontNormal
     }
     function widestLine(): real {
-        let widest = Math.max(lineMetrics.advanceWidth(qsTrId("media.subs.inside")),
-                              lineMetrics.advanceWidth(qsTrId("media.subs.beside")))
-        for (const line of entries)
-            widest = Math.max(widest, lineMetrics.advanceWidth(line.label))
+        let widest = 0
+        const texts = [qsTrId("media.subs.inside"), qsTrId("media.subs.beside")]
+        for (const text of texts.concat(entries.map(line => line.label))) {
+            ruler.text = text
+            widest = Math.max(widest, ruler.implicitWidth)
+        }
         return Math.ceil(widest) + 14 + 8 + 2 * 12
     }
 
@@ -111,7 +116,7 @@ PlainButton {
         id: popup
         objectName: "subtitlePopup"
         readonly property real room: menu.Window.width > 0 ? menu.Window.width - 2 * margins
-                                                           : Number.POSITIVE_INFINITY
+                                                           : Infinity
         x: menu.mirrored ? menu.width - width : 0
         y: menu.height + 4
         width: Math.min(room, Math.max(260, menu.width,

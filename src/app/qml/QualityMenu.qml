@@ -61,9 +61,13 @@ ComboBox {
         }
         return Math.ceil(widest) + 2 * entryPadding
     }
+    // Measured when shown, so that a closed menu in every row costs nothing,
+    // and again when the entries change while it is open.
+    onCountChanged: if (popup.visible) popup.widest = widestEntry()
+    onModelChanged: if (popup.visible) popup.widest = widestEntry()
     popup: Popup {
-        // Measured when shown, so that a closed menu in every row costs nothing.
-        readonly property real widest: visible && menu.model ? menu.widestEntry() : 0
+        property real widest: 0
+        onAboutToShow: widest = menu.widestEntry()
         readonly property real room: menu.Window.width > 0 ? menu.Window.width - 2 * margins
                                                            : Infinity
         x: menu.mirrored ? menu.width - width : 0

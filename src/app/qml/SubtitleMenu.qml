@@ -92,6 +92,7 @@ PlainButton {
         color: Theme.textTertiary
     }
     onClicked: popup.open()
+    onEntriesChanged: if (popup.visible) popup.widest = widestLine()
 
     // The widest line's text, measured as the lines lay out; a check line
     // adds its box and paddings.
@@ -119,8 +120,10 @@ PlainButton {
                                                            : Infinity
         x: menu.mirrored ? menu.width - width : 0
         y: menu.height + 4
-        width: Math.min(room, Math.max(260, menu.width,
-                                       (visible ? menu.widestLine() : 0) + 2 * padding))
+        // Measured when shown and when the lines change while it is open.
+        property real widest: 0
+        onAboutToShow: widest = menu.widestLine()
+        width: Math.min(room, Math.max(260, menu.width, widest + 2 * padding))
         padding: 4
         margins: 8 // kept inside the window
         focus: true

@@ -2,6 +2,9 @@
 
 #include "engine/MediaPresets.h"
 
+#include <QQmlContext>
+#include <QQmlProperty>
+
 // The file choices of a ready row and of the preferences: what each menu
 // offers and that a choice lands in the item's choices or the defaults.
 class TestUiMedia : public UiTest
@@ -84,6 +87,111 @@ private slots:
         QCOMPARE(it->choices().audioLanguage, QString("de"));
         choose(menu, 1);
         QCOMPARE(it->choices().audioLanguage, QString());
+    }
+
+    // A menu's popup shows every entry whole: as wide as the widest, at
+    // least the menu's width, and inside the window, where an entry wraps.
+    void popupShowsEveryEntryWhole_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<int>("windowWidth");
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("presets") << "presetMenu" << 1000 << "en_US";
+        QTest::newRow("presets, narrow window") << "presetMenu" << 240 << "en_US";
+        QTest::newRow("audio tracks") << "audioTrackMenu" << 1000 << "en_US";
+        // Arabic around a language's English name.
+        QTest::newRow("audio tracks, Arabic") << "audioTrackMenu" << 1000 << "ar_EG";
+    }
+
+    void popupShowsEveryEntryWhole()
+    {
+        QFETCH(QString, menu);
+        QFETCH(int, windowWidth);
+        QFETCH(QString, locale);
+        Localization::install(QLocale(locale));
+        const auto english = qScopeGuard([] { Localization::install(QLocale(QLocale::English)); });
+        DownloadManager manager;
+        DownloadItem *it = item(DownloadStatus::Ready);
+        it->setTracks({track("en", true), track("de"), track("en", false, true)}, {});
+        manager.insertItem(it);
+        auto view =
+            load("DownloadRow",
+                 {{"item", QVariant::fromValue(it)}, {"manager", QVariant::fromValue(&manager)}},
+                 {windowWidth, 600});
+        QVERIFY(view);
+        QQuickItem *control = find(view->rootObject(), menu);
+        QVERIFY(control);
+        auto *popup = control->property("popup").value<QObject *>();
+        QMetaObject::invokeMethod(popup, "open");
+        QTRY_VERIFY(popup->property("opened").toBool());
+        QQuickItem *box = popup->property("contentItem").value<QQuickItem *>()->parentItem();
+        QVERIFY(QQuickTest::qWaitForPolish(view.get()));
+        const QRectF shown = box->mapRectToScene(box->boundingRect());
+        QVERIFY2(shown.left() >= 0 && shown.right() <= windowWidth,
+                 qPrintable(QString::number(shown.right())));
+        QVERIFY(shown.width() >= qMin(control->width(), windowWidth - 16.0));
+        const QList<QQuickItem *> entries = ViewProbe::findAll(box, "menuEntryText");
+        QCOMPARE(entries.size(), control->property("count").toInt());
+        bool wrapped = false;
+        for (QQuickItem *entry : entries) {
+            const QString said = entry->property("text").toString();
+            QVERIFY2(entry->property("contentHeight").toReal() <= entry->height() + 0.5,
+                     qPrintable(said));
+            QVERIFY2(entry->mapRectToScene(entry->boundingRect()).right() <= shown.right(),
+                     qPrintable(said));
+            wrapped |= entry->property("lineCount").toInt() > 1;
+        }
+        // Only a window too narrow for the widest entry wraps it.
+        QCOMPARE(wrapped, windowWidth < 300);
+    }
+
+    // The browser chooser of a row at a sign-in wall opens inside the
+    // window and beside its chevron: below it, or above where the window
+    // ends first, moved back from the window's edge.
+    void browserChooserStaysInside_data()
+    {
+        QTest::addColumn<bool>("atBottomRight");
+        QTest::addColumn<bool>("mirrored");
+        QTest::newRow("top left") << false << false;
+        QTest::newRow("bottom right") << true << false;
+        QTest::newRow("bottom right, mirrored") << true << true;
+    }
+
+    void browserChooserStaysInside()
+    {
+        QFETCH(bool, atBottomRight);
+        QFETCH(bool, mirrored);
+        writeText(TestHome::path() + "/.mozilla/firefox/a.default/cookies.sqlite", "");
+        writeText(TestHome::path() + "/.config/chromium/Default/Cookies", "");
+        QVERIFY(load("CookieSetting", {}, {460, 300})); // finds the browsers again
+        DownloadManager manager;
+        auto *failed = new DownloadItem("http://127.0.0.1:9/signin", DownloadFormat::Video);
+        failed->setStatus(DownloadStatus::Error);
+        failed->setErrorMessage("signed in", Failure::Kind::NeedsSignIn);
+        manager.insertItem(failed);
+        const QSize size(500, 300);
+        auto view = load(
+            "SignInButton",
+            {{"download", QVariant::fromValue(failed)}, {"manager", QVariant::fromValue(&manager)}},
+            size);
+        QVERIFY(view);
+        QQuickItem *offer = view->rootObject();
+        QQmlProperty(offer, "LayoutMirroring.enabled", qmlContext(offer)).write(mirrored);
+        QQuickItem *chevron = find(offer, "signInChooser");
+        QTRY_VERIFY(chevron && chevron->isVisible());
+        offer->setSize({offer->implicitWidth(), offer->implicitHeight()});
+        offer->setPosition(atBottomRight ? QPointF(size.width() - offer->width() - 2,
+                                                   size.height() - offer->height() - 2)
+                                         : QPointF(2, 2));
+        click(*view, chevron);
+        auto *chooser = offer->findChild<QObject *>("signInBrowsers");
+        QTRY_VERIFY(chooser && chooser->property("opened").toBool());
+        QQuickItem *box = chooser->property("contentItem").value<QQuickItem *>()->parentItem();
+        const QRectF shown = box->mapRectToScene(box->boundingRect());
+        const QRectF button = chevron->mapRectToScene(chevron->boundingRect());
+        QVERIFY(QRectF(QPointF(), size).contains(shown));
+        QVERIFY(!shown.intersects(button));
+        QCOMPARE(shown.top() > button.bottom(), !atBottomRight);
     }
 
     // The uploader's subtitles come first under their heading, then the

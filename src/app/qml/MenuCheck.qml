@@ -14,10 +14,13 @@ CheckDelegate {
     Accessible.name: text
     Accessible.onToggleAction: { line.toggle(); line.toggled() }
     Accessible.onPressAction: { line.toggle(); line.toggled() }
+    // The box on the leading side, the text after it starting there too,
+    // whatever its own script; both mirror in a right-to-left layout.
     contentItem: Text {
         textFormat: Text.PlainText
         leftPadding: line.mirrored ? 0 : line.indicator.width + 8
         rightPadding: line.mirrored ? line.indicator.width + 8 : 0
+        horizontalAlignment: Text.AlignLeft
         text: line.text
         color: Theme.textBright
         font: line.font

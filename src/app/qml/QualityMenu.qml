@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Basic
 import Reelix
@@ -20,29 +21,63 @@ ComboBox {
         border.width: menu.visualFocus ? Theme.focusRingWidth : 1
         border.color: menu.visualFocus ? Theme.focusRing : Theme.outline
     }
+    // The chevron sits at the trailing end, the left one in a mirrored layout,
+    // and the choice starts at the leading edge whatever its own script.
     contentItem: Text {
         textFormat: Text.PlainText
-        leftPadding: 10
-        rightPadding: 26
+        leftPadding: menu.mirrored ? 26 : 10
+        rightPadding: menu.mirrored ? 10 : 26
         text: menu.displayText
         color: Theme.textBright
         font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
+        horizontalAlignment: Text.AlignLeft
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
     }
     indicator: Icon {
-        x: menu.width - width - 10
+        objectName: "menuChevron"
+        x: menu.mirrored ? 10 : menu.width - width - 10
         y: (menu.height - height) / 2
         name: "chevron.down"
         size: 11
         color: Theme.textTertiary
     }
+    // The popup starts at the menu's leading edge and is as wide as its widest
+    // entry, at least the menu's width and never wider than the window, where
+    // an entry wraps instead of being cut.
+    readonly property int entryPadding: 12
+    // Measures as the entries lay out, a text mixing scripts included.
+    Text {
+        id: ruler
+        visible: false
+        textFormat: Text.PlainText
+        font.pixelSize: Theme.fontNormal
+    }
+    function widestEntry(): real {
+        let widest = 0
+        for (let i = 0; i < count; ++i) {
+            ruler.text = textAt(i)
+            widest = Math.max(widest, ruler.implicitWidth)
+        }
+        return Math.ceil(widest) + 2 * entryPadding
+    }
+    // Measured when shown, so that a closed menu in every row costs nothing,
+    // and again when the entries change while it is open.
+    onCountChanged: if (popup.visible) popup.widest = widestEntry()
+    onModelChanged: if (popup.visible) popup.widest = widestEntry()
     popup: Popup {
+        property real widest: 0
+        onAboutToShow: widest = menu.widestEntry()
+        readonly property real room: menu.Window.width > 0 ? menu.Window.width - 2 * margins
+                                                           : Infinity
+        x: menu.mirrored ? menu.width - width : 0
         y: menu.height + 4
-        width: menu.width
+        width: Math.min(room, Math.max(menu.width, widest + leftPadding + rightPadding))
         implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
         padding: 4
+        margins: 8 // kept inside the window
         contentItem: ListView {
+            objectName: "menuEntries"
             clip: true
             implicitHeight: contentHeight
             model: menu.popup.visible ? menu.delegateModel : null
@@ -81,15 +116,19 @@ ComboBox {
         required property int index
         // The popup's list follows the highlighted entry.
         width: ListView.view ? ListView.view.width : 0
-        implicitHeight: 28
+        leftPadding: menu.entryPadding; rightPadding: menu.entryPadding
+        topPadding: 5; bottomPadding: 5
+        implicitHeight: Math.max(28, implicitContentHeight + topPadding + bottomPadding)
         highlighted: ListView.isCurrentItem
         contentItem: Text {
+            objectName: "menuEntryText"
             textFormat: Text.PlainText
             text: entry.modelData.label
             color: entry.highlighted ? Theme.textOnAccent : Theme.textBright
             font.pixelSize: Theme.fontNormal
-            elide: Text.ElideRight
+            horizontalAlignment: Text.AlignLeft
             verticalAlignment: Text.AlignVCenter
+            wrapMode: Text.Wrap
         }
         background: Rectangle {
             radius: Theme.radiusSmall

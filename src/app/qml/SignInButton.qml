@@ -60,10 +60,27 @@ Row {
         //% "Use cookies from…"
         tip: qsTrId("action.use_cookies")
         contentItem: Icon { name: "chevron.down"; size: 9; color: Theme.textOnAccent }
-        onClicked: chooser.popup(more, 0, more.height + 4)
+        onClicked: offer.openChooser()
+    }
+    // The browsers open below the chevron, or above it where the window ends
+    // first, from its leading edge and moved back inside the window: never
+    // over the chevron, never cut by the window's edge.
+    function openChooser() {
+        const gap = 4
+        const margin = 8
+        const window = offer.Window
+        const at = more.mapToItem(null, 0, 0)
+        const below = at.y + more.height + gap + chooser.height <= window.height - margin
+        const above = at.y - gap - chooser.height >= margin
+        const y = below || !above ? more.height + gap : -chooser.height - gap
+        // The menu's left edge, in the window, then kept within its margins.
+        let left = more.mirrored ? at.x + more.width - chooser.width : at.x
+        left = Math.max(margin, Math.min(left, window.width - margin - chooser.width))
+        chooser.popup(more, left - at.x, y)
     }
     AppMenu {
         id: chooser
+        objectName: "signInBrowsers"
         Instantiator {
             model: offer.browsers
             delegate: Action {

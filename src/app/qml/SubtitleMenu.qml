@@ -66,7 +66,9 @@ PlainButton {
     Accessible.role: Accessible.ButtonMenu
     Accessible.name: qsTrId("a11y.named_value").arg(tip).arg(summary)
     implicitHeight: Theme.controlHeight
-    leftPadding: 10; rightPadding: 26
+    // The chevron at the trailing end, the left one in a mirrored layout.
+    leftPadding: mirrored ? 26 : 10
+    rightPadding: mirrored ? 10 : 26
     background: Rectangle {
         radius: Theme.radiusSmall
         color: menu.hovered || popup.visible ? Theme.surfaceHover : Theme.control
@@ -78,22 +80,50 @@ PlainButton {
         text: menu.text
         color: Theme.textBright
         font.pixelSize: Theme.fontNormal; font.weight: Font.Medium
+        horizontalAlignment: Text.AlignLeft
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
     }
     Icon {
-        x: menu.width - width - 10
+        objectName: "menuChevron"
+        x: menu.mirrored ? 10 : menu.width - width - 10
         y: (menu.height - height) / 2
         name: "chevron.down"; size: 11
         color: Theme.textTertiary
     }
     onClicked: popup.open()
+    onEntriesChanged: if (popup.visible) popup.widest = widestLine()
 
+    // The widest line's text, measured as the lines lay out; a check line
+    // adds its box and paddings.
+    Text {
+        id: ruler
+        visible: false
+        textFormat: Text.PlainText
+        font.pixelSize: Theme.fontNormal
+    }
+    function widestLine(): real {
+        let widest = 0
+        const texts = [qsTrId("media.subs.inside"), qsTrId("media.subs.beside")]
+        for (const text of texts.concat(entries.map(line => line.label))) {
+            ruler.text = text
+            widest = Math.max(widest, ruler.implicitWidth)
+        }
+        return Math.ceil(widest) + 14 + 8 + 2 * 12
+    }
+
+    // On the menu's leading edge, as wide as its widest line and within the window.
     Popup {
         id: popup
         objectName: "subtitlePopup"
+        readonly property real room: menu.Window.width > 0 ? menu.Window.width - 2 * margins
+                                                           : Infinity
+        x: menu.mirrored ? menu.width - width : 0
         y: menu.height + 4
-        width: 260
+        // Measured when shown and when the lines change while it is open.
+        property real widest: 0
+        onAboutToShow: widest = menu.widestLine()
+        width: Math.min(room, Math.max(260, menu.width, widest + 2 * padding))
         padding: 4
         margins: 8 // kept inside the window
         focus: true
@@ -124,9 +154,12 @@ PlainButton {
                         id: title
                         objectName: line.heading ? "subtitleHeading." + line.modelData.kind : ""
                         visible: line.heading
+                        width: parent.width
                         textFormat: Text.PlainText
+                        horizontalAlignment: Text.AlignLeft
+                        wrapMode: Text.Wrap
                         text: line.modelData.label
-                        topPadding: 6; leftPadding: 8; bottomPadding: 2
+                        topPadding: 6; leftPadding: 8; rightPadding: 8; bottomPadding: 2
                         color: Theme.textMuted
                         font.pixelSize: Theme.fontSmall; font.weight: Font.DemiBold
                         Accessible.role: Accessible.Heading

@@ -30,8 +30,9 @@ ColumnLayout {
         Layout.fillWidth: true
         implicitHeight: Theme.controlHeight
         focusRadius: Theme.radiusSmall
-        leftPadding: indented ? 30 : 8
-        rightPadding: 8
+        // A profile sits in from its browser, on the leading side.
+        leftPadding: indented && !mirrored ? 30 : 8
+        rightPadding: indented && mirrored ? 30 : 8
         // One of a group of exclusive choices: announced as a radio button.
         Accessible.role: Accessible.RadioButton
         Accessible.checkable: true
@@ -51,9 +52,12 @@ ColumnLayout {
                 border.color: choice.chosen ? Theme.accent : Theme.textMuted
             }
             Text {
+                objectName: "cookieChoiceText"
                 textFormat: Text.PlainText
                 Layout.fillWidth: true
                 text: choice.text
+                // Beside its button, whatever the name's own script.
+                horizontalAlignment: Text.AlignLeft
                 color: choice.chosen ? Theme.textBright : Theme.textSecondary
                 font.pixelSize: Theme.fontNormal
                 elide: Text.ElideMiddle
@@ -83,12 +87,13 @@ ColumnLayout {
         text: qsTrId("cookies.none_found")
         color: Theme.textDim
         font.pixelSize: Theme.fontSmall
-        wrapMode: Text.WordWrap
+        wrapMode: Text.Wrap
     }
     Choice {
         objectName: "cookieFileChoice"
         //% "A cookies.txt file…"
-        text: BrowserCookies.file.length > 0 ? BrowserCookies.file : qsTrId("cookies.file")
+        text: BrowserCookies.file.length > 0 ? Theme.leftToRight(BrowserCookies.file)
+                                             : qsTrId("cookies.file")
         chosen: BrowserCookies.current < 0
         onClicked: fileDialog.open()
     }
@@ -131,7 +136,8 @@ ColumnLayout {
         text: qsTrId("cookies.explain")
         color: Theme.textFaint
         font.pixelSize: Theme.fontSmall
-        wrapMode: Text.WordWrap
+        // A word longer than the line breaks rather than running out.
+        wrapMode: Text.Wrap
     }
 
     FileDialog {

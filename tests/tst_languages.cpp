@@ -50,6 +50,44 @@ class TestLanguages : public UiTest
         QLocale::setDefault(QLocale(QLocale::English));
     }
 
+    // The trim dialog's box and the log window's switch sit on the leading
+    // side of their labels; off, the switch's knob rests at its leading end.
+    static void boxesLead(RealWindow &w, bool rightToLeft)
+    {
+        QQuickItem *content = w.window->contentItem();
+        const int leading = rightToLeft ? Qt::AlignRight : Qt::AlignLeft;
+        const auto leads = [&](QQuickItem *mark, QQuickItem *control) {
+            const QRectF r = mark->mapRectToItem(control, mark->boundingRect());
+            return (r.center().x() > control->width() / 2) == rightToLeft;
+        };
+        const auto mark = [](QQuickItem *control, const char *name) {
+            return control->property(name).value<QQuickItem *>();
+        };
+        w.app.manager()->insertItem(item(DownloadStatus::Ready));
+        QTRY_VERIFY(shown(content, "trimButton"));
+        click(*w.window, w.item("trimButton"));
+        QTRY_VERIFY(shown(content, "preciseCutBox"));
+        QQuickItem *box = w.item("preciseCutBox");
+        QVERIFY(leads(mark(box, "indicator"), box));
+        QCOMPARE(mark(box, "contentItem")->property("effectiveHorizontalAlignment").toInt(),
+                 leading);
+
+        w.app.requestLogWindow();
+        QQuickWindow *logs = nullptr;
+        for (QWindow *win : QGuiApplication::topLevelWindows())
+            if (win->objectName() == "logWindow")
+                logs = qobject_cast<QQuickWindow *>(win);
+        QVERIFY(logs);
+        QQuickItem *toggle = find(logs->contentItem(), "loggingSwitch");
+        QTRY_VERIFY(toggle && toggle->isVisible());
+        QQuickItem *track = mark(toggle, "indicator");
+        QVERIFY(leads(track, toggle));
+        // Off, the knob rests at the track's leading end.
+        QVERIFY(!toggle->property("checked").toBool());
+        QVERIFY(leads(track->childItems().constFirst(), track));
+        logs->close();
+    }
+
 private slots:
     void initTestCase() { prepareWindowTests(); }
     void cleanup()
@@ -254,14 +292,6 @@ private slots:
         const auto starts = [&](QQuickItem *text) {
             return text->property("effectiveHorizontalAlignment").toInt() == leading;
         };
-        // A mark on its control's leading half: the right one when mirrored.
-        const auto leads = [&](QQuickItem *mark, QQuickItem *control) {
-            const QRectF r = mark->mapRectToItem(control, mark->boundingRect());
-            return (r.center().x() > control->width() / 2) == rightToLeft;
-        };
-        const auto mark = [](QQuickItem *control, const char *name) {
-            return control->property(name).value<QQuickItem *>();
-        };
 
         QMetaObject::invokeMethod(w.window->findChild<QObject *>("cookieDialog"), "open");
         const auto names = [&] {
@@ -289,28 +319,7 @@ private slots:
         QVERIFY(text(content, "pickerPath").startsWith(QChar(0x2066)));
         QMetaObject::invokeMethod(w.view()->findChild<QObject *>("folderPicker"), "close");
 
-        w.app.manager()->insertItem(item(DownloadStatus::Ready));
-        QTRY_VERIFY(shown(content, "trimButton"));
-        click(*w.window, w.item("trimButton"));
-        QTRY_VERIFY(shown(content, "preciseCutBox"));
-        QQuickItem *box = w.item("preciseCutBox");
-        QVERIFY(leads(mark(box, "indicator"), box));
-        QVERIFY(starts(mark(box, "contentItem")));
-
-        w.app.requestLogWindow();
-        QQuickWindow *logs = nullptr;
-        for (QWindow *win : QGuiApplication::topLevelWindows())
-            if (win->objectName() == "logWindow")
-                logs = qobject_cast<QQuickWindow *>(win);
-        QVERIFY(logs);
-        QQuickItem *toggle = find(logs->contentItem(), "loggingSwitch");
-        QTRY_VERIFY(toggle && toggle->isVisible());
-        QQuickItem *track = mark(toggle, "indicator");
-        QVERIFY(leads(track, toggle));
-        // Off, the knob rests at the track's leading end.
-        QVERIFY(!toggle->property("checked").toBool());
-        QVERIFY(leads(track->childItems().constFirst(), track));
-        logs->close();
+        boxesLead(w, rightToLeft);
         stopAll(w.app.manager());
     }
 

@@ -60,6 +60,44 @@ class TestMirroring : public UiTest
         QLocale::setDefault(QLocale(QLocale::English));
     }
 
+    // The trim dialog's box and the log window's switch sit on the leading
+    // side of their labels; off, the switch's knob rests at its leading end.
+    static void boxesLead(RealWindow &w, bool rightToLeft)
+    {
+        QQuickItem *content = w.window->contentItem();
+        const int leading = rightToLeft ? Qt::AlignRight : Qt::AlignLeft;
+        const auto leads = [&](QQuickItem *mark, QQuickItem *control) {
+            const QRectF r = mark->mapRectToItem(control, mark->boundingRect());
+            return (r.center().x() > control->width() / 2) == rightToLeft;
+        };
+        const auto mark = [](QQuickItem *control, const char *name) {
+            return control->property(name).value<QQuickItem *>();
+        };
+        w.app.manager()->insertItem(item(DownloadStatus::Ready));
+        QTRY_VERIFY(shown(content, "trimButton"));
+        click(*w.window, w.item("trimButton"));
+        QTRY_VERIFY(shown(content, "preciseCutBox"));
+        QQuickItem *box = w.item("preciseCutBox");
+        QVERIFY(leads(mark(box, "indicator"), box));
+        QCOMPARE(mark(box, "contentItem")->property("effectiveHorizontalAlignment").toInt(),
+                 leading);
+
+        w.app.requestLogWindow();
+        QQuickWindow *logs = nullptr;
+        for (QWindow *win : QGuiApplication::topLevelWindows())
+            if (win->objectName() == "logWindow")
+                logs = qobject_cast<QQuickWindow *>(win);
+        QVERIFY(logs);
+        QQuickItem *toggle = find(logs->contentItem(), "loggingSwitch");
+        QTRY_VERIFY(toggle && toggle->isVisible());
+        QQuickItem *track = mark(toggle, "indicator");
+        QVERIFY(leads(track, toggle));
+        // Off, the knob rests at the track's leading end.
+        QVERIFY(!toggle->property("checked").toBool());
+        QVERIFY(leads(track->childItems().constFirst(), track));
+        logs->close();
+    }
+
 private slots:
     void initTestCase() { prepareWindowTests(); }
     void cleanup()
@@ -232,6 +270,55 @@ private slots:
             QCOMPARE(middle(square) > middle(check), rightToLeft);
             QCOMPARE(alignment(check->property("contentItem").value<QQuickItem *>()), leading);
         }
+        stopAll(w.app.manager());
+    }
+
+    // The dialogs of a mirrored window read from its right too: a box or a
+    // switch before its label, a browser's or a folder's Latin name beside
+    // its mark, a path one left-to-right piece.
+    void dialogsMirror_data() { rightToLeftMirrors_data(); }
+
+    void dialogsMirror()
+    {
+        QFETCH(bool, rightToLeft);
+        const auto english = translated(QLocale::English);
+        QLocale::setDefault(QLocale(rightToLeft ? "ar_EG" : "en_US"));
+        writeText(TestHome::path() + "/.mozilla/firefox/a.default/cookies.sqlite", "");
+        RealWindow w;
+        QVERIFY(w.showMain());
+        QQuickItem *content = w.window->contentItem();
+        const int leading = rightToLeft ? Qt::AlignRight : Qt::AlignLeft;
+        const auto starts = [&](QQuickItem *text) {
+            return text->property("effectiveHorizontalAlignment").toInt() == leading;
+        };
+
+        QMetaObject::invokeMethod(w.window->findChild<QObject *>("cookieDialog"), "open");
+        const auto names = [&] {
+            QStringList shownNames;
+            for (QQuickItem *name : ViewProbe::findAll(content, "cookieChoiceText"))
+                if (name->isVisible() && starts(name))
+                    shownNames << name->property("text").toString();
+            return shownNames;
+        };
+        QTRY_VERIFY2(names().contains("Firefox"), qPrintable(names().join(", ")));
+        QMetaObject::invokeMethod(w.window->findChild<QObject *>("cookieDialog"), "close");
+
+        QDir().mkpath(w.app.manager()->downloadFolder() + "/Concerts");
+        QMetaObject::invokeMethod(w.view()->findChild<QObject *>("folderPicker"), "open");
+        // The window holds a second picker, closed: look in the open one.
+        const auto folderNames = [&] {
+            QStringList names;
+            for (QQuickItem *name : ViewProbe::findAll(content, "folderName"))
+                if (name->property("text") == "Concerts" && starts(name))
+                    names << name->property("text").toString();
+            return names;
+        };
+        QTRY_COMPARE(folderNames(), QStringList{"Concerts"});
+        QVERIFY(starts(find(content, "pickerPath")));
+        QVERIFY(text(content, "pickerPath").startsWith(QChar(0x2066)));
+        QMetaObject::invokeMethod(w.view()->findChild<QObject *>("folderPicker"), "close");
+
+        boxesLead(w, rightToLeft);
         stopAll(w.app.manager());
     }
 };

@@ -110,8 +110,21 @@ private slots:
         const auto french = translated(QLocale::French);
         RealWindow w;
         QVERIFY(w.showMain());
+        // The smallest window: the lines cannot all show at once.
+        w.window->resize(680, 520);
         QQuickItem *content = runCheck(w);
         QVERIFY(content);
+        // The dialog stays inside the window and its lines scroll, with a
+        // scroll bar that says so before any scrolling.
+        QObject *dialog = w.window->findChild<QObject *>("setupCheckDialog");
+        QQuickItem *lines = find(content, "setupCheckLines");
+        QTRY_VERIFY(lines->height() > 0);
+        QVERIFY(lines->height() < lines->property("contentHeight").toReal());
+        QVERIFY(dialog->property("y").toReal() >= 0);
+        QVERIFY(dialog->property("y").toReal() + dialog->property("height").toReal() <=
+                w.window->height());
+        QQuickItem *bar = find(content, "setupCheckScrollBar");
+        QTRY_VERIFY(bar->isVisible() && bar->opacity() > 0.9);
         const QStringList ids{"ytdlp",   "javascript",   "impersonation", "ffmpeg",
                               "cookies", "certificates", "folder",        "network"};
         for (const QString &id : ids) {

@@ -52,6 +52,7 @@ ColumnLayout {
                 border.color: choice.chosen ? Theme.accent : Theme.textMuted
             }
             Text {
+                objectName: "cookieChoiceText"
                 textFormat: Text.PlainText
                 Layout.fillWidth: true
                 text: choice.text
@@ -86,12 +87,13 @@ ColumnLayout {
         text: qsTrId("cookies.none_found")
         color: Theme.textDim
         font.pixelSize: Theme.fontSmall
-        wrapMode: Text.WordWrap
+        wrapMode: Text.Wrap
     }
     Choice {
         objectName: "cookieFileChoice"
         //% "A cookies.txt file…"
-        text: BrowserCookies.file.length > 0 ? BrowserCookies.file : qsTrId("cookies.file")
+        text: BrowserCookies.file.length > 0 ? Theme.leftToRight(BrowserCookies.file)
+                                             : qsTrId("cookies.file")
         chosen: BrowserCookies.current < 0
         onClicked: fileDialog.open()
     }

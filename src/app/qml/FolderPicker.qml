@@ -102,7 +102,9 @@ Popup {
                 objectName: "pickerPath"
                 textFormat: Text.PlainText
                 Layout.fillWidth: true
-                text: FolderMaker.displayPath(picker.folder)
+                // Beside the arrow, and one left-to-right piece in any language.
+                text: Theme.leftToRight(FolderMaker.displayPath(picker.folder))
+                horizontalAlignment: Text.AlignLeft
                 color: Theme.textSecondary
                 font.pixelSize: Theme.fontNormal; font.family: Theme.monoFamily
                 elide: Text.ElideMiddle
@@ -139,9 +141,12 @@ Popup {
                         spacing: 8
                         Icon { Layout.leftMargin: 8; name: "folder"; size: 13; color: Theme.info }
                         Text {
+                            objectName: "folderName"
                             textFormat: Text.PlainText
                             Layout.fillWidth: true
                             text: entry.fileName
+                            // Beside its icon, whatever the name's own script.
+                            horizontalAlignment: Text.AlignLeft
                             color: Theme.textPrimary
                             font.pixelSize: Theme.fontNormal
                             elide: Text.ElideRight

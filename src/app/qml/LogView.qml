@@ -45,14 +45,16 @@ Rectangle {
                     Accessible.onPressAction: { toggle.toggle(); toggle.toggled() }
                     indicator: Rectangle {
                         implicitWidth: 34; implicitHeight: 20
-                        x: toggle.leftPadding
+                        // On the leading side, its knob at the trailing end when on.
+                        x: toggle.mirrored ? toggle.width - width - toggle.rightPadding
+                                           : toggle.leftPadding
                         y: parent.height / 2 - height / 2
                         radius: 10
                         color: toggle.checked ? Theme.switchOn : Theme.switchOff
                         border.width: toggle.visualFocus ? Theme.focusRingWidth : 0
                         border.color: Theme.focusRing
                         Rectangle {
-                            x: toggle.checked ? parent.width - width - 2 : 2
+                            x: toggle.checked !== toggle.mirrored ? parent.width - width - 2 : 2
                             y: 2
                             width: 16; height: 16; radius: 8
                             color: Theme.textOnAccent
@@ -61,7 +63,9 @@ Rectangle {
                     }
                     contentItem: Text {
                         textFormat: Text.PlainText
-                        leftPadding: toggle.indicator.width + 8
+                        leftPadding: toggle.mirrored ? 0 : toggle.indicator.width + 8
+                        rightPadding: toggle.mirrored ? toggle.indicator.width + 8 : 0
+                        horizontalAlignment: Text.AlignLeft
                         text: qsTrId("log.enable")
                         color: Theme.textSecondary
                         font.pixelSize: Theme.fontNormal; font.weight: Font.Medium

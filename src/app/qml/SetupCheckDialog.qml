@@ -16,6 +16,8 @@ Dialog {
 
     anchors.centerIn: parent
     width: Math.min(600, parent ? parent.width - 48 : 600)
+    // Never taller than the window: the lines scroll instead.
+    height: Math.min(implicitHeight, parent ? parent.height - 48 : implicitHeight)
     modal: true
     padding: 22
     onOpened: {
@@ -70,14 +72,19 @@ Dialog {
             id: list
             objectName: "setupCheckLines"
             Layout.fillWidth: true
-            // As tall as the window allows beside the title and the buttons.
-            Layout.preferredHeight: Math.min(contentHeight,
-                                             dialog.parent ? dialog.parent.height - 190 : 420)
+            // All the lines, or what the window leaves beside the title and the buttons.
+            Layout.fillHeight: true
+            Layout.preferredHeight: contentHeight
             visible: !dialog.check.running
             clip: true
             contentHeight: lines.implicitHeight
             boundsBehavior: Flickable.StopAtBounds
-            ScrollBar.vertical: ScrollBar {}
+            // Shown for as long as lines are out of sight, not only while scrolling.
+            ScrollBar.vertical: ScrollBar {
+                objectName: "setupCheckScrollBar"
+                policy: list.contentHeight > list.height ? ScrollBar.AlwaysOn
+                                                         : ScrollBar.AsNeeded
+            }
             ColumnLayout {
                 id: lines
                 width: list.width - 12

@@ -50,7 +50,7 @@ RowLayout {
             textFormat: Text.PlainText
             Layout.fillWidth: true
             wrapMode: Text.Wrap
-            text: line.modelData.summary
+            text: Theme.wholeValues(line.modelData.summary)
             color: Theme.textPrimary
             font.pixelSize: Theme.fontNormal
         }
@@ -60,7 +60,7 @@ RowLayout {
             Layout.fillWidth: true
             visible: text.length > 0
             wrapMode: Text.Wrap
-            text: line.modelData.todo
+            text: Theme.wholeValues(line.modelData.todo)
             color: Theme.textDim
             font.pixelSize: Theme.fontSmall
         }

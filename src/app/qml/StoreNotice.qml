@@ -25,7 +25,8 @@ Rectangle {
         Text {
             textFormat: Text.PlainText
             Layout.fillWidth: true
-            text: notice.text
+            objectName: "storeNoticeText"
+            text: Theme.wholeValues(notice.text)
             wrapMode: Text.Wrap
             color: Theme.textEmphasis
             font.pixelSize: Theme.fontNormal

@@ -166,6 +166,19 @@ QtObject {
     function tint(base: color): color {
         return Qt.rgba(base.r, base.g, base.b, tintOpacity)
     }
+    // A path shown on its own reads left to right as one piece, also in a
+    // right-to-left window (U+2066 … U+2069 isolate it).
+    function leftToRight(text: string): string {
+        // Made from their codes: the compiled QML must not carry them unpaired.
+        return String.fromCharCode(0x2066) + text + String.fromCharCode(0x2069)
+    }
+    // The values a right-to-left language isolates in its texts (U+2068 …
+    // U+2069: a path, an address) wrap as a whole, not at each "/", so a
+    // line break cannot put their pieces at opposite ends of two lines.
+    function wholeValues(text: string): string {
+        return text.replace(/\u2068[^\u2069]*\u2069/g, value => value.replace(/ /g, "\u00a0")
+                            .replace(/([\/\\\-_.,:;])/g, "$1\u2060"))
+    }
 
     // The parts of a line of facts ("12:34 · 1080p · ~240 MB"), joined by a
     // dot. In a right-to-left language the line reads from the right, each

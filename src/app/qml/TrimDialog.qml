@@ -196,6 +196,7 @@ Dialog {
             Layout.fillWidth: true
             //% "Whole video, one file per chapter in a folder named after it"
             text: qsTrId("trim.split")
+            wraps: true
         }
         MenuCheck {
             id: preciseBox
@@ -208,7 +209,9 @@ Dialog {
         Label {
             Layout.fillWidth: true
             Layout.topMargin: -10
-            leftPadding: 28
+            // Under the box's text, on the side the box is not.
+            leftPadding: LayoutMirroring.enabled ? 0 : 28
+            rightPadding: LayoutMirroring.enabled ? 28 : 0
             color: Theme.textMuted
             font.pixelSize: Theme.fontSmall
             //% "Re-encodes at the cut points: exact to the frame, but slower."

@@ -43,6 +43,8 @@ Rectangle {
                 textFormat: Text.PlainText
                 Layout.fillWidth: true
                 text: banner.summary
+                // Under the title, though it starts with a tool's Latin name.
+                horizontalAlignment: Text.AlignLeft
                 color: Theme.textFaint
                 font.pixelSize: Theme.fontSmall
                 elide: Text.ElideRight

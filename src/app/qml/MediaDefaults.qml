@@ -35,7 +35,8 @@ ColumnLayout {
             objectName: "defaultPresetMenu"
             //% "Preset of new downloads"
             purpose: qsTrId("prefs.media.preset.purpose")
-            Layout.preferredWidth: 260
+            // As wide as its choice, within bounds: a long name is not cut.
+            Layout.preferredWidth: Math.max(260, Math.min(440, neededWidth))
             model: {
                 const entries = [{ label: qsTrId("media.preset.none"), key: "" }]
                 for (let i = 0; i < settings.presets.length; ++i)
@@ -70,7 +71,7 @@ ColumnLayout {
             objectName: "defaultContainerMenu"
             //% "File format of new videos"
             purpose: qsTrId("prefs.media.video.purpose")
-            Layout.preferredWidth: 190
+            Layout.preferredWidth: Math.max(190, Math.min(280, neededWidth))
             model: [{ label: "MP4", id: Media.Mp4 },
                     { label: qsTrId("media.format.mkv"), id: Media.Mkv },
                     { label: "WebM", id: Media.Webm }]
@@ -86,7 +87,7 @@ ColumnLayout {
             objectName: "defaultAudioMenu"
             //% "File format of new audio downloads"
             purpose: qsTrId("prefs.media.audio.purpose")
-            Layout.preferredWidth: 120
+            Layout.preferredWidth: Math.max(120, Math.min(200, neededWidth))
             model: [{ label: "MP3", id: Media.Mp3 },
                     { label: qsTrId("media.format.m4a"), id: Media.M4a },
                     { label: "Opus", id: Media.Opus },

@@ -101,31 +101,18 @@ ColumnLayout {
         }
         Item { Layout.fillWidth: true }
     }
-    CheckBox {
+    // Drawn like the app's other boxes, its sentence wrapping.
+    MenuCheck {
         id: metadataBox
         objectName: "embedMetadataBox"
         Layout.fillWidth: true
-        padding: 0
+        wraps: true
         //% "Write the title, uploader, date, description, cover and chapters into the file"
         text: qsTrId("prefs.media.metadata")
         checked: section.choices.embedMetadata
         onToggled: {
             const on = checked
             section.change(c => { c.embedMetadata = on })
-        }
-        Accessible.name: text
-        Accessible.onToggleAction: { metadataBox.toggle(); metadataBox.toggled() }
-        Accessible.onPressAction: { metadataBox.toggle(); metadataBox.toggled() }
-        contentItem: Text {
-            textFormat: Text.PlainText
-            // The box stands at the leading edge: at the right in Arabic.
-            leftPadding: metadataBox.mirrored ? 0 : metadataBox.indicator.width + 8
-            rightPadding: metadataBox.mirrored ? metadataBox.indicator.width + 8 : 0
-            text: metadataBox.text
-            color: Theme.textSecondary
-            font.pixelSize: Theme.fontNormal
-            wrapMode: Text.WordWrap
-            verticalAlignment: Text.AlignVCenter
         }
     }
     RowLayout {

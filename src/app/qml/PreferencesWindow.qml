@@ -254,24 +254,17 @@ Window {
             }
         }
 
-        CheckBox {
+        // Drawn like the app's other boxes, the whole sentence on two lines if it takes them.
+        MenuCheck {
             id: timerBox
             objectName: "followTimerBox"
             Layout.fillWidth: true
-            padding: 0
+            wraps: true
             //% "Check also while Reelix is not running (a systemd user timer)"
             text: qsTrId("prefs.follow.timer")
             checked: Follows.timerOn
             onToggled: Follows.timerOn = checked
             Component.onCompleted: Follows.refreshTimer()
-            Accessible.name: text
-            // The whole sentence, on two lines if it takes them.
-            contentItem: Label {
-                leftPadding: timerBox.mirrored ? 0 : timerBox.indicator.width + timerBox.spacing
-                rightPadding: timerBox.mirrored ? timerBox.indicator.width + timerBox.spacing : 0
-                text: timerBox.text
-                verticalAlignment: Text.AlignVCenter
-            }
         }
 
         //% "Cookies"

@@ -60,8 +60,12 @@ private slots:
         QQuickItem *root = window->contentItem();
         refuseYtdlp();
         QQuickItem *install = find(root, "installUpdatesButton");
-        install->forceActiveFocus(Qt::TabFocusReason); // the view scrolls it into sight
-        QTRY_VERIFY(install->mapToScene({0, install->height()}).y() <= window->height());
+        // The cards settle first (a wrapped description makes one taller),
+        // then focus scrolls the button into sight.
+        QTRY_VERIFY(install && install->isVisible() && QQuickTest::qWaitForPolish(window));
+        install->forceActiveFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(QQuickTest::qWaitForPolish(window) &&
+                    install->mapToScene({0, install->height()}).y() <= window->height());
         click(*window, install);
         QTRY_COMPARE(checker.phase(), Phase::UpdateFailed);
         QCOMPARE(checker.ytdlp()->status().kind(), DepStatus::Kind::Failed);

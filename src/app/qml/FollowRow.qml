@@ -30,9 +30,9 @@ Rectangle {
             //% "Not checked yet"
             return qsTrId("follow.not_checked")
         //% "Checked %1"
-        return qsTrId("follow.checked").arg(row.lastCheck) + "  ·  "
-                //% "%n new"
-                + qsTrId("follow.new_count", row.newCount)
+        return Theme.line([qsTrId("follow.checked").arg(row.lastCheck),
+                           //% "%n new"
+                           qsTrId("follow.new_count", row.newCount)], "  ·  ")
     }
 
     RowLayout {

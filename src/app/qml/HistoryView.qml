@@ -147,12 +147,10 @@ Rectangle {
                             Layout.fillWidth: true
                             elide: Text.ElideRight
                             horizontalAlignment: Text.AlignLeft
-                            text: entry.site
-                                  + (entry.size.length > 0 ? "  ·  " + entry.size : "")
-                                  + "  ·  " + entry.date
-                                  + (entry.fileExists ? ""
-                                                      //% "File missing"
-                                                      : "  ·  " + qsTrId("error.file_missing"))
+                            text: Theme.line([entry.site, entry.size, entry.date,
+                                              //% "File missing"
+                                              entry.fileExists ? "" : qsTrId("error.file_missing")],
+                                             "  ·  ")
                             color: entry.fileExists ? Theme.textFaint : Theme.dangerText
                             font.pixelSize: Theme.fontSmall
                         }

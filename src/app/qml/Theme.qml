@@ -181,9 +181,11 @@ QtObject {
     }
 
     // The parts of a line of facts ("12:34 · 1080p · ~240 MB"), joined by a
-    // dot. In a right-to-left language the line reads from the right, each
-    // part kept whole in its own direction ("1080p", "~240 MB").
-    function line(parts: list<string>, separator: string): string {
+    // dot; an empty part is left out. In a right-to-left language the line
+    // reads from the right, each part kept whole in its own direction
+    // ("1080p", "~240 MB").
+    function line(all: list<string>, separator: string): string {
+        const parts = all.filter(part => part.length > 0)
         if (Qt.locale().textDirection !== Qt.RightToLeft)
             return parts.join(separator)
         return "\u200f" + parts.map(p => "\u2068" + p + "\u2069").join(separator)
